@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs the Debian packages needed to build, run and test Tallywick.
+# Works as root or through sudo; installs only what is missing.
+set -euo pipefail
+
+packages=(
+  cmake g++ make pkg-config
+  libgtest-dev libgmock-dev
+  qt6-base-dev qt6-charts-dev qt6-svg-dev qt6-qpa-plugins libqt6svg6
+  libgl-dev zlib1g-dev
+)
+if [ "${1:-}" = "--extras" ]; then
+  # Screenshots under Xvfb and the benchmarks.
+  packages+=(xvfb xauth openbox trayer xdotool imagemagick x11-utils hyperfine goaccess clang)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -eq 0 ]; then
+  sudo=()
+elif command -v sudo >/dev/null; then
+  sudo=(sudo)
+else
+  echo "Installing ${missing[*]} needs root: run as root or install sudo." >&2
+  exit 1
+fi
+echo "Installing: ${missing[*]}"
+"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+namespace tallywick {
+
+// True when path names a file that can be opened for reading. A folder, a missing or unreadable
+// file and an empty path are all false; one trailing separator after a file name is tolerated.
+bool FileExists(const QString& path);
+
+} // namespace tallywick

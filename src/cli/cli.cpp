@@ -1,0 +1,54 @@
+#include "cli/cli.h"
+
+#include "cli/commands.h"
+
+#include <array>
+
+namespace tallywick::cli {
+namespace {
+
+struct Command {
+    const char* name;
+    const char* summary;
+    int (*run)(const QStringList&, Environment&);
+};
+
+const std::array kCommands = {
+    Command{"search", "Count the downloads in one report, as the main window does.", RunSearch},
+};
+
+void WriteUsage(std::ostream& out)
+{
+    out << "Usage: tallywick-cli COMMAND [options]\n\n"
+           "Tallywick without windows: the same engine, data folder and settings as the desktop\n"
+           "program. Every command takes --data-dir DIR, --config FILE, --today YYYY-MM-DD and\n"
+           "--json; \"tallywick-cli COMMAND --help\" describes a command and its JSON output.\n\n"
+           "Commands:\n";
+    for (const auto& command : kCommands)
+        out << "  " << command.name << std::string(12 - std::string_view(command.name).size(), ' ')
+            << command.summary << '\n';
+}
+
+} // namespace
+
+int RunCli(const QStringList& arguments, Environment& env)
+{
+    if (arguments.size() < 2) {
+        WriteUsage(env.err);
+        return kExitUsage;
+    }
+    const QString name = arguments.at(1);
+    if (name == QLatin1String("--help") || name == QLatin1String("-h") || name == QLatin1String("help")) {
+        WriteUsage(env.out);
+        return kExitOk;
+    }
+    for (const auto& command : kCommands) {
+        if (name == QLatin1String(command.name))
+            return command.run(arguments, env);
+    }
+    env.err << "tallywick-cli: unknown command \"" << name.toStdString() << "\"\n\n";
+    WriteUsage(env.err);
+    return kExitUsage;
+}
+
+} // namespace tallywick::cli

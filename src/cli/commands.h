@@ -1,0 +1,10 @@
+#pragma once
+
+#include "cli/cli.h"
+
+namespace tallywick::cli {
+
+// Each takes the whole command line (program name, subcommand, its arguments).
+int RunSearch(const QStringList& arguments, Environment& env);
+
+} // namespace tallywick::cli

@@ -1,0 +1,160 @@
+#include "cli/json.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace tallywick::cli {
+namespace {
+
+// Length of the well-formed UTF-8 sequence at the start of bytes, or 0.
+std::size_t Utf8SequenceLength(std::string_view bytes)
+{
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
+    const auto continuation = [&](std::size_t i) { return i < bytes.size() && (byte(i) & 0xC0) == 0x80; };
+    const unsigned char lead = byte(0);
+    if (lead < 0x80)
+        return 1;
+    if (lead >= 0xC2 && lead <= 0xDF)
+        return continuation(1) ? 2 : 0;
+    if (lead >= 0xE0 && lead <= 0xEF) {
+        if (!continuation(1) || !continuation(2))
+            return 0;
+        if ((lead == 0xE0 && byte(1) < 0xA0) || (lead == 0xED && byte(1) > 0x9F))
+            return 0; // overlong or a surrogate
+        return 3;
+    }
+    if (lead >= 0xF0 && lead <= 0xF4) {
+        if (!continuation(1) || !continuation(2) || !continuation(3))
+            return 0;
+        if ((lead == 0xF0 && byte(1) < 0x90) || (lead == 0xF4 && byte(1) > 0x8F))
+            return 0; // overlong or beyond U+10FFFF
+        return 4;
+    }
+    return 0;
+}
+
+void AppendIndent(std::string& out, int depth)
+{
+    out += '\n';
+    out.append(static_cast<std::size_t>(depth) * 2, ' ');
+}
+
+} // namespace
+
+void AppendJsonString(std::string& out, std::string_view bytes)
+{
+    static constexpr char kHex[] = "0123456789abcdef";
+    out += '"';
+    while (!bytes.empty()) {
+        const auto c = static_cast<unsigned char>(bytes.front());
+        const auto length = Utf8SequenceLength(bytes);
+        if (length > 1) {
+            out.append(bytes.substr(0, length));
+        } else if (length == 0) {
+            // A byte that is not UTF-8: the Latin-1 character of the same value.
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c == '"' || c == '\\') {
+            out += '\\';
+            out += static_cast<char>(c);
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\r') {
+            out += "\\r";
+        } else if (c == '\t') {
+            out += "\\t";
+        } else if (c < 0x20 || c == 0x7F) {
+            out += "\\u00";
+            out += kHex[c >> 4];
+            out += kHex[c & 0xF];
+        } else {
+            out += static_cast<char>(c);
+        }
+        bytes.remove_prefix(length == 0 ? 1 : length);
+    }
+    out += '"';
+}
+
+Json& Json::set(std::string key, Json value)
+{
+    auto& object = std::get<Object>(value_);
+    for (auto& [name, existing] : object) {
+        if (name == key) {
+            existing = std::move(value);
+            return *this;
+        }
+    }
+    object.emplace_back(std::move(key), std::move(value));
+    return *this;
+}
+
+Json& Json::push(Json value)
+{
+    std::get<Array>(value_).push_back(std::move(value));
+    return *this;
+}
+
+std::string Json::dump() const
+{
+    std::string out;
+    write(out, 0);
+    out += '\n';
+    return out;
+}
+
+void Json::write(std::string& out, int depth) const
+{
+    struct Writer {
+        std::string& out;
+        int depth;
+        void operator()(std::monostate) const { out += "null"; }
+        void operator()(bool value) const { out += value ? "true" : "false"; }
+        void operator()(std::int64_t value) const { out += std::to_string(value); }
+        void operator()(double value) const
+        {
+            if (!std::isfinite(value)) {
+                out += "null";
+                return;
+            }
+            char buffer[32];
+            const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
+            out.append(buffer, error == std::errc{} ? end : buffer);
+        }
+        void operator()(const Text& text) const { AppendJsonString(out, text.bytes); }
+        void operator()(const Array& array) const
+        {
+            if (array.empty()) {
+                out += "[]";
+                return;
+            }
+            out += '[';
+            for (std::size_t i = 0; i < array.size(); ++i) {
+                out += i == 0 ? "" : ",";
+                AppendIndent(out, depth + 1);
+                array[i].write(out, depth + 1);
+            }
+            AppendIndent(out, depth);
+            out += ']';
+        }
+        void operator()(const Object& object) const
+        {
+            if (object.empty()) {
+                out += "{}";
+                return;
+            }
+            out += '{';
+            for (std::size_t i = 0; i < object.size(); ++i) {
+                out += i == 0 ? "" : ",";
+                AppendIndent(out, depth + 1);
+                AppendJsonString(out, object[i].first);
+                out += ": ";
+                object[i].second.write(out, depth + 1);
+            }
+            AppendIndent(out, depth);
+            out += '}';
+        }
+    };
+    std::visit(Writer{out, depth}, value_);
+}
+
+} // namespace tallywick::cli

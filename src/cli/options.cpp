@@ -1,0 +1,79 @@
+#include "cli/options.h"
+
+#include <QDate>
+
+namespace tallywick::cli {
+
+CommandLine::CommandLine(QString command, QString synopsis, QString help)
+    : command_(std::move(command)), synopsis_(std::move(synopsis)), help_(std::move(help))
+{
+    parser_.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
+    parser_.addOptions({
+        {QStringLiteral("data-dir"), QStringLiteral("Data folder (default: $TALLYWICK_DATA_DIR or the per-user one)."),
+         QStringLiteral("DIR")},
+        {QStringLiteral("config"), QStringLiteral("Settings file (default: $TALLYWICK_CONFIG or the per-user one)."),
+         QStringLiteral("FILE")},
+        {QStringLiteral("today"), QStringLiteral("Take this date as today."), QStringLiteral("YYYY-MM-DD")},
+        {QStringLiteral("json"), QStringLiteral("Write JSON instead of text.")},
+        {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help.")},
+    });
+}
+
+bool CommandLine::parse(const QStringList& arguments, Environment& env)
+{
+    // The parser expects the program name first; the subcommand's name is dropped.
+    QStringList list = arguments;
+    if (list.size() > 1)
+        list.removeAt(1);
+    if (!parser_.parse(list)) {
+        exitCode_ = usageError(env, parser_.errorText());
+        return false;
+    }
+    if (parser_.isSet(QStringLiteral("help"))) {
+        env.out << "Usage: tallywick-cli " << command_.toStdString() << ' ' << synopsis_.toStdString() << "\n\n"
+                << help_.toStdString() << "\n\nOptions:\n";
+        const QString options = parser_.helpText().section(QStringLiteral("Options:\n"), 1);
+        env.out << options.toStdString();
+        exitCode_ = kExitOk;
+        return false;
+    }
+    if (parser_.isSet(QStringLiteral("today"))) {
+        today_ = ParseIsoDate(parser_.value(QStringLiteral("today")));
+        if (!today_) {
+            exitCode_ = usageError(env, QStringLiteral("--today wants a date as YYYY-MM-DD"));
+            return false;
+        }
+    }
+    return true;
+}
+
+int CommandLine::usageError(Environment& env, const QString& message) const
+{
+    env.err << "tallywick-cli " << command_.toStdString() << ": " << message.toStdString()
+            << "\n(see tallywick-cli " << command_.toStdString() << " --help)\n";
+    return kExitUsage;
+}
+
+std::optional<std::int64_t> ParseInteger(const QString& text)
+{
+    bool ok = false;
+    const qlonglong value = text.trimmed().toLongLong(&ok);
+    if (!ok)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<std::chrono::sys_days> ParseIsoDate(const QString& text)
+{
+    const QDate date = QDate::fromString(text, Qt::ISODate);
+    if (!date.isValid() || text.size() != 10)
+        return std::nullopt;
+    return std::chrono::sys_days{std::chrono::year{date.year()} / date.month() / date.day()};
+}
+
+std::string Bytes(const QString& text)
+{
+    return text.toStdString();
+}
+
+} // namespace tallywick::cli

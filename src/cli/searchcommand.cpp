@@ -1,0 +1,126 @@
+#include "app/files/fileexists.h"
+#include "app/report/reportfile.h"
+#include "app/store/trackingfile.h"
+#include "cli/commands.h"
+#include "cli/json.h"
+#include "cli/options.h"
+
+namespace tallywick::cli {
+namespace {
+
+const char* const kSearchHelp =
+    "Searches one report (an access log; \".gz\" files are read decompressed) for two request texts\n"
+    "and counts the downloads as the main window does. Reads no settings and no data folder.\n"
+    "\n"
+    "Text output: the count labels (\"All Found: N of LINES\", then \"Found: N\" for panel 0 and\n"
+    "for panel 1), then each panel's result text.\n"
+    "JSON output: {\"lines\": N, \"all\": N, \"panels\": [{\"text\": SEARCH TEXT, \"found\": N,\n"
+    "\"result\": RESULT TEXT}, {...}], \"report_hits\": [LINE, ...], \"collected\": [LINE, ...]}.\n"
+    "Strings carry the report's bytes: valid UTF-8 as its characters, any other byte as the\n"
+    "character of the same value (U+0080 to U+00FF).\n"
+    "\n"
+    "Exit status: 0 done; 1 the report could not be read to its end; 2 bad arguments or\n"
+    "\"File Not Found\".";
+
+void WriteText(const SearchResult& result, std::ostream& out)
+{
+    out << AllFoundLabel(result) << '\n';
+    for (const auto& panel : result.panels)
+        out << FoundLabel(panel) << '\n';
+    for (const auto& panel : result.panels)
+        out << '\n' << panel.text;
+}
+
+Json ToJson(const SearchRequest& request, const SearchOutcome& outcome)
+{
+    const SearchResult& result = outcome.result;
+    Json panels = Json::array();
+    for (int i = 0; i < kPanelCount; ++i) {
+        panels.push(Json::object()
+                        .set("text", Json::text(request.texts[i]))
+                        .set("found", result.panels[i].found)
+                        .set("result", Json::text(result.panels[i].text)));
+    }
+    return Json::object()
+        .set("lines", result.lineCount)
+        .set("all", result.allFound)
+        .set("panels", std::move(panels))
+        .set("report_hits", Json::texts(result.reportHits))
+        .set("collected", Json::texts(outcome.collected));
+}
+
+} // namespace
+
+int RunSearch(const QStringList& arguments, Environment& env)
+{
+    CommandLine line(QStringLiteral("search"), QStringLiteral("[options] REPORT"), QString::fromUtf8(kSearchHelp));
+    auto& parser = line.parser();
+    parser.addOptions({
+        {QStringLiteral("find"),
+         QStringLiteral("Search text; the first for panel 0, a second for panel 1 (defaults: \"%1\", \"%2\").")
+             .arg(QString::fromUtf8(kDesignedSearchText0.data(), kDesignedSearchText0.size()),
+                  QString::fromUtf8(kDesignedSearchText1.data(), kDesignedSearchText1.size())),
+         QStringLiteral("TEXT")},
+        {QStringLiteral("no-duplicates"), QStringLiteral("Leave repeats of split downloads out of the counts (default).")},
+        {QStringLiteral("with-duplicates"), QStringLiteral("Count repeats of split downloads too.")},
+        {QStringLiteral("long0"), QStringLiteral("Show panel 0's hits from their status on.")},
+        {QStringLiteral("long1"), QStringLiteral("Show panel 1's hits from their status on.")},
+        {QStringLiteral("split-time"), QStringLiteral("Split-download time frame in minutes (default 30)."),
+         QStringLiteral("MIN")},
+        {QStringLiteral("tracked"), QStringLiteral("A tracking.dat whose items the new hits are collected for."),
+         QStringLiteral("FILE")},
+    });
+    parser.addPositionalArgument(QStringLiteral("REPORT"), QStringLiteral("The report file."));
+    if (!line.parse(arguments, env))
+        return line.exitCode();
+
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() != 1)
+        return line.usageError(env, QStringLiteral("give exactly one REPORT"));
+    const QStringList finds = parser.values(QStringLiteral("find"));
+    if (finds.size() > kPanelCount)
+        return line.usageError(env, QStringLiteral("--find is given at most twice"));
+    if (parser.isSet(QStringLiteral("no-duplicates")) && parser.isSet(QStringLiteral("with-duplicates")))
+        return line.usageError(env, QStringLiteral("--no-duplicates and --with-duplicates exclude each other"));
+
+    SearchRequest request;
+    for (int i = 0; i < finds.size(); ++i)
+        request.texts[i] = Bytes(finds[i]);
+    request.noDuplicates = !parser.isSet(QStringLiteral("with-duplicates"));
+    request.moreFlags = {parser.isSet(QStringLiteral("long0")), parser.isSet(QStringLiteral("long1"))};
+    if (parser.isSet(QStringLiteral("split-time"))) {
+        const auto minutes = ParseInteger(parser.value(QStringLiteral("split-time")));
+        if (!minutes)
+            return line.usageError(env, QStringLiteral("--split-time wants a whole number of minutes"));
+        request.splitTime = *minutes;
+    }
+    std::vector<std::string> tracked;
+    if (parser.isSet(QStringLiteral("tracked"))) {
+        const QString trackedPath = parser.value(QStringLiteral("tracked"));
+        if (!FileExists(trackedPath)) {
+            env.err << trackedPath.toStdString() << ": File Not Found\n";
+            return kExitUsage;
+        }
+        tracked = LoadTrackedItems(trackedPath);
+    }
+
+    const QString& report = positional.front();
+    const auto search = SearchReportFile(report, request, tracked, CollectedHits{}, env.openReport);
+    switch (search.status) {
+    case ReportFileSearch::Status::NotFound:
+        env.err << report.toStdString() << ": File Not Found\n";
+        return kExitUsage;
+    case ReportFileSearch::Status::Failed:
+        env.err << report.toStdString() << ": " << search.error.toStdString() << '\n';
+        return kExitFailed;
+    case ReportFileSearch::Status::Done:
+        break;
+    }
+    if (line.json())
+        env.out << ToJson(request, search.outcome).dump();
+    else
+        WriteText(search.outcome.result, env.out);
+    return kExitOk;
+}
+
+} // namespace tallywick::cli

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstddef>
+#include <deque>
+#include <string>
+#include <string_view>
+#include <unordered_set>
+#include <vector>
+
+namespace tallywick {
+
+// New tracked downloads of this run, in the order they were found, each line once. They wait
+// here until they are merged into the history.
+class CollectedHits {
+public:
+    CollectedHits() = default;
+    CollectedHits(const CollectedHits& other);
+    CollectedHits& operator=(const CollectedHits& other);
+    CollectedHits(CollectedHits&&) noexcept = default;
+    CollectedHits& operator=(CollectedHits&&) noexcept = default;
+
+    bool contains(std::string_view line) const { return index_.contains(line); }
+    // Appends the line unless it is already held; true when it was appended.
+    bool append(std::string_view line);
+
+    std::size_t size() const { return lines_.size(); }
+    bool empty() const { return lines_.empty(); }
+    auto begin() const { return lines_.begin(); }
+    auto end() const { return lines_.end(); }
+    const std::string& operator[](std::size_t i) const { return lines_[i]; }
+
+private:
+    std::deque<std::string> lines_; // a deque keeps its elements in place, so the index may view them
+    std::unordered_set<std::string_view> index_;
+};
+
+// Moves the lines of reportHits that contain a tracked item (at or after character 38) into
+// collected, unless collected already holds them. True when a line was added, which is when the
+// history has unmerged downloads.
+bool AddTrackedHits(const std::vector<std::string>& reportHits, const std::vector<std::string>& trackedItems,
+                    CollectedHits& collected);
+
+} // namespace tallywick

@@ -1,0 +1,168 @@
+#include "core/search/reportsearch.h"
+
+#include "core/log/logline.h"
+
+#include <algorithm>
+
+namespace tallywick {
+namespace {
+
+// Lines are searched in pieces of about this size, so that counting the lines and searching
+// for both texts read each piece from the cache rather than from memory.
+constexpr std::size_t kPieceSize = 256 * 1024;
+
+constexpr std::string_view kLineBreak = "\r\n";
+
+bool HoldsLineBreak(std::string_view text)
+{
+    return text.find_first_of("\r\n") != std::string_view::npos;
+}
+
+std::size_t LineStart(std::string_view text, std::size_t pos)
+{
+    while (pos > 0 && !IsLineBreak(text[pos - 1]))
+        --pos;
+    return pos;
+}
+
+} // namespace
+
+std::string AllFoundLabel(const SearchResult& result)
+{
+    return "All Found: " + std::to_string(result.allFound) + " of " + std::to_string(result.lineCount);
+}
+
+std::string FoundLabel(const PanelResult& panel)
+{
+    return "Found: " + std::to_string(panel.found);
+}
+
+ReportSearch::ReportSearch(SearchRequest request)
+    : request_(std::move(request)),
+      finders_{TextFinder(request_.texts[0]), TextFinder(request_.texts[1])},
+      keys_{SearchHitKeys(request_.splitTime), SearchHitKeys(request_.splitTime)}
+{
+}
+
+void ReportSearch::feed(std::string_view chunk)
+{
+    lines_.feed(chunk, [this](std::string_view lines) { searchLines(lines); });
+}
+
+SearchResult ReportSearch::finish() &&
+{
+    searchLines(lines_.rest());
+    return std::move(result_);
+}
+
+void ReportSearch::searchLines(std::string_view lines)
+{
+    while (!lines.empty()) {
+        std::size_t end = lines.size();
+        if (end > kPieceSize)
+            end = SkipLineBreak(lines, FindLineBreak(lines, kPieceSize));
+        searchPiece(lines.substr(0, end));
+        lines.remove_prefix(end);
+    }
+}
+
+void ReportSearch::searchPiece(std::string_view piece)
+{
+    result_.lineCount += static_cast<std::int64_t>(CountLines(piece));
+    for (int panel = 0; panel < kPanelCount; ++panel) {
+        pieceHits_[panel].clear();
+        collectHits(piece, panel, pieceHits_[panel]);
+    }
+    reserveResultTexts();
+    // Lines in report order; a line that both panels hit counts for panel 0 first.
+    const auto& hits0 = pieceHits_[0];
+    const auto& hits1 = pieceHits_[1];
+    std::size_t i = 0;
+    std::size_t j = 0;
+    while (i < hits0.size() || j < hits1.size()) {
+        const bool takeFirst = j == hits1.size() || (i < hits0.size() && hits0[i].lineBegin <= hits1[j].lineBegin);
+        const Hit& hit = takeFirst ? hits0[i++] : hits1[j++];
+        countHit(takeFirst ? 0 : 1, piece.substr(hit.lineBegin, hit.lineEnd - hit.lineBegin), hit.matchPos);
+    }
+}
+
+void ReportSearch::reserveResultTexts()
+{
+    // Room for every hit of the piece in either form, so the texts grow once per piece at most.
+    for (int panel = 0; panel < kPanelCount; ++panel) {
+        std::size_t bytes = 0;
+        for (const Hit& hit : pieceHits_[panel])
+            bytes += hit.lineEnd - hit.lineBegin + 2 * kLineBreak.size();
+        auto& text = result_.panels[panel].text;
+        text.reserve(text.size() + bytes);
+    }
+}
+
+void ReportSearch::collectHits(std::string_view piece, int panel, std::vector<Hit>& hits) const
+{
+    const std::string& text = request_.texts[panel];
+    if (HoldsLineBreak(text))
+        return; // no line can hold it
+    if (text.empty()) {
+        // An empty text is found at character 38 of every line that long, and nowhere else.
+        std::size_t begin = 0;
+        while (begin < piece.size()) {
+            const auto end = FindLineBreak(piece, begin);
+            if (end - begin >= kMatchStart)
+                hits.push_back({begin, end, kMatchStart});
+            begin = SkipLineBreak(piece, end);
+        }
+        return;
+    }
+    const TextFinder& finder = finders_[panel];
+    std::size_t from = 0;
+    for (auto found = finder.find(piece, from); found != std::string_view::npos; found = finder.find(piece, from)) {
+        const auto lineBegin = LineStart(piece, found);
+        if (found - lineBegin + 1 >= kMatchStart) {
+            const auto lineEnd = FindLineBreak(piece, found + text.size());
+            hits.push_back({lineBegin, lineEnd, found - lineBegin + 1});
+            from = lineEnd;
+        } else {
+            from = lineBegin + kMatchStart - 1; // occurrences before character 38 do not count
+        }
+    }
+}
+
+void ReportSearch::countHit(int panel, std::string_view line, std::size_t matchPos)
+{
+    const std::string& text = request_.texts[panel];
+    const auto requestEnd = RequestEnd(line, matchPos, text);
+    bool repeated = false;
+    if (StatusAccepted(line)) {
+        const auto key = TimeKey(line);
+        repeated = keys_[panel].IsSplitDownload(key);
+        keys_[panel].add(key);
+    }
+    if (repeated && request_.noDuplicates)
+        return;
+
+    ++result_.allFound;
+    if (!repeated)
+        result_.reportHits.emplace_back(line);
+    PanelResult& result = result_.panels[panel];
+    ++result.found;
+    if (request_.moreFlags[panel]) {
+        result.text += StatusPart(line, requestEnd);
+        result.text += kLineBreak;
+    } else {
+        result.text += Left(line, requestEnd);
+    }
+    result.text += kLineBreak;
+}
+
+SearchOutcome SearchReport(std::string_view report, const SearchRequest& request,
+                           const std::vector<std::string>& trackedItems, CollectedHits collected)
+{
+    ReportSearch search(request);
+    search.feed(report);
+    SearchOutcome outcome{std::move(search).finish(), std::move(collected), false};
+    outcome.historyChanged = AddTrackedHits(outcome.result.reportHits, trackedItems, outcome.collected);
+    return outcome;
+}
+
+} // namespace tallywick

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "core/log/lines.h"
+#include "core/search/collectedhits.h"
+#include "core/search/searchhitkeys.h"
+#include "core/search/textfinder.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tallywick {
+
+inline constexpr int kPanelCount = 2;
+inline constexpr std::string_view kDesignedSearchText0 = "GET /quarnel/shareware/pelmor.exe";
+inline constexpr std::string_view kDesignedSearchText1 = "GET /quarnel/shareware/pelmor.zip";
+inline constexpr std::int64_t kDefaultSplitTime = 30;
+
+// What one search looks for: a text per panel (panel 0 is counted first), whether repeats of a
+// split download are left out of the counts, the long (status) or short form of each panel's
+// result text, and the split-download time frame in minutes.
+struct SearchRequest {
+    std::array<std::string, kPanelCount> texts{std::string(kDesignedSearchText0), std::string(kDesignedSearchText1)};
+    bool noDuplicates = true;
+    std::array<bool, kPanelCount> moreFlags{};
+    std::int64_t splitTime = kDefaultSplitTime;
+};
+
+struct PanelResult {
+    std::int64_t found = 0;
+    std::string text; // the result box, lines ended by CR LF
+};
+
+struct SearchResult {
+    std::int64_t lineCount = 0;
+    std::int64_t allFound = 0;
+    std::array<PanelResult, kPanelCount> panels;
+    // The counted hits that are not repeats, of both panels, in the order they were counted.
+    std::vector<std::string> reportHits;
+};
+
+// "All Found: 3 of 120"
+std::string AllFoundLabel(const SearchResult& result);
+// "Found: 2"
+std::string FoundLabel(const PanelResult& panel);
+
+// Searches a report that arrives in chunks of any size (a mapped file arrives as one, a
+// decompressed one in many). Each text is searched over the whole chunk, and each occurrence
+// mapped to its line, so lines without a hit cost nothing but the line count.
+class ReportSearch {
+public:
+    explicit ReportSearch(SearchRequest request);
+
+    void feed(std::string_view chunk);
+    SearchResult finish() &&;
+
+private:
+    struct Hit {
+        std::size_t lineBegin;
+        std::size_t lineEnd;
+        std::size_t matchPos; // 1-based within the line
+    };
+
+    void searchLines(std::string_view lines);
+    void searchPiece(std::string_view piece);
+    void reserveResultTexts();
+    void collectHits(std::string_view piece, int panel, std::vector<Hit>& hits) const;
+    void countHit(int panel, std::string_view line, std::size_t matchPos);
+
+    SearchRequest request_;
+    std::array<TextFinder, kPanelCount> finders_;
+    std::array<SearchHitKeys, kPanelCount> keys_;
+    std::array<std::vector<Hit>, kPanelCount> pieceHits_;
+    LineAssembler lines_;
+    SearchResult result_;
+};
+
+// Everything one search produces, with the collected hits it grew.
+struct SearchOutcome {
+    SearchResult result;
+    CollectedHits collected;
+    bool historyChanged = false; // AddTrackedHits collected a new download
+};
+
+// Searches a report held in memory and collects its new tracked downloads.
+SearchOutcome SearchReport(std::string_view report, const SearchRequest& request,
+                           const std::vector<std::string>& trackedItems, CollectedHits collected);
+
+} // namespace tallywick
