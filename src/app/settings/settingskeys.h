@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QString>
+
+namespace tallywick {
+
+// Every setting the program reads or writes, with its default, in one place.
+
+inline constexpr const char* kApplicationTitle = "Tallywick";
+inline constexpr const char* kSettingsSection = "Settings";
+
+inline constexpr const char* kDefaultTrafficUrl = "https://www.tripod.lycos.com/service/manage/traffic_report";
+inline constexpr const char* kDefaultDetailsUrl = "https://www.tripod.lycos.com/service/manage/hosting";
+inline constexpr const char* kDefaultTrafficMenu = "&Traffic Report";
+inline constexpr const char* kDefaultDetailsMenu = "Website &Details";
+inline constexpr const char* kMakerHomePage = "https://www.tallywick.org/";
+
+struct TextKey {
+    const char* name;
+    const char* defaultValue;
+};
+
+// Stored as decimal text; a value that does not convert or lies outside min..max reads as the
+// default.
+struct IntegerKey {
+    const char* name;
+    int defaultValue;
+    int min;
+    int max;
+};
+
+// Stored as "True" or "False"; read without regard to case.
+struct TruthKey {
+    const char* name;
+    bool defaultValue;
+};
+
+namespace keys {
+
+inline constexpr int kShortMin = -32768;
+inline constexpr int kShortMax = 32767;
+
+// A limit outside 1..24 months would otherwise erase the history at the next save.
+inline constexpr IntegerKey TimeLimit{"TimeLimit", 12, 1, 24};
+inline constexpr IntegerKey SplitTime{"Split_Time", 30, kShortMin, kShortMax};
+inline constexpr TextKey TrafficUrl{"Traffic_URL", kDefaultTrafficUrl};
+inline constexpr TextKey TrafficMenu{"Traffic_menu", kDefaultTrafficMenu};
+inline constexpr TextKey DetailsUrl{"Details_URL", kDefaultDetailsUrl};
+inline constexpr TextKey DetailsMenu{"Details_menu", kDefaultDetailsMenu};
+inline constexpr TextKey UserTrafficUrl{"User_Traffic_URL", kDefaultTrafficUrl};
+inline constexpr TextKey UserTrafficMenu{"User_Traffic_Menu", kDefaultTrafficMenu};
+inline constexpr TextKey UserDetailsUrl{"User_Details_URL", kDefaultDetailsUrl};
+inline constexpr TextKey UserDetailsMenu{"User_Details_Menu", kDefaultDetailsMenu};
+inline constexpr TruthKey TrafficUrlOption{"Traffic_URL_Option", true};
+inline constexpr TruthKey DetailsUrlOption{"Details_URL_Option", true};
+// The default report path is the desktop folder + "Hits.txt", known only at run time.
+inline constexpr const char* Path = "Path";
+inline constexpr IntegerKey SearchFile{"chkSearchFile", 0, 0, 1};
+inline constexpr TruthKey NeedSort{"NeedSort", false};
+inline constexpr TextKey GoToUrl{"GoTo_URL", kMakerHomePage};
+inline constexpr TruthKey GraphStyle1{"GraphStyle1", false};
+inline constexpr TruthKey GraphStyle2{"GraphStyle2", false};
+inline constexpr IntegerKey TimeSpan{"TimeSpan", 0, 0, 3};
+
+} // namespace keys
+
+// The key of slot `Key` (0 to 9) of search panel `Index`: "Combo1" + index + "_" + slot, so
+// fnKey(1, 3) is "Combo11_3".
+QString fnKey(int Index, int Key);
+
+} // namespace tallywick

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "app/settings/settingskeys.h"
+
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+class QSettings;
+
+namespace tallywick {
+
+// The per-user settings: named text values in the section "Settings" of an INI file. Keys are
+// matched without regard to case (a write goes to the spelling already stored); values are
+// written and read as text, truth values as "True" and "False". Nothing is ever deleted.
+class SettingsStore {
+public:
+    // $TALLYWICK_CONFIG, or Tallywick/Tallywick.ini in the user's configuration folder.
+    static QString defaultPath();
+
+    explicit SettingsStore(const QString& iniPath = defaultPath());
+    ~SettingsStore();
+    SettingsStore(const SettingsStore&) = delete;
+    SettingsStore& operator=(const SettingsStore&) = delete;
+
+    QString path() const;
+
+    // The stored text, or defaultValue when the key is absent.
+    QString read(const QString& key, const QString& defaultValue) const;
+    // Stores the text at once.
+    void write(const QString& key, const QString& value);
+
+    QString read(const TextKey& key) const;
+    int read(const IntegerKey& key) const;
+    bool read(const TruthKey& key) const;
+    void write(const IntegerKey& key, int value);
+    void write(const TruthKey& key, bool value);
+
+    // The stored text, or nothing when the key is absent.
+    std::optional<QString> find(const QString& key) const;
+
+private:
+    std::optional<QString> storedSpelling(const QString& key) const;
+
+    std::unique_ptr<QSettings> settings_;
+};
+
+// A truth value as stored: "True" or "False".
+QString TruthText(bool value);
+// "True"/"False" in any letter case; nothing for anything else.
+std::optional<bool> ParseTruth(const QString& text);
+// A whole number in decimal, blanks around it allowed; nothing for anything else.
+std::optional<int> ParseWholeNumber(const QString& text);
+
+} // namespace tallywick
