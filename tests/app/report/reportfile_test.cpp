@@ -1,0 +1,136 @@
+#include "app/report/reportfile.h"
+
+#include "support/failingdevice.h"
+#include "support/plainsearch.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+#include <zlib.h>
+
+namespace tallywick {
+namespace {
+
+const QString kRealLog = QStringLiteral(TALLYWICK_TEST_DATA "/real-apache-access.log.gz");
+
+std::string Gzip(std::string_view bytes)
+{
+    std::string out(compressBound(static_cast<uLong>(bytes.size())) + 64, '\0');
+    z_stream stream{};
+    deflateInit2(&stream, 6, Z_DEFLATED, 16 + MAX_WBITS, 8, Z_DEFAULT_STRATEGY);
+    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(bytes.data()));
+    stream.avail_in = static_cast<uInt>(bytes.size());
+    stream.next_out = reinterpret_cast<Bytef*>(out.data());
+    stream.avail_out = static_cast<uInt>(out.size());
+    deflate(&stream, Z_FINISH);
+    out.resize(stream.total_out);
+    deflateEnd(&stream);
+    return out;
+}
+
+QString WriteFile(const QTemporaryDir& dir, const QString& name, std::string_view bytes)
+{
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    return path;
+}
+
+std::string ReadAll(const QString& path)
+{
+    std::string bytes;
+    const auto device = OpenReportFile(path);
+    const auto error = ReadReport(*device, IsCompressedReport(path), [&](std::string_view chunk) { bytes += chunk; });
+    EXPECT_FALSE(error.has_value());
+    return bytes;
+}
+
+const std::string kZipLine =
+    R"(203.0.113.45 - - [05/Dec/2004:10:15:42 -0800] "GET /quarnel/shareware/pelmor.zip HTTP/1.1" 200 48213 "-" "Agent/1.0")";
+
+TEST(ReportFile, ARealServerLogGivesWhatThePlainReadingGives)
+{
+    const std::string log = ReadAll(kRealLog);
+    ASSERT_EQ(CountLines(log), 10000u);
+    SearchRequest request;
+    request.texts = {"GET /images/logstash_OSCON.pdf", "GET /files/lumberjack/lumberjack-0.3.0.exe"};
+    for (const bool noDuplicates : {true, false}) {
+        request.noDuplicates = noDuplicates;
+        request.moreFlags = {noDuplicates, !noDuplicates};
+        const auto search = SearchReportFile(kRealLog, request, {"/images/logstash_OSCON.pdf"}, CollectedHits{});
+        ASSERT_EQ(search.status, ReportFileSearch::Status::Done);
+        const auto plain = plain::Search(log, request);
+        const auto& result = search.outcome.result;
+        EXPECT_EQ(result.lineCount, 10000);
+        EXPECT_EQ(result.allFound, plain.allFound);
+        EXPECT_EQ(result.panels[0].text, plain.panels[0].text);
+        EXPECT_EQ(result.panels[1].text, plain.panels[1].text);
+        EXPECT_EQ(result.reportHits, plain.reportHits);
+        EXPECT_GT(result.panels[0].found, 0);
+        EXPECT_GT(search.outcome.collected.size(), 0u);
+    }
+}
+
+TEST(ReportFile, CompressedReportsReadLikePlainOnesAlsoInSeveralMembers)
+{
+    QTemporaryDir dir;
+    std::string plain;
+    for (int i = 0; i < 5000; ++i)
+        plain += kZipLine + "\r\n";
+    const QString text = WriteFile(dir, QStringLiteral("access.log"), plain);
+    const QString gz = WriteFile(dir, QStringLiteral("access.log.GZ"), Gzip(plain.substr(0, 1000)) + Gzip(plain.substr(1000)));
+
+    EXPECT_EQ(ReadAll(gz), plain);
+    const auto fromText = SearchReportFile(text, SearchRequest{}, {}, CollectedHits{});
+    const auto fromGz = SearchReportFile(gz, SearchRequest{}, {}, CollectedHits{});
+    ASSERT_EQ(fromGz.status, ReportFileSearch::Status::Done);
+    EXPECT_EQ(fromGz.outcome.result.lineCount, 5000);
+    EXPECT_EQ(fromGz.outcome.result.panels[1].text, fromText.outcome.result.panels[1].text);
+}
+
+TEST(ReportFile, ACorruptOrCutCompressedReportFails)
+{
+    QTemporaryDir dir;
+    const std::string packed = Gzip(kZipLine + "\n" + kZipLine + "\n");
+    std::string corrupt = packed;
+    corrupt[corrupt.size() / 2] = static_cast<char>(corrupt[corrupt.size() / 2] ^ 0x55);
+    for (const auto& [name, bytes] : {std::pair{QStringLiteral("corrupt.gz"), corrupt},
+                                      std::pair{QStringLiteral("cut.gz"), packed.substr(0, packed.size() - 6)},
+                                      std::pair{QStringLiteral("text.gz"), kZipLine}}) {
+        const auto search = SearchReportFile(WriteFile(dir, name, bytes), SearchRequest{}, {}, CollectedHits{});
+        EXPECT_EQ(search.status, ReportFileSearch::Status::Failed) << name.toStdString();
+        EXPECT_FALSE(search.error.isEmpty());
+    }
+}
+
+TEST(ReportFile, AReadErrorPartWayFailsTheSearchAndKeepsTheCollectedHits)
+{
+    QTemporaryDir dir;
+    const QString path = WriteFile(dir, QStringLiteral("report.txt"), kZipLine);
+    CollectedHits collected;
+    collected.append("an earlier hit");
+    const auto failing = [](const QString&) -> std::unique_ptr<QIODevice> {
+        return std::make_unique<FailingDevice>(kZipLine + "\n");
+    };
+    const auto search = SearchReportFile(path, SearchRequest{}, {"pelmor"}, std::move(collected), failing);
+    EXPECT_EQ(search.status, ReportFileSearch::Status::Failed);
+    EXPECT_EQ(search.error, QStringLiteral("Input/output error"));
+    EXPECT_EQ(search.outcome.collected.size(), 1u);
+    EXPECT_FALSE(search.outcome.historyChanged);
+}
+
+TEST(ReportFile, AMissingReportIsNotFound)
+{
+    QTemporaryDir dir;
+    const auto search = SearchReportFile(dir.filePath(QStringLiteral("Hits.txt")), SearchRequest{}, {}, CollectedHits{});
+    EXPECT_EQ(search.status, ReportFileSearch::Status::NotFound);
+    EXPECT_EQ(SearchReportFile(dir.path(), SearchRequest{}, {}, CollectedHits{}).status,
+              ReportFileSearch::Status::NotFound)
+        << "a folder";
+}
+
+} // namespace
+} // namespace tallywick

@@ -1,0 +1,71 @@
+#include "core/log/lines.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace tallywick {
+namespace {
+
+std::vector<std::string> LinesOf(std::string_view text)
+{
+    std::vector<std::string> lines;
+    ForEachLine(text, [&](std::string_view line) { lines.emplace_back(line); });
+    return lines;
+}
+
+// Feeds text in chunks of the given size and returns the lines the runs and the rest hold.
+std::vector<std::string> AssembledLines(std::string_view text, std::size_t chunkSize)
+{
+    LineAssembler assembler;
+    std::vector<std::string> lines;
+    const auto collect = [&](std::string_view run) {
+        for (auto& line : LinesOf(run))
+            lines.push_back(std::move(line));
+    };
+    for (std::size_t at = 0; at < text.size(); at += chunkSize)
+        assembler.feed(text.substr(at, chunkSize), collect);
+    collect(assembler.rest());
+    return lines;
+}
+
+TEST(Lines, EndAtCrLfAtALoneCrAndAtALoneLf)
+{
+    const std::string text = "a\r\nb\rc\nd\n\re";
+    EXPECT_EQ(LinesOf(text), (std::vector<std::string>{"a", "b", "c", "d", "", "e"}));
+    EXPECT_EQ(CountLines(text), 6u);
+}
+
+TEST(Lines, ALastLineWithoutBreakCountsAndATrailingBreakAddsNone)
+{
+    EXPECT_EQ(CountLines(""), 0u);
+    EXPECT_EQ(CountLines("x"), 1u);
+    EXPECT_EQ(CountLines("x\r\n"), 1u);
+    EXPECT_EQ(CountLines("\n"), 1u);
+    EXPECT_EQ(CountLines("\r\n\r\n"), 2u);
+    EXPECT_EQ(CountLines("x\r"), 1u);
+}
+
+TEST(LineAssembler, GivesTheSameLinesWhateverTheChunkSize)
+{
+    const std::string text = "first line\r\nsecond\rthird\n\r\nfourth\r\r\nfifth without break";
+    const auto whole = LinesOf(text);
+    for (std::size_t size = 1; size <= text.size(); ++size)
+        EXPECT_EQ(AssembledLines(text, size), whole) << "chunk size " << size;
+}
+
+TEST(LineAssembler, NeverSplitsACrLfBetweenChunks)
+{
+    // "a\r" then "\nb": one line break, not two.
+    LineAssembler assembler;
+    std::vector<std::string> runs;
+    assembler.feed("a\r", [&](std::string_view run) { runs.emplace_back(run); });
+    assembler.feed("\nb", [&](std::string_view run) { runs.emplace_back(run); });
+    ASSERT_EQ(runs.size(), 1u);
+    EXPECT_EQ(runs[0], "a\r\n");
+    EXPECT_EQ(assembler.rest(), "b");
+}
+
+} // namespace
+} // namespace tallywick

@@ -1,0 +1,190 @@
+#include "core/search/reportsearch.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace tallywick {
+namespace {
+
+// A download line of the given host, time, request and status, with a client part.
+std::string Line(std::string_view host, std::string_view time, std::string_view request, std::string_view status = "200")
+{
+    return std::string(host) + " - - [05/Dec/2004:" + std::string(time) + " -0800] \"" + std::string(request) +
+           " HTTP/1.1\" " + std::string(status) + " 48213 \"-\" \"Agent/1.0\"";
+}
+
+const std::string kZip = "GET /quarnel/shareware/pelmor.zip";
+const std::string kExe = "GET /quarnel/shareware/pelmor.exe";
+
+SearchResult Search(std::string_view report, SearchRequest request = {})
+{
+    ReportSearch search(std::move(request));
+    search.feed(report);
+    return std::move(search).finish();
+}
+
+TEST(SearchReport, CountsEachPanelAndShowsTheShortForm)
+{
+    const std::string zip = Line("203.0.113.45", "10:15:42", kZip);
+    const std::string exe = Line("198.51.100.77", "11:00:00", kExe);
+    const auto result = Search(zip + "\r\n" + exe + "\r\n" + Line("198.51.100.77", "12:00:00", "GET /index.html"));
+
+    EXPECT_EQ(result.lineCount, 3);
+    EXPECT_EQ(AllFoundLabel(result), "All Found: 2 of 3");
+    EXPECT_EQ(FoundLabel(result.panels[0]), "Found: 1");
+    EXPECT_EQ(FoundLabel(result.panels[1]), "Found: 1");
+    EXPECT_EQ(result.panels[1].text, "203.0.113.45 - - [05/Dec/2004:10:15:42 -0800] \"GET /quarnel/shareware/pelmor.zip \r\n");
+    EXPECT_EQ(result.panels[0].text, "198.51.100.77 - - [05/Dec/2004:11:00:00 -0800] \"GET /quarnel/shareware/pelmor.exe \r\n");
+    EXPECT_EQ(result.reportHits, (std::vector<std::string>{zip, exe}));
+}
+
+TEST(SearchReport, TheLongFormShowsTheLineFromItsStatusFollowedByAnEmptyLine)
+{
+    SearchRequest request;
+    request.moreFlags = {false, true};
+    const auto result = Search(Line("203.0.113.45", "10:15:42", kZip), request);
+    EXPECT_EQ(result.panels[1].text, "200 48213 \"-\" \"Agent/1.0\"\r\n\r\n");
+}
+
+TEST(SearchReport, OtherStatusesAreCountedButNeverRepeats)
+{
+    SearchRequest request;
+    request.moreFlags = {false, true};
+    const std::string missing = Line("203.0.113.45", "10:15:42", kZip, "404");
+    const auto result = Search(missing + "\n" + missing, request);
+    EXPECT_EQ(result.panels[1].found, 2);
+    EXPECT_EQ(result.panels[1].text, missing.substr(1) + "\r\n\r\n" + missing.substr(1) + "\r\n\r\n");
+    EXPECT_EQ(result.reportHits.size(), 2u);
+}
+
+TEST(SearchReport, ARepeatIsLeftOutOfTheCountsOnlyWithNoDuplicatesButAlwaysOutOfTheHits)
+{
+    const std::string line = Line("203.0.113.45", "10:15:42", kZip);
+    const std::string twice = line + "\n" + line + "\n";
+
+    const auto without = Search(twice);
+    EXPECT_EQ(without.panels[1].found, 1);
+    EXPECT_EQ(without.allFound, 1);
+
+    SearchRequest withDuplicates;
+    withDuplicates.noDuplicates = false;
+    const auto with = Search(twice, withDuplicates);
+    EXPECT_EQ(with.panels[1].found, 2);
+    EXPECT_EQ(with.allFound, 2);
+
+    EXPECT_EQ(without.reportHits, std::vector<std::string>{line});
+    EXPECT_EQ(with.reportHits, std::vector<std::string>{line});
+}
+
+TEST(SearchReport, PanelsAreIndependentAndALineHittingBothCountsTwice)
+{
+    SearchRequest request;
+    request.texts = {".zip", "pelmor"};
+    const std::string line = Line("203.0.113.45", "10:15:42", kZip);
+    const auto result = Search(line + "\n" + Line("203.0.113.45", "10:16:00", kZip), request);
+    EXPECT_EQ(result.panels[0].found, 1) << "the second line repeats the first of panel 0";
+    EXPECT_EQ(result.panels[1].found, 1);
+    EXPECT_EQ(result.allFound, 2);
+    EXPECT_EQ(result.reportHits, (std::vector<std::string>{line, line})) << "once for each panel, panel 0 first";
+}
+
+TEST(SearchReport, ATextBeforeCharacter38IsNoHit)
+{
+    SearchRequest request;
+    request.texts = {"203.0.113.45", "05/Dec/2004"};
+    const auto result = Search(Line("203.0.113.45", "10:15:42", kZip), request);
+    EXPECT_EQ(result.allFound, 0);
+    // The same text later in the line is found there.
+    request.texts = {"Dec", "10:15:42 -0800"};
+    const auto later = Search(Line("203.0.113.45", "10:15:42", "GET /Dec/report.zip"), request);
+    EXPECT_EQ(later.panels[0].found, 1);
+    EXPECT_EQ(later.panels[1].found, 0) << "the time starts at character 31 and reaches beyond 38";
+}
+
+TEST(SearchReport, AnEmptyReportShowsZeroesAndEmptyTexts)
+{
+    const auto result = Search("");
+    EXPECT_EQ(AllFoundLabel(result), "All Found: 0 of 0");
+    EXPECT_EQ(FoundLabel(result.panels[0]), "Found: 0");
+    EXPECT_TRUE(result.panels[0].text.empty());
+    EXPECT_TRUE(result.panels[1].text.empty());
+}
+
+TEST(SearchReport, AnEmptyTextMatchesEveryLineOf38CharactersAndNoShorterOne)
+{
+    SearchRequest request;
+    request.texts = {"", kZip};
+    request.noDuplicates = false;
+    const std::string report = std::string(37, 'x') + "\n" + std::string(38, 'y') + "\n\n" + Line("1.2.3.4", "10:00:00", kZip);
+    const auto result = Search(report, request);
+    EXPECT_EQ(result.lineCount, 4);
+    EXPECT_EQ(result.panels[0].found, 2);
+    EXPECT_EQ(result.panels[0].text, "\r\n1.2.3.4 - - [05/Dec/2004:10:00:00 -0800] \r\n")
+        << "a line without a blank from 38 on shows nothing before its break";
+    EXPECT_EQ(result.panels[1].found, 1) << "the empty text does not stop the search";
+}
+
+TEST(SearchReport, ATextHoldingALineBreakMatchesNothing)
+{
+    SearchRequest request;
+    request.texts = {"pelmor.zip\r\n", "\n"};
+    EXPECT_EQ(Search(Line("203.0.113.45", "10:15:42", kZip) + "\r\n", request).allFound, 0);
+}
+
+TEST(SearchReport, LinesEndAtCrAtLfAndAtCrLf)
+{
+    const std::string line = Line("203.0.113.45", "10:15:42", kZip);
+    const std::string other = Line("198.51.100.77", "11:15:42", kZip);
+    const auto result = Search(line + "\r" + other + "\n" + line + "\r\n" + other);
+    EXPECT_EQ(result.lineCount, 4);
+    EXPECT_EQ(result.panels[1].found, 2);
+}
+
+TEST(SearchReport, ManyLinesCountBeyondSixteenBits)
+{
+    std::string report;
+    const std::string line = Line("1.2.3.4", "10:15:42", kZip) + "\n";
+    for (int i = 0; i < 70000; ++i)
+        report += line;
+    const auto result = Search(report);
+    EXPECT_EQ(result.lineCount, 70000);
+    EXPECT_EQ(result.panels[1].found, 70000) << "a host under nine characters never repeats";
+    EXPECT_EQ(AllFoundLabel(result), "All Found: 70000 of 70000");
+}
+
+TEST(SearchReport, BinaryBytesAndVeryLongLinesAreSearchedLikeText)
+{
+    std::string report("\0\xff\x80 - - [\0", 10);
+    report += "\n" + std::string(3'000'000, 'z') + kZip + "\n";
+    report += std::string("\0", 1) + Line("203.0.113.45", "10:15:42", kZip).substr(1);
+    SearchRequest request;
+    request.moreFlags = {true, true};
+    const auto result = Search(report, request);
+    EXPECT_EQ(result.lineCount, 3);
+    EXPECT_EQ(result.panels[1].found, 2);
+}
+
+TEST(SearchReport, TheWholeRoadCollectsNewTrackedHitsOnce)
+{
+    const std::string zip = Line("203.0.113.45", "10:15:42", kZip);
+    const std::string exe = Line("198.51.100.77", "11:00:00", kExe);
+    const std::string report = zip + "\n" + exe + "\n";
+    const std::vector<std::string> tracked = {"/quarnel/shareware/pelmor.zip"};
+
+    auto first = SearchReport(report, SearchRequest{}, tracked, CollectedHits{});
+    EXPECT_TRUE(first.historyChanged);
+    ASSERT_EQ(first.collected.size(), 1u);
+    EXPECT_EQ(first.collected[0], zip);
+
+    const auto again = SearchReport(report, SearchRequest{}, tracked, std::move(first.collected));
+    EXPECT_FALSE(again.historyChanged) << "searching the same report again collects nothing new";
+    EXPECT_EQ(again.collected.size(), 1u);
+
+    const auto untracked = SearchReport(report, SearchRequest{}, {}, CollectedHits{});
+    EXPECT_FALSE(untracked.historyChanged);
+    EXPECT_TRUE(untracked.collected.empty());
+}
+
+} // namespace
+} // namespace tallywick

@@ -1,0 +1,116 @@
+#include "core/search/searchhitkeys.h"
+
+#include "support/plainsearch.h"
+#include "support/randomlog.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace tallywick {
+namespace {
+
+std::string Key(std::string_view host, std::string_view dayAndTime)
+{
+    return std::string(host) + " - - [" + std::string(dayAndTime);
+}
+
+// Which of the keys, added in order, repeat an earlier one.
+std::vector<bool> Repeats(const std::vector<std::string>& keys, std::int64_t splitTime = 30)
+{
+    SearchHitKeys index(splitTime);
+    std::vector<bool> repeats;
+    for (const auto& key : keys) {
+        repeats.push_back(index.IsSplitDownload(key));
+        index.add(key);
+    }
+    return repeats;
+}
+
+const std::string kHost = "203.0.113.45";
+
+TEST(SplitDownload, MinutesAreCutBeforeTheyAreCompared)
+{
+    EXPECT_EQ(Repeats({Key(kHost, "05/Dec/2004:10:00:00"), Key(kHost, "05/Dec/2004:10:29:59")}),
+              (std::vector<bool>{false, true}));
+    EXPECT_EQ(Repeats({Key(kHost, "05/Dec/2004:10:00:59"), Key(kHost, "05/Dec/2004:10:30:00")}),
+              (std::vector<bool>{false, false}))
+        << "30 minutes apart once cut, although less than 30 minutes passed";
+}
+
+TEST(SplitDownload, ARunOfCloseHitsCountsAsOneDownloadHoweverLongItLasts)
+{
+    EXPECT_EQ(Repeats({Key(kHost, "05/Dec/2004:10:00:00"), Key(kHost, "05/Dec/2004:10:25:00"),
+                       Key(kHost, "05/Dec/2004:10:50:00")}),
+              (std::vector<bool>{false, true, true}));
+}
+
+TEST(SplitDownload, LooksBothWaysInTimeAndAcrossMidnight)
+{
+    EXPECT_EQ(Repeats({Key(kHost, "05/Dec/2004:10:20:00"), Key(kHost, "05/Dec/2004:10:10:00")}),
+              (std::vector<bool>{false, true}));
+    EXPECT_EQ(Repeats({Key(kHost, "05/Dec/2004:23:50:00"), Key(kHost, "06/Dec/2004:00:10:00")}),
+              (std::vector<bool>{false, true}));
+    EXPECT_EQ(Repeats({Key(kHost, "05/Dec/2004:10:00:00"), Key(kHost, "25/Dec/2004:10:00:00"),
+                       Key(kHost, "25/Jan/2005:10:00:00")},
+                      30 * 24 * 60),
+              (std::vector<bool>{false, true, false}))
+        << "hits weeks apart compare normally";
+}
+
+TEST(SplitDownload, TheHostTestIsAPrefixTest)
+{
+    EXPECT_EQ(Repeats({Key("192.168.1.10", "05/Dec/2004:10:00:00"), Key("192.168.1.1", "05/Dec/2004:10:05:00")}),
+              (std::vector<bool>{false, true}));
+    EXPECT_EQ(Repeats({Key("192.168.1.1", "05/Dec/2004:10:00:00"), Key("192.168.1.10", "05/Dec/2004:10:05:00")}),
+              (std::vector<bool>{false, false}));
+    EXPECT_EQ(Repeats({Key("203.0.113.45", "05/Dec/2004:10:00:00"), Key("198.51.100.7", "05/Dec/2004:10:00:00")}),
+              (std::vector<bool>{false, false}));
+}
+
+TEST(SplitDownload, ShortHostsUnreadableTimesAndNoTimeFrameNeverRepeat)
+{
+    EXPECT_EQ(Repeats({Key("1.2.3.4", "05/Dec/2004:10:00:00"), Key("1.2.3.4", "05/Dec/2004:10:00:00")}),
+              (std::vector<bool>{false, false}));
+    EXPECT_EQ(Repeats({Key(kHost, "05/Dec/2004:10:00:00"), Key(kHost, "05/Dec/2004:10:00:00")}, 0),
+              (std::vector<bool>{false, false}));
+    EXPECT_EQ(Repeats({Key(kHost, "05/Dec/2004:10:00:00"), Key(kHost, "05/Dec/2004:10:00:00")}, -5),
+              (std::vector<bool>{false, false}));
+    EXPECT_EQ(Repeats({Key(kHost, "xx/Dec/2004:yy:00:00"), Key(kHost, "xx/Dec/2004:yy:00:00")}),
+              (std::vector<bool>{false, false}));
+    // A readable time without a readable date is still compared (with other such keys).
+    EXPECT_EQ(Repeats({Key(kHost, "99/Dec/2004:10:00:00"), Key(kHost, "99/Dec/2004:10:10:00")}),
+              (std::vector<bool>{false, true}));
+}
+
+TEST(SplitDownload, IndexAgreesWithTheWalkOverEveryEarlierKey)
+{
+    std::mt19937 random(2004);
+    for (const std::int64_t splitTime : {0, 1, 5, 30, 600, 100000}) {
+        for (int round = 0; round < 60; ++round) {
+            SearchHitKeys index(splitTime);
+            std::vector<std::string> earlier;
+            for (int i = 0; i < 120; ++i) {
+                const auto key = std::string(TimeKey(randomlog::Line(random)));
+                ASSERT_EQ(index.IsSplitDownload(key), plain::IsSplitDownload(earlier, key, splitTime))
+                    << "key " << key << ", split time " << splitTime;
+                index.add(key);
+                earlier.push_back(key);
+            }
+        }
+    }
+}
+
+TEST(SplitDownload, OddHostsThatEndInPartOfTheSeparatorStillFindTheirEarlierKeys)
+{
+    // "203.0.113.45 - -" is the host of the second key (its separator comes two blanks later):
+    // the first key begins with that text.
+    const std::string first = Key("203.0.113.45", "05/Dec/2004:10:00:00");
+    const std::string second = "203.0.113.45 - - - - [05/Dec/2004:10:01:00";
+    ASSERT_EQ(HostOfKey(second), "203.0.113.45 - -");
+    EXPECT_EQ(Repeats({first, second}), (std::vector<bool>{false, true}));
+    EXPECT_TRUE(plain::IsSplitDownload({first}, second, 30));
+}
+
+} // namespace
+} // namespace tallywick

@@ -1,0 +1,69 @@
+#pragma once
+
+// The report search read plainly: every line in turn, every earlier hit key compared in order,
+// exactly as the rules state them and without any index. The engine must agree with it.
+
+#include "core/log/lines.h"
+#include "core/log/logline.h"
+#include "core/search/reportsearch.h"
+
+#include <string>
+#include <vector>
+
+namespace tallywick::plain {
+
+inline bool IsSplitDownload(const std::vector<std::string>& earlierKeys, std::string_view key, std::int64_t splitTime)
+{
+    const auto separator = FindText(kSeparatorSearchStart, key, kSeparator);
+    if (separator == 0)
+        return false;
+    const auto host = Left(key, separator - 1);
+    for (const auto& earlier : earlierKeys) {
+        if (!std::string_view(earlier).starts_with(host))
+            continue;
+        const auto current = KeyDateTime(key);
+        const auto before = KeyDateTime(earlier);
+        if (current.seconds() <= 0 || before.seconds() <= 0)
+            continue;
+        const auto minutes = current.wholeMinutes() - before.wholeMinutes();
+        if (-splitTime < minutes && minutes < splitTime)
+            return true;
+    }
+    return false;
+}
+
+inline SearchResult Search(std::string_view report, const SearchRequest& request)
+{
+    SearchResult result;
+    std::vector<std::string> keys[kPanelCount];
+    ForEachLine(report, [&](std::string_view line) {
+        ++result.lineCount;
+        for (int i = 0; i < kPanelCount; ++i) {
+            const std::string& text = request.texts[i];
+            const auto match = MatchPosition(line, text);
+            if (match == 0)
+                continue;
+            const auto requestEnd = RequestEnd(line, match, text);
+            bool repeated = false;
+            if (StatusAccepted(line)) {
+                const auto key = TimeKey(line);
+                repeated = IsSplitDownload(keys[i], key, request.splitTime);
+                keys[i].emplace_back(key);
+            }
+            if (repeated && request.noDuplicates)
+                continue;
+            ++result.allFound;
+            if (!repeated)
+                result.reportHits.emplace_back(line);
+            ++result.panels[i].found;
+            if (request.moreFlags[i])
+                result.panels[i].text += std::string(StatusPart(line, requestEnd)) + "\r\n";
+            else
+                result.panels[i].text += Left(line, requestEnd);
+            result.panels[i].text += "\r\n";
+        }
+    });
+    return result;
+}
+
+} // namespace tallywick::plain
