@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+
+namespace tallywick {
+
+// Asks the desktop to open things with their default programs; never through a shell command
+// line. In tests nothing is started: the requests are recorded.
+namespace Desktop {
+
+// A web address or a document, with the program the desktop associates with it. Nothing
+// happens (and nothing is reported) when it cannot be opened.
+void OpenDocument(const QString& target);
+// A local file with its default program (normally the text editor for ".txt").
+void OpenFile(const QString& path);
+// The user's text editor with no file; nothing when none can be found.
+void StartTextEditor();
+
+void setTestMode(bool on);
+// Everything asked to open since test mode was switched on: URLs, and "editor" for the editor.
+QStringList& opened();
+
+} // namespace Desktop
+} // namespace tallywick

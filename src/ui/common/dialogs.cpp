@@ -1,0 +1,118 @@
+#include "ui/common/dialogs.h"
+
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+#include <deque>
+
+namespace tallywick::Dialogs {
+namespace {
+
+struct TestState {
+    bool on = false;
+    std::vector<Shown> messages;
+    std::deque<std::optional<QString>> fileNames;
+    std::deque<std::optional<QString>> inputs;
+    FileRequest lastFileRequest;
+};
+
+TestState& Test()
+{
+    static TestState state;
+    return state;
+}
+
+std::optional<QString> NextAnswer(std::deque<std::optional<QString>>& queue)
+{
+    if (queue.empty())
+        return std::nullopt;
+    const bool answered = queue.front().has_value();
+    const QString text = queue.front().value_or(QString());
+    queue.pop_front();
+    if (!answered)
+        return std::nullopt;
+    return text;
+}
+
+std::optional<QString> AskFileName(QWidget* parent, const FileRequest& request, QFileDialog::AcceptMode mode)
+{
+    if (Test().on) {
+        Test().lastFileRequest = request;
+        return NextAnswer(Test().fileNames);
+    }
+    QFileDialog dialog(parent, request.caption, request.folder);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setNameFilters(request.filters);
+    dialog.selectNameFilter(request.selectedFilter);
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace
+
+void message(QWidget* parent, const QString& title, const QString& text, Icon icon)
+{
+    if (Test().on) {
+        Test().messages.push_back({title, text});
+        return;
+    }
+    const auto boxIcon = icon == Icon::Information ? QMessageBox::Information
+                         : icon == Icon::Warning   ? QMessageBox::Warning
+                                                   : QMessageBox::NoIcon;
+    QMessageBox box(boxIcon, title, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+std::optional<QString> openFileName(QWidget* parent, const FileRequest& request)
+{
+    return AskFileName(parent, request, QFileDialog::AcceptOpen);
+}
+
+std::optional<QString> saveFileName(QWidget* parent, const FileRequest& request)
+{
+    return AskFileName(parent, request, QFileDialog::AcceptSave);
+}
+
+std::optional<QString> inputText(QWidget* parent, const QString& title, const QString& prompt, const QString& text)
+{
+    if (Test().on)
+        return NextAnswer(Test().inputs);
+    bool ok = false;
+    const QString answer = QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, text, &ok);
+    if (!ok)
+        return std::nullopt;
+    return answer;
+}
+
+void setTestMode(bool on)
+{
+    Test() = TestState{};
+    Test().on = on;
+}
+
+std::vector<Shown>& shownMessages()
+{
+    return Test().messages;
+}
+
+void queueFileName(std::optional<QString> answer)
+{
+    Test().fileNames.push_back(std::move(answer));
+}
+
+void queueInput(std::optional<QString> answer)
+{
+    Test().inputs.push_back(std::move(answer));
+}
+
+const FileRequest& lastFileRequest()
+{
+    return Test().lastFileRequest;
+}
+
+} // namespace tallywick::Dialogs

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QIcon>
+#include <QMenu>
+#include <QObject>
+#include <QSystemTrayIcon>
+
+#include <optional>
+#include <vector>
+
+namespace tallywick {
+
+// One icon in the desktop's notification area with its popup menu. It offers the members the
+// rest of the program uses (tip, icon, menu items with keys, a default item) and reports mouse
+// actions and menu choices as signals; what they mean is up to its owner.
+class SysTray : public QObject {
+    Q_OBJECT
+
+public:
+    // The icon is shown only when the program counts as running when the tray is made.
+    explicit SysTray(bool appRunning, QObject* parent = nullptr);
+    ~SysTray() override;
+
+    // Whether the desktop has a notification area at all; tests may decide it.
+    static bool isAvailable();
+    static void setAvailableForTests(std::optional<bool> available);
+
+    QString ToolTip() const { return toolTip_; }
+    // Tips are kept to 63 characters, as notification areas show them.
+    void setToolTip(const QString& tip);
+    QIcon icon() const { return tray_.icon(); }
+    void setIcon(const QIcon& icon);
+    bool isIconShown() const { return tray_.isVisible(); }
+
+    // Appends a menu item (the first call takes the item that exists from the start) and returns
+    // its index.
+    int AddMenuItem(const QString& caption, const QString& key = {}, bool isDefault = false);
+    void EnableMenuItem(int index, bool enabled);
+    // Removes item index: the items after it move up one place. Item 0 is never removed; it only
+    // loses its caption. Returns 0.
+    int RemoveMenuItem(int index);
+    int DefaultMenuIndex() const { return defaultIndex_; }
+    // An index outside the items sets the default to 0.
+    void setDefaultMenuIndex(int index);
+    // Pops the menu up at the mouse, with the default item shown as such.
+    void ShowMenu();
+
+    int menuItemCount() const { return static_cast<int>(items_.size()); }
+    QString menuCaption(int index) const;
+    QString menuKey(int index) const;
+    bool isMenuItemEnabled(int index) const;
+    QMenu& menu() { return menu_; }
+
+signals:
+    void SysTrayMouseDown(int button); // 1 left, 2 right
+    void SysTrayMouseUp(int button);
+    void SysTrayMouseMove();
+    void SysTrayDoubleClick(int button);
+    void MenuClick(int index, const QString& key);
+
+private:
+    bool ValidIndex(int index) const { return index >= 0 && index < menuItemCount(); }
+    QAction* newItem();
+    void onActivated(QSystemTrayIcon::ActivationReason reason);
+    void markDefault();
+
+    QSystemTrayIcon tray_;
+    QMenu menu_;
+    std::vector<QAction*> items_;
+    QString toolTip_;
+    bool itemsAdded_ = false;
+    int defaultIndex_ = 0;
+};
+
+} // namespace tallywick
