@@ -15,6 +15,8 @@ struct Command {
 
 const std::array kCommands = {
     Command{"search", "Count the downloads in one report, as the main window does.", RunSearch},
+    Command{"record", "Record the new downloads of one report in the history.", RunRecord},
+    Command{"track", "List, add or remove the tracked items.", RunTrack},
 };
 
 void WriteUsage(std::ostream& out)

@@ -1,16 +1,24 @@
 #include "app/store/trackingfile.h"
 
-#include "app/store/textfile.h"
-#include "core/log/lines.h"
-
 namespace tallywick {
 
 std::vector<std::string> LoadTrackedItems(const QString& path)
 {
-    std::vector<std::string> items;
-    const auto file = ReadTextFile(path);
-    ForEachLine(file.bytes, [&](std::string_view line) { items.emplace_back(line); });
-    return items;
+    auto read = ReadTrackingFile(path);
+    if (read.status != LinesRead::Status::Read)
+        return {};
+    return std::move(read.lines);
+}
+
+LinesRead ReadTrackingFile(const QString& path)
+{
+    return ReadLinesFile(path, EmptyLines::Keep);
+}
+
+std::optional<QString> SaveTrackedItems(const QString& path, const std::vector<std::string>& items,
+                                        const SaveFileOpener& open)
+{
+    return WriteLinesFile(path, items, open);
 }
 
 } // namespace tallywick

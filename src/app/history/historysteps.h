@@ -1,0 +1,50 @@
+#pragma once
+
+#include "app/store/historystore.h"
+#include "core/history/historymerge.h"
+#include "core/history/upkeepstatus.h"
+#include "core/search/collectedhits.h"
+
+#include <chrono>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tallywick {
+
+// The history as the main window keeps it from its load to its closing.
+struct HistorySession {
+    std::vector<std::string> History;
+    CollectedHits collected;     // new tracked downloads of this run
+    bool HistoryChanged = false; // collected holds lines not merged yet
+};
+
+struct HistoryLoadOutcome {
+    LinesRead::Status status = LinesRead::Status::Missing;
+    QString error;       // Failed: why; later saves are refused (HistoryStore::saveRefusal)
+    bool sorted = false; // "NeedSort" was set
+};
+
+// The main window load's history steps: a fresh session, LoadHistory, then SortHistory when
+// "NeedSort" is set.
+HistoryLoadOutcome LoadHistoryStep(HistorySession& session, HistoryStore& store, std::chrono::sys_days today,
+                                   int TimeLimit, const UpkeepStatus& status = {});
+
+// What the main window runs when it is deactivated and before a history view opens:
+// MergeCollectedHits when HistoryChanged is set, which it then clears. Nothing when it was clear.
+std::optional<MergeResult> MergeIfChanged(HistorySession& session, std::chrono::sys_days today, int TimeLimit,
+                                          const UpkeepStatus& status = {});
+
+struct ClosingHistoryOutcome {
+    std::optional<MergeResult> merge;            // HistoryChanged was set
+    std::optional<std::int64_t> removedPartials; // there were duplicate partial downloads
+    HistorySaveOutcome save;
+};
+
+// The history steps of the main window's closing, in order: merge when HistoryChanged is set,
+// RemoveDuplicatePartials when HasDuplicatePartials, then SaveHistory (file and "NeedSort").
+ClosingHistoryOutcome RunClosingHistorySteps(HistorySession& session, HistoryStore& store, std::chrono::sys_days today,
+                                             int TimeLimit, const UpkeepStatus& status = {});
+
+} // namespace tallywick

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "app/store/linesfile.h"
+
+#include <QString>
+
+#include <chrono>
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace tallywick {
+
+class SettingsStore;
+
+struct HistorySaveOutcome {
+    enum class Status {
+        Saved,     // the file was replaced and "NeedSort" written
+        Untouched, // History was empty: the file and "NeedSort" are left as they are
+        Refused,   // the file could not be read to its end at load; it is left as it is
+        Failed,    // writing failed; the previous file is whole and "NeedSort" unchanged
+    };
+    Status status = Status::Untouched;
+    std::size_t written = 0; // records written (Saved only)
+    bool NeedSort = false;   // the flag written (Saved only)
+    QString error;           // why (Refused, Failed)
+};
+
+// "history.dat" with the "NeedSort" setting that describes it. It remembers whether the last
+// load read the whole file: a history that could not be read to its end is never replaced by
+// the incomplete one in memory.
+class HistoryStore {
+public:
+    HistoryStore(QString path, SettingsStore& settings, SaveFileOpener save = OpenSaveFile,
+                 ReadFileOpener read = OpenFileForReading);
+
+    const QString& path() const { return path_; }
+
+    // LoadHistory: the non-empty lines of the file in file order; none when it is missing.
+    LinesRead LoadHistory();
+
+    // Setting "NeedSort": the stored file is out of date order and is sorted at load.
+    bool NeedSort() const;
+
+    // SaveHistory: writes History without empty records and those TimeLimit or more calendar
+    // months back (History itself is not changed), then "NeedSort".
+    HistorySaveOutcome SaveHistory(const std::vector<std::string>& History, std::chrono::sys_days today, int TimeLimit);
+
+    // Why saves are refused (the reason the last load did not read the file to its end); empty
+    // when they are not.
+    const QString& saveRefusal() const { return saveRefusal_; }
+
+private:
+    QString path_;
+    SettingsStore& settings_;
+    SaveFileOpener save_;
+    ReadFileOpener read_;
+    QString saveRefusal_;
+};
+
+} // namespace tallywick

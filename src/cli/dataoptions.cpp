@@ -1,0 +1,46 @@
+#include "cli/dataoptions.h"
+
+#include "app/settings/settingsstore.h"
+
+namespace tallywick::cli {
+
+DataFolder DataFolderOf(const CommandLine& line)
+{
+    return DataFolder::fromOption(line.dataDir());
+}
+
+QString SettingsPathOf(const CommandLine& line)
+{
+    const QString config = line.config();
+    return config.isEmpty() ? SettingsStore::defaultPath() : config;
+}
+
+std::optional<int> LockDataFolder(DataFolderLock& lock, const QString& command, Environment& env)
+{
+    const auto status = lock.tryLock();
+    if (status == DataFolderLock::Status::Locked)
+        return std::nullopt;
+    env.err << "tallywick-cli " << command.toStdString() << ": " << lock.message().toStdString()
+            << " Nothing was written.\n";
+    return status == DataFolderLock::Status::Busy ? kExitLocked : kExitFailed;
+}
+
+TimeLimitOption ReadTimeLimitOption(CommandLine& line, Environment& env)
+{
+    TimeLimitOption option;
+    const QString name = QStringLiteral("time-limit");
+    if (!line.parser().isSet(name))
+        return option;
+    const auto months = ParseInteger(line.parser().value(name));
+    if (!months || *months < keys::TimeLimit.min || *months > keys::TimeLimit.max) {
+        option.exitCode = line.usageError(env,
+                                          QStringLiteral("--time-limit wants a whole number of months from %1 to %2")
+                                              .arg(keys::TimeLimit.min)
+                                              .arg(keys::TimeLimit.max));
+        return option;
+    }
+    option.months = static_cast<int>(*months);
+    return option;
+}
+
+} // namespace tallywick::cli

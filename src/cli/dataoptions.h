@@ -1,0 +1,30 @@
+#pragma once
+
+#include "app/files/datafolder.h"
+#include "app/files/datafolderlock.h"
+#include "cli/options.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace tallywick::cli {
+
+// The data folder that --data-dir (or $TALLYWICK_DATA_DIR) names.
+DataFolder DataFolderOf(const CommandLine& line);
+
+// The settings file that --config (or $TALLYWICK_CONFIG) names.
+QString SettingsPathOf(const CommandLine& line);
+
+// Takes the data-folder lock for a writing command's run. Nothing when it holds; otherwise the
+// exit status, after saying why on stderr.
+std::optional<int> LockDataFolder(DataFolderLock& lock, const QString& command, Environment& env);
+
+// --time-limit, 1 to 24 months; nothing when absent, the exit status when it is bad.
+struct TimeLimitOption {
+    std::optional<int> months;
+    std::optional<int> exitCode;
+};
+TimeLimitOption ReadTimeLimitOption(CommandLine& line, Environment& env);
+
+} // namespace tallywick::cli

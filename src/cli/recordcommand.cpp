@@ -1,0 +1,210 @@
+#include "app/clock/today.h"
+#include "app/files/fileexists.h"
+#include "app/history/historysteps.h"
+#include "app/report/reportfile.h"
+#include "app/searchlist/searchlistsettings.h"
+#include "app/settings/settingsstore.h"
+#include "app/store/historystore.h"
+#include "app/store/trackingfile.h"
+#include "cli/commands.h"
+#include "cli/dataoptions.h"
+#include "cli/json.h"
+#include "core/log/logline.h"
+
+#include <unordered_map>
+
+namespace tallywick::cli {
+namespace {
+
+const char* const kRecordHelp =
+    "Records the new downloads of one report in the history, as the main window does when it\n"
+    "searches the report and is then closed: for a scheduled job. Reads the settings (the two\n"
+    "search texts stored in slot 0 of each panel's list, Split_Time, TimeLimit, NeedSort), the\n"
+    "tracked items and the history; searches the report with No duplicates on; merges the new\n"
+    "tracked downloads into the history; removes duplicate partial downloads when there are any;\n"
+    "saves \"history.dat\" and \"NeedSort\". Recording the same report again records nothing.\n"
+    "Holds the data folder's lock while it runs.\n"
+    "\n"
+    "Text output: the lines read, the downloads recorded in all and per tracked item, the\n"
+    "duplicate partial downloads removed, and the records written to \"history.dat\".\n"
+    "JSON output: {\"lines\": N, \"recorded\": N, \"per_item\": {ITEM: N, ...}, \"removed_partials\": N,\n"
+    "\"history_size\": N}. lines: the lines of the report; recorded: the lines appended to the\n"
+    "history; per_item: every tracked item (0 included) with the recorded lines whose first\n"
+    "tracked item it is; removed_partials: duplicate partial downloads removed (0 when there were\n"
+    "none); history_size: the records written to \"history.dat\".\n"
+    "\n"
+    "Exit status: 0 done; 1 a file could not be read or written; 2 bad arguments or \"File Not\n"
+    "Found\"; 3 the data folder is in use by another process. Nothing is written unless it is 0.";
+
+struct ItemCount {
+    std::string item;
+    std::int64_t count = 0;
+};
+
+// Every tracked item once, in list order, with the recorded lines whose first tracked item it is.
+std::vector<ItemCount> CountPerItem(const std::vector<std::string>& trackedItems, const CollectedHits& collected,
+                                    const std::vector<std::size_t>& appended)
+{
+    std::vector<ItemCount> counts;
+    std::vector<std::size_t> entryOfItem; // for each tracked item, its entry in counts
+    std::unordered_map<std::string_view, std::size_t> entries;
+    for (const auto& item : trackedItems) {
+        const auto [entry, added] = entries.try_emplace(item, counts.size());
+        if (added)
+            counts.push_back({item, 0});
+        entryOfItem.push_back(entry->second);
+    }
+    for (const auto i : appended) {
+        const auto& line = collected[i];
+        for (std::size_t t = 0; t < trackedItems.size(); ++t) {
+            if (MatchPosition(line, trackedItems[t]) > 0) {
+                ++counts[entryOfItem[t]].count;
+                break;
+            }
+        }
+    }
+    return counts;
+}
+
+struct RecordSummary {
+    std::int64_t lines = 0;
+    std::int64_t recorded = 0;
+    std::vector<ItemCount> perItem;
+    std::int64_t removedPartials = 0;
+    std::int64_t historySize = 0;
+};
+
+Json ToJson(const RecordSummary& summary)
+{
+    Json perItem = Json::object();
+    for (const auto& entry : summary.perItem)
+        perItem.set(entry.item, entry.count);
+    return Json::object()
+        .set("lines", summary.lines)
+        .set("recorded", summary.recorded)
+        .set("per_item", std::move(perItem))
+        .set("removed_partials", summary.removedPartials)
+        .set("history_size", summary.historySize);
+}
+
+// "File Not Found" is a usage error, a report that breaks off an I/O failure.
+int ReportSearchFailure(const QString& report, ReportFileSearch::Status status, const QString& error, Environment& env)
+{
+    if (status == ReportFileSearch::Status::NotFound) {
+        env.err << report.toStdString() << ": File Not Found\n";
+        return kExitUsage;
+    }
+    env.err << report.toStdString() << ": " << error.toStdString() << '\n';
+    return kExitFailed;
+}
+
+RecordSummary Summarize(const SearchResult& search, const ClosingHistoryOutcome& closing,
+                        const std::vector<std::string>& trackedItems, const CollectedHits& collected)
+{
+    const auto appended = closing.merge ? closing.merge->appended : std::vector<std::size_t>{};
+    RecordSummary summary;
+    summary.lines = search.lineCount;
+    summary.recorded = static_cast<std::int64_t>(appended.size());
+    summary.perItem = CountPerItem(trackedItems, collected, appended);
+    summary.removedPartials = closing.removedPartials.value_or(0);
+    summary.historySize = static_cast<std::int64_t>(closing.save.written);
+    return summary;
+}
+
+void WriteText(const RecordSummary& summary, std::ostream& out)
+{
+    out << "Lines read: " << summary.lines << '\n' << "Recorded: " << summary.recorded << '\n';
+    for (const auto& entry : summary.perItem)
+        out << "  " << entry.count << "  " << entry.item << '\n';
+    out << RemovedStatusText(summary.removedPartials) << '\n' << "History: " << summary.historySize << " records\n";
+}
+
+} // namespace
+
+int RunRecord(const QStringList& arguments, Environment& env)
+{
+    const QString command = QStringLiteral("record");
+    CommandLine line(command, QStringLiteral("[options] REPORT"), QString::fromUtf8(kRecordHelp));
+    auto& parser = line.parser();
+    parser.addOptions({
+        {QStringLiteral("split-time"),
+         QStringLiteral("Split-download time frame in minutes for this run (default: the setting Split_Time)."),
+         QStringLiteral("MIN")},
+        {QStringLiteral("time-limit"),
+         QStringLiteral("History time limit in months, 1 to 24, for this run (default: the setting TimeLimit)."),
+         QStringLiteral("MONTHS")},
+    });
+    parser.addPositionalArgument(QStringLiteral("REPORT"), QStringLiteral("The report file."));
+    if (!line.parse(arguments, env))
+        return line.exitCode();
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() != 1)
+        return line.usageError(env, QStringLiteral("give exactly one REPORT"));
+    std::optional<std::int64_t> splitTime;
+    if (parser.isSet(QStringLiteral("split-time"))) {
+        splitTime = ParseInteger(parser.value(QStringLiteral("split-time")));
+        if (!splitTime)
+            return line.usageError(env, QStringLiteral("--split-time wants a whole number of minutes"));
+    }
+    const auto timeLimitOption = ReadTimeLimitOption(line, env);
+    if (timeLimitOption.exitCode)
+        return *timeLimitOption.exitCode;
+
+    const QString& report = positional.front();
+    if (!FileExists(report))
+        return ReportSearchFailure(report, ReportFileSearch::Status::NotFound, {}, env);
+    const DataFolder folder = DataFolderOf(line);
+    DataFolderLock lock(folder.path());
+    if (const auto refused = LockDataFolder(lock, command, env))
+        return *refused;
+
+    SettingsStore settings(SettingsPathOf(line));
+    const auto today = TodayOr(line.today());
+    const int TimeLimit = timeLimitOption.months.value_or(settings.read(keys::TimeLimit));
+    SearchRequest request;
+    for (int panel = 0; panel < kPanelCount; ++panel)
+        request.texts[panel] = StoredSearchText(settings, panel);
+    request.noDuplicates = true;
+    request.splitTime = splitTime.value_or(settings.read(keys::SplitTime));
+
+    const auto tracking = ReadTrackingFile(folder.trackingPath());
+    if (tracking.status == LinesRead::Status::Failed) {
+        env.err << folder.trackingPath().toStdString() << ": " << tracking.error.toStdString() << '\n';
+        return kExitFailed;
+    }
+    const std::vector<std::string>& trackedItems = tracking.lines;
+
+    HistoryStore store(folder.historyPath(), settings);
+    HistorySession session;
+    const auto load = LoadHistoryStep(session, store, today, TimeLimit);
+    if (load.status == LinesRead::Status::Failed) {
+        env.err << store.saveRefusal().toStdString() << '\n';
+        return kExitFailed;
+    }
+
+    auto search = SearchReportFile(report, request, trackedItems, std::move(session.collected), env.openReport);
+    if (search.status != ReportFileSearch::Status::Done)
+        return ReportSearchFailure(report, search.status, search.error, env);
+    session.collected = std::move(search.outcome.collected);
+    session.HistoryChanged = search.outcome.historyChanged;
+
+    const auto closing = RunClosingHistorySteps(session, store, today, TimeLimit);
+    switch (closing.save.status) {
+    case HistorySaveOutcome::Status::Saved:
+    case HistorySaveOutcome::Status::Untouched:
+        break;
+    case HistorySaveOutcome::Status::Refused:
+    case HistorySaveOutcome::Status::Failed:
+        env.err << closing.save.error.toStdString() << '\n';
+        return kExitFailed;
+    }
+
+    const auto summary = Summarize(search.outcome.result, closing, trackedItems, session.collected);
+    if (line.json())
+        env.out << ToJson(summary).dump();
+    else
+        WriteText(summary, env.out);
+    return kExitOk;
+}
+
+} // namespace tallywick::cli

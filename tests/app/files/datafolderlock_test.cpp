@@ -1,0 +1,71 @@
+#include "app/files/datafolderlock.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace tallywick {
+namespace {
+
+using Status = DataFolderLock::Status;
+
+TEST(DataFolderLock, OneHolderPerFolder)
+{
+    QTemporaryDir dir;
+    DataFolderLock first(dir.filePath(QStringLiteral("Tallywick")));
+    ASSERT_EQ(first.tryLock(), Status::Locked) << "the data folder is created for it";
+    DataFolderLock second(dir.filePath(QStringLiteral("Tallywick")));
+    EXPECT_EQ(second.tryLock(), Status::Busy);
+    EXPECT_TRUE(second.message().contains(QStringLiteral("in use"))) << second.message().toStdString();
+    first.unlock();
+    EXPECT_EQ(second.tryLock(), Status::Locked);
+}
+
+TEST(DataFolderLock, AnotherProcessHoldsItUntilItDies)
+{
+    QTemporaryDir dir;
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        DataFolderLock held(dir.path());
+        const char answer = held.tryLock() == Status::Locked ? 'y' : 'n';
+        [[maybe_unused]] const auto written = write(ready[1], &answer, 1);
+        pause();
+        _exit(0);
+    }
+    char answer = 0;
+    ASSERT_EQ(read(ready[0], &answer, 1), 1);
+    ASSERT_EQ(answer, 'y');
+    DataFolderLock lock(dir.path());
+    EXPECT_EQ(lock.tryLock(), Status::Busy);
+    EXPECT_TRUE(lock.message().contains(QString::number(child))) << lock.message().toStdString();
+
+    // Killed without unlocking: the lock file stays behind and is taken over.
+    kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+    EXPECT_TRUE(QFile::exists(lock.lockFilePath()));
+    EXPECT_EQ(lock.tryLock(), Status::Locked);
+    close(ready[0]);
+    close(ready[1]);
+}
+
+TEST(DataFolderLock, TakesOverALockLeftByAProcessNumberNoProcessHas)
+{
+    QTemporaryDir dir;
+    DataFolderLock lock(dir.path());
+    QFile stale(lock.lockFilePath());
+    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+    stale.write("2147483646\ntallywick\n\n\n\n");
+    stale.close();
+    EXPECT_EQ(lock.tryLock(), Status::Locked);
+}
+
+} // namespace
+} // namespace tallywick

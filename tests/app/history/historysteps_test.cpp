@@ -1,0 +1,78 @@
+#include "app/history/historysteps.h"
+
+#include "app/settings/settingsstore.h"
+#include "app/store/storetesting.h"
+#include "core/history/historyrecords.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace tallywick {
+namespace {
+
+using namespace testing;
+using Records = std::vector<std::string>;
+
+class HistoryStepsTest : public ::testing::Test {
+protected:
+    QString historyPath() const { return dir_.filePath(QStringLiteral("history.dat")); }
+    UpkeepStatus statusBar()
+    {
+        return [this](std::string_view text) { shown_.emplace_back(text); };
+    }
+
+    QTemporaryDir dir_;
+    SettingsStore settings_{dir_.filePath(QStringLiteral("Tallywick.ini"))};
+    HistoryStore store_{historyPath(), settings_};
+    HistorySession session_;
+    std::vector<std::string> shown_;
+};
+
+TEST_F(HistoryStepsTest, LoadSortsWhenTheLastSaveFoundTheFileOutOfOrder)
+{
+    WriteBytes(historyPath(), RecordOn("06/Dec/2026") + "\r\n" + RecordOn("04/Dec/2026") + "\r\n");
+    EXPECT_FALSE(LoadHistoryStep(session_, store_, kToday, 12).sorted);
+    EXPECT_EQ(session_.History, (Records{RecordOn("06/Dec/2026"), RecordOn("04/Dec/2026")}));
+    settings_.write(keys::NeedSort, true);
+    EXPECT_TRUE(LoadHistoryStep(session_, store_, kToday, 12).sorted);
+    EXPECT_EQ(session_.History, (Records{RecordOn("04/Dec/2026"), RecordOn("06/Dec/2026")}));
+}
+
+TEST_F(HistoryStepsTest, ClosingMergesTrimsAndSavesInThatOrder)
+{
+    const auto partial = [](const char* time) { return Record({.time = time, .status = 206}); };
+    session_.History = {RecordOn("04/Dec/2026"), partial("10:00:00")};
+    session_.collected.append(partial("18:00:00"));
+    session_.collected.append(RecordOn("01/Dec/2026"));
+    EXPECT_FALSE(RunClosingHistorySteps(session_, store_, kToday, 12).merge) << "nothing merges unless changed";
+    EXPECT_EQ(session_.History.size(), 2u);
+
+    session_.HistoryChanged = true;
+    const auto closing = RunClosingHistorySteps(session_, store_, kToday, 12, statusBar());
+    ASSERT_TRUE(closing.merge);
+    EXPECT_EQ(closing.merge->appended.size(), 2u);
+    EXPECT_FALSE(session_.HistoryChanged);
+    EXPECT_EQ(closing.removedPartials, 1);
+    EXPECT_EQ(closing.save.written, 3u);
+    EXPECT_EQ(shown_,
+              (std::vector<std::string>{"Please wait while sorting history.", "Please wait while trimming history.",
+                                        "Removed 1 duplicate items from history."}));
+    EXPECT_EQ(store_.LoadHistory().lines,
+              (Records{RecordOn("01/Dec/2026"), RecordOn("04/Dec/2026"), partial("10:00:00")}));
+}
+
+TEST_F(HistoryStepsTest, AHistoryThatCouldNotBeLoadedIsNotSavedOver)
+{
+    ASSERT_TRUE(QDir().mkpath(historyPath()));
+    EXPECT_EQ(LoadHistoryStep(session_, store_, kToday, 12).status, LinesRead::Status::Failed);
+    session_.collected.append(RecordOn("04/Dec/2026"));
+    session_.HistoryChanged = true;
+    const auto closing = RunClosingHistorySteps(session_, store_, kToday, 12);
+    EXPECT_EQ(closing.save.status, HistorySaveOutcome::Status::Refused);
+    EXPECT_FALSE(closing.save.error.isEmpty());
+}
+
+} // namespace
+} // namespace tallywick

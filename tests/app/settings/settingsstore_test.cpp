@@ -1,0 +1,109 @@
+#include "app/settings/appvalues.h"
+#include "app/settings/settingsstore.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace tallywick {
+namespace {
+
+class SettingsStoreTest : public ::testing::Test {
+protected:
+    // A settings file as a user or another program left it; a file of its own each time, since
+    // the settings library keeps the files it has read.
+    QString iniWith(const QByteArray& lines)
+    {
+        const QString path = dir_.filePath(QStringLiteral("%1.ini").arg(++files_));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("[Settings]\n" + lines);
+        return path;
+    }
+
+    QTemporaryDir dir_;
+    int files_ = 0;
+};
+
+TEST_F(SettingsStoreTest, AnEmptyStoreGivesEveryDefault)
+{
+    const SettingsStore settings(dir_.filePath(QStringLiteral("none.ini")));
+    const AppValues values = ReadAppValues(settings);
+    EXPECT_EQ(values.TimeLimit, 12);
+    EXPECT_EQ(values.Split_Time, 30);
+    EXPECT_EQ(values.Traffic_menu, QStringLiteral("&Traffic Report"));
+    EXPECT_EQ(values.Details_menu, QStringLiteral("Website &Details"));
+    EXPECT_TRUE(values.Traffic_URL.endsWith(QStringLiteral("/service/manage/traffic_report")));
+    EXPECT_FALSE(settings.read(keys::NeedSort));
+    EXPECT_EQ(settings.read(keys::SearchFile), 0);
+    EXPECT_TRUE(settings.read(keys::TrafficUrlOption));
+    EXPECT_EQ(settings.read(QStringLiteral("Path"), QStringLiteral("default")), QStringLiteral("default"));
+    EXPECT_FALSE(QFile::exists(settings.path())) << "reading writes nothing";
+}
+
+TEST_F(SettingsStoreTest, TextsComeBackAsWritten)
+{
+    const QStringList texts = {QStringLiteral("GET /a,b,c.zip"), QStringLiteral("a, b"),
+                               QStringLiteral(" padded "),       QStringLiteral("@at;x#y=z \"q\" \\"),
+                               QStringLiteral("Grüße"),          QString()};
+    const QString path = dir_.filePath(QStringLiteral("texts.ini"));
+    {
+        SettingsStore settings(path);
+        for (int i = 0; i < texts.size(); ++i)
+            settings.write(fnKey(0, i), texts[i]);
+        settings.write(keys::NeedSort, true);
+    }
+    const SettingsStore settings(path);
+    for (int i = 0; i < texts.size(); ++i)
+        EXPECT_EQ(settings.read(fnKey(0, i), QStringLiteral("absent")), texts[i]);
+    EXPECT_EQ(settings.read(QStringLiteral("NeedSort"), QString()), QStringLiteral("True"));
+    EXPECT_EQ(SettingsStore(iniWith("Traffic_URL=http://example.com/?a=1,b=2\n")).read(keys::TrafficUrl),
+              QStringLiteral("http://example.com/?a=1,b=2"));
+}
+
+TEST_F(SettingsStoreTest, KeysMatchWithoutRegardToCaseAndWritesKeepTheStoredSpelling)
+{
+    SettingsStore settings(iniWith("timelimit=6\nneedSORT=tRUE\n"));
+    EXPECT_EQ(settings.read(keys::TimeLimit), 6);
+    EXPECT_TRUE(settings.read(keys::NeedSort));
+    settings.write(keys::TimeLimit, 8);
+    EXPECT_EQ(settings.read(keys::TimeLimit), 8);
+    QFile file(settings.path());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    EXPECT_TRUE(text.contains("timelimit=8") && !text.contains("TimeLimit")) << text.toStdString();
+}
+
+TEST_F(SettingsStoreTest, ValuesThatDoNotConvertReadAsTheKeysDefault)
+{
+    const struct {
+        const IntegerKey& key;
+        const char* stored;
+        int expected;
+    } cases[] = {
+        {keys::TimeLimit, "abc", 12}, {keys::TimeLimit, "99999", 12}, {keys::TimeLimit, "0", 12},
+        {keys::TimeLimit, "25", 12},  {keys::TimeLimit, "6.5", 12},   {keys::TimeLimit, " 24 ", 24},
+        {keys::TimeLimit, "1", 1},    {keys::SplitTime, "abc", 30},   {keys::SplitTime, "99999", 30},
+        {keys::SplitTime, "45", 45},  {keys::TimeSpan, "4", 0},       {keys::SearchFile, "1", 1},
+    };
+    for (const auto& c : cases) {
+        const SettingsStore settings(iniWith(QByteArray(c.key.name) + "=" + c.stored + "\n"));
+        EXPECT_EQ(settings.read(c.key), c.expected) << c.key.name << "=" << c.stored;
+    }
+    const SettingsStore truths(iniWith("NeedSort=maybe\nGraphStyle1=TRUE\nTraffic_URL_Option=False\n"));
+    EXPECT_FALSE(truths.read(keys::NeedSort));
+    EXPECT_TRUE(truths.read(keys::GraphStyle1));
+    EXPECT_FALSE(truths.read(keys::TrafficUrlOption));
+}
+
+TEST_F(SettingsStoreTest, TheEnvironmentNamesTheFile)
+{
+    qputenv("TALLYWICK_CONFIG", "/elsewhere/Tallywick.ini");
+    EXPECT_EQ(SettingsStore::defaultPath(), QStringLiteral("/elsewhere/Tallywick.ini"));
+    qunsetenv("TALLYWICK_CONFIG");
+    EXPECT_TRUE(SettingsStore::defaultPath().endsWith(QStringLiteral("/Tallywick/Tallywick.ini")));
+}
+
+} // namespace
+} // namespace tallywick

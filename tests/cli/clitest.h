@@ -1,0 +1,57 @@
+#pragma once
+
+// Runs tallywick-cli in-process on a data folder and a settings file of its own.
+
+#include "app/settings/settingsstore.h"
+#include "app/store/storetesting.h"
+#include "cli/cli.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace tallywick::testing {
+
+struct CliRun {
+    int code = -1;
+    std::string out;
+    std::string err;
+};
+
+class CliTest : public ::testing::Test {
+protected:
+    QString dataDir() const { return dir_.filePath(QStringLiteral("data")); }
+    QString dataFile(const char* name) const { return QDir(dataDir()).filePath(QString::fromUtf8(name)); }
+    QString configPath() const { return dir_.filePath(QStringLiteral("Tallywick.ini")); }
+
+    void setting(const char* key, const char* value) const
+    {
+        SettingsStore(configPath()).write(QString::fromUtf8(key), QString::fromUtf8(value));
+    }
+    QString storedSetting(const char* key) const
+    {
+        return SettingsStore(configPath()).read(QString::fromUtf8(key), QStringLiteral("<absent>"));
+    }
+
+    CliRun run(const QStringList& arguments, ReportOpener openReport = OpenReportFile) const
+    {
+        std::ostringstream out;
+        std::ostringstream err;
+        cli::Environment env{out, err, std::move(openReport)};
+        CliRun result;
+        result.code = cli::RunCli(
+            QStringList{QStringLiteral("tallywick-cli")} + arguments +
+                QStringList{QStringLiteral("--data-dir"), dataDir(), QStringLiteral("--config"), configPath()},
+            env);
+        result.out = out.str();
+        result.err = err.str();
+        return result;
+    }
+
+    QTemporaryDir dir_;
+};
+
+} // namespace tallywick::testing

@@ -1,0 +1,183 @@
+#include "app/files/datafolderlock.h"
+#include "cli/clitest.h"
+#include "core/history/historyrecords.h"
+
+#include <QFileInfo>
+
+namespace tallywick {
+namespace {
+
+using namespace testing;
+
+const std::string kZip = "/quarnel/shareware/pelmor.zip";
+const std::string kExe = "/quarnel/shareware/pelmor.exe";
+
+std::string Lines(std::initializer_list<std::string> lines)
+{
+    std::string text;
+    for (const auto& line : lines)
+        text += line + "\r\n";
+    return text;
+}
+
+bool Holds(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
+}
+
+class RecordTest : public CliTest {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(QDir().mkpath(dataDir()));
+        WriteBytes(dataFile("tracking.dat"), Lines({kZip, kExe, "/never/downloaded.zip"}));
+        WriteBytes(report(),
+                   Lines({
+                       Record({.host = "198.51.100.1", .time = "10:00:00"}),
+                       Record({.host = "198.51.100.2", .time = "11:00:00", .path = kExe}),
+                       // The same client 10 minutes later: a split download.
+                       Record({.host = "198.51.100.1", .time = "10:10:00", .status = 206}),
+                       Record({.host = "198.51.100.3", .path = "/index.html"}),
+                       Record({.host = "198.51.100.4", .date = "04/Dec/2026"}),
+                   }));
+    }
+
+    QString report() const { return dir_.filePath(QStringLiteral("Hits.txt")); }
+    CliRun record(QStringList extra = {}, ReportOpener open = OpenReportFile) const
+    {
+        return run(
+            QStringList{QStringLiteral("record"), report(), QStringLiteral("--today"), QStringLiteral("2026-12-05")} +
+                extra,
+            std::move(open));
+    }
+};
+
+TEST_F(RecordTest, RecordsTheNewTrackedDownloadsOnce)
+{
+    const auto result = record({QStringLiteral("--json")});
+    ASSERT_EQ(result.code, 0) << result.err;
+    EXPECT_EQ(result.out,
+              "{\n  \"lines\": 5,\n  \"recorded\": 3,\n  \"per_item\": {\n"
+              "    \"/quarnel/shareware/pelmor.zip\": 2,\n    \"/quarnel/shareware/pelmor.exe\": 1,\n"
+              "    \"/never/downloaded.zip\": 0\n  },\n  \"removed_partials\": 0,\n  \"history_size\": 3\n}\n");
+    // Report order within a day; the merge sorted the day-earlier download to the front.
+    const std::string history = Lines({Record({.host = "198.51.100.4", .date = "04/Dec/2026"}),
+                                       Record({.host = "198.51.100.1", .time = "10:00:00"}),
+                                       Record({.host = "198.51.100.2", .time = "11:00:00", .path = kExe})});
+    EXPECT_EQ(FileBytes(dataFile("history.dat")), history);
+    EXPECT_EQ(storedSetting("NeedSort"), QStringLiteral("False"));
+
+    const auto again = record();
+    ASSERT_EQ(again.code, 0) << again.err;
+    EXPECT_EQ(again.out,
+              "Lines read: 5\nRecorded: 0\n  0  /quarnel/shareware/pelmor.zip\n"
+              "  0  /quarnel/shareware/pelmor.exe\n  0  /never/downloaded.zip\n"
+              "Removed 0 duplicate items from history.\nHistory: 3 records\n");
+    EXPECT_EQ(FileBytes(dataFile("history.dat")), history);
+}
+
+TEST_F(RecordTest, ALineCountsForItsFirstTrackedItemAndDuplicatePartialsGo)
+{
+    WriteBytes(dataFile("tracking.dat"), Lines({"/quarnel/", kZip, kZip}));
+    WriteBytes(report(),
+               Lines({Record({.host = "198.51.100.9", .time = "08:00:00", .status = 206}),
+                      Record({.host = "198.51.100.9", .time = "12:00:00", .status = 206})}));
+    const auto result = record({QStringLiteral("--json")});
+    ASSERT_EQ(result.code, 0) << result.err;
+    EXPECT_TRUE(Holds(result.out,
+                      "\"recorded\": 2,\n  \"per_item\": {\n    \"/quarnel/\": 2,\n"
+                      "    \"/quarnel/shareware/pelmor.zip\": 0\n  },\n  \"removed_partials\": 1,\n"
+                      "  \"history_size\": 1\n"))
+        << result.out;
+}
+
+TEST_F(RecordTest, TakesItsSearchFromTheSettingsAndItsOptionsForThisRunOnly)
+{
+    setting("Combo10_0", "GET /index.html");
+    setting("Combo11_0", "GET /quarnel/shareware/pelmor.zip");
+    setting("Split_Time", "5");
+    WriteBytes(dataFile("tracking.dat"), Lines({"/index.html", kZip, kExe}));
+    WriteBytes(dataFile("history.dat"),
+               Lines({RecordOn("03/Dec/2026"), RecordOn("30/Nov/2026"), RecordOn("01/Dec/2026")}));
+    setting("NeedSort", "True");
+    const auto result = record({QStringLiteral("--json"), QStringLiteral("--time-limit"), QStringLiteral("1")});
+    ASSERT_EQ(result.code, 0) << result.err;
+    // No exe is searched for; the repeat 10 minutes later is a download of its own; the history
+    // was sorted at load, and November is past a limit of one month.
+    EXPECT_TRUE(Holds(result.out,
+                      "\"recorded\": 4,\n  \"per_item\": {\n    \"/index.html\": 1,\n"
+                      "    \"/quarnel/shareware/pelmor.zip\": 3,"))
+        << result.out;
+    EXPECT_TRUE(Holds(result.out, "\"history_size\": 6")) << result.out;
+    EXPECT_EQ(FileBytes(dataFile("history.dat")).substr(0, 2 * RecordOn("01/Dec/2026").size() + 4),
+              Lines({RecordOn("01/Dec/2026"), RecordOn("03/Dec/2026")}));
+    EXPECT_EQ(storedSetting("TimeLimit"), QStringLiteral("<absent>"));
+
+    QFile::remove(dataFile("history.dat"));
+    const auto again = record({QStringLiteral("--json"), QStringLiteral("--split-time"), QStringLiteral("30")});
+    EXPECT_TRUE(Holds(again.out, "\"recorded\": 3")) << again.out;
+    EXPECT_EQ(storedSetting("Split_Time"), QStringLiteral("5"));
+}
+
+class RecordWritesNothingTest : public RecordTest {
+protected:
+    void SetUp() override
+    {
+        RecordTest::SetUp();
+        WriteBytes(dataFile("history.dat"), kHistory);
+        setting("NeedSort", "True");
+    }
+    void TearDown() override
+    {
+        EXPECT_EQ(FileBytes(dataFile("history.dat")), kHistory);
+        EXPECT_EQ(storedSetting("NeedSort"), QStringLiteral("True"));
+        EXPECT_FALSE(QFile::exists(dataFile("tallywick.lock")));
+    }
+    const std::string kHistory = Lines({RecordOn("03/Dec/2026"), RecordOn("01/Dec/2026")});
+};
+
+TEST_F(RecordWritesNothingTest, WhileAnotherProcessHoldsTheDataFolder)
+{
+    DataFolderLock desktop(dataDir());
+    ASSERT_EQ(desktop.tryLock(), DataFolderLock::Status::Locked);
+    const auto result = record();
+    EXPECT_EQ(result.code, 3);
+    EXPECT_TRUE(Holds(result.err, "in use") && Holds(result.err, "Nothing was written")) << result.err;
+    desktop.unlock();
+}
+
+TEST_F(RecordWritesNothingTest, WhenTheReportIsNotFoundOrCannotBeRead)
+{
+    const QString missing = dir_.filePath(QStringLiteral("missing.log"));
+    const auto notFound = run({QStringLiteral("record"), missing});
+    EXPECT_EQ(notFound.code, 2);
+    EXPECT_EQ(notFound.err, missing.toStdString() + ": File Not Found\n");
+
+    const auto failed =
+        record({}, [](const QString&) { return std::make_unique<FailingReadDevice>(Record({}) + "\r\n"); });
+    EXPECT_EQ(failed.code, 1);
+    EXPECT_TRUE(Holds(failed.err, "Input/output error")) << failed.err;
+    EXPECT_TRUE(failed.out.empty());
+}
+
+TEST_F(RecordWritesNothingTest, WhenTheArgumentsAreWrong)
+{
+    EXPECT_EQ(run({QStringLiteral("record")}).code, 2);
+    for (const char* bad : {"0", "25", "twelve"})
+        EXPECT_EQ(record({QStringLiteral("--time-limit"), QString::fromUtf8(bad)}).code, 2) << bad;
+    EXPECT_EQ(record({QStringLiteral("--split-time"), QStringLiteral("soon")}).code, 2);
+    EXPECT_EQ(record({QStringLiteral("--today"), QStringLiteral("5 Dec")}).code, 2);
+}
+
+TEST_F(RecordTest, AHistoryThatCannotBeReadIsLeftAlone)
+{
+    ASSERT_TRUE(QDir().mkpath(dataFile("history.dat")));
+    const auto result = record();
+    EXPECT_EQ(result.code, 1);
+    EXPECT_TRUE(Holds(result.err, "history.dat could not be read")) << result.err;
+    EXPECT_TRUE(QFileInfo(dataFile("history.dat")).isDir());
+    EXPECT_EQ(storedSetting("NeedSort"), QStringLiteral("<absent>"));
+}
+
+} // namespace
+} // namespace tallywick
