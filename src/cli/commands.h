@@ -8,5 +8,6 @@ namespace tallywick::cli {
 int RunSearch(const QStringList& arguments, Environment& env);
 int RunRecord(const QStringList& arguments, Environment& env);
 int RunTrack(const QStringList& arguments, Environment& env);
+int RunView(const QStringList& arguments, Environment& env);
 
 } // namespace tallywick::cli

@@ -1,0 +1,306 @@
+#include "app/clock/today.h"
+#include "app/history/historysteps.h"
+#include "app/settings/settingsstore.h"
+#include "app/store/historystore.h"
+#include "app/store/trackingfile.h"
+#include "cli/commands.h"
+#include "cli/dataoptions.h"
+#include "cli/viewoutput.h"
+#include "core/views/calendar.h"
+#include "core/views/dailytext.h"
+#include "core/views/dateformat.h"
+#include "core/views/filechart.h"
+#include "core/views/historytext.h"
+#include "core/views/monthlychart.h"
+#include "core/views/weekdaychart.h"
+#include "core/views/zerocountdays.h"
+
+#include <array>
+
+namespace tallywick::cli {
+namespace {
+
+const char* const kViewHelp =
+    "Shows one history view as its window does, computed from the history and the tracked items\n"
+    "in the data folder (the history is loaded as the main window loads it, and sorted when the\n"
+    "setting NeedSort asks for it). Writes nothing.\n"
+    "\n"
+    "NAME is one of:\n"
+    "  history    the full history text (--item: a tracked item; default \"All History\")\n"
+    "  daily      the records of one day (--item; --date, default yesterday)\n"
+    "  zero-days  the days of the past month without any tracked download\n"
+    "  monthly    downloads per month over the time limit (--item)\n"
+    "  weekday    downloads per weekday, averages or --total (--item)\n"
+    "  by-file    downloads per tracked item in a period (--span, --date, default today)\n"
+    "--item defaults to the first tracked item.\n"
+    "\n"
+    "Text output: the view's labels and text; a chart as a table with a bar per category.\n"
+    "JSON output, with these keys where the view has them:\n"
+    "  \"text\"        the text shown (history, daily), lines ended by CR LF\n"
+    "  \"hits\"        the hit label's number (history, daily, monthly, weekday, by-file)\n"
+    "  \"from\", \"to\"  the From/To dates as \"mm/dd/yyyy\" (history, monthly, weekday: the first and\n"
+    "                last dated records, null when there are none; by-file: the period)\n"
+    "  \"today\"       the today label, \"Today is Sunday, December 05, 2004\" (charts)\n"
+    "  \"categories\"  [{\"label\": TEXT, \"value\": N}] in category order (charts; weekday\n"
+    "                averages as unrounded numbers; month and weekday names in English)\n"
+    "  \"total\"       the sum of the categories (monthly, by-file)\n"
+    "  \"days\"        the zero-count days as \"mm/dd/yyyy\", oldest first (zero-days)\n"
+    "Where a view computes nothing (daily, zero-days and weekday with an empty history or no\n"
+    "tracked item) the output says so, and the JSON is {\"computed\": false}.\n"
+    "\n"
+    "Exit status: 0 done; 1 a data file could not be read; 2 bad arguments.";
+
+enum class ViewName { History, Daily, ZeroDays, Monthly, Weekday, ByFile };
+
+struct NamedView {
+    const char* name;
+    ViewName view;
+};
+constexpr std::array kViewNames = {NamedView{"history", ViewName::History}, NamedView{"daily", ViewName::Daily},
+                                   NamedView{"zero-days", ViewName::ZeroDays}, NamedView{"monthly", ViewName::Monthly},
+                                   NamedView{"weekday", ViewName::Weekday}, NamedView{"by-file", ViewName::ByFile}};
+
+constexpr std::array kSpanNames = {"day", "week", "month", "year"};
+
+struct ViewRequest {
+    ViewName view;
+    std::optional<std::string> item;
+    std::optional<std::chrono::sys_days> date;
+    TimeSpan span = TimeSpan::Day;
+    bool total = false;
+    int TimeLimit = kDefaultTimeLimit;
+    std::chrono::sys_days today;
+};
+
+struct ViewData {
+    const std::vector<std::string>& History;
+    const std::vector<std::string>& TrackedItems;
+};
+
+ViewOutput NotComputed(const ViewData& data)
+{
+    ViewOutput output;
+    output.computed = false;
+    output.notComputedReason = data.History.empty() ? "Nothing to show: the history is empty."
+                                                    : "Nothing to show: no item is tracked.";
+    return output;
+}
+
+// The item list a view picks from: the given item alone, or the tracked items (first selected).
+std::vector<std::string> ItemsFor(const ViewRequest& request, const ViewData& data)
+{
+    return request.item ? std::vector<std::string>{*request.item} : data.TrackedItems;
+}
+
+ViewOutput HistoryView(const ViewRequest& request, const ViewData& data)
+{
+    const bool all = !request.item || *request.item == kAllHistoryEntry;
+    const auto result = HistoryText(data.History, all ? std::nullopt : std::optional<std::string_view>(*request.item));
+    ViewOutput output;
+    output.captions = {"Search String: " + (all ? std::string(kAllHistoryEntry) : *request.item)};
+    output.hasRange = true;
+    if (result.span) {
+        output.from = result.span->first;
+        output.to = result.span->last;
+    }
+    output.hits = result.hits;
+    output.text = result.text;
+    return output;
+}
+
+ViewOutput DailyView(const ViewRequest& request, const ViewData& data)
+{
+    const auto day = request.date.value_or(DailyDateRange(request.today, request.TimeLimit).value);
+    const auto items = ItemsFor(request, data);
+    const auto result = data.TrackedItems.empty() ? std::nullopt : DailyText(data.History, items, 0, day);
+    if (!result)
+        return NotComputed(data);
+    ViewOutput output;
+    output.captions = {"Date: " + FormatDate(day), "Search String: " + items.front()};
+    output.hits = result->hits;
+    output.text = result->text;
+    return output;
+}
+
+ViewOutput ZeroDaysView(const ViewRequest& request, const ViewData& data)
+{
+    const auto result = FindZeroCountDays(data.History, data.TrackedItems, request.today);
+    if (!result)
+        return NotComputed(data);
+    ViewOutput output;
+    output.captions = {"Days with zero count occurring in the past month."};
+    output.days = result->days;
+    return output;
+}
+
+ViewOutput MonthlyView(const ViewRequest& request, const ViewData& data)
+{
+    const auto items = ItemsFor(request, data);
+    const auto result = MonthlyChart(data.History, items, 0, request.TimeLimit, request.today);
+    ViewOutput output;
+    output.captions = {"Select Item: " + (items.empty() ? std::string() : items.front())};
+    output.hasRange = true;
+    if (result.span) {
+        output.from = result.span->first;
+        output.to = result.span->last;
+    }
+    output.categories = result.categories;
+    output.total = result.total;
+    output.hits = result.total;
+    output.today = result.today;
+    return output;
+}
+
+ViewOutput WeekdayView(const ViewRequest& request, const ViewData& data)
+{
+    const auto items = ItemsFor(request, data);
+    const auto result = data.TrackedItems.empty()
+                            ? std::nullopt
+                            : WeekdayChart(data.History, items, 0,
+                                           request.total ? WeekdayMeasure::Total : WeekdayMeasure::Average,
+                                           request.today);
+    if (!result)
+        return NotComputed(data);
+    ViewOutput output;
+    output.captions = {"Select Item: " + items.front(), request.total ? "Total" : "Average"};
+    output.hasRange = true;
+    if (result->weekdays.range) {
+        output.from = result->weekdays.range->first;
+        output.to = result->weekdays.range->last;
+    }
+    output.categories = result->categories;
+    output.hits = result->weekdays.hits;
+    output.today = result->today;
+    return output;
+}
+
+ViewOutput ByFileView(const ViewRequest& request, const ViewData& data)
+{
+    const auto result = FileChart(data.History, data.TrackedItems, request.span, request.date.value_or(request.today),
+                                  request.today);
+    ViewOutput output;
+    output.captions = {std::string("Period: ") + kSpanNames[static_cast<std::size_t>(request.span)]};
+    output.hasRange = true;
+    output.from = result.range.first;
+    output.to = result.range.last;
+    output.categories = result.categories;
+    output.total = result.total;
+    output.hits = result.total;
+    output.today = result.today;
+    return output;
+}
+
+ViewOutput Compute(const ViewRequest& request, const ViewData& data)
+{
+    switch (request.view) {
+    case ViewName::History:
+        return HistoryView(request, data);
+    case ViewName::Daily:
+        return DailyView(request, data);
+    case ViewName::ZeroDays:
+        return ZeroDaysView(request, data);
+    case ViewName::Monthly:
+        return MonthlyView(request, data);
+    case ViewName::Weekday:
+        return WeekdayView(request, data);
+    case ViewName::ByFile:
+        break;
+    }
+    return ByFileView(request, data);
+}
+
+// Which options a view takes, so that one that would be ignored is refused instead.
+bool Takes(ViewName view, const QString& option)
+{
+    if (option == QLatin1String("item"))
+        return view != ViewName::ZeroDays && view != ViewName::ByFile;
+    if (option == QLatin1String("date"))
+        return view == ViewName::Daily || view == ViewName::ByFile;
+    if (option == QLatin1String("span"))
+        return view == ViewName::ByFile;
+    if (option == QLatin1String("total"))
+        return view == ViewName::Weekday;
+    return true;
+}
+
+} // namespace
+
+int RunView(const QStringList& arguments, Environment& env)
+{
+    CommandLine line(QStringLiteral("view"), QStringLiteral("[options] NAME"), QString::fromUtf8(kViewHelp));
+    auto& parser = line.parser();
+    parser.addOptions({
+        {QStringLiteral("item"), QStringLiteral("The item the view shows."), QStringLiteral("TEXT")},
+        {QStringLiteral("date"), QStringLiteral("The day shown (daily) or a day of the period (by-file)."),
+         QStringLiteral("YYYY-MM-DD")},
+        {QStringLiteral("span"), QStringLiteral("The period of by-file: day, week, month or year (default: the setting TimeSpan)."),
+         QStringLiteral("SPAN")},
+        {QStringLiteral("total"), QStringLiteral("weekday: totals instead of averages.")},
+        {QStringLiteral("time-limit"), QStringLiteral("History time limit in months, 1 to 24 (default: the setting TimeLimit)."),
+         QStringLiteral("MONTHS")},
+    });
+    parser.addPositionalArgument(QStringLiteral("NAME"), QStringLiteral("The view."));
+    if (!line.parse(arguments, env))
+        return line.exitCode();
+
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() != 1)
+        return line.usageError(env, QStringLiteral("give exactly one view NAME"));
+    const auto named = std::find_if(kViewNames.begin(), kViewNames.end(),
+                                    [&](const NamedView& v) { return positional.front() == QLatin1String(v.name); });
+    if (named == kViewNames.end())
+        return line.usageError(env, QStringLiteral("unknown view \"%1\"").arg(positional.front()));
+    for (const QString& option : {QStringLiteral("item"), QStringLiteral("date"), QStringLiteral("span"), QStringLiteral("total")}) {
+        if (parser.isSet(option) && !Takes(named->view, option))
+            return line.usageError(env, QStringLiteral("%1 does not take --%2").arg(positional.front(), option));
+    }
+    const auto timeLimitOption = ReadTimeLimitOption(line, env);
+    if (timeLimitOption.exitCode)
+        return *timeLimitOption.exitCode;
+
+    SettingsStore settings(SettingsPathOf(line));
+    ViewRequest request{named->view, {}, {}, static_cast<TimeSpan>(settings.read(keys::TimeSpan)), false,
+                        timeLimitOption.months.value_or(settings.read(keys::TimeLimit)), TodayOr(line.today())};
+    if (parser.isSet(QStringLiteral("item")))
+        request.item = Bytes(parser.value(QStringLiteral("item")));
+    request.total = parser.isSet(QStringLiteral("total"));
+    if (parser.isSet(QStringLiteral("span"))) {
+        const auto span = std::find(kSpanNames.begin(), kSpanNames.end(), parser.value(QStringLiteral("span")).toStdString());
+        if (span == kSpanNames.end())
+            return line.usageError(env, QStringLiteral("--span is day, week, month or year"));
+        request.span = static_cast<TimeSpan>(span - kSpanNames.begin());
+    }
+    if (parser.isSet(QStringLiteral("date"))) {
+        request.date = ParseIsoDate(parser.value(QStringLiteral("date")));
+        if (!request.date)
+            return line.usageError(env, QStringLiteral("--date wants a date as YYYY-MM-DD"));
+        // The daily view's date picker offers only the days of the time limit.
+        const auto picker = DailyDateRange(request.today, request.TimeLimit);
+        if (request.view == ViewName::Daily && (*request.date < picker.earliest || *request.date > picker.latest))
+            return line.usageError(env, QStringLiteral("the daily view shows days from %1 to %2")
+                                            .arg(QString::fromStdString(FormatDate(picker.earliest)),
+                                                 QString::fromStdString(FormatDate(picker.latest))));
+    }
+
+    const DataFolder folder = DataFolderOf(line);
+    const auto tracking = ReadTrackingFile(folder.trackingPath());
+    if (tracking.status == LinesRead::Status::Failed) {
+        env.err << folder.trackingPath().toStdString() << ": " << tracking.error.toStdString() << '\n';
+        return kExitFailed;
+    }
+    HistoryStore store(folder.historyPath(), settings);
+    HistorySession session;
+    if (LoadHistoryStep(session, store, request.today, request.TimeLimit).status == LinesRead::Status::Failed) {
+        env.err << store.saveRefusal().toStdString() << '\n';
+        return kExitFailed;
+    }
+
+    const auto output = Compute(request, ViewData{session.History, tracking.lines});
+    if (line.json())
+        env.out << ToJson(output).dump();
+    else
+        WriteText(output, env.out);
+    return kExitOk;
+}
+
+} // namespace tallywick::cli

@@ -1,0 +1,121 @@
+#include "cli/viewoutput.h"
+
+#include "core/views/dateformat.h"
+#include "core/views/viewlabels.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
+
+namespace tallywick::cli {
+namespace {
+
+constexpr int kBarWidth = 40;
+
+Json DateOrNull(const std::optional<std::chrono::sys_days>& day)
+{
+    return day ? Json::text(FormatDate(*day)) : Json();
+}
+
+// Whole numbers as such; other values with up to seven significant digits.
+std::string ValueText(double value)
+{
+    if (value == std::floor(value) && std::abs(value) < 1e15)
+        return std::to_string(static_cast<std::int64_t>(value));
+    char text[32];
+    std::snprintf(text, sizeof text, "%.7g", value);
+    return text;
+}
+
+Json ValueJson(double value)
+{
+    if (value == std::floor(value) && std::abs(value) < 1e15)
+        return Json(static_cast<std::int64_t>(value));
+    return Json(value);
+}
+
+} // namespace
+
+std::string ChartRow(const ChartCategory& category, double largest, std::size_t labelWidth)
+{
+    // Whole blocks, then one of the eighth blocks for the rest.
+    static constexpr std::array<const char*, 8> kEighths = {"", "▏", "▎", "▍", "▌", "▋", "▊", "▉"};
+    std::string row = category.label;
+    row.append(labelWidth > row.size() ? labelWidth - row.size() : 0, ' ');
+    row += "  ";
+    const long eighths = largest > 0 ? std::lround(std::max(category.value, 0.0) / largest * kBarWidth * 8) : 0;
+    for (long i = 0; i < eighths / 8; ++i)
+        row += "█";
+    row += kEighths[static_cast<std::size_t>(eighths % 8)];
+    row += ' ' + ValueText(category.value);
+    return row;
+}
+
+Json ToJson(const ViewOutput& view)
+{
+    if (!view.computed)
+        return Json::object().set("computed", false);
+    Json json = Json::object();
+    if (view.text)
+        json.set("text", Json::text(*view.text));
+    if (view.hits)
+        json.set("hits", *view.hits);
+    if (view.hasRange) {
+        json.set("from", DateOrNull(view.from));
+        json.set("to", DateOrNull(view.to));
+    }
+    if (view.today)
+        json.set("today", Json::text(TodayLabel(*view.today)));
+    if (view.categories) {
+        Json categories = Json::array();
+        for (const auto& category : *view.categories)
+            categories.push(Json::object().set("label", Json::text(category.label)).set("value", ValueJson(category.value)));
+        json.set("categories", std::move(categories));
+    }
+    if (view.total)
+        json.set("total", *view.total);
+    if (view.days) {
+        Json days = Json::array();
+        for (const auto day : *view.days)
+            days.push(Json::text(FormatDate(day)));
+        json.set("days", std::move(days));
+    }
+    return json;
+}
+
+void WriteText(const ViewOutput& view, std::ostream& out)
+{
+    if (!view.computed) {
+        out << view.notComputedReason << '\n';
+        return;
+    }
+    for (const auto& caption : view.captions)
+        out << caption << '\n';
+    if (view.hasRange)
+        out << FromLabel(view.from) << '\n' << ToLabel(view.to) << '\n';
+    if (view.categories) {
+        std::size_t labelWidth = 0;
+        double largest = 0;
+        for (const auto& category : *view.categories) {
+            labelWidth = std::max(labelWidth, category.label.size());
+            largest = std::max(largest, category.value);
+        }
+        out << '\n';
+        for (const auto& category : *view.categories)
+            out << ChartRow(category, largest, labelWidth) << '\n';
+        out << '\n';
+    }
+    if (view.hits)
+        out << HitLabel(*view.hits) << '\n';
+    if (view.today)
+        out << TodayLabel(*view.today) << '\n';
+    if (view.days) {
+        for (const auto day : *view.days)
+            out << FormatDate(day) << '\n';
+    }
+    if (view.text)
+        out << '\n' << *view.text;
+}
+
+} // namespace tallywick::cli

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "cli/json.h"
+#include "core/views/chartcategory.h"
+
+#include <chrono>
+#include <cstdint>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace tallywick::cli {
+
+// What a history view shows, gathered for the terminal and for JSON. Each part is present only
+// where the view's window has it.
+struct ViewOutput {
+    bool computed = true;
+    std::string notComputedReason;
+    std::vector<std::string> captions;       // fixed texts above the result, e.g. "Search String: ..."
+    std::optional<std::string> text;         // text views
+    std::optional<std::int64_t> hits;        // views with a hit label
+    bool hasRange = false;                   // views with From/To labels
+    std::optional<std::chrono::sys_days> from;
+    std::optional<std::chrono::sys_days> to;
+    std::optional<std::chrono::sys_days> today;   // chart views
+    std::optional<std::vector<ChartCategory>> categories;
+    std::optional<std::int64_t> total;            // month and file charts
+    std::optional<std::vector<std::chrono::sys_days>> days; // zero-count days
+};
+
+Json ToJson(const ViewOutput& view);
+void WriteText(const ViewOutput& view, std::ostream& out);
+
+// One chart row: the label, a bar of block characters scaled to the largest value, the value.
+std::string ChartRow(const ChartCategory& category, double largest, std::size_t labelWidth);
+
+} // namespace tallywick::cli
