@@ -1,0 +1,18 @@
+#include "ui/about/appversion.h"
+
+// The build passes the project's version numbers.
+#ifndef TALLYWICK_VERSION_MAJOR
+#error "TALLYWICK_VERSION_MAJOR, _MINOR and _PATCH come from the build"
+#endif
+
+namespace tallywick {
+
+QString VersionText()
+{
+    return QStringLiteral("Version %1.%2.%3")
+        .arg(TALLYWICK_VERSION_MAJOR)
+        .arg(TALLYWICK_VERSION_MINOR)
+        .arg(TALLYWICK_VERSION_PATCH);
+}
+
+} // namespace tallywick

@@ -1,0 +1,92 @@
+#include "ui/about/helpwindow.h"
+
+#include "app/settings/settingskeys.h"
+#include "ui/about/helpfolder.h"
+#include "ui/common/appicon.h"
+#include "ui/common/desktop.h"
+#include "ui/dialogs/singlewindow.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QStyle>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QToolBar>
+
+namespace tallywick {
+namespace {
+
+constexpr int kWidth = 760;
+constexpr int kHeight = 600;
+
+} // namespace
+
+HelpWindow::HelpWindow(const QString& folder, QWidget* parent) : QMainWindow(parent, Qt::Window), folder_(folder)
+{
+    setObjectName(QStringLiteral("HelpWindow"));
+    setWindowIcon(AppIcon());
+    resize(kWidth, kHeight);
+
+    browser_ = new QTextBrowser(this);
+    browser_->setObjectName(QStringLiteral("txtHelp"));
+    browser_->setOpenLinks(false);
+    browser_->setSearchPaths({folder_});
+    browser_->document()->setDocumentMargin(12);
+    setCentralWidget(browser_);
+
+    auto* tools = addToolBar(QStringLiteral("Navigation"));
+    tools->setObjectName(QStringLiteral("tbrHelp"));
+    tools->setMovable(false);
+    tools->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    back_ = tools->addAction(style()->standardIcon(QStyle::SP_ArrowBack), QStringLiteral("&Back"));
+    back_->setShortcut(QKeySequence::Back);
+    forward_ = tools->addAction(style()->standardIcon(QStyle::SP_ArrowForward), QStringLiteral("&Forward"));
+    forward_->setShortcut(QKeySequence::Forward);
+    contents_ = tools->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), QStringLiteral("&Contents"));
+    back_->setEnabled(false);
+    forward_->setEnabled(false);
+
+    connect(back_, &QAction::triggered, browser_, &QTextBrowser::backward);
+    connect(forward_, &QAction::triggered, browser_, &QTextBrowser::forward);
+    connect(contents_, &QAction::triggered, this, &HelpWindow::ShowContents);
+    connect(browser_, &QTextBrowser::backwardAvailable, back_, &QAction::setEnabled);
+    connect(browser_, &QTextBrowser::forwardAvailable, forward_, &QAction::setEnabled);
+    connect(browser_, &QTextBrowser::anchorClicked, this, &HelpWindow::followLink);
+    connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::showTitle);
+
+    ShowContents();
+}
+
+void HelpWindow::ShowContents()
+{
+    browser_->setSource(QUrl::fromLocalFile(HelpIndexPath(folder_)));
+}
+
+void HelpWindow::followLink(const QUrl& url)
+{
+    // Pages of the help stay here; anything else belongs to the web browser or its program.
+    if (url.isLocalFile() || url.isRelative())
+        browser_->setSource(url);
+    else
+        Desktop::OpenDocument(url.toString());
+}
+
+void HelpWindow::showTitle()
+{
+    const QString help = QLatin1String(kApplicationTitle) + QStringLiteral(" Help");
+    const QString page = browser_->documentTitle();
+    setWindowTitle(page.isEmpty() || page == help ? help : help + QStringLiteral(" - ") + page);
+}
+
+HelpWindow* ShowHelpContents(QWidget* owner)
+{
+    static QPointer<HelpWindow> open;
+    const QString folder = HelpFolder();
+    if (!open && folder.isEmpty())
+        return nullptr;
+    HelpWindow* window = ShowSingleWindow(open, [&] { return new HelpWindow(folder, owner); });
+    window->ShowContents();
+    return window;
+}
+
+} // namespace tallywick

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QDialog>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+namespace tallywick {
+
+struct AppValues;
+class SettingsStore;
+
+// The History Time Limit window: how many months of downloads the history keeps. "OK" puts the
+// choice into `values` (the running program uses it from then on) and into the settings;
+// "Cancel" and the close box change nothing.
+class frmTimeLimit : public QDialog {
+    Q_OBJECT
+
+public:
+    // `settings` and `values` must outlive the window.
+    frmTimeLimit(SettingsStore& settings, AppValues& values, QWidget* parent = nullptr);
+
+    QLabel* Label1;
+    QComboBox* Combo1;
+    QPushButton* OKButton;
+    QPushButton* CancelButton;
+
+private:
+    void OKButton_Click();
+
+    SettingsStore& settings_;
+    AppValues& values_;
+};
+
+// Shows the one History Time Limit window (not modal, kept above `owner`), making it when none
+// is open.
+frmTimeLimit* ShowTimeLimit(SettingsStore& settings, AppValues& values, QWidget* owner);
+
+} // namespace tallywick

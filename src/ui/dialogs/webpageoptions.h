@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+namespace tallywick {
+
+struct AppValues;
+class SettingsStore;
+
+// An address of the Web Page menu with its menu caption.
+struct WebPage {
+    QString url;
+    QString menu;
+};
+
+WebPage DefaultTrafficPage();
+WebPage DefaultDetailsPage();
+
+// What one frame of the Options window holds: which button is selected, the user-defined
+// address box and the caption box.
+struct WebPageChoice {
+    bool useDefault = true;
+    QString url;
+    QString menu;
+};
+
+// The address and caption in effect for a choice.
+WebPage EffectiveWebPage(const WebPageChoice& choice, const WebPage& defaults);
+
+// The Options window's closing writes, in their order: when a box changed, the user's own
+// addresses and the captions of the user-defined frames; then the four effective values, into
+// `values` and into the settings.
+void SaveWebPageOptions(const WebPageChoice& traffic, const WebPageChoice& details, bool changed,
+                        SettingsStore& settings, AppValues& values);
+
+} // namespace tallywick

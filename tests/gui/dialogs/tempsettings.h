@@ -1,0 +1,27 @@
+#pragma once
+
+#include "app/settings/settingsstore.h"
+
+#include <QTemporaryDir>
+
+#include <memory>
+#include <optional>
+
+namespace tallywick {
+
+// A settings file of its own for one test case: the settings library caches the files it has
+// read, so no two cases share one.
+class TempSettings {
+public:
+    TempSettings() : store_(std::make_unique<SettingsStore>(dir_.filePath(QStringLiteral("Tallywick.ini")))) {}
+
+    SettingsStore& store() { return *store_; }
+    void write(const char* key, const QString& value) { store_->write(QLatin1String(key), value); }
+    std::optional<QString> stored(const char* key) const { return store_->find(QLatin1String(key)); }
+
+private:
+    QTemporaryDir dir_;
+    std::unique_ptr<SettingsStore> store_;
+};
+
+} // namespace tallywick
