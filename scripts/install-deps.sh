@@ -6,12 +6,12 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   libgtest-dev libgmock-dev
-  qt6-base-dev qt6-charts-dev qt6-svg-dev qt6-qpa-plugins libqt6svg6
+  qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-svg-dev qt6-qpa-plugins libqt6svg6
   libgl-dev zlib1g-dev
 )
 if [ "${1:-}" = "--extras" ]; then
   # Screenshots under Xvfb and the benchmarks.
-  packages+=(xvfb xauth openbox trayer xdotool imagemagick x11-utils hyperfine goaccess clang)
+  packages+=(xvfb xauth openbox trayer xdotool xclip imagemagick x11-utils hyperfine goaccess clang time libbenchmark-dev)
 fi
 
 missing=()

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "app/settings/settingskeys.h"
+#include "ui/views/historychart.h"
+
+#include <array>
+
+class QRadioButton;
+class QWidget;
+
+namespace tallywick {
+
+class SettingsStore;
+
+// The Bar/Line option pair of the month and file charts (index 0 "Bar", index 1 "Line"), whose
+// choice is kept in a truth setting: "True" when "Line" is selected.
+class GraphStyleOption {
+public:
+    explicit GraphStyleOption(QWidget* parent);
+
+    // Selects "Line" when the setting reads True; the button's own state is the default, and a
+    // text that is no truth value leaves it as it is.
+    void restore(const SettingsStore& settings, const TruthKey& key);
+    void store(SettingsStore& settings, const TruthKey& key) const;
+    ChartStyle style() const;
+
+    std::array<QRadioButton*, 2> optGraphStyle;
+};
+
+} // namespace tallywick

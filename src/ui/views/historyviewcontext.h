@@ -1,0 +1,26 @@
+#pragma once
+
+#include "app/files/datafolder.h"
+
+#include <chrono>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace tallywick {
+
+class SettingsStore;
+struct AppValues;
+
+// What the history views read from the running program. The lists belong to the main window
+// and outlive every view (the views close before the main window's lists go).
+struct HistoryViewContext {
+    const std::vector<std::string>& History;
+    const std::vector<std::string>& TrackedItems;
+    const AppValues& values;   // TimeLimit, Traffic_URL
+    SettingsStore& settings;   // GraphStyle1, GraphStyle2, TimeSpan
+    DataFolder dataFolder;     // where the exports go
+    std::function<std::chrono::sys_days()> today;
+};
+
+} // namespace tallywick

@@ -1,0 +1,72 @@
+#include "ui/views/historyviews.h"
+
+#include "ui/views/frmdaily.h"
+#include "ui/views/frmfilechart.h"
+#include "ui/views/frmhistory.h"
+#include "ui/views/frmmonthly.h"
+#include "ui/views/frmnocount.h"
+#include "ui/views/frmweekday.h"
+
+namespace tallywick {
+namespace {
+
+// Making a view runs its load step.
+QWidget* MakeView(HistoryView view, const HistoryViewContext& context)
+{
+    switch (view) {
+    case HistoryView::Daily:
+        return new frmDaily(context);
+    case HistoryView::FullText:
+        return new frmHistory(context);
+    case HistoryView::FileChart:
+        return new frmFileChart(context);
+    case HistoryView::Monthly:
+        return new frmMonthly(context);
+    case HistoryView::Weekday:
+        return new frmWeekday(context);
+    case HistoryView::ZeroCount:
+        break;
+    }
+    return new frmNoCount(context);
+}
+
+} // namespace
+
+HistoryViews::HistoryViews(HistoryViewContext context) : context_(std::move(context)) {}
+
+HistoryViews::~HistoryViews()
+{
+    closeAll();
+    // Closed windows are deleted once control returns to the event loop, which may not happen
+    // again; they must not outlive the lists they read.
+    for (auto& window : windows_)
+        delete window.data();
+}
+
+void HistoryViews::open(HistoryView view)
+{
+    auto& window = windows_[static_cast<std::size_t>(view)];
+    if (!window)
+        window = MakeView(view, context_);
+    if (window->isMinimized())
+        window->showNormal();
+    else
+        window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+QWidget* HistoryViews::window(HistoryView view) const
+{
+    return windows_[static_cast<std::size_t>(view)];
+}
+
+void HistoryViews::closeAll()
+{
+    for (auto& window : windows_) {
+        if (window)
+            window->close();
+    }
+}
+
+} // namespace tallywick

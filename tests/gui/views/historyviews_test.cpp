@@ -1,0 +1,101 @@
+#include "ui/views/frmdaily.h"
+#include "ui/views/frmfilechart.h"
+#include "ui/views/frmhistory.h"
+#include "ui/views/frmmonthly.h"
+#include "ui/views/frmnocount.h"
+#include "ui/views/frmweekday.h"
+#include "ui/views/historyviews.h"
+#include "viewstestsupport.h"
+
+#include <QComboBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+namespace tallywick::test {
+
+class HistoryViewsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void eachViewOpensItsOwnWindowNotModal()
+    {
+        ViewsInputs inputs;
+        HistoryViews views(inputs.context());
+        const std::pair<HistoryView, const char*> expected[] = {
+            {HistoryView::FullText, "frmHistory"}, {HistoryView::Daily, "frmDaily"},
+            {HistoryView::ZeroCount, "frmNoCount"}, {HistoryView::Monthly, "frmMonthly"},
+            {HistoryView::Weekday, "frmWeekday"},   {HistoryView::FileChart, "frmFileChart"}};
+        for (const auto& [view, className] : expected) {
+            QVERIFY(!views.window(view));
+            views.open(view);
+            QWidget* window = views.window(view);
+            QVERIFY(window);
+            QCOMPARE(window->metaObject()->className(), QByteArray("tallywick::") + className);
+            QVERIFY(window->isVisible());
+            QVERIFY(!window->isModal());
+            QVERIFY(window->isWindow());
+        }
+        views.closeAll();
+        for (const auto& [view, className] : expected)
+            QTRY_VERIFY(!views.window(view));
+    }
+
+    void openingAnOpenViewShowsItAgainWithoutReloading()
+    {
+        ViewsInputs inputs;
+        HistoryViews views(inputs.context());
+        views.open(HistoryView::FullText);
+        auto* window = qobject_cast<frmHistory*>(views.window(HistoryView::FullText));
+        QVERIFY(window);
+        Pick(window->Combo1, 2);
+        window->showMinimized();
+
+        views.open(HistoryView::FullText);
+        QCOMPARE(views.window(HistoryView::FullText), window);
+        QCOMPARE(window->computations(), 2);
+        QCOMPARE(window->Combo1->currentIndex(), 2);
+        QVERIFY(window->isVisible());
+        QVERIFY(!window->isMinimized());
+    }
+
+    void aClosedViewIsBuiltAnewOnItsNextOpening()
+    {
+        ViewsInputs inputs;
+        HistoryViews views(inputs.context());
+        views.open(HistoryView::Weekday);
+        auto* window = qobject_cast<frmWeekday*>(views.window(HistoryView::Weekday));
+        window->optAverage[1]->click();
+        window->cmdClose->click();
+        QTRY_VERIFY(!views.window(HistoryView::Weekday));
+
+        views.open(HistoryView::Weekday);
+        window = qobject_cast<frmWeekday*>(views.window(HistoryView::Weekday));
+        QCOMPARE(window->computations(), 1);
+        QVERIFY(window->optAverage[0]->isChecked());
+    }
+
+    void closingAllRunsTheClosingSteps()
+    {
+        ViewsInputs inputs;
+        {
+            HistoryViews views(inputs.context());
+            views.open(HistoryView::Monthly);
+            views.open(HistoryView::FileChart);
+            qobject_cast<frmMonthly*>(views.window(HistoryView::Monthly))->optGraphStyle[1]->click();
+        }
+        QCOMPARE(inputs.settings().find(QStringLiteral("GraphStyle1")), QStringLiteral("True"));
+        QCOMPARE(inputs.settings().find(QStringLiteral("GraphStyle2")), QStringLiteral("False"));
+    }
+};
+
+int RunHistoryViewsTests(int argc, char** argv)
+{
+    HistoryViewsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+} // namespace tallywick::test
+
+#include "historyviews_test.moc"

@@ -1,0 +1,138 @@
+#pragma once
+
+#include "app/files/datafolder.h"
+#include "app/settings/appvalues.h"
+#include "app/settings/settingsstore.h"
+#include "app/store/linesfile.h"
+#include "app/store/trackingfile.h"
+#include "ui/views/historychart.h"
+#include "ui/views/historyviewcontext.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QComboBox>
+#include <QDate>
+#include <QFile>
+#include <QLineSeries>
+#include <QLocale>
+#include <QTemporaryDir>
+
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tallywick::test {
+
+using namespace std::chrono;
+
+// Sunday, December 5, 2004: the fixture history runs from September 1 to December 4, 2004.
+inline constexpr sys_days kFixtureToday{year{2004} / December / 5};
+inline const QString kTrafficUrl = QStringLiteral("https://www.example.org/traffic_report");
+
+// The inputs of the views for one test case: the fixture history and tracked items (which the
+// case may change), a settings file and a data folder of its own, and a fixed today.
+class ViewsInputs {
+public:
+    ViewsInputs()
+        : History(ReadLinesFile(QStringLiteral(TALLYWICK_TEST_DATA "/views/history.dat"), EmptyLines::Drop).lines),
+          TrackedItems(LoadTrackedItems(QStringLiteral(TALLYWICK_TEST_DATA "/views/tracking.dat"))),
+          settings_(std::make_unique<SettingsStore>(dir_.filePath(QStringLiteral("Tallywick.ini"))))
+    {
+        values.Traffic_URL = kTrafficUrl;
+    }
+
+    HistoryViewContext context()
+    {
+        return {History, TrackedItems, values, *settings_, DataFolder(dataPath()), [this] { return today; }};
+    }
+
+    SettingsStore& settings() { return *settings_; }
+    QString dataPath() const { return dir_.filePath(QStringLiteral("data")); }
+    QByteArray exported(const char* name) const
+    {
+        QFile file(dataPath() + QLatin1Char('/') + QLatin1String(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    std::vector<std::string> History;
+    std::vector<std::string> TrackedItems;
+    AppValues values;
+    sys_days today = kFixtureToday;
+
+private:
+    QTemporaryDir dir_;
+    std::unique_ptr<SettingsStore> settings_;
+};
+
+// A plain reading of the fixture's records, apart from the engine: the day between the first
+// "[" and the ":" after it, and the item anywhere in the record (the fixture holds items only in
+// the request).
+inline QDate PlainDate(const std::string& record)
+{
+    const auto open = record.find('[');
+    const auto colon = record.find(':', open);
+    if (open == std::string::npos || colon == std::string::npos)
+        return {};
+    return QLocale::c().toDate(QString::fromStdString(record.substr(open + 1, colon - open - 1)),
+                               QStringLiteral("dd/MMM/yyyy"));
+}
+
+inline int PlainCount(const std::vector<std::string>& history, const std::string& item,
+                      const std::function<bool(const QDate&)>& when)
+{
+    int count = 0;
+    for (const auto& record : history) {
+        const QDate day = PlainDate(record);
+        if (record.find(item) != std::string::npos && day.isValid() && when(day))
+            ++count;
+    }
+    return count;
+}
+
+// A pick from an item box's list, as the user makes it.
+inline void Pick(QComboBox* box, int index)
+{
+    box->setCurrentIndex(index);
+    emit box->activated(index);
+}
+
+// What a chart shows.
+inline QList<qreal> ChartValues(const HistoryChart* chart)
+{
+    QList<qreal> values;
+    const auto series = chart->chart()->series();
+    if (series.isEmpty())
+        return values;
+    if (auto* bars = qobject_cast<QBarSeries*>(series.first())) {
+        for (int i = 0; i < bars->barSets().first()->count(); ++i)
+            values.append(bars->barSets().first()->at(i));
+    } else if (auto* line = qobject_cast<QLineSeries*>(series.first())) {
+        for (const QPointF& point : line->points())
+            values.append(point.y());
+    }
+    return values;
+}
+
+inline QStringList ChartLabels(const HistoryChart* chart)
+{
+    const auto axes = chart->chart()->axes(Qt::Horizontal);
+    auto* categories = axes.isEmpty() ? nullptr : qobject_cast<QBarCategoryAxis*>(axes.first());
+    return categories ? categories->categories() : QStringList();
+}
+
+inline bool DrawsLine(const HistoryChart* chart)
+{
+    const auto series = chart->chart()->series();
+    return series.size() == 1 && qobject_cast<QLineSeries*>(series.first()) != nullptr;
+}
+
+inline bool DrawsBars(const HistoryChart* chart)
+{
+    const auto series = chart->chart()->series();
+    return series.size() == 1 && qobject_cast<QBarSeries*>(series.first()) != nullptr;
+}
+
+} // namespace tallywick::test
