@@ -177,8 +177,7 @@ void ReportSearch::countHit(int panel, std::string_view line, std::size_t matchP
     bool repeated = false;
     if (StatusAccepted(line)) {
         const auto key = TimeKey(line);
-        repeated = keys_[panel].IsSplitDownload(key);
-        keys_[panel].add(key);
+        repeated = keys_[panel].addAndCheck(key);
     }
     if (repeated && request_.noDuplicates)
         return;

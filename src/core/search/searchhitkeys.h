@@ -1,10 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
-#include <set>
+#include <memory_resource>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <vector>
 
 namespace tallywick {
 
@@ -17,23 +20,55 @@ namespace tallywick {
 // date-time is 0 or below take no part.
 class SearchHitKeys {
 public:
-    explicit SearchHitKeys(std::int64_t splitTime) : splitTime_(splitTime) {}
+    explicit SearchHitKeys(std::int64_t splitTime);
+    SearchHitKeys(SearchHitKeys&&) = delete; // the containers keep pointers into the arena
 
     // True when key repeats a key added before.
     bool IsSplitDownload(std::string_view key) const;
-
     // Remembers the key of an accepted hit.
     void add(std::string_view key);
+    // Both, reading the key once: whether it repeats an earlier key, which it then joins.
+    bool addAndCheck(std::string_view key);
 
 private:
-    using Minutes = std::set<std::int64_t>;
+    // One host's minutes, in ascending order.
+    using Minutes = std::pmr::vector<std::int64_t>;
+    static void insertMinute(Minutes& minutes, std::int64_t minute);
+    struct Key {
+        std::string_view host; // empty when the separator is not found from character 10
+        std::int64_t minute = 0;
+        bool dated = false;
+    };
+    struct TextHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+    };
+
+    static Key read(std::string_view key);
+    bool repeats(const Key& parts) const;
     bool withinWindow(const Minutes& minutes, std::int64_t minute) const;
+    void insert(std::string_view key, const Key& parts);
+    void markExtendedPrefixes(std::string_view host);
+    bool mayBeExtended(std::string_view host) const;
 
     std::int64_t splitTime_;
-    // Keys grouped by their host.
-    std::map<std::string, Minutes, std::less<>> byHost_;
-    // Keys without a host found from character 10, by the whole key (rare: short hosts, odd lines).
-    std::map<std::string, Minutes, std::less<>> withoutHost_;
+    // Everything below lives as long as one search and is let go at once: allocations are a
+    // pointer bump, and neighbours in time are neighbours in memory.
+    std::pmr::monotonic_buffer_resource arena_;
+    using HostGroups = std::pmr::unordered_map<std::pmr::string, Minutes, TextHash, std::equal_to<>>;
+    HostGroups byHost_{&arena_};
+    // The hosts by their first nine characters, which a host shares with every longer host that
+    // begins with it.
+    std::pmr::unordered_map<std::string_view, std::pmr::vector<const HostGroups::value_type*>, TextHash> byBeginning_{
+        &arena_};
+    // A filter over every proper beginning of every host (nine characters or more): when it does
+    // not hold a host, no other host begins with it, and the ordered walk is skipped.
+    std::vector<std::uint64_t> extendedPrefixes_;
+    // Keys without a host found from character 10, by the whole key (short hosts, odd lines).
+    std::pmr::map<std::pmr::string, Minutes, std::less<>> withoutHost_{&arena_};
+    // How many of those have no blank in their first nine characters: only such a key, or a host
+    // holding a blank, can make one of them begin with a host.
+    std::size_t blankFreeKeysWithoutHost_ = 0;
 };
 
 } // namespace tallywick
