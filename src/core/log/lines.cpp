@@ -5,7 +5,20 @@
 #endif
 
 namespace tallywick {
+
 namespace {
+
+#if defined(__SSE2__)
+// Bit i set when block[i] is a CR or a LF.
+unsigned BreakMask(const char* block)
+{
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(block));
+    const __m128i breaks =
+        _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('\n')), _mm_cmpeq_epi8(bytes, _mm_set1_epi8('\r')));
+    return static_cast<unsigned>(_mm_movemask_epi8(breaks));
+}
+#endif
+
 
 // Every LF ends a line, and every CR that no LF follows. The vector paths count whole blocks:
 // each byte lane adds 1 for a LF or for a CR whose next byte is not a LF, and the lanes are
@@ -67,6 +80,34 @@ __attribute__((target("avx2"))) std::size_t CountBreaksAvx2(const char*& p, cons
 #endif // __SSE2__
 
 } // namespace
+
+std::size_t FindLineBreak(std::string_view text, std::size_t from)
+{
+#if defined(__SSE2__)
+    for (; from + 16 <= text.size(); from += 16) {
+        if (const unsigned mask = BreakMask(text.data() + from))
+            return from + static_cast<std::size_t>(__builtin_ctz(mask));
+    }
+#endif
+    for (; from < text.size(); ++from) {
+        if (IsLineBreak(text[from]))
+            break;
+    }
+    return from;
+}
+
+std::size_t FindLineStart(std::string_view text, std::size_t pos)
+{
+#if defined(__SSE2__)
+    for (; pos >= 16; pos -= 16) {
+        if (const unsigned mask = BreakMask(text.data() + pos - 16))
+            return pos - 16 + static_cast<std::size_t>(32 - __builtin_clz(mask));
+    }
+#endif
+    while (pos > 0 && !IsLineBreak(text[pos - 1]))
+        --pos;
+    return pos;
+}
 
 std::size_t CountLines(std::string_view text)
 {

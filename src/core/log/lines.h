@@ -14,14 +14,10 @@ constexpr bool IsLineBreak(char c)
 }
 
 // Offset of the first line break at or after from, or text.size().
-constexpr std::size_t FindLineBreak(std::string_view text, std::size_t from)
-{
-    for (; from < text.size(); ++from) {
-        if (IsLineBreak(text[from]))
-            break;
-    }
-    return from;
-}
+std::size_t FindLineBreak(std::string_view text, std::size_t from);
+
+// Offset just after the last line break before pos, or 0: where the line holding pos begins.
+std::size_t FindLineStart(std::string_view text, std::size_t pos);
 
 // Offset just past the line break that starts at pos (CR LF counts as one break).
 constexpr std::size_t SkipLineBreak(std::string_view text, std::size_t pos)
@@ -51,25 +47,30 @@ std::size_t CountLines(std::string_view text);
 class LineAssembler {
 public:
     // Calls f(run) for the whole lines that the chunk completes; every run ends with its break.
+    // Only a line carried over from the previous chunk is copied; the rest is handed on where
+    // it lies.
     template <class F>
     void feed(std::string_view chunk, F&& f)
     {
         if (chunk.empty())
             return;
         if (!carry_.empty()) {
-            const auto end = CompleteEnd(chunk);
-            if (end == 0) {
-                if (carry_.back() == '\r' && chunk.front() != '\n') {
-                    f(std::string_view(carry_));
-                    carry_.clear();
+            if (carry_.back() == '\r' && chunk.front() != '\n') {
+                // The CR held back ends its line after all.
+                f(std::string_view(carry_));
+                carry_.clear();
+            } else {
+                const auto lineEnd = FindLineBreak(chunk, 0);
+                if (lineEnd == chunk.size() || (chunk[lineEnd] == '\r' && lineEnd + 1 == chunk.size())) {
+                    carry_.append(chunk); // the carried line goes on
+                    return;
                 }
-                carry_.append(chunk);
-                return;
+                const auto end = SkipLineBreak(chunk, lineEnd);
+                carry_.append(chunk.substr(0, end));
+                f(std::string_view(carry_));
+                carry_.clear();
+                chunk.remove_prefix(end);
             }
-            carry_.append(chunk.substr(0, end));
-            f(std::string_view(carry_));
-            carry_.clear();
-            chunk.remove_prefix(end);
         }
         const auto end = CompleteEnd(chunk);
         if (end > 0)

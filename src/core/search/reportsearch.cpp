@@ -4,10 +4,6 @@
 
 #include <algorithm>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 namespace tallywick {
 namespace {
 
@@ -20,43 +16,6 @@ constexpr std::string_view kLineBreak = "\r\n";
 bool HoldsLineBreak(std::string_view text)
 {
     return text.find_first_of("\r\n") != std::string_view::npos;
-}
-
-#if defined(__SSE2__)
-// Bit i set when block[i] is a CR or a LF.
-unsigned BreakMask(const char* block)
-{
-    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(block));
-    const __m128i breaks =
-        _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('\n')), _mm_cmpeq_epi8(bytes, _mm_set1_epi8('\r')));
-    return static_cast<unsigned>(_mm_movemask_epi8(breaks));
-}
-#endif
-
-// Offset just after the last line break before pos, or 0.
-std::size_t LineStart(std::string_view text, std::size_t pos)
-{
-#if defined(__SSE2__)
-    for (; pos >= 16; pos -= 16) {
-        if (const unsigned mask = BreakMask(text.data() + pos - 16))
-            return pos - 16 + static_cast<std::size_t>(32 - __builtin_clz(mask));
-    }
-#endif
-    while (pos > 0 && !IsLineBreak(text[pos - 1]))
-        --pos;
-    return pos;
-}
-
-// Offset of the first line break at or after pos, or text.size().
-std::size_t LineEnd(std::string_view text, std::size_t pos)
-{
-#if defined(__SSE2__)
-    for (; pos + 16 <= text.size(); pos += 16) {
-        if (const unsigned mask = BreakMask(text.data() + pos))
-            return pos + static_cast<std::size_t>(__builtin_ctz(mask));
-    }
-#endif
-    return FindLineBreak(text, pos);
 }
 
 } // namespace
@@ -80,15 +39,7 @@ ReportSearch::ReportSearch(SearchRequest request)
 
 void ReportSearch::feed(std::string_view chunk)
 {
-    const auto search = [this](std::string_view lines) { searchLines(lines); };
-    if (!lines_.rest().empty()) {
-        // Finish the carried line with the chunk's first line alone, so that only that line is
-        // copied and the rest is searched where it lies.
-        const auto end = SkipLineBreak(chunk, LineEnd(chunk, 0));
-        lines_.feed(chunk.substr(0, end), search);
-        chunk.remove_prefix(end);
-    }
-    lines_.feed(chunk, search);
+    lines_.feed(chunk, [this](std::string_view lines) { searchLines(lines); });
 }
 
 SearchResult ReportSearch::finish() &&
@@ -102,7 +53,7 @@ void ReportSearch::searchLines(std::string_view lines)
     while (!lines.empty()) {
         std::size_t end = lines.size();
         if (end > kPieceSize)
-            end = SkipLineBreak(lines, LineEnd(lines, kPieceSize));
+            end = SkipLineBreak(lines, FindLineBreak(lines, kPieceSize));
         searchPiece(lines.substr(0, end));
         lines.remove_prefix(end);
     }
@@ -149,7 +100,7 @@ void ReportSearch::collectHits(std::string_view piece, int panel, std::vector<Hi
         // An empty text is found at character 38 of every line that long, and nowhere else.
         std::size_t begin = 0;
         while (begin < piece.size()) {
-            const auto end = LineEnd(piece, begin);
+            const auto end = FindLineBreak(piece, begin);
             if (end - begin >= kMatchStart)
                 hits.push_back({begin, end, kMatchStart});
             begin = SkipLineBreak(piece, end);
@@ -159,9 +110,9 @@ void ReportSearch::collectHits(std::string_view piece, int panel, std::vector<Hi
     const TextFinder& finder = finders_[panel];
     std::size_t from = 0;
     for (auto found = finder.find(piece, from); found != std::string_view::npos; found = finder.find(piece, from)) {
-        const auto lineBegin = LineStart(piece, found);
+        const auto lineBegin = FindLineStart(piece, found);
         if (found - lineBegin + 1 >= kMatchStart) {
-            const auto lineEnd = LineEnd(piece, found + text.size());
+            const auto lineEnd = FindLineBreak(piece, found + text.size());
             hits.push_back({lineBegin, lineEnd, found - lineBegin + 1});
             from = lineEnd;
         } else {
