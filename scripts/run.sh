@@ -6,4 +6,9 @@ scripts/install-deps.sh
 build=build/release
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build" -j"$(nproc)"
-exec "$build/src/cli/tallywick-cli" search examples/sample-report.txt "$@"
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+  echo "Tallywick is a desktop program, and there is no display here (DISPLAY and WAYLAND_DISPLAY are unset)." >&2
+  echo "Start it from a desktop session, or use the command line: $build/src/cli/tallywick-cli search examples/sample-report.txt" >&2
+  exit 1
+fi
+exec "$build/src/ui/main/tallywick" "$@"

@@ -1,6 +1,7 @@
 #include "ui/common/dialogs.h"
 
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -65,6 +66,12 @@ void message(QWidget* parent, const QString& title, const QString& text, Icon ic
                          : icon == Icon::Warning   ? QMessageBox::Warning
                                                    : QMessageBox::NoIcon;
     QMessageBox box(boxIcon, title, text, QMessageBox::Ok, parent);
+    // Wide enough for its title, which window managers otherwise shorten on a small box.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        const int titleWidth = box.fontMetrics().horizontalAdvance(title) + 160;
+        grid->addItem(new QSpacerItem(titleWidth, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                      grid->columnCount());
+    }
     box.exec();
 }
 

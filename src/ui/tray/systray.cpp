@@ -1,5 +1,7 @@
 #include "ui/tray/systray.h"
 
+#include "ui/common/appicon.h"
+
 #include <QCursor>
 
 #include <algorithm>
@@ -25,6 +27,8 @@ SysTray::SysTray(bool appRunning, QObject* parent) : QObject(parent)
     first->setVisible(false); // taken into use by the first AddMenuItem
     // The desktop shows this menu itself on a right click where it can; ShowMenu serves the rest.
     tray_.setContextMenu(&menu_);
+    tray_.setIcon(AppIcon()); // until its owner gives it another
+
     connect(&tray_, &QSystemTrayIcon::activated, this, &SysTray::onActivated);
     if (appRunning && isAvailable())
         tray_.show();

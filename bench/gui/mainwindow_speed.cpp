@@ -1,0 +1,142 @@
+// Measures what a user waits for in the main window: a large report pasted, and a large log
+// opened, each until its counts and result boxes are shown and painted. Not a test: it asserts
+// nothing and prints the times.
+//
+//   tallywick-main-speed PASTED_REPORT OPENED_LOG [RUNS]
+
+#include "app/report/reportfile.h"
+#include "ui/common/desktop.h"
+#include "ui/common/dialogs.h"
+#include "ui/main/frmhits.h"
+#include "ui/main/pastebox.h"
+#include "ui/main/program.h"
+#include "ui/main/textfilewrite.h"
+#include "ui/tray/systray.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+using namespace tallywick;
+
+double Milliseconds(const std::function<void()>& work)
+{
+    QElapsedTimer timer;
+    timer.start();
+    work();
+    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+}
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+void Print(const char* what, const std::vector<double>& runs)
+{
+    std::printf("%-58s median %8.1f ms   (min %.1f, max %.1f, %zu runs)\n", what, Median(runs),
+                *std::min_element(runs.begin(), runs.end()), *std::max_element(runs.begin(), runs.end()),
+                runs.size());
+}
+
+// Everything that waits in the event loop: the paint of the new texts.
+void Settle(QWidget& window)
+{
+    QApplication::processEvents();
+    window.repaint();
+    QApplication::processEvents();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    if (argc < 3) {
+        std::fputs("usage: tallywick-main-speed PASTED_REPORT OPENED_LOG [RUNS]\n", stderr);
+        return 2;
+    }
+    const QString pastedPath = QString::fromLocal8Bit(argv[1]);
+    const QString openedPath = QString::fromLocal8Bit(argv[2]);
+    const int runs = argc > 3 ? std::max(1, std::atoi(argv[3])) : 5;
+
+    QFile pastedFile(pastedPath);
+    if (!pastedFile.open(QIODevice::ReadOnly))
+        return 1;
+    const QString report = QString::fromUtf8(pastedFile.readAll());
+
+    Dialogs::setTestMode(true);
+    Desktop::setTestMode(true);
+    SysTray::setAvailableForTests(true);
+    QTemporaryDir dir;
+    ProgramSetup setup;
+    setup.dataFolder = dir.filePath(QStringLiteral("data"));
+    setup.settingsFile = dir.filePath(QStringLiteral("Tallywick.ini"));
+    Program program(setup);
+    if (!program.start())
+        return 1;
+    frmHits& window = *program.mainWindow();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return 1;
+    std::printf("platform %s; pasted %s (%lld characters); opened %s\n", qPrintable(QApplication::platformName()),
+                qPrintable(pastedPath), static_cast<long long>(report.size()), qPrintable(openedPath));
+
+    std::vector<double> paste, pastePaint, open, openPaint;
+    for (int run = 0; run < runs; ++run) {
+        QApplication::clipboard()->setText(report);
+        window.rtbPasteBox->setFocus();
+        window.rtbPasteBox->selectAll();
+        paste.push_back(Milliseconds([&] { QTest::keyClick(window.rtbPasteBox, Qt::Key_V, Qt::ControlModifier); }));
+        pastePaint.push_back(paste.back() + Milliseconds([&] { Settle(window); }));
+        if (run == 0)
+            std::printf("  after paste: %s | %s | %s\n", qPrintable(window.lblAll->text()),
+                        qPrintable(window.lblExe->text()), qPrintable(window.lblZip->text()));
+
+        Dialogs::queueFileName(openedPath);
+        open.push_back(Milliseconds([&] { window.mnuFileOpen->trigger(); }));
+        openPaint.push_back(open.back() + Milliseconds([&] { Settle(window); }));
+        if (run == 0)
+            std::printf("  after open:  %s | %s | %s\n", qPrintable(window.lblAll->text()),
+                        qPrintable(window.lblExe->text()), qPrintable(window.lblZip->text()));
+    }
+    Print("paste (Ctrl+V) until counts and boxes are set", paste);
+    Print("paste until painted", pastePaint);
+    Print("File > Open (prompt reset + search) until set", open);
+    Print("File > Open until painted", openPaint);
+
+    // Where the paste's time goes.
+    std::vector<double> intoBox, outOfBox, written, searched, shown;
+    const QString tempFile = dir.filePath(QStringLiteral("TempFile.txt"));
+    for (int run = 0; run < runs; ++run) {
+        QPlainTextEdit box;
+        intoBox.push_back(Milliseconds([&] { box.setPlainText(report); }));
+        QString text;
+        outOfBox.push_back(Milliseconds([&] { text = box.toPlainText(); }));
+        written.push_back(Milliseconds([&] { WriteTextFile(tempFile, text); }));
+        ReportFileSearch search;
+        searched.push_back(Milliseconds([&] { search = SearchReportFile(tempFile, SearchRequest{}, {}, {}); }));
+        QPlainTextEdit results;
+        shown.push_back(Milliseconds([&] {
+            results.setPlainText(QString::fromStdString(search.outcome.result.panels[0].text));
+        }));
+    }
+    Print("  text into the paste box (setPlainText)", intoBox);
+    Print("  text out of the paste box (toPlainText)", outOfBox);
+    Print("  TempFile.txt written (UTF-8)", written);
+    Print("  report searched (SearchReportFile)", searched);
+    Print("  panel 0 result text into its box", shown);
+    return 0;
+}

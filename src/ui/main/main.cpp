@@ -1,0 +1,73 @@
+// The desktop program's entry: one Tallywick per data folder, in a window and the notification
+// area.
+
+#include "app/files/datafolder.h"
+#include "ui/common/appicon.h"
+#include "ui/main/program.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// The window systems to try, in the order the desktop suggests, and last the one that needs no
+// display, so that failing to reach the display is noticed here instead of aborting.
+QByteArray PlatformsToTry()
+{
+    const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+                         (qEnvironmentVariableIsEmpty("DISPLAY") || qgetenv("XDG_SESSION_TYPE") == "wayland");
+    return wayland ? "wayland;xcb;offscreen" : "xcb;wayland;offscreen";
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const bool platformChosen = !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+    if (!platformChosen)
+        qputenv("QT_QPA_PLATFORM", PlatformsToTry());
+    QApplication app(argc, argv);
+    // Programs started from here choose for themselves.
+    if (!platformChosen)
+        qunsetenv("QT_QPA_PLATFORM");
+    QApplication::setApplicationName(QStringLiteral("Tallywick"));
+    QApplication::setApplicationVersion(QStringLiteral(TALLYWICK_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("tallywick"));
+    QApplication::setWindowIcon(tallywick::AppIcon());
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Counts the downloads in a web site's access log."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption dataDir(QStringLiteral("data-dir"),
+                                     QStringLiteral("Keep the history and the other data files in DIR."),
+                                     QStringLiteral("DIR"));
+    const QCommandLineOption config(QStringLiteral("config"), QStringLiteral("Read and write the settings in FILE."),
+                                    QStringLiteral("FILE"));
+    parser.addOption(dataDir);
+    parser.addOption(config);
+    parser.process(app);
+
+    if (!platformChosen && QApplication::platformName() == QLatin1String("offscreen")) {
+        const QByteArray display = qgetenv("DISPLAY");
+        const QByteArray wayland = qgetenv("WAYLAND_DISPLAY");
+        std::fprintf(stderr,
+                     "tallywick: no display to show a window on (DISPLAY=%s, WAYLAND_DISPLAY=%s).\n"
+                     "Start it from a desktop session, or use tallywick-cli, which needs none.\n",
+                     display.isEmpty() ? "unset" : display.constData(),
+                     wayland.isEmpty() ? "unset" : wayland.constData());
+        return EXIT_FAILURE;
+    }
+
+    tallywick::ProgramSetup setup;
+    setup.dataFolder = tallywick::DataFolder::fromOption(parser.value(dataDir)).path();
+    setup.settingsFile = parser.value(config);
+    tallywick::Program program(std::move(setup));
+    QObject::connect(&program, &tallywick::Program::ended, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    if (!program.start())
+        return EXIT_SUCCESS;
+    return QApplication::exec();
+}

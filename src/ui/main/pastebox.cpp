@@ -1,0 +1,115 @@
+#include "ui/main/pastebox.h"
+
+#include <QDragEnterEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
+#include <QFocusEvent>
+#include <QMimeData>
+#include <QTextCursor>
+#include <QUrl>
+
+#include <algorithm>
+
+namespace tallywick {
+
+QString DroppedFile(const QMimeData* data)
+{
+    if (!data || !data->hasUrls())
+        return {};
+    const auto urls = data->urls();
+    for (const QUrl& url : urls) {
+        if (url.isLocalFile())
+            return url.toLocalFile();
+    }
+    return {};
+}
+
+PasteBox::PasteBox(const QString& text, QWidget* parent) : QPlainTextEdit(text, parent)
+{
+    setTabChangesFocus(true);
+    // The margins look like the rest of the box.
+    setBackgroundRole(QPalette::Base);
+    setAutoFillBackground(true);
+}
+
+void PasteBox::setMargins(int left, bool oneLine)
+{
+    int bottom = 0;
+    if (oneLine) {
+        const int firstLine = qRound(document()->documentMargin()) + fontMetrics().lineSpacing();
+        bottom = std::max(0, height() - 2 * frameWidth() - firstLine);
+    }
+    setViewportMargins(left, 0, 0, bottom);
+}
+
+void PasteBox::focusInEvent(QFocusEvent* event)
+{
+    QPlainTextEdit::focusInEvent(event);
+    // Back from its own context menu the user may be copying a part of it.
+    if (event->reason() != Qt::PopupFocusReason)
+        selectAll();
+}
+
+void PasteBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    QPlainTextEdit::mouseReleaseEvent(event);
+    // A click selects everything; dragging still selects a part.
+    if (!textCursor().hasSelection())
+        selectAll();
+}
+
+void PasteBox::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!DroppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+    else
+        QPlainTextEdit::dragEnterEvent(event);
+}
+
+void PasteBox::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (!DroppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+    else
+        QPlainTextEdit::dragMoveEvent(event);
+}
+
+// A dropped file bypasses the text editing altogether, which would count as an edit.
+void PasteBox::dropEvent(QDropEvent* event)
+{
+    const QString file = DroppedFile(event->mimeData());
+    if (file.isEmpty()) {
+        QPlainTextEdit::dropEvent(event);
+        return;
+    }
+    event->acceptProposedAction();
+    emit fileDropped(file);
+}
+
+bool PasteBox::canInsertFromMimeData(const QMimeData* source) const
+{
+    return !DroppedFile(source).isEmpty() || QPlainTextEdit::canInsertFromMimeData(source);
+}
+
+void PasteBox::insertFromMimeData(const QMimeData* source)
+{
+    const QString file = DroppedFile(source);
+    if (!file.isEmpty()) {
+        emit fileDropped(file);
+        return;
+    }
+    if (!source || !source->hasText())
+        return;
+    const QTextCursor cursor = textCursor();
+    const bool replacesAll = document()->isEmpty() ||
+                             (cursor.selectionStart() == 0 && cursor.selectionEnd() >= document()->characterCount() - 1);
+    if (replacesAll) {
+        // Much faster than an edit for a report of many megabytes; the box then starts at the top.
+        setPlainText(source->text());
+        return;
+    }
+    QPlainTextEdit::insertFromMimeData(source);
+    moveCursor(QTextCursor::Start);
+}
+
+} // namespace tallywick

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "app/files/datafolder.h"
+#include "app/settings/appvalues.h"
+#include "app/store/linesfile.h"
+#include "core/search/reportsearch.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <array>
+#include <chrono>
+#include <functional>
+#include <memory>
+
+namespace tallywick {
+
+class DataFolderLock;
+class SettingsStore;
+class SysTray;
+class TerminationSignals;
+class frmHits;
+
+// Where the program keeps its files and what day it is.
+struct ProgramSetup {
+    QString dataFolder = DataFolder::defaultPath();
+    QString settingsFile;                          // empty: the default settings file
+    std::function<std::chrono::sys_days()> today;  // empty: the clock's
+    SaveFileOpener historySave = OpenSaveFile;
+    ReadFileOpener historyRead = OpenFileForReading;
+};
+
+// The running program: its settings and application-wide values, the data folder and its lock,
+// the notification-area icon and the main window. It lives as long as the process; the main
+// window comes and goes.
+class Program : public QObject {
+    Q_OBJECT
+
+public:
+    explicit Program(ProgramSetup setup = {});
+    ~Program() override;
+
+    // Refuses a second instance (with a message), reads the application-wide values, shows the
+    // main window and installs the icon. False when the program must end at once.
+    bool start();
+
+    // SystemTray(True) makes the icon and its menu once; SystemTray(False) removes it.
+    void SystemTray(bool Show);
+    // Shows the main window, loading it again when it was closed.
+    void RestoreMainWindow();
+    // Closes every window (the main window's closing save first) and ends the program.
+    void UnloadAllForms();
+    // The desktop session is ending: save what the main window holds now.
+    void CommitSessionData();
+    // The event loop is about to end: nothing unsaved may be left behind.
+    void AboutToQuit();
+
+    frmHits* mainWindow() const;
+    SysTray* tray() const { return tray_.get(); }
+    SettingsStore& settings() { return *settings_; }
+    AppValues& values() { return values_; }
+    const DataFolder& dataFolder() const { return dataFolder_; }
+    const std::array<bool, kPanelCount>& moreFlags() const { return MoreFlags_; }
+    bool hasEnded() const { return ended_; }
+
+signals:
+    // The program is done; the event loop may end.
+    void ended();
+
+private:
+    void SysTrayForm_SysTrayMouseDown(int eButton);
+    void SysTrayForm_SysTrayDoubleClick(int eButton);
+    void SysTrayForm_MenuClick(int lIndex, const QString& sKey);
+    void MainWindowClosed();
+    void EndSession();
+    void End();
+
+    ProgramSetup setup_;
+    DataFolder dataFolder_;
+    std::unique_ptr<SettingsStore> settings_;
+    std::unique_ptr<DataFolderLock> lock_;
+    AppValues values_;
+    std::array<bool, kPanelCount> MoreFlags_{};
+    std::unique_ptr<SysTray> tray_;
+    QPointer<frmHits> main_;
+    std::unique_ptr<TerminationSignals> signals_;
+    bool ending_ = false;
+    bool ended_ = false;
+};
+
+} // namespace tallywick

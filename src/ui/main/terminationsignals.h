@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QObject>
+
+#include <memory>
+
+class QSocketNotifier;
+
+namespace tallywick {
+
+// Turns SIGTERM and SIGINT into a signal of the event loop, so that the program can save before
+// it ends. While one instance lives it owns those signals; the previous handlers come back when
+// it goes. A second instance at the same time stays inert.
+class TerminationSignals : public QObject {
+    Q_OBJECT
+
+public:
+    explicit TerminationSignals(QObject* parent = nullptr);
+    ~TerminationSignals() override;
+
+    bool isWatching() const { return watching_; }
+
+signals:
+    void received(int signalNumber);
+
+private:
+    void readSignal();
+
+    bool watching_ = false;
+    std::unique_ptr<QSocketNotifier> notifier_;
+};
+
+} // namespace tallywick

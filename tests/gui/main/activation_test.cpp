@@ -1,0 +1,133 @@
+#include "mainwindowfixture.h"
+
+#include "ui/main/activationwatcher.h"
+
+#include <QDialog>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMenu>
+#include <QMessageBox>
+#include <QWindow>
+
+namespace tallywick {
+
+using namespace testing;
+
+namespace {
+
+void Activate(QWidget& window)
+{
+    window.show();
+    window.activateWindow();
+    QTRY_COMPARE(QGuiApplication::focusWindow(), window.windowHandle());
+}
+
+} // namespace
+
+class ActivationTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void onlyTheProgramsOwnWindowsCount()
+    {
+        QWidget view;
+        QDialog dialog;
+        QMessageBox box;
+        QFileDialog files;
+        QInputDialog input;
+        QMenu menu;
+        QWidget child(&view);
+        QVERIFY(IsProgramWindow(&view));
+        QVERIFY(IsProgramWindow(&dialog));
+        QVERIFY(!IsProgramWindow(&box));
+        QVERIFY(!IsProgramWindow(&files));
+        QVERIFY(!IsProgramWindow(&input));
+        QVERIFY(!IsProgramWindow(&menu));
+        QVERIFY(!IsProgramWindow(&child));
+        QVERIFY(!IsProgramWindow(nullptr));
+    }
+
+    void anotherWindowDeactivatesAndComingBackActivates()
+    {
+        TestProgram run;
+        run.track({"/quarnel/shareware/pelmor.zip"});
+        QVERIFY(run.start());
+        frmHits& window = run.window();
+        QTRY_COMPARE(QGuiApplication::focusWindow(), window.windowHandle());
+        run.paste(Joined(SmallReport()));
+        window.chkSearchFile->click();
+        window.chkSearchFile->click();
+        QCOMPARE(window.statusText(), window.ReportPath());
+        QVERIFY(window.session().HistoryChanged);
+
+        QWidget view;
+        Activate(view);
+        QTRY_VERIFY(!window.session().HistoryChanged);
+        QCOMPARE(window.session().History, std::vector<std::string>{SmallReport()[1]});
+
+        // Meanwhile the tracked items changed: coming back reloads them.
+        run.track({"/quarnel/shareware/pelmor.zip", "/quarnel/shareware/pelmor.exe"});
+        Activate(window);
+        QTRY_COMPARE(window.TrackedItems().size(), std::size_t{2});
+        QCOMPARE(window.statusText(), QString());
+        QVERIFY(run.messages(QStringLiteral("File Not Found")).empty());
+    }
+
+    void searchOnStartupRunsAtEachActivationOnly()
+    {
+        TestProgram run;
+        const QString missing = run.dir.filePath(QStringLiteral("Hits.txt"));
+        run.setting("chkSearchFile", QStringLiteral("1"));
+        run.setting("Path", missing);
+        QVERIFY(run.start());
+        frmHits& window = run.window();
+        QVERIFY(window.chkSearchFile->isChecked());
+        QCOMPARE(run.messages(QStringLiteral("File Not Found")).size(), std::size_t{1});
+        QCOMPARE(run.messages(QStringLiteral("File Not Found"))[0].text, missing);
+        QTRY_COMPARE(QGuiApplication::focusWindow(), window.windowHandle());
+        QTest::qWait(50);
+        QCOMPARE(run.messages(QStringLiteral("File Not Found")).size(), std::size_t{1});
+
+        // The focus going to another application and coming back is no activation...
+        emit qGuiApp->focusWindowChanged(nullptr);
+        emit qGuiApp->focusWindowChanged(window.windowHandle());
+        // ...nor is one of the window's own message boxes coming and going.
+        {
+            QMessageBox box(QMessageBox::NoIcon, QStringLiteral("File Not Found"), missing, QMessageBox::Ok, &window);
+            Activate(box);
+        }
+        Activate(window);
+        QTest::qWait(50);
+        QCOMPARE(run.messages(QStringLiteral("File Not Found")).size(), std::size_t{1});
+
+        // Returning from another window of the program searches again.
+        QWidget view;
+        Activate(view);
+        Activate(window);
+        QTRY_COMPARE(run.messages(QStringLiteral("File Not Found")).size(), std::size_t{2});
+        QTest::qWait(50);
+        QCOMPARE(run.messages(QStringLiteral("File Not Found")).size(), std::size_t{2});
+    }
+
+    void aWindowThatGoesAwayStillCountsAsAnotherWindow()
+    {
+        TestProgram run;
+        run.setting("chkSearchFile", QStringLiteral("1"));
+        run.setting("Path", run.dir.filePath(QStringLiteral("Hits.txt")));
+        QVERIFY(run.start());
+        frmHits& window = run.window();
+        {
+            auto* view = new QWidget;
+            view->setAttribute(Qt::WA_DeleteOnClose);
+            Activate(*view);
+            view->close();
+        }
+        Activate(window);
+        QTRY_COMPARE(run.messages(QStringLiteral("File Not Found")).size(), std::size_t{2});
+    }
+};
+
+} // namespace tallywick
+
+QTEST_MAIN(tallywick::ActivationTest)
+#include "activation_test.moc"
