@@ -9,6 +9,7 @@
 #include "cli/commands.h"
 #include "cli/dataoptions.h"
 #include "cli/json.h"
+#include "cli/reportfailure.h"
 #include "core/log/logline.h"
 
 #include <unordered_map>
@@ -85,17 +86,6 @@ Json ToJson(const RecordSummary& summary)
         .set("per_item", std::move(perItem))
         .set("removed_partials", summary.removedPartials)
         .set("history_size", summary.historySize);
-}
-
-// "File Not Found" is a usage error, a report that breaks off an I/O failure.
-int ReportSearchFailure(const QString& report, ReportFileSearch::Status status, const QString& error, Environment& env)
-{
-    if (status == ReportFileSearch::Status::NotFound) {
-        env.err << report.toStdString() << ": File Not Found\n";
-        return kExitUsage;
-    }
-    env.err << report.toStdString() << ": " << error.toStdString() << '\n';
-    return kExitFailed;
 }
 
 RecordSummary Summarize(const SearchResult& search, const ClosingHistoryOutcome& closing,

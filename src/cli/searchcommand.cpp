@@ -4,6 +4,7 @@
 #include "cli/commands.h"
 #include "cli/json.h"
 #include "cli/options.h"
+#include "cli/reportfailure.h"
 
 namespace tallywick::cli {
 namespace {
@@ -97,25 +98,15 @@ int RunSearch(const QStringList& arguments, Environment& env)
     std::vector<std::string> tracked;
     if (parser.isSet(QStringLiteral("tracked"))) {
         const QString trackedPath = parser.value(QStringLiteral("tracked"));
-        if (!FileExists(trackedPath)) {
-            env.err << trackedPath.toStdString() << ": File Not Found\n";
-            return kExitUsage;
-        }
+        if (!FileExists(trackedPath))
+            return ReportSearchFailure(trackedPath, ReportFileSearch::Status::NotFound, {}, env);
         tracked = LoadTrackedItems(trackedPath);
     }
 
     const QString& report = positional.front();
     const auto search = SearchReportFile(report, request, tracked, CollectedHits{}, env.openReport);
-    switch (search.status) {
-    case ReportFileSearch::Status::NotFound:
-        env.err << report.toStdString() << ": File Not Found\n";
-        return kExitUsage;
-    case ReportFileSearch::Status::Failed:
-        env.err << report.toStdString() << ": " << search.error.toStdString() << '\n';
-        return kExitFailed;
-    case ReportFileSearch::Status::Done:
-        break;
-    }
+    if (search.status != ReportFileSearch::Status::Done)
+        return ReportSearchFailure(report, search.status, search.error, env);
     if (line.json())
         env.out << ToJson(request, search.outcome).dump();
     else

@@ -1,4 +1,4 @@
-#include "support/clirun.h"
+#include "cli/clitest.h"
 #include "support/failingdevice.h"
 
 #include <QFile>
@@ -14,7 +14,7 @@ const std::string kZipLine =
 const std::string kExeLine =
     R"(198.51.100.77 - - [05/Dec/2004:11:00:00 -0800] "GET /quarnel/shareware/pelmor.exe HTTP/1.1" 206 100 "-" "Getter")";
 
-class SearchCommand : public ::testing::Test {
+class SearchCommand : public testing::CliTest {
 protected:
     QString write(const QString& name, const std::string& bytes)
     {
@@ -24,32 +24,31 @@ protected:
         file.write(bytes.data(), static_cast<qint64>(bytes.size()));
         return path;
     }
-    QTemporaryDir dir_;
 };
 
 TEST_F(SearchCommand, PrintsTheLabelsThenEachPanelsResult)
 {
     const QString report = write(QStringLiteral("report.txt"), kZipLine + "\n" + kExeLine + "\n" + kZipLine + "\n");
-    const auto run = RunCliWith({QStringLiteral("search"), report});
-    EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, "All Found: 2 of 3\nFound: 1\nFound: 1\n\n"
+    const auto result = run({QStringLiteral("search"), report});
+    EXPECT_EQ(result.code, 0) << result.err;
+    EXPECT_EQ(result.out, "All Found: 2 of 3\nFound: 1\nFound: 1\n\n"
                        "198.51.100.77 - - [05/Dec/2004:11:00:00 -0800] \"GET /quarnel/shareware/pelmor.exe \r\n\n"
                        "203.0.113.45 - - [05/Dec/2004:10:15:42 -0800] \"GET /quarnel/shareware/pelmor.zip \r\n");
-    EXPECT_TRUE(run.err.empty());
+    EXPECT_TRUE(result.err.empty());
 }
 
 TEST_F(SearchCommand, WritesJsonWithExactlyItsKeys)
 {
     const QString report = write(QStringLiteral("report.txt"), kZipLine + "\n" + kZipLine + "\n");
     const QString tracked = write(QStringLiteral("tracking.dat"), "/quarnel/shareware/pelmor.zip\r\n");
-    const auto run = RunCliWith({QStringLiteral("search"), report, QStringLiteral("--find"), QStringLiteral(".zip"),
+    const auto result = run({QStringLiteral("search"), report, QStringLiteral("--find"), QStringLiteral(".zip"),
                                  QStringLiteral("--with-duplicates"), QStringLiteral("--long0"),
                                  QStringLiteral("--tracked"), tracked, QStringLiteral("--json")});
-    ASSERT_EQ(run.status, 0) << run.err;
+    ASSERT_EQ(result.code, 0) << result.err;
     const std::string escapedLine =
         R"(203.0.113.45 - - [05/Dec/2004:10:15:42 -0800] \"GET /quarnel/shareware/pelmor.zip HTTP/1.1\" 200 48213 \"-\" \"Agent/1.0\")";
     const std::string status = R"(200 48213 \"-\" \"Agent/1.0\"\r\n\r\n)";
-    EXPECT_EQ(run.out, "{\n"
+    EXPECT_EQ(result.out, "{\n"
                        "  \"lines\": 2,\n"
                        "  \"all\": 4,\n"
                        "  \"panels\": [\n"
@@ -78,43 +77,43 @@ TEST_F(SearchCommand, JsonCarriesTheReportsBytesLosslessly)
 {
     // A Latin-1 byte, a valid UTF-8 character, a stray continuation byte and a control character.
     const std::string line = kZipLine + " caf\xE9 \xC3\xA9 \x80 \x01";
-    const auto run = RunCliWith({QStringLiteral("search"), write(QStringLiteral("r.txt"), line), QStringLiteral("--json")});
-    ASSERT_EQ(run.status, 0);
-    EXPECT_NE(run.out.find("caf\xC3\xA9 \xC3\xA9 \xC2\x80 \\u0001\""), std::string::npos) << run.out;
+    const auto result = run({QStringLiteral("search"), write(QStringLiteral("r.txt"), line), QStringLiteral("--json")});
+    ASSERT_EQ(result.code, 0);
+    EXPECT_NE(result.out.find("caf\xC3\xA9 \xC3\xA9 \xC2\x80 \\u0001\""), std::string::npos) << result.out;
 }
 
 TEST_F(SearchCommand, AReportThatCannotBeOpenedIsFileNotFoundWithStatus2)
 {
     for (const QString& path : {dir_.filePath(QStringLiteral("missing.txt")), dir_.path(), QString()}) {
-        const auto run = RunCliWith({QStringLiteral("search"), path});
-        EXPECT_EQ(run.status, 2);
-        EXPECT_EQ(run.err, path.toStdString() + ": File Not Found\n");
-        EXPECT_TRUE(run.out.empty());
+        const auto result = run({QStringLiteral("search"), path});
+        EXPECT_EQ(result.code, 2);
+        EXPECT_EQ(result.err, path.toStdString() + ": File Not Found\n");
+        EXPECT_TRUE(result.out.empty());
     }
 }
 
 TEST_F(SearchCommand, AFailureAfterOpeningIsReportedWithStatus1)
 {
     const QString report = write(QStringLiteral("report.txt"), kZipLine);
-    const auto run = RunCliWith({QStringLiteral("search"), report, QStringLiteral("--json")},
+    const auto result = run({QStringLiteral("search"), report, QStringLiteral("--json")},
                                 [](const QString&) -> std::unique_ptr<QIODevice> {
                                     return std::make_unique<FailingDevice>(kZipLine + "\n");
                                 });
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, report.toStdString() + ": Input/output error\n");
-    EXPECT_TRUE(run.out.empty()) << "nothing else is written";
+    EXPECT_EQ(result.code, 1);
+    EXPECT_EQ(result.err, report.toStdString() + ": Input/output error\n");
+    EXPECT_TRUE(result.out.empty()) << "nothing else is written";
 
-    const auto corrupt = RunCliWith({QStringLiteral("search"), write(QStringLiteral("bad.gz"), "not gzip at all")});
-    EXPECT_EQ(corrupt.status, 1);
+    const auto corrupt = run({QStringLiteral("search"), write(QStringLiteral("bad.gz"), "not gzip at all")});
+    EXPECT_EQ(corrupt.code, 1);
     EXPECT_NE(corrupt.err.find("Corrupt compressed report"), std::string::npos);
 }
 
 TEST_F(SearchCommand, RealLogsOpenCompressed)
 {
-    const auto run = RunCliWith({QStringLiteral("search"), QStringLiteral(TALLYWICK_TEST_DATA "/real-apache-access.log.gz"),
+    const auto result = run({QStringLiteral("search"), QStringLiteral(TALLYWICK_TEST_DATA "/real-apache-access.log.gz"),
                                  QStringLiteral("--find"), QStringLiteral("GET /images/logstash_OSCON.pdf")});
-    EXPECT_EQ(run.status, 0);
-    EXPECT_TRUE(run.out.starts_with("All Found: 12 of 10000\nFound: 12\nFound: 0\n")) << run.out.substr(0, 80);
+    EXPECT_EQ(result.code, 0);
+    EXPECT_TRUE(result.out.starts_with("All Found: 12 of 10000\nFound: 12\nFound: 0\n")) << result.out.substr(0, 80);
 }
 
 TEST_F(SearchCommand, RejectsBadArguments)
@@ -130,12 +129,12 @@ TEST_F(SearchCommand, RejectsBadArguments)
                       QStringLiteral("--with-duplicates")},
           QStringList{QStringLiteral("search"), report, QStringLiteral("--bogus")},
           QStringList{QStringLiteral("frobnicate")}}) {
-        const auto run = RunCliWith(arguments);
-        EXPECT_EQ(run.status, 2) << arguments.join(QLatin1Char(' ')).toStdString();
-        EXPECT_TRUE(run.out.empty());
-        EXPECT_FALSE(run.err.empty());
+        const auto result = run(arguments);
+        EXPECT_EQ(result.code, 2) << arguments.join(QLatin1Char(' ')).toStdString();
+        EXPECT_TRUE(result.out.empty());
+        EXPECT_FALSE(result.err.empty());
     }
-    EXPECT_EQ(RunCliWith({QStringLiteral("search"), QStringLiteral("--help")}).status, 0);
+    EXPECT_EQ(run({QStringLiteral("search"), QStringLiteral("--help")}).code, 0);
 }
 
 } // namespace
