@@ -3,7 +3,7 @@
 // Runs tallywick-cli in-process on a data folder and a settings file of its own.
 
 #include "app/settings/settingsstore.h"
-#include "app/store/storetesting.h"
+#include "support/storetesting.h"
 #include "cli/cli.h"
 
 #include <QDir>

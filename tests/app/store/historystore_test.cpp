@@ -1,7 +1,7 @@
 #include "app/store/historystore.h"
 
 #include "app/settings/settingsstore.h"
-#include "app/store/storetesting.h"
+#include "support/storetesting.h"
 #include "core/history/historyrecords.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "app/store/linesfile.h"
 
-#include "app/store/storetesting.h"
+#include "support/storetesting.h"
 #include "app/store/trackingfile.h"
 
 #include <QDir>
