@@ -3,39 +3,31 @@
 #include "core/log/logline.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace tallywick {
 namespace {
 
 // Hosts are at least nine characters: the separator is searched from character 10.
 constexpr std::size_t kShortestHost = kSeparatorSearchStart - 1;
-constexpr std::size_t kFilterBits = std::size_t{1} << 23;
-
-// FNV-1a, one byte at a time, so that every beginning of a text gets its hash in one pass.
-constexpr std::uint64_t kFnvOffset = 14695981039346656037ull;
-constexpr std::uint64_t kFnvPrime = 1099511628211ull;
-constexpr std::uint64_t NextHash(std::uint64_t hash, char c)
-{
-    return (hash ^ static_cast<unsigned char>(c)) * kFnvPrime;
-}
-
-std::uint64_t HashOf(std::string_view text)
-{
-    std::uint64_t hash = kFnvOffset;
-    for (const char c : text)
-        hash = NextHash(hash, c);
-    return hash;
-}
-
-// Two bits of the filter per hash.
-std::pair<std::size_t, std::size_t> FilterBits(std::uint64_t hash)
-{
-    return {static_cast<std::size_t>(hash % kFilterBits), static_cast<std::size_t>((hash >> 32) % kFilterBits)};
-}
 
 } // namespace
 
 SearchHitKeys::SearchHitKeys(std::int64_t splitTime) : splitTime_(splitTime) {}
+
+std::size_t SearchHitKeys::BeginningHash::operator()(const Beginning& beginning) const noexcept
+{
+    const std::uint64_t mixed = (beginning.first8 ^ (std::uint64_t{beginning.ninth} << 29)) * 0x9E3779B97F4A7C15ull;
+    return static_cast<std::size_t>(mixed ^ (mixed >> 32));
+}
+
+SearchHitKeys::Beginning SearchHitKeys::BeginningOf(std::string_view host)
+{
+    Beginning beginning{};
+    std::memcpy(&beginning.first8, host.data(), sizeof beginning.first8);
+    beginning.ninth = static_cast<unsigned char>(host[8]);
+    return beginning;
+}
 
 void SearchHitKeys::insertMinute(Minutes& minutes, std::int64_t minute)
 {
@@ -59,27 +51,19 @@ bool SearchHitKeys::withinWindow(const Minutes& minutes, std::int64_t minute) co
     return it != minutes.end() && *it < minute + splitTime_;
 }
 
-void SearchHitKeys::markExtendedPrefixes(std::string_view host)
+bool SearchHitKeys::anyWithin(const Hosts& hosts, std::string_view prefix, std::int64_t minute) const
 {
-    if (extendedPrefixes_.empty())
-        extendedPrefixes_.assign(kFilterBits / 64, 0); // only once some host is seen
-    std::uint64_t hash = kFnvOffset;
-    for (std::size_t length = 1; length < host.size(); ++length) {
-        hash = NextHash(hash, host[length - 1]);
-        if (length < kShortestHost)
-            continue;
-        const auto [a, b] = FilterBits(hash);
-        extendedPrefixes_[a / 64] |= std::uint64_t{1} << (a % 64);
-        extendedPrefixes_[b / 64] |= std::uint64_t{1} << (b % 64);
+    for (auto it = hosts.lower_bound(prefix); it != hosts.end() && it->first.starts_with(prefix); ++it) {
+        if (withinWindow(it->second, minute))
+            return true;
     }
+    return false;
 }
 
-bool SearchHitKeys::mayBeExtended(std::string_view host) const
+const SearchHitKeys::Hosts* SearchHitKeys::hostsBeginningLike(std::string_view host) const
 {
-    if (extendedPrefixes_.empty())
-        return false;
-    const auto [a, b] = FilterBits(HashOf(host));
-    return (extendedPrefixes_[a / 64] >> (a % 64) & 1) != 0 && (extendedPrefixes_[b / 64] >> (b % 64) & 1) != 0;
+    const auto found = byBeginning_.find(BeginningOf(host));
+    return found == byBeginning_.end() ? nullptr : &found->second;
 }
 
 bool SearchHitKeys::repeats(const Key& parts) const
@@ -89,35 +73,24 @@ bool SearchHitKeys::repeats(const Key& parts) const
         return false;
     const auto minute = parts.minute;
 
-    // An earlier key begins with the host when its own host is the same...
-    if (const auto same = byHost_.find(host); same != byHost_.end() && withinWindow(same->second, minute))
+    // An earlier key begins with the host when its own host does...
+    if (const Hosts* hosts = hostsBeginningLike(host); hosts && anyWithin(*hosts, host, minute))
         return true;
-    // ...or a longer one that begins with it...
-    if (mayBeExtended(host)) {
-        if (const auto sharing = byBeginning_.find(host.substr(0, kShortestHost)); sharing != byBeginning_.end()) {
-            for (const auto* group : sharing->second) {
-                if (group->first.size() > host.size() && group->first.starts_with(host) &&
-                    withinWindow(group->second, minute))
-                    return true;
-            }
-        }
-    }
     // ...or, on odd lines, when the host is an earlier host followed by the start of the
     // separator (an earlier host is never followed by the whole separator)...
-    for (std::size_t cut = 1; cut < kSeparator.size() && cut < host.size(); ++cut) {
+    for (std::size_t cut = 1; cut < kSeparator.size() && host.size() - cut >= kShortestHost; ++cut) {
         if (!host.ends_with(kSeparator.substr(0, cut)))
             continue;
-        const auto group = byHost_.find(host.substr(0, host.size() - cut));
-        if (group != byHost_.end() && withinWindow(group->second, minute))
-            return true;
-    }
-    // ...or when an earlier key without a host begins with it.
-    if (!withoutHost_.empty() && (blankFreeKeysWithoutHost_ > 0 || host.find(' ') != std::string_view::npos)) {
-        for (auto it = withoutHost_.lower_bound(host); it != withoutHost_.end() && it->first.starts_with(host); ++it) {
-            if (withinWindow(it->second, minute))
+        const auto earlier = host.substr(0, host.size() - cut);
+        if (const Hosts* hosts = hostsBeginningLike(earlier)) {
+            const auto group = hosts->find(earlier);
+            if (group != hosts->end() && withinWindow(group->second, minute))
                 return true;
         }
     }
+    // ...or when an earlier key without a host begins with it.
+    if (!withoutHost_.empty() && (blankFreeKeysWithoutHost_ > 0 || host.find(' ') != std::string_view::npos))
+        return anyWithin(withoutHost_, host, minute);
     return false;
 }
 
@@ -135,12 +108,10 @@ void SearchHitKeys::insert(std::string_view key, const Key& parts)
         insertMinute(group->second, parts.minute);
         return;
     }
-    auto group = byHost_.find(parts.host);
-    if (group == byHost_.end()) {
-        group = byHost_.try_emplace(std::pmr::string(parts.host, &arena_)).first;
-        byBeginning_[std::string_view(group->first).substr(0, kShortestHost)].push_back(&*group);
-        markExtendedPrefixes(parts.host);
-    }
+    Hosts& hosts = byBeginning_.try_emplace(BeginningOf(parts.host)).first->second;
+    auto group = hosts.find(parts.host);
+    if (group == hosts.end())
+        group = hosts.try_emplace(std::pmr::string(parts.host, &arena_)).first;
     insertMinute(group->second, parts.minute);
 }
 

@@ -33,39 +33,40 @@ public:
 private:
     // One host's minutes, in ascending order.
     using Minutes = std::pmr::vector<std::int64_t>;
-    static void insertMinute(Minutes& minutes, std::int64_t minute);
+    // Hosts in order, so that the hosts beginning with a host follow it.
+    using Hosts = std::pmr::map<std::pmr::string, Minutes, std::less<>>;
+    // A host's first nine characters: every host that begins with it shares them, since a host
+    // is at least that long.
+    struct Beginning {
+        std::uint64_t first8;
+        unsigned char ninth;
+        bool operator==(const Beginning&) const = default;
+    };
+    struct BeginningHash {
+        std::size_t operator()(const Beginning& beginning) const noexcept;
+    };
     struct Key {
         std::string_view host; // empty when the separator is not found from character 10
         std::int64_t minute = 0;
         bool dated = false;
     };
-    struct TextHash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
-    };
 
     static Key read(std::string_view key);
+    static Beginning BeginningOf(std::string_view host);
+    static void insertMinute(Minutes& minutes, std::int64_t minute);
     bool repeats(const Key& parts) const;
     bool withinWindow(const Minutes& minutes, std::int64_t minute) const;
+    bool anyWithin(const Hosts& hosts, std::string_view prefix, std::int64_t minute) const;
+    const Hosts* hostsBeginningLike(std::string_view host) const;
     void insert(std::string_view key, const Key& parts);
-    void markExtendedPrefixes(std::string_view host);
-    bool mayBeExtended(std::string_view host) const;
 
     std::int64_t splitTime_;
     // Everything below lives as long as one search and is let go at once: allocations are a
     // pointer bump, and neighbours in time are neighbours in memory.
     std::pmr::monotonic_buffer_resource arena_;
-    using HostGroups = std::pmr::unordered_map<std::pmr::string, Minutes, TextHash, std::equal_to<>>;
-    HostGroups byHost_{&arena_};
-    // The hosts by their first nine characters, which a host shares with every longer host that
-    // begins with it.
-    std::pmr::unordered_map<std::string_view, std::pmr::vector<const HostGroups::value_type*>, TextHash> byBeginning_{
-        &arena_};
-    // A filter over every proper beginning of every host (nine characters or more): when it does
-    // not hold a host, no other host begins with it, and the ordered walk is skipped.
-    std::vector<std::uint64_t> extendedPrefixes_;
+    std::pmr::unordered_map<Beginning, Hosts, BeginningHash> byBeginning_{&arena_};
     // Keys without a host found from character 10, by the whole key (short hosts, odd lines).
-    std::pmr::map<std::pmr::string, Minutes, std::less<>> withoutHost_{&arena_};
+    Hosts withoutHost_{&arena_};
     // How many of those have no blank in their first nine characters: only such a key, or a host
     // holding a blank, can make one of them begin with a host.
     std::size_t blankFreeKeysWithoutHost_ = 0;
