@@ -5,12 +5,12 @@
 //   tallywick-main-speed PASTED_REPORT OPENED_LOG [RUNS]
 
 #include "app/report/reportfile.h"
+#include "app/store/replacefile.h"
 #include "ui/common/desktop.h"
 #include "ui/common/dialogs.h"
 #include "ui/main/frmhits.h"
 #include "ui/main/pastebox.h"
 #include "ui/main/program.h"
-#include "ui/main/textfilewrite.h"
 #include "ui/tray/systray.h"
 
 #include <QAction>

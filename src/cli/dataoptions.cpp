@@ -43,4 +43,16 @@ TimeLimitOption ReadTimeLimitOption(CommandLine& line, Environment& env)
     return option;
 }
 
+SplitTimeOption ReadSplitTimeOption(CommandLine& line, Environment& env)
+{
+    SplitTimeOption option;
+    const QString name = QStringLiteral("split-time");
+    if (!line.parser().isSet(name))
+        return option;
+    option.minutes = ParseInteger(line.parser().value(name));
+    if (!option.minutes)
+        option.exitCode = line.usageError(env, QStringLiteral("--split-time wants a whole number of minutes"));
+    return option;
+}
+
 } // namespace tallywick::cli

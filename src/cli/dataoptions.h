@@ -27,4 +27,11 @@ struct TimeLimitOption {
 };
 TimeLimitOption ReadTimeLimitOption(CommandLine& line, Environment& env);
 
+// --split-time, a whole number of minutes; nothing when absent, the exit status when it is bad.
+struct SplitTimeOption {
+    std::optional<std::int64_t> minutes;
+    std::optional<int> exitCode;
+};
+SplitTimeOption ReadSplitTimeOption(CommandLine& line, Environment& env);
+
 } // namespace tallywick::cli

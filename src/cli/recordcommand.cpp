@@ -130,12 +130,9 @@ int RunRecord(const QStringList& arguments, Environment& env)
     const QStringList positional = parser.positionalArguments();
     if (positional.size() != 1)
         return line.usageError(env, QStringLiteral("give exactly one REPORT"));
-    std::optional<std::int64_t> splitTime;
-    if (parser.isSet(QStringLiteral("split-time"))) {
-        splitTime = ParseInteger(parser.value(QStringLiteral("split-time")));
-        if (!splitTime)
-            return line.usageError(env, QStringLiteral("--split-time wants a whole number of minutes"));
-    }
+    const auto splitTimeOption = ReadSplitTimeOption(line, env);
+    if (splitTimeOption.exitCode)
+        return *splitTimeOption.exitCode;
     const auto timeLimitOption = ReadTimeLimitOption(line, env);
     if (timeLimitOption.exitCode)
         return *timeLimitOption.exitCode;
@@ -155,7 +152,7 @@ int RunRecord(const QStringList& arguments, Environment& env)
     for (int panel = 0; panel < kPanelCount; ++panel)
         request.texts[panel] = StoredSearchText(settings, panel);
     request.noDuplicates = true;
-    request.splitTime = splitTime.value_or(settings.read(keys::SplitTime));
+    request.splitTime = splitTimeOption.minutes.value_or(settings.read(keys::SplitTime));
 
     const auto tracking = ReadTrackingFile(folder.trackingPath());
     if (tracking.status == LinesRead::Status::Failed) {

@@ -2,6 +2,7 @@
 #include "app/report/reportfile.h"
 #include "app/store/trackingfile.h"
 #include "cli/commands.h"
+#include "cli/dataoptions.h"
 #include "cli/json.h"
 #include "cli/options.h"
 #include "cli/reportfailure.h"
@@ -89,12 +90,10 @@ int RunSearch(const QStringList& arguments, Environment& env)
         request.texts[i] = Bytes(finds[i]);
     request.noDuplicates = !parser.isSet(QStringLiteral("with-duplicates"));
     request.moreFlags = {parser.isSet(QStringLiteral("long0")), parser.isSet(QStringLiteral("long1"))};
-    if (parser.isSet(QStringLiteral("split-time"))) {
-        const auto minutes = ParseInteger(parser.value(QStringLiteral("split-time")));
-        if (!minutes)
-            return line.usageError(env, QStringLiteral("--split-time wants a whole number of minutes"));
-        request.splitTime = *minutes;
-    }
+    const auto splitTimeOption = ReadSplitTimeOption(line, env);
+    if (splitTimeOption.exitCode)
+        return *splitTimeOption.exitCode;
+    request.splitTime = splitTimeOption.minutes.value_or(kDefaultSplitTime);
     std::vector<std::string> tracked;
     if (parser.isSet(QStringLiteral("tracked"))) {
         const QString trackedPath = parser.value(QStringLiteral("tracked"));

@@ -98,11 +98,7 @@ ViewOutput HistoryView(const ViewRequest& request, const ViewData& data)
     const auto result = HistoryText(data.History, all ? std::nullopt : std::optional<std::string_view>(*request.item));
     ViewOutput output;
     output.captions = {"Search String: " + (all ? std::string(kAllHistoryEntry) : *request.item)};
-    output.hasRange = true;
-    if (result.span) {
-        output.from = result.span->first;
-        output.to = result.span->last;
-    }
+    output.showRange(result.span);
     output.hits = result.hits;
     output.text = result.text;
     return output;
@@ -139,11 +135,7 @@ ViewOutput MonthlyView(const ViewRequest& request, const ViewData& data)
     const auto result = MonthlyChart(data.History, items, 0, request.TimeLimit, request.today);
     ViewOutput output;
     output.captions = {"Select Item: " + (items.empty() ? std::string() : items.front())};
-    output.hasRange = true;
-    if (result.span) {
-        output.from = result.span->first;
-        output.to = result.span->last;
-    }
+    output.showRange(result.span);
     output.categories = result.categories;
     output.total = result.total;
     output.hits = result.total;
@@ -163,11 +155,7 @@ ViewOutput WeekdayView(const ViewRequest& request, const ViewData& data)
         return NotComputed(data);
     ViewOutput output;
     output.captions = {"Select Item: " + items.front(), request.total ? "Total" : "Average"};
-    output.hasRange = true;
-    if (result->weekdays.range) {
-        output.from = result->weekdays.range->first;
-        output.to = result->weekdays.range->last;
-    }
+    output.showRange(result->weekdays.range);
     output.categories = result->categories;
     output.hits = result->weekdays.hits;
     output.today = result->today;
@@ -180,9 +168,7 @@ ViewOutput ByFileView(const ViewRequest& request, const ViewData& data)
                                   request.today);
     ViewOutput output;
     output.captions = {std::string("Period: ") + kSpanNames[static_cast<std::size_t>(request.span)]};
-    output.hasRange = true;
-    output.from = result.range.first;
-    output.to = result.range.last;
+    output.showRange(result.range);
     output.categories = result.categories;
     output.total = result.total;
     output.hits = result.total;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/json.h"
+#include "core/views/calendar.h"
 #include "core/views/chartcategory.h"
 
 #include <chrono>
@@ -27,6 +28,16 @@ struct ViewOutput {
     std::optional<std::vector<ChartCategory>> categories;
     std::optional<std::int64_t> total;            // month and file charts
     std::optional<std::vector<std::chrono::sys_days>> days; // zero-count days
+
+    // The view has From/To labels, showing range when there is one.
+    void showRange(const std::optional<DayRange>& range)
+    {
+        hasRange = true;
+        if (range) {
+            from = range->first;
+            to = range->last;
+        }
+    }
 };
 
 Json ToJson(const ViewOutput& view);

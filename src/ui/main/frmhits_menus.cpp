@@ -6,16 +6,16 @@
 #include "app/searchlist/searchlistsettings.h"
 #include "app/settings/appvalues.h"
 #include "app/settings/settingsstore.h"
-#include "ui/common/busycursor.h"
-#include "ui/common/desktop.h"
+#include "app/store/replacefile.h"
 #include "ui/about/frmabout.h"
 #include "ui/about/helpwindow.h"
+#include "ui/common/busycursor.h"
+#include "ui/common/desktop.h"
 #include "ui/common/dialogs.h"
 #include "ui/dialogs/frmoptions.h"
 #include "ui/dialogs/frmtimelimit.h"
 #include "ui/dialogs/frmtrackoptions.h"
 #include "ui/main/pastebox.h"
-#include "ui/main/textfilewrite.h"
 
 #include <QCheckBox>
 #include <QDir>

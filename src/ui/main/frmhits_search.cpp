@@ -6,11 +6,11 @@
 #include "app/report/reportfile.h"
 #include "app/searchlist/searchlistsettings.h"
 #include "app/settings/appvalues.h"
+#include "app/store/replacefile.h"
 #include "ui/common/busycursor.h"
 #include "ui/common/desktop.h"
 #include "ui/common/dialogs.h"
 #include "ui/main/pastebox.h"
-#include "ui/main/textfilewrite.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,9 +1,9 @@
 #include "ui/views/exportandopen.h"
 
 #include "app/files/datafolder.h"
+#include "app/store/replacefile.h"
 #include "ui/common/desktop.h"
 
-#include <QSaveFile>
 
 namespace tallywick {
 
@@ -12,14 +12,9 @@ void ExportAndOpen(const DataFolder& folder, const char* fileName, std::string_v
     if (!folder.ensureExists())
         return;
     const QString path = folder.file(fileName);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return;
-    if (file.write(content.data(), static_cast<qint64>(content.size())) != static_cast<qint64>(content.size()))
-        return; // the unfinished file is discarded; the previous export stays
-    if (!file.commit())
-        return;
-    Desktop::OpenFile(path);
+    // A file that could not be written is not opened; the previous export stays whole.
+    if (!ReplaceFile(path, QByteArrayView(content.data(), static_cast<qsizetype>(content.size()))))
+        Desktop::OpenFile(path);
 }
 
 } // namespace tallywick
