@@ -112,25 +112,39 @@ constexpr std::string_view kDownloadPage = "/quarnel/shareware/pelmor.html";
 constexpr std::int64_t kExeSize = 1843712;
 constexpr std::int64_t kZipSize = 1622016;
 
-constexpr std::array kPages = {"/"sv, "/index.html"sv, "/quarnel/"sv, "/quarnel/index.html"sv,
-                               "/quarnel/shareware/"sv, "/quarnel/shareware/pelmor.html"sv,
-                               "/quarnel/shareware/pelmor.html"sv, "/quarnel/news.html"sv,
-                               "/quarnel/about.html"sv, "/quarnel/faq.html"sv, "/quarnel/links.html"sv,
-                               "/quarnel/shareware/tinkle.html"sv, "/quarnel/shareware/history.html"sv,
-                               "/cgi-bin/guestbook.pl"sv, "/quarnel/shareware/register.html"sv};
-constexpr std::array kAssets = {"/quarnel/style.css"sv,           "/quarnel/images/logo.gif"sv,
-                                "/quarnel/images/bg.jpg"sv,        "/quarnel/images/new.gif"sv,
-                                "/quarnel/shareware/shot1.png"sv,  "/quarnel/shareware/shot2.png"sv,
-                                "/quarnel/images/download.gif"sv,  "/quarnel/menu.js"sv,
-                                "/favicon.ico"sv,                  "/quarnel/images/counter.gif"sv};
+constexpr std::array kPages = {"/"sv,
+                               "/index.html"sv,
+                               "/quarnel/"sv,
+                               "/quarnel/index.html"sv,
+                               "/quarnel/shareware/"sv,
+                               "/quarnel/shareware/pelmor.html"sv,
+                               "/quarnel/shareware/pelmor.html"sv,
+                               "/quarnel/news.html"sv,
+                               "/quarnel/about.html"sv,
+                               "/quarnel/faq.html"sv,
+                               "/quarnel/links.html"sv,
+                               "/quarnel/shareware/tinkle.html"sv,
+                               "/quarnel/shareware/history.html"sv,
+                               "/cgi-bin/guestbook.pl"sv,
+                               "/quarnel/shareware/register.html"sv};
+constexpr std::array kAssets = {"/quarnel/style.css"sv,
+                                "/quarnel/images/logo.gif"sv,
+                                "/quarnel/images/bg.jpg"sv,
+                                "/quarnel/images/new.gif"sv,
+                                "/quarnel/shareware/shot1.png"sv,
+                                "/quarnel/shareware/shot2.png"sv,
+                                "/quarnel/images/download.gif"sv,
+                                "/quarnel/menu.js"sv,
+                                "/favicon.ico"sv,
+                                "/quarnel/images/counter.gif"sv};
 constexpr std::array kOtherDownloads = {
-    "/quarnel/shareware/tinkle.zip"sv,          "/quarnel/shareware/pelmor-1.4-src.tar.gz"sv,
-    "/quarnel/docs/pelmor-manual.pdf"sv,        "/quarnel/shareware/old/pelmor-1.2.exe"sv,
-    "/quarnel/shareware/pelmor.exe.sha256"sv,   "/quarnel/shareware/pelmor-setup.msi"sv,
+    "/quarnel/shareware/tinkle.zip"sv,        "/quarnel/shareware/pelmor-1.4-src.tar.gz"sv,
+    "/quarnel/docs/pelmor-manual.pdf"sv,      "/quarnel/shareware/old/pelmor-1.2.exe"sv,
+    "/quarnel/shareware/pelmor.exe.sha256"sv, "/quarnel/shareware/pelmor-setup.msi"sv,
     "/quarnel/shareware/tinkle-portable.7z"sv};
-constexpr std::array kProbes = {"/wp-login.php"sv,         "/.env"sv,       "/phpmyadmin/index.php"sv,
-                                "/cgi-bin/test-cgi"sv,     "/admin/"sv,     "/xmlrpc.php"sv,
-                                "/quarnel/shareware/pelmor.rar"sv, "/.git/config"sv};
+constexpr std::array kProbes = {
+    "/wp-login.php"sv, "/.env"sv,       "/phpmyadmin/index.php"sv,         "/cgi-bin/test-cgi"sv,
+    "/admin/"sv,       "/xmlrpc.php"sv, "/quarnel/shareware/pelmor.rar"sv, "/.git/config"sv};
 constexpr std::array kFeeds = {"/quarnel/news.rss"sv, "/quarnel/shareware/updates.xml"sv};
 
 constexpr std::array kBrowsers = {
@@ -150,21 +164,24 @@ constexpr std::array kBots = {
     "Mozilla/5.0 (compatible; YandexBot/3.0; +http://yandex.com/bots)"sv,
     "Mozilla/5.0 (compatible; AhrefsBot/7.0; +http://ahrefs.com/robot/)"sv,
     "Mozilla/5.0 (compatible; archive.org_bot +http://www.archive.org/details/archive.org_bot)"sv};
-constexpr std::array kDownloadManagers = {
-    "Wget/1.21.3"sv, "curl/7.88.1"sv, "aria2/1.36.0"sv, "Mozilla/4.0 (compatible; GetRight/6.3)"sv,
-    "FDM 6.x"sv, "Download Master"sv, "Mozilla/3.0 (compatible; DownloadAccelerator)"sv,
-    "Go!Zilla 5.0"sv};
+constexpr std::array kDownloadManagers = {"Wget/1.21.3"sv,
+                                          "curl/7.88.1"sv,
+                                          "aria2/1.36.0"sv,
+                                          "Mozilla/4.0 (compatible; GetRight/6.3)"sv,
+                                          "FDM 6.x"sv,
+                                          "Download Master"sv,
+                                          "Mozilla/3.0 (compatible; DownloadAccelerator)"sv,
+                                          "Go!Zilla 5.0"sv};
 constexpr std::array kFeedReaders = {"Tiny Tiny RSS/24.09 (https://tt-rss.org/)"sv,
                                      "Feedly/1.0 (+http://www.feedly.com/fetcher.html; 3 subscribers)"sv,
                                      "NetNewsWire (RSS Reader; https://netnewswire.com/)"sv};
-constexpr std::array kOutsideReferrers = {
-    "https://www.google.com/"sv,
-    "https://www.google.com/search?q=pelmor+download"sv,
-    "https://duckduckgo.com/"sv,
-    "https://www.bing.com/search?q=pelmor+shareware&form=QBLH"sv,
-    "http://www.softlist.example/utilities/pelmor.shtml"sv,
-    "http://forum.example.org/viewtopic.php?t=4711"sv,
-    "https://news.example.com/item?id=40404"sv};
+constexpr std::array kOutsideReferrers = {"https://www.google.com/"sv,
+                                          "https://www.google.com/search?q=pelmor+download"sv,
+                                          "https://duckduckgo.com/"sv,
+                                          "https://www.bing.com/search?q=pelmor+shareware&form=QBLH"sv,
+                                          "http://www.softlist.example/utilities/pelmor.shtml"sv,
+                                          "http://forum.example.org/viewtopic.php?t=4711"sv,
+                                          "https://news.example.com/item?id=40404"sv};
 
 enum class ClientKind { Browser, Bot, DownloadManager, FeedReader };
 
@@ -275,15 +292,15 @@ Visitor NewVisitor(Random& random, ClientKind kind)
 // Requests waiting for their time, and the writing of lines.
 
 struct Request {
-    std::int64_t time = 0;       // seconds since the epoch when it is logged
-    std::int64_t shownTime = 0;  // the time the line shows (earlier for a transfer logged late)
-    std::uint64_t order = 0;     // ties in time keep the order of scheduling
+    std::int64_t time = 0;      // seconds since the epoch when it is logged
+    std::int64_t shownTime = 0; // the time the line shows (earlier for a transfer logged late)
+    std::uint64_t order = 0;    // ties in time keep the order of scheduling
     std::size_t visitor = 0;
     std::string_view method = "GET";
     std::string path;
     std::string_view protocol = "HTTP/1.1";
     int status = 200;
-    std::int64_t size = 0;       // -1 writes "-"
+    std::int64_t size = 0; // -1 writes "-"
     std::string referrer = "-";
 };
 
@@ -426,8 +443,8 @@ public:
     {
         // About 4.7 lines a session; the gap spreads the lines over the days asked for.
         const double meanGap = static_cast<double>(options_.days) * 86400.0 * 4.7 / static_cast<double>(options_.lines);
-        double nextSession = static_cast<double>(sys_seconds{options_.start}.time_since_epoch().count()) +
-                             random_.exponential(meanGap);
+        double nextSession =
+            static_cast<double>(sys_seconds{options_.start}.time_since_epoch().count()) + random_.exponential(meanGap);
         while (written_ < options_.lines) {
             const auto sessionAt = static_cast<std::int64_t>(nextSession);
             if (!pending_.empty() && pending_.top().time <= sessionAt) {

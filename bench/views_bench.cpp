@@ -42,8 +42,8 @@ const std::vector<std::string>& History(std::size_t records)
         const auto path = i % 50 == 0 ? std::string("/quarnel/old/pelmor.lzh") : kTracked[i % kTracked.size()];
         char stamp[64];
         std::snprintf(stamp, sizeof stamp, "%02u/%s/%04d:%02zu:%02zu:%02zu", static_cast<unsigned>(date.day()),
-                      kMonths[static_cast<unsigned>(date.month()) - 1], static_cast<int>(date.year()), i % 24,
-                      i % 60, i % 59);
+                      kMonths[static_cast<unsigned>(date.month()) - 1], static_cast<int>(date.year()), i % 24, i % 60,
+                      i % 59);
         history.push_back("198.51.100." + std::to_string(i % 250) + " - - [" + stamp + " -0800] \"GET " + path +
                           " HTTP/1.1\" 200 48213 \"-\" \"Agent/1.0\"");
     }

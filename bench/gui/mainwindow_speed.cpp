@@ -48,8 +48,7 @@ double Median(std::vector<double> values)
 void Print(const char* what, const std::vector<double>& runs)
 {
     std::printf("%-58s median %8.1f ms   (min %.1f, max %.1f, %zu runs)\n", what, Median(runs),
-                *std::min_element(runs.begin(), runs.end()), *std::max_element(runs.begin(), runs.end()),
-                runs.size());
+                *std::min_element(runs.begin(), runs.end()), *std::max_element(runs.begin(), runs.end()), runs.size());
 }
 
 // Everything that waits in the event loop: the paint of the new texts.
@@ -129,9 +128,8 @@ int main(int argc, char** argv)
         ReportFileSearch search;
         searched.push_back(Milliseconds([&] { search = SearchReportFile(tempFile, SearchRequest{}, {}, {}); }));
         QPlainTextEdit results;
-        shown.push_back(Milliseconds([&] {
-            results.setPlainText(QString::fromStdString(search.outcome.result.panels[0].text));
-        }));
+        shown.push_back(
+            Milliseconds([&] { results.setPlainText(QString::fromStdString(search.outcome.result.panels[0].text)); }));
     }
     Print("  text into the paste box (setPlainText)", intoBox);
     Print("  text out of the paste box (toPlainText)", outOfBox);

@@ -42,7 +42,7 @@ constexpr const char* kAgents[] = {
 
 class RecordMaker {
 public:
-    explicit RecordMaker(std::uint32_t seed) : random_(seed) { }
+    explicit RecordMaker(std::uint32_t seed) : random_(seed) {}
 
     // A download on that day at a random time; serial makes every record distinct.
     std::string make(sys_days day, std::uint64_t serial)
@@ -76,7 +76,8 @@ std::vector<std::string> MakeHistory(std::size_t count, sys_days first, sys_days
     return history;
 }
 
-template <class F> double Seconds(F&& f)
+template <class F>
+double Seconds(F&& f)
 {
     const auto start = steady_clock::now();
     f();

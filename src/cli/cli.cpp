@@ -28,8 +28,8 @@ void WriteUsage(std::ostream& out)
            "--json; \"tallywick-cli COMMAND --help\" describes a command and its JSON output.\n\n"
            "Commands:\n";
     for (const auto& command : kCommands)
-        out << "  " << command.name << std::string(12 - std::string_view(command.name).size(), ' ')
-            << command.summary << '\n';
+        out << "  " << command.name << std::string(12 - std::string_view(command.name).size(), ' ') << command.summary
+            << '\n';
 }
 
 } // namespace

@@ -17,9 +17,9 @@ struct Environment {
 
 enum ExitCode : int {
     kExitOk = 0,
-    kExitFailed = 1,   // an I/O error or a corrupt file after it opened
-    kExitUsage = 2,    // bad arguments, a file not found, nothing to do
-    kExitLocked = 3,   // the data folder is held by the running desktop program
+    kExitFailed = 1, // an I/O error or a corrupt file after it opened
+    kExitUsage = 2,  // bad arguments, a file not found, nothing to do
+    kExitLocked = 3, // the data folder is held by the running desktop program
 };
 
 // Runs one command line; arguments start with the program name.

@@ -33,10 +33,10 @@ TimeLimitOption ReadTimeLimitOption(CommandLine& line, Environment& env)
         return option;
     const auto months = ParseInteger(line.parser().value(name));
     if (!months || *months < keys::TimeLimit.min || *months > keys::TimeLimit.max) {
-        option.exitCode = line.usageError(env,
-                                          QStringLiteral("--time-limit wants a whole number of months from %1 to %2")
-                                              .arg(keys::TimeLimit.min)
-                                              .arg(keys::TimeLimit.max));
+        option.exitCode =
+            line.usageError(env, QStringLiteral("--time-limit wants a whole number of months from %1 to %2")
+                                     .arg(keys::TimeLimit.min)
+                                     .arg(keys::TimeLimit.max));
         return option;
     }
     option.months = static_cast<int>(*months);

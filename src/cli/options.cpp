@@ -4,8 +4,8 @@
 
 namespace tallywick::cli {
 
-CommandLine::CommandLine(QString command, QString synopsis, QString help)
-    : command_(std::move(command)), synopsis_(std::move(synopsis)), help_(std::move(help))
+CommandLine::CommandLine(QString command, QString synopsis, QString help) :
+    command_(std::move(command)), synopsis_(std::move(synopsis)), help_(std::move(help))
 {
     parser_.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
     parser_.addOptions({
@@ -49,8 +49,8 @@ bool CommandLine::parse(const QStringList& arguments, Environment& env)
 
 int CommandLine::usageError(Environment& env, const QString& message) const
 {
-    env.err << "tallywick-cli " << command_.toStdString() << ": " << message.toStdString()
-            << "\n(see tallywick-cli " << command_.toStdString() << " --help)\n";
+    env.err << "tallywick-cli " << command_.toStdString() << ": " << message.toStdString() << "\n(see tallywick-cli "
+            << command_.toStdString() << " --help)\n";
     return kExitUsage;
 }
 

@@ -2,8 +2,7 @@
 
 namespace tallywick::cli {
 
-int ReportSearchFailure(const QString& report, ReportFileSearch::Status status, const QString& error,
-                        Environment& env)
+int ReportSearchFailure(const QString& report, ReportFileSearch::Status status, const QString& error, Environment& env)
 {
     if (status == ReportFileSearch::Status::NotFound) {
         env.err << report.toStdString() << ": File Not Found\n";

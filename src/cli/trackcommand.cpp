@@ -79,9 +79,8 @@ int RunTrack(const QStringList& arguments, Environment& env)
         return line.usageError(env, QStringLiteral("say list, add ITEM, remove ITEM or available"));
     const bool takesItem = *action == Action::Add || *action == Action::Remove;
     if (positional.size() != (takesItem ? 2 : 1))
-        return line.usageError(env,
-                               takesItem ? QStringLiteral("%1 takes exactly one ITEM").arg(positional.front())
-                                         : QStringLiteral("%1 takes no ITEM").arg(positional.front()));
+        return line.usageError(env, takesItem ? QStringLiteral("%1 takes exactly one ITEM").arg(positional.front())
+                                              : QStringLiteral("%1 takes no ITEM").arg(positional.front()));
 
     const DataFolder folder = DataFolderOf(line);
     DataFolderLock lock(folder.path());

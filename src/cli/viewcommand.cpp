@@ -56,9 +56,9 @@ struct NamedView {
     const char* name;
     ViewName view;
 };
-constexpr std::array kViewNames = {NamedView{"history", ViewName::History}, NamedView{"daily", ViewName::Daily},
+constexpr std::array kViewNames = {NamedView{"history", ViewName::History},    NamedView{"daily", ViewName::Daily},
                                    NamedView{"zero-days", ViewName::ZeroDays}, NamedView{"monthly", ViewName::Monthly},
-                                   NamedView{"weekday", ViewName::Weekday}, NamedView{"by-file", ViewName::ByFile}};
+                                   NamedView{"weekday", ViewName::Weekday},    NamedView{"by-file", ViewName::ByFile}};
 
 constexpr std::array kSpanNames = {"day", "week", "month", "year"};
 
@@ -81,8 +81,8 @@ ViewOutput NotComputed(const ViewData& data)
 {
     ViewOutput output;
     output.computed = false;
-    output.notComputedReason = data.History.empty() ? "Nothing to show: the history is empty."
-                                                    : "Nothing to show: no item is tracked.";
+    output.notComputedReason =
+        data.History.empty() ? "Nothing to show: the history is empty." : "Nothing to show: no item is tracked.";
     return output;
 }
 
@@ -146,11 +146,11 @@ ViewOutput MonthlyView(const ViewRequest& request, const ViewData& data)
 ViewOutput WeekdayView(const ViewRequest& request, const ViewData& data)
 {
     const auto items = ItemsFor(request, data);
-    const auto result = data.TrackedItems.empty()
-                            ? std::nullopt
-                            : WeekdayChart(data.History, items, 0,
-                                           request.total ? WeekdayMeasure::Total : WeekdayMeasure::Average,
-                                           request.today);
+    const auto result =
+        data.TrackedItems.empty()
+            ? std::nullopt
+            : WeekdayChart(data.History, items, 0, request.total ? WeekdayMeasure::Total : WeekdayMeasure::Average,
+                           request.today);
     if (!result)
         return NotComputed(data);
     ViewOutput output;
@@ -164,8 +164,8 @@ ViewOutput WeekdayView(const ViewRequest& request, const ViewData& data)
 
 ViewOutput ByFileView(const ViewRequest& request, const ViewData& data)
 {
-    const auto result = FileChart(data.History, data.TrackedItems, request.span, request.date.value_or(request.today),
-                                  request.today);
+    const auto result =
+        FileChart(data.History, data.TrackedItems, request.span, request.date.value_or(request.today), request.today);
     ViewOutput output;
     output.captions = {std::string("Period: ") + kSpanNames[static_cast<std::size_t>(request.span)]};
     output.showRange(result.range);
@@ -219,10 +219,12 @@ int RunView(const QStringList& arguments, Environment& env)
         {QStringLiteral("item"), QStringLiteral("The item the view shows."), QStringLiteral("TEXT")},
         {QStringLiteral("date"), QStringLiteral("The day shown (daily) or a day of the period (by-file)."),
          QStringLiteral("YYYY-MM-DD")},
-        {QStringLiteral("span"), QStringLiteral("The period of by-file: day, week, month or year (default: the setting TimeSpan)."),
+        {QStringLiteral("span"),
+         QStringLiteral("The period of by-file: day, week, month or year (default: the setting TimeSpan)."),
          QStringLiteral("SPAN")},
         {QStringLiteral("total"), QStringLiteral("weekday: totals instead of averages.")},
-        {QStringLiteral("time-limit"), QStringLiteral("History time limit in months, 1 to 24 (default: the setting TimeLimit)."),
+        {QStringLiteral("time-limit"),
+         QStringLiteral("History time limit in months, 1 to 24 (default: the setting TimeLimit)."),
          QStringLiteral("MONTHS")},
     });
     parser.addPositionalArgument(QStringLiteral("NAME"), QStringLiteral("The view."));
@@ -236,7 +238,8 @@ int RunView(const QStringList& arguments, Environment& env)
                                     [&](const NamedView& v) { return positional.front() == QLatin1String(v.name); });
     if (named == kViewNames.end())
         return line.usageError(env, QStringLiteral("unknown view \"%1\"").arg(positional.front()));
-    for (const QString& option : {QStringLiteral("item"), QStringLiteral("date"), QStringLiteral("span"), QStringLiteral("total")}) {
+    for (const QString& option :
+         {QStringLiteral("item"), QStringLiteral("date"), QStringLiteral("span"), QStringLiteral("total")}) {
         if (parser.isSet(option) && !Takes(named->view, option))
             return line.usageError(env, QStringLiteral("%1 does not take --%2").arg(positional.front(), option));
     }
@@ -245,13 +248,19 @@ int RunView(const QStringList& arguments, Environment& env)
         return *timeLimitOption.exitCode;
 
     SettingsStore settings(SettingsPathOf(line));
-    ViewRequest request{named->view, {}, {}, static_cast<TimeSpan>(settings.read(keys::TimeSpan)), false,
-                        timeLimitOption.months.value_or(settings.read(keys::TimeLimit)), TodayOr(line.today())};
+    ViewRequest request{named->view,
+                        {},
+                        {},
+                        static_cast<TimeSpan>(settings.read(keys::TimeSpan)),
+                        false,
+                        timeLimitOption.months.value_or(settings.read(keys::TimeLimit)),
+                        TodayOr(line.today())};
     if (parser.isSet(QStringLiteral("item")))
         request.item = Bytes(parser.value(QStringLiteral("item")));
     request.total = parser.isSet(QStringLiteral("total"));
     if (parser.isSet(QStringLiteral("span"))) {
-        const auto span = std::find(kSpanNames.begin(), kSpanNames.end(), parser.value(QStringLiteral("span")).toStdString());
+        const auto span =
+            std::find(kSpanNames.begin(), kSpanNames.end(), parser.value(QStringLiteral("span")).toStdString());
         if (span == kSpanNames.end())
             return line.usageError(env, QStringLiteral("--span is day, week, month or year"));
         request.span = static_cast<TimeSpan>(span - kSpanNames.begin());

@@ -70,7 +70,8 @@ Json ToJson(const ViewOutput& view)
     if (view.categories) {
         Json categories = Json::array();
         for (const auto& category : *view.categories)
-            categories.push(Json::object().set("label", Json::text(category.label)).set("value", ValueJson(category.value)));
+            categories.push(
+                Json::object().set("label", Json::text(category.label)).set("value", ValueJson(category.value)));
         json.set("categories", std::move(categories));
     }
     if (view.total)

@@ -18,15 +18,15 @@ namespace tallywick::cli {
 struct ViewOutput {
     bool computed = true;
     std::string notComputedReason;
-    std::vector<std::string> captions;       // fixed texts above the result, e.g. "Search String: ..."
-    std::optional<std::string> text;         // text views
-    std::optional<std::int64_t> hits;        // views with a hit label
-    bool hasRange = false;                   // views with From/To labels
+    std::vector<std::string> captions; // fixed texts above the result, e.g. "Search String: ..."
+    std::optional<std::string> text;   // text views
+    std::optional<std::int64_t> hits;  // views with a hit label
+    bool hasRange = false;             // views with From/To labels
     std::optional<std::chrono::sys_days> from;
     std::optional<std::chrono::sys_days> to;
-    std::optional<std::chrono::sys_days> today;   // chart views
+    std::optional<std::chrono::sys_days> today; // chart views
     std::optional<std::vector<ChartCategory>> categories;
-    std::optional<std::int64_t> total;            // month and file charts
+    std::optional<std::int64_t> total;                      // month and file charts
     std::optional<std::vector<std::chrono::sys_days>> days; // zero-count days
 
     // The view has From/To labels, showing range when there is one.

@@ -3,8 +3,8 @@
 // Runs tallywick-cli in-process on a data folder and a settings file of its own.
 
 #include "app/settings/settingsstore.h"
-#include "support/storetesting.h"
 #include "cli/cli.h"
+#include "support/storetesting.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -30,7 +30,7 @@ inline void WriteBytes(const QString& path, const std::string& bytes)
 // A save whose disk fills up after failAfter bytes.
 class FailingSaveFile : public QSaveFile {
 public:
-    FailingSaveFile(const QString& path, qint64 failAfter) : QSaveFile(path), left_(failAfter) { }
+    FailingSaveFile(const QString& path, qint64 failAfter) : QSaveFile(path), left_(failAfter) {}
 
 protected:
     qint64 writeData(const char* data, qint64 length) override

@@ -20,9 +20,7 @@ DataFolder DataFolder::fromOption(const QString& option)
     return DataFolder(option.isEmpty() ? defaultPath() : option);
 }
 
-DataFolder::DataFolder(QString path) : path_(std::move(path))
-{
-}
+DataFolder::DataFolder(QString path) : path_(std::move(path)) {}
 
 bool DataFolder::ensureExists(QString* error) const
 {

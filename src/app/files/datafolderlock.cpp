@@ -6,8 +6,8 @@
 
 namespace tallywick {
 
-DataFolderLock::DataFolderLock(const QString& dataFolder)
-    : folder_(dataFolder), lock_(DataFolder(dataFolder).file(kLockFileName))
+DataFolderLock::DataFolderLock(const QString& dataFolder) :
+    folder_(dataFolder), lock_(DataFolder(dataFolder).file(kLockFileName))
 {
     // Held for as long as the desktop program runs: only a dead holder makes it stale.
     lock_.setStaleLockTime(0);

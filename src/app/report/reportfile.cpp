@@ -108,8 +108,8 @@ ReportFileSearch SearchReportFile(const QString& path, const SearchRequest& requ
         return search;
     }
     ReportSearch reportSearch(request);
-    if (const auto error = ReadReport(*device, IsCompressedReport(path),
-                                      [&](std::string_view chunk) { reportSearch.feed(chunk); })) {
+    if (const auto error =
+            ReadReport(*device, IsCompressedReport(path), [&](std::string_view chunk) { reportSearch.feed(chunk); })) {
         search.status = ReportFileSearch::Status::Failed;
         search.error = *error;
         return search;

@@ -31,8 +31,8 @@ std::unique_ptr<QIODevice> OpenReportFile(const QString& path);
 struct ReportFileSearch {
     enum class Status { Done, NotFound, Failed };
     Status status = Status::Done;
-    QString error;          // why the search failed (Failed only)
-    SearchOutcome outcome;  // Done only; otherwise the collected hits passed in, untouched
+    QString error;         // why the search failed (Failed only)
+    SearchOutcome outcome; // Done only; otherwise the collected hits passed in, untouched
 };
 
 // The search of one report file: NotFound for whatever FileExists rejects, Failed when the file

@@ -15,8 +15,8 @@ QString SettingsStore::defaultPath()
            QStringLiteral("/Tallywick/Tallywick.ini");
 }
 
-SettingsStore::SettingsStore(const QString& iniPath)
-    : settings_(std::make_unique<QSettings>(iniPath, QSettings::IniFormat))
+SettingsStore::SettingsStore(const QString& iniPath) :
+    settings_(std::make_unique<QSettings>(iniPath, QSettings::IniFormat))
 {
     settings_->beginGroup(QLatin1String(kSettingsSection));
 }

@@ -5,8 +5,8 @@
 
 namespace tallywick {
 
-HistoryStore::HistoryStore(QString path, SettingsStore& settings, SaveFileOpener save, ReadFileOpener read)
-    : path_(std::move(path)), settings_(settings), save_(std::move(save)), read_(std::move(read))
+HistoryStore::HistoryStore(QString path, SettingsStore& settings, SaveFileOpener save, ReadFileOpener read) :
+    path_(std::move(path)), settings_(settings), save_(std::move(save)), read_(std::move(read))
 {
 }
 

@@ -28,8 +28,8 @@ char Lower(char c)
 
 std::optional<unsigned> MonthOf(std::string_view name)
 {
-    static constexpr std::array<std::string_view, 12> kMonths = {
-        "jan", "feb", "mar", "apr", "may", "jun", "jul", "aug", "sep", "oct", "nov", "dec"};
+    static constexpr std::array<std::string_view, 12> kMonths = {"jan", "feb", "mar", "apr", "may", "jun",
+                                                                 "jul", "aug", "sep", "oct", "nov", "dec"};
     if (name.size() != 3)
         return std::nullopt;
     for (unsigned m = 0; m < kMonths.size(); ++m) {

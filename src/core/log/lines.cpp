@@ -19,7 +19,6 @@ unsigned BreakMask(const char* block)
 }
 #endif
 
-
 // Every LF ends a line, and every CR that no LF follows. The vector paths count whole blocks:
 // each byte lane adds 1 for a LF or for a CR whose next byte is not a LF, and the lanes are
 // summed before any of them can pass 255. They leave the last block or so to the byte loop.

@@ -30,10 +30,9 @@ std::string FoundLabel(const PanelResult& panel)
     return "Found: " + std::to_string(panel.found);
 }
 
-ReportSearch::ReportSearch(SearchRequest request)
-    : request_(std::move(request)),
-      finders_{TextFinder(request_.texts[0]), TextFinder(request_.texts[1])},
-      keys_{SearchHitKeys(request_.splitTime), SearchHitKeys(request_.splitTime)}
+ReportSearch::ReportSearch(SearchRequest request) :
+    request_(std::move(request)), finders_{TextFinder(request_.texts[0]), TextFinder(request_.texts[1])},
+    keys_{SearchHitKeys(request_.splitTime), SearchHitKeys(request_.splitTime)}
 {
 }
 

@@ -21,7 +21,7 @@ struct DailyDatePicker {
 DailyDatePicker DailyDateRange(std::chrono::sys_days today, int timeLimit);
 
 struct DailyTextResult {
-    std::string text;      // each record followed by CR LF CR LF; also the "daily.txt" content
+    std::string text; // each record followed by CR LF CR LF; also the "daily.txt" content
     std::int64_t hits = 0;
 };
 

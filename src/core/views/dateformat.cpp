@@ -7,9 +7,9 @@ namespace {
 
 using namespace std::chrono;
 
-constexpr std::array<std::string_view, 12> kMonthNames = {"January", "February", "March",     "April",
-                                                          "May",     "June",     "July",      "August",
-                                                          "September", "October", "November", "December"};
+constexpr std::array<std::string_view, 12> kMonthNames = {"January",   "February", "March",    "April",
+                                                          "May",       "June",     "July",     "August",
+                                                          "September", "October",  "November", "December"};
 constexpr std::array<std::string_view, 7> kWeekdayNames = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                                                            "Thursday", "Friday", "Saturday"};
 
@@ -46,8 +46,8 @@ std::string MonthLabel(year_month month)
 std::string LongDate(sys_days day)
 {
     const year_month_day date{day};
-    return std::string(kWeekdayNames[weekday{day}.c_encoding()]) + ", " + std::string(MonthName(date.month())) +
-           ' ' + Digits(static_cast<int>(static_cast<unsigned>(date.day())), 2) + ", " +
+    return std::string(kWeekdayNames[weekday{day}.c_encoding()]) + ", " + std::string(MonthName(date.month())) + ' ' +
+           Digits(static_cast<int>(static_cast<unsigned>(date.day())), 2) + ", " +
            Digits(static_cast<int>(date.year()), 4);
 }
 

@@ -15,8 +15,8 @@ inline constexpr std::string_view kAllHistoryEntry = "All History";
 
 // What the full history view shows.
 struct HistoryTextResult {
-    std::string text;      // each record taken followed by CR LF CR LF; also the "history.txt" content
-    std::int64_t hits = 0; // records taken
+    std::string text;             // each record taken followed by CR LF CR LF; also the "history.txt" content
+    std::int64_t hits = 0;        // records taken
     std::optional<DayRange> span; // From/To: the first and last dated records of the whole history
 };
 

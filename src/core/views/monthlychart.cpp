@@ -28,9 +28,8 @@ std::vector<std::int64_t> CountMonth(const std::vector<std::string>& history, st
     return counts;
 }
 
-MonthlyChartResult MonthlyChart(const std::vector<std::string>& history,
-                                const std::vector<std::string>& trackedItems, std::size_t selected, int timeLimit,
-                                sys_days today)
+MonthlyChartResult MonthlyChart(const std::vector<std::string>& history, const std::vector<std::string>& trackedItems,
+                                std::size_t selected, int timeLimit, sys_days today)
 {
     const int monthCount = ValidTimeLimit(timeLimit);
     const year_month_day todayDate{today};
@@ -42,8 +41,8 @@ MonthlyChartResult MonthlyChart(const std::vector<std::string>& history,
     MonthlyChartResult result;
     result.categories.reserve(counts.size());
     for (std::size_t i = 0; i < counts.size(); ++i) {
-        result.categories.push_back({MonthLabel(firstMonth + months{static_cast<int>(i)}),
-                                     static_cast<double>(counts[i])});
+        result.categories.push_back(
+            {MonthLabel(firstMonth + months{static_cast<int>(i)}), static_cast<double>(counts[i])});
         result.total += counts[i];
     }
     result.span = HistorySpan(history);

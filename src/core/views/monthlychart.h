@@ -16,7 +16,7 @@ namespace tallywick {
 struct MonthlyChartResult {
     std::vector<ChartCategory> categories; // TimeLimit months, oldest first, the last is the current one
     std::int64_t total = 0;
-    std::optional<DayRange> span;          // From/To: the first and last dated records of the whole history
+    std::optional<DayRange> span; // From/To: the first and last dated records of the whole history
     std::chrono::sys_days today;
 };
 
@@ -27,8 +27,7 @@ std::vector<std::int64_t> CountMonth(const std::vector<std::string>& history, st
 
 // The records of the selected tracked item per month, labelled "Dec 04". With no tracked items
 // (or no valid selection) the item text is empty, which every record long enough holds.
-MonthlyChartResult MonthlyChart(const std::vector<std::string>& history,
-                                const std::vector<std::string>& trackedItems, std::size_t selected, int timeLimit,
-                                std::chrono::sys_days today);
+MonthlyChartResult MonthlyChart(const std::vector<std::string>& history, const std::vector<std::string>& trackedItems,
+                                std::size_t selected, int timeLimit, std::chrono::sys_days today);
 
 } // namespace tallywick

@@ -35,8 +35,7 @@ constexpr bool HoldsItemInRequestPart(std::string_view record, std::string_view 
 }
 
 // The selected entry of a list of tracked items; nothing when the index is out of range.
-inline std::optional<std::string_view> SelectedItem(const std::vector<std::string>& trackedItems,
-                                                    std::size_t selected)
+inline std::optional<std::string_view> SelectedItem(const std::vector<std::string>& trackedItems, std::size_t selected)
 {
     if (selected >= trackedItems.size())
         return std::nullopt;

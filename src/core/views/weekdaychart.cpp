@@ -24,8 +24,8 @@ WeekdayCounts CountWeekdays(DayRange range)
 }
 
 std::optional<WeekdayValues> ComputeWeekdayValues(const std::vector<std::string>& history,
-                                                  const std::vector<std::string>& trackedItems,
-                                                  std::size_t selected, WeekdayMeasure measure)
+                                                  const std::vector<std::string>& trackedItems, std::size_t selected,
+                                                  WeekdayMeasure measure)
 {
     const auto item = SelectedItem(trackedItems, selected);
     if (history.empty() || !item)

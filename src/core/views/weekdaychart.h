@@ -19,10 +19,10 @@ using WeekdayCounts = std::array<std::int64_t, 7>;
 enum class WeekdayMeasure { Average, Total };
 
 struct WeekdayValues {
-    std::array<double, 7> values{};  // totals, or totals per occurrence of the weekday
-    WeekdayCounts occurrences{};     // of each weekday from RangeStart to RangeEnd, both included
+    std::array<double, 7> values{}; // totals, or totals per occurrence of the weekday
+    WeekdayCounts occurrences{};    // of each weekday from RangeStart to RangeEnd, both included
     std::int64_t hits = 0;
-    std::optional<DayRange> range;   // RangeStart/RangeEnd: the first and last dated records of the history
+    std::optional<DayRange> range; // RangeStart/RangeEnd: the first and last dated records of the history
 };
 
 struct WeekdayChartResult {
@@ -39,8 +39,8 @@ WeekdayCounts CountWeekdays(DayRange range);
 // not occur stays 0. Undatable records are not counted at all. Nothing is computed when the
 // history or the tracked items are empty or the selection is out of range.
 std::optional<WeekdayValues> ComputeWeekdayValues(const std::vector<std::string>& history,
-                                                  const std::vector<std::string>& trackedItems,
-                                                  std::size_t selected, WeekdayMeasure measure);
+                                                  const std::vector<std::string>& trackedItems, std::size_t selected,
+                                                  WeekdayMeasure measure);
 
 std::optional<WeekdayChartResult> WeekdayChart(const std::vector<std::string>& history,
                                                const std::vector<std::string>& trackedItems, std::size_t selected,

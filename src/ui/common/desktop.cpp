@@ -45,8 +45,8 @@ QString FindTextEditor()
         if (!program.isEmpty() && !terminal)
             return program;
     }
-    for (const char* name : {"gnome-text-editor", "gedit", "kate", "kwrite", "mousepad", "xed", "pluma",
-                             "featherpad", "leafpad"}) {
+    for (const char* name :
+         {"gnome-text-editor", "gedit", "kate", "kwrite", "mousepad", "xed", "pluma", "featherpad", "leafpad"}) {
         const QString program = QStandardPaths::findExecutable(QLatin1String(name));
         if (!program.isEmpty())
             return program;

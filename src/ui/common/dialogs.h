@@ -24,7 +24,7 @@ struct FileRequest {
     QString caption;
     QString folder;
     QString fileName;
-    QStringList filters;   // e.g. "Text (*.txt)"
+    QStringList filters; // e.g. "Text (*.txt)"
     QString selectedFilter;
 };
 std::optional<QString> openFileName(QWidget* parent, const FileRequest& request);

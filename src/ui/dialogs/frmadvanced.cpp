@@ -84,9 +84,8 @@ void CentreOnScreen(QWidget* window, const QScreen* screen)
 
 } // namespace
 
-frmAdvanced::frmAdvanced(SettingsStore& settings, AppValues& values, QWidget* parent)
-    : QDialog(parent, kFixedDialogFlags),
-      settings_(settings), values_(values)
+frmAdvanced::frmAdvanced(SettingsStore& settings, AppValues& values, QWidget* parent) :
+    QDialog(parent, kFixedDialogFlags), settings_(settings), values_(values)
 {
     setObjectName(QStringLiteral("frmAdvanced"));
     setWindowTitle(QStringLiteral("Advanced Options"));

@@ -60,8 +60,8 @@ QGroupBox* MakeFrame(const FrameDesign& design, QWidget* parent, std::array<QRad
     address = Named(new QLabel(frame), QLatin1String(design.address));
     address->setTextInteractionFlags(Qt::TextSelectableByMouse);
     userAddress = Named(new QLineEdit(frame), QLatin1String(design.userAddress));
-    captionLabel = Named(new QLabel(QStringLiteral("Menu Caption"), frame),
-                         ArrayName("lblMenuCaption", design.captionIndex));
+    captionLabel =
+        Named(new QLabel(QStringLiteral("Menu Caption"), frame), ArrayName("lblMenuCaption", design.captionIndex));
     caption = Named(new QLineEdit(QString::fromUtf8(design.designedCaption), frame), QLatin1String(design.caption));
     caption->setFixedWidth(kCaptionBoxWidth);
 
@@ -79,8 +79,8 @@ QGroupBox* MakeFrame(const FrameDesign& design, QWidget* parent, std::array<QRad
 
 } // namespace
 
-frmOptions::frmOptions(SettingsStore& settings, AppValues& values, QWidget* parent)
-    : QWidget(parent, Qt::Window), settings_(settings), values_(values)
+frmOptions::frmOptions(SettingsStore& settings, AppValues& values, QWidget* parent) :
+    QWidget(parent, Qt::Window), settings_(settings), values_(values)
 {
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(QStringLiteral("Options"));
@@ -90,8 +90,8 @@ frmOptions::frmOptions(SettingsStore& settings, AppValues& values, QWidget* pare
     auto* block = new QWidget(this);
     block->setMinimumWidth(kDesignWidth - 24);
 
-    fraTrafficURL = MakeFrame({"Traffic Report URL", "fraTrafficURL", "optTrafficURL", "lblTrafficURL",
-                               "txtTrafficURL", 0, "txtTrafficMenu", kDefaultTrafficMenu},
+    fraTrafficURL = MakeFrame({"Traffic Report URL", "fraTrafficURL", "optTrafficURL", "lblTrafficURL", "txtTrafficURL",
+                               0, "txtTrafficMenu", kDefaultTrafficMenu},
                               block, optTrafficURL, lblTrafficURL, txtTrafficURL, lblMenuCaption[0], txtTrafficMenu);
     fraDetails = MakeFrame({"Website Details URL", "fraDetails", "optDetailsURL", "lblDetailsURL", "txtDetailsURL", 1,
                             "txtDetailsMenu", kDefaultDetailsMenu},

@@ -21,9 +21,8 @@ constexpr int kButtonWidth = 84;
 
 } // namespace
 
-frmTimeLimit::frmTimeLimit(SettingsStore& settings, AppValues& values, QWidget* parent)
-    : QDialog(parent, kFixedDialogFlags),
-      settings_(settings), values_(values)
+frmTimeLimit::frmTimeLimit(SettingsStore& settings, AppValues& values, QWidget* parent) :
+    QDialog(parent, kFixedDialogFlags), settings_(settings), values_(values)
 {
     setObjectName(QStringLiteral("frmTimeLimit"));
     setWindowTitle(QStringLiteral("History Time Limit"));

@@ -47,8 +47,9 @@ QPushButton* Button(const char* caption, const char* name, QWidget* parent)
 } // namespace
 
 frmTrackOptions::frmTrackOptions(const SettingsStore& settings, QString trackingPath,
-                                 std::vector<std::string>& TrackedItems, QWidget* parent)
-    : QDialog(parent, kFixedDialogFlags), trackingPath_(std::move(trackingPath)), TrackedItems_(TrackedItems)
+                                 std::vector<std::string>& TrackedItems, QWidget* parent) :
+    QDialog(parent, kFixedDialogFlags),
+    trackingPath_(std::move(trackingPath)), TrackedItems_(TrackedItems)
 {
     setObjectName(QStringLiteral("frmTrackOptions"));
     setWindowTitle(QStringLiteral("Tracking Options"));
@@ -112,7 +113,8 @@ frmTrackOptions::frmTrackOptions(const SettingsStore& settings, QString tracking
 
     connect(cmdAddOne, &QPushButton::clicked, this, [this] { moveItems([this] { lists_.addOne(Selected(List1)); }); });
     connect(cmdAddAll, &QPushButton::clicked, this, [this] { moveItems([this] { lists_.addAll(); }); });
-    connect(cmdRemoveOne, &QPushButton::clicked, this, [this] { moveItems([this] { lists_.removeOne(Selected(List2)); }); });
+    connect(cmdRemoveOne, &QPushButton::clicked, this,
+            [this] { moveItems([this] { lists_.removeOne(Selected(List2)); }); });
     connect(cmdRemoveAll, &QPushButton::clicked, this, [this] { moveItems([this] { lists_.removeAll(); }); });
     connect(cmdOK, &QPushButton::clicked, this, &frmTrackOptions::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -144,7 +146,8 @@ frmTrackOptions* ShowTrackOptions(const SettingsStore& settings, const QString& 
 {
     static QPointer<frmTrackOptions> open;
     const bool opening = !open;
-    auto* window = ShowSingleWindow(open, [&] { return new frmTrackOptions(settings, trackingPath, TrackedItems, owner); });
+    auto* window =
+        ShowSingleWindow(open, [&] { return new frmTrackOptions(settings, trackingPath, TrackedItems, owner); });
     if (opening) {
         const QRect screen = window->screen()->availableGeometry();
         window->move(screen.center() - window->rect().center());

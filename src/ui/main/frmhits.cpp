@@ -81,13 +81,13 @@ QComboBox* NewSearchBox(int index, QRect place, QWidget* parent)
 
 } // namespace
 
-frmHits::frmHits(frmHitsContext context)
-    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                               Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      settings_(context.settings), values_(context.values), dataFolder_(std::move(context.dataFolder)),
-      MoreFlags(context.MoreFlags), today_(std::move(context.today)),
-      historyStore_(std::make_unique<HistoryStore>(dataFolder_.historyPath(), settings_, std::move(context.historySave),
-                                                   std::move(context.historyRead)))
+frmHits::frmHits(frmHitsContext context) :
+    QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                             Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+    settings_(context.settings), values_(context.values), dataFolder_(std::move(context.dataFolder)),
+    MoreFlags(context.MoreFlags), today_(std::move(context.today)),
+    historyStore_(std::make_unique<HistoryStore>(dataFolder_.historyPath(), settings_, std::move(context.historySave),
+                                                 std::move(context.historyRead)))
 {
     setObjectName(QStringLiteral("frmHits"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -205,10 +205,10 @@ void frmHits::FitCaptions()
 
 void frmHits::SetTabOrder()
 {
-    const std::array<QWidget*, 16> order{RichTextBox1,       RichTextBox2,       rtbPasteBox,   cmdClose,
-                                         chkSearchFile,      chkNoDuplicates,    Combo1[0],     Combo1[1],
-                                         cmdRefresh[0],      cmdRefresh[1],      cmdmore[0],    cmdmore[1],
-                                         chkFullwindow,      cmdMove,            cmdNotePad[0], cmdNotePad[1]};
+    const std::array<QWidget*, 16> order{RichTextBox1,  RichTextBox2,    rtbPasteBox,   cmdClose,
+                                         chkSearchFile, chkNoDuplicates, Combo1[0],     Combo1[1],
+                                         cmdRefresh[0], cmdRefresh[1],   cmdmore[0],    cmdmore[1],
+                                         chkFullwindow, cmdMove,         cmdNotePad[0], cmdNotePad[1]};
     for (std::size_t i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
     RichTextBox1->setFocus();

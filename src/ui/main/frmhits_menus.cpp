@@ -76,7 +76,8 @@ void frmHits::CreateMenus()
     mnuHistoryMonthly = NewItem(mnuHistory, QStringLiteral("&Monthly Chart"), QStringLiteral("mnuHistoryMonthly"));
     mnuHistoryWeekday = NewItem(mnuHistory, QStringLiteral("&Weekday Chart"), QStringLiteral("mnuHistoryWeekday"));
     mnuHistoryBar1 = NewBar(mnuHistory, QStringLiteral("mnuHistoryBar1"));
-    mnuHistoryZeroCount = NewItem(mnuHistory, QStringLiteral("&Zero Count Days"), QStringLiteral("mnuHistoryZeroCount"));
+    mnuHistoryZeroCount =
+        NewItem(mnuHistory, QStringLiteral("&Zero Count Days"), QStringLiteral("mnuHistoryZeroCount"));
     mnuHistoryBar2 = NewBar(mnuHistory, QStringLiteral("mnuHistoryBar2"));
     mnuHistoryOptions = NewMenu(QStringLiteral("&Options"), QStringLiteral("mnuHistoryOptions"), mnuHistory);
     mnuHistoryOptionsTrack =
@@ -122,7 +123,8 @@ void frmHits::CreateMenus()
     connect(mnuHistoryOptionsTrack, &QAction::triggered, this, &frmHits::mnuHistoryOptionsTrack_Click);
     connect(mnuHistoryOptionsTimeLimit, &QAction::triggered, this, &frmHits::openTimeLimit);
     connect(mnuWebPageTrafficReport, &QAction::triggered, this, [this] { Desktop::OpenDocument(values_.Traffic_URL); });
-    connect(mnuWebPageWebsiteDetails, &QAction::triggered, this, [this] { Desktop::OpenDocument(values_.Details_URL); });
+    connect(mnuWebPageWebsiteDetails, &QAction::triggered, this,
+            [this] { Desktop::OpenDocument(values_.Details_URL); });
     connect(mnuWebPageGoTo, &QAction::triggered, this, &frmHits::mnuWebPageGoTo_Click);
     connect(mnuOptions, &QAction::triggered, this, &frmHits::openOptions);
     connect(MnuHelpAbout, &QAction::triggered, this, &frmHits::MnuHelpAbout_Click);
@@ -188,8 +190,7 @@ void frmHits::mnuNotepad_Click()
 
 void frmHits::mnuWebPageGoTo_Click()
 {
-    const auto answer =
-        Dialogs::inputText(this, QStringLiteral("Web Page URL"), QStringLiteral("Enter URL"), GoToUrl_);
+    const auto answer = Dialogs::inputText(this, QStringLiteral("Web Page URL"), QStringLiteral("Enter URL"), GoToUrl_);
     if (!answer || answer->isEmpty())
         return;
     settings_.write(QLatin1String(keys::GoToUrl.name), *answer);

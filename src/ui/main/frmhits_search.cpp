@@ -88,7 +88,7 @@ void frmHits::SearchReport(const QString& path)
             ShowPanel(i);
         }
         cmdmore[static_cast<std::size_t>(i)]->setText(MoreFlags[static_cast<std::size_t>(i)] ? QStringLiteral("<<")
-                                                                                              : QStringLiteral(">>"));
+                                                                                             : QStringLiteral(">>"));
     }
 }
 
@@ -119,7 +119,8 @@ void frmHits::ShowPanel(int Index)
 // The panel's state takes the text the user left in the box.
 void frmHits::TakePanelText(int Index)
 {
-    panels_[static_cast<std::size_t>(Index)].boxText = Combo1[static_cast<std::size_t>(Index)]->currentText().toStdString();
+    panels_[static_cast<std::size_t>(Index)].boxText =
+        Combo1[static_cast<std::size_t>(Index)]->currentText().toStdString();
 }
 
 void frmHits::rtbPasteBox_Change()

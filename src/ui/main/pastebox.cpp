@@ -101,8 +101,8 @@ void PasteBox::insertFromMimeData(const QMimeData* source)
     if (!source || !source->hasText())
         return;
     const QTextCursor cursor = textCursor();
-    const bool replacesAll = document()->isEmpty() ||
-                             (cursor.selectionStart() == 0 && cursor.selectionEnd() >= document()->characterCount() - 1);
+    const bool replacesAll = document()->isEmpty() || (cursor.selectionStart() == 0 &&
+                                                       cursor.selectionEnd() >= document()->characterCount() - 1);
     if (replacesAll) {
         // Much faster than an edit for a report of many megabytes; the box then starts at the top.
         setPlainText(source->text());

@@ -21,10 +21,10 @@ constexpr int kRightButton = 2;
 
 } // namespace
 
-Program::Program(ProgramSetup setup)
-    : setup_(std::move(setup)), dataFolder_(setup_.dataFolder),
-      settings_(std::make_unique<SettingsStore>(setup_.settingsFile.isEmpty() ? SettingsStore::defaultPath()
-                                                                              : setup_.settingsFile))
+Program::Program(ProgramSetup setup) :
+    setup_(std::move(setup)), dataFolder_(setup_.dataFolder),
+    settings_(std::make_unique<SettingsStore>(setup_.settingsFile.isEmpty() ? SettingsStore::defaultPath()
+                                                                            : setup_.settingsFile))
 {
     if (!setup_.today)
         setup_.today = [] { return Today(); };
@@ -103,7 +103,7 @@ void Program::RestoreMainWindow()
         return;
     }
     main_ = new frmHits(frmHitsContext{*settings_, values_, dataFolder_, MoreFlags_, setup_.today, setup_.historySave,
-                                             setup_.historyRead});
+                                       setup_.historyRead});
     connect(main_, &frmHits::closed, this, &Program::MainWindowClosed);
     main_->ShowAndActivate();
 }

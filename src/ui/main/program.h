@@ -24,8 +24,8 @@ class frmHits;
 // Where the program keeps its files and what day it is.
 struct ProgramSetup {
     QString dataFolder = DataFolder::defaultPath();
-    QString settingsFile;                          // empty: the default settings file
-    std::function<std::chrono::sys_days()> today;  // empty: the clock's
+    QString settingsFile;                         // empty: the default settings file
+    std::function<std::chrono::sys_days()> today; // empty: the clock's
     SaveFileOpener historySave = OpenSaveFile;
     ReadFileOpener historyRead = OpenFileForReading;
 };

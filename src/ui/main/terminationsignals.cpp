@@ -41,7 +41,7 @@ TerminationSignals::TerminationSignals(QObject* parent) : QObject(parent)
     notifier_ = std::make_unique<QSocketNotifier>(g_readEnd, QSocketNotifier::Read);
     connect(notifier_.get(), &QSocketNotifier::activated, this, &TerminationSignals::readSignal);
 
-    struct sigaction action{};
+    struct sigaction action {};
     action.sa_handler = WriteSignalNumber;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;

@@ -16,7 +16,8 @@ void ReserveLabelWidths(const ChartLabels& labels)
     labels.lblFrom->setMinimumWidth(dateWidth);
     labels.lblTo->setMinimumWidth(dateWidth);
     labels.lblHitCount->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("00000 Hits")) + 8);
-    labels.lblToday->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("Today is Wednesday, September 00, 0000")));
+    labels.lblToday->setMinimumWidth(
+        metrics.horizontalAdvance(QStringLiteral("Today is Wednesday, September 00, 0000")));
 }
 
 void LayOutChartWindow(QWidget* window, QBoxLayout* choices, const ChartLabels& labels, HistoryChart* chart,

@@ -4,7 +4,6 @@
 #include "app/store/replacefile.h"
 #include "ui/common/desktop.h"
 
-
 namespace tallywick {
 
 void ExportAndOpen(const DataFolder& folder, const char* fileName, std::string_view content)

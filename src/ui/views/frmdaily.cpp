@@ -24,8 +24,8 @@ constexpr QSize kDesignedSize{Twips(8625), Twips(6000)};
 
 } // namespace
 
-frmDaily::frmDaily(const HistoryViewContext& context)
-    : HistoryViewWindow(context, "frmDaily", QStringLiteral("Daily Traffic"), Frame::Fixed)
+frmDaily::frmDaily(const HistoryViewContext& context) :
+    HistoryViewWindow(context, "frmDaily", QStringLiteral("Daily Traffic"), Frame::Fixed)
 {
     lblDate = makeLabel("lblDate", QStringLiteral("Date:"));
     DTPicker1 = new QDateEdit(this);

@@ -32,13 +32,13 @@ TimeSpan SpanOf(const QComboBox* box)
 
 } // namespace
 
-frmFileChart::frmFileChart(const HistoryViewContext& context)
-    : HistoryViewWindow(context, "frmFileChart", QStringLiteral("Chart By File"), Frame::Fixed), graphStyle_(this)
+frmFileChart::frmFileChart(const HistoryViewContext& context) :
+    HistoryViewWindow(context, "frmFileChart", QStringLiteral("Chart By File"), Frame::Fixed), graphStyle_(this)
 {
     cboTimeSpan = new QComboBox(this);
     cboTimeSpan->setObjectName(QStringLiteral("cboTimeSpan"));
-    cboTimeSpan->addItems({QStringLiteral("Day"), QStringLiteral("Week"), QStringLiteral("Month"),
-                           QStringLiteral("Year")});
+    cboTimeSpan->addItems(
+        {QStringLiteral("Day"), QStringLiteral("Week"), QStringLiteral("Month"), QStringLiteral("Year")});
     DTPicker1 = new QDateEdit(this);
     DTPicker1->setObjectName(QStringLiteral("DTPicker1"));
     DTPicker1->setCalendarPopup(true);

@@ -26,8 +26,8 @@ constexpr int kItemBoxWidth = 260;
 
 } // namespace
 
-frmHistory::frmHistory(const HistoryViewContext& context)
-    : HistoryViewWindow(context, "frmHistory", QStringLiteral("History"), Frame::Resizable)
+frmHistory::frmHistory(const HistoryViewContext& context) :
+    HistoryViewWindow(context, "frmHistory", QStringLiteral("History"), Frame::Resizable)
 {
     lblFrom = makeLabel("lblFrom", QStringLiteral("From:"));
     lblTo = makeLabel("lblTo", QStringLiteral("To:"));

@@ -32,9 +32,8 @@ constexpr int kSecondRow = Twips(960);
 
 } // namespace
 
-frmMonthly::frmMonthly(const HistoryViewContext& context)
-    : HistoryViewWindow(context, "frmMonthly", QStringLiteral("Traffic by Month"), Frame::Resizable),
-      graphStyle_(this)
+frmMonthly::frmMonthly(const HistoryViewContext& context) :
+    HistoryViewWindow(context, "frmMonthly", QStringLiteral("Traffic by Month"), Frame::Resizable), graphStyle_(this)
 {
     Label1 = makeLabel("Label1", QStringLiteral("Select Item:"));
     Combo1 = new QComboBox(this);
@@ -65,8 +64,7 @@ frmMonthly::frmMonthly(const HistoryViewContext& context)
     ReserveLabelWidths({lblFrom, lblTo, lblHitCount, lblToday});
     lblFrom->setGeometry(kMargin, kSecondRow, lblFrom->minimumWidth(), metrics.height());
     lblTo->setGeometry(lblFrom->geometry().right() + 16, kSecondRow, lblTo->minimumWidth(), metrics.height());
-    lblHitCount->setGeometry(lblTo->geometry().right() + 16, kSecondRow, lblHitCount->minimumWidth(),
-                             metrics.height());
+    lblHitCount->setGeometry(lblTo->geometry().right() + 16, kSecondRow, lblHitCount->minimumWidth(), metrics.height());
     lblToday->setFixedHeight(metrics.height());
     cmdClose->resize(std::max(cmdClose->sizeHint().width(), Twips(1080)), cmdClose->sizeHint().height());
 

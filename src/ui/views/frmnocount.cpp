@@ -21,8 +21,8 @@ constexpr QSize kDesignedSize{Twips(4680), Twips(4050)};
 
 } // namespace
 
-frmNoCount::frmNoCount(const HistoryViewContext& context)
-    : HistoryViewWindow(context, "frmNoCount", QStringLiteral("Zero Count Days"), Frame::Fixed)
+frmNoCount::frmNoCount(const HistoryViewContext& context) :
+    HistoryViewWindow(context, "frmNoCount", QStringLiteral("Zero Count Days"), Frame::Fixed)
 {
     Label1 = makeLabel("Label1", QStringLiteral("Days with zero count occurring in the past month."));
     Label1->setWordWrap(true);

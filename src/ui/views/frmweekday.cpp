@@ -3,8 +3,8 @@
 #include "core/views/historyspan.h"
 #include "core/views/viewlabels.h"
 #include "core/views/weekdaychart.h"
-#include "ui/views/chartwindowlayout.h"
 #include "ui/common/busycursor.h"
+#include "ui/views/chartwindowlayout.h"
 #include "ui/views/historychart.h"
 #include "ui/views/viewtexts.h"
 
@@ -31,8 +31,8 @@ std::string WeekdayName(std::size_t index)
 
 } // namespace
 
-frmWeekday::frmWeekday(const HistoryViewContext& context)
-    : HistoryViewWindow(context, "frmWeekday", QStringLiteral("Traffic by Weekday"), Frame::Fixed)
+frmWeekday::frmWeekday(const HistoryViewContext& context) :
+    HistoryViewWindow(context, "frmWeekday", QStringLiteral("Traffic by Weekday"), Frame::Fixed)
 {
     lblFind = makeLabel("lblFind", QStringLiteral("Select Item:"));
     Combo1 = new QComboBox(this);

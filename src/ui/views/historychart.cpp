@@ -178,7 +178,8 @@ void HistoryChart::fitCategoryLabels()
 void HistoryChart::saveImage()
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    const Dialogs::FileRequest request{QStringLiteral("Save as Image"), folder,
+    const Dialogs::FileRequest request{QStringLiteral("Save as Image"),
+                                       folder,
                                        QDir(folder).filePath(imageName_),
                                        {QStringLiteral("PNG image (*.png)")},
                                        QStringLiteral("PNG image (*.png)")};

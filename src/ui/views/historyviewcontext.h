@@ -17,9 +17,9 @@ struct AppValues;
 struct HistoryViewContext {
     const std::vector<std::string>& History;
     const std::vector<std::string>& TrackedItems;
-    const AppValues& values;   // TimeLimit, Traffic_URL
-    SettingsStore& settings;   // GraphStyle1, GraphStyle2, TimeSpan
-    DataFolder dataFolder;     // where the exports go
+    const AppValues& values; // TimeLimit, Traffic_URL
+    SettingsStore& settings; // GraphStyle1, GraphStyle2, TimeSpan
+    DataFolder dataFolder;   // where the exports go
     std::function<std::chrono::sys_days()> today;
 };
 

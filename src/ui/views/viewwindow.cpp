@@ -17,9 +17,10 @@ constexpr Qt::WindowFlags kFixedFrame = Qt::Window | Qt::CustomizeWindowHint | Q
 
 } // namespace
 
-HistoryViewWindow::HistoryViewWindow(const HistoryViewContext& context, const char* objectName,
-                                     const QString& caption, Frame frame)
-    : QWidget(nullptr, frame == Frame::Fixed ? kFixedFrame : Qt::WindowFlags(Qt::Window)), context_(context)
+HistoryViewWindow::HistoryViewWindow(const HistoryViewContext& context, const char* objectName, const QString& caption,
+                                     Frame frame) :
+    QWidget(nullptr, frame == Frame::Fixed ? kFixedFrame : Qt::WindowFlags(Qt::Window)),
+    context_(context)
 {
     setObjectName(QLatin1String(objectName));
     setWindowTitle(caption);

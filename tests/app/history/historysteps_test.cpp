@@ -1,8 +1,8 @@
 #include "app/history/historysteps.h"
 
 #include "app/settings/settingsstore.h"
-#include "support/storetesting.h"
 #include "core/history/historyrecords.h"
+#include "support/storetesting.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -81,7 +81,8 @@ TEST(ReportFile, CompressedReportsReadLikePlainOnesAlsoInSeveralMembers)
     for (int i = 0; i < 5000; ++i)
         plain += kZipLine + "\r\n";
     const QString text = WriteFile(dir, QStringLiteral("access.log"), plain);
-    const QString gz = WriteFile(dir, QStringLiteral("access.log.GZ"), Gzip(plain.substr(0, 1000)) + Gzip(plain.substr(1000)));
+    const QString gz =
+        WriteFile(dir, QStringLiteral("access.log.GZ"), Gzip(plain.substr(0, 1000)) + Gzip(plain.substr(1000)));
 
     EXPECT_EQ(ReadAll(gz), plain);
     const auto fromText = SearchReportFile(text, SearchRequest{}, {}, CollectedHits{});
@@ -125,7 +126,8 @@ TEST(ReportFile, AReadErrorPartWayFailsTheSearchAndKeepsTheCollectedHits)
 TEST(ReportFile, AMissingReportIsNotFound)
 {
     QTemporaryDir dir;
-    const auto search = SearchReportFile(dir.filePath(QStringLiteral("Hits.txt")), SearchRequest{}, {}, CollectedHits{});
+    const auto search =
+        SearchReportFile(dir.filePath(QStringLiteral("Hits.txt")), SearchRequest{}, {}, CollectedHits{});
     EXPECT_EQ(search.status, ReportFileSearch::Status::NotFound);
     EXPECT_EQ(SearchReportFile(dir.path(), SearchRequest{}, {}, CollectedHits{}).status,
               ReportFileSearch::Status::NotFound)

@@ -1,7 +1,7 @@
 #include "app/store/linesfile.h"
 
-#include "support/storetesting.h"
 #include "app/store/trackingfile.h"
+#include "support/storetesting.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -31,15 +31,14 @@ protected:
     {
         ASSERT_TRUE(QDir().mkpath(dataDir()));
         WriteBytes(dataFile("tracking.dat"), Lines({kZip, kExe, "/never/downloaded.zip"}));
-        WriteBytes(report(),
-                   Lines({
-                       Record({.host = "198.51.100.1", .time = "10:00:00"}),
-                       Record({.host = "198.51.100.2", .time = "11:00:00", .path = kExe}),
-                       // The same client 10 minutes later: a split download.
-                       Record({.host = "198.51.100.1", .time = "10:10:00", .status = 206}),
-                       Record({.host = "198.51.100.3", .path = "/index.html"}),
-                       Record({.host = "198.51.100.4", .date = "04/Dec/2026"}),
-                   }));
+        WriteBytes(report(), Lines({
+                                 Record({.host = "198.51.100.1", .time = "10:00:00"}),
+                                 Record({.host = "198.51.100.2", .time = "11:00:00", .path = kExe}),
+                                 // The same client 10 minutes later: a split download.
+                                 Record({.host = "198.51.100.1", .time = "10:10:00", .status = 206}),
+                                 Record({.host = "198.51.100.3", .path = "/index.html"}),
+                                 Record({.host = "198.51.100.4", .date = "04/Dec/2026"}),
+                             }));
     }
 
     QString report() const { return dir_.filePath(QStringLiteral("Hits.txt")); }
@@ -69,25 +68,22 @@ TEST_F(RecordTest, RecordsTheNewTrackedDownloadsOnce)
 
     const auto again = record();
     ASSERT_EQ(again.code, 0) << again.err;
-    EXPECT_EQ(again.out,
-              "Lines read: 5\nRecorded: 0\n  0  /quarnel/shareware/pelmor.zip\n"
-              "  0  /quarnel/shareware/pelmor.exe\n  0  /never/downloaded.zip\n"
-              "Removed 0 duplicate items from history.\nHistory: 3 records\n");
+    EXPECT_EQ(again.out, "Lines read: 5\nRecorded: 0\n  0  /quarnel/shareware/pelmor.zip\n"
+                         "  0  /quarnel/shareware/pelmor.exe\n  0  /never/downloaded.zip\n"
+                         "Removed 0 duplicate items from history.\nHistory: 3 records\n");
     EXPECT_EQ(FileBytes(dataFile("history.dat")), history);
 }
 
 TEST_F(RecordTest, ALineCountsForItsFirstTrackedItemAndDuplicatePartialsGo)
 {
     WriteBytes(dataFile("tracking.dat"), Lines({"/quarnel/", kZip, kZip}));
-    WriteBytes(report(),
-               Lines({Record({.host = "198.51.100.9", .time = "08:00:00", .status = 206}),
-                      Record({.host = "198.51.100.9", .time = "12:00:00", .status = 206})}));
+    WriteBytes(report(), Lines({Record({.host = "198.51.100.9", .time = "08:00:00", .status = 206}),
+                                Record({.host = "198.51.100.9", .time = "12:00:00", .status = 206})}));
     const auto result = record({QStringLiteral("--json")});
     ASSERT_EQ(result.code, 0) << result.err;
-    EXPECT_TRUE(Holds(result.out,
-                      "\"recorded\": 2,\n  \"per_item\": {\n    \"/quarnel/\": 2,\n"
-                      "    \"/quarnel/shareware/pelmor.zip\": 0\n  },\n  \"removed_partials\": 1,\n"
-                      "  \"history_size\": 1\n"))
+    EXPECT_TRUE(Holds(result.out, "\"recorded\": 2,\n  \"per_item\": {\n    \"/quarnel/\": 2,\n"
+                                  "    \"/quarnel/shareware/pelmor.zip\": 0\n  },\n  \"removed_partials\": 1,\n"
+                                  "  \"history_size\": 1\n"))
         << result.out;
 }
 
@@ -104,9 +100,8 @@ TEST_F(RecordTest, TakesItsSearchFromTheSettingsAndItsOptionsForThisRunOnly)
     ASSERT_EQ(result.code, 0) << result.err;
     // No exe is searched for; the repeat 10 minutes later is a download of its own; the history
     // was sorted at load, and November is past a limit of one month.
-    EXPECT_TRUE(Holds(result.out,
-                      "\"recorded\": 4,\n  \"per_item\": {\n    \"/index.html\": 1,\n"
-                      "    \"/quarnel/shareware/pelmor.zip\": 3,"))
+    EXPECT_TRUE(Holds(result.out, "\"recorded\": 4,\n  \"per_item\": {\n    \"/index.html\": 1,\n"
+                                  "    \"/quarnel/shareware/pelmor.zip\": 3,"))
         << result.out;
     EXPECT_TRUE(Holds(result.out, "\"history_size\": 6")) << result.out;
     EXPECT_EQ(FileBytes(dataFile("history.dat")).substr(0, 2 * RecordOn("01/Dec/2026").size() + 4),

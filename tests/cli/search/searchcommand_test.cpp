@@ -32,8 +32,8 @@ TEST_F(SearchCommand, PrintsTheLabelsThenEachPanelsResult)
     const auto result = run({QStringLiteral("search"), report});
     EXPECT_EQ(result.code, 0) << result.err;
     EXPECT_EQ(result.out, "All Found: 2 of 3\nFound: 1\nFound: 1\n\n"
-                       "198.51.100.77 - - [05/Dec/2004:11:00:00 -0800] \"GET /quarnel/shareware/pelmor.exe \r\n\n"
-                       "203.0.113.45 - - [05/Dec/2004:10:15:42 -0800] \"GET /quarnel/shareware/pelmor.zip \r\n");
+                          "198.51.100.77 - - [05/Dec/2004:11:00:00 -0800] \"GET /quarnel/shareware/pelmor.exe \r\n\n"
+                          "203.0.113.45 - - [05/Dec/2004:10:15:42 -0800] \"GET /quarnel/shareware/pelmor.zip \r\n");
     EXPECT_TRUE(result.err.empty());
 }
 
@@ -42,35 +42,45 @@ TEST_F(SearchCommand, WritesJsonWithExactlyItsKeys)
     const QString report = write(QStringLiteral("report.txt"), kZipLine + "\n" + kZipLine + "\n");
     const QString tracked = write(QStringLiteral("tracking.dat"), "/quarnel/shareware/pelmor.zip\r\n");
     const auto result = run({QStringLiteral("search"), report, QStringLiteral("--find"), QStringLiteral(".zip"),
-                                 QStringLiteral("--with-duplicates"), QStringLiteral("--long0"),
-                                 QStringLiteral("--tracked"), tracked, QStringLiteral("--json")});
+                             QStringLiteral("--with-duplicates"), QStringLiteral("--long0"),
+                             QStringLiteral("--tracked"), tracked, QStringLiteral("--json")});
     ASSERT_EQ(result.code, 0) << result.err;
     const std::string escapedLine =
         R"(203.0.113.45 - - [05/Dec/2004:10:15:42 -0800] \"GET /quarnel/shareware/pelmor.zip HTTP/1.1\" 200 48213 \"-\" \"Agent/1.0\")";
     const std::string status = R"(200 48213 \"-\" \"Agent/1.0\"\r\n\r\n)";
     EXPECT_EQ(result.out, "{\n"
-                       "  \"lines\": 2,\n"
-                       "  \"all\": 4,\n"
-                       "  \"panels\": [\n"
-                       "    {\n"
-                       "      \"text\": \".zip\",\n"
-                       "      \"found\": 2,\n"
-                       "      \"result\": \"" + status + status + "\"\n"
-                       "    },\n"
-                       "    {\n"
-                       "      \"text\": \"GET /quarnel/shareware/pelmor.zip\",\n"
-                       "      \"found\": 2,\n"
-                       "      \"result\": \"" + escapedLine.substr(0, 82) + "\\r\\n" + escapedLine.substr(0, 82) + "\\r\\n\"\n"
-                       "    }\n"
-                       "  ],\n"
-                       "  \"report_hits\": [\n"
-                       "    \"" + escapedLine + "\",\n"
-                       "    \"" + escapedLine + "\"\n"
-                       "  ],\n"
-                       "  \"collected\": [\n"
-                       "    \"" + escapedLine + "\"\n"
-                       "  ]\n"
-                       "}\n");
+                          "  \"lines\": 2,\n"
+                          "  \"all\": 4,\n"
+                          "  \"panels\": [\n"
+                          "    {\n"
+                          "      \"text\": \".zip\",\n"
+                          "      \"found\": 2,\n"
+                          "      \"result\": \"" +
+                              status + status +
+                              "\"\n"
+                              "    },\n"
+                              "    {\n"
+                              "      \"text\": \"GET /quarnel/shareware/pelmor.zip\",\n"
+                              "      \"found\": 2,\n"
+                              "      \"result\": \"" +
+                              escapedLine.substr(0, 82) + "\\r\\n" + escapedLine.substr(0, 82) +
+                              "\\r\\n\"\n"
+                              "    }\n"
+                              "  ],\n"
+                              "  \"report_hits\": [\n"
+                              "    \"" +
+                              escapedLine +
+                              "\",\n"
+                              "    \"" +
+                              escapedLine +
+                              "\"\n"
+                              "  ],\n"
+                              "  \"collected\": [\n"
+                              "    \"" +
+                              escapedLine +
+                              "\"\n"
+                              "  ]\n"
+                              "}\n");
 }
 
 TEST_F(SearchCommand, JsonCarriesTheReportsBytesLosslessly)
@@ -95,10 +105,9 @@ TEST_F(SearchCommand, AReportThatCannotBeOpenedIsFileNotFoundWithStatus2)
 TEST_F(SearchCommand, AFailureAfterOpeningIsReportedWithStatus1)
 {
     const QString report = write(QStringLiteral("report.txt"), kZipLine);
-    const auto result = run({QStringLiteral("search"), report, QStringLiteral("--json")},
-                                [](const QString&) -> std::unique_ptr<QIODevice> {
-                                    return std::make_unique<FailingDevice>(kZipLine + "\n");
-                                });
+    const auto result = run(
+        {QStringLiteral("search"), report, QStringLiteral("--json")},
+        [](const QString&) -> std::unique_ptr<QIODevice> { return std::make_unique<FailingDevice>(kZipLine + "\n"); });
     EXPECT_EQ(result.code, 1);
     EXPECT_EQ(result.err, report.toStdString() + ": Input/output error\n");
     EXPECT_TRUE(result.out.empty()) << "nothing else is written";
@@ -111,7 +120,7 @@ TEST_F(SearchCommand, AFailureAfterOpeningIsReportedWithStatus1)
 TEST_F(SearchCommand, RealLogsOpenCompressed)
 {
     const auto result = run({QStringLiteral("search"), QStringLiteral(TALLYWICK_TEST_DATA "/real-apache-access.log.gz"),
-                                 QStringLiteral("--find"), QStringLiteral("GET /images/logstash_OSCON.pdf")});
+                             QStringLiteral("--find"), QStringLiteral("GET /images/logstash_OSCON.pdf")});
     EXPECT_EQ(result.code, 0);
     EXPECT_TRUE(result.out.starts_with("All Found: 12 of 10000\nFound: 12\nFound: 0\n")) << result.out.substr(0, 80);
 }
@@ -120,8 +129,7 @@ TEST_F(SearchCommand, RejectsBadArguments)
 {
     const QString report = write(QStringLiteral("report.txt"), kZipLine);
     for (const QStringList& arguments :
-         {QStringList{QStringLiteral("search")},
-          QStringList{QStringLiteral("search"), report, report},
+         {QStringList{QStringLiteral("search")}, QStringList{QStringLiteral("search"), report, report},
           QStringList{QStringLiteral("search"), report, QStringLiteral("--split-time"), QStringLiteral("soon")},
           QStringList{QStringLiteral("search"), report, QStringLiteral("--find"), QStringLiteral("a"),
                       QStringLiteral("--find"), QStringLiteral("b"), QStringLiteral("--find"), QStringLiteral("c")},

@@ -20,8 +20,9 @@ protected:
     void SetUp() override
     {
         QDir().mkpath(dataDir());
-        history({Record("203.0.113.45", "29/Nov/2004", kZip.c_str()), Record("203.0.113.46", "01/Dec/2004", kExe.c_str()),
-                 Record("203.0.113.47", "01/Dec/2004", kZip.c_str()), Record("203.0.113.48", "04/Dec/2004", kZip.c_str())});
+        history(
+            {Record("203.0.113.45", "29/Nov/2004", kZip.c_str()), Record("203.0.113.46", "01/Dec/2004", kExe.c_str()),
+             Record("203.0.113.47", "01/Dec/2004", kZip.c_str()), Record("203.0.113.48", "04/Dec/2004", kZip.c_str())});
         WriteBytes(dataFile("tracking.dat"), kZip + "\r\n" + kExe + "\r\n");
     }
     void history(const std::vector<std::string>& records) const
@@ -56,8 +57,8 @@ TEST_F(ViewTest, DailyDefaultsToYesterdayAndTheFirstTrackedItem)
     const auto yesterday = view({QStringLiteral("daily")});
     EXPECT_EQ(yesterday.out, "Date: 12/04/2004\nSearch String: " + kZip + "\n1 Hits\n\n" +
                                  Record("203.0.113.48", "04/Dec/2004", kZip.c_str()) + "\r\n\r\n");
-    const auto first = view({QStringLiteral("daily"), QStringLiteral("--date"), QStringLiteral("2004-12-01"),
-                             QStringLiteral("--json")});
+    const auto first = view(
+        {QStringLiteral("daily"), QStringLiteral("--date"), QStringLiteral("2004-12-01"), QStringLiteral("--json")});
     EXPECT_NE(first.out.find("\"hits\": 1"), std::string::npos) << "only the first tracked item's record";
     const auto tooEarly = view({QStringLiteral("daily"), QStringLiteral("--date"), QStringLiteral("2003-11-30")});
     EXPECT_EQ(tooEarly.code, 2) << "the date picker reaches back TimeLimit months only";
@@ -65,8 +66,8 @@ TEST_F(ViewTest, DailyDefaultsToYesterdayAndTheFirstTrackedItem)
 
 TEST_F(ViewTest, ChartsGiveTheirCategoriesTotalsAndLabels)
 {
-    const auto monthly = view({QStringLiteral("monthly"), QStringLiteral("--time-limit"), QStringLiteral("2"),
-                               QStringLiteral("--json")});
+    const auto monthly = view(
+        {QStringLiteral("monthly"), QStringLiteral("--time-limit"), QStringLiteral("2"), QStringLiteral("--json")});
     EXPECT_EQ(monthly.out, "{\n  \"hits\": 3,\n  \"from\": \"11/29/2004\",\n  \"to\": \"12/04/2004\",\n"
                            "  \"today\": \"Today is Sunday, December 05, 2004\",\n"
                            "  \"categories\": [\n    {\n      \"label\": \"Nov 04\",\n      \"value\": 1\n    },\n"
@@ -107,8 +108,9 @@ TEST_F(ViewTest, ViewsThatComputeNothingSaySo)
     }
     // The month chart still counts every record; the file chart has no category.
     EXPECT_NE(view({QStringLiteral("monthly"), QStringLiteral("--json")}).out.find("\"total\": 4"), std::string::npos);
-    EXPECT_NE(view({QStringLiteral("by-file"), QStringLiteral("--json")}).out.find("\"categories\": [],\n  \"total\": 0"),
-              std::string::npos);
+    EXPECT_NE(
+        view({QStringLiteral("by-file"), QStringLiteral("--json")}).out.find("\"categories\": [],\n  \"total\": 0"),
+        std::string::npos);
     QFile::remove(dataFile("history.dat"));
     const auto empty = view({QStringLiteral("history"), QStringLiteral("--json")});
     EXPECT_EQ(empty.out, "{\n  \"text\": \"\",\n  \"hits\": 0,\n  \"from\": null,\n  \"to\": null\n}\n");

@@ -27,9 +27,8 @@ TEST(DuplicatePartials, RemovesTheLaterPartialOfOneClientOnOneDay)
     EXPECT_EQ(RemoveDuplicatePartials(history, [&](std::string_view text) { shown.emplace_back(text); }), 1);
     // Only partial downloads go; identical whole downloads stay, empty records go uncounted.
     EXPECT_EQ(history, (Records{first, whole, whole}));
-    EXPECT_EQ(
-        shown,
-        (std::vector<std::string>{"Please wait while trimming history.", "Removed 1 duplicate items from history."}));
+    EXPECT_EQ(shown, (std::vector<std::string>{"Please wait while trimming history.",
+                                               "Removed 1 duplicate items from history."}));
 }
 
 TEST(DuplicatePartials, TheKeyIsHostDayAndClient)

@@ -35,9 +35,8 @@ TEST(SortHistory, OrdersByDayWithinTheWindow)
                        ""};
     EXPECT_EQ(SortHistory(history, kToday, 12, [&](std::string_view text) { shown.emplace_back(text); }), 4u);
     // Times of day are not compared; the day after today stays, a server clock may run ahead.
-    EXPECT_EQ(history,
-              (Records{RecordOn("01/Jan/2026"), RecordOn("04/Dec/2026", "15:00:00"),
-                       RecordOn("04/Dec/2026", "09:00:00"), RecordOn("06/Dec/2026")}));
+    EXPECT_EQ(history, (Records{RecordOn("01/Jan/2026"), RecordOn("04/Dec/2026", "15:00:00"),
+                                RecordOn("04/Dec/2026", "09:00:00"), RecordOn("06/Dec/2026")}));
     EXPECT_EQ(shown, std::vector<std::string>{"Please wait while sorting history."});
 
     history = {RecordOn("01/Jan/2027"), RecordOn("31/Dec/2026")};
@@ -76,9 +75,9 @@ TEST(SortHistory, AgreesWithTheDayByDayWalk)
             char text[16];
             std::snprintf(text, sizeof text, "%02u/%s/%04d", unsigned(date.day()), kMonths[unsigned(date.month()) - 1],
                           int(date.year()));
-            history.push_back(kind == 0       ? ""
-                                  : kind == 1 ? kUndatable
-                                              : RecordOn(text, "10:00:" + std::to_string(10 + i % 50)));
+            history.push_back(kind == 0   ? ""
+                              : kind == 1 ? kUndatable
+                                          : RecordOn(text, "10:00:" + std::to_string(10 + i % 50)));
         }
         Records sorted = history;
         const auto dropped = SortHistory(sorted, today, TimeLimit);

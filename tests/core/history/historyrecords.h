@@ -20,7 +20,7 @@ struct RecordParts {
 inline std::string Record(const RecordParts& parts)
 {
     std::string line = parts.host + " - - [" + parts.date + ":" + parts.time + " -0800] \"GET " + parts.path +
-        " HTTP/1.1\" " + std::to_string(parts.status) + " 48213";
+                       " HTTP/1.1\" " + std::to_string(parts.status) + " 48213";
     return parts.clientPart ? line + " \"-\" \"" + parts.agent + "\"" : line;
 }
 

@@ -24,8 +24,9 @@ TEST(DateValueOf, ReadsDayMonthNameAndYear)
 
 TEST(DateValueOf, GivesNoDateForAnythingElse)
 {
-    for (const char* text : {"31/Feb/2004", "29/Feb/2100", "05/Dez/2004", "05/Dec/04", "005/Dec/2004", "05/December/2004",
-                             "05/Dec/2004/1", "05-Dec-2004", "", "0/Dec/2004", "-5/Dec/2004", "05/Dec/-200", " 5/Dec/2004"}) {
+    for (const char* text :
+         {"31/Feb/2004", "29/Feb/2100", "05/Dez/2004", "05/Dec/04", "005/Dec/2004", "05/December/2004", "05/Dec/2004/1",
+          "05-Dec-2004", "", "0/Dec/2004", "-5/Dec/2004", "05/Dec/-200", " 5/Dec/2004"}) {
         EXPECT_FALSE(DateValueOf(text).isDate()) << text;
     }
 }

@@ -71,7 +71,8 @@ TEST(LineCuts, StatusPartTriesTheStatusesInOrderNotByPosition)
 
 TEST(LineCuts, ShortHostsHaveNoHost)
 {
-    const std::string line = R"(1.2.3.4 - - [05/Dec/2004:10:15:42 -0800] "GET /quarnel/shareware/pelmor.zip HTTP/1.1" 200 1)";
+    const std::string line =
+        R"(1.2.3.4 - - [05/Dec/2004:10:15:42 -0800] "GET /quarnel/shareware/pelmor.zip HTTP/1.1" 200 1)";
     EXPECT_EQ(HostOfKey(TimeKey(line)), "");
     EXPECT_EQ(TimeKey(line), "1.2.3.4 - - [05/Dec/2004:10:15:42");
     EXPECT_EQ(RecordDate(line), At(2004, 12, 5, 0, 0, 0)) << "the [ stands after character 10";

@@ -8,7 +8,8 @@ namespace tallywick {
 namespace {
 
 // A download line of the given host, time, request and status, with a client part.
-std::string Line(std::string_view host, std::string_view time, std::string_view request, std::string_view status = "200")
+std::string Line(std::string_view host, std::string_view time, std::string_view request,
+                 std::string_view status = "200")
 {
     return std::string(host) + " - - [05/Dec/2004:" + std::string(time) + " -0800] \"" + std::string(request) +
            " HTTP/1.1\" " + std::string(status) + " 48213 \"-\" \"Agent/1.0\"";
@@ -34,8 +35,10 @@ TEST(SearchReport, CountsEachPanelAndShowsTheShortForm)
     EXPECT_EQ(AllFoundLabel(result), "All Found: 2 of 3");
     EXPECT_EQ(FoundLabel(result.panels[0]), "Found: 1");
     EXPECT_EQ(FoundLabel(result.panels[1]), "Found: 1");
-    EXPECT_EQ(result.panels[1].text, "203.0.113.45 - - [05/Dec/2004:10:15:42 -0800] \"GET /quarnel/shareware/pelmor.zip \r\n");
-    EXPECT_EQ(result.panels[0].text, "198.51.100.77 - - [05/Dec/2004:11:00:00 -0800] \"GET /quarnel/shareware/pelmor.exe \r\n");
+    EXPECT_EQ(result.panels[1].text,
+              "203.0.113.45 - - [05/Dec/2004:10:15:42 -0800] \"GET /quarnel/shareware/pelmor.zip \r\n");
+    EXPECT_EQ(result.panels[0].text,
+              "198.51.100.77 - - [05/Dec/2004:11:00:00 -0800] \"GET /quarnel/shareware/pelmor.exe \r\n");
     EXPECT_EQ(result.reportHits, (std::vector<std::string>{zip, exe}));
 }
 
@@ -116,7 +119,8 @@ TEST(SearchReport, AnEmptyTextMatchesEveryLineOf38CharactersAndNoShorterOne)
     SearchRequest request;
     request.texts = {"", kZip};
     request.noDuplicates = false;
-    const std::string report = std::string(37, 'x') + "\n" + std::string(38, 'y') + "\n\n" + Line("1.2.3.4", "10:00:00", kZip);
+    const std::string report =
+        std::string(37, 'x') + "\n" + std::string(38, 'y') + "\n\n" + Line("1.2.3.4", "10:00:00", kZip);
     const auto result = Search(report, request);
     EXPECT_EQ(result.lineCount, 4);
     EXPECT_EQ(result.panels[0].found, 2);

@@ -25,8 +25,13 @@ void ExpectSame(const SearchResult& engine, const SearchResult& plain)
 // with the line-by-line reading of the rules.
 TEST(SearchAgreement, RandomReportsGiveWhatThePlainReadingGives)
 {
-    const std::array<std::string, 7> texts = {"GET /quarnel/shareware/pelmor.exe", "GET /quarnel/shareware/pelmor.zip",
-                                              ".zip", "", "pelmor", "HTTP/1.1\" 2", "\" 20"};
+    const std::array<std::string, 7> texts = {"GET /quarnel/shareware/pelmor.exe",
+                                              "GET /quarnel/shareware/pelmor.zip",
+                                              ".zip",
+                                              "",
+                                              "pelmor",
+                                              "HTTP/1.1\" 2",
+                                              "\" 20"};
     std::mt19937 random(1899);
     for (int round = 0; round < 300; ++round) {
         const std::string report = randomlog::Report(random, static_cast<int>(random() % 200));

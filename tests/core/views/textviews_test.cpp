@@ -32,10 +32,13 @@ TEST(DailyText, RecordsOfTheDayHoldingTheItemFromCharacter38)
     EXPECT_EQ(FormatDate(picker.value) + " " + FormatDate(picker.earliest), "03/30/2004 02/29/2004");
 
     const std::vector<std::string> tracked = {std::string(kZip), std::string(kExe)};
-    const std::vector<std::string> history = {
-        Record("03/Dec/2004", kZip, "23:59:59"), Record("04/Dec/2004", kZip, "00:00:00"), Record("04/Dec/2004", kExe),
-        Record("xx/Dec/2004"), Record("04/Dec/2004", "/index.html", "10:00:00", std::string(kZip)),
-        Record("04/Dec/2004", kZip, "23:59:59"), Record("05/Dec/2004", kZip, "00:00:00")};
+    const std::vector<std::string> history = {Record("03/Dec/2004", kZip, "23:59:59"),
+                                              Record("04/Dec/2004", kZip, "00:00:00"),
+                                              Record("04/Dec/2004", kExe),
+                                              Record("xx/Dec/2004"),
+                                              Record("04/Dec/2004", "/index.html", "10:00:00", std::string(kZip)),
+                                              Record("04/Dec/2004", kZip, "23:59:59"),
+                                              Record("05/Dec/2004", kZip, "00:00:00")};
     const auto zip = DailyText(history, tracked, 0, Day(2004, 12, 4));
     ASSERT_TRUE(zip);
     EXPECT_EQ(zip->text, history[1] + "\r\n\r\n" + history[5] + "\r\n\r\n");

@@ -51,9 +51,9 @@ TEST(ZeroCountDays, WalkEndsAfterTheFirstTrackedRecordBeforeThePeriodOnly)
     EXPECT_NE(ended.find("11/20/2004"), std::string::npos);
     EXPECT_EQ(ended.find("11/25/2004"), std::string::npos);
 
-    const auto walked = Listed({Record("20/Nov/2004"), Record("01/Oct/2004", "/index.html"), Record("xx/Oct/2004"),
-                                Record("25/Nov/2004")},
-                               Day(2004, 12, 5));
+    const auto walked = Listed(
+        {Record("20/Nov/2004"), Record("01/Oct/2004", "/index.html"), Record("xx/Oct/2004"), Record("25/Nov/2004")},
+        Day(2004, 12, 5));
     EXPECT_EQ(walked.find("11/20/2004"), std::string::npos);
     EXPECT_EQ(walked.size(), 12u * 28);
 }

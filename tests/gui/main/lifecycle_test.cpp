@@ -29,8 +29,14 @@ SaveFileOpener NotingSave(TestProgram& run, SettingsAtHistorySave& seen)
     return [&run, &seen](const QString& path) {
         SettingsStore& settings = run.program->settings();
         const auto find = [&](const char* key) { return settings.find(QLatin1String(key)); };
-        seen = {find("Path"), find("chkSearchFile"), find("Combo10_0"), find("Combo10_1"), find("Combo11_0"),
-                find("NeedSort"), run.program->values().AppRunning, seen.saves + 1};
+        seen = {find("Path"),
+                find("chkSearchFile"),
+                find("Combo10_0"),
+                find("Combo10_1"),
+                find("Combo11_0"),
+                find("NeedSort"),
+                run.program->values().AppRunning,
+                seen.saves + 1};
         return OpenSaveFile(path);
     };
 }

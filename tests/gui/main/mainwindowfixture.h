@@ -98,8 +98,14 @@ public:
     }
 
     // Settings and data files as a previous run left them, before the start.
-    void setting(const char* key, const QString& value) { SettingsStore(setup.settingsFile).write(QLatin1String(key), value); }
-    std::optional<QString> stored(const char* key) const { return SettingsStore(setup.settingsFile).find(QLatin1String(key)); }
+    void setting(const char* key, const QString& value)
+    {
+        SettingsStore(setup.settingsFile).write(QLatin1String(key), value);
+    }
+    std::optional<QString> stored(const char* key) const
+    {
+        return SettingsStore(setup.settingsFile).find(QLatin1String(key));
+    }
     QString dataFile(const char* name) const { return QDir(setup.dataFolder).filePath(QLatin1String(name)); }
     void writeData(const char* name, const std::vector<std::string>& lines)
     {

@@ -114,8 +114,7 @@ private slots:
         QCOMPARE(asked.fileName, window.TempFilePath());
         QCOMPARE(QDir(asked.folder).canonicalPath(), QDir(run.setup.dataFolder).canonicalPath());
         QCOMPARE(asked.selectedFilter, QStringLiteral("Text (*.txt)"));
-        QCOMPARE(asked.filters,
-                 (QStringList{"Text (*.txt)", "Logs (*.log *.gz)", "All files (*)"}));
+        QCOMPARE(asked.filters, (QStringList{"Text (*.txt)", "Logs (*.log *.gz)", "All files (*)"}));
 
         QCOMPARE(window.ReportPath(), chosen);
         QCOMPARE(window.lblExe->text(), QStringLiteral("Found: 2"));

@@ -260,12 +260,11 @@ private slots:
         QVERIFY(run.start());
         frmHits& window = run.window();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        const std::vector<QWidget*> order{window.RichTextBox1,  window.RichTextBox2,    window.rtbPasteBox,
-                                          window.cmdClose,      window.chkSearchFile,   window.chkNoDuplicates,
-                                          window.Combo1[0],     window.Combo1[1],       window.cmdRefresh[0],
-                                          window.cmdRefresh[1], window.cmdmore[0],      window.cmdmore[1],
-                                          window.chkFullwindow, window.cmdMove,         window.cmdNotePad[0],
-                                          window.cmdNotePad[1]};
+        const std::vector<QWidget*> order{
+            window.RichTextBox1,  window.RichTextBox2,    window.rtbPasteBox,   window.cmdClose,
+            window.chkSearchFile, window.chkNoDuplicates, window.Combo1[0],     window.Combo1[1],
+            window.cmdRefresh[0], window.cmdRefresh[1],   window.cmdmore[0],    window.cmdmore[1],
+            window.chkFullwindow, window.cmdMove,         window.cmdNotePad[0], window.cmdNotePad[1]};
         QCOMPARE(QApplication::focusWidget(), order.front());
         for (std::size_t i = 1; i < order.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

@@ -57,7 +57,8 @@ private slots:
         settings_->write(QStringLiteral("Combo10_3"), QStringLiteral("GET /quarnel/shareware/pelmor.zip"));
         settings_->write(QStringLiteral("Combo11_0"), QStringLiteral(".exe"));
         frmTrackOptions dialog(*settings_, tracking_, tracked_);
-        QCOMPARE(Items(dialog.List1), (QStringList{QStringLiteral("/quarnel/shareware/pelmor.zip"), QStringLiteral(".exe")}));
+        QCOMPARE(Items(dialog.List1),
+                 (QStringList{QStringLiteral("/quarnel/shareware/pelmor.zip"), QStringLiteral(".exe")}));
         QVERIFY(Items(dialog.List2).isEmpty());
     }
 

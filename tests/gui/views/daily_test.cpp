@@ -66,10 +66,9 @@ private slots:
         const QPointer window = new frmDaily(inputs.context());
         window->DTPicker1->setDate(QDate(2004, 12, 3));
         window->cmdNotePad->click();
-        const QByteArray expected = QByteArray::fromStdString(inputs.History.at(inputs.History.size() - 4)) +
-                                    "\r\n\r\n" +
-                                    QByteArray::fromStdString(inputs.History.at(inputs.History.size() - 3)) +
-                                    "\r\n\r\n";
+        const QByteArray expected =
+            QByteArray::fromStdString(inputs.History.at(inputs.History.size() - 4)) + "\r\n\r\n" +
+            QByteArray::fromStdString(inputs.History.at(inputs.History.size() - 3)) + "\r\n\r\n";
         QCOMPARE(inputs.exported("daily.txt"), expected);
         QCOMPARE(Desktop::opened(),
                  QStringList{QUrl::fromLocalFile(inputs.dataPath() + QStringLiteral("/daily.txt")).toString()});

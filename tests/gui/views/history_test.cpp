@@ -71,7 +71,8 @@ private slots:
         window->cmdNotePad->click();
         const QByteArray written = inputs.exported("history.txt");
         QVERIFY(!written.isEmpty());
-        QCOMPARE(written, window->RichTextBox1->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")).toUtf8());
+        QCOMPARE(written,
+                 window->RichTextBox1->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")).toUtf8());
         QVERIFY(written.endsWith("\r\n\r\n"));
         QCOMPARE(Desktop::opened(),
                  QStringList{QUrl::fromLocalFile(inputs.dataPath() + QStringLiteral("/history.txt")).toString()});

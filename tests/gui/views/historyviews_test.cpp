@@ -24,7 +24,7 @@ private slots:
         ViewsInputs inputs;
         HistoryViews views(inputs.context());
         const std::pair<HistoryView, const char*> expected[] = {
-            {HistoryView::FullText, "frmHistory"}, {HistoryView::Daily, "frmDaily"},
+            {HistoryView::FullText, "frmHistory"},  {HistoryView::Daily, "frmDaily"},
             {HistoryView::ZeroCount, "frmNoCount"}, {HistoryView::Monthly, "frmMonthly"},
             {HistoryView::Weekday, "frmWeekday"},   {HistoryView::FileChart, "frmFileChart"}};
         for (const auto& [view, className] : expected) {

@@ -15,9 +15,8 @@ QList<qreal> PlainMonthCounts(const std::vector<std::string>& history, const std
 {
     QList<qreal> counts;
     for (int month = 1; month <= 12; ++month) {
-        counts.append(PlainCount(history, item, [&](const QDate& day) {
-            return day.year() == 2004 && day.month() == month;
-        }));
+        counts.append(
+            PlainCount(history, item, [&](const QDate& day) { return day.year() == 2004 && day.month() == month; }));
     }
     return counts;
 }

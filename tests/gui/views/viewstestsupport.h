@@ -36,10 +36,10 @@ inline const QString kTrafficUrl = QStringLiteral("https://www.example.org/traff
 // case may change), a settings file and a data folder of its own, and a fixed today.
 class ViewsInputs {
 public:
-    ViewsInputs()
-        : History(ReadLinesFile(QStringLiteral(TALLYWICK_TEST_DATA "/views/history.dat"), EmptyLines::Drop).lines),
-          TrackedItems(LoadTrackedItems(QStringLiteral(TALLYWICK_TEST_DATA "/views/tracking.dat"))),
-          settings_(std::make_unique<SettingsStore>(dir_.filePath(QStringLiteral("Tallywick.ini"))))
+    ViewsInputs() :
+        History(ReadLinesFile(QStringLiteral(TALLYWICK_TEST_DATA "/views/history.dat"), EmptyLines::Drop).lines),
+        TrackedItems(LoadTrackedItems(QStringLiteral(TALLYWICK_TEST_DATA "/views/tracking.dat"))),
+        settings_(std::make_unique<SettingsStore>(dir_.filePath(QStringLiteral("Tallywick.ini"))))
     {
         values.Traffic_URL = kTrafficUrl;
     }

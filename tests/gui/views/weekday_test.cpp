@@ -23,7 +23,8 @@ QList<qreal> PlainWeekdayValues(const std::vector<std::string>& history, const s
     const QDate last(2004, 12, 4);
     QList<qreal> values;
     for (int weekday = 0; weekday < 7; ++weekday) {
-        const int total = PlainCount(history, item, [&](const QDate& day) { return day.dayOfWeek() == QtDayOf(weekday); });
+        const int total =
+            PlainCount(history, item, [&](const QDate& day) { return day.dayOfWeek() == QtDayOf(weekday); });
         int occurrences = 0;
         for (QDate day = first; day <= last; day = day.addDays(1))
             occurrences += day.dayOfWeek() == QtDayOf(weekday) ? 1 : 0;
