@@ -1,6 +1,7 @@
 #include "core/history/historyarchive.h"
 
 #include "core/history/historydate.h"
+#include "core/log/logline.h"
 
 #include <charconv>
 #include <cstdio>
@@ -40,12 +41,20 @@ std::map<year_month, std::vector<std::string>> RecordsByMonth(const std::vector<
 std::size_t MergeIntoArchiveMonth(std::vector<std::string>& month, const std::vector<std::string>& records)
 {
     std::unordered_set<std::string> held(month.begin(), month.end());
+    std::unordered_set<std::string> partialKeys;
+    for (const auto& record : month) {
+        if (IsPartialDownload(record))
+            partialKeys.insert(PartialKey(record));
+    }
     std::size_t added = 0;
     for (const auto& record : records) {
-        if (!record.empty() && held.insert(record).second) {
-            month.push_back(record);
-            ++added;
-        }
+        if (record.empty() || held.contains(record))
+            continue;
+        if (IsPartialDownload(record) && !partialKeys.insert(PartialKey(record)).second)
+            continue;
+        held.insert(record);
+        month.push_back(record);
+        ++added;
     }
     return added;
 }

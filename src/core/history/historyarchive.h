@@ -22,7 +22,9 @@ std::vector<std::string> RecordsPastTimeLimit(const std::vector<std::string>& Hi
 std::map<std::chrono::year_month, std::vector<std::string>> RecordsByMonth(const std::vector<std::string>& records);
 
 // Appends to month the records it does not hold yet (exact text), each once, as the history's
-// merge does; returns how many were appended. Adding the same records again adds nothing.
+// merge does, and no partial download whose duplicate key the month already has: records that
+// a merge's sort sent here were never trimmed as the history is at closing. Returns how many
+// were appended. Adding the same records again adds nothing.
 std::size_t MergeIntoArchiveMonth(std::vector<std::string>& month, const std::vector<std::string>& records);
 
 // "2015-05.dat"

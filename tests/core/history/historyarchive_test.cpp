@@ -70,6 +70,18 @@ TEST(MergeIntoArchiveMonth, AddsEachRecordOnceAndNothingTheSecondTime)
     EXPECT_EQ(month.size(), 2u);
 }
 
+TEST(MergeIntoArchiveMonth, TrimsDuplicatePartialDownloadsAsTheHistoryIs)
+{
+    const auto partial = [](const char* date, const char* time) {
+        return Record({.date = date, .time = time, .status = 206});
+    };
+    Records month = {partial("17/May/2015", "10:00:00")};
+    EXPECT_EQ(MergeIntoArchiveMonth(month, {partial("17/May/2015", "10:05:00"), partial("18/May/2015", "10:00:00"),
+                                            partial("18/May/2015", "11:00:00")}),
+              1u);
+    EXPECT_EQ(month, (Records{partial("17/May/2015", "10:00:00"), partial("18/May/2015", "10:00:00")}));
+}
+
 TEST(ArchiveFileName, NamesTheMonthAndReadsBackOnlySuchNames)
 {
     EXPECT_EQ(ArchiveFileName(2015y / May), "2015-05.dat");
