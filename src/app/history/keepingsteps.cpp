@@ -75,7 +75,11 @@ bool NoteReportCoverage(HistorySession& session, const QString& path)
     const auto days = ReadReportDays(path);
     if (!days)
         return false;
-    session.coveredDays.insert(session.coveredDays.end(), days->begin(), days->end());
+    // A report searched again and again (every activation may search it) adds its days once.
+    auto& covered = session.coveredDays;
+    covered.insert(covered.end(), days->begin(), days->end());
+    std::sort(covered.begin(), covered.end());
+    covered.erase(std::unique(covered.begin(), covered.end()), covered.end());
     return true;
 }
 

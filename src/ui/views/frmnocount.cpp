@@ -4,10 +4,12 @@
 #include "app/settings/appvalues.h"
 #include "core/views/dateformat.h"
 #include "core/views/zerocountdays.h"
+#include "core/views/zerodaymarks.h"
 #include "ui/common/busycursor.h"
 #include "ui/common/desktop.h"
 #include "ui/views/exportandopen.h"
 #include "ui/views/viewtexts.h"
+#include "ui/views/zerodaycoverage.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -60,15 +62,17 @@ void frmNoCount::FindZeroCountDays()
     const auto result = tallywick::FindZeroCountDays(History(), TrackedItems(), today());
     if (result) {
         days_ = result->days;
-        for (const auto day : days_)
-            List1->addItem(ViewText(FormatDate(day)));
+        if (const auto coverage = LoadReportCoverage(context().dataFolder))
+            covered_ = ZeroDayMarks(days_, *coverage);
+        for (std::size_t i = 0; i < days_.size(); ++i)
+            List1->addItem(ZeroDayEntry(days_[i], i < covered_.size() ? covered_[i] : std::nullopt));
     }
     BringToFront();
 }
 
 void frmNoCount::cmdNotePad_Click()
 {
-    ExportAndOpen(context().dataFolder, kNoCountExportName, ZeroCountText(days_));
+    ExportAndOpen(context().dataFolder, kNoCountExportName, MarkedZeroCountText(days_, covered_));
 }
 
 void frmNoCount::cmdReport_Click()
