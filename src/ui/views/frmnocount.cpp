@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 
 namespace tallywick {
 namespace {
@@ -62,8 +63,13 @@ void frmNoCount::FindZeroCountDays()
     const auto result = tallywick::FindZeroCountDays(History(), TrackedItems(), today());
     if (result) {
         days_ = result->days;
-        if (const auto coverage = LoadReportCoverage(context().dataFolder))
+        if (const auto coverage = LoadReportCoverage(context().dataFolder)) {
             covered_ = ZeroDayMarks(days_, *coverage);
+            // The marks widen the list beyond its designed width.
+            List1->setMinimumWidth(List1->fontMetrics().horizontalAdvance(ZeroDayEntry(today(), true)) +
+                                   List1->verticalScrollBar()->sizeHint().width() + 2 * List1->frameWidth() + 8);
+            fixSize(kDesignedSize);
+        }
         for (std::size_t i = 0; i < days_.size(); ++i)
             List1->addItem(ZeroDayEntry(days_[i], i < covered_.size() ? covered_[i] : std::nullopt));
     }
