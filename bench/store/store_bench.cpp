@@ -3,6 +3,9 @@
 //   store_bench phases [--records N] [--collected N] [--dir DIR]
 //       LoadHistory, MergeCollectedHits, IsHistoryOutOfOrder, SortHistory, HasDuplicatePartials,
 //       RemoveDuplicatePartials and SaveHistory, each timed on its own.
+//   store_bench report-days REPORT
+//       The pass that finds the days a report covers (for "coverage.dat"), beside a plain read of
+//       the same file: what recording coverage adds to each search.
 //   store_bench prepare-record DIR [--records N]
 //       Writes a data folder (DIR/data: history.dat, tracking.dat) and settings (DIR/Tallywick.ini)
 //       for timing "tallywick-cli record" against a report from generate-log, whose lines start
@@ -11,6 +14,7 @@
 // Records are generated here with a fixed seed: a day-ordered history of downloads of the two
 // tracked files, 1 in 5 of them partial (206), from a few thousand clients.
 
+#include "app/report/reportdays.h"
 #include "app/settings/settingsstore.h"
 #include "app/store/historystore.h"
 #include "app/store/trackingfile.h"
@@ -204,13 +208,36 @@ int PrepareRecord(int argc, char** argv)
 
 } // namespace
 
+int ReportDaysPhase(int argc, char** argv)
+{
+    if (argc != 3) {
+        std::cerr << "usage: store_bench report-days REPORT\n";
+        return 2;
+    }
+    const QString report = QString::fromLocal8Bit(argv[2]);
+    std::size_t bytes = 0;
+    const double readSeconds = Seconds([&] {
+        const auto device = OpenReportFile(report);
+        ReadReport(*device, IsCompressedReport(report), [&](std::string_view chunk) { bytes += chunk.size(); });
+    });
+    std::optional<std::vector<sys_days>> days;
+    const double daysSeconds = Seconds([&] { days = ReadReportDays(report); });
+    std::printf("read          %8.3f s  %7.1f MB/s\n", readSeconds, bytes / 1e6 / readSeconds);
+    std::printf("report days   %8.3f s  %7.1f MB/s  (%zu days)\n", daysSeconds, bytes / 1e6 / daysSeconds,
+                days ? days->size() : 0);
+    return days ? 0 : 1;
+}
+
 int main(int argc, char** argv)
 {
+    if (argc >= 2 && std::strcmp(argv[1], "report-days") == 0)
+        return ReportDaysPhase(argc, argv);
     if (argc >= 2 && std::strcmp(argv[1], "phases") == 0)
         return Phases(argc, argv);
     if (argc >= 2 && std::strcmp(argv[1], "prepare-record") == 0)
         return PrepareRecord(argc, argv);
     std::cerr << "usage: store_bench phases [--records N] [--collected N] [--dir DIR]\n"
+                 "       store_bench report-days REPORT\n"
                  "       store_bench prepare-record DIR [--records N]\n";
     return 2;
 }

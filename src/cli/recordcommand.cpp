@@ -23,7 +23,9 @@ const char* const kRecordHelp =
     "search texts stored in slot 0 of each panel's list, Split_Time, TimeLimit, NeedSort), the\n"
     "tracked items and the history; searches the report with No duplicates on; merges the new\n"
     "tracked downloads into the history; removes duplicate partial downloads when there are any;\n"
-    "saves \"history.dat\" and \"NeedSort\". Recording the same report again records nothing.\n"
+    "saves \"history.dat\" and \"NeedSort\", with the records past the time limit moved to the\n"
+    "archive (\"archive/yyyy-mm.dat\") first; adds the days the report covers to \"coverage.dat\".\n"
+    "Recording the same report again records nothing.\n"
     "Holds the data folder's lock while it runs.\n"
     "\n"
     "Text output: the lines read, the downloads recorded in all and per tracked item, the\n"
@@ -34,8 +36,10 @@ const char* const kRecordHelp =
     "tracked item it is; removed_partials: duplicate partial downloads removed (0 when there were\n"
     "none); history_size: the records written to \"history.dat\".\n"
     "\n"
-    "Exit status: 0 done; 1 a file could not be read or written; 2 bad arguments or \"File Not\n"
-    "Found\"; 3 the data folder is in use by another process. Nothing is written unless it is 0.";
+    "Exit status: 0 done; 1 a file could not be read or written (stderr says which; no record is\n"
+    "lost: \"history.dat\" is left as it was, or keeps the records the archive could not take);\n"
+    "2 bad arguments or \"File Not Found\"; 3 the data folder is in use by another process.\n"
+    "Nothing is written on 2 or 3.";
 
 struct ItemCount {
     std::string item;
@@ -174,6 +178,8 @@ int RunRecord(const QStringList& arguments, Environment& env)
         return ReportSearchFailure(report, search.status, search.error, env);
     session.collected = std::move(search.outcome.collected);
     session.HistoryChanged = search.outcome.historyChanged;
+    if (!NoteReportCoverage(session, report))
+        env.err << "The days " << report.toStdString() << " covers could not be read; they are not recorded.\n";
 
     const auto closing = RunClosingHistorySteps(session, store, today, TimeLimit);
     switch (closing.save.status) {
@@ -183,6 +189,10 @@ int RunRecord(const QStringList& arguments, Environment& env)
     case HistorySaveOutcome::Status::Refused:
     case HistorySaveOutcome::Status::Failed:
         env.err << closing.save.error.toStdString() << '\n';
+        return kExitFailed;
+    }
+    if (const auto problems = closing.problems(); !problems.isEmpty()) {
+        env.err << problems.join(QLatin1Char('\n')).toStdString() << '\n';
         return kExitFailed;
     }
 

@@ -1,11 +1,15 @@
 #include "app/clock/today.h"
 #include "app/history/historysteps.h"
 #include "app/settings/settingsstore.h"
+#include "app/store/archivefolder.h"
+#include "app/store/coveragefile.h"
 #include "app/store/historystore.h"
 #include "app/store/trackingfile.h"
 #include "cli/commands.h"
 #include "cli/dataoptions.h"
 #include "cli/viewoutput.h"
+#include "core/history/alltimerecords.h"
+#include "core/views/alltimemonthlychart.h"
 #include "core/views/calendar.h"
 #include "core/views/dailytext.h"
 #include "core/views/dateformat.h"
@@ -14,6 +18,7 @@
 #include "core/views/monthlychart.h"
 #include "core/views/weekdaychart.h"
 #include "core/views/zerocountdays.h"
+#include "core/views/zerodaymarks.h"
 
 #include <array>
 
@@ -29,9 +34,13 @@ const char* const kViewHelp =
     "  history    the full history text (--item: a tracked item; default \"All History\")\n"
     "  daily      the records of one day (--item; --date, default yesterday)\n"
     "  zero-days  the days of the past month without any tracked download\n"
-    "  monthly    downloads per month over the time limit (--item)\n"
+    "  monthly    downloads per month over the time limit (--item; --all-time: from the first\n"
+    "             month with a download, the archived months before the time limit included)\n"
     "  weekday    downloads per weekday, averages or --total (--item)\n"
     "  by-file    downloads per tracked item in a period (--span, --date, default today)\n"
+    "  totals     per tracked item: its downloads of all time (the archive of the months past the\n"
+    "             time limit and the history, a record in both counted once; a record holding two\n"
+    "             items counts for each) and the first and last month with a download\n"
     "--item defaults to the first tracked item.\n"
     "\n"
     "Text output: the view's labels and text; a chart as a table with a bar per category.\n"
@@ -39,18 +48,23 @@ const char* const kViewHelp =
     "  \"text\"        the text shown (history, daily), lines ended by CR LF\n"
     "  \"hits\"        the hit label's number (history, daily, monthly, weekday, by-file)\n"
     "  \"from\", \"to\"  the From/To dates as \"mm/dd/yyyy\" (history, monthly, weekday: the first and\n"
-    "                last dated records, null when there are none; by-file: the period)\n"
+    "                last dated records, null when there are none; monthly --all-time: the first and\n"
+    "                last of all time, archive included; by-file: the period)\n"
     "  \"today\"       the today label, \"Today is Sunday, December 05, 2004\" (charts)\n"
     "  \"categories\"  [{\"label\": TEXT, \"value\": N}] in category order (charts; weekday\n"
     "                averages as unrounded numbers; month and weekday names in English)\n"
     "  \"total\"       the sum of the categories (monthly, by-file)\n"
     "  \"days\"        the zero-count days as \"mm/dd/yyyy\", oldest first (zero-days)\n"
+    "  \"covered\"     per entry of days: true when a searched report covered the day (no downloads),\n"
+    "                false when none did (no log), null when unknown; absent without \"coverage.dat\"\n"
+    "  \"items\"       [{\"item\": TEXT, \"total\": N, \"first\": \"mm/yyyy\", \"last\": \"mm/yyyy\"}] (totals;\n"
+    "                first and last are null when no record of the item has a readable date)\n"
     "Where a view computes nothing (daily, zero-days and weekday with an empty history or no\n"
     "tracked item) the output says so, and the JSON is {\"computed\": false}.\n"
     "\n"
     "Exit status: 0 done; 1 a data file could not be read; 2 bad arguments.";
 
-enum class ViewName { History, Daily, ZeroDays, Monthly, Weekday, ByFile };
+enum class ViewName { History, Daily, ZeroDays, Monthly, Weekday, ByFile, Totals };
 
 struct NamedView {
     const char* name;
@@ -58,7 +72,8 @@ struct NamedView {
 };
 constexpr std::array kViewNames = {NamedView{"history", ViewName::History},    NamedView{"daily", ViewName::Daily},
                                    NamedView{"zero-days", ViewName::ZeroDays}, NamedView{"monthly", ViewName::Monthly},
-                                   NamedView{"weekday", ViewName::Weekday},    NamedView{"by-file", ViewName::ByFile}};
+                                   NamedView{"weekday", ViewName::Weekday},    NamedView{"by-file", ViewName::ByFile},
+                                   NamedView{"totals", ViewName::Totals}};
 
 constexpr std::array kSpanNames = {"day", "week", "month", "year"};
 
@@ -70,11 +85,14 @@ struct ViewRequest {
     bool total = false;
     int TimeLimit = kDefaultTimeLimit;
     std::chrono::sys_days today;
+    bool allTime = false;
 };
 
 struct ViewData {
     const std::vector<std::string>& History;
     const std::vector<std::string>& TrackedItems;
+    std::vector<std::string_view> allTime;  // totals and monthly --all-time only
+    std::optional<ReportCoverage> coverage; // zero-days, when "coverage.dat" exists
 };
 
 ViewOutput NotComputed(const ViewData& data)
@@ -126,13 +144,16 @@ ViewOutput ZeroDaysView(const ViewRequest& request, const ViewData& data)
     ViewOutput output;
     output.captions = {"Days with zero count occurring in the past month."};
     output.days = result->days;
+    if (data.coverage)
+        output.covered = ZeroDayMarks(result->days, *data.coverage);
     return output;
 }
 
 ViewOutput MonthlyView(const ViewRequest& request, const ViewData& data)
 {
     const auto items = ItemsFor(request, data);
-    const auto result = MonthlyChart(data.History, items, 0, request.TimeLimit, request.today);
+    const auto result = request.allTime ? AllTimeMonthlyChart(data.allTime, items, 0, request.TimeLimit, request.today)
+                                        : MonthlyChart(data.History, items, 0, request.TimeLimit, request.today);
     ViewOutput output;
     output.captions = {"Select Item: " + (items.empty() ? std::string() : items.front())};
     output.showRange(result.span);
@@ -176,6 +197,13 @@ ViewOutput ByFileView(const ViewRequest& request, const ViewData& data)
     return output;
 }
 
+ViewOutput TotalsView(const ViewData& data)
+{
+    ViewOutput output;
+    output.totals = AllTimeTotals(data.allTime, data.TrackedItems);
+    return output;
+}
+
 ViewOutput Compute(const ViewRequest& request, const ViewData& data)
 {
     switch (request.view) {
@@ -189,6 +217,8 @@ ViewOutput Compute(const ViewRequest& request, const ViewData& data)
         return MonthlyView(request, data);
     case ViewName::Weekday:
         return WeekdayView(request, data);
+    case ViewName::Totals:
+        return TotalsView(data);
     case ViewName::ByFile:
         break;
     }
@@ -199,7 +229,9 @@ ViewOutput Compute(const ViewRequest& request, const ViewData& data)
 bool Takes(ViewName view, const QString& option)
 {
     if (option == QLatin1String("item"))
-        return view != ViewName::ZeroDays && view != ViewName::ByFile;
+        return view != ViewName::ZeroDays && view != ViewName::ByFile && view != ViewName::Totals;
+    if (option == QLatin1String("all-time"))
+        return view == ViewName::Monthly;
     if (option == QLatin1String("date"))
         return view == ViewName::Daily || view == ViewName::ByFile;
     if (option == QLatin1String("span"))
@@ -223,6 +255,7 @@ int RunView(const QStringList& arguments, Environment& env)
          QStringLiteral("The period of by-file: day, week, month or year (default: the setting TimeSpan)."),
          QStringLiteral("SPAN")},
         {QStringLiteral("total"), QStringLiteral("weekday: totals instead of averages.")},
+        {QStringLiteral("all-time"), QStringLiteral("monthly: include the months before the time limit.")},
         {QStringLiteral("time-limit"),
          QStringLiteral("History time limit in months, 1 to 24 (default: the setting TimeLimit)."),
          QStringLiteral("MONTHS")},
@@ -238,8 +271,8 @@ int RunView(const QStringList& arguments, Environment& env)
                                     [&](const NamedView& v) { return positional.front() == QLatin1String(v.name); });
     if (named == kViewNames.end())
         return line.usageError(env, QStringLiteral("unknown view \"%1\"").arg(positional.front()));
-    for (const QString& option :
-         {QStringLiteral("item"), QStringLiteral("date"), QStringLiteral("span"), QStringLiteral("total")}) {
+    for (const QString& option : {QStringLiteral("item"), QStringLiteral("date"), QStringLiteral("span"),
+                                  QStringLiteral("total"), QStringLiteral("all-time")}) {
         if (parser.isSet(option) && !Takes(named->view, option))
             return line.usageError(env, QStringLiteral("%1 does not take --%2").arg(positional.front(), option));
     }
@@ -258,6 +291,7 @@ int RunView(const QStringList& arguments, Environment& env)
     if (parser.isSet(QStringLiteral("item")))
         request.item = Bytes(parser.value(QStringLiteral("item")));
     request.total = parser.isSet(QStringLiteral("total"));
+    request.allTime = parser.isSet(QStringLiteral("all-time"));
     if (parser.isSet(QStringLiteral("span"))) {
         const auto span =
             std::find(kSpanNames.begin(), kSpanNames.end(), parser.value(QStringLiteral("span")).toStdString());
@@ -290,7 +324,28 @@ int RunView(const QStringList& arguments, Environment& env)
         return kExitFailed;
     }
 
-    const auto output = Compute(request, ViewData{session.History, tracking.lines});
+    ViewData data{session.History, tracking.lines, {}, {}};
+    ArchiveRead archived;
+    if (request.view == ViewName::Totals || request.allTime) {
+        archived = ArchiveFolder::besideHistory(store.path()).readAll();
+        if (!archived.errors.isEmpty()) {
+            env.err << "The archive could not be read: " << archived.errors.join(QStringLiteral(", ")).toStdString()
+                    << '\n';
+            return kExitFailed;
+        }
+        data.allTime = AllTimeRecords(archived.records, session.History, session.removedForAge);
+    }
+    if (request.view == ViewName::ZeroDays) {
+        const QString coveragePath = folder.file(kCoverageFileName);
+        auto coverage = ReadCoverageFile(coveragePath);
+        if (coverage.status == LinesRead::Status::Failed) {
+            env.err << coveragePath.toStdString() << ": " << coverage.error.toStdString() << '\n';
+            return kExitFailed;
+        }
+        data.coverage = std::move(coverage.coverage);
+    }
+
+    const auto output = Compute(request, data);
     if (line.json())
         env.out << ToJson(output).dump();
     else

@@ -18,6 +18,32 @@ Json DateOrNull(const std::optional<std::chrono::sys_days>& day)
     return day ? Json::text(FormatDate(*day)) : Json();
 }
 
+// "05/2015"
+std::string MonthText(std::chrono::year_month month)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%02u/%04d", unsigned(month.month()), int(month.year()));
+    return text;
+}
+
+Json MonthOrNull(const std::optional<std::chrono::year_month>& month)
+{
+    return month ? Json::text(MonthText(*month)) : Json();
+}
+
+Json CoveredJson(std::optional<bool> covered)
+{
+    return covered ? Json(*covered) : Json();
+}
+
+// What the zero-count list shows beside a day.
+std::string CoveredText(std::optional<bool> covered)
+{
+    if (!covered)
+        return "";
+    return *covered ? "  no downloads" : "  no log";
+}
+
 // Whole numbers as such; other values with up to seven significant digits.
 std::string ValueText(double value)
 {
@@ -82,6 +108,22 @@ Json ToJson(const ViewOutput& view)
             days.push(Json::text(FormatDate(day)));
         json.set("days", std::move(days));
     }
+    if (view.covered) {
+        Json covered = Json::array();
+        for (const auto mark : *view.covered)
+            covered.push(CoveredJson(mark));
+        json.set("covered", std::move(covered));
+    }
+    if (view.totals) {
+        Json items = Json::array();
+        for (const auto& total : *view.totals)
+            items.push(Json::object()
+                           .set("item", Json::text(total.item))
+                           .set("total", total.total)
+                           .set("first", MonthOrNull(total.first))
+                           .set("last", MonthOrNull(total.last)));
+        json.set("items", std::move(items));
+    }
     return json;
 }
 
@@ -112,8 +154,19 @@ void WriteText(const ViewOutput& view, std::ostream& out)
     if (view.today)
         out << TodayLabel(*view.today) << '\n';
     if (view.days) {
-        for (const auto day : *view.days)
-            out << FormatDate(day) << '\n';
+        for (std::size_t i = 0; i < view.days->size(); ++i)
+            out << FormatDate((*view.days)[i])
+                << (view.covered && i < view.covered->size() ? CoveredText((*view.covered)[i]) : "") << '\n';
+    }
+    if (view.totals) {
+        for (const auto& total : *view.totals) {
+            out << total.total << "  ";
+            if (total.first && total.last)
+                out << MonthText(*total.first) << " - " << MonthText(*total.last);
+            else
+                out << "no dated download";
+            out << "  " << total.item << '\n';
+        }
     }
     if (view.text)
         out << '\n' << *view.text;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/json.h"
+#include "core/history/alltimerecords.h"
 #include "core/views/calendar.h"
 #include "core/views/chartcategory.h"
 
@@ -28,6 +29,9 @@ struct ViewOutput {
     std::optional<std::vector<ChartCategory>> categories;
     std::optional<std::int64_t> total;                      // month and file charts
     std::optional<std::vector<std::chrono::sys_days>> days; // zero-count days
+    // per zero-count day: a report covered it, none did, or unknown; only with "coverage.dat"
+    std::optional<std::vector<std::optional<bool>>> covered;
+    std::optional<std::vector<AllTimeTotal>> totals; // all-time totals per tracked item
 
     // The view has From/To labels, showing range when there is one.
     void showRange(const std::optional<DayRange>& range)

@@ -11,9 +11,10 @@ HistoryLoadOutcome LoadHistoryStep(HistorySession& session, HistoryStore& store,
     session = HistorySession{};
     auto read = store.LoadHistory();
     session.History = std::move(read.lines);
+    session.historyWasEmpty = session.History.empty();
     HistoryLoadOutcome outcome{read.status, read.error};
     if (store.NeedSort()) {
-        SortHistory(session.History, today, TimeLimit, status);
+        SortHistory(session.History, today, TimeLimit, status, &session.removedForAge);
         outcome.sorted = true;
     }
     return outcome;
@@ -26,6 +27,7 @@ std::optional<MergeResult> MergeIfChanged(HistorySession& session, std::chrono::
         return std::nullopt;
     auto merge = MergeCollectedHits(session.History, session.collected, today, TimeLimit, status);
     session.HistoryChanged = false;
+    session.removedForAge.insert(session.removedForAge.end(), merge.removedForAge.begin(), merge.removedForAge.end());
     return merge;
 }
 
@@ -36,8 +38,27 @@ ClosingHistoryOutcome RunClosingHistorySteps(HistorySession& session, HistorySto
     outcome.merge = MergeIfChanged(session, today, TimeLimit, status);
     if (HasDuplicatePartials(session.History))
         outcome.removedPartials = RemoveDuplicatePartials(session.History, status);
-    outcome.save = store.SaveHistory(session.History, today, TimeLimit);
+    auto saved = SaveHistoryKeepingOld(session, store, ArchiveFolder::besideHistory(store.path()), today, TimeLimit);
+    outcome.archive = std::move(saved.archive);
+    outcome.save = std::move(saved.save);
+    if (outcome.save.status == HistorySaveOutcome::Status::Saved ||
+        outcome.save.status == HistorySaveOutcome::Status::Untouched)
+        outcome.coverageError = SaveCoveredDays(session, CoveragePathBeside(store.path()), today, TimeLimit);
     return outcome;
+}
+
+QStringList ClosingHistoryOutcome::problems() const
+{
+    QStringList problems;
+    if (save.status == HistorySaveOutcome::Status::Refused || save.status == HistorySaveOutcome::Status::Failed)
+        problems << QStringLiteral("The download history was not saved:\n%1").arg(save.error);
+    if (!archive.notArchived.empty())
+        problems << QStringLiteral("The downloads past the time limit could not be archived (%1); they stay in the "
+                                   "history file until a later save archives them.")
+                        .arg(archive.error);
+    if (coverageError)
+        problems << QStringLiteral("The days the searched reports covered were not recorded:\n%1").arg(*coverageError);
+    return problems;
 }
 
 } // namespace tallywick

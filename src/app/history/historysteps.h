@@ -1,9 +1,12 @@
 #pragma once
 
+#include "app/history/keepingsteps.h"
 #include "app/store/historystore.h"
 #include "core/history/historymerge.h"
 #include "core/history/upkeepstatus.h"
 #include "core/search/collectedhits.h"
+
+#include <QStringList>
 
 #include <chrono>
 #include <cstdint>
@@ -16,8 +19,11 @@ namespace tallywick {
 // The history as the main window keeps it from its load to its closing.
 struct HistorySession {
     std::vector<std::string> History;
-    CollectedHits collected;     // new tracked downloads of this run
-    bool HistoryChanged = false; // collected holds lines not merged yet
+    CollectedHits collected;                        // new tracked downloads of this run
+    bool HistoryChanged = false;                    // collected holds lines not merged yet
+    bool historyWasEmpty = true;                    // "history.dat" held no record at load
+    std::vector<std::string> removedForAge;         // dropped from History for age, not archived yet
+    std::vector<std::chrono::sys_days> coveredDays; // the days of the reports searched this run
 };
 
 struct HistoryLoadOutcome {
@@ -39,11 +45,18 @@ std::optional<MergeResult> MergeIfChanged(HistorySession& session, std::chrono::
 struct ClosingHistoryOutcome {
     std::optional<MergeResult> merge;            // HistoryChanged was set
     std::optional<std::int64_t> removedPartials; // there were duplicate partial downloads
+    ArchiveAdd archive;                          // the records past the time limit archived
     HistorySaveOutcome save;
+    std::optional<QString> coverageError; // "coverage.dat" could not be read or written
+
+    // What the user is told went wrong: the save, the archive, the covered days; empty when
+    // nothing did.
+    QStringList problems() const;
 };
 
 // The history steps of the main window's closing, in order: merge when HistoryChanged is set,
-// RemoveDuplicatePartials when HasDuplicatePartials, then SaveHistory (file and "NeedSort").
+// RemoveDuplicatePartials when HasDuplicatePartials, then SaveHistory (file and "NeedSort") with
+// the records past the time limit archived first, then the days the run's reports covered.
 ClosingHistoryOutcome RunClosingHistorySteps(HistorySession& session, HistoryStore& store, std::chrono::sys_days today,
                                              int TimeLimit, const UpkeepStatus& status = {});
 

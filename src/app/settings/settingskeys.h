@@ -60,6 +60,7 @@ inline constexpr TruthKey NeedSort{"NeedSort", false};
 inline constexpr TextKey GoToUrl{"GoTo_URL", kMakerHomePage};
 inline constexpr TruthKey GraphStyle1{"GraphStyle1", false};
 inline constexpr TruthKey GraphStyle2{"GraphStyle2", false};
+inline constexpr TruthKey MonthlyAllTime{"MonthlyAllTime", false};
 inline constexpr IntegerKey TimeSpan{"TimeSpan", 0, 0, 3};
 
 } // namespace keys

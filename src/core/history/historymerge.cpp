@@ -30,7 +30,7 @@ MergeResult MergeCollectedHits(std::vector<std::string>& History, const Collecte
         History.push_back(collected[i]);
 
     if (IsHistoryOutOfOrder(History)) {
-        SortHistory(History, today, TimeLimit, status);
+        SortHistory(History, today, TimeLimit, status, &result.removedForAge);
         result.sorted = true;
     }
     return result;

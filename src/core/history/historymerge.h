@@ -14,6 +14,7 @@ struct MergeResult {
     // Which collected lines were appended to History (their positions in the collected hits).
     std::vector<std::size_t> appended;
     bool sorted = false;
+    std::vector<std::string> removedForAge; // records the sort dropped for age, for the archive
 };
 
 // Appends every collected line that History does not hold yet, in collected order, then sorts

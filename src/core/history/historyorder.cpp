@@ -25,7 +25,8 @@ bool IsHistoryOutOfOrder(const std::vector<std::string>& History)
     return false;
 }
 
-std::size_t SortHistory(std::vector<std::string>& History, sys_days today, int TimeLimit, const UpkeepStatus& status)
+std::size_t SortHistory(std::vector<std::string>& History, sys_days today, int TimeLimit, const UpkeepStatus& status,
+                        std::vector<std::string>* removedForAge)
 {
     if (History.empty())
         return 0;
@@ -44,6 +45,8 @@ std::size_t SortHistory(std::vector<std::string>& History, sys_days today, int T
         const auto day = RecordDay(History[i]);
         if (day && *day <= lastDay && WithinTimeLimit(*day, today, TimeLimit))
             kept.push_back({day->time_since_epoch().count(), i});
+        else if (day && removedForAge && !WithinTimeLimit(*day, today, TimeLimit))
+            removedForAge->push_back(History[i]);
     }
     // One stable sort by day gives exactly what walking the window day by day would.
     std::stable_sort(kept.begin(), kept.end(), [](const Dated& a, const Dated& b) { return a.day < b.day; });

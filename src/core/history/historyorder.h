@@ -20,8 +20,9 @@ bool IsHistoryOutOfOrder(const std::vector<std::string>& History);
 // Rebuilds History in day order within the time window: records of one day keep their order
 // (times of day are not compared); empty records, undatable ones, those TimeLimit or more
 // calendar months back and those dated more than kFutureDaysKept days after today are dropped.
-// Returns the number of records dropped.
+// Returns the number of records dropped; those dropped for age are moved to removedForAge when
+// it is given, for the archive.
 std::size_t SortHistory(std::vector<std::string>& History, std::chrono::sys_days today, int TimeLimit,
-                        const UpkeepStatus& status = {});
+                        const UpkeepStatus& status = {}, std::vector<std::string>* removedForAge = nullptr);
 
 } // namespace tallywick

@@ -99,8 +99,8 @@ frmHits::frmHits(frmHitsContext context) :
     CreateMenus();
     SetTabOrder();
     ConnectControls();
-    views_ = std::make_unique<HistoryViews>(
-        HistoryViewContext{session_.History, TrackedItems_, values_, settings_, dataFolder_, today_});
+    views_ = std::make_unique<HistoryViews>(HistoryViewContext{session_.History, TrackedItems_, values_, settings_,
+                                                               dataFolder_, today_, &session_.removedForAge});
     activation_ = new ActivationWatcher(this);
     connect(activation_, &ActivationWatcher::activated, this, &frmHits::Form_Activate, Qt::QueuedConnection);
     connect(activation_, &ActivationWatcher::deactivated, this, &frmHits::Form_Deactivate, Qt::QueuedConnection);
@@ -321,7 +321,7 @@ void frmHits::closeEvent(QCloseEvent* event)
 void frmHits::Form_QueryUnload()
 {
     closing_ = true;
-    const HistorySaveOutcome saved = [&] {
+    const ClosingHistoryOutcome saved = [&] {
         BusyCursor busy;
         if (FileExists(ReportPath_))
             settings_.write(QLatin1String(keys::Path), ReportPath_);
@@ -330,10 +330,10 @@ void frmHits::Form_QueryUnload()
             TakePanelText(i);
             SaveSearchList(panels_[static_cast<std::size_t>(i)], settings_, i);
         }
-        return RunClosingHistorySteps(session_, *historyStore_, today(), values_.TimeLimit, StatusTexts()).save;
+        return RunClosingHistorySteps(session_, *historyStore_, today(), values_.TimeLimit, StatusTexts());
     }();
-    if (saved.status == HistorySaveOutcome::Status::Refused || saved.status == HistorySaveOutcome::Status::Failed)
-        ReportClosingFailure(QStringLiteral("The download history was not saved:\n%1").arg(saved.error));
+    if (const auto problems = saved.problems(); !problems.isEmpty())
+        ReportClosingFailure(problems.join(QStringLiteral("\n\n")));
     values_.AppRunning = false;
     views_->closeAll();
     CloseOtherWindows(this);

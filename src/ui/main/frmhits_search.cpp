@@ -63,6 +63,7 @@ void frmHits::SearchReport(const QString& path)
             ReportHits_ = std::move(search.outcome.result.reportHits);
             if (search.outcome.historyChanged)
                 session_.HistoryChanged = true;
+            NoteReportCoverage(session_, path);
         } else {
             // The counts and boxes keep what they showed before.
             RichTextBox1->setPlainText(shownResults_[0]);

@@ -27,7 +27,7 @@ constexpr int kItemBoxWidth = 260;
 } // namespace
 
 frmHistory::frmHistory(const HistoryViewContext& context) :
-    HistoryViewWindow(context, "frmHistory", QStringLiteral("History"), Frame::Resizable)
+    HistoryViewWindow(context, "frmHistory", QStringLiteral("History"), Frame::Resizable), allTime_(this->context())
 {
     lblFrom = makeLabel("lblFrom", QStringLiteral("From:"));
     lblTo = makeLabel("lblTo", QStringLiteral("To:"));
@@ -53,7 +53,7 @@ frmHistory::frmHistory(const HistoryViewContext& context) :
     lblFind->setGeometry(kMargin, 48, findWidth, rowHeight);
     Combo1->setGeometry(lblFind->geometry().right() + 8, 48, kItemBoxWidth, rowHeight);
     lblHits->setGeometry(Combo1->geometry().right() + 16, 48,
-                         metrics.horizontalAdvance(QStringLiteral("00000 Hits")) + 8, rowHeight);
+                         metrics.horizontalAdvance(HitsWithAllTime(88888, 888888)) + 8, rowHeight);
     for (QPushButton* button : {cmdNotePad, cmdClose})
         button->resize(std::max(button->sizeHint().width(), Twips(1080)), button->sizeHint().height());
 
@@ -93,7 +93,10 @@ void frmHistory::FillHistoryText()
     auto result = HistoryText(History(), item);
     shownText_ = std::move(result.text);
     ShowText(RichTextBox1, shownText_);
-    lblHits->setText(ViewText(HitLabel(result.hits)));
+    lblHits->setText(
+        allTime_.reachesBeforeHistory()
+            ? HitsWithAllTime(result.hits, allTime_.count(item ? std::optional<std::string_view>(*item) : std::nullopt))
+            : ViewText(HitLabel(result.hits)));
 }
 
 void frmHistory::cmdNotePad_Click()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/views/alltimehistory.h"
 #include "ui/views/viewwindow.h"
 
 #include <string>
@@ -12,7 +13,8 @@ class QPushButton;
 namespace tallywick {
 
 // The History window: the history records as text, all of them or those of one tracked item,
-// with their number and the dates of the first and last record.
+// with their number (and that of all time, once downloads have left the history for age) and
+// the dates of the first and last record.
 class frmHistory : public HistoryViewWindow {
     Q_OBJECT
 
@@ -38,6 +40,7 @@ private:
     void cmdNotePad_Click();
 
     std::string shownText_; // the text area's text as the bytes of the records
+    AllTimeHistory allTime_;
 };
 
 } // namespace tallywick

@@ -10,6 +10,7 @@
 #include "ui/views/viewtexts.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
@@ -33,7 +34,8 @@ constexpr int kSecondRow = Twips(960);
 } // namespace
 
 frmMonthly::frmMonthly(const HistoryViewContext& context) :
-    HistoryViewWindow(context, "frmMonthly", QStringLiteral("Traffic by Month"), Frame::Resizable), graphStyle_(this)
+    HistoryViewWindow(context, "frmMonthly", QStringLiteral("Traffic by Month"), Frame::Resizable), graphStyle_(this),
+    monthsBeforeLimit_(this, this->context())
 {
     Label1 = makeLabel("Label1", QStringLiteral("Select Item:"));
     Combo1 = new QComboBox(this);
@@ -61,6 +63,9 @@ frmMonthly::frmMonthly(const HistoryViewContext& context) :
         option->setGeometry(x, kFirstRow, option->sizeHint().width(), rowHeight);
         x += option->sizeHint().width() + 16;
     }
+    QCheckBox* allTime = monthsBeforeLimit_.checkBox;
+    allTime->setGeometry(x + 8, kFirstRow, allTime->sizeHint().width(), rowHeight);
+    x = allTime->geometry().right() + 1;
     ReserveLabelWidths({lblFrom, lblTo, lblHitCount, lblToday});
     lblFrom->setGeometry(kMargin, kSecondRow, lblFrom->minimumWidth(), metrics.height());
     lblTo->setGeometry(lblFrom->geometry().right() + 16, kSecondRow, lblTo->minimumWidth(), metrics.height());
@@ -74,11 +79,16 @@ frmMonthly::frmMonthly(const HistoryViewContext& context) :
 
     setTabOrder(Combo1, optGraphStyle[0]);
     setTabOrder(optGraphStyle[0], optGraphStyle[1]);
-    setTabOrder(optGraphStyle[1], cmdClose);
+    setTabOrder(optGraphStyle[1], allTime);
+    setTabOrder(allTime, cmdClose);
 
     connect(Combo1, &QComboBox::activated, this, &frmMonthly::Combo1_Click);
     for (int index = 0; index < 2; ++index)
         connect(optGraphStyle[index], &QRadioButton::clicked, this, [this, index] { optGraphStyle_Click(index); });
+    connect(allTime, &QCheckBox::toggled, this, [this] {
+        if (!Loading)
+            DrawMonthlyChart();
+    });
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
 
     Form_Load();
@@ -90,6 +100,7 @@ void frmMonthly::Form_Load()
     {
         const QScopedValueRollback loading(Loading, true);
         graphStyle_.restore(context().settings, keys::GraphStyle1);
+        monthsBeforeLimit_.restore(context().settings);
     }
     chartStyle_ = graphStyle_.style();
     const auto span = HistorySpan(History());
@@ -116,9 +127,10 @@ void frmMonthly::DrawMonthlyChart()
 {
     countComputation();
     const BusyCursor busy;
-    const auto result =
-        MonthlyChart(History(), TrackedItems(), SelectedEntry(Combo1), context().values.TimeLimit, today());
+    const auto result = monthsBeforeLimit_.chart(SelectedEntry(Combo1));
     MSChart1->DrawChart(result.categories, chartStyle_);
+    lblFrom->setText(FromText(result.span));
+    lblTo->setText(ToText(result.span));
     lblHitCount->setText(ViewText(HitLabel(result.total)));
     lblToday->setText(ViewText(TodayLabel(today())));
     placeToday();
@@ -146,6 +158,7 @@ void frmMonthly::resizeEvent(QResizeEvent* event)
 void frmMonthly::closeEvent(QCloseEvent* event)
 {
     graphStyle_.store(context().settings, keys::GraphStyle1);
+    monthsBeforeLimit_.store(context().settings);
     HistoryViewWindow::closeEvent(event);
 }
 

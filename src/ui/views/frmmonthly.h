@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/views/graphstyle.h"
+#include "ui/views/monthsbeforelimit.h"
 #include "ui/views/viewwindow.h"
 
 #include <array>
@@ -15,7 +16,7 @@ namespace tallywick {
 class HistoryChart;
 
 // The Traffic by Month window: the records of one tracked item in each month of the history
-// period, as bars or as a line. The style is kept in "GraphStyle1".
+// period (or of all time), as bars or as a line. The style is kept in "GraphStyle1".
 class frmMonthly : public HistoryViewWindow {
     Q_OBJECT
 
@@ -44,6 +45,7 @@ private:
     void placeToday();
 
     GraphStyleOption graphStyle_;
+    MonthsBeforeLimitOption monthsBeforeLimit_;
     ChartStyle chartStyle_ = ChartStyle::Bar;
 };
 

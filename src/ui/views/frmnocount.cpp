@@ -4,15 +4,18 @@
 #include "app/settings/appvalues.h"
 #include "core/views/dateformat.h"
 #include "core/views/zerocountdays.h"
+#include "core/views/zerodaymarks.h"
 #include "ui/common/busycursor.h"
 #include "ui/common/desktop.h"
 #include "ui/views/exportandopen.h"
 #include "ui/views/viewtexts.h"
+#include "ui/views/zerodaycoverage.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 
 namespace tallywick {
 namespace {
@@ -60,15 +63,22 @@ void frmNoCount::FindZeroCountDays()
     const auto result = tallywick::FindZeroCountDays(History(), TrackedItems(), today());
     if (result) {
         days_ = result->days;
-        for (const auto day : days_)
-            List1->addItem(ViewText(FormatDate(day)));
+        if (const auto coverage = LoadReportCoverage(context().dataFolder)) {
+            covered_ = ZeroDayMarks(days_, *coverage);
+            // The marks widen the list beyond its designed width.
+            List1->setMinimumWidth(List1->fontMetrics().horizontalAdvance(ZeroDayEntry(today(), true)) +
+                                   List1->verticalScrollBar()->sizeHint().width() + 2 * List1->frameWidth() + 8);
+            fixSize(kDesignedSize);
+        }
+        for (std::size_t i = 0; i < days_.size(); ++i)
+            List1->addItem(ZeroDayEntry(days_[i], i < covered_.size() ? covered_[i] : std::nullopt));
     }
     BringToFront();
 }
 
 void frmNoCount::cmdNotePad_Click()
 {
-    ExportAndOpen(context().dataFolder, kNoCountExportName, ZeroCountText(days_));
+    ExportAndOpen(context().dataFolder, kNoCountExportName, MarkedZeroCountText(days_, covered_));
 }
 
 void frmNoCount::cmdReport_Click()

@@ -2,6 +2,8 @@
 
 #include "ui/views/viewwindow.h"
 
+#include <optional>
+
 #include <chrono>
 #include <vector>
 
@@ -29,7 +31,8 @@ private:
     void cmdNotePad_Click();
     void cmdReport_Click();
 
-    std::vector<std::chrono::sys_days> days_; // as listed
+    std::vector<std::chrono::sys_days> days_;  // as listed
+    std::vector<std::optional<bool>> covered_; // per listed day, when "coverage.dat" tells
 };
 
 } // namespace tallywick

@@ -41,6 +41,18 @@ QStringList DistinctLabels(const QStringList& labels)
 // Longer labels are shortened in the middle; the tip shows them whole.
 constexpr int kLongestLabel = 200;
 
+// At most this many categories are labelled; steps of whole quarters, half years and years
+// keep the labelled months in step with the calendar.
+constexpr qsizetype kMostLabels = 24;
+qsizetype LabelStep(qsizetype count)
+{
+    for (const qsizetype step : {1, 2, 3, 6}) {
+        if (count <= kMostLabels * step)
+            return step;
+    }
+    return 12 * ((count + kMostLabels * 12 - 1) / (kMostLabels * 12));
+}
+
 QString ValueText(double value, bool wholeNumbers)
 {
     if (wholeNumbers)
@@ -112,6 +124,13 @@ void HistoryChart::DrawChart(const std::vector<ChartCategory>& categories, Chart
     QStringList shown;
     for (const QString& label : labels_)
         shown.append(metrics.elidedText(label, Qt::ElideMiddle, kLongestLabel));
+    // Years of months cannot be labelled one by one: every step-th keeps its label (the tips
+    // still name each category).
+    const qsizetype step = LabelStep(shown.size());
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        if (i % step != 0)
+            shown[i].clear();
+    }
     categoryAxis_->append(DistinctLabels(shown));
     target->addAxis(categoryAxis_, Qt::AlignBottom);
     series->attachAxis(categoryAxis_);

@@ -21,6 +21,8 @@ struct HistoryViewContext {
     SettingsStore& settings; // GraphStyle1, GraphStyle2, TimeSpan
     DataFolder dataFolder;   // where the exports go
     std::function<std::chrono::sys_days()> today;
+    // Records the upkeep removed for age that wait for the closing save to archive them.
+    const std::vector<std::string>* removedForAge = nullptr;
 };
 
 } // namespace tallywick

@@ -1,0 +1,39 @@
+#include "ui/views/monthsbeforelimit.h"
+
+#include "app/settings/appvalues.h"
+#include "app/settings/settingskeys.h"
+#include "app/settings/settingsstore.h"
+#include "core/views/alltimemonthlychart.h"
+
+#include <QCheckBox>
+
+namespace tallywick {
+
+MonthsBeforeLimitOption::MonthsBeforeLimitOption(QWidget* parent, const HistoryViewContext& context) :
+    checkBox(new QCheckBox(QStringLiteral("Include months before the time limit"), parent)), context_(context),
+    allTime_(context)
+{
+    checkBox->setObjectName(QStringLiteral("chkAllTime"));
+    if (!allTime_.error().isEmpty())
+        checkBox->setToolTip(allTime_.error());
+}
+
+void MonthsBeforeLimitOption::restore(const SettingsStore& settings)
+{
+    checkBox->setChecked(settings.read(keys::MonthlyAllTime));
+}
+
+void MonthsBeforeLimitOption::store(SettingsStore& settings) const
+{
+    settings.write(keys::MonthlyAllTime, checkBox->isChecked());
+}
+
+MonthlyChartResult MonthsBeforeLimitOption::chart(std::size_t selected) const
+{
+    const int TimeLimit = context_.values.TimeLimit;
+    if (checkBox->isChecked())
+        return AllTimeMonthlyChart(allTime_.records(), context_.TrackedItems, selected, TimeLimit, context_.today());
+    return MonthlyChart(context_.History, context_.TrackedItems, selected, TimeLimit, context_.today());
+}
+
+} // namespace tallywick

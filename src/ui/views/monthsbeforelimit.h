@@ -1,0 +1,35 @@
+#pragma once
+
+#include "core/views/monthlychart.h"
+#include "ui/views/alltimehistory.h"
+
+#include <cstddef>
+
+class QCheckBox;
+class QWidget;
+
+namespace tallywick {
+
+class SettingsStore;
+
+// The month chart's "Include months before the time limit" check box, kept in "MonthlyAllTime":
+// off, the chart is the time limit's months of the history; on, it reaches back to the first
+// month of all time, archive included.
+class MonthsBeforeLimitOption {
+public:
+    MonthsBeforeLimitOption(QWidget* parent, const HistoryViewContext& context);
+
+    void restore(const SettingsStore& settings);
+    void store(SettingsStore& settings) const;
+
+    // The chart of the selected tracked item as the check box asks for it.
+    MonthlyChartResult chart(std::size_t selected) const;
+
+    QCheckBox* checkBox;
+
+private:
+    const HistoryViewContext& context_;
+    AllTimeHistory allTime_;
+};
+
+} // namespace tallywick

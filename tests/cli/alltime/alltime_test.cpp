@@ -1,0 +1,194 @@
+#include "cli/clitest.h"
+#include "core/history/historyrecords.h"
+#include "core/log/lines.h"
+
+#include <QFileInfo>
+
+namespace tallywick {
+namespace {
+
+using namespace testing;
+
+const QString kRealLog = QStringLiteral(TALLYWICK_TEST_DATA "/real-apache-access.log.gz");
+
+// The real log of 17 to 20 May 2015, with its downloads tracked; a record can hold two items.
+class AllTimeTest : public CliTest {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(QDir().mkpath(dataDir()));
+        setting("Combo10_0", "GET /files/");
+        setting("Combo11_0", "GET /images/logstash_OSCON.pdf");
+        WriteBytes(dataFile("tracking.dat"), "/files/lumberjack/lumberjack-0.3.0.exe\r\n/images/logstash_OSCON.pdf\r\n"
+                                             "/files/\r\n/never/downloaded.zip\r\n");
+    }
+    CliRun record(const char* today, const QString& report = kRealLog) const
+    {
+        return run({QStringLiteral("record"), report, QStringLiteral("--today"), QString::fromUtf8(today)});
+    }
+    CliRun view(QStringList arguments, const char* today) const
+    {
+        arguments.prepend(QStringLiteral("view"));
+        return run(arguments + QStringList{QStringLiteral("--today"), QString::fromUtf8(today)});
+    }
+    std::string totals(const char* today) const
+    {
+        const auto result = view({QStringLiteral("totals"), QStringLiteral("--json")}, today);
+        EXPECT_EQ(result.code, 0) << result.err;
+        return result.out;
+    }
+};
+
+TEST_F(AllTimeTest, AnOldReportRecordedLaterHasTheTotalsOfOneRecordedInItsTime)
+{
+    const auto inItsTime = record("2015-05-25");
+    ASSERT_EQ(inItsTime.code, 0) << inItsTime.err;
+    const auto totalsInItsTime = totals("2015-05-25");
+    EXPECT_EQ(totalsInItsTime, totals("2018-05-25")) << "the totals do not depend on today";
+    EXPECT_FALSE(QFileInfo::exists(dataFile("archive")));
+
+    // The same report three years later in a new data folder: all of it goes to the archive.
+    ASSERT_TRUE(QDir(dataDir()).removeRecursively());
+    SetUp();
+    const auto later = record("2018-05-25");
+    ASSERT_EQ(later.code, 0) << later.err;
+    EXPECT_TRUE(QFileInfo(dataFile("archive/2015-05.dat")).size() > 0);
+    EXPECT_EQ(totals("2018-05-25"), totalsInItsTime);
+
+    // Recorded once more, it adds nothing.
+    const auto month = FileBytes(dataFile("archive/2015-05.dat"));
+    ASSERT_EQ(record("2018-05-25").code, 0);
+    EXPECT_EQ(FileBytes(dataFile("archive/2015-05.dat")), month);
+    EXPECT_EQ(totals("2018-05-25"), totalsInItsTime);
+
+    const auto item = [](const char* name, int total, bool dated = true) {
+        const std::string month = dated ? "\"05/2015\"" : "null";
+        return std::string("    {\n      \"item\": \"") + name + "\",\n      \"total\": " + std::to_string(total) +
+               ",\n      \"first\": " + month + ",\n      \"last\": " + month + "\n    }";
+    };
+    EXPECT_EQ(totalsInItsTime, "{\n  \"items\": [\n" + item("/files/lumberjack/lumberjack-0.3.0.exe", 13) + ",\n" +
+                                   item("/images/logstash_OSCON.pdf", 12) + ",\n" + item("/files/", 299) + ",\n" +
+                                   item("/never/downloaded.zip", 0, false) + "\n  ]\n}\n");
+}
+
+TEST_F(AllTimeTest, AReportOutOfOrderRecordedLaterHasTheSameTotals)
+{
+    // Newest line first: three years later the merge finds disorder, and its sort sends every
+    // record to the archive before the save.
+    QFile gz(kRealLog);
+    ASSERT_TRUE(gz.open(QIODevice::ReadOnly));
+    std::string log;
+    ASSERT_FALSE(ReadReport(gz, true, [&](std::string_view chunk) { log += chunk; }));
+    std::vector<std::string_view> lines;
+    ForEachLine(log, [&](std::string_view line) { lines.push_back(line); });
+    std::string reversed;
+    for (auto it = lines.rbegin(); it != lines.rend(); ++it)
+        (reversed += *it) += "\n";
+    const QString report = dir_.filePath(QStringLiteral("reversed.log"));
+    WriteBytes(report, reversed);
+
+    ASSERT_EQ(record("2015-05-25", report).code, 0);
+    const auto inItsTime = totals("2015-05-25");
+    ASSERT_TRUE(QDir(dataDir()).removeRecursively());
+    SetUp();
+    ASSERT_EQ(record("2018-05-25", report).code, 0);
+    EXPECT_EQ(totals("2018-05-25"), inItsTime);
+}
+
+TEST_F(AllTimeTest, AHistoryThatAgesKeepsItsTotals)
+{
+    ASSERT_EQ(record("2015-05-25").code, 0);
+    const auto before = totals("2015-05-25");
+    // Years later another report is recorded: the old records leave the history for the archive.
+    const QString report = dir_.filePath(QStringLiteral("new.log"));
+    WriteBytes(report, Record({.date = "02/May/2018", .path = "/files/lumberjack/lumberjack-0.3.0.exe"}) + "\r\n");
+    setting("Combo10_0", "GET /files/");
+    ASSERT_EQ(record("2018-05-25", report).code, 0);
+    EXPECT_TRUE(QFileInfo::exists(dataFile("archive/2015-05.dat")));
+    const auto after = totals("2018-05-25");
+    EXPECT_NE(after, before);
+    EXPECT_NE(after.find("\"last\": \"05/2018\""), std::string::npos) << after;
+}
+
+std::size_t Occurrences(const std::string& text, const std::string& part)
+{
+    std::size_t count = 0;
+    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}
+
+TEST_F(AllTimeTest, ZeroDaysTellDaysWithoutLogFromDaysWithoutDownload)
+{
+    const QString report = dir_.filePath(QStringLiteral("nov.log"));
+    const auto tracked = [](const char* date) { return Record({.date = date, .path = "/files/x.zip"}); };
+    const auto visit = [](const char* date) { return Record({.date = date, .path = "/index.html"}); };
+    // Downloads on 20 and 25 November, a visit only on 21 November; no log from 22 to 24.
+    WriteBytes(report, tracked("20/Nov/2004") + "\n" + visit("21/Nov/2004") + "\n" + tracked("25/Nov/2004") + "\n");
+    WriteBytes(dataFile("tracking.dat"), "/files/\r\n");
+    ASSERT_EQ(record("2004-11-26", report).code, 0);
+    EXPECT_EQ(FileBytes(dataFile("coverage.dat")), "2003-12-01\r\n2004-11-20\r\n2004-11-21\r\n2004-11-25\r\n");
+
+    const auto days = view({QStringLiteral("zero-days")}, "2004-12-05");
+    ASSERT_EQ(days.code, 0) << days.err;
+    EXPECT_NE(days.out.find("11/19/2004  no log\n11/21/2004  no downloads\n11/22/2004  no log\n11/23/2004  no log\n"
+                            "11/24/2004  no log\n11/26/2004  no log\n"),
+              std::string::npos)
+        << days.out;
+    const auto json = view({QStringLiteral("zero-days"), QStringLiteral("--json")}, "2004-12-05");
+    EXPECT_EQ(Occurrences(json.out, "/2004\""), 28u);
+    EXPECT_EQ(Occurrences(json.out, "    true"), 1u) << json.out;
+    EXPECT_EQ(Occurrences(json.out, "    false"), 27u);
+}
+
+TEST_F(AllTimeTest, DaysBeforeCoverageWasFirstRecordedAreUnknown)
+{
+    WriteBytes(dataFile("tracking.dat"), "/files/\r\n");
+    WriteBytes(dataFile("history.dat"), Record({.date = "10/Nov/2004", .path = "/files/x.zip"}) + "\r\n");
+    const auto without = view({QStringLiteral("zero-days"), QStringLiteral("--json")}, "2004-12-05");
+    EXPECT_EQ(without.out.find("covered"), std::string::npos) << "no coverage file, no marks";
+
+    const QString report = dir_.filePath(QStringLiteral("nov.log"));
+    WriteBytes(report, Record({.date = "24/Nov/2004", .path = "/index.html"}) + "\n");
+    ASSERT_EQ(record("2004-11-26", report).code, 0);
+    EXPECT_TRUE(FileBytes(dataFile("coverage.dat")).starts_with("2004-11-26\r\n"));
+
+    const auto json = view({QStringLiteral("zero-days"), QStringLiteral("--json")}, "2004-12-05");
+    // 6 to 25 November but the 10th (a download) and the 24th (covered): unknown.
+    EXPECT_EQ(Occurrences(json.out, "    null"), 18u) << json.out;
+    EXPECT_EQ(Occurrences(json.out, "    true"), 1u);
+    EXPECT_EQ(Occurrences(json.out, "    false"), 10u); // 26 November to 5 December
+}
+
+TEST_F(AllTimeTest, TheMonthChartReachesBeforeTheTimeLimitOnlyWhenAsked)
+{
+    ASSERT_EQ(record("2018-05-25").code, 0);
+    const auto plain =
+        view({QStringLiteral("monthly"), QStringLiteral("--item"), QStringLiteral("/files/")}, "2018-05-25");
+    EXPECT_NE(plain.out.find("0 Hits"), std::string::npos) << plain.out;
+    const auto allTime = view({QStringLiteral("monthly"), QStringLiteral("--item"), QStringLiteral("/files/"),
+                               QStringLiteral("--all-time"), QStringLiteral("--json")},
+                              "2018-05-25");
+    ASSERT_EQ(allTime.code, 0) << allTime.err;
+    EXPECT_NE(allTime.out.find("\"label\": \"May 15\",\n      \"value\": 299"), std::string::npos) << allTime.out;
+    EXPECT_NE(allTime.out.find("\"total\": 299"), std::string::npos);
+    EXPECT_NE(allTime.out.find("\"from\": \"05/17/2015\""), std::string::npos);
+    EXPECT_EQ(Occurrences(allTime.out, "\"label\""), 37u); // May 15 to May 18
+
+    for (const QStringList& refused :
+         {QStringList{QStringLiteral("daily"), QStringLiteral("--all-time")},
+          QStringList{QStringLiteral("totals"), QStringLiteral("--item"), QStringLiteral("x")}})
+        EXPECT_EQ(view(refused, "2018-05-25").code, 2);
+}
+
+TEST_F(AllTimeTest, AnArchiveThatCannotBeReadIsNotCountedAsEmpty)
+{
+    ASSERT_TRUE(QDir().mkpath(dataFile("archive/2015-05.dat")));
+    const auto result = view({QStringLiteral("totals")}, "2018-05-25");
+    EXPECT_EQ(result.code, 1);
+    EXPECT_TRUE(result.out.empty());
+    EXPECT_NE(result.err.find("2015-05.dat"), std::string::npos);
+}
+
+} // namespace
+} // namespace tallywick

@@ -1,0 +1,155 @@
+#include "ui/common/desktop.h"
+#include "ui/views/frmhistory.h"
+#include "ui/views/frmmonthly.h"
+#include "ui/views/frmnocount.h"
+#include "viewstestsupport.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+
+namespace tallywick::test {
+namespace {
+
+const std::string kZip = "/quarnel/shareware/pelmor.zip";
+
+std::string OldDownload(const char* date)
+{
+    return std::string("198.51.100.7 - - [") + date + ":10:00:00 -0800] \"GET " + kZip +
+           " HTTP/1.1\" 200 48213 \"-\" \"Agent/1.0\"";
+}
+
+void WriteDataFile(const ViewsInputs& inputs, const QString& name, const QByteArray& bytes)
+{
+    const QString path = inputs.dataPath() + QLatin1Char('/') + name;
+    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// Three downloads of the ".zip" that left the history for age, one of them still in it too.
+void WriteArchive(ViewsInputs& inputs)
+{
+    const auto held = OldDownload("03/Sep/2004");
+    inputs.History.insert(inputs.History.begin(), held);
+    WriteDataFile(inputs, QStringLiteral("archive/2003-10.dat"),
+                  QByteArray::fromStdString(OldDownload("11/Oct/2003") + "\r\n" + OldDownload("12/Oct/2003") + "\r\n"));
+    WriteDataFile(inputs, QStringLiteral("archive/2004-09.dat"), QByteArray::fromStdString(held + "\r\n"));
+}
+
+QStringList Entries(const QListWidget* list)
+{
+    QStringList entries;
+    for (int row = 0; row < list->count(); ++row)
+        entries.append(list->item(row)->text());
+    return entries;
+}
+
+} // namespace
+
+class AllTimeViewsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { Desktop::setTestMode(true); }
+
+    void theMonthChartIncludesMonthsBeforeTheLimitWhenAskedAndRemembersIt()
+    {
+        ViewsInputs inputs;
+        WriteArchive(inputs);
+        QPointer window = new frmMonthly(inputs.context());
+        auto* allTime = window->findChild<QCheckBox*>(QStringLiteral("chkAllTime"));
+        QVERIFY(allTime);
+        QCOMPARE(allTime->text(), QStringLiteral("Include months before the time limit"));
+        QVERIFY(!allTime->isChecked());
+        QCOMPARE(ChartLabels(window->MSChart1).size(), 12);
+        const QString withinLimit = window->lblHitCount->text();
+
+        allTime->click();
+        const auto labels = ChartLabels(window->MSChart1);
+        QCOMPARE(labels.size(), 15); // Oct 03 to Dec 04
+        QCOMPARE(labels.first(), QStringLiteral("Oct 03"));
+        QCOMPARE(ChartValues(window->MSChart1).first(), 2.0);
+        QCOMPARE(window->lblHitCount->text(),
+                 QStringLiteral("%1 Hits").arg(withinLimit.split(' ').first().toInt() + 2));
+        QCOMPARE(window->lblFrom->text(), QStringLiteral("From: 10/11/2003"));
+        window->close();
+        QCOMPARE(inputs.settings().find(QStringLiteral("MonthlyAllTime")), QStringLiteral("True"));
+
+        window = new frmMonthly(inputs.context());
+        QVERIFY(window->findChild<QCheckBox*>(QStringLiteral("chkAllTime"))->isChecked());
+        QCOMPARE(ChartLabels(window->MSChart1).size(), 15);
+        QCOMPARE(window->computations(), 1);
+        delete window;
+    }
+
+    void yearsOfMonthsAreLabelledInStepsOfTheCalendar()
+    {
+        std::vector<ChartCategory> months;
+        for (int i = 0; i < 140; ++i)
+            months.push_back({"M" + std::to_string(i), double(i % 5)});
+        HistoryChart chart;
+        chart.DrawChart(months, ChartStyle::Bar);
+        QStringList labelled;
+        for (const QString& label : ChartLabels(&chart)) {
+            if (!QString(label).remove(QChar(0x200B)).isEmpty())
+                labelled.append(label);
+        }
+        QCOMPARE(labelled.size(), 24); // half a year apart
+        QCOMPARE(labelled.first(), QStringLiteral("M0"));
+        QCOMPARE(labelled[1], QStringLiteral("M6"));
+        QCOMPARE(ChartLabels(&chart).size(), 140);
+        QCOMPARE(chart.valueTip(13), QStringLiteral("M13: 3"));
+    }
+
+    void theHistoryCountsAllTimeOnceDownloadsHaveLeftIt()
+    {
+        ViewsInputs inputs;
+        QPointer window = new frmHistory(inputs.context());
+        QVERIFY(!window->lblHits->text().contains(QStringLiteral("all time")));
+        delete window;
+
+        WriteArchive(inputs);
+        window = new frmHistory(inputs.context());
+        const int all = window->lblHits->text().split(' ').first().toInt();
+        QCOMPARE(window->lblHits->text(), QStringLiteral("%1 Hits (all time: %2)").arg(all).arg(all + 2));
+        Pick(window->Combo1, 1);
+        QCOMPARE(window->Combo1->currentText().toStdString(), kZip);
+        const int zip = window->lblHits->text().split(' ').first().toInt();
+        QCOMPARE(window->lblHits->text(), QStringLiteral("%1 Hits (all time: %2)").arg(zip).arg(zip + 2));
+        delete window;
+    }
+
+    void theZeroCountDaysTellNoLogFromNoDownloads()
+    {
+        ViewsInputs inputs;
+        // Known from 10 November; reports covered 13 and 21 November.
+        WriteDataFile(inputs, QStringLiteral("coverage.dat"), "2004-11-10\r\n2004-11-13\r\n2004-11-21\r\n");
+        const QPointer window = new frmNoCount(inputs.context());
+        const QStringList expected = {QStringLiteral("11/07/2004"), QStringLiteral("11/13/2004   no downloads"),
+                                      QStringLiteral("11/21/2004   no downloads"),
+                                      QStringLiteral("11/28/2004   no log"), QStringLiteral("12/05/2004   no log")};
+        QCOMPARE(Entries(window->List1), expected);
+        window->cmdNotePad->click();
+        QCOMPARE(
+            inputs.exported("nocount.txt"),
+            QByteArray("11/07/2004\r\n11/13/2004\r\n11/21/2004\r\n11/28/2004 (no log)\r\n12/05/2004 (no log)\r\n"));
+        delete window;
+    }
+};
+
+int RunAllTimeViewsTests(int argc, char** argv)
+{
+    AllTimeViewsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+} // namespace tallywick::test
+
+#include "alltimeviews_test.moc"
