@@ -29,7 +29,8 @@ std::unique_ptr<SettingsStore> OpenSettings(const CommandLine& line, const QStri
     }
     for (const QString& key : settings->keysNotUtf8())
         env.err << name << ": warning: the setting \"" << key.toStdString() << "\" in " << file
-                << " holds bytes that are not UTF-8; they are lost when it is read.\n";
+                << " holds bytes that are not UTF-8; they are left out when it is read, and lost when the file is next "
+                   "written.\n";
     return settings;
 }
 

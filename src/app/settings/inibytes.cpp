@@ -7,7 +7,8 @@ namespace {
 
 bool IsUtf8(QByteArrayView bytes)
 {
-    QStringDecoder decoder(QStringDecoder::Utf8);
+    // Stateless: a sequence cut off at the line's end is an error, not a wait for more.
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     [[maybe_unused]] const QString text = decoder.decode(bytes);
     return !decoder.hasError();
 }

@@ -4,6 +4,7 @@
 #include "app/files/datafolderlock.h"
 #include "app/settings/settingskeys.h"
 #include "app/settings/settingsstore.h"
+#include "app/settings/settingstrouble.h"
 #include "ui/common/appicon.h"
 #include "ui/common/dialogs.h"
 #include "ui/main/frmhits.h"
@@ -63,6 +64,8 @@ bool Program::start()
             return false;
         }
 
+        if (const auto trouble = DescribeSettingsTrouble(*settings_))
+            Dialogs::message(nullptr, kTitle, *trouble, Dialogs::Icon::Warning);
         values_ = ReadAppValues(*settings_);
         values_.AppRunning = true;
 

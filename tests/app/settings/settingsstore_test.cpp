@@ -1,5 +1,6 @@
 #include "app/settings/appvalues.h"
 #include "app/settings/settingsstore.h"
+#include "app/settings/settingstrouble.h"
 
 #include <QDir>
 #include <QFile>
@@ -127,6 +128,21 @@ TEST_F(SettingsStoreTest, KeysWhoseBytesAreNotUtf8AreNamedOnce)
                                          "Combo11_0=\xff\nCombo10_0=\xe9 again\n[Other]\nElsewhere=\xe9\n"));
     EXPECT_EQ(settings.keysNotUtf8(), (QStringList{QStringLiteral("Combo10_0"), QStringLiteral("Combo11_0")}));
     EXPECT_EQ(settings.read(QStringLiteral("Combo10_1"), QString()), QStringLiteral("GET /caf\u00e9.zip"));
+}
+
+TEST_F(SettingsStoreTest, TroubleIsDescribedForTheUser)
+{
+    EXPECT_FALSE(DescribeSettingsTrouble(SettingsStore(iniWith("NeedSort=True\n"))));
+    const auto bytes = DescribeSettingsTrouble(SettingsStore(iniWith("Combo10_0=caf\xe9\nCombo11_3=\xff\n")));
+    ASSERT_TRUE(bytes);
+    EXPECT_TRUE(bytes->contains(QStringLiteral("\"Combo10_0\", \"Combo11_3\" hold bytes that are not UTF-8")))
+        << bytes->toStdString();
+    const QString folder = dir_.filePath(QStringLiteral("folder.ini"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const auto unreadable = DescribeSettingsTrouble(SettingsStore(folder));
+    ASSERT_TRUE(unreadable);
+    EXPECT_TRUE(unreadable->contains(folder + QStringLiteral(" cannot be read (it is a folder)")))
+        << unreadable->toStdString();
 }
 
 TEST_F(SettingsStoreTest, TheEnvironmentNamesTheFile)

@@ -214,11 +214,13 @@ TEST_F(RecordTest, AHistoryOutOfOrderIsNotSavedWithoutItsFlag)
 
 TEST_F(RecordTest, ASettingWhoseBytesAreNotUtf8IsNamedOnce)
 {
-    WriteBytes(configPath(), "[Settings]\nCombo10_0=GET /caf\xe9.zip\nCombo11_0=GET /quarnel/\n");
+    WriteBytes(configPath(), "[Settings]\nCombo10_0=GET /caf\xe9\nCombo11_0=GET /quarnel/\n");
     const auto result = record();
     ASSERT_EQ(result.code, 0) << result.err;
-    EXPECT_EQ(result.err, "tallywick-cli record: warning: the setting \"Combo10_0\" in " + configPath().toStdString() +
-                              " holds bytes that are not UTF-8; they are lost when it is read.\n");
+    EXPECT_EQ(result.err,
+              "tallywick-cli record: warning: the setting \"Combo10_0\" in " + configPath().toStdString() +
+                  " holds bytes that are not UTF-8; they are left out when it is read, and lost when the file is "
+                  "next written.\n");
 }
 
 TEST_F(RecordTest, AHistoryThatCannotBeReadIsLeftAlone)
