@@ -203,6 +203,10 @@ int RunRecord(const Arguments& arguments, Environment& env)
         env.err << closing.save.error.toStdString() << '\n';
         return kExitFailed;
     }
+    if (!closing.save.flagError.isEmpty()) {
+        env.err << closing.save.flagError.toStdString() << '\n';
+        return kExitFailed;
+    }
 
     const std::vector<std::string> nothingSaved;
     const bool saved = closing.save.status == HistorySaveOutcome::Status::Saved;

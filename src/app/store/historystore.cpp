@@ -40,14 +40,15 @@ HistorySaveOutcome HistoryStore::SaveHistory(const std::vector<std::string>& His
     }
     const auto plan = PlanHistorySave(History, today, TimeLimit);
     const auto flagNotWritten = [&](const QString& fileState) {
-        outcome.status = HistorySaveOutcome::Status::Failed;
-        outcome.error = QStringLiteral("The setting \"NeedSort\" could not be written to %1; %2")
-                            .arg(settings_.path(), fileState.arg(path_));
-        return outcome;
+        return QStringLiteral("The setting \"NeedSort\" could not be written to %1; %2")
+            .arg(settings_.path(), fileState.arg(path_));
     };
     // The flag that asks for a sort goes first: a file out of order is never stored without it.
-    if (plan.NeedSort && !settings_.write(keys::NeedSort, true))
-        return flagNotWritten(QStringLiteral("%1 is left as it is."));
+    if (plan.NeedSort && !settings_.write(keys::NeedSort, true)) {
+        outcome.status = HistorySaveOutcome::Status::Failed;
+        outcome.error = flagNotWritten(QStringLiteral("%1 is left as it is."));
+        return outcome;
+    }
     const auto failure = WriteLinesFile(
         path_, plan.records.size(), [&](std::size_t i) { return std::string_view(History[plan.records[i]]); }, save_);
     if (failure) {
@@ -57,7 +58,7 @@ HistorySaveOutcome HistoryStore::SaveHistory(const std::vector<std::string>& His
         return outcome;
     }
     if (!plan.NeedSort && !settings_.write(keys::NeedSort, false))
-        return flagNotWritten(QStringLiteral("%1 was saved."));
+        outcome.flagError = flagNotWritten(QStringLiteral("%1 was saved."));
     outcome.status = HistorySaveOutcome::Status::Saved;
     outcome.written = plan.records.size();
     outcome.NeedSort = plan.NeedSort;

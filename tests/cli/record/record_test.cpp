@@ -210,6 +210,14 @@ TEST_F(RecordTest, AHistoryOutOfOrderIsNotSavedWithoutItsFlag)
     EXPECT_EQ(result.code, 1);
     EXPECT_TRUE(Holds(result.err, "\"NeedSort\" could not be written to " + configPath().toStdString())) << result.err;
     EXPECT_EQ(FileBytes(dataFile("history.dat")), outOfOrder);
+
+    // In order, the history is saved and only the flag's "False" is missing: said all the same.
+    const std::string inOrder = Lines({RecordOn("01/Dec/2026"), RecordOn("03/Dec/2026")});
+    WriteBytes(dataFile("history.dat"), inOrder);
+    const auto sorted = record();
+    EXPECT_EQ(sorted.code, 1);
+    EXPECT_TRUE(Holds(sorted.err, "history.dat was saved.")) << sorted.err;
+    EXPECT_EQ(FileBytes(dataFile("history.dat")), inOrder);
 }
 
 TEST_F(RecordTest, ASettingWhoseBytesAreNotUtf8IsNamedOnce)
