@@ -10,7 +10,7 @@ namespace {
 struct Command {
     const char* name;
     const char* summary;
-    int (*run)(const QStringList&, Environment&);
+    int (*run)(const Arguments&, Environment&);
 };
 
 const std::array kCommands = {
@@ -34,13 +34,34 @@ void WriteUsage(std::ostream& out)
 
 } // namespace
 
+Arguments Arguments::fromBytes(std::vector<std::string> bytes)
+{
+    Arguments arguments{std::move(bytes), {}};
+    for (const auto& argument : arguments.bytes)
+        arguments.text.append(QString::fromUtf8(argument.data(), static_cast<qsizetype>(argument.size())));
+    return arguments;
+}
+
+Arguments Arguments::fromText(const QStringList& text)
+{
+    Arguments arguments{{}, text};
+    for (const auto& argument : text)
+        arguments.bytes.push_back(argument.toStdString());
+    return arguments;
+}
+
 int RunCli(const QStringList& arguments, Environment& env)
 {
-    if (arguments.size() < 2) {
+    return RunCli(Arguments::fromText(arguments), env);
+}
+
+int RunCli(const Arguments& arguments, Environment& env)
+{
+    if (arguments.text.size() < 2) {
         WriteUsage(env.err);
         return kExitUsage;
     }
-    const QString name = arguments.at(1);
+    const QString name = arguments.text.at(1);
     if (name == QLatin1String("--help") || name == QLatin1String("-h") || name == QLatin1String("help")) {
         WriteUsage(env.out);
         return kExitOk;

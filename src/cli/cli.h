@@ -5,6 +5,8 @@
 #include <QStringList>
 
 #include <ostream>
+#include <string>
+#include <vector>
 
 namespace tallywick::cli {
 
@@ -22,7 +24,19 @@ enum ExitCode : int {
     kExitLocked = 3, // the data folder is held by the running desktop program
 };
 
-// Runs one command line; arguments start with the program name.
+// A command line, starting with the program name: the bytes of its arguments as given, and
+// their text, which the option parser reads (bytes that are not UTF-8 show as U+FFFD there).
+struct Arguments {
+    std::vector<std::string> bytes;
+    QStringList text;
+
+    static Arguments fromBytes(std::vector<std::string> bytes);
+    static Arguments fromText(const QStringList& text);
+};
+
+// Runs one command line. Search texts and tracked items are taken as the bytes given.
+int RunCli(const Arguments& arguments, Environment& env);
+// The same for arguments given as text, which stands for its UTF-8 bytes.
 int RunCli(const QStringList& arguments, Environment& env);
 
 } // namespace tallywick::cli

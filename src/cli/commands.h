@@ -5,9 +5,9 @@
 namespace tallywick::cli {
 
 // Each takes the whole command line (program name, subcommand, its arguments).
-int RunSearch(const QStringList& arguments, Environment& env);
-int RunRecord(const QStringList& arguments, Environment& env);
-int RunTrack(const QStringList& arguments, Environment& env);
-int RunView(const QStringList& arguments, Environment& env);
+int RunSearch(const Arguments& arguments, Environment& env);
+int RunRecord(const Arguments& arguments, Environment& env);
+int RunTrack(const Arguments& arguments, Environment& env);
+int RunView(const Arguments& arguments, Environment& env);
 
 } // namespace tallywick::cli

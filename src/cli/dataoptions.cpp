@@ -2,6 +2,8 @@
 
 #include "app/settings/settingsstore.h"
 
+#include <QDir>
+
 namespace tallywick::cli {
 
 DataFolder DataFolderOf(const CommandLine& line)
@@ -13,6 +15,23 @@ QString SettingsPathOf(const CommandLine& line)
 {
     const QString config = line.config();
     return config.isEmpty() ? SettingsStore::defaultPath() : config;
+}
+
+std::unique_ptr<SettingsStore> OpenSettings(const CommandLine& line, const QString& command, Environment& env)
+{
+    auto settings = std::make_unique<SettingsStore>(SettingsPathOf(line));
+    const std::string name = "tallywick-cli " + command.toStdString();
+    const std::string file = QDir::toNativeSeparators(settings->path()).toStdString();
+    if (const auto& problem = settings->readProblem()) {
+        env.err << name << ": the settings file " << file << " cannot be read (" << problem->toStdString()
+                << "); nothing was written.\n";
+        return nullptr;
+    }
+    for (const QString& key : settings->keysNotUtf8())
+        env.err << name << ": warning: the setting \"" << key.toStdString() << "\" in " << file
+                << " holds bytes that are not UTF-8; they are left out when it is read, and lost when the file is next "
+                   "written.\n";
+    return settings;
 }
 
 std::optional<int> LockDataFolder(DataFolderLock& lock, const QString& command, Environment& env)

@@ -6,7 +6,12 @@
 
 #include <QString>
 
+#include <memory>
 #include <optional>
+
+namespace tallywick {
+class SettingsStore;
+}
 
 namespace tallywick::cli {
 
@@ -15,6 +20,12 @@ DataFolder DataFolderOf(const CommandLine& line);
 
 // The settings file that --config (or $TALLYWICK_CONFIG) names.
 QString SettingsPathOf(const CommandLine& line);
+
+// The settings for a run, from the file that --config (or $TALLYWICK_CONFIG) names. Nothing,
+// after saying why on stderr, when that file exists but cannot be read: every default in its
+// place would be a silent wrong answer. Each setting whose stored bytes are not UTF-8 gets one
+// warning.
+std::unique_ptr<SettingsStore> OpenSettings(const CommandLine& line, const QString& command, Environment& env);
 
 // Takes the data-folder lock for a writing command's run. Nothing when it holds; otherwise the
 // exit status, after saying why on stderr.

@@ -19,16 +19,20 @@ CommandLine::CommandLine(QString command, QString synopsis, QString help) :
     });
 }
 
-bool CommandLine::parse(const QStringList& arguments, Environment& env)
+bool CommandLine::parse(const Arguments& arguments, Environment& env)
 {
     // The parser expects the program name first; the subcommand's name is dropped.
-    QStringList list = arguments;
+    QStringList list = arguments.text;
     if (list.size() > 1)
         list.removeAt(1);
     if (!parser_.parse(list)) {
         exitCode_ = usageError(env, parser_.errorText());
         return false;
     }
+    const auto first = arguments.bytes.size() > 2 ? arguments.bytes.begin() + 2 : arguments.bytes.end();
+    bytes_ = SplitArgumentBytes({first, arguments.bytes.end()}, [this](std::string_view name) {
+        return !parser_.values(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()))).isEmpty();
+    });
     if (parser_.isSet(QStringLiteral("help"))) {
         env.out << "Usage: tallywick-cli " << command_.toStdString() << ' ' << synopsis_.toStdString() << "\n\n"
                 << help_.toStdString() << "\n\nOptions:\n";
@@ -45,6 +49,30 @@ bool CommandLine::parse(const QStringList& arguments, Environment& env)
         }
     }
     return true;
+}
+
+std::vector<std::string> CommandLine::valueBytes(const QString& name) const
+{
+    const QStringList texts = parser_.values(name);
+    const auto found = bytes_.values.find(name.toStdString());
+    if (found != bytes_.values.end() && found->second.size() == static_cast<std::size_t>(texts.size()))
+        return found->second;
+    // Given in a form the split does not know: the parser's text is all there is.
+    std::vector<std::string> values;
+    for (const auto& text : texts)
+        values.push_back(Bytes(text));
+    return values;
+}
+
+std::vector<std::string> CommandLine::positionalBytes() const
+{
+    const QStringList texts = parser_.positionalArguments();
+    if (bytes_.positional.size() == static_cast<std::size_t>(texts.size()))
+        return bytes_.positional;
+    std::vector<std::string> values;
+    for (const auto& text : texts)
+        values.push_back(Bytes(text));
+    return values;
 }
 
 int CommandLine::usageError(Environment& env, const QString& message) const

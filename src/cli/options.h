@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/argumentbytes.h"
 #include "cli/cli.h"
 
 #include <QCommandLineParser>
@@ -8,6 +9,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tallywick::cli {
 
@@ -20,7 +22,7 @@ public:
 
     // Parses arguments (program name and subcommand first). False when the run is over:
     // --help was shown, or an error was reported; exitCode() then tells the status.
-    bool parse(const QStringList& arguments, Environment& env);
+    bool parse(const Arguments& arguments, Environment& env);
     int exitCode() const { return exitCode_; }
 
     // Reports a usage error and returns its exit status.
@@ -29,6 +31,10 @@ public:
     bool json() const { return parser_.isSet(QStringLiteral("json")); }
     QString dataDir() const { return parser_.value(QStringLiteral("data-dir")); }
     QString config() const { return parser_.value(QStringLiteral("config")); }
+    // The values of an option and the positional arguments as the bytes they were given in.
+    std::vector<std::string> valueBytes(const QString& name) const;
+    std::vector<std::string> positionalBytes() const;
+
     // --today as given; absent means the clock's date.
     std::optional<std::chrono::sys_days> today() const { return today_; }
 
@@ -38,6 +44,7 @@ private:
     QString help_;
     QCommandLineParser parser_;
     std::optional<std::chrono::sys_days> today_;
+    ArgumentBytes bytes_;
     int exitCode_ = kExitOk;
 };
 

@@ -10,6 +10,7 @@
 #include "cli/dataoptions.h"
 #include "cli/json.h"
 #include "cli/reportfailure.h"
+#include "core/history/addedrecords.h"
 #include "core/log/logline.h"
 
 #include <unordered_map>
@@ -28,18 +29,23 @@ const char* const kRecordHelp =
     "Recording the same report again records nothing.\n"
     "Holds the data folder's lock while it runs.\n"
     "\n"
-    "Text output: the lines read, the downloads recorded in all and per tracked item, the\n"
-    "duplicate partial downloads removed, and the records written to \"history.dat\".\n"
-    "JSON output: {\"lines\": N, \"recorded\": N, \"per_item\": {ITEM: N, ...}, \"removed_partials\": N,\n"
-    "\"history_size\": N}. lines: the lines of the report; recorded: the lines appended to the\n"
-    "history; per_item: every tracked item (0 included) with the recorded lines whose first\n"
-    "tracked item it is; removed_partials: duplicate partial downloads removed (0 when there were\n"
-    "none); history_size: the records written to \"history.dat\".\n"
+    "Text output: the lines read, the downloads recorded in all and per tracked item, those too\n"
+    "old to keep (when there are any), the duplicate partial downloads removed, and the records\n"
+    "written to \"history.dat\".\n"
+    "JSON output: {\"lines\": N, \"recorded\": N, \"expired\": N, \"per_item\": {ITEM: N, ...},\n"
+    "\"removed_partials\": N, \"history_size\": N}. lines: the lines of the report; recorded: the\n"
+    "downloads this run added that are in the saved \"history.dat\"; expired: the downloads this\n"
+    "run added that were TimeLimit or more months old, so the save dropped them; per_item: every\n"
+    "tracked item (0 included) with this run's new downloads whose first tracked item it is;\n"
+    "removed_partials: duplicate partial downloads removed (0 when there were none);\n"
+    "history_size: the records written to \"history.dat\".\n"
     "\n"
-    "Exit status: 0 done; 1 a file could not be read or written (stderr says which; no record is\n"
-    "lost: \"history.dat\" is left as it was, or keeps the records the archive could not take);\n"
-    "2 bad arguments or \"File Not Found\"; 3 the data folder is in use by another process.\n"
-    "Nothing is written on 2 or 3.";
+    "Exit status: 0 done; 1 a file could not be read or written (the settings file included;\n"
+    "stderr says which; no record is lost: \"history.dat\" is left as it was, or keeps the records\n"
+    "the archive could not take); 2 bad arguments or \"File Not Found\"; 3 the data folder is in\n"
+    "use by another process. Nothing is written on 2 or 3. When only the output could not be\n"
+    "written, stderr says \"the output could not be written\" and the status is 1, but the\n"
+    "history was saved.";
 
 struct ItemCount {
     std::string item;
@@ -74,6 +80,7 @@ std::vector<ItemCount> CountPerItem(const std::vector<std::string>& trackedItems
 struct RecordSummary {
     std::int64_t lines = 0;
     std::int64_t recorded = 0;
+    std::int64_t expired = 0;
     std::vector<ItemCount> perItem;
     std::int64_t removedPartials = 0;
     std::int64_t historySize = 0;
@@ -87,18 +94,23 @@ Json ToJson(const RecordSummary& summary)
     return Json::object()
         .set("lines", summary.lines)
         .set("recorded", summary.recorded)
+        .set("expired", summary.expired)
         .set("per_item", std::move(perItem))
         .set("removed_partials", summary.removedPartials)
         .set("history_size", summary.historySize);
 }
 
+// savedHistory: History as the save wrote it, less the records too old to keep.
 RecordSummary Summarize(const SearchResult& search, const ClosingHistoryOutcome& closing,
-                        const std::vector<std::string>& trackedItems, const CollectedHits& collected)
+                        const std::vector<std::string>& trackedItems, const CollectedHits& collected,
+                        const std::vector<std::string>& savedHistory, std::chrono::sys_days today, int TimeLimit)
 {
     const auto appended = closing.merge ? closing.merge->appended : std::vector<std::size_t>{};
     RecordSummary summary;
     summary.lines = search.lineCount;
-    summary.recorded = static_cast<std::int64_t>(appended.size());
+    const auto fate = FateOfAddedRecords(collected, appended, savedHistory, today, TimeLimit);
+    summary.recorded = fate.kept;
+    summary.expired = fate.expired;
     summary.perItem = CountPerItem(trackedItems, collected, appended);
     summary.removedPartials = closing.removedPartials.value_or(0);
     summary.historySize = static_cast<std::int64_t>(closing.save.written);
@@ -110,12 +122,14 @@ void WriteText(const RecordSummary& summary, std::ostream& out)
     out << "Lines read: " << summary.lines << '\n' << "Recorded: " << summary.recorded << '\n';
     for (const auto& entry : summary.perItem)
         out << "  " << entry.count << "  " << entry.item << '\n';
+    if (summary.expired > 0)
+        out << "Too old to keep: " << summary.expired << '\n';
     out << RemovedStatusText(summary.removedPartials) << '\n' << "History: " << summary.historySize << " records\n";
 }
 
 } // namespace
 
-int RunRecord(const QStringList& arguments, Environment& env)
+int RunRecord(const Arguments& arguments, Environment& env)
 {
     const QString command = QStringLiteral("record");
     CommandLine line(command, QStringLiteral("[options] REPORT"), QString::fromUtf8(kRecordHelp));
@@ -149,7 +163,10 @@ int RunRecord(const QStringList& arguments, Environment& env)
     if (const auto refused = LockDataFolder(lock, command, env))
         return *refused;
 
-    SettingsStore settings(SettingsPathOf(line));
+    const auto opened = OpenSettings(line, command, env);
+    if (!opened)
+        return kExitFailed;
+    SettingsStore& settings = *opened;
     const auto today = TodayOr(line.today());
     const int TimeLimit = timeLimitOption.months.value_or(settings.read(keys::TimeLimit));
     SearchRequest request;
@@ -196,7 +213,10 @@ int RunRecord(const QStringList& arguments, Environment& env)
         return kExitFailed;
     }
 
-    const auto summary = Summarize(search.outcome.result, closing, trackedItems, session.collected);
+    const std::vector<std::string> nothingSaved;
+    const bool saved = closing.save.status == HistorySaveOutcome::Status::Saved;
+    const auto summary = Summarize(search.outcome.result, closing, trackedItems, session.collected,
+                                   saved ? session.History : nothingSaved, today, TimeLimit);
     if (line.json())
         env.out << ToJson(summary).dump();
     else

@@ -53,7 +53,7 @@ Json ToJson(const SearchRequest& request, const SearchOutcome& outcome)
 
 } // namespace
 
-int RunSearch(const QStringList& arguments, Environment& env)
+int RunSearch(const Arguments& arguments, Environment& env)
 {
     CommandLine line(QStringLiteral("search"), QStringLiteral("[options] REPORT"), QString::fromUtf8(kSearchHelp));
     auto& parser = line.parser();
@@ -80,15 +80,15 @@ int RunSearch(const QStringList& arguments, Environment& env)
     const QStringList positional = parser.positionalArguments();
     if (positional.size() != 1)
         return line.usageError(env, QStringLiteral("give exactly one REPORT"));
-    const QStringList finds = parser.values(QStringLiteral("find"));
-    if (finds.size() > kPanelCount)
+    const auto finds = line.valueBytes(QStringLiteral("find"));
+    if (finds.size() > static_cast<std::size_t>(kPanelCount))
         return line.usageError(env, QStringLiteral("--find is given at most twice"));
     if (parser.isSet(QStringLiteral("no-duplicates")) && parser.isSet(QStringLiteral("with-duplicates")))
         return line.usageError(env, QStringLiteral("--no-duplicates and --with-duplicates exclude each other"));
 
     SearchRequest request;
-    for (int i = 0; i < finds.size(); ++i)
-        request.texts[i] = Bytes(finds[i]);
+    for (std::size_t i = 0; i < finds.size(); ++i)
+        request.texts[i] = finds[i];
     request.noDuplicates = !parser.isSet(QStringLiteral("with-duplicates"));
     request.moreFlags = {parser.isSet(QStringLiteral("long0")), parser.isSet(QStringLiteral("long1"))};
     const auto splitTimeOption = ReadSplitTimeOption(line, env);
@@ -100,7 +100,10 @@ int RunSearch(const QStringList& arguments, Environment& env)
         const QString trackedPath = parser.value(QStringLiteral("tracked"));
         if (!FileExists(trackedPath))
             return ReportSearchFailure(trackedPath, ReportFileSearch::Status::NotFound, {}, env);
-        tracked = LoadTrackedItems(trackedPath);
+        auto read = ReadTrackingFile(trackedPath);
+        if (read.status == LinesRead::Status::Failed)
+            return ReportSearchFailure(trackedPath, ReportFileSearch::Status::Failed, read.error, env);
+        tracked = std::move(read.lines);
     }
 
     const QString& report = positional.front();

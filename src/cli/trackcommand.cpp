@@ -62,7 +62,7 @@ bool HoldsLineBreak(std::string_view text)
 
 } // namespace
 
-int RunTrack(const QStringList& arguments, Environment& env)
+int RunTrack(const Arguments& arguments, Environment& env)
 {
     const QString command = QStringLiteral("track");
     CommandLine line(command, QStringLiteral("[options] list | add ITEM | remove ITEM | available"),
@@ -100,8 +100,10 @@ int RunTrack(const QStringList& arguments, Environment& env)
         WriteItems("tracked", tracked, line.json(), env.out);
         return kExitOk;
     case Action::Available: {
-        const SettingsStore settings(SettingsPathOf(line));
-        WriteItems("available", FillAvailableList(settings, tracked), line.json(), env.out);
+        const auto settings = OpenSettings(line, command, env);
+        if (!settings)
+            return kExitFailed;
+        WriteItems("available", FillAvailableList(*settings, tracked), line.json(), env.out);
         return kExitOk;
     }
     case Action::Add:
@@ -109,7 +111,7 @@ int RunTrack(const QStringList& arguments, Environment& env)
         break;
     }
 
-    const std::string item = Bytes(positional.at(1));
+    const std::string item = line.positionalBytes().at(1);
     std::string message;
     if (*action == Action::Add) {
         if (item.empty()) {

@@ -243,7 +243,7 @@ bool Takes(ViewName view, const QString& option)
 
 } // namespace
 
-int RunView(const QStringList& arguments, Environment& env)
+int RunView(const Arguments& arguments, Environment& env)
 {
     CommandLine line(QStringLiteral("view"), QStringLiteral("[options] NAME"), QString::fromUtf8(kViewHelp));
     auto& parser = line.parser();
@@ -280,7 +280,10 @@ int RunView(const QStringList& arguments, Environment& env)
     if (timeLimitOption.exitCode)
         return *timeLimitOption.exitCode;
 
-    SettingsStore settings(SettingsPathOf(line));
+    const auto opened = OpenSettings(line, QStringLiteral("view"), env);
+    if (!opened)
+        return kExitFailed;
+    SettingsStore& settings = *opened;
     ViewRequest request{named->view,
                         {},
                         {},
@@ -289,7 +292,7 @@ int RunView(const QStringList& arguments, Environment& env)
                         timeLimitOption.months.value_or(settings.read(keys::TimeLimit)),
                         TodayOr(line.today())};
     if (parser.isSet(QStringLiteral("item")))
-        request.item = Bytes(parser.value(QStringLiteral("item")));
+        request.item = line.valueBytes(QStringLiteral("item")).back();
     request.total = parser.isSet(QStringLiteral("total"));
     request.allTime = parser.isSet(QStringLiteral("all-time"));
     if (parser.isSet(QStringLiteral("span"))) {

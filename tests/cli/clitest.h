@@ -25,7 +25,8 @@ class CliTest : public ::testing::Test {
 protected:
     QString dataDir() const { return dir_.filePath(QStringLiteral("data")); }
     QString dataFile(const char* name) const { return QDir(dataDir()).filePath(QString::fromUtf8(name)); }
-    QString configPath() const { return dir_.filePath(QStringLiteral("Tallywick.ini")); }
+    QString configPath() const { return config_.isEmpty() ? dir_.filePath(QStringLiteral("Tallywick.ini")) : config_; }
+    void useConfig(const QString& path) { config_ = path; }
 
     void setting(const char* key, const char* value) const
     {
@@ -51,7 +52,25 @@ protected:
         return result;
     }
 
+    // The same with arguments as bytes, as the program gets them from the system.
+    CliRun runBytes(std::vector<std::string> arguments) const
+    {
+        std::ostringstream out;
+        std::ostringstream err;
+        cli::Environment env{out, err};
+        arguments.insert(arguments.begin(), "tallywick-cli");
+        for (const QString& common :
+             {QStringLiteral("--data-dir"), dataDir(), QStringLiteral("--config"), configPath()})
+            arguments.push_back(common.toStdString());
+        CliRun result;
+        result.code = cli::RunCli(cli::Arguments::fromBytes(std::move(arguments)), env);
+        result.out = out.str();
+        result.err = err.str();
+        return result;
+    }
+
     QTemporaryDir dir_;
+    QString config_;
 };
 
 } // namespace tallywick::testing

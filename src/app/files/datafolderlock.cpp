@@ -2,9 +2,21 @@
 
 #include "app/files/datafolder.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 
 namespace tallywick {
+namespace {
+
+// A file written just now may still be on its way; one from the future has a clock to blame.
+bool IsPastGrace(const QString& path)
+{
+    const qint64 age = QFileInfo(path).lastModified().msecsTo(QDateTime::currentDateTime());
+    return age < 0 || age > std::chrono::milliseconds(kUnreadableLockGrace).count();
+}
+
+} // namespace
 
 DataFolderLock::DataFolderLock(const QString& dataFolder) :
     folder_(dataFolder), lock_(DataFolder(dataFolder).file(kLockFileName))
@@ -34,16 +46,22 @@ DataFolderLock::Status DataFolderLock::tryLock()
         return status_ = Status::Locked;
     if (lock_.error() == QLockFile::LockFailedError) {
         const QString folder = QDir::toNativeSeparators(folder_);
+        const QString file = QDir::toNativeSeparators(lockFilePath());
         qint64 pid = 0;
         QString host;
         QString application;
-        if (!lock_.getLockInfo(&pid, &host, &application))
-            message_ = QStringLiteral("The data folder %1 is in use by another program.").arg(folder);
-        else
-            message_ = QStringLiteral("The data folder %1 is in use by %2 (process %3%4).")
+        if (lock_.getLockInfo(&pid, &host, &application)) {
+            message_ = QStringLiteral("The data folder %1 is in use by %2 (process %3%4; lock file %5).")
                            .arg(folder, application.isEmpty() ? QStringLiteral("another program") : application)
                            .arg(pid)
-                           .arg(host.isEmpty() ? QString() : QStringLiteral(" on ") + host);
+                           .arg(host.isEmpty() ? QString() : QStringLiteral(" on ") + host, file);
+            return status_ = Status::Busy;
+        }
+        if (IsPastGrace(lockFilePath()) && lock_.removeStaleLockFile() && lock_.tryLock(0))
+            return status_ = Status::Locked;
+        message_ = QStringLiteral("The data folder %1 is in use by another program, whose lock file %2 cannot be "
+                                  "read. If no Tallywick is running, remove that file.")
+                       .arg(folder, file);
         return status_ = Status::Busy;
     }
     message_ = QStringLiteral("Cannot create the lock file %1.").arg(QDir::toNativeSeparators(lockFilePath()));

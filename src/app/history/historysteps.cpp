@@ -52,6 +52,8 @@ QStringList ClosingHistoryOutcome::problems() const
     QStringList problems;
     if (save.status == HistorySaveOutcome::Status::Refused || save.status == HistorySaveOutcome::Status::Failed)
         problems << QStringLiteral("The download history was not saved:\n%1").arg(save.error);
+    if (!save.flagError.isEmpty())
+        problems << save.flagError;
     if (!archive.notArchived.empty())
         problems << QStringLiteral("The downloads past the time limit could not be archived (%1); they stay in the "
                                    "history file until a later save archives them.")

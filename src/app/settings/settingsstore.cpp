@@ -1,6 +1,10 @@
 #include "app/settings/settingsstore.h"
 
+#include "app/settings/inibytes.h"
+
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -19,6 +23,18 @@ SettingsStore::SettingsStore(const QString& iniPath) :
     settings_(std::make_unique<QSettings>(iniPath, QSettings::IniFormat))
 {
     settings_->beginGroup(QLatin1String(kSettingsSection));
+    const QFileInfo file(iniPath);
+    if (!file.exists())
+        return;
+    QFile raw(iniPath);
+    if (file.isDir() || !raw.open(QIODevice::ReadOnly)) {
+        readProblem_ = file.isDir() ? QStringLiteral("it is a folder") : raw.errorString();
+    } else if (settings_->status() != QSettings::NoError) {
+        readProblem_ = settings_->status() == QSettings::FormatError ? QStringLiteral("it is not a settings file")
+                                                                     : QStringLiteral("it cannot be read");
+    } else {
+        keysNotUtf8_ = IniKeysNotUtf8(raw.readAll(), QString::fromLatin1(kSettingsSection));
+    }
 }
 
 SettingsStore::~SettingsStore() = default;
@@ -55,10 +71,13 @@ QString SettingsStore::read(const QString& key, const QString& defaultValue) con
     return find(key).value_or(defaultValue);
 }
 
-void SettingsStore::write(const QString& key, const QString& value)
+bool SettingsStore::write(const QString& key, const QString& value)
 {
+    if (readProblem_)
+        return false;
     settings_->setValue(storedSpelling(key).value_or(key), value);
     settings_->sync();
+    return settings_->status() == QSettings::NoError;
 }
 
 QString SettingsStore::read(const TextKey& key) const
@@ -81,14 +100,14 @@ bool SettingsStore::read(const TruthKey& key) const
     return (stored ? ParseTruth(*stored) : std::nullopt).value_or(key.defaultValue);
 }
 
-void SettingsStore::write(const IntegerKey& key, int value)
+bool SettingsStore::write(const IntegerKey& key, int value)
 {
-    write(QLatin1String(key.name), QString::number(value));
+    return write(QLatin1String(key.name), QString::number(value));
 }
 
-void SettingsStore::write(const TruthKey& key, bool value)
+bool SettingsStore::write(const TruthKey& key, bool value)
 {
-    write(QLatin1String(key.name), TruthText(value));
+    return write(QLatin1String(key.name), TruthText(value));
 }
 
 QString TruthText(bool value)

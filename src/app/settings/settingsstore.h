@@ -3,6 +3,7 @@
 #include "app/settings/settingskeys.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 #include <optional>
@@ -26,16 +27,24 @@ public:
 
     QString path() const;
 
+    // Why the file, which exists, could not be read; nothing when it was read or is absent. Such
+    // a store reads every default and writes nothing, so that it never replaces what it could
+    // not read.
+    const std::optional<QString>& readProblem() const { return readProblem_; }
+    // The keys whose stored text holds bytes that are not UTF-8: the file format's reader leaves
+    // them out, so they read differently from what was stored.
+    const QStringList& keysNotUtf8() const { return keysNotUtf8_; }
+
     // The stored text, or defaultValue when the key is absent.
     QString read(const QString& key, const QString& defaultValue) const;
-    // Stores the text at once.
-    void write(const QString& key, const QString& value);
+    // Stores the text at once; false when the file could not be written.
+    bool write(const QString& key, const QString& value);
 
     QString read(const TextKey& key) const;
     int read(const IntegerKey& key) const;
     bool read(const TruthKey& key) const;
-    void write(const IntegerKey& key, int value);
-    void write(const TruthKey& key, bool value);
+    bool write(const IntegerKey& key, int value);
+    bool write(const TruthKey& key, bool value);
 
     // The stored text, or nothing when the key is absent.
     std::optional<QString> find(const QString& key) const;
@@ -44,6 +53,8 @@ private:
     std::optional<QString> storedSpelling(const QString& key) const;
 
     std::unique_ptr<QSettings> settings_;
+    std::optional<QString> readProblem_;
+    QStringList keysNotUtf8_;
 };
 
 // A truth value as stored: "True" or "False".

@@ -39,6 +39,16 @@ HistorySaveOutcome HistoryStore::SaveHistory(const std::vector<std::string>& His
         return outcome;
     }
     const auto plan = PlanHistorySave(History, today, TimeLimit);
+    const auto flagNotWritten = [&](const QString& fileState) {
+        return QStringLiteral("The setting \"NeedSort\" could not be written to %1; %2")
+            .arg(settings_.path(), fileState.arg(path_));
+    };
+    // The flag that asks for a sort goes first: a file out of order is never stored without it.
+    if (plan.NeedSort && !settings_.write(keys::NeedSort, true)) {
+        outcome.status = HistorySaveOutcome::Status::Failed;
+        outcome.error = flagNotWritten(QStringLiteral("%1 is left as it is."));
+        return outcome;
+    }
     const auto failure = WriteLinesFile(
         path_, plan.records.size(), [&](std::size_t i) { return std::string_view(History[plan.records[i]]); }, save_);
     if (failure) {
@@ -47,7 +57,8 @@ HistorySaveOutcome HistoryStore::SaveHistory(const std::vector<std::string>& His
             QStringLiteral("%1 could not be saved (%2); the previous file is left as it is.").arg(path_, *failure);
         return outcome;
     }
-    settings_.write(keys::NeedSort, plan.NeedSort);
+    if (!plan.NeedSort && !settings_.write(keys::NeedSort, false))
+        outcome.flagError = flagNotWritten(QStringLiteral("%1 was saved."));
     outcome.status = HistorySaveOutcome::Status::Saved;
     outcome.written = plan.records.size();
     outcome.NeedSort = plan.NeedSort;

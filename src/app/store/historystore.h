@@ -24,6 +24,9 @@ struct HistorySaveOutcome {
     std::size_t written = 0; // records written (Saved only)
     bool NeedSort = false;   // the flag written (Saved only)
     QString error;           // why (Refused, Failed)
+    // Saved, but "False" could not be written to "NeedSort". Nothing is lost (a stored "True"
+    // only asks for a sort that finds nothing to do), but the settings file needs attention.
+    QString flagError;
 };
 
 // "history.dat" with the "NeedSort" setting that describes it. It remembers whether the last

@@ -1,5 +1,6 @@
 #include "app/store/linesfile.h"
 
+#include "app/store/savefilewrite.h"
 #include "core/log/lines.h"
 
 #include <QFile>
@@ -73,29 +74,25 @@ std::optional<QString> WriteLinesFile(const QString& path, std::size_t count,
     const auto file = open(path);
     if (!file->open(QIODevice::WriteOnly))
         return file->errorString();
-    std::string buffer;
-    buffer.reserve(kWriteBlock + 4096);
-    bool written = true;
-    const auto flush = [&]() {
-        written = file->write(buffer.data(), static_cast<qint64>(buffer.size())) == static_cast<qint64>(buffer.size());
-        buffer.clear();
-    };
-    for (std::size_t i = 0; i < count && written; ++i) {
-        buffer += line(i);
-        buffer += kLineBreak;
-        if (buffer.size() >= kWriteBlock)
-            flush();
-    }
-    if (written && !buffer.empty())
-        flush();
-    if (!written || file->error() != QFileDevice::NoError) {
+    const auto fail = [&]() -> std::optional<QString> {
         const QString error = file->errorString();
         file->cancelWriting();
         return error;
+    };
+    std::string buffer;
+    buffer.reserve(kWriteBlock + 4096);
+    for (std::size_t i = 0; i < count; ++i) {
+        buffer += line(i);
+        buffer += kLineBreak;
+        if (buffer.size() >= kWriteBlock) {
+            if (!WriteAll(*file, buffer))
+                return fail();
+            buffer.clear();
+        }
     }
-    if (!file->commit())
-        return file->errorString();
-    return std::nullopt;
+    if (!WriteAll(*file, buffer))
+        return fail();
+    return CommitSaveFile(*file);
 }
 
 std::optional<QString> WriteLinesFile(const QString& path, const std::vector<std::string>& lines,

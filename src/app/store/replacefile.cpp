@@ -1,5 +1,7 @@
 #include "app/store/replacefile.h"
 
+#include "app/store/savefilewrite.h"
+
 #include <QSaveFile>
 
 namespace tallywick {
@@ -9,9 +11,12 @@ std::optional<QString> ReplaceFile(const QString& path, QByteArrayView bytes)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
-    if (file.write(bytes.data(), bytes.size()) != bytes.size() || !file.commit())
-        return file.errorString();
-    return std::nullopt;
+    if (!WriteAll(file, std::string_view(bytes.data(), static_cast<std::size_t>(bytes.size())))) {
+        const QString error = file.errorString();
+        file.cancelWriting();
+        return error;
+    }
+    return CommitSaveFile(file);
 }
 
 std::optional<QString> WriteTextFile(const QString& path, const QString& text)

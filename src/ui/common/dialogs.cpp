@@ -1,5 +1,6 @@
 #include "ui/common/dialogs.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QInputDialog>
@@ -9,6 +10,8 @@
 
 namespace tallywick::Dialogs {
 namespace {
+
+bool g_quiet = false;
 
 struct TestState {
     bool on = false;
@@ -38,6 +41,8 @@ std::optional<QString> NextAnswer(std::deque<std::optional<QString>>& queue)
 
 std::optional<QString> AskFileName(QWidget* parent, const FileRequest& request, QFileDialog::AcceptMode mode)
 {
+    if (g_quiet)
+        return std::nullopt;
     if (Test().on) {
         Test().lastFileRequest = request;
         return NextAnswer(Test().fileNames);
@@ -58,6 +63,10 @@ std::optional<QString> AskFileName(QWidget* parent, const FileRequest& request, 
 
 void message(QWidget* parent, const QString& title, const QString& text, Icon icon)
 {
+    if (g_quiet) {
+        qWarning("%s: %s", qUtf8Printable(title), qUtf8Printable(text));
+        return;
+    }
     if (Test().on) {
         Test().messages.push_back({title, text});
         return;
@@ -87,6 +96,8 @@ std::optional<QString> saveFileName(QWidget* parent, const FileRequest& request)
 
 std::optional<QString> inputText(QWidget* parent, const QString& title, const QString& prompt, const QString& text)
 {
+    if (g_quiet)
+        return std::nullopt;
     if (Test().on)
         return NextAnswer(Test().inputs);
     bool ok = false;
@@ -96,10 +107,26 @@ std::optional<QString> inputText(QWidget* parent, const QString& title, const QS
     return answer;
 }
 
+void endQuietly()
+{
+    g_quiet = true;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        auto* dialog = qobject_cast<QDialog*>(window);
+        if (dialog && dialog->isVisible() && dialog->isModal())
+            dialog->done(QDialog::Rejected);
+    }
+}
+
+bool isQuiet()
+{
+    return g_quiet;
+}
+
 void setTestMode(bool on)
 {
     Test() = TestState{};
     Test().on = on;
+    g_quiet = false;
 }
 
 std::vector<Shown>& shownMessages()

@@ -33,6 +33,12 @@ std::optional<QString> saveFileName(QWidget* parent, const FileRequest& request)
 // A one-line input box; nothing when cancelled.
 std::optional<QString> inputText(QWidget* parent, const QString& title, const QString& prompt, const QString& text);
 
+// The program is ending: from now on no box is shown (messages go to the error output,
+// questions are cancelled), and the boxes open now are closed as cancelled. Nothing may wait
+// for an answer that nobody will give.
+void endQuietly();
+bool isQuiet();
+
 // For tests: record instead of showing, and answer from queues (an empty queue cancels).
 struct Shown {
     QString title;

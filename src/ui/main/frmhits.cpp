@@ -323,7 +323,8 @@ void frmHits::Form_QueryUnload()
     closing_ = true;
     const ClosingHistoryOutcome saved = [&] {
         BusyCursor busy;
-        if (FileExists(ReportPath_))
+        // Not a pipe: opening one would hold the closing, and the save, until someone writes.
+        if (RegularFileExists(ReportPath_))
             settings_.write(QLatin1String(keys::Path), ReportPath_);
         settings_.write(keys::SearchFile, chkSearchFile->isChecked() ? 1 : 0);
         for (int i = 0; i < kPanelCount; ++i) {

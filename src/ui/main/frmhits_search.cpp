@@ -46,7 +46,7 @@ void frmHits::SearchReport(const QString& path)
 
     auto status = ReportFileSearch::Status::NotFound;
     QString error;
-    if (FileExists(path)) {
+    if (RegularFileExists(path)) {
         BusyCursor busy;
         RichTextBox1->setPlainText(kPleaseWait);
         RichTextBox2->setPlainText(kPleaseWait);

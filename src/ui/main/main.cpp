@@ -4,6 +4,7 @@
 #include "app/files/datafolder.h"
 #include "ui/common/appicon.h"
 #include "ui/main/program.h"
+#include "ui/main/terminationsignals.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -26,6 +27,8 @@ QByteArray PlatformsToTry()
 
 int main(int argc, char** argv)
 {
+    // A termination signal from here on runs the save sequence and ends the program quietly.
+    tallywick::TerminationSignals::catchEarly();
     const bool platformChosen = !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
     if (!platformChosen)
         qputenv("QT_QPA_PLATFORM", PlatformsToTry());
@@ -67,7 +70,7 @@ int main(int argc, char** argv)
     setup.settingsFile = parser.value(config);
     tallywick::Program program(std::move(setup));
     QObject::connect(&program, &tallywick::Program::ended, &app, &QCoreApplication::quit, Qt::QueuedConnection);
-    if (!program.start())
+    if (!program.start() || program.hasEnded())
         return EXIT_SUCCESS;
     return QApplication::exec();
 }

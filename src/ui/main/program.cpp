@@ -4,6 +4,7 @@
 #include "app/files/datafolderlock.h"
 #include "app/settings/settingskeys.h"
 #include "app/settings/settingsstore.h"
+#include "app/settings/settingstrouble.h"
 #include "ui/common/appicon.h"
 #include "ui/common/dialogs.h"
 #include "ui/main/frmhits.h"
@@ -43,36 +44,49 @@ frmHits* Program::mainWindow() const
 
 bool Program::start()
 {
-    lock_ = std::make_unique<DataFolderLock>(dataFolder_.path());
-    switch (lock_->tryLock()) {
-    case DataFolderLock::Status::Locked:
-        break;
-    case DataFolderLock::Status::Busy:
-        Dialogs::message(nullptr, kTitle, kTitle + QStringLiteral(" already running."));
-        return false;
-    default:
-        Dialogs::message(nullptr, kTitle,
-                         QStringLiteral("%1\nTallywick cannot keep its download history without its data folder.")
-                             .arg(lock_->message()),
-                         Dialogs::Icon::Warning);
-        return false;
-    }
-
-    values_ = ReadAppValues(*settings_);
-    values_.AppRunning = true;
-
-    // Closing the main window leaves the program in the notification area.
-    qApp->setQuitOnLastWindowClosed(false);
+    // First, so that a signal is answered while any message below waits.
     signals_ = std::make_unique<TerminationSignals>();
     connect(signals_.get(), &TerminationSignals::received, this, &Program::EndSession);
-#ifndef QT_NO_SESSIONMANAGER
-    connect(qApp, &QGuiApplication::commitDataRequest, this, &Program::CommitSessionData, Qt::DirectConnection);
-#endif
-    connect(qApp, &QCoreApplication::aboutToQuit, this, &Program::AboutToQuit);
+    starting_ = true;
+    const bool started = [&] {
+        lock_ = std::make_unique<DataFolderLock>(dataFolder_.path());
+        switch (lock_->tryLock()) {
+        case DataFolderLock::Status::Locked:
+            break;
+        case DataFolderLock::Status::Busy:
+            Dialogs::message(nullptr, kTitle, kTitle + QStringLiteral(" already running."));
+            return false;
+        default:
+            Dialogs::message(nullptr, kTitle,
+                             QStringLiteral("%1\nTallywick cannot keep its download history without its data folder.")
+                                 .arg(lock_->message()),
+                             Dialogs::Icon::Warning);
+            return false;
+        }
 
-    RestoreMainWindow();
-    SystemTray(true);
-    return true;
+        if (const auto trouble = DescribeSettingsTrouble(*settings_))
+            Dialogs::message(nullptr, kTitle, *trouble, Dialogs::Icon::Warning);
+        values_ = ReadAppValues(*settings_);
+        values_.AppRunning = true;
+
+        // Closing the main window leaves the program in the notification area.
+        qApp->setQuitOnLastWindowClosed(false);
+#ifndef QT_NO_SESSIONMANAGER
+        connect(qApp, &QGuiApplication::commitDataRequest, this, &Program::CommitSessionData, Qt::DirectConnection);
+#endif
+        connect(qApp, &QCoreApplication::aboutToQuit, this, &Program::AboutToQuit);
+
+        RestoreMainWindow();
+        if (!endRequested_)
+            SystemTray(true);
+        return true;
+    }();
+    starting_ = false;
+    if (endRequested_) {
+        FinishEnding();
+        return false;
+    }
+    return started;
 }
 
 void Program::SystemTray(bool Show)
@@ -102,9 +116,21 @@ void Program::RestoreMainWindow()
         main_->activateWindow();
         return;
     }
+    if (endRequested_)
+        return;
     main_ = new frmHits(frmHitsContext{*settings_, values_, dataFolder_, MoreFlags_, setup_.today, setup_.historySave,
                                        setup_.historyRead});
     connect(main_, &frmHits::closed, this, &Program::MainWindowClosed);
+    // A signal came while its load showed a message: it closes, saving, without being shown.
+    if (endRequested_) {
+        if (!starting_)
+            FinishEnding();
+        if (main_ && !main_->isClosing()) {
+            main_->setQuietClosing(true);
+            main_->close();
+        }
+        return;
+    }
     main_->ShowAndActivate();
 }
 
@@ -151,8 +177,22 @@ void Program::UnloadAllForms()
     End();
 }
 
+// Runs inside whichever event loop noticed the signal, perhaps a message box's while the main
+// window is being made: the boxes close now, the save sequence once that has unwound.
 void Program::EndSession()
 {
+    if (endRequested_ || ending_)
+        return;
+    endRequested_ = true;
+    Dialogs::endQuietly();
+    if (!starting_)
+        QMetaObject::invokeMethod(this, &Program::FinishEnding, Qt::QueuedConnection);
+}
+
+void Program::FinishEnding()
+{
+    if (ending_)
+        return;
     if (main_)
         main_->setQuietClosing(true);
     UnloadAllForms();

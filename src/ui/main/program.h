@@ -73,6 +73,7 @@ private:
     void SysTrayForm_MenuClick(int lIndex, const QString& sKey);
     void MainWindowClosed();
     void EndSession();
+    void FinishEnding();
     void End();
 
     ProgramSetup setup_;
@@ -84,6 +85,8 @@ private:
     std::unique_ptr<SysTray> tray_;
     QPointer<frmHits> main_;
     std::unique_ptr<TerminationSignals> signals_;
+    bool starting_ = false;     // inside start(): it ends the program itself when asked to
+    bool endRequested_ = false; // a termination signal came; the save sequence and the end follow
     bool ending_ = false;
     bool ended_ = false;
 };

@@ -27,26 +27,50 @@ extern "C" void WriteSignalNumber(int signalNumber)
     errno = savedErrno;
 }
 
-} // namespace
+bool g_owned = false;
 
-TerminationSignals::TerminationSignals(QObject* parent) : QObject(parent)
+bool InstallHandlers()
 {
     if (g_writeEnd >= 0)
-        return;
+        return true;
     int ends[2];
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) != 0)
-        return;
+        return false;
     g_writeEnd = ends[0];
     g_readEnd = ends[1];
-    notifier_ = std::make_unique<QSocketNotifier>(g_readEnd, QSocketNotifier::Read);
-    connect(notifier_.get(), &QSocketNotifier::activated, this, &TerminationSignals::readSignal);
-
     struct sigaction action {};
     action.sa_handler = WriteSignalNumber;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
     for (std::size_t i = 0; i < kWatchedSignals.size(); ++i)
         ::sigaction(kWatchedSignals[i], &action, &g_previous[i]);
+    return true;
+}
+
+void RemoveHandlers()
+{
+    for (std::size_t i = 0; i < kWatchedSignals.size(); ++i)
+        ::sigaction(kWatchedSignals[i], &g_previous[i], nullptr);
+    ::close(g_writeEnd);
+    ::close(g_readEnd);
+    g_writeEnd = -1;
+    g_readEnd = -1;
+}
+
+} // namespace
+
+void TerminationSignals::catchEarly()
+{
+    InstallHandlers();
+}
+
+TerminationSignals::TerminationSignals(QObject* parent) : QObject(parent)
+{
+    if (g_owned || !InstallHandlers())
+        return;
+    g_owned = true;
+    notifier_ = std::make_unique<QSocketNotifier>(g_readEnd, QSocketNotifier::Read);
+    connect(notifier_.get(), &QSocketNotifier::activated, this, &TerminationSignals::readSignal);
     watching_ = true;
 }
 
@@ -54,13 +78,9 @@ TerminationSignals::~TerminationSignals()
 {
     if (!watching_)
         return;
-    for (std::size_t i = 0; i < kWatchedSignals.size(); ++i)
-        ::sigaction(kWatchedSignals[i], &g_previous[i], nullptr);
     notifier_.reset();
-    ::close(g_writeEnd);
-    ::close(g_readEnd);
-    g_writeEnd = -1;
-    g_readEnd = -1;
+    RemoveHandlers();
+    g_owned = false;
 }
 
 void TerminationSignals::readSignal()

@@ -15,6 +15,11 @@ class TerminationSignals : public QObject {
     Q_OBJECT
 
 public:
+    // Catches the signals from now on, before any instance exists (the first line of main()): a
+    // signal that comes early waits for the first instance, which reports it once an event loop
+    // runs.
+    static void catchEarly();
+
     explicit TerminationSignals(QObject* parent = nullptr);
     ~TerminationSignals() override;
 

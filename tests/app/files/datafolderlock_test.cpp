@@ -1,5 +1,7 @@
 #include "app/files/datafolderlock.h"
 
+#include <QCoreApplication>
+#include <QDateTime>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -65,6 +67,40 @@ TEST(DataFolderLock, TakesOverALockLeftByAProcessNumberNoProcessHas)
     stale.write("2147483646\ntallywick\n\n\n\n");
     stale.close();
     EXPECT_EQ(lock.tryLock(), Status::Locked);
+}
+
+// After a power loss the lock file may be empty or garbled: it must not lock the folder forever.
+TEST(DataFolderLock, ALockWhoseOwnerCannotBeReadIsTakenOverAfterAGracePeriod)
+{
+    for (const QByteArray& unreadable : {QByteArray(), QByteArray("\0\0\0\0", 4), QByteArray("tallywick\n")}) {
+        QTemporaryDir dir;
+        DataFolderLock lock(dir.path());
+        QFile file(lock.lockFilePath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(unreadable);
+        file.close();
+
+        // Just written: its owner may be writing it still.
+        EXPECT_EQ(lock.tryLock(), Status::Busy);
+        EXPECT_TRUE(lock.message().contains(lock.lockFilePath())) << lock.message().toStdString();
+
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
+        file.close();
+        EXPECT_EQ(lock.tryLock(), Status::Locked);
+    }
+}
+
+TEST(DataFolderLock, ALiveOwnerIsNamedWithTheLockFile)
+{
+    QTemporaryDir dir;
+    DataFolderLock first(dir.path());
+    ASSERT_EQ(first.tryLock(), Status::Locked);
+    DataFolderLock second(dir.path());
+    EXPECT_EQ(second.tryLock(), Status::Busy);
+    EXPECT_TRUE(second.message().contains(QString::number(QCoreApplication::applicationPid())))
+        << second.message().toStdString();
+    EXPECT_TRUE(second.message().contains(second.lockFilePath())) << second.message().toStdString();
 }
 
 } // namespace

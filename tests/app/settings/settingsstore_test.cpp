@@ -1,7 +1,10 @@
 #include "app/settings/appvalues.h"
 #include "app/settings/settingsstore.h"
+#include "app/settings/settingstrouble.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -95,6 +98,51 @@ TEST_F(SettingsStoreTest, ValuesThatDoNotConvertReadAsTheKeysDefault)
     EXPECT_FALSE(truths.read(keys::NeedSort));
     EXPECT_TRUE(truths.read(keys::GraphStyle1));
     EXPECT_FALSE(truths.read(keys::TrafficUrlOption));
+}
+
+TEST_F(SettingsStoreTest, AFileThatCannotBeReadIsNeverReplaced)
+{
+    const QString folder = dir_.filePath(QStringLiteral("folder.ini"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    SettingsStore settings(folder);
+    ASSERT_TRUE(settings.readProblem());
+    EXPECT_EQ(*settings.readProblem(), QStringLiteral("it is a folder"));
+    EXPECT_FALSE(settings.write(keys::NeedSort, true));
+    EXPECT_TRUE(QFileInfo(folder).isDir());
+
+    EXPECT_FALSE(SettingsStore(dir_.filePath(QStringLiteral("absent.ini"))).readProblem());
+}
+
+TEST_F(SettingsStoreTest, AWriteThatFailsSaysSo)
+{
+    const QString notAFolder = iniWith("NeedSort=True\n");
+    SettingsStore settings(notAFolder + QStringLiteral("/Tallywick.ini"));
+    EXPECT_FALSE(settings.readProblem());
+    EXPECT_FALSE(settings.write(keys::NeedSort, true));
+    EXPECT_TRUE(SettingsStore(dir_.filePath(QStringLiteral("fine.ini"))).write(keys::NeedSort, true));
+}
+
+TEST_F(SettingsStoreTest, KeysWhoseBytesAreNotUtf8AreNamedOnce)
+{
+    const SettingsStore settings(iniWith("Combo10_0=GET /caf\xe9.zip\nCombo10_1=GET /caf\xc3\xa9.zip\n"
+                                         "Combo11_0=\xff\nCombo10_0=\xe9 again\n[Other]\nElsewhere=\xe9\n"));
+    EXPECT_EQ(settings.keysNotUtf8(), (QStringList{QStringLiteral("Combo10_0"), QStringLiteral("Combo11_0")}));
+    EXPECT_EQ(settings.read(QStringLiteral("Combo10_1"), QString()), QStringLiteral("GET /caf\u00e9.zip"));
+}
+
+TEST_F(SettingsStoreTest, TroubleIsDescribedForTheUser)
+{
+    EXPECT_FALSE(DescribeSettingsTrouble(SettingsStore(iniWith("NeedSort=True\n"))));
+    const auto bytes = DescribeSettingsTrouble(SettingsStore(iniWith("Combo10_0=caf\xe9\nCombo11_3=\xff\n")));
+    ASSERT_TRUE(bytes);
+    EXPECT_TRUE(bytes->contains(QStringLiteral("\"Combo10_0\", \"Combo11_3\" hold bytes that are not UTF-8")))
+        << bytes->toStdString();
+    const QString folder = dir_.filePath(QStringLiteral("folder.ini"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const auto unreadable = DescribeSettingsTrouble(SettingsStore(folder));
+    ASSERT_TRUE(unreadable);
+    EXPECT_TRUE(unreadable->contains(folder + QStringLiteral(" cannot be read (it is a folder)")))
+        << unreadable->toStdString();
 }
 
 TEST_F(SettingsStoreTest, TheEnvironmentNamesTheFile)

@@ -99,5 +99,27 @@ TEST_F(HistoryStoreTest, ASaveThatFailsHalfWayKeepsThePreviousFileAndFlag)
     EXPECT_EQ(storedNeedSort(), QStringLiteral("True"));
 }
 
+// The flag that asks for a sort is never lost: without it the history stays as it was.
+TEST_F(HistoryStoreTest, ASettingsFileThatCannotBeWrittenFailsTheSave)
+{
+    WriteBytes(historyPath(), "previous\r\n");
+    WriteBytes(dir_.filePath(QStringLiteral("file")), "");
+    SettingsStore unwritable(dir_.filePath(QStringLiteral("file/Tallywick.ini")));
+    HistoryStore history(historyPath(), unwritable);
+
+    const auto outOfOrder = history.SaveHistory({RecordOn("04/Dec/2026"), RecordOn("01/Dec/2026")}, kToday, 12);
+    EXPECT_EQ(outOfOrder.status, Status::Failed);
+    EXPECT_TRUE(outOfOrder.error.contains(QStringLiteral("\"NeedSort\" could not be written to ") +
+                                          dir_.filePath(QStringLiteral("file/Tallywick.ini"))))
+        << outOfOrder.error.toStdString();
+    EXPECT_EQ(FileBytes(historyPath()), "previous\r\n");
+
+    const auto inOrder = history.SaveHistory({RecordOn("01/Dec/2026")}, kToday, 12);
+    EXPECT_EQ(inOrder.status, Status::Saved);
+    EXPECT_TRUE(inOrder.flagError.endsWith(QStringLiteral("history.dat was saved.")))
+        << inOrder.flagError.toStdString();
+    EXPECT_EQ(FileBytes(historyPath()), RecordOn("01/Dec/2026") + "\r\n");
+}
+
 } // namespace
 } // namespace tallywick

@@ -56,7 +56,7 @@ TEST_F(RecordTest, RecordsTheNewTrackedDownloadsOnce)
     const auto result = record({QStringLiteral("--json")});
     ASSERT_EQ(result.code, 0) << result.err;
     EXPECT_EQ(result.out,
-              "{\n  \"lines\": 5,\n  \"recorded\": 3,\n  \"per_item\": {\n"
+              "{\n  \"lines\": 5,\n  \"recorded\": 3,\n  \"expired\": 0,\n  \"per_item\": {\n"
               "    \"/quarnel/shareware/pelmor.zip\": 2,\n    \"/quarnel/shareware/pelmor.exe\": 1,\n"
               "    \"/never/downloaded.zip\": 0\n  },\n  \"removed_partials\": 0,\n  \"history_size\": 3\n}\n");
     // Report order within a day; the merge sorted the day-earlier download to the front.
@@ -81,7 +81,7 @@ TEST_F(RecordTest, ALineCountsForItsFirstTrackedItemAndDuplicatePartialsGo)
                                 Record({.host = "198.51.100.9", .time = "12:00:00", .status = 206})}));
     const auto result = record({QStringLiteral("--json")});
     ASSERT_EQ(result.code, 0) << result.err;
-    EXPECT_TRUE(Holds(result.out, "\"recorded\": 2,\n  \"per_item\": {\n    \"/quarnel/\": 2,\n"
+    EXPECT_TRUE(Holds(result.out, "\"recorded\": 1,\n  \"expired\": 0,\n  \"per_item\": {\n    \"/quarnel/\": 2,\n"
                                   "    \"/quarnel/shareware/pelmor.zip\": 0\n  },\n  \"removed_partials\": 1,\n"
                                   "  \"history_size\": 1\n"))
         << result.out;
@@ -100,7 +100,7 @@ TEST_F(RecordTest, TakesItsSearchFromTheSettingsAndItsOptionsForThisRunOnly)
     ASSERT_EQ(result.code, 0) << result.err;
     // No exe is searched for; the repeat 10 minutes later is a download of its own; the history
     // was sorted at load, and November is past a limit of one month.
-    EXPECT_TRUE(Holds(result.out, "\"recorded\": 4,\n  \"per_item\": {\n    \"/index.html\": 1,\n"
+    EXPECT_TRUE(Holds(result.out, "\"recorded\": 4,\n  \"expired\": 0,\n  \"per_item\": {\n    \"/index.html\": 1,\n"
                                   "    \"/quarnel/shareware/pelmor.zip\": 3,"))
         << result.out;
     EXPECT_TRUE(Holds(result.out, "\"history_size\": 6")) << result.out;
@@ -112,6 +112,28 @@ TEST_F(RecordTest, TakesItsSearchFromTheSettingsAndItsOptionsForThisRunOnly)
     const auto again = record({QStringLiteral("--json"), QStringLiteral("--split-time"), QStringLiteral("30")});
     EXPECT_TRUE(Holds(again.out, "\"recorded\": 3")) << again.out;
     EXPECT_EQ(storedSetting("Split_Time"), QStringLiteral("5"));
+}
+
+TEST_F(RecordTest, DownloadsTooOldToKeepAreNotCountedAsRecorded)
+{
+    WriteBytes(report(), Lines({Record({.host = "198.51.100.1", .date = "14/Mar/2015"}),
+                                Record({.host = "198.51.100.2", .date = "15/Mar/2015", .path = kExe})}));
+    for (int run = 0; run < 2; ++run) {
+        const auto result = record({QStringLiteral("--json")});
+        ASSERT_EQ(result.code, 0) << result.err;
+        EXPECT_TRUE(Holds(result.out, "\"recorded\": 0,\n  \"expired\": 2,\n")) << result.out;
+        EXPECT_TRUE(Holds(result.out, "\"history_size\": 0")) << result.out;
+    }
+    EXPECT_EQ(FileBytes(dataFile("history.dat")), "");
+
+    // Beside a download that is kept, in the text form too.
+    WriteBytes(report(), Lines({Record({.host = "198.51.100.1", .date = "14/Mar/2015"}),
+                                Record({.host = "198.51.100.3", .date = "04/Dec/2026"})}));
+    const auto mixed = record();
+    ASSERT_EQ(mixed.code, 0) << mixed.err;
+    EXPECT_TRUE(Holds(mixed.out, "Recorded: 1\n")) << mixed.out;
+    EXPECT_TRUE(Holds(mixed.out, "Too old to keep: 1\n")) << mixed.out;
+    EXPECT_TRUE(Holds(mixed.out, "History: 1 records\n")) << mixed.out;
 }
 
 class RecordWritesNothingTest : public RecordTest {
@@ -162,6 +184,51 @@ TEST_F(RecordWritesNothingTest, WhenTheArgumentsAreWrong)
         EXPECT_EQ(record({QStringLiteral("--time-limit"), QString::fromUtf8(bad)}).code, 2) << bad;
     EXPECT_EQ(record({QStringLiteral("--split-time"), QStringLiteral("soon")}).code, 2);
     EXPECT_EQ(record({QStringLiteral("--today"), QStringLiteral("5 Dec")}).code, 2);
+}
+
+TEST_F(RecordWritesNothingTest, WhenTheSettingsFileCannotBeRead)
+{
+    useConfig(dir_.filePath(QStringLiteral("folder.ini")));
+    ASSERT_TRUE(QDir().mkpath(configPath()));
+    const auto result = record();
+    EXPECT_EQ(result.code, 1);
+    EXPECT_TRUE(Holds(result.err, configPath().toStdString() + " cannot be read")) << result.err;
+    EXPECT_EQ(run({QStringLiteral("track"), QStringLiteral("available")}).code, 1);
+    EXPECT_EQ(run({QStringLiteral("view"), QStringLiteral("history")}).code, 1);
+    useConfig({});
+}
+
+// Without the flag the next load would take an unsorted history for a sorted one.
+TEST_F(RecordTest, AHistoryOutOfOrderIsNotSavedWithoutItsFlag)
+{
+    const std::string outOfOrder = Lines({RecordOn("03/Dec/2026"), RecordOn("01/Dec/2026")});
+    WriteBytes(dataFile("history.dat"), outOfOrder);
+    WriteBytes(dataFile("tracking.dat"), "");
+    WriteBytes(dir_.filePath(QStringLiteral("file")), "");
+    useConfig(dir_.filePath(QStringLiteral("file/Tallywick.ini")));
+    const auto result = record();
+    EXPECT_EQ(result.code, 1);
+    EXPECT_TRUE(Holds(result.err, "\"NeedSort\" could not be written to " + configPath().toStdString())) << result.err;
+    EXPECT_EQ(FileBytes(dataFile("history.dat")), outOfOrder);
+
+    // In order, the history is saved and only the flag's "False" is missing: said all the same.
+    const std::string inOrder = Lines({RecordOn("01/Dec/2026"), RecordOn("03/Dec/2026")});
+    WriteBytes(dataFile("history.dat"), inOrder);
+    const auto sorted = record();
+    EXPECT_EQ(sorted.code, 1);
+    EXPECT_TRUE(Holds(sorted.err, "history.dat was saved.")) << sorted.err;
+    EXPECT_EQ(FileBytes(dataFile("history.dat")), inOrder);
+}
+
+TEST_F(RecordTest, ASettingWhoseBytesAreNotUtf8IsNamedOnce)
+{
+    WriteBytes(configPath(), "[Settings]\nCombo10_0=GET /caf\xe9\nCombo11_0=GET /quarnel/\n");
+    const auto result = record();
+    ASSERT_EQ(result.code, 0) << result.err;
+    EXPECT_EQ(result.err,
+              "tallywick-cli record: warning: the setting \"Combo10_0\" in " + configPath().toStdString() +
+                  " holds bytes that are not UTF-8; they are left out when it is read, and lost when the file is "
+                  "next written.\n");
 }
 
 TEST_F(RecordTest, AHistoryThatCannotBeReadIsLeftAlone)
