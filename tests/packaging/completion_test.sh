@@ -41,7 +41,7 @@ expect() {
         ((passed++))
     else
         ((failed++))
-        printf 'FAILED: "%s"\n  offered:  %s\n  expected: %s\n' "$1" "$(echo $got)" "$(echo $want)"
+        printf 'FAILED: "%s"\n  offered:  %s\n  expected: %s\n' "$1" "${got//$'\n'/ }" "${want//$'\n'/ }"
     fi
 }
 
@@ -82,6 +82,7 @@ data=(--data-dir "$scratch/data" --config "$scratch/Tallywick.ini")
 expect "tallywick-cli view monthly ${data[*]} --item " $'/files/app.exe\n/files/app.zip'
 expect "tallywick-cli view --data-dir=$scratch/data --config=$scratch/Tallywick.ini --item /files/app.z" "/files/app.zip"
 expect "tallywick-cli track ${data[*]} remove " $'/files/app.exe\n/files/app.zip'
+HOME=$scratch expect "tallywick-cli view --data-dir ~/data --config ~/Tallywick.ini --item /files/app.e" "/files/app.exe"
 expect "tallywick-cli track ${data[*]} remove /files/app.zip " ""
 
 # Reports are files; one only.
