@@ -3,5 +3,5 @@
 
 # The desktop program, made in src/ui when the desktop part is built.
 if(TARGET tallywick)
-  install(TARGETS tallywick RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(TARGETS tallywick RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT desktop)
 endif()

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages needed to build, run and test Tallywick.
+# Installs the Debian packages needed to build, run and test Tallywick; --extras adds the tools
+# for screenshots and benchmarks, --packaging those that build and check the .deb packages.
 # Works as root or through sudo; installs only what is missing.
 set -euo pipefail
 
@@ -8,11 +9,24 @@ packages=(
   libgtest-dev libgmock-dev
   qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-svg-dev qt6-qpa-plugins libqt6svg6
   libgl-dev zlib1g-dev clang-format
+  help2man bash-completion
 )
-if [ "${1:-}" = "--extras" ]; then
-  # Screenshots under Xvfb and the benchmarks.
-  packages+=(xvfb xauth openbox trayer xdotool xclip imagemagick x11-utils hyperfine goaccess clang time libbenchmark-dev)
-fi
+for option in "$@"; do
+  case "$option" in
+    --extras)
+      # Screenshots under Xvfb and the benchmarks.
+      packages+=(xvfb xauth openbox trayer xdotool xclip imagemagick x11-utils hyperfine goaccess clang time libbenchmark-dev)
+      ;;
+    --packaging)
+      # The Debian packages and the checks of what they install.
+      packages+=(dpkg-dev file lintian appstream desktop-file-utils groff-base systemd)
+      ;;
+    *)
+      echo "Usage: $0 [--extras] [--packaging]" >&2
+      exit 2
+      ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

@@ -4,6 +4,11 @@
 
 #include <array>
 
+// The build passes the project's version.
+#ifndef TALLYWICK_VERSION
+#error "TALLYWICK_VERSION comes from the build"
+#endif
+
 namespace tallywick::cli {
 namespace {
 
@@ -25,7 +30,8 @@ void WriteUsage(std::ostream& out)
     out << "Usage: tallywick-cli COMMAND [options]\n\n"
            "Tallywick without windows: the same engine, data folder and settings as the desktop\n"
            "program. Every command takes --data-dir DIR, --config FILE, --today YYYY-MM-DD and\n"
-           "--json; \"tallywick-cli COMMAND --help\" describes a command and its JSON output.\n\n"
+           "--json; \"tallywick-cli COMMAND --help\" describes a command and its JSON output,\n"
+           "\"tallywick-cli --version\" tells the version.\n\n"
            "Commands:\n";
     for (const auto& command : kCommands)
         out << "  " << command.name << std::string(12 - std::string_view(command.name).size(), ' ') << command.summary
@@ -64,6 +70,10 @@ int RunCli(const Arguments& arguments, Environment& env)
     const QString name = arguments.text.at(1);
     if (name == QLatin1String("--help") || name == QLatin1String("-h") || name == QLatin1String("help")) {
         WriteUsage(env.out);
+        return kExitOk;
+    }
+    if (name == QLatin1String("--version")) {
+        env.out << "tallywick-cli " << TALLYWICK_VERSION << '\n';
         return kExitOk;
     }
     for (const auto& command : kCommands) {

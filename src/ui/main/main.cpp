@@ -11,6 +11,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 namespace {
 
@@ -23,6 +24,18 @@ QByteArray PlatformsToTry()
     return wayland ? "wayland;xcb;offscreen" : "xcb;wayland;offscreen";
 }
 
+// Help and the version need no display: asked for where there is none, they should not warn.
+bool AsksForHelpOrVersion(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "-h" || argument == "--help" || argument == "--help-all" || argument == "-v" ||
+            argument == "--version")
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -31,7 +44,7 @@ int main(int argc, char** argv)
     tallywick::TerminationSignals::catchEarly();
     const bool platformChosen = !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
     if (!platformChosen)
-        qputenv("QT_QPA_PLATFORM", PlatformsToTry());
+        qputenv("QT_QPA_PLATFORM", AsksForHelpOrVersion(argc, argv) ? QByteArray("offscreen") : PlatformsToTry());
     QApplication app(argc, argv);
     // Programs started from here choose for themselves.
     if (!platformChosen)

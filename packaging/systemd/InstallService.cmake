@@ -1,0 +1,15 @@
+# Runs at install time: writes tallywick-record.service for the prefix being installed to.
+function(tallywick_under_prefix out dir)
+  if(IS_ABSOLUTE "${dir}")
+    set(${out} "${dir}" PARENT_SCOPE)
+  else()
+    set(${out} "${CMAKE_INSTALL_PREFIX}/${dir}" PARENT_SCOPE)
+  endif()
+endfunction()
+
+tallywick_under_prefix(bindir "${TALLYWICK_BINDIR}")
+tallywick_under_prefix(record_reports_dir "${TALLYWICK_RECORD_REPORTS_DIR}")
+tallywick_under_prefix(unit_dir "${TALLYWICK_UNIT_DIR}")
+set(TALLYWICK_RECORD_REPORTS "\"${record_reports_dir}/record-reports\" \"${bindir}/tallywick-cli\"")
+configure_file("${TALLYWICK_SERVICE_TEMPLATE}" "${TALLYWICK_SERVICE_STAGING}/tallywick-record.service" @ONLY)
+file(INSTALL "${TALLYWICK_SERVICE_STAGING}/tallywick-record.service" DESTINATION "${unit_dir}")
