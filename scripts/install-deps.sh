@@ -7,7 +7,7 @@ packages=(
   cmake g++ make pkg-config
   libgtest-dev libgmock-dev
   qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-svg-dev qt6-qpa-plugins libqt6svg6
-  libgl-dev zlib1g-dev clang-format
+  libgl-dev zlib1g-dev libre2-dev clang-format
 )
 if [ "${1:-}" = "--extras" ]; then
   # Screenshots under Xvfb and the benchmarks.
