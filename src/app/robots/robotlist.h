@@ -1,0 +1,58 @@
+#pragma once
+
+#include "core/search/leaveout.h"
+
+#include <QString>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tallywick {
+
+inline constexpr const char* kRobotListName = "robot-patterns.txt";
+
+// Tells robots by a list of regular expressions, all matched in one pass over a user agent.
+// Matching is thread-safe: a search running off the UI thread may share one matcher.
+class RobotMatcher final : public UserAgentMatcher {
+public:
+    ~RobotMatcher() override;
+
+    // The patterns the regular-expression library could not take are left out and counted.
+    static std::unique_ptr<RobotMatcher> FromPatterns(const std::vector<std::string>& patterns);
+
+    bool matches(std::string_view userAgent) const override;
+    std::size_t patternCount() const { return patternCount_; }
+    std::size_t rejectedCount() const { return rejectedCount_; }
+
+private:
+    RobotMatcher();
+
+    struct Compiled; // the regular-expression set, kept out of this header
+    std::unique_ptr<Compiled> compiled_;
+    std::size_t patternCount_ = 0;
+    std::size_t rejectedCount_ = 0;
+};
+
+struct RobotList {
+    std::vector<std::string> patterns;
+    QString description; // the file's first comment line: the list's name, version and licence
+};
+
+// Reads a pattern file: one pattern a line, lines that begin with "# " and empty lines skipped.
+// Empty when it cannot be read, with the reason in error.
+std::optional<RobotList> ReadRobotList(const QString& path, QString* error);
+
+// The robot list beside the program: installed under the prefix, or at the top of the build
+// tree when the program runs from there. Empty when there is none.
+QString FindRobotList(const QString& programFolder);
+
+// The list read and compiled, or the reason it could not be.
+struct LoadedRobots {
+    std::unique_ptr<RobotMatcher> matcher;
+    QString error;
+};
+LoadedRobots LoadRobotMatcher(const QString& programFolder);
+
+} // namespace tallywick
