@@ -6,6 +6,7 @@
 #include "core/search/textfinder.h"
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -17,6 +18,9 @@ inline constexpr int kPanelCount = 2;
 inline constexpr std::string_view kDesignedSearchText0 = "GET /quarnel/shareware/pelmor.exe";
 inline constexpr std::string_view kDesignedSearchText1 = "GET /quarnel/shareware/pelmor.zip";
 inline constexpr std::int64_t kDefaultSplitTime = 30;
+// The longest split-download time frame a user may ask for: 100 years, in minutes.
+inline constexpr std::int64_t kLongestSplitTime =
+    std::chrono::duration_cast<std::chrono::minutes>(std::chrono::years{100}).count();
 
 // What one search looks for: a text per panel (panel 0 is counted first), whether repeats of a
 // split download are left out of the counts, the long (status) or short form of each panel's

@@ -77,6 +77,9 @@ TEST(SplitDownload, ShortHostsUnreadableTimesAndNoTimeFrameNeverRepeat)
               (std::vector<bool>{false, false}));
     EXPECT_EQ(Repeats({Key(kHost, "05/Dec/2004:10:00:00"), Key(kHost, "05/Dec/2004:10:00:00")}, -5),
               (std::vector<bool>{false, false}));
+    EXPECT_EQ(Repeats({Key(kHost, "05/Dec/2004:10:00:00"), Key(kHost, "05/Dec/2004:10:00:00")},
+                      std::numeric_limits<std::int64_t>::min()),
+              (std::vector<bool>{false, false}));
     EXPECT_EQ(Repeats({Key(kHost, "xx/Dec/2004:yy:00:00"), Key(kHost, "xx/Dec/2004:yy:00:00")}),
               (std::vector<bool>{false, false}));
     // A readable time without a readable date is still compared (with other such keys).
