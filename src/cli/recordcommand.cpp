@@ -28,14 +28,18 @@ const char* const kRecordHelp =
     "\n"
     "Text output: the lines read, the downloads recorded in all and per tracked item, the\n"
     "duplicate partial downloads removed, and the records written to \"history.dat\".\n"
+    "A line longer than 1 MiB (1048576 bytes) counts as a line but is never searched; when there\n"
+    "were any, the text output says how many.\n"
     "JSON output: {\"lines\": N, \"recorded\": N, \"per_item\": {ITEM: N, ...}, \"removed_partials\": N,\n"
-    "\"history_size\": N}. lines: the lines of the report; recorded: the lines appended to the\n"
-    "history; per_item: every tracked item (0 included) with the recorded lines whose first\n"
-    "tracked item it is; removed_partials: duplicate partial downloads removed (0 when there were\n"
-    "none); history_size: the records written to \"history.dat\".\n"
+    "\"history_size\": N, \"overlong_lines\": N}. lines: the lines of the report; recorded: the\n"
+    "lines appended to the history; per_item: every tracked item (0 included) with the recorded\n"
+    "lines whose first tracked item it is; removed_partials: duplicate partial downloads removed\n"
+    "(0 when there were none); history_size: the records written to \"history.dat\";\n"
+    "overlong_lines: the lines too long to search.\n"
     "\n"
-    "Exit status: 0 done; 1 a file could not be read or written; 2 bad arguments or \"File Not\n"
-    "Found\"; 3 the data folder is in use by another process. Nothing is written unless it is 0.";
+    "Exit status: 0 done; 1 a file could not be read or written, or there was not enough memory;\n"
+    "2 bad arguments or \"File Not Found\"; 3 the data folder is in use by another process. Nothing is written unless "
+    "it is 0.";
 
 struct ItemCount {
     std::string item;
@@ -69,6 +73,7 @@ std::vector<ItemCount> CountPerItem(const std::vector<std::string>& trackedItems
 
 struct RecordSummary {
     std::int64_t lines = 0;
+    std::int64_t overlongLines = 0;
     std::int64_t recorded = 0;
     std::vector<ItemCount> perItem;
     std::int64_t removedPartials = 0;
@@ -85,7 +90,8 @@ Json ToJson(const RecordSummary& summary)
         .set("recorded", summary.recorded)
         .set("per_item", std::move(perItem))
         .set("removed_partials", summary.removedPartials)
-        .set("history_size", summary.historySize);
+        .set("history_size", summary.historySize)
+        .set("overlong_lines", summary.overlongLines);
 }
 
 RecordSummary Summarize(const SearchResult& search, const ClosingHistoryOutcome& closing,
@@ -94,6 +100,7 @@ RecordSummary Summarize(const SearchResult& search, const ClosingHistoryOutcome&
     const auto appended = closing.merge ? closing.merge->appended : std::vector<std::size_t>{};
     RecordSummary summary;
     summary.lines = search.lineCount;
+    summary.overlongLines = search.overlongLines;
     summary.recorded = static_cast<std::int64_t>(appended.size());
     summary.perItem = CountPerItem(trackedItems, collected, appended);
     summary.removedPartials = closing.removedPartials.value_or(0);
@@ -103,7 +110,10 @@ RecordSummary Summarize(const SearchResult& search, const ClosingHistoryOutcome&
 
 void WriteText(const RecordSummary& summary, std::ostream& out)
 {
-    out << "Lines read: " << summary.lines << '\n' << "Recorded: " << summary.recorded << '\n';
+    out << "Lines read: " << summary.lines << '\n';
+    if (summary.overlongLines > 0)
+        out << "Lines too long to search: " << summary.overlongLines << '\n';
+    out << "Recorded: " << summary.recorded << '\n';
     for (const auto& entry : summary.perItem)
         out << "  " << entry.count << "  " << entry.item << '\n';
     out << RemovedStatusText(summary.removedPartials) << '\n' << "History: " << summary.historySize << " records\n";

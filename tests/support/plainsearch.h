@@ -38,6 +38,10 @@ inline SearchResult Search(std::string_view report, const SearchRequest& request
     std::vector<std::string> keys[kPanelCount];
     ForEachLine(report, [&](std::string_view line) {
         ++result.lineCount;
+        if (line.size() > kLongestLine) {
+            ++result.overlongLines;
+            return;
+        }
         for (int i = 0; i < kPanelCount; ++i) {
             const std::string& text = request.texts[i];
             const auto match = MatchPosition(line, text);

@@ -4,12 +4,15 @@
 
 #include <QFile>
 
+#include <new>
+
 #include <zlib.h>
 
 namespace tallywick {
 namespace {
 
 constexpr qint64 kBlockSize = 1 << 20;
+const QString kNotEnoughMemory = QStringLiteral("Not enough memory to search the report");
 
 std::optional<QString> ReadPlain(QIODevice& device, const ChunkSink& sink)
 {
@@ -107,16 +110,23 @@ ReportFileSearch SearchReportFile(const QString& path, const SearchRequest& requ
         search.error = device ? device->errorString() : QStringLiteral("Cannot open the report");
         return search;
     }
-    ReportSearch reportSearch(request);
-    if (const auto error =
-            ReadReport(*device, IsCompressedReport(path), [&](std::string_view chunk) { reportSearch.feed(chunk); })) {
+    try {
+        ReportSearch reportSearch(request);
+        if (const auto error = ReadReport(*device, IsCompressedReport(path),
+                                          [&](std::string_view chunk) { reportSearch.feed(chunk); })) {
+            search.status = ReportFileSearch::Status::Failed;
+            search.error = *error;
+            return search;
+        }
+        search.outcome.result = std::move(reportSearch).finish();
+        search.outcome.historyChanged =
+            AddTrackedHits(search.outcome.result.reportHits, trackedItems, search.outcome.collected);
+    } catch (const std::bad_alloc&) {
+        // The collected hits passed in are whole: a line is appended to them entirely or not at all.
         search.status = ReportFileSearch::Status::Failed;
-        search.error = *error;
-        return search;
+        search.error = kNotEnoughMemory;
+        search.outcome.result = {};
     }
-    search.outcome.result = std::move(reportSearch).finish();
-    search.outcome.historyChanged =
-        AddTrackedHits(search.outcome.result.reportHits, trackedItems, search.outcome.collected);
     return search;
 }
 

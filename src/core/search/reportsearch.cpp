@@ -10,6 +10,7 @@ namespace {
 // Lines are searched in pieces of about this size, so that counting the lines and searching
 // for both texts read each piece from the cache rather than from memory.
 constexpr std::size_t kPieceSize = 256 * 1024;
+static_assert(kPieceSize <= kLongestLine, "a piece's lines are all short enough, but the one that crosses its end");
 
 constexpr std::string_view kLineBreak = "\r\n";
 
@@ -30,6 +31,11 @@ std::string FoundLabel(const PanelResult& panel)
     return "Found: " + std::to_string(panel.found);
 }
 
+std::string OverlongLinesLabel(const SearchResult& result)
+{
+    return "Lines too long to search: " + std::to_string(result.overlongLines);
+}
+
 ReportSearch::ReportSearch(SearchRequest request) :
     request_(std::move(request)), finders_{TextFinder(request_.texts[0]), TextFinder(request_.texts[1])},
     keys_{SearchHitKeys(request_.splitTime), SearchHitKeys(request_.splitTime)}
@@ -38,21 +44,40 @@ ReportSearch::ReportSearch(SearchRequest request) :
 
 void ReportSearch::feed(std::string_view chunk)
 {
-    lines_.feed(chunk, [this](std::string_view lines) { searchLines(lines); });
+    lines_.feed(
+        chunk, [this](std::string_view lines) { searchLines(lines); }, [this] { countOverlongLine(); });
 }
 
 SearchResult ReportSearch::finish() &&
 {
     searchLines(lines_.rest());
+    if (lines_.endsInOverlongLine())
+        countOverlongLine();
     return std::move(result_);
+}
+
+void ReportSearch::countOverlongLine()
+{
+    ++result_.lineCount;
+    ++result_.overlongLines;
 }
 
 void ReportSearch::searchLines(std::string_view lines)
 {
     while (!lines.empty()) {
         std::size_t end = lines.size();
-        if (end > kPieceSize)
-            end = SkipLineBreak(lines, FindLineBreak(lines, kPieceSize));
+        if (end > kPieceSize) {
+            // The line that crosses the piece's end may be too long to search.
+            const auto lineBegin = FindLineStart(lines, kPieceSize);
+            const auto lineEnd = FindLineBreak(lines, kPieceSize);
+            if (lineEnd - lineBegin > kLongestLine) {
+                searchPiece(lines.substr(0, lineBegin));
+                countOverlongLine();
+                lines.remove_prefix(SkipLineBreak(lines, lineEnd));
+                continue;
+            }
+            end = SkipLineBreak(lines, lineEnd);
+        }
         searchPiece(lines.substr(0, end));
         lines.remove_prefix(end);
     }

@@ -22,6 +22,10 @@ inline constexpr std::int64_t kDefaultSplitTime = 30;
 inline constexpr std::int64_t kLongestSplitTime =
     std::chrono::duration_cast<std::chrono::minutes>(std::chrono::years{100}).count();
 
+// The longest line that is searched. A longer one still counts as a line, but is never a hit and
+// is never kept: a report without line breaks is read in bounded memory.
+inline constexpr std::size_t kLongestLine = std::size_t{1} << 20;
+
 // What one search looks for: a text per panel (panel 0 is counted first), whether repeats of a
 // split download are left out of the counts, the long (status) or short form of each panel's
 // result text, and the split-download time frame in minutes.
@@ -39,6 +43,7 @@ struct PanelResult {
 
 struct SearchResult {
     std::int64_t lineCount = 0;
+    std::int64_t overlongLines = 0; // lines longer than kLongestLine, counted in lineCount
     std::int64_t allFound = 0;
     std::array<PanelResult, kPanelCount> panels;
     // The counted hits that are not repeats, of both panels, in the order they were counted.
@@ -49,6 +54,8 @@ struct SearchResult {
 std::string AllFoundLabel(const SearchResult& result);
 // "Found: 2"
 std::string FoundLabel(const PanelResult& panel);
+// "Lines too long to search: 1"
+std::string OverlongLinesLabel(const SearchResult& result);
 
 // Searches a report that arrives in chunks of any size (a mapped file arrives as one, a
 // decompressed one in many). Each text is searched over the whole chunk, and each occurrence
@@ -77,7 +84,9 @@ private:
     std::array<TextFinder, kPanelCount> finders_;
     std::array<SearchHitKeys, kPanelCount> keys_;
     std::array<std::vector<Hit>, kPanelCount> pieceHits_;
-    LineAssembler lines_;
+    void countOverlongLine();
+
+    LineAssembler lines_{kLongestLine};
     SearchResult result_;
 };
 

@@ -50,6 +50,7 @@ TEST_F(SearchCommand, WritesJsonWithExactlyItsKeys)
     const std::string status = R"(200 48213 \"-\" \"Agent/1.0\"\r\n\r\n)";
     EXPECT_EQ(result.out, "{\n"
                           "  \"lines\": 2,\n"
+                          "  \"overlong_lines\": 0,\n"
                           "  \"all\": 4,\n"
                           "  \"panels\": [\n"
                           "    {\n"

@@ -157,16 +157,39 @@ TEST(SearchReport, ManyLinesCountBeyondSixteenBits)
     EXPECT_EQ(AllFoundLabel(result), "All Found: 70000 of 70000");
 }
 
-TEST(SearchReport, BinaryBytesAndVeryLongLinesAreSearchedLikeText)
+TEST(SearchReport, BinaryBytesAreSearchedLikeText)
 {
     std::string report("\0\xff\x80 - - [\0", 10);
-    report += "\n" + std::string(3'000'000, 'z') + kZip + "\n";
+    report += "\n" + std::string(300'000, 'z') + kZip + "\n";
     report += std::string("\0", 1) + Line("203.0.113.45", "10:15:42", kZip).substr(1);
     SearchRequest request;
     request.moreFlags = {true, true};
     const auto result = Search(report, request);
     EXPECT_EQ(result.lineCount, 3);
     EXPECT_EQ(result.panels[1].found, 2);
+}
+
+// A line longer than the longest searched counts as a line but is never a hit, however the report
+// arrives; one of exactly that length is searched.
+TEST(SearchReport, LinesLongerThanTheLongestSearchedCountButNeverHit)
+{
+    const std::string hit = Line("203.0.113.45", "10:15:42", kZip);
+    const std::string longest = hit + std::string(kLongestLine - hit.size(), 'z');
+    const std::string report = hit + "\r\n" + longest + "z\r\n" + longest + "\r" + longest + "\n" +
+                               std::string(3 * kLongestLine, '\0') + "\n" + hit + "\n" + longest + "zz";
+    SearchRequest request;
+    request.splitTime = 0;
+    for (const std::size_t chunkSize : {report.size(), std::size_t{1} << 20, std::size_t{4093}, std::size_t{1} << 22}) {
+        ReportSearch search(request);
+        for (std::size_t at = 0; at < report.size(); at += chunkSize)
+            search.feed(std::string_view(report).substr(at, chunkSize));
+        const auto result = std::move(search).finish();
+        EXPECT_EQ(result.lineCount, 7) << chunkSize;
+        EXPECT_EQ(result.overlongLines, 3) << chunkSize;
+        EXPECT_EQ(result.panels[1].found, 4) << chunkSize;
+        ASSERT_EQ(result.reportHits.size(), 4u) << chunkSize;
+        EXPECT_EQ(result.reportHits[1], longest) << chunkSize;
+    }
 }
 
 TEST(SearchReport, TheWholeRoadCollectsNewTrackedHitsOnce)
