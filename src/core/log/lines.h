@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/log/simdlevel.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -13,11 +15,12 @@ constexpr bool IsLineBreak(char c)
     return c == '\r' || c == '\n';
 }
 
-// Offset of the first line break at or after from, or text.size().
-std::size_t FindLineBreak(std::string_view text, std::size_t from);
+// Offset of the first line break at or after from, or text.size(). (AVX2 takes the SSE2 path:
+// lines are short.)
+std::size_t FindLineBreak(std::string_view text, std::size_t from, SimdLevel level = BestSimdLevel());
 
 // Offset just after the last line break before pos, or 0: where the line holding pos begins.
-std::size_t FindLineStart(std::string_view text, std::size_t pos);
+std::size_t FindLineStart(std::string_view text, std::size_t pos, SimdLevel level = BestSimdLevel());
 
 // Offset just past the line break that starts at pos (CR LF counts as one break).
 constexpr std::size_t SkipLineBreak(std::string_view text, std::size_t pos)
@@ -29,18 +32,18 @@ constexpr std::size_t SkipLineBreak(std::string_view text, std::size_t pos)
 
 // Calls f(line) for every line of text, in order.
 template <class F>
-void ForEachLine(std::string_view text, F&& f)
+void ForEachLine(std::string_view text, F&& f, SimdLevel level = BestSimdLevel())
 {
     std::size_t begin = 0;
     while (begin < text.size()) {
-        const auto end = FindLineBreak(text, begin);
+        const auto end = FindLineBreak(text, begin, level);
         f(text.substr(begin, end - begin));
         begin = SkipLineBreak(text, end);
     }
 }
 
 // Number of lines in text.
-std::size_t CountLines(std::string_view text);
+std::size_t CountLines(std::string_view text, SimdLevel level = BestSimdLevel());
 
 // Turns a stream of arbitrary chunks into runs of whole lines. The unfinished end of a chunk is
 // carried into the next one; a CR at the very end of a chunk is held back, since a LF may follow.
@@ -56,7 +59,10 @@ class LineAssembler {
 public:
     static constexpr std::size_t kUnbounded = static_cast<std::size_t>(-1);
 
-    explicit LineAssembler(std::size_t longestLine = kUnbounded) : longestLine_(longestLine) {}
+    explicit LineAssembler(std::size_t longestLine = kUnbounded, SimdLevel level = BestSimdLevel()) :
+        longestLine_(longestLine), level_(level)
+    {
+    }
 
     // Calls f(run) for the whole lines that the chunk completes; every run ends with its break.
     // Calls overlong() where a line that was too long to carry ends. Only a line carried over
@@ -72,7 +78,7 @@ public:
         if (chunk.empty())
             return;
         if (skipping_) {
-            const auto lineEnd = FindLineBreak(chunk, 0);
+            const auto lineEnd = FindLineBreak(chunk, 0, level_);
             if (lineEnd == chunk.size())
                 return; // the skipped line goes on
             endSkippedLine(chunk, lineEnd, overlong);
@@ -84,7 +90,7 @@ public:
                 f(std::string_view(carry_));
                 carry_.clear();
             } else {
-                const auto lineEnd = FindLineBreak(chunk, 0);
+                const auto lineEnd = FindLineBreak(chunk, 0, level_);
                 // (a CR held in the carry is followed by this chunk's LF here)
                 const bool tooLong = carry_.size() - (carry_.back() == '\r') + lineEnd > longestLine_;
                 if (lineEnd == chunk.size() || (chunk[lineEnd] == '\r' && lineEnd + 1 == chunk.size())) {
@@ -151,6 +157,7 @@ private:
     static std::size_t CompleteEnd(std::string_view chunk);
 
     std::size_t longestLine_;
+    SimdLevel level_;
     std::string carry_;
     bool skipping_ = false;  // inside a line too long to carry
     bool swallowLf_ = false; // a skipped line ended with a CR at the end of a chunk

@@ -36,9 +36,10 @@ std::string OverlongLinesLabel(const SearchResult& result)
     return "Lines too long to search: " + std::to_string(result.overlongLines);
 }
 
-ReportSearch::ReportSearch(SearchRequest request) :
-    request_(std::move(request)), finders_{TextFinder(request_.texts[0]), TextFinder(request_.texts[1])},
-    keys_{SearchHitKeys(request_.splitTime), SearchHitKeys(request_.splitTime)}
+ReportSearch::ReportSearch(SearchRequest request, SimdLevel level) :
+    request_(std::move(request)),
+    level_(level), finders_{TextFinder(request_.texts[0], level), TextFinder(request_.texts[1], level)},
+    keys_{SearchHitKeys(request_.splitTime), SearchHitKeys(request_.splitTime)}, lines_(kLongestLine, level)
 {
 }
 
@@ -68,8 +69,8 @@ void ReportSearch::searchLines(std::string_view lines)
         std::size_t end = lines.size();
         if (end > kPieceSize) {
             // The line that crosses the piece's end may be too long to search.
-            const auto lineBegin = FindLineStart(lines, kPieceSize);
-            const auto lineEnd = FindLineBreak(lines, kPieceSize);
+            const auto lineBegin = FindLineStart(lines, kPieceSize, level_);
+            const auto lineEnd = FindLineBreak(lines, kPieceSize, level_);
             if (lineEnd - lineBegin > kLongestLine) {
                 searchPiece(lines.substr(0, lineBegin));
                 countOverlongLine();
@@ -85,7 +86,7 @@ void ReportSearch::searchLines(std::string_view lines)
 
 void ReportSearch::searchPiece(std::string_view piece)
 {
-    result_.lineCount += static_cast<std::int64_t>(CountLines(piece));
+    result_.lineCount += static_cast<std::int64_t>(CountLines(piece, level_));
     for (int panel = 0; panel < kPanelCount; ++panel) {
         pieceHits_[panel].clear();
         collectHits(piece, panel, pieceHits_[panel]);
@@ -124,7 +125,7 @@ void ReportSearch::collectHits(std::string_view piece, int panel, std::vector<Hi
         // An empty text is found at character 38 of every line that long, and nowhere else.
         std::size_t begin = 0;
         while (begin < piece.size()) {
-            const auto end = FindLineBreak(piece, begin);
+            const auto end = FindLineBreak(piece, begin, level_);
             if (end - begin >= kMatchStart)
                 hits.push_back({begin, end, kMatchStart});
             begin = SkipLineBreak(piece, end);
@@ -134,9 +135,9 @@ void ReportSearch::collectHits(std::string_view piece, int panel, std::vector<Hi
     const TextFinder& finder = finders_[panel];
     std::size_t from = 0;
     for (auto found = finder.find(piece, from); found != std::string_view::npos; found = finder.find(piece, from)) {
-        const auto lineBegin = FindLineStart(piece, found);
+        const auto lineBegin = FindLineStart(piece, found, level_);
         if (found - lineBegin + 1 >= kMatchStart) {
-            const auto lineEnd = FindLineBreak(piece, found + text.size());
+            const auto lineEnd = FindLineBreak(piece, found + text.size(), level_);
             hits.push_back({lineBegin, lineEnd, found - lineBegin + 1});
             from = lineEnd;
         } else {
@@ -172,9 +173,9 @@ void ReportSearch::countHit(int panel, std::string_view line, std::size_t matchP
 }
 
 SearchOutcome SearchReport(std::string_view report, const SearchRequest& request,
-                           const std::vector<std::string>& trackedItems, CollectedHits collected)
+                           const std::vector<std::string>& trackedItems, CollectedHits collected, SimdLevel level)
 {
-    ReportSearch search(request);
+    ReportSearch search(request, level);
     search.feed(report);
     SearchOutcome outcome{std::move(search).finish(), std::move(collected), false};
     outcome.historyChanged = AddTrackedHits(outcome.result.reportHits, trackedItems, outcome.collected);

@@ -62,7 +62,7 @@ std::string OverlongLinesLabel(const SearchResult& result);
 // mapped to its line, so lines without a hit cost nothing but the line count.
 class ReportSearch {
 public:
-    explicit ReportSearch(SearchRequest request);
+    explicit ReportSearch(SearchRequest request, SimdLevel level = BestSimdLevel());
 
     void feed(std::string_view chunk);
     SearchResult finish() &&;
@@ -81,12 +81,13 @@ private:
     void countHit(int panel, std::string_view line, std::size_t matchPos);
 
     SearchRequest request_;
+    SimdLevel level_;
     std::array<TextFinder, kPanelCount> finders_;
     std::array<SearchHitKeys, kPanelCount> keys_;
     std::array<std::vector<Hit>, kPanelCount> pieceHits_;
     void countOverlongLine();
 
-    LineAssembler lines_{kLongestLine};
+    LineAssembler lines_;
     SearchResult result_;
 };
 
@@ -99,6 +100,7 @@ struct SearchOutcome {
 
 // Searches a report held in memory and collects its new tracked downloads.
 SearchOutcome SearchReport(std::string_view report, const SearchRequest& request,
-                           const std::vector<std::string>& trackedItems, CollectedHits collected);
+                           const std::vector<std::string>& trackedItems, CollectedHits collected,
+                           SimdLevel level = BestSimdLevel());
 
 } // namespace tallywick

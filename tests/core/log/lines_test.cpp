@@ -1,5 +1,7 @@
 #include "core/log/lines.h"
 
+#include "support/simdlevels.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -47,6 +49,34 @@ TEST(Lines, ALastLineWithoutBreakCountsAndATrailingBreakAddsNone)
     EXPECT_EQ(CountLines("\n"), 1u);
     EXPECT_EQ(CountLines("\r\n\r\n"), 2u);
     EXPECT_EQ(CountLines("x\r"), 1u);
+}
+
+class LinesAt : public testing::AtEverySimdLevel {};
+TALLYWICK_AT_EVERY_SIMD_LEVEL(LinesAt);
+
+// The vector scans find and count what the byte rule finds and counts, over every block boundary.
+TEST_P(LinesAt, ScansAgreeWithTheByteRule)
+{
+    std::mt19937 random(16);
+    for (int round = 0; round < 4000; ++round) {
+        std::string text(random() % 200, 'x');
+        for (auto& c : text)
+            c = "xx\r\n\0\x8d\x8a"[random() % 7];
+        std::size_t lines = 0;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')))
+                ++lines;
+        }
+        if (!text.empty() && !IsLineBreak(text.back()))
+            ++lines;
+        ASSERT_EQ(CountLines(text, level()), lines) << round;
+        for (std::size_t from = 0; from <= text.size(); ++from) {
+            const auto found = text.find_first_of("\r\n", from);
+            ASSERT_EQ(FindLineBreak(text, from, level()), found == std::string::npos ? text.size() : found);
+            const auto before = from == 0 ? std::string::npos : text.find_last_of("\r\n", from - 1);
+            ASSERT_EQ(FindLineStart(text, from, level()), before == std::string::npos ? 0 : before + 1);
+        }
+    }
 }
 
 TEST(LineAssembler, GivesTheSameLinesWhateverTheChunkSize)
