@@ -25,8 +25,10 @@
 #include "core/search/searchhitkeys.h"
 #include "core/search/textfinder.h"
 
+#include "support/chunkedsearch.h"
 #include "support/plainsearch.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstdio>
@@ -202,16 +204,20 @@ void CheckSame(const SearchResult& a, const SearchResult& b, const char* what)
 
 void CheckSearch(std::string_view report, const SearchRequest& request, Chunker& chunker)
 {
-    ReportSearch chunked(request, gLevel);
-    for (std::size_t at = 0; at < report.size();) {
-        const auto size = chunker.next(chunker.next(2) == 1 ? 8 : 700);
-        chunked.feed(report.substr(at, size));
-        at += size;
-    }
-    const auto fromChunks = std::move(chunked).finish();
+    const auto fromChunks = testing::SearchInChunks(
+        report, request, [&] { return chunker.next(chunker.next(2) == 1 ? 8 : 700); }, gLevel);
 
-    const std::vector<std::string> tracked(request.texts.begin(), request.texts.end());
-    const auto whole = SearchReport(report, request, tracked, CollectedHits{}, gLevel);
+    // Collecting straight from the hits gives what collecting from the report hits gives.
+    const std::vector<std::string> items(request.texts.begin(), request.texts.end());
+    CollectedHits collected;
+    TrackedHitSink trackedSink(items, collected);
+    ReportSearch collecting(request, trackedSink, gLevel);
+    collecting.feed(report);
+    const auto counts = std::move(collecting).finish();
+    Check(counts.lineCount == fromChunks.lineCount && counts.allFound == fromChunks.allFound,
+          "the collecting search counts alike");
+
+    const auto whole = SearchReport(report, request, items, CollectedHits{}, gLevel);
     CheckSame(fromChunks, whole.result, "the chunked search gives what the whole search gives");
     CheckSame(whole.result, plain::Search(report, request), "the search gives what the plain reading gives");
 
@@ -222,6 +228,9 @@ void CheckSearch(std::string_view report, const SearchRequest& request, Chunker&
     Check(static_cast<std::int64_t>(result.reportHits.size()) <= result.allFound, "report hits are counted hits");
     Check(result.allFound <= 2 * result.lineCount, "a line counts at most once a panel");
     Check(whole.collected.size() <= result.reportHits.size(), "collected hits come from the report hits");
+    Check(collected.size() == whole.collected.size() && trackedSink.historyChanged() == whole.historyChanged &&
+              std::equal(collected.begin(), collected.end(), whole.collected.begin()),
+          "the tracked-hit sink collects what AddTrackedHits collects");
     Check(whole.historyChanged == !whole.collected.empty(), "the history changes when a hit was collected");
 }
 

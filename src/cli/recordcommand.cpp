@@ -179,7 +179,7 @@ int RunRecord(const QStringList& arguments, Environment& env)
         return kExitFailed;
     }
 
-    auto search = SearchReportFile(report, request, trackedItems, std::move(session.collected), env.openReport);
+    auto search = CollectReportFile(report, request, trackedItems, std::move(session.collected), env.openReport);
     if (search.status != ReportFileSearch::Status::Done)
         return ReportSearchFailure(report, search.status, search.error, env);
     session.collected = std::move(search.outcome.collected);

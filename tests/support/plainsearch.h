@@ -58,7 +58,7 @@ inline SearchResult Search(std::string_view report, const SearchRequest& request
                 continue;
             ++result.allFound;
             if (!repeated)
-                result.reportHits.emplace_back(line);
+                result.reportHits.push_back(line);
             ++result.panels[i].found;
             if (request.moreFlags[i])
                 result.panels[i].text += std::string(StatusPart(line, requestEnd)) + "\r\n";

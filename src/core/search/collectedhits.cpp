@@ -29,16 +29,27 @@ bool CollectedHits::append(std::string_view line)
     return true;
 }
 
+bool AddTrackedHit(std::string_view line, const std::vector<std::string>& trackedItems, CollectedHits& collected)
+{
+    const bool tracked = std::any_of(trackedItems.begin(), trackedItems.end(),
+                                     [&](const std::string& item) { return MatchPosition(line, item) > 0; });
+    return tracked && collected.append(line);
+}
+
+bool AddTrackedHits(const LineList& reportHits, const std::vector<std::string>& trackedItems, CollectedHits& collected)
+{
+    bool added = false;
+    for (const auto line : reportHits)
+        added = AddTrackedHit(line, trackedItems, collected) || added;
+    return added;
+}
+
 bool AddTrackedHits(const std::vector<std::string>& reportHits, const std::vector<std::string>& trackedItems,
                     CollectedHits& collected)
 {
     bool added = false;
-    for (const auto& line : reportHits) {
-        const bool tracked = std::any_of(trackedItems.begin(), trackedItems.end(),
-                                         [&](const std::string& item) { return MatchPosition(line, item) > 0; });
-        if (tracked && collected.append(line))
-            added = true;
-    }
+    for (const auto& line : reportHits)
+        added = AddTrackedHit(line, trackedItems, collected) || added;
     return added;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/search/linelist.h"
+
 #include <cstddef>
 #include <deque>
 #include <string>
@@ -37,7 +39,10 @@ private:
 // Moves the lines of reportHits that contain a tracked item (at or after character 38) into
 // collected, unless collected already holds them. True when a line was added, which is when the
 // history has unmerged downloads.
+bool AddTrackedHits(const LineList& reportHits, const std::vector<std::string>& trackedItems, CollectedHits& collected);
 bool AddTrackedHits(const std::vector<std::string>& reportHits, const std::vector<std::string>& trackedItems,
                     CollectedHits& collected);
+// The same for one line.
+bool AddTrackedHit(std::string_view line, const std::vector<std::string>& trackedItems, CollectedHits& collected);
 
 } // namespace tallywick

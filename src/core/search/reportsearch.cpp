@@ -36,8 +36,8 @@ std::string OverlongLinesLabel(const SearchResult& result)
     return "Lines too long to search: " + std::to_string(result.overlongLines);
 }
 
-ReportSearch::ReportSearch(SearchRequest request, SimdLevel level) :
-    request_(std::move(request)),
+ReportSearch::ReportSearch(SearchRequest request, HitSink& sink, SimdLevel level) :
+    request_(std::move(request)), sink_(sink),
     level_(level), finders_{TextFinder(request_.texts[0], level), TextFinder(request_.texts[1], level)},
     keys_{SearchHitKeys(request_.splitTime), SearchHitKeys(request_.splitTime)}, lines_(kLongestLine, level)
 {
@@ -49,18 +49,18 @@ void ReportSearch::feed(std::string_view chunk)
         chunk, [this](std::string_view lines) { searchLines(lines); }, [this] { countOverlongLine(); });
 }
 
-SearchResult ReportSearch::finish() &&
+SearchCounts ReportSearch::finish() &&
 {
     searchLines(lines_.rest());
     if (lines_.endsInOverlongLine())
         countOverlongLine();
-    return std::move(result_);
+    return counts_;
 }
 
 void ReportSearch::countOverlongLine()
 {
-    ++result_.lineCount;
-    ++result_.overlongLines;
+    ++counts_.lineCount;
+    ++counts_.overlongLines;
 }
 
 void ReportSearch::searchLines(std::string_view lines)
@@ -86,12 +86,11 @@ void ReportSearch::searchLines(std::string_view lines)
 
 void ReportSearch::searchPiece(std::string_view piece)
 {
-    result_.lineCount += static_cast<std::int64_t>(CountLines(piece, level_));
+    counts_.lineCount += static_cast<std::int64_t>(CountLines(piece, level_));
     for (int panel = 0; panel < kPanelCount; ++panel) {
         pieceHits_[panel].clear();
         collectHits(piece, panel, pieceHits_[panel]);
     }
-    reserveResultTexts();
     // Lines in report order; a line that both panels hit counts for panel 0 first.
     const auto& hits0 = pieceHits_[0];
     const auto& hits1 = pieceHits_[1];
@@ -101,18 +100,6 @@ void ReportSearch::searchPiece(std::string_view piece)
         const bool takeFirst = j == hits1.size() || (i < hits0.size() && hits0[i].lineBegin <= hits1[j].lineBegin);
         const Hit& hit = takeFirst ? hits0[i++] : hits1[j++];
         countHit(takeFirst ? 0 : 1, piece.substr(hit.lineBegin, hit.lineEnd - hit.lineBegin), hit.matchPos);
-    }
-}
-
-void ReportSearch::reserveResultTexts()
-{
-    // Room for every hit of the piece in either form, so the texts grow once per piece at most.
-    for (int panel = 0; panel < kPanelCount; ++panel) {
-        std::size_t bytes = 0;
-        for (const Hit& hit : pieceHits_[panel])
-            bytes += hit.lineEnd - hit.lineBegin + 2 * kLineBreak.size();
-        auto& text = result_.panels[panel].text;
-        text.reserve(text.size() + bytes);
     }
 }
 
@@ -148,36 +135,61 @@ void ReportSearch::collectHits(std::string_view piece, int panel, std::vector<Hi
 
 void ReportSearch::countHit(int panel, std::string_view line, std::size_t matchPos)
 {
-    const std::string& text = request_.texts[panel];
-    const auto requestEnd = RequestEnd(line, matchPos, text);
     bool repeated = false;
-    if (StatusAccepted(line)) {
-        const auto key = TimeKey(line);
-        repeated = keys_[panel].addAndCheck(key);
-    }
+    if (StatusAccepted(line))
+        repeated = keys_[panel].addAndCheck(TimeKey(line));
     if (repeated && request_.noDuplicates)
         return;
+    ++counts_.allFound;
+    ++counts_.found[panel];
+    sink_.take({panel, line, RequestEnd(line, matchPos, request_.texts[panel]), repeated});
+}
 
-    ++result_.allFound;
-    if (!repeated)
-        result_.reportHits.emplace_back(line);
-    PanelResult& result = result_.panels[panel];
-    ++result.found;
-    if (request_.moreFlags[panel]) {
-        result.text += StatusPart(line, requestEnd);
-        result.text += kLineBreak;
+ResultTextSink::ResultTextSink(std::array<bool, kPanelCount> moreFlags) : moreFlags_(moreFlags) {}
+
+void ResultTextSink::take(const SearchHit& hit)
+{
+    if (!hit.repeated)
+        result_.reportHits.push_back(hit.line);
+    std::string& text = result_.panels[hit.panel].text;
+    if (moreFlags_[hit.panel]) {
+        text += StatusPart(hit.line, hit.requestEnd);
+        text += kLineBreak;
     } else {
-        result.text += Left(line, requestEnd);
+        text += Left(hit.line, hit.requestEnd);
     }
-    result.text += kLineBreak;
+    text += kLineBreak;
+}
+
+SearchResult ResultTextSink::finish(const SearchCounts& counts) &&
+{
+    result_.lineCount = counts.lineCount;
+    result_.overlongLines = counts.overlongLines;
+    result_.allFound = counts.allFound;
+    for (int panel = 0; panel < kPanelCount; ++panel)
+        result_.panels[panel].found = counts.found[panel];
+    return std::move(result_);
+}
+
+TrackedHitSink::TrackedHitSink(const std::vector<std::string>& trackedItems, CollectedHits& collected) :
+    trackedItems_(trackedItems), collected_(collected)
+{
+}
+
+void TrackedHitSink::take(const SearchHit& hit)
+{
+    if (!hit.repeated && AddTrackedHit(hit.line, trackedItems_, collected_))
+        historyChanged_ = true;
 }
 
 SearchOutcome SearchReport(std::string_view report, const SearchRequest& request,
                            const std::vector<std::string>& trackedItems, CollectedHits collected, SimdLevel level)
 {
-    ReportSearch search(request, level);
+    ResultTextSink texts(request.moreFlags);
+    ReportSearch search(request, texts, level);
     search.feed(report);
-    SearchOutcome outcome{std::move(search).finish(), std::move(collected), false};
+    const auto counts = std::move(search).finish();
+    SearchOutcome outcome{std::move(texts).finish(counts), std::move(collected), false};
     outcome.historyChanged = AddTrackedHits(outcome.result.reportHits, trackedItems, outcome.collected);
     return outcome;
 }

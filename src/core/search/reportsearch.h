@@ -2,6 +2,8 @@
 
 #include "core/log/lines.h"
 #include "core/search/collectedhits.h"
+#include "core/search/hitsink.h"
+#include "core/search/linelist.h"
 #include "core/search/searchhitkeys.h"
 #include "core/search/textfinder.h"
 
@@ -36,18 +38,27 @@ struct SearchRequest {
     std::int64_t splitTime = kDefaultSplitTime;
 };
 
+// The counts of one search.
+struct SearchCounts {
+    std::int64_t lineCount = 0;
+    std::int64_t overlongLines = 0; // lines longer than kLongestLine, counted in lineCount
+    std::int64_t allFound = 0;
+    std::array<std::int64_t, kPanelCount> found{};
+};
+
 struct PanelResult {
     std::int64_t found = 0;
     std::string text; // the result box, lines ended by CR LF
 };
 
+// What the main window shows of a search.
 struct SearchResult {
     std::int64_t lineCount = 0;
-    std::int64_t overlongLines = 0; // lines longer than kLongestLine, counted in lineCount
+    std::int64_t overlongLines = 0;
     std::int64_t allFound = 0;
     std::array<PanelResult, kPanelCount> panels;
     // The counted hits that are not repeats, of both panels, in the order they were counted.
-    std::vector<std::string> reportHits;
+    LineList reportHits;
 };
 
 // "All Found: 3 of 120"
@@ -58,14 +69,17 @@ std::string FoundLabel(const PanelResult& panel);
 std::string OverlongLinesLabel(const SearchResult& result);
 
 // Searches a report that arrives in chunks of any size (a mapped file arrives as one, a
-// decompressed one in many). Each text is searched over the whole chunk, and each occurrence
-// mapped to its line, so lines without a hit cost nothing but the line count.
+// decompressed one in many) and hands every counted hit to a sink. Each text is searched over
+// the whole chunk, and each occurrence mapped to its line, so lines without a hit cost nothing
+// but the line count. The caller feeds the chunks: between two it may show progress or stop.
 class ReportSearch {
 public:
-    explicit ReportSearch(SearchRequest request, SimdLevel level = BestSimdLevel());
+    ReportSearch(SearchRequest request, HitSink& sink, SimdLevel level = BestSimdLevel());
 
     void feed(std::string_view chunk);
-    SearchResult finish() &&;
+    SearchCounts finish() &&;
+
+    const SearchCounts& counts() const { return counts_; }
 
 private:
     struct Hit {
@@ -76,19 +90,45 @@ private:
 
     void searchLines(std::string_view lines);
     void searchPiece(std::string_view piece);
-    void reserveResultTexts();
     void collectHits(std::string_view piece, int panel, std::vector<Hit>& hits) const;
     void countHit(int panel, std::string_view line, std::size_t matchPos);
+    void countOverlongLine();
 
     SearchRequest request_;
+    HitSink& sink_;
     SimdLevel level_;
     std::array<TextFinder, kPanelCount> finders_;
     std::array<SearchHitKeys, kPanelCount> keys_;
     std::array<std::vector<Hit>, kPanelCount> pieceHits_;
-    void countOverlongLine();
-
     LineAssembler lines_;
+    SearchCounts counts_;
+};
+
+// Builds the result boxes' texts and keeps the report hits, as the main window shows them.
+class ResultTextSink final : public HitSink {
+public:
+    explicit ResultTextSink(std::array<bool, kPanelCount> moreFlags);
+    void take(const SearchHit& hit) override;
+    // The texts with the counts of the search that fed them.
+    SearchResult finish(const SearchCounts& counts) &&;
+
+private:
+    std::array<bool, kPanelCount> moreFlags_;
     SearchResult result_;
+};
+
+// Collects the new tracked downloads straight into the collected hits, building no text: the
+// same lines, in the same order, as AddTrackedHits over the report hits.
+class TrackedHitSink final : public HitSink {
+public:
+    TrackedHitSink(const std::vector<std::string>& trackedItems, CollectedHits& collected);
+    void take(const SearchHit& hit) override;
+    bool historyChanged() const { return historyChanged_; }
+
+private:
+    const std::vector<std::string>& trackedItems_;
+    CollectedHits& collected_;
+    bool historyChanged_ = false;
 };
 
 // Everything one search produces, with the collected hits it grew.

@@ -1,5 +1,7 @@
 #include "core/search/reportsearch.h"
 
+#include "support/chunkedsearch.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -18,11 +20,9 @@ std::string Line(std::string_view host, std::string_view time, std::string_view 
 const std::string kZip = "GET /quarnel/shareware/pelmor.zip";
 const std::string kExe = "GET /quarnel/shareware/pelmor.exe";
 
-SearchResult Search(std::string_view report, SearchRequest request = {})
+SearchResult Search(std::string_view report, const SearchRequest& request = {})
 {
-    ReportSearch search(std::move(request));
-    search.feed(report);
-    return std::move(search).finish();
+    return testing::SearchInChunks(report, request, [&] { return report.size(); });
 }
 
 TEST(SearchReport, CountsEachPanelAndShowsTheShortForm)
@@ -180,10 +180,7 @@ TEST(SearchReport, LinesLongerThanTheLongestSearchedCountButNeverHit)
     SearchRequest request;
     request.splitTime = 0;
     for (const std::size_t chunkSize : {report.size(), std::size_t{1} << 20, std::size_t{4093}, std::size_t{1} << 22}) {
-        ReportSearch search(request);
-        for (std::size_t at = 0; at < report.size(); at += chunkSize)
-            search.feed(std::string_view(report).substr(at, chunkSize));
-        const auto result = std::move(search).finish();
+        const auto result = testing::SearchInChunks(report, request, [&] { return chunkSize; });
         EXPECT_EQ(result.lineCount, 7) << chunkSize;
         EXPECT_EQ(result.overlongLines, 3) << chunkSize;
         EXPECT_EQ(result.panels[1].found, 4) << chunkSize;

@@ -1,5 +1,6 @@
 #include "core/search/reportsearch.h"
 
+#include "support/chunkedsearch.h"
 #include "support/plainsearch.h"
 #include "support/randomlog.h"
 #include "support/simdlevels.h"
@@ -61,14 +62,10 @@ TEST_P(SearchAgreement, RandomReportsGiveWhatThePlainReadingGives)
         request.splitTime = std::array{0, 1, 30, 1000}[random() % 4];
         const auto plain = plain::Search(report, request);
 
-        ReportSearch chunked(request, level());
-        for (std::size_t at = 0; at < report.size();) {
-            const std::size_t size = 1 + random() % 300;
-            chunked.feed(std::string_view(report).substr(at, size));
-            at += size;
-        }
         SCOPED_TRACE("round " + std::to_string(round));
-        ExpectSame(std::move(chunked).finish(), plain);
+        ExpectSame(testing::SearchInChunks(
+                       report, request, [&] { return std::size_t{1} + random() % 300; }, level()),
+                   plain);
         ExpectSame(SearchReport(report, request, {}, CollectedHits{}, level()).result, plain);
     }
 }
