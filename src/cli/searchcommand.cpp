@@ -110,7 +110,11 @@ int RunSearch(const QStringList& arguments, Environment& env)
     }
 
     const QString& report = positional.front();
-    const auto search = SearchReportFile(report, request, tracked, CollectedHits{}, env.openReport);
+    // The text output shows no report hits, and without tracked items nothing is collected.
+    const bool keepHits = line.json() || !tracked.empty();
+    const auto search =
+        SearchReportFile(report, request, tracked, CollectedHits{}, env.openReport, {},
+                         keepHits ? ResultTextSink::ReportHits::Keep : ResultTextSink::ReportHits::Drop);
     if (search.status != ReportFileSearch::Status::Done)
         return ReportSearchFailure(report, search.status, search.error, env);
     if (line.json())

@@ -143,12 +143,13 @@ ReportFileRead ReadReportFile(const QString& path, const SearchRequest& request,
 
 ReportFileSearch SearchReportFile(const QString& path, const SearchRequest& request,
                                   const std::vector<std::string>& trackedItems, CollectedHits collected,
-                                  const ReportOpener& open, const ReadProgress& progress)
+                                  const ReportOpener& open, const ReadProgress& progress,
+                                  ResultTextSink::ReportHits reportHits)
 {
     ReportFileSearch search;
     search.outcome.collected = std::move(collected);
     try {
-        ResultTextSink texts(request.moreFlags);
+        ResultTextSink texts(request.moreFlags, reportHits);
         const auto read = ReadReportFile(path, request, texts, open, progress);
         search.status = read.status;
         search.error = read.error;

@@ -49,11 +49,13 @@ struct ReportFileRead {
 ReportFileRead ReadReportFile(const QString& path, const SearchRequest& request, HitSink& sink,
                               const ReportOpener& open = OpenReportFile, const ReadProgress& progress = {});
 
-// The search of one report file as the main window shows it: counts, result texts, report hits,
-// and the new tracked downloads added to collected.
+// The search of one report file as the main window shows it: counts, result texts, report hits
+// (unless dropped: then nothing is collected either), and the new tracked downloads added to
+// collected.
 ReportFileSearch SearchReportFile(const QString& path, const SearchRequest& request,
                                   const std::vector<std::string>& trackedItems, CollectedHits collected,
-                                  const ReportOpener& open = OpenReportFile, const ReadProgress& progress = {});
+                                  const ReportOpener& open = OpenReportFile, const ReadProgress& progress = {},
+                                  ResultTextSink::ReportHits reportHits = ResultTextSink::ReportHits::Keep);
 
 // The same without result texts or report hits: only the counts and the collected downloads.
 ReportFileSearch CollectReportFile(const QString& path, const SearchRequest& request,

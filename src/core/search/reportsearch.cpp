@@ -145,11 +145,14 @@ void ReportSearch::countHit(int panel, std::string_view line, std::size_t matchP
     sink_.take({panel, line, RequestEnd(line, matchPos, request_.texts[panel]), repeated});
 }
 
-ResultTextSink::ResultTextSink(std::array<bool, kPanelCount> moreFlags) : moreFlags_(moreFlags) {}
+ResultTextSink::ResultTextSink(std::array<bool, kPanelCount> moreFlags, ReportHits reportHits) :
+    moreFlags_(moreFlags), keepReportHits_(reportHits == ReportHits::Keep)
+{
+}
 
 void ResultTextSink::take(const SearchHit& hit)
 {
-    if (!hit.repeated)
+    if (!hit.repeated && keepReportHits_)
         result_.reportHits.push_back(hit.line);
     std::string& text = result_.panels[hit.panel].text;
     if (moreFlags_[hit.panel]) {

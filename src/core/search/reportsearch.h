@@ -104,16 +104,19 @@ private:
     SearchCounts counts_;
 };
 
-// Builds the result boxes' texts and keeps the report hits, as the main window shows them.
+// Builds the result boxes' texts and keeps the report hits, as the main window shows them (the
+// report hits only when asked to).
 class ResultTextSink final : public HitSink {
 public:
-    explicit ResultTextSink(std::array<bool, kPanelCount> moreFlags);
+    enum class ReportHits { Keep, Drop };
+    explicit ResultTextSink(std::array<bool, kPanelCount> moreFlags, ReportHits reportHits = ReportHits::Keep);
     void take(const SearchHit& hit) override;
     // The texts with the counts of the search that fed them.
     SearchResult finish(const SearchCounts& counts) &&;
 
 private:
     std::array<bool, kPanelCount> moreFlags_;
+    bool keepReportHits_;
     SearchResult result_;
 };
 

@@ -69,8 +69,12 @@ bool SearchHitKeys::ownerWithin(std::uint32_t owner, std::int64_t minute) const
     // Minutes of one time frame's bucket are all within the frame of each other; of the
     // neighbouring buckets only the nearest minute can be, and no other bucket can.
     const std::int64_t index = minute / splitTime_;
-    if (spans_.find(BucketHash(owner, index), Bucket{owner, index}))
-        return true;
+    return spans_.find(BucketHash(owner, index), Bucket{owner, index}) || neighbourWithin(owner, minute);
+}
+
+bool SearchHitKeys::neighbourWithin(std::uint32_t owner, std::int64_t minute) const
+{
+    const std::int64_t index = minute / splitTime_;
     if (const Span* before = spans_.find(BucketHash(owner, index - 1), Bucket{owner, index - 1});
         before && before->last > minute - splitTime_)
         return true;
@@ -96,7 +100,7 @@ bool SearchHitKeys::anyKeyWithoutHostWithin(std::string_view host, std::int64_t 
     return false;
 }
 
-bool SearchHitKeys::repeats(const Key& key) const
+bool SearchHitKeys::repeats(const Key& key, bool ownBucketHoldsOnlyThis) const
 {
     const auto host = key.host;
     if (host.empty() || !key.dated || splitTime_ <= 0)
@@ -105,7 +109,8 @@ bool SearchHitKeys::repeats(const Key& key) const
 
     // An earlier key begins with the host when its own host does...
     if (const auto* owner = findHost(host, key.hostHash)) {
-        if (ownerWithin(*owner, minute) || (extended_[*owner] && anyExtensionWithin(host, minute)))
+        const bool own = ownBucketHoldsOnlyThis ? neighbourWithin(*owner, minute) : ownerWithin(*owner, minute);
+        if (own || (extended_[*owner] && anyExtensionWithin(host, minute)))
             return true;
     } else if (anyExtensionWithin(host, minute)) {
         return true;
@@ -190,9 +195,21 @@ void SearchHitKeys::add(std::string_view key)
 bool SearchHitKeys::addAndCheck(std::string_view key)
 {
     const Key parts = read(key);
-    const bool repeated = repeats(parts);
-    insert(key, parts);
-    return repeated;
+    if (parts.host.empty() || !parts.dated || splitTime_ <= 0) {
+        insert(key, parts);
+        return false;
+    }
+    // The host's own bucket answers most hits at once: an earlier minute there is a repeat.
+    const std::uint32_t owner = hostOwner(parts);
+    const std::int64_t index = parts.minute / splitTime_;
+    const auto [span, added] =
+        spans_.findOrInsert(BucketHash(owner, index), Bucket{owner, index}, Span{parts.minute, parts.minute});
+    if (!added) {
+        span->first = std::min(span->first, parts.minute);
+        span->last = std::max(span->last, parts.minute);
+        return true;
+    }
+    return repeats(parts, true);
 }
 
 } // namespace tallywick

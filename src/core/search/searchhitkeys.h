@@ -48,8 +48,10 @@ private:
     };
 
     Key read(std::string_view key) const;
-    bool repeats(const Key& key) const;
+    // ownBucketHoldsOnlyThis: the key was just added, alone in its host's bucket.
+    bool repeats(const Key& key, bool ownBucketHoldsOnlyThis = false) const;
     bool ownerWithin(std::uint32_t owner, std::int64_t minute) const;
+    bool neighbourWithin(std::uint32_t owner, std::int64_t minute) const;
     bool anyExtensionWithin(std::string_view host, std::int64_t minute) const;
     bool anyKeyWithoutHostWithin(std::string_view host, std::int64_t minute) const;
     void insert(std::string_view key, const Key& parts);

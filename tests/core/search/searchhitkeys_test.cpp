@@ -95,11 +95,13 @@ TEST(SplitDownload, IndexAgreesWithTheWalkOverEveryEarlierKey)
           SearchHitKeys::kUnlimited, std::numeric_limits<std::int64_t>::max()}) {
         for (int round = 0; round < 60; ++round) {
             SearchHitKeys index(splitTime);
+            SearchHitKeys both(splitTime);
             std::vector<std::string> earlier;
             for (int i = 0; i < 120; ++i) {
                 const auto key = std::string(TimeKey(randomlog::Line(random)));
-                ASSERT_EQ(index.IsSplitDownload(key), plain::IsSplitDownload(earlier, key, splitTime))
-                    << "key " << key << ", split time " << splitTime;
+                const bool expected = plain::IsSplitDownload(earlier, key, splitTime);
+                ASSERT_EQ(index.IsSplitDownload(key), expected) << "key " << key << ", split time " << splitTime;
+                ASSERT_EQ(both.addAndCheck(key), expected) << "key " << key << ", split time " << splitTime;
                 index.add(key);
                 earlier.push_back(key);
             }
@@ -122,6 +124,7 @@ TEST(SplitDownload, IndexAgreesInAnyOrderOverAnySpan)
             // Close times (many repeats) in some rounds, times over centuries in others.
             const int years = round % 2 == 0 ? 1 : 8000;
             SearchHitKeys index(splitTime);
+            SearchHitKeys both(splitTime); // asked and added in one step
             std::vector<std::string> earlier;
             for (int i = 0; i < 150; ++i) {
                 char time[64];
@@ -130,8 +133,9 @@ TEST(SplitDownload, IndexAgreesInAnyOrderOverAnySpan)
                               static_cast<int>(random() % 24), static_cast<int>(random() % 60),
                               static_cast<int>(random() % 60));
                 const auto key = Key(hosts[random() % hosts.size()], time);
-                ASSERT_EQ(index.IsSplitDownload(key), plain::IsSplitDownload(earlier, key, splitTime))
-                    << "key " << key << ", split time " << splitTime;
+                const bool expected = plain::IsSplitDownload(earlier, key, splitTime);
+                ASSERT_EQ(index.IsSplitDownload(key), expected) << "key " << key << ", split time " << splitTime;
+                ASSERT_EQ(both.addAndCheck(key), expected) << "key " << key << ", split time " << splitTime;
                 index.add(key);
                 earlier.push_back(key);
             }
