@@ -63,7 +63,8 @@ TEST_F(MemoryLimit, AnEndlessSourceIsReadUntilInterrupted)
 
 TEST_F(MemoryLimit, RunningOutOfMemoryIsAnErrorWithExit1)
 {
-    // Every line a distinct download: the hits kept outgrow the address space.
+    // Every line a download without repeats, all kept for the JSON output: they outgrow the
+    // address space.
     QFile report(path("hits.log"));
     ASSERT_TRUE(report.open(QIODevice::WriteOnly));
     QByteArray block;
@@ -75,7 +76,7 @@ TEST_F(MemoryLimit, RunningOutOfMemoryIsAnErrorWithExit1)
 
     QProcess process;
     StartLimited(process, {QStringLiteral("search"), report.fileName(), QStringLiteral("--split-time"),
-                           QStringLiteral("0"), QStringLiteral("--long1")});
+                           QStringLiteral("0"), QStringLiteral("--long1"), QStringLiteral("--json")});
     ASSERT_TRUE(process.waitForFinished(120'000));
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(process.exitCode(), 1);
