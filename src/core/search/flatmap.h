@@ -37,7 +37,7 @@ public:
     template <class Equal>
     std::pair<Value*, bool> findOrInsertIf(std::uint64_t hash, const Key& key, Equal&& equal, const Value& init)
     {
-        if ((size_ + 1) * 2 > slots_.size())
+        if ((size_ + 1) * 4 > slots_.size() * 3)
             grow();
         hash = Occupied(hash);
         for (std::size_t i = hash & mask_;; i = (i + 1) & mask_) {

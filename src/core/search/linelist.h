@@ -2,83 +2,77 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <iterator>
+#include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace tallywick {
 
-// Lines kept one after another in one block of text: adding a line allocates nothing but now
-// and then a larger block.
+// Lines kept one after another in large blocks: adding a line allocates nothing but now and then
+// a new block, nothing is ever moved, and views of the lines stay valid while the list lives.
 class LineList {
 public:
-    class const_iterator {
-    public:
-        using iterator_category = std::random_access_iterator_tag;
-        using value_type = std::string_view;
-        using difference_type = std::ptrdiff_t;
-        using pointer = void;
-        using reference = std::string_view;
-
-        const_iterator() = default;
-        std::string_view operator*() const { return (*list_)[index_]; }
-        const_iterator& operator++()
-        {
-            ++index_;
-            return *this;
-        }
-        const_iterator operator++(int)
-        {
-            auto before = *this;
-            ++index_;
-            return before;
-        }
-        difference_type operator-(const const_iterator& other) const
-        {
-            return static_cast<difference_type>(index_) - static_cast<difference_type>(other.index_);
-        }
-        bool operator==(const const_iterator& other) const { return index_ == other.index_; }
-
-    private:
-        friend class LineList;
-        const_iterator(const LineList* list, std::size_t index) : list_(list), index_(index) {}
-        const LineList* list_ = nullptr;
-        std::size_t index_ = 0;
-    };
+    using const_iterator = std::vector<std::string_view>::const_iterator;
     using iterator = const_iterator;
     using value_type = std::string_view;
 
+    LineList() = default;
+    LineList(const LineList& other) { *this = other; }
+    LineList& operator=(const LineList& other)
+    {
+        if (this != &other) {
+            clear();
+            for (const auto line : other)
+                push_back(line);
+        }
+        return *this;
+    }
+    LineList(LineList&&) noexcept = default;
+    LineList& operator=(LineList&&) noexcept = default;
+
     void push_back(std::string_view line)
     {
-        text_.append(line);
-        ends_.push_back(text_.size());
+        if (line.size() > room_) {
+            const std::size_t size = std::max(kBlockSize, line.size());
+            blocks_.push_back(std::make_unique<char[]>(size));
+            next_ = blocks_.back().get();
+            room_ = size;
+        }
+        if (!line.empty())
+            std::memcpy(next_, line.data(), line.size());
+        lines_.emplace_back(next_, line.size());
+        next_ += line.size();
+        room_ -= line.size();
     }
-    void reserve(std::size_t lines, std::size_t bytes)
+    void clear()
     {
-        ends_.reserve(lines);
-        text_.reserve(bytes);
+        blocks_.clear();
+        lines_.clear();
+        next_ = nullptr;
+        room_ = 0;
     }
 
-    std::size_t size() const { return ends_.size(); }
-    bool empty() const { return ends_.empty(); }
-    std::string_view operator[](std::size_t i) const
-    {
-        const std::size_t begin = i == 0 ? 0 : ends_[i - 1];
-        return std::string_view(text_).substr(begin, ends_[i] - begin);
-    }
-    const_iterator begin() const { return {this, 0}; }
-    const_iterator end() const { return {this, ends_.size()}; }
+    std::size_t size() const { return lines_.size(); }
+    bool empty() const { return lines_.empty(); }
+    std::string_view operator[](std::size_t i) const { return lines_[i]; }
+    const_iterator begin() const { return lines_.begin(); }
+    const_iterator end() const { return lines_.end(); }
 
-    bool operator==(const LineList&) const = default;
+    friend bool operator==(const LineList& a, const LineList& b) { return a.lines_ == b.lines_; }
     friend bool operator==(const LineList& list, const std::vector<std::string>& lines)
     {
         return list.size() == lines.size() && std::equal(list.begin(), list.end(), lines.begin());
     }
 
 private:
-    std::string text_;
-    std::vector<std::size_t> ends_; // where each line ends in text_
+    static constexpr std::size_t kBlockSize = std::size_t{1} << 20;
+
+    std::vector<std::unique_ptr<char[]>> blocks_;
+    std::vector<std::string_view> lines_;
+    char* next_ = nullptr;
+    std::size_t room_ = 0;
 };
 
 } // namespace tallywick
