@@ -35,8 +35,10 @@ public:
     void push_back(std::string_view line)
     {
         if (line.size() > room_) {
-            const std::size_t size = std::max(kBlockSize, line.size());
-            blocks_.push_back(std::make_unique<char[]>(size));
+            // Small lists stay small; large ones take large blocks.
+            blockSize_ = std::min(kLargestBlock, blockSize_ * 2);
+            const std::size_t size = std::max(blockSize_, line.size());
+            blocks_.push_back(std::make_unique_for_overwrite<char[]>(size));
             next_ = blocks_.back().get();
             room_ = size;
         }
@@ -52,6 +54,7 @@ public:
         lines_.clear();
         next_ = nullptr;
         room_ = 0;
+        blockSize_ = kFirstBlock / 2;
     }
 
     std::size_t size() const { return lines_.size(); }
@@ -67,12 +70,14 @@ public:
     }
 
 private:
-    static constexpr std::size_t kBlockSize = std::size_t{1} << 20;
+    static constexpr std::size_t kFirstBlock = 4096;
+    static constexpr std::size_t kLargestBlock = std::size_t{1} << 20;
 
     std::vector<std::unique_ptr<char[]>> blocks_;
     std::vector<std::string_view> lines_;
     char* next_ = nullptr;
     std::size_t room_ = 0;
+    std::size_t blockSize_ = kFirstBlock / 2;
 };
 
 } // namespace tallywick
