@@ -86,10 +86,12 @@ void BM_ReportSearchChunks(benchmark::State& state)
 {
     const std::string_view report = Report(state.range(0));
     for (auto _ : state) {
-        ReportSearch search{SearchRequest{}};
+        const SearchRequest request;
+        ResultTextSink texts(request.moreFlags);
+        ReportSearch search(request, texts);
         for (std::size_t at = 0; at < report.size(); at += kChunkSize)
             search.feed(report.substr(at, kChunkSize));
-        auto result = std::move(search).finish();
+        auto result = std::move(texts).finish(std::move(search).finish());
         benchmark::DoNotOptimize(result);
     }
     Count(state, report, state.range(0));

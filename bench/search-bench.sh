@@ -17,7 +17,7 @@ text0="GET /quarnel/shareware/pelmor.exe"
 text1="GET /quarnel/shareware/pelmor.zip"
 
 "$root/scripts/install-deps.sh" --extras
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DTALLYWICK_GUI=OFF -DBUILD_TESTING=OFF >/dev/null
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DTALLYWICK_GUI=OFF -DBUILD_TESTING=OFF -DTALLYWICK_BENCH=ON >/dev/null
 cmake --build "$build" -j2 >/dev/null
 
 cli="$build/src/cli/tallywick-cli"

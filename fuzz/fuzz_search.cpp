@@ -11,7 +11,11 @@
 //   - the search fed in random chunks, the search of the whole report and the plain reading
 //     of the rules give the same counts, texts and hits; the line count is the count by the
 //     CR / LF / CR LF rule; all hits are the sum of the panels' hits.
+//   - the text finder finds what std::string_view::find finds.
 // Sanitizers (address, undefined) catch what the checks do not.
+//
+// Every byte scan runs at the vector level that TALLYWICK_FUZZ_SIMD names ("scalar", "sse2",
+// "avx2"; the widest this processor has when unset), so that each path is fuzzed on its own.
 
 #include "core/log/datevalue.h"
 #include "core/log/lines.h"
@@ -19,9 +23,12 @@
 #include "core/search/collectedhits.h"
 #include "core/search/reportsearch.h"
 #include "core/search/searchhitkeys.h"
+#include "core/search/textfinder.h"
 
+#include "support/chunkedsearch.h"
 #include "support/plainsearch.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstdio>
@@ -33,6 +40,8 @@
 namespace {
 
 using namespace tallywick;
+
+SimdLevel gLevel = BestSimdLevel();
 
 void Check(bool holds, const char* what)
 {
@@ -76,7 +85,8 @@ std::string ChooseText(const std::array<std::uint8_t, 3>& control, std::string_v
     case 2: // any piece of the report
         return report.empty() ? std::string() : std::string(Mid(report, 1 + control[1] * 97 % report.size(), length));
     default: // a piece of the first line from character 38 on, where hits are
-        return std::string(Mid(report.substr(0, FindLineBreak(report, 0)), kMatchStart + control[1] % 64, length));
+        return std::string(
+            Mid(report.substr(0, FindLineBreak(report, 0, gLevel)), kMatchStart + control[1] % 64, length));
     }
 }
 
@@ -84,7 +94,8 @@ std::string ChooseText(const std::array<std::uint8_t, 3>& control, std::string_v
 std::size_t CountLinesByTheRule(std::string_view text)
 {
     std::size_t lines = 0;
-    ForEachLine(text, [&](std::string_view) { ++lines; });
+    ForEachLine(
+        text, [&](std::string_view) { ++lines; }, gLevel);
     std::size_t byBytes = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')))
@@ -169,7 +180,7 @@ void CheckSplitDownloads(std::string_view report, std::int64_t splitTime)
 
 void CheckAssembler(std::string_view report, Chunker& chunker)
 {
-    LineAssembler assembler;
+    LineAssembler assembler(LineAssembler::kUnbounded, gLevel);
     std::string passed;
     for (std::size_t at = 0; at < report.size();) {
         const auto size = chunker.next(64);
@@ -193,30 +204,66 @@ void CheckSame(const SearchResult& a, const SearchResult& b, const char* what)
 
 void CheckSearch(std::string_view report, const SearchRequest& request, Chunker& chunker)
 {
-    ReportSearch chunked(request);
-    for (std::size_t at = 0; at < report.size();) {
-        const auto size = chunker.next(chunker.next(2) == 1 ? 8 : 700);
-        chunked.feed(report.substr(at, size));
-        at += size;
-    }
-    const auto fromChunks = std::move(chunked).finish();
+    const auto fromChunks = testing::SearchInChunks(
+        report, request, [&] { return chunker.next(chunker.next(2) == 1 ? 8 : 700); }, gLevel);
 
-    const std::vector<std::string> tracked(request.texts.begin(), request.texts.end());
-    const auto whole = SearchReport(report, request, tracked, CollectedHits{});
+    // Collecting straight from the hits gives what collecting from the report hits gives.
+    const std::vector<std::string> items(request.texts.begin(), request.texts.end());
+    CollectedHits collected;
+    TrackedHitSink trackedSink(items, collected);
+    ReportSearch collecting(request, trackedSink, gLevel);
+    collecting.feed(report);
+    const auto counts = std::move(collecting).finish();
+    Check(counts.lineCount == fromChunks.lineCount && counts.allFound == fromChunks.allFound,
+          "the collecting search counts alike");
+
+    const auto whole = SearchReport(report, request, items, CollectedHits{}, gLevel);
     CheckSame(fromChunks, whole.result, "the chunked search gives what the whole search gives");
     CheckSame(whole.result, plain::Search(report, request), "the search gives what the plain reading gives");
 
     const auto& result = whole.result;
     Check(result.lineCount == static_cast<std::int64_t>(CountLinesByTheRule(report)), "lines counted by the rule");
-    Check(result.lineCount == static_cast<std::int64_t>(CountLines(report)), "CountLines counts by the rule");
+    Check(result.lineCount == static_cast<std::int64_t>(CountLines(report, gLevel)), "CountLines counts by the rule");
     Check(result.allFound == result.panels[0].found + result.panels[1].found, "all = panel 0 + panel 1");
     Check(static_cast<std::int64_t>(result.reportHits.size()) <= result.allFound, "report hits are counted hits");
     Check(result.allFound <= 2 * result.lineCount, "a line counts at most once a panel");
     Check(whole.collected.size() <= result.reportHits.size(), "collected hits come from the report hits");
+    Check(collected.size() == whole.collected.size() && trackedSink.historyChanged() == whole.historyChanged &&
+              std::equal(collected.begin(), collected.end(), whole.collected.begin()),
+          "the tracked-hit sink collects what AddTrackedHits collects");
     Check(whole.historyChanged == !whole.collected.empty(), "the history changes when a hit was collected");
 }
 
+void CheckTextFinder(std::string_view report, const std::string& text)
+{
+    const TextFinder finder(text, gLevel);
+    std::size_t from = 0;
+    for (int i = 0; i < 64 && from <= report.size(); ++i) {
+        const auto found = finder.find(report, from);
+        Check(found == report.find(text, from), "the text finder finds what find finds");
+        if (found == std::string_view::npos)
+            break;
+        from = found + 1;
+    }
+}
+
 } // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    if (const char* name = std::getenv("TALLYWICK_FUZZ_SIMD")) {
+        for (const auto level : kSimdLevels) {
+            if (SimdLevelName(level) == name)
+                gLevel = level;
+        }
+        if (SimdLevelName(gLevel) != name || gLevel > BestSimdLevel()) {
+            std::fprintf(stderr, "TALLYWICK_FUZZ_SIMD: %s cannot run here\n", name);
+            std::exit(2);
+        }
+    }
+    std::fprintf(stderr, "fuzzing at SIMD level %s\n", SimdLevelName(gLevel).data());
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -246,6 +293,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     });
     CheckDateTexts(report);
 
+    CheckTextFinder(report, request.texts[0]);
+    CheckTextFinder(report, request.texts[1]);
     Chunker chunker(0x9E3779B9U * (controls.chunkSeed + 1U));
     CheckSplitDownloads(report, request.splitTime);
     CheckAssembler(report, chunker);

@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer target with clang (the engine has no Qt, so its sources are compiled
-# straight in), seeds a corpus from a real access log and runs it.
+# straight in), seeds a corpus from a real access log and runs it once at each vector level of
+# the byte scans, one after another on the same corpus.
 #
-#   fuzz/run-fuzz.sh [SECONDS] [extra libFuzzer options]     # default 300 seconds
-#   fuzz/run-fuzz.sh 0 CRASH-FILE                            # replays one input
+#   fuzz/run-fuzz.sh [SECONDS] [extra libFuzzer options]   # SECONDS per level, default 300
+#   LEVELS="sse2" fuzz/run-fuzz.sh 120                      # only some levels (scalar sse2 avx2)
+#   fuzz/run-fuzz.sh 0 CRASH-FILE                          # replays one input at every level
+#
+# Each run's log is build-bench/fuzz/LEVEL.log; a summary line per level is printed at the end.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -11,6 +15,7 @@ out="$root/build-bench/fuzz"
 corpus="$root/fuzz/corpus"
 seconds=${1:-300}
 shift || true
+levels=${LEVELS:-scalar sse2 avx2}
 
 "$root/scripts/install-deps.sh" --extras
 mkdir -p "$out" "$corpus"
@@ -38,8 +43,32 @@ if [ -z "$(ls -A "$corpus")" ] && [ -r "$seed_log" ]; then
 fi
 
 cd "$out"
-if [ "$seconds" = 0 ]; then
-    exec ./fuzz_search "$@"
+status=0
+for level in $levels; do
+    if [ "$seconds" = 0 ]; then
+        TALLYWICK_FUZZ_SIMD=$level ./fuzz_search "$@" || status=$?
+        continue
+    fi
+    echo "== $level: $seconds s"
+    if ! TALLYWICK_FUZZ_SIMD=$level ./fuzz_search "$corpus" -dict="$root/fuzz/search.dict" -max_len=8192 \
+        -max_total_time="$seconds" -print_final_stats=1 "$@" >"$out/$level.log" 2>&1; then
+        status=1
+        echo "   FAILED: see $out/$level.log"
+        tail -30 "$out/$level.log"
+    fi
+done
+
+if [ "$seconds" != 0 ]; then
+    echo
+    printf '%-8s %12s %10s %8s %8s %s\n' level runs "exec/s" cov ft result
+    for level in $levels; do
+        log="$out/$level.log"
+        awk -v level="$level" '
+            /stat::number_of_executed_units/ { runs = $2 }
+            /stat::average_exec_per_sec/ { speed = $2 }
+            /^#[0-9]+/ { for (i = 1; i <= NF; i++) { if ($i == "cov:") cov = $(i + 1); if ($i == "ft:") ft = $(i + 1) } }
+            /ERROR|invariant broken|deadly signal/ { bad = 1 }
+            END { printf "%-8s %12s %10s %8s %8s %s\n", level, runs, speed, cov, ft, bad ? "FAILED" : "ok" }' "$log"
+    done
 fi
-exec ./fuzz_search "$corpus" -dict="$root/fuzz/search.dict" -max_len=8192 -max_total_time="$seconds" \
-    -print_final_stats=1 "$@"
+exit $status

@@ -3,6 +3,7 @@
 #include "cli/commands.h"
 
 #include <array>
+#include <new>
 
 // The build passes the project's version.
 #ifndef TALLYWICK_VERSION
@@ -77,8 +78,15 @@ int RunCli(const Arguments& arguments, Environment& env)
         return kExitOk;
     }
     for (const auto& command : kCommands) {
-        if (name == QLatin1String(command.name))
+        if (name != QLatin1String(command.name))
+            continue;
+        try {
             return command.run(arguments, env);
+        } catch (const std::bad_alloc&) {
+            // Every file is replaced atomically, so nothing stored is half written.
+            env.err << "tallywick-cli " << command.name << ": not enough memory\n";
+            return kExitFailed;
+        }
     }
     env.err << "tallywick-cli: unknown command \"" << name.toStdString() << "\"\n\n";
     WriteUsage(env.err);

@@ -1,6 +1,7 @@
 #include "cli/dataoptions.h"
 
 #include "app/settings/settingsstore.h"
+#include "core/search/reportsearch.h"
 
 #include <QDir>
 
@@ -69,8 +70,12 @@ SplitTimeOption ReadSplitTimeOption(CommandLine& line, Environment& env)
     if (!line.parser().isSet(name))
         return option;
     option.minutes = ParseInteger(line.parser().value(name));
-    if (!option.minutes)
-        option.exitCode = line.usageError(env, QStringLiteral("--split-time wants a whole number of minutes"));
+    if (!option.minutes || *option.minutes > kLongestSplitTime || *option.minutes < -kLongestSplitTime) {
+        option.exitCode =
+            line.usageError(env, QStringLiteral("--split-time wants a whole number of minutes, at most %1 (100 years)")
+                                     .arg(kLongestSplitTime));
+        option.minutes.reset();
+    }
     return option;
 }
 

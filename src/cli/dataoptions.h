@@ -38,7 +38,7 @@ struct TimeLimitOption {
 };
 TimeLimitOption ReadTimeLimitOption(CommandLine& line, Environment& env);
 
-// --split-time, a whole number of minutes; nothing when absent, the exit status when it is bad.
+// --split-time, a whole number of minutes up to 100 years; nothing when absent, the exit status when it is bad.
 struct SplitTimeOption {
     std::optional<std::int64_t> minutes;
     std::optional<int> exitCode;

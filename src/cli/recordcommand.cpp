@@ -32,20 +32,23 @@ const char* const kRecordHelp =
     "Text output: the lines read, the downloads recorded in all and per tracked item, those too\n"
     "old to keep (when there are any), the duplicate partial downloads removed, and the records\n"
     "written to \"history.dat\".\n"
+    "A line longer than 1 MiB (1048576 bytes) counts as a line but is never searched; when there\n"
+    "were any, the text output says how many.\n"
     "JSON output: {\"lines\": N, \"recorded\": N, \"expired\": N, \"per_item\": {ITEM: N, ...},\n"
-    "\"removed_partials\": N, \"history_size\": N}. lines: the lines of the report; recorded: the\n"
-    "downloads this run added that are in the saved \"history.dat\"; expired: the downloads this\n"
-    "run added that were TimeLimit or more months old, so the save dropped them; per_item: every\n"
-    "tracked item (0 included) with this run's new downloads whose first tracked item it is;\n"
-    "removed_partials: duplicate partial downloads removed (0 when there were none);\n"
-    "history_size: the records written to \"history.dat\".\n"
+    "\"removed_partials\": N, \"history_size\": N, \"overlong_lines\": N}. lines: the lines of the\n"
+    "report; recorded: the downloads this run added that are in the saved \"history.dat\"; expired:\n"
+    "the downloads this run added that were TimeLimit or more months old, so the save dropped them;\n"
+    "per_item: every tracked item (0 included) with this run's new downloads whose first tracked\n"
+    "item it is; removed_partials: duplicate partial downloads removed (0 when there were none);\n"
+    "history_size: the records written to \"history.dat\"; overlong_lines: the lines too long to\n"
+    "search.\n"
     "\n"
     "Exit status: 0 done; 1 a file could not be read or written (the settings file included;\n"
     "stderr says which; no record is lost: \"history.dat\" is left as it was, or keeps the records\n"
-    "the archive could not take); 2 bad arguments or \"File Not Found\"; 3 the data folder is in\n"
-    "use by another process. Nothing is written on 2 or 3. When only the output could not be\n"
-    "written, stderr says \"the output could not be written\" and the status is 1, but the\n"
-    "history was saved.";
+    "the archive could not take), or there was not enough memory; 2 bad arguments or \"File Not\n"
+    "Found\"; 3 the data folder is in use by another process. Nothing is written on 2 or 3. When\n"
+    "only the output could not be written, stderr says \"the output could not be written\" and the\n"
+    "status is 1, but the history was saved.";
 
 struct ItemCount {
     std::string item;
@@ -79,6 +82,7 @@ std::vector<ItemCount> CountPerItem(const std::vector<std::string>& trackedItems
 
 struct RecordSummary {
     std::int64_t lines = 0;
+    std::int64_t overlongLines = 0;
     std::int64_t recorded = 0;
     std::int64_t expired = 0;
     std::vector<ItemCount> perItem;
@@ -97,7 +101,8 @@ Json ToJson(const RecordSummary& summary)
         .set("expired", summary.expired)
         .set("per_item", std::move(perItem))
         .set("removed_partials", summary.removedPartials)
-        .set("history_size", summary.historySize);
+        .set("history_size", summary.historySize)
+        .set("overlong_lines", summary.overlongLines);
 }
 
 // savedHistory: History as the save wrote it, less the records too old to keep.
@@ -108,6 +113,7 @@ RecordSummary Summarize(const SearchResult& search, const ClosingHistoryOutcome&
     const auto appended = closing.merge ? closing.merge->appended : std::vector<std::size_t>{};
     RecordSummary summary;
     summary.lines = search.lineCount;
+    summary.overlongLines = search.overlongLines;
     const auto fate = FateOfAddedRecords(collected, appended, savedHistory, today, TimeLimit);
     summary.recorded = fate.kept;
     summary.expired = fate.expired;
@@ -119,7 +125,10 @@ RecordSummary Summarize(const SearchResult& search, const ClosingHistoryOutcome&
 
 void WriteText(const RecordSummary& summary, std::ostream& out)
 {
-    out << "Lines read: " << summary.lines << '\n' << "Recorded: " << summary.recorded << '\n';
+    out << "Lines read: " << summary.lines << '\n';
+    if (summary.overlongLines > 0)
+        out << "Lines too long to search: " << summary.overlongLines << '\n';
+    out << "Recorded: " << summary.recorded << '\n';
     for (const auto& entry : summary.perItem)
         out << "  " << entry.count << "  " << entry.item << '\n';
     if (summary.expired > 0)
@@ -190,7 +199,7 @@ int RunRecord(const Arguments& arguments, Environment& env)
         return kExitFailed;
     }
 
-    auto search = SearchReportFile(report, request, trackedItems, std::move(session.collected), env.openReport);
+    auto search = CollectReportFile(report, request, trackedItems, std::move(session.collected), env.openReport);
     if (search.status != ReportFileSearch::Status::Done)
         return ReportSearchFailure(report, search.status, search.error, env);
     session.collected = std::move(search.outcome.collected);

@@ -15,20 +15,25 @@ const char* const kSearchHelp =
     "and counts the downloads as the main window does. Reads no settings and no data folder.\n"
     "\n"
     "Text output: the count labels (\"All Found: N of LINES\", then \"Found: N\" for panel 0 and\n"
-    "for panel 1), then each panel's result text.\n"
-    "JSON output: {\"lines\": N, \"all\": N, \"panels\": [{\"text\": SEARCH TEXT, \"found\": N,\n"
-    "\"result\": RESULT TEXT}, {...}], \"report_hits\": [LINE, ...], \"collected\": [LINE, ...]}.\n"
+    "for panel 1), then each panel's result text. A line longer than 1 MiB (1048576 bytes) counts\n"
+    "as a line but is never searched; when there were any, \"Lines too long to search: N\" follows\n"
+    "the labels.\n"
+    "JSON output: {\"lines\": N, \"overlong_lines\": N, \"all\": N, \"panels\": [{\"text\": SEARCH TEXT,\n"
+    "\"found\": N, \"result\": RESULT TEXT}, {...}], \"report_hits\": [LINE, ...], \"collected\":\n"
+    "[LINE, ...]}.\n"
     "Strings carry the report's bytes: valid UTF-8 as its characters, any other byte as the\n"
     "character of the same value (U+0080 to U+00FF).\n"
     "\n"
-    "Exit status: 0 done; 1 the report could not be read to its end; 2 bad arguments or\n"
-    "\"File Not Found\".";
+    "Exit status: 0 done; 1 the report could not be read to its end, or there was not enough\n"
+    "memory; 2 bad arguments or \"File Not Found\".";
 
 void WriteText(const SearchResult& result, std::ostream& out)
 {
     out << AllFoundLabel(result) << '\n';
     for (const auto& panel : result.panels)
         out << FoundLabel(panel) << '\n';
+    if (result.overlongLines > 0)
+        out << OverlongLinesLabel(result) << '\n';
     for (const auto& panel : result.panels)
         out << '\n' << panel.text;
 }
@@ -45,6 +50,7 @@ Json ToJson(const SearchRequest& request, const SearchOutcome& outcome)
     }
     return Json::object()
         .set("lines", result.lineCount)
+        .set("overlong_lines", result.overlongLines)
         .set("all", result.allFound)
         .set("panels", std::move(panels))
         .set("report_hits", Json::texts(result.reportHits))
@@ -107,7 +113,11 @@ int RunSearch(const Arguments& arguments, Environment& env)
     }
 
     const QString& report = positional.front();
-    const auto search = SearchReportFile(report, request, tracked, CollectedHits{}, env.openReport);
+    // The text output shows no report hits, and without tracked items nothing is collected.
+    const bool keepHits = line.json() || !tracked.empty();
+    const auto search =
+        SearchReportFile(report, request, tracked, CollectedHits{}, env.openReport, {},
+                         keepHits ? ResultTextSink::ReportHits::Keep : ResultTextSink::ReportHits::Drop);
     if (search.status != ReportFileSearch::Status::Done)
         return ReportSearchFailure(report, search.status, search.error, env);
     if (line.json())

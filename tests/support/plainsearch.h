@@ -38,6 +38,10 @@ inline SearchResult Search(std::string_view report, const SearchRequest& request
     std::vector<std::string> keys[kPanelCount];
     ForEachLine(report, [&](std::string_view line) {
         ++result.lineCount;
+        if (line.size() > kLongestLine) {
+            ++result.overlongLines;
+            return;
+        }
         for (int i = 0; i < kPanelCount; ++i) {
             const std::string& text = request.texts[i];
             const auto match = MatchPosition(line, text);
@@ -54,7 +58,7 @@ inline SearchResult Search(std::string_view report, const SearchRequest& request
                 continue;
             ++result.allFound;
             if (!repeated)
-                result.reportHits.emplace_back(line);
+                result.reportHits.push_back(line);
             ++result.panels[i].found;
             if (request.moreFlags[i])
                 result.panels[i].text += std::string(StatusPart(line, requestEnd)) + "\r\n";

@@ -4,16 +4,20 @@
 
 #include <QFile>
 
+#include <new>
+
 #include <zlib.h>
 
 namespace tallywick {
 namespace {
 
 constexpr qint64 kBlockSize = 1 << 20;
+const QString kNotEnoughMemory = QStringLiteral("Not enough memory to search the report");
 
-std::optional<QString> ReadPlain(QIODevice& device, const ChunkSink& sink)
+std::optional<QString> ReadPlain(QIODevice& device, const ChunkSink& sink, const ReadProgress& progress)
 {
     std::vector<char> block(kBlockSize);
+    qint64 read = 0;
     for (;;) {
         const qint64 got = device.read(block.data(), kBlockSize);
         if (got < 0)
@@ -21,11 +25,15 @@ std::optional<QString> ReadPlain(QIODevice& device, const ChunkSink& sink)
         if (got == 0)
             return std::nullopt;
         sink(std::string_view(block.data(), static_cast<std::size_t>(got)));
+        read += got;
+        if (progress && !progress(read))
+            return std::nullopt;
     }
 }
 
-std::optional<QString> ReadGzip(QIODevice& device, const ChunkSink& sink)
+std::optional<QString> ReadGzip(QIODevice& device, const ChunkSink& sink, const ReadProgress& progress)
 {
+    qint64 read = 0;
     z_stream stream{};
     if (inflateInit2(&stream, 16 + MAX_WBITS) != Z_OK)
         return QStringLiteral("Cannot start decompressing");
@@ -66,6 +74,9 @@ std::optional<QString> ReadGzip(QIODevice& device, const ChunkSink& sink)
             if (stream.avail_out != 0)
                 break; // all input taken; more output needs more input
         }
+        read += got;
+        if (progress && !progress(read))
+            return std::nullopt;
     }
     if (memberOpen)
         return QStringLiteral("Compressed report ends too early");
@@ -74,9 +85,9 @@ std::optional<QString> ReadGzip(QIODevice& device, const ChunkSink& sink)
 
 } // namespace
 
-std::optional<QString> ReadReport(QIODevice& device, bool gzip, const ChunkSink& sink)
+std::optional<QString> ReadReport(QIODevice& device, bool gzip, const ChunkSink& sink, const ReadProgress& progress)
 {
-    return gzip ? ReadGzip(device, sink) : ReadPlain(device, sink);
+    return gzip ? ReadGzip(device, sink, progress) : ReadPlain(device, sink, progress);
 }
 
 bool IsCompressedReport(const QString& path)
@@ -91,32 +102,89 @@ std::unique_ptr<QIODevice> OpenReportFile(const QString& path)
     return file;
 }
 
-ReportFileSearch SearchReportFile(const QString& path, const SearchRequest& request,
-                                  const std::vector<std::string>& trackedItems, CollectedHits collected,
-                                  const ReportOpener& open)
+ReportFileRead ReadReportFile(const QString& path, const SearchRequest& request, HitSink& sink,
+                              const ReportOpener& open, const ReadProgress& progress)
 {
-    ReportFileSearch search;
-    search.outcome.collected = std::move(collected);
+    using Status = ReportFileSearch::Status;
+    ReportFileRead read;
     if (!FileExists(path)) {
-        search.status = ReportFileSearch::Status::NotFound;
-        return search;
+        read.status = Status::NotFound;
+        return read;
     }
     const auto device = open(path);
     if (!device || !device->isOpen()) {
-        search.status = ReportFileSearch::Status::Failed;
-        search.error = device ? device->errorString() : QStringLiteral("Cannot open the report");
-        return search;
+        read.status = Status::Failed;
+        read.error = device ? device->errorString() : QStringLiteral("Cannot open the report");
+        return read;
     }
-    ReportSearch reportSearch(request);
-    if (const auto error =
-            ReadReport(*device, IsCompressedReport(path), [&](std::string_view chunk) { reportSearch.feed(chunk); })) {
-        search.status = ReportFileSearch::Status::Failed;
-        search.error = *error;
-        return search;
+    try {
+        ReportSearch search(request, sink);
+        bool stopped = false;
+        const auto error = ReadReport(
+            *device, IsCompressedReport(path), [&](std::string_view chunk) { search.feed(chunk); },
+            [&](qint64 bytesRead) {
+                stopped = progress && !progress(bytesRead);
+                return !stopped;
+            });
+        if (error) {
+            read.status = Status::Failed;
+            read.error = *error;
+        } else if (stopped) {
+            read.status = Status::Stopped;
+        } else {
+            read.counts = std::move(search).finish();
+        }
+    } catch (const std::bad_alloc&) {
+        read.status = Status::Failed;
+        read.error = kNotEnoughMemory;
     }
-    search.outcome.result = std::move(reportSearch).finish();
-    search.outcome.historyChanged =
-        AddTrackedHits(search.outcome.result.reportHits, trackedItems, search.outcome.collected);
+    return read;
+}
+
+ReportFileSearch SearchReportFile(const QString& path, const SearchRequest& request,
+                                  const std::vector<std::string>& trackedItems, CollectedHits collected,
+                                  const ReportOpener& open, const ReadProgress& progress,
+                                  ResultTextSink::ReportHits reportHits)
+{
+    ReportFileSearch search;
+    search.outcome.collected = std::move(collected);
+    try {
+        ResultTextSink texts(request.moreFlags, reportHits);
+        const auto read = ReadReportFile(path, request, texts, open, progress);
+        search.status = read.status;
+        search.error = read.error;
+        if (read.status != ReportFileSearch::Status::Done)
+            return search;
+        search.outcome.result = std::move(texts).finish(read.counts);
+        // A line is appended to the collected hits entirely or not at all: they stay whole.
+        search.outcome.historyChanged =
+            AddTrackedHits(search.outcome.result.reportHits, trackedItems, search.outcome.collected);
+    } catch (const std::bad_alloc&) {
+        search.status = ReportFileSearch::Status::Failed;
+        search.error = kNotEnoughMemory;
+        search.outcome.result = {};
+    }
+    return search;
+}
+
+ReportFileSearch CollectReportFile(const QString& path, const SearchRequest& request,
+                                   const std::vector<std::string>& trackedItems, CollectedHits collected,
+                                   const ReportOpener& open)
+{
+    ReportFileSearch search;
+    search.outcome.collected = std::move(collected);
+    TrackedHitSink sink(trackedItems, search.outcome.collected);
+    const auto read = ReadReportFile(path, request, sink, open);
+    search.status = read.status;
+    search.error = read.error;
+    if (read.status == ReportFileSearch::Status::Done) {
+        search.outcome.historyChanged = sink.historyChanged();
+        search.outcome.result.lineCount = read.counts.lineCount;
+        search.outcome.result.overlongLines = read.counts.overlongLines;
+        search.outcome.result.allFound = read.counts.allFound;
+        for (int panel = 0; panel < kPanelCount; ++panel)
+            search.outcome.result.panels[panel].found = read.counts.found[panel];
+    }
     return search;
 }
 

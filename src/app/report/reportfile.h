@@ -15,11 +15,14 @@
 namespace tallywick {
 
 using ChunkSink = std::function<void(std::string_view)>;
+// Told, after each block, how many bytes of the device have been read; false stops the reading.
+using ReadProgress = std::function<bool(qint64 bytesRead)>;
 
 // Feeds the bytes of device to sink in large blocks, inflating them first when gzip is set
 // (several concatenated gzip members are read one after another, as gzip does). Returns the
-// reason when reading fails part-way.
-std::optional<QString> ReadReport(QIODevice& device, bool gzip, const ChunkSink& sink);
+// reason when reading fails part-way; stopping through progress is no failure.
+std::optional<QString> ReadReport(QIODevice& device, bool gzip, const ChunkSink& sink,
+                                  const ReadProgress& progress = {});
 
 // A report whose name ends in ".gz" is read decompressed.
 bool IsCompressedReport(const QString& path);
@@ -29,16 +32,34 @@ using ReportOpener = std::function<std::unique_ptr<QIODevice>(const QString& pat
 std::unique_ptr<QIODevice> OpenReportFile(const QString& path);
 
 struct ReportFileSearch {
-    enum class Status { Done, NotFound, Failed };
+    enum class Status { Done, NotFound, Failed, Stopped };
     Status status = Status::Done;
     QString error;         // why the search failed (Failed only)
     SearchOutcome outcome; // Done only; otherwise the collected hits passed in, untouched
 };
 
-// The search of one report file: NotFound for whatever FileExists rejects, Failed when the file
-// cannot be read to its end.
+// One report file read into a search that hands its hits to sink: NotFound for whatever
+// FileExists rejects, Failed when the file cannot be read to its end or memory runs out,
+// Stopped when progress said so. counts are those of a Done search.
+struct ReportFileRead {
+    ReportFileSearch::Status status = ReportFileSearch::Status::Done;
+    QString error;
+    SearchCounts counts;
+};
+ReportFileRead ReadReportFile(const QString& path, const SearchRequest& request, HitSink& sink,
+                              const ReportOpener& open = OpenReportFile, const ReadProgress& progress = {});
+
+// The search of one report file as the main window shows it: counts, result texts, report hits
+// (unless dropped: then nothing is collected either), and the new tracked downloads added to
+// collected.
 ReportFileSearch SearchReportFile(const QString& path, const SearchRequest& request,
                                   const std::vector<std::string>& trackedItems, CollectedHits collected,
-                                  const ReportOpener& open = OpenReportFile);
+                                  const ReportOpener& open = OpenReportFile, const ReadProgress& progress = {},
+                                  ResultTextSink::ReportHits reportHits = ResultTextSink::ReportHits::Keep);
+
+// The same without result texts or report hits: only the counts and the collected downloads.
+ReportFileSearch CollectReportFile(const QString& path, const SearchRequest& request,
+                                   const std::vector<std::string>& trackedItems, CollectedHits collected,
+                                   const ReportOpener& open = OpenReportFile);
 
 } // namespace tallywick

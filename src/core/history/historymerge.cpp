@@ -27,7 +27,7 @@ MergeResult MergeCollectedHits(std::vector<std::string>& History, const Collecte
     held.clear();
     History.reserve(History.size() + result.appended.size());
     for (const auto i : result.appended)
-        History.push_back(collected[i]);
+        History.emplace_back(collected[i]);
 
     if (IsHistoryOutOfOrder(History)) {
         SortHistory(History, today, TimeLimit, status, &result.removedForAge);

@@ -80,10 +80,10 @@ __attribute__((target("avx2"))) std::size_t CountBreaksAvx2(const char*& p, cons
 
 } // namespace
 
-std::size_t FindLineBreak(std::string_view text, std::size_t from)
+std::size_t FindLineBreak(std::string_view text, std::size_t from, SimdLevel level)
 {
 #if defined(__SSE2__)
-    for (; from + 16 <= text.size(); from += 16) {
+    for (; level != SimdLevel::Scalar && from + 16 <= text.size(); from += 16) {
         if (const unsigned mask = BreakMask(text.data() + from))
             return from + static_cast<std::size_t>(__builtin_ctz(mask));
     }
@@ -95,10 +95,10 @@ std::size_t FindLineBreak(std::string_view text, std::size_t from)
     return from;
 }
 
-std::size_t FindLineStart(std::string_view text, std::size_t pos)
+std::size_t FindLineStart(std::string_view text, std::size_t pos, SimdLevel level)
 {
 #if defined(__SSE2__)
-    for (; pos >= 16; pos -= 16) {
+    for (; level != SimdLevel::Scalar && pos >= 16; pos -= 16) {
         if (const unsigned mask = BreakMask(text.data() + pos - 16))
             return pos - 16 + static_cast<std::size_t>(32 - __builtin_clz(mask));
     }
@@ -108,17 +108,18 @@ std::size_t FindLineStart(std::string_view text, std::size_t pos)
     return pos;
 }
 
-std::size_t CountLines(std::string_view text)
+std::size_t CountLines(std::string_view text, SimdLevel level)
 {
     const char* p = text.data();
     const char* const end = p + text.size();
     std::size_t count = 0;
 #if defined(TALLYWICK_HAS_AVX2_PATH)
-    if (__builtin_cpu_supports("avx2"))
+    if (level == SimdLevel::Avx2)
         count += CountBreaksAvx2(p, end);
 #endif
 #if defined(__SSE2__)
-    count += CountBreaksSse2(p, end);
+    if (level != SimdLevel::Scalar)
+        count += CountBreaksSse2(p, end);
 #endif
     count += CountBreaksByByte(p, end);
     if (!text.empty() && !IsLineBreak(text.back()))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/log/simdlevel.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -13,11 +15,12 @@ constexpr bool IsLineBreak(char c)
     return c == '\r' || c == '\n';
 }
 
-// Offset of the first line break at or after from, or text.size().
-std::size_t FindLineBreak(std::string_view text, std::size_t from);
+// Offset of the first line break at or after from, or text.size(). (AVX2 takes the SSE2 path:
+// lines are short.)
+std::size_t FindLineBreak(std::string_view text, std::size_t from, SimdLevel level = BestSimdLevel());
 
 // Offset just after the last line break before pos, or 0: where the line holding pos begins.
-std::size_t FindLineStart(std::string_view text, std::size_t pos);
+std::size_t FindLineStart(std::string_view text, std::size_t pos, SimdLevel level = BestSimdLevel());
 
 // Offset just past the line break that starts at pos (CR LF counts as one break).
 constexpr std::size_t SkipLineBreak(std::string_view text, std::size_t pos)
@@ -29,64 +32,135 @@ constexpr std::size_t SkipLineBreak(std::string_view text, std::size_t pos)
 
 // Calls f(line) for every line of text, in order.
 template <class F>
-void ForEachLine(std::string_view text, F&& f)
+void ForEachLine(std::string_view text, F&& f, SimdLevel level = BestSimdLevel())
 {
     std::size_t begin = 0;
     while (begin < text.size()) {
-        const auto end = FindLineBreak(text, begin);
+        const auto end = FindLineBreak(text, begin, level);
         f(text.substr(begin, end - begin));
         begin = SkipLineBreak(text, end);
     }
 }
 
 // Number of lines in text.
-std::size_t CountLines(std::string_view text);
+std::size_t CountLines(std::string_view text, SimdLevel level = BestSimdLevel());
 
 // Turns a stream of arbitrary chunks into runs of whole lines. The unfinished end of a chunk is
 // carried into the next one; a CR at the very end of a chunk is held back, since a LF may follow.
+//
+// With a longest line, a line that grows longer than that is not carried: its bytes are let go
+// as they come, and only its end is reported, so that a stream without line breaks is read in
+// bounded memory. Lines that a chunk holds whole are passed on whatever their length.
 class LineAssembler {
+    struct Ignore {
+        void operator()() const {}
+    };
+
 public:
-    // Calls f(run) for the whole lines that the chunk completes; every run ends with its break.
-    // Only a line carried over from the previous chunk is copied; the rest is handed on where
-    // it lies.
-    template <class F>
-    void feed(std::string_view chunk, F&& f)
+    static constexpr std::size_t kUnbounded = static_cast<std::size_t>(-1);
+
+    explicit LineAssembler(std::size_t longestLine = kUnbounded, SimdLevel level = BestSimdLevel()) :
+        longestLine_(longestLine), level_(level)
     {
+    }
+
+    // Calls f(run) for the whole lines that the chunk completes; every run ends with its break.
+    // Calls overlong() where a line that was too long to carry ends. Only a line carried over
+    // from the previous chunk is copied; the rest is handed on where it lies.
+    template <class F, class Overlong = Ignore>
+    void feed(std::string_view chunk, F&& f, Overlong&& overlong = {})
+    {
+        if (swallowLf_ && !chunk.empty()) {
+            swallowLf_ = false;
+            if (chunk.front() == '\n')
+                chunk.remove_prefix(1); // the rest of a CR LF that ended a skipped line
+        }
         if (chunk.empty())
             return;
-        if (!carry_.empty()) {
+        if (skipping_) {
+            const auto lineEnd = FindLineBreak(chunk, 0, level_);
+            if (lineEnd == chunk.size())
+                return; // the skipped line goes on
+            endSkippedLine(chunk, lineEnd, overlong);
+            if (chunk.empty())
+                return;
+        } else if (!carry_.empty()) {
             if (carry_.back() == '\r' && chunk.front() != '\n') {
                 // The CR held back ends its line after all.
                 f(std::string_view(carry_));
                 carry_.clear();
             } else {
-                const auto lineEnd = FindLineBreak(chunk, 0);
+                const auto lineEnd = FindLineBreak(chunk, 0, level_);
+                // (a CR held in the carry is followed by this chunk's LF here)
+                const bool tooLong = carry_.size() - (carry_.back() == '\r') + lineEnd > longestLine_;
                 if (lineEnd == chunk.size() || (chunk[lineEnd] == '\r' && lineEnd + 1 == chunk.size())) {
-                    carry_.append(chunk); // the carried line goes on
+                    if (tooLong)
+                        skipCarriedLine(chunk, lineEnd, overlong);
+                    else
+                        carry_.append(chunk); // the carried line goes on
                     return;
                 }
                 const auto end = SkipLineBreak(chunk, lineEnd);
-                carry_.append(chunk.substr(0, end));
-                f(std::string_view(carry_));
-                carry_.clear();
+                if (tooLong) {
+                    carry_.clear();
+                    overlong();
+                } else {
+                    carry_.append(chunk.substr(0, end));
+                    f(std::string_view(carry_));
+                    carry_.clear();
+                }
                 chunk.remove_prefix(end);
             }
         }
         const auto end = CompleteEnd(chunk);
         if (end > 0)
             f(chunk.substr(0, end));
-        carry_.assign(chunk.substr(end));
+        const auto open = chunk.substr(end);
+        const bool heldCr = !open.empty() && open.back() == '\r';
+        if (open.size() - heldCr > longestLine_)
+            skipCarriedLine(open, open.size() - heldCr, overlong);
+        else
+            carry_.assign(open);
     }
 
-    // What the stream ended with: whole lines and a last line that may lack its break.
+    // What the stream ended with: whole lines and a last line that may lack its break (empty
+    // when that last line was too long to carry).
     std::string_view rest() const { return carry_; }
+    // The stream ended inside a line too long to carry: that line counts too.
+    bool endsInOverlongLine() const { return skipping_; }
 
 private:
+    // The line that the carry held, and that went on to lineEnd within chunk, is too long.
+    template <class Overlong>
+    void skipCarriedLine(std::string_view chunk, std::size_t lineEnd, Overlong& overlong)
+    {
+        carry_.clear();
+        carry_.shrink_to_fit();
+        skipping_ = true;
+        if (lineEnd < chunk.size()) // it ends with a CR at the end of the chunk
+            endSkippedLine(chunk, lineEnd, overlong);
+    }
+
+    // The skipped line ends with the break at lineEnd; chunk keeps what follows the break.
+    template <class Overlong>
+    void endSkippedLine(std::string_view& chunk, std::size_t lineEnd, Overlong& overlong)
+    {
+        skipping_ = false;
+        overlong();
+        if (chunk[lineEnd] == '\r' && lineEnd + 1 == chunk.size())
+            swallowLf_ = true;
+        chunk.remove_prefix(SkipLineBreak(chunk, lineEnd));
+    }
+
     // Length of the prefix of chunk that ends with a complete line break (0 when there is
     // none): a LF, or a CR that something other than LF follows.
     static std::size_t CompleteEnd(std::string_view chunk);
 
+    std::size_t longestLine_;
+    SimdLevel level_;
     std::string carry_;
+    bool skipping_ = false;  // inside a line too long to carry
+    bool swallowLf_ = false; // a skipped line ended with a CR at the end of a chunk
 };
 
 } // namespace tallywick

@@ -3,42 +3,49 @@
 #include "core/log/logline.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace tallywick {
 
-CollectedHits::CollectedHits(const CollectedHits& other)
+bool CollectedHits::contains(std::string_view line) const
 {
-    for (const auto& line : other.lines_)
-        append(line);
-}
-
-CollectedHits& CollectedHits::operator=(const CollectedHits& other)
-{
-    if (this != &other) {
-        CollectedHits copy(other);
-        *this = std::move(copy);
-    }
-    return *this;
+    return index_.findIf(std::hash<std::string_view>{}(line), [&](std::size_t held) { return lines_[held] == line; }) !=
+           nullptr;
 }
 
 bool CollectedHits::append(std::string_view line)
 {
-    if (contains(line))
-        return false;
-    index_.insert(lines_.emplace_back(line));
-    return true;
+    const auto added = index_
+                           .findOrInsertIf(
+                               std::hash<std::string_view>{}(line), lines_.size(),
+                               [&](std::size_t held) { return lines_[held] == line; }, Held{})
+                           .second;
+    if (added)
+        lines_.push_back(line);
+    return added;
+}
+
+bool AddTrackedHit(std::string_view line, const std::vector<std::string>& trackedItems, CollectedHits& collected)
+{
+    const bool tracked = std::any_of(trackedItems.begin(), trackedItems.end(),
+                                     [&](const std::string& item) { return MatchPosition(line, item) > 0; });
+    return tracked && collected.append(line);
+}
+
+bool AddTrackedHits(const LineList& reportHits, const std::vector<std::string>& trackedItems, CollectedHits& collected)
+{
+    bool added = false;
+    for (const auto line : reportHits)
+        added = AddTrackedHit(line, trackedItems, collected) || added;
+    return added;
 }
 
 bool AddTrackedHits(const std::vector<std::string>& reportHits, const std::vector<std::string>& trackedItems,
                     CollectedHits& collected)
 {
     bool added = false;
-    for (const auto& line : reportHits) {
-        const bool tracked = std::any_of(trackedItems.begin(), trackedItems.end(),
-                                         [&](const std::string& item) { return MatchPosition(line, item) > 0; });
-        if (tracked && collected.append(line))
-            added = true;
-    }
+    for (const auto& line : reportHits)
+        added = AddTrackedHit(line, trackedItems, collected) || added;
     return added;
 }
 

@@ -10,6 +10,7 @@ namespace {
 // Lines are searched in pieces of about this size, so that counting the lines and searching
 // for both texts read each piece from the cache rather than from memory.
 constexpr std::size_t kPieceSize = 256 * 1024;
+static_assert(kPieceSize <= kLongestLine, "a piece's lines are all short enough, but the one that crosses its end");
 
 constexpr std::string_view kLineBreak = "\r\n";
 
@@ -30,29 +31,54 @@ std::string FoundLabel(const PanelResult& panel)
     return "Found: " + std::to_string(panel.found);
 }
 
-ReportSearch::ReportSearch(SearchRequest request) :
-    request_(std::move(request)), finders_{TextFinder(request_.texts[0]), TextFinder(request_.texts[1])},
-    keys_{SearchHitKeys(request_.splitTime), SearchHitKeys(request_.splitTime)}
+std::string OverlongLinesLabel(const SearchResult& result)
+{
+    return "Lines too long to search: " + std::to_string(result.overlongLines);
+}
+
+ReportSearch::ReportSearch(SearchRequest request, HitSink& sink, SimdLevel level) :
+    request_(std::move(request)), sink_(sink),
+    level_(level), finders_{TextFinder(request_.texts[0], level), TextFinder(request_.texts[1], level)},
+    keys_{SearchHitKeys(request_.splitTime), SearchHitKeys(request_.splitTime)}, lines_(kLongestLine, level)
 {
 }
 
 void ReportSearch::feed(std::string_view chunk)
 {
-    lines_.feed(chunk, [this](std::string_view lines) { searchLines(lines); });
+    lines_.feed(
+        chunk, [this](std::string_view lines) { searchLines(lines); }, [this] { countOverlongLine(); });
 }
 
-SearchResult ReportSearch::finish() &&
+SearchCounts ReportSearch::finish() &&
 {
     searchLines(lines_.rest());
-    return std::move(result_);
+    if (lines_.endsInOverlongLine())
+        countOverlongLine();
+    return counts_;
+}
+
+void ReportSearch::countOverlongLine()
+{
+    ++counts_.lineCount;
+    ++counts_.overlongLines;
 }
 
 void ReportSearch::searchLines(std::string_view lines)
 {
     while (!lines.empty()) {
         std::size_t end = lines.size();
-        if (end > kPieceSize)
-            end = SkipLineBreak(lines, FindLineBreak(lines, kPieceSize));
+        if (end > kPieceSize) {
+            // The line that crosses the piece's end may be too long to search.
+            const auto lineBegin = FindLineStart(lines, kPieceSize, level_);
+            const auto lineEnd = FindLineBreak(lines, kPieceSize, level_);
+            if (lineEnd - lineBegin > kLongestLine) {
+                searchPiece(lines.substr(0, lineBegin));
+                countOverlongLine();
+                lines.remove_prefix(SkipLineBreak(lines, lineEnd));
+                continue;
+            }
+            end = SkipLineBreak(lines, lineEnd);
+        }
         searchPiece(lines.substr(0, end));
         lines.remove_prefix(end);
     }
@@ -60,12 +86,11 @@ void ReportSearch::searchLines(std::string_view lines)
 
 void ReportSearch::searchPiece(std::string_view piece)
 {
-    result_.lineCount += static_cast<std::int64_t>(CountLines(piece));
+    counts_.lineCount += static_cast<std::int64_t>(CountLines(piece, level_));
     for (int panel = 0; panel < kPanelCount; ++panel) {
         pieceHits_[panel].clear();
         collectHits(piece, panel, pieceHits_[panel]);
     }
-    reserveResultTexts();
     // Lines in report order; a line that both panels hit counts for panel 0 first.
     const auto& hits0 = pieceHits_[0];
     const auto& hits1 = pieceHits_[1];
@@ -78,18 +103,6 @@ void ReportSearch::searchPiece(std::string_view piece)
     }
 }
 
-void ReportSearch::reserveResultTexts()
-{
-    // Room for every hit of the piece in either form, so the texts grow once per piece at most.
-    for (int panel = 0; panel < kPanelCount; ++panel) {
-        std::size_t bytes = 0;
-        for (const Hit& hit : pieceHits_[panel])
-            bytes += hit.lineEnd - hit.lineBegin + 2 * kLineBreak.size();
-        auto& text = result_.panels[panel].text;
-        text.reserve(text.size() + bytes);
-    }
-}
-
 void ReportSearch::collectHits(std::string_view piece, int panel, std::vector<Hit>& hits) const
 {
     const std::string& text = request_.texts[panel];
@@ -99,7 +112,7 @@ void ReportSearch::collectHits(std::string_view piece, int panel, std::vector<Hi
         // An empty text is found at character 38 of every line that long, and nowhere else.
         std::size_t begin = 0;
         while (begin < piece.size()) {
-            const auto end = FindLineBreak(piece, begin);
+            const auto end = FindLineBreak(piece, begin, level_);
             if (end - begin >= kMatchStart)
                 hits.push_back({begin, end, kMatchStart});
             begin = SkipLineBreak(piece, end);
@@ -109,9 +122,9 @@ void ReportSearch::collectHits(std::string_view piece, int panel, std::vector<Hi
     const TextFinder& finder = finders_[panel];
     std::size_t from = 0;
     for (auto found = finder.find(piece, from); found != std::string_view::npos; found = finder.find(piece, from)) {
-        const auto lineBegin = FindLineStart(piece, found);
+        const auto lineBegin = FindLineStart(piece, found, level_);
         if (found - lineBegin + 1 >= kMatchStart) {
-            const auto lineEnd = FindLineBreak(piece, found + text.size());
+            const auto lineEnd = FindLineBreak(piece, found + text.size(), level_);
             hits.push_back({lineBegin, lineEnd, found - lineBegin + 1});
             from = lineEnd;
         } else {
@@ -122,36 +135,64 @@ void ReportSearch::collectHits(std::string_view piece, int panel, std::vector<Hi
 
 void ReportSearch::countHit(int panel, std::string_view line, std::size_t matchPos)
 {
-    const std::string& text = request_.texts[panel];
-    const auto requestEnd = RequestEnd(line, matchPos, text);
     bool repeated = false;
-    if (StatusAccepted(line)) {
-        const auto key = TimeKey(line);
-        repeated = keys_[panel].addAndCheck(key);
-    }
+    if (StatusAccepted(line))
+        repeated = keys_[panel].addAndCheck(TimeKey(line));
     if (repeated && request_.noDuplicates)
         return;
+    ++counts_.allFound;
+    ++counts_.found[panel];
+    sink_.take({panel, line, RequestEnd(line, matchPos, request_.texts[panel]), repeated});
+}
 
-    ++result_.allFound;
-    if (!repeated)
-        result_.reportHits.emplace_back(line);
-    PanelResult& result = result_.panels[panel];
-    ++result.found;
-    if (request_.moreFlags[panel]) {
-        result.text += StatusPart(line, requestEnd);
-        result.text += kLineBreak;
+ResultTextSink::ResultTextSink(std::array<bool, kPanelCount> moreFlags, ReportHits reportHits) :
+    moreFlags_(moreFlags), keepReportHits_(reportHits == ReportHits::Keep)
+{
+}
+
+void ResultTextSink::take(const SearchHit& hit)
+{
+    if (!hit.repeated && keepReportHits_)
+        result_.reportHits.push_back(hit.line);
+    std::string& text = result_.panels[hit.panel].text;
+    if (moreFlags_[hit.panel]) {
+        text += StatusPart(hit.line, hit.requestEnd);
+        text += kLineBreak;
     } else {
-        result.text += Left(line, requestEnd);
+        text += Left(hit.line, hit.requestEnd);
     }
-    result.text += kLineBreak;
+    text += kLineBreak;
+}
+
+SearchResult ResultTextSink::finish(const SearchCounts& counts) &&
+{
+    result_.lineCount = counts.lineCount;
+    result_.overlongLines = counts.overlongLines;
+    result_.allFound = counts.allFound;
+    for (int panel = 0; panel < kPanelCount; ++panel)
+        result_.panels[panel].found = counts.found[panel];
+    return std::move(result_);
+}
+
+TrackedHitSink::TrackedHitSink(const std::vector<std::string>& trackedItems, CollectedHits& collected) :
+    trackedItems_(trackedItems), collected_(collected)
+{
+}
+
+void TrackedHitSink::take(const SearchHit& hit)
+{
+    if (!hit.repeated && AddTrackedHit(hit.line, trackedItems_, collected_))
+        historyChanged_ = true;
 }
 
 SearchOutcome SearchReport(std::string_view report, const SearchRequest& request,
-                           const std::vector<std::string>& trackedItems, CollectedHits collected)
+                           const std::vector<std::string>& trackedItems, CollectedHits collected, SimdLevel level)
 {
-    ReportSearch search(request);
+    ResultTextSink texts(request.moreFlags);
+    ReportSearch search(request, texts, level);
     search.feed(report);
-    SearchOutcome outcome{std::move(search).finish(), std::move(collected), false};
+    const auto counts = std::move(search).finish();
+    SearchOutcome outcome{std::move(texts).finish(counts), std::move(collected), false};
     outcome.historyChanged = AddTrackedHits(outcome.result.reportHits, trackedItems, outcome.collected);
     return outcome;
 }

@@ -2,10 +2,13 @@
 
 #include "core/log/lines.h"
 #include "core/search/collectedhits.h"
+#include "core/search/hitsink.h"
+#include "core/search/linelist.h"
 #include "core/search/searchhitkeys.h"
 #include "core/search/textfinder.h"
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -17,6 +20,13 @@ inline constexpr int kPanelCount = 2;
 inline constexpr std::string_view kDesignedSearchText0 = "GET /quarnel/shareware/pelmor.exe";
 inline constexpr std::string_view kDesignedSearchText1 = "GET /quarnel/shareware/pelmor.zip";
 inline constexpr std::int64_t kDefaultSplitTime = 30;
+// The longest split-download time frame a user may ask for: 100 years, in minutes.
+inline constexpr std::int64_t kLongestSplitTime =
+    std::chrono::duration_cast<std::chrono::minutes>(std::chrono::years{100}).count();
+
+// The longest line that is searched. A longer one still counts as a line, but is never a hit and
+// is never kept: a report without line breaks is read in bounded memory.
+inline constexpr std::size_t kLongestLine = std::size_t{1} << 20;
 
 // What one search looks for: a text per panel (panel 0 is counted first), whether repeats of a
 // split download are left out of the counts, the long (status) or short form of each panel's
@@ -28,33 +38,48 @@ struct SearchRequest {
     std::int64_t splitTime = kDefaultSplitTime;
 };
 
+// The counts of one search.
+struct SearchCounts {
+    std::int64_t lineCount = 0;
+    std::int64_t overlongLines = 0; // lines longer than kLongestLine, counted in lineCount
+    std::int64_t allFound = 0;
+    std::array<std::int64_t, kPanelCount> found{};
+};
+
 struct PanelResult {
     std::int64_t found = 0;
     std::string text; // the result box, lines ended by CR LF
 };
 
+// What the main window shows of a search.
 struct SearchResult {
     std::int64_t lineCount = 0;
+    std::int64_t overlongLines = 0;
     std::int64_t allFound = 0;
     std::array<PanelResult, kPanelCount> panels;
     // The counted hits that are not repeats, of both panels, in the order they were counted.
-    std::vector<std::string> reportHits;
+    LineList reportHits;
 };
 
 // "All Found: 3 of 120"
 std::string AllFoundLabel(const SearchResult& result);
 // "Found: 2"
 std::string FoundLabel(const PanelResult& panel);
+// "Lines too long to search: 1"
+std::string OverlongLinesLabel(const SearchResult& result);
 
 // Searches a report that arrives in chunks of any size (a mapped file arrives as one, a
-// decompressed one in many). Each text is searched over the whole chunk, and each occurrence
-// mapped to its line, so lines without a hit cost nothing but the line count.
+// decompressed one in many) and hands every counted hit to a sink. Each text is searched over
+// the whole chunk, and each occurrence mapped to its line, so lines without a hit cost nothing
+// but the line count. The caller feeds the chunks: between two it may show progress or stop.
 class ReportSearch {
 public:
-    explicit ReportSearch(SearchRequest request);
+    ReportSearch(SearchRequest request, HitSink& sink, SimdLevel level = BestSimdLevel());
 
     void feed(std::string_view chunk);
-    SearchResult finish() &&;
+    SearchCounts finish() &&;
+
+    const SearchCounts& counts() const { return counts_; }
 
 private:
     struct Hit {
@@ -65,16 +90,48 @@ private:
 
     void searchLines(std::string_view lines);
     void searchPiece(std::string_view piece);
-    void reserveResultTexts();
     void collectHits(std::string_view piece, int panel, std::vector<Hit>& hits) const;
     void countHit(int panel, std::string_view line, std::size_t matchPos);
+    void countOverlongLine();
 
     SearchRequest request_;
+    HitSink& sink_;
+    SimdLevel level_;
     std::array<TextFinder, kPanelCount> finders_;
     std::array<SearchHitKeys, kPanelCount> keys_;
     std::array<std::vector<Hit>, kPanelCount> pieceHits_;
     LineAssembler lines_;
+    SearchCounts counts_;
+};
+
+// Builds the result boxes' texts and keeps the report hits, as the main window shows them (the
+// report hits only when asked to).
+class ResultTextSink final : public HitSink {
+public:
+    enum class ReportHits { Keep, Drop };
+    explicit ResultTextSink(std::array<bool, kPanelCount> moreFlags, ReportHits reportHits = ReportHits::Keep);
+    void take(const SearchHit& hit) override;
+    // The texts with the counts of the search that fed them.
+    SearchResult finish(const SearchCounts& counts) &&;
+
+private:
+    std::array<bool, kPanelCount> moreFlags_;
+    bool keepReportHits_;
     SearchResult result_;
+};
+
+// Collects the new tracked downloads straight into the collected hits, building no text: the
+// same lines, in the same order, as AddTrackedHits over the report hits.
+class TrackedHitSink final : public HitSink {
+public:
+    TrackedHitSink(const std::vector<std::string>& trackedItems, CollectedHits& collected);
+    void take(const SearchHit& hit) override;
+    bool historyChanged() const { return historyChanged_; }
+
+private:
+    const std::vector<std::string>& trackedItems_;
+    CollectedHits& collected_;
+    bool historyChanged_ = false;
 };
 
 // Everything one search produces, with the collected hits it grew.
@@ -86,6 +143,7 @@ struct SearchOutcome {
 
 // Searches a report held in memory and collects its new tracked downloads.
 SearchOutcome SearchReport(std::string_view report, const SearchRequest& request,
-                           const std::vector<std::string>& trackedItems, CollectedHits collected);
+                           const std::vector<std::string>& trackedItems, CollectedHits collected,
+                           SimdLevel level = BestSimdLevel());
 
 } // namespace tallywick

@@ -3,7 +3,6 @@
 #include "core/log/logline.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace tallywick {
 namespace {
@@ -11,108 +10,176 @@ namespace {
 // Hosts are at least nine characters: the separator is searched from character 10.
 constexpr std::size_t kShortestHost = kSeparatorSearchStart - 1;
 
+// A polynomial hash, so that the hashes of all prefixes of a host come in one pass.
+constexpr std::uint64_t kHashBase = 0x100000001B3ull;
+
+constexpr std::uint64_t Extend(std::uint64_t hash, char c)
+{
+    return hash * kHashBase + static_cast<unsigned char>(c) + 1;
+}
+
+// Spreads the bits for the table, whose slot is taken from the low ones.
+constexpr std::uint64_t Mix(std::uint64_t h)
+{
+    h ^= h >> 33;
+    h *= 0xFF51AFD7ED558CCDull;
+    h ^= h >> 33;
+    h *= 0xC4CEB9FE1A85EC53ull;
+    return h ^ (h >> 33);
+}
+
+std::uint64_t HashOf(std::string_view text)
+{
+    std::uint64_t hash = 0;
+    for (const char c : text)
+        hash = Extend(hash, c);
+    return Mix(hash);
+}
+
+std::uint64_t BucketHash(std::uint32_t owner, std::int64_t index)
+{
+    return Mix((std::uint64_t{owner} << 40) ^ static_cast<std::uint64_t>(index));
+}
+
 } // namespace
 
-SearchHitKeys::SearchHitKeys(std::int64_t splitTime) : splitTime_(splitTime) {}
+struct SearchHitKeys::Key {
+    std::string_view host; // empty when the separator is not found from character 10
+    std::uint64_t hostHash = 0;
+    std::int64_t minute = 0;
+    bool dated = false;
+};
 
-std::size_t SearchHitKeys::BeginningHash::operator()(const Beginning& beginning) const noexcept
-{
-    const std::uint64_t mixed = (beginning.first8 ^ (std::uint64_t{beginning.ninth} << 29)) * 0x9E3779B97F4A7C15ull;
-    return static_cast<std::size_t>(mixed ^ (mixed >> 32));
-}
+SearchHitKeys::SearchHitKeys(std::int64_t splitTime) : splitTime_(std::min(splitTime, kUnlimited)) {}
 
-SearchHitKeys::Beginning SearchHitKeys::BeginningOf(std::string_view host)
-{
-    Beginning beginning{};
-    std::memcpy(&beginning.first8, host.data(), sizeof beginning.first8);
-    beginning.ninth = static_cast<unsigned char>(host[8]);
-    return beginning;
-}
-
-void SearchHitKeys::insertMinute(Minutes& minutes, std::int64_t minute)
-{
-    // Reports run forward in time, so this is nearly always an append.
-    if (minutes.empty() || minutes.back() <= minute)
-        minutes.push_back(minute);
-    else
-        minutes.insert(std::upper_bound(minutes.begin(), minutes.end(), minute), minute);
-}
-
-SearchHitKeys::Key SearchHitKeys::read(std::string_view key)
+SearchHitKeys::Key SearchHitKeys::read(std::string_view key) const
 {
     const auto time = KeyDateTime(key);
-    return {HostOfKey(key), time.wholeMinutes(), time.isDate()};
+    const auto host = HostOfKey(key);
+    return {host, host.empty() ? 0 : HashOf(host), time.wholeMinutes(), time.isDate()};
 }
 
-bool SearchHitKeys::withinWindow(const Minutes& minutes, std::int64_t minute) const
+const std::uint32_t* SearchHitKeys::findHost(std::string_view host, std::uint64_t hash) const
 {
-    // Some earlier minute x with -splitTime < minute - x < splitTime.
-    const auto it = std::upper_bound(minutes.begin(), minutes.end(), minute - splitTime_);
-    return it != minutes.end() && *it < minute + splitTime_;
+    return hosts_.find(hash, host);
 }
 
-bool SearchHitKeys::anyWithin(const Hosts& hosts, std::string_view prefix, std::int64_t minute) const
+bool SearchHitKeys::ownerWithin(std::uint32_t owner, std::int64_t minute) const
 {
-    for (auto it = hosts.lower_bound(prefix); it != hosts.end() && it->first.starts_with(prefix); ++it) {
-        if (withinWindow(it->second, minute))
+    // Minutes of one time frame's bucket are all within the frame of each other; of the
+    // neighbouring buckets only the nearest minute can be, and no other bucket can.
+    const std::int64_t index = minute / splitTime_;
+    return spans_.find(BucketHash(owner, index), Bucket{owner, index}) || neighbourWithin(owner, minute);
+}
+
+bool SearchHitKeys::neighbourWithin(std::uint32_t owner, std::int64_t minute) const
+{
+    const std::int64_t index = minute / splitTime_;
+    if (const Span* before = spans_.find(BucketHash(owner, index - 1), Bucket{owner, index - 1});
+        before && before->last > minute - splitTime_)
+        return true;
+    const Span* after = spans_.find(BucketHash(owner, index + 1), Bucket{owner, index + 1});
+    return after && after->first < minute + splitTime_;
+}
+
+bool SearchHitKeys::anyExtensionWithin(std::string_view host, std::int64_t minute) const
+{
+    for (auto it = hostOrder_.upper_bound(host); it != hostOrder_.end() && it->starts_with(host); ++it) {
+        if (ownerWithin(*findHost(*it, HashOf(*it)), minute))
             return true;
     }
     return false;
 }
 
-const SearchHitKeys::Hosts* SearchHitKeys::hostsBeginningLike(std::string_view host) const
+bool SearchHitKeys::anyKeyWithoutHostWithin(std::string_view host, std::int64_t minute) const
 {
-    const auto found = byBeginning_.find(BeginningOf(host));
-    return found == byBeginning_.end() ? nullptr : &found->second;
+    for (auto it = withoutHost_.lower_bound(host); it != withoutHost_.end() && it->first.starts_with(host); ++it) {
+        if (ownerWithin(it->second, minute))
+            return true;
+    }
+    return false;
 }
 
-bool SearchHitKeys::repeats(const Key& parts) const
+bool SearchHitKeys::repeats(const Key& key, bool ownBucketHoldsOnlyThis) const
 {
-    const auto host = parts.host;
-    if (host.empty() || !parts.dated || splitTime_ <= 0)
+    const auto host = key.host;
+    if (host.empty() || !key.dated || splitTime_ <= 0)
         return false;
-    const auto minute = parts.minute;
+    const auto minute = key.minute;
 
     // An earlier key begins with the host when its own host does...
-    if (const Hosts* hosts = hostsBeginningLike(host); hosts && anyWithin(*hosts, host, minute))
+    if (const auto* owner = findHost(host, key.hostHash)) {
+        const bool own = ownBucketHoldsOnlyThis ? neighbourWithin(*owner, minute) : ownerWithin(*owner, minute);
+        if (own || (extended_[*owner] && anyExtensionWithin(host, minute)))
+            return true;
+    } else if (anyExtensionWithin(host, minute)) {
         return true;
+    }
     // ...or, on odd lines, when the host is an earlier host followed by the start of the
     // separator (an earlier host is never followed by the whole separator)...
-    for (std::size_t cut = 1; cut < kSeparator.size() && host.size() - cut >= kShortestHost; ++cut) {
-        if (!host.ends_with(kSeparator.substr(0, cut)))
-            continue;
-        const auto earlier = host.substr(0, host.size() - cut);
-        if (const Hosts* hosts = hostsBeginningLike(earlier)) {
-            const auto group = hosts->find(earlier);
-            if (group != hosts->end() && withinWindow(group->second, minute))
+    if (host.back() == ' ' || host.back() == '-') {
+        for (std::size_t cut = 1; cut < kSeparator.size() && host.size() - cut >= kShortestHost; ++cut) {
+            if (!host.ends_with(kSeparator.substr(0, cut)))
+                continue;
+            const auto earlier = host.substr(0, host.size() - cut);
+            if (const auto* owner = findHost(earlier, HashOf(earlier)); owner && ownerWithin(*owner, minute))
                 return true;
         }
     }
     // ...or when an earlier key without a host begins with it.
     if (!withoutHost_.empty() && (blankFreeKeysWithoutHost_ > 0 || host.find(' ') != std::string_view::npos))
-        return anyWithin(withoutHost_, host, minute);
+        return anyKeyWithoutHostWithin(host, minute);
     return false;
+}
+
+std::uint32_t SearchHitKeys::hostOwner(const Key& key)
+{
+    if (const auto* owner = findHost(key.host, key.hostHash))
+        return *owner;
+    const std::string_view host = hostNames_.emplace_back(key.host);
+    const auto owner = static_cast<std::uint32_t>(extended_.size());
+    extended_.push_back(false);
+    hosts_.findOrInsert(key.hostHash, host, owner);
+
+    const auto placed = hostOrder_.insert(host).first;
+    const auto next = std::next(placed);
+    extended_[owner] = next != hostOrder_.end() && next->starts_with(host);
+    // The earlier hosts that this one begins with have an extension now.
+    std::uint64_t hash = 0;
+    for (std::size_t length = 1; length < host.size(); ++length) {
+        hash = Extend(hash, host[length - 1]);
+        if (length < kShortestHost)
+            continue;
+        if (const auto* shorter = hosts_.find(Mix(hash), host.substr(0, length)))
+            extended_[*shorter] = true;
+    }
+    return owner;
 }
 
 void SearchHitKeys::insert(std::string_view key, const Key& parts)
 {
-    if (!parts.dated)
+    if (!parts.dated || splitTime_ <= 0)
         return;
+    std::uint32_t owner = 0;
     if (parts.host.empty()) {
-        auto group = withoutHost_.find(key);
-        if (group == withoutHost_.end()) {
-            group = withoutHost_.try_emplace(std::pmr::string(key, &arena_)).first;
+        const auto [entry, added] =
+            withoutHost_.try_emplace(std::string(key), static_cast<std::uint32_t>(extended_.size()));
+        if (added) {
+            extended_.push_back(false);
             if (key.substr(0, kShortestHost).find(' ') == std::string_view::npos)
                 ++blankFreeKeysWithoutHost_;
         }
-        insertMinute(group->second, parts.minute);
-        return;
+        owner = entry->second;
+    } else {
+        owner = hostOwner(parts);
     }
-    Hosts& hosts = byBeginning_.try_emplace(BeginningOf(parts.host)).first->second;
-    auto group = hosts.find(parts.host);
-    if (group == hosts.end())
-        group = hosts.try_emplace(std::pmr::string(parts.host, &arena_)).first;
-    insertMinute(group->second, parts.minute);
+    const std::int64_t index = parts.minute / splitTime_;
+    const auto [span, added] =
+        spans_.findOrInsert(BucketHash(owner, index), Bucket{owner, index}, Span{parts.minute, parts.minute});
+    if (!added) {
+        span->first = std::min(span->first, parts.minute);
+        span->last = std::max(span->last, parts.minute);
+    }
 }
 
 bool SearchHitKeys::IsSplitDownload(std::string_view key) const
@@ -128,9 +195,21 @@ void SearchHitKeys::add(std::string_view key)
 bool SearchHitKeys::addAndCheck(std::string_view key)
 {
     const Key parts = read(key);
-    const bool repeated = repeats(parts);
-    insert(key, parts);
-    return repeated;
+    if (parts.host.empty() || !parts.dated || splitTime_ <= 0) {
+        insert(key, parts);
+        return false;
+    }
+    // The host's own bucket answers most hits at once: an earlier minute there is a repeat.
+    const std::uint32_t owner = hostOwner(parts);
+    const std::int64_t index = parts.minute / splitTime_;
+    const auto [span, added] =
+        spans_.findOrInsert(BucketHash(owner, index), Bucket{owner, index}, Span{parts.minute, parts.minute});
+    if (!added) {
+        span->first = std::min(span->first, parts.minute);
+        span->last = std::max(span->last, parts.minute);
+        return true;
+    }
+    return repeats(parts, true);
 }
 
 } // namespace tallywick

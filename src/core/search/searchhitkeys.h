@@ -1,18 +1,19 @@
 #pragma once
 
+#include "core/search/flatmap.h"
+
 #include <cstdint>
-#include <functional>
+#include <deque>
 #include <map>
-#include <memory_resource>
+#include <set>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace tallywick {
 
 // The time keys of one panel's accepted hits in the current report, indexed so that telling a
-// split download costs a few look-ups instead of a walk over every earlier key.
+// split download costs a few hash look-ups whatever the order of the report.
 //
 // The rule it answers: a hit repeats an earlier one when the earlier key begins with the current
 // key's host (a prefix test: "192.168.1.1" also takes "192.168.1.10") and their times, cut to
@@ -21,7 +22,6 @@ namespace tallywick {
 class SearchHitKeys {
 public:
     explicit SearchHitKeys(std::int64_t splitTime);
-    SearchHitKeys(SearchHitKeys&&) = delete; // the containers keep pointers into the arena
 
     // True when key repeats a key added before.
     bool IsSplitDownload(std::string_view key) const;
@@ -30,43 +30,45 @@ public:
     // Both, reading the key once: whether it repeats an earlier key, which it then joins.
     bool addAndCheck(std::string_view key);
 
+    // A time frame this long takes in every pair of readable keys; longer ones are cut to it so
+    // that the arithmetic never overflows.
+    static constexpr std::int64_t kUnlimited = std::int64_t{1} << 40;
+
 private:
-    // One host's minutes, in ascending order.
-    using Minutes = std::pmr::vector<std::int64_t>;
-    // Hosts in order, so that the hosts beginning with a host follow it.
-    using Hosts = std::pmr::map<std::pmr::string, Minutes, std::less<>>;
-    // A host's first nine characters: every host that begins with it shares them, since a host
-    // is at least that long.
-    struct Beginning {
-        std::uint64_t first8;
-        unsigned char ninth;
-        bool operator==(const Beginning&) const = default;
+    struct Key;
+    struct Bucket {
+        std::uint32_t owner = 0;
+        std::int64_t index = 0;
+        bool operator==(const Bucket&) const = default;
     };
-    struct BeginningHash {
-        std::size_t operator()(const Beginning& beginning) const noexcept;
-    };
-    struct Key {
-        std::string_view host; // empty when the separator is not found from character 10
-        std::int64_t minute = 0;
-        bool dated = false;
+    // The earliest and latest minute one owner had within one time frame's worth of minutes.
+    struct Span {
+        std::int64_t first = 0;
+        std::int64_t last = 0;
     };
 
-    static Key read(std::string_view key);
-    static Beginning BeginningOf(std::string_view host);
-    static void insertMinute(Minutes& minutes, std::int64_t minute);
-    bool repeats(const Key& parts) const;
-    bool withinWindow(const Minutes& minutes, std::int64_t minute) const;
-    bool anyWithin(const Hosts& hosts, std::string_view prefix, std::int64_t minute) const;
-    const Hosts* hostsBeginningLike(std::string_view host) const;
+    Key read(std::string_view key) const;
+    // ownBucketHoldsOnlyThis: the key was just added, alone in its host's bucket.
+    bool repeats(const Key& key, bool ownBucketHoldsOnlyThis = false) const;
+    bool ownerWithin(std::uint32_t owner, std::int64_t minute) const;
+    bool neighbourWithin(std::uint32_t owner, std::int64_t minute) const;
+    bool anyExtensionWithin(std::string_view host, std::int64_t minute) const;
+    bool anyKeyWithoutHostWithin(std::string_view host, std::int64_t minute) const;
     void insert(std::string_view key, const Key& parts);
+    std::uint32_t hostOwner(const Key& key);
+
+    const std::uint32_t* findHost(std::string_view host, std::uint64_t hash) const;
 
     std::int64_t splitTime_;
-    // Everything below lives as long as one search and is let go at once: allocations are a
-    // pointer bump, and neighbours in time are neighbours in memory.
-    std::pmr::monotonic_buffer_resource arena_;
-    std::pmr::unordered_map<Beginning, Hosts, BeginningHash> byBeginning_{&arena_};
-    // Keys without a host found from character 10, by the whole key (short hosts, odd lines).
-    Hosts withoutHost_{&arena_};
+    std::deque<std::string> hostNames_; // a deque keeps its elements in place: the views stay valid
+    // Per owner (a host, or a key without a host; owners are numbered as they come): whether
+    // another host begins with it.
+    std::vector<bool> extended_;
+    FlatMap<std::string_view, std::uint32_t> hosts_; // host -> owner
+    std::set<std::string_view> hostOrder_;           // the hosts that begin with a host follow it
+    FlatMap<Bucket, Span> spans_;
+    // Keys without a host found from character 10 (short hosts, odd lines), by the whole key.
+    std::map<std::string, std::uint32_t, std::less<>> withoutHost_;
     // How many of those have no blank in their first nine characters: only such a key, or a host
     // holding a blank, can make one of them begin with a host.
     std::size_t blankFreeKeysWithoutHost_ = 0;

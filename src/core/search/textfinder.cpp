@@ -79,7 +79,7 @@ __attribute__((target("avx2"))) std::size_t FindAvx2(const char* base, const cha
 
 } // namespace
 
-TextFinder::TextFinder(std::string pattern) : pattern_(std::move(pattern)) {}
+TextFinder::TextFinder(std::string pattern, SimdLevel level) : pattern_(std::move(pattern)), level_(level) {}
 
 std::size_t TextFinder::find(std::string_view haystack, std::size_t from) const
 {
@@ -89,11 +89,11 @@ std::size_t TextFinder::find(std::string_view haystack, std::size_t from) const
     if (n == 0)
         return from;
 #if defined(__SSE2__)
-    if (n >= 2) {
+    if (n >= 2 && level_ != SimdLevel::Scalar) {
         const char* const base = haystack.data();
         const char* const last = base + haystack.size() - n; // last possible start
 #if defined(TALLYWICK_HAS_AVX2_PATH)
-        if (__builtin_cpu_supports("avx2"))
+        if (level_ == SimdLevel::Avx2)
             return FindAvx2(base, base + from, last, pattern_);
 #endif
         return FindSse2(base, base + from, last, pattern_);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/log/simdlevel.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -10,7 +12,7 @@ namespace tallywick {
 // as grep does, rather than line by line.
 class TextFinder {
 public:
-    explicit TextFinder(std::string pattern);
+    explicit TextFinder(std::string pattern, SimdLevel level = BestSimdLevel());
 
     // Offset of the first occurrence in haystack at or after from, or npos.
     std::size_t find(std::string_view haystack, std::size_t from) const;
@@ -19,6 +21,7 @@ public:
 
 private:
     std::string pattern_;
+    SimdLevel level_;
 };
 
 } // namespace tallywick

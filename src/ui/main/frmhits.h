@@ -205,7 +205,7 @@ private:
     std::array<SearchPanelState, kPanelCount> panels_;
     HistorySession session_;
     std::vector<std::string> TrackedItems_;
-    std::vector<std::string> ReportHits_;
+    LineList ReportHits_;
     std::array<QString, kPanelCount> shownResults_;
     std::unique_ptr<HistoryStore> historyStore_;
     std::unique_ptr<HistoryViews> views_;

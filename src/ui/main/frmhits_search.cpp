@@ -19,6 +19,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <new>
+
 namespace tallywick {
 namespace {
 
@@ -58,7 +60,14 @@ void frmHits::SearchReport(const QString& path)
         status = search.status;
         error = search.error;
         if (status == ReportFileSearch::Status::Done) {
-            ShowResult(search.outcome.result);
+            try {
+                ShowResult(search.outcome.result);
+            } catch (const std::bad_alloc&) {
+                status = ReportFileSearch::Status::Failed;
+                error = QStringLiteral("Not enough memory to show the result");
+            }
+        }
+        if (status == ReportFileSearch::Status::Done) {
             SetStatusText(path);
             ReportHits_ = std::move(search.outcome.result.reportHits);
             if (search.outcome.historyChanged)

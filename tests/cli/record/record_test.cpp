@@ -55,10 +55,10 @@ TEST_F(RecordTest, RecordsTheNewTrackedDownloadsOnce)
 {
     const auto result = record({QStringLiteral("--json")});
     ASSERT_EQ(result.code, 0) << result.err;
-    EXPECT_EQ(result.out,
-              "{\n  \"lines\": 5,\n  \"recorded\": 3,\n  \"expired\": 0,\n  \"per_item\": {\n"
-              "    \"/quarnel/shareware/pelmor.zip\": 2,\n    \"/quarnel/shareware/pelmor.exe\": 1,\n"
-              "    \"/never/downloaded.zip\": 0\n  },\n  \"removed_partials\": 0,\n  \"history_size\": 3\n}\n");
+    EXPECT_EQ(result.out, "{\n  \"lines\": 5,\n  \"recorded\": 3,\n  \"expired\": 0,\n  \"per_item\": {\n"
+                          "    \"/quarnel/shareware/pelmor.zip\": 2,\n    \"/quarnel/shareware/pelmor.exe\": 1,\n"
+                          "    \"/never/downloaded.zip\": 0\n  },\n  \"removed_partials\": 0,\n  \"history_size\": 3,\n"
+                          "  \"overlong_lines\": 0\n}\n");
     // Report order within a day; the merge sorted the day-earlier download to the front.
     const std::string history = Lines({Record({.host = "198.51.100.4", .date = "04/Dec/2026"}),
                                        Record({.host = "198.51.100.1", .time = "10:00:00"}),
@@ -83,7 +83,7 @@ TEST_F(RecordTest, ALineCountsForItsFirstTrackedItemAndDuplicatePartialsGo)
     ASSERT_EQ(result.code, 0) << result.err;
     EXPECT_TRUE(Holds(result.out, "\"recorded\": 1,\n  \"expired\": 0,\n  \"per_item\": {\n    \"/quarnel/\": 2,\n"
                                   "    \"/quarnel/shareware/pelmor.zip\": 0\n  },\n  \"removed_partials\": 1,\n"
-                                  "  \"history_size\": 1\n"))
+                                  "  \"history_size\": 1,\n"))
         << result.out;
 }
 

@@ -50,6 +50,7 @@ TEST_F(SearchCommand, WritesJsonWithExactlyItsKeys)
     const std::string status = R"(200 48213 \"-\" \"Agent/1.0\"\r\n\r\n)";
     EXPECT_EQ(result.out, "{\n"
                           "  \"lines\": 2,\n"
+                          "  \"overlong_lines\": 0,\n"
                           "  \"all\": 4,\n"
                           "  \"panels\": [\n"
                           "    {\n"
@@ -143,6 +144,31 @@ TEST_F(SearchCommand, RejectsBadArguments)
         EXPECT_FALSE(result.err.empty());
     }
     EXPECT_EQ(run({QStringLiteral("search"), QStringLiteral("--help")}).code, 0);
+}
+
+// Time frames up to 100 years are taken and compared without overflow; longer ones are refused.
+TEST_F(SearchCommand, SplitTimeReachesAHundredYearsAndNoFurther)
+{
+    const std::string later =
+        R"(203.0.113.45 - - [05/Dec/2054:10:15:42 -0800] "GET /quarnel/shareware/pelmor.zip HTTP/1.1" 200 48213 "-" "Agent/1.0")";
+    const QString report = write(QStringLiteral("report.txt"), kZipLine + "\n" + later + "\n" + kZipLine + "\n");
+    const auto found = [&](const char* minutes) {
+        const auto result = run({QStringLiteral("search"), report, QStringLiteral("--split-time"),
+                                 QString::fromLatin1(minutes), QStringLiteral("--find"), QStringLiteral("x"),
+                                 QStringLiteral("--find"), QStringLiteral("pelmor.zip")});
+        EXPECT_EQ(result.code, 0) << minutes << ": " << result.err;
+        return result.out.substr(0, result.out.find('\n'));
+    };
+    EXPECT_EQ(found("30"), "All Found: 2 of 3");
+    EXPECT_EQ(found("52594920"), "All Found: 1 of 3") << "50 years apart, within 100";
+    EXPECT_EQ(found("-52594920"), "All Found: 3 of 3");
+    for (const char* minutes : {"52594921", "9200000000000000000", "-9223372036854775808", "99999999999999999999"}) {
+        const auto result =
+            run({QStringLiteral("search"), report, QStringLiteral("--split-time"), QString::fromLatin1(minutes)});
+        EXPECT_EQ(result.code, 2) << minutes;
+        EXPECT_TRUE(result.out.empty());
+        EXPECT_NE(result.err.find("100 years"), std::string::npos) << result.err;
+    }
 }
 
 } // namespace

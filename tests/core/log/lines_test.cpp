@@ -1,7 +1,11 @@
 #include "core/log/lines.h"
 
+#include "support/simdlevels.h"
+
 #include <gtest/gtest.h>
 
+#include <array>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -47,6 +51,34 @@ TEST(Lines, ALastLineWithoutBreakCountsAndATrailingBreakAddsNone)
     EXPECT_EQ(CountLines("x\r"), 1u);
 }
 
+class LinesAt : public testing::AtEverySimdLevel {};
+TALLYWICK_AT_EVERY_SIMD_LEVEL(LinesAt);
+
+// The vector scans find and count what the byte rule finds and counts, over every block boundary.
+TEST_P(LinesAt, ScansAgreeWithTheByteRule)
+{
+    std::mt19937 random(16);
+    for (int round = 0; round < 4000; ++round) {
+        std::string text(random() % 200, 'x');
+        for (auto& c : text)
+            c = "xx\r\n\0\x8d\x8a"[random() % 7];
+        std::size_t lines = 0;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')))
+                ++lines;
+        }
+        if (!text.empty() && !IsLineBreak(text.back()))
+            ++lines;
+        ASSERT_EQ(CountLines(text, level()), lines) << round;
+        for (std::size_t from = 0; from <= text.size(); ++from) {
+            const auto found = text.find_first_of("\r\n", from);
+            ASSERT_EQ(FindLineBreak(text, from, level()), found == std::string::npos ? text.size() : found);
+            const auto before = from == 0 ? std::string::npos : text.find_last_of("\r\n", from - 1);
+            ASSERT_EQ(FindLineStart(text, from, level()), before == std::string::npos ? 0 : before + 1);
+        }
+    }
+}
+
 TEST(LineAssembler, GivesTheSameLinesWhateverTheChunkSize)
 {
     const std::string text = "first line\r\nsecond\rthird\n\r\nfourth\r\r\nfifth without break";
@@ -65,6 +97,51 @@ TEST(LineAssembler, NeverSplitsACrLfBetweenChunks)
     ASSERT_EQ(runs.size(), 1u);
     EXPECT_EQ(runs[0], "a\r\n");
     EXPECT_EQ(assembler.rest(), "b");
+}
+
+// A bounded assembler passes on every line in order; a line longer than the bound may come as
+// the overlong mark instead (always when no chunk held it whole), and the carry never outgrows
+// the bound.
+TEST(LineAssembler, LetsGoOfLinesLongerThanItsBoundAndKeepsTheirPlace)
+{
+    const std::string kOverlong = "<overlong>";
+    constexpr std::size_t kBound = 6;
+    std::mt19937 random(38);
+    for (int round = 0; round < 3000; ++round) {
+        std::string text;
+        for (int i = random() % 12; i > 0; --i) {
+            text.append(random() % 3 == 0 ? 7 + random() % 20 : random() % 7, 'a' + static_cast<char>(round % 26));
+            text += std::array{"\n", "\r\n", "\r"}[random() % 3];
+        }
+        if (random() % 2 == 0)
+            text.append(random() % 15, 'z'); // a last line without its break
+        const std::size_t chunkSize = 1 + random() % 9;
+
+        LineAssembler assembler(kBound);
+        std::vector<std::string> lines;
+        const auto collect = [&](std::string_view run) {
+            for (auto& line : LinesOf(run))
+                lines.push_back(std::move(line));
+        };
+        for (std::size_t at = 0; at < text.size(); at += chunkSize) {
+            assembler.feed(text.substr(at, chunkSize), collect, [&] { lines.push_back(kOverlong); });
+            ASSERT_LE(assembler.rest().size(), kBound + 1) << "a CR may be held beside a whole line";
+        }
+        collect(assembler.rest());
+        if (assembler.endsInOverlongLine())
+            lines.push_back(kOverlong);
+
+        const auto expected = LinesOf(text);
+        ASSERT_EQ(lines.size(), expected.size()) << text;
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            if (expected[i].size() <= kBound)
+                EXPECT_EQ(lines[i], expected[i]) << text;
+            else if (expected[i].size() > chunkSize)
+                EXPECT_EQ(lines[i], kOverlong) << text;
+            else
+                EXPECT_TRUE(lines[i] == kOverlong || lines[i] == expected[i]) << text;
+        }
+    }
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "core/search/reportsearch.h"
 
+#include "support/chunkedsearch.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -18,11 +20,9 @@ std::string Line(std::string_view host, std::string_view time, std::string_view 
 const std::string kZip = "GET /quarnel/shareware/pelmor.zip";
 const std::string kExe = "GET /quarnel/shareware/pelmor.exe";
 
-SearchResult Search(std::string_view report, SearchRequest request = {})
+SearchResult Search(std::string_view report, const SearchRequest& request = {})
 {
-    ReportSearch search(std::move(request));
-    search.feed(report);
-    return std::move(search).finish();
+    return testing::SearchInChunks(report, request, [&] { return report.size(); });
 }
 
 TEST(SearchReport, CountsEachPanelAndShowsTheShortForm)
@@ -157,16 +157,36 @@ TEST(SearchReport, ManyLinesCountBeyondSixteenBits)
     EXPECT_EQ(AllFoundLabel(result), "All Found: 70000 of 70000");
 }
 
-TEST(SearchReport, BinaryBytesAndVeryLongLinesAreSearchedLikeText)
+TEST(SearchReport, BinaryBytesAreSearchedLikeText)
 {
     std::string report("\0\xff\x80 - - [\0", 10);
-    report += "\n" + std::string(3'000'000, 'z') + kZip + "\n";
+    report += "\n" + std::string(300'000, 'z') + kZip + "\n";
     report += std::string("\0", 1) + Line("203.0.113.45", "10:15:42", kZip).substr(1);
     SearchRequest request;
     request.moreFlags = {true, true};
     const auto result = Search(report, request);
     EXPECT_EQ(result.lineCount, 3);
     EXPECT_EQ(result.panels[1].found, 2);
+}
+
+// A line longer than the longest searched counts as a line but is never a hit, however the report
+// arrives; one of exactly that length is searched.
+TEST(SearchReport, LinesLongerThanTheLongestSearchedCountButNeverHit)
+{
+    const std::string hit = Line("203.0.113.45", "10:15:42", kZip);
+    const std::string longest = hit + std::string(kLongestLine - hit.size(), 'z');
+    const std::string report = hit + "\r\n" + longest + "z\r\n" + longest + "\r" + longest + "\n" +
+                               std::string(3 * kLongestLine, '\0') + "\n" + hit + "\n" + longest + "zz";
+    SearchRequest request;
+    request.splitTime = 0;
+    for (const std::size_t chunkSize : {report.size(), std::size_t{1} << 20, std::size_t{4093}, std::size_t{1} << 22}) {
+        const auto result = testing::SearchInChunks(report, request, [&] { return chunkSize; });
+        EXPECT_EQ(result.lineCount, 7) << chunkSize;
+        EXPECT_EQ(result.overlongLines, 3) << chunkSize;
+        EXPECT_EQ(result.panels[1].found, 4) << chunkSize;
+        ASSERT_EQ(result.reportHits.size(), 4u) << chunkSize;
+        EXPECT_EQ(result.reportHits[1], longest) << chunkSize;
+    }
 }
 
 TEST(SearchReport, TheWholeRoadCollectsNewTrackedHitsOnce)

@@ -1,11 +1,15 @@
 #include "core/search/reportsearch.h"
 
+#include "support/chunkedsearch.h"
 #include "support/plainsearch.h"
 #include "support/randomlog.h"
+#include "support/simdlevels.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
+
+#include <zlib.h>
 
 namespace tallywick {
 namespace {
@@ -21,9 +25,25 @@ void ExpectSame(const SearchResult& engine, const SearchResult& plain)
     EXPECT_EQ(engine.reportHits, plain.reportHits);
 }
 
+std::string RealApacheLog()
+{
+    std::string text;
+    gzFile file = gzopen(TALLYWICK_TEST_DATA "/real-apache-access.log.gz", "rb");
+    if (!file)
+        return text;
+    char buffer[1 << 16];
+    for (int got; (got = gzread(file, buffer, sizeof buffer)) > 0;)
+        text.append(buffer, static_cast<std::size_t>(got));
+    gzclose(file);
+    return text;
+}
+
+class SearchAgreement : public testing::AtEverySimdLevel {};
+TALLYWICK_AT_EVERY_SIMD_LEVEL(SearchAgreement);
+
 // Random reports, random texts and switches, fed whole and in random chunks: the engine agrees
 // with the line-by-line reading of the rules.
-TEST(SearchAgreement, RandomReportsGiveWhatThePlainReadingGives)
+TEST_P(SearchAgreement, RandomReportsGiveWhatThePlainReadingGives)
 {
     const std::array<std::string, 7> texts = {"GET /quarnel/shareware/pelmor.exe",
                                               "GET /quarnel/shareware/pelmor.zip",
@@ -42,15 +62,35 @@ TEST(SearchAgreement, RandomReportsGiveWhatThePlainReadingGives)
         request.splitTime = std::array{0, 1, 30, 1000}[random() % 4];
         const auto plain = plain::Search(report, request);
 
-        ReportSearch chunked(request);
-        for (std::size_t at = 0; at < report.size();) {
-            const std::size_t size = 1 + random() % 300;
-            chunked.feed(std::string_view(report).substr(at, size));
-            at += size;
-        }
         SCOPED_TRACE("round " + std::to_string(round));
-        ExpectSame(std::move(chunked).finish(), plain);
-        ExpectSame(SearchReport(report, request, {}, CollectedHits{}).result, plain);
+        ExpectSame(testing::SearchInChunks(
+                       report, request, [&] { return std::size_t{1} + random() % 300; }, level()),
+                   plain);
+        ExpectSame(SearchReport(report, request, {}, CollectedHits{}, level()).result, plain);
+    }
+}
+
+// A real server's log (10,000 lines): texts that hit often, seldom, everywhere and never.
+TEST_P(SearchAgreement, ARealLogGivesWhatThePlainReadingGives)
+{
+    const std::string report = RealApacheLog();
+    ASSERT_GT(report.size(), 1'000'000u);
+    const std::array<std::array<std::string, 2>, 4> texts = {{
+        {"GET /images/logstash_OSCON.pdf", "GET /quarnel/shareware/pelmor.zip"},
+        {"GET /", ".png"},
+        {"", "HTTP/1.1\" 2"},
+        {"Googlebot", "\" 304"},
+    }};
+    for (const auto& pair : texts) {
+        for (const std::int64_t splitTime : {0, 30, 100000}) {
+            SearchRequest request;
+            request.texts = pair;
+            request.splitTime = splitTime;
+            request.moreFlags = {true, false};
+            SCOPED_TRACE(pair[0] + " / " + pair[1] + ", split time " + std::to_string(splitTime));
+            ExpectSame(SearchReport(report, request, {}, CollectedHits{}, level()).result,
+                       plain::Search(report, request));
+        }
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <random>
 
 namespace tallywick {
@@ -76,6 +77,9 @@ TEST(SplitDownload, ShortHostsUnreadableTimesAndNoTimeFrameNeverRepeat)
               (std::vector<bool>{false, false}));
     EXPECT_EQ(Repeats({Key(kHost, "05/Dec/2004:10:00:00"), Key(kHost, "05/Dec/2004:10:00:00")}, -5),
               (std::vector<bool>{false, false}));
+    EXPECT_EQ(Repeats({Key(kHost, "05/Dec/2004:10:00:00"), Key(kHost, "05/Dec/2004:10:00:00")},
+                      std::numeric_limits<std::int64_t>::min()),
+              (std::vector<bool>{false, false}));
     EXPECT_EQ(Repeats({Key(kHost, "xx/Dec/2004:yy:00:00"), Key(kHost, "xx/Dec/2004:yy:00:00")}),
               (std::vector<bool>{false, false}));
     // A readable time without a readable date is still compared (with other such keys).
@@ -86,19 +90,73 @@ TEST(SplitDownload, ShortHostsUnreadableTimesAndNoTimeFrameNeverRepeat)
 TEST(SplitDownload, IndexAgreesWithTheWalkOverEveryEarlierKey)
 {
     std::mt19937 random(2004);
-    for (const std::int64_t splitTime : {0, 1, 5, 30, 600, 100000}) {
+    for (const std::int64_t splitTime :
+         {std::int64_t{0}, std::int64_t{1}, std::int64_t{5}, std::int64_t{30}, std::int64_t{600}, std::int64_t{100000},
+          SearchHitKeys::kUnlimited, std::numeric_limits<std::int64_t>::max()}) {
         for (int round = 0; round < 60; ++round) {
             SearchHitKeys index(splitTime);
+            SearchHitKeys both(splitTime);
             std::vector<std::string> earlier;
             for (int i = 0; i < 120; ++i) {
                 const auto key = std::string(TimeKey(randomlog::Line(random)));
-                ASSERT_EQ(index.IsSplitDownload(key), plain::IsSplitDownload(earlier, key, splitTime))
-                    << "key " << key << ", split time " << splitTime;
+                const bool expected = plain::IsSplitDownload(earlier, key, splitTime);
+                ASSERT_EQ(index.IsSplitDownload(key), expected) << "key " << key << ", split time " << splitTime;
+                ASSERT_EQ(both.addAndCheck(key), expected) << "key " << key << ", split time " << splitTime;
                 index.add(key);
                 earlier.push_back(key);
             }
         }
     }
+}
+
+// Hosts that begin one another, times over centuries in any order, and time frames from a minute
+// to beyond any gap between two dates.
+TEST(SplitDownload, IndexAgreesInAnyOrderOverAnySpan)
+{
+    const std::array<std::string, 6> hosts = {"192.168.1.1",   "192.168.1.10", "192.168.1.100",
+                                              "192.168.1.1 -", "203.0.113.45", "203.0.113.4"};
+    const std::array<std::string, 12> months = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                                "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    std::mt19937 random(1899);
+    for (const std::int64_t splitTime : {std::int64_t{1}, std::int64_t{30}, std::int64_t{1440 * 400},
+                                         std::int64_t{60} * 24 * 366 * 100, std::numeric_limits<std::int64_t>::max()}) {
+        for (int round = 0; round < 40; ++round) {
+            // Close times (many repeats) in some rounds, times over centuries in others.
+            const int years = round % 2 == 0 ? 1 : 8000;
+            SearchHitKeys index(splitTime);
+            SearchHitKeys both(splitTime); // asked and added in one step
+            std::vector<std::string> earlier;
+            for (int i = 0; i < 150; ++i) {
+                char time[64];
+                std::snprintf(time, sizeof time, "%02d/%s/%04d:%02d:%02d:%02d", 1 + static_cast<int>(random() % 28),
+                              months[random() % 12].c_str(), 1900 + static_cast<int>(random() % years),
+                              static_cast<int>(random() % 24), static_cast<int>(random() % 60),
+                              static_cast<int>(random() % 60));
+                const auto key = Key(hosts[random() % hosts.size()], time);
+                const bool expected = plain::IsSplitDownload(earlier, key, splitTime);
+                ASSERT_EQ(index.IsSplitDownload(key), expected) << "key " << key << ", split time " << splitTime;
+                ASSERT_EQ(both.addAndCheck(key), expected) << "key " << key << ", split time " << splitTime;
+                index.add(key);
+                earlier.push_back(key);
+            }
+        }
+    }
+}
+
+TEST(SplitDownload, HitsInReverseTimeOrderRepeatAsInForwardOrder)
+{
+    std::vector<std::string> keys;
+    for (int minute = 0; minute < 600; minute += 7)
+        keys.push_back(Key(kHost, "05/Dec/2004:" + std::string(minute / 60 < 10 ? "0" : "") +
+                                      std::to_string(minute / 60) + ":" + (minute % 60 < 10 ? "0" : "") +
+                                      std::to_string(minute % 60) + ":00"));
+    std::vector<std::string> reversed(keys.rbegin(), keys.rend());
+    auto expected = std::vector<bool>(keys.size(), true);
+    expected.front() = false;
+    EXPECT_EQ(Repeats(keys), expected);
+    EXPECT_EQ(Repeats(reversed), expected);
+    EXPECT_EQ(Repeats(keys, 7), std::vector<bool>(keys.size(), false));
+    EXPECT_EQ(Repeats(reversed, 7), std::vector<bool>(keys.size(), false));
 }
 
 TEST(SplitDownload, OddHostsThatEndInPartOfTheSeparatorStillFindTheirEarlierKeys)

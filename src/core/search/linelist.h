@@ -1,0 +1,83 @@
+#pragma once
+
+#include <algorithm>
+#include <cstddef>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tallywick {
+
+// Lines kept one after another in large blocks: adding a line allocates nothing but now and then
+// a new block, nothing is ever moved, and views of the lines stay valid while the list lives.
+class LineList {
+public:
+    using const_iterator = std::vector<std::string_view>::const_iterator;
+    using iterator = const_iterator;
+    using value_type = std::string_view;
+
+    LineList() = default;
+    LineList(const LineList& other) { *this = other; }
+    LineList& operator=(const LineList& other)
+    {
+        if (this != &other) {
+            clear();
+            for (const auto line : other)
+                push_back(line);
+        }
+        return *this;
+    }
+    LineList(LineList&&) noexcept = default;
+    LineList& operator=(LineList&&) noexcept = default;
+
+    void push_back(std::string_view line)
+    {
+        if (line.size() > room_) {
+            // Small lists stay small; large ones take large blocks.
+            blockSize_ = std::min(kLargestBlock, blockSize_ * 2);
+            const std::size_t size = std::max(blockSize_, line.size());
+            blocks_.push_back(std::make_unique_for_overwrite<char[]>(size));
+            next_ = blocks_.back().get();
+            room_ = size;
+        }
+        if (!line.empty())
+            std::memcpy(next_, line.data(), line.size());
+        lines_.emplace_back(next_, line.size());
+        next_ += line.size();
+        room_ -= line.size();
+    }
+    void clear()
+    {
+        blocks_.clear();
+        lines_.clear();
+        next_ = nullptr;
+        room_ = 0;
+        blockSize_ = kFirstBlock / 2;
+    }
+
+    std::size_t size() const { return lines_.size(); }
+    bool empty() const { return lines_.empty(); }
+    std::string_view operator[](std::size_t i) const { return lines_[i]; }
+    const_iterator begin() const { return lines_.begin(); }
+    const_iterator end() const { return lines_.end(); }
+
+    friend bool operator==(const LineList& a, const LineList& b) { return a.lines_ == b.lines_; }
+    friend bool operator==(const LineList& list, const std::vector<std::string>& lines)
+    {
+        return list.size() == lines.size() && std::equal(list.begin(), list.end(), lines.begin());
+    }
+
+private:
+    static constexpr std::size_t kFirstBlock = 4096;
+    static constexpr std::size_t kLargestBlock = std::size_t{1} << 20;
+
+    std::vector<std::unique_ptr<char[]>> blocks_;
+    std::vector<std::string_view> lines_;
+    char* next_ = nullptr;
+    std::size_t room_ = 0;
+    std::size_t blockSize_ = kFirstBlock / 2;
+};
+
+} // namespace tallywick
