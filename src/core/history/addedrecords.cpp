@@ -14,7 +14,7 @@ AddedRecordsFate FateOfAddedRecords(const CollectedHits& collected, const std::v
     AddedRecordsFate fate;
     const std::unordered_set<std::string_view> saved(savedHistory.begin(), savedHistory.end());
     for (const auto i : appended) {
-        const std::string& line = collected[i];
+        const std::string_view line = collected[i];
         const auto day = RecordDay(line);
         if (day && !WithinTimeLimit(*day, today, TimeLimit))
             ++fate.expired;
