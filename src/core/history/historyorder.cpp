@@ -57,6 +57,7 @@ std::size_t SortHistory(std::vector<std::string>& History, sys_days today, int T
         sorted.push_back(std::move(History[entry.index]));
     const std::size_t dropped = History.size() - sorted.size();
     History = std::move(sorted);
+    Announce(status, SortedStatusText(History.size(), dropped));
     return dropped;
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/settings/appvalues.h"
 #include "app/settings/settingsstore.h"
+#include "core/history/pasttimelimit.h"
 #include "ui/common/appicon.h"
 #include "ui/dialogs/fixeddialog.h"
 #include "ui/dialogs/singlewindow.h"
@@ -40,6 +41,8 @@ frmTimeLimit::frmTimeLimit(SettingsStore& settings, AppValues& values, QWidget* 
     OKButton->setObjectName(QStringLiteral("OKButton"));
     CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
     CancelButton->setObjectName(QStringLiteral("CancelButton"));
+    lblRemoval = new QLabel(this);
+    lblRemoval->setObjectName(QStringLiteral("lblRemoval"));
     for (QPushButton* button : {OKButton, CancelButton})
         button->setFixedWidth(kButtonWidth);
 
@@ -51,6 +54,7 @@ frmTimeLimit::frmTimeLimit(SettingsStore& settings, AppValues& values, QWidget* 
     grid->addWidget(Combo1, 1, 0, Qt::AlignLeft);
     grid->addWidget(OKButton, 0, 2, Qt::AlignTop);
     grid->addWidget(CancelButton, 1, 2, Qt::AlignTop);
+    grid->addWidget(lblRemoval, 2, 0, 1, 3);
     grid->setColumnMinimumWidth(1, kGap);
     // As small as its controls allow; nothing in it grows.
     grid->setSizeConstraint(QLayout::SetFixedSize);
@@ -59,6 +63,23 @@ frmTimeLimit::frmTimeLimit(SettingsStore& settings, AppValues& values, QWidget* 
 
     connect(OKButton, &QPushButton::clicked, this, &frmTimeLimit::OKButton_Click);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(Combo1, &QComboBox::currentIndexChanged, this, &frmTimeLimit::showRemoval);
+    lblRemoval->hide();
+}
+
+void frmTimeLimit::setRemovalCount(std::function<std::size_t(int months)> count)
+{
+    removalCount_ = std::move(count);
+    showRemoval();
+}
+
+void frmTimeLimit::showRemoval()
+{
+    if (!removalCount_)
+        return;
+    const auto count = removalCount_(TimeLimitMonths(Combo1->currentIndex()));
+    lblRemoval->setText(QString::fromStdString(TimeLimitRemovalText(count)));
+    lblRemoval->show();
 }
 
 void frmTimeLimit::OKButton_Click()

@@ -2,6 +2,9 @@
 
 #include <QDialog>
 
+#include <cstddef>
+#include <functional>
+
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -25,12 +28,20 @@ public:
     QComboBox* Combo1;
     QPushButton* OKButton;
     QPushButton* CancelButton;
+    QLabel* lblRemoval;
+
+    // How many records of the history a time limit of that many months would remove; the
+    // window then says so for the chosen value before OK.
+    void setRemovalCount(std::function<std::size_t(int months)> count);
 
 private:
+    void showRemoval();
+
     void OKButton_Click();
 
     SettingsStore& settings_;
     AppValues& values_;
+    std::function<std::size_t(int)> removalCount_;
 };
 
 // Shows the one History Time Limit window (not modal, kept above `owner`), making it when none

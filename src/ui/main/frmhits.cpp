@@ -6,6 +6,7 @@
 #include "app/settings/appvalues.h"
 #include "app/settings/settingsstore.h"
 #include "app/store/historystore.h"
+#include "app/store/partialtrackeditems.h"
 #include "app/store/trackingfile.h"
 #include "ui/common/appicon.h"
 #include "ui/common/busycursor.h"
@@ -23,6 +24,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
+
+#include <utility>
 
 namespace tallywick {
 namespace {
@@ -85,7 +88,7 @@ frmHits::frmHits(frmHitsContext context) :
     QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                              Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
     settings_(context.settings), values_(context.values), dataFolder_(std::move(context.dataFolder)),
-    MoreFlags(context.MoreFlags), today_(std::move(context.today)),
+    MoreFlags(context.MoreFlags), today_(std::move(context.today)), keptReportPath_(context.keptReportPath),
     historyStore_(std::make_unique<HistoryStore>(dataFolder_.historyPath(), settings_, std::move(context.historySave),
                                                  std::move(context.historyRead)))
 {
@@ -255,7 +258,9 @@ bool frmHits::eventFilter(QObject* watched, QEvent* event)
 
 void frmHits::Form_Initialize()
 {
-    ReportPath_ = settings_.read(QLatin1String(keys::Path), DefaultReportPath());
+    startingReport_ = ChooseStartingReport(keptReportPath_ ? *keptReportPath_ : std::nullopt,
+                                           settings_.find(QLatin1String(keys::Path)), DefaultReportPath());
+    ReportPath_ = startingReport_.path;
 }
 
 void frmHits::Form_Load()
@@ -296,8 +301,14 @@ void frmHits::Form_Activate()
         return;
     mnuWebPageTrafficReport->setText(values_.Traffic_menu);
     mnuWebPageWebsiteDetails->setText(values_.Details_menu);
-    SetStatusText(QString());
-    TrackedItems_ = LoadTrackedItems(dataFolder_.trackingPath());
+    SetStatusText(std::exchange(statusAfterActivation_, QString()));
+    auto tracking = LoadTrackedItemsKeepingPart(dataFolder_.trackingPath());
+    TrackedItems_ = std::move(tracking.items);
+    // Told once: the window is activated again as soon as the message closes.
+    if (tracking.problem && *tracking.problem != trackingProblemTold_) {
+        trackingProblemTold_ = *tracking.problem;
+        Dialogs::message(this, QStringLiteral("Tallywick"), *tracking.problem, Dialogs::Icon::Warning);
+    }
     if (chkSearchFile->isChecked())
         SearchReport(ReportPath_);
 }
@@ -326,6 +337,8 @@ void frmHits::Form_QueryUnload()
         // Not a pipe: opening one would hold the closing, and the save, until someone writes.
         if (RegularFileExists(ReportPath_))
             settings_.write(QLatin1String(keys::Path), ReportPath_);
+        if (keptReportPath_)
+            *keptReportPath_ = ReportPath_;
         settings_.write(keys::SearchFile, chkSearchFile->isChecked() ? 1 : 0);
         for (int i = 0; i < kPanelCount; ++i) {
             TakePanelText(i);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/files/datafolder.h"
+#include "app/files/reportchoice.h"
 #include "app/history/historysteps.h"
 #include "app/store/linesfile.h"
 #include "core/search/reportsearch.h"
@@ -13,6 +14,7 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -46,6 +48,8 @@ struct frmHitsContext {
     std::function<std::chrono::sys_days()> today;
     SaveFileOpener historySave = OpenSaveFile;
     ReadFileOpener historyRead = OpenFileForReading;
+    // The report path of the window this run showed before; kept across hide and show.
+    std::optional<QString>* keptReportPath = nullptr;
 };
 
 // The main window: two search panels over the paste box, the menus, and the window's life from
@@ -61,6 +65,8 @@ public:
 
     // Shows the window, brings it to the front and runs its activation.
     void ShowAndActivate();
+    // Opens and searches a report named on the command line, of this start or a second one.
+    void openReportRequested(const QString& path) { OpenReport(path); }
     // Closing messages go to the error output instead of message boxes (the session is ending).
     void setQuietClosing(bool quiet) { quietClosing_ = quiet; }
     bool isClosing() const { return closing_; }
@@ -138,6 +144,7 @@ private slots:
     // The dialogs of the History options, Tools and Help menus.
     void openTrackOptions();
     void openTimeLimit();
+    void collectForNewlyTracked();
     void openOptions();
     void openAbout();
     void openHelpContents();
@@ -200,11 +207,17 @@ private:
     std::function<std::chrono::sys_days()> today_;
 
     QString ReportPath_;
+    StartingReport startingReport_;
+    std::optional<QString>* keptReportPath_ = nullptr;
     QString TempFilePath_;
     QString GoToUrl_;
     std::array<SearchPanelState, kPanelCount> panels_;
     HistorySession session_;
     std::vector<std::string> TrackedItems_;
+    QString trackingProblemTold_;
+    // Shown by the next activation instead of clearing the panel: the window is activated right
+    // after the dialog that caused the text closes.
+    QString statusAfterActivation_;
     LineList ReportHits_;
     std::array<QString, kPanelCount> shownResults_;
     std::unique_ptr<HistoryStore> historyStore_;

@@ -3,10 +3,13 @@
 #include "ui/main/frmhits.h"
 
 #include "app/files/paths.h"
+#include "app/files/reportfilters.h"
+#include "app/history/newlytracked.h"
 #include "app/searchlist/searchlistsettings.h"
 #include "app/settings/appvalues.h"
 #include "app/settings/settingsstore.h"
 #include "app/store/replacefile.h"
+#include "core/history/pasttimelimit.h"
 #include "ui/about/frmabout.h"
 #include "ui/about/helpwindow.h"
 #include "ui/common/busycursor.h"
@@ -26,9 +29,6 @@
 
 namespace tallywick {
 namespace {
-
-const QString kTextFilter = QStringLiteral("Text (*.txt)");
-const QStringList kReportFilters{kTextFilter, QStringLiteral("Logs (*.log *.gz)"), QStringLiteral("All files (*)")};
 
 QMenu* NewMenu(const QString& caption, const QString& name, QWidget* parent)
 {
@@ -134,8 +134,8 @@ void frmHits::CreateMenus()
 void frmHits::mnuFileOpen_Click()
 {
     SetPasteBoxText(kPastePrompt);
-    const auto chosen = Dialogs::openFileName(
-        this, {QStringLiteral("Open"), FolderOf(ReportPath_), ReportPath_, kReportFilters, kTextFilter});
+    const auto chosen = Dialogs::openFileName(this, {QStringLiteral("Open"), FolderOf(ReportPath_), ReportPath_,
+                                                     OpenReportFilters(), OpenReportFilters().first()});
     OpenReport(chosen.value_or(ReportPath_));
 }
 
@@ -169,8 +169,8 @@ void frmHits::mnuFileSaveAs_Click()
     if (!PasteBoxHoldsText()) {
         Dialogs::message(this, QStringLiteral("No Text"), QStringLiteral("There is no text to save"));
     } else {
-        const auto chosen = Dialogs::saveFileName(
-            this, {QStringLiteral("Save As"), FolderOf(ReportPath_), ReportPath_, kReportFilters, kTextFilter});
+        const auto chosen = Dialogs::saveFileName(this, {QStringLiteral("Save As"), FolderOf(ReportPath_), ReportPath_,
+                                                         SaveReportFilters(), SaveReportFilters().first()});
         if (chosen)
             ReportPath_ = *chosen;
         if (const auto failure = WriteTextFile(ReportPath_, rtbPasteBox->toPlainText()))
@@ -243,12 +243,24 @@ void frmHits::mnuHelpContents_Click()
 
 void frmHits::openTrackOptions()
 {
-    ShowTrackOptions(settings_, dataFolder_.trackingPath(), TrackedItems_, this);
+    auto* dialog = ShowTrackOptions(settings_, dataFolder_.trackingPath(), TrackedItems_, this);
+    connect(dialog, &QDialog::accepted, this, &frmHits::collectForNewlyTracked, Qt::UniqueConnection);
+}
+
+void frmHits::collectForNewlyTracked()
+{
+    if (const auto said = CollectForNewlyTracked(session_, ReportHits_, TrackedItems_, today(), values_.TimeLimit)) {
+        statusAfterActivation_ = *said;
+        SetStatusText(*said);
+    }
 }
 
 void frmHits::openTimeLimit()
 {
-    ShowTimeLimit(settings_, values_, this);
+    BringHistoryUpToDate();
+    ShowTimeLimit(settings_, values_, this)->setRemovalCount([this](int months) {
+        return CountPastTimeLimit(session_.History, today(), months);
+    });
 }
 
 void frmHits::openOptions()

@@ -3,10 +3,13 @@
 #include "ui/main/frmhits.h"
 
 #include "app/files/fileexists.h"
+#include "app/files/reportchoice.h"
 #include "app/report/reportfile.h"
 #include "app/searchlist/searchlistsettings.h"
 #include "app/settings/appvalues.h"
 #include "app/store/replacefile.h"
+#include "app/store/windowstextfile.h"
+#include "core/history/pasttimelimit.h"
 #include "ui/common/busycursor.h"
 #include "ui/common/desktop.h"
 #include "ui/common/dialogs.h"
@@ -69,6 +72,8 @@ void frmHits::SearchReport(const QString& path)
         }
         if (status == ReportFileSearch::Status::Done) {
             SetStatusText(path);
+            if (const auto past = CountPastTimeLimit(session_.collected, today(), values_.TimeLimit))
+                SetStatusText(QString::fromStdString(PastTimeLimitStatusText(past, values_.TimeLimit)));
             ReportHits_ = std::move(search.outcome.result.reportHits);
             if (search.outcome.historyChanged)
                 session_.HistoryChanged = true;
@@ -83,7 +88,9 @@ void frmHits::SearchReport(const QString& path)
         Dialogs::message(this, QStringLiteral("ZedOra"), QStringLiteral("%1 %2").arg(kReadErrorNumber).arg(error));
         return;
     }
-    if (status == ReportFileSearch::Status::NotFound) {
+    if (status == ReportFileSearch::Status::NotFound && NothingOpenedYet(startingReport_, path, PasteBoxHoldsText())) {
+        SetStatusText(QStringLiteral("Open or paste a log first"));
+    } else if (status == ReportFileSearch::Status::NotFound) {
         Dialogs::message(this, QStringLiteral("File Not Found"), path);
         // The previous report's hits, for items that have become tracked since.
         if (AddTrackedHits(ReportHits_, TrackedItems_, session_.collected))
@@ -194,7 +201,11 @@ void frmHits::cmdNotePad_Click(int Index)
     const auto at = static_cast<std::size_t>(Index);
     const QPlainTextEdit* box = Index == 0 ? RichTextBox1 : RichTextBox2;
     const QString path = dataFolder_.file(kResultExportNames[at]);
-    if (!WriteTextFile(path, box->toPlainText()))
+    if (const auto failure = WriteWindowsTextFile(path, box->toPlainText()))
+        Dialogs::message(this, QStringLiteral("Tallywick"),
+                         QStringLiteral("%1 could not be written (%2).").arg(QDir::toNativeSeparators(path), *failure),
+                         Dialogs::Icon::Warning);
+    else
         Desktop::OpenFile(path);
 }
 

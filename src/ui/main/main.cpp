@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
 
 #include <cstdio>
 #include <cstdlib>
@@ -65,6 +66,8 @@ int main(int argc, char** argv)
                                     QStringLiteral("FILE"));
     parser.addOption(dataDir);
     parser.addOption(config);
+    parser.addPositionalArgument(QStringLiteral("REPORT"), QStringLiteral("Open and search this access log."),
+                                 QStringLiteral("[REPORT]"));
     parser.process(app);
 
     if (!platformChosen && QApplication::platformName() == QLatin1String("offscreen")) {
@@ -81,6 +84,9 @@ int main(int argc, char** argv)
     tallywick::ProgramSetup setup;
     setup.dataFolder = tallywick::DataFolder::fromOption(parser.value(dataDir)).path();
     setup.settingsFile = parser.value(config);
+    // Absolute: a running program that is asked to open it works in another folder.
+    if (const QStringList reports = parser.positionalArguments(); !reports.isEmpty())
+        setup.report = QFileInfo(reports.first()).absoluteFilePath();
     tallywick::Program program(std::move(setup));
     QObject::connect(&program, &tallywick::Program::ended, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     if (!program.start() || program.hasEnded())

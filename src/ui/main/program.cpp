@@ -2,6 +2,7 @@
 
 #include "app/clock/today.h"
 #include "app/files/datafolderlock.h"
+#include "app/instance/instancechannel.h"
 #include "app/settings/settingskeys.h"
 #include "app/settings/settingsstore.h"
 #include "app/settings/settingstrouble.h"
@@ -52,8 +53,12 @@ bool Program::start()
         lock_ = std::make_unique<DataFolderLock>(dataFolder_.path());
         switch (lock_->tryLock()) {
         case DataFolderLock::Status::Locked:
+            ListenForSecondStarts();
             break;
         case DataFolderLock::Status::Busy:
+            // The running program shows its window (and opens the report); nothing to say then.
+            if (AskRunningInstance(InstanceChannelName(dataFolder_.path()), {setup_.report}))
+                return false;
             Dialogs::message(nullptr, kTitle, kTitle + QStringLiteral(" already running."));
             return false;
         default:
@@ -77,6 +82,8 @@ bool Program::start()
         connect(qApp, &QCoreApplication::aboutToQuit, this, &Program::AboutToQuit);
 
         RestoreMainWindow();
+        if (main_ && !setup_.report.isEmpty())
+            main_->openReportRequested(setup_.report);
         if (!endRequested_)
             SystemTray(true);
         return true;
@@ -119,7 +126,7 @@ void Program::RestoreMainWindow()
     if (endRequested_)
         return;
     main_ = new frmHits(frmHitsContext{*settings_, values_, dataFolder_, MoreFlags_, setup_.today, setup_.historySave,
-                                       setup_.historyRead});
+                                       setup_.historyRead, &keptReportPath_});
     connect(main_, &frmHits::closed, this, &Program::MainWindowClosed);
     // A signal came while its load showed a message: it closes, saving, without being shown.
     if (endRequested_) {
@@ -155,6 +162,27 @@ void Program::SysTrayForm_MenuClick(int, const QString& sKey)
         QMetaObject::invokeMethod(this, &Program::UnloadAllForms, Qt::QueuedConnection);
     else
         Dialogs::message(nullptr, kTitle, QStringLiteral("Clicked item with key ") + sKey, Dialogs::Icon::Information);
+}
+
+void Program::ListenForSecondStarts()
+{
+    instance_ = std::make_unique<InstanceServer>();
+    // Without the channel a second start still finds the lock and says the program runs.
+    instance_->listen(InstanceChannelName(dataFolder_.path()));
+    connect(instance_.get(), &InstanceServer::requested, this, &Program::AnswerSecondStart);
+}
+
+void Program::AnswerSecondStart(const InstanceRequest& request)
+{
+    // As for the icon's handlers: the window's load may show messages.
+    QMetaObject::invokeMethod(
+        this,
+        [this, request] {
+            RestoreMainWindow();
+            if (main_ && !main_->isClosing() && !request.report.isEmpty())
+                main_->openReportRequested(request.report);
+        },
+        Qt::QueuedConnection);
 }
 
 void Program::MainWindowClosed()

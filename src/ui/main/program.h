@@ -12,10 +12,13 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace tallywick {
 
 class DataFolderLock;
+class InstanceServer;
+struct InstanceRequest;
 class SettingsStore;
 class SysTray;
 class TerminationSignals;
@@ -28,6 +31,7 @@ struct ProgramSetup {
     std::function<std::chrono::sys_days()> today; // empty: the clock's
     SaveFileOpener historySave = OpenSaveFile;
     ReadFileOpener historyRead = OpenFileForReading;
+    QString report; // named on the command line: opened and searched once the window shows
 };
 
 // The running program: its settings and application-wide values, the data folder and its lock,
@@ -72,6 +76,8 @@ private:
     void SysTrayForm_SysTrayDoubleClick(int eButton);
     void SysTrayForm_MenuClick(int lIndex, const QString& sKey);
     void MainWindowClosed();
+    void ListenForSecondStarts();
+    void AnswerSecondStart(const InstanceRequest& request);
     void EndSession();
     void FinishEnding();
     void End();
@@ -80,8 +86,10 @@ private:
     DataFolder dataFolder_;
     std::unique_ptr<SettingsStore> settings_;
     std::unique_ptr<DataFolderLock> lock_;
+    std::unique_ptr<InstanceServer> instance_;
     AppValues values_;
     std::array<bool, kPanelCount> MoreFlags_{};
+    std::optional<QString> keptReportPath_;
     std::unique_ptr<SysTray> tray_;
     QPointer<frmHits> main_;
     std::unique_ptr<TerminationSignals> signals_;

@@ -100,11 +100,11 @@ bool frmDaily::FillDailyText()
 {
     countComputation();
     const auto selected = SelectedEntry(Combo1);
-    if (History().empty() || selected >= TrackedItems().size())
+    if (History().empty() || selected >= ItemBoxItems().size())
         return false;
     const BusyCursor busy;
     ShowPleaseWait(RichTextBox1);
-    auto result = DailyText(History(), TrackedItems(), selected, ToSysDays(DTPicker1->date()));
+    auto result = DailyText(History(), ItemBoxItems(), selected, ToSysDays(DTPicker1->date()));
     if (!result)
         return false;
     shownText_ = std::move(result->text);

@@ -127,7 +127,7 @@ void frmMonthly::DrawMonthlyChart()
 {
     countComputation();
     const BusyCursor busy;
-    const auto result = monthsBeforeLimit_.chart(SelectedEntry(Combo1));
+    const auto result = monthsBeforeLimit_.chart(ItemBoxItems(), SelectedEntry(Combo1));
     MSChart1->DrawChart(result.categories, chartStyle_);
     lblFrom->setText(FromText(result.span));
     lblTo->setText(ToText(result.span));

@@ -101,7 +101,7 @@ void frmWeekday::DrawWeekdayChart()
     const BusyCursor busy;
     const auto measure = optAverage[0]->isChecked() ? WeekdayMeasure::Average : WeekdayMeasure::Total;
     std::vector<ChartCategory> categories(7);
-    if (const auto result = WeekdayChart(History(), TrackedItems(), SelectedEntry(Combo1), measure, today())) {
+    if (const auto result = WeekdayChart(History(), ItemBoxItems(), SelectedEntry(Combo1), measure, today())) {
         categories = result->categories;
         const auto& range = result->weekdays.range;
         lblFrom->setText(FromText(range));

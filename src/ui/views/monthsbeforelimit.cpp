@@ -28,12 +28,12 @@ void MonthsBeforeLimitOption::store(SettingsStore& settings) const
     settings.write(keys::MonthlyAllTime, checkBox->isChecked());
 }
 
-MonthlyChartResult MonthsBeforeLimitOption::chart(std::size_t selected) const
+MonthlyChartResult MonthsBeforeLimitOption::chart(const std::vector<std::string>& items, std::size_t selected) const
 {
     const int TimeLimit = context_.values.TimeLimit;
     if (checkBox->isChecked())
-        return AllTimeMonthlyChart(allTime_.records(), context_.TrackedItems, selected, TimeLimit, context_.today());
-    return MonthlyChart(context_.History, context_.TrackedItems, selected, TimeLimit, context_.today());
+        return AllTimeMonthlyChart(allTime_.records(), items, selected, TimeLimit, context_.today());
+    return MonthlyChart(context_.History, items, selected, TimeLimit, context_.today());
 }
 
 } // namespace tallywick

@@ -4,6 +4,8 @@
 #include "ui/views/alltimehistory.h"
 
 #include <cstddef>
+#include <string>
+#include <vector>
 
 class QCheckBox;
 class QWidget;
@@ -22,8 +24,8 @@ public:
     void restore(const SettingsStore& settings);
     void store(SettingsStore& settings) const;
 
-    // The chart of the selected tracked item as the check box asks for it.
-    MonthlyChartResult chart(std::size_t selected) const;
+    // The chart of the selected item as the check box asks for it.
+    MonthlyChartResult chart(const std::vector<std::string>& items, std::size_t selected) const;
 
     QCheckBox* checkBox;
 

@@ -1,9 +1,11 @@
 #include "ui/views/viewwindow.h"
 
+#include "core/views/itemboxentries.h"
 #include "ui/common/appicon.h"
 #include "ui/views/viewtexts.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScopedValueRollback>
@@ -46,10 +48,38 @@ void HistoryViewWindow::FillItemBox(QComboBox* box, const QString& first)
     const QScopedValueRollback loading(Loading, true);
     if (!first.isEmpty())
         box->addItem(first);
+    else
+        itemBox_ = box;
+    itemBoxItems_ = TrackedItems();
     for (const auto& item : TrackedItems())
         box->addItem(ViewText(item));
     if (box->count() > 0)
         box->setCurrentIndex(0);
+}
+
+bool HistoryViewWindow::event(QEvent* event)
+{
+    // The tracked list may have changed while another window was active.
+    if (event->type() == QEvent::WindowActivate)
+        refreshItemBox();
+    return QWidget::event(event);
+}
+
+void HistoryViewWindow::refreshItemBox()
+{
+    if (!itemBox_)
+        return;
+    const auto selected = SelectedEntry(itemBox_);
+    const auto shown = selected < itemBoxItems_.size() ? std::optional(itemBoxItems_[selected]) : std::nullopt;
+    const auto entries = MakeItemBoxEntries(TrackedItems(), shown);
+    if (entries.items == itemBoxItems_)
+        return;
+    const QScopedValueRollback loading(Loading, true);
+    itemBoxItems_ = entries.items;
+    itemBox_->clear();
+    for (const auto& caption : entries.captions)
+        itemBox_->addItem(ViewText(caption));
+    itemBox_->setCurrentIndex(entries.selected ? static_cast<int>(*entries.selected) : -1);
 }
 
 std::size_t HistoryViewWindow::SelectedEntry(const QComboBox* box)

@@ -30,9 +30,12 @@ protected:
 
     const std::vector<std::string>& History() const { return context_.History; }
     const std::vector<std::string>& TrackedItems() const { return context_.TrackedItems; }
+    // What the item box counts by: its entries' items, which stay valid when the tracked list changes.
+    const std::vector<std::string>& ItemBoxItems() const { return itemBoxItems_; }
     std::chrono::sys_days today() const { return context_.today(); }
     const HistoryViewContext& context() const { return context_; }
 
+    bool event(QEvent* event) override;
     void countComputation() { ++computations_; }
     // Raises the window above the others once it is on screen.
     void BringToFront();
@@ -54,8 +57,12 @@ protected:
     bool Loading = false;
 
 private:
+    void refreshItemBox();
+
     HistoryViewContext context_;
     int computations_ = 0;
+    QComboBox* itemBox_ = nullptr;
+    std::vector<std::string> itemBoxItems_;
 };
 
 // Twips as device-independent pixels.

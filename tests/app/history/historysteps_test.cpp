@@ -56,9 +56,9 @@ TEST_F(HistoryStepsTest, ClosingMergesTrimsAndSavesInThatOrder)
     EXPECT_FALSE(session_.HistoryChanged);
     EXPECT_EQ(closing.removedPartials, 1);
     EXPECT_EQ(closing.save.written, 3u);
-    EXPECT_EQ(shown_,
-              (std::vector<std::string>{"Please wait while sorting history.", "Please wait while trimming history.",
-                                        "Removed 1 duplicate items from history."}));
+    EXPECT_EQ(shown_, (std::vector<std::string>{"Please wait while sorting history.", "History sorted: 4 records kept.",
+                                                "Please wait while trimming history.",
+                                                "Removed 1 duplicate items from history."}));
     EXPECT_EQ(store_.LoadHistory().lines,
               (Records{RecordOn("01/Dec/2026"), RecordOn("04/Dec/2026"), partial("10:00:00")}));
 }

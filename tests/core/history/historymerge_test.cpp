@@ -25,7 +25,8 @@ TEST(MergeCollectedHits, AppendsWhatHistoryLacksAndSortsWhenThatBreaksTheOrder)
     EXPECT_TRUE(merge.sorted);
     EXPECT_EQ(history,
               (Records{RecordOn("01/Dec/2026"), held, RecordOn("04/Dec/2026", "09:00:00"), RecordOn("05/Dec/2026")}));
-    EXPECT_EQ(shown, std::vector<std::string>{"Please wait while sorting history."});
+    EXPECT_EQ(shown,
+              (std::vector<std::string>{"Please wait while sorting history.", "History sorted: 4 records kept."}));
 
     const auto again = MergeCollectedHits(history, collected, kToday, 12);
     EXPECT_TRUE(again.appended.empty());

@@ -84,6 +84,7 @@ private slots:
         window.mnuFileSaveAs->trigger();
         QCOMPARE(Dialogs::lastFileRequest().fileName, window.TempFilePath());
         QCOMPARE(Dialogs::lastFileRequest().selectedFilter, QStringLiteral("Text (*.txt)"));
+        QCOMPARE(Dialogs::lastFileRequest().filters.first(), QStringLiteral("Text (*.txt)"));
         QCOMPARE(FileBytes(target), pasted.toUtf8());
         QCOMPARE(window.ReportPath(), target);
         QCOMPARE(window.statusText(), target);
@@ -113,8 +114,9 @@ private slots:
         const auto& asked = Dialogs::lastFileRequest();
         QCOMPARE(asked.fileName, window.TempFilePath());
         QCOMPARE(QDir(asked.folder).canonicalPath(), QDir(run.setup.dataFolder).canonicalPath());
-        QCOMPARE(asked.selectedFilter, QStringLiteral("Text (*.txt)"));
-        QCOMPARE(asked.filters, (QStringList{"Text (*.txt)", "Logs (*.log *.gz)", "All files (*)"}));
+        // Rotated logs such as access.log.1 show without changing the filter.
+        QCOMPARE(asked.selectedFilter, QStringLiteral("Logs (*.log *.log.* *.gz *.txt)"));
+        QCOMPARE(asked.filters, (QStringList{"Logs (*.log *.log.* *.gz *.txt)", "Text (*.txt)", "All files (*)"}));
 
         QCOMPARE(window.ReportPath(), chosen);
         QCOMPARE(window.lblExe->text(), QStringLiteral("Found: 2"));

@@ -10,6 +10,7 @@ int RunWeekdayViewTests(int argc, char** argv);
 int RunFileChartViewTests(int argc, char** argv);
 int RunHistoryChartTests(int argc, char** argv);
 int RunAllTimeViewsTests(int argc, char** argv);
+int RunTrackedListChangeTests(int argc, char** argv);
 } // namespace tallywick::test
 
 // The view windows share one application; each group of cases runs in turn.
@@ -18,9 +19,9 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     using namespace tallywick::test;
     int failed = 0;
-    for (auto run :
-         {RunHistoryViewsTests, RunHistoryViewTests, RunDailyViewTests, RunNoCountViewTests, RunMonthlyViewTests,
-          RunWeekdayViewTests, RunFileChartViewTests, RunHistoryChartTests, RunAllTimeViewsTests})
+    for (auto run : {RunHistoryViewsTests, RunHistoryViewTests, RunDailyViewTests, RunNoCountViewTests,
+                     RunMonthlyViewTests, RunWeekdayViewTests, RunFileChartViewTests, RunHistoryChartTests,
+                     RunAllTimeViewsTests, RunTrackedListChangeTests})
         failed += run(argc, argv);
     return failed == 0 ? 0 : 1;
 }
