@@ -2,7 +2,7 @@
 
 namespace tallywick {
 
-std::optional<QString> CollectForNewlyTracked(HistorySession& session, const std::vector<std::string>& reportHits,
+std::optional<QString> CollectForNewlyTracked(HistorySession& session, const LineList& reportHits,
                                               const std::vector<std::string>& trackedItems, std::chrono::sys_days today,
                                               int TimeLimit)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/history/historysteps.h"
+#include "core/search/linelist.h"
 
 #include <QString>
 
@@ -14,7 +15,7 @@ namespace tallywick {
 // After the tracked list changed: the loaded report's hits for the items tracked now go into
 // the history at once, so that the views show them without another search. The merge adds no
 // repeats. The status text says how many were added; nothing when none were.
-std::optional<QString> CollectForNewlyTracked(HistorySession& session, const std::vector<std::string>& reportHits,
+std::optional<QString> CollectForNewlyTracked(HistorySession& session, const LineList& reportHits,
                                               const std::vector<std::string>& trackedItems, std::chrono::sys_days today,
                                               int TimeLimit);
 

@@ -18,6 +18,14 @@ std::string Hit(const char* date, const std::string& item)
     return Record({.date = date, .path = item});
 }
 
+LineList Hits(const Records& records)
+{
+    LineList hits;
+    for (const auto& record : records)
+        hits.push_back(record);
+    return hits;
+}
+
 TEST(NewlyTracked, TheLoadedReportsHitsOfANewItemReachTheHistoryAtOnce)
 {
     HistorySession session;
@@ -26,7 +34,7 @@ TEST(NewlyTracked, TheLoadedReportsHitsOfANewItemReachTheHistoryAtOnce)
     session.History = {reportHits[0]};
     session.collected.append(reportHits[0]);
 
-    const auto said = CollectForNewlyTracked(session, reportHits, {kExe, kZip}, kToday, 12);
+    const auto said = CollectForNewlyTracked(session, Hits(reportHits), {kExe, kZip}, kToday, 12);
     ASSERT_TRUE(said);
     EXPECT_EQ(*said,
               QStringLiteral("2 downloads of the newly tracked items from the loaded report added to the history"));
@@ -34,15 +42,15 @@ TEST(NewlyTracked, TheLoadedReportsHitsOfANewItemReachTheHistoryAtOnce)
     EXPECT_FALSE(session.HistoryChanged);
 
     // The same list again adds no repeat and says nothing.
-    EXPECT_FALSE(CollectForNewlyTracked(session, reportHits, {kExe, kZip}, kToday, 12));
+    EXPECT_FALSE(CollectForNewlyTracked(session, Hits(reportHits), {kExe, kZip}, kToday, 12));
     EXPECT_EQ(session.History.size(), 3u);
 }
 
 TEST(NewlyTracked, NoReportOrNoNewItemChangesNothing)
 {
     HistorySession session;
-    EXPECT_FALSE(CollectForNewlyTracked(session, {}, {kZip}, kToday, 12));
-    EXPECT_FALSE(CollectForNewlyTracked(session, {Hit("04/Dec/2026", kExe)}, {kZip}, kToday, 12));
+    EXPECT_FALSE(CollectForNewlyTracked(session, LineList{}, {kZip}, kToday, 12));
+    EXPECT_FALSE(CollectForNewlyTracked(session, Hits({Hit("04/Dec/2026", kExe)}), {kZip}, kToday, 12));
     EXPECT_TRUE(session.History.empty());
     EXPECT_FALSE(session.HistoryChanged);
 }
