@@ -5,6 +5,9 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 build=build/test
 rm -rf "$build"
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTALLYWICK_WERROR=ON
+# ccache, where it is installed, makes a rebuild from scratch take seconds.
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTALLYWICK_WERROR=ON "${launcher[@]}"
 cmake --build "$build" -j"$(nproc)"
 QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
