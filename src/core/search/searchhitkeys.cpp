@@ -173,13 +173,19 @@ void SearchHitKeys::insert(std::string_view key, const Key& parts)
     } else {
         owner = hostOwner(parts);
     }
-    const std::int64_t index = parts.minute / splitTime_;
+    addMinute(owner, parts.minute);
+}
+
+bool SearchHitKeys::addMinute(std::uint32_t owner, std::int64_t minute)
+{
+    const std::int64_t index = minute / splitTime_;
     const auto [span, added] =
-        spans_.findOrInsert(BucketHash(owner, index), Bucket{owner, index}, Span{parts.minute, parts.minute});
+        spans_.findOrInsert(BucketHash(owner, index), Bucket{owner, index}, Span{minute, minute});
     if (!added) {
-        span->first = std::min(span->first, parts.minute);
-        span->last = std::max(span->last, parts.minute);
+        span->first = std::min(span->first, minute);
+        span->last = std::max(span->last, minute);
     }
+    return added;
 }
 
 bool SearchHitKeys::IsSplitDownload(std::string_view key) const
@@ -200,15 +206,8 @@ bool SearchHitKeys::addAndCheck(std::string_view key)
         return false;
     }
     // The host's own bucket answers most hits at once: an earlier minute there is a repeat.
-    const std::uint32_t owner = hostOwner(parts);
-    const std::int64_t index = parts.minute / splitTime_;
-    const auto [span, added] =
-        spans_.findOrInsert(BucketHash(owner, index), Bucket{owner, index}, Span{parts.minute, parts.minute});
-    if (!added) {
-        span->first = std::min(span->first, parts.minute);
-        span->last = std::max(span->last, parts.minute);
+    if (!addMinute(hostOwner(parts), parts.minute))
         return true;
-    }
     return repeats(parts, true);
 }
 

@@ -55,6 +55,8 @@ private:
     bool anyExtensionWithin(std::string_view host, std::int64_t minute) const;
     bool anyKeyWithoutHostWithin(std::string_view host, std::int64_t minute) const;
     void insert(std::string_view key, const Key& parts);
+    // Widens the owner's bucket of the minute to take it; true when the bucket is new.
+    bool addMinute(std::uint32_t owner, std::int64_t minute);
     std::uint32_t hostOwner(const Key& key);
 
     const std::uint32_t* findHost(std::string_view host, std::uint64_t hash) const;
