@@ -8,10 +8,10 @@
 #include "app/store/replacefile.h"
 #include "ui/common/desktop.h"
 #include "ui/common/dialogs.h"
-#include "ui/main/frmhits.h"
+#include "ui/main/mainwindow.h"
 #include "ui/main/pastebox.h"
 #include "ui/main/program.h"
-#include "ui/tray/systray.h"
+#include "ui/tray/trayicon.h"
 
 #include <QAction>
 #include <QApplication>

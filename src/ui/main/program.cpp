@@ -6,10 +6,10 @@
 #include "app/settings/settingsstore.h"
 #include "ui/common/appicon.h"
 #include "ui/common/dialogs.h"
-#include "ui/main/frmhits.h"
+#include "ui/main/mainwindow.h"
 #include "ui/main/otherwindows.h"
 #include "ui/main/terminationsignals.h"
-#include "ui/tray/systray.h"
+#include "ui/tray/trayicon.h"
 
 #include <QApplication>
 

@@ -7,10 +7,10 @@
 #include "app/settings/settingsstore.h"
 #include "ui/common/desktop.h"
 #include "ui/common/dialogs.h"
-#include "ui/main/frmhits.h"
+#include "ui/main/mainwindow.h"
 #include "ui/main/pastebox.h"
 #include "ui/main/program.h"
-#include "ui/tray/systray.h"
+#include "ui/tray/trayicon.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,10 +1,10 @@
-#include "ui/views/frmdaily.h"
-#include "ui/views/frmfilechart.h"
-#include "ui/views/frmhistory.h"
-#include "ui/views/frmmonthly.h"
-#include "ui/views/frmnocount.h"
-#include "ui/views/frmweekday.h"
+#include "ui/views/dailyview.h"
+#include "ui/views/filechartview.h"
+#include "ui/views/historytextview.h"
 #include "ui/views/historyviews.h"
+#include "ui/views/monthlychartview.h"
+#include "ui/views/weekdaychartview.h"
+#include "ui/views/zerodaysview.h"
 #include "viewstestsupport.h"
 
 #include <QComboBox>

@@ -1,0 +1,175 @@
+#include "ui/tray/trayicon.h"
+
+#include "ui/common/appicon.h"
+
+#include <QCursor>
+
+#include <algorithm>
+
+namespace tallywick {
+namespace {
+
+constexpr int kLeftButton = 1;
+constexpr int kRightButton = 2;
+constexpr int kTipLength = 63;
+
+std::optional<bool>& AvailableForTests()
+{
+    static std::optional<bool> available;
+    return available;
+}
+
+} // namespace
+
+SysTray::SysTray(bool appRunning, QObject* parent) : QObject(parent)
+{
+    QAction* first = newItem();
+    first->setVisible(false); // taken into use by the first AddMenuItem
+    // The desktop shows this menu itself on a right click where it can; ShowMenu serves the rest.
+    tray_.setContextMenu(&menu_);
+    tray_.setIcon(AppIcon()); // until its owner gives it another
+
+    connect(&tray_, &QSystemTrayIcon::activated, this, &SysTray::onActivated);
+    if (appRunning && isAvailable())
+        tray_.show();
+}
+
+SysTray::~SysTray()
+{
+    tray_.hide();
+}
+
+bool SysTray::isAvailable()
+{
+    return AvailableForTests().value_or(QSystemTrayIcon::isSystemTrayAvailable());
+}
+
+void SysTray::setAvailableForTests(std::optional<bool> available)
+{
+    AvailableForTests() = available;
+}
+
+void SysTray::setToolTip(const QString& tip)
+{
+    toolTip_ = tip.left(kTipLength);
+    tray_.setToolTip(toolTip_);
+}
+
+void SysTray::setIcon(const QIcon& icon)
+{
+    if (icon.cacheKey() != tray_.icon().cacheKey())
+        tray_.setIcon(icon);
+}
+
+QAction* SysTray::newItem()
+{
+    auto* action = menu_.addAction(QString());
+    items_.push_back(action);
+    connect(action, &QAction::triggered, this, [this, action] {
+        const auto at = std::find(items_.begin(), items_.end(), action);
+        if (at != items_.end()) {
+            const int index = static_cast<int>(at - items_.begin());
+            emit MenuClick(index, menuKey(index));
+        }
+    });
+    return action;
+}
+
+int SysTray::AddMenuItem(const QString& caption, const QString& key, bool isDefault)
+{
+    int index = 0;
+    if (itemsAdded_) {
+        newItem();
+        index = menuItemCount() - 1;
+    } else {
+        itemsAdded_ = true;
+    }
+    QAction* item = items_[static_cast<std::size_t>(index)];
+    item->setVisible(true);
+    item->setData(key);
+    item->setText(caption);
+    if (isDefault)
+        defaultIndex_ = index;
+    markDefault();
+    return index;
+}
+
+void SysTray::EnableMenuItem(int index, bool enabled)
+{
+    if (ValidIndex(index))
+        items_[static_cast<std::size_t>(index)]->setEnabled(enabled);
+}
+
+int SysTray::RemoveMenuItem(int index)
+{
+    if (!ValidIndex(index))
+        return 0;
+    if (index == 0) {
+        items_.front()->setText(QString());
+        return 0;
+    }
+    for (int k = index + 1; k < menuItemCount(); ++k) {
+        items_[static_cast<std::size_t>(k - 1)]->setText(items_[static_cast<std::size_t>(k)]->text());
+        items_[static_cast<std::size_t>(k - 1)]->setData(items_[static_cast<std::size_t>(k)]->data());
+    }
+    QAction* last = items_.back();
+    items_.pop_back();
+    menu_.removeAction(last);
+    delete last;
+    markDefault();
+    return 0;
+}
+
+void SysTray::setDefaultMenuIndex(int index)
+{
+    defaultIndex_ = ValidIndex(index) ? index : 0;
+    markDefault();
+}
+
+void SysTray::markDefault()
+{
+    menu_.setDefaultAction(ValidIndex(defaultIndex_) ? items_[static_cast<std::size_t>(defaultIndex_)] : nullptr);
+}
+
+void SysTray::ShowMenu()
+{
+    markDefault();
+    if (!menu_.isVisible())
+        menu_.popup(QCursor::pos());
+}
+
+QString SysTray::menuCaption(int index) const
+{
+    return ValidIndex(index) ? items_[static_cast<std::size_t>(index)]->text() : QString();
+}
+
+QString SysTray::menuKey(int index) const
+{
+    return ValidIndex(index) ? items_[static_cast<std::size_t>(index)]->data().toString() : QString();
+}
+
+bool SysTray::isMenuItemEnabled(int index) const
+{
+    return ValidIndex(index) && items_[static_cast<std::size_t>(index)]->isEnabled();
+}
+
+void SysTray::onActivated(QSystemTrayIcon::ActivationReason reason)
+{
+    switch (reason) {
+    case QSystemTrayIcon::Trigger:
+        emit SysTrayMouseDown(kLeftButton);
+        emit SysTrayMouseUp(kLeftButton);
+        break;
+    case QSystemTrayIcon::Context:
+        emit SysTrayMouseDown(kRightButton);
+        emit SysTrayMouseUp(kRightButton);
+        break;
+    case QSystemTrayIcon::DoubleClick:
+        emit SysTrayDoubleClick(kLeftButton);
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace tallywick

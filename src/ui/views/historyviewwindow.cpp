@@ -1,0 +1,75 @@
+#include "ui/views/historyviewwindow.h"
+
+#include "ui/common/appicon.h"
+#include "ui/views/viewtexts.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QScopedValueRollback>
+
+namespace tallywick {
+namespace {
+
+constexpr Qt::WindowFlags kFixedFrame = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                        Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                                        Qt::MSWindowsFixedSizeDialogHint;
+
+} // namespace
+
+HistoryViewWindow::HistoryViewWindow(const HistoryViewContext& context, const char* objectName, const QString& caption,
+                                     Frame frame) :
+    QWidget(nullptr, frame == Frame::Fixed ? kFixedFrame : Qt::WindowFlags(Qt::Window)),
+    context_(context)
+{
+    setObjectName(QLatin1String(objectName));
+    setWindowTitle(caption);
+    setWindowIcon(AppIcon());
+    setAttribute(Qt::WA_DeleteOnClose);
+}
+
+void HistoryViewWindow::BringToFront()
+{
+    if (!isVisible())
+        return;
+    raise();
+    activateWindow();
+}
+
+void HistoryViewWindow::fixSize(QSize designed)
+{
+    setFixedSize(designed.expandedTo(minimumSizeHint()));
+}
+
+void HistoryViewWindow::FillItemBox(QComboBox* box, const QString& first)
+{
+    const QScopedValueRollback loading(Loading, true);
+    if (!first.isEmpty())
+        box->addItem(first);
+    for (const auto& item : TrackedItems())
+        box->addItem(ViewText(item));
+    if (box->count() > 0)
+        box->setCurrentIndex(0);
+}
+
+std::size_t HistoryViewWindow::SelectedEntry(const QComboBox* box)
+{
+    const int index = box->currentIndex();
+    return index < 0 ? static_cast<std::size_t>(-1) : static_cast<std::size_t>(index);
+}
+
+QLabel* HistoryViewWindow::makeLabel(const char* objectName, const QString& caption)
+{
+    auto* label = new QLabel(caption, this);
+    label->setObjectName(QLatin1String(objectName));
+    return label;
+}
+
+QPushButton* HistoryViewWindow::makeButton(const char* objectName, const QString& caption)
+{
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(QLatin1String(objectName));
+    return button;
+}
+
+} // namespace tallywick

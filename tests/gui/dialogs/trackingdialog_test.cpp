@@ -1,0 +1,143 @@
+#include "ui/dialogs/trackingdialog.h"
+
+#include "app/settings/settingsstore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace tallywick {
+namespace {
+
+QStringList Items(const QListWidget* list)
+{
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i)
+        items << list->item(i)->text();
+    return items;
+}
+
+QByteArray Bytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void Write(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
+
+class TrackOptionsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        dir_.emplace();
+        settings_.emplace(dir_->filePath(QStringLiteral("Tallywick.ini")));
+        tracking_ = dir_->filePath(QStringLiteral("tracking.dat"));
+        tracked_ = {"/kept"};
+        // The main window stores both search lists before it opens the dialog.
+        settings_->write(QStringLiteral("Combo10_0"), QStringLiteral("GET /quarnel/shareware/pelmor.exe"));
+        settings_->write(QStringLiteral("Combo11_0"), QStringLiteral("GET /quarnel/shareware/pelmor.zip"));
+    }
+
+    void offersTheStoredSearchStringsAlsoBeforeAnythingIsTracked()
+    {
+        settings_->write(QStringLiteral("Combo10_0"), QStringLiteral("GET /quarnel/shareware/pelmor.zip"));
+        settings_->write(QStringLiteral("Combo10_2"), QString());
+        settings_->write(QStringLiteral("Combo10_3"), QStringLiteral("GET /quarnel/shareware/pelmor.zip"));
+        settings_->write(QStringLiteral("Combo11_0"), QStringLiteral(".exe"));
+        frmTrackOptions dialog(*settings_, tracking_, tracked_);
+        QCOMPARE(Items(dialog.List1),
+                 (QStringList{QStringLiteral("/quarnel/shareware/pelmor.zip"), QStringLiteral(".exe")}));
+        QVERIFY(Items(dialog.List2).isEmpty());
+    }
+
+    void anItemAlreadyTrackedIsOfferedOnlyAsTracked()
+    {
+        Write(tracking_, "/quarnel/shareware/pelmor.exe\r\n\r\n");
+        frmTrackOptions dialog(*settings_, tracking_, tracked_);
+        QCOMPARE(Items(dialog.List2), (QStringList{QStringLiteral("/quarnel/shareware/pelmor.exe"), QString()}));
+        // Panel 0's text is tracked already.
+        QCOMPARE(Items(dialog.List1), QStringList{QStringLiteral("/quarnel/shareware/pelmor.zip")});
+    }
+
+    void theButtonsMoveItemsAndOkWritesTheTrackedOnes()
+    {
+        frmTrackOptions dialog(*settings_, tracking_, tracked_);
+        dialog.show();
+        QTest::mouseClick(dialog.cmdAddOne, Qt::LeftButton); // nothing selected
+        QCOMPARE(dialog.List2->count(), 0);
+        dialog.List1->setCurrentRow(1);
+        QTest::mouseClick(dialog.cmdAddOne, Qt::LeftButton);
+        QCOMPARE(Items(dialog.List2), QStringList{QStringLiteral("/quarnel/shareware/pelmor.zip")});
+        QTest::mouseClick(dialog.cmdAddAll, Qt::LeftButton);
+        QCOMPARE(Items(dialog.List2), (QStringList{QStringLiteral("/quarnel/shareware/pelmor.zip"),
+                                                   QStringLiteral("/quarnel/shareware/pelmor.exe")}));
+        QVERIFY(Items(dialog.List1).isEmpty());
+        dialog.List2->setCurrentRow(0);
+        QTest::mouseClick(dialog.cmdRemoveOne, Qt::LeftButton);
+        QCOMPARE(Items(dialog.List1), QStringList{QStringLiteral("/quarnel/shareware/pelmor.zip")});
+
+        QTest::mouseClick(dialog.cmdOK, Qt::LeftButton);
+        QCOMPARE(Bytes(tracking_), QByteArray("/quarnel/shareware/pelmor.exe\r\n"));
+        QCOMPARE(tracked_, std::vector<std::string>{"/quarnel/shareware/pelmor.exe"});
+        QVERIFY(!dialog.isVisible());
+    }
+
+    void okWithNothingTrackedLeavesAnEmptyFile()
+    {
+        Write(tracking_, "/a\r\n");
+        frmTrackOptions dialog(*settings_, tracking_, tracked_);
+        QTest::mouseClick(dialog.cmdRemoveAll, Qt::LeftButton);
+        QTest::mouseClick(dialog.cmdOK, Qt::LeftButton);
+        QCOMPARE(Bytes(tracking_), QByteArray());
+        QVERIFY(tracked_.empty());
+    }
+
+    void cancelAndEscapeWriteNothing()
+    {
+        Write(tracking_, "/a\r\n");
+        for (const bool escape : {false, true}) {
+            frmTrackOptions dialog(*settings_, tracking_, tracked_);
+            dialog.show();
+            QTest::mouseClick(dialog.cmdRemoveAll, Qt::LeftButton);
+            if (escape)
+                QTest::keyClick(&dialog, Qt::Key_Escape);
+            else
+                QTest::mouseClick(dialog.cmdCancel, Qt::LeftButton);
+            QVERIFY(!dialog.isVisible());
+            QCOMPARE(Bytes(tracking_), QByteArray("/a\r\n"));
+            QCOMPARE(tracked_, std::vector<std::string>{"/kept"});
+        }
+    }
+
+    void aTrackingFileThatCannotBeReadOffersNothingAndIsNotReplacedByOk()
+    {
+        QVERIFY(QDir().mkpath(tracking_)); // a folder where the file should be
+        frmTrackOptions dialog(*settings_, tracking_, tracked_);
+        QCOMPARE(dialog.List1->count(), 0);
+        QTest::mouseClick(dialog.cmdOK, Qt::LeftButton);
+        QCOMPARE(tracked_, std::vector<std::string>{"/kept"}); // the failed write changes nothing
+    }
+
+private:
+    std::optional<QTemporaryDir> dir_;
+    std::optional<SettingsStore> settings_;
+    QString tracking_;
+    std::vector<std::string> tracked_;
+};
+
+} // namespace tallywick
+
+QTEST_MAIN(tallywick::TrackOptionsTest)
+#include "frmtrackoptions_test.moc"

@@ -1,0 +1,130 @@
+#include "ui/views/filechartview.h"
+#include "ui/views/historychart.h"
+#include "viewstestsupport.h"
+
+#include <QDateEdit>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+namespace tallywick::test {
+namespace {
+
+QList<qreal> PlainItemCounts(const ViewsInputs& inputs, const QDate& first, const QDate& last)
+{
+    QList<qreal> counts;
+    for (const auto& item : inputs.TrackedItems)
+        counts.append(PlainCount(inputs.History, item, [&](const QDate& day) { return first <= day && day <= last; }));
+    return counts;
+}
+
+std::optional<QString> Stored(ViewsInputs& inputs, const char* key)
+{
+    return inputs.settings().find(QLatin1String(key));
+}
+
+} // namespace
+
+class FileChartViewTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void opensWithTheStoredPeriodAtTodayDrawnOnce()
+    {
+        ViewsInputs inputs;
+        inputs.settings().write(QStringLiteral("TimeSpan"), QStringLiteral("2"));
+        const QPointer window = new frmFileChart(inputs.context());
+        QCOMPARE(window->windowTitle(), QStringLiteral("Chart By File"));
+        QCOMPARE(window->computations(), 1);
+        QCOMPARE(window->cboTimeSpan->count(), 4);
+        QCOMPARE(window->cboTimeSpan->currentText(), QStringLiteral("Month"));
+        QCOMPARE(window->DTPicker1->date(), QDate(2004, 12, 5));
+        QCOMPARE(window->lblFrom->text(), QStringLiteral("From: 12/01/2004"));
+        QCOMPARE(window->lblTo->text(), QStringLiteral("To: 12/31/2004"));
+        QCOMPARE(ChartLabels(window->MSChart1),
+                 (QStringList{QStringLiteral("/shareware/pelmor.zip"), QStringLiteral("/shareware/pelmor.exe"),
+                              QStringLiteral("/docs/pelmor-guide.pdf")}));
+        QCOMPARE(ChartValues(window->MSChart1), (QList<qreal>{4, 2, 1}));
+        QCOMPARE(window->lblHitCount->text(), QStringLiteral("7 Hits"));
+        QCOMPARE(window->lblToday->text(), QStringLiteral("Today is Sunday, December 05, 2004"));
+        QVERIFY(DrawsBars(window->MSChart1));
+        delete window;
+    }
+
+    void periodAndDateChangesRedrawAndThePeriodIsStoredAtOnce()
+    {
+        ViewsInputs inputs;
+        const QPointer window = new frmFileChart(inputs.context());
+        QCOMPARE(window->cboTimeSpan->currentIndex(), 0);
+        QCOMPARE(Stored(inputs, "TimeSpan"), QStringLiteral("0"));
+
+        window->cboTimeSpan->setCurrentIndex(1);
+        QCOMPARE(window->computations(), 2);
+        QCOMPARE(Stored(inputs, "TimeSpan"), QStringLiteral("1"));
+
+        window->DTPicker1->setDate(QDate(2004, 12, 1));
+        QCOMPARE(window->computations(), 3);
+        QCOMPARE(window->lblFrom->text(), QStringLiteral("From: 11/28/2004"));
+        QCOMPARE(window->lblTo->text(), QStringLiteral("To: 12/04/2004"));
+        QCOMPARE(ChartValues(window->MSChart1), PlainItemCounts(inputs, QDate(2004, 11, 28), QDate(2004, 12, 4)));
+
+        window->cboTimeSpan->setCurrentIndex(3);
+        QCOMPARE(Stored(inputs, "TimeSpan"), QStringLiteral("3"));
+        QCOMPARE(window->lblFrom->text(), QStringLiteral("From: 01/01/2004"));
+        QCOMPARE(window->lblTo->text(), QStringLiteral("To: 12/31/2004"));
+        // Every record but the undatable one and the one of the item no longer tracked.
+        QCOMPARE(window->lblHitCount->text(), QStringLiteral("162 Hits"));
+        delete window;
+    }
+
+    void aStoredPeriodOutsideTheListReadsAsDay()
+    {
+        for (const char* stored : {"7", "-1", "week"}) {
+            ViewsInputs inputs;
+            inputs.settings().write(QStringLiteral("TimeSpan"), QLatin1String(stored));
+            const QPointer window = new frmFileChart(inputs.context());
+            QCOMPARE(window->cboTimeSpan->currentIndex(), 0);
+            QCOMPARE(Stored(inputs, "TimeSpan"), QStringLiteral("0"));
+            delete window;
+        }
+    }
+
+    void theStyleIsStoredWhenTheWindowCloses()
+    {
+        ViewsInputs inputs;
+        QPointer window = new frmFileChart(inputs.context());
+        window->optGraphStyle[1]->click();
+        QVERIFY(DrawsLine(window->MSChart1));
+        QCOMPARE(window->computations(), 2);
+        window->close();
+        QCOMPARE(Stored(inputs, "GraphStyle2"), QStringLiteral("True"));
+        QTRY_VERIFY(window.isNull());
+        window = new frmFileChart(inputs.context());
+        QVERIFY(window->optGraphStyle[1]->isChecked());
+        QVERIFY(DrawsLine(window->MSChart1));
+        delete window;
+    }
+
+    void withoutTrackedItemsTheChartIsEmpty()
+    {
+        ViewsInputs inputs;
+        inputs.TrackedItems.clear();
+        const QPointer window = new frmFileChart(inputs.context());
+        QCOMPARE(window->MSChart1->categoryCount(), 0);
+        QCOMPARE(window->lblHitCount->text(), QStringLiteral("0 Hits"));
+        QVERIFY(!window->MSChart1->chart()->title().isEmpty());
+        delete window;
+    }
+};
+
+int RunFileChartViewTests(int argc, char** argv)
+{
+    FileChartViewTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+} // namespace tallywick::test
+
+#include "filechart_test.moc"
