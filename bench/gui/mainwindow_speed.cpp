@@ -79,7 +79,7 @@ int main(int argc, char** argv)
 
     Dialogs::setTestMode(true);
     Desktop::setTestMode(true);
-    SysTray::setAvailableForTests(true);
+    TrayIcon::setAvailableForTests(true);
     QTemporaryDir dir;
     ProgramSetup setup;
     setup.dataFolder = dir.filePath(QStringLiteral("data"));
@@ -87,7 +87,7 @@ int main(int argc, char** argv)
     Program program(setup);
     if (!program.start())
         return 1;
-    frmHits& window = *program.mainWindow();
+    MainWindow& window = *program.mainWindow();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
     std::printf("platform %s; pasted %s (%lld characters); opened %s\n", qPrintable(QApplication::platformName()),

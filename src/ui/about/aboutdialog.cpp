@@ -46,7 +46,7 @@ QRect Scaled(const QRect& rect, double scale)
 }
 
 // The smallest growth (1 or more) at which every text fits its place.
-double ScaleToFit(const frmAbout& box)
+double ScaleToFit(const AboutDialog& box)
 {
     double scale = 1.0;
     const auto fit = [&scale](int needed, int designed) { scale = std::max(scale, double(needed) / designed); };
@@ -91,9 +91,9 @@ Widget* Named(Widget* widget, const QString& name)
 
 } // namespace
 
-frmAbout::frmAbout(QWidget* parent) : QDialog(parent, kFixedDialogFlags)
+AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent, kFixedDialogFlags)
 {
-    setObjectName(QStringLiteral("frmAbout"));
+    setObjectName(QStringLiteral("AboutDialog"));
     setWindowIcon(AppIcon());
 
     picIcon = Named(new QLabel(this), QStringLiteral("picIcon"));
@@ -146,10 +146,10 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent, kFixedDialogFlags)
     connect(lblURL, &LinkLabel::clicked, this, [this] { Desktop::OpenDocument(lblURL->text()); });
 }
 
-frmAbout* ShowAbout(QWidget* owner)
+AboutDialog* ShowAboutDialog(QWidget* owner)
 {
-    static QPointer<frmAbout> open;
-    return ShowSingleWindow(open, [&] { return new frmAbout(owner); });
+    static QPointer<AboutDialog> open;
+    return ShowSingleWindow(open, [&] { return new AboutDialog(owner); });
 }
 
 } // namespace tallywick

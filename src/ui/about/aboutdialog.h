@@ -14,11 +14,11 @@ class LinkLabel;
 
 // The About box: title, version, what the program is for, a warning, the maker's home page and
 // a way to the system information. OK, Enter and Esc close it.
-class frmAbout : public QDialog {
+class AboutDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit frmAbout(QWidget* parent = nullptr);
+    explicit AboutDialog(QWidget* parent = nullptr);
 
     QLabel* picIcon;
     QLabel* lblTitle;
@@ -32,6 +32,6 @@ public:
 };
 
 // Shows the one About box (not modal, kept above `owner`), making it when none is open.
-frmAbout* ShowAbout(QWidget* owner);
+AboutDialog* ShowAboutDialog(QWidget* owner);
 
 } // namespace tallywick

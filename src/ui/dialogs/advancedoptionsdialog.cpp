@@ -84,10 +84,10 @@ void CentreOnScreen(QWidget* window, const QScreen* screen)
 
 } // namespace
 
-frmAdvanced::frmAdvanced(SettingsStore& settings, AppValues& values, QWidget* parent) :
+AdvancedOptionsDialog::AdvancedOptionsDialog(SettingsStore& settings, AppValues& values, QWidget* parent) :
     QDialog(parent, kFixedDialogFlags), settings_(settings), values_(values)
 {
-    setObjectName(QStringLiteral("frmAdvanced"));
+    setObjectName(QStringLiteral("AdvancedOptionsDialog"));
     setWindowTitle(QStringLiteral("Advanced Options"));
     setWindowIcon(AppIcon());
     setFixedSize(kWidth, kHeight);
@@ -166,11 +166,11 @@ frmAdvanced::frmAdvanced(SettingsStore& settings, AppValues& values, QWidget* pa
     CentreOnScreen(this, parent ? parent->screen() : QGuiApplication::primaryScreen());
     Load();
 
-    connect(tbsOptions, &QTabBar::currentChanged, this, &frmAdvanced::tbsOptions_Click);
+    connect(tbsOptions, &QTabBar::currentChanged, this, &AdvancedOptionsDialog::tbsOptions_Click);
     // The window sees Ctrl+Tab before any of its controls.
     auto* nextTab = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this);
-    connect(nextTab, &QShortcut::activated, this, &frmAdvanced::SelectNextTab);
-    connect(cmdApply, &QPushButton::clicked, this, &frmAdvanced::SaveSplitTime);
+    connect(nextTab, &QShortcut::activated, this, &AdvancedOptionsDialog::SelectNextTab);
+    connect(cmdApply, &QPushButton::clicked, this, &AdvancedOptionsDialog::SaveSplitTime);
     connect(cmdOK, &QPushButton::clicked, this, [this] {
         SaveSplitTime();
         accept();
@@ -178,13 +178,13 @@ frmAdvanced::frmAdvanced(SettingsStore& settings, AppValues& values, QWidget* pa
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void frmAdvanced::Load()
+void AdvancedOptionsDialog::Load()
 {
     cboTimeFrame->addItems(TimeFrameEntries());
     cboTimeFrame->setCurrentIndex(TimeFrameIndex(values_.Split_Time));
 }
 
-void frmAdvanced::tbsOptions_Click()
+void AdvancedOptionsDialog::tbsOptions_Click()
 {
     const int chosen = tbsOptions->currentIndex();
     for (std::size_t i = 0; i < picOptions.size(); ++i) {
@@ -194,12 +194,12 @@ void frmAdvanced::tbsOptions_Click()
     }
 }
 
-void frmAdvanced::SelectNextTab()
+void AdvancedOptionsDialog::SelectNextTab()
 {
     tbsOptions->setCurrentIndex(NextTabIndex(tbsOptions->currentIndex(), tbsOptions->count()));
 }
 
-void frmAdvanced::SaveSplitTime()
+void AdvancedOptionsDialog::SaveSplitTime()
 {
     values_.Split_Time = TimeFrameMinutes(cboTimeFrame->currentIndex());
     settings_.write(keys::SplitTime, values_.Split_Time);
@@ -210,11 +210,11 @@ int NextTabIndex(int current, int count)
     return current + 1 >= count ? 0 : current + 1;
 }
 
-frmAdvanced* ShowAdvancedOptions(SettingsStore& settings, AppValues& values, QWidget* near)
+AdvancedOptionsDialog* ShowAdvancedOptionsDialog(SettingsStore& settings, AppValues& values, QWidget* near)
 {
-    static QPointer<frmAdvanced> open;
+    static QPointer<AdvancedOptionsDialog> open;
     return ShowSingleWindow(open, [&] {
-        auto* window = new frmAdvanced(settings, values);
+        auto* window = new AdvancedOptionsDialog(settings, values);
         if (near)
             CentreOnScreen(window, near->screen());
         return window;

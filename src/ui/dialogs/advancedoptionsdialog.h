@@ -18,12 +18,12 @@ class SettingsStore;
 // The Advanced Options window: the split-download time frame on the first of four tabs.
 // "OK" and "Apply" store the chosen frame in `values` (the next search uses it) and in the
 // settings; "Cancel", Esc and the close box store nothing.
-class frmAdvanced : public QDialog {
+class AdvancedOptionsDialog : public QDialog {
     Q_OBJECT
 
 public:
     // `settings` and `values` must outlive the window.
-    frmAdvanced(SettingsStore& settings, AppValues& values, QWidget* parent = nullptr);
+    AdvancedOptionsDialog(SettingsStore& settings, AppValues& values, QWidget* parent = nullptr);
 
     // Panels sit at this left edge when their tab is chosen, and out of view otherwise.
     static constexpr int kPanelLeft = 14;
@@ -57,6 +57,6 @@ int NextTabIndex(int current, int count);
 
 // Shows the one Advanced Options window (not modal), making it when none is open; `near` only
 // picks the screen it is centred on.
-frmAdvanced* ShowAdvancedOptions(SettingsStore& settings, AppValues& values, QWidget* near = nullptr);
+AdvancedOptionsDialog* ShowAdvancedOptionsDialog(SettingsStore& settings, AppValues& values, QWidget* near = nullptr);
 
 } // namespace tallywick

@@ -79,10 +79,10 @@ QGroupBox* MakeFrame(const FrameDesign& design, QWidget* parent, std::array<QRad
 
 } // namespace
 
-frmOptions::frmOptions(SettingsStore& settings, AppValues& values, QWidget* parent) :
+OptionsDialog::OptionsDialog(SettingsStore& settings, AppValues& values, QWidget* parent) :
     QWidget(parent, Qt::Window), settings_(settings), values_(values)
 {
-    setObjectName(QStringLiteral("frmOptions"));
+    setObjectName(QStringLiteral("OptionsDialog"));
     setWindowTitle(QStringLiteral("Options"));
     setWindowIcon(AppIcon());
 
@@ -135,7 +135,7 @@ frmOptions::frmOptions(SettingsStore& settings, AppValues& values, QWidget* pare
                 optDetailsURL_Click(i);
         });
     }
-    connect(cmdAdvanced, &QPushButton::clicked, this, [this] { ShowAdvancedOptions(settings_, values_, this); });
+    connect(cmdAdvanced, &QPushButton::clicked, this, [this] { ShowAdvancedOptionsDialog(settings_, values_, this); });
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
     // A window without an owner is never deleted when the program ends, and an ending event loop
     // closes no window: close it while the settings can still be written.
@@ -143,14 +143,14 @@ frmOptions::frmOptions(SettingsStore& settings, AppValues& values, QWidget* pare
         connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, &QWidget::close);
 }
 
-frmOptions::~frmOptions()
+OptionsDialog::~OptionsDialog()
 {
     // Deleted along with its owner without being closed: the closing writes still happen.
     if (!saved_)
         SaveOnClosing();
 }
 
-void frmOptions::Load()
+void OptionsDialog::Load()
 {
     lblTrafficURL->setText(DefaultTrafficPage().url);
     lblDetailsURL->setText(DefaultDetailsPage().url);
@@ -168,7 +168,7 @@ void frmOptions::Load()
     optDetailsURL_Click(details);
 }
 
-void frmOptions::optTrafficURL_Click(int Index)
+void OptionsDialog::optTrafficURL_Click(int Index)
 {
     const bool useDefault = Index == 0;
     txtTrafficMenu->setText(useDefault ? DefaultTrafficPage().menu : UserTrafficMenu);
@@ -176,7 +176,7 @@ void frmOptions::optTrafficURL_Click(int Index)
     settings_.write(keys::TrafficUrlOption, optTrafficURL[0]->isChecked());
 }
 
-void frmOptions::optDetailsURL_Click(int Index)
+void OptionsDialog::optDetailsURL_Click(int Index)
 {
     const bool useDefault = Index == 0;
     txtDetailsMenu->setText(useDefault ? DefaultDetailsPage().menu : UserDetailsMenu);
@@ -184,14 +184,14 @@ void frmOptions::optDetailsURL_Click(int Index)
     settings_.write(keys::DetailsUrlOption, optDetailsURL[0]->isChecked());
 }
 
-void frmOptions::closeEvent(QCloseEvent* event)
+void OptionsDialog::closeEvent(QCloseEvent* event)
 {
     if (!saved_)
         SaveOnClosing();
     event->accept();
 }
 
-void frmOptions::SaveOnClosing()
+void OptionsDialog::SaveOnClosing()
 {
     saved_ = true;
     const WebPageChoice traffic{optTrafficURL[0]->isChecked(), txtTrafficURL->text(), txtTrafficMenu->text()};
@@ -199,10 +199,10 @@ void frmOptions::SaveOnClosing()
     SaveWebPageOptions(traffic, details, Changed_, settings_, values_);
 }
 
-frmOptions* ShowOptions(SettingsStore& settings, AppValues& values)
+OptionsDialog* ShowOptionsDialog(SettingsStore& settings, AppValues& values)
 {
-    static QPointer<frmOptions> open;
-    return ShowSingleWindow(open, [&] { return new frmOptions(settings, values); });
+    static QPointer<OptionsDialog> open;
+    return ShowSingleWindow(open, [&] { return new OptionsDialog(settings, values); });
 }
 
 } // namespace tallywick

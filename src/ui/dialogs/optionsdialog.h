@@ -21,13 +21,13 @@ class SettingsStore;
 // built-in default or the user's own. Closing it (Close, the close box, or the main window
 // closing every window) stores the values in effect and puts them into `values`, where the
 // main window picks the captions up at its next activation. There is no way out without that.
-class frmOptions : public QWidget {
+class OptionsDialog : public QWidget {
     Q_OBJECT
 
 public:
     // `settings` and `values` must outlive the window.
-    frmOptions(SettingsStore& settings, AppValues& values, QWidget* parent = nullptr);
-    ~frmOptions() override;
+    OptionsDialog(SettingsStore& settings, AppValues& values, QWidget* parent = nullptr);
+    ~OptionsDialog() override;
 
     bool Changed() const { return Changed_; }
 
@@ -64,6 +64,6 @@ private:
 
 // Shows the one Options window (not modal, in the task bar of its own), making it when none
 // is open.
-frmOptions* ShowOptions(SettingsStore& settings, AppValues& values);
+OptionsDialog* ShowOptionsDialog(SettingsStore& settings, AppValues& values);
 
 } // namespace tallywick

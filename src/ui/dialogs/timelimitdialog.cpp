@@ -21,10 +21,10 @@ constexpr int kButtonWidth = 84;
 
 } // namespace
 
-frmTimeLimit::frmTimeLimit(SettingsStore& settings, AppValues& values, QWidget* parent) :
+TimeLimitDialog::TimeLimitDialog(SettingsStore& settings, AppValues& values, QWidget* parent) :
     QDialog(parent, kFixedDialogFlags), settings_(settings), values_(values)
 {
-    setObjectName(QStringLiteral("frmTimeLimit"));
+    setObjectName(QStringLiteral("TimeLimitDialog"));
     setWindowTitle(QStringLiteral("History Time Limit"));
     setWindowIcon(AppIcon());
 
@@ -57,21 +57,21 @@ frmTimeLimit::frmTimeLimit(SettingsStore& settings, AppValues& values, QWidget* 
 
     Combo1->setCurrentIndex(TimeLimitIndex(values_.TimeLimit));
 
-    connect(OKButton, &QPushButton::clicked, this, &frmTimeLimit::OKButton_Click);
+    connect(OKButton, &QPushButton::clicked, this, &TimeLimitDialog::OKButton_Click);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void frmTimeLimit::OKButton_Click()
+void TimeLimitDialog::OKButton_Click()
 {
     values_.TimeLimit = TimeLimitMonths(Combo1->currentIndex());
     settings_.write(keys::TimeLimit, values_.TimeLimit);
     accept();
 }
 
-frmTimeLimit* ShowTimeLimit(SettingsStore& settings, AppValues& values, QWidget* owner)
+TimeLimitDialog* ShowTimeLimitDialog(SettingsStore& settings, AppValues& values, QWidget* owner)
 {
-    static QPointer<frmTimeLimit> open;
-    return ShowSingleWindow(open, [&] { return new frmTimeLimit(settings, values, owner); });
+    static QPointer<TimeLimitDialog> open;
+    return ShowSingleWindow(open, [&] { return new TimeLimitDialog(settings, values, owner); });
 }
 
 } // namespace tallywick

@@ -14,12 +14,12 @@ class SettingsStore;
 // The History Time Limit window: how many months of downloads the history keeps. "OK" puts the
 // choice into `values` (the running program uses it from then on) and into the settings;
 // "Cancel" and the close box change nothing.
-class frmTimeLimit : public QDialog {
+class TimeLimitDialog : public QDialog {
     Q_OBJECT
 
 public:
     // `settings` and `values` must outlive the window.
-    frmTimeLimit(SettingsStore& settings, AppValues& values, QWidget* parent = nullptr);
+    TimeLimitDialog(SettingsStore& settings, AppValues& values, QWidget* parent = nullptr);
 
     QLabel* Label1;
     QComboBox* Combo1;
@@ -35,6 +35,6 @@ private:
 
 // Shows the one History Time Limit window (not modal, kept above `owner`), making it when none
 // is open.
-frmTimeLimit* ShowTimeLimit(SettingsStore& settings, AppValues& values, QWidget* owner);
+TimeLimitDialog* ShowTimeLimitDialog(SettingsStore& settings, AppValues& values, QWidget* owner);
 
 } // namespace tallywick

@@ -46,12 +46,12 @@ QPushButton* Button(const char* caption, const char* name, QWidget* parent)
 
 } // namespace
 
-frmTrackOptions::frmTrackOptions(const SettingsStore& settings, QString trackingPath,
-                                 std::vector<std::string>& TrackedItems, QWidget* parent) :
+TrackingDialog::TrackingDialog(const SettingsStore& settings, QString trackingPath,
+                               std::vector<std::string>& TrackedItems, QWidget* parent) :
     QDialog(parent, kFixedDialogFlags),
     trackingPath_(std::move(trackingPath)), TrackedItems_(TrackedItems)
 {
-    setObjectName(QStringLiteral("frmTrackOptions"));
+    setObjectName(QStringLiteral("TrackingDialog"));
     setWindowTitle(QStringLiteral("Tracking Options"));
     setWindowIcon(AppIcon());
 
@@ -116,24 +116,24 @@ frmTrackOptions::frmTrackOptions(const SettingsStore& settings, QString tracking
     connect(cmdRemoveOne, &QPushButton::clicked, this,
             [this] { moveItems([this] { lists_.removeOne(Selected(List2)); }); });
     connect(cmdRemoveAll, &QPushButton::clicked, this, [this] { moveItems([this] { lists_.removeAll(); }); });
-    connect(cmdOK, &QPushButton::clicked, this, &frmTrackOptions::cmdOK_Click);
+    connect(cmdOK, &QPushButton::clicked, this, &TrackingDialog::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 template <class Change>
-void frmTrackOptions::moveItems(Change change)
+void TrackingDialog::moveItems(Change change)
 {
     change();
     showLists();
 }
 
-void frmTrackOptions::showLists()
+void TrackingDialog::showLists()
 {
     Show(List1, lists_.available);
     Show(List2, lists_.selected);
 }
 
-void frmTrackOptions::cmdOK_Click()
+void TrackingDialog::cmdOK_Click()
 {
     // The file is replaced whole or not at all; only a written file changes the running list.
     if (!SaveTrackedItems(trackingPath_, lists_.selected))
@@ -141,13 +141,13 @@ void frmTrackOptions::cmdOK_Click()
     accept();
 }
 
-frmTrackOptions* ShowTrackOptions(const SettingsStore& settings, const QString& trackingPath,
-                                  std::vector<std::string>& TrackedItems, QWidget* owner)
+TrackingDialog* ShowTrackingDialog(const SettingsStore& settings, const QString& trackingPath,
+                                   std::vector<std::string>& TrackedItems, QWidget* owner)
 {
-    static QPointer<frmTrackOptions> open;
+    static QPointer<TrackingDialog> open;
     const bool opening = !open;
     auto* window =
-        ShowSingleWindow(open, [&] { return new frmTrackOptions(settings, trackingPath, TrackedItems, owner); });
+        ShowSingleWindow(open, [&] { return new TrackingDialog(settings, trackingPath, TrackedItems, owner); });
     if (opening) {
         const QRect screen = window->screen()->availableGeometry();
         window->move(screen.center() - window->rect().center());

@@ -19,13 +19,13 @@ class SettingsStore;
 // beside the items tracked now (from "tracking.dat"), with four buttons that move items between
 // them. "OK" writes "tracking.dat" and hands the list to the running program; "Cancel", Esc and
 // the close box change nothing.
-class frmTrackOptions : public QDialog {
+class TrackingDialog : public QDialog {
     Q_OBJECT
 
 public:
     // `settings` and `TrackedItems` must outlive the window.
-    frmTrackOptions(const SettingsStore& settings, QString trackingPath, std::vector<std::string>& TrackedItems,
-                    QWidget* parent = nullptr);
+    TrackingDialog(const SettingsStore& settings, QString trackingPath, std::vector<std::string>& TrackedItems,
+                   QWidget* parent = nullptr);
 
     QLabel* lblAvailable;
     QListWidget* List1;
@@ -52,7 +52,7 @@ private:
 
 // Shows the one Tracking Options window (not modal, centred on the screen), making it when none
 // is open.
-frmTrackOptions* ShowTrackOptions(const SettingsStore& settings, const QString& trackingPath,
-                                  std::vector<std::string>& TrackedItems, QWidget* owner);
+TrackingDialog* ShowTrackingDialog(const SettingsStore& settings, const QString& trackingPath,
+                                   std::vector<std::string>& TrackedItems, QWidget* owner);
 
 } // namespace tallywick

@@ -81,7 +81,7 @@ QComboBox* NewSearchBox(int index, QRect place, QWidget* parent)
 
 } // namespace
 
-frmHits::frmHits(frmHitsContext context) :
+MainWindow::MainWindow(MainWindowContext context) :
     QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                              Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
     settings_(context.settings), values_(context.values), dataFolder_(std::move(context.dataFolder)),
@@ -89,7 +89,7 @@ frmHits::frmHits(frmHitsContext context) :
     historyStore_(std::make_unique<HistoryStore>(dataFolder_.historyPath(), settings_, std::move(context.historySave),
                                                  std::move(context.historyRead)))
 {
-    setObjectName(QStringLiteral("frmHits"));
+    setObjectName(QStringLiteral("MainWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Tallywick"));
     setWindowIcon(AppIcon());
@@ -102,16 +102,16 @@ frmHits::frmHits(frmHitsContext context) :
     views_ = std::make_unique<HistoryViews>(
         HistoryViewContext{session_.History, TrackedItems_, values_, settings_, dataFolder_, today_});
     activation_ = new ActivationWatcher(this);
-    connect(activation_, &ActivationWatcher::activated, this, &frmHits::Form_Activate, Qt::QueuedConnection);
-    connect(activation_, &ActivationWatcher::deactivated, this, &frmHits::Form_Deactivate, Qt::QueuedConnection);
+    connect(activation_, &ActivationWatcher::activated, this, &MainWindow::Form_Activate, Qt::QueuedConnection);
+    connect(activation_, &ActivationWatcher::deactivated, this, &MainWindow::Form_Deactivate, Qt::QueuedConnection);
 
     Form_Initialize();
     Form_Load();
 }
 
-frmHits::~frmHits() = default;
+MainWindow::~MainWindow() = default;
 
-void frmHits::CreateControls()
+void MainWindow::CreateControls()
 {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
@@ -190,7 +190,7 @@ void frmHits::CreateControls()
 
 // A font wider than the designed one would clip the captions of the check box row: each control
 // grows to its caption, and pushes the ones after it to the right.
-void frmHits::FitCaptions()
+void MainWindow::FitCaptions()
 {
     constexpr int kGap = 6;
     int right = 0;
@@ -203,7 +203,7 @@ void frmHits::FitCaptions()
     }
 }
 
-void frmHits::SetTabOrder()
+void MainWindow::SetTabOrder()
 {
     const std::array<QWidget*, 16> order{RichTextBox1,  RichTextBox2,    rtbPasteBox,   cmdClose,
                                          chkSearchFile, chkNoDuplicates, Combo1[0],     Combo1[1],
@@ -214,7 +214,7 @@ void frmHits::SetTabOrder()
     RichTextBox1->setFocus();
 }
 
-void frmHits::ConnectControls()
+void MainWindow::ConnectControls()
 {
     for (int i = 0; i < kPanelCount; ++i) {
         const auto at = static_cast<std::size_t>(i);
@@ -226,17 +226,17 @@ void frmHits::ConnectControls()
         Combo1[at]->installEventFilter(this);
         Combo1[at]->lineEdit()->installEventFilter(this);
     }
-    connect(rtbPasteBox, &QPlainTextEdit::textChanged, this, &frmHits::rtbPasteBox_Change);
-    connect(rtbPasteBox, &PasteBox::fileDropped, this, &frmHits::OpenReport);
-    connect(chkNoDuplicates, &QCheckBox::clicked, this, &frmHits::chkNoDuplicates_Click);
-    connect(chkSearchFile, &QCheckBox::clicked, this, &frmHits::chkSearchFile_Click);
+    connect(rtbPasteBox, &QPlainTextEdit::textChanged, this, &MainWindow::rtbPasteBox_Change);
+    connect(rtbPasteBox, &PasteBox::fileDropped, this, &MainWindow::OpenReport);
+    connect(chkNoDuplicates, &QCheckBox::clicked, this, &MainWindow::chkNoDuplicates_Click);
+    connect(chkSearchFile, &QCheckBox::clicked, this, &MainWindow::chkSearchFile_Click);
     // Full Window follows its value however it changes, as the menu commands uncheck it too.
-    connect(chkFullwindow, &QCheckBox::toggled, this, &frmHits::chkFullwindow_Click);
-    connect(cmdMove, &QPushButton::clicked, this, &frmHits::cmdMove_Click);
-    connect(cmdClose, &QPushButton::clicked, this, &frmHits::close);
+    connect(chkFullwindow, &QCheckBox::toggled, this, &MainWindow::chkFullwindow_Click);
+    connect(cmdMove, &QPushButton::clicked, this, &MainWindow::cmdMove_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &MainWindow::close);
 }
 
-bool frmHits::eventFilter(QObject* watched, QEvent* event)
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
@@ -253,12 +253,12 @@ bool frmHits::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-void frmHits::Form_Initialize()
+void MainWindow::Form_Initialize()
 {
     ReportPath_ = settings_.read(QLatin1String(keys::Path), DefaultReportPath());
 }
 
-void frmHits::Form_Load()
+void MainWindow::Form_Load()
 {
     TempFilePath_ = dataFolder_.tempFilePath();
     GoToUrl_ = settings_.read(keys::GoToUrl);
@@ -281,7 +281,7 @@ void frmHits::Form_Load()
                          Dialogs::Icon::Warning);
 }
 
-void frmHits::ShowAndActivate()
+void MainWindow::ShowAndActivate()
 {
     show();
     raise();
@@ -290,7 +290,7 @@ void frmHits::ShowAndActivate()
     Form_Activate();
 }
 
-void frmHits::Form_Activate()
+void MainWindow::Form_Activate()
 {
     if (closing_)
         return;
@@ -302,14 +302,14 @@ void frmHits::Form_Activate()
         SearchReport(ReportPath_);
 }
 
-void frmHits::Form_Deactivate()
+void MainWindow::Form_Deactivate()
 {
     if (closing_)
         return;
     MergeIfChanged(session_, today(), values_.TimeLimit, StatusTexts());
 }
 
-void frmHits::closeEvent(QCloseEvent* event)
+void MainWindow::closeEvent(QCloseEvent* event)
 {
     if (!closing_) {
         Form_QueryUnload();
@@ -318,7 +318,7 @@ void frmHits::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-void frmHits::Form_QueryUnload()
+void MainWindow::Form_QueryUnload()
 {
     closing_ = true;
     const HistorySaveOutcome saved = [&] {
@@ -339,7 +339,7 @@ void frmHits::Form_QueryUnload()
     CloseOtherWindows(this);
 }
 
-void frmHits::ReportClosingFailure(const QString& text)
+void MainWindow::ReportClosingFailure(const QString& text)
 {
     if (quietClosing_)
         qWarning("Tallywick: %s", qUtf8Printable(text));
@@ -347,17 +347,17 @@ void frmHits::ReportClosingFailure(const QString& text)
         Dialogs::message(this, QStringLiteral("Tallywick"), text, Dialogs::Icon::Warning);
 }
 
-QString frmHits::statusText() const
+QString MainWindow::statusText() const
 {
     return statusPanel_->text();
 }
 
-void frmHits::SetStatusText(const QString& text)
+void MainWindow::SetStatusText(const QString& text)
 {
     statusPanel_->setText(text);
 }
 
-UpkeepStatus frmHits::StatusTexts()
+UpkeepStatus MainWindow::StatusTexts()
 {
     return [this](std::string_view text) {
         SetStatusText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));

@@ -37,7 +37,7 @@ class SettingsStore;
 inline const QString kPastePrompt = QStringLiteral("Paste Text Here");
 
 // What the main window uses of the running program. Everything here outlives the window.
-struct frmHitsContext {
+struct MainWindowContext {
     SettingsStore& settings;
     AppValues& values;
     DataFolder dataFolder;
@@ -50,14 +50,14 @@ struct frmHitsContext {
 
 // The main window: two search panels over the paste box, the menus, and the window's life from
 // its load to its closing save.
-class frmHits : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
     // Creates the window and loads it (search lists, check box, history); showing it is
     // ShowAndActivate.
-    explicit frmHits(frmHitsContext context);
-    ~frmHits() override;
+    explicit MainWindow(MainWindowContext context);
+    ~MainWindow() override;
 
     // Shows the window, brings it to the front and runs its activation.
     void ShowAndActivate();

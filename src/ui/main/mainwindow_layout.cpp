@@ -18,7 +18,7 @@ const QString kHidden = QStringLiteral(">>");
 
 } // namespace
 
-void frmHits::PlacePasteBox(int left, bool full)
+void MainWindow::PlacePasteBox(int left, bool full)
 {
     const QRect place = full ? TwipsRect(240, 60, 8775, 5500) : TwipsRect(240, 5880, 5895, 375);
     rtbPasteBox->setGeometry(left, place.top(), place.width(), place.height());
@@ -30,7 +30,7 @@ void frmHits::PlacePasteBox(int left, bool full)
     rtbPasteBox->setHorizontalScrollBarPolicy(full ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
 }
 
-void frmHits::chkFullwindow_Click()
+void MainWindow::chkFullwindow_Click()
 {
     const bool full = chkFullwindow->isChecked();
     cmdMove->setText(full ? kShown : kHidden);
@@ -38,7 +38,7 @@ void frmHits::chkFullwindow_Click()
     cmdMove->raise();
 }
 
-void frmHits::cmdMove_Click()
+void MainWindow::cmdMove_Click()
 {
     const QString caption = cmdMove->text() == kShown ? kHidden : kShown;
     cmdMove->setText(caption);
@@ -46,7 +46,7 @@ void frmHits::cmdMove_Click()
     PlacePasteBox(caption == kShown || !full ? kLeft : kOutOfView, full);
 }
 
-void frmHits::UncheckFullWindow()
+void MainWindow::UncheckFullWindow()
 {
     chkFullwindow->setChecked(false);
 }

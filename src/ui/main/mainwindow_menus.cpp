@@ -53,7 +53,7 @@ QAction* NewBar(QMenu* menu, const QString& name)
 
 } // namespace
 
-void frmHits::CreateMenus()
+void MainWindow::CreateMenus()
 {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("menuBar"));
@@ -108,30 +108,30 @@ void frmHits::CreateMenus()
     mnuHelpContents = NewItem(mnuHelp, QStringLiteral("&Contents"), QStringLiteral("mnuHelpContents"));
     bar->addMenu(mnuHelp);
 
-    connect(mnuFileOpen, &QAction::triggered, this, &frmHits::mnuFileOpen_Click);
-    connect(mnuFileSaveAs, &QAction::triggered, this, &frmHits::mnuFileSaveAs_Click);
-    connect(mnuFileExit, &QAction::triggered, this, &frmHits::close);
-    connect(mnuNotepad, &QAction::triggered, this, &frmHits::mnuNotepad_Click);
+    connect(mnuFileOpen, &QAction::triggered, this, &MainWindow::mnuFileOpen_Click);
+    connect(mnuFileSaveAs, &QAction::triggered, this, &MainWindow::mnuFileSaveAs_Click);
+    connect(mnuFileExit, &QAction::triggered, this, &MainWindow::close);
+    connect(mnuNotepad, &QAction::triggered, this, &MainWindow::mnuNotepad_Click);
     const std::array<std::pair<QAction*, HistoryView>, 6> views{{{mnuHistoryDaily, HistoryView::Daily},
                                                                  {mnuHistoryText, HistoryView::FullText},
                                                                  {mnuHistoryByFile, HistoryView::FileChart},
                                                                  {mnuHistoryMonthly, HistoryView::Monthly},
                                                                  {mnuHistoryWeekday, HistoryView::Weekday},
-                                                                 {mnuHistoryZeroCount, HistoryView::ZeroCount}}};
+                                                                 {mnuHistoryZeroCount, HistoryView::ZeroDays}}};
     for (const auto& [item, view] : views)
         connect(item, &QAction::triggered, this, [this, view = view] { OpenHistoryView(view); });
-    connect(mnuHistoryOptionsTrack, &QAction::triggered, this, &frmHits::mnuHistoryOptionsTrack_Click);
-    connect(mnuHistoryOptionsTimeLimit, &QAction::triggered, this, &frmHits::openTimeLimit);
+    connect(mnuHistoryOptionsTrack, &QAction::triggered, this, &MainWindow::mnuHistoryOptionsTrack_Click);
+    connect(mnuHistoryOptionsTimeLimit, &QAction::triggered, this, &MainWindow::openTimeLimit);
     connect(mnuWebPageTrafficReport, &QAction::triggered, this, [this] { Desktop::OpenDocument(values_.Traffic_URL); });
     connect(mnuWebPageWebsiteDetails, &QAction::triggered, this,
             [this] { Desktop::OpenDocument(values_.Details_URL); });
-    connect(mnuWebPageGoTo, &QAction::triggered, this, &frmHits::mnuWebPageGoTo_Click);
-    connect(mnuOptions, &QAction::triggered, this, &frmHits::openOptions);
-    connect(MnuHelpAbout, &QAction::triggered, this, &frmHits::MnuHelpAbout_Click);
-    connect(mnuHelpContents, &QAction::triggered, this, &frmHits::mnuHelpContents_Click);
+    connect(mnuWebPageGoTo, &QAction::triggered, this, &MainWindow::mnuWebPageGoTo_Click);
+    connect(mnuOptions, &QAction::triggered, this, &MainWindow::openOptions);
+    connect(MnuHelpAbout, &QAction::triggered, this, &MainWindow::MnuHelpAbout_Click);
+    connect(mnuHelpContents, &QAction::triggered, this, &MainWindow::mnuHelpContents_Click);
 }
 
-void frmHits::mnuFileOpen_Click()
+void MainWindow::mnuFileOpen_Click()
 {
     SetPasteBoxText(kPastePrompt);
     const auto chosen = Dialogs::openFileName(
@@ -140,7 +140,7 @@ void frmHits::mnuFileOpen_Click()
 }
 
 // File > Open once the report is chosen; also where a dropped file goes.
-void frmHits::OpenReport(const QString& path)
+void MainWindow::OpenReport(const QString& path)
 {
     SetPasteBoxText(kPastePrompt);
     ReportPath_ = path;
@@ -149,13 +149,13 @@ void frmHits::OpenReport(const QString& path)
     SearchReport(ReportPath_);
 }
 
-void frmHits::dragEnterEvent(QDragEnterEvent* event)
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
 {
     if (!DroppedFile(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
-void frmHits::dropEvent(QDropEvent* event)
+void MainWindow::dropEvent(QDropEvent* event)
 {
     const QString path = DroppedFile(event->mimeData());
     if (path.isEmpty())
@@ -164,7 +164,7 @@ void frmHits::dropEvent(QDropEvent* event)
     OpenReport(path);
 }
 
-void frmHits::mnuFileSaveAs_Click()
+void MainWindow::mnuFileSaveAs_Click()
 {
     if (!PasteBoxHoldsText()) {
         Dialogs::message(this, QStringLiteral("No Text"), QStringLiteral("There is no text to save"));
@@ -183,12 +183,12 @@ void frmHits::mnuFileSaveAs_Click()
     UncheckFullWindow();
 }
 
-void frmHits::mnuNotepad_Click()
+void MainWindow::mnuNotepad_Click()
 {
     Desktop::StartTextEditor();
 }
 
-void frmHits::mnuWebPageGoTo_Click()
+void MainWindow::mnuWebPageGoTo_Click()
 {
     const auto answer = Dialogs::inputText(this, QStringLiteral("Web Page URL"), QStringLiteral("Enter URL"), GoToUrl_);
     if (!answer || answer->isEmpty())
@@ -198,13 +198,13 @@ void frmHits::mnuWebPageGoTo_Click()
 }
 
 // Before any window reads the history, the downloads of this run join it.
-bool frmHits::BringHistoryUpToDate()
+bool MainWindow::BringHistoryUpToDate()
 {
     MergeIfChanged(session_, today(), values_.TimeLimit, StatusTexts());
     return !session_.HistoryChanged;
 }
 
-void frmHits::OpenHistoryView(HistoryView view)
+void MainWindow::OpenHistoryView(HistoryView view)
 {
     {
         BusyCursor busy;
@@ -214,7 +214,7 @@ void frmHits::OpenHistoryView(HistoryView view)
     lower();
 }
 
-void frmHits::mnuHistoryOptionsTrack_Click()
+void MainWindow::mnuHistoryOptionsTrack_Click()
 {
     // The tracking dialog offers the search texts from the settings: they must be current.
     for (int i = 0; i < kPanelCount; ++i) {
@@ -229,39 +229,39 @@ void frmHits::mnuHistoryOptionsTrack_Click()
     lower();
 }
 
-void frmHits::MnuHelpAbout_Click()
+void MainWindow::MnuHelpAbout_Click()
 {
     UncheckFullWindow();
     openAbout();
 }
 
-void frmHits::mnuHelpContents_Click()
+void MainWindow::mnuHelpContents_Click()
 {
     openHelpContents();
     UncheckFullWindow();
 }
 
-void frmHits::openTrackOptions()
+void MainWindow::openTrackOptions()
 {
-    ShowTrackOptions(settings_, dataFolder_.trackingPath(), TrackedItems_, this);
+    ShowTrackingDialog(settings_, dataFolder_.trackingPath(), TrackedItems_, this);
 }
 
-void frmHits::openTimeLimit()
+void MainWindow::openTimeLimit()
 {
-    ShowTimeLimit(settings_, values_, this);
+    ShowTimeLimitDialog(settings_, values_, this);
 }
 
-void frmHits::openOptions()
+void MainWindow::openOptions()
 {
-    ShowOptions(settings_, values_);
+    ShowOptionsDialog(settings_, values_);
 }
 
-void frmHits::openAbout()
+void MainWindow::openAbout()
 {
-    ShowAbout(this);
+    ShowAboutDialog(this);
 }
 
-void frmHits::openHelpContents()
+void MainWindow::openHelpContents()
 {
     ShowHelpContents(this);
 }

@@ -33,7 +33,7 @@ QString FromBytes(const std::string& bytes)
 
 } // namespace
 
-void frmHits::SearchReport(const QString& path)
+void MainWindow::SearchReport(const QString& path)
 {
     mnuFileSaveAs->setEnabled(PasteBoxHoldsText());
 
@@ -92,7 +92,7 @@ void frmHits::SearchReport(const QString& path)
     }
 }
 
-void frmHits::ShowResult(const SearchResult& result)
+void MainWindow::ShowResult(const SearchResult& result)
 {
     const std::array<QPlainTextEdit*, kPanelCount> boxes{RichTextBox1, RichTextBox2};
     const std::array<QLabel*, kPanelCount> labels{lblExe, lblZip};
@@ -105,7 +105,7 @@ void frmHits::ShowResult(const SearchResult& result)
 }
 
 // The box shows its panel's state: the list, then the text.
-void frmHits::ShowPanel(int Index)
+void MainWindow::ShowPanel(int Index)
 {
     const auto& state = panels_[static_cast<std::size_t>(Index)];
     QComboBox* box = Combo1[static_cast<std::size_t>(Index)];
@@ -117,13 +117,13 @@ void frmHits::ShowPanel(int Index)
 }
 
 // The panel's state takes the text the user left in the box.
-void frmHits::TakePanelText(int Index)
+void MainWindow::TakePanelText(int Index)
 {
     panels_[static_cast<std::size_t>(Index)].boxText =
         Combo1[static_cast<std::size_t>(Index)]->currentText().toStdString();
 }
 
-void frmHits::rtbPasteBox_Change()
+void MainWindow::rtbPasteBox_Change()
 {
     if (const auto failure = WriteTextFile(TempFilePath_, rtbPasteBox->toPlainText())) {
         // Searching now would show the previous paste's counts as this one's.
@@ -138,7 +138,7 @@ void frmHits::rtbPasteBox_Change()
     SearchReport(ReportPath_);
 }
 
-bool frmHits::PasteBoxHoldsText() const
+bool MainWindow::PasteBoxHoldsText() const
 {
     const QTextDocument* document = rtbPasteBox->document();
     // Only a short text can be the prompt; a long one is not copied to find out.
@@ -149,13 +149,13 @@ bool frmHits::PasteBoxHoldsText() const
 }
 
 // Changing the box's text runs its change handling (a search) before this returns.
-void frmHits::SetPasteBoxText(const QString& text)
+void MainWindow::SetPasteBoxText(const QString& text)
 {
     if (rtbPasteBox->toPlainText() != text)
         rtbPasteBox->setPlainText(text);
 }
 
-void frmHits::cmdRefresh_Click(int Index)
+void MainWindow::cmdRefresh_Click(int Index)
 {
     SearchReport(ReportPath_);
     auto& state = panels_[static_cast<std::size_t>(Index)];
@@ -165,21 +165,21 @@ void frmHits::cmdRefresh_Click(int Index)
     ShowPanel(Index);
 }
 
-void frmHits::Combo1_Click(int Index)
+void MainWindow::Combo1_Click(int Index)
 {
     SearchReport(ReportPath_);
     TakePanelText(Index);
     CheckSearchString(panels_[static_cast<std::size_t>(Index)]);
 }
 
-void frmHits::cmdmore_Click(int Index)
+void MainWindow::cmdmore_Click(int Index)
 {
     const auto at = static_cast<std::size_t>(Index);
     MoreFlags[at] = cmdmore[at]->text() == QLatin1String(">>");
     SearchReport(ReportPath_);
 }
 
-void frmHits::cmdNotePad_Click(int Index)
+void MainWindow::cmdNotePad_Click(int Index)
 {
     const auto at = static_cast<std::size_t>(Index);
     const QPlainTextEdit* box = Index == 0 ? RichTextBox1 : RichTextBox2;
@@ -188,14 +188,14 @@ void frmHits::cmdNotePad_Click(int Index)
         Desktop::OpenFile(path);
 }
 
-void frmHits::chkNoDuplicates_Click()
+void MainWindow::chkNoDuplicates_Click()
 {
     MoreFlags = {false, false};
     UncheckFullWindow();
     SearchReport(ReportPath_);
 }
 
-void frmHits::chkSearchFile_Click()
+void MainWindow::chkSearchFile_Click()
 {
     UncheckFullWindow();
     SetStatusText(ReportPath_);

@@ -36,7 +36,7 @@ Program::~Program()
     delete main_.data();
 }
 
-frmHits* Program::mainWindow() const
+MainWindow* Program::mainWindow() const
 {
     return main_;
 }
@@ -78,14 +78,14 @@ bool Program::start()
 void Program::SystemTray(bool Show)
 {
     if (Show && !tray_) {
-        tray_ = std::make_unique<SysTray>(values_.AppRunning);
+        tray_ = std::make_unique<TrayIcon>(values_.AppRunning);
         tray_->AddMenuItem(QStringLiteral("&Open ") + kTitle, QStringLiteral("open"), true);
         tray_->AddMenuItem(QStringLiteral("E&xit ") + kTitle, QStringLiteral("exit"));
         tray_->setToolTip(kTitle);
         tray_->setIcon(AppIcon());
-        connect(tray_.get(), &SysTray::SysTrayMouseDown, this, &Program::SysTrayForm_SysTrayMouseDown);
-        connect(tray_.get(), &SysTray::SysTrayDoubleClick, this, &Program::SysTrayForm_SysTrayDoubleClick);
-        connect(tray_.get(), &SysTray::MenuClick, this, &Program::SysTrayForm_MenuClick);
+        connect(tray_.get(), &TrayIcon::SysTrayMouseDown, this, &Program::SysTrayForm_SysTrayMouseDown);
+        connect(tray_.get(), &TrayIcon::SysTrayDoubleClick, this, &Program::SysTrayForm_SysTrayDoubleClick);
+        connect(tray_.get(), &TrayIcon::MenuClick, this, &Program::SysTrayForm_MenuClick);
     } else if (!Show && tray_) {
         // Its menu may be the one whose click brought us here; the icon goes with it.
         tray_.release()->deleteLater();
@@ -102,9 +102,9 @@ void Program::RestoreMainWindow()
         main_->activateWindow();
         return;
     }
-    main_ = new frmHits(frmHitsContext{*settings_, values_, dataFolder_, MoreFlags_, setup_.today, setup_.historySave,
-                                       setup_.historyRead});
-    connect(main_, &frmHits::closed, this, &Program::MainWindowClosed);
+    main_ = new MainWindow(MainWindowContext{*settings_, values_, dataFolder_, MoreFlags_, setup_.today,
+                                             setup_.historySave, setup_.historyRead});
+    connect(main_, &MainWindow::closed, this, &Program::MainWindowClosed);
     main_->ShowAndActivate();
 }
 
@@ -135,7 +135,7 @@ void Program::MainWindowClosed()
 {
     // Without a notification area (none at the start, or none any more) there would be no way
     // back to a hidden program.
-    if (!ending_ && !(tray_ && tray_->isIconShown() && SysTray::isAvailable()))
+    if (!ending_ && !(tray_ && tray_->isIconShown() && TrayIcon::isAvailable()))
         UnloadAllForms();
 }
 

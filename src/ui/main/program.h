@@ -17,9 +17,9 @@ namespace tallywick {
 
 class DataFolderLock;
 class SettingsStore;
-class SysTray;
+class TrayIcon;
 class TerminationSignals;
-class frmHits;
+class MainWindow;
 
 // Where the program keeps its files and what day it is.
 struct ProgramSetup {
@@ -55,8 +55,8 @@ public:
     // The event loop is about to end: nothing unsaved may be left behind.
     void AboutToQuit();
 
-    frmHits* mainWindow() const;
-    SysTray* tray() const { return tray_.get(); }
+    MainWindow* mainWindow() const;
+    TrayIcon* tray() const { return tray_.get(); }
     SettingsStore& settings() { return *settings_; }
     AppValues& values() { return values_; }
     const DataFolder& dataFolder() const { return dataFolder_; }
@@ -81,8 +81,8 @@ private:
     std::unique_ptr<DataFolderLock> lock_;
     AppValues values_;
     std::array<bool, kPanelCount> MoreFlags_{};
-    std::unique_ptr<SysTray> tray_;
-    QPointer<frmHits> main_;
+    std::unique_ptr<TrayIcon> tray_;
+    QPointer<MainWindow> main_;
     std::unique_ptr<TerminationSignals> signals_;
     bool ending_ = false;
     bool ended_ = false;

@@ -21,7 +21,7 @@ std::optional<bool>& AvailableForTests()
 
 } // namespace
 
-SysTray::SysTray(bool appRunning, QObject* parent) : QObject(parent)
+TrayIcon::TrayIcon(bool appRunning, QObject* parent) : QObject(parent)
 {
     QAction* first = newItem();
     first->setVisible(false); // taken into use by the first AddMenuItem
@@ -29,39 +29,39 @@ SysTray::SysTray(bool appRunning, QObject* parent) : QObject(parent)
     tray_.setContextMenu(&menu_);
     tray_.setIcon(AppIcon()); // until its owner gives it another
 
-    connect(&tray_, &QSystemTrayIcon::activated, this, &SysTray::onActivated);
+    connect(&tray_, &QSystemTrayIcon::activated, this, &TrayIcon::onActivated);
     if (appRunning && isAvailable())
         tray_.show();
 }
 
-SysTray::~SysTray()
+TrayIcon::~TrayIcon()
 {
     tray_.hide();
 }
 
-bool SysTray::isAvailable()
+bool TrayIcon::isAvailable()
 {
     return AvailableForTests().value_or(QSystemTrayIcon::isSystemTrayAvailable());
 }
 
-void SysTray::setAvailableForTests(std::optional<bool> available)
+void TrayIcon::setAvailableForTests(std::optional<bool> available)
 {
     AvailableForTests() = available;
 }
 
-void SysTray::setToolTip(const QString& tip)
+void TrayIcon::setToolTip(const QString& tip)
 {
     toolTip_ = tip.left(kTipLength);
     tray_.setToolTip(toolTip_);
 }
 
-void SysTray::setIcon(const QIcon& icon)
+void TrayIcon::setIcon(const QIcon& icon)
 {
     if (icon.cacheKey() != tray_.icon().cacheKey())
         tray_.setIcon(icon);
 }
 
-QAction* SysTray::newItem()
+QAction* TrayIcon::newItem()
 {
     auto* action = menu_.addAction(QString());
     items_.push_back(action);
@@ -75,7 +75,7 @@ QAction* SysTray::newItem()
     return action;
 }
 
-int SysTray::AddMenuItem(const QString& caption, const QString& key, bool isDefault)
+int TrayIcon::AddMenuItem(const QString& caption, const QString& key, bool isDefault)
 {
     int index = 0;
     if (itemsAdded_) {
@@ -94,13 +94,13 @@ int SysTray::AddMenuItem(const QString& caption, const QString& key, bool isDefa
     return index;
 }
 
-void SysTray::EnableMenuItem(int index, bool enabled)
+void TrayIcon::EnableMenuItem(int index, bool enabled)
 {
     if (ValidIndex(index))
         items_[static_cast<std::size_t>(index)]->setEnabled(enabled);
 }
 
-int SysTray::RemoveMenuItem(int index)
+int TrayIcon::RemoveMenuItem(int index)
 {
     if (!ValidIndex(index))
         return 0;
@@ -120,40 +120,40 @@ int SysTray::RemoveMenuItem(int index)
     return 0;
 }
 
-void SysTray::setDefaultMenuIndex(int index)
+void TrayIcon::setDefaultMenuIndex(int index)
 {
     defaultIndex_ = ValidIndex(index) ? index : 0;
     markDefault();
 }
 
-void SysTray::markDefault()
+void TrayIcon::markDefault()
 {
     menu_.setDefaultAction(ValidIndex(defaultIndex_) ? items_[static_cast<std::size_t>(defaultIndex_)] : nullptr);
 }
 
-void SysTray::ShowMenu()
+void TrayIcon::ShowMenu()
 {
     markDefault();
     if (!menu_.isVisible())
         menu_.popup(QCursor::pos());
 }
 
-QString SysTray::menuCaption(int index) const
+QString TrayIcon::menuCaption(int index) const
 {
     return ValidIndex(index) ? items_[static_cast<std::size_t>(index)]->text() : QString();
 }
 
-QString SysTray::menuKey(int index) const
+QString TrayIcon::menuKey(int index) const
 {
     return ValidIndex(index) ? items_[static_cast<std::size_t>(index)]->data().toString() : QString();
 }
 
-bool SysTray::isMenuItemEnabled(int index) const
+bool TrayIcon::isMenuItemEnabled(int index) const
 {
     return ValidIndex(index) && items_[static_cast<std::size_t>(index)]->isEnabled();
 }
 
-void SysTray::onActivated(QSystemTrayIcon::ActivationReason reason)
+void TrayIcon::onActivated(QSystemTrayIcon::ActivationReason reason)
 {
     switch (reason) {
     case QSystemTrayIcon::Trigger:

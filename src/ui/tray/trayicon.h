@@ -13,13 +13,13 @@ namespace tallywick {
 // One icon in the desktop's notification area with its popup menu. It offers the members the
 // rest of the program uses (tip, icon, menu items with keys, a default item) and reports mouse
 // actions and menu choices as signals; what they mean is up to its owner.
-class SysTray : public QObject {
+class TrayIcon : public QObject {
     Q_OBJECT
 
 public:
     // The icon is shown only when the program counts as running when the tray is made.
-    explicit SysTray(bool appRunning, QObject* parent = nullptr);
-    ~SysTray() override;
+    explicit TrayIcon(bool appRunning, QObject* parent = nullptr);
+    ~TrayIcon() override;
 
     // Whether the desktop has a notification area at all; tests may decide it.
     static bool isAvailable();

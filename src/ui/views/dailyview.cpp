@@ -24,8 +24,8 @@ constexpr QSize kDesignedSize{Twips(8625), Twips(6000)};
 
 } // namespace
 
-frmDaily::frmDaily(const HistoryViewContext& context) :
-    HistoryViewWindow(context, "frmDaily", QStringLiteral("Daily Traffic"), Frame::Fixed)
+DailyView::DailyView(const HistoryViewContext& context) :
+    HistoryViewWindow(context, "DailyView", QStringLiteral("Daily Traffic"), Frame::Fixed)
 {
     lblDate = makeLabel("lblDate", QStringLiteral("Date:"));
     DTPicker1 = new QDateEdit(this);
@@ -62,15 +62,15 @@ frmDaily::frmDaily(const HistoryViewContext& context) :
     grid->setRowStretch(2, 1);
     fixSize(kDesignedSize);
 
-    connect(Combo1, &QComboBox::activated, this, &frmDaily::Combo1_Click);
-    connect(DTPicker1, &QDateEdit::dateChanged, this, &frmDaily::DTPicker1_Change);
-    connect(cmdNotePad, &QPushButton::clicked, this, &frmDaily::cmdNotePad_Click);
+    connect(Combo1, &QComboBox::activated, this, &DailyView::Combo1_Click);
+    connect(DTPicker1, &QDateEdit::dateChanged, this, &DailyView::DTPicker1_Change);
+    connect(cmdNotePad, &QPushButton::clicked, this, &DailyView::cmdNotePad_Click);
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
 
     Form_Load();
 }
 
-void frmDaily::Form_Load()
+void DailyView::Form_Load()
 {
     {
         const QScopedValueRollback loading(Loading, true);
@@ -84,19 +84,19 @@ void frmDaily::Form_Load()
     BringToFront();
 }
 
-void frmDaily::Combo1_Click()
+void DailyView::Combo1_Click()
 {
     if (!Loading)
         FillDailyText();
 }
 
-void frmDaily::DTPicker1_Change()
+void DailyView::DTPicker1_Change()
 {
     if (!Loading)
         FillDailyText();
 }
 
-bool frmDaily::FillDailyText()
+bool DailyView::FillDailyText()
 {
     countComputation();
     const auto selected = SelectedEntry(Combo1);
@@ -114,7 +114,7 @@ bool frmDaily::FillDailyText()
     return true;
 }
 
-void frmDaily::cmdNotePad_Click()
+void DailyView::cmdNotePad_Click()
 {
     ExportAndOpen(context().dataFolder, kDailyExportName, shownText_);
 }

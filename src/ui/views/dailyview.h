@@ -13,11 +13,11 @@ class QPushButton;
 namespace tallywick {
 
 // The Daily Traffic window: the history records of one tracked item on one day, as text.
-class frmDaily : public HistoryViewWindow {
+class DailyView : public HistoryViewWindow {
     Q_OBJECT
 
 public:
-    explicit frmDaily(const HistoryViewContext& context);
+    explicit DailyView(const HistoryViewContext& context);
 
     QLabel* lblDate;
     QDateEdit* DTPicker1;

@@ -32,8 +32,8 @@ TimeSpan SpanOf(const QComboBox* box)
 
 } // namespace
 
-frmFileChart::frmFileChart(const HistoryViewContext& context) :
-    HistoryViewWindow(context, "frmFileChart", QStringLiteral("Chart By File"), Frame::Fixed), graphStyle_(this)
+FileChartView::FileChartView(const HistoryViewContext& context) :
+    HistoryViewWindow(context, "FileChartView", QStringLiteral("Chart By File"), Frame::Fixed), graphStyle_(this)
 {
     cboTimeSpan = new QComboBox(this);
     cboTimeSpan->setObjectName(QStringLiteral("cboTimeSpan"));
@@ -68,8 +68,8 @@ frmFileChart::frmFileChart(const HistoryViewContext& context) :
     setTabOrder(optGraphStyle[0], optGraphStyle[1]);
     setTabOrder(optGraphStyle[1], cmdClose);
 
-    connect(cboTimeSpan, &QComboBox::currentIndexChanged, this, &frmFileChart::cboTimeSpan_Click);
-    connect(DTPicker1, &QDateEdit::dateChanged, this, &frmFileChart::DTPicker1_Change);
+    connect(cboTimeSpan, &QComboBox::currentIndexChanged, this, &FileChartView::cboTimeSpan_Click);
+    connect(DTPicker1, &QDateEdit::dateChanged, this, &FileChartView::DTPicker1_Change);
     for (int index = 0; index < 2; ++index)
         connect(optGraphStyle[index], &QRadioButton::clicked, this, [this, index] { optGraphStyle_Click(index); });
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
@@ -77,7 +77,7 @@ frmFileChart::frmFileChart(const HistoryViewContext& context) :
     Form_Load();
 }
 
-void frmFileChart::Form_Load()
+void FileChartView::Form_Load()
 {
     const int storedSpan = context().settings.read(keys::TimeSpan);
     {
@@ -93,7 +93,7 @@ void frmFileChart::Form_Load()
     DrawFileChart();
 }
 
-void frmFileChart::cboTimeSpan_Click()
+void FileChartView::cboTimeSpan_Click()
 {
     if (!Loading) {
         SetTimeSpanRange();
@@ -102,7 +102,7 @@ void frmFileChart::cboTimeSpan_Click()
     context().settings.write(keys::TimeSpan, cboTimeSpan->currentIndex());
 }
 
-void frmFileChart::DTPicker1_Change()
+void FileChartView::DTPicker1_Change()
 {
     if (!Loading) {
         SetTimeSpanRange();
@@ -110,21 +110,21 @@ void frmFileChart::DTPicker1_Change()
     }
 }
 
-void frmFileChart::optGraphStyle_Click(int Index)
+void FileChartView::optGraphStyle_Click(int Index)
 {
     chartStyle_ = Index == 1 ? ChartStyle::Line : ChartStyle::Bar;
     if (!Loading)
         DrawFileChart();
 }
 
-void frmFileChart::SetTimeSpanRange()
+void FileChartView::SetTimeSpanRange()
 {
     const DayRange range = tallywick::SetTimeSpanRange(SpanOf(cboTimeSpan), ToSysDays(DTPicker1->date()));
     lblFrom->setText(FromText(range));
     lblTo->setText(ToText(range));
 }
 
-void frmFileChart::DrawFileChart()
+void FileChartView::DrawFileChart()
 {
     countComputation();
     const BusyCursor busy;
@@ -138,7 +138,7 @@ void frmFileChart::DrawFileChart()
     QApplication::beep();
 }
 
-void frmFileChart::closeEvent(QCloseEvent* event)
+void FileChartView::closeEvent(QCloseEvent* event)
 {
     graphStyle_.store(context().settings, keys::GraphStyle2);
     HistoryViewWindow::closeEvent(event);

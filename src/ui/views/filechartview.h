@@ -18,11 +18,11 @@ class HistoryChart;
 
 // The Chart By File window: the records of every tracked item in the day, week, month or year
 // that holds a picked date. The period kind is kept in "TimeSpan", the style in "GraphStyle2".
-class frmFileChart : public HistoryViewWindow {
+class FileChartView : public HistoryViewWindow {
     Q_OBJECT
 
 public:
-    explicit frmFileChart(const HistoryViewContext& context);
+    explicit FileChartView(const HistoryViewContext& context);
 
     QComboBox* cboTimeSpan;
     QDateEdit* DTPicker1;

@@ -26,8 +26,8 @@ constexpr int kItemBoxWidth = 260;
 
 } // namespace
 
-frmHistory::frmHistory(const HistoryViewContext& context) :
-    HistoryViewWindow(context, "frmHistory", QStringLiteral("History"), Frame::Resizable)
+HistoryTextView::HistoryTextView(const HistoryViewContext& context) :
+    HistoryViewWindow(context, "HistoryTextView", QStringLiteral("History"), Frame::Resizable)
 {
     lblFrom = makeLabel("lblFrom", QStringLiteral("From:"));
     lblTo = makeLabel("lblTo", QStringLiteral("To:"));
@@ -60,14 +60,14 @@ frmHistory::frmHistory(const HistoryViewContext& context) :
     setMinimumSize(kDesignedSize.expandedTo(QSize(lblHits->geometry().right() + kMargin, 0)));
     resize(kOpeningSize);
 
-    connect(Combo1, &QComboBox::activated, this, &frmHistory::Combo1_Click);
-    connect(cmdNotePad, &QPushButton::clicked, this, &frmHistory::cmdNotePad_Click);
+    connect(Combo1, &QComboBox::activated, this, &HistoryTextView::Combo1_Click);
+    connect(cmdNotePad, &QPushButton::clicked, this, &HistoryTextView::cmdNotePad_Click);
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
 
     Form_Load();
 }
 
-void frmHistory::Form_Load()
+void HistoryTextView::Form_Load()
 {
     FillItemBox(Combo1, ViewText(kAllHistoryEntry));
     const auto span = HistorySpan(History());
@@ -77,13 +77,13 @@ void frmHistory::Form_Load()
     BringToFront();
 }
 
-void frmHistory::Combo1_Click()
+void HistoryTextView::Combo1_Click()
 {
     if (!Loading)
         FillHistoryText();
 }
 
-void frmHistory::FillHistoryText()
+void HistoryTextView::FillHistoryText()
 {
     countComputation();
     ShowPleaseWait(RichTextBox1);
@@ -96,12 +96,12 @@ void frmHistory::FillHistoryText()
     lblHits->setText(ViewText(HitLabel(result.hits)));
 }
 
-void frmHistory::cmdNotePad_Click()
+void HistoryTextView::cmdNotePad_Click()
 {
     ExportAndOpen(context().dataFolder, kHistoryExportName, shownText_);
 }
 
-void frmHistory::resizeEvent(QResizeEvent* event)
+void HistoryTextView::resizeEvent(QResizeEvent* event)
 {
     HistoryViewWindow::resizeEvent(event);
     const int W = event->size().width();

@@ -13,11 +13,11 @@ namespace tallywick {
 
 // The History window: the history records as text, all of them or those of one tracked item,
 // with their number and the dates of the first and last record.
-class frmHistory : public HistoryViewWindow {
+class HistoryTextView : public HistoryViewWindow {
     Q_OBJECT
 
 public:
-    explicit frmHistory(const HistoryViewContext& context);
+    explicit HistoryTextView(const HistoryViewContext& context);
 
     QLabel* lblFrom;
     QLabel* lblTo;

@@ -15,19 +15,19 @@ QWidget* MakeView(HistoryView view, const HistoryViewContext& context)
 {
     switch (view) {
     case HistoryView::Daily:
-        return new frmDaily(context);
+        return new DailyView(context);
     case HistoryView::FullText:
-        return new frmHistory(context);
+        return new HistoryTextView(context);
     case HistoryView::FileChart:
-        return new frmFileChart(context);
+        return new FileChartView(context);
     case HistoryView::Monthly:
-        return new frmMonthly(context);
+        return new MonthlyChartView(context);
     case HistoryView::Weekday:
-        return new frmWeekday(context);
-    case HistoryView::ZeroCount:
+        return new WeekdayChartView(context);
+    case HistoryView::ZeroDays:
         break;
     }
-    return new frmNoCount(context);
+    return new ZeroDaysView(context);
 }
 
 } // namespace

@@ -32,8 +32,9 @@ constexpr int kSecondRow = Twips(960);
 
 } // namespace
 
-frmMonthly::frmMonthly(const HistoryViewContext& context) :
-    HistoryViewWindow(context, "frmMonthly", QStringLiteral("Traffic by Month"), Frame::Resizable), graphStyle_(this)
+MonthlyChartView::MonthlyChartView(const HistoryViewContext& context) :
+    HistoryViewWindow(context, "MonthlyChartView", QStringLiteral("Traffic by Month"), Frame::Resizable),
+    graphStyle_(this)
 {
     Label1 = makeLabel("Label1", QStringLiteral("Select Item:"));
     Combo1 = new QComboBox(this);
@@ -76,7 +77,7 @@ frmMonthly::frmMonthly(const HistoryViewContext& context) :
     setTabOrder(optGraphStyle[0], optGraphStyle[1]);
     setTabOrder(optGraphStyle[1], cmdClose);
 
-    connect(Combo1, &QComboBox::activated, this, &frmMonthly::Combo1_Click);
+    connect(Combo1, &QComboBox::activated, this, &MonthlyChartView::Combo1_Click);
     for (int index = 0; index < 2; ++index)
         connect(optGraphStyle[index], &QRadioButton::clicked, this, [this, index] { optGraphStyle_Click(index); });
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
@@ -84,7 +85,7 @@ frmMonthly::frmMonthly(const HistoryViewContext& context) :
     Form_Load();
 }
 
-void frmMonthly::Form_Load()
+void MonthlyChartView::Form_Load()
 {
     FillItemBox(Combo1);
     {
@@ -99,20 +100,20 @@ void frmMonthly::Form_Load()
     BringToFront();
 }
 
-void frmMonthly::Combo1_Click()
+void MonthlyChartView::Combo1_Click()
 {
     if (!Loading)
         DrawMonthlyChart();
 }
 
-void frmMonthly::optGraphStyle_Click(int Index)
+void MonthlyChartView::optGraphStyle_Click(int Index)
 {
     chartStyle_ = Index == 1 ? ChartStyle::Line : ChartStyle::Bar;
     if (!Loading)
         DrawMonthlyChart();
 }
 
-void frmMonthly::DrawMonthlyChart()
+void MonthlyChartView::DrawMonthlyChart()
 {
     countComputation();
     const BusyCursor busy;
@@ -125,7 +126,7 @@ void frmMonthly::DrawMonthlyChart()
     QApplication::beep();
 }
 
-void frmMonthly::placeToday()
+void MonthlyChartView::placeToday()
 {
     // At its designed distance from the right edge, unless its text needs more room.
     const int width = std::max(lblToday->minimumWidth(), lblToday->sizeHint().width());
@@ -133,7 +134,7 @@ void frmMonthly::placeToday()
                           lblToday->height());
 }
 
-void frmMonthly::resizeEvent(QResizeEvent* event)
+void MonthlyChartView::resizeEvent(QResizeEvent* event)
 {
     HistoryViewWindow::resizeEvent(event);
     const int W = event->size().width();
@@ -143,7 +144,7 @@ void frmMonthly::resizeEvent(QResizeEvent* event)
     placeToday();
 }
 
-void frmMonthly::closeEvent(QCloseEvent* event)
+void MonthlyChartView::closeEvent(QCloseEvent* event)
 {
     graphStyle_.store(context().settings, keys::GraphStyle1);
     HistoryViewWindow::closeEvent(event);

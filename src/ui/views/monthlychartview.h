@@ -16,11 +16,11 @@ class HistoryChart;
 
 // The Traffic by Month window: the records of one tracked item in each month of the history
 // period, as bars or as a line. The style is kept in "GraphStyle1".
-class frmMonthly : public HistoryViewWindow {
+class MonthlyChartView : public HistoryViewWindow {
     Q_OBJECT
 
 public:
-    explicit frmMonthly(const HistoryViewContext& context);
+    explicit MonthlyChartView(const HistoryViewContext& context);
 
     QLabel* Label1;
     QComboBox* Combo1;

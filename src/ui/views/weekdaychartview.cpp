@@ -31,8 +31,8 @@ std::string WeekdayName(std::size_t index)
 
 } // namespace
 
-frmWeekday::frmWeekday(const HistoryViewContext& context) :
-    HistoryViewWindow(context, "frmWeekday", QStringLiteral("Traffic by Weekday"), Frame::Fixed)
+WeekdayChartView::WeekdayChartView(const HistoryViewContext& context) :
+    HistoryViewWindow(context, "WeekdayChartView", QStringLiteral("Traffic by Weekday"), Frame::Fixed)
 {
     lblFind = makeLabel("lblFind", QStringLiteral("Select Item:"));
     Combo1 = new QComboBox(this);
@@ -68,34 +68,34 @@ frmWeekday::frmWeekday(const HistoryViewContext& context) :
     LayOutChartWindow(this, itemLine, {lblFrom, lblTo, lblHitCount, lblToday}, MSChart1, cmdClose);
     fixSize(kDesignedSize);
 
-    connect(Combo1, &QComboBox::activated, this, &frmWeekday::Combo1_Click);
+    connect(Combo1, &QComboBox::activated, this, &WeekdayChartView::Combo1_Click);
     for (QRadioButton* option : optAverage)
-        connect(option, &QRadioButton::clicked, this, &frmWeekday::optAverage_Click);
+        connect(option, &QRadioButton::clicked, this, &WeekdayChartView::optAverage_Click);
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
 
     Form_Load();
 }
 
-void frmWeekday::Form_Load()
+void WeekdayChartView::Form_Load()
 {
     FillItemBox(Combo1);
     DrawWeekdayChart();
     BringToFront();
 }
 
-void frmWeekday::Combo1_Click()
+void WeekdayChartView::Combo1_Click()
 {
     if (!Loading)
         DrawWeekdayChart();
 }
 
-void frmWeekday::optAverage_Click()
+void WeekdayChartView::optAverage_Click()
 {
     if (!Loading)
         DrawWeekdayChart();
 }
 
-void frmWeekday::DrawWeekdayChart()
+void WeekdayChartView::DrawWeekdayChart()
 {
     countComputation();
     const BusyCursor busy;

@@ -15,11 +15,11 @@ class HistoryChart;
 
 // The Traffic by Weekday window: the records of one tracked item per weekday, as totals or as
 // averages per occurrence of the weekday in the history period.
-class frmWeekday : public HistoryViewWindow {
+class WeekdayChartView : public HistoryViewWindow {
     Q_OBJECT
 
 public:
-    explicit frmWeekday(const HistoryViewContext& context);
+    explicit WeekdayChartView(const HistoryViewContext& context);
 
     QLabel* lblFind;
     QComboBox* Combo1;

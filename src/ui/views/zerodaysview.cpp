@@ -21,8 +21,8 @@ constexpr QSize kDesignedSize{Twips(4680), Twips(4050)};
 
 } // namespace
 
-frmNoCount::frmNoCount(const HistoryViewContext& context) :
-    HistoryViewWindow(context, "frmNoCount", QStringLiteral("Zero Count Days"), Frame::Fixed)
+ZeroDaysView::ZeroDaysView(const HistoryViewContext& context) :
+    HistoryViewWindow(context, "ZeroDaysView", QStringLiteral("Zero Count Days"), Frame::Fixed)
 {
     Label1 = makeLabel("Label1", QStringLiteral("Days with zero count occurring in the past month."));
     Label1->setWordWrap(true);
@@ -46,14 +46,14 @@ frmNoCount::frmNoCount(const HistoryViewContext& context) :
     grid->setColumnStretch(0, 1);
     fixSize(kDesignedSize);
 
-    connect(cmdNotePad, &QPushButton::clicked, this, &frmNoCount::cmdNotePad_Click);
-    connect(cmdReport, &QPushButton::clicked, this, &frmNoCount::cmdReport_Click);
+    connect(cmdNotePad, &QPushButton::clicked, this, &ZeroDaysView::cmdNotePad_Click);
+    connect(cmdReport, &QPushButton::clicked, this, &ZeroDaysView::cmdReport_Click);
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
 
     FindZeroCountDays();
 }
 
-void frmNoCount::FindZeroCountDays()
+void ZeroDaysView::FindZeroCountDays()
 {
     countComputation();
     const BusyCursor busy;
@@ -66,12 +66,12 @@ void frmNoCount::FindZeroCountDays()
     BringToFront();
 }
 
-void frmNoCount::cmdNotePad_Click()
+void ZeroDaysView::cmdNotePad_Click()
 {
     ExportAndOpen(context().dataFolder, kNoCountExportName, ZeroCountText(days_));
 }
 
-void frmNoCount::cmdReport_Click()
+void ZeroDaysView::cmdReport_Click()
 {
     Desktop::OpenDocument(context().values.Traffic_URL);
 }

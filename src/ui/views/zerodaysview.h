@@ -12,11 +12,11 @@ class QPushButton;
 namespace tallywick {
 
 // The Zero Count Days window: the days of the past month without any tracked download.
-class frmNoCount : public HistoryViewWindow {
+class ZeroDaysView : public HistoryViewWindow {
     Q_OBJECT
 
 public:
-    explicit frmNoCount(const HistoryViewContext& context);
+    explicit ZeroDaysView(const HistoryViewContext& context);
 
     QLabel* Label1;
     QListWidget* List1;

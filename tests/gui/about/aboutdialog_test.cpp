@@ -39,7 +39,7 @@ private slots:
 
     void showsTitleVersionDescriptionAndWarning()
     {
-        frmAbout about;
+        AboutDialog about;
         QCOMPARE(about.windowTitle(), QStringLiteral("About Tallywick"));
         QCOMPARE(about.lblTitle->text(), QStringLiteral("Tallywick"));
         const QRegularExpression version(QStringLiteral("^Version \\d+\\.\\d+\\.\\d+$"));
@@ -57,7 +57,7 @@ private slots:
     void enterAndEscapeCloseTheBox()
     {
         for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
-            frmAbout about;
+            AboutDialog about;
             about.show();
             QVERIFY(QTest::qWaitForWindowExposed(&about));
             QTest::keyClick(&about, key);
@@ -67,7 +67,7 @@ private slots:
 
     void theLinkOpensTheMakersHomePage()
     {
-        frmAbout about;
+        AboutDialog about;
         about.show();
         QTest::mouseClick(about.lblURL, Qt::LeftButton);
         QCOMPARE(Desktop::opened(), QStringList{QString::fromUtf8(kMakerHomePage)});
@@ -79,7 +79,7 @@ private slots:
         QTemporaryDir emptyFolder;
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", QFile::encodeName(emptyFolder.path()));
-        frmAbout about;
+        AboutDialog about;
         about.cmdSysInfo->click();
         qputenv("PATH", path);
 

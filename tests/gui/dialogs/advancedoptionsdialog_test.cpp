@@ -18,7 +18,7 @@ private slots:
     {
         TempSettings settings;
         AppValues values;
-        frmAdvanced advanced(settings.store(), values);
+        AdvancedOptionsDialog advanced(settings.store(), values);
         QCOMPARE(advanced.cboTimeFrame->count(), 46);
         QCOMPARE(advanced.cboTimeFrame->itemText(0), QStringLiteral("15 Minutes"));
         QCOMPARE(advanced.cboTimeFrame->itemText(45), QStringLiteral("60 Minutes"));
@@ -45,7 +45,7 @@ private slots:
         TempSettings settings;
         AppValues values;
         values.Split_Time = splitTime;
-        frmAdvanced advanced(settings.store(), values);
+        AdvancedOptionsDialog advanced(settings.store(), values);
         QCOMPARE(advanced.cboTimeFrame->currentText(), shown);
         QCOMPARE(advanced.tbsOptions->currentIndex(), 0);
     }
@@ -55,7 +55,7 @@ private slots:
         TempSettings settings;
         AppValues values;
         values.Split_Time = 14;
-        frmAdvanced advanced(settings.store(), values);
+        AdvancedOptionsDialog advanced(settings.store(), values);
         advanced.show();
         advanced.cmdOK->click();
         QCOMPARE(values.Split_Time, 30);
@@ -67,7 +67,7 @@ private slots:
     {
         TempSettings settings;
         AppValues values;
-        frmAdvanced advanced(settings.store(), values);
+        AdvancedOptionsDialog advanced(settings.store(), values);
         advanced.show();
         advanced.cboTimeFrame->setCurrentIndex(advanced.cboTimeFrame->findText(QStringLiteral("45 Minutes")));
         advanced.cmdApply->click();
@@ -87,7 +87,7 @@ private slots:
         for (const bool byEscape : {true, false}) {
             TempSettings settings;
             AppValues values;
-            frmAdvanced advanced(settings.store(), values);
+            AdvancedOptionsDialog advanced(settings.store(), values);
             advanced.show();
             advanced.cboTimeFrame->setCurrentIndex(40);
             if (byEscape)
@@ -104,7 +104,7 @@ private slots:
     {
         TempSettings settings;
         AppValues values;
-        frmAdvanced advanced(settings.store(), values);
+        AdvancedOptionsDialog advanced(settings.store(), values);
         const QStringList captions{QStringLiteral("Split Downloads"), QStringLiteral("Empty"), QStringLiteral("Empty"),
                                    QStringLiteral("Empty")};
         QCOMPARE(advanced.tbsOptions->count(), 4);
@@ -120,12 +120,13 @@ private slots:
     {
         TempSettings settings;
         AppValues values;
-        frmAdvanced advanced(settings.store(), values);
+        AdvancedOptionsDialog advanced(settings.store(), values);
         for (int chosen : {2, 0, 3}) {
             advanced.tbsOptions->setCurrentIndex(chosen);
             for (int i = 0; i < 4; ++i) {
                 const bool shown = i == chosen;
-                QCOMPARE(advanced.picOptions[i]->x(), shown ? frmAdvanced::kPanelLeft : frmAdvanced::kPanelOutOfView);
+                QCOMPARE(advanced.picOptions[i]->x(),
+                         shown ? AdvancedOptionsDialog::kPanelLeft : AdvancedOptionsDialog::kPanelOutOfView);
                 QCOMPARE(advanced.picOptions[i]->isEnabled(), shown);
             }
         }
@@ -137,7 +138,7 @@ private slots:
     {
         TempSettings settings;
         AppValues values;
-        frmAdvanced advanced(settings.store(), values);
+        AdvancedOptionsDialog advanced(settings.store(), values);
         advanced.show();
         advanced.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&advanced));
@@ -147,7 +148,7 @@ private slots:
             QTest::keyClick(advanced.cboTimeFrame, Qt::Key_Tab, Qt::ControlModifier);
             QCOMPARE(advanced.tbsOptions->currentIndex(), expected);
         }
-        QCOMPARE(advanced.picOptions[0]->x(), frmAdvanced::kPanelLeft);
+        QCOMPARE(advanced.picOptions[0]->x(), AdvancedOptionsDialog::kPanelLeft);
 
         // From a button the window still sees it first.
         advanced.cmdApply->setFocus();

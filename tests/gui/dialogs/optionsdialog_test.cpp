@@ -31,7 +31,7 @@ private slots:
     {
         TempSettings settings;
         AppValues values;
-        frmOptions options(settings.store(), values);
+        OptionsDialog options(settings.store(), values);
         QVERIFY(options.optTrafficURL[0]->isChecked());
         QVERIFY(options.optDetailsURL[0]->isChecked());
         QCOMPARE(options.lblTrafficURL->text(), kTrafficUrl);
@@ -65,7 +65,7 @@ private slots:
     {
         TempSettings settings;
         AppValues values;
-        frmOptions options(settings.store(), values);
+        OptionsDialog options(settings.store(), values);
         options.optTrafficURL[1]->click();
         // The choice is stored at the click, before any closing.
         QCOMPARE(settings.stored("Traffic_URL_Option"), QStringLiteral("False"));
@@ -95,7 +95,7 @@ private slots:
         settings.write("User_Traffic_Menu", kMyMenu);
         AppValues values;
         {
-            frmOptions options(settings.store(), values);
+            OptionsDialog options(settings.store(), values);
             QVERIFY(options.optTrafficURL[1]->isChecked());
             QVERIFY(options.txtTrafficMenu->isEnabled());
             QCOMPARE(options.txtTrafficMenu->text(), kMyMenu);
@@ -113,7 +113,7 @@ private slots:
         QCOMPARE(settings.stored("User_Traffic_Menu"), kMyMenu);
 
         // Next time, "User Defined" brings them back.
-        frmOptions again(settings.store(), values);
+        OptionsDialog again(settings.store(), values);
         QVERIFY(again.optTrafficURL[0]->isChecked());
         again.optTrafficURL[1]->click();
         QCOMPARE(again.txtTrafficMenu->text(), kMyMenu);
@@ -126,7 +126,7 @@ private slots:
         settings.write("Details_URL_Option", QStringLiteral("perhaps"));
         settings.write("Traffic_URL_Option", QStringLiteral("false"));
         AppValues values;
-        frmOptions options(settings.store(), values);
+        OptionsDialog options(settings.store(), values);
         QVERIFY(options.optDetailsURL[0]->isChecked());
         QVERIFY(!options.optDetailsURL[1]->isChecked());
         QVERIFY(options.optTrafficURL[1]->isChecked());
@@ -142,14 +142,14 @@ private slots:
         settings.write("User_Details_URL", QString());
         AppValues values;
         {
-            frmOptions options(settings.store(), values);
+            OptionsDialog options(settings.store(), values);
             QVERIFY(!options.Changed());
             options.close();
         }
         QCOMPARE(settings.stored("User_Traffic_URL"), QString());
         QCOMPARE(settings.stored("Traffic_URL"), kTrafficUrl);
 
-        frmOptions options(settings.store(), values);
+        OptionsDialog options(settings.store(), values);
         options.txtDetailsURL->setText(kMyUrl);
         QVERIFY(options.Changed());
         options.close();
@@ -163,7 +163,7 @@ private slots:
     {
         TempSettings settings;
         AppValues values;
-        auto* options = new frmOptions(settings.store(), values);
+        auto* options = new OptionsDialog(settings.store(), values);
         options->optDetailsURL[1]->click();
         options->txtDetailsMenu->setText(kMyMenu);
         delete options;
@@ -175,7 +175,7 @@ private slots:
     {
         TempSettings settings;
         AppValues values;
-        auto* options = new frmOptions(settings.store(), values); // owned by no one, as shown
+        auto* options = new OptionsDialog(settings.store(), values); // owned by no one, as shown
         options->show();
         options->optTrafficURL[1]->click();
         options->txtTrafficMenu->setText(kMyMenu);
@@ -191,13 +191,13 @@ private slots:
     {
         TempSettings settings;
         AppValues values;
-        frmOptions options(settings.store(), values);
+        OptionsDialog options(settings.store(), values);
         options.show();
         options.cmdAdvanced->click();
         options.cmdAdvanced->click();
-        QList<frmAdvanced*> open;
+        QList<AdvancedOptionsDialog*> open;
         for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (auto* advanced = qobject_cast<frmAdvanced*>(window); advanced && advanced->isVisible())
+            if (auto* advanced = qobject_cast<AdvancedOptionsDialog*>(window); advanced && advanced->isVisible())
                 open.append(advanced);
         }
         QCOMPARE(open.size(), 1);
@@ -211,7 +211,7 @@ private:
     static bool AnAdvancedWindowExists()
     {
         for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (qobject_cast<frmAdvanced*>(window))
+            if (qobject_cast<AdvancedOptionsDialog*>(window))
                 return true;
         }
         return false;

@@ -16,7 +16,7 @@ private slots:
     {
         TempSettings settings;
         AppValues values;
-        frmTimeLimit window(settings.store(), values);
+        TimeLimitDialog window(settings.store(), values);
         QCOMPARE(window.Combo1->count(), 24);
         QCOMPARE(window.Combo1->itemText(0), QStringLiteral("1 Month"));
         QCOMPARE(window.Combo1->itemText(1), QStringLiteral("2 Months"));
@@ -46,7 +46,7 @@ private slots:
         TempSettings settings;
         AppValues values;
         values.TimeLimit = timeLimit;
-        frmTimeLimit window(settings.store(), values);
+        TimeLimitDialog window(settings.store(), values);
         QCOMPARE(window.Combo1->currentText(), shown);
     }
 
@@ -54,7 +54,7 @@ private slots:
     {
         TempSettings settings;
         AppValues values;
-        frmTimeLimit window(settings.store(), values);
+        TimeLimitDialog window(settings.store(), values);
         window.show();
         window.Combo1->setCurrentIndex(window.Combo1->findText(QStringLiteral("10  Months")));
         window.OKButton->click();
@@ -68,7 +68,7 @@ private slots:
         TempSettings settings;
         AppValues values;
         values.TimeLimit = 0;
-        frmTimeLimit window(settings.store(), values);
+        TimeLimitDialog window(settings.store(), values);
         window.OKButton->click();
         QCOMPARE(values.TimeLimit, 24);
         QCOMPARE(settings.stored("TimeLimit"), QStringLiteral("24"));
@@ -79,7 +79,7 @@ private slots:
         for (const bool byCancel : {true, false}) {
             TempSettings settings;
             AppValues values;
-            frmTimeLimit window(settings.store(), values);
+            TimeLimitDialog window(settings.store(), values);
             window.show();
             window.Combo1->setCurrentIndex(5);
             if (byCancel)

@@ -56,7 +56,7 @@ private slots:
         settings_->write(QStringLiteral("Combo10_2"), QString());
         settings_->write(QStringLiteral("Combo10_3"), QStringLiteral("GET /quarnel/shareware/pelmor.zip"));
         settings_->write(QStringLiteral("Combo11_0"), QStringLiteral(".exe"));
-        frmTrackOptions dialog(*settings_, tracking_, tracked_);
+        TrackingDialog dialog(*settings_, tracking_, tracked_);
         QCOMPARE(Items(dialog.List1),
                  (QStringList{QStringLiteral("/quarnel/shareware/pelmor.zip"), QStringLiteral(".exe")}));
         QVERIFY(Items(dialog.List2).isEmpty());
@@ -65,7 +65,7 @@ private slots:
     void anItemAlreadyTrackedIsOfferedOnlyAsTracked()
     {
         Write(tracking_, "/quarnel/shareware/pelmor.exe\r\n\r\n");
-        frmTrackOptions dialog(*settings_, tracking_, tracked_);
+        TrackingDialog dialog(*settings_, tracking_, tracked_);
         QCOMPARE(Items(dialog.List2), (QStringList{QStringLiteral("/quarnel/shareware/pelmor.exe"), QString()}));
         // Panel 0's text is tracked already.
         QCOMPARE(Items(dialog.List1), QStringList{QStringLiteral("/quarnel/shareware/pelmor.zip")});
@@ -73,7 +73,7 @@ private slots:
 
     void theButtonsMoveItemsAndOkWritesTheTrackedOnes()
     {
-        frmTrackOptions dialog(*settings_, tracking_, tracked_);
+        TrackingDialog dialog(*settings_, tracking_, tracked_);
         dialog.show();
         QTest::mouseClick(dialog.cmdAddOne, Qt::LeftButton); // nothing selected
         QCOMPARE(dialog.List2->count(), 0);
@@ -97,7 +97,7 @@ private slots:
     void okWithNothingTrackedLeavesAnEmptyFile()
     {
         Write(tracking_, "/a\r\n");
-        frmTrackOptions dialog(*settings_, tracking_, tracked_);
+        TrackingDialog dialog(*settings_, tracking_, tracked_);
         QTest::mouseClick(dialog.cmdRemoveAll, Qt::LeftButton);
         QTest::mouseClick(dialog.cmdOK, Qt::LeftButton);
         QCOMPARE(Bytes(tracking_), QByteArray());
@@ -108,7 +108,7 @@ private slots:
     {
         Write(tracking_, "/a\r\n");
         for (const bool escape : {false, true}) {
-            frmTrackOptions dialog(*settings_, tracking_, tracked_);
+            TrackingDialog dialog(*settings_, tracking_, tracked_);
             dialog.show();
             QTest::mouseClick(dialog.cmdRemoveAll, Qt::LeftButton);
             if (escape)
@@ -124,7 +124,7 @@ private slots:
     void aTrackingFileThatCannotBeReadOffersNothingAndIsNotReplacedByOk()
     {
         QVERIFY(QDir().mkpath(tracking_)); // a folder where the file should be
-        frmTrackOptions dialog(*settings_, tracking_, tracked_);
+        TrackingDialog dialog(*settings_, tracking_, tracked_);
         QCOMPARE(dialog.List1->count(), 0);
         QTest::mouseClick(dialog.cmdOK, Qt::LeftButton);
         QCOMPARE(tracked_, std::vector<std::string>{"/kept"}); // the failed write changes nothing

@@ -52,7 +52,7 @@ private slots:
         TestProgram run;
         run.track({"/quarnel/shareware/pelmor.zip"});
         QVERIFY(run.start());
-        frmHits& window = run.window();
+        MainWindow& window = run.window();
         QTRY_COMPARE(QGuiApplication::focusWindow(), window.windowHandle());
         run.paste(Joined(SmallReport()));
         window.chkSearchFile->click();
@@ -80,7 +80,7 @@ private slots:
         run.setting("chkSearchFile", QStringLiteral("1"));
         run.setting("Path", missing);
         QVERIFY(run.start());
-        frmHits& window = run.window();
+        MainWindow& window = run.window();
         QVERIFY(window.chkSearchFile->isChecked());
         QCOMPARE(run.messages(QStringLiteral("File Not Found")).size(), std::size_t{1});
         QCOMPARE(run.messages(QStringLiteral("File Not Found"))[0].text, missing);
@@ -115,7 +115,7 @@ private slots:
         run.setting("chkSearchFile", QStringLiteral("1"));
         run.setting("Path", run.dir.filePath(QStringLiteral("Hits.txt")));
         QVERIFY(run.start());
-        frmHits& window = run.window();
+        MainWindow& window = run.window();
         {
             auto* view = new QWidget;
             view->setAttribute(Qt::WA_DeleteOnClose);

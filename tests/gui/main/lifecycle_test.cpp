@@ -51,7 +51,7 @@ SaveFileOpener FailingSave()
 
 QAction* TrayItem(const TestProgram& run, const char* key)
 {
-    SysTray* tray = run.program->tray();
+    TrayIcon* tray = run.program->tray();
     for (int i = 0; i < tray->menuItemCount(); ++i) {
         if (tray->menuKey(i) == QLatin1String(key))
             return tray->menu().actions().at(i);
@@ -76,7 +76,7 @@ private slots:
         QCOMPARE(values.Details_menu, QStringLiteral("Website &Details"));
         QVERIFY(values.AppRunning);
 
-        frmHits& window = run.window();
+        MainWindow& window = run.window();
         QVERIFY(window.isVisible());
         QCOMPARE(window.windowTitle(), QStringLiteral("Tallywick"));
         QCOMPARE(window.ReportPath(), DefaultReportPath());
@@ -91,7 +91,7 @@ private slots:
         QVERIFY(window.findChild<QPushButton*>(QStringLiteral("cmdmore_0")));
         QVERIFY(window.findChild<QPlainTextEdit*>(QStringLiteral("RichTextBox1"))->isReadOnly());
 
-        SysTray* tray = run.program->tray();
+        TrayIcon* tray = run.program->tray();
         QVERIFY(tray->isIconShown());
         QCOMPARE(tray->menuItemCount(), 2);
         QCOMPARE(tray->menuCaption(0), QStringLiteral("&Open Tallywick"));
@@ -131,7 +131,7 @@ private slots:
         const std::string older = ReportLine("192.0.2.1", "01/Dec/2026:09:00:00", kZip);
         run.writeData("history.dat", {older});
         QVERIFY(run.start());
-        frmHits& window = run.window();
+        MainWindow& window = run.window();
         run.paste(Joined(SmallReport()));
         window.chkSearchFile->click();
         QLineEdit* edit = window.Combo1[0]->lineEdit();
@@ -187,7 +187,7 @@ private slots:
         TestProgram run;
         run.track({"/quarnel/shareware/pelmor.zip"});
         QVERIFY(run.start());
-        frmHits* first = &run.window();
+        MainWindow* first = &run.window();
         run.paste(Joined(SmallReport()));
         first->cmdmore[1]->click();
         first->chkFullwindow->click();
@@ -200,7 +200,7 @@ private slots:
 
         TrayItem(run, "open")->trigger();
         QTRY_VERIFY(run.program->mainWindow());
-        frmHits* second = run.program->mainWindow();
+        MainWindow* second = run.program->mainWindow();
         QVERIFY(second->isVisible());
         QCOMPARE(second->rtbPasteBox->toPlainText(), QStringLiteral("Paste Text Here"));
         QVERIFY(!second->chkFullwindow->isChecked());
@@ -229,10 +229,10 @@ private slots:
         run.track({"/quarnel/shareware/pelmor.zip"});
         QVERIFY(run.start());
         run.paste(Joined(SmallReport()));
-        QPointer<frmHits> window = &run.window();
+        QPointer<MainWindow> window = &run.window();
 
         // Chosen with the mouse: the menu outlives its own click.
-        QPointer<SysTray> tray = run.program->tray();
+        QPointer<TrayIcon> tray = run.program->tray();
         QMenu& menu = tray->menu();
         menu.popup(QPoint(0, 0));
         QVERIFY(QTest::qWaitForWindowExposed(&menu));
@@ -294,7 +294,7 @@ private slots:
         TestProgram gone;
         QVERIFY(gone.start());
         QVERIFY(gone.program->tray()->isIconShown());
-        SysTray::setAvailableForTests(false);
+        TrayIcon::setAvailableForTests(false);
         gone.window().close();
         QVERIFY(gone.program->hasEnded());
     }

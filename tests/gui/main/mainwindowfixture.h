@@ -85,7 +85,7 @@ public:
     {
         Dialogs::setTestMode(true);
         Desktop::setTestMode(true);
-        SysTray::setAvailableForTests(notificationArea);
+        TrayIcon::setAvailableForTests(notificationArea);
         setup.dataFolder = dir.filePath(QStringLiteral("data"));
         setup.settingsFile = dir.filePath(QStringLiteral("Tallywick.ini"));
         setup.today = [] { return kToday; };
@@ -94,7 +94,7 @@ public:
     ~TestProgram()
     {
         program.reset();
-        SysTray::setAvailableForTests(std::nullopt);
+        TrayIcon::setAvailableForTests(std::nullopt);
     }
 
     // Settings and data files as a previous run left them, before the start.
@@ -119,7 +119,7 @@ public:
         return program->start();
     }
 
-    frmHits& window() const { return *program->mainWindow(); }
+    MainWindow& window() const { return *program->mainWindow(); }
 
     // Pastes text into the paste box the way a user does: click into it, then Ctrl+V.
     void paste(const QString& text) const

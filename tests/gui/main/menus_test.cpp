@@ -35,7 +35,7 @@ private slots:
     {
         TestProgram run;
         QVERIFY(run.start());
-        frmHits& window = run.window();
+        MainWindow& window = run.window();
         QStringList bar;
         const auto top = window.menuBar()->actions();
         for (const QAction* item : top)
@@ -61,7 +61,7 @@ private slots:
     {
         TestProgram run;
         QVERIFY(run.start());
-        frmHits& window = run.window();
+        MainWindow& window = run.window();
         window.chkFullwindow->click();
         window.mnuFileSaveAs->trigger();
         const auto shown = run.messages(QStringLiteral("No Text"));
@@ -76,7 +76,7 @@ private slots:
     {
         TestProgram run;
         QVERIFY(run.start());
-        frmHits& window = run.window();
+        MainWindow& window = run.window();
         const QString pasted = Joined(SmallReport());
         run.paste(pasted);
         const QString target = run.dir.filePath(QStringLiteral("saved.txt"));
@@ -94,7 +94,7 @@ private slots:
     {
         TestProgram run;
         QVERIFY(run.start());
-        frmHits& window = run.window();
+        MainWindow& window = run.window();
         run.paste(Joined(SmallReport()));
         window.cmdmore[0]->click();
         window.chkFullwindow->click();
@@ -139,7 +139,7 @@ private slots:
     {
         TestProgram run;
         QVERIFY(run.start());
-        frmHits& window = run.window();
+        MainWindow& window = run.window();
         const QString report = run.dir.filePath(QStringLiteral("dropped.txt"));
         WriteFile(report, Joined(SmallReport()).toUtf8());
         QMimeData data;
@@ -172,7 +172,7 @@ private slots:
         run.setting("Traffic_URL", QStringLiteral("https://stats.example.org/traffic"));
         run.setting("Details_menu", QStringLiteral("&Site"));
         QVERIFY(run.start());
-        frmHits& window = run.window();
+        MainWindow& window = run.window();
         QCOMPARE(window.mnuWebPageWebsiteDetails->text(), QStringLiteral("&Site"));
         window.mnuWebPageTrafficReport->trigger();
         QCOMPARE(Desktop::opened().constLast(), QStringLiteral("https://stats.example.org/traffic"));
@@ -199,7 +199,7 @@ private slots:
         run.track({"/quarnel/shareware/pelmor.zip"});
         run.writeData("history.dat", {ReportLine("192.0.2.1", "01/Dec/2026:09:00:00", kZip)});
         QVERIFY(run.start());
-        frmHits& window = run.window();
+        MainWindow& window = run.window();
         QCOMPARE(window.session().History.size(), std::size_t{1});
         run.paste(Joined(SmallReport()));
         QVERIFY(window.session().HistoryChanged);
@@ -220,7 +220,7 @@ private slots:
     {
         TestProgram run;
         QVERIFY(run.start());
-        frmHits& window = run.window();
+        MainWindow& window = run.window();
         const auto open = [](const char* name) {
             for (QWidget* top : QApplication::topLevelWidgets()) {
                 if (top->objectName() == QLatin1String(name) && top->isVisible())
@@ -230,26 +230,26 @@ private slots:
         };
 
         window.mnuHistoryOptionsTrack->trigger();
-        QWidget* tracking = open("frmTrackOptions");
+        QWidget* tracking = open("TrackingDialog");
         QVERIFY(tracking);
         auto* available = tracking->findChild<QListWidget*>(QStringLiteral("List1"));
         QCOMPARE(available->count(), 2); // both panels' search texts, from the settings
 
         window.mnuHistoryOptionsTimeLimit->trigger();
-        QWidget* timeLimit = open("frmTimeLimit");
+        QWidget* timeLimit = open("TimeLimitDialog");
         QVERIFY(timeLimit);
         timeLimit->findChild<QComboBox*>(QStringLiteral("Combo1"))->setCurrentIndex(5);
         timeLimit->findChild<QPushButton*>(QStringLiteral("OKButton"))->click();
         QCOMPARE(run.program->values().TimeLimit, 6); // the running program's value
 
         window.mnuOptions->trigger();
-        QVERIFY(open("frmOptions"));
+        QVERIFY(open("OptionsDialog"));
         window.MnuHelpAbout->trigger();
-        QVERIFY(open("frmAbout"));
+        QVERIFY(open("AboutDialog"));
 
         // Closing the main window closes every other window.
         window.close();
-        for (const char* name : {"frmTrackOptions", "frmOptions", "frmAbout"})
+        for (const char* name : {"TrackingDialog", "OptionsDialog", "AboutDialog"})
             QVERIFY2(!open(name), name);
     }
 
@@ -257,7 +257,7 @@ private slots:
     {
         TestProgram run;
         QVERIFY(run.start());
-        frmHits& window = run.window();
+        MainWindow& window = run.window();
         for (QAction* item : {window.MnuHelpAbout, window.mnuHelpContents}) {
             window.chkFullwindow->click();
             item->trigger();

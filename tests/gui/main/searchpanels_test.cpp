@@ -30,7 +30,7 @@ private slots:
     {
         TestProgram run;
         QVERIFY(run.start());
-        frmHits& window = run.window();
+        MainWindow& window = run.window();
         QCOMPARE(window.rtbPasteBox->toPlainText(), QStringLiteral("Paste Text Here"));
 
         auto report = SmallReport();
@@ -63,7 +63,7 @@ private slots:
     {
         TestProgram run;
         QVERIFY(run.start());
-        frmHits& window = run.window();
+        MainWindow& window = run.window();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         run.paste(Joined(SmallReport()));
         const int length = window.rtbPasteBox->document()->characterCount() - 1;
@@ -87,7 +87,7 @@ private slots:
     {
         TestProgram run;
         QVERIFY(run.start());
-        frmHits& window = run.window();
+        MainWindow& window = run.window();
         run.paste(Joined(SmallReport()));
 
         QLineEdit* edit = window.Combo1[1]->lineEdit();
@@ -116,7 +116,7 @@ private slots:
         TestProgram run;
         run.setting("Combo11_1", QStringLiteral("GET /index.html"));
         QVERIFY(run.start());
-        frmHits& window = run.window();
+        MainWindow& window = run.window();
         QCOMPARE(window.Combo1[1]->count(), 2);
         run.paste(Joined(SmallReport()));
         QCOMPARE(window.lblZip->text(), QStringLiteral("Found: 1"));
@@ -133,7 +133,7 @@ private slots:
     {
         TestProgram run;
         QVERIFY(run.start());
-        frmHits& window = run.window();
+        MainWindow& window = run.window();
         run.paste(Joined(SmallReport()));
         QCOMPARE(window.cmdmore[0]->text(), QStringLiteral(">>"));
 
@@ -157,7 +157,7 @@ private slots:
     {
         TestProgram run;
         QVERIFY(run.start());
-        frmHits& window = run.window();
+        MainWindow& window = run.window();
         run.paste(Joined(SmallReport()));
         window.cmdmore[1]->click();
         window.chkFullwindow->click();
@@ -178,7 +178,7 @@ private slots:
     {
         TestProgram run;
         QVERIFY(run.start());
-        frmHits& window = run.window();
+        MainWindow& window = run.window();
         const QRect normal(16, 392, 393, 25);
         const QRect full(16, 4, 585, 366);
         QCOMPARE(window.rtbPasteBox->geometry(), normal);
@@ -214,7 +214,7 @@ private slots:
     {
         TestProgram run;
         QVERIFY(run.start());
-        frmHits& window = run.window();
+        MainWindow& window = run.window();
         run.paste(Joined(SmallReport()));
         window.cmdmore[1]->click();
 
@@ -231,7 +231,7 @@ private slots:
     {
         TestProgram run;
         QVERIFY(run.start());
-        frmHits& window = run.window();
+        MainWindow& window = run.window();
         run.paste(Joined(SmallReport()));
 
         const QString missing = run.dir.filePath(QStringLiteral("gone.txt"));
@@ -258,7 +258,7 @@ private slots:
     {
         TestProgram run;
         QVERIFY(run.start());
-        frmHits& window = run.window();
+        MainWindow& window = run.window();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         const std::vector<QWidget*> order{
             window.RichTextBox1,  window.RichTextBox2,    window.rtbPasteBox,   window.cmdClose,
@@ -277,7 +277,7 @@ private slots:
     {
         TestProgram run;
         QVERIFY(run.start());
-        frmHits& window = run.window();
+        MainWindow& window = run.window();
         Dialogs::queueFileName(QStringLiteral(TALLYWICK_TEST_DATA "/real-apache-access.log.gz"));
         window.mnuFileOpen->trigger();
         QCOMPARE(window.lblAll->text(), QStringLiteral("All Found: 0 of 10000"));

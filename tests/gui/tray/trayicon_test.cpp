@@ -11,7 +11,7 @@ class SysTrayTest : public QObject {
 private slots:
     void addingItemsTakesTheFirstItemThenAppends()
     {
-        SysTray tray(true);
+        TrayIcon tray(true);
         QCOMPARE(tray.AddMenuItem(QStringLiteral("&Open Tallywick"), QStringLiteral("open"), true), 0);
         QCOMPARE(tray.AddMenuItem(QStringLiteral("E&xit Tallywick"), QStringLiteral("exit")), 1);
         QCOMPARE(tray.menuItemCount(), 2);
@@ -22,7 +22,7 @@ private slots:
 
     void theDefaultStaysUnlessAskedAndFallsBackToTheFirstItem()
     {
-        SysTray tray(true);
+        TrayIcon tray(true);
         tray.AddMenuItem(QStringLiteral("A"));
         tray.AddMenuItem(QStringLiteral("B"));
         QCOMPARE(tray.DefaultMenuIndex(), 0);
@@ -34,7 +34,7 @@ private slots:
 
     void removingMovesLaterItemsUpAndKeepsTheFirst()
     {
-        SysTray tray(true);
+        TrayIcon tray(true);
         for (const char* caption : {"A", "B", "C"})
             tray.AddMenuItem(QLatin1String(caption), QLatin1String(caption).toString().toLower());
         QCOMPARE(tray.RemoveMenuItem(1), 0);
@@ -52,12 +52,12 @@ private slots:
 
     void choosingAnItemReportsItsIndexAndKey()
     {
-        SysTray tray(true);
+        TrayIcon tray(true);
         tray.AddMenuItem(QStringLiteral("A"), QStringLiteral("a"));
         tray.AddMenuItem(QStringLiteral("B"), QStringLiteral("b"));
         tray.AddMenuItem(QStringLiteral("C"), QStringLiteral("c"));
         tray.RemoveMenuItem(0 + 1);
-        QSignalSpy clicks(&tray, &SysTray::MenuClick);
+        QSignalSpy clicks(&tray, &TrayIcon::MenuClick);
         tray.menu().actions().at(1)->trigger();
         QCOMPARE(clicks.size(), 1);
         QCOMPARE(clicks.at(0).at(0).toInt(), 1);
@@ -66,14 +66,14 @@ private slots:
 
     void tipsAreKeptShortAndIconsOnlyWhileRunning()
     {
-        SysTray::setAvailableForTests(true);
-        SysTray running(true);
+        TrayIcon::setAvailableForTests(true);
+        TrayIcon running(true);
         running.setToolTip(QString(80, QLatin1Char('x')));
         QCOMPARE(running.ToolTip().size(), 63);
         QVERIFY(running.isIconShown());
-        SysTray notRunning(false);
+        TrayIcon notRunning(false);
         QVERIFY(!notRunning.isIconShown());
-        SysTray::setAvailableForTests(std::nullopt);
+        TrayIcon::setAvailableForTests(std::nullopt);
     }
 };
 

@@ -20,7 +20,7 @@ private slots:
     void opensAtYesterdayForTheFirstItemComputedOnce()
     {
         ViewsInputs inputs;
-        const QPointer window = new frmDaily(inputs.context());
+        const QPointer window = new DailyView(inputs.context());
         QCOMPARE(window->windowTitle(), QStringLiteral("Daily Traffic"));
         QCOMPARE(window->computations(), 1);
         QVERIFY(!window->Combo1->isEditable());
@@ -39,7 +39,7 @@ private slots:
     void everyChangeOfDayOrItemRecomputes()
     {
         ViewsInputs inputs;
-        const QPointer window = new frmDaily(inputs.context());
+        const QPointer window = new DailyView(inputs.context());
         for (const QDate day : {QDate(2004, 11, 30), QDate(2004, 10, 14), QDate(2004, 11, 21)}) {
             const int before = window->computations();
             window->DTPicker1->setDate(day);
@@ -63,7 +63,7 @@ private slots:
     void notepadWritesTheTextShownAndOpensIt()
     {
         ViewsInputs inputs;
-        const QPointer window = new frmDaily(inputs.context());
+        const QPointer window = new DailyView(inputs.context());
         window->DTPicker1->setDate(QDate(2004, 12, 3));
         window->cmdNotePad->click();
         const QByteArray expected =
@@ -79,7 +79,7 @@ private slots:
     {
         ViewsInputs inputs;
         inputs.TrackedItems.clear();
-        const QPointer window = new frmDaily(inputs.context());
+        const QPointer window = new DailyView(inputs.context());
         QCOMPARE(window->Combo1->count(), 0);
         QCOMPARE(window->lblHitCount->text(), QStringLiteral("0 Hits"));
         QCOMPARE(window->RichTextBox1->toPlainText(), QString());

@@ -35,7 +35,7 @@ private slots:
     {
         ViewsInputs inputs;
         inputs.settings().write(QStringLiteral("TimeSpan"), QStringLiteral("2"));
-        const QPointer window = new frmFileChart(inputs.context());
+        const QPointer window = new FileChartView(inputs.context());
         QCOMPARE(window->windowTitle(), QStringLiteral("Chart By File"));
         QCOMPARE(window->computations(), 1);
         QCOMPARE(window->cboTimeSpan->count(), 4);
@@ -56,7 +56,7 @@ private slots:
     void periodAndDateChangesRedrawAndThePeriodIsStoredAtOnce()
     {
         ViewsInputs inputs;
-        const QPointer window = new frmFileChart(inputs.context());
+        const QPointer window = new FileChartView(inputs.context());
         QCOMPARE(window->cboTimeSpan->currentIndex(), 0);
         QCOMPARE(Stored(inputs, "TimeSpan"), QStringLiteral("0"));
 
@@ -84,7 +84,7 @@ private slots:
         for (const char* stored : {"7", "-1", "week"}) {
             ViewsInputs inputs;
             inputs.settings().write(QStringLiteral("TimeSpan"), QLatin1String(stored));
-            const QPointer window = new frmFileChart(inputs.context());
+            const QPointer window = new FileChartView(inputs.context());
             QCOMPARE(window->cboTimeSpan->currentIndex(), 0);
             QCOMPARE(Stored(inputs, "TimeSpan"), QStringLiteral("0"));
             delete window;
@@ -94,14 +94,14 @@ private slots:
     void theStyleIsStoredWhenTheWindowCloses()
     {
         ViewsInputs inputs;
-        QPointer window = new frmFileChart(inputs.context());
+        QPointer window = new FileChartView(inputs.context());
         window->optGraphStyle[1]->click();
         QVERIFY(DrawsLine(window->MSChart1));
         QCOMPARE(window->computations(), 2);
         window->close();
         QCOMPARE(Stored(inputs, "GraphStyle2"), QStringLiteral("True"));
         QTRY_VERIFY(window.isNull());
-        window = new frmFileChart(inputs.context());
+        window = new FileChartView(inputs.context());
         QVERIFY(window->optGraphStyle[1]->isChecked());
         QVERIFY(DrawsLine(window->MSChart1));
         delete window;
@@ -111,7 +111,7 @@ private slots:
     {
         ViewsInputs inputs;
         inputs.TrackedItems.clear();
-        const QPointer window = new frmFileChart(inputs.context());
+        const QPointer window = new FileChartView(inputs.context());
         QCOMPARE(window->MSChart1->categoryCount(), 0);
         QCOMPARE(window->lblHitCount->text(), QStringLiteral("0 Hits"));
         QVERIFY(!window->MSChart1->chart()->title().isEmpty());

@@ -20,7 +20,7 @@ private slots:
     void opensWithTheWholeHistoryComputedOnce()
     {
         ViewsInputs inputs;
-        const QPointer window = new frmHistory(inputs.context());
+        const QPointer window = new HistoryTextView(inputs.context());
         QCOMPARE(window->windowTitle(), QStringLiteral("History"));
         QCOMPARE(window->computations(), 1);
         QCOMPARE(window->Combo1->count(), 4);
@@ -42,7 +42,7 @@ private slots:
     void onlyAPickFromTheListFiltersTheText()
     {
         ViewsInputs inputs;
-        const QPointer window = new frmHistory(inputs.context());
+        const QPointer window = new HistoryTextView(inputs.context());
         Pick(window->Combo1, 2);
         QCOMPARE(window->computations(), 2);
         // Every record of the item, the one with an unreadable date included.
@@ -66,7 +66,7 @@ private slots:
     void notepadWritesTheTextShownAndOpensIt()
     {
         ViewsInputs inputs;
-        const QPointer window = new frmHistory(inputs.context());
+        const QPointer window = new HistoryTextView(inputs.context());
         Pick(window->Combo1, 3);
         window->cmdNotePad->click();
         const QByteArray written = inputs.exported("history.txt");
@@ -84,7 +84,7 @@ private slots:
         ViewsInputs inputs;
         inputs.History.clear();
         inputs.TrackedItems.clear();
-        const QPointer window = new frmHistory(inputs.context());
+        const QPointer window = new HistoryTextView(inputs.context());
         QCOMPARE(window->Combo1->count(), 1);
         QCOMPARE(window->lblFrom->text(), QStringLiteral("From:"));
         QCOMPARE(window->lblTo->text(), QStringLiteral("To:"));

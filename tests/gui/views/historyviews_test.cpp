@@ -24,9 +24,9 @@ private slots:
         ViewsInputs inputs;
         HistoryViews views(inputs.context());
         const std::pair<HistoryView, const char*> expected[] = {
-            {HistoryView::FullText, "frmHistory"},  {HistoryView::Daily, "frmDaily"},
-            {HistoryView::ZeroCount, "frmNoCount"}, {HistoryView::Monthly, "frmMonthly"},
-            {HistoryView::Weekday, "frmWeekday"},   {HistoryView::FileChart, "frmFileChart"}};
+            {HistoryView::FullText, "HistoryTextView"}, {HistoryView::Daily, "DailyView"},
+            {HistoryView::ZeroDays, "ZeroDaysView"},    {HistoryView::Monthly, "MonthlyChartView"},
+            {HistoryView::Weekday, "WeekdayChartView"}, {HistoryView::FileChart, "FileChartView"}};
         for (const auto& [view, className] : expected) {
             QVERIFY(!views.window(view));
             views.open(view);
@@ -47,7 +47,7 @@ private slots:
         ViewsInputs inputs;
         HistoryViews views(inputs.context());
         views.open(HistoryView::FullText);
-        auto* window = qobject_cast<frmHistory*>(views.window(HistoryView::FullText));
+        auto* window = qobject_cast<HistoryTextView*>(views.window(HistoryView::FullText));
         QVERIFY(window);
         Pick(window->Combo1, 2);
         window->showMinimized();
@@ -65,13 +65,13 @@ private slots:
         ViewsInputs inputs;
         HistoryViews views(inputs.context());
         views.open(HistoryView::Weekday);
-        auto* window = qobject_cast<frmWeekday*>(views.window(HistoryView::Weekday));
+        auto* window = qobject_cast<WeekdayChartView*>(views.window(HistoryView::Weekday));
         window->optAverage[1]->click();
         window->cmdClose->click();
         QTRY_VERIFY(!views.window(HistoryView::Weekday));
 
         views.open(HistoryView::Weekday);
-        window = qobject_cast<frmWeekday*>(views.window(HistoryView::Weekday));
+        window = qobject_cast<WeekdayChartView*>(views.window(HistoryView::Weekday));
         QCOMPARE(window->computations(), 1);
         QVERIFY(window->optAverage[0]->isChecked());
     }
@@ -83,7 +83,7 @@ private slots:
             HistoryViews views(inputs.context());
             views.open(HistoryView::Monthly);
             views.open(HistoryView::FileChart);
-            qobject_cast<frmMonthly*>(views.window(HistoryView::Monthly))->optGraphStyle[1]->click();
+            qobject_cast<MonthlyChartView*>(views.window(HistoryView::Monthly))->optGraphStyle[1]->click();
         }
         QCOMPARE(inputs.settings().find(QStringLiteral("GraphStyle1")), QStringLiteral("True"));
         QCOMPARE(inputs.settings().find(QStringLiteral("GraphStyle2")), QStringLiteral("False"));

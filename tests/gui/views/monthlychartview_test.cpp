@@ -30,7 +30,7 @@ private slots:
     void opensWithTheFirstItemPerMonthDrawnOnce()
     {
         ViewsInputs inputs;
-        const QPointer window = new frmMonthly(inputs.context());
+        const QPointer window = new MonthlyChartView(inputs.context());
         QCOMPARE(window->windowTitle(), QStringLiteral("Traffic by Month"));
         QCOMPARE(window->computations(), 1);
         QVERIFY(!window->Combo1->isEditable());
@@ -55,7 +55,7 @@ private slots:
     void pickingAnItemRedraws()
     {
         ViewsInputs inputs;
-        const QPointer window = new frmMonthly(inputs.context());
+        const QPointer window = new MonthlyChartView(inputs.context());
         Pick(window->Combo1, 2);
         QCOMPARE(window->computations(), 2);
         const auto expected = PlainMonthCounts(inputs.History, "/quarnel/docs/pelmor-guide.pdf");
@@ -68,7 +68,7 @@ private slots:
     void theLineStyleIsKeptForTheNextOpening()
     {
         ViewsInputs inputs;
-        QPointer window = new frmMonthly(inputs.context());
+        QPointer window = new MonthlyChartView(inputs.context());
         window->optGraphStyle[1]->click();
         QCOMPARE(window->computations(), 2);
         QVERIFY(DrawsLine(window->MSChart1));
@@ -78,7 +78,7 @@ private slots:
         QCOMPARE(inputs.settings().find(QStringLiteral("GraphStyle1")), QStringLiteral("True"));
         QTRY_VERIFY(window.isNull());
 
-        window = new frmMonthly(inputs.context());
+        window = new MonthlyChartView(inputs.context());
         QCOMPARE(window->computations(), 1);
         QVERIFY(window->optGraphStyle[1]->isChecked());
         QVERIFY(DrawsLine(window->MSChart1));
@@ -93,7 +93,7 @@ private slots:
     {
         ViewsInputs inputs;
         inputs.settings().write(QStringLiteral("GraphStyle1"), QStringLiteral("sometimes"));
-        const QPointer window = new frmMonthly(inputs.context());
+        const QPointer window = new MonthlyChartView(inputs.context());
         QVERIFY(window->optGraphStyle[0]->isChecked());
         QVERIFY(DrawsBars(window->MSChart1));
         delete window;
@@ -103,7 +103,7 @@ private slots:
     {
         ViewsInputs inputs;
         inputs.TrackedItems.clear();
-        const QPointer window = new frmMonthly(inputs.context());
+        const QPointer window = new MonthlyChartView(inputs.context());
         QCOMPARE(window->Combo1->count(), 0);
         QCOMPARE(window->lblHitCount->text(), QStringLiteral("163 Hits"));
         delete window;

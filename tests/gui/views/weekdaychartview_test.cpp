@@ -49,7 +49,7 @@ private slots:
     void opensWithAveragesOfTheFirstItemDrawnOnce()
     {
         ViewsInputs inputs;
-        const QPointer window = new frmWeekday(inputs.context());
+        const QPointer window = new WeekdayChartView(inputs.context());
         QCOMPARE(window->windowTitle(), QStringLiteral("Traffic by Weekday"));
         QCOMPARE(window->computations(), 1);
         QVERIFY(window->Combo1->isEditable());
@@ -72,7 +72,7 @@ private slots:
     void totalsAndItemPicksRedraw()
     {
         ViewsInputs inputs;
-        const QPointer window = new frmWeekday(inputs.context());
+        const QPointer window = new WeekdayChartView(inputs.context());
         window->optAverage[1]->click();
         QCOMPARE(window->computations(), 2);
         CompareValues(ChartValues(window->MSChart1),
@@ -93,7 +93,7 @@ private slots:
     {
         ViewsInputs inputs;
         inputs.History.clear();
-        const QPointer window = new frmWeekday(inputs.context());
+        const QPointer window = new WeekdayChartView(inputs.context());
         QCOMPARE(ChartValues(window->MSChart1), QList<qreal>(7, 0));
         QCOMPARE(window->lblHitCount->text(), QStringLiteral("0 Hits"));
         QCOMPARE(window->lblFrom->text(), QStringLiteral("From:"));

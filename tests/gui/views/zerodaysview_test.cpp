@@ -30,7 +30,7 @@ private slots:
     void listsTheDaysOfThePastMonthWithoutATrackedDownload()
     {
         ViewsInputs inputs;
-        const QPointer window = new frmNoCount(inputs.context());
+        const QPointer window = new ZeroDaysView(inputs.context());
         QCOMPARE(window->windowTitle(), QStringLiteral("Zero Count Days"));
         QCOMPARE(window->Label1->text(), QStringLiteral("Days with zero count occurring in the past month."));
         // November 21 has a download of an item no longer tracked; today has none yet.
@@ -51,7 +51,7 @@ private slots:
     void reportOpensTheTrafficReportAddress()
     {
         ViewsInputs inputs;
-        const QPointer window = new frmNoCount(inputs.context());
+        const QPointer window = new ZeroDaysView(inputs.context());
         window->cmdReport->click();
         QCOMPARE(Desktop::opened(), QStringList{kTrafficUrl});
         delete window;
@@ -61,7 +61,7 @@ private slots:
     {
         ViewsInputs inputs;
         inputs.TrackedItems.clear();
-        const QPointer window = new frmNoCount(inputs.context());
+        const QPointer window = new ZeroDaysView(inputs.context());
         QCOMPARE(window->List1->count(), 0);
         window->cmdNotePad->click();
         QVERIFY(QFile::exists(inputs.dataPath() + QStringLiteral("/nocount.txt")));
@@ -76,7 +76,7 @@ private slots:
         QFile blocker(inputs.dataPath());
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
-        const QPointer window = new frmNoCount(inputs.context());
+        const QPointer window = new ZeroDaysView(inputs.context());
         window->cmdNotePad->click();
         QVERIFY(Desktop::opened().isEmpty());
         delete window;
