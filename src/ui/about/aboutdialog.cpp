@@ -7,8 +7,8 @@
 #include "ui/about/sysinfo.h"
 #include "ui/common/appicon.h"
 #include "ui/common/desktop.h"
+#include "ui/common/windowregistry.h"
 #include "ui/dialogs/fixeddialog.h"
-#include "ui/dialogs/singlewindow.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -45,36 +45,11 @@ QRect Scaled(const QRect& rect, double scale)
             Scaled(rect.height(), scale)};
 }
 
-// The smallest growth (1 or more) at which every text fits its place.
-double ScaleToFit(const AboutDialog& box)
-{
-    double scale = 1.0;
-    const auto fit = [&scale](int needed, int designed) { scale = std::max(scale, double(needed) / designed); };
-    const auto fitLine = [&fit](const QLabel* label, const QRect& place) {
-        fit(label->fontMetrics().horizontalAdvance(label->text()), place.width());
-        fit(label->fontMetrics().height(), place.height());
-    };
-    fitLine(box.lblTitle, kTitle);
-    fitLine(box.lblURL, kURL);
-    fitLine(box.lblVersion, kVersion);
-    const QFontMetrics metrics = box.lblDescription->fontMetrics();
-    const QStringList lines = box.lblDescription->text().split(QLatin1Char('\n'));
-    for (const QString& line : lines)
-        fit(metrics.horizontalAdvance(line), kDescription.width());
-    fit(static_cast<int>(lines.size()) * metrics.lineSpacing(), kDescription.height());
-    fit(box.cmdOK->sizeHint().width(), kOK.width());
-    fit(box.cmdSysInfo->sizeHint().width(), kSysInfo.width());
-    // The warning wraps: widen until it fits its height as well.
-    while (box.lblDisclaimer->heightForWidth(Scaled(kDisclaimer.width(), scale)) > Scaled(kDisclaimer.height(), scale))
-        scale += 0.05;
-    return scale;
-}
-
 // One line of the etched separator, drawn in a colour of the window's palette.
 QFrame* SeparatorLine(QWidget* parent, int index, QPalette::ColorRole colour)
 {
     auto* line = new QFrame(parent);
-    line->setObjectName(QStringLiteral("Line1_%1").arg(index));
+    line->setObjectName(QStringLiteral("separatorLine%1").arg(index));
     QPalette palette = line->palette();
     palette.setColor(QPalette::Window, palette.color(colour));
     line->setPalette(palette);
@@ -96,60 +71,85 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent, kFixedDialogFlags)
     setObjectName(QStringLiteral("AboutDialog"));
     setWindowIcon(AppIcon());
 
-    picIcon = Named(new QLabel(this), QStringLiteral("picIcon"));
-    picIcon->setPixmap(AppIcon().pixmap(32, 32));
-    picIcon->setAlignment(Qt::AlignCenter);
-    lblTitle = Named(new QLabel(this), QStringLiteral("lblTitle"));
-    QFont titleFont = lblTitle->font();
+    iconLabel_ = Named(new QLabel(this), QStringLiteral("iconLabel"));
+    iconLabel_->setPixmap(AppIcon().pixmap(32, 32));
+    iconLabel_->setAlignment(Qt::AlignCenter);
+    titleLabel_ = Named(new QLabel(this), QStringLiteral("titleLabel"));
+    QFont titleFont = titleLabel_->font();
     titleFont.setBold(true);
-    lblTitle->setFont(titleFont);
-    lblURL = Named(new LinkLabel(QString::fromUtf8(kMakerHomePage), this), QStringLiteral("lblURL"));
-    lblVersion = Named(new QLabel(this), QStringLiteral("lblVersion"));
-    lblDescription = Named(new QLabel(this), QStringLiteral("lblDescription"));
-    lblDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Line1[0] = SeparatorLine(this, 0, QPalette::Dark);
-    Line1[1] = SeparatorLine(this, 1, QPalette::Light);
-    lblDisclaimer = Named(new QLabel(QStringLiteral("Warning: ..."), this), QStringLiteral("lblDisclaimer"));
-    lblDisclaimer->setWordWrap(true);
-    lblDisclaimer->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    cmdOK = Named(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
-    cmdSysInfo = Named(new QPushButton(QStringLiteral("&System Info..."), this), QStringLiteral("cmdSysInfo"));
-    setTabOrder(cmdOK, cmdSysInfo);
-    cmdOK->setFocus();
+    titleLabel_->setFont(titleFont);
+    homePageLink_ = Named(new LinkLabel(QString::fromUtf8(kMakerHomePage), this), QStringLiteral("homePageLink"));
+    versionLabel_ = Named(new QLabel(this), QStringLiteral("versionLabel"));
+    descriptionLabel_ = Named(new QLabel(this), QStringLiteral("descriptionLabel"));
+    descriptionLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    separatorLines_[0] = SeparatorLine(this, 0, QPalette::Dark);
+    separatorLines_[1] = SeparatorLine(this, 1, QPalette::Light);
+    disclaimerLabel_ = Named(new QLabel(QStringLiteral("Warning: ..."), this), QStringLiteral("disclaimerLabel"));
+    disclaimerLabel_->setWordWrap(true);
+    disclaimerLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    okButton_ = Named(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("okButton"));
+    okButton_->setDefault(true);
+    systemInfoButton_ =
+        Named(new QPushButton(QStringLiteral("&System Info..."), this), QStringLiteral("systemInfoButton"));
+    setTabOrder(okButton_, systemInfoButton_);
+    okButton_->setFocus();
 
     const QString title = QLatin1String(kApplicationTitle);
     setWindowTitle(QStringLiteral("About ") + title);
-    lblVersion->setText(VersionText());
-    lblTitle->setText(title);
-    lblDescription->setText(AboutDescription());
-    lblDisclaimer->setText(AboutDisclaimer());
+    versionLabel_->setText(VersionText());
+    titleLabel_->setText(title);
+    descriptionLabel_->setText(AboutDescription());
+    disclaimerLabel_->setText(AboutDisclaimer());
 
-    const double scale = ScaleToFit(*this);
+    const double scale = scaleToFit();
     setFixedSize(Scaled(kBox.width(), scale), Scaled(kBox.height(), scale));
-    picIcon->setGeometry(Scaled(kIcon, scale));
-    lblTitle->setGeometry(Scaled(kTitle, scale));
-    lblURL->setGeometry(Scaled(kURL, scale));
+    iconLabel_->setGeometry(Scaled(kIcon, scale));
+    titleLabel_->setGeometry(Scaled(kTitle, scale));
+    homePageLink_->setGeometry(Scaled(kURL, scale));
     // Clickable on its text only.
-    lblURL->resize(std::min(lblURL->sizeHint().width(), lblURL->width()), lblURL->height());
-    lblVersion->setGeometry(Scaled(kVersion, scale));
-    lblDescription->setGeometry(Scaled(kDescription, scale));
+    homePageLink_->resize(std::min(homePageLink_->sizeHint().width(), homePageLink_->width()), homePageLink_->height());
+    versionLabel_->setGeometry(Scaled(kVersion, scale));
+    descriptionLabel_->setGeometry(Scaled(kDescription, scale));
     for (int i = 0; i < 2; ++i)
-        Line1[i]->setGeometry(8, Scaled(kSeparatorTop, scale) + i, width() - 16, 1);
-    lblDisclaimer->setGeometry(Scaled(kDisclaimer, scale));
-    cmdOK->setGeometry(Scaled(kOK, scale));
-    cmdSysInfo->setGeometry(Scaled(kSysInfo, scale));
+        separatorLines_[i]->setGeometry(8, Scaled(kSeparatorTop, scale) + i, width() - 16, 1);
+    disclaimerLabel_->setGeometry(Scaled(kDisclaimer, scale));
+    okButton_->setGeometry(Scaled(kOK, scale));
+    systemInfoButton_->setGeometry(Scaled(kSysInfo, scale));
 
     // Esc closes the box as well: it is the dialog's cancel key.
-    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cmdSysInfo, &QPushButton::clicked, this, [this] { StartSysInfo(this); });
-    connect(lblURL, &LinkLabel::clicked, this, [this] { Desktop::OpenDocument(lblURL->text()); });
+    connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(systemInfoButton_, &QPushButton::clicked, this, [this] { StartSysInfo(this); });
+    connect(homePageLink_, &LinkLabel::clicked, this, [this] { Desktop::OpenDocument(homePageLink_->text()); });
 }
 
-AboutDialog* ShowAboutDialog(QWidget* owner)
+// The smallest growth (1 or more) at which every text fits its place.
+double AboutDialog::scaleToFit() const
 {
-    static QPointer<AboutDialog> open;
-    return ShowSingleWindow(open, [&] { return new AboutDialog(owner); });
+    double scale = 1.0;
+    const auto fit = [&scale](int needed, int designed) { scale = std::max(scale, double(needed) / designed); };
+    const auto fitLine = [&fit](const QLabel* label, const QRect& place) {
+        fit(label->fontMetrics().horizontalAdvance(label->text()), place.width());
+        fit(label->fontMetrics().height(), place.height());
+    };
+    fitLine(titleLabel_, kTitle);
+    fitLine(homePageLink_, kURL);
+    fitLine(versionLabel_, kVersion);
+    const QFontMetrics metrics = descriptionLabel_->fontMetrics();
+    const QStringList lines = descriptionLabel_->text().split(QLatin1Char('\n'));
+    for (const QString& line : lines)
+        fit(metrics.horizontalAdvance(line), kDescription.width());
+    fit(static_cast<int>(lines.size()) * metrics.lineSpacing(), kDescription.height());
+    fit(okButton_->sizeHint().width(), kOK.width());
+    fit(systemInfoButton_->sizeHint().width(), kSysInfo.width());
+    // The warning wraps: widen until it fits its height as well.
+    while (disclaimerLabel_->heightForWidth(Scaled(kDisclaimer.width(), scale)) > Scaled(kDisclaimer.height(), scale))
+        scale += 0.05;
+    return scale;
+}
+
+AboutDialog* ShowAboutDialog(WindowRegistry& windows, QWidget* owner)
+{
+    return windows.show<AboutDialog>([&] { return new AboutDialog(owner); });
 }
 
 } // namespace tallywick

@@ -3,20 +3,19 @@
 #include "app/settings/appvalues.h"
 #include "app/settings/settingsstore.h"
 #include "ui/common/appicon.h"
+#include "ui/common/windowregistry.h"
 #include "ui/dialogs/fixeddialog.h"
-#include "ui/dialogs/singlewindow.h"
 #include "ui/dialogs/timeframe.h"
 
 #include <QComboBox>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
-#include <QStyleOptionTabWidgetFrame>
 #include <QTabBar>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace tallywick {
@@ -43,35 +42,18 @@ constexpr std::array<Tab, 4> kTabs{{
     {"Empty", "Group4", "Set Options for Group 4"},
 }};
 
-// The framed page area under the tab strip, drawn as the style draws a tab widget's page.
-class TabPage : public QWidget {
-public:
-    TabPage(QTabBar* tabs, QWidget* parent) : QWidget(parent), tabs_(tabs) {}
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QStyleOptionTabWidgetFrame option;
-        option.initFrom(this);
-        option.lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
-        option.shape = tabs_->shape();
-        option.tabBarSize = tabs_->size();
-        option.tabBarRect = QRect(tabs_->pos() - pos(), tabs_->size());
-        option.selectedTabRect = tabs_->tabRect(tabs_->currentIndex()).translated(option.tabBarRect.topLeft());
-        QPainter painter(this);
-        style()->drawPrimitive(QStyle::PE_FrameTabWidget, &option, &painter, this);
-    }
-
-private:
-    QTabBar* tabs_;
-};
-
-QGroupBox* EmptySample(int number, QWidget* panel)
+// The later tabs hold nothing yet but their frame.
+QGroupBox* EmptySample(int number)
 {
-    auto* frame = new QGroupBox(QStringLiteral("Sample %1").arg(number), panel);
-    frame->setObjectName(QStringLiteral("fraSample%1").arg(number));
-    frame->setGeometry(panel->rect());
+    auto* frame = new QGroupBox(QStringLiteral("Sample %1").arg(number));
+    frame->setObjectName(QStringLiteral("sample%1Frame").arg(number));
     return frame;
+}
+
+void FillPage(QWidget* page, QWidget* content)
+{
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(content);
 }
 
 void CentreOnScreen(QWidget* window, const QScreen* screen)
@@ -92,116 +74,91 @@ AdvancedOptionsDialog::AdvancedOptionsDialog(SettingsStore& settings, AppValues&
     setWindowIcon(AppIcon());
     setFixedSize(kWidth, kHeight);
 
-    tbsOptions = new QTabBar(this);
-    tbsOptions->setObjectName(QStringLiteral("tbsOptions"));
-    tbsOptions->setDrawBase(false);
-    tbsOptions->setExpanding(false);
-    for (const Tab& tab : kTabs) {
-        const int index = tbsOptions->addTab(QLatin1String(tab.caption));
-        tbsOptions->setTabData(index, QLatin1String(tab.key));
-        tbsOptions->setTabToolTip(index, QLatin1String(tab.toolTip));
-    }
-    const int tabHeight = tbsOptions->sizeHint().height();
-    tbsOptions->setGeometry(kMargin, kMargin, kWidth - 2 * kMargin, tabHeight);
-
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    cmdApply = new QPushButton(QStringLiteral("Apply"), this);
-    cmdApply->setObjectName(QStringLiteral("cmdApply"));
-    const int buttonHeight = cmdOK->sizeHint().height();
-    const int buttonTop = kHeight - kMargin - buttonHeight;
-    int buttonLeft = kWidth - kMargin - 3 * kButtonWidth - 2 * kButtonGap;
-    for (QPushButton* button : {cmdOK, cmdCancel, cmdApply}) {
-        button->setGeometry(buttonLeft, buttonTop, kButtonWidth, buttonHeight);
-        buttonLeft += kButtonWidth + kButtonGap;
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName(QStringLiteral("tabs"));
+    tabs_->tabBar()->setExpanding(false);
+    for (std::size_t i = 0; i < kTabs.size(); ++i) {
+        auto* page = new QWidget;
+        page->setObjectName(QStringLiteral("page%1").arg(i));
+        const int index = tabs_->addTab(page, QLatin1String(kTabs[i].caption));
+        tabs_->tabBar()->setTabData(index, QLatin1String(kTabs[i].key));
+        tabs_->setTabToolTip(index, QLatin1String(kTabs[i].toolTip));
     }
 
-    const int overlap = style()->pixelMetric(QStyle::PM_TabBarBaseOverlap, nullptr, tbsOptions);
-    const int pageTop = kMargin + tabHeight - overlap;
-    auto* page = new TabPage(tbsOptions, this);
-    page->setGeometry(kMargin, pageTop, kWidth - 2 * kMargin, buttonTop - kMargin - pageTop);
-    page->lower();
+    auto* splitDownloads = new QGroupBox(QStringLiteral("Options: "));
+    splitDownloads->setObjectName(QStringLiteral("splitDownloadFrame"));
+    auto* timeFrameLabel = new QLabel(QStringLiteral("Time Limit:"), splitDownloads);
+    timeFrameBox_ = new QComboBox(splitDownloads);
+    timeFrameBox_->setObjectName(QStringLiteral("timeFrameBox"));
+    timeFrameBox_->setFixedWidth(kTimeFrameBoxWidth);
+    timeFrameLabel->setBuddy(timeFrameBox_);
+    auto* instruction = new QLabel(QStringLiteral("Select a time frame in which traffic with the same server will be "
+                                                  "counted as one download so that split downloads will not skew the "
+                                                  "result."),
+                                   splitDownloads);
+    instruction->setWordWrap(true);
+    auto* splitLayout = new QVBoxLayout(splitDownloads);
+    splitLayout->addWidget(timeFrameLabel);
+    splitLayout->addWidget(timeFrameBox_);
+    splitLayout->addSpacing(12);
+    splitLayout->addWidget(instruction);
+    splitLayout->addStretch(1);
+    FillPage(tabs_->widget(0), splitDownloads);
+    for (int i = 1; i < tabs_->count(); ++i)
+        FillPage(tabs_->widget(i), EmptySample(i + 1));
 
-    const int panelTop = pageTop + kMargin;
-    const QSize panelSize(kWidth - 2 * kPanelLeft, page->geometry().bottom() - kMargin - panelTop);
-    for (std::size_t i = 0; i < picOptions.size(); ++i) {
-        picOptions[i] = new QWidget(this);
-        picOptions[i]->setObjectName(QStringLiteral("picOptions_%1").arg(i));
-        picOptions[i]->setGeometry(QRect(QPoint(i == 0 ? kPanelLeft : kPanelOutOfView, panelTop), panelSize));
-        picOptions[i]->setEnabled(i == 0);
+    okButton_ = new QPushButton(QStringLiteral("OK"), this);
+    okButton_->setObjectName(QStringLiteral("okButton"));
+    cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton_->setObjectName(QStringLiteral("cancelButton"));
+    applyButton_ = new QPushButton(QStringLiteral("Apply"), this);
+    applyButton_->setObjectName(QStringLiteral("applyButton"));
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(kButtonGap);
+    buttons->addStretch(1);
+    for (QPushButton* button : {okButton_, cancelButton_, applyButton_}) {
+        button->setFixedWidth(kButtonWidth);
+        buttons->addWidget(button);
     }
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
+    layout->setSpacing(kMargin);
+    layout->addWidget(tabs_, 1);
+    layout->addLayout(buttons);
 
-    fraSample1 = new QGroupBox(QStringLiteral("Options: "), picOptions[0]);
-    fraSample1->setObjectName(QStringLiteral("fraSample1"));
-    fraSample1->setGeometry(picOptions[0]->rect());
-    lblTimeFrame = new QLabel(QStringLiteral("Time Limit:"), fraSample1);
-    lblTimeFrame->setObjectName(QStringLiteral("lblTimeFrame"));
-    cboTimeFrame = new QComboBox(fraSample1);
-    cboTimeFrame->setObjectName(QStringLiteral("cboTimeFrame"));
-    cboTimeFrame->setFixedWidth(kTimeFrameBoxWidth);
-    lblTimeFrame->setBuddy(cboTimeFrame);
-    lblInstruct = new QLabel(QStringLiteral("Select a time frame in which traffic with the same server will be counted "
-                                            "as one download so that split downloads will not skew the result."),
-                             fraSample1);
-    lblInstruct->setObjectName(QStringLiteral("lblInstruct"));
-    lblInstruct->setWordWrap(true);
-    auto* sample1 = new QVBoxLayout(fraSample1);
-    sample1->addWidget(lblTimeFrame);
-    sample1->addWidget(cboTimeFrame);
-    sample1->addSpacing(12);
-    sample1->addWidget(lblInstruct);
-    sample1->addStretch(1);
-
-    fraSample2 = EmptySample(2, picOptions[1]);
-    fraSample3 = EmptySample(3, picOptions[2]);
-    fraSample4 = EmptySample(4, picOptions[3]);
-
-    setTabOrder(tbsOptions, cboTimeFrame);
-    setTabOrder(cboTimeFrame, cmdOK);
-    setTabOrder(cmdOK, cmdCancel);
-    setTabOrder(cmdCancel, cmdApply);
+    setTabOrder(tabs_, timeFrameBox_);
+    setTabOrder(timeFrameBox_, okButton_);
+    setTabOrder(okButton_, cancelButton_);
+    setTabOrder(cancelButton_, applyButton_);
 
     CentreOnScreen(this, parent ? parent->screen() : QGuiApplication::primaryScreen());
-    Load();
+    load();
 
-    connect(tbsOptions, &QTabBar::currentChanged, this, &AdvancedOptionsDialog::tbsOptions_Click);
     // The window sees Ctrl+Tab before any of its controls.
     auto* nextTab = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this);
-    connect(nextTab, &QShortcut::activated, this, &AdvancedOptionsDialog::SelectNextTab);
-    connect(cmdApply, &QPushButton::clicked, this, &AdvancedOptionsDialog::SaveSplitTime);
-    connect(cmdOK, &QPushButton::clicked, this, [this] {
-        SaveSplitTime();
+    connect(nextTab, &QShortcut::activated, this, &AdvancedOptionsDialog::selectNextTab);
+    connect(applyButton_, &QPushButton::clicked, this, &AdvancedOptionsDialog::saveSplitTime);
+    connect(okButton_, &QPushButton::clicked, this, [this] {
+        saveSplitTime();
         accept();
     });
-    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void AdvancedOptionsDialog::Load()
+void AdvancedOptionsDialog::load()
 {
-    cboTimeFrame->addItems(TimeFrameEntries());
-    cboTimeFrame->setCurrentIndex(TimeFrameIndex(values_.Split_Time));
+    timeFrameBox_->addItems(TimeFrameEntries());
+    timeFrameBox_->setCurrentIndex(TimeFrameIndex(values_.Split_Time));
 }
 
-void AdvancedOptionsDialog::tbsOptions_Click()
+void AdvancedOptionsDialog::selectNextTab()
 {
-    const int chosen = tbsOptions->currentIndex();
-    for (std::size_t i = 0; i < picOptions.size(); ++i) {
-        const bool shown = static_cast<int>(i) == chosen;
-        picOptions[i]->move(shown ? kPanelLeft : kPanelOutOfView, picOptions[i]->y());
-        picOptions[i]->setEnabled(shown);
-    }
+    tabs_->setCurrentIndex(NextTabIndex(tabs_->currentIndex(), tabs_->count()));
 }
 
-void AdvancedOptionsDialog::SelectNextTab()
+void AdvancedOptionsDialog::saveSplitTime()
 {
-    tbsOptions->setCurrentIndex(NextTabIndex(tbsOptions->currentIndex(), tbsOptions->count()));
-}
-
-void AdvancedOptionsDialog::SaveSplitTime()
-{
-    values_.Split_Time = TimeFrameMinutes(cboTimeFrame->currentIndex());
+    values_.Split_Time = TimeFrameMinutes(timeFrameBox_->currentIndex());
     settings_.write(keys::SplitTime, values_.Split_Time);
 }
 
@@ -210,10 +167,10 @@ int NextTabIndex(int current, int count)
     return current + 1 >= count ? 0 : current + 1;
 }
 
-AdvancedOptionsDialog* ShowAdvancedOptionsDialog(SettingsStore& settings, AppValues& values, QWidget* near)
+AdvancedOptionsDialog* ShowAdvancedOptionsDialog(WindowRegistry& windows, SettingsStore& settings, AppValues& values,
+                                                 QWidget* near)
 {
-    static QPointer<AdvancedOptionsDialog> open;
-    return ShowSingleWindow(open, [&] {
+    return windows.show<AdvancedOptionsDialog>([&] {
         auto* window = new AdvancedOptionsDialog(settings, values);
         if (near)
             CentreOnScreen(window, near->screen());

@@ -8,12 +8,13 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
-class QTabBar;
+class QTabWidget;
 
 namespace tallywick {
 
 struct AppValues;
 class SettingsStore;
+class WindowRegistry;
 
 // The Advanced Options window: the split-download time frame on the first of four tabs.
 // "OK" and "Apply" store the chosen frame in `values` (the next search uses it) and in the
@@ -25,31 +26,19 @@ public:
     // `settings` and `values` must outlive the window.
     AdvancedOptionsDialog(SettingsStore& settings, AppValues& values, QWidget* parent = nullptr);
 
-    // Panels sit at this left edge when their tab is chosen, and out of view otherwise.
-    static constexpr int kPanelLeft = 14;
-    static constexpr int kPanelOutOfView = -1333;
-
-    QTabBar* tbsOptions;
-    std::array<QWidget*, 4> picOptions;
-    QGroupBox* fraSample1;
-    QLabel* lblTimeFrame;
-    QComboBox* cboTimeFrame;
-    QLabel* lblInstruct;
-    QGroupBox* fraSample2;
-    QGroupBox* fraSample3;
-    QGroupBox* fraSample4;
-    QPushButton* cmdOK;
-    QPushButton* cmdCancel;
-    QPushButton* cmdApply;
-
 private:
-    void Load();
-    void tbsOptions_Click();
-    void SelectNextTab();
-    void SaveSplitTime();
+    void load();
+    void selectNextTab();
+    void saveSplitTime();
 
     SettingsStore& settings_;
     AppValues& values_;
+
+    QTabWidget* tabs_ = nullptr;
+    QComboBox* timeFrameBox_ = nullptr;
+    QPushButton* okButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+    QPushButton* applyButton_ = nullptr;
 };
 
 // The tab that Ctrl+Tab selects: the next one, and the first after the last.
@@ -57,6 +46,7 @@ int NextTabIndex(int current, int count);
 
 // Shows the one Advanced Options window (not modal), making it when none is open; `near` only
 // picks the screen it is centred on.
-AdvancedOptionsDialog* ShowAdvancedOptionsDialog(SettingsStore& settings, AppValues& values, QWidget* near = nullptr);
+AdvancedOptionsDialog* ShowAdvancedOptionsDialog(WindowRegistry& windows, SettingsStore& settings, AppValues& values,
+                                                 QWidget* near = nullptr);
 
 } // namespace tallywick

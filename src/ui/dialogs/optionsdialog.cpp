@@ -3,8 +3,8 @@
 #include "app/settings/appvalues.h"
 #include "app/settings/settingsstore.h"
 #include "ui/common/appicon.h"
+#include "ui/common/windowregistry.h"
 #include "ui/dialogs/advancedoptionsdialog.h"
-#include "ui/dialogs/singlewindow.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -33,7 +33,7 @@ Widget* Named(Widget* widget, const QString& name)
 
 QString ArrayName(const char* name, int index)
 {
-    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
+    return QStringLiteral("%1%2").arg(QLatin1String(name)).arg(index);
 }
 
 // What one frame is called and holds at design.
@@ -61,7 +61,7 @@ QGroupBox* MakeFrame(const FrameDesign& design, QWidget* parent, std::array<QRad
     address->setTextInteractionFlags(Qt::TextSelectableByMouse);
     userAddress = Named(new QLineEdit(frame), QLatin1String(design.userAddress));
     captionLabel =
-        Named(new QLabel(QStringLiteral("Menu Caption"), frame), ArrayName("lblMenuCaption", design.captionIndex));
+        Named(new QLabel(QStringLiteral("Menu Caption"), frame), ArrayName("captionLabel", design.captionIndex));
     caption = Named(new QLineEdit(QString::fromUtf8(design.designedCaption), frame), QLatin1String(design.caption));
     caption->setFixedWidth(kCaptionBoxWidth);
 
@@ -79,8 +79,8 @@ QGroupBox* MakeFrame(const FrameDesign& design, QWidget* parent, std::array<QRad
 
 } // namespace
 
-OptionsDialog::OptionsDialog(SettingsStore& settings, AppValues& values, QWidget* parent) :
-    QWidget(parent, Qt::Window), settings_(settings), values_(values)
+OptionsDialog::OptionsDialog(WindowRegistry& windows, SettingsStore& settings, AppValues& values, QWidget* parent) :
+    QWidget(parent, Qt::Window), windows_(windows), settings_(settings), values_(values)
 {
     setObjectName(QStringLiteral("OptionsDialog"));
     setWindowTitle(QStringLiteral("Options"));
@@ -90,26 +90,28 @@ OptionsDialog::OptionsDialog(SettingsStore& settings, AppValues& values, QWidget
     auto* block = new QWidget(this);
     block->setMinimumWidth(kDesignWidth - 24);
 
-    fraTrafficURL = MakeFrame({"Traffic Report URL", "fraTrafficURL", "optTrafficURL", "lblTrafficURL", "txtTrafficURL",
-                               0, "txtTrafficMenu", kDefaultTrafficMenu},
-                              block, optTrafficURL, lblTrafficURL, txtTrafficURL, lblMenuCaption[0], txtTrafficMenu);
-    fraDetails = MakeFrame({"Website Details URL", "fraDetails", "optDetailsURL", "lblDetailsURL", "txtDetailsURL", 1,
-                            "txtDetailsMenu", kDefaultDetailsMenu},
-                           block, optDetailsURL, lblDetailsURL, txtDetailsURL, lblMenuCaption[1], txtDetailsMenu);
+    trafficFrame_ =
+        MakeFrame({"Traffic Report URL", "trafficFrame", "trafficChoice", "trafficDefaultUrl", "trafficUrlBox", 0,
+                   "trafficCaptionBox", kDefaultTrafficMenu},
+                  block, trafficChoices_, trafficDefaultUrl_, trafficUrlBox_, captionLabels_[0], trafficCaptionBox_);
+    detailsFrame_ =
+        MakeFrame({"Website Details URL", "detailsFrame", "detailsChoice", "detailsDefaultUrl", "detailsUrlBox", 1,
+                   "detailsCaptionBox", kDefaultDetailsMenu},
+                  block, detailsChoices_, detailsDefaultUrl_, detailsUrlBox_, captionLabels_[1], detailsCaptionBox_);
 
-    cmdAdvanced = Named(new QPushButton(QStringLiteral("Advanced"), block), QStringLiteral("cmdAdvanced"));
-    cmdClose = Named(new QPushButton(QStringLiteral("Close"), block), QStringLiteral("cmdClose"));
+    advancedButton_ = Named(new QPushButton(QStringLiteral("Advanced"), block), QStringLiteral("advancedButton"));
+    closeButton_ = Named(new QPushButton(QStringLiteral("Close"), block), QStringLiteral("closeButton"));
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(cmdAdvanced);
-    buttons->addWidget(cmdClose);
+    buttons->addWidget(advancedButton_);
+    buttons->addWidget(closeButton_);
 
     auto* blockLayout = new QVBoxLayout(block);
     blockLayout->setContentsMargins(0, 0, 0, 0);
     blockLayout->setSpacing(12);
-    blockLayout->addWidget(fraTrafficURL);
-    blockLayout->addWidget(fraDetails);
+    blockLayout->addWidget(trafficFrame_);
+    blockLayout->addWidget(detailsFrame_);
     blockLayout->addLayout(buttons);
 
     auto* outer = new QGridLayout(this);
@@ -120,23 +122,24 @@ OptionsDialog::OptionsDialog(SettingsStore& settings, AppValues& values, QWidget
     resize(kDesignWidth, sizeHint().height());
 
     // Every change counts, the ones the opening makes included.
-    for (QLineEdit* box : {txtTrafficURL, txtTrafficMenu, txtDetailsURL, txtDetailsMenu})
-        connect(box, &QLineEdit::textChanged, this, [this] { Changed_ = true; });
+    for (QLineEdit* box : {trafficUrlBox_, trafficCaptionBox_, detailsUrlBox_, detailsCaptionBox_})
+        connect(box, &QLineEdit::textChanged, this, [this] { changed_ = true; });
 
-    Load();
+    load();
 
     for (int i = 0; i < 2; ++i) {
-        connect(optTrafficURL[i], &QRadioButton::toggled, this, [this, i](bool selected) {
+        connect(trafficChoices_[i], &QRadioButton::toggled, this, [this, i](bool selected) {
             if (selected)
-                optTrafficURL_Click(i);
+                trafficChoiceMade(i);
         });
-        connect(optDetailsURL[i], &QRadioButton::toggled, this, [this, i](bool selected) {
+        connect(detailsChoices_[i], &QRadioButton::toggled, this, [this, i](bool selected) {
             if (selected)
-                optDetailsURL_Click(i);
+                detailsChoiceMade(i);
         });
     }
-    connect(cmdAdvanced, &QPushButton::clicked, this, [this] { ShowAdvancedOptionsDialog(settings_, values_, this); });
-    connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+    connect(advancedButton_, &QPushButton::clicked, this,
+            [this] { ShowAdvancedOptionsDialog(windows_, settings_, values_, this); });
+    connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
     // A window without an owner is never deleted when the program ends, and an ending event loop
     // closes no window: close it while the settings can still be written.
     if (QCoreApplication::instance())
@@ -147,62 +150,61 @@ OptionsDialog::~OptionsDialog()
 {
     // Deleted along with its owner without being closed: the closing writes still happen.
     if (!saved_)
-        SaveOnClosing();
+        saveOnClosing();
 }
 
-void OptionsDialog::Load()
+void OptionsDialog::load()
 {
-    lblTrafficURL->setText(DefaultTrafficPage().url);
-    lblDetailsURL->setText(DefaultDetailsPage().url);
-    txtTrafficURL->setText(settings_.read(keys::UserTrafficUrl));
-    UserTrafficMenu = settings_.read(keys::UserTrafficMenu);
-    txtDetailsURL->setText(settings_.read(keys::UserDetailsUrl));
-    UserDetailsMenu = settings_.read(keys::UserDetailsMenu);
+    trafficDefaultUrl_->setText(DefaultTrafficPage().url);
+    detailsDefaultUrl_->setText(DefaultDetailsPage().url);
+    trafficUrlBox_->setText(settings_.read(keys::UserTrafficUrl));
+    userTrafficMenu_ = settings_.read(keys::UserTrafficMenu);
+    detailsUrlBox_->setText(settings_.read(keys::UserDetailsUrl));
+    userDetailsMenu_ = settings_.read(keys::UserDetailsMenu);
 
     // A stored value that is no truth value leaves "Default" selected.
     const int traffic = settings_.read(keys::TrafficUrlOption) ? 0 : 1;
     const int details = settings_.read(keys::DetailsUrlOption) ? 0 : 1;
-    optTrafficURL[traffic]->setChecked(true);
-    optTrafficURL_Click(traffic);
-    optDetailsURL[details]->setChecked(true);
-    optDetailsURL_Click(details);
+    trafficChoices_[traffic]->setChecked(true);
+    trafficChoiceMade(traffic);
+    detailsChoices_[details]->setChecked(true);
+    detailsChoiceMade(details);
 }
 
-void OptionsDialog::optTrafficURL_Click(int Index)
+void OptionsDialog::trafficChoiceMade(int index)
 {
-    const bool useDefault = Index == 0;
-    txtTrafficMenu->setText(useDefault ? DefaultTrafficPage().menu : UserTrafficMenu);
-    txtTrafficMenu->setEnabled(!useDefault);
-    settings_.write(keys::TrafficUrlOption, optTrafficURL[0]->isChecked());
+    const bool useDefault = index == 0;
+    trafficCaptionBox_->setText(useDefault ? DefaultTrafficPage().menu : userTrafficMenu_);
+    trafficCaptionBox_->setEnabled(!useDefault);
+    settings_.write(keys::TrafficUrlOption, trafficChoices_[0]->isChecked());
 }
 
-void OptionsDialog::optDetailsURL_Click(int Index)
+void OptionsDialog::detailsChoiceMade(int index)
 {
-    const bool useDefault = Index == 0;
-    txtDetailsMenu->setText(useDefault ? DefaultDetailsPage().menu : UserDetailsMenu);
-    txtDetailsMenu->setEnabled(!useDefault);
-    settings_.write(keys::DetailsUrlOption, optDetailsURL[0]->isChecked());
+    const bool useDefault = index == 0;
+    detailsCaptionBox_->setText(useDefault ? DefaultDetailsPage().menu : userDetailsMenu_);
+    detailsCaptionBox_->setEnabled(!useDefault);
+    settings_.write(keys::DetailsUrlOption, detailsChoices_[0]->isChecked());
 }
 
 void OptionsDialog::closeEvent(QCloseEvent* event)
 {
     if (!saved_)
-        SaveOnClosing();
+        saveOnClosing();
     event->accept();
 }
 
-void OptionsDialog::SaveOnClosing()
+void OptionsDialog::saveOnClosing()
 {
     saved_ = true;
-    const WebPageChoice traffic{optTrafficURL[0]->isChecked(), txtTrafficURL->text(), txtTrafficMenu->text()};
-    const WebPageChoice details{optDetailsURL[0]->isChecked(), txtDetailsURL->text(), txtDetailsMenu->text()};
-    SaveWebPageOptions(traffic, details, Changed_, settings_, values_);
+    const WebPageChoice traffic{trafficChoices_[0]->isChecked(), trafficUrlBox_->text(), trafficCaptionBox_->text()};
+    const WebPageChoice details{detailsChoices_[0]->isChecked(), detailsUrlBox_->text(), detailsCaptionBox_->text()};
+    SaveWebPageOptions(traffic, details, changed_, settings_, values_);
 }
 
-OptionsDialog* ShowOptionsDialog(SettingsStore& settings, AppValues& values)
+OptionsDialog* ShowOptionsDialog(WindowRegistry& windows, SettingsStore& settings, AppValues& values)
 {
-    static QPointer<OptionsDialog> open;
-    return ShowSingleWindow(open, [&] { return new OptionsDialog(settings, values); });
+    return windows.show<OptionsDialog>([&] { return new OptionsDialog(windows, settings, values); });
 }
 
 } // namespace tallywick

@@ -16,6 +16,7 @@ namespace tallywick {
 
 struct AppValues;
 class SettingsStore;
+class WindowRegistry;
 
 // The Options window: the addresses and captions of the Web Page menu's two items, each the
 // built-in default or the user's own. Closing it (Close, the close box, or the main window
@@ -25,45 +26,46 @@ class OptionsDialog : public QWidget {
     Q_OBJECT
 
 public:
-    // `settings` and `values` must outlive the window.
-    OptionsDialog(SettingsStore& settings, AppValues& values, QWidget* parent = nullptr);
+    // `windows`, `settings` and `values` must outlive the window.
+    OptionsDialog(WindowRegistry& windows, SettingsStore& settings, AppValues& values, QWidget* parent = nullptr);
     ~OptionsDialog() override;
 
-    bool Changed() const { return Changed_; }
-
-    QGroupBox* fraTrafficURL;
-    std::array<QRadioButton*, 2> optTrafficURL;
-    QLabel* lblTrafficURL;
-    QLineEdit* txtTrafficURL;
-    std::array<QLabel*, 2> lblMenuCaption;
-    QLineEdit* txtTrafficMenu;
-    QGroupBox* fraDetails;
-    std::array<QRadioButton*, 2> optDetailsURL;
-    QLabel* lblDetailsURL;
-    QLineEdit* txtDetailsURL;
-    QLineEdit* txtDetailsMenu;
-    QPushButton* cmdAdvanced;
-    QPushButton* cmdClose;
+    bool changed() const { return changed_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void Load();
-    void optTrafficURL_Click(int Index);
-    void optDetailsURL_Click(int Index);
-    void SaveOnClosing();
+    void load();
+    void trafficChoiceMade(int index);
+    void detailsChoiceMade(int index);
+    void saveOnClosing();
 
+    WindowRegistry& windows_;
     SettingsStore& settings_;
     AppValues& values_;
-    bool Changed_ = false;
+    bool changed_ = false;
     bool saved_ = false;
-    QString UserTrafficMenu;
-    QString UserDetailsMenu;
+    QString userTrafficMenu_;
+    QString userDetailsMenu_;
+
+    QGroupBox* trafficFrame_ = nullptr;
+    std::array<QRadioButton*, 2> trafficChoices_{};
+    QLabel* trafficDefaultUrl_ = nullptr;
+    QLineEdit* trafficUrlBox_ = nullptr;
+    std::array<QLabel*, 2> captionLabels_{};
+    QLineEdit* trafficCaptionBox_ = nullptr;
+    QGroupBox* detailsFrame_ = nullptr;
+    std::array<QRadioButton*, 2> detailsChoices_{};
+    QLabel* detailsDefaultUrl_ = nullptr;
+    QLineEdit* detailsUrlBox_ = nullptr;
+    QLineEdit* detailsCaptionBox_ = nullptr;
+    QPushButton* advancedButton_ = nullptr;
+    QPushButton* closeButton_ = nullptr;
 };
 
 // Shows the one Options window (not modal, in the task bar of its own), making it when none
 // is open.
-OptionsDialog* ShowOptionsDialog(SettingsStore& settings, AppValues& values);
+OptionsDialog* ShowOptionsDialog(WindowRegistry& windows, SettingsStore& settings, AppValues& values);
 
 } // namespace tallywick

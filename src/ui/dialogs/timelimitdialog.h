@@ -10,6 +10,7 @@ namespace tallywick {
 
 struct AppValues;
 class SettingsStore;
+class WindowRegistry;
 
 // The History Time Limit window: how many months of downloads the history keeps. "OK" puts the
 // choice into `values` (the running program uses it from then on) and into the settings;
@@ -21,20 +22,21 @@ public:
     // `settings` and `values` must outlive the window.
     TimeLimitDialog(SettingsStore& settings, AppValues& values, QWidget* parent = nullptr);
 
-    QLabel* Label1;
-    QComboBox* Combo1;
-    QPushButton* OKButton;
-    QPushButton* CancelButton;
-
 private:
-    void OKButton_Click();
+    void acceptChoice();
 
     SettingsStore& settings_;
     AppValues& values_;
+
+    QLabel* limitLabel_ = nullptr;
+    QComboBox* limitBox_ = nullptr;
+    QPushButton* okButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
 };
 
 // Shows the one History Time Limit window (not modal, kept above `owner`), making it when none
 // is open.
-TimeLimitDialog* ShowTimeLimitDialog(SettingsStore& settings, AppValues& values, QWidget* owner);
+TimeLimitDialog* ShowTimeLimitDialog(WindowRegistry& windows, SettingsStore& settings, AppValues& values,
+                                     QWidget* owner);
 
 } // namespace tallywick

@@ -3,8 +3,8 @@
 #include "app/searchlist/searchlistsettings.h"
 #include "app/store/trackingfile.h"
 #include "ui/common/appicon.h"
+#include "ui/common/windowregistry.h"
 #include "ui/dialogs/fixeddialog.h"
-#include "ui/dialogs/singlewindow.h"
 
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -47,58 +47,58 @@ QPushButton* Button(const char* caption, const char* name, QWidget* parent)
 } // namespace
 
 TrackingDialog::TrackingDialog(const SettingsStore& settings, QString trackingPath,
-                               std::vector<std::string>& TrackedItems, QWidget* parent) :
+                               std::vector<std::string>& trackedItems, QWidget* parent) :
     QDialog(parent, kFixedDialogFlags),
-    trackingPath_(std::move(trackingPath)), TrackedItems_(TrackedItems)
+    trackingPath_(std::move(trackingPath)), trackedItems_(trackedItems)
 {
     setObjectName(QStringLiteral("TrackingDialog"));
     setWindowTitle(QStringLiteral("Tracking Options"));
     setWindowIcon(AppIcon());
 
-    lblAvailable = new QLabel(QStringLiteral("Items available for tracking:"), this);
-    lblAvailable->setObjectName(QStringLiteral("lblAvailable"));
-    List1 = new QListWidget(this);
-    List1->setObjectName(QStringLiteral("List1"));
-    lblSelected = new QLabel(QStringLiteral("Items selected for tracking:"), this);
-    lblSelected->setObjectName(QStringLiteral("lblSelected"));
-    List2 = new QListWidget(this);
-    List2->setObjectName(QStringLiteral("List2"));
-    for (QListWidget* list : {List1, List2})
+    availableLabel_ = new QLabel(QStringLiteral("Items available for tracking:"), this);
+    availableLabel_->setObjectName(QStringLiteral("availableLabel"));
+    availableList_ = new QListWidget(this);
+    availableList_->setObjectName(QStringLiteral("availableList"));
+    trackedLabel_ = new QLabel(QStringLiteral("Items selected for tracking:"), this);
+    trackedLabel_->setObjectName(QStringLiteral("trackedLabel"));
+    trackedList_ = new QListWidget(this);
+    trackedList_->setObjectName(QStringLiteral("trackedList"));
+    for (QListWidget* list : {availableList_, trackedList_})
         list->setFixedSize(kListWidth, kListHeight);
-    lblAvailable->setBuddy(List1);
-    lblSelected->setBuddy(List2);
+    availableLabel_->setBuddy(availableList_);
+    trackedLabel_->setBuddy(trackedList_);
 
-    cmdAddOne = Button(">", "cmdAddOne", this);
-    cmdAddAll = Button(">>", "cmdAddAll", this);
-    cmdRemoveOne = Button("<", "cmdRemoveOne", this);
-    cmdRemoveAll = Button("<<", "cmdRemoveAll", this);
-    for (QPushButton* button : {cmdAddOne, cmdAddAll, cmdRemoveOne, cmdRemoveAll})
+    addOneButton_ = Button(">", "addOneButton", this);
+    addAllButton_ = Button(">>", "addAllButton", this);
+    removeOneButton_ = Button("<", "removeOneButton", this);
+    removeAllButton_ = Button("<<", "removeAllButton", this);
+    for (QPushButton* button : {addOneButton_, addAllButton_, removeOneButton_, removeAllButton_})
         button->setFixedWidth(kMoveButtonWidth);
-    cmdCancel = Button("Cancel", "cmdCancel", this);
-    cmdOK = Button("OK", "cmdOK", this);
+    cancelButton_ = Button("Cancel", "cancelButton", this);
+    okButton_ = Button("OK", "okButton", this);
 
     // The two lists side by side with the move buttons between them; Cancel and OK at the
     // bottom right.
     auto* moves = new QVBoxLayout;
     moves->addSpacing(24);
-    moves->addWidget(cmdAddOne);
-    moves->addWidget(cmdAddAll);
+    moves->addWidget(addOneButton_);
+    moves->addWidget(addAllButton_);
     moves->addSpacing(28);
-    moves->addWidget(cmdRemoveOne);
-    moves->addWidget(cmdRemoveAll);
+    moves->addWidget(removeOneButton_);
+    moves->addWidget(removeAllButton_);
     moves->addStretch();
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(cmdCancel);
-    buttons->addWidget(cmdOK);
+    buttons->addWidget(cancelButton_);
+    buttons->addWidget(okButton_);
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(16, 12, 16, 16);
     grid->setHorizontalSpacing(14);
-    grid->addWidget(lblAvailable, 0, 0);
-    grid->addWidget(List1, 1, 0);
+    grid->addWidget(availableLabel_, 0, 0);
+    grid->addWidget(availableList_, 1, 0);
     grid->addLayout(moves, 1, 1);
-    grid->addWidget(lblSelected, 0, 2);
-    grid->addWidget(List2, 1, 2);
+    grid->addWidget(trackedLabel_, 0, 2);
+    grid->addWidget(trackedList_, 1, 2);
     grid->addLayout(buttons, 2, 0, 1, 3);
     grid->setRowMinimumHeight(2, 48);
     grid->setSizeConstraint(QLayout::SetFixedSize);
@@ -111,13 +111,14 @@ TrackingDialog::TrackingDialog(const SettingsStore& settings, QString trackingPa
         lists_.available = FillAvailableList(settings, lists_.selected);
     showLists();
 
-    connect(cmdAddOne, &QPushButton::clicked, this, [this] { moveItems([this] { lists_.addOne(Selected(List1)); }); });
-    connect(cmdAddAll, &QPushButton::clicked, this, [this] { moveItems([this] { lists_.addAll(); }); });
-    connect(cmdRemoveOne, &QPushButton::clicked, this,
-            [this] { moveItems([this] { lists_.removeOne(Selected(List2)); }); });
-    connect(cmdRemoveAll, &QPushButton::clicked, this, [this] { moveItems([this] { lists_.removeAll(); }); });
-    connect(cmdOK, &QPushButton::clicked, this, &TrackingDialog::cmdOK_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(addOneButton_, &QPushButton::clicked, this,
+            [this] { moveItems([this] { lists_.addOne(Selected(availableList_)); }); });
+    connect(addAllButton_, &QPushButton::clicked, this, [this] { moveItems([this] { lists_.addAll(); }); });
+    connect(removeOneButton_, &QPushButton::clicked, this,
+            [this] { moveItems([this] { lists_.removeOne(Selected(trackedList_)); }); });
+    connect(removeAllButton_, &QPushButton::clicked, this, [this] { moveItems([this] { lists_.removeAll(); }); });
+    connect(okButton_, &QPushButton::clicked, this, &TrackingDialog::acceptChoice);
+    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 template <class Change>
@@ -129,25 +130,24 @@ void TrackingDialog::moveItems(Change change)
 
 void TrackingDialog::showLists()
 {
-    Show(List1, lists_.available);
-    Show(List2, lists_.selected);
+    Show(availableList_, lists_.available);
+    Show(trackedList_, lists_.selected);
 }
 
-void TrackingDialog::cmdOK_Click()
+void TrackingDialog::acceptChoice()
 {
     // The file is replaced whole or not at all; only a written file changes the running list.
     if (!SaveTrackedItems(trackingPath_, lists_.selected))
-        TrackedItems_ = lists_.selected;
+        trackedItems_ = lists_.selected;
     accept();
 }
 
-TrackingDialog* ShowTrackingDialog(const SettingsStore& settings, const QString& trackingPath,
-                                   std::vector<std::string>& TrackedItems, QWidget* owner)
+TrackingDialog* ShowTrackingDialog(WindowRegistry& windows, const SettingsStore& settings, const QString& trackingPath,
+                                   std::vector<std::string>& trackedItems, QWidget* owner)
 {
-    static QPointer<TrackingDialog> open;
-    const bool opening = !open;
+    const bool opening = windows.find<TrackingDialog>() == nullptr;
     auto* window =
-        ShowSingleWindow(open, [&] { return new TrackingDialog(settings, trackingPath, TrackedItems, owner); });
+        windows.show<TrackingDialog>([&] { return new TrackingDialog(settings, trackingPath, trackedItems, owner); });
     if (opening) {
         const QRect screen = window->screen()->availableGeometry();
         window->move(screen.center() - window->rect().center());

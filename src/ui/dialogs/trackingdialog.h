@@ -14,6 +14,7 @@ class QPushButton;
 namespace tallywick {
 
 class SettingsStore;
+class WindowRegistry;
 
 // The Tracking Options window: the items that could be tracked (from the stored search strings)
 // beside the items tracked now (from "tracking.dat"), with four buttons that move items between
@@ -23,36 +24,36 @@ class TrackingDialog : public QDialog {
     Q_OBJECT
 
 public:
-    // `settings` and `TrackedItems` must outlive the window.
-    TrackingDialog(const SettingsStore& settings, QString trackingPath, std::vector<std::string>& TrackedItems,
+    // `settings` and `trackedItems` must outlive the window.
+    TrackingDialog(const SettingsStore& settings, QString trackingPath, std::vector<std::string>& trackedItems,
                    QWidget* parent = nullptr);
 
-    QLabel* lblAvailable;
-    QListWidget* List1;
-    QLabel* lblSelected;
-    QListWidget* List2;
-    QPushButton* cmdAddOne;
-    QPushButton* cmdAddAll;
-    QPushButton* cmdRemoveOne;
-    QPushButton* cmdRemoveAll;
-    QPushButton* cmdCancel;
-    QPushButton* cmdOK;
-
 private:
-    void cmdOK_Click();
+    void acceptChoice();
     // Moves items with `change`, then shows both lists again.
     template <class Change>
     void moveItems(Change change);
     void showLists();
 
     QString trackingPath_;
-    std::vector<std::string>& TrackedItems_;
+    std::vector<std::string>& trackedItems_;
     TrackingLists lists_;
+
+    QLabel* availableLabel_ = nullptr;
+    QListWidget* availableList_ = nullptr;
+    QLabel* trackedLabel_ = nullptr;
+    QListWidget* trackedList_ = nullptr;
+    QPushButton* addOneButton_ = nullptr;
+    QPushButton* addAllButton_ = nullptr;
+    QPushButton* removeOneButton_ = nullptr;
+    QPushButton* removeAllButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+    QPushButton* okButton_ = nullptr;
 };
 
 // Shows the one Tracking Options window (not modal, centred on the screen), making it when none
 // is open.
-TrackingDialog* ShowTrackingDialog(const SettingsStore& settings, const QString& trackingPath,
-                                   std::vector<std::string>& TrackedItems, QWidget* owner);
+TrackingDialog* ShowTrackingDialog(WindowRegistry& windows, const SettingsStore& settings, const QString& trackingPath,
+                                   std::vector<std::string>& trackedItems, QWidget* owner);
 
 } // namespace tallywick

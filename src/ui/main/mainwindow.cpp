@@ -68,7 +68,7 @@ QPlainTextEdit* NewResultBox(const QString& name, QRect place, QWidget* parent)
 QComboBox* NewSearchBox(int index, QRect place, QWidget* parent)
 {
     auto* box = new QComboBox(parent);
-    box->setObjectName(QStringLiteral("Combo1_%1").arg(index));
+    box->setObjectName(QStringLiteral("searchBox%1").arg(index));
     box->setGeometry(place);
     box->setEditable(true);
     // The list grows only by the remembered search texts, and typing is never completed.
@@ -84,8 +84,8 @@ QComboBox* NewSearchBox(int index, QRect place, QWidget* parent)
 MainWindow::MainWindow(MainWindowContext context) :
     QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                              Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-    settings_(context.settings), values_(context.values), dataFolder_(std::move(context.dataFolder)),
-    MoreFlags(context.MoreFlags), today_(std::move(context.today)),
+    windows_(context.windows), settings_(context.settings), values_(context.values),
+    dataFolder_(std::move(context.dataFolder)), moreFlags_(context.moreFlags), today_(std::move(context.today)),
     historyStore_(std::make_unique<HistoryStore>(dataFolder_.historyPath(), settings_, std::move(context.historySave),
                                                  std::move(context.historyRead)))
 {
@@ -95,23 +95,23 @@ MainWindow::MainWindow(MainWindowContext context) :
     setWindowIcon(AppIcon());
     setAcceptDrops(true);
 
-    CreateControls();
-    CreateMenus();
-    SetTabOrder();
-    ConnectControls();
+    createControls();
+    createMenus();
+    orderTabs();
+    connectControls();
     views_ = std::make_unique<HistoryViews>(
-        HistoryViewContext{session_.History, TrackedItems_, values_, settings_, dataFolder_, today_});
+        HistoryViewContext{session_.History, trackedItems_, values_, settings_, dataFolder_, today_});
     activation_ = new ActivationWatcher(this);
-    connect(activation_, &ActivationWatcher::activated, this, &MainWindow::Form_Activate, Qt::QueuedConnection);
-    connect(activation_, &ActivationWatcher::deactivated, this, &MainWindow::Form_Deactivate, Qt::QueuedConnection);
+    connect(activation_, &ActivationWatcher::activated, this, &MainWindow::onActivated, Qt::QueuedConnection);
+    connect(activation_, &ActivationWatcher::deactivated, this, &MainWindow::onDeactivated, Qt::QueuedConnection);
 
-    Form_Initialize();
-    Form_Load();
+    readReportPath();
+    load();
 }
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::CreateControls()
+void MainWindow::createControls()
 {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
@@ -128,73 +128,76 @@ void MainWindow::CreateControls()
     for (int i = 0; i < kPanelCount; ++i) {
         const int down = i * 2760;
         const auto at = static_cast<std::size_t>(i);
-        lblFind[at] = NewLabel(QStringLiteral("Find:"), QStringLiteral("lblFind_%1").arg(i),
-                               TwipsRect(240, 120 + down, 495, 255), client);
-        Combo1[at] = NewSearchBox(i, TwipsRect(240, 360 + down, 6975, 315), client);
-        Combo1[at]->setEditText(designed[at]);
-        cmdmore[at] = NewButton(QStringLiteral(">>"), QStringLiteral("cmdmore_%1").arg(i),
-                                TwipsRect(7320, 60 + down, 375, 255), client);
-        cmdRefresh[at] = NewButton(QStringLiteral("Go"), QStringLiteral("cmdRefresh_%1").arg(i),
+        findLabels_[at] = NewLabel(QStringLiteral("Find:"), QStringLiteral("findLabel%1").arg(i),
+                                   TwipsRect(240, 120 + down, 495, 255), client);
+        searchBoxes_[at] = NewSearchBox(i, TwipsRect(240, 360 + down, 6975, 315), client);
+        searchBoxes_[at]->setEditText(designed[at]);
+        moreButtons_[at] = NewButton(QStringLiteral(">>"), QStringLiteral("moreButton%1").arg(i),
+                                     TwipsRect(7320, 60 + down, 375, 255), client);
+        goButtons_[at] = NewButton(QStringLiteral("Go"), QStringLiteral("goButton%1").arg(i),
                                    TwipsRect(7320, 360 + down, 375, 375), client);
-        cmdNotePad[at] = NewButton(QStringLiteral("Notepad"), QStringLiteral("cmdNotePad_%1").arg(i),
-                                   TwipsRect(7800, 60 + down, 1215, 255), client);
+        notepadButtons_[at] = NewButton(QStringLiteral("Notepad"), QStringLiteral("notepadButton%1").arg(i),
+                                        TwipsRect(7800, 60 + down, 1215, 255), client);
     }
-    lblExe = NewLabel(QString(), QStringLiteral("lblExe"), TwipsRect(7920, 480, 1095, 255), client);
-    lblZip = NewLabel(QString(), QStringLiteral("lblZip"), TwipsRect(7920, 3240, 1095, 255), client);
-    RichTextBox1 = NewResultBox(QStringLiteral("RichTextBox1"), TwipsRect(240, 840, 8775, 1935), client);
-    RichTextBox2 = NewResultBox(QStringLiteral("RichTextBox2"), TwipsRect(240, 3600, 8775, 1935), client);
+    countLabels_[0] = NewLabel(QString(), QStringLiteral("countLabel0"), TwipsRect(7920, 480, 1095, 255), client);
+    countLabels_[1] = NewLabel(QString(), QStringLiteral("countLabel1"), TwipsRect(7920, 3240, 1095, 255), client);
+    resultBoxes_[0] = NewResultBox(QStringLiteral("resultBox0"), TwipsRect(240, 840, 8775, 1935), client);
+    resultBoxes_[1] = NewResultBox(QStringLiteral("resultBox1"), TwipsRect(240, 3600, 8775, 1935), client);
 
-    LblTrafficReport = NewLabel(QStringLiteral("Tripod Traffic Report:"), QStringLiteral("LblTrafficReport"),
-                                TwipsRect(240, 5640, 1575, 255), client);
-    chkSearchFile = NewCheckBox(QStringLiteral("Optional: Search file on startup"), QStringLiteral("chkSearchFile"),
-                                TwipsRect(1920, 5600, 2535, 255), client);
-    chkNoDuplicates = NewCheckBox(QStringLiteral("No duplicates"), QStringLiteral("chkNoDuplicates"),
-                                  TwipsRect(4680, 5600, 1335, 255), client);
-    chkNoDuplicates->setChecked(true);
-    chkFullwindow = NewCheckBox(QStringLiteral("Full Window"), QStringLiteral("chkFullwindow"),
-                                TwipsRect(6240, 5600, 1575, 255), client);
+    trafficReportLabel_ = NewLabel(QStringLiteral("Tripod Traffic Report:"), QStringLiteral("trafficReportLabel"),
+                                   TwipsRect(240, 5640, 1575, 255), client);
+    searchOnStartBox_ = NewCheckBox(QStringLiteral("Optional: Search file on startup"),
+                                    QStringLiteral("searchOnStartBox"), TwipsRect(1920, 5600, 2535, 255), client);
+    noDuplicatesBox_ = NewCheckBox(QStringLiteral("No duplicates"), QStringLiteral("noDuplicatesBox"),
+                                   TwipsRect(4680, 5600, 1335, 255), client);
+    noDuplicatesBox_->setChecked(true);
+    fullWindowBox_ = NewCheckBox(QStringLiteral("Full Window"), QStringLiteral("fullWindowBox"),
+                                 TwipsRect(6240, 5600, 1575, 255), client);
 
-    rtbPasteBox = new PasteBox(kPastePrompt, client);
-    rtbPasteBox->setObjectName(QStringLiteral("rtbPasteBox"));
+    pasteBox_ = new PasteBox(kPastePrompt, client);
+    pasteBox_->setObjectName(QStringLiteral("pasteBox"));
     QFont pasteFont(QStringLiteral("Sans Serif"));
     pasteFont.setStyleHint(QFont::SansSerif);
     pasteFont.setPointSizeF(8.5);
-    rtbPasteBox->setFont(pasteFont);
-    rtbPasteBox->setToolTip(QStringLiteral("Paste text to search here."));
+    pasteBox_->setFont(pasteFont);
+    pasteBox_->setToolTip(QStringLiteral("Paste text to search here."));
     // Made after the paste box, so it lies over the box's left end.
-    cmdMove = NewButton(QStringLiteral("<<"), QStringLiteral("cmdMove"), TwipsRect(260, 5885, 375, 255), client);
-    PlacePasteBox(Twips(240), false);
+    pasteBoxToggle_ =
+        NewButton(QStringLiteral("<<"), QStringLiteral("pasteBoxToggle"), TwipsRect(260, 5885, 375, 255), client);
+    placePasteBox(Twips(240), false);
 
     // Room for a second line, as a count of a large report is long.
-    lblAll = NewLabel(QString(), QStringLiteral("lblAll"), TwipsRect(6240, 5880, 1695, 435), client);
-    lblAll->setWordWrap(true);
-    lblAll->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    cmdClose = NewButton(QStringLiteral("Close"), QStringLiteral("cmdClose"), TwipsRect(8040, 5880, 855, 375), client);
+    totalLabel_ = NewLabel(QString(), QStringLiteral("totalLabel"), TwipsRect(6240, 5880, 1695, 435), client);
+    totalLabel_->setWordWrap(true);
+    totalLabel_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    closeButton_ =
+        NewButton(QStringLiteral("Close"), QStringLiteral("closeButton"), TwipsRect(8040, 5880, 855, 375), client);
 
-    StatusBar1 = new QStatusBar(this);
-    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    StatusBar1->setSizeGripEnabled(false);
-    StatusBar1->setFixedHeight(Twips(375));
-    statusPanel_ = new QLabel(StatusBar1);
-    statusPanel_->setObjectName(QStringLiteral("StatusBar1_Panel1"));
+    statusBar_ = new QStatusBar(this);
+    statusBar_->setObjectName(QStringLiteral("statusBar"));
+    statusBar_->setSizeGripEnabled(false);
+    statusBar_->setFixedHeight(Twips(375));
+    statusPanel_ = new QLabel(statusBar_);
+    statusPanel_->setObjectName(QStringLiteral("statusText"));
     statusPanel_->setTextFormat(Qt::PlainText);
     // A long path must not widen the window.
     statusPanel_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    StatusBar1->addWidget(statusPanel_, 1);
-    setStatusBar(StatusBar1);
+    statusBar_->addWidget(statusPanel_, 1);
+    setStatusBar(statusBar_);
 
-    FitCaptions();
+    fitCaptions();
     // The window keeps its designed size.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 // A font wider than the designed one would clip the captions of the check box row: each control
 // grows to its caption, and pushes the ones after it to the right.
-void MainWindow::FitCaptions()
+void MainWindow::fitCaptions()
 {
     constexpr int kGap = 6;
     int right = 0;
-    for (QWidget* control : std::array<QWidget*, 4>{LblTrafficReport, chkSearchFile, chkNoDuplicates, chkFullwindow}) {
+    for (QWidget* control :
+         std::array<QWidget*, 4>{trafficReportLabel_, searchOnStartBox_, noDuplicatesBox_, fullWindowBox_}) {
         QRect place = control->geometry();
         place.moveLeft(std::max(place.left(), right + kGap));
         place.setWidth(std::max(place.width(), control->sizeHint().width()));
@@ -203,37 +206,37 @@ void MainWindow::FitCaptions()
     }
 }
 
-void MainWindow::SetTabOrder()
+void MainWindow::orderTabs()
 {
-    const std::array<QWidget*, 16> order{RichTextBox1,  RichTextBox2,    rtbPasteBox,   cmdClose,
-                                         chkSearchFile, chkNoDuplicates, Combo1[0],     Combo1[1],
-                                         cmdRefresh[0], cmdRefresh[1],   cmdmore[0],    cmdmore[1],
-                                         chkFullwindow, cmdMove,         cmdNotePad[0], cmdNotePad[1]};
+    const std::array<QWidget*, 16> order{resultBoxes_[0],   resultBoxes_[1],  pasteBox_,          closeButton_,
+                                         searchOnStartBox_, noDuplicatesBox_, searchBoxes_[0],    searchBoxes_[1],
+                                         goButtons_[0],     goButtons_[1],    moreButtons_[0],    moreButtons_[1],
+                                         fullWindowBox_,    pasteBoxToggle_,  notepadButtons_[0], notepadButtons_[1]};
     for (std::size_t i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
-    RichTextBox1->setFocus();
+    resultBoxes_[0]->setFocus();
 }
 
-void MainWindow::ConnectControls()
+void MainWindow::connectControls()
 {
     for (int i = 0; i < kPanelCount; ++i) {
         const auto at = static_cast<std::size_t>(i);
-        connect(cmdRefresh[at], &QPushButton::clicked, this, [this, i] { cmdRefresh_Click(i); });
-        connect(Combo1[at], &QComboBox::activated, this, [this, i] { Combo1_Click(i); });
-        connect(cmdmore[at], &QPushButton::clicked, this, [this, i] { cmdmore_Click(i); });
-        connect(cmdNotePad[at], &QPushButton::clicked, this, [this, i] { cmdNotePad_Click(i); });
+        connect(goButtons_[at], &QPushButton::clicked, this, [this, i] { searchAgain(i); });
+        connect(searchBoxes_[at], &QComboBox::activated, this, [this, i] { searchTextPicked(i); });
+        connect(moreButtons_[at], &QPushButton::clicked, this, [this, i] { showMoreColumns(i); });
+        connect(notepadButtons_[at], &QPushButton::clicked, this, [this, i] { exportResult(i); });
         // Enter in the box is the "Go" button; the box itself must not see it.
-        Combo1[at]->installEventFilter(this);
-        Combo1[at]->lineEdit()->installEventFilter(this);
+        searchBoxes_[at]->installEventFilter(this);
+        searchBoxes_[at]->lineEdit()->installEventFilter(this);
     }
-    connect(rtbPasteBox, &QPlainTextEdit::textChanged, this, &MainWindow::rtbPasteBox_Change);
-    connect(rtbPasteBox, &PasteBox::fileDropped, this, &MainWindow::OpenReport);
-    connect(chkNoDuplicates, &QCheckBox::clicked, this, &MainWindow::chkNoDuplicates_Click);
-    connect(chkSearchFile, &QCheckBox::clicked, this, &MainWindow::chkSearchFile_Click);
+    connect(pasteBox_, &QPlainTextEdit::textChanged, this, &MainWindow::searchPastedText);
+    connect(pasteBox_, &PasteBox::fileDropped, this, &MainWindow::openReport);
+    connect(noDuplicatesBox_, &QCheckBox::clicked, this, &MainWindow::noDuplicatesClicked);
+    connect(searchOnStartBox_, &QCheckBox::clicked, this, &MainWindow::searchOnStartClicked);
     // Full Window follows its value however it changes, as the menu commands uncheck it too.
-    connect(chkFullwindow, &QCheckBox::toggled, this, &MainWindow::chkFullwindow_Click);
-    connect(cmdMove, &QPushButton::clicked, this, &MainWindow::cmdMove_Click);
-    connect(cmdClose, &QPushButton::clicked, this, &MainWindow::close);
+    connect(fullWindowBox_, &QCheckBox::toggled, this, &MainWindow::fullWindowToggled);
+    connect(pasteBoxToggle_, &QPushButton::clicked, this, &MainWindow::togglePasteBox);
+    connect(closeButton_, &QPushButton::clicked, this, &MainWindow::close);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
@@ -243,8 +246,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             for (int i = 0; i < kPanelCount; ++i) {
                 const auto at = static_cast<std::size_t>(i);
-                if (watched == Combo1[at] || watched == Combo1[at]->lineEdit()) {
-                    cmdRefresh_Click(i);
+                if (watched == searchBoxes_[at] || watched == searchBoxes_[at]->lineEdit()) {
+                    searchAgain(i);
                     return true;
                 }
             }
@@ -253,24 +256,24 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-void MainWindow::Form_Initialize()
+void MainWindow::readReportPath()
 {
-    ReportPath_ = settings_.read(QLatin1String(keys::Path), DefaultReportPath());
+    reportPath_ = settings_.read(QLatin1String(keys::Path), DefaultReportPath());
 }
 
-void MainWindow::Form_Load()
+void MainWindow::load()
 {
-    TempFilePath_ = dataFolder_.tempFilePath();
-    GoToUrl_ = settings_.read(keys::GoToUrl);
+    tempFilePath_ = dataFolder_.tempFilePath();
+    goToUrl_ = settings_.read(keys::GoToUrl);
     for (int i = 0; i < kPanelCount; ++i) {
         panels_[static_cast<std::size_t>(i)] = LoadSearchPanel(settings_, i);
-        ShowPanel(i);
+        showPanel(i);
     }
-    chkSearchFile->setChecked(settings_.read(keys::SearchFile) == 1);
+    searchOnStartBox_->setChecked(settings_.read(keys::SearchFile) == 1);
 
     const auto loaded = [&] {
         BusyCursor busy;
-        return LoadHistoryStep(session_, *historyStore_, today(), values_.TimeLimit, StatusTexts());
+        return LoadHistoryStep(session_, *historyStore_, today(), values_.TimeLimit, statusReporter());
     }();
     if (loaded.status == LinesRead::Status::Failed)
         Dialogs::message(this, QStringLiteral("Tallywick"),
@@ -281,65 +284,65 @@ void MainWindow::Form_Load()
                          Dialogs::Icon::Warning);
 }
 
-void MainWindow::ShowAndActivate()
+void MainWindow::showAndActivate()
 {
     show();
     raise();
     activateWindow();
     activation_->markActive();
-    Form_Activate();
+    onActivated();
 }
 
-void MainWindow::Form_Activate()
+void MainWindow::onActivated()
 {
     if (closing_)
         return;
-    mnuWebPageTrafficReport->setText(values_.Traffic_menu);
-    mnuWebPageWebsiteDetails->setText(values_.Details_menu);
-    SetStatusText(QString());
-    TrackedItems_ = LoadTrackedItems(dataFolder_.trackingPath());
-    if (chkSearchFile->isChecked())
-        SearchReport(ReportPath_);
+    trafficReportAction_->setText(values_.Traffic_menu);
+    websiteDetailsAction_->setText(values_.Details_menu);
+    setStatusText(QString());
+    trackedItems_ = LoadTrackedItems(dataFolder_.trackingPath());
+    if (searchOnStartBox_->isChecked())
+        searchReport(reportPath_);
 }
 
-void MainWindow::Form_Deactivate()
+void MainWindow::onDeactivated()
 {
     if (closing_)
         return;
-    MergeIfChanged(session_, today(), values_.TimeLimit, StatusTexts());
+    MergeIfChanged(session_, today(), values_.TimeLimit, statusReporter());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     if (!closing_) {
-        Form_QueryUnload();
+        runClosingSequence();
         emit closed();
     }
     event->accept();
 }
 
-void MainWindow::Form_QueryUnload()
+void MainWindow::runClosingSequence()
 {
     closing_ = true;
     const HistorySaveOutcome saved = [&] {
         BusyCursor busy;
-        if (FileExists(ReportPath_))
-            settings_.write(QLatin1String(keys::Path), ReportPath_);
-        settings_.write(keys::SearchFile, chkSearchFile->isChecked() ? 1 : 0);
+        if (FileExists(reportPath_))
+            settings_.write(QLatin1String(keys::Path), reportPath_);
+        settings_.write(keys::SearchFile, searchOnStartBox_->isChecked() ? 1 : 0);
         for (int i = 0; i < kPanelCount; ++i) {
-            TakePanelText(i);
+            takePanelText(i);
             SaveSearchList(panels_[static_cast<std::size_t>(i)], settings_, i);
         }
-        return RunClosingHistorySteps(session_, *historyStore_, today(), values_.TimeLimit, StatusTexts()).save;
+        return RunClosingHistorySteps(session_, *historyStore_, today(), values_.TimeLimit, statusReporter()).save;
     }();
     if (saved.status == HistorySaveOutcome::Status::Refused || saved.status == HistorySaveOutcome::Status::Failed)
-        ReportClosingFailure(QStringLiteral("The download history was not saved:\n%1").arg(saved.error));
+        reportClosingFailure(QStringLiteral("The download history was not saved:\n%1").arg(saved.error));
     values_.AppRunning = false;
     views_->closeAll();
     CloseOtherWindows(this);
 }
 
-void MainWindow::ReportClosingFailure(const QString& text)
+void MainWindow::reportClosingFailure(const QString& text)
 {
     if (quietClosing_)
         qWarning("Tallywick: %s", qUtf8Printable(text));
@@ -352,15 +355,15 @@ QString MainWindow::statusText() const
     return statusPanel_->text();
 }
 
-void MainWindow::SetStatusText(const QString& text)
+void MainWindow::setStatusText(const QString& text)
 {
     statusPanel_->setText(text);
 }
 
-UpkeepStatus MainWindow::StatusTexts()
+UpkeepStatus MainWindow::statusReporter()
 {
     return [this](std::string_view text) {
-        SetStatusText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+        setStatusText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
         // The upkeep holds the event loop; the text must show before it goes on.
         statusPanel_->repaint();
     };

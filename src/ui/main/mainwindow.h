@@ -32,17 +32,20 @@ class ActivationWatcher;
 class HistoryStore;
 class PasteBox;
 class SettingsStore;
+class WindowRegistry;
 
 // What the paste box holds until something is pasted into it.
 inline const QString kPastePrompt = QStringLiteral("Paste Text Here");
 
 // What the main window uses of the running program. Everything here outlives the window.
 struct MainWindowContext {
+    // The one owner of the dialogs the menus open.
+    WindowRegistry& windows;
     SettingsStore& settings;
     AppValues& values;
     DataFolder dataFolder;
     // The long or short result form per panel; kept when the window is closed and made again.
-    std::array<bool, kPanelCount>& MoreFlags;
+    std::array<bool, kPanelCount>& moreFlags;
     std::function<std::chrono::sys_days()> today;
     SaveFileOpener historySave = OpenSaveFile;
     ReadFileOpener historyRead = OpenFileForReading;
@@ -55,74 +58,24 @@ class MainWindow : public QMainWindow {
 
 public:
     // Creates the window and loads it (search lists, check box, history); showing it is
-    // ShowAndActivate.
+    // showAndActivate.
     explicit MainWindow(MainWindowContext context);
     ~MainWindow() override;
 
     // Shows the window, brings it to the front and runs its activation.
-    void ShowAndActivate();
+    void showAndActivate();
     // Closing messages go to the error output instead of message boxes (the session is ending).
     void setQuietClosing(bool quiet) { quietClosing_ = quiet; }
     bool isClosing() const { return closing_; }
 
-    const QString& ReportPath() const { return ReportPath_; }
-    const QString& TempFilePath() const { return TempFilePath_; }
-    const QString& GoToUrl() const { return GoToUrl_; }
+    const QString& reportPath() const { return reportPath_; }
+    const QString& tempFilePath() const { return tempFilePath_; }
+    const QString& goToUrl() const { return goToUrl_; }
     const HistorySession& session() const { return session_; }
-    const std::vector<std::string>& TrackedItems() const { return TrackedItems_; }
+    const std::vector<std::string>& trackedItems() const { return trackedItems_; }
     const SearchPanelState& panel(int index) const { return panels_[static_cast<std::size_t>(index)]; }
     QString statusText() const;
     HistoryViews& views() { return *views_; }
-
-    std::array<QLabel*, kPanelCount> lblFind;
-    std::array<QComboBox*, kPanelCount> Combo1;
-    std::array<QPushButton*, kPanelCount> cmdmore;
-    std::array<QPushButton*, kPanelCount> cmdRefresh;
-    std::array<QPushButton*, kPanelCount> cmdNotePad;
-    QLabel* lblExe;
-    QLabel* lblZip;
-    QPlainTextEdit* RichTextBox1;
-    QPlainTextEdit* RichTextBox2;
-    QLabel* LblTrafficReport;
-    QCheckBox* chkSearchFile;
-    QCheckBox* chkNoDuplicates;
-    QCheckBox* chkFullwindow;
-    PasteBox* rtbPasteBox;
-    QPushButton* cmdMove;
-    QLabel* lblAll;
-    QPushButton* cmdClose;
-    QStatusBar* StatusBar1;
-
-    QMenu* mnuFile;
-    QAction* mnuFileOpen;
-    QAction* mnuFileSaveAs;
-    QAction* mnuFileBar0;
-    QAction* mnuFileExit;
-    QAction* mnuNotepad;
-    QMenu* mnuHistory;
-    QAction* mnuHistoryDaily;
-    QAction* mnuHistoryText;
-    QAction* mnuHistoryBar0;
-    QAction* mnuHistoryByFile;
-    QAction* mnuHistoryMonthly;
-    QAction* mnuHistoryWeekday;
-    QAction* mnuHistoryBar1;
-    QAction* mnuHistoryZeroCount;
-    QAction* mnuHistoryBar2;
-    QMenu* mnuHistoryOptions;
-    QAction* mnuHistoryOptionsTrack;
-    QAction* mnuHistoryOptionsTimeLimit;
-    QMenu* mnuWebPage;
-    QAction* mnuWebPageTrafficReport;
-    QAction* mnuWebPageWebsiteDetails;
-    QAction* mnuWebPageBar0;
-    QAction* mnuWebPageGoTo;
-    QMenu* mnuTools;
-    QAction* mnuOptions;
-    QAction* mnuToolsTrimHistory;
-    QMenu* mnuHelp;
-    QAction* MnuHelpAbout;
-    QAction* mnuHelpContents;
 
 signals:
     // The closing sequence has run; the window goes away next.
@@ -144,73 +97,95 @@ private slots:
 
 private:
     // mainwindow.cpp: the controls and the window's life.
-    void CreateControls();
-    void FitCaptions();
-    void SetTabOrder();
-    void ConnectControls();
-    void Form_Initialize();
-    void Form_Load();
-    void Form_Activate();
-    void Form_Deactivate();
-    void Form_QueryUnload();
-    void ReportClosingFailure(const QString& text);
+    void createControls();
+    void fitCaptions();
+    void orderTabs();
+    void connectControls();
+    void readReportPath();
+    void load();
+    void onActivated();
+    void onDeactivated();
+    void runClosingSequence();
+    void reportClosingFailure(const QString& text);
 
     // mainwindow_menus.cpp
-    void CreateMenus();
-    void mnuFileOpen_Click();
-    void mnuFileSaveAs_Click();
-    void mnuNotepad_Click();
-    void mnuWebPageGoTo_Click();
-    void mnuHistoryOptionsTrack_Click();
-    void MnuHelpAbout_Click();
-    void mnuHelpContents_Click();
-    void OpenHistoryView(HistoryView view);
-    bool BringHistoryUpToDate();
-    void OpenReport(const QString& path);
+    void createMenus();
+    void chooseReport();
+    void savePastedText();
+    void startTextEditor();
+    void goToWebPage();
+    void openTrackingFromMenu();
+    void openAboutFromMenu();
+    void openHelpFromMenu();
+    void openHistoryView(HistoryView view);
+    bool bringHistoryUpToDate();
+    void openReport(const QString& path);
 
     // mainwindow_search.cpp: the search and the controls that start it.
-    void SearchReport(const QString& path);
-    void ShowResult(const SearchResult& result);
-    void ShowPanel(int Index);
-    void TakePanelText(int Index);
-    void rtbPasteBox_Change();
-    void cmdRefresh_Click(int Index);
-    void Combo1_Click(int Index);
-    void cmdmore_Click(int Index);
-    void cmdNotePad_Click(int Index);
-    void chkNoDuplicates_Click();
-    void chkSearchFile_Click();
-    bool PasteBoxHoldsText() const;
-    void SetPasteBoxText(const QString& text);
+    void searchReport(const QString& path);
+    void showResult(const SearchResult& result);
+    void showPanel(int index);
+    void takePanelText(int index);
+    void searchPastedText();
+    void searchAgain(int index);
+    void searchTextPicked(int index);
+    void showMoreColumns(int index);
+    void exportResult(int index);
+    void noDuplicatesClicked();
+    void searchOnStartClicked();
+    bool pasteBoxHoldsText() const;
+    void setPasteBoxText(const QString& text);
 
     // mainwindow_layout.cpp: Full Window and the paste box's place.
-    void chkFullwindow_Click();
-    void cmdMove_Click();
-    void UncheckFullWindow();
-    void PlacePasteBox(int left, bool full);
+    void fullWindowToggled();
+    void togglePasteBox();
+    void leaveFullWindow();
+    void placePasteBox(int left, bool full);
 
-    void SetStatusText(const QString& text);
-    UpkeepStatus StatusTexts();
+    void setStatusText(const QString& text);
+    UpkeepStatus statusReporter();
     std::chrono::sys_days today() const { return today_(); }
 
+    WindowRegistry& windows_;
     SettingsStore& settings_;
     AppValues& values_;
     DataFolder dataFolder_;
-    std::array<bool, kPanelCount>& MoreFlags;
+    std::array<bool, kPanelCount>& moreFlags_;
     std::function<std::chrono::sys_days()> today_;
 
-    QString ReportPath_;
-    QString TempFilePath_;
-    QString GoToUrl_;
+    QString reportPath_;
+    QString tempFilePath_;
+    QString goToUrl_;
     std::array<SearchPanelState, kPanelCount> panels_;
     HistorySession session_;
-    std::vector<std::string> TrackedItems_;
-    std::vector<std::string> ReportHits_;
+    std::vector<std::string> trackedItems_;
+    std::vector<std::string> reportHits_;
     std::array<QString, kPanelCount> shownResults_;
     std::unique_ptr<HistoryStore> historyStore_;
     std::unique_ptr<HistoryViews> views_;
     ActivationWatcher* activation_ = nullptr;
+
+    // One of each per search panel.
+    std::array<QLabel*, kPanelCount> findLabels_{};
+    std::array<QComboBox*, kPanelCount> searchBoxes_{};
+    std::array<QPushButton*, kPanelCount> moreButtons_{};
+    std::array<QPushButton*, kPanelCount> goButtons_{};
+    std::array<QPushButton*, kPanelCount> notepadButtons_{};
+    std::array<QLabel*, kPanelCount> countLabels_{};
+    std::array<QPlainTextEdit*, kPanelCount> resultBoxes_{};
+    QLabel* trafficReportLabel_ = nullptr;
+    QCheckBox* searchOnStartBox_ = nullptr;
+    QCheckBox* noDuplicatesBox_ = nullptr;
+    QCheckBox* fullWindowBox_ = nullptr;
+    PasteBox* pasteBox_ = nullptr;
+    QPushButton* pasteBoxToggle_ = nullptr;
+    QLabel* totalLabel_ = nullptr;
+    QPushButton* closeButton_ = nullptr;
+    QStatusBar* statusBar_ = nullptr;
     QLabel* statusPanel_ = nullptr;
+    QAction* saveAsAction_ = nullptr;
+    QAction* trafficReportAction_ = nullptr;
+    QAction* websiteDetailsAction_ = nullptr;
 
     bool closing_ = false;
     bool quietClosing_ = false;

@@ -18,37 +18,37 @@ const QString kHidden = QStringLiteral(">>");
 
 } // namespace
 
-void MainWindow::PlacePasteBox(int left, bool full)
+void MainWindow::placePasteBox(int left, bool full)
 {
     const QRect place = full ? TwipsRect(240, 60, 8775, 5500) : TwipsRect(240, 5880, 5895, 375);
-    rtbPasteBox->setGeometry(left, place.top(), place.width(), place.height());
+    pasteBox_->setGeometry(left, place.top(), place.width(), place.height());
     // In its one-line place the box leaves its left end to the button lying over it.
-    rtbPasteBox->setMargins(full ? 0 : cmdMove->geometry().right() + 1 - left, !full);
+    pasteBox_->setMargins(full ? 0 : pasteBoxToggle_->geometry().right() + 1 - left, !full);
     // One line of it shows in its small place; enlarged it reads like the result boxes.
-    rtbPasteBox->setLineWrapMode(full ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
-    rtbPasteBox->setVerticalScrollBarPolicy(full ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
-    rtbPasteBox->setHorizontalScrollBarPolicy(full ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    pasteBox_->setLineWrapMode(full ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+    pasteBox_->setVerticalScrollBarPolicy(full ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    pasteBox_->setHorizontalScrollBarPolicy(full ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
 }
 
-void MainWindow::chkFullwindow_Click()
+void MainWindow::fullWindowToggled()
 {
-    const bool full = chkFullwindow->isChecked();
-    cmdMove->setText(full ? kShown : kHidden);
-    PlacePasteBox(kLeft, full);
-    cmdMove->raise();
+    const bool full = fullWindowBox_->isChecked();
+    pasteBoxToggle_->setText(full ? kShown : kHidden);
+    placePasteBox(kLeft, full);
+    pasteBoxToggle_->raise();
 }
 
-void MainWindow::cmdMove_Click()
+void MainWindow::togglePasteBox()
 {
-    const QString caption = cmdMove->text() == kShown ? kHidden : kShown;
-    cmdMove->setText(caption);
-    const bool full = chkFullwindow->isChecked();
-    PlacePasteBox(caption == kShown || !full ? kLeft : kOutOfView, full);
+    const QString caption = pasteBoxToggle_->text() == kShown ? kHidden : kShown;
+    pasteBoxToggle_->setText(caption);
+    const bool full = fullWindowBox_->isChecked();
+    placePasteBox(caption == kShown || !full ? kLeft : kOutOfView, full);
 }
 
-void MainWindow::UncheckFullWindow()
+void MainWindow::leaveFullWindow()
 {
-    chkFullwindow->setChecked(false);
+    fullWindowBox_->setChecked(false);
 }
 
 } // namespace tallywick

@@ -44,109 +44,103 @@ QAction* NewItem(QMenu* menu, const QString& caption, const QString& name)
     return item;
 }
 
-QAction* NewBar(QMenu* menu, const QString& name)
-{
-    QAction* bar = menu->addSeparator();
-    bar->setObjectName(name);
-    return bar;
-}
-
 } // namespace
 
-void MainWindow::CreateMenus()
+void MainWindow::createMenus()
 {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("menuBar"));
 
-    mnuFile = NewMenu(QStringLiteral("&File"), QStringLiteral("mnuFile"), bar);
-    mnuFileOpen = NewItem(mnuFile, QStringLiteral("&Open"), QStringLiteral("mnuFileOpen"));
-    mnuFileSaveAs = NewItem(mnuFile, QStringLiteral("&Save As"), QStringLiteral("mnuFileSaveAs"));
-    mnuFileBar0 = NewBar(mnuFile, QStringLiteral("mnuFileBar0"));
-    mnuFileExit = NewItem(mnuFile, QStringLiteral("E&xit"), QStringLiteral("mnuFileExit"));
-    bar->addMenu(mnuFile);
+    auto* fileMenu = NewMenu(QStringLiteral("&File"), QStringLiteral("fileMenu"), bar);
+    auto* openAction = NewItem(fileMenu, QStringLiteral("&Open"), QStringLiteral("openAction"));
+    saveAsAction_ = NewItem(fileMenu, QStringLiteral("&Save As"), QStringLiteral("saveAsAction"));
+    fileMenu->addSeparator();
+    auto* exitAction = NewItem(fileMenu, QStringLiteral("E&xit"), QStringLiteral("exitAction"));
+    bar->addMenu(fileMenu);
 
-    mnuNotepad = bar->addAction(QStringLiteral("&Notepad"));
-    mnuNotepad->setObjectName(QStringLiteral("mnuNotepad"));
+    auto* notepadAction = bar->addAction(QStringLiteral("&Notepad"));
+    notepadAction->setObjectName(QStringLiteral("notepadAction"));
 
-    mnuHistory = NewMenu(QStringLiteral("&History"), QStringLiteral("mnuHistory"), bar);
-    mnuHistoryDaily = NewItem(mnuHistory, QStringLiteral("&Daily Text"), QStringLiteral("mnuHistoryDaily"));
-    mnuHistoryText = NewItem(mnuHistory, QStringLiteral("&Full History Text"), QStringLiteral("mnuHistoryText"));
-    mnuHistoryBar0 = NewBar(mnuHistory, QStringLiteral("mnuHistoryBar0"));
-    mnuHistoryByFile = NewItem(mnuHistory, QStringLiteral("&File Chart"), QStringLiteral("mnuHistoryByFile"));
-    mnuHistoryMonthly = NewItem(mnuHistory, QStringLiteral("&Monthly Chart"), QStringLiteral("mnuHistoryMonthly"));
-    mnuHistoryWeekday = NewItem(mnuHistory, QStringLiteral("&Weekday Chart"), QStringLiteral("mnuHistoryWeekday"));
-    mnuHistoryBar1 = NewBar(mnuHistory, QStringLiteral("mnuHistoryBar1"));
-    mnuHistoryZeroCount =
-        NewItem(mnuHistory, QStringLiteral("&Zero Count Days"), QStringLiteral("mnuHistoryZeroCount"));
-    mnuHistoryBar2 = NewBar(mnuHistory, QStringLiteral("mnuHistoryBar2"));
-    mnuHistoryOptions = NewMenu(QStringLiteral("&Options"), QStringLiteral("mnuHistoryOptions"), mnuHistory);
-    mnuHistoryOptionsTrack =
-        NewItem(mnuHistoryOptions, QStringLiteral("&Track Items"), QStringLiteral("mnuHistoryOptionsTrack"));
-    mnuHistoryOptionsTimeLimit =
-        NewItem(mnuHistoryOptions, QStringLiteral("Time &Limit"), QStringLiteral("mnuHistoryOptionsTimeLimit"));
-    mnuHistory->addMenu(mnuHistoryOptions);
-    bar->addMenu(mnuHistory);
+    auto* historyMenu = NewMenu(QStringLiteral("&History"), QStringLiteral("historyMenu"), bar);
+    auto* dailyViewAction = NewItem(historyMenu, QStringLiteral("&Daily Text"), QStringLiteral("dailyViewAction"));
+    auto* historyTextAction =
+        NewItem(historyMenu, QStringLiteral("&Full History Text"), QStringLiteral("historyTextAction"));
+    historyMenu->addSeparator();
+    auto* fileChartAction = NewItem(historyMenu, QStringLiteral("&File Chart"), QStringLiteral("fileChartAction"));
+    auto* monthlyChartAction =
+        NewItem(historyMenu, QStringLiteral("&Monthly Chart"), QStringLiteral("monthlyChartAction"));
+    auto* weekdayChartAction =
+        NewItem(historyMenu, QStringLiteral("&Weekday Chart"), QStringLiteral("weekdayChartAction"));
+    historyMenu->addSeparator();
+    auto* zeroDaysAction = NewItem(historyMenu, QStringLiteral("&Zero Count Days"), QStringLiteral("zeroDaysAction"));
+    historyMenu->addSeparator();
+    auto* historyOptionsMenu = NewMenu(QStringLiteral("&Options"), QStringLiteral("historyOptionsMenu"), historyMenu);
+    auto* trackingAction =
+        NewItem(historyOptionsMenu, QStringLiteral("&Track Items"), QStringLiteral("trackingAction"));
+    auto* timeLimitAction =
+        NewItem(historyOptionsMenu, QStringLiteral("Time &Limit"), QStringLiteral("timeLimitAction"));
+    historyMenu->addMenu(historyOptionsMenu);
+    bar->addMenu(historyMenu);
 
-    mnuWebPage = NewMenu(QStringLiteral("&Web Page"), QStringLiteral("mnuWebPage"), bar);
-    mnuWebPageTrafficReport =
-        NewItem(mnuWebPage, QString::fromUtf8(kDefaultTrafficMenu), QStringLiteral("mnuWebPageTrafficReport"));
-    mnuWebPageWebsiteDetails =
-        NewItem(mnuWebPage, QString::fromUtf8(kDefaultDetailsMenu), QStringLiteral("mnuWebPageWebsiteDetails"));
-    mnuWebPageBar0 = NewBar(mnuWebPage, QStringLiteral("mnuWebPageBar0"));
-    mnuWebPageGoTo = NewItem(mnuWebPage, QStringLiteral("&Go To..."), QStringLiteral("mnuWebPageGoTo"));
-    bar->addMenu(mnuWebPage);
+    auto* webPageMenu = NewMenu(QStringLiteral("&Web Page"), QStringLiteral("webPageMenu"), bar);
+    trafficReportAction_ =
+        NewItem(webPageMenu, QString::fromUtf8(kDefaultTrafficMenu), QStringLiteral("trafficReportAction"));
+    websiteDetailsAction_ =
+        NewItem(webPageMenu, QString::fromUtf8(kDefaultDetailsMenu), QStringLiteral("websiteDetailsAction"));
+    webPageMenu->addSeparator();
+    auto* goToAction = NewItem(webPageMenu, QStringLiteral("&Go To..."), QStringLiteral("goToAction"));
+    bar->addMenu(webPageMenu);
 
-    mnuTools = NewMenu(QStringLiteral("&Tools"), QStringLiteral("mnuTools"), bar);
-    mnuOptions = NewItem(mnuTools, QStringLiteral("&Options"), QStringLiteral("mnuOptions"));
-    mnuToolsTrimHistory = NewItem(mnuTools, QStringLiteral("&Trim History"), QStringLiteral("mnuToolsTrimHistory"));
+    auto* toolsMenu = NewMenu(QStringLiteral("&Tools"), QStringLiteral("toolsMenu"), bar);
+    auto* optionsAction = NewItem(toolsMenu, QStringLiteral("&Options"), QStringLiteral("optionsAction"));
+    auto* trimHistoryAction = NewItem(toolsMenu, QStringLiteral("&Trim History"), QStringLiteral("trimHistoryAction"));
     // Designed switched off and never switched on: the closing sequence trims the history.
-    mnuToolsTrimHistory->setEnabled(false);
-    bar->addMenu(mnuTools);
+    trimHistoryAction->setEnabled(false);
+    bar->addMenu(toolsMenu);
 
-    mnuHelp = NewMenu(QStringLiteral("&Help"), QStringLiteral("mnuHelp"), bar);
-    MnuHelpAbout = NewItem(mnuHelp, QStringLiteral("&About"), QStringLiteral("MnuHelpAbout"));
-    mnuHelpContents = NewItem(mnuHelp, QStringLiteral("&Contents"), QStringLiteral("mnuHelpContents"));
-    bar->addMenu(mnuHelp);
+    auto* helpMenu = NewMenu(QStringLiteral("&Help"), QStringLiteral("helpMenu"), bar);
+    auto* aboutAction = NewItem(helpMenu, QStringLiteral("&About"), QStringLiteral("aboutAction"));
+    auto* helpContentsAction = NewItem(helpMenu, QStringLiteral("&Contents"), QStringLiteral("helpContentsAction"));
+    bar->addMenu(helpMenu);
 
-    connect(mnuFileOpen, &QAction::triggered, this, &MainWindow::mnuFileOpen_Click);
-    connect(mnuFileSaveAs, &QAction::triggered, this, &MainWindow::mnuFileSaveAs_Click);
-    connect(mnuFileExit, &QAction::triggered, this, &MainWindow::close);
-    connect(mnuNotepad, &QAction::triggered, this, &MainWindow::mnuNotepad_Click);
-    const std::array<std::pair<QAction*, HistoryView>, 6> views{{{mnuHistoryDaily, HistoryView::Daily},
-                                                                 {mnuHistoryText, HistoryView::FullText},
-                                                                 {mnuHistoryByFile, HistoryView::FileChart},
-                                                                 {mnuHistoryMonthly, HistoryView::Monthly},
-                                                                 {mnuHistoryWeekday, HistoryView::Weekday},
-                                                                 {mnuHistoryZeroCount, HistoryView::ZeroDays}}};
+    connect(openAction, &QAction::triggered, this, &MainWindow::chooseReport);
+    connect(saveAsAction_, &QAction::triggered, this, &MainWindow::savePastedText);
+    connect(exitAction, &QAction::triggered, this, &MainWindow::close);
+    connect(notepadAction, &QAction::triggered, this, &MainWindow::startTextEditor);
+    const std::array<std::pair<QAction*, HistoryView>, 6> views{{{dailyViewAction, HistoryView::Daily},
+                                                                 {historyTextAction, HistoryView::FullText},
+                                                                 {fileChartAction, HistoryView::FileChart},
+                                                                 {monthlyChartAction, HistoryView::Monthly},
+                                                                 {weekdayChartAction, HistoryView::Weekday},
+                                                                 {zeroDaysAction, HistoryView::ZeroDays}}};
     for (const auto& [item, view] : views)
-        connect(item, &QAction::triggered, this, [this, view = view] { OpenHistoryView(view); });
-    connect(mnuHistoryOptionsTrack, &QAction::triggered, this, &MainWindow::mnuHistoryOptionsTrack_Click);
-    connect(mnuHistoryOptionsTimeLimit, &QAction::triggered, this, &MainWindow::openTimeLimit);
-    connect(mnuWebPageTrafficReport, &QAction::triggered, this, [this] { Desktop::OpenDocument(values_.Traffic_URL); });
-    connect(mnuWebPageWebsiteDetails, &QAction::triggered, this,
-            [this] { Desktop::OpenDocument(values_.Details_URL); });
-    connect(mnuWebPageGoTo, &QAction::triggered, this, &MainWindow::mnuWebPageGoTo_Click);
-    connect(mnuOptions, &QAction::triggered, this, &MainWindow::openOptions);
-    connect(MnuHelpAbout, &QAction::triggered, this, &MainWindow::MnuHelpAbout_Click);
-    connect(mnuHelpContents, &QAction::triggered, this, &MainWindow::mnuHelpContents_Click);
+        connect(item, &QAction::triggered, this, [this, view = view] { openHistoryView(view); });
+    connect(trackingAction, &QAction::triggered, this, &MainWindow::openTrackingFromMenu);
+    connect(timeLimitAction, &QAction::triggered, this, &MainWindow::openTimeLimit);
+    connect(trafficReportAction_, &QAction::triggered, this, [this] { Desktop::OpenDocument(values_.Traffic_URL); });
+    connect(websiteDetailsAction_, &QAction::triggered, this, [this] { Desktop::OpenDocument(values_.Details_URL); });
+    connect(goToAction, &QAction::triggered, this, &MainWindow::goToWebPage);
+    connect(optionsAction, &QAction::triggered, this, &MainWindow::openOptions);
+    connect(aboutAction, &QAction::triggered, this, &MainWindow::openAboutFromMenu);
+    connect(helpContentsAction, &QAction::triggered, this, &MainWindow::openHelpFromMenu);
 }
 
-void MainWindow::mnuFileOpen_Click()
+void MainWindow::chooseReport()
 {
-    SetPasteBoxText(kPastePrompt);
+    setPasteBoxText(kPastePrompt);
     const auto chosen = Dialogs::openFileName(
-        this, {QStringLiteral("Open"), FolderOf(ReportPath_), ReportPath_, kReportFilters, kTextFilter});
-    OpenReport(chosen.value_or(ReportPath_));
+        this, {QStringLiteral("Open"), FolderOf(reportPath_), reportPath_, kReportFilters, kTextFilter});
+    openReport(chosen.value_or(reportPath_));
 }
 
 // File > Open once the report is chosen; also where a dropped file goes.
-void MainWindow::OpenReport(const QString& path)
+void MainWindow::openReport(const QString& path)
 {
-    SetPasteBoxText(kPastePrompt);
-    ReportPath_ = path;
-    MoreFlags = {false, false};
-    UncheckFullWindow();
-    SearchReport(ReportPath_);
+    setPasteBoxText(kPastePrompt);
+    reportPath_ = path;
+    moreFlags_ = {false, false};
+    leaveFullWindow();
+    searchReport(reportPath_);
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event)
@@ -161,36 +155,36 @@ void MainWindow::dropEvent(QDropEvent* event)
     if (path.isEmpty())
         return;
     event->acceptProposedAction();
-    OpenReport(path);
+    openReport(path);
 }
 
-void MainWindow::mnuFileSaveAs_Click()
+void MainWindow::savePastedText()
 {
-    if (!PasteBoxHoldsText()) {
+    if (!pasteBoxHoldsText()) {
         Dialogs::message(this, QStringLiteral("No Text"), QStringLiteral("There is no text to save"));
     } else {
         const auto chosen = Dialogs::saveFileName(
-            this, {QStringLiteral("Save As"), FolderOf(ReportPath_), ReportPath_, kReportFilters, kTextFilter});
+            this, {QStringLiteral("Save As"), FolderOf(reportPath_), reportPath_, kReportFilters, kTextFilter});
         if (chosen)
-            ReportPath_ = *chosen;
-        if (const auto failure = WriteTextFile(ReportPath_, rtbPasteBox->toPlainText()))
+            reportPath_ = *chosen;
+        if (const auto failure = WriteTextFile(reportPath_, pasteBox_->toPlainText()))
             Dialogs::message(this, QStringLiteral("Tallywick"),
                              QStringLiteral("The text could not be saved to %1 (%2).")
-                                 .arg(QDir::toNativeSeparators(ReportPath_), *failure),
+                                 .arg(QDir::toNativeSeparators(reportPath_), *failure),
                              Dialogs::Icon::Warning);
-        SetStatusText(ReportPath_);
+        setStatusText(reportPath_);
     }
-    UncheckFullWindow();
+    leaveFullWindow();
 }
 
-void MainWindow::mnuNotepad_Click()
+void MainWindow::startTextEditor()
 {
     Desktop::StartTextEditor();
 }
 
-void MainWindow::mnuWebPageGoTo_Click()
+void MainWindow::goToWebPage()
 {
-    const auto answer = Dialogs::inputText(this, QStringLiteral("Web Page URL"), QStringLiteral("Enter URL"), GoToUrl_);
+    const auto answer = Dialogs::inputText(this, QStringLiteral("Web Page URL"), QStringLiteral("Enter URL"), goToUrl_);
     if (!answer || answer->isEmpty())
         return;
     settings_.write(QLatin1String(keys::GoToUrl.name), *answer);
@@ -198,72 +192,72 @@ void MainWindow::mnuWebPageGoTo_Click()
 }
 
 // Before any window reads the history, the downloads of this run join it.
-bool MainWindow::BringHistoryUpToDate()
+bool MainWindow::bringHistoryUpToDate()
 {
-    MergeIfChanged(session_, today(), values_.TimeLimit, StatusTexts());
+    MergeIfChanged(session_, today(), values_.TimeLimit, statusReporter());
     return !session_.HistoryChanged;
 }
 
-void MainWindow::OpenHistoryView(HistoryView view)
+void MainWindow::openHistoryView(HistoryView view)
 {
     {
         BusyCursor busy;
-        if (BringHistoryUpToDate())
+        if (bringHistoryUpToDate())
             views_->open(view);
     }
     lower();
 }
 
-void MainWindow::mnuHistoryOptionsTrack_Click()
+void MainWindow::openTrackingFromMenu()
 {
     // The tracking dialog offers the search texts from the settings: they must be current.
     for (int i = 0; i < kPanelCount; ++i) {
-        TakePanelText(i);
+        takePanelText(i);
         SaveSearchList(panels_[static_cast<std::size_t>(i)], settings_, i);
     }
     {
         BusyCursor busy;
-        if (BringHistoryUpToDate())
+        if (bringHistoryUpToDate())
             openTrackOptions();
     }
     lower();
 }
 
-void MainWindow::MnuHelpAbout_Click()
+void MainWindow::openAboutFromMenu()
 {
-    UncheckFullWindow();
+    leaveFullWindow();
     openAbout();
 }
 
-void MainWindow::mnuHelpContents_Click()
+void MainWindow::openHelpFromMenu()
 {
     openHelpContents();
-    UncheckFullWindow();
+    leaveFullWindow();
 }
 
 void MainWindow::openTrackOptions()
 {
-    ShowTrackingDialog(settings_, dataFolder_.trackingPath(), TrackedItems_, this);
+    ShowTrackingDialog(windows_, settings_, dataFolder_.trackingPath(), trackedItems_, this);
 }
 
 void MainWindow::openTimeLimit()
 {
-    ShowTimeLimitDialog(settings_, values_, this);
+    ShowTimeLimitDialog(windows_, settings_, values_, this);
 }
 
 void MainWindow::openOptions()
 {
-    ShowOptionsDialog(settings_, values_);
+    ShowOptionsDialog(windows_, settings_, values_);
 }
 
 void MainWindow::openAbout()
 {
-    ShowAboutDialog(this);
+    ShowAboutDialog(windows_, this);
 }
 
 void MainWindow::openHelpContents()
 {
-    ShowHelpContents(this);
+    ShowHelpContents(windows_, this);
 }
 
 } // namespace tallywick

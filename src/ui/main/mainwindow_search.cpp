@@ -33,40 +33,41 @@ QString FromBytes(const std::string& bytes)
 
 } // namespace
 
-void MainWindow::SearchReport(const QString& path)
+void MainWindow::searchReport(const QString& path)
 {
-    mnuFileSaveAs->setEnabled(PasteBoxHoldsText());
+    saveAsAction_->setEnabled(pasteBoxHoldsText());
 
     SearchRequest request;
     for (int i = 0; i < kPanelCount; ++i)
-        request.texts[static_cast<std::size_t>(i)] = Combo1[static_cast<std::size_t>(i)]->currentText().toStdString();
-    request.noDuplicates = chkNoDuplicates->isChecked();
-    request.moreFlags = MoreFlags;
+        request.texts[static_cast<std::size_t>(i)] =
+            searchBoxes_[static_cast<std::size_t>(i)]->currentText().toStdString();
+    request.noDuplicates = noDuplicatesBox_->isChecked();
+    request.moreFlags = moreFlags_;
     request.splitTime = values_.Split_Time;
 
     auto status = ReportFileSearch::Status::NotFound;
     QString error;
     if (FileExists(path)) {
         BusyCursor busy;
-        RichTextBox1->setPlainText(kPleaseWait);
-        RichTextBox2->setPlainText(kPleaseWait);
+        resultBoxes_[0]->setPlainText(kPleaseWait);
+        resultBoxes_[1]->setPlainText(kPleaseWait);
         // The search holds the event loop: this is all the user sees until it ends.
-        RichTextBox1->viewport()->repaint();
-        RichTextBox2->viewport()->repaint();
-        auto search = SearchReportFile(path, request, TrackedItems_, std::move(session_.collected));
+        resultBoxes_[0]->viewport()->repaint();
+        resultBoxes_[1]->viewport()->repaint();
+        auto search = SearchReportFile(path, request, trackedItems_, std::move(session_.collected));
         session_.collected = std::move(search.outcome.collected);
         status = search.status;
         error = search.error;
         if (status == ReportFileSearch::Status::Done) {
-            ShowResult(search.outcome.result);
-            SetStatusText(path);
-            ReportHits_ = std::move(search.outcome.result.reportHits);
+            showResult(search.outcome.result);
+            setStatusText(path);
+            reportHits_ = std::move(search.outcome.result.reportHits);
             if (search.outcome.historyChanged)
                 session_.HistoryChanged = true;
         } else {
             // The counts and boxes keep what they showed before.
-            RichTextBox1->setPlainText(shownResults_[0]);
-            RichTextBox2->setPlainText(shownResults_[1]);
+            resultBoxes_[0]->setPlainText(shownResults_[0]);
+            resultBoxes_[1]->setPlainText(shownResults_[1]);
         }
     }
     if (status == ReportFileSearch::Status::Failed) {
@@ -76,39 +77,39 @@ void MainWindow::SearchReport(const QString& path)
     if (status == ReportFileSearch::Status::NotFound) {
         Dialogs::message(this, QStringLiteral("File Not Found"), path);
         // The previous report's hits, for items that have become tracked since.
-        if (AddTrackedHits(ReportHits_, TrackedItems_, session_.collected))
+        if (AddTrackedHits(reportHits_, trackedItems_, session_.collected))
             session_.HistoryChanged = true;
     }
 
     for (int i = 0; i < kPanelCount; ++i) {
         auto& state = panels_[static_cast<std::size_t>(i)];
         if (state.SearchListChanged) {
-            TakePanelText(i);
+            takePanelText(i);
             RefillSearchList(state, state.boxText);
-            ShowPanel(i);
+            showPanel(i);
         }
-        cmdmore[static_cast<std::size_t>(i)]->setText(MoreFlags[static_cast<std::size_t>(i)] ? QStringLiteral("<<")
-                                                                                             : QStringLiteral(">>"));
+        moreButtons_[static_cast<std::size_t>(i)]->setText(
+            moreFlags_[static_cast<std::size_t>(i)] ? QStringLiteral("<<") : QStringLiteral(">>"));
     }
 }
 
-void MainWindow::ShowResult(const SearchResult& result)
+void MainWindow::showResult(const SearchResult& result)
 {
-    const std::array<QPlainTextEdit*, kPanelCount> boxes{RichTextBox1, RichTextBox2};
-    const std::array<QLabel*, kPanelCount> labels{lblExe, lblZip};
+    const std::array<QPlainTextEdit*, kPanelCount> boxes{resultBoxes_[0], resultBoxes_[1]};
+    const std::array<QLabel*, kPanelCount> labels{countLabels_[0], countLabels_[1]};
     for (std::size_t i = 0; i < boxes.size(); ++i) {
         shownResults_[i] = FromBytes(result.panels[i].text);
         boxes[i]->setPlainText(shownResults_[i]);
         labels[i]->setText(FromBytes(FoundLabel(result.panels[i])));
     }
-    lblAll->setText(FromBytes(AllFoundLabel(result)));
+    totalLabel_->setText(FromBytes(AllFoundLabel(result)));
 }
 
 // The box shows its panel's state: the list, then the text.
-void MainWindow::ShowPanel(int Index)
+void MainWindow::showPanel(int index)
 {
-    const auto& state = panels_[static_cast<std::size_t>(Index)];
-    QComboBox* box = Combo1[static_cast<std::size_t>(Index)];
+    const auto& state = panels_[static_cast<std::size_t>(index)];
+    QComboBox* box = searchBoxes_[static_cast<std::size_t>(index)];
     const QSignalBlocker quiet(box);
     box->clear();
     for (const auto& entry : state.boxList)
@@ -117,88 +118,88 @@ void MainWindow::ShowPanel(int Index)
 }
 
 // The panel's state takes the text the user left in the box.
-void MainWindow::TakePanelText(int Index)
+void MainWindow::takePanelText(int index)
 {
-    panels_[static_cast<std::size_t>(Index)].boxText =
-        Combo1[static_cast<std::size_t>(Index)]->currentText().toStdString();
+    panels_[static_cast<std::size_t>(index)].boxText =
+        searchBoxes_[static_cast<std::size_t>(index)]->currentText().toStdString();
 }
 
-void MainWindow::rtbPasteBox_Change()
+void MainWindow::searchPastedText()
 {
-    if (const auto failure = WriteTextFile(TempFilePath_, rtbPasteBox->toPlainText())) {
+    if (const auto failure = WriteTextFile(tempFilePath_, pasteBox_->toPlainText())) {
         // Searching now would show the previous paste's counts as this one's.
         Dialogs::message(this, QStringLiteral("Tallywick"),
                          QStringLiteral("The pasted text could not be written to %1 (%2), so it was not searched.")
-                             .arg(QDir::toNativeSeparators(TempFilePath_), *failure),
+                             .arg(QDir::toNativeSeparators(tempFilePath_), *failure),
                          Dialogs::Icon::Warning);
         return;
     }
-    ReportPath_ = TempFilePath_;
-    MoreFlags = {false, false};
-    SearchReport(ReportPath_);
+    reportPath_ = tempFilePath_;
+    moreFlags_ = {false, false};
+    searchReport(reportPath_);
 }
 
-bool MainWindow::PasteBoxHoldsText() const
+bool MainWindow::pasteBoxHoldsText() const
 {
-    const QTextDocument* document = rtbPasteBox->document();
+    const QTextDocument* document = pasteBox_->document();
     // Only a short text can be the prompt; a long one is not copied to find out.
     if (document->characterCount() - 1 > kPastePrompt.size())
         return true;
-    const QString text = rtbPasteBox->toPlainText();
+    const QString text = pasteBox_->toPlainText();
     return !text.isEmpty() && text != kPastePrompt;
 }
 
 // Changing the box's text runs its change handling (a search) before this returns.
-void MainWindow::SetPasteBoxText(const QString& text)
+void MainWindow::setPasteBoxText(const QString& text)
 {
-    if (rtbPasteBox->toPlainText() != text)
-        rtbPasteBox->setPlainText(text);
+    if (pasteBox_->toPlainText() != text)
+        pasteBox_->setPlainText(text);
 }
 
-void MainWindow::cmdRefresh_Click(int Index)
+void MainWindow::searchAgain(int index)
 {
-    SearchReport(ReportPath_);
-    auto& state = panels_[static_cast<std::size_t>(Index)];
-    TakePanelText(Index);
+    searchReport(reportPath_);
+    auto& state = panels_[static_cast<std::size_t>(index)];
+    takePanelText(index);
     CheckSearchString(state);
     RefillSearchList(state, state.boxText);
-    ShowPanel(Index);
+    showPanel(index);
 }
 
-void MainWindow::Combo1_Click(int Index)
+void MainWindow::searchTextPicked(int index)
 {
-    SearchReport(ReportPath_);
-    TakePanelText(Index);
-    CheckSearchString(panels_[static_cast<std::size_t>(Index)]);
+    searchReport(reportPath_);
+    takePanelText(index);
+    CheckSearchString(panels_[static_cast<std::size_t>(index)]);
 }
 
-void MainWindow::cmdmore_Click(int Index)
+void MainWindow::showMoreColumns(int index)
 {
-    const auto at = static_cast<std::size_t>(Index);
-    MoreFlags[at] = cmdmore[at]->text() == QLatin1String(">>");
-    SearchReport(ReportPath_);
+    const auto at = static_cast<std::size_t>(index);
+    moreFlags_[at] = moreButtons_[at]->text() == QLatin1String(">>");
+    searchReport(reportPath_);
 }
 
-void MainWindow::cmdNotePad_Click(int Index)
+void MainWindow::exportResult(int index)
 {
-    const auto at = static_cast<std::size_t>(Index);
-    const QPlainTextEdit* box = Index == 0 ? RichTextBox1 : RichTextBox2;
+    const auto at = static_cast<std::size_t>(index);
+    const QPlainTextEdit* box = index == 0 ? resultBoxes_[0] : resultBoxes_[1];
     const QString path = dataFolder_.file(kResultExportNames[at]);
     if (!WriteTextFile(path, box->toPlainText()))
         Desktop::OpenFile(path);
 }
 
-void MainWindow::chkNoDuplicates_Click()
+void MainWindow::noDuplicatesClicked()
 {
-    MoreFlags = {false, false};
-    UncheckFullWindow();
-    SearchReport(ReportPath_);
+    moreFlags_ = {false, false};
+    leaveFullWindow();
+    searchReport(reportPath_);
 }
 
-void MainWindow::chkSearchFile_Click()
+void MainWindow::searchOnStartClicked()
 {
-    UncheckFullWindow();
-    SetStatusText(ReportPath_);
+    leaveFullWindow();
+    setStatusText(reportPath_);
 }
 
 } // namespace tallywick

@@ -6,6 +6,7 @@
 #include "app/settings/settingsstore.h"
 #include "ui/common/appicon.h"
 #include "ui/common/dialogs.h"
+#include "ui/common/windowregistry.h"
 #include "ui/main/mainwindow.h"
 #include "ui/main/otherwindows.h"
 #include "ui/main/terminationsignals.h"
@@ -22,7 +23,7 @@ constexpr int kRightButton = 2;
 } // namespace
 
 Program::Program(ProgramSetup setup) :
-    setup_(std::move(setup)), dataFolder_(setup_.dataFolder),
+    setup_(std::move(setup)), dataFolder_(setup_.dataFolder), windows_(std::make_unique<WindowRegistry>()),
     settings_(std::make_unique<SettingsStore>(setup_.settingsFile.isEmpty() ? SettingsStore::defaultPath()
                                                                             : setup_.settingsFile))
 {
@@ -32,8 +33,9 @@ Program::Program(ProgramSetup setup) :
 
 Program::~Program()
 {
-    // The window's references into this object must not outlive it.
+    // The windows' references into this object must not outlive it.
     delete main_.data();
+    windows_.reset();
 }
 
 MainWindow* Program::mainWindow() const
@@ -64,35 +66,35 @@ bool Program::start()
     // Closing the main window leaves the program in the notification area.
     qApp->setQuitOnLastWindowClosed(false);
     signals_ = std::make_unique<TerminationSignals>();
-    connect(signals_.get(), &TerminationSignals::received, this, &Program::EndSession);
+    connect(signals_.get(), &TerminationSignals::received, this, &Program::endSession);
 #ifndef QT_NO_SESSIONMANAGER
-    connect(qApp, &QGuiApplication::commitDataRequest, this, &Program::CommitSessionData, Qt::DirectConnection);
+    connect(qApp, &QGuiApplication::commitDataRequest, this, &Program::commitSessionData, Qt::DirectConnection);
 #endif
-    connect(qApp, &QCoreApplication::aboutToQuit, this, &Program::AboutToQuit);
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &Program::aboutToQuit);
 
-    RestoreMainWindow();
-    SystemTray(true);
+    restoreMainWindow();
+    showTrayIcon(true);
     return true;
 }
 
-void Program::SystemTray(bool Show)
+void Program::showTrayIcon(bool shown)
 {
-    if (Show && !tray_) {
+    if (shown && !tray_) {
         tray_ = std::make_unique<TrayIcon>(values_.AppRunning);
-        tray_->AddMenuItem(QStringLiteral("&Open ") + kTitle, QStringLiteral("open"), true);
-        tray_->AddMenuItem(QStringLiteral("E&xit ") + kTitle, QStringLiteral("exit"));
+        tray_->addMenuItem(QStringLiteral("&Open ") + kTitle, QStringLiteral("open"), true);
+        tray_->addMenuItem(QStringLiteral("E&xit ") + kTitle, QStringLiteral("exit"));
         tray_->setToolTip(kTitle);
         tray_->setIcon(AppIcon());
-        connect(tray_.get(), &TrayIcon::SysTrayMouseDown, this, &Program::SysTrayForm_SysTrayMouseDown);
-        connect(tray_.get(), &TrayIcon::SysTrayDoubleClick, this, &Program::SysTrayForm_SysTrayDoubleClick);
-        connect(tray_.get(), &TrayIcon::MenuClick, this, &Program::SysTrayForm_MenuClick);
-    } else if (!Show && tray_) {
+        connect(tray_.get(), &TrayIcon::pressed, this, &Program::trayIconPressed);
+        connect(tray_.get(), &TrayIcon::doubleClicked, this, &Program::trayIconDoubleClicked);
+        connect(tray_.get(), &TrayIcon::menuItemClicked, this, &Program::trayMenuClicked);
+    } else if (!shown && tray_) {
         // Its menu may be the one whose click brought us here; the icon goes with it.
         tray_.release()->deleteLater();
     }
 }
 
-void Program::RestoreMainWindow()
+void Program::restoreMainWindow()
 {
     if (ending_)
         return;
@@ -102,44 +104,42 @@ void Program::RestoreMainWindow()
         main_->activateWindow();
         return;
     }
-    main_ = new MainWindow(MainWindowContext{*settings_, values_, dataFolder_, MoreFlags_, setup_.today,
+    main_ = new MainWindow(MainWindowContext{*windows_, *settings_, values_, dataFolder_, moreFlags_, setup_.today,
                                              setup_.historySave, setup_.historyRead});
-    connect(main_, &MainWindow::closed, this, &Program::MainWindowClosed);
-    main_->ShowAndActivate();
+    connect(main_, &MainWindow::closed, this, &Program::mainWindowClosed);
+    main_->showAndActivate();
 }
 
-void Program::SysTrayForm_SysTrayMouseDown(int eButton)
+void Program::trayIconPressed(int button)
 {
-    if (eButton == kRightButton && tray_)
-        tray_->ShowMenu();
+    if (button == kRightButton && tray_)
+        tray_->showMenu();
 }
 
 // The icon's handlers act once the icon or its menu is done with the click: the window's load
 // and closing may show messages, and the exit removes the menu.
-void Program::SysTrayForm_SysTrayDoubleClick(int)
+void Program::trayIconDoubleClicked(int)
 {
-    QMetaObject::invokeMethod(this, &Program::RestoreMainWindow, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &Program::restoreMainWindow, Qt::QueuedConnection);
 }
 
-void Program::SysTrayForm_MenuClick(int, const QString& sKey)
+void Program::trayMenuClicked(int, const QString& key)
 {
-    if (sKey == QLatin1String("open"))
-        QMetaObject::invokeMethod(this, &Program::RestoreMainWindow, Qt::QueuedConnection);
-    else if (sKey == QLatin1String("exit"))
-        QMetaObject::invokeMethod(this, &Program::UnloadAllForms, Qt::QueuedConnection);
-    else
-        Dialogs::message(nullptr, kTitle, QStringLiteral("Clicked item with key ") + sKey, Dialogs::Icon::Information);
+    if (key == QLatin1String("open"))
+        QMetaObject::invokeMethod(this, &Program::restoreMainWindow, Qt::QueuedConnection);
+    else if (key == QLatin1String("exit"))
+        QMetaObject::invokeMethod(this, &Program::closeAllWindows, Qt::QueuedConnection);
 }
 
-void Program::MainWindowClosed()
+void Program::mainWindowClosed()
 {
     // Without a notification area (none at the start, or none any more) there would be no way
     // back to a hidden program.
     if (!ending_ && !(tray_ && tray_->isIconShown() && TrayIcon::isAvailable()))
-        UnloadAllForms();
+        closeAllWindows();
 }
 
-void Program::UnloadAllForms()
+void Program::closeAllWindows()
 {
     if (ending_)
         return;
@@ -147,18 +147,18 @@ void Program::UnloadAllForms()
     if (main_ && !main_->isClosing())
         main_->close();
     CloseOtherWindows(nullptr);
-    SystemTray(false);
-    End();
+    showTrayIcon(false);
+    end();
 }
 
-void Program::EndSession()
+void Program::endSession()
 {
     if (main_)
         main_->setQuietClosing(true);
-    UnloadAllForms();
+    closeAllWindows();
 }
 
-void Program::CommitSessionData()
+void Program::commitSessionData()
 {
     if (main_ && !main_->isClosing()) {
         main_->setQuietClosing(true);
@@ -166,12 +166,12 @@ void Program::CommitSessionData()
     }
 }
 
-void Program::AboutToQuit()
+void Program::aboutToQuit()
 {
-    CommitSessionData();
+    commitSessionData();
 }
 
-void Program::End()
+void Program::end()
 {
     ended_ = true;
     emit ended();

@@ -19,6 +19,7 @@ class DataFolderLock;
 class SettingsStore;
 class TrayIcon;
 class TerminationSignals;
+class WindowRegistry;
 class MainWindow;
 
 // Where the program keeps its files and what day it is.
@@ -44,23 +45,24 @@ public:
     // main window and installs the icon. False when the program must end at once.
     bool start();
 
-    // SystemTray(True) makes the icon and its menu once; SystemTray(False) removes it.
-    void SystemTray(bool Show);
+    // showTrayIcon(true) makes the icon and its menu once; showTrayIcon(false) removes it.
+    void showTrayIcon(bool shown);
     // Shows the main window, loading it again when it was closed.
-    void RestoreMainWindow();
+    void restoreMainWindow();
     // Closes every window (the main window's closing save first) and ends the program.
-    void UnloadAllForms();
+    void closeAllWindows();
     // The desktop session is ending: save what the main window holds now.
-    void CommitSessionData();
+    void commitSessionData();
     // The event loop is about to end: nothing unsaved may be left behind.
-    void AboutToQuit();
+    void aboutToQuit();
 
     MainWindow* mainWindow() const;
     TrayIcon* tray() const { return tray_.get(); }
     SettingsStore& settings() { return *settings_; }
+    WindowRegistry& windows() { return *windows_; }
     AppValues& values() { return values_; }
     const DataFolder& dataFolder() const { return dataFolder_; }
-    const std::array<bool, kPanelCount>& moreFlags() const { return MoreFlags_; }
+    const std::array<bool, kPanelCount>& moreFlags() const { return moreFlags_; }
     bool hasEnded() const { return ended_; }
 
 signals:
@@ -68,19 +70,20 @@ signals:
     void ended();
 
 private:
-    void SysTrayForm_SysTrayMouseDown(int eButton);
-    void SysTrayForm_SysTrayDoubleClick(int eButton);
-    void SysTrayForm_MenuClick(int lIndex, const QString& sKey);
-    void MainWindowClosed();
-    void EndSession();
-    void End();
+    void trayIconPressed(int button);
+    void trayIconDoubleClicked(int button);
+    void trayMenuClicked(int index, const QString& key);
+    void mainWindowClosed();
+    void endSession();
+    void end();
 
     ProgramSetup setup_;
     DataFolder dataFolder_;
+    std::unique_ptr<WindowRegistry> windows_;
     std::unique_ptr<SettingsStore> settings_;
     std::unique_ptr<DataFolderLock> lock_;
     AppValues values_;
-    std::array<bool, kPanelCount> MoreFlags_{};
+    std::array<bool, kPanelCount> moreFlags_{};
     std::unique_ptr<TrayIcon> tray_;
     QPointer<MainWindow> main_;
     std::unique_ptr<TerminationSignals> signals_;

@@ -24,8 +24,8 @@ std::optional<bool>& AvailableForTests()
 TrayIcon::TrayIcon(bool appRunning, QObject* parent) : QObject(parent)
 {
     QAction* first = newItem();
-    first->setVisible(false); // taken into use by the first AddMenuItem
-    // The desktop shows this menu itself on a right click where it can; ShowMenu serves the rest.
+    first->setVisible(false); // taken into use by the first addMenuItem
+    // The desktop shows this menu itself on a right click where it can; showMenu serves the rest.
     tray_.setContextMenu(&menu_);
     tray_.setIcon(AppIcon()); // until its owner gives it another
 
@@ -69,13 +69,13 @@ QAction* TrayIcon::newItem()
         const auto at = std::find(items_.begin(), items_.end(), action);
         if (at != items_.end()) {
             const int index = static_cast<int>(at - items_.begin());
-            emit MenuClick(index, menuKey(index));
+            emit menuItemClicked(index, menuKey(index));
         }
     });
     return action;
 }
 
-int TrayIcon::AddMenuItem(const QString& caption, const QString& key, bool isDefault)
+int TrayIcon::addMenuItem(const QString& caption, const QString& key, bool isDefault)
 {
     int index = 0;
     if (itemsAdded_) {
@@ -94,44 +94,12 @@ int TrayIcon::AddMenuItem(const QString& caption, const QString& key, bool isDef
     return index;
 }
 
-void TrayIcon::EnableMenuItem(int index, bool enabled)
-{
-    if (ValidIndex(index))
-        items_[static_cast<std::size_t>(index)]->setEnabled(enabled);
-}
-
-int TrayIcon::RemoveMenuItem(int index)
-{
-    if (!ValidIndex(index))
-        return 0;
-    if (index == 0) {
-        items_.front()->setText(QString());
-        return 0;
-    }
-    for (int k = index + 1; k < menuItemCount(); ++k) {
-        items_[static_cast<std::size_t>(k - 1)]->setText(items_[static_cast<std::size_t>(k)]->text());
-        items_[static_cast<std::size_t>(k - 1)]->setData(items_[static_cast<std::size_t>(k)]->data());
-    }
-    QAction* last = items_.back();
-    items_.pop_back();
-    menu_.removeAction(last);
-    delete last;
-    markDefault();
-    return 0;
-}
-
-void TrayIcon::setDefaultMenuIndex(int index)
-{
-    defaultIndex_ = ValidIndex(index) ? index : 0;
-    markDefault();
-}
-
 void TrayIcon::markDefault()
 {
-    menu_.setDefaultAction(ValidIndex(defaultIndex_) ? items_[static_cast<std::size_t>(defaultIndex_)] : nullptr);
+    menu_.setDefaultAction(isValidIndex(defaultIndex_) ? items_[static_cast<std::size_t>(defaultIndex_)] : nullptr);
 }
 
-void TrayIcon::ShowMenu()
+void TrayIcon::showMenu()
 {
     markDefault();
     if (!menu_.isVisible())
@@ -140,32 +108,25 @@ void TrayIcon::ShowMenu()
 
 QString TrayIcon::menuCaption(int index) const
 {
-    return ValidIndex(index) ? items_[static_cast<std::size_t>(index)]->text() : QString();
+    return isValidIndex(index) ? items_[static_cast<std::size_t>(index)]->text() : QString();
 }
 
 QString TrayIcon::menuKey(int index) const
 {
-    return ValidIndex(index) ? items_[static_cast<std::size_t>(index)]->data().toString() : QString();
-}
-
-bool TrayIcon::isMenuItemEnabled(int index) const
-{
-    return ValidIndex(index) && items_[static_cast<std::size_t>(index)]->isEnabled();
+    return isValidIndex(index) ? items_[static_cast<std::size_t>(index)]->data().toString() : QString();
 }
 
 void TrayIcon::onActivated(QSystemTrayIcon::ActivationReason reason)
 {
     switch (reason) {
     case QSystemTrayIcon::Trigger:
-        emit SysTrayMouseDown(kLeftButton);
-        emit SysTrayMouseUp(kLeftButton);
+        emit pressed(kLeftButton);
         break;
     case QSystemTrayIcon::Context:
-        emit SysTrayMouseDown(kRightButton);
-        emit SysTrayMouseUp(kRightButton);
+        emit pressed(kRightButton);
         break;
     case QSystemTrayIcon::DoubleClick:
-        emit SysTrayDoubleClick(kLeftButton);
+        emit doubleClicked(kLeftButton);
         break;
     default:
         break;

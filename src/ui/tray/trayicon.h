@@ -25,7 +25,7 @@ public:
     static bool isAvailable();
     static void setAvailableForTests(std::optional<bool> available);
 
-    QString ToolTip() const { return toolTip_; }
+    QString toolTip() const { return toolTip_; }
     // Tips are kept to 63 characters, as notification areas show them.
     void setToolTip(const QString& tip);
     QIcon icon() const { return tray_.icon(); }
@@ -34,32 +34,23 @@ public:
 
     // Appends a menu item (the first call takes the item that exists from the start) and returns
     // its index.
-    int AddMenuItem(const QString& caption, const QString& key = {}, bool isDefault = false);
-    void EnableMenuItem(int index, bool enabled);
-    // Removes item index: the items after it move up one place. Item 0 is never removed; it only
-    // loses its caption. Returns 0.
-    int RemoveMenuItem(int index);
-    int DefaultMenuIndex() const { return defaultIndex_; }
-    // An index outside the items sets the default to 0.
-    void setDefaultMenuIndex(int index);
+    int addMenuItem(const QString& caption, const QString& key = {}, bool isDefault = false);
+    int defaultMenuIndex() const { return defaultIndex_; }
     // Pops the menu up at the mouse, with the default item shown as such.
-    void ShowMenu();
+    void showMenu();
 
     int menuItemCount() const { return static_cast<int>(items_.size()); }
     QString menuCaption(int index) const;
     QString menuKey(int index) const;
-    bool isMenuItemEnabled(int index) const;
     QMenu& menu() { return menu_; }
 
 signals:
-    void SysTrayMouseDown(int button); // 1 left, 2 right
-    void SysTrayMouseUp(int button);
-    void SysTrayMouseMove();
-    void SysTrayDoubleClick(int button);
-    void MenuClick(int index, const QString& key);
+    void pressed(int button); // 1 left, 2 right
+    void doubleClicked(int button);
+    void menuItemClicked(int index, const QString& key);
 
 private:
-    bool ValidIndex(int index) const { return index >= 0 && index < menuItemCount(); }
+    bool isValidIndex(int index) const { return index >= 0 && index < menuItemCount(); }
     QAction* newItem();
     void onActivated(QSystemTrayIcon::ActivationReason reason);
     void markDefault();

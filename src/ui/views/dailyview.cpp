@@ -27,22 +27,22 @@ constexpr QSize kDesignedSize{Twips(8625), Twips(6000)};
 DailyView::DailyView(const HistoryViewContext& context) :
     HistoryViewWindow(context, "DailyView", QStringLiteral("Daily Traffic"), Frame::Fixed)
 {
-    lblDate = makeLabel("lblDate", QStringLiteral("Date:"));
-    DTPicker1 = new QDateEdit(this);
-    DTPicker1->setObjectName(QStringLiteral("DTPicker1"));
-    DTPicker1->setCalendarPopup(true);
-    DTPicker1->setDisplayFormat(QStringLiteral("MM/dd/yyyy"));
-    lblDate->setBuddy(DTPicker1);
-    lblFind = makeLabel("lblFind", QStringLiteral("Search String:"));
-    Combo1 = new QComboBox(this);
-    Combo1->setObjectName(QStringLiteral("Combo1"));
-    Combo1->setMinimumWidth(260);
-    lblFind->setBuddy(Combo1);
-    lblHitCount = makeLabel("lblHitCount", QStringLiteral("Hits"));
-    lblHitCount->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("00000 Hits")) + 8);
-    RichTextBox1 = MakeTextArea(this);
-    cmdNotePad = makeButton("cmdNotePad", QStringLiteral("Notepad"));
-    cmdClose = makeButton("cmdClose", QStringLiteral("Close"));
+    dateLabel_ = makeLabel("dateLabel", QStringLiteral("Date:"));
+    datePicker_ = new QDateEdit(this);
+    datePicker_->setObjectName(QStringLiteral("datePicker"));
+    datePicker_->setCalendarPopup(true);
+    datePicker_->setDisplayFormat(QStringLiteral("MM/dd/yyyy"));
+    dateLabel_->setBuddy(datePicker_);
+    itemLabel_ = makeLabel("itemLabel", QStringLiteral("Search String:"));
+    itemBox_ = new QComboBox(this);
+    itemBox_->setObjectName(QStringLiteral("itemBox"));
+    itemBox_->setMinimumWidth(260);
+    itemLabel_->setBuddy(itemBox_);
+    hitCountLabel_ = makeLabel("hitCountLabel", QStringLiteral("Hits"));
+    hitCountLabel_->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("00000 Hits")) + 8);
+    textArea_ = MakeTextArea(this);
+    notepadButton_ = makeButton("notepadButton", QStringLiteral("Notepad"));
+    closeButton_ = makeButton("closeButton", QStringLiteral("Close"));
 
     // Date and item on the left, their labels before them; the hit count beside the item box;
     // the text below; the buttons on the right.
@@ -50,71 +50,71 @@ DailyView::DailyView(const HistoryViewContext& context) :
     grid->setContentsMargins(16, 16, 16, 16);
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(10);
-    grid->addWidget(lblDate, 0, 0);
-    grid->addWidget(DTPicker1, 0, 1, Qt::AlignLeft);
-    grid->addWidget(cmdNotePad, 0, 4);
-    grid->addWidget(lblFind, 1, 0);
-    grid->addWidget(Combo1, 1, 1);
-    grid->addWidget(lblHitCount, 1, 2);
-    grid->addWidget(RichTextBox1, 2, 0, 1, 5);
-    grid->addWidget(cmdClose, 3, 4);
+    grid->addWidget(dateLabel_, 0, 0);
+    grid->addWidget(datePicker_, 0, 1, Qt::AlignLeft);
+    grid->addWidget(notepadButton_, 0, 4);
+    grid->addWidget(itemLabel_, 1, 0);
+    grid->addWidget(itemBox_, 1, 1);
+    grid->addWidget(hitCountLabel_, 1, 2);
+    grid->addWidget(textArea_, 2, 0, 1, 5);
+    grid->addWidget(closeButton_, 3, 4);
     grid->setColumnStretch(3, 1);
     grid->setRowStretch(2, 1);
     fixSize(kDesignedSize);
 
-    connect(Combo1, &QComboBox::activated, this, &DailyView::Combo1_Click);
-    connect(DTPicker1, &QDateEdit::dateChanged, this, &DailyView::DTPicker1_Change);
-    connect(cmdNotePad, &QPushButton::clicked, this, &DailyView::cmdNotePad_Click);
-    connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+    connect(itemBox_, &QComboBox::activated, this, &DailyView::itemPicked);
+    connect(datePicker_, &QDateEdit::dateChanged, this, &DailyView::datePicked);
+    connect(notepadButton_, &QPushButton::clicked, this, &DailyView::exportText);
+    connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
 
-    Form_Load();
+    load();
 }
 
-void DailyView::Form_Load()
+void DailyView::load()
 {
     {
-        const QScopedValueRollback loading(Loading, true);
-        FillItemBox(Combo1);
+        const QScopedValueRollback loading(loading_, true);
+        fillItemBox(itemBox_);
         const DailyDatePicker picker = DailyDateRange(today(), context().values.TimeLimit);
-        DTPicker1->setDateRange(ToQDate(picker.earliest), ToQDate(picker.latest));
-        DTPicker1->setDate(ToQDate(picker.value));
+        datePicker_->setDateRange(ToQDate(picker.earliest), ToQDate(picker.latest));
+        datePicker_->setDate(ToQDate(picker.value));
     }
-    if (!FillDailyText())
-        lblHitCount->setText(ViewText(HitLabel(0)));
-    BringToFront();
+    if (!fillText())
+        hitCountLabel_->setText(ViewText(HitLabel(0)));
+    bringToFront();
 }
 
-void DailyView::Combo1_Click()
+void DailyView::itemPicked()
 {
-    if (!Loading)
-        FillDailyText();
+    if (!loading_)
+        fillText();
 }
 
-void DailyView::DTPicker1_Change()
+void DailyView::datePicked()
 {
-    if (!Loading)
-        FillDailyText();
+    if (!loading_)
+        fillText();
 }
 
-bool DailyView::FillDailyText()
+bool DailyView::fillText()
 {
     countComputation();
-    const auto selected = SelectedEntry(Combo1);
-    if (History().empty() || selected >= TrackedItems().size())
+    const auto selected = selectedEntry(itemBox_);
+    if (history().empty() || selected >= trackedItems().size())
         return false;
     const BusyCursor busy;
-    ShowPleaseWait(RichTextBox1);
-    auto result = DailyText(History(), TrackedItems(), selected, ToSysDays(DTPicker1->date()));
+    ShowPleaseWait(textArea_);
+    auto result = DailyText(history(), trackedItems(), selected, ToSysDays(datePicker_->date()));
     if (!result)
         return false;
     shownText_ = std::move(result->text);
-    ShowText(RichTextBox1, shownText_);
-    lblHitCount->setText(ViewText(HitLabel(result->hits)));
-    BringToFront();
+    ShowText(textArea_, shownText_);
+    hitCountLabel_->setText(ViewText(HitLabel(result->hits)));
+    bringToFront();
     return true;
 }
 
-void DailyView::cmdNotePad_Click()
+void DailyView::exportText()
 {
     ExportAndOpen(context().dataFolder, kDailyExportName, shownText_);
 }

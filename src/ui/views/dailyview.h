@@ -19,24 +19,24 @@ class DailyView : public HistoryViewWindow {
 public:
     explicit DailyView(const HistoryViewContext& context);
 
-    QLabel* lblDate;
-    QDateEdit* DTPicker1;
-    QLabel* lblFind;
-    QComboBox* Combo1;
-    QLabel* lblHitCount;
-    QPlainTextEdit* RichTextBox1;
-    QPushButton* cmdNotePad;
-    QPushButton* cmdClose;
-
 private:
-    void Form_Load();
-    void Combo1_Click();
-    void DTPicker1_Change();
+    void load();
+    void itemPicked();
+    void datePicked();
     // False when there was nothing to compute (no history or no tracked item).
-    bool FillDailyText();
-    void cmdNotePad_Click();
+    bool fillText();
+    void exportText();
 
     std::string shownText_;
+
+    QLabel* dateLabel_ = nullptr;
+    QDateEdit* datePicker_ = nullptr;
+    QLabel* itemLabel_ = nullptr;
+    QComboBox* itemBox_ = nullptr;
+    QLabel* hitCountLabel_ = nullptr;
+    QPlainTextEdit* textArea_ = nullptr;
+    QPushButton* notepadButton_ = nullptr;
+    QPushButton* closeButton_ = nullptr;
 };
 
 } // namespace tallywick

@@ -4,7 +4,7 @@
 #include "core/views/filechart.h"
 #include "core/views/viewlabels.h"
 #include "ui/common/busycursor.h"
-#include "ui/views/chartwindowlayout.h"
+#include "ui/views/chartviewwindow.h"
 #include "ui/views/historychart.h"
 #include "ui/views/viewtexts.h"
 
@@ -33,115 +33,107 @@ TimeSpan SpanOf(const QComboBox* box)
 } // namespace
 
 FileChartView::FileChartView(const HistoryViewContext& context) :
-    HistoryViewWindow(context, "FileChartView", QStringLiteral("Chart By File"), Frame::Fixed), graphStyle_(this)
+    ChartViewWindow(context, "FileChartView", QStringLiteral("Chart By File"), Frame::Fixed), graphStyle_(this)
 {
-    cboTimeSpan = new QComboBox(this);
-    cboTimeSpan->setObjectName(QStringLiteral("cboTimeSpan"));
-    cboTimeSpan->addItems(
+    periodBox_ = new QComboBox(this);
+    periodBox_->setObjectName(QStringLiteral("periodBox"));
+    periodBox_->addItems(
         {QStringLiteral("Day"), QStringLiteral("Week"), QStringLiteral("Month"), QStringLiteral("Year")});
-    DTPicker1 = new QDateEdit(this);
-    DTPicker1->setObjectName(QStringLiteral("DTPicker1"));
-    DTPicker1->setCalendarPopup(true);
-    DTPicker1->setDisplayFormat(QStringLiteral("MM/dd/yyyy"));
-    optGraphStyle = graphStyle_.optGraphStyle;
-    lblFrom = makeLabel("lblFrom", QStringLiteral("From:"));
-    lblTo = makeLabel("lblTo", QStringLiteral("To:"));
-    lblHitCount = makeLabel("lblHitCount", QStringLiteral("Hits"));
-    lblToday = makeLabel("lblToday", QStringLiteral("Today:"));
-    MSChart1 = new HistoryChart(this);
-    MSChart1->setObjectName(QStringLiteral("MSChart1"));
-    MSChart1->setImageName(QStringLiteral("Chart By File.png"));
-    cmdClose = makeButton("cmdClose", QStringLiteral("Close"));
+    datePicker_ = new QDateEdit(this);
+    datePicker_->setObjectName(QStringLiteral("datePicker"));
+    datePicker_->setCalendarPopup(true);
+    datePicker_->setDisplayFormat(QStringLiteral("MM/dd/yyyy"));
+    createChartParts({QStringLiteral("From:"), QStringLiteral("To:"), QStringLiteral("Hits"), QStringLiteral("Today:")},
+                     QStringLiteral("Chart By File.png"));
 
     // Period and date, then the style, on the first line.
     auto* choiceLine = new QHBoxLayout;
-    choiceLine->addWidget(cboTimeSpan);
-    choiceLine->addWidget(DTPicker1);
+    choiceLine->addWidget(periodBox_);
+    choiceLine->addWidget(datePicker_);
     choiceLine->addSpacing(24);
-    choiceLine->addWidget(optGraphStyle[0]);
-    choiceLine->addWidget(optGraphStyle[1]);
-    LayOutChartWindow(this, choiceLine, {lblFrom, lblTo, lblHitCount, lblToday}, MSChart1, cmdClose);
+    choiceLine->addWidget(graphStyle_.button(0));
+    choiceLine->addWidget(graphStyle_.button(1));
+    layOutChartParts(choiceLine);
     fixSize(kDesignedSize);
 
-    setTabOrder(cboTimeSpan, DTPicker1);
-    setTabOrder(DTPicker1, optGraphStyle[0]);
-    setTabOrder(optGraphStyle[0], optGraphStyle[1]);
-    setTabOrder(optGraphStyle[1], cmdClose);
+    setTabOrder(periodBox_, datePicker_);
+    setTabOrder(datePicker_, graphStyle_.button(0));
+    setTabOrder(graphStyle_.button(0), graphStyle_.button(1));
+    setTabOrder(graphStyle_.button(1), closeButton());
 
-    connect(cboTimeSpan, &QComboBox::currentIndexChanged, this, &FileChartView::cboTimeSpan_Click);
-    connect(DTPicker1, &QDateEdit::dateChanged, this, &FileChartView::DTPicker1_Change);
+    connect(periodBox_, &QComboBox::currentIndexChanged, this, &FileChartView::periodPicked);
+    connect(datePicker_, &QDateEdit::dateChanged, this, &FileChartView::datePicked);
     for (int index = 0; index < 2; ++index)
-        connect(optGraphStyle[index], &QRadioButton::clicked, this, [this, index] { optGraphStyle_Click(index); });
-    connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+        connect(graphStyle_.button(index), &QRadioButton::clicked, this, [this, index] { stylePicked(index); });
 
-    Form_Load();
+    load();
 }
 
-void FileChartView::Form_Load()
+void FileChartView::load()
 {
     const int storedSpan = context().settings.read(keys::TimeSpan);
     {
-        const QScopedValueRollback loading(Loading, true);
-        DTPicker1->setDate(ToQDate(today()));
+        const QScopedValueRollback loading(loading_, true);
+        datePicker_->setDate(ToQDate(today()));
         graphStyle_.restore(context().settings, keys::GraphStyle2);
         chartStyle_ = graphStyle_.style();
-        cboTimeSpan->setCurrentIndex(0);
-        cboTimeSpan->setCurrentIndex(storedSpan);
-        cboTimeSpan_Click(); // stores the period kind even when the selection did not change
+        periodBox_->setCurrentIndex(0);
+        periodBox_->setCurrentIndex(storedSpan);
+        periodPicked(); // stores the period kind even when the selection did not change
     }
-    SetTimeSpanRange();
-    DrawFileChart();
+    limitDateToPeriod();
+    drawChart();
 }
 
-void FileChartView::cboTimeSpan_Click()
+void FileChartView::periodPicked()
 {
-    if (!Loading) {
-        SetTimeSpanRange();
-        DrawFileChart();
+    if (!loading_) {
+        limitDateToPeriod();
+        drawChart();
     }
-    context().settings.write(keys::TimeSpan, cboTimeSpan->currentIndex());
+    context().settings.write(keys::TimeSpan, periodBox_->currentIndex());
 }
 
-void FileChartView::DTPicker1_Change()
+void FileChartView::datePicked()
 {
-    if (!Loading) {
-        SetTimeSpanRange();
-        DrawFileChart();
+    if (!loading_) {
+        limitDateToPeriod();
+        drawChart();
     }
 }
 
-void FileChartView::optGraphStyle_Click(int Index)
+void FileChartView::stylePicked(int index)
 {
-    chartStyle_ = Index == 1 ? ChartStyle::Line : ChartStyle::Bar;
-    if (!Loading)
-        DrawFileChart();
+    chartStyle_ = index == 1 ? ChartStyle::Line : ChartStyle::Bar;
+    if (!loading_)
+        drawChart();
 }
 
-void FileChartView::SetTimeSpanRange()
+void FileChartView::limitDateToPeriod()
 {
-    const DayRange range = tallywick::SetTimeSpanRange(SpanOf(cboTimeSpan), ToSysDays(DTPicker1->date()));
-    lblFrom->setText(FromText(range));
-    lblTo->setText(ToText(range));
+    const DayRange range = tallywick::SetTimeSpanRange(SpanOf(periodBox_), ToSysDays(datePicker_->date()));
+    fromLabel()->setText(FromText(range));
+    toLabel()->setText(ToText(range));
 }
 
-void FileChartView::DrawFileChart()
+void FileChartView::drawChart()
 {
     countComputation();
     const BusyCursor busy;
     const auto result =
-        FileChart(History(), TrackedItems(), SpanOf(cboTimeSpan), ToSysDays(DTPicker1->date()), today());
-    MSChart1->DrawChart(result.categories, chartStyle_);
+        FileChart(history(), trackedItems(), SpanOf(periodBox_), ToSysDays(datePicker_->date()), today());
+    chart()->draw(result.categories, chartStyle_);
     // Without tracked items there is no category to draw: say why the chart is empty.
-    MSChart1->chart()->setTitle(result.categories.empty() ? QStringLiteral("No items are tracked.") : QString());
-    lblHitCount->setText(ViewText(HitLabel(result.total)));
-    lblToday->setText(ViewText(TodayLabel(today())));
+    chart()->chart()->setTitle(result.categories.empty() ? QStringLiteral("No items are tracked.") : QString());
+    hitCountLabel()->setText(ViewText(HitLabel(result.total)));
+    todayLabel()->setText(ViewText(TodayLabel(today())));
     QApplication::beep();
 }
 
 void FileChartView::closeEvent(QCloseEvent* event)
 {
     graphStyle_.store(context().settings, keys::GraphStyle2);
-    HistoryViewWindow::closeEvent(event);
+    ChartViewWindow::closeEvent(event);
 }
 
 } // namespace tallywick

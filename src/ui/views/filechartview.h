@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/views/calendar.h"
+#include "ui/views/chartviewwindow.h"
 #include "ui/views/graphstyle.h"
-#include "ui/views/historyviewwindow.h"
 
 #include <array>
 
@@ -14,39 +14,30 @@ class QRadioButton;
 
 namespace tallywick {
 
-class HistoryChart;
-
 // The Chart By File window: the records of every tracked item in the day, week, month or year
 // that holds a picked date. The period kind is kept in "TimeSpan", the style in "GraphStyle2".
-class FileChartView : public HistoryViewWindow {
+class FileChartView : public ChartViewWindow {
     Q_OBJECT
 
 public:
     explicit FileChartView(const HistoryViewContext& context);
 
-    QComboBox* cboTimeSpan;
-    QDateEdit* DTPicker1;
-    std::array<QRadioButton*, 2> optGraphStyle;
-    QLabel* lblFrom;
-    QLabel* lblTo;
-    QLabel* lblHitCount;
-    QLabel* lblToday;
-    HistoryChart* MSChart1;
-    QPushButton* cmdClose;
-
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void Form_Load();
-    void cboTimeSpan_Click();
-    void DTPicker1_Change();
-    void optGraphStyle_Click(int Index);
-    void SetTimeSpanRange();
-    void DrawFileChart();
+    void load();
+    void periodPicked();
+    void datePicked();
+    void stylePicked(int index);
+    void limitDateToPeriod();
+    void drawChart();
 
     GraphStyleOption graphStyle_;
     ChartStyle chartStyle_ = ChartStyle::Bar;
+
+    QComboBox* periodBox_ = nullptr;
+    QDateEdit* datePicker_ = nullptr;
 };
 
 } // namespace tallywick

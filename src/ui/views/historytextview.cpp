@@ -29,74 +29,74 @@ constexpr int kItemBoxWidth = 260;
 HistoryTextView::HistoryTextView(const HistoryViewContext& context) :
     HistoryViewWindow(context, "HistoryTextView", QStringLiteral("History"), Frame::Resizable)
 {
-    lblFrom = makeLabel("lblFrom", QStringLiteral("From:"));
-    lblTo = makeLabel("lblTo", QStringLiteral("To:"));
-    lblFind = makeLabel("lblFind", QStringLiteral("Search String:"));
-    Combo1 = new QComboBox(this);
-    Combo1->setObjectName(QStringLiteral("Combo1"));
-    Combo1->setEditable(true);
-    Combo1->setInsertPolicy(QComboBox::NoInsert);
-    lblFind->setBuddy(Combo1);
-    lblHits = makeLabel("lblHits", QStringLiteral("Hits:"));
-    RichTextBox1 = MakeTextArea(this);
-    cmdNotePad = makeButton("cmdNotePad", QStringLiteral("Notepad"));
-    cmdClose = makeButton("cmdClose", QStringLiteral("Close"));
+    fromLabel_ = makeLabel("fromLabel", QStringLiteral("From:"));
+    toLabel_ = makeLabel("toLabel", QStringLiteral("To:"));
+    itemLabel_ = makeLabel("itemLabel", QStringLiteral("Search String:"));
+    itemBox_ = new QComboBox(this);
+    itemBox_->setObjectName(QStringLiteral("itemBox"));
+    itemBox_->setEditable(true);
+    itemBox_->setInsertPolicy(QComboBox::NoInsert);
+    itemLabel_->setBuddy(itemBox_);
+    hitCountLabel_ = makeLabel("hitCountLabel", QStringLiteral("Hits:"));
+    textArea_ = MakeTextArea(this);
+    notepadButton_ = makeButton("notepadButton", QStringLiteral("Notepad"));
+    closeButton_ = makeButton("closeButton", QStringLiteral("Close"));
 
     // The band above the text area keeps its places; only the text area and the buttons follow
     // the window's size.
     const QFontMetrics metrics = fontMetrics();
     const int dateWidth = metrics.horizontalAdvance(QStringLiteral("From: 00/00/0000")) + 8;
-    const int rowHeight = std::max(Combo1->sizeHint().height(), metrics.height());
-    lblFrom->setGeometry(kMargin, 16, dateWidth, metrics.height());
-    lblTo->setGeometry(kMargin + dateWidth + 16, 16, dateWidth, metrics.height());
-    const int findWidth = metrics.horizontalAdvance(lblFind->text()) + 4;
-    lblFind->setGeometry(kMargin, 48, findWidth, rowHeight);
-    Combo1->setGeometry(lblFind->geometry().right() + 8, 48, kItemBoxWidth, rowHeight);
-    lblHits->setGeometry(Combo1->geometry().right() + 16, 48,
-                         metrics.horizontalAdvance(QStringLiteral("00000 Hits")) + 8, rowHeight);
-    for (QPushButton* button : {cmdNotePad, cmdClose})
+    const int rowHeight = std::max(itemBox_->sizeHint().height(), metrics.height());
+    fromLabel_->setGeometry(kMargin, 16, dateWidth, metrics.height());
+    toLabel_->setGeometry(kMargin + dateWidth + 16, 16, dateWidth, metrics.height());
+    const int findWidth = metrics.horizontalAdvance(itemLabel_->text()) + 4;
+    itemLabel_->setGeometry(kMargin, 48, findWidth, rowHeight);
+    itemBox_->setGeometry(itemLabel_->geometry().right() + 8, 48, kItemBoxWidth, rowHeight);
+    hitCountLabel_->setGeometry(itemBox_->geometry().right() + 16, 48,
+                                metrics.horizontalAdvance(QStringLiteral("00000 Hits")) + 8, rowHeight);
+    for (QPushButton* button : {notepadButton_, closeButton_})
         button->resize(std::max(button->sizeHint().width(), Twips(1080)), button->sizeHint().height());
 
-    setMinimumSize(kDesignedSize.expandedTo(QSize(lblHits->geometry().right() + kMargin, 0)));
+    setMinimumSize(kDesignedSize.expandedTo(QSize(hitCountLabel_->geometry().right() + kMargin, 0)));
     resize(kOpeningSize);
 
-    connect(Combo1, &QComboBox::activated, this, &HistoryTextView::Combo1_Click);
-    connect(cmdNotePad, &QPushButton::clicked, this, &HistoryTextView::cmdNotePad_Click);
-    connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+    connect(itemBox_, &QComboBox::activated, this, &HistoryTextView::itemPicked);
+    connect(notepadButton_, &QPushButton::clicked, this, &HistoryTextView::exportText);
+    connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
 
-    Form_Load();
+    load();
 }
 
-void HistoryTextView::Form_Load()
+void HistoryTextView::load()
 {
-    FillItemBox(Combo1, ViewText(kAllHistoryEntry));
-    const auto span = HistorySpan(History());
-    lblFrom->setText(FromText(span));
-    lblTo->setText(ToText(span));
-    FillHistoryText();
-    BringToFront();
+    fillItemBox(itemBox_, ViewText(kAllHistoryEntry));
+    const auto span = HistorySpan(history());
+    fromLabel_->setText(FromText(span));
+    toLabel_->setText(ToText(span));
+    fillText();
+    bringToFront();
 }
 
-void HistoryTextView::Combo1_Click()
+void HistoryTextView::itemPicked()
 {
-    if (!Loading)
-        FillHistoryText();
+    if (!loading_)
+        fillText();
 }
 
-void HistoryTextView::FillHistoryText()
+void HistoryTextView::fillText()
 {
     countComputation();
-    ShowPleaseWait(RichTextBox1);
+    ShowPleaseWait(textArea_);
     std::optional<std::string> item;
-    if (Combo1->currentIndex() != 0)
-        item = Combo1->currentText().toStdString();
-    auto result = HistoryText(History(), item);
+    if (itemBox_->currentIndex() != 0)
+        item = itemBox_->currentText().toStdString();
+    auto result = HistoryText(history(), item);
     shownText_ = std::move(result.text);
-    ShowText(RichTextBox1, shownText_);
-    lblHits->setText(ViewText(HitLabel(result.hits)));
+    ShowText(textArea_, shownText_);
+    hitCountLabel_->setText(ViewText(HitLabel(result.hits)));
 }
 
-void HistoryTextView::cmdNotePad_Click()
+void HistoryTextView::exportText()
 {
     ExportAndOpen(context().dataFolder, kHistoryExportName, shownText_);
 }
@@ -106,9 +106,9 @@ void HistoryTextView::resizeEvent(QResizeEvent* event)
     HistoryViewWindow::resizeEvent(event);
     const int W = event->size().width();
     const int H = event->size().height();
-    RichTextBox1->setGeometry(kMargin, Twips(1320), std::max(0, W - Twips(480)), std::max(0, H - Twips(2255)));
-    cmdNotePad->move(W - Twips(1320), Twips(180));
-    cmdClose->move(W - Twips(1320), H - Twips(640));
+    textArea_->setGeometry(kMargin, Twips(1320), std::max(0, W - Twips(480)), std::max(0, H - Twips(2255)));
+    notepadButton_->move(W - Twips(1320), Twips(180));
+    closeButton_->move(W - Twips(1320), H - Twips(640));
 }
 
 } // namespace tallywick

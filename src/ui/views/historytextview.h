@@ -19,25 +19,25 @@ class HistoryTextView : public HistoryViewWindow {
 public:
     explicit HistoryTextView(const HistoryViewContext& context);
 
-    QLabel* lblFrom;
-    QLabel* lblTo;
-    QLabel* lblFind;
-    QComboBox* Combo1;
-    QLabel* lblHits;
-    QPlainTextEdit* RichTextBox1;
-    QPushButton* cmdNotePad;
-    QPushButton* cmdClose;
-
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void Form_Load();
-    void Combo1_Click();
-    void FillHistoryText();
-    void cmdNotePad_Click();
+    void load();
+    void itemPicked();
+    void fillText();
+    void exportText();
 
     std::string shownText_; // the text area's text as the bytes of the records
+
+    QLabel* fromLabel_ = nullptr;
+    QLabel* toLabel_ = nullptr;
+    QLabel* itemLabel_ = nullptr;
+    QComboBox* itemBox_ = nullptr;
+    QLabel* hitCountLabel_ = nullptr;
+    QPlainTextEdit* textArea_ = nullptr;
+    QPushButton* notepadButton_ = nullptr;
+    QPushButton* closeButton_ = nullptr;
 };
 
 } // namespace tallywick

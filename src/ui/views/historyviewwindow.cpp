@@ -28,7 +28,7 @@ HistoryViewWindow::HistoryViewWindow(const HistoryViewContext& context, const ch
     setAttribute(Qt::WA_DeleteOnClose);
 }
 
-void HistoryViewWindow::BringToFront()
+void HistoryViewWindow::bringToFront()
 {
     if (!isVisible())
         return;
@@ -41,18 +41,18 @@ void HistoryViewWindow::fixSize(QSize designed)
     setFixedSize(designed.expandedTo(minimumSizeHint()));
 }
 
-void HistoryViewWindow::FillItemBox(QComboBox* box, const QString& first)
+void HistoryViewWindow::fillItemBox(QComboBox* box, const QString& first)
 {
-    const QScopedValueRollback loading(Loading, true);
+    const QScopedValueRollback loading(loading_, true);
     if (!first.isEmpty())
         box->addItem(first);
-    for (const auto& item : TrackedItems())
+    for (const auto& item : trackedItems())
         box->addItem(ViewText(item));
     if (box->count() > 0)
         box->setCurrentIndex(0);
 }
 
-std::size_t HistoryViewWindow::SelectedEntry(const QComboBox* box)
+std::size_t HistoryViewWindow::selectedEntry(const QComboBox* box)
 {
     const int index = box->currentIndex();
     return index < 0 ? static_cast<std::size_t>(-1) : static_cast<std::size_t>(index);

@@ -16,7 +16,7 @@ class QPushButton;
 namespace tallywick {
 
 // What the six history views share: a top-level window of its own that is deleted when closed,
-// the read-only inputs, the Loading flag and the count of computations.
+// the read-only inputs, the loading flag and the count of computations.
 class HistoryViewWindow : public QWidget {
     Q_OBJECT
 
@@ -28,30 +28,30 @@ protected:
     enum class Frame { Resizable, Fixed };
     HistoryViewWindow(const HistoryViewContext& context, const char* objectName, const QString& caption, Frame frame);
 
-    const std::vector<std::string>& History() const { return context_.History; }
-    const std::vector<std::string>& TrackedItems() const { return context_.TrackedItems; }
+    const std::vector<std::string>& history() const { return context_.History; }
+    const std::vector<std::string>& trackedItems() const { return context_.TrackedItems; }
     std::chrono::sys_days today() const { return context_.today(); }
     const HistoryViewContext& context() const { return context_; }
 
     void countComputation() { ++computations_; }
     // Raises the window above the others once it is on screen.
-    void BringToFront();
+    void bringToFront();
     // A fixed window keeps its designed size unless its controls need more.
     void fixSize(QSize designed);
 
     // Appends the tracked items (after `first` when one is given) and selects entry 0 without
     // recomputing.
-    void FillItemBox(QComboBox* box, const QString& first = QString());
+    void fillItemBox(QComboBox* box, const QString& first = QString());
     // The selected entry as an index into the tracked items; past their end when nothing is
     // selected.
-    static std::size_t SelectedEntry(const QComboBox* box);
+    static std::size_t selectedEntry(const QComboBox* box);
 
     QLabel* makeLabel(const char* objectName, const QString& caption);
     QPushButton* makeButton(const char* objectName, const QString& caption);
 
     // Set while the view selects entries in its own controls, so that those selections do not
     // recompute.
-    bool Loading = false;
+    bool loading_ = false;
 
 private:
     HistoryViewContext context_;

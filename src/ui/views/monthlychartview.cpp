@@ -5,7 +5,7 @@
 #include "core/views/monthlychart.h"
 #include "core/views/viewlabels.h"
 #include "ui/common/busycursor.h"
-#include "ui/views/chartwindowlayout.h"
+#include "ui/views/chartviewwindow.h"
 #include "ui/views/historychart.h"
 #include "ui/views/viewtexts.h"
 
@@ -33,95 +33,90 @@ constexpr int kSecondRow = Twips(960);
 } // namespace
 
 MonthlyChartView::MonthlyChartView(const HistoryViewContext& context) :
-    HistoryViewWindow(context, "MonthlyChartView", QStringLiteral("Traffic by Month"), Frame::Resizable),
+    ChartViewWindow(context, "MonthlyChartView", QStringLiteral("Traffic by Month"), Frame::Resizable),
     graphStyle_(this)
 {
-    Label1 = makeLabel("Label1", QStringLiteral("Select Item:"));
-    Combo1 = new QComboBox(this);
-    Combo1->setObjectName(QStringLiteral("Combo1"));
-    Label1->setBuddy(Combo1);
-    optGraphStyle = graphStyle_.optGraphStyle;
-    lblFrom = makeLabel("lblFrom", QStringLiteral(" From:"));
-    lblTo = makeLabel("lblTo", QStringLiteral("To:"));
-    lblHitCount = makeLabel("lblHitCount", QStringLiteral("Hits"));
-    lblToday = makeLabel("lblToday", QStringLiteral("Today:"));
-    MSChart1 = new HistoryChart(this);
-    MSChart1->setObjectName(QStringLiteral("MSChart1"));
-    MSChart1->setImageName(QStringLiteral("Traffic by Month.png"));
-    cmdClose = makeButton("cmdClose", QStringLiteral("Close"));
+    itemLabel_ = makeLabel("itemLabel", QStringLiteral("Select Item:"));
+    itemBox_ = new QComboBox(this);
+    itemBox_->setObjectName(QStringLiteral("itemBox"));
+    itemLabel_->setBuddy(itemBox_);
+    createChartParts(
+        {QStringLiteral(" From:"), QStringLiteral("To:"), QStringLiteral("Hits"), QStringLiteral("Today:")},
+        QStringLiteral("Traffic by Month.png"));
 
     // The band above the chart keeps its places; the chart, "Close" and the today label follow
     // the window's size.
     const QFontMetrics metrics = fontMetrics();
-    const int rowHeight = std::max(Combo1->sizeHint().height(), metrics.height());
-    const int labelWidth = metrics.horizontalAdvance(Label1->text()) + 4;
-    Label1->setGeometry(kMargin, kFirstRow, labelWidth, rowHeight);
-    Combo1->setGeometry(Label1->geometry().right() + 8, kFirstRow, kItemBoxWidth, rowHeight);
-    int x = Combo1->geometry().right() + 24;
-    for (QRadioButton* option : optGraphStyle) {
+    const int rowHeight = std::max(itemBox_->sizeHint().height(), metrics.height());
+    const int labelWidth = metrics.horizontalAdvance(itemLabel_->text()) + 4;
+    itemLabel_->setGeometry(kMargin, kFirstRow, labelWidth, rowHeight);
+    itemBox_->setGeometry(itemLabel_->geometry().right() + 8, kFirstRow, kItemBoxWidth, rowHeight);
+    int x = itemBox_->geometry().right() + 24;
+    for (QRadioButton* option : graphStyle_.buttons()) {
         option->setGeometry(x, kFirstRow, option->sizeHint().width(), rowHeight);
         x += option->sizeHint().width() + 16;
     }
-    ReserveLabelWidths({lblFrom, lblTo, lblHitCount, lblToday});
-    lblFrom->setGeometry(kMargin, kSecondRow, lblFrom->minimumWidth(), metrics.height());
-    lblTo->setGeometry(lblFrom->geometry().right() + 16, kSecondRow, lblTo->minimumWidth(), metrics.height());
-    lblHitCount->setGeometry(lblTo->geometry().right() + 16, kSecondRow, lblHitCount->minimumWidth(), metrics.height());
-    lblToday->setFixedHeight(metrics.height());
-    cmdClose->resize(std::max(cmdClose->sizeHint().width(), Twips(1080)), cmdClose->sizeHint().height());
+    reserveLabelWidths();
+    fromLabel()->setGeometry(kMargin, kSecondRow, fromLabel()->minimumWidth(), metrics.height());
+    toLabel()->setGeometry(fromLabel()->geometry().right() + 16, kSecondRow, toLabel()->minimumWidth(),
+                           metrics.height());
+    hitCountLabel()->setGeometry(toLabel()->geometry().right() + 16, kSecondRow, hitCountLabel()->minimumWidth(),
+                                 metrics.height());
+    todayLabel()->setFixedHeight(metrics.height());
+    closeButton()->resize(std::max(closeButton()->sizeHint().width(), Twips(1080)), closeButton()->sizeHint().height());
 
-    const int bandWidth = std::max(x, lblHitCount->geometry().right() + 16 + lblToday->minimumWidth());
+    const int bandWidth = std::max(x, hitCountLabel()->geometry().right() + 16 + todayLabel()->minimumWidth());
     setMinimumSize(QSize(bandWidth + kMargin, Twips(5400)));
     resize(kOpeningSize.expandedTo(minimumSize()));
 
-    setTabOrder(Combo1, optGraphStyle[0]);
-    setTabOrder(optGraphStyle[0], optGraphStyle[1]);
-    setTabOrder(optGraphStyle[1], cmdClose);
+    setTabOrder(itemBox_, graphStyle_.button(0));
+    setTabOrder(graphStyle_.button(0), graphStyle_.button(1));
+    setTabOrder(graphStyle_.button(1), closeButton());
 
-    connect(Combo1, &QComboBox::activated, this, &MonthlyChartView::Combo1_Click);
+    connect(itemBox_, &QComboBox::activated, this, &MonthlyChartView::itemPicked);
     for (int index = 0; index < 2; ++index)
-        connect(optGraphStyle[index], &QRadioButton::clicked, this, [this, index] { optGraphStyle_Click(index); });
-    connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+        connect(graphStyle_.button(index), &QRadioButton::clicked, this, [this, index] { stylePicked(index); });
 
-    Form_Load();
+    load();
 }
 
-void MonthlyChartView::Form_Load()
+void MonthlyChartView::load()
 {
-    FillItemBox(Combo1);
+    fillItemBox(itemBox_);
     {
-        const QScopedValueRollback loading(Loading, true);
+        const QScopedValueRollback loading(loading_, true);
         graphStyle_.restore(context().settings, keys::GraphStyle1);
     }
     chartStyle_ = graphStyle_.style();
-    const auto span = HistorySpan(History());
-    lblFrom->setText(FromText(span));
-    lblTo->setText(ToText(span));
-    DrawMonthlyChart();
-    BringToFront();
+    const auto span = HistorySpan(history());
+    fromLabel()->setText(FromText(span));
+    toLabel()->setText(ToText(span));
+    drawChart();
+    bringToFront();
 }
 
-void MonthlyChartView::Combo1_Click()
+void MonthlyChartView::itemPicked()
 {
-    if (!Loading)
-        DrawMonthlyChart();
+    if (!loading_)
+        drawChart();
 }
 
-void MonthlyChartView::optGraphStyle_Click(int Index)
+void MonthlyChartView::stylePicked(int index)
 {
-    chartStyle_ = Index == 1 ? ChartStyle::Line : ChartStyle::Bar;
-    if (!Loading)
-        DrawMonthlyChart();
+    chartStyle_ = index == 1 ? ChartStyle::Line : ChartStyle::Bar;
+    if (!loading_)
+        drawChart();
 }
 
-void MonthlyChartView::DrawMonthlyChart()
+void MonthlyChartView::drawChart()
 {
     countComputation();
     const BusyCursor busy;
     const auto result =
-        MonthlyChart(History(), TrackedItems(), SelectedEntry(Combo1), context().values.TimeLimit, today());
-    MSChart1->DrawChart(result.categories, chartStyle_);
-    lblHitCount->setText(ViewText(HitLabel(result.total)));
-    lblToday->setText(ViewText(TodayLabel(today())));
+        MonthlyChart(history(), trackedItems(), selectedEntry(itemBox_), context().values.TimeLimit, today());
+    chart()->draw(result.categories, chartStyle_);
+    hitCountLabel()->setText(ViewText(HitLabel(result.total)));
+    todayLabel()->setText(ViewText(TodayLabel(today())));
     placeToday();
     QApplication::beep();
 }
@@ -129,25 +124,25 @@ void MonthlyChartView::DrawMonthlyChart()
 void MonthlyChartView::placeToday()
 {
     // At its designed distance from the right edge, unless its text needs more room.
-    const int width = std::max(lblToday->minimumWidth(), lblToday->sizeHint().width());
-    lblToday->setGeometry(std::min(this->width() - Twips(3600), this->width() - kMargin - width), kSecondRow, width,
-                          lblToday->height());
+    const int width = std::max(todayLabel()->minimumWidth(), todayLabel()->sizeHint().width());
+    todayLabel()->setGeometry(std::min(this->width() - Twips(3600), this->width() - kMargin - width), kSecondRow, width,
+                              todayLabel()->height());
 }
 
 void MonthlyChartView::resizeEvent(QResizeEvent* event)
 {
-    HistoryViewWindow::resizeEvent(event);
+    ChartViewWindow::resizeEvent(event);
     const int W = event->size().width();
     const int H = event->size().height();
-    MSChart1->setGeometry(kMargin, Twips(1320), std::max(0, W - Twips(480)), std::max(0, H - Twips(2400)));
-    cmdClose->move(W - Twips(1600), H - Twips(800));
+    chart()->setGeometry(kMargin, Twips(1320), std::max(0, W - Twips(480)), std::max(0, H - Twips(2400)));
+    closeButton()->move(W - Twips(1600), H - Twips(800));
     placeToday();
 }
 
 void MonthlyChartView::closeEvent(QCloseEvent* event)
 {
     graphStyle_.store(context().settings, keys::GraphStyle1);
-    HistoryViewWindow::closeEvent(event);
+    ChartViewWindow::closeEvent(event);
 }
 
 } // namespace tallywick

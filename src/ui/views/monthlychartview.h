@@ -1,7 +1,7 @@
 #pragma once
 
+#include "ui/views/chartviewwindow.h"
 #include "ui/views/graphstyle.h"
-#include "ui/views/historyviewwindow.h"
 
 #include <array>
 
@@ -12,39 +12,30 @@ class QRadioButton;
 
 namespace tallywick {
 
-class HistoryChart;
-
 // The Traffic by Month window: the records of one tracked item in each month of the history
 // period, as bars or as a line. The style is kept in "GraphStyle1".
-class MonthlyChartView : public HistoryViewWindow {
+class MonthlyChartView : public ChartViewWindow {
     Q_OBJECT
 
 public:
     explicit MonthlyChartView(const HistoryViewContext& context);
-
-    QLabel* Label1;
-    QComboBox* Combo1;
-    std::array<QRadioButton*, 2> optGraphStyle;
-    QLabel* lblFrom;
-    QLabel* lblTo;
-    QLabel* lblHitCount;
-    QLabel* lblToday;
-    HistoryChart* MSChart1;
-    QPushButton* cmdClose;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void Form_Load();
-    void Combo1_Click();
-    void optGraphStyle_Click(int Index);
-    void DrawMonthlyChart();
+    void load();
+    void itemPicked();
+    void stylePicked(int index);
+    void drawChart();
     void placeToday();
 
     GraphStyleOption graphStyle_;
     ChartStyle chartStyle_ = ChartStyle::Bar;
+
+    QLabel* itemLabel_ = nullptr;
+    QComboBox* itemBox_ = nullptr;
 };
 
 } // namespace tallywick

@@ -4,7 +4,7 @@
 #include "core/views/viewlabels.h"
 #include "core/views/weekdaychart.h"
 #include "ui/common/busycursor.h"
-#include "ui/views/chartwindowlayout.h"
+#include "ui/views/chartviewwindow.h"
 #include "ui/views/historychart.h"
 #include "ui/views/viewtexts.h"
 
@@ -22,7 +22,7 @@ namespace {
 
 constexpr QSize kDesignedSize{Twips(8895), Twips(6255)};
 
-// Index 0 is Sunday, in the user's language.
+// index 0 is Sunday, in the user's language.
 std::string WeekdayName(std::size_t index)
 {
     const int qtDay = index == 0 ? 7 : static_cast<int>(index); // Qt counts Monday 1 to Sunday 7
@@ -32,94 +32,88 @@ std::string WeekdayName(std::size_t index)
 } // namespace
 
 WeekdayChartView::WeekdayChartView(const HistoryViewContext& context) :
-    HistoryViewWindow(context, "WeekdayChartView", QStringLiteral("Traffic by Weekday"), Frame::Fixed)
+    ChartViewWindow(context, "WeekdayChartView", QStringLiteral("Traffic by Weekday"), Frame::Fixed)
 {
-    lblFind = makeLabel("lblFind", QStringLiteral("Select Item:"));
-    Combo1 = new QComboBox(this);
-    Combo1->setObjectName(QStringLiteral("Combo1"));
-    Combo1->setEditable(true);
-    Combo1->setInsertPolicy(QComboBox::NoInsert);
-    Combo1->setMinimumWidth(260);
-    lblFind->setBuddy(Combo1);
+    itemLabel_ = makeLabel("itemLabel", QStringLiteral("Select Item:"));
+    itemBox_ = new QComboBox(this);
+    itemBox_->setObjectName(QStringLiteral("itemBox"));
+    itemBox_->setEditable(true);
+    itemBox_->setInsertPolicy(QComboBox::NoInsert);
+    itemBox_->setMinimumWidth(260);
+    itemLabel_->setBuddy(itemBox_);
     auto* measure = new QButtonGroup(this);
     const std::array<const char*, 2> measureCaptions = {"Average", "Total"};
+    const std::array<const char*, 2> measureNames = {"averageButton", "totalButton"};
     for (int index = 0; index < 2; ++index) {
-        optAverage[index] = new QRadioButton(QLatin1String(measureCaptions[index]), this);
-        optAverage[index]->setObjectName(QStringLiteral("optAverage_%1").arg(index));
-        measure->addButton(optAverage[index], index);
+        measureButtons_[index] = new QRadioButton(QLatin1String(measureCaptions[index]), this);
+        measureButtons_[index]->setObjectName(QLatin1String(measureNames[index]));
+        measure->addButton(measureButtons_[index], index);
     }
-    optAverage[0]->setChecked(true);
-    lblFrom = makeLabel("lblFrom", QStringLiteral("From: "));
-    lblTo = makeLabel("lblTo", QStringLiteral("To: "));
-    lblHitCount = makeLabel("lblHitCount", QString());
-    lblToday = makeLabel("lblToday", QStringLiteral("Today"));
-    MSChart1 = new HistoryChart(this);
-    MSChart1->setObjectName(QStringLiteral("MSChart1"));
-    MSChart1->setImageName(QStringLiteral("Traffic by Weekday.png"));
-    cmdClose = makeButton("cmdClose", QStringLiteral("Close"));
+    measureButtons_[0]->setChecked(true);
+    createChartParts({QStringLiteral("From: "), QStringLiteral("To: "), QString(), QStringLiteral("Today")},
+                     QStringLiteral("Traffic by Weekday.png"));
 
     // Item and measure on the first line.
     auto* itemLine = new QHBoxLayout;
-    itemLine->addWidget(lblFind);
-    itemLine->addWidget(Combo1);
+    itemLine->addWidget(itemLabel_);
+    itemLine->addWidget(itemBox_);
     itemLine->addSpacing(24);
-    itemLine->addWidget(optAverage[0]);
-    itemLine->addWidget(optAverage[1]);
-    LayOutChartWindow(this, itemLine, {lblFrom, lblTo, lblHitCount, lblToday}, MSChart1, cmdClose);
+    itemLine->addWidget(measureButtons_[0]);
+    itemLine->addWidget(measureButtons_[1]);
+    layOutChartParts(itemLine);
     fixSize(kDesignedSize);
 
-    connect(Combo1, &QComboBox::activated, this, &WeekdayChartView::Combo1_Click);
-    for (QRadioButton* option : optAverage)
-        connect(option, &QRadioButton::clicked, this, &WeekdayChartView::optAverage_Click);
-    connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+    connect(itemBox_, &QComboBox::activated, this, &WeekdayChartView::itemPicked);
+    for (QRadioButton* option : measureButtons_)
+        connect(option, &QRadioButton::clicked, this, &WeekdayChartView::measurePicked);
 
-    Form_Load();
+    load();
 }
 
-void WeekdayChartView::Form_Load()
+void WeekdayChartView::load()
 {
-    FillItemBox(Combo1);
-    DrawWeekdayChart();
-    BringToFront();
+    fillItemBox(itemBox_);
+    drawChart();
+    bringToFront();
 }
 
-void WeekdayChartView::Combo1_Click()
+void WeekdayChartView::itemPicked()
 {
-    if (!Loading)
-        DrawWeekdayChart();
+    if (!loading_)
+        drawChart();
 }
 
-void WeekdayChartView::optAverage_Click()
+void WeekdayChartView::measurePicked()
 {
-    if (!Loading)
-        DrawWeekdayChart();
+    if (!loading_)
+        drawChart();
 }
 
-void WeekdayChartView::DrawWeekdayChart()
+void WeekdayChartView::drawChart()
 {
     countComputation();
     const BusyCursor busy;
-    const auto measure = optAverage[0]->isChecked() ? WeekdayMeasure::Average : WeekdayMeasure::Total;
+    const auto measure = measureButtons_[0]->isChecked() ? WeekdayMeasure::Average : WeekdayMeasure::Total;
     std::vector<ChartCategory> categories(7);
-    if (const auto result = WeekdayChart(History(), TrackedItems(), SelectedEntry(Combo1), measure, today())) {
+    if (const auto result = WeekdayChart(history(), trackedItems(), selectedEntry(itemBox_), measure, today())) {
         categories = result->categories;
         const auto& range = result->weekdays.range;
-        lblFrom->setText(FromText(range));
-        lblTo->setText(ToText(range));
-        lblHitCount->setText(ViewText(HitLabel(result->weekdays.hits)));
+        fromLabel()->setText(FromText(range));
+        toLabel()->setText(ToText(range));
+        hitCountLabel()->setText(ViewText(HitLabel(result->weekdays.hits)));
     } else {
         // Nothing to count: the period of whatever history there is, no hits, zero everywhere.
-        const auto span = HistorySpan(History());
-        lblFrom->setText(FromText(span));
-        lblTo->setText(ToText(span));
-        lblHitCount->setText(ViewText(HitLabel(0)));
+        const auto span = HistorySpan(history());
+        fromLabel()->setText(FromText(span));
+        toLabel()->setText(ToText(span));
+        hitCountLabel()->setText(ViewText(HitLabel(0)));
     }
     for (std::size_t index = 0; index < categories.size(); ++index)
         categories[index].label = WeekdayName(index);
-    MSChart1->DrawChart(categories, ChartStyle::Bar, measure == WeekdayMeasure::Total);
-    lblToday->setText(ViewText(TodayLabel(today())));
+    chart()->draw(categories, ChartStyle::Bar, measure == WeekdayMeasure::Total);
+    todayLabel()->setText(ViewText(TodayLabel(today())));
     QApplication::beep();
-    BringToFront();
+    bringToFront();
 }
 
 } // namespace tallywick

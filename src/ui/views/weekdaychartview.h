@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/views/historyviewwindow.h"
+#include "ui/views/chartviewwindow.h"
 
 #include <array>
 
@@ -11,31 +11,23 @@ class QRadioButton;
 
 namespace tallywick {
 
-class HistoryChart;
-
 // The Traffic by Weekday window: the records of one tracked item per weekday, as totals or as
 // averages per occurrence of the weekday in the history period.
-class WeekdayChartView : public HistoryViewWindow {
+class WeekdayChartView : public ChartViewWindow {
     Q_OBJECT
 
 public:
     explicit WeekdayChartView(const HistoryViewContext& context);
 
-    QLabel* lblFind;
-    QComboBox* Combo1;
-    std::array<QRadioButton*, 2> optAverage; // 0 "Average", 1 "Total"
-    QLabel* lblFrom;
-    QLabel* lblTo;
-    QLabel* lblHitCount;
-    QLabel* lblToday;
-    HistoryChart* MSChart1;
-    QPushButton* cmdClose;
-
 private:
-    void Form_Load();
-    void Combo1_Click();
-    void optAverage_Click();
-    void DrawWeekdayChart();
+    void load();
+    void itemPicked();
+    void measurePicked();
+    void drawChart();
+
+    QLabel* itemLabel_ = nullptr;
+    QComboBox* itemBox_ = nullptr;
+    std::array<QRadioButton*, 2> measureButtons_{}; // 0 "Average", 1 "Total"
 };
 
 } // namespace tallywick

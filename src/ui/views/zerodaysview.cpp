@@ -24,54 +24,55 @@ constexpr QSize kDesignedSize{Twips(4680), Twips(4050)};
 ZeroDaysView::ZeroDaysView(const HistoryViewContext& context) :
     HistoryViewWindow(context, "ZeroDaysView", QStringLiteral("Zero Count Days"), Frame::Fixed)
 {
-    Label1 = makeLabel("Label1", QStringLiteral("Days with zero count occurring in the past month."));
-    Label1->setWordWrap(true);
-    List1 = new QListWidget(this);
-    List1->setObjectName(QStringLiteral("List1"));
-    cmdNotePad = makeButton("cmdNotePad", QStringLiteral("Notepad"));
-    cmdReport = makeButton("cmdReport", QStringLiteral("Report"));
-    cmdClose = makeButton("cmdClose", QStringLiteral("Close"));
+    explanationLabel_ =
+        makeLabel("explanationLabel", QStringLiteral("Days with zero count occurring in the past month."));
+    explanationLabel_->setWordWrap(true);
+    dayList_ = new QListWidget(this);
+    dayList_->setObjectName(QStringLiteral("dayList"));
+    notepadButton_ = makeButton("notepadButton", QStringLiteral("Notepad"));
+    reportButton_ = makeButton("reportButton", QStringLiteral("Report"));
+    closeButton_ = makeButton("closeButton", QStringLiteral("Close"));
 
     // The explanation on top, the list below it, the buttons in a column on its right.
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(16, 16, 16, 16);
     grid->setHorizontalSpacing(16);
     grid->setVerticalSpacing(8);
-    grid->addWidget(Label1, 0, 0, 1, 2);
-    grid->addWidget(List1, 1, 0, 4, 1);
-    grid->addWidget(cmdNotePad, 1, 1);
-    grid->addWidget(cmdReport, 2, 1);
-    grid->addWidget(cmdClose, 4, 1);
+    grid->addWidget(explanationLabel_, 0, 0, 1, 2);
+    grid->addWidget(dayList_, 1, 0, 4, 1);
+    grid->addWidget(notepadButton_, 1, 1);
+    grid->addWidget(reportButton_, 2, 1);
+    grid->addWidget(closeButton_, 4, 1);
     grid->setRowStretch(3, 1);
     grid->setColumnStretch(0, 1);
     fixSize(kDesignedSize);
 
-    connect(cmdNotePad, &QPushButton::clicked, this, &ZeroDaysView::cmdNotePad_Click);
-    connect(cmdReport, &QPushButton::clicked, this, &ZeroDaysView::cmdReport_Click);
-    connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+    connect(notepadButton_, &QPushButton::clicked, this, &ZeroDaysView::exportText);
+    connect(reportButton_, &QPushButton::clicked, this, &ZeroDaysView::openTrafficReport);
+    connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
 
-    FindZeroCountDays();
+    findDays();
 }
 
-void ZeroDaysView::FindZeroCountDays()
+void ZeroDaysView::findDays()
 {
     countComputation();
     const BusyCursor busy;
-    const auto result = tallywick::FindZeroCountDays(History(), TrackedItems(), today());
+    const auto result = tallywick::FindZeroCountDays(history(), trackedItems(), today());
     if (result) {
         days_ = result->days;
         for (const auto day : days_)
-            List1->addItem(ViewText(FormatDate(day)));
+            dayList_->addItem(ViewText(FormatDate(day)));
     }
-    BringToFront();
+    bringToFront();
 }
 
-void ZeroDaysView::cmdNotePad_Click()
+void ZeroDaysView::exportText()
 {
     ExportAndOpen(context().dataFolder, kNoCountExportName, ZeroCountText(days_));
 }
 
-void ZeroDaysView::cmdReport_Click()
+void ZeroDaysView::openTrafficReport()
 {
     Desktop::OpenDocument(context().values.Traffic_URL);
 }

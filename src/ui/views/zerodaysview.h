@@ -18,18 +18,18 @@ class ZeroDaysView : public HistoryViewWindow {
 public:
     explicit ZeroDaysView(const HistoryViewContext& context);
 
-    QLabel* Label1;
-    QListWidget* List1;
-    QPushButton* cmdNotePad;
-    QPushButton* cmdReport;
-    QPushButton* cmdClose;
-
 private:
-    void FindZeroCountDays();
-    void cmdNotePad_Click();
-    void cmdReport_Click();
+    void findDays();
+    void exportText();
+    void openTrafficReport();
 
     std::vector<std::chrono::sys_days> days_; // as listed
+
+    QLabel* explanationLabel_ = nullptr;
+    QListWidget* dayList_ = nullptr;
+    QPushButton* notepadButton_ = nullptr;
+    QPushButton* reportButton_ = nullptr;
+    QPushButton* closeButton_ = nullptr;
 };
 
 } // namespace tallywick

@@ -1,4 +1,5 @@
 #include "app/settings/settingskeys.h"
+#include "support/findchild.h"
 #include "ui/about/aboutdialog.h"
 #include "ui/about/linklabel.h"
 #include "ui/about/sysinfo.h"
@@ -41,17 +42,18 @@ private slots:
     {
         AboutDialog about;
         QCOMPARE(about.windowTitle(), QStringLiteral("About Tallywick"));
-        QCOMPARE(about.lblTitle->text(), QStringLiteral("Tallywick"));
+        QCOMPARE(FindChild<QLabel>(about, "titleLabel")->text(), QStringLiteral("Tallywick"));
         const QRegularExpression version(QStringLiteral("^Version \\d+\\.\\d+\\.\\d+$"));
-        QVERIFY2(version.match(about.lblVersion->text()).hasMatch(), qPrintable(about.lblVersion->text()));
-        const QStringList lines = about.lblDescription->text().split(QLatin1Char('\n'));
+        QVERIFY2(version.match(FindChild<QLabel>(about, "versionLabel")->text()).hasMatch(),
+                 qPrintable(FindChild<QLabel>(about, "versionLabel")->text()));
+        const QStringList lines = FindChild<QLabel>(about, "descriptionLabel")->text().split(QLatin1Char('\n'));
         QCOMPARE(lines, (QStringList{QStringLiteral("This program was written for my own personal use"),
                                      QStringLiteral("in reading Tripod traffic reports."), QString(),
                                      QStringLiteral("Copy the entire traffic report into the clipboard."),
                                      QStringLiteral("Paste clipboard contents into bottom textbox on form.")}));
-        QVERIFY(about.lblDisclaimer->text().startsWith(QStringLiteral("Warning: ")));
-        QVERIFY(about.lblDisclaimer->text().size() > QStringLiteral("Warning: ").size());
-        QCOMPARE(about.lblURL->text(), QString::fromUtf8(kMakerHomePage));
+        QVERIFY(FindChild<QLabel>(about, "disclaimerLabel")->text().startsWith(QStringLiteral("Warning: ")));
+        QVERIFY(FindChild<QLabel>(about, "disclaimerLabel")->text().size() > QStringLiteral("Warning: ").size());
+        QCOMPARE(FindChild<LinkLabel>(about, "homePageLink")->text(), QString::fromUtf8(kMakerHomePage));
     }
 
     void enterAndEscapeCloseTheBox()
@@ -69,7 +71,7 @@ private slots:
     {
         AboutDialog about;
         about.show();
-        QTest::mouseClick(about.lblURL, Qt::LeftButton);
+        QTest::mouseClick(FindChild<LinkLabel>(about, "homePageLink"), Qt::LeftButton);
         QCOMPARE(Desktop::opened(), QStringList{QString::fromUtf8(kMakerHomePage)});
         QVERIFY(Dialogs::shownMessages().empty());
     }
@@ -80,7 +82,7 @@ private slots:
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", QFile::encodeName(emptyFolder.path()));
         AboutDialog about;
-        about.cmdSysInfo->click();
+        FindChild<QPushButton>(about, "systemInfoButton")->click();
         qputenv("PATH", path);
 
         QCOMPARE(Dialogs::shownMessages().size(), std::size_t(1));
@@ -104,4 +106,4 @@ private slots:
 } // namespace tallywick
 
 QTEST_MAIN(tallywick::AboutTest)
-#include "about_test.moc"
+#include "aboutdialog_test.moc"

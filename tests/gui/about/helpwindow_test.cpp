@@ -1,6 +1,7 @@
 #include "ui/about/helpfolder.h"
 #include "ui/about/helpwindow.h"
 #include "ui/common/desktop.h"
+#include "ui/common/windowregistry.h"
 
 #include <QAction>
 #include <QDir>
@@ -95,10 +96,11 @@ private slots:
 
     void contentsShowsOneWindow()
     {
-        HelpWindow* first = ShowHelpContents(nullptr);
+        WindowRegistry windows;
+        HelpWindow* first = ShowHelpContents(windows, nullptr);
         QVERIFY(first);
         first->browser()->setSource(first->browser()->source().resolved(QUrl(QStringLiteral("views.html"))));
-        HelpWindow* second = ShowHelpContents(nullptr);
+        HelpWindow* second = ShowHelpContents(windows, nullptr);
         QCOMPARE(second, first);
         QVERIFY(second->browser()->source().path().endsWith(QStringLiteral("index.html")));
         second->close();
@@ -108,4 +110,4 @@ private slots:
 } // namespace tallywick
 
 QTEST_MAIN(tallywick::HelpTest)
-#include "help_test.moc"
+#include "helpwindow_test.moc"

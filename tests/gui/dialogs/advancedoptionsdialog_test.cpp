@@ -1,4 +1,5 @@
 #include "app/settings/appvalues.h"
+#include "support/findchild.h"
 #include "tempsettings.h"
 #include "ui/dialogs/advancedoptionsdialog.h"
 
@@ -6,6 +7,7 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 
 namespace tallywick {
@@ -19,10 +21,10 @@ private slots:
         TempSettings settings;
         AppValues values;
         AdvancedOptionsDialog advanced(settings.store(), values);
-        QCOMPARE(advanced.cboTimeFrame->count(), 46);
-        QCOMPARE(advanced.cboTimeFrame->itemText(0), QStringLiteral("15 Minutes"));
-        QCOMPARE(advanced.cboTimeFrame->itemText(45), QStringLiteral("60 Minutes"));
-        QVERIFY(!advanced.cboTimeFrame->isEditable());
+        QCOMPARE(FindChild<QComboBox>(advanced, "timeFrameBox")->count(), 46);
+        QCOMPARE(FindChild<QComboBox>(advanced, "timeFrameBox")->itemText(0), QStringLiteral("15 Minutes"));
+        QCOMPARE(FindChild<QComboBox>(advanced, "timeFrameBox")->itemText(45), QStringLiteral("60 Minutes"));
+        QVERIFY(!FindChild<QComboBox>(advanced, "timeFrameBox")->isEditable());
     }
 
     void opensAtTheStoredTimeFrame_data()
@@ -46,8 +48,8 @@ private slots:
         AppValues values;
         values.Split_Time = splitTime;
         AdvancedOptionsDialog advanced(settings.store(), values);
-        QCOMPARE(advanced.cboTimeFrame->currentText(), shown);
-        QCOMPARE(advanced.tbsOptions->currentIndex(), 0);
+        QCOMPARE(FindChild<QComboBox>(advanced, "timeFrameBox")->currentText(), shown);
+        QCOMPARE(FindChild<QTabWidget>(advanced, "tabs")->currentIndex(), 0);
     }
 
     void okWithoutAChoiceStoresWhatIsShown()
@@ -57,7 +59,7 @@ private slots:
         values.Split_Time = 14;
         AdvancedOptionsDialog advanced(settings.store(), values);
         advanced.show();
-        advanced.cmdOK->click();
+        FindChild<QPushButton>(advanced, "okButton")->click();
         QCOMPARE(values.Split_Time, 30);
         QCOMPARE(settings.stored("Split_Time"), QStringLiteral("30"));
         QVERIFY(!advanced.isVisible());
@@ -69,14 +71,15 @@ private slots:
         AppValues values;
         AdvancedOptionsDialog advanced(settings.store(), values);
         advanced.show();
-        advanced.cboTimeFrame->setCurrentIndex(advanced.cboTimeFrame->findText(QStringLiteral("45 Minutes")));
-        advanced.cmdApply->click();
+        FindChild<QComboBox>(advanced, "timeFrameBox")
+            ->setCurrentIndex(FindChild<QComboBox>(advanced, "timeFrameBox")->findText(QStringLiteral("45 Minutes")));
+        FindChild<QPushButton>(advanced, "applyButton")->click();
         QCOMPARE(values.Split_Time, 45);
         QCOMPARE(settings.stored("Split_Time"), QStringLiteral("45"));
         QVERIFY(advanced.isVisible());
 
-        advanced.cboTimeFrame->setCurrentIndex(0);
-        advanced.cmdCancel->click();
+        FindChild<QComboBox>(advanced, "timeFrameBox")->setCurrentIndex(0);
+        FindChild<QPushButton>(advanced, "cancelButton")->click();
         QVERIFY(!advanced.isVisible());
         QCOMPARE(values.Split_Time, 45);
         QCOMPARE(settings.stored("Split_Time"), QStringLiteral("45"));
@@ -89,9 +92,9 @@ private slots:
             AppValues values;
             AdvancedOptionsDialog advanced(settings.store(), values);
             advanced.show();
-            advanced.cboTimeFrame->setCurrentIndex(40);
+            FindChild<QComboBox>(advanced, "timeFrameBox")->setCurrentIndex(40);
             if (byEscape)
-                QTest::keyClick(advanced.cboTimeFrame, Qt::Key_Escape);
+                QTest::keyClick(FindChild<QComboBox>(advanced, "timeFrameBox"), Qt::Key_Escape);
             else
                 advanced.close();
             QVERIFY(!advanced.isVisible());
@@ -107,31 +110,27 @@ private slots:
         AdvancedOptionsDialog advanced(settings.store(), values);
         const QStringList captions{QStringLiteral("Split Downloads"), QStringLiteral("Empty"), QStringLiteral("Empty"),
                                    QStringLiteral("Empty")};
-        QCOMPARE(advanced.tbsOptions->count(), 4);
+        QCOMPARE(FindChild<QTabWidget>(advanced, "tabs")->count(), 4);
         for (int i = 0; i < 4; ++i) {
-            QCOMPARE(advanced.tbsOptions->tabText(i), captions[i]);
-            QCOMPARE(advanced.tbsOptions->tabData(i).toString(), QStringLiteral("Group%1").arg(i + 1));
+            QCOMPARE(FindChild<QTabWidget>(advanced, "tabs")->tabText(i), captions[i]);
+            QCOMPARE(FindChild<QTabWidget>(advanced, "tabs")->tabBar()->tabData(i).toString(),
+                     QStringLiteral("Group%1").arg(i + 1));
         }
-        QCOMPARE(advanced.tbsOptions->tabToolTip(0), QStringLiteral("Set Options for Split Downloads"));
-        QCOMPARE(advanced.tbsOptions->tabToolTip(3), QStringLiteral("Set Options for Group 4"));
+        QCOMPARE(FindChild<QTabWidget>(advanced, "tabs")->tabToolTip(0),
+                 QStringLiteral("Set Options for Split Downloads"));
+        QCOMPARE(FindChild<QTabWidget>(advanced, "tabs")->tabToolTip(3), QStringLiteral("Set Options for Group 4"));
     }
 
-    void choosingATabMovesOnlyItsPanelIntoView()
+    void eachTabHoldsItsOwnPage()
     {
         TempSettings settings;
         AppValues values;
         AdvancedOptionsDialog advanced(settings.store(), values);
-        for (int chosen : {2, 0, 3}) {
-            advanced.tbsOptions->setCurrentIndex(chosen);
-            for (int i = 0; i < 4; ++i) {
-                const bool shown = i == chosen;
-                QCOMPARE(advanced.picOptions[i]->x(),
-                         shown ? AdvancedOptionsDialog::kPanelLeft : AdvancedOptionsDialog::kPanelOutOfView);
-                QCOMPARE(advanced.picOptions[i]->isEnabled(), shown);
-            }
-        }
-        QVERIFY(advanced.picOptions[3]->isAncestorOf(advanced.fraSample4));
-        QVERIFY(advanced.picOptions[0]->isAncestorOf(advanced.cboTimeFrame));
+        auto* tabs = FindChild<QTabWidget>(advanced, "tabs");
+        QVERIFY(tabs->widget(0)->isAncestorOf(FindChild<QComboBox>(advanced, "timeFrameBox")));
+        QVERIFY(tabs->widget(3)->isAncestorOf(FindChild<QGroupBox>(advanced, "sample4Frame")));
+        tabs->setCurrentIndex(3);
+        QVERIFY(!FindChild<QComboBox>(advanced, "timeFrameBox")->isVisibleTo(&advanced));
     }
 
     void ctrlTabCyclesTheTabsAndNothingElseDoes()
@@ -142,27 +141,27 @@ private slots:
         advanced.show();
         advanced.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&advanced));
-        advanced.cboTimeFrame->setFocus();
+        FindChild<QComboBox>(advanced, "timeFrameBox")->setFocus();
 
         for (const int expected : {1, 2, 3, 0}) {
-            QTest::keyClick(advanced.cboTimeFrame, Qt::Key_Tab, Qt::ControlModifier);
-            QCOMPARE(advanced.tbsOptions->currentIndex(), expected);
+            QTest::keyClick(FindChild<QComboBox>(advanced, "timeFrameBox"), Qt::Key_Tab, Qt::ControlModifier);
+            QCOMPARE(FindChild<QTabWidget>(advanced, "tabs")->currentIndex(), expected);
         }
-        QCOMPARE(advanced.picOptions[0]->x(), AdvancedOptionsDialog::kPanelLeft);
 
         // From a button the window still sees it first.
-        advanced.cmdApply->setFocus();
-        QTest::keyClick(advanced.cmdApply, Qt::Key_Tab, Qt::ControlModifier);
-        QCOMPARE(advanced.tbsOptions->currentIndex(), 1);
+        FindChild<QPushButton>(advanced, "applyButton")->setFocus();
+        QTest::keyClick(FindChild<QPushButton>(advanced, "applyButton"), Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(FindChild<QTabWidget>(advanced, "tabs")->currentIndex(), 1);
 
-        QTest::keyClick(advanced.cmdApply, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(advanced.tbsOptions->currentIndex(), 1);
-        QTest::keyClick(advanced.cmdApply, Qt::Key_Tab);
-        QCOMPARE(advanced.tbsOptions->currentIndex(), 1);
+        QTest::keyClick(FindChild<QPushButton>(advanced, "applyButton"), Qt::Key_Backtab,
+                        Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(FindChild<QTabWidget>(advanced, "tabs")->currentIndex(), 1);
+        QTest::keyClick(FindChild<QPushButton>(advanced, "applyButton"), Qt::Key_Tab);
+        QCOMPARE(FindChild<QTabWidget>(advanced, "tabs")->currentIndex(), 1);
     }
 };
 
 } // namespace tallywick
 
 QTEST_MAIN(tallywick::AdvancedTest)
-#include "advanced_test.moc"
+#include "advancedoptionsdialog_test.moc"

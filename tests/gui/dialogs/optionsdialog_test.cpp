@@ -1,5 +1,7 @@
 #include "app/settings/appvalues.h"
+#include "support/findchild.h"
 #include "tempsettings.h"
+#include "ui/common/windowregistry.h"
 #include "ui/dialogs/advancedoptionsdialog.h"
 #include "ui/dialogs/optionsdialog.h"
 
@@ -31,20 +33,20 @@ private slots:
     {
         TempSettings settings;
         AppValues values;
-        OptionsDialog options(settings.store(), values);
-        QVERIFY(options.optTrafficURL[0]->isChecked());
-        QVERIFY(options.optDetailsURL[0]->isChecked());
-        QCOMPARE(options.lblTrafficURL->text(), kTrafficUrl);
-        QCOMPARE(options.lblDetailsURL->text(), kDetailsUrl);
-        QCOMPARE(options.txtTrafficURL->text(), kTrafficUrl);
-        QCOMPARE(options.txtDetailsURL->text(), kDetailsUrl);
-        QCOMPARE(options.txtTrafficMenu->text(), kTrafficMenu);
-        QCOMPARE(options.txtDetailsMenu->text(), kDetailsMenu);
-        QVERIFY(!options.txtTrafficMenu->isEnabled());
-        QVERIFY(!options.txtDetailsMenu->isEnabled());
-        QVERIFY(options.txtTrafficURL->isEnabled());
+        OptionsDialog options(windows_, settings.store(), values);
+        QVERIFY(FindChild<QRadioButton>(options, "trafficChoice0")->isChecked());
+        QVERIFY(FindChild<QRadioButton>(options, "detailsChoice0")->isChecked());
+        QCOMPARE(FindChild<QLabel>(options, "trafficDefaultUrl")->text(), kTrafficUrl);
+        QCOMPARE(FindChild<QLabel>(options, "detailsDefaultUrl")->text(), kDetailsUrl);
+        QCOMPARE(FindChild<QLineEdit>(options, "trafficUrlBox")->text(), kTrafficUrl);
+        QCOMPARE(FindChild<QLineEdit>(options, "detailsUrlBox")->text(), kDetailsUrl);
+        QCOMPARE(FindChild<QLineEdit>(options, "trafficCaptionBox")->text(), kTrafficMenu);
+        QCOMPARE(FindChild<QLineEdit>(options, "detailsCaptionBox")->text(), kDetailsMenu);
+        QVERIFY(!FindChild<QLineEdit>(options, "trafficCaptionBox")->isEnabled());
+        QVERIFY(!FindChild<QLineEdit>(options, "detailsCaptionBox")->isEnabled());
+        QVERIFY(FindChild<QLineEdit>(options, "trafficUrlBox")->isEnabled());
         // Filling the address boxes counts as a change.
-        QVERIFY(options.Changed());
+        QVERIFY(options.changed());
 
         options.close();
         QCOMPARE(settings.stored("Traffic_URL"), kTrafficUrl);
@@ -65,14 +67,14 @@ private slots:
     {
         TempSettings settings;
         AppValues values;
-        OptionsDialog options(settings.store(), values);
-        options.optTrafficURL[1]->click();
+        OptionsDialog options(windows_, settings.store(), values);
+        FindChild<QRadioButton>(options, "trafficChoice1")->click();
         // The choice is stored at the click, before any closing.
         QCOMPARE(settings.stored("Traffic_URL_Option"), QStringLiteral("False"));
-        QVERIFY(options.txtTrafficMenu->isEnabled());
-        QCOMPARE(options.txtTrafficMenu->text(), kTrafficMenu);
-        options.txtTrafficURL->setText(kMyUrl);
-        options.txtTrafficMenu->setText(kMyMenu);
+        QVERIFY(FindChild<QLineEdit>(options, "trafficCaptionBox")->isEnabled());
+        QCOMPARE(FindChild<QLineEdit>(options, "trafficCaptionBox")->text(), kTrafficMenu);
+        FindChild<QLineEdit>(options, "trafficUrlBox")->setText(kMyUrl);
+        FindChild<QLineEdit>(options, "trafficCaptionBox")->setText(kMyMenu);
         QCOMPARE(values.Traffic_menu, QString()); // nothing reaches the program before closing
 
         options.close();
@@ -95,16 +97,16 @@ private slots:
         settings.write("User_Traffic_Menu", kMyMenu);
         AppValues values;
         {
-            OptionsDialog options(settings.store(), values);
-            QVERIFY(options.optTrafficURL[1]->isChecked());
-            QVERIFY(options.txtTrafficMenu->isEnabled());
-            QCOMPARE(options.txtTrafficMenu->text(), kMyMenu);
-            QCOMPARE(options.txtTrafficURL->text(), kMyUrl);
+            OptionsDialog options(windows_, settings.store(), values);
+            QVERIFY(FindChild<QRadioButton>(options, "trafficChoice1")->isChecked());
+            QVERIFY(FindChild<QLineEdit>(options, "trafficCaptionBox")->isEnabled());
+            QCOMPARE(FindChild<QLineEdit>(options, "trafficCaptionBox")->text(), kMyMenu);
+            QCOMPARE(FindChild<QLineEdit>(options, "trafficUrlBox")->text(), kMyUrl);
 
-            options.optTrafficURL[0]->click();
+            FindChild<QRadioButton>(options, "trafficChoice0")->click();
             QCOMPARE(settings.stored("Traffic_URL_Option"), QStringLiteral("True"));
-            QCOMPARE(options.txtTrafficMenu->text(), kTrafficMenu);
-            QVERIFY(!options.txtTrafficMenu->isEnabled());
+            QCOMPARE(FindChild<QLineEdit>(options, "trafficCaptionBox")->text(), kTrafficMenu);
+            QVERIFY(!FindChild<QLineEdit>(options, "trafficCaptionBox")->isEnabled());
             options.close();
         }
         QCOMPARE(values.Traffic_URL, kTrafficUrl);
@@ -113,11 +115,11 @@ private slots:
         QCOMPARE(settings.stored("User_Traffic_Menu"), kMyMenu);
 
         // Next time, "User Defined" brings them back.
-        OptionsDialog again(settings.store(), values);
-        QVERIFY(again.optTrafficURL[0]->isChecked());
-        again.optTrafficURL[1]->click();
-        QCOMPARE(again.txtTrafficMenu->text(), kMyMenu);
-        QCOMPARE(again.txtTrafficURL->text(), kMyUrl);
+        OptionsDialog again(windows_, settings.store(), values);
+        QVERIFY(FindChild<QRadioButton>(again, "trafficChoice0")->isChecked());
+        FindChild<QRadioButton>(again, "trafficChoice1")->click();
+        QCOMPARE(FindChild<QLineEdit>(again, "trafficCaptionBox")->text(), kMyMenu);
+        QCOMPARE(FindChild<QLineEdit>(again, "trafficUrlBox")->text(), kMyUrl);
     }
 
     void aGarbageOptionLeavesDefaultSelected()
@@ -126,10 +128,10 @@ private slots:
         settings.write("Details_URL_Option", QStringLiteral("perhaps"));
         settings.write("Traffic_URL_Option", QStringLiteral("false"));
         AppValues values;
-        OptionsDialog options(settings.store(), values);
-        QVERIFY(options.optDetailsURL[0]->isChecked());
-        QVERIFY(!options.optDetailsURL[1]->isChecked());
-        QVERIFY(options.optTrafficURL[1]->isChecked());
+        OptionsDialog options(windows_, settings.store(), values);
+        QVERIFY(FindChild<QRadioButton>(options, "detailsChoice0")->isChecked());
+        QVERIFY(!FindChild<QRadioButton>(options, "detailsChoice1")->isChecked());
+        QVERIFY(FindChild<QRadioButton>(options, "trafficChoice1")->isChecked());
         options.close();
         QCOMPARE(settings.stored("Details_URL_Option"), QStringLiteral("True"));
     }
@@ -142,16 +144,16 @@ private slots:
         settings.write("User_Details_URL", QString());
         AppValues values;
         {
-            OptionsDialog options(settings.store(), values);
-            QVERIFY(!options.Changed());
+            OptionsDialog options(windows_, settings.store(), values);
+            QVERIFY(!options.changed());
             options.close();
         }
         QCOMPARE(settings.stored("User_Traffic_URL"), QString());
         QCOMPARE(settings.stored("Traffic_URL"), kTrafficUrl);
 
-        OptionsDialog options(settings.store(), values);
-        options.txtDetailsURL->setText(kMyUrl);
-        QVERIFY(options.Changed());
+        OptionsDialog options(windows_, settings.store(), values);
+        FindChild<QLineEdit>(options, "detailsUrlBox")->setText(kMyUrl);
+        QVERIFY(options.changed());
         options.close();
         // Both addresses are written, whichever changed; the details frame still uses its default.
         QCOMPARE(settings.stored("User_Details_URL"), kMyUrl);
@@ -163,9 +165,9 @@ private slots:
     {
         TempSettings settings;
         AppValues values;
-        auto* options = new OptionsDialog(settings.store(), values);
-        options->optDetailsURL[1]->click();
-        options->txtDetailsMenu->setText(kMyMenu);
+        auto* options = new OptionsDialog(windows_, settings.store(), values);
+        FindChild<QRadioButton>(options, "detailsChoice1")->click();
+        FindChild<QLineEdit>(options, "detailsCaptionBox")->setText(kMyMenu);
         delete options;
         QCOMPARE(values.Details_menu, kMyMenu);
         QCOMPARE(settings.stored("Details_menu"), kMyMenu);
@@ -175,10 +177,10 @@ private slots:
     {
         TempSettings settings;
         AppValues values;
-        auto* options = new OptionsDialog(settings.store(), values); // owned by no one, as shown
+        auto* options = new OptionsDialog(windows_, settings.store(), values); // owned by no one, as shown
         options->show();
-        options->optTrafficURL[1]->click();
-        options->txtTrafficMenu->setText(kMyMenu);
+        FindChild<QRadioButton>(options, "trafficChoice1")->click();
+        FindChild<QLineEdit>(options, "trafficCaptionBox")->setText(kMyMenu);
         // Unlike quit(), exit() ends the event loop without closing any window.
         QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
         QCoreApplication::exec();
@@ -191,10 +193,10 @@ private slots:
     {
         TempSettings settings;
         AppValues values;
-        OptionsDialog options(settings.store(), values);
+        OptionsDialog options(windows_, settings.store(), values);
         options.show();
-        options.cmdAdvanced->click();
-        options.cmdAdvanced->click();
+        FindChild<QPushButton>(options, "advancedButton")->click();
+        FindChild<QPushButton>(options, "advancedButton")->click();
         QList<AdvancedOptionsDialog*> open;
         for (QWidget* window : QApplication::topLevelWidgets()) {
             if (auto* advanced = qobject_cast<AdvancedOptionsDialog*>(window); advanced && advanced->isVisible())
@@ -208,6 +210,9 @@ private slots:
     }
 
 private:
+    // The one owner of the Advanced Options window the Options window opens.
+    WindowRegistry windows_;
+
     static bool AnAdvancedWindowExists()
     {
         for (QWidget* window : QApplication::topLevelWidgets()) {
@@ -221,4 +226,4 @@ private:
 } // namespace tallywick
 
 QTEST_MAIN(tallywick::OptionsTest)
-#include "options_test.moc"
+#include "optionsdialog_test.moc"

@@ -1,4 +1,5 @@
 #include "app/settings/appvalues.h"
+#include "support/findchild.h"
 #include "tempsettings.h"
 #include "ui/dialogs/timelimitdialog.h"
 
@@ -17,14 +18,14 @@ private slots:
         TempSettings settings;
         AppValues values;
         TimeLimitDialog window(settings.store(), values);
-        QCOMPARE(window.Combo1->count(), 24);
-        QCOMPARE(window.Combo1->itemText(0), QStringLiteral("1 Month"));
-        QCOMPARE(window.Combo1->itemText(1), QStringLiteral("2 Months"));
-        QCOMPARE(window.Combo1->itemText(9), QStringLiteral("10  Months"));
-        QCOMPARE(window.Combo1->itemText(10), QStringLiteral("11 Months"));
-        QCOMPARE(window.Combo1->itemText(19), QStringLiteral("20  Months"));
-        QCOMPARE(window.Combo1->itemText(23), QStringLiteral("24 Months"));
-        QVERIFY(!window.Combo1->isEditable());
+        QCOMPARE(FindChild<QComboBox>(window, "limitBox")->count(), 24);
+        QCOMPARE(FindChild<QComboBox>(window, "limitBox")->itemText(0), QStringLiteral("1 Month"));
+        QCOMPARE(FindChild<QComboBox>(window, "limitBox")->itemText(1), QStringLiteral("2 Months"));
+        QCOMPARE(FindChild<QComboBox>(window, "limitBox")->itemText(9), QStringLiteral("10  Months"));
+        QCOMPARE(FindChild<QComboBox>(window, "limitBox")->itemText(10), QStringLiteral("11 Months"));
+        QCOMPARE(FindChild<QComboBox>(window, "limitBox")->itemText(19), QStringLiteral("20  Months"));
+        QCOMPARE(FindChild<QComboBox>(window, "limitBox")->itemText(23), QStringLiteral("24 Months"));
+        QVERIFY(!FindChild<QComboBox>(window, "limitBox")->isEditable());
     }
 
     void opensAtTheCurrentLimit_data()
@@ -47,7 +48,7 @@ private slots:
         AppValues values;
         values.TimeLimit = timeLimit;
         TimeLimitDialog window(settings.store(), values);
-        QCOMPARE(window.Combo1->currentText(), shown);
+        QCOMPARE(FindChild<QComboBox>(window, "limitBox")->currentText(), shown);
     }
 
     void okStoresTheMonthsOfTheChosenEntry()
@@ -56,8 +57,9 @@ private slots:
         AppValues values;
         TimeLimitDialog window(settings.store(), values);
         window.show();
-        window.Combo1->setCurrentIndex(window.Combo1->findText(QStringLiteral("10  Months")));
-        window.OKButton->click();
+        FindChild<QComboBox>(window, "limitBox")
+            ->setCurrentIndex(FindChild<QComboBox>(window, "limitBox")->findText(QStringLiteral("10  Months")));
+        FindChild<QPushButton>(window, "okButton")->click();
         QCOMPARE(values.TimeLimit, 10);
         QCOMPARE(settings.stored("TimeLimit"), QStringLiteral("10"));
         QVERIFY(!window.isVisible());
@@ -69,7 +71,7 @@ private slots:
         AppValues values;
         values.TimeLimit = 0;
         TimeLimitDialog window(settings.store(), values);
-        window.OKButton->click();
+        FindChild<QPushButton>(window, "okButton")->click();
         QCOMPARE(values.TimeLimit, 24);
         QCOMPARE(settings.stored("TimeLimit"), QStringLiteral("24"));
     }
@@ -81,9 +83,9 @@ private slots:
             AppValues values;
             TimeLimitDialog window(settings.store(), values);
             window.show();
-            window.Combo1->setCurrentIndex(5);
+            FindChild<QComboBox>(window, "limitBox")->setCurrentIndex(5);
             if (byCancel)
-                window.CancelButton->click();
+                FindChild<QPushButton>(window, "cancelButton")->click();
             else
                 window.close();
             QVERIFY(!window.isVisible());
@@ -96,4 +98,4 @@ private slots:
 } // namespace tallywick
 
 QTEST_MAIN(tallywick::TimeLimitTest)
-#include "timelimit_test.moc"
+#include "timelimitdialog_test.moc"

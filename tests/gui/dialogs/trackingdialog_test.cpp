@@ -1,3 +1,4 @@
+#include "support/findchild.h"
 #include "ui/dialogs/trackingdialog.h"
 
 #include "app/settings/settingsstore.h"
@@ -57,38 +58,43 @@ private slots:
         settings_->write(QStringLiteral("Combo10_3"), QStringLiteral("GET /quarnel/shareware/pelmor.zip"));
         settings_->write(QStringLiteral("Combo11_0"), QStringLiteral(".exe"));
         TrackingDialog dialog(*settings_, tracking_, tracked_);
-        QCOMPARE(Items(dialog.List1),
+        QCOMPARE(Items(FindChild<QListWidget>(dialog, "availableList")),
                  (QStringList{QStringLiteral("/quarnel/shareware/pelmor.zip"), QStringLiteral(".exe")}));
-        QVERIFY(Items(dialog.List2).isEmpty());
+        QVERIFY(Items(FindChild<QListWidget>(dialog, "trackedList")).isEmpty());
     }
 
     void anItemAlreadyTrackedIsOfferedOnlyAsTracked()
     {
         Write(tracking_, "/quarnel/shareware/pelmor.exe\r\n\r\n");
         TrackingDialog dialog(*settings_, tracking_, tracked_);
-        QCOMPARE(Items(dialog.List2), (QStringList{QStringLiteral("/quarnel/shareware/pelmor.exe"), QString()}));
+        QCOMPARE(Items(FindChild<QListWidget>(dialog, "trackedList")),
+                 (QStringList{QStringLiteral("/quarnel/shareware/pelmor.exe"), QString()}));
         // Panel 0's text is tracked already.
-        QCOMPARE(Items(dialog.List1), QStringList{QStringLiteral("/quarnel/shareware/pelmor.zip")});
+        QCOMPARE(Items(FindChild<QListWidget>(dialog, "availableList")),
+                 QStringList{QStringLiteral("/quarnel/shareware/pelmor.zip")});
     }
 
     void theButtonsMoveItemsAndOkWritesTheTrackedOnes()
     {
         TrackingDialog dialog(*settings_, tracking_, tracked_);
         dialog.show();
-        QTest::mouseClick(dialog.cmdAddOne, Qt::LeftButton); // nothing selected
-        QCOMPARE(dialog.List2->count(), 0);
-        dialog.List1->setCurrentRow(1);
-        QTest::mouseClick(dialog.cmdAddOne, Qt::LeftButton);
-        QCOMPARE(Items(dialog.List2), QStringList{QStringLiteral("/quarnel/shareware/pelmor.zip")});
-        QTest::mouseClick(dialog.cmdAddAll, Qt::LeftButton);
-        QCOMPARE(Items(dialog.List2), (QStringList{QStringLiteral("/quarnel/shareware/pelmor.zip"),
-                                                   QStringLiteral("/quarnel/shareware/pelmor.exe")}));
-        QVERIFY(Items(dialog.List1).isEmpty());
-        dialog.List2->setCurrentRow(0);
-        QTest::mouseClick(dialog.cmdRemoveOne, Qt::LeftButton);
-        QCOMPARE(Items(dialog.List1), QStringList{QStringLiteral("/quarnel/shareware/pelmor.zip")});
+        QTest::mouseClick(FindChild<QPushButton>(dialog, "addOneButton"), Qt::LeftButton); // nothing selected
+        QCOMPARE(FindChild<QListWidget>(dialog, "trackedList")->count(), 0);
+        FindChild<QListWidget>(dialog, "availableList")->setCurrentRow(1);
+        QTest::mouseClick(FindChild<QPushButton>(dialog, "addOneButton"), Qt::LeftButton);
+        QCOMPARE(Items(FindChild<QListWidget>(dialog, "trackedList")),
+                 QStringList{QStringLiteral("/quarnel/shareware/pelmor.zip")});
+        QTest::mouseClick(FindChild<QPushButton>(dialog, "addAllButton"), Qt::LeftButton);
+        QCOMPARE(Items(FindChild<QListWidget>(dialog, "trackedList")),
+                 (QStringList{QStringLiteral("/quarnel/shareware/pelmor.zip"),
+                              QStringLiteral("/quarnel/shareware/pelmor.exe")}));
+        QVERIFY(Items(FindChild<QListWidget>(dialog, "availableList")).isEmpty());
+        FindChild<QListWidget>(dialog, "trackedList")->setCurrentRow(0);
+        QTest::mouseClick(FindChild<QPushButton>(dialog, "removeOneButton"), Qt::LeftButton);
+        QCOMPARE(Items(FindChild<QListWidget>(dialog, "availableList")),
+                 QStringList{QStringLiteral("/quarnel/shareware/pelmor.zip")});
 
-        QTest::mouseClick(dialog.cmdOK, Qt::LeftButton);
+        QTest::mouseClick(FindChild<QPushButton>(dialog, "okButton"), Qt::LeftButton);
         QCOMPARE(Bytes(tracking_), QByteArray("/quarnel/shareware/pelmor.exe\r\n"));
         QCOMPARE(tracked_, std::vector<std::string>{"/quarnel/shareware/pelmor.exe"});
         QVERIFY(!dialog.isVisible());
@@ -98,8 +104,8 @@ private slots:
     {
         Write(tracking_, "/a\r\n");
         TrackingDialog dialog(*settings_, tracking_, tracked_);
-        QTest::mouseClick(dialog.cmdRemoveAll, Qt::LeftButton);
-        QTest::mouseClick(dialog.cmdOK, Qt::LeftButton);
+        QTest::mouseClick(FindChild<QPushButton>(dialog, "removeAllButton"), Qt::LeftButton);
+        QTest::mouseClick(FindChild<QPushButton>(dialog, "okButton"), Qt::LeftButton);
         QCOMPARE(Bytes(tracking_), QByteArray());
         QVERIFY(tracked_.empty());
     }
@@ -110,11 +116,11 @@ private slots:
         for (const bool escape : {false, true}) {
             TrackingDialog dialog(*settings_, tracking_, tracked_);
             dialog.show();
-            QTest::mouseClick(dialog.cmdRemoveAll, Qt::LeftButton);
+            QTest::mouseClick(FindChild<QPushButton>(dialog, "removeAllButton"), Qt::LeftButton);
             if (escape)
                 QTest::keyClick(&dialog, Qt::Key_Escape);
             else
-                QTest::mouseClick(dialog.cmdCancel, Qt::LeftButton);
+                QTest::mouseClick(FindChild<QPushButton>(dialog, "cancelButton"), Qt::LeftButton);
             QVERIFY(!dialog.isVisible());
             QCOMPARE(Bytes(tracking_), QByteArray("/a\r\n"));
             QCOMPARE(tracked_, std::vector<std::string>{"/kept"});
@@ -125,8 +131,8 @@ private slots:
     {
         QVERIFY(QDir().mkpath(tracking_)); // a folder where the file should be
         TrackingDialog dialog(*settings_, tracking_, tracked_);
-        QCOMPARE(dialog.List1->count(), 0);
-        QTest::mouseClick(dialog.cmdOK, Qt::LeftButton);
+        QCOMPARE(FindChild<QListWidget>(dialog, "availableList")->count(), 0);
+        QTest::mouseClick(FindChild<QPushButton>(dialog, "okButton"), Qt::LeftButton);
         QCOMPARE(tracked_, std::vector<std::string>{"/kept"}); // the failed write changes nothing
     }
 
@@ -140,4 +146,4 @@ private:
 } // namespace tallywick
 
 QTEST_MAIN(tallywick::TrackOptionsTest)
-#include "frmtrackoptions_test.moc"
+#include "trackingdialog_test.moc"

@@ -1,4 +1,5 @@
 #include "mainwindowfixture.h"
+#include "support/findchild.h"
 
 #include "ui/main/activationwatcher.h"
 
@@ -55,9 +56,9 @@ private slots:
         MainWindow& window = run.window();
         QTRY_COMPARE(QGuiApplication::focusWindow(), window.windowHandle());
         run.paste(Joined(SmallReport()));
-        window.chkSearchFile->click();
-        window.chkSearchFile->click();
-        QCOMPARE(window.statusText(), window.ReportPath());
+        FindChild<QCheckBox>(window, "searchOnStartBox")->click();
+        FindChild<QCheckBox>(window, "searchOnStartBox")->click();
+        QCOMPARE(window.statusText(), window.reportPath());
         QVERIFY(window.session().HistoryChanged);
 
         QWidget view;
@@ -68,7 +69,7 @@ private slots:
         // Meanwhile the tracked items changed: coming back reloads them.
         run.track({"/quarnel/shareware/pelmor.zip", "/quarnel/shareware/pelmor.exe"});
         Activate(window);
-        QTRY_COMPARE(window.TrackedItems().size(), std::size_t{2});
+        QTRY_COMPARE(window.trackedItems().size(), std::size_t{2});
         QCOMPARE(window.statusText(), QString());
         QVERIFY(run.messages(QStringLiteral("File Not Found")).empty());
     }
@@ -81,7 +82,7 @@ private slots:
         run.setting("Path", missing);
         QVERIFY(run.start());
         MainWindow& window = run.window();
-        QVERIFY(window.chkSearchFile->isChecked());
+        QVERIFY(FindChild<QCheckBox>(window, "searchOnStartBox")->isChecked());
         QCOMPARE(run.messages(QStringLiteral("File Not Found")).size(), std::size_t{1});
         QCOMPARE(run.messages(QStringLiteral("File Not Found"))[0].text, missing);
         QTRY_COMPARE(QGuiApplication::focusWindow(), window.windowHandle());

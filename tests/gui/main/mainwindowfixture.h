@@ -5,6 +5,7 @@
 // notification area unless the case says otherwise.
 
 #include "app/settings/settingsstore.h"
+#include "support/findchild.h"
 #include "ui/common/desktop.h"
 #include "ui/common/dialogs.h"
 #include "ui/main/mainwindow.h"
@@ -125,7 +126,7 @@ public:
     void paste(const QString& text) const
     {
         QApplication::clipboard()->setText(text);
-        PasteBox* box = window().rtbPasteBox;
+        PasteBox* box = FindChild<PasteBox>(window(), "pasteBox");
         box->setFocus();
         box->selectAll();
         QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);

@@ -1,3 +1,4 @@
+#include "support/findchild.h"
 #include "ui/common/desktop.h"
 #include "ui/views/dailyview.h"
 #include "viewstestsupport.h"
@@ -23,16 +24,18 @@ private slots:
         const QPointer window = new DailyView(inputs.context());
         QCOMPARE(window->windowTitle(), QStringLiteral("Daily Traffic"));
         QCOMPARE(window->computations(), 1);
-        QVERIFY(!window->Combo1->isEditable());
-        QCOMPARE(window->Combo1->count(), 3);
-        QCOMPARE(window->Combo1->currentText(), QStringLiteral("/quarnel/shareware/pelmor.zip"));
-        QCOMPARE(window->DTPicker1->date(), QDate(2004, 12, 4));
-        QCOMPARE(window->DTPicker1->maximumDate(), QDate(2004, 12, 5));
-        QCOMPARE(window->DTPicker1->minimumDate(), QDate(2003, 12, 5));
-        QCOMPARE(window->lblHitCount->text(), QStringLiteral("1 Hits"));
-        QCOMPARE(window->RichTextBox1->toPlainText(), QString::fromStdString(inputs.History.back()) + "\n\n");
-        window->DTPicker1->setDate(QDate(2004, 12, 6));
-        QCOMPARE(window->DTPicker1->date(), QDate(2004, 12, 5));
+        QVERIFY(!FindChild<QComboBox>(window, "itemBox")->isEditable());
+        QCOMPARE(FindChild<QComboBox>(window, "itemBox")->count(), 3);
+        QCOMPARE(FindChild<QComboBox>(window, "itemBox")->currentText(),
+                 QStringLiteral("/quarnel/shareware/pelmor.zip"));
+        QCOMPARE(FindChild<QDateEdit>(window, "datePicker")->date(), QDate(2004, 12, 4));
+        QCOMPARE(FindChild<QDateEdit>(window, "datePicker")->maximumDate(), QDate(2004, 12, 5));
+        QCOMPARE(FindChild<QDateEdit>(window, "datePicker")->minimumDate(), QDate(2003, 12, 5));
+        QCOMPARE(FindChild<QLabel>(window, "hitCountLabel")->text(), QStringLiteral("1 Hits"));
+        QCOMPARE(FindChild<QPlainTextEdit>(window, "textArea")->toPlainText(),
+                 QString::fromStdString(inputs.History.back()) + "\n\n");
+        FindChild<QDateEdit>(window, "datePicker")->setDate(QDate(2004, 12, 6));
+        QCOMPARE(FindChild<QDateEdit>(window, "datePicker")->date(), QDate(2004, 12, 5));
         delete window;
     }
 
@@ -42,20 +45,20 @@ private slots:
         const QPointer window = new DailyView(inputs.context());
         for (const QDate day : {QDate(2004, 11, 30), QDate(2004, 10, 14), QDate(2004, 11, 21)}) {
             const int before = window->computations();
-            window->DTPicker1->setDate(day);
+            FindChild<QDateEdit>(window, "datePicker")->setDate(day);
             QCOMPARE(window->computations(), before + 1);
             const int expected = PlainCount(inputs.History, "/quarnel/shareware/pelmor.zip",
                                             [&](const QDate& date) { return date == day; });
-            QCOMPARE(window->lblHitCount->text(), QStringLiteral("%1 Hits").arg(expected));
+            QCOMPARE(FindChild<QLabel>(window, "hitCountLabel")->text(), QStringLiteral("%1 Hits").arg(expected));
         }
         // November 21 holds only a download of an item no longer tracked.
-        QCOMPARE(window->RichTextBox1->toPlainText(), QString());
+        QCOMPARE(FindChild<QPlainTextEdit>(window, "textArea")->toPlainText(), QString());
 
-        window->DTPicker1->setDate(QDate(2004, 11, 30));
-        Pick(window->Combo1, 1);
+        FindChild<QDateEdit>(window, "datePicker")->setDate(QDate(2004, 11, 30));
+        Pick(FindChild<QComboBox>(window, "itemBox"), 1);
         const int exe = PlainCount(inputs.History, "/quarnel/shareware/pelmor.exe",
                                    [](const QDate& date) { return date == QDate(2004, 11, 30); });
-        QCOMPARE(window->lblHitCount->text(), QStringLiteral("%1 Hits").arg(exe));
+        QCOMPARE(FindChild<QLabel>(window, "hitCountLabel")->text(), QStringLiteral("%1 Hits").arg(exe));
         QVERIFY(exe > 0);
         delete window;
     }
@@ -64,8 +67,8 @@ private slots:
     {
         ViewsInputs inputs;
         const QPointer window = new DailyView(inputs.context());
-        window->DTPicker1->setDate(QDate(2004, 12, 3));
-        window->cmdNotePad->click();
+        FindChild<QDateEdit>(window, "datePicker")->setDate(QDate(2004, 12, 3));
+        FindChild<QPushButton>(window, "notepadButton")->click();
         const QByteArray expected =
             QByteArray::fromStdString(inputs.History.at(inputs.History.size() - 4)) + "\r\n\r\n" +
             QByteArray::fromStdString(inputs.History.at(inputs.History.size() - 3)) + "\r\n\r\n";
@@ -80,11 +83,11 @@ private slots:
         ViewsInputs inputs;
         inputs.TrackedItems.clear();
         const QPointer window = new DailyView(inputs.context());
-        QCOMPARE(window->Combo1->count(), 0);
-        QCOMPARE(window->lblHitCount->text(), QStringLiteral("0 Hits"));
-        QCOMPARE(window->RichTextBox1->toPlainText(), QString());
-        window->DTPicker1->setDate(QDate(2004, 11, 30));
-        QCOMPARE(window->lblHitCount->text(), QStringLiteral("0 Hits"));
+        QCOMPARE(FindChild<QComboBox>(window, "itemBox")->count(), 0);
+        QCOMPARE(FindChild<QLabel>(window, "hitCountLabel")->text(), QStringLiteral("0 Hits"));
+        QCOMPARE(FindChild<QPlainTextEdit>(window, "textArea")->toPlainText(), QString());
+        FindChild<QDateEdit>(window, "datePicker")->setDate(QDate(2004, 11, 30));
+        QCOMPARE(FindChild<QLabel>(window, "hitCountLabel")->text(), QStringLiteral("0 Hits"));
         delete window;
     }
 };
@@ -97,4 +100,4 @@ int RunDailyViewTests(int argc, char** argv)
 
 } // namespace tallywick::test
 
-#include "daily_test.moc"
+#include "dailyview_test.moc"

@@ -1,3 +1,4 @@
+#include "support/findchild.h"
 #include "ui/views/filechartview.h"
 #include "ui/views/historychart.h"
 #include "viewstestsupport.h"
@@ -38,18 +39,18 @@ private slots:
         const QPointer window = new FileChartView(inputs.context());
         QCOMPARE(window->windowTitle(), QStringLiteral("Chart By File"));
         QCOMPARE(window->computations(), 1);
-        QCOMPARE(window->cboTimeSpan->count(), 4);
-        QCOMPARE(window->cboTimeSpan->currentText(), QStringLiteral("Month"));
-        QCOMPARE(window->DTPicker1->date(), QDate(2004, 12, 5));
-        QCOMPARE(window->lblFrom->text(), QStringLiteral("From: 12/01/2004"));
-        QCOMPARE(window->lblTo->text(), QStringLiteral("To: 12/31/2004"));
-        QCOMPARE(ChartLabels(window->MSChart1),
+        QCOMPARE(FindChild<QComboBox>(window, "periodBox")->count(), 4);
+        QCOMPARE(FindChild<QComboBox>(window, "periodBox")->currentText(), QStringLiteral("Month"));
+        QCOMPARE(FindChild<QDateEdit>(window, "datePicker")->date(), QDate(2004, 12, 5));
+        QCOMPARE(FindChild<QLabel>(window, "fromLabel")->text(), QStringLiteral("From: 12/01/2004"));
+        QCOMPARE(FindChild<QLabel>(window, "toLabel")->text(), QStringLiteral("To: 12/31/2004"));
+        QCOMPARE(ChartLabels(FindChild<HistoryChart>(window, "chart")),
                  (QStringList{QStringLiteral("/shareware/pelmor.zip"), QStringLiteral("/shareware/pelmor.exe"),
                               QStringLiteral("/docs/pelmor-guide.pdf")}));
-        QCOMPARE(ChartValues(window->MSChart1), (QList<qreal>{4, 2, 1}));
-        QCOMPARE(window->lblHitCount->text(), QStringLiteral("7 Hits"));
-        QCOMPARE(window->lblToday->text(), QStringLiteral("Today is Sunday, December 05, 2004"));
-        QVERIFY(DrawsBars(window->MSChart1));
+        QCOMPARE(ChartValues(FindChild<HistoryChart>(window, "chart")), (QList<qreal>{4, 2, 1}));
+        QCOMPARE(FindChild<QLabel>(window, "hitCountLabel")->text(), QStringLiteral("7 Hits"));
+        QCOMPARE(FindChild<QLabel>(window, "todayLabel")->text(), QStringLiteral("Today is Sunday, December 05, 2004"));
+        QVERIFY(DrawsBars(FindChild<HistoryChart>(window, "chart")));
         delete window;
     }
 
@@ -57,25 +58,26 @@ private slots:
     {
         ViewsInputs inputs;
         const QPointer window = new FileChartView(inputs.context());
-        QCOMPARE(window->cboTimeSpan->currentIndex(), 0);
+        QCOMPARE(FindChild<QComboBox>(window, "periodBox")->currentIndex(), 0);
         QCOMPARE(Stored(inputs, "TimeSpan"), QStringLiteral("0"));
 
-        window->cboTimeSpan->setCurrentIndex(1);
+        FindChild<QComboBox>(window, "periodBox")->setCurrentIndex(1);
         QCOMPARE(window->computations(), 2);
         QCOMPARE(Stored(inputs, "TimeSpan"), QStringLiteral("1"));
 
-        window->DTPicker1->setDate(QDate(2004, 12, 1));
+        FindChild<QDateEdit>(window, "datePicker")->setDate(QDate(2004, 12, 1));
         QCOMPARE(window->computations(), 3);
-        QCOMPARE(window->lblFrom->text(), QStringLiteral("From: 11/28/2004"));
-        QCOMPARE(window->lblTo->text(), QStringLiteral("To: 12/04/2004"));
-        QCOMPARE(ChartValues(window->MSChart1), PlainItemCounts(inputs, QDate(2004, 11, 28), QDate(2004, 12, 4)));
+        QCOMPARE(FindChild<QLabel>(window, "fromLabel")->text(), QStringLiteral("From: 11/28/2004"));
+        QCOMPARE(FindChild<QLabel>(window, "toLabel")->text(), QStringLiteral("To: 12/04/2004"));
+        QCOMPARE(ChartValues(FindChild<HistoryChart>(window, "chart")),
+                 PlainItemCounts(inputs, QDate(2004, 11, 28), QDate(2004, 12, 4)));
 
-        window->cboTimeSpan->setCurrentIndex(3);
+        FindChild<QComboBox>(window, "periodBox")->setCurrentIndex(3);
         QCOMPARE(Stored(inputs, "TimeSpan"), QStringLiteral("3"));
-        QCOMPARE(window->lblFrom->text(), QStringLiteral("From: 01/01/2004"));
-        QCOMPARE(window->lblTo->text(), QStringLiteral("To: 12/31/2004"));
+        QCOMPARE(FindChild<QLabel>(window, "fromLabel")->text(), QStringLiteral("From: 01/01/2004"));
+        QCOMPARE(FindChild<QLabel>(window, "toLabel")->text(), QStringLiteral("To: 12/31/2004"));
         // Every record but the undatable one and the one of the item no longer tracked.
-        QCOMPARE(window->lblHitCount->text(), QStringLiteral("162 Hits"));
+        QCOMPARE(FindChild<QLabel>(window, "hitCountLabel")->text(), QStringLiteral("162 Hits"));
         delete window;
     }
 
@@ -85,7 +87,7 @@ private slots:
             ViewsInputs inputs;
             inputs.settings().write(QStringLiteral("TimeSpan"), QLatin1String(stored));
             const QPointer window = new FileChartView(inputs.context());
-            QCOMPARE(window->cboTimeSpan->currentIndex(), 0);
+            QCOMPARE(FindChild<QComboBox>(window, "periodBox")->currentIndex(), 0);
             QCOMPARE(Stored(inputs, "TimeSpan"), QStringLiteral("0"));
             delete window;
         }
@@ -95,15 +97,15 @@ private slots:
     {
         ViewsInputs inputs;
         QPointer window = new FileChartView(inputs.context());
-        window->optGraphStyle[1]->click();
-        QVERIFY(DrawsLine(window->MSChart1));
+        FindChild<QRadioButton>(window, "lineStyleButton")->click();
+        QVERIFY(DrawsLine(FindChild<HistoryChart>(window, "chart")));
         QCOMPARE(window->computations(), 2);
         window->close();
         QCOMPARE(Stored(inputs, "GraphStyle2"), QStringLiteral("True"));
         QTRY_VERIFY(window.isNull());
         window = new FileChartView(inputs.context());
-        QVERIFY(window->optGraphStyle[1]->isChecked());
-        QVERIFY(DrawsLine(window->MSChart1));
+        QVERIFY(FindChild<QRadioButton>(window, "lineStyleButton")->isChecked());
+        QVERIFY(DrawsLine(FindChild<HistoryChart>(window, "chart")));
         delete window;
     }
 
@@ -112,9 +114,9 @@ private slots:
         ViewsInputs inputs;
         inputs.TrackedItems.clear();
         const QPointer window = new FileChartView(inputs.context());
-        QCOMPARE(window->MSChart1->categoryCount(), 0);
-        QCOMPARE(window->lblHitCount->text(), QStringLiteral("0 Hits"));
-        QVERIFY(!window->MSChart1->chart()->title().isEmpty());
+        QCOMPARE(FindChild<HistoryChart>(window, "chart")->categoryCount(), 0);
+        QCOMPARE(FindChild<QLabel>(window, "hitCountLabel")->text(), QStringLiteral("0 Hits"));
+        QVERIFY(!FindChild<HistoryChart>(window, "chart")->chart()->title().isEmpty());
         delete window;
     }
 };
@@ -127,4 +129,4 @@ int RunFileChartViewTests(int argc, char** argv)
 
 } // namespace tallywick::test
 
-#include "filechart_test.moc"
+#include "filechartview_test.moc"

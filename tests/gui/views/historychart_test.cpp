@@ -55,13 +55,13 @@ private slots:
     void everyCategoryKeepsItsPlaceAndItsTip()
     {
         HistoryChart chart;
-        chart.DrawChart({{"/a/x.zip", 3}, {"/a/x.zip", 1}, {"", 2}}, ChartStyle::Bar);
+        chart.draw({{"/a/x.zip", 3}, {"/a/x.zip", 1}, {"", 2}}, ChartStyle::Bar);
         QCOMPARE(ChartValues(&chart), (QList<qreal>{3, 1, 2}));
         QCOMPARE(ChartLabels(&chart).size(), 3);
         QCOMPARE(chart.valueTip(1), QStringLiteral("/a/x.zip: 1"));
         QCOMPARE(chart.valueTip(3), QString());
 
-        chart.DrawChart({{"Mon", 0.3333333}}, ChartStyle::Line, false);
+        chart.draw({{"Mon", 0.3333333}}, ChartStyle::Line, false);
         QVERIFY(DrawsLine(&chart));
         QCOMPARE(chart.valueTip(0), QStringLiteral("Mon: 0.3333"));
         auto* valueAxis = qobject_cast<QValueAxis*>(chart.chart()->axes(Qt::Vertical).first());
@@ -74,11 +74,11 @@ private slots:
         HistoryChart chart;
         chart.resize(700, 300);
         chart.show();
-        chart.DrawChart(Months(6), ChartStyle::Bar);
+        chart.draw(Months(6), ChartStyle::Bar);
         auto axis = [&] { return qobject_cast<QBarCategoryAxis*>(chart.chart()->axes(Qt::Horizontal).first()); };
         QTRY_VERIFY(chart.chart()->plotArea().width() > 500);
         QCOMPARE(axis()->labelsAngle(), 0);
-        chart.DrawChart(Months(24), ChartStyle::Bar);
+        chart.draw(Months(24), ChartStyle::Bar);
         QTRY_COMPARE(axis()->labelsAngle(), -90);
         chart.resize(1400, 300);
         QTRY_COMPARE(axis()->labelsAngle(), 0);
@@ -90,7 +90,7 @@ private slots:
         HistoryChart chart;
         chart.resize(400, 300);
         chart.setImageName(QStringLiteral("Traffic by Month.png"));
-        chart.DrawChart(Months(12), ChartStyle::Bar);
+        chart.draw(Months(12), ChartStyle::Bar);
         QCOMPARE(chart.contextMenuPolicy(), Qt::ActionsContextMenu);
         QVERIFY(chart.actions().contains(chart.saveImageAction()));
 
@@ -119,4 +119,4 @@ int RunHistoryChartTests(int argc, char** argv)
 
 } // namespace tallywick::test
 
-#include "chart_test.moc"
+#include "historychart_test.moc"

@@ -1,3 +1,4 @@
+#include "support/findchild.h"
 #include "ui/common/desktop.h"
 #include "ui/views/historytextview.h"
 #include "viewstestsupport.h"
@@ -23,19 +24,19 @@ private slots:
         const QPointer window = new HistoryTextView(inputs.context());
         QCOMPARE(window->windowTitle(), QStringLiteral("History"));
         QCOMPARE(window->computations(), 1);
-        QCOMPARE(window->Combo1->count(), 4);
-        QCOMPARE(window->Combo1->itemText(0), QStringLiteral("All History"));
-        QCOMPARE(window->Combo1->itemText(1), QStringLiteral("/quarnel/shareware/pelmor.zip"));
-        QCOMPARE(window->Combo1->currentIndex(), 0);
-        QVERIFY(window->Combo1->isEditable());
-        QCOMPARE(window->lblFrom->text(), QStringLiteral("From: 09/01/2004"));
-        QCOMPARE(window->lblTo->text(), QStringLiteral("To: 12/04/2004"));
-        QCOMPARE(window->lblHits->text(), QStringLiteral("164 Hits"));
-        const QStringList lines = window->RichTextBox1->toPlainText().split(QLatin1Char('\n'));
+        QCOMPARE(FindChild<QComboBox>(window, "itemBox")->count(), 4);
+        QCOMPARE(FindChild<QComboBox>(window, "itemBox")->itemText(0), QStringLiteral("All History"));
+        QCOMPARE(FindChild<QComboBox>(window, "itemBox")->itemText(1), QStringLiteral("/quarnel/shareware/pelmor.zip"));
+        QCOMPARE(FindChild<QComboBox>(window, "itemBox")->currentIndex(), 0);
+        QVERIFY(FindChild<QComboBox>(window, "itemBox")->isEditable());
+        QCOMPARE(FindChild<QLabel>(window, "fromLabel")->text(), QStringLiteral("From: 09/01/2004"));
+        QCOMPARE(FindChild<QLabel>(window, "toLabel")->text(), QStringLiteral("To: 12/04/2004"));
+        QCOMPARE(FindChild<QLabel>(window, "hitCountLabel")->text(), QStringLiteral("164 Hits"));
+        const QStringList lines = FindChild<QPlainTextEdit>(window, "textArea")->toPlainText().split(QLatin1Char('\n'));
         QCOMPARE(lines.first(), QString::fromStdString(inputs.History.front()));
         QCOMPARE(lines.at(1), QString());
         QCOMPARE(lines.at(2), QString::fromStdString(inputs.History.at(1)));
-        QVERIFY(window->RichTextBox1->isReadOnly());
+        QVERIFY(FindChild<QPlainTextEdit>(window, "textArea")->isReadOnly());
         delete window;
     }
 
@@ -43,22 +44,22 @@ private slots:
     {
         ViewsInputs inputs;
         const QPointer window = new HistoryTextView(inputs.context());
-        Pick(window->Combo1, 2);
+        Pick(FindChild<QComboBox>(window, "itemBox"), 2);
         QCOMPARE(window->computations(), 2);
         // Every record of the item, the one with an unreadable date included.
         const auto exe = std::count_if(inputs.History.begin(), inputs.History.end(), [](const std::string& record) {
             return record.find("/quarnel/shareware/pelmor.exe") != std::string::npos;
         });
-        QCOMPARE(window->lblHits->text(), QStringLiteral("%1 Hits").arg(exe));
-        QVERIFY(!window->RichTextBox1->toPlainText().contains(QStringLiteral("pelmor.zip")));
+        QCOMPARE(FindChild<QLabel>(window, "hitCountLabel")->text(), QStringLiteral("%1 Hits").arg(exe));
+        QVERIFY(!FindChild<QPlainTextEdit>(window, "textArea")->toPlainText().contains(QStringLiteral("pelmor.zip")));
 
-        QTest::keyClicks(window->Combo1->lineEdit(), QStringLiteral("guide"));
+        QTest::keyClicks(FindChild<QComboBox>(window, "itemBox")->lineEdit(), QStringLiteral("guide"));
         QCOMPARE(window->computations(), 2);
 
-        Pick(window->Combo1, 1);
-        QCOMPARE(window->lblHits->text(), QStringLiteral("79 Hits"));
-        Pick(window->Combo1, 0);
-        QCOMPARE(window->lblHits->text(), QStringLiteral("164 Hits"));
+        Pick(FindChild<QComboBox>(window, "itemBox"), 1);
+        QCOMPARE(FindChild<QLabel>(window, "hitCountLabel")->text(), QStringLiteral("79 Hits"));
+        Pick(FindChild<QComboBox>(window, "itemBox"), 0);
+        QCOMPARE(FindChild<QLabel>(window, "hitCountLabel")->text(), QStringLiteral("164 Hits"));
         QCOMPARE(window->computations(), 4);
         delete window;
     }
@@ -67,12 +68,14 @@ private slots:
     {
         ViewsInputs inputs;
         const QPointer window = new HistoryTextView(inputs.context());
-        Pick(window->Combo1, 3);
-        window->cmdNotePad->click();
+        Pick(FindChild<QComboBox>(window, "itemBox"), 3);
+        FindChild<QPushButton>(window, "notepadButton")->click();
         const QByteArray written = inputs.exported("history.txt");
         QVERIFY(!written.isEmpty());
-        QCOMPARE(written,
-                 window->RichTextBox1->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")).toUtf8());
+        QCOMPARE(written, FindChild<QPlainTextEdit>(window, "textArea")
+                              ->toPlainText()
+                              .replace(QLatin1Char('\n'), QStringLiteral("\r\n"))
+                              .toUtf8());
         QVERIFY(written.endsWith("\r\n\r\n"));
         QCOMPARE(Desktop::opened(),
                  QStringList{QUrl::fromLocalFile(inputs.dataPath() + QStringLiteral("/history.txt")).toString()});
@@ -85,11 +88,11 @@ private slots:
         inputs.History.clear();
         inputs.TrackedItems.clear();
         const QPointer window = new HistoryTextView(inputs.context());
-        QCOMPARE(window->Combo1->count(), 1);
-        QCOMPARE(window->lblFrom->text(), QStringLiteral("From:"));
-        QCOMPARE(window->lblTo->text(), QStringLiteral("To:"));
-        QCOMPARE(window->lblHits->text(), QStringLiteral("0 Hits"));
-        QCOMPARE(window->RichTextBox1->toPlainText(), QString());
+        QCOMPARE(FindChild<QComboBox>(window, "itemBox")->count(), 1);
+        QCOMPARE(FindChild<QLabel>(window, "fromLabel")->text(), QStringLiteral("From:"));
+        QCOMPARE(FindChild<QLabel>(window, "toLabel")->text(), QStringLiteral("To:"));
+        QCOMPARE(FindChild<QLabel>(window, "hitCountLabel")->text(), QStringLiteral("0 Hits"));
+        QCOMPARE(FindChild<QPlainTextEdit>(window, "textArea")->toPlainText(), QString());
         delete window;
     }
 };
@@ -102,4 +105,4 @@ int RunHistoryViewTests(int argc, char** argv)
 
 } // namespace tallywick::test
 
-#include "history_test.moc"
+#include "historytextview_test.moc"

@@ -1,3 +1,4 @@
+#include "support/findchild.h"
 #include "ui/views/dailyview.h"
 #include "ui/views/filechartview.h"
 #include "ui/views/historytextview.h"
@@ -49,13 +50,13 @@ private slots:
         views.open(HistoryView::FullText);
         auto* window = qobject_cast<HistoryTextView*>(views.window(HistoryView::FullText));
         QVERIFY(window);
-        Pick(window->Combo1, 2);
+        Pick(FindChild<QComboBox>(window, "itemBox"), 2);
         window->showMinimized();
 
         views.open(HistoryView::FullText);
         QCOMPARE(views.window(HistoryView::FullText), window);
         QCOMPARE(window->computations(), 2);
-        QCOMPARE(window->Combo1->currentIndex(), 2);
+        QCOMPARE(FindChild<QComboBox>(window, "itemBox")->currentIndex(), 2);
         QVERIFY(window->isVisible());
         QVERIFY(!window->isMinimized());
     }
@@ -66,14 +67,14 @@ private slots:
         HistoryViews views(inputs.context());
         views.open(HistoryView::Weekday);
         auto* window = qobject_cast<WeekdayChartView*>(views.window(HistoryView::Weekday));
-        window->optAverage[1]->click();
-        window->cmdClose->click();
+        FindChild<QRadioButton>(window, "totalButton")->click();
+        FindChild<QPushButton>(window, "closeButton")->click();
         QTRY_VERIFY(!views.window(HistoryView::Weekday));
 
         views.open(HistoryView::Weekday);
         window = qobject_cast<WeekdayChartView*>(views.window(HistoryView::Weekday));
         QCOMPARE(window->computations(), 1);
-        QVERIFY(window->optAverage[0]->isChecked());
+        QVERIFY(FindChild<QRadioButton>(window, "averageButton")->isChecked());
     }
 
     void closingAllRunsTheClosingSteps()
@@ -83,7 +84,7 @@ private slots:
             HistoryViews views(inputs.context());
             views.open(HistoryView::Monthly);
             views.open(HistoryView::FileChart);
-            qobject_cast<MonthlyChartView*>(views.window(HistoryView::Monthly))->optGraphStyle[1]->click();
+            FindChild<QRadioButton>(views.window(HistoryView::Monthly), "lineStyleButton")->click();
         }
         QCOMPARE(inputs.settings().find(QStringLiteral("GraphStyle1")), QStringLiteral("True"));
         QCOMPARE(inputs.settings().find(QStringLiteral("GraphStyle2")), QStringLiteral("False"));

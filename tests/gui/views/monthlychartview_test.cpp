@@ -1,3 +1,4 @@
+#include "support/findchild.h"
 #include "ui/views/historychart.h"
 #include "ui/views/monthlychartview.h"
 #include "viewstestsupport.h"
@@ -33,22 +34,22 @@ private slots:
         const QPointer window = new MonthlyChartView(inputs.context());
         QCOMPARE(window->windowTitle(), QStringLiteral("Traffic by Month"));
         QCOMPARE(window->computations(), 1);
-        QVERIFY(!window->Combo1->isEditable());
-        QCOMPARE(window->Combo1->currentIndex(), 0);
-        QVERIFY(window->optGraphStyle[0]->isChecked());
-        QVERIFY(DrawsBars(window->MSChart1));
-        const QStringList labels = ChartLabels(window->MSChart1);
+        QVERIFY(!FindChild<QComboBox>(window, "itemBox")->isEditable());
+        QCOMPARE(FindChild<QComboBox>(window, "itemBox")->currentIndex(), 0);
+        QVERIFY(FindChild<QRadioButton>(window, "barStyleButton")->isChecked());
+        QVERIFY(DrawsBars(FindChild<HistoryChart>(window, "chart")));
+        const QStringList labels = ChartLabels(FindChild<HistoryChart>(window, "chart"));
         QCOMPARE(labels.size(), 12);
         QCOMPARE(labels.first(), QStringLiteral("Jan 04"));
         QCOMPARE(labels.last(), QStringLiteral("Dec 04"));
         const auto expected = PlainMonthCounts(inputs.History, "/quarnel/shareware/pelmor.zip");
-        QCOMPARE(ChartValues(window->MSChart1), expected);
+        QCOMPARE(ChartValues(FindChild<HistoryChart>(window, "chart")), expected);
         QCOMPARE(expected.mid(8), (QList<qreal>{25, 22, 27, 4}));
-        QCOMPARE(window->lblHitCount->text(), QStringLiteral("78 Hits"));
-        QCOMPARE(window->lblFrom->text(), QStringLiteral("From: 09/01/2004"));
-        QCOMPARE(window->lblTo->text(), QStringLiteral("To: 12/04/2004"));
-        QCOMPARE(window->lblToday->text(), QStringLiteral("Today is Sunday, December 05, 2004"));
-        QCOMPARE(window->MSChart1->valueTip(10), QStringLiteral("Nov 04: 27"));
+        QCOMPARE(FindChild<QLabel>(window, "hitCountLabel")->text(), QStringLiteral("78 Hits"));
+        QCOMPARE(FindChild<QLabel>(window, "fromLabel")->text(), QStringLiteral("From: 09/01/2004"));
+        QCOMPARE(FindChild<QLabel>(window, "toLabel")->text(), QStringLiteral("To: 12/04/2004"));
+        QCOMPARE(FindChild<QLabel>(window, "todayLabel")->text(), QStringLiteral("Today is Sunday, December 05, 2004"));
+        QCOMPARE(FindChild<HistoryChart>(window, "chart")->valueTip(10), QStringLiteral("Nov 04: 27"));
         delete window;
     }
 
@@ -56,11 +57,11 @@ private slots:
     {
         ViewsInputs inputs;
         const QPointer window = new MonthlyChartView(inputs.context());
-        Pick(window->Combo1, 2);
+        Pick(FindChild<QComboBox>(window, "itemBox"), 2);
         QCOMPARE(window->computations(), 2);
         const auto expected = PlainMonthCounts(inputs.History, "/quarnel/docs/pelmor-guide.pdf");
-        QCOMPARE(ChartValues(window->MSChart1), expected);
-        QCOMPARE(window->lblHitCount->text(),
+        QCOMPARE(ChartValues(FindChild<HistoryChart>(window, "chart")), expected);
+        QCOMPARE(FindChild<QLabel>(window, "hitCountLabel")->text(),
                  QStringLiteral("%1 Hits").arg(std::accumulate(expected.begin(), expected.end(), 0.0)));
         delete window;
     }
@@ -69,21 +70,21 @@ private slots:
     {
         ViewsInputs inputs;
         QPointer window = new MonthlyChartView(inputs.context());
-        window->optGraphStyle[1]->click();
+        FindChild<QRadioButton>(window, "lineStyleButton")->click();
         QCOMPARE(window->computations(), 2);
-        QVERIFY(DrawsLine(window->MSChart1));
-        QCOMPARE(ChartValues(window->MSChart1).size(), 12);
+        QVERIFY(DrawsLine(FindChild<HistoryChart>(window, "chart")));
+        QCOMPARE(ChartValues(FindChild<HistoryChart>(window, "chart")).size(), 12);
         QVERIFY(!inputs.settings().find(QStringLiteral("GraphStyle1")));
-        window->cmdClose->click();
+        FindChild<QPushButton>(window, "closeButton")->click();
         QCOMPARE(inputs.settings().find(QStringLiteral("GraphStyle1")), QStringLiteral("True"));
         QTRY_VERIFY(window.isNull());
 
         window = new MonthlyChartView(inputs.context());
         QCOMPARE(window->computations(), 1);
-        QVERIFY(window->optGraphStyle[1]->isChecked());
-        QVERIFY(DrawsLine(window->MSChart1));
-        window->optGraphStyle[0]->click();
-        QVERIFY(DrawsBars(window->MSChart1));
+        QVERIFY(FindChild<QRadioButton>(window, "lineStyleButton")->isChecked());
+        QVERIFY(DrawsLine(FindChild<HistoryChart>(window, "chart")));
+        FindChild<QRadioButton>(window, "barStyleButton")->click();
+        QVERIFY(DrawsBars(FindChild<HistoryChart>(window, "chart")));
         window->close();
         QCOMPARE(inputs.settings().find(QStringLiteral("GraphStyle1")), QStringLiteral("False"));
         QTRY_VERIFY(window.isNull());
@@ -94,8 +95,8 @@ private slots:
         ViewsInputs inputs;
         inputs.settings().write(QStringLiteral("GraphStyle1"), QStringLiteral("sometimes"));
         const QPointer window = new MonthlyChartView(inputs.context());
-        QVERIFY(window->optGraphStyle[0]->isChecked());
-        QVERIFY(DrawsBars(window->MSChart1));
+        QVERIFY(FindChild<QRadioButton>(window, "barStyleButton")->isChecked());
+        QVERIFY(DrawsBars(FindChild<HistoryChart>(window, "chart")));
         delete window;
     }
 
@@ -104,8 +105,8 @@ private slots:
         ViewsInputs inputs;
         inputs.TrackedItems.clear();
         const QPointer window = new MonthlyChartView(inputs.context());
-        QCOMPARE(window->Combo1->count(), 0);
-        QCOMPARE(window->lblHitCount->text(), QStringLiteral("163 Hits"));
+        QCOMPARE(FindChild<QComboBox>(window, "itemBox")->count(), 0);
+        QCOMPARE(FindChild<QLabel>(window, "hitCountLabel")->text(), QStringLiteral("163 Hits"));
         delete window;
     }
 };
@@ -118,4 +119,4 @@ int RunMonthlyViewTests(int argc, char** argv)
 
 } // namespace tallywick::test
 
-#include "monthly_test.moc"
+#include "monthlychartview_test.moc"

@@ -1,3 +1,4 @@
+#include "support/findchild.h"
 #include "ui/views/historychart.h"
 #include "ui/views/weekdaychartview.h"
 #include "viewstestsupport.h"
@@ -52,20 +53,19 @@ private slots:
         const QPointer window = new WeekdayChartView(inputs.context());
         QCOMPARE(window->windowTitle(), QStringLiteral("Traffic by Weekday"));
         QCOMPARE(window->computations(), 1);
-        QVERIFY(window->Combo1->isEditable());
-        QVERIFY(window->optAverage[0]->isChecked());
-        QCOMPARE(window->optAverage[0]->objectName(), QStringLiteral("optAverage_0"));
-        QVERIFY(DrawsBars(window->MSChart1));
+        QVERIFY(FindChild<QComboBox>(window, "itemBox")->isEditable());
+        QVERIFY(FindChild<QRadioButton>(window, "averageButton")->isChecked());
+        QVERIFY(DrawsBars(FindChild<HistoryChart>(window, "chart")));
         QStringList names;
         for (int weekday = 0; weekday < 7; ++weekday)
             names.append(QLocale::system().dayName(QtDayOf(weekday), QLocale::ShortFormat));
-        QCOMPARE(ChartLabels(window->MSChart1), names);
-        CompareValues(ChartValues(window->MSChart1),
+        QCOMPARE(ChartLabels(FindChild<HistoryChart>(window, "chart")), names);
+        CompareValues(ChartValues(FindChild<HistoryChart>(window, "chart")),
                       PlainWeekdayValues(inputs.History, "/quarnel/shareware/pelmor.zip", true));
-        QCOMPARE(window->lblHitCount->text(), QStringLiteral("78 Hits"));
-        QCOMPARE(window->lblFrom->text(), QStringLiteral("From: 09/01/2004"));
-        QCOMPARE(window->lblTo->text(), QStringLiteral("To: 12/04/2004"));
-        QCOMPARE(window->lblToday->text(), QStringLiteral("Today is Sunday, December 05, 2004"));
+        QCOMPARE(FindChild<QLabel>(window, "hitCountLabel")->text(), QStringLiteral("78 Hits"));
+        QCOMPARE(FindChild<QLabel>(window, "fromLabel")->text(), QStringLiteral("From: 09/01/2004"));
+        QCOMPARE(FindChild<QLabel>(window, "toLabel")->text(), QStringLiteral("To: 12/04/2004"));
+        QCOMPARE(FindChild<QLabel>(window, "todayLabel")->text(), QStringLiteral("Today is Sunday, December 05, 2004"));
         delete window;
     }
 
@@ -73,18 +73,18 @@ private slots:
     {
         ViewsInputs inputs;
         const QPointer window = new WeekdayChartView(inputs.context());
-        window->optAverage[1]->click();
+        FindChild<QRadioButton>(window, "totalButton")->click();
         QCOMPARE(window->computations(), 2);
-        CompareValues(ChartValues(window->MSChart1),
+        CompareValues(ChartValues(FindChild<HistoryChart>(window, "chart")),
                       PlainWeekdayValues(inputs.History, "/quarnel/shareware/pelmor.zip", false));
-        QCOMPARE(window->lblHitCount->text(), QStringLiteral("78 Hits"));
+        QCOMPARE(FindChild<QLabel>(window, "hitCountLabel")->text(), QStringLiteral("78 Hits"));
 
-        Pick(window->Combo1, 1);
+        Pick(FindChild<QComboBox>(window, "itemBox"), 1);
         QCOMPARE(window->computations(), 3);
-        CompareValues(ChartValues(window->MSChart1),
+        CompareValues(ChartValues(FindChild<HistoryChart>(window, "chart")),
                       PlainWeekdayValues(inputs.History, "/quarnel/shareware/pelmor.exe", false));
 
-        QTest::keyClicks(window->Combo1->lineEdit(), QStringLiteral("zip"));
+        QTest::keyClicks(FindChild<QComboBox>(window, "itemBox")->lineEdit(), QStringLiteral("zip"));
         QCOMPARE(window->computations(), 3);
         delete window;
     }
@@ -94,9 +94,9 @@ private slots:
         ViewsInputs inputs;
         inputs.History.clear();
         const QPointer window = new WeekdayChartView(inputs.context());
-        QCOMPARE(ChartValues(window->MSChart1), QList<qreal>(7, 0));
-        QCOMPARE(window->lblHitCount->text(), QStringLiteral("0 Hits"));
-        QCOMPARE(window->lblFrom->text(), QStringLiteral("From:"));
+        QCOMPARE(ChartValues(FindChild<HistoryChart>(window, "chart")), QList<qreal>(7, 0));
+        QCOMPARE(FindChild<QLabel>(window, "hitCountLabel")->text(), QStringLiteral("0 Hits"));
+        QCOMPARE(FindChild<QLabel>(window, "fromLabel")->text(), QStringLiteral("From:"));
         delete window;
     }
 };
@@ -109,4 +109,4 @@ int RunWeekdayViewTests(int argc, char** argv)
 
 } // namespace tallywick::test
 
-#include "weekday_test.moc"
+#include "weekdaychartview_test.moc"

@@ -1,3 +1,4 @@
+#include "support/findchild.h"
 #include "ui/common/desktop.h"
 #include "ui/views/zerodaysview.h"
 #include "viewstestsupport.h"
@@ -32,15 +33,16 @@ private slots:
         ViewsInputs inputs;
         const QPointer window = new ZeroDaysView(inputs.context());
         QCOMPARE(window->windowTitle(), QStringLiteral("Zero Count Days"));
-        QCOMPARE(window->Label1->text(), QStringLiteral("Days with zero count occurring in the past month."));
+        QCOMPARE(FindChild<QLabel>(window, "explanationLabel")->text(),
+                 QStringLiteral("Days with zero count occurring in the past month."));
         // November 21 has a download of an item no longer tracked; today has none yet.
         const QStringList expected = {QStringLiteral("11/07/2004"), QStringLiteral("11/13/2004"),
                                       QStringLiteral("11/21/2004"), QStringLiteral("11/28/2004"),
                                       QStringLiteral("12/05/2004")};
-        QCOMPARE(Entries(window->List1), expected);
+        QCOMPARE(Entries(FindChild<QListWidget>(window, "dayList")), expected);
         QCOMPARE(window->computations(), 1);
 
-        window->cmdNotePad->click();
+        FindChild<QPushButton>(window, "notepadButton")->click();
         QCOMPARE(inputs.exported("nocount.txt"),
                  QByteArray("11/07/2004\r\n11/13/2004\r\n11/21/2004\r\n11/28/2004\r\n12/05/2004\r\n"));
         QCOMPARE(Desktop::opened(),
@@ -52,7 +54,7 @@ private slots:
     {
         ViewsInputs inputs;
         const QPointer window = new ZeroDaysView(inputs.context());
-        window->cmdReport->click();
+        FindChild<QPushButton>(window, "reportButton")->click();
         QCOMPARE(Desktop::opened(), QStringList{kTrafficUrl});
         delete window;
     }
@@ -62,8 +64,8 @@ private slots:
         ViewsInputs inputs;
         inputs.TrackedItems.clear();
         const QPointer window = new ZeroDaysView(inputs.context());
-        QCOMPARE(window->List1->count(), 0);
-        window->cmdNotePad->click();
+        QCOMPARE(FindChild<QListWidget>(window, "dayList")->count(), 0);
+        FindChild<QPushButton>(window, "notepadButton")->click();
         QVERIFY(QFile::exists(inputs.dataPath() + QStringLiteral("/nocount.txt")));
         QCOMPARE(inputs.exported("nocount.txt"), QByteArray());
         delete window;
@@ -77,7 +79,7 @@ private slots:
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
         const QPointer window = new ZeroDaysView(inputs.context());
-        window->cmdNotePad->click();
+        FindChild<QPushButton>(window, "notepadButton")->click();
         QVERIFY(Desktop::opened().isEmpty());
         delete window;
     }
@@ -91,4 +93,4 @@ int RunNoCountViewTests(int argc, char** argv)
 
 } // namespace tallywick::test
 
-#include "nocount_test.moc"
+#include "zerodaysview_test.moc"
