@@ -10,8 +10,8 @@ packages=(
   libgl-dev zlib1g-dev clang-format
 )
 if [ "${1:-}" = "--extras" ]; then
-  # Screenshots under Xvfb and the benchmarks.
-  packages+=(xvfb xauth openbox trayer xdotool xclip imagemagick x11-utils hyperfine goaccess clang time libbenchmark-dev)
+  # Screenshots under Xvfb, the benchmarks and scripts/tidy.sh.
+  packages+=(xvfb xauth openbox trayer xdotool xclip imagemagick x11-utils hyperfine goaccess clang clang-tidy time libbenchmark-dev)
 fi
 
 missing=()
