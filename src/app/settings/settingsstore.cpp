@@ -59,6 +59,22 @@ void SettingsStore::write(const QString& key, const QString& value)
 {
     settings_->setValue(storedSpelling(key).value_or(key), value);
     settings_->sync();
+    emit changed(key);
+}
+
+QString SettingsStore::read(const RunTimeTextKey& key, const QString& defaultValue) const
+{
+    return read(QLatin1String(key.name), defaultValue);
+}
+
+void SettingsStore::write(const TextKey& key, const QString& value)
+{
+    write(QLatin1String(key.name), value);
+}
+
+void SettingsStore::write(const RunTimeTextKey& key, const QString& value)
+{
+    write(QLatin1String(key.name), value);
 }
 
 QString SettingsStore::read(const TextKey& key) const

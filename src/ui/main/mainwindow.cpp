@@ -258,7 +258,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 
 void MainWindow::readReportPath()
 {
-    reportPath_ = settings_.read(QLatin1String(keys::Path), DefaultReportPath());
+    reportPath_ = settings_.read(keys::Path, DefaultReportPath());
 }
 
 void MainWindow::load()
@@ -270,6 +270,14 @@ void MainWindow::load()
         showPanel(i);
     }
     searchOnStartBox_->setChecked(settings_.read(keys::SearchFile) == 1);
+    showWebPageCaptions();
+    // The Options window changes the captions while this window stays open.
+    connect(&settings_, &SettingsStore::changed, this, [this](const QString& key) {
+        for (const TextKey& caption : {keys::TrafficMenu, keys::DetailsMenu}) {
+            if (key.compare(QLatin1String(caption.name), Qt::CaseInsensitive) == 0)
+                showWebPageCaptions();
+        }
+    });
 
     const auto loaded = [&] {
         BusyCursor busy;
@@ -297,8 +305,6 @@ void MainWindow::onActivated()
 {
     if (closing_)
         return;
-    trafficReportAction_->setText(values_.Traffic_menu);
-    websiteDetailsAction_->setText(values_.Details_menu);
     setStatusText(QString());
     trackedItems_ = LoadTrackedItems(dataFolder_.trackingPath());
     if (searchOnStartBox_->isChecked())
@@ -327,7 +333,7 @@ void MainWindow::runClosingSequence()
     const HistorySaveOutcome saved = [&] {
         BusyCursor busy;
         if (FileExists(reportPath_))
-            settings_.write(QLatin1String(keys::Path), reportPath_);
+            settings_.write(keys::Path, reportPath_);
         settings_.write(keys::SearchFile, searchOnStartBox_->isChecked() ? 1 : 0);
         for (int i = 0; i < kPanelCount; ++i) {
             takePanelText(i);
@@ -348,6 +354,12 @@ void MainWindow::reportClosingFailure(const QString& text)
         qWarning("Tallywick: %s", qUtf8Printable(text));
     else
         Dialogs::message(this, QStringLiteral("Tallywick"), text, Dialogs::Icon::Warning);
+}
+
+void MainWindow::showWebPageCaptions()
+{
+    trafficReportAction_->setText(values_.Traffic_menu);
+    websiteDetailsAction_->setText(values_.Details_menu);
 }
 
 QString MainWindow::statusText() const

@@ -142,6 +142,7 @@ private:
     void leaveFullWindow();
     void placePasteBox(int left, bool full);
 
+    void showWebPageCaptions();
     void setStatusText(const QString& text);
     UpkeepStatus statusReporter();
     std::chrono::sys_days today() const { return today_(); }

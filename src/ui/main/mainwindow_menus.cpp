@@ -187,7 +187,7 @@ void MainWindow::goToWebPage()
     const auto answer = Dialogs::inputText(this, QStringLiteral("Web Page URL"), QStringLiteral("Enter URL"), goToUrl_);
     if (!answer || answer->isEmpty())
         return;
-    settings_.write(QLatin1String(keys::GoToUrl.name), *answer);
+    settings_.write(keys::GoToUrl, *answer);
     Desktop::OpenDocument(*answer);
 }
 
