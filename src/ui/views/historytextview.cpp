@@ -104,11 +104,11 @@ void HistoryTextView::exportText()
 void HistoryTextView::resizeEvent(QResizeEvent* event)
 {
     HistoryViewWindow::resizeEvent(event);
-    const int W = event->size().width();
-    const int H = event->size().height();
-    textArea_->setGeometry(kMargin, Twips(1320), std::max(0, W - Twips(480)), std::max(0, H - Twips(2255)));
-    notepadButton_->move(W - Twips(1320), Twips(180));
-    closeButton_->move(W - Twips(1320), H - Twips(640));
+    const int w = event->size().width();
+    const int h = event->size().height();
+    textArea_->setGeometry(kMargin, Twips(1320), std::max(0, w - Twips(480)), std::max(0, h - Twips(2255)));
+    notepadButton_->move(w - Twips(1320), Twips(180));
+    closeButton_->move(w - Twips(1320), h - Twips(640));
 }
 
 } // namespace tallywick

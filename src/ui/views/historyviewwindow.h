@@ -28,8 +28,8 @@ protected:
     enum class Frame { Resizable, Fixed };
     HistoryViewWindow(const HistoryViewContext& context, const char* objectName, const QString& caption, Frame frame);
 
-    const std::vector<std::string>& history() const { return context_.History; }
-    const std::vector<std::string>& trackedItems() const { return context_.TrackedItems; }
+    const std::vector<std::string>& history() const { return context_.history; }
+    const std::vector<std::string>& trackedItems() const { return context_.trackedItems; }
     std::chrono::sys_days today() const { return context_.today(); }
     const HistoryViewContext& context() const { return context_; }
 

@@ -132,10 +132,10 @@ void MonthlyChartView::placeToday()
 void MonthlyChartView::resizeEvent(QResizeEvent* event)
 {
     ChartViewWindow::resizeEvent(event);
-    const int W = event->size().width();
-    const int H = event->size().height();
-    chart()->setGeometry(kMargin, Twips(1320), std::max(0, W - Twips(480)), std::max(0, H - Twips(2400)));
-    closeButton()->move(W - Twips(1600), H - Twips(800));
+    const int w = event->size().width();
+    const int h = event->size().height();
+    chart()->setGeometry(kMargin, Twips(1320), std::max(0, w - Twips(480)), std::max(0, h - Twips(2400)));
+    closeButton()->move(w - Twips(1600), h - Twips(800));
     placeToday();
 }
 
