@@ -53,6 +53,8 @@ QGroupBox* EmptySample(int number)
 void FillPage(QWidget* page, QWidget* content)
 {
     auto* layout = new QVBoxLayout(page);
+    // The frame keeps the place it had inside the tab's page.
+    layout->setContentsMargins(4, 6, 4, 4);
     layout->addWidget(content);
 }
 
