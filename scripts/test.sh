@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# Sets everything up on a fresh Debian machine, builds Tallywick from scratch and runs every test.
+# Sets everything up on a fresh Debian machine, builds Tallywick (reusing build/test when it
+# exists; a fresh clone builds from scratch) and runs every test.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 build=build/test
-rm -rf "$build"
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTALLYWICK_WERROR=ON
 cmake --build "$build" -j"$(nproc)"
 QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
