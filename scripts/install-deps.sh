@@ -14,8 +14,8 @@ packages=(
 for option in "$@"; do
   case "$option" in
     --extras)
-      # Screenshots under Xvfb and the benchmarks.
-      packages+=(xvfb xauth openbox trayer xdotool xclip imagemagick x11-utils hyperfine goaccess clang time libbenchmark-dev)
+      # Screenshots under Xvfb, the benchmarks and scripts/tidy.sh.
+      packages+=(xvfb xauth openbox trayer xdotool xclip imagemagick x11-utils hyperfine goaccess clang clang-tidy time libbenchmark-dev)
       ;;
     --packaging)
       # The Debian packages and the checks of what they install.

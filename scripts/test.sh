@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
-# Sets everything up on a fresh Debian machine, builds Tallywick from scratch and runs every test.
+# Sets everything up on a fresh Debian machine, builds Tallywick (reusing build/test when it
+# exists; a fresh clone builds from scratch) and runs every test.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 build=build/test
-rm -rf "$build"
-# ccache, where it is installed, makes a rebuild from scratch take seconds.
+# ccache, where it is installed, makes a rebuild from scratch quick too.
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTALLYWICK_WERROR=ON "${launcher[@]}"

@@ -8,10 +8,10 @@
 #include "app/store/replacefile.h"
 #include "ui/common/desktop.h"
 #include "ui/common/dialogs.h"
-#include "ui/main/frmhits.h"
+#include "ui/main/mainwindow.h"
 #include "ui/main/pastebox.h"
 #include "ui/main/program.h"
-#include "ui/tray/systray.h"
+#include "ui/tray/trayicon.h"
 
 #include <QAction>
 #include <QApplication>
@@ -79,7 +79,7 @@ int main(int argc, char** argv)
 
     Dialogs::setTestMode(true);
     Desktop::setTestMode(true);
-    SysTray::setAvailableForTests(true);
+    TrayIcon::setAvailableForTests(true);
     QTemporaryDir dir;
     ProgramSetup setup;
     setup.dataFolder = dir.filePath(QStringLiteral("data"));
@@ -87,29 +87,39 @@ int main(int argc, char** argv)
     Program program(setup);
     if (!program.start())
         return 1;
-    frmHits& window = *program.mainWindow();
+    MainWindow& window = *program.mainWindow();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
     std::printf("platform %s; pasted %s (%lld characters); opened %s\n", qPrintable(QApplication::platformName()),
                 qPrintable(pastedPath), static_cast<long long>(report.size()), qPrintable(openedPath));
 
+    // The controls a user works, found by their object names.
+    auto* pasteBox = window.findChild<PasteBox*>(QStringLiteral("pasteBox"));
+    auto* openAction = window.findChild<QAction*>(QStringLiteral("openAction"));
+    const auto counts = [&window] {
+        QStringList texts;
+        for (const char* name : {"totalLabel", "countLabel0", "countLabel1"})
+            texts << window.findChild<QLabel*>(QLatin1String(name))->text();
+        return texts.join(QStringLiteral(" | "));
+    };
+    if (!pasteBox || !openAction)
+        return 1;
+
     std::vector<double> paste, pastePaint, open, openPaint;
     for (int run = 0; run < runs; ++run) {
         QApplication::clipboard()->setText(report);
-        window.rtbPasteBox->setFocus();
-        window.rtbPasteBox->selectAll();
-        paste.push_back(Milliseconds([&] { QTest::keyClick(window.rtbPasteBox, Qt::Key_V, Qt::ControlModifier); }));
+        pasteBox->setFocus();
+        pasteBox->selectAll();
+        paste.push_back(Milliseconds([&] { QTest::keyClick(pasteBox, Qt::Key_V, Qt::ControlModifier); }));
         pastePaint.push_back(paste.back() + Milliseconds([&] { Settle(window); }));
         if (run == 0)
-            std::printf("  after paste: %s | %s | %s\n", qPrintable(window.lblAll->text()),
-                        qPrintable(window.lblExe->text()), qPrintable(window.lblZip->text()));
+            std::printf("  after paste: %s\n", qPrintable(counts()));
 
         Dialogs::queueFileName(openedPath);
-        open.push_back(Milliseconds([&] { window.mnuFileOpen->trigger(); }));
+        open.push_back(Milliseconds([&] { openAction->trigger(); }));
         openPaint.push_back(open.back() + Milliseconds([&] { Settle(window); }));
         if (run == 0)
-            std::printf("  after open:  %s | %s | %s\n", qPrintable(window.lblAll->text()),
-                        qPrintable(window.lblExe->text()), qPrintable(window.lblZip->text()));
+            std::printf("  after open:  %s\n", qPrintable(counts()));
     }
     Print("paste (Ctrl+V) until counts and boxes are set", paste);
     Print("paste until painted", pastePaint);

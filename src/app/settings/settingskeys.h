@@ -29,6 +29,11 @@ struct IntegerKey {
     int max;
 };
 
+// A text whose default is known only at run time, so the reader supplies it.
+struct RunTimeTextKey {
+    const char* name;
+};
+
 // Stored as "True" or "False"; read without regard to case.
 struct TruthKey {
     const char* name;
@@ -53,8 +58,8 @@ inline constexpr TextKey UserDetailsUrl{"User_Details_URL", kDefaultDetailsUrl};
 inline constexpr TextKey UserDetailsMenu{"User_Details_Menu", kDefaultDetailsMenu};
 inline constexpr TruthKey TrafficUrlOption{"Traffic_URL_Option", true};
 inline constexpr TruthKey DetailsUrlOption{"Details_URL_Option", true};
-// The default report path is the desktop folder + "Hits.txt", known only at run time.
-inline constexpr const char* Path = "Path";
+// The default report path is the desktop folder + "Hits.txt".
+inline constexpr RunTimeTextKey Path{"Path"};
 inline constexpr IntegerKey SearchFile{"chkSearchFile", 0, 0, 1};
 inline constexpr TruthKey NeedSort{"NeedSort", false};
 inline constexpr TextKey GoToUrl{"GoTo_URL", kMakerHomePage};

@@ -77,7 +77,25 @@ bool SettingsStore::write(const QString& key, const QString& value)
         return false;
     settings_->setValue(storedSpelling(key).value_or(key), value);
     settings_->sync();
-    return settings_->status() == QSettings::NoError;
+    if (settings_->status() != QSettings::NoError)
+        return false;
+    emit changed(key);
+    return true;
+}
+
+QString SettingsStore::read(const RunTimeTextKey& key, const QString& defaultValue) const
+{
+    return read(QLatin1String(key.name), defaultValue);
+}
+
+bool SettingsStore::write(const TextKey& key, const QString& value)
+{
+    return write(QLatin1String(key.name), value);
+}
+
+bool SettingsStore::write(const RunTimeTextKey& key, const QString& value)
+{
+    return write(QLatin1String(key.name), value);
 }
 
 QString SettingsStore::read(const TextKey& key) const

@@ -2,6 +2,7 @@
 
 #include "app/settings/settingskeys.h"
 
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
@@ -15,13 +16,16 @@ namespace tallywick {
 // The per-user settings: named text values in the section "Settings" of an INI file. Keys are
 // matched without regard to case (a write goes to the spelling already stored); values are
 // written and read as text, truth values as "True" and "False". Nothing is ever deleted.
-class SettingsStore {
+// Every stored write is announced, so that a window shows a changed value without reading it again.
+class SettingsStore : public QObject {
+    Q_OBJECT
+
 public:
     // $TALLYWICK_CONFIG, or Tallywick/Tallywick.ini in the user's configuration folder.
     static QString defaultPath();
 
     explicit SettingsStore(const QString& iniPath = defaultPath());
-    ~SettingsStore();
+    ~SettingsStore() override;
     SettingsStore(const SettingsStore&) = delete;
     SettingsStore& operator=(const SettingsStore&) = delete;
 
@@ -41,13 +45,20 @@ public:
     bool write(const QString& key, const QString& value);
 
     QString read(const TextKey& key) const;
+    QString read(const RunTimeTextKey& key, const QString& defaultValue) const;
     int read(const IntegerKey& key) const;
     bool read(const TruthKey& key) const;
+    bool write(const TextKey& key, const QString& value);
+    bool write(const RunTimeTextKey& key, const QString& value);
     bool write(const IntegerKey& key, int value);
     bool write(const TruthKey& key, bool value);
 
     // The stored text, or nothing when the key is absent.
     std::optional<QString> find(const QString& key) const;
+
+signals:
+    // A value was written; `key` is spelt as the writer spelt it.
+    void changed(const QString& key);
 
 private:
     std::optional<QString> storedSpelling(const QString& key) const;

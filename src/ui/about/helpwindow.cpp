@@ -4,7 +4,7 @@
 #include "ui/about/helpfolder.h"
 #include "ui/common/appicon.h"
 #include "ui/common/desktop.h"
-#include "ui/dialogs/singlewindow.h"
+#include "ui/common/windowregistry.h"
 
 #include <QAction>
 #include <QKeySequence>
@@ -48,16 +48,16 @@ HelpWindow::HelpWindow(const QString& folder, QWidget* parent) : QMainWindow(par
 
     connect(back_, &QAction::triggered, browser_, &QTextBrowser::backward);
     connect(forward_, &QAction::triggered, browser_, &QTextBrowser::forward);
-    connect(contents_, &QAction::triggered, this, &HelpWindow::ShowContents);
+    connect(contents_, &QAction::triggered, this, &HelpWindow::showContents);
     connect(browser_, &QTextBrowser::backwardAvailable, back_, &QAction::setEnabled);
     connect(browser_, &QTextBrowser::forwardAvailable, forward_, &QAction::setEnabled);
     connect(browser_, &QTextBrowser::anchorClicked, this, &HelpWindow::followLink);
     connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::showTitle);
 
-    ShowContents();
+    showContents();
 }
 
-void HelpWindow::ShowContents()
+void HelpWindow::showContents()
 {
     browser_->setSource(QUrl::fromLocalFile(HelpIndexPath(folder_)));
 }
@@ -78,14 +78,13 @@ void HelpWindow::showTitle()
     setWindowTitle(page.isEmpty() || page == help ? help : help + QStringLiteral(" - ") + page);
 }
 
-HelpWindow* ShowHelpContents(QWidget* owner)
+HelpWindow* ShowHelpContents(WindowRegistry& windows, QWidget* owner)
 {
-    static QPointer<HelpWindow> open;
     const QString folder = HelpFolder();
-    if (!open && folder.isEmpty())
+    if (!windows.find<HelpWindow>() && folder.isEmpty())
         return nullptr;
-    HelpWindow* window = ShowSingleWindow(open, [&] { return new HelpWindow(folder, owner); });
-    window->ShowContents();
+    HelpWindow* window = windows.show<HelpWindow>([&] { return new HelpWindow(folder, owner); });
+    window->showContents();
     return window;
 }
 

@@ -7,6 +7,8 @@ class QTextBrowser;
 
 namespace tallywick {
 
+class WindowRegistry;
+
 // The help pages in a browser of their own: links between pages, back and forward, and the
 // contents page. Links to the web open in the user's web browser.
 class HelpWindow : public QMainWindow {
@@ -16,7 +18,7 @@ public:
     // `folder` holds the pages; the window opens at its contents page.
     explicit HelpWindow(const QString& folder, QWidget* parent = nullptr);
 
-    void ShowContents();
+    void showContents();
 
     QTextBrowser* browser() const { return browser_; }
 
@@ -33,6 +35,6 @@ private:
 
 // Help > Contents: shows the one help window at its contents page, kept above `owner`. Shows
 // nothing and returns null when the help pages cannot be found.
-HelpWindow* ShowHelpContents(QWidget* owner);
+HelpWindow* ShowHelpContents(WindowRegistry& windows, QWidget* owner);
 
 } // namespace tallywick

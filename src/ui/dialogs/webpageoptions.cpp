@@ -26,12 +26,12 @@ void SaveWebPageOptions(const WebPageChoice& traffic, const WebPageChoice& detai
                         SettingsStore& settings, AppValues& values)
 {
     if (changed) {
-        settings.write(QLatin1String(keys::UserTrafficUrl.name), traffic.url);
-        settings.write(QLatin1String(keys::UserDetailsUrl.name), details.url);
+        settings.write(keys::UserTrafficUrl, traffic.url);
+        settings.write(keys::UserDetailsUrl, details.url);
         if (!traffic.useDefault)
-            settings.write(QLatin1String(keys::UserTrafficMenu.name), traffic.menu);
+            settings.write(keys::UserTrafficMenu, traffic.menu);
         if (!details.useDefault)
-            settings.write(QLatin1String(keys::UserDetailsMenu.name), details.menu);
+            settings.write(keys::UserDetailsMenu, details.menu);
     }
     const WebPage trafficPage = EffectiveWebPage(traffic, DefaultTrafficPage());
     const WebPage detailsPage = EffectiveWebPage(details, DefaultDetailsPage());
@@ -39,10 +39,10 @@ void SaveWebPageOptions(const WebPageChoice& traffic, const WebPageChoice& detai
     values.Traffic_menu = trafficPage.menu;
     values.Details_URL = detailsPage.url;
     values.Details_menu = detailsPage.menu;
-    settings.write(QLatin1String(keys::TrafficUrl.name), values.Traffic_URL);
-    settings.write(QLatin1String(keys::TrafficMenu.name), values.Traffic_menu);
-    settings.write(QLatin1String(keys::DetailsUrl.name), values.Details_URL);
-    settings.write(QLatin1String(keys::DetailsMenu.name), values.Details_menu);
+    settings.write(keys::TrafficUrl, values.Traffic_URL);
+    settings.write(keys::TrafficMenu, values.Traffic_menu);
+    settings.write(keys::DetailsUrl, values.Details_URL);
+    settings.write(keys::DetailsMenu, values.Details_menu);
 }
 
 } // namespace tallywick

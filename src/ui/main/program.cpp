@@ -8,10 +8,11 @@
 #include "app/settings/settingstrouble.h"
 #include "ui/common/appicon.h"
 #include "ui/common/dialogs.h"
-#include "ui/main/frmhits.h"
+#include "ui/common/windowregistry.h"
+#include "ui/main/mainwindow.h"
 #include "ui/main/otherwindows.h"
 #include "ui/main/terminationsignals.h"
-#include "ui/tray/systray.h"
+#include "ui/tray/trayicon.h"
 
 #include <QApplication>
 
@@ -24,7 +25,7 @@ constexpr int kRightButton = 2;
 } // namespace
 
 Program::Program(ProgramSetup setup) :
-    setup_(std::move(setup)), dataFolder_(setup_.dataFolder),
+    setup_(std::move(setup)), dataFolder_(setup_.dataFolder), windows_(std::make_unique<WindowRegistry>()),
     settings_(std::make_unique<SettingsStore>(setup_.settingsFile.isEmpty() ? SettingsStore::defaultPath()
                                                                             : setup_.settingsFile))
 {
@@ -34,11 +35,12 @@ Program::Program(ProgramSetup setup) :
 
 Program::~Program()
 {
-    // The window's references into this object must not outlive it.
+    // The windows' references into this object must not outlive it.
     delete main_.data();
+    windows_.reset();
 }
 
-frmHits* Program::mainWindow() const
+MainWindow* Program::mainWindow() const
 {
     return main_;
 }
@@ -47,13 +49,13 @@ bool Program::start()
 {
     // First, so that a signal is answered while any message below waits.
     signals_ = std::make_unique<TerminationSignals>();
-    connect(signals_.get(), &TerminationSignals::received, this, &Program::EndSession);
+    connect(signals_.get(), &TerminationSignals::received, this, &Program::endSession);
     starting_ = true;
     const bool started = [&] {
         lock_ = std::make_unique<DataFolderLock>(dataFolder_.path());
         switch (lock_->tryLock()) {
         case DataFolderLock::Status::Locked:
-            ListenForSecondStarts();
+            listenForSecondStarts();
             break;
         case DataFolderLock::Status::Busy:
             // The running program shows its window (and opens the report); nothing to say then.
@@ -77,43 +79,43 @@ bool Program::start()
         // Closing the main window leaves the program in the notification area.
         qApp->setQuitOnLastWindowClosed(false);
 #ifndef QT_NO_SESSIONMANAGER
-        connect(qApp, &QGuiApplication::commitDataRequest, this, &Program::CommitSessionData, Qt::DirectConnection);
+        connect(qApp, &QGuiApplication::commitDataRequest, this, &Program::commitSessionData, Qt::DirectConnection);
 #endif
-        connect(qApp, &QCoreApplication::aboutToQuit, this, &Program::AboutToQuit);
+        connect(qApp, &QCoreApplication::aboutToQuit, this, &Program::aboutToQuit);
 
-        RestoreMainWindow();
+        restoreMainWindow();
         if (main_ && !setup_.report.isEmpty())
             main_->openReportRequested(setup_.report);
         if (!endRequested_)
-            SystemTray(true);
+            showTrayIcon(true);
         return true;
     }();
     starting_ = false;
     if (endRequested_) {
-        FinishEnding();
+        finishEnding();
         return false;
     }
     return started;
 }
 
-void Program::SystemTray(bool Show)
+void Program::showTrayIcon(bool shown)
 {
-    if (Show && !tray_) {
-        tray_ = std::make_unique<SysTray>(values_.AppRunning);
-        tray_->AddMenuItem(QStringLiteral("&Open ") + kTitle, QStringLiteral("open"), true);
-        tray_->AddMenuItem(QStringLiteral("E&xit ") + kTitle, QStringLiteral("exit"));
+    if (shown && !tray_) {
+        tray_ = std::make_unique<TrayIcon>(values_.AppRunning);
+        tray_->addMenuItem(QStringLiteral("&Open ") + kTitle, QStringLiteral("open"), true);
+        tray_->addMenuItem(QStringLiteral("E&xit ") + kTitle, QStringLiteral("exit"));
         tray_->setToolTip(kTitle);
         tray_->setIcon(AppIcon());
-        connect(tray_.get(), &SysTray::SysTrayMouseDown, this, &Program::SysTrayForm_SysTrayMouseDown);
-        connect(tray_.get(), &SysTray::SysTrayDoubleClick, this, &Program::SysTrayForm_SysTrayDoubleClick);
-        connect(tray_.get(), &SysTray::MenuClick, this, &Program::SysTrayForm_MenuClick);
-    } else if (!Show && tray_) {
+        connect(tray_.get(), &TrayIcon::pressed, this, &Program::trayIconPressed);
+        connect(tray_.get(), &TrayIcon::doubleClicked, this, &Program::trayIconDoubleClicked);
+        connect(tray_.get(), &TrayIcon::menuItemClicked, this, &Program::trayMenuClicked);
+    } else if (!shown && tray_) {
         // Its menu may be the one whose click brought us here; the icon goes with it.
         tray_.release()->deleteLater();
     }
 }
 
-void Program::RestoreMainWindow()
+void Program::restoreMainWindow()
 {
     if (ending_)
         return;
@@ -125,75 +127,73 @@ void Program::RestoreMainWindow()
     }
     if (endRequested_)
         return;
-    main_ = new frmHits(frmHitsContext{*settings_, values_, dataFolder_, MoreFlags_, setup_.today, setup_.historySave,
-                                       setup_.historyRead, &keptReportPath_});
-    connect(main_, &frmHits::closed, this, &Program::MainWindowClosed);
+    main_ = new MainWindow(MainWindowContext{*windows_, *settings_, values_, dataFolder_, moreFlags_, setup_.today,
+                                             setup_.historySave, setup_.historyRead, &keptReportPath_});
+    connect(main_, &MainWindow::closed, this, &Program::mainWindowClosed);
     // A signal came while its load showed a message: it closes, saving, without being shown.
     if (endRequested_) {
         if (!starting_)
-            FinishEnding();
+            finishEnding();
         if (main_ && !main_->isClosing()) {
             main_->setQuietClosing(true);
             main_->close();
         }
         return;
     }
-    main_->ShowAndActivate();
+    main_->showAndActivate();
 }
 
-void Program::SysTrayForm_SysTrayMouseDown(int eButton)
+void Program::trayIconPressed(int button)
 {
-    if (eButton == kRightButton && tray_)
-        tray_->ShowMenu();
+    if (button == kRightButton && tray_)
+        tray_->showMenu();
 }
 
 // The icon's handlers act once the icon or its menu is done with the click: the window's load
 // and closing may show messages, and the exit removes the menu.
-void Program::SysTrayForm_SysTrayDoubleClick(int)
+void Program::trayIconDoubleClicked(int)
 {
-    QMetaObject::invokeMethod(this, &Program::RestoreMainWindow, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &Program::restoreMainWindow, Qt::QueuedConnection);
 }
 
-void Program::SysTrayForm_MenuClick(int, const QString& sKey)
+void Program::trayMenuClicked(int, const QString& key)
 {
-    if (sKey == QLatin1String("open"))
-        QMetaObject::invokeMethod(this, &Program::RestoreMainWindow, Qt::QueuedConnection);
-    else if (sKey == QLatin1String("exit"))
-        QMetaObject::invokeMethod(this, &Program::UnloadAllForms, Qt::QueuedConnection);
-    else
-        Dialogs::message(nullptr, kTitle, QStringLiteral("Clicked item with key ") + sKey, Dialogs::Icon::Information);
+    if (key == QLatin1String("open"))
+        QMetaObject::invokeMethod(this, &Program::restoreMainWindow, Qt::QueuedConnection);
+    else if (key == QLatin1String("exit"))
+        QMetaObject::invokeMethod(this, &Program::closeAllWindows, Qt::QueuedConnection);
 }
 
-void Program::ListenForSecondStarts()
+void Program::listenForSecondStarts()
 {
     instance_ = std::make_unique<InstanceServer>();
     // Without the channel a second start still finds the lock and says the program runs.
     instance_->listen(InstanceChannelName(dataFolder_.path()));
-    connect(instance_.get(), &InstanceServer::requested, this, &Program::AnswerSecondStart);
+    connect(instance_.get(), &InstanceServer::requested, this, &Program::answerSecondStart);
 }
 
-void Program::AnswerSecondStart(const InstanceRequest& request)
+void Program::answerSecondStart(const InstanceRequest& request)
 {
     // As for the icon's handlers: the window's load may show messages.
     QMetaObject::invokeMethod(
         this,
         [this, request] {
-            RestoreMainWindow();
+            restoreMainWindow();
             if (main_ && !main_->isClosing() && !request.report.isEmpty())
                 main_->openReportRequested(request.report);
         },
         Qt::QueuedConnection);
 }
 
-void Program::MainWindowClosed()
+void Program::mainWindowClosed()
 {
     // Without a notification area (none at the start, or none any more) there would be no way
     // back to a hidden program.
-    if (!ending_ && !(tray_ && tray_->isIconShown() && SysTray::isAvailable()))
-        UnloadAllForms();
+    if (!ending_ && !(tray_ && tray_->isIconShown() && TrayIcon::isAvailable()))
+        closeAllWindows();
 }
 
-void Program::UnloadAllForms()
+void Program::closeAllWindows()
 {
     if (ending_)
         return;
@@ -201,32 +201,32 @@ void Program::UnloadAllForms()
     if (main_ && !main_->isClosing())
         main_->close();
     CloseOtherWindows(nullptr);
-    SystemTray(false);
-    End();
+    showTrayIcon(false);
+    end();
 }
 
 // Runs inside whichever event loop noticed the signal, perhaps a message box's while the main
 // window is being made: the boxes close now, the save sequence once that has unwound.
-void Program::EndSession()
+void Program::endSession()
 {
     if (endRequested_ || ending_)
         return;
     endRequested_ = true;
     Dialogs::endQuietly();
     if (!starting_)
-        QMetaObject::invokeMethod(this, &Program::FinishEnding, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &Program::finishEnding, Qt::QueuedConnection);
 }
 
-void Program::FinishEnding()
+void Program::finishEnding()
 {
     if (ending_)
         return;
     if (main_)
         main_->setQuietClosing(true);
-    UnloadAllForms();
+    closeAllWindows();
 }
 
-void Program::CommitSessionData()
+void Program::commitSessionData()
 {
     if (main_ && !main_->isClosing()) {
         main_->setQuietClosing(true);
@@ -234,12 +234,12 @@ void Program::CommitSessionData()
     }
 }
 
-void Program::AboutToQuit()
+void Program::aboutToQuit()
 {
-    CommitSessionData();
+    commitSessionData();
 }
 
-void Program::End()
+void Program::end()
 {
     ended_ = true;
     emit ended();

@@ -20,9 +20,10 @@ class DataFolderLock;
 class InstanceServer;
 struct InstanceRequest;
 class SettingsStore;
-class SysTray;
+class TrayIcon;
 class TerminationSignals;
-class frmHits;
+class WindowRegistry;
+class MainWindow;
 
 // Where the program keeps its files and what day it is.
 struct ProgramSetup {
@@ -48,23 +49,24 @@ public:
     // main window and installs the icon. False when the program must end at once.
     bool start();
 
-    // SystemTray(True) makes the icon and its menu once; SystemTray(False) removes it.
-    void SystemTray(bool Show);
+    // showTrayIcon(true) makes the icon and its menu once; showTrayIcon(false) removes it.
+    void showTrayIcon(bool shown);
     // Shows the main window, loading it again when it was closed.
-    void RestoreMainWindow();
+    void restoreMainWindow();
     // Closes every window (the main window's closing save first) and ends the program.
-    void UnloadAllForms();
+    void closeAllWindows();
     // The desktop session is ending: save what the main window holds now.
-    void CommitSessionData();
+    void commitSessionData();
     // The event loop is about to end: nothing unsaved may be left behind.
-    void AboutToQuit();
+    void aboutToQuit();
 
-    frmHits* mainWindow() const;
-    SysTray* tray() const { return tray_.get(); }
+    MainWindow* mainWindow() const;
+    TrayIcon* tray() const { return tray_.get(); }
     SettingsStore& settings() { return *settings_; }
+    WindowRegistry& windows() { return *windows_; }
     AppValues& values() { return values_; }
     const DataFolder& dataFolder() const { return dataFolder_; }
-    const std::array<bool, kPanelCount>& moreFlags() const { return MoreFlags_; }
+    const std::array<bool, kPanelCount>& moreFlags() const { return moreFlags_; }
     bool hasEnded() const { return ended_; }
 
 signals:
@@ -72,26 +74,27 @@ signals:
     void ended();
 
 private:
-    void SysTrayForm_SysTrayMouseDown(int eButton);
-    void SysTrayForm_SysTrayDoubleClick(int eButton);
-    void SysTrayForm_MenuClick(int lIndex, const QString& sKey);
-    void MainWindowClosed();
-    void ListenForSecondStarts();
-    void AnswerSecondStart(const InstanceRequest& request);
-    void EndSession();
-    void FinishEnding();
-    void End();
+    void trayIconPressed(int button);
+    void trayIconDoubleClicked(int button);
+    void trayMenuClicked(int index, const QString& key);
+    void mainWindowClosed();
+    void listenForSecondStarts();
+    void answerSecondStart(const InstanceRequest& request);
+    void endSession();
+    void finishEnding();
+    void end();
 
     ProgramSetup setup_;
     DataFolder dataFolder_;
+    std::unique_ptr<WindowRegistry> windows_;
     std::unique_ptr<SettingsStore> settings_;
     std::unique_ptr<DataFolderLock> lock_;
     std::unique_ptr<InstanceServer> instance_;
     AppValues values_;
-    std::array<bool, kPanelCount> MoreFlags_{};
+    std::array<bool, kPanelCount> moreFlags_{};
     std::optional<QString> keptReportPath_;
-    std::unique_ptr<SysTray> tray_;
-    QPointer<frmHits> main_;
+    std::unique_ptr<TrayIcon> tray_;
+    QPointer<MainWindow> main_;
     std::unique_ptr<TerminationSignals> signals_;
     bool starting_ = false;     // inside start(): it ends the program itself when asked to
     bool endRequested_ = false; // a termination signal came; the save sequence and the end follow

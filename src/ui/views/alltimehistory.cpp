@@ -8,7 +8,7 @@
 namespace tallywick {
 
 AllTimeHistory::AllTimeHistory(const HistoryViewContext& context) :
-    history_(context.History), removedForAge_(context.removedForAge)
+    history_(context.history), removedForAge_(context.removedForAge)
 {
     auto read = ArchiveFolder(context.dataFolder.file(kArchiveFolderName)).readAll();
     archived_ = std::move(read.records);

@@ -9,30 +9,30 @@ namespace tallywick {
 
 GraphStyleOption::GraphStyleOption(QWidget* parent)
 {
-    optGraphStyle[0] = new QRadioButton(QStringLiteral("Bar"), parent);
-    optGraphStyle[1] = new QRadioButton(QStringLiteral("Line"), parent);
+    buttons_[0] = new QRadioButton(QStringLiteral("Bar"), parent);
+    buttons_[1] = new QRadioButton(QStringLiteral("Line"), parent);
     auto* group = new QButtonGroup(parent);
     for (int index = 0; index < 2; ++index) {
-        optGraphStyle[index]->setObjectName(QStringLiteral("optGraphStyle_%1").arg(index));
-        group->addButton(optGraphStyle[index], index);
+        buttons_[index]->setObjectName(QLatin1String(index == 0 ? "barStyleButton" : "lineStyleButton"));
+        group->addButton(buttons_[index], index);
     }
-    optGraphStyle[0]->setChecked(true);
+    buttons_[0]->setChecked(true);
 }
 
 void GraphStyleOption::restore(const SettingsStore& settings, const TruthKey& key)
 {
-    const TruthKey withButtonDefault{key.name, optGraphStyle[1]->isChecked()};
-    optGraphStyle[settings.read(withButtonDefault) ? 1 : 0]->setChecked(true);
+    const TruthKey withButtonDefault{key.name, buttons_[1]->isChecked()};
+    buttons_[settings.read(withButtonDefault) ? 1 : 0]->setChecked(true);
 }
 
 void GraphStyleOption::store(SettingsStore& settings, const TruthKey& key) const
 {
-    settings.write(key, optGraphStyle[1]->isChecked());
+    settings.write(key, buttons_[1]->isChecked());
 }
 
 ChartStyle GraphStyleOption::style() const
 {
-    return optGraphStyle[1]->isChecked() ? ChartStyle::Line : ChartStyle::Bar;
+    return buttons_[1]->isChecked() ? ChartStyle::Line : ChartStyle::Bar;
 }
 
 } // namespace tallywick

@@ -23,8 +23,11 @@ public:
     void restore(const SettingsStore& settings, const TruthKey& key);
     void store(SettingsStore& settings, const TruthKey& key) const;
     ChartStyle style() const;
+    QRadioButton* button(int index) const { return buttons_[static_cast<std::size_t>(index)]; }
+    const std::array<QRadioButton*, 2>& buttons() const { return buttons_; }
 
-    std::array<QRadioButton*, 2> optGraphStyle;
+private:
+    std::array<QRadioButton*, 2> buttons_{};
 };
 
 } // namespace tallywick

@@ -71,13 +71,13 @@ HistoryChart::HistoryChart(QWidget* parent) : QChartView(parent)
     connect(chart(), &QChart::plotAreaChanged, this, &HistoryChart::fitCategoryLabels);
 
     saveImageAction_ = new QAction(QStringLiteral("Save as Image..."), this);
-    saveImageAction_->setObjectName(QStringLiteral("actionSaveImage"));
+    saveImageAction_->setObjectName(QStringLiteral("saveImageAction"));
     connect(saveImageAction_, &QAction::triggered, this, &HistoryChart::saveImage);
     addAction(saveImageAction_);
     setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
-void HistoryChart::DrawChart(const std::vector<ChartCategory>& categories, ChartStyle style, bool wholeNumbers)
+void HistoryChart::draw(const std::vector<ChartCategory>& categories, ChartStyle style, bool wholeNumbers)
 {
     QChart* target = chart();
     target->removeAllSeries();

@@ -25,7 +25,7 @@ public:
 
     // Replaces what the chart shows. Counts get whole-number ticks; other values (averages) get
     // as many decimals as the ticks need.
-    void DrawChart(const std::vector<ChartCategory>& categories, ChartStyle style, bool wholeNumbers = true);
+    void draw(const std::vector<ChartCategory>& categories, ChartStyle style, bool wholeNumbers = true);
 
     // "Dec 04: 12", the tip over a category.
     QString valueTip(int index) const;

@@ -15,8 +15,8 @@ struct AppValues;
 // What the history views read from the running program. The lists belong to the main window
 // and outlive every view (the views close before the main window's lists go).
 struct HistoryViewContext {
-    const std::vector<std::string>& History;
-    const std::vector<std::string>& TrackedItems;
+    const std::vector<std::string>& history;
+    const std::vector<std::string>& trackedItems;
     const AppValues& values; // TimeLimit, Traffic_URL
     SettingsStore& settings; // GraphStyle1, GraphStyle2, TimeSpan
     DataFolder dataFolder;   // where the exports go

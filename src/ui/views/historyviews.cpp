@@ -1,11 +1,11 @@
 #include "ui/views/historyviews.h"
 
-#include "ui/views/frmdaily.h"
-#include "ui/views/frmfilechart.h"
-#include "ui/views/frmhistory.h"
-#include "ui/views/frmmonthly.h"
-#include "ui/views/frmnocount.h"
-#include "ui/views/frmweekday.h"
+#include "ui/views/dailyview.h"
+#include "ui/views/filechartview.h"
+#include "ui/views/historytextview.h"
+#include "ui/views/monthlychartview.h"
+#include "ui/views/weekdaychartview.h"
+#include "ui/views/zerodaysview.h"
 
 namespace tallywick {
 namespace {
@@ -15,19 +15,19 @@ QWidget* MakeView(HistoryView view, const HistoryViewContext& context)
 {
     switch (view) {
     case HistoryView::Daily:
-        return new frmDaily(context);
+        return new DailyView(context);
     case HistoryView::FullText:
-        return new frmHistory(context);
+        return new HistoryTextView(context);
     case HistoryView::FileChart:
-        return new frmFileChart(context);
+        return new FileChartView(context);
     case HistoryView::Monthly:
-        return new frmMonthly(context);
+        return new MonthlyChartView(context);
     case HistoryView::Weekday:
-        return new frmWeekday(context);
-    case HistoryView::ZeroCount:
+        return new WeekdayChartView(context);
+    case HistoryView::ZeroDays:
         break;
     }
-    return new frmNoCount(context);
+    return new ZeroDaysView(context);
 }
 
 } // namespace

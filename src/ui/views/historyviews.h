@@ -10,7 +10,7 @@
 namespace tallywick {
 
 // The six history views that the History menu opens.
-enum class HistoryView { Daily, FullText, FileChart, Monthly, Weekday, ZeroCount };
+enum class HistoryView { Daily, FullText, FileChart, Monthly, Weekday, ZeroDays };
 inline constexpr int kHistoryViewCount = 6;
 
 // One window of each view: opening a view that is open only shows it again, without a new load

@@ -13,7 +13,7 @@ MonthsBeforeLimitOption::MonthsBeforeLimitOption(QWidget* parent, const HistoryV
     checkBox(new QCheckBox(QStringLiteral("Include months before the time limit"), parent)), context_(context),
     allTime_(context)
 {
-    checkBox->setObjectName(QStringLiteral("chkAllTime"));
+    checkBox->setObjectName(QStringLiteral("monthsBeforeLimitBox"));
     if (!allTime_.error().isEmpty())
         checkBox->setToolTip(allTime_.error());
 }
@@ -30,10 +30,10 @@ void MonthsBeforeLimitOption::store(SettingsStore& settings) const
 
 MonthlyChartResult MonthsBeforeLimitOption::chart(const std::vector<std::string>& items, std::size_t selected) const
 {
-    const int TimeLimit = context_.values.TimeLimit;
+    const int timeLimit = context_.values.TimeLimit;
     if (checkBox->isChecked())
-        return AllTimeMonthlyChart(allTime_.records(), items, selected, TimeLimit, context_.today());
-    return MonthlyChart(context_.History, items, selected, TimeLimit, context_.today());
+        return AllTimeMonthlyChart(allTime_.records(), items, selected, timeLimit, context_.today());
+    return MonthlyChart(context_.history, items, selected, timeLimit, context_.today());
 }
 
 } // namespace tallywick

@@ -9,7 +9,7 @@ namespace tallywick {
 QPlainTextEdit* MakeTextArea(QWidget* parent)
 {
     auto* area = new QPlainTextEdit(parent);
-    area->setObjectName(QStringLiteral("RichTextBox1"));
+    area->setObjectName(QStringLiteral("textArea"));
     area->setReadOnly(true);
     area->setUndoRedoEnabled(false);
     return area;

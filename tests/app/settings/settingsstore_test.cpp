@@ -65,6 +65,23 @@ TEST_F(SettingsStoreTest, TextsComeBackAsWritten)
               QStringLiteral("http://example.com/?a=1,b=2"));
 }
 
+TEST_F(SettingsStoreTest, ThePathTakesItsDefaultFromTheReaderAndEveryWriteIsAnnounced)
+{
+    SettingsStore settings(dir_.filePath(QStringLiteral("typed.ini")));
+    const QString desktopReport = QStringLiteral("/home/me/Desktop/Hits.txt");
+    EXPECT_EQ(settings.read(keys::Path, desktopReport), desktopReport);
+
+    QStringList announced;
+    QObject::connect(&settings, &SettingsStore::changed, [&](const QString& key) { announced << key; });
+    settings.write(keys::Path, QStringLiteral("/var/log/access.log"));
+    settings.write(keys::TrafficMenu, QStringLiteral("&Stats"));
+    settings.write(keys::TimeLimit, 6);
+    settings.write(keys::NeedSort, true);
+    EXPECT_EQ(announced, (QStringList{"Path", "Traffic_menu", "TimeLimit", "NeedSort"}));
+    EXPECT_EQ(settings.read(keys::Path, desktopReport), QStringLiteral("/var/log/access.log"));
+    EXPECT_EQ(settings.read(keys::TrafficMenu), QStringLiteral("&Stats"));
+}
+
 TEST_F(SettingsStoreTest, KeysMatchWithoutRegardToCaseAndWritesKeepTheStoredSpelling)
 {
     SettingsStore settings(iniWith("timelimit=6\nneedSORT=tRUE\n"));

@@ -1,4 +1,5 @@
 #include "mainwindowfixture.h"
+#include "support/findchild.h"
 
 #include "ui/main/activationwatcher.h"
 
@@ -52,12 +53,12 @@ private slots:
         TestProgram run;
         run.track({"/quarnel/shareware/pelmor.zip"});
         QVERIFY(run.start());
-        frmHits& window = run.window();
+        MainWindow& window = run.window();
         QTRY_COMPARE(QGuiApplication::focusWindow(), window.windowHandle());
         run.paste(Joined(SmallReport()));
-        window.chkSearchFile->click();
-        window.chkSearchFile->click();
-        QCOMPARE(window.statusText(), window.ReportPath());
+        FindChild<QCheckBox>(window, "searchOnStartBox")->click();
+        FindChild<QCheckBox>(window, "searchOnStartBox")->click();
+        QCOMPARE(window.statusText(), window.reportPath());
         QVERIFY(window.session().HistoryChanged);
 
         QWidget view;
@@ -68,7 +69,7 @@ private slots:
         // Meanwhile the tracked items changed: coming back reloads them.
         run.track({"/quarnel/shareware/pelmor.zip", "/quarnel/shareware/pelmor.exe"});
         Activate(window);
-        QTRY_COMPARE(window.TrackedItems().size(), std::size_t{2});
+        QTRY_COMPARE(window.trackedItems().size(), std::size_t{2});
         QCOMPARE(window.statusText(), QString());
         QVERIFY(run.messages(QStringLiteral("File Not Found")).empty());
     }
@@ -80,8 +81,8 @@ private slots:
         run.setting("chkSearchFile", QStringLiteral("1"));
         run.setting("Path", missing);
         QVERIFY(run.start());
-        frmHits& window = run.window();
-        QVERIFY(window.chkSearchFile->isChecked());
+        MainWindow& window = run.window();
+        QVERIFY(FindChild<QCheckBox>(window, "searchOnStartBox")->isChecked());
         QCOMPARE(run.messages(QStringLiteral("File Not Found")).size(), std::size_t{1});
         QCOMPARE(run.messages(QStringLiteral("File Not Found"))[0].text, missing);
         QTRY_COMPARE(QGuiApplication::focusWindow(), window.windowHandle());
@@ -115,7 +116,7 @@ private slots:
         run.setting("chkSearchFile", QStringLiteral("1"));
         run.setting("Path", run.dir.filePath(QStringLiteral("Hits.txt")));
         QVERIFY(run.start());
-        frmHits& window = run.window();
+        MainWindow& window = run.window();
         {
             auto* view = new QWidget;
             view->setAttribute(Qt::WA_DeleteOnClose);

@@ -1,23 +1,26 @@
 #include "mainwindowfixture.h"
 
-#include "ui/dialogs/frmtimelimit.h"
-#include "ui/dialogs/frmtrackoptions.h"
+#include "ui/dialogs/timelimitdialog.h"
+#include "ui/dialogs/trackingdialog.h"
 
+#include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 #include <algorithm>
 
 namespace tallywick::testing {
 namespace {
 
-void PressEnterInFindBox(frmHits& window)
+void PressEnterInFindBox(MainWindow& window)
 {
-    QTest::keyClick(window.Combo1[0]->lineEdit(), Qt::Key_Return);
+    QTest::keyClick(FindChild<QComboBox>(window, "searchBox0")->lineEdit(), Qt::Key_Return);
 }
 
 QAction* OpenItem(const TestProgram& run)
 {
-    SysTray* tray = run.program->tray();
+    TrayIcon* tray = run.program->tray();
     for (int i = 0; i < tray->menuItemCount(); ++i) {
         if (tray->menuKey(i) == QLatin1String("open"))
             return tray->menu().actions().at(i);
@@ -43,7 +46,7 @@ private slots:
         // Once pasted, the search runs as ever.
         run.paste(Joined(SmallReport()));
         PressEnterInFindBox(run.window());
-        QCOMPARE(run.window().statusText(), run.window().TempFilePath());
+        QCOMPARE(run.window().statusText(), run.window().tempFilePath());
         QVERIFY(Dialogs::shownMessages().empty());
     }
 
@@ -69,8 +72,8 @@ private slots:
         run.setting("Path", older);
         QVERIFY(run.start());
         Dialogs::queueFileName(newer);
-        run.window().mnuFileOpen->trigger();
-        QCOMPARE(run.window().ReportPath(), newer);
+        FindChild<QAction>(run.window(), "openAction")->trigger();
+        QCOMPARE(run.window().reportPath(), newer);
         // Rotated away while the window was hidden: not stored, yet still the window's report.
         QVERIFY(QFile::remove(newer));
         run.window().close();
@@ -79,7 +82,7 @@ private slots:
 
         OpenItem(run)->trigger();
         QTRY_VERIFY(run.program->mainWindow());
-        QCOMPARE(run.window().ReportPath(), newer);
+        QCOMPARE(run.window().reportPath(), newer);
     }
 
     void trackingANewItemAddsTheLoadedReportsHitsAtOnce()
@@ -87,13 +90,13 @@ private slots:
         TestProgram run;
         run.track({"/quarnel/shareware/pelmor.exe"});
         QVERIFY(run.start());
-        frmHits& window = run.window();
+        MainWindow& window = run.window();
         run.paste(Joined(SmallReport()));
-        window.mnuHistoryOptionsTrack->trigger();
-        auto* dialog = window.findChild<frmTrackOptions*>();
+        FindChild<QAction>(window, "trackingAction")->trigger();
+        auto* dialog = window.findChild<TrackingDialog*>();
         QVERIFY(dialog);
-        QTest::mouseClick(dialog->cmdAddAll, Qt::LeftButton);
-        QTest::mouseClick(dialog->cmdOK, Qt::LeftButton);
+        QTest::mouseClick(FindChild<QPushButton>(dialog, "addAllButton"), Qt::LeftButton);
+        QTest::mouseClick(FindChild<QPushButton>(dialog, "okButton"), Qt::LeftButton);
 
         const auto& history = window.session().History;
         const auto zips = std::count_if(history.begin(), history.end(), [](const std::string& record) {
@@ -104,7 +107,7 @@ private slots:
         // Another search collects nothing twice.
         const auto size = history.size();
         PressEnterInFindBox(window);
-        window.mnuHistoryOptionsTrack->trigger();
+        FindChild<QAction>(window, "trackingAction")->trigger();
         QCOMPARE(window.session().History.size(), size);
     }
 
@@ -113,20 +116,21 @@ private slots:
         TestProgram run;
         run.track({"/quarnel/shareware/pelmor.exe"});
         QVERIFY(run.start());
-        frmHits& window = run.window();
+        MainWindow& window = run.window();
         run.paste(Joined({ReportLine("203.0.113.45", "04/Mar/2015:10:15:42", kExe),
                           ReportLine("203.0.113.46", "20/Nov/2026:10:15:42", kExe),
                           ReportLine("203.0.113.47", "04/Dec/2026:10:15:42", kExe)}));
         QCOMPARE(window.statusText(), QStringLiteral("1 download is older than the history time limit (12 months) "
                                                      "and leaves the history at the next save"));
 
-        window.mnuHistoryOptionsTimeLimit->trigger();
-        auto* dialog = window.findChild<frmTimeLimit*>();
+        FindChild<QAction>(window, "timeLimitAction")->trigger();
+        auto* dialog = window.findChild<TimeLimitDialog*>();
         QVERIFY(dialog);
-        QCOMPARE(dialog->lblRemoval->text(), QStringLiteral("1 download leaves the history at the next save."));
-        dialog->Combo1->setCurrentIndex(0); // one month: December 2026 only
-        QCOMPARE(dialog->lblRemoval->text(), QStringLiteral("2 downloads leave the history at the next save."));
-        dialog->CancelButton->click();
+        auto* removal = FindChild<QLabel>(dialog, "removalLabel");
+        QCOMPARE(removal->text(), QStringLiteral("1 download leaves the history at the next save."));
+        FindChild<QComboBox>(dialog, "limitBox")->setCurrentIndex(0); // one month: December 2026 only
+        QCOMPARE(removal->text(), QStringLiteral("2 downloads leave the history at the next save."));
+        FindChild<QPushButton>(dialog, "cancelButton")->click();
     }
 
     void unreadableTrackedItemsAreToldOnce()
@@ -134,12 +138,12 @@ private slots:
         TestProgram run;
         QVERIFY(QDir().mkpath(run.dataFile("tracking.dat")));
         QVERIFY(run.start());
-        run.window().ShowAndActivate();
-        run.window().ShowAndActivate();
+        run.window().showAndActivate();
+        run.window().showAndActivate();
         const auto told = run.messages(QStringLiteral("Tallywick"));
         QCOMPARE(told.size(), std::size_t{1});
         QVERIFY(told.front().text.contains(QStringLiteral("tracking.dat")));
-        QVERIFY(run.window().TrackedItems().empty());
+        QVERIFY(run.window().trackedItems().empty());
     }
 };
 

@@ -1,4 +1,5 @@
 #include "mainwindowfixture.h"
+#include "support/findchild.h"
 
 #include "app/files/paths.h"
 #include "app/settings/appvalues.h"
@@ -51,7 +52,7 @@ SaveFileOpener FailingSave()
 
 QAction* TrayItem(const TestProgram& run, const char* key)
 {
-    SysTray* tray = run.program->tray();
+    TrayIcon* tray = run.program->tray();
     for (int i = 0; i < tray->menuItemCount(); ++i) {
         if (tray->menuKey(i) == QLatin1String(key))
             return tray->menu().actions().at(i);
@@ -76,30 +77,28 @@ private slots:
         QCOMPARE(values.Details_menu, QStringLiteral("Website &Details"));
         QVERIFY(values.AppRunning);
 
-        frmHits& window = run.window();
+        MainWindow& window = run.window();
         QVERIFY(window.isVisible());
         QCOMPARE(window.windowTitle(), QStringLiteral("Tallywick"));
-        QCOMPARE(window.ReportPath(), DefaultReportPath());
-        QVERIFY(!window.chkSearchFile->isChecked());
-        QVERIFY(window.chkNoDuplicates->isChecked());
-        QCOMPARE(window.Combo1[0]->currentText(), QString::fromUtf8(kExe));
-        QCOMPARE(window.Combo1[1]->currentText(), QString::fromUtf8(kZip));
-        QCOMPARE(window.Combo1[0]->count(), 1);
+        QCOMPARE(window.reportPath(), DefaultReportPath());
+        QVERIFY(!FindChild<QCheckBox>(window, "searchOnStartBox")->isChecked());
+        QVERIFY(FindChild<QCheckBox>(window, "noDuplicatesBox")->isChecked());
+        QCOMPARE(FindChild<QComboBox>(window, "searchBox0")->currentText(), QString::fromUtf8(kExe));
+        QCOMPARE(FindChild<QComboBox>(window, "searchBox1")->currentText(), QString::fromUtf8(kZip));
+        QCOMPARE(FindChild<QComboBox>(window, "searchBox0")->count(), 1);
         QCOMPARE(window.statusText(), QString());
-        QCOMPARE(window.rtbPasteBox->toolTip(), QStringLiteral("Paste text to search here."));
-        QVERIFY(window.findChild<QComboBox*>(QStringLiteral("Combo1_1")));
-        QVERIFY(window.findChild<QPushButton*>(QStringLiteral("cmdmore_0")));
-        QVERIFY(window.findChild<QPlainTextEdit*>(QStringLiteral("RichTextBox1"))->isReadOnly());
+        QCOMPARE(FindChild<PasteBox>(window, "pasteBox")->toolTip(), QStringLiteral("Paste text to search here."));
+        QVERIFY(FindChild<QPlainTextEdit>(window, "resultBox0")->isReadOnly());
 
-        SysTray* tray = run.program->tray();
+        TrayIcon* tray = run.program->tray();
         QVERIFY(tray->isIconShown());
         QCOMPARE(tray->menuItemCount(), 2);
         QCOMPARE(tray->menuCaption(0), QStringLiteral("&Open Tallywick"));
         QCOMPARE(tray->menuKey(0), QStringLiteral("open"));
-        QCOMPARE(tray->DefaultMenuIndex(), 0);
+        QCOMPARE(tray->defaultMenuIndex(), 0);
         QCOMPARE(tray->menuCaption(1), QStringLiteral("E&xit Tallywick"));
         QCOMPARE(tray->menuKey(1), QStringLiteral("exit"));
-        QCOMPARE(tray->ToolTip(), QStringLiteral("Tallywick"));
+        QCOMPARE(tray->toolTip(), QStringLiteral("Tallywick"));
         QVERIFY(!tray->icon().isNull());
         QVERIFY(Dialogs::shownMessages().empty());
     }
@@ -131,21 +130,21 @@ private slots:
         const std::string older = ReportLine("192.0.2.1", "01/Dec/2026:09:00:00", kZip);
         run.writeData("history.dat", {older});
         QVERIFY(run.start());
-        frmHits& window = run.window();
+        MainWindow& window = run.window();
         run.paste(Joined(SmallReport()));
-        window.chkSearchFile->click();
-        QLineEdit* edit = window.Combo1[0]->lineEdit();
+        FindChild<QCheckBox>(window, "searchOnStartBox")->click();
+        QLineEdit* edit = FindChild<QComboBox>(window, "searchBox0")->lineEdit();
         edit->selectAll();
         QTest::keyClicks(edit, QStringLiteral("GET /index.html"));
         QTest::keyClick(edit, Qt::Key_Return);
-        const QString tempFile = window.TempFilePath();
+        const QString tempFile = window.tempFilePath();
         QWidget view;
         view.show();
         // Where the desktop draws the icon in a window of its own, that window stays.
         QWidget icon(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::BypassWindowManagerHint);
         icon.show();
 
-        window.cmdClose->click();
+        FindChild<QPushButton>(window, "closeButton")->click();
         QVERIFY(!view.isVisible());
         QVERIFY(icon.isVisible());
 
@@ -173,7 +172,7 @@ private slots:
         const QString stored = run.dir.filePath(QStringLiteral("never-made.txt"));
         run.setting("Path", stored);
         QVERIFY(run.start());
-        QCOMPARE(run.window().ReportPath(), stored);
+        QCOMPARE(run.window().reportPath(), stored);
         run.window().close();
         QCOMPARE(run.stored("Path"), stored);
         QCOMPARE(run.stored("chkSearchFile"), QStringLiteral("0"));
@@ -187,39 +186,39 @@ private slots:
         TestProgram run;
         run.track({"/quarnel/shareware/pelmor.zip"});
         QVERIFY(run.start());
-        frmHits* first = &run.window();
+        MainWindow* first = &run.window();
         run.paste(Joined(SmallReport()));
-        first->cmdmore[1]->click();
-        first->chkFullwindow->click();
-        QLineEdit* edit = first->Combo1[1]->lineEdit();
+        FindChild<QPushButton>(first, "moreButton1")->click();
+        FindChild<QCheckBox>(first, "fullWindowBox")->click();
+        QLineEdit* edit = FindChild<QComboBox>(first, "searchBox1")->lineEdit();
         edit->selectAll();
         QTest::keyClicks(edit, QStringLiteral("GET /index.html"));
         QTest::keyClick(edit, Qt::Key_Return);
-        first->mnuFileExit->trigger();
+        FindChild<QAction>(first, "exitAction")->trigger();
         QTRY_VERIFY(!run.program->mainWindow());
 
         TrayItem(run, "open")->trigger();
         QTRY_VERIFY(run.program->mainWindow());
-        frmHits* second = run.program->mainWindow();
+        MainWindow* second = run.program->mainWindow();
         QVERIFY(second->isVisible());
-        QCOMPARE(second->rtbPasteBox->toPlainText(), QStringLiteral("Paste Text Here"));
-        QVERIFY(!second->chkFullwindow->isChecked());
-        QCOMPARE(second->cmdMove->text(), QStringLiteral("<<"));
-        QCOMPARE(second->lblAll->text(), QString());
-        QCOMPARE(second->Combo1[1]->currentText(), QStringLiteral("GET /index.html"));
-        QCOMPARE(second->Combo1[1]->count(), 2);
+        QCOMPARE(FindChild<PasteBox>(second, "pasteBox")->toPlainText(), QStringLiteral("Paste Text Here"));
+        QVERIFY(!FindChild<QCheckBox>(second, "fullWindowBox")->isChecked());
+        QCOMPARE(FindChild<QPushButton>(second, "pasteBoxToggle")->text(), QStringLiteral("<<"));
+        QCOMPARE(FindChild<QLabel>(second, "totalLabel")->text(), QString());
+        QCOMPARE(FindChild<QComboBox>(second, "searchBox1")->currentText(), QStringLiteral("GET /index.html"));
+        QCOMPARE(FindChild<QComboBox>(second, "searchBox1")->count(), 2);
         QCOMPARE(second->session().History, std::vector<std::string>{SmallReport()[1]});
-        QCOMPARE(second->TrackedItems().size(), std::size_t{1});
+        QCOMPARE(second->trackedItems().size(), std::size_t{1});
         QVERIFY(run.program->moreFlags()[1]);
         QVERIFY(run.program->values().AppRunning == false); // set once, by the first closing
 
         // Open again while open: the same window comes forward.
-        emit run.program->tray()->SysTrayDoubleClick(1);
+        emit run.program->tray()->doubleClicked(1);
         QTest::qWait(20);
         QCOMPARE(run.program->mainWindow(), second);
         second->close();
         QTRY_VERIFY(!run.program->mainWindow());
-        emit run.program->tray()->SysTrayDoubleClick(2);
+        emit run.program->tray()->doubleClicked(2);
         QTRY_VERIFY(run.program->mainWindow());
     }
 
@@ -229,10 +228,10 @@ private slots:
         run.track({"/quarnel/shareware/pelmor.zip"});
         QVERIFY(run.start());
         run.paste(Joined(SmallReport()));
-        QPointer<frmHits> window = &run.window();
+        QPointer<MainWindow> window = &run.window();
 
         // Chosen with the mouse: the menu outlives its own click.
-        QPointer<SysTray> tray = run.program->tray();
+        QPointer<TrayIcon> tray = run.program->tray();
         QMenu& menu = tray->menu();
         menu.popup(QPoint(0, 0));
         QVERIFY(QTest::qWaitForWindowExposed(&menu));
@@ -257,7 +256,7 @@ private slots:
     {
         TestProgram run;
         QVERIFY(run.start());
-        run.window().mnuHistoryDaily->trigger();
+        FindChild<QAction>(run.window(), "dailyViewAction")->trigger();
         QPointer<QWidget> view = run.window().views().window(HistoryView::Daily);
         QVERIFY(view && view->isVisible());
         run.window().close();
@@ -267,18 +266,6 @@ private slots:
         QTRY_VERIFY(run.program->hasEnded());
     }
 
-    void otherTrayItemsSayWhichKeyWasClicked()
-    {
-        TestProgram run;
-        QVERIFY(run.start());
-        const int index = run.program->tray()->AddMenuItem(QStringLiteral("Other"), QStringLiteral("other"));
-        run.program->tray()->menu().actions().at(index)->trigger();
-        QCOMPARE(Dialogs::shownMessages().size(), std::size_t{1});
-        QCOMPARE(Dialogs::shownMessages()[0].title, QStringLiteral("Tallywick"));
-        QCOMPARE(Dialogs::shownMessages()[0].text, QStringLiteral("Clicked item with key other"));
-        QVERIFY(run.program->mainWindow());
-    }
-
     void withoutANotificationAreaClosingEndsTheProgram()
     {
         TestProgram run(false);
@@ -286,7 +273,7 @@ private slots:
         QVERIFY(run.start());
         QVERIFY(!run.program->tray()->isIconShown());
         run.paste(Joined(SmallReport()));
-        run.window().cmdClose->click();
+        FindChild<QPushButton>(run.window(), "closeButton")->click();
         QCOMPARE(FileBytes(run.dataFile("history.dat")), Joined({SmallReport()[1]}, "\r\n").toUtf8());
         QVERIFY(run.program->hasEnded());
 
@@ -294,7 +281,7 @@ private slots:
         TestProgram gone;
         QVERIFY(gone.start());
         QVERIFY(gone.program->tray()->isIconShown());
-        SysTray::setAvailableForTests(false);
+        TrayIcon::setAvailableForTests(false);
         gone.window().close();
         QVERIFY(gone.program->hasEnded());
     }
@@ -317,7 +304,7 @@ private slots:
             run.setup.historySave = FailingSave();
         QVERIFY(run.start());
         run.paste(Joined(SmallReport()));
-        run.window().chkSearchFile->click();
+        FindChild<QCheckBox>(run.window(), "searchOnStartBox")->click();
 
         ::raise(signalNumber);
         QTRY_VERIFY(run.program->hasEnded());
@@ -337,7 +324,7 @@ private slots:
         run.track({"/quarnel/shareware/pelmor.zip"});
         QVERIFY(run.start());
         run.paste(Joined(SmallReport()));
-        run.program->CommitSessionData();
+        run.program->commitSessionData();
         QCOMPARE(FileBytes(run.dataFile("history.dat")), Joined({SmallReport()[1]}, "\r\n").toUtf8());
 
         // The event loop's end finds nothing left to save.
@@ -345,7 +332,7 @@ private slots:
         quitting.track({"/quarnel/shareware/pelmor.zip"});
         QVERIFY(quitting.start());
         quitting.paste(Joined(SmallReport()));
-        quitting.program->AboutToQuit();
+        quitting.program->aboutToQuit();
         QCOMPARE(FileBytes(quitting.dataFile("history.dat")), Joined({SmallReport()[1]}, "\r\n").toUtf8());
     }
 

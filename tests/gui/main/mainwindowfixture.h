@@ -5,12 +5,13 @@
 // notification area unless the case says otherwise.
 
 #include "app/settings/settingsstore.h"
+#include "support/findchild.h"
 #include "ui/common/desktop.h"
 #include "ui/common/dialogs.h"
-#include "ui/main/frmhits.h"
+#include "ui/main/mainwindow.h"
 #include "ui/main/pastebox.h"
 #include "ui/main/program.h"
-#include "ui/tray/systray.h"
+#include "ui/tray/trayicon.h"
 
 #include <QAction>
 #include <QApplication>
@@ -85,7 +86,7 @@ public:
     {
         Dialogs::setTestMode(true);
         Desktop::setTestMode(true);
-        SysTray::setAvailableForTests(notificationArea);
+        TrayIcon::setAvailableForTests(notificationArea);
         setup.dataFolder = dir.filePath(QStringLiteral("data"));
         setup.settingsFile = dir.filePath(QStringLiteral("Tallywick.ini"));
         setup.today = [] { return kToday; };
@@ -94,7 +95,7 @@ public:
     ~TestProgram()
     {
         program.reset();
-        SysTray::setAvailableForTests(std::nullopt);
+        TrayIcon::setAvailableForTests(std::nullopt);
     }
 
     // Settings and data files as a previous run left them, before the start.
@@ -119,13 +120,13 @@ public:
         return program->start();
     }
 
-    frmHits& window() const { return *program->mainWindow(); }
+    MainWindow& window() const { return *program->mainWindow(); }
 
     // Pastes text into the paste box the way a user does: click into it, then Ctrl+V.
     void paste(const QString& text) const
     {
         QApplication::clipboard()->setText(text);
-        PasteBox* box = window().rtbPasteBox;
+        PasteBox* box = FindChild<PasteBox>(window(), "pasteBox");
         box->setFocus();
         box->selectAll();
         QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);

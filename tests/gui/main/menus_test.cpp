@@ -1,4 +1,10 @@
 #include "mainwindowfixture.h"
+#include "support/findchild.h"
+#include "ui/about/aboutdialog.h"
+#include "ui/common/windowregistry.h"
+#include "ui/dialogs/optionsdialog.h"
+#include "ui/dialogs/timelimitdialog.h"
+#include "ui/dialogs/trackingdialog.h"
 
 #include "app/settings/appvalues.h"
 
@@ -35,25 +41,25 @@ private slots:
     {
         TestProgram run;
         QVERIFY(run.start());
-        frmHits& window = run.window();
+        MainWindow& window = run.window();
         QStringList bar;
         const auto top = window.menuBar()->actions();
         for (const QAction* item : top)
             bar << item->text();
         QCOMPARE(bar, (QStringList{"&File", "&Notepad", "&History", "&Web Page", "&Tools", "&Help"}));
-        QCOMPARE(Captions(window.mnuFile), (QStringList{"&Open", "&Save As", "-", "E&xit"}));
-        QCOMPARE(Captions(window.mnuHistory),
+        QCOMPARE(Captions(FindChild<QMenu>(window, "fileMenu")), (QStringList{"&Open", "&Save As", "-", "E&xit"}));
+        QCOMPARE(Captions(FindChild<QMenu>(window, "historyMenu")),
                  (QStringList{"&Daily Text", "&Full History Text", "-", "&File Chart", "&Monthly Chart",
                               "&Weekday Chart", "-", "&Zero Count Days", "-", "&Options"}));
-        QCOMPARE(Captions(window.mnuHistoryOptions), (QStringList{"&Track Items", "Time &Limit"}));
-        QCOMPARE(Captions(window.mnuWebPage), (QStringList{"&Traffic Report", "Website &Details", "-", "&Go To..."}));
-        QCOMPARE(Captions(window.mnuTools), (QStringList{"&Options", "&Trim History"}));
-        QCOMPARE(Captions(window.mnuHelp), (QStringList{"&About", "&Contents"}));
-        QVERIFY(!window.mnuToolsTrimHistory->isEnabled());
-        QCOMPARE(window.mnuHistoryBar1->objectName(), QStringLiteral("mnuHistoryBar1"));
-        QCOMPARE(window.findChild<QAction*>(QStringLiteral("mnuNotepad")), window.mnuNotepad);
+        QCOMPARE(Captions(FindChild<QMenu>(window, "historyOptionsMenu")),
+                 (QStringList{"&Track Items", "Time &Limit"}));
+        QCOMPARE(Captions(FindChild<QMenu>(window, "webPageMenu")),
+                 (QStringList{"&Traffic Report", "Website &Details", "-", "&Go To..."}));
+        QCOMPARE(Captions(FindChild<QMenu>(window, "toolsMenu")), (QStringList{"&Options", "&Trim History"}));
+        QCOMPARE(Captions(FindChild<QMenu>(window, "helpMenu")), (QStringList{"&About", "&Contents"}));
+        QVERIFY(!FindChild<QAction>(window, "trimHistoryAction")->isEnabled());
 
-        window.mnuNotepad->trigger();
+        FindChild<QAction>(window, "notepadAction")->trigger();
         QCOMPARE(Desktop::opened(), QStringList{QStringLiteral("editor")});
     }
 
@@ -61,14 +67,14 @@ private slots:
     {
         TestProgram run;
         QVERIFY(run.start());
-        frmHits& window = run.window();
-        window.chkFullwindow->click();
-        window.mnuFileSaveAs->trigger();
+        MainWindow& window = run.window();
+        FindChild<QCheckBox>(window, "fullWindowBox")->click();
+        FindChild<QAction>(window, "saveAsAction")->trigger();
         const auto shown = run.messages(QStringLiteral("No Text"));
         QCOMPARE(shown.size(), std::size_t{1});
         QCOMPARE(shown[0].text, QStringLiteral("There is no text to save"));
         QVERIFY(Dialogs::lastFileRequest().caption.isEmpty()); // no dialog was asked
-        QVERIFY(!window.chkFullwindow->isChecked());
+        QVERIFY(!FindChild<QCheckBox>(window, "fullWindowBox")->isChecked());
         QVERIFY(!QFile::exists(run.dataFile("TempFile.txt")));
     }
 
@@ -76,17 +82,17 @@ private slots:
     {
         TestProgram run;
         QVERIFY(run.start());
-        frmHits& window = run.window();
+        MainWindow& window = run.window();
         const QString pasted = Joined(SmallReport());
         run.paste(pasted);
         const QString target = run.dir.filePath(QStringLiteral("saved.txt"));
         Dialogs::queueFileName(target);
-        window.mnuFileSaveAs->trigger();
-        QCOMPARE(Dialogs::lastFileRequest().fileName, window.TempFilePath());
+        FindChild<QAction>(window, "saveAsAction")->trigger();
+        QCOMPARE(Dialogs::lastFileRequest().fileName, window.tempFilePath());
         QCOMPARE(Dialogs::lastFileRequest().selectedFilter, QStringLiteral("Text (*.txt)"));
         QCOMPARE(Dialogs::lastFileRequest().filters.first(), QStringLiteral("Text (*.txt)"));
         QCOMPARE(FileBytes(target), pasted.toUtf8());
-        QCOMPARE(window.ReportPath(), target);
+        QCOMPARE(window.reportPath(), target);
         QCOMPARE(window.statusText(), target);
         QVERIFY(Dialogs::shownMessages().empty());
     }
@@ -95,10 +101,10 @@ private slots:
     {
         TestProgram run;
         QVERIFY(run.start());
-        frmHits& window = run.window();
+        MainWindow& window = run.window();
         run.paste(Joined(SmallReport()));
-        window.cmdmore[0]->click();
-        window.chkFullwindow->click();
+        FindChild<QPushButton>(window, "moreButton0")->click();
+        FindChild<QCheckBox>(window, "fullWindowBox")->click();
 
         auto report = SmallReport();
         report.push_back(ReportLine("192.0.2.99", "04/Dec/2026:13:00:00", kExe));
@@ -106,34 +112,34 @@ private slots:
         const QSize designed = window.size();
         WriteFile(chosen, Joined(report, "\r\n").toUtf8());
         Dialogs::queueFileName(chosen);
-        window.mnuFileOpen->trigger();
+        FindChild<QAction>(window, "openAction")->trigger();
 
         // Reset first: the prompt was written and searched before the dialog came.
-        QCOMPARE(window.rtbPasteBox->toPlainText(), QStringLiteral("Paste Text Here"));
-        QCOMPARE(FileBytes(window.TempFilePath()), QByteArray("Paste Text Here"));
+        QCOMPARE(FindChild<PasteBox>(window, "pasteBox")->toPlainText(), QStringLiteral("Paste Text Here"));
+        QCOMPARE(FileBytes(window.tempFilePath()), QByteArray("Paste Text Here"));
         const auto& asked = Dialogs::lastFileRequest();
-        QCOMPARE(asked.fileName, window.TempFilePath());
+        QCOMPARE(asked.fileName, window.tempFilePath());
         QCOMPARE(QDir(asked.folder).canonicalPath(), QDir(run.setup.dataFolder).canonicalPath());
         // Rotated logs such as access.log.1 show without changing the filter.
         QCOMPARE(asked.selectedFilter, QStringLiteral("Logs (*.log *.log.* *.gz *.txt)"));
         QCOMPARE(asked.filters, (QStringList{"Logs (*.log *.log.* *.gz *.txt)", "Text (*.txt)", "All files (*)"}));
 
-        QCOMPARE(window.ReportPath(), chosen);
-        QCOMPARE(window.lblExe->text(), QStringLiteral("Found: 2"));
-        QCOMPARE(window.lblAll->text(), QStringLiteral("All Found: 3 of 5"));
+        QCOMPARE(window.reportPath(), chosen);
+        QCOMPARE(FindChild<QLabel>(window, "countLabel0")->text(), QStringLiteral("Found: 2"));
+        QCOMPARE(FindChild<QLabel>(window, "totalLabel")->text(), QStringLiteral("All Found: 3 of 5"));
         QCOMPARE(window.statusText(), chosen);
         // However long the path, the window keeps its size.
         QApplication::processEvents();
         QCOMPARE(window.minimumSizeHint().width(), designed.width());
         QCOMPARE(window.size(), designed);
         QVERIFY(!run.program->moreFlags()[0]);
-        QVERIFY(!window.chkFullwindow->isChecked());
-        QVERIFY(!window.mnuFileSaveAs->isEnabled());
+        QVERIFY(!FindChild<QCheckBox>(window, "fullWindowBox")->isChecked());
+        QVERIFY(!FindChild<QAction>(window, "saveAsAction")->isEnabled());
 
         // Cancelled: the report stays the same and is searched again.
         Dialogs::queueFileName(std::nullopt);
-        window.mnuFileOpen->trigger();
-        QCOMPARE(window.ReportPath(), chosen);
+        FindChild<QAction>(window, "openAction")->trigger();
+        QCOMPARE(window.reportPath(), chosen);
         QVERIFY(Dialogs::shownMessages().empty());
     }
 
@@ -141,7 +147,7 @@ private slots:
     {
         TestProgram run;
         QVERIFY(run.start());
-        frmHits& window = run.window();
+        MainWindow& window = run.window();
         const QString report = run.dir.filePath(QStringLiteral("dropped.txt"));
         WriteFile(report, Joined(SmallReport()).toUtf8());
         QMimeData data;
@@ -149,13 +155,13 @@ private slots:
 
         // On the paste box it is not pasted as a name but opened.
         QDragEnterEvent enter(QPoint(40, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(window.rtbPasteBox->viewport(), &enter);
+        QApplication::sendEvent(FindChild<PasteBox>(window, "pasteBox")->viewport(), &enter);
         QVERIFY(enter.isAccepted());
         QDropEvent onBox(QPointF(40, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(window.rtbPasteBox->viewport(), &onBox);
-        QCOMPARE(window.ReportPath(), report);
-        QCOMPARE(window.rtbPasteBox->toPlainText(), QStringLiteral("Paste Text Here"));
-        QCOMPARE(window.lblAll->text(), QStringLiteral("All Found: 2 of 4"));
+        QApplication::sendEvent(FindChild<PasteBox>(window, "pasteBox")->viewport(), &onBox);
+        QCOMPARE(window.reportPath(), report);
+        QCOMPARE(FindChild<PasteBox>(window, "pasteBox")->toPlainText(), QStringLiteral("Paste Text Here"));
+        QCOMPARE(FindChild<QLabel>(window, "totalLabel")->text(), QStringLiteral("All Found: 2 of 4"));
 
         QFile::remove(report);
         WriteFile(report, QByteArray());
@@ -164,7 +170,7 @@ private slots:
         QVERIFY(enterWindow.isAccepted());
         QDropEvent onWindow(QPointF(300, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(&window, &onWindow);
-        QCOMPARE(window.lblAll->text(), QStringLiteral("All Found: 0 of 0"));
+        QCOMPARE(FindChild<QLabel>(window, "totalLabel")->text(), QStringLiteral("All Found: 0 of 0"));
         QVERIFY(Dialogs::lastFileRequest().caption.isEmpty());
     }
 
@@ -174,25 +180,25 @@ private slots:
         run.setting("Traffic_URL", QStringLiteral("https://stats.example.org/traffic"));
         run.setting("Details_menu", QStringLiteral("&Site"));
         QVERIFY(run.start());
-        frmHits& window = run.window();
-        QCOMPARE(window.mnuWebPageWebsiteDetails->text(), QStringLiteral("&Site"));
-        window.mnuWebPageTrafficReport->trigger();
+        MainWindow& window = run.window();
+        QCOMPARE(FindChild<QAction>(window, "websiteDetailsAction")->text(), QStringLiteral("&Site"));
+        FindChild<QAction>(window, "trafficReportAction")->trigger();
         QCOMPARE(Desktop::opened().constLast(), QStringLiteral("https://stats.example.org/traffic"));
 
         // Cancelled or empty: nothing stored, nothing opened.
         Dialogs::queueInput(std::nullopt);
-        window.mnuWebPageGoTo->trigger();
+        FindChild<QAction>(window, "goToAction")->trigger();
         Dialogs::queueInput(QString());
-        window.mnuWebPageGoTo->trigger();
+        FindChild<QAction>(window, "goToAction")->trigger();
         QCOMPARE(Desktop::opened().size(), 1);
         QCOMPARE(run.program->settings().find(QStringLiteral("GoTo_URL")), std::nullopt);
 
         Dialogs::queueInput(QStringLiteral("https://www.example.net/"));
-        window.mnuWebPageGoTo->trigger();
+        FindChild<QAction>(window, "goToAction")->trigger();
         QCOMPARE(Desktop::opened().constLast(), QStringLiteral("https://www.example.net/"));
         QCOMPARE(run.program->settings().find(QStringLiteral("GoTo_URL")), QStringLiteral("https://www.example.net/"));
         // The input box offers the new address only once the window is loaded again.
-        QCOMPARE(window.GoToUrl(), QString::fromUtf8(kMakerHomePage));
+        QCOMPARE(window.goToUrl(), QString::fromUtf8(kMakerHomePage));
     }
 
     void historyViewsSeeTheDownloadsCollectedSoFar()
@@ -201,19 +207,19 @@ private slots:
         run.track({"/quarnel/shareware/pelmor.zip"});
         run.writeData("history.dat", {ReportLine("192.0.2.1", "01/Dec/2026:09:00:00", kZip)});
         QVERIFY(run.start());
-        frmHits& window = run.window();
+        MainWindow& window = run.window();
         QCOMPARE(window.session().History.size(), std::size_t{1});
         run.paste(Joined(SmallReport()));
         QVERIFY(window.session().HistoryChanged);
 
-        window.mnuHistoryDaily->trigger();
+        FindChild<QAction>(window, "dailyViewAction")->trigger();
         QVERIFY(!window.session().HistoryChanged);
         QCOMPARE(window.session().History.size(), std::size_t{2});
         QCOMPARE(window.session().History[1], SmallReport()[1]);
 
         // Track Items stores the search texts first: the dialog offers them from the settings.
-        window.Combo1[0]->setEditText(QStringLiteral("GET /index.html"));
-        window.mnuHistoryOptionsTrack->trigger();
+        FindChild<QComboBox>(window, "searchBox0")->setEditText(QStringLiteral("GET /index.html"));
+        FindChild<QAction>(window, "trackingAction")->trigger();
         QCOMPARE(run.program->settings().find(QStringLiteral("Combo10_0")), QStringLiteral("GET /index.html"));
         QCOMPARE(run.program->settings().find(QStringLiteral("Combo10_1")), QString::fromUtf8(kExe));
     }
@@ -222,49 +228,45 @@ private slots:
     {
         TestProgram run;
         QVERIFY(run.start());
-        frmHits& window = run.window();
-        const auto open = [](const char* name) {
-            for (QWidget* top : QApplication::topLevelWidgets()) {
-                if (top->objectName() == QLatin1String(name) && top->isVisible())
-                    return top;
-            }
-            return static_cast<QWidget*>(nullptr);
-        };
+        MainWindow& window = run.window();
+        WindowRegistry& windows = run.program->windows();
 
-        window.mnuHistoryOptionsTrack->trigger();
-        QWidget* tracking = open("frmTrackOptions");
+        FindChild<QAction>(window, "trackingAction")->trigger();
+        auto* tracking = windows.find<TrackingDialog>();
         QVERIFY(tracking);
-        auto* available = tracking->findChild<QListWidget*>(QStringLiteral("List1"));
-        QCOMPARE(available->count(), 2); // both panels' search texts, from the settings
+        QCOMPARE(FindChild<QListWidget>(tracking, "availableList")->count(),
+                 2); // both panels' texts, from the settings
 
-        window.mnuHistoryOptionsTimeLimit->trigger();
-        QWidget* timeLimit = open("frmTimeLimit");
+        FindChild<QAction>(window, "timeLimitAction")->trigger();
+        auto* timeLimit = windows.find<TimeLimitDialog>();
         QVERIFY(timeLimit);
-        timeLimit->findChild<QComboBox*>(QStringLiteral("Combo1"))->setCurrentIndex(5);
-        timeLimit->findChild<QPushButton*>(QStringLiteral("OKButton"))->click();
+        FindChild<QComboBox>(timeLimit, "limitBox")->setCurrentIndex(5);
+        FindChild<QPushButton>(timeLimit, "okButton")->click();
         QCOMPARE(run.program->values().TimeLimit, 6); // the running program's value
 
-        window.mnuOptions->trigger();
-        QVERIFY(open("frmOptions"));
-        window.MnuHelpAbout->trigger();
-        QVERIFY(open("frmAbout"));
+        FindChild<QAction>(window, "optionsAction")->trigger();
+        QVERIFY(windows.find<OptionsDialog>());
+        FindChild<QAction>(window, "aboutAction")->trigger();
+        QVERIFY(windows.find<AboutDialog>());
 
         // Closing the main window closes every other window.
         window.close();
-        for (const char* name : {"frmTrackOptions", "frmOptions", "frmAbout"})
-            QVERIFY2(!open(name), name);
+        QVERIFY(!windows.find<TrackingDialog>());
+        QVERIFY(!windows.find<OptionsDialog>());
+        QVERIFY(!windows.find<AboutDialog>());
     }
 
     void aboutAndContentsUncheckFullWindow()
     {
         TestProgram run;
         QVERIFY(run.start());
-        frmHits& window = run.window();
-        for (QAction* item : {window.MnuHelpAbout, window.mnuHelpContents}) {
-            window.chkFullwindow->click();
+        MainWindow& window = run.window();
+        for (QAction* item :
+             {FindChild<QAction>(window, "aboutAction"), FindChild<QAction>(window, "helpContentsAction")}) {
+            FindChild<QCheckBox>(window, "fullWindowBox")->click();
             item->trigger();
-            QVERIFY(!window.chkFullwindow->isChecked());
-            QCOMPARE(window.cmdMove->text(), QStringLiteral(">>"));
+            QVERIFY(!FindChild<QCheckBox>(window, "fullWindowBox")->isChecked());
+            QCOMPARE(FindChild<QPushButton>(window, "pasteBoxToggle")->text(), QStringLiteral(">>"));
         }
     }
 };

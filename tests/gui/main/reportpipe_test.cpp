@@ -73,11 +73,11 @@ private slots:
         QCOMPARE(run.messages(QStringLiteral("File Not Found")).size(), std::size_t{1});
         // A download collected from a report, then the pipe chosen as the report.
         Dialogs::queueFileName(report);
-        run.window().mnuFileOpen->trigger();
+        FindChild<QAction>(run.window(), "openAction")->trigger();
         Dialogs::queueFileName(pipe);
-        run.window().mnuFileOpen->trigger();
+        FindChild<QAction>(run.window(), "openAction")->trigger();
         QCOMPARE(run.messages(QStringLiteral("File Not Found")).size(), std::size_t{2});
-        run.program->UnloadAllForms();
+        run.program->closeAllWindows();
 
         QVERIFY2(!watchdog.fired(), "the pipe was opened");
         QCOMPARE(FileBytes(run.dataFile("history.dat")), Joined({SmallReport()[1]}, "\r\n").toUtf8());

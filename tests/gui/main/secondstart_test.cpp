@@ -48,13 +48,13 @@ private slots:
                               .toUtf8());
         run.setup.report = first;
         QVERIFY(run.start());
-        QCOMPARE(run.window().ReportPath(), first);
-        QCOMPARE(run.window().lblExe->text(), QStringLiteral("Found: 1"));
+        QCOMPARE(run.window().reportPath(), first);
+        QCOMPARE(FindChild<QLabel>(run.window(), "countLabel0")->text(), QStringLiteral("Found: 1"));
 
         QVERIFY(AskAsASecondStart(run, second));
-        QTRY_COMPARE(run.window().ReportPath(), second);
+        QTRY_COMPARE(run.window().reportPath(), second);
         QCOMPARE(run.window().statusText(), second);
-        QCOMPARE(run.window().lblExe->text(), QStringLiteral("Found: 2"));
+        QCOMPARE(FindChild<QLabel>(run.window(), "countLabel0")->text(), QStringLiteral("Found: 2"));
         QVERIFY(Dialogs::shownMessages().empty());
     }
 };

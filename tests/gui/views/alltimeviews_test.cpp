@@ -1,7 +1,9 @@
+#include "support/findchild.h"
 #include "ui/common/desktop.h"
-#include "ui/views/frmhistory.h"
-#include "ui/views/frmmonthly.h"
-#include "ui/views/frmnocount.h"
+#include "ui/views/historychart.h"
+#include "ui/views/historytextview.h"
+#include "ui/views/monthlychartview.h"
+#include "ui/views/zerodaysview.h"
 #include "viewstestsupport.h"
 
 #include <QCheckBox>
@@ -63,28 +65,27 @@ private slots:
     {
         ViewsInputs inputs;
         WriteArchive(inputs);
-        QPointer window = new frmMonthly(inputs.context());
-        auto* allTime = window->findChild<QCheckBox*>(QStringLiteral("chkAllTime"));
-        QVERIFY(allTime);
+        QPointer window = new MonthlyChartView(inputs.context());
+        auto* allTime = FindChild<QCheckBox>(window, "monthsBeforeLimitBox");
         QCOMPARE(allTime->text(), QStringLiteral("Include months before the time limit"));
         QVERIFY(!allTime->isChecked());
-        QCOMPARE(ChartLabels(window->MSChart1).size(), 12);
-        const QString withinLimit = window->lblHitCount->text();
+        QCOMPARE(ChartLabels(FindChild<HistoryChart>(window, "chart")).size(), 12);
+        const QString withinLimit = FindChild<QLabel>(window, "hitCountLabel")->text();
 
         allTime->click();
-        const auto labels = ChartLabels(window->MSChart1);
+        const auto labels = ChartLabels(FindChild<HistoryChart>(window, "chart"));
         QCOMPARE(labels.size(), 15); // Oct 03 to Dec 04
         QCOMPARE(labels.first(), QStringLiteral("Oct 03"));
-        QCOMPARE(ChartValues(window->MSChart1).first(), 2.0);
-        QCOMPARE(window->lblHitCount->text(),
+        QCOMPARE(ChartValues(FindChild<HistoryChart>(window, "chart")).first(), 2.0);
+        QCOMPARE(FindChild<QLabel>(window, "hitCountLabel")->text(),
                  QStringLiteral("%1 Hits").arg(withinLimit.split(' ').first().toInt() + 2));
-        QCOMPARE(window->lblFrom->text(), QStringLiteral("From: 10/11/2003"));
+        QCOMPARE(FindChild<QLabel>(window, "fromLabel")->text(), QStringLiteral("From: 10/11/2003"));
         window->close();
         QCOMPARE(inputs.settings().find(QStringLiteral("MonthlyAllTime")), QStringLiteral("True"));
 
-        window = new frmMonthly(inputs.context());
-        QVERIFY(window->findChild<QCheckBox*>(QStringLiteral("chkAllTime"))->isChecked());
-        QCOMPARE(ChartLabels(window->MSChart1).size(), 15);
+        window = new MonthlyChartView(inputs.context());
+        QVERIFY(FindChild<QCheckBox>(window, "monthsBeforeLimitBox")->isChecked());
+        QCOMPARE(ChartLabels(FindChild<HistoryChart>(window, "chart")).size(), 15);
         QCOMPARE(window->computations(), 1);
         delete window;
     }
@@ -95,7 +96,7 @@ private slots:
         for (int i = 0; i < 140; ++i)
             months.push_back({"M" + std::to_string(i), double(i % 5)});
         HistoryChart chart;
-        chart.DrawChart(months, ChartStyle::Bar);
+        chart.draw(months, ChartStyle::Bar);
         QStringList labelled;
         for (const QString& label : ChartLabels(&chart)) {
             if (!QString(label).remove(QChar(0x200B)).isEmpty())
@@ -111,18 +112,20 @@ private slots:
     void theHistoryCountsAllTimeOnceDownloadsHaveLeftIt()
     {
         ViewsInputs inputs;
-        QPointer window = new frmHistory(inputs.context());
-        QVERIFY(!window->lblHits->text().contains(QStringLiteral("all time")));
+        QPointer window = new HistoryTextView(inputs.context());
+        QVERIFY(!FindChild<QLabel>(window, "hitCountLabel")->text().contains(QStringLiteral("all time")));
         delete window;
 
         WriteArchive(inputs);
-        window = new frmHistory(inputs.context());
-        const int all = window->lblHits->text().split(' ').first().toInt();
-        QCOMPARE(window->lblHits->text(), QStringLiteral("%1 Hits (all time: %2)").arg(all).arg(all + 2));
-        Pick(window->Combo1, 1);
-        QCOMPARE(window->Combo1->currentText().toStdString(), kZip);
-        const int zip = window->lblHits->text().split(' ').first().toInt();
-        QCOMPARE(window->lblHits->text(), QStringLiteral("%1 Hits (all time: %2)").arg(zip).arg(zip + 2));
+        window = new HistoryTextView(inputs.context());
+        const int all = FindChild<QLabel>(window, "hitCountLabel")->text().split(' ').first().toInt();
+        QCOMPARE(FindChild<QLabel>(window, "hitCountLabel")->text(),
+                 QStringLiteral("%1 Hits (all time: %2)").arg(all).arg(all + 2));
+        Pick(FindChild<QComboBox>(window, "itemBox"), 1);
+        QCOMPARE(FindChild<QComboBox>(window, "itemBox")->currentText().toStdString(), kZip);
+        const int zip = FindChild<QLabel>(window, "hitCountLabel")->text().split(' ').first().toInt();
+        QCOMPARE(FindChild<QLabel>(window, "hitCountLabel")->text(),
+                 QStringLiteral("%1 Hits (all time: %2)").arg(zip).arg(zip + 2));
         delete window;
     }
 
@@ -131,12 +134,12 @@ private slots:
         ViewsInputs inputs;
         // Known from 10 November; reports covered 13 and 21 November.
         WriteDataFile(inputs, QStringLiteral("coverage.dat"), "2004-11-10\r\n2004-11-13\r\n2004-11-21\r\n");
-        const QPointer window = new frmNoCount(inputs.context());
+        const QPointer window = new ZeroDaysView(inputs.context());
         const QStringList expected = {QStringLiteral("11/07/2004"), QStringLiteral("11/13/2004   no downloads"),
                                       QStringLiteral("11/21/2004   no downloads"),
                                       QStringLiteral("11/28/2004   no log"), QStringLiteral("12/05/2004   no log")};
-        QCOMPARE(Entries(window->List1), expected);
-        window->cmdNotePad->click();
+        QCOMPARE(Entries(FindChild<QListWidget>(window, "dayList")), expected);
+        FindChild<QPushButton>(window, "notepadButton")->click();
         QCOMPARE(
             inputs.exported("nocount.txt"),
             QByteArray("11/07/2004\r\n11/13/2004\r\n11/21/2004\r\n11/28/2004 (no log)\r\n12/05/2004 (no log)\r\n"));

@@ -1,10 +1,11 @@
-#include "ui/views/frmdaily.h"
-#include "ui/views/frmfilechart.h"
-#include "ui/views/frmhistory.h"
-#include "ui/views/frmmonthly.h"
-#include "ui/views/frmnocount.h"
-#include "ui/views/frmweekday.h"
+#include "support/findchild.h"
+#include "ui/views/dailyview.h"
+#include "ui/views/filechartview.h"
+#include "ui/views/historytextview.h"
 #include "ui/views/historyviews.h"
+#include "ui/views/monthlychartview.h"
+#include "ui/views/weekdaychartview.h"
+#include "ui/views/zerodaysview.h"
 #include "viewstestsupport.h"
 
 #include <QComboBox>
@@ -24,9 +25,9 @@ private slots:
         ViewsInputs inputs;
         HistoryViews views(inputs.context());
         const std::pair<HistoryView, const char*> expected[] = {
-            {HistoryView::FullText, "frmHistory"},  {HistoryView::Daily, "frmDaily"},
-            {HistoryView::ZeroCount, "frmNoCount"}, {HistoryView::Monthly, "frmMonthly"},
-            {HistoryView::Weekday, "frmWeekday"},   {HistoryView::FileChart, "frmFileChart"}};
+            {HistoryView::FullText, "HistoryTextView"}, {HistoryView::Daily, "DailyView"},
+            {HistoryView::ZeroDays, "ZeroDaysView"},    {HistoryView::Monthly, "MonthlyChartView"},
+            {HistoryView::Weekday, "WeekdayChartView"}, {HistoryView::FileChart, "FileChartView"}};
         for (const auto& [view, className] : expected) {
             QVERIFY(!views.window(view));
             views.open(view);
@@ -47,15 +48,15 @@ private slots:
         ViewsInputs inputs;
         HistoryViews views(inputs.context());
         views.open(HistoryView::FullText);
-        auto* window = qobject_cast<frmHistory*>(views.window(HistoryView::FullText));
+        auto* window = qobject_cast<HistoryTextView*>(views.window(HistoryView::FullText));
         QVERIFY(window);
-        Pick(window->Combo1, 2);
+        Pick(FindChild<QComboBox>(window, "itemBox"), 2);
         window->showMinimized();
 
         views.open(HistoryView::FullText);
         QCOMPARE(views.window(HistoryView::FullText), window);
         QCOMPARE(window->computations(), 2);
-        QCOMPARE(window->Combo1->currentIndex(), 2);
+        QCOMPARE(FindChild<QComboBox>(window, "itemBox")->currentIndex(), 2);
         QVERIFY(window->isVisible());
         QVERIFY(!window->isMinimized());
     }
@@ -65,15 +66,15 @@ private slots:
         ViewsInputs inputs;
         HistoryViews views(inputs.context());
         views.open(HistoryView::Weekday);
-        auto* window = qobject_cast<frmWeekday*>(views.window(HistoryView::Weekday));
-        window->optAverage[1]->click();
-        window->cmdClose->click();
+        auto* window = qobject_cast<WeekdayChartView*>(views.window(HistoryView::Weekday));
+        FindChild<QRadioButton>(window, "totalButton")->click();
+        FindChild<QPushButton>(window, "closeButton")->click();
         QTRY_VERIFY(!views.window(HistoryView::Weekday));
 
         views.open(HistoryView::Weekday);
-        window = qobject_cast<frmWeekday*>(views.window(HistoryView::Weekday));
+        window = qobject_cast<WeekdayChartView*>(views.window(HistoryView::Weekday));
         QCOMPARE(window->computations(), 1);
-        QVERIFY(window->optAverage[0]->isChecked());
+        QVERIFY(FindChild<QRadioButton>(window, "averageButton")->isChecked());
     }
 
     void closingAllRunsTheClosingSteps()
@@ -83,7 +84,7 @@ private slots:
             HistoryViews views(inputs.context());
             views.open(HistoryView::Monthly);
             views.open(HistoryView::FileChart);
-            qobject_cast<frmMonthly*>(views.window(HistoryView::Monthly))->optGraphStyle[1]->click();
+            FindChild<QRadioButton>(views.window(HistoryView::Monthly), "lineStyleButton")->click();
         }
         QCOMPARE(inputs.settings().find(QStringLiteral("GraphStyle1")), QStringLiteral("True"));
         QCOMPARE(inputs.settings().find(QStringLiteral("GraphStyle2")), QStringLiteral("False"));

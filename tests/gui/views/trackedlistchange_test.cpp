@@ -1,9 +1,11 @@
-#include "ui/views/frmdaily.h"
-#include "ui/views/frmmonthly.h"
-#include "ui/views/frmweekday.h"
+#include "support/findchild.h"
+#include "ui/views/dailyview.h"
 #include "ui/views/historychart.h"
+#include "ui/views/monthlychartview.h"
+#include "ui/views/weekdaychartview.h"
 #include "viewstestsupport.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDateEdit>
 #include <QEvent>
@@ -39,69 +41,70 @@ private slots:
     void monthChartCountsTheShownItemWhenItsPositionMoves()
     {
         ViewsInputs inputs;
-        const QPointer window = new frmMonthly(inputs.context());
-        Pick(window->Combo1, 2);
-        const auto before = ChartValues(window->MSChart1);
-        const QString hits = window->lblHitCount->text();
+        const QPointer window = new MonthlyChartView(inputs.context());
+        Pick(FindChild<QComboBox>(window, "itemBox"), 2);
+        const auto before = ChartValues(FindChild<HistoryChart>(window, "chart"));
+        const QString hits = FindChild<QLabel>(window, "hitCountLabel")->text();
         KeepOnlyTheGuide(inputs);
-        window->optGraphStyle[1]->click();
-        QCOMPARE(ChartValues(window->MSChart1), before);
-        QCOMPARE(window->lblHitCount->text(), hits);
+        FindChild<QRadioButton>(window, "lineStyleButton")->click();
+        QCOMPARE(ChartValues(FindChild<HistoryChart>(window, "chart")), before);
+        QCOMPARE(FindChild<QLabel>(window, "hitCountLabel")->text(), hits);
 
         // Past the end of the new list: still the guide, not every record.
-        Pick(window->Combo1, 2);
-        QCOMPARE(window->lblHitCount->text(), hits);
+        Pick(FindChild<QComboBox>(window, "itemBox"), 2);
+        QCOMPARE(FindChild<QLabel>(window, "hitCountLabel")->text(), hits);
         delete window;
     }
 
     void weekdayChartCountsTheShownItem()
     {
         ViewsInputs inputs;
-        const QPointer window = new frmWeekday(inputs.context());
-        const auto before = ChartValues(window->MSChart1);
-        const QString hits = window->lblHitCount->text();
+        const QPointer window = new WeekdayChartView(inputs.context());
+        const auto before = ChartValues(FindChild<HistoryChart>(window, "chart"));
+        const QString hits = FindChild<QLabel>(window, "hitCountLabel")->text();
         inputs.TrackedItems.erase(inputs.TrackedItems.begin());
-        window->optAverage[1]->click();
-        window->optAverage[0]->click();
-        QCOMPARE(ChartValues(window->MSChart1), before);
-        QCOMPARE(window->lblHitCount->text(), hits);
+        FindChild<QRadioButton>(window, "totalButton")->click();
+        FindChild<QRadioButton>(window, "averageButton")->click();
+        QCOMPARE(ChartValues(FindChild<HistoryChart>(window, "chart")), before);
+        QCOMPARE(FindChild<QLabel>(window, "hitCountLabel")->text(), hits);
         delete window;
     }
 
     void dailyTextCountsTheShownItemWhenTheListEmpties()
     {
         ViewsInputs inputs;
-        const QPointer window = new frmDaily(inputs.context());
+        const QPointer window = new DailyView(inputs.context());
         QDate busy(2004, 11, 1);
         while (PlainCount(inputs.History, "/quarnel/shareware/pelmor.zip",
                           [&](const QDate& day) { return day == busy; }) == 0)
             busy = busy.addDays(1);
-        window->DTPicker1->setDate(busy);
-        const QString hits = window->lblHitCount->text();
+        FindChild<QDateEdit>(window, "datePicker")->setDate(busy);
+        const QString hits = FindChild<QLabel>(window, "hitCountLabel")->text();
         QVERIFY(hits != QStringLiteral("0 Hits"));
         inputs.TrackedItems.clear();
-        window->DTPicker1->setDate(busy.addDays(1));
-        window->DTPicker1->setDate(busy);
-        QCOMPARE(window->lblHitCount->text(), hits);
+        FindChild<QDateEdit>(window, "datePicker")->setDate(busy.addDays(1));
+        FindChild<QDateEdit>(window, "datePicker")->setDate(busy);
+        QCOMPARE(FindChild<QLabel>(window, "hitCountLabel")->text(), hits);
         delete window;
     }
 
     void itemNoLongerTrackedIsMarkedOnReturningToTheView()
     {
         ViewsInputs inputs;
-        const QPointer window = new frmMonthly(inputs.context());
-        const QString hits = window->lblHitCount->text();
+        const QPointer window = new MonthlyChartView(inputs.context());
+        const QString hits = FindChild<QLabel>(window, "hitCountLabel")->text();
         KeepOnlyTheGuide(inputs);
         Activate(window);
-        QCOMPARE(window->Combo1->count(), 2);
-        QCOMPARE(window->Combo1->itemText(0), QString::fromStdString(kGuide));
-        QCOMPARE(window->Combo1->currentText(), QStringLiteral("/quarnel/shareware/pelmor.zip (no longer tracked)"));
+        QCOMPARE(FindChild<QComboBox>(window, "itemBox")->count(), 2);
+        QCOMPARE(FindChild<QComboBox>(window, "itemBox")->itemText(0), QString::fromStdString(kGuide));
+        QCOMPARE(FindChild<QComboBox>(window, "itemBox")->currentText(),
+                 QStringLiteral("/quarnel/shareware/pelmor.zip (no longer tracked)"));
         QCOMPARE(window->computations(), 1);
 
-        Pick(window->Combo1, 1);
-        QCOMPARE(window->lblHitCount->text(), hits);
-        Pick(window->Combo1, 0);
-        QVERIFY(window->lblHitCount->text() != hits);
+        Pick(FindChild<QComboBox>(window, "itemBox"), 1);
+        QCOMPARE(FindChild<QLabel>(window, "hitCountLabel")->text(), hits);
+        Pick(FindChild<QComboBox>(window, "itemBox"), 0);
+        QVERIFY(FindChild<QLabel>(window, "hitCountLabel")->text() != hits);
         delete window;
     }
 };

@@ -1,0 +1,22 @@
+#include "ui/common/windowregistry.h"
+
+namespace tallywick {
+
+WindowRegistry::~WindowRegistry()
+{
+    // A window still open reads what the registry's owner holds: it must not outlive it.
+    for (auto& [kind, window] : windows_)
+        delete window.data();
+}
+
+void WindowRegistry::bringForward(QWidget* window)
+{
+    if (window->isMinimized())
+        window->showNormal();
+    else
+        window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+} // namespace tallywick

@@ -1,0 +1,183 @@
+#include "ui/dialogs/advancedoptionsdialog.h"
+
+#include "app/settings/appvalues.h"
+#include "app/settings/settingsstore.h"
+#include "ui/common/appicon.h"
+#include "ui/common/windowregistry.h"
+#include "ui/dialogs/fixeddialog.h"
+#include "ui/dialogs/timeframe.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace tallywick {
+namespace {
+
+// Design size of the client area: 6150 x 4920 twips.
+constexpr int kWidth = 410;
+constexpr int kHeight = 328;
+constexpr int kMargin = 8;
+constexpr int kButtonWidth = 84;
+constexpr int kButtonGap = 6;
+constexpr int kTimeFrameBoxWidth = 160;
+
+struct Tab {
+    const char* caption;
+    const char* key;
+    const char* toolTip;
+};
+
+constexpr std::array<Tab, 4> kTabs{{
+    {"Split Downloads", "Group1", "Set Options for Split Downloads"},
+    {"Empty", "Group2", "Set Options for Group 2"},
+    {"Empty", "Group3", "Set Options for Group 3"},
+    {"Empty", "Group4", "Set Options for Group 4"},
+}};
+
+// The later tabs hold nothing yet but their frame.
+QGroupBox* EmptySample(int number)
+{
+    auto* frame = new QGroupBox(QStringLiteral("Sample %1").arg(number));
+    frame->setObjectName(QStringLiteral("sample%1Frame").arg(number));
+    return frame;
+}
+
+void FillPage(QWidget* page, QWidget* content)
+{
+    auto* layout = new QVBoxLayout(page);
+    // The frame keeps the place it had inside the tab's page.
+    layout->setContentsMargins(4, 6, 4, 4);
+    layout->addWidget(content);
+}
+
+void CentreOnScreen(QWidget* window, const QScreen* screen)
+{
+    if (!screen)
+        return;
+    const QRect area = screen->geometry();
+    window->move(area.x() + (area.width() - window->width()) / 2, area.y() + (area.height() - window->height()) / 2);
+}
+
+} // namespace
+
+AdvancedOptionsDialog::AdvancedOptionsDialog(SettingsStore& settings, AppValues& values, QWidget* parent) :
+    QDialog(parent, kFixedDialogFlags), settings_(settings), values_(values)
+{
+    setObjectName(QStringLiteral("AdvancedOptionsDialog"));
+    setWindowTitle(QStringLiteral("Advanced Options"));
+    setWindowIcon(AppIcon());
+    setFixedSize(kWidth, kHeight);
+
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName(QStringLiteral("tabs"));
+    tabs_->tabBar()->setExpanding(false);
+    for (std::size_t i = 0; i < kTabs.size(); ++i) {
+        auto* page = new QWidget;
+        page->setObjectName(QStringLiteral("page%1").arg(i));
+        const int index = tabs_->addTab(page, QLatin1String(kTabs[i].caption));
+        tabs_->tabBar()->setTabData(index, QLatin1String(kTabs[i].key));
+        tabs_->setTabToolTip(index, QLatin1String(kTabs[i].toolTip));
+    }
+
+    auto* splitDownloads = new QGroupBox(QStringLiteral("Options: "));
+    splitDownloads->setObjectName(QStringLiteral("splitDownloadFrame"));
+    auto* timeFrameLabel = new QLabel(QStringLiteral("Time Limit:"), splitDownloads);
+    timeFrameBox_ = new QComboBox(splitDownloads);
+    timeFrameBox_->setObjectName(QStringLiteral("timeFrameBox"));
+    timeFrameBox_->setFixedWidth(kTimeFrameBoxWidth);
+    timeFrameLabel->setBuddy(timeFrameBox_);
+    auto* instruction = new QLabel(QStringLiteral("Select a time frame in which traffic with the same server will be "
+                                                  "counted as one download so that split downloads will not skew the "
+                                                  "result."),
+                                   splitDownloads);
+    instruction->setWordWrap(true);
+    auto* splitLayout = new QVBoxLayout(splitDownloads);
+    splitLayout->addWidget(timeFrameLabel);
+    splitLayout->addWidget(timeFrameBox_);
+    splitLayout->addSpacing(12);
+    splitLayout->addWidget(instruction);
+    splitLayout->addStretch(1);
+    FillPage(tabs_->widget(0), splitDownloads);
+    for (int i = 1; i < tabs_->count(); ++i)
+        FillPage(tabs_->widget(i), EmptySample(i + 1));
+
+    okButton_ = new QPushButton(QStringLiteral("OK"), this);
+    okButton_->setObjectName(QStringLiteral("okButton"));
+    cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton_->setObjectName(QStringLiteral("cancelButton"));
+    applyButton_ = new QPushButton(QStringLiteral("Apply"), this);
+    applyButton_->setObjectName(QStringLiteral("applyButton"));
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(kButtonGap);
+    buttons->addStretch(1);
+    for (QPushButton* button : {okButton_, cancelButton_, applyButton_}) {
+        button->setFixedWidth(kButtonWidth);
+        buttons->addWidget(button);
+    }
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
+    layout->setSpacing(kMargin);
+    layout->addWidget(tabs_, 1);
+    layout->addLayout(buttons);
+
+    setTabOrder(tabs_, timeFrameBox_);
+    setTabOrder(timeFrameBox_, okButton_);
+    setTabOrder(okButton_, cancelButton_);
+    setTabOrder(cancelButton_, applyButton_);
+
+    CentreOnScreen(this, parent ? parent->screen() : QGuiApplication::primaryScreen());
+    load();
+
+    // The window sees Ctrl+Tab before any of its controls.
+    auto* nextTab = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this);
+    connect(nextTab, &QShortcut::activated, this, &AdvancedOptionsDialog::selectNextTab);
+    connect(applyButton_, &QPushButton::clicked, this, &AdvancedOptionsDialog::saveSplitTime);
+    connect(okButton_, &QPushButton::clicked, this, [this] {
+        saveSplitTime();
+        accept();
+    });
+    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void AdvancedOptionsDialog::load()
+{
+    timeFrameBox_->addItems(TimeFrameEntries());
+    timeFrameBox_->setCurrentIndex(TimeFrameIndex(values_.Split_Time));
+}
+
+void AdvancedOptionsDialog::selectNextTab()
+{
+    tabs_->setCurrentIndex(NextTabIndex(tabs_->currentIndex(), tabs_->count()));
+}
+
+void AdvancedOptionsDialog::saveSplitTime()
+{
+    values_.Split_Time = TimeFrameMinutes(timeFrameBox_->currentIndex());
+    settings_.write(keys::SplitTime, values_.Split_Time);
+}
+
+int NextTabIndex(int current, int count)
+{
+    return current + 1 >= count ? 0 : current + 1;
+}
+
+AdvancedOptionsDialog* ShowAdvancedOptionsDialog(WindowRegistry& windows, SettingsStore& settings, AppValues& values,
+                                                 QWidget* near)
+{
+    return windows.show<AdvancedOptionsDialog>([&] {
+        auto* window = new AdvancedOptionsDialog(settings, values);
+        if (near)
+            CentreOnScreen(window, near->screen());
+        return window;
+    });
+}
+
+} // namespace tallywick

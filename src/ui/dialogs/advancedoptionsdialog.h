@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QDialog>
+
+#include <array>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QTabWidget;
+
+namespace tallywick {
+
+struct AppValues;
+class SettingsStore;
+class WindowRegistry;
+
+// The Advanced Options window: the split-download time frame on the first of four tabs.
+// "OK" and "Apply" store the chosen frame in `values` (the next search uses it) and in the
+// settings; "Cancel", Esc and the close box store nothing.
+class AdvancedOptionsDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    // `settings` and `values` must outlive the window.
+    AdvancedOptionsDialog(SettingsStore& settings, AppValues& values, QWidget* parent = nullptr);
+
+private:
+    void load();
+    void selectNextTab();
+    void saveSplitTime();
+
+    SettingsStore& settings_;
+    AppValues& values_;
+
+    QTabWidget* tabs_ = nullptr;
+    QComboBox* timeFrameBox_ = nullptr;
+    QPushButton* okButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+    QPushButton* applyButton_ = nullptr;
+};
+
+// The tab that Ctrl+Tab selects: the next one, and the first after the last.
+int NextTabIndex(int current, int count);
+
+// Shows the one Advanced Options window (not modal), making it when none is open; `near` only
+// picks the screen it is centred on.
+AdvancedOptionsDialog* ShowAdvancedOptionsDialog(WindowRegistry& windows, SettingsStore& settings, AppValues& values,
+                                                 QWidget* near = nullptr);
+
+} // namespace tallywick

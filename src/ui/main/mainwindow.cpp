@@ -1,0 +1,399 @@
+#include "ui/main/mainwindow.h"
+
+#include "app/files/fileexists.h"
+#include "app/files/paths.h"
+#include "app/searchlist/searchlistsettings.h"
+#include "app/settings/appvalues.h"
+#include "app/settings/settingsstore.h"
+#include "app/store/historystore.h"
+#include "app/store/partialtrackeditems.h"
+#include "app/store/trackingfile.h"
+#include "ui/common/appicon.h"
+#include "ui/common/busycursor.h"
+#include "ui/common/dialogs.h"
+#include "ui/main/activationwatcher.h"
+#include "ui/main/otherwindows.h"
+#include "ui/main/pastebox.h"
+#include "ui/main/twips.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStatusBar>
+
+#include <utility>
+
+namespace tallywick {
+namespace {
+
+constexpr qreal kDesignPointSize = 8;
+
+QPushButton* NewButton(const QString& caption, const QString& name, QRect place, QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(place);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QLabel* NewLabel(const QString& caption, const QString& name, QRect place, QWidget* parent)
+{
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    label->setGeometry(place);
+    return label;
+}
+
+QCheckBox* NewCheckBox(const QString& caption, const QString& name, QRect place, QWidget* parent)
+{
+    auto* box = new QCheckBox(caption, parent);
+    box->setObjectName(name);
+    box->setGeometry(place);
+    return box;
+}
+
+QPlainTextEdit* NewResultBox(const QString& name, QRect place, QWidget* parent)
+{
+    auto* box = new QPlainTextEdit(parent);
+    box->setObjectName(name);
+    box->setGeometry(place);
+    box->setReadOnly(true);
+    box->setUndoRedoEnabled(false);
+    box->setTabChangesFocus(true);
+    return box;
+}
+
+QComboBox* NewSearchBox(int index, QRect place, QWidget* parent)
+{
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QStringLiteral("searchBox%1").arg(index));
+    box->setGeometry(place);
+    box->setEditable(true);
+    // The list grows only by the remembered search texts, and typing is never completed.
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setCompleter(nullptr);
+    box->setDuplicatesEnabled(true);
+    box->setMaxVisibleItems(12);
+    return box;
+}
+
+} // namespace
+
+MainWindow::MainWindow(MainWindowContext context) :
+    QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                             Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+    windows_(context.windows), settings_(context.settings), values_(context.values),
+    dataFolder_(std::move(context.dataFolder)), moreFlags_(context.moreFlags), today_(std::move(context.today)),
+    keptReportPath_(context.keptReportPath),
+    historyStore_(std::make_unique<HistoryStore>(dataFolder_.historyPath(), settings_, std::move(context.historySave),
+                                                 std::move(context.historyRead)))
+{
+    setObjectName(QStringLiteral("MainWindow"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Tallywick"));
+    setWindowIcon(AppIcon());
+    setAcceptDrops(true);
+
+    createControls();
+    createMenus();
+    orderTabs();
+    connectControls();
+    views_ = std::make_unique<HistoryViews>(HistoryViewContext{session_.History, trackedItems_, values_, settings_,
+                                                               dataFolder_, today_, &session_.removedForAge});
+    activation_ = new ActivationWatcher(this);
+    connect(activation_, &ActivationWatcher::activated, this, &MainWindow::onActivated, Qt::QueuedConnection);
+    connect(activation_, &ActivationWatcher::deactivated, this, &MainWindow::onDeactivated, Qt::QueuedConnection);
+
+    readReportPath();
+    load();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::createControls()
+{
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(Twips(9315), Twips(6315));
+    // The arrangement was drawn for an 8 point font.
+    QFont designFont = client->font();
+    designFont.setPointSizeF(kDesignPointSize);
+    client->setFont(designFont);
+    setCentralWidget(client);
+
+    const std::array<QString, kPanelCount> designed{QString::fromUtf8(kDesignedSearchText0),
+                                                    QString::fromUtf8(kDesignedSearchText1)};
+    // Panel 1 lies 2760 twips below panel 0.
+    for (int i = 0; i < kPanelCount; ++i) {
+        const int down = i * 2760;
+        const auto at = static_cast<std::size_t>(i);
+        findLabels_[at] = NewLabel(QStringLiteral("Find:"), QStringLiteral("findLabel%1").arg(i),
+                                   TwipsRect(240, 120 + down, 495, 255), client);
+        searchBoxes_[at] = NewSearchBox(i, TwipsRect(240, 360 + down, 6975, 315), client);
+        searchBoxes_[at]->setEditText(designed[at]);
+        moreButtons_[at] = NewButton(QStringLiteral(">>"), QStringLiteral("moreButton%1").arg(i),
+                                     TwipsRect(7320, 60 + down, 375, 255), client);
+        goButtons_[at] = NewButton(QStringLiteral("Go"), QStringLiteral("goButton%1").arg(i),
+                                   TwipsRect(7320, 360 + down, 375, 375), client);
+        notepadButtons_[at] = NewButton(QStringLiteral("Notepad"), QStringLiteral("notepadButton%1").arg(i),
+                                        TwipsRect(7800, 60 + down, 1215, 255), client);
+    }
+    countLabels_[0] = NewLabel(QString(), QStringLiteral("countLabel0"), TwipsRect(7920, 480, 1095, 255), client);
+    countLabels_[1] = NewLabel(QString(), QStringLiteral("countLabel1"), TwipsRect(7920, 3240, 1095, 255), client);
+    resultBoxes_[0] = NewResultBox(QStringLiteral("resultBox0"), TwipsRect(240, 840, 8775, 1935), client);
+    resultBoxes_[1] = NewResultBox(QStringLiteral("resultBox1"), TwipsRect(240, 3600, 8775, 1935), client);
+
+    trafficReportLabel_ = NewLabel(QStringLiteral("Tripod Traffic Report:"), QStringLiteral("trafficReportLabel"),
+                                   TwipsRect(240, 5640, 1575, 255), client);
+    searchOnStartBox_ = NewCheckBox(QStringLiteral("Optional: Search file on startup"),
+                                    QStringLiteral("searchOnStartBox"), TwipsRect(1920, 5600, 2535, 255), client);
+    noDuplicatesBox_ = NewCheckBox(QStringLiteral("No duplicates"), QStringLiteral("noDuplicatesBox"),
+                                   TwipsRect(4680, 5600, 1335, 255), client);
+    noDuplicatesBox_->setChecked(true);
+    fullWindowBox_ = NewCheckBox(QStringLiteral("Full Window"), QStringLiteral("fullWindowBox"),
+                                 TwipsRect(6240, 5600, 1575, 255), client);
+
+    pasteBox_ = new PasteBox(kPastePrompt, client);
+    pasteBox_->setObjectName(QStringLiteral("pasteBox"));
+    QFont pasteFont(QStringLiteral("Sans Serif"));
+    pasteFont.setStyleHint(QFont::SansSerif);
+    pasteFont.setPointSizeF(8.5);
+    pasteBox_->setFont(pasteFont);
+    pasteBox_->setToolTip(QStringLiteral("Paste text to search here."));
+    // Made after the paste box, so it lies over the box's left end.
+    pasteBoxToggle_ =
+        NewButton(QStringLiteral("<<"), QStringLiteral("pasteBoxToggle"), TwipsRect(260, 5885, 375, 255), client);
+    placePasteBox(Twips(240), false);
+
+    // Room for a second line, as a count of a large report is long.
+    totalLabel_ = NewLabel(QString(), QStringLiteral("totalLabel"), TwipsRect(6240, 5880, 1695, 435), client);
+    totalLabel_->setWordWrap(true);
+    totalLabel_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    closeButton_ =
+        NewButton(QStringLiteral("Close"), QStringLiteral("closeButton"), TwipsRect(8040, 5880, 855, 375), client);
+
+    statusBar_ = new QStatusBar(this);
+    statusBar_->setObjectName(QStringLiteral("statusBar"));
+    statusBar_->setSizeGripEnabled(false);
+    statusBar_->setFixedHeight(Twips(375));
+    statusPanel_ = new QLabel(statusBar_);
+    statusPanel_->setObjectName(QStringLiteral("statusText"));
+    statusPanel_->setTextFormat(Qt::PlainText);
+    // A long path must not widen the window.
+    statusPanel_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    statusBar_->addWidget(statusPanel_, 1);
+    setStatusBar(statusBar_);
+
+    fitCaptions();
+    // The window keeps its designed size.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+// A font wider than the designed one would clip the captions of the check box row: each control
+// grows to its caption, and pushes the ones after it to the right.
+void MainWindow::fitCaptions()
+{
+    constexpr int kGap = 6;
+    int right = 0;
+    for (QWidget* control :
+         std::array<QWidget*, 4>{trafficReportLabel_, searchOnStartBox_, noDuplicatesBox_, fullWindowBox_}) {
+        QRect place = control->geometry();
+        place.moveLeft(std::max(place.left(), right + kGap));
+        place.setWidth(std::max(place.width(), control->sizeHint().width()));
+        control->setGeometry(place);
+        right = place.right();
+    }
+}
+
+void MainWindow::orderTabs()
+{
+    const std::array<QWidget*, 16> order{resultBoxes_[0],   resultBoxes_[1],  pasteBox_,          closeButton_,
+                                         searchOnStartBox_, noDuplicatesBox_, searchBoxes_[0],    searchBoxes_[1],
+                                         goButtons_[0],     goButtons_[1],    moreButtons_[0],    moreButtons_[1],
+                                         fullWindowBox_,    pasteBoxToggle_,  notepadButtons_[0], notepadButtons_[1]};
+    for (std::size_t i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    resultBoxes_[0]->setFocus();
+}
+
+void MainWindow::connectControls()
+{
+    for (int i = 0; i < kPanelCount; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        connect(goButtons_[at], &QPushButton::clicked, this, [this, i] { searchAgain(i); });
+        connect(searchBoxes_[at], &QComboBox::activated, this, [this, i] { searchTextPicked(i); });
+        connect(moreButtons_[at], &QPushButton::clicked, this, [this, i] { showMoreColumns(i); });
+        connect(notepadButtons_[at], &QPushButton::clicked, this, [this, i] { exportResult(i); });
+        // Enter in the box is the "Go" button; the box itself must not see it.
+        searchBoxes_[at]->installEventFilter(this);
+        searchBoxes_[at]->lineEdit()->installEventFilter(this);
+    }
+    connect(pasteBox_, &QPlainTextEdit::textChanged, this, &MainWindow::searchPastedText);
+    connect(pasteBox_, &PasteBox::fileDropped, this, &MainWindow::openReport);
+    connect(noDuplicatesBox_, &QCheckBox::clicked, this, &MainWindow::noDuplicatesClicked);
+    connect(searchOnStartBox_, &QCheckBox::clicked, this, &MainWindow::searchOnStartClicked);
+    // Full Window follows its value however it changes, as the menu commands uncheck it too.
+    connect(fullWindowBox_, &QCheckBox::toggled, this, &MainWindow::fullWindowToggled);
+    connect(pasteBoxToggle_, &QPushButton::clicked, this, &MainWindow::togglePasteBox);
+    connect(closeButton_, &QPushButton::clicked, this, &MainWindow::close);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            for (int i = 0; i < kPanelCount; ++i) {
+                const auto at = static_cast<std::size_t>(i);
+                if (watched == searchBoxes_[at] || watched == searchBoxes_[at]->lineEdit()) {
+                    searchAgain(i);
+                    return true;
+                }
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::readReportPath()
+{
+    startingReport_ = ChooseStartingReport(keptReportPath_ ? *keptReportPath_ : std::nullopt,
+                                           settings_.find(QLatin1String(keys::Path.name)), DefaultReportPath());
+    reportPath_ = startingReport_.path;
+}
+
+void MainWindow::load()
+{
+    tempFilePath_ = dataFolder_.tempFilePath();
+    goToUrl_ = settings_.read(keys::GoToUrl);
+    for (int i = 0; i < kPanelCount; ++i) {
+        panels_[static_cast<std::size_t>(i)] = LoadSearchPanel(settings_, i);
+        showPanel(i);
+    }
+    searchOnStartBox_->setChecked(settings_.read(keys::SearchFile) == 1);
+    showWebPageCaptions();
+    // The Options window changes the captions while this window stays open.
+    connect(&settings_, &SettingsStore::changed, this, [this](const QString& key) {
+        for (const TextKey& caption : {keys::TrafficMenu, keys::DetailsMenu}) {
+            if (key.compare(QLatin1String(caption.name), Qt::CaseInsensitive) == 0)
+                showWebPageCaptions();
+        }
+    });
+
+    const auto loaded = [&] {
+        BusyCursor busy;
+        return LoadHistoryStep(session_, *historyStore_, today(), values_.TimeLimit, statusReporter());
+    }();
+    if (loaded.status == LinesRead::Status::Failed)
+        Dialogs::message(this, QStringLiteral("Tallywick"),
+                         QStringLiteral("The download history could not be read to its end:\n%1\n\n"
+                                        "It will not be replaced when Tallywick closes, so that nothing stored "
+                                        "in it is lost; downloads counted until then are not added to it.")
+                             .arg(historyStore_->saveRefusal()),
+                         Dialogs::Icon::Warning);
+}
+
+void MainWindow::showAndActivate()
+{
+    show();
+    raise();
+    activateWindow();
+    activation_->markActive();
+    onActivated();
+}
+
+void MainWindow::onActivated()
+{
+    if (closing_)
+        return;
+    setStatusText(std::exchange(statusAfterActivation_, QString()));
+    auto tracking = LoadTrackedItemsKeepingPart(dataFolder_.trackingPath());
+    trackedItems_ = std::move(tracking.items);
+    // Told once: the window is activated again as soon as the message closes.
+    if (tracking.problem && *tracking.problem != trackingProblemTold_) {
+        trackingProblemTold_ = *tracking.problem;
+        Dialogs::message(this, QStringLiteral("Tallywick"), *tracking.problem, Dialogs::Icon::Warning);
+    }
+    if (searchOnStartBox_->isChecked())
+        searchReport(reportPath_);
+}
+
+void MainWindow::onDeactivated()
+{
+    if (closing_)
+        return;
+    MergeIfChanged(session_, today(), values_.TimeLimit, statusReporter());
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (!closing_) {
+        runClosingSequence();
+        emit closed();
+    }
+    event->accept();
+}
+
+void MainWindow::runClosingSequence()
+{
+    closing_ = true;
+    const ClosingHistoryOutcome saved = [&] {
+        BusyCursor busy;
+        // Not a pipe: opening one would hold the closing, and the save, until someone writes.
+        if (RegularFileExists(reportPath_))
+            settings_.write(keys::Path, reportPath_);
+        if (keptReportPath_)
+            *keptReportPath_ = reportPath_;
+        settings_.write(keys::SearchFile, searchOnStartBox_->isChecked() ? 1 : 0);
+        for (int i = 0; i < kPanelCount; ++i) {
+            takePanelText(i);
+            SaveSearchList(panels_[static_cast<std::size_t>(i)], settings_, i);
+        }
+        return RunClosingHistorySteps(session_, *historyStore_, today(), values_.TimeLimit, statusReporter());
+    }();
+    if (const auto problems = saved.problems(); !problems.isEmpty())
+        reportClosingFailure(problems.join(QStringLiteral("\n\n")));
+    values_.AppRunning = false;
+    views_->closeAll();
+    CloseOtherWindows(this);
+}
+
+void MainWindow::reportClosingFailure(const QString& text)
+{
+    if (quietClosing_)
+        qWarning("Tallywick: %s", qUtf8Printable(text));
+    else
+        Dialogs::message(this, QStringLiteral("Tallywick"), text, Dialogs::Icon::Warning);
+}
+
+void MainWindow::showWebPageCaptions()
+{
+    trafficReportAction_->setText(values_.Traffic_menu);
+    websiteDetailsAction_->setText(values_.Details_menu);
+}
+
+QString MainWindow::statusText() const
+{
+    return statusPanel_->text();
+}
+
+void MainWindow::setStatusText(const QString& text)
+{
+    statusPanel_->setText(text);
+}
+
+UpkeepStatus MainWindow::statusReporter()
+{
+    return [this](std::string_view text) {
+        setStatusText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+        // The upkeep holds the event loop; the text must show before it goes on.
+        statusPanel_->repaint();
+    };
+}
+
+} // namespace tallywick

@@ -1,0 +1,208 @@
+#pragma once
+
+#include "app/files/datafolder.h"
+#include "app/files/reportchoice.h"
+#include "app/history/historysteps.h"
+#include "app/store/linesfile.h"
+#include "core/search/reportsearch.h"
+#include "core/searchlist/searchlist.h"
+#include "ui/views/historyviews.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QStatusBar;
+
+namespace tallywick {
+
+struct AppValues;
+class ActivationWatcher;
+class HistoryStore;
+class PasteBox;
+class SettingsStore;
+class WindowRegistry;
+
+// What the paste box holds until something is pasted into it.
+inline const QString kPastePrompt = QStringLiteral("Paste Text Here");
+
+// What the main window uses of the running program. Everything here outlives the window.
+struct MainWindowContext {
+    // The one owner of the dialogs the menus open.
+    WindowRegistry& windows;
+    SettingsStore& settings;
+    AppValues& values;
+    DataFolder dataFolder;
+    // The long or short result form per panel; kept when the window is closed and made again.
+    std::array<bool, kPanelCount>& moreFlags;
+    std::function<std::chrono::sys_days()> today;
+    SaveFileOpener historySave = OpenSaveFile;
+    ReadFileOpener historyRead = OpenFileForReading;
+    // The report path of the window this run showed before; kept across hide and show.
+    std::optional<QString>* keptReportPath = nullptr;
+};
+
+// The main window: two search panels over the paste box, the menus, and the window's life from
+// its load to its closing save.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // Creates the window and loads it (search lists, check box, history); showing it is
+    // showAndActivate.
+    explicit MainWindow(MainWindowContext context);
+    ~MainWindow() override;
+
+    // Shows the window, brings it to the front and runs its activation.
+    void showAndActivate();
+    // Opens and searches a report named on the command line, of this start or a second one.
+    void openReportRequested(const QString& path) { openReport(path); }
+    // Closing messages go to the error output instead of message boxes (the session is ending).
+    void setQuietClosing(bool quiet) { quietClosing_ = quiet; }
+    bool isClosing() const { return closing_; }
+
+    const QString& reportPath() const { return reportPath_; }
+    const QString& tempFilePath() const { return tempFilePath_; }
+    const QString& goToUrl() const { return goToUrl_; }
+    const HistorySession& session() const { return session_; }
+    const std::vector<std::string>& trackedItems() const { return trackedItems_; }
+    const SearchPanelState& panel(int index) const { return panels_[static_cast<std::size_t>(index)]; }
+    QString statusText() const;
+    HistoryViews& views() { return *views_; }
+
+signals:
+    // The closing sequence has run; the window goes away next.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private slots:
+    // The dialogs of the History options, Tools and Help menus.
+    void openTrackOptions();
+    void openTimeLimit();
+    void collectForNewlyTracked();
+    void openOptions();
+    void openAbout();
+    void openHelpContents();
+
+private:
+    // mainwindow.cpp: the controls and the window's life.
+    void createControls();
+    void fitCaptions();
+    void orderTabs();
+    void connectControls();
+    void readReportPath();
+    void load();
+    void onActivated();
+    void onDeactivated();
+    void runClosingSequence();
+    void reportClosingFailure(const QString& text);
+
+    // mainwindow_menus.cpp
+    void createMenus();
+    void chooseReport();
+    void savePastedText();
+    void startTextEditor();
+    void goToWebPage();
+    void openTrackingFromMenu();
+    void openAboutFromMenu();
+    void openHelpFromMenu();
+    void openHistoryView(HistoryView view);
+    bool bringHistoryUpToDate();
+    void openReport(const QString& path);
+
+    // mainwindow_search.cpp: the search and the controls that start it.
+    void searchReport(const QString& path);
+    void showResult(const SearchResult& result);
+    void showPanel(int index);
+    void takePanelText(int index);
+    void searchPastedText();
+    void searchAgain(int index);
+    void searchTextPicked(int index);
+    void showMoreColumns(int index);
+    void exportResult(int index);
+    void noDuplicatesClicked();
+    void searchOnStartClicked();
+    bool pasteBoxHoldsText() const;
+    void setPasteBoxText(const QString& text);
+
+    // mainwindow_layout.cpp: Full Window and the paste box's place.
+    void fullWindowToggled();
+    void togglePasteBox();
+    void leaveFullWindow();
+    void placePasteBox(int left, bool full);
+
+    void showWebPageCaptions();
+    void setStatusText(const QString& text);
+    UpkeepStatus statusReporter();
+    std::chrono::sys_days today() const { return today_(); }
+
+    WindowRegistry& windows_;
+    SettingsStore& settings_;
+    AppValues& values_;
+    DataFolder dataFolder_;
+    std::array<bool, kPanelCount>& moreFlags_;
+    std::function<std::chrono::sys_days()> today_;
+
+    QString reportPath_;
+    StartingReport startingReport_;
+    std::optional<QString>* keptReportPath_ = nullptr;
+    QString tempFilePath_;
+    QString goToUrl_;
+    std::array<SearchPanelState, kPanelCount> panels_;
+    HistorySession session_;
+    std::vector<std::string> trackedItems_;
+    QString trackingProblemTold_;
+    // Shown by the next activation instead of clearing the panel: the window is activated right
+    // after the dialog that caused the text closes.
+    QString statusAfterActivation_;
+    LineList reportHits_;
+    std::array<QString, kPanelCount> shownResults_;
+    std::unique_ptr<HistoryStore> historyStore_;
+    std::unique_ptr<HistoryViews> views_;
+    ActivationWatcher* activation_ = nullptr;
+
+    // One of each per search panel.
+    std::array<QLabel*, kPanelCount> findLabels_{};
+    std::array<QComboBox*, kPanelCount> searchBoxes_{};
+    std::array<QPushButton*, kPanelCount> moreButtons_{};
+    std::array<QPushButton*, kPanelCount> goButtons_{};
+    std::array<QPushButton*, kPanelCount> notepadButtons_{};
+    std::array<QLabel*, kPanelCount> countLabels_{};
+    std::array<QPlainTextEdit*, kPanelCount> resultBoxes_{};
+    QLabel* trafficReportLabel_ = nullptr;
+    QCheckBox* searchOnStartBox_ = nullptr;
+    QCheckBox* noDuplicatesBox_ = nullptr;
+    QCheckBox* fullWindowBox_ = nullptr;
+    PasteBox* pasteBox_ = nullptr;
+    QPushButton* pasteBoxToggle_ = nullptr;
+    QLabel* totalLabel_ = nullptr;
+    QPushButton* closeButton_ = nullptr;
+    QStatusBar* statusBar_ = nullptr;
+    QLabel* statusPanel_ = nullptr;
+    QAction* saveAsAction_ = nullptr;
+    QAction* trafficReportAction_ = nullptr;
+    QAction* websiteDetailsAction_ = nullptr;
+
+    bool closing_ = false;
+    bool quietClosing_ = false;
+};
+
+} // namespace tallywick

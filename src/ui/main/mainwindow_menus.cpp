@@ -1,0 +1,275 @@
+// The menu bar and its commands.
+
+#include "ui/main/mainwindow.h"
+
+#include "app/files/paths.h"
+#include "app/files/reportfilters.h"
+#include "app/history/newlytracked.h"
+#include "app/searchlist/searchlistsettings.h"
+#include "app/settings/appvalues.h"
+#include "app/settings/settingsstore.h"
+#include "app/store/replacefile.h"
+#include "core/history/pasttimelimit.h"
+#include "ui/about/aboutdialog.h"
+#include "ui/about/helpwindow.h"
+#include "ui/common/busycursor.h"
+#include "ui/common/desktop.h"
+#include "ui/common/dialogs.h"
+#include "ui/dialogs/optionsdialog.h"
+#include "ui/dialogs/timelimitdialog.h"
+#include "ui/dialogs/trackingdialog.h"
+#include "ui/main/pastebox.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMenuBar>
+#include <QMimeData>
+
+namespace tallywick {
+namespace {
+
+QMenu* NewMenu(const QString& caption, const QString& name, QWidget* parent)
+{
+    auto* menu = new QMenu(caption, parent);
+    menu->setObjectName(name);
+    return menu;
+}
+
+QAction* NewItem(QMenu* menu, const QString& caption, const QString& name)
+{
+    QAction* item = menu->addAction(caption);
+    item->setObjectName(name);
+    return item;
+}
+
+} // namespace
+
+void MainWindow::createMenus()
+{
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("menuBar"));
+
+    auto* fileMenu = NewMenu(QStringLiteral("&File"), QStringLiteral("fileMenu"), bar);
+    auto* openAction = NewItem(fileMenu, QStringLiteral("&Open"), QStringLiteral("openAction"));
+    saveAsAction_ = NewItem(fileMenu, QStringLiteral("&Save As"), QStringLiteral("saveAsAction"));
+    fileMenu->addSeparator();
+    auto* exitAction = NewItem(fileMenu, QStringLiteral("E&xit"), QStringLiteral("exitAction"));
+    bar->addMenu(fileMenu);
+
+    auto* notepadAction = bar->addAction(QStringLiteral("&Notepad"));
+    notepadAction->setObjectName(QStringLiteral("notepadAction"));
+
+    auto* historyMenu = NewMenu(QStringLiteral("&History"), QStringLiteral("historyMenu"), bar);
+    auto* dailyViewAction = NewItem(historyMenu, QStringLiteral("&Daily Text"), QStringLiteral("dailyViewAction"));
+    auto* historyTextAction =
+        NewItem(historyMenu, QStringLiteral("&Full History Text"), QStringLiteral("historyTextAction"));
+    historyMenu->addSeparator();
+    auto* fileChartAction = NewItem(historyMenu, QStringLiteral("&File Chart"), QStringLiteral("fileChartAction"));
+    auto* monthlyChartAction =
+        NewItem(historyMenu, QStringLiteral("&Monthly Chart"), QStringLiteral("monthlyChartAction"));
+    auto* weekdayChartAction =
+        NewItem(historyMenu, QStringLiteral("&Weekday Chart"), QStringLiteral("weekdayChartAction"));
+    historyMenu->addSeparator();
+    auto* zeroDaysAction = NewItem(historyMenu, QStringLiteral("&Zero Count Days"), QStringLiteral("zeroDaysAction"));
+    historyMenu->addSeparator();
+    auto* historyOptionsMenu = NewMenu(QStringLiteral("&Options"), QStringLiteral("historyOptionsMenu"), historyMenu);
+    auto* trackingAction =
+        NewItem(historyOptionsMenu, QStringLiteral("&Track Items"), QStringLiteral("trackingAction"));
+    auto* timeLimitAction =
+        NewItem(historyOptionsMenu, QStringLiteral("Time &Limit"), QStringLiteral("timeLimitAction"));
+    historyMenu->addMenu(historyOptionsMenu);
+    bar->addMenu(historyMenu);
+
+    auto* webPageMenu = NewMenu(QStringLiteral("&Web Page"), QStringLiteral("webPageMenu"), bar);
+    trafficReportAction_ =
+        NewItem(webPageMenu, QString::fromUtf8(kDefaultTrafficMenu), QStringLiteral("trafficReportAction"));
+    websiteDetailsAction_ =
+        NewItem(webPageMenu, QString::fromUtf8(kDefaultDetailsMenu), QStringLiteral("websiteDetailsAction"));
+    webPageMenu->addSeparator();
+    auto* goToAction = NewItem(webPageMenu, QStringLiteral("&Go To..."), QStringLiteral("goToAction"));
+    bar->addMenu(webPageMenu);
+
+    auto* toolsMenu = NewMenu(QStringLiteral("&Tools"), QStringLiteral("toolsMenu"), bar);
+    auto* optionsAction = NewItem(toolsMenu, QStringLiteral("&Options"), QStringLiteral("optionsAction"));
+    auto* trimHistoryAction = NewItem(toolsMenu, QStringLiteral("&Trim History"), QStringLiteral("trimHistoryAction"));
+    // Designed switched off and never switched on: the closing sequence trims the history.
+    trimHistoryAction->setEnabled(false);
+    bar->addMenu(toolsMenu);
+
+    auto* helpMenu = NewMenu(QStringLiteral("&Help"), QStringLiteral("helpMenu"), bar);
+    auto* aboutAction = NewItem(helpMenu, QStringLiteral("&About"), QStringLiteral("aboutAction"));
+    auto* helpContentsAction = NewItem(helpMenu, QStringLiteral("&Contents"), QStringLiteral("helpContentsAction"));
+    bar->addMenu(helpMenu);
+
+    connect(openAction, &QAction::triggered, this, &MainWindow::chooseReport);
+    connect(saveAsAction_, &QAction::triggered, this, &MainWindow::savePastedText);
+    connect(exitAction, &QAction::triggered, this, &MainWindow::close);
+    connect(notepadAction, &QAction::triggered, this, &MainWindow::startTextEditor);
+    const std::array<std::pair<QAction*, HistoryView>, 6> views{{{dailyViewAction, HistoryView::Daily},
+                                                                 {historyTextAction, HistoryView::FullText},
+                                                                 {fileChartAction, HistoryView::FileChart},
+                                                                 {monthlyChartAction, HistoryView::Monthly},
+                                                                 {weekdayChartAction, HistoryView::Weekday},
+                                                                 {zeroDaysAction, HistoryView::ZeroDays}}};
+    for (const auto& [item, view] : views)
+        connect(item, &QAction::triggered, this, [this, view = view] { openHistoryView(view); });
+    connect(trackingAction, &QAction::triggered, this, &MainWindow::openTrackingFromMenu);
+    connect(timeLimitAction, &QAction::triggered, this, &MainWindow::openTimeLimit);
+    connect(trafficReportAction_, &QAction::triggered, this, [this] { Desktop::OpenDocument(values_.Traffic_URL); });
+    connect(websiteDetailsAction_, &QAction::triggered, this, [this] { Desktop::OpenDocument(values_.Details_URL); });
+    connect(goToAction, &QAction::triggered, this, &MainWindow::goToWebPage);
+    connect(optionsAction, &QAction::triggered, this, &MainWindow::openOptions);
+    connect(aboutAction, &QAction::triggered, this, &MainWindow::openAboutFromMenu);
+    connect(helpContentsAction, &QAction::triggered, this, &MainWindow::openHelpFromMenu);
+}
+
+void MainWindow::chooseReport()
+{
+    setPasteBoxText(kPastePrompt);
+    const auto chosen = Dialogs::openFileName(this, {QStringLiteral("Open"), FolderOf(reportPath_), reportPath_,
+                                                     OpenReportFilters(), OpenReportFilters().first()});
+    openReport(chosen.value_or(reportPath_));
+}
+
+// File > Open once the report is chosen; also where a dropped file goes.
+void MainWindow::openReport(const QString& path)
+{
+    setPasteBoxText(kPastePrompt);
+    reportPath_ = path;
+    moreFlags_ = {false, false};
+    leaveFullWindow();
+    searchReport(reportPath_);
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!DroppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    const QString path = DroppedFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    openReport(path);
+}
+
+void MainWindow::savePastedText()
+{
+    if (!pasteBoxHoldsText()) {
+        Dialogs::message(this, QStringLiteral("No Text"), QStringLiteral("There is no text to save"));
+    } else {
+        const auto chosen = Dialogs::saveFileName(this, {QStringLiteral("Save As"), FolderOf(reportPath_), reportPath_,
+                                                         SaveReportFilters(), SaveReportFilters().first()});
+        if (chosen)
+            reportPath_ = *chosen;
+        if (const auto failure = WriteTextFile(reportPath_, pasteBox_->toPlainText()))
+            Dialogs::message(this, QStringLiteral("Tallywick"),
+                             QStringLiteral("The text could not be saved to %1 (%2).")
+                                 .arg(QDir::toNativeSeparators(reportPath_), *failure),
+                             Dialogs::Icon::Warning);
+        setStatusText(reportPath_);
+    }
+    leaveFullWindow();
+}
+
+void MainWindow::startTextEditor()
+{
+    Desktop::StartTextEditor();
+}
+
+void MainWindow::goToWebPage()
+{
+    const auto answer = Dialogs::inputText(this, QStringLiteral("Web Page URL"), QStringLiteral("Enter URL"), goToUrl_);
+    if (!answer || answer->isEmpty())
+        return;
+    settings_.write(keys::GoToUrl, *answer);
+    Desktop::OpenDocument(*answer);
+}
+
+// Before any window reads the history, the downloads of this run join it.
+bool MainWindow::bringHistoryUpToDate()
+{
+    MergeIfChanged(session_, today(), values_.TimeLimit, statusReporter());
+    return !session_.HistoryChanged;
+}
+
+void MainWindow::openHistoryView(HistoryView view)
+{
+    {
+        BusyCursor busy;
+        if (bringHistoryUpToDate())
+            views_->open(view);
+    }
+    lower();
+}
+
+void MainWindow::openTrackingFromMenu()
+{
+    // The tracking dialog offers the search texts from the settings: they must be current.
+    for (int i = 0; i < kPanelCount; ++i) {
+        takePanelText(i);
+        SaveSearchList(panels_[static_cast<std::size_t>(i)], settings_, i);
+    }
+    {
+        BusyCursor busy;
+        if (bringHistoryUpToDate())
+            openTrackOptions();
+    }
+    lower();
+}
+
+void MainWindow::openAboutFromMenu()
+{
+    leaveFullWindow();
+    openAbout();
+}
+
+void MainWindow::openHelpFromMenu()
+{
+    openHelpContents();
+    leaveFullWindow();
+}
+
+void MainWindow::openTrackOptions()
+{
+    auto* dialog = ShowTrackingDialog(windows_, settings_, dataFolder_.trackingPath(), trackedItems_, this);
+    connect(dialog, &QDialog::accepted, this, &MainWindow::collectForNewlyTracked, Qt::UniqueConnection);
+}
+
+void MainWindow::collectForNewlyTracked()
+{
+    if (const auto said = CollectForNewlyTracked(session_, reportHits_, trackedItems_, today(), values_.TimeLimit)) {
+        statusAfterActivation_ = *said;
+        setStatusText(*said);
+    }
+}
+
+void MainWindow::openTimeLimit()
+{
+    bringHistoryUpToDate();
+    ShowTimeLimitDialog(windows_, settings_, values_, this)->setRemovalCount([this](int months) {
+        return CountPastTimeLimit(session_.History, today(), months);
+    });
+}
+
+void MainWindow::openOptions()
+{
+    ShowOptionsDialog(windows_, settings_, values_);
+}
+
+void MainWindow::openAbout()
+{
+    ShowAboutDialog(windows_, this);
+}
+
+void MainWindow::openHelpContents()
+{
+    ShowHelpContents(windows_, this);
+}
+
+} // namespace tallywick

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "ui/views/chartviewwindow.h"
+
+#include <array>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+namespace tallywick {
+
+// The Traffic by Weekday window: the records of one tracked item per weekday, as totals or as
+// averages per occurrence of the weekday in the history period.
+class WeekdayChartView : public ChartViewWindow {
+    Q_OBJECT
+
+public:
+    explicit WeekdayChartView(const HistoryViewContext& context);
+
+private:
+    void load();
+    void itemPicked();
+    void measurePicked();
+    void drawChart();
+
+    QLabel* itemLabel_ = nullptr;
+    QComboBox* itemBox_ = nullptr;
+    std::array<QRadioButton*, 2> measureButtons_{}; // 0 "Average", 1 "Total"
+};
+
+} // namespace tallywick

@@ -1,0 +1,167 @@
+#include "app/settings/appvalues.h"
+#include "support/findchild.h"
+#include "tempsettings.h"
+#include "ui/dialogs/advancedoptionsdialog.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+
+namespace tallywick {
+
+class AdvancedTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theListOffersEveryMinuteFrom15To60()
+    {
+        TempSettings settings;
+        AppValues values;
+        AdvancedOptionsDialog advanced(settings.store(), values);
+        QCOMPARE(FindChild<QComboBox>(advanced, "timeFrameBox")->count(), 46);
+        QCOMPARE(FindChild<QComboBox>(advanced, "timeFrameBox")->itemText(0), QStringLiteral("15 Minutes"));
+        QCOMPARE(FindChild<QComboBox>(advanced, "timeFrameBox")->itemText(45), QStringLiteral("60 Minutes"));
+        QVERIFY(!FindChild<QComboBox>(advanced, "timeFrameBox")->isEditable());
+    }
+
+    void opensAtTheStoredTimeFrame_data()
+    {
+        QTest::addColumn<int>("splitTime");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("shortest") << 15 << QStringLiteral("15 Minutes");
+        QTest::newRow("longest") << 60 << QStringLiteral("60 Minutes");
+        QTest::newRow("45") << 45 << QStringLiteral("45 Minutes");
+        QTest::newRow("one below") << 14 << QStringLiteral("30 Minutes");
+        QTest::newRow("one above") << 61 << QStringLiteral("30 Minutes");
+        QTest::newRow("zero") << 0 << QStringLiteral("30 Minutes");
+        QTest::newRow("negative") << -20 << QStringLiteral("30 Minutes");
+    }
+
+    void opensAtTheStoredTimeFrame()
+    {
+        QFETCH(int, splitTime);
+        QFETCH(QString, shown);
+        TempSettings settings;
+        AppValues values;
+        values.Split_Time = splitTime;
+        AdvancedOptionsDialog advanced(settings.store(), values);
+        QCOMPARE(FindChild<QComboBox>(advanced, "timeFrameBox")->currentText(), shown);
+        QCOMPARE(FindChild<QTabWidget>(advanced, "tabs")->currentIndex(), 0);
+    }
+
+    void okWithoutAChoiceStoresWhatIsShown()
+    {
+        TempSettings settings;
+        AppValues values;
+        values.Split_Time = 14;
+        AdvancedOptionsDialog advanced(settings.store(), values);
+        advanced.show();
+        FindChild<QPushButton>(advanced, "okButton")->click();
+        QCOMPARE(values.Split_Time, 30);
+        QCOMPARE(settings.stored("Split_Time"), QStringLiteral("30"));
+        QVERIFY(!advanced.isVisible());
+    }
+
+    void applyKeepsTheWindowAndCancelKeepsWhatWasApplied()
+    {
+        TempSettings settings;
+        AppValues values;
+        AdvancedOptionsDialog advanced(settings.store(), values);
+        advanced.show();
+        FindChild<QComboBox>(advanced, "timeFrameBox")
+            ->setCurrentIndex(FindChild<QComboBox>(advanced, "timeFrameBox")->findText(QStringLiteral("45 Minutes")));
+        FindChild<QPushButton>(advanced, "applyButton")->click();
+        QCOMPARE(values.Split_Time, 45);
+        QCOMPARE(settings.stored("Split_Time"), QStringLiteral("45"));
+        QVERIFY(advanced.isVisible());
+
+        FindChild<QComboBox>(advanced, "timeFrameBox")->setCurrentIndex(0);
+        FindChild<QPushButton>(advanced, "cancelButton")->click();
+        QVERIFY(!advanced.isVisible());
+        QCOMPARE(values.Split_Time, 45);
+        QCOMPARE(settings.stored("Split_Time"), QStringLiteral("45"));
+    }
+
+    void escapeAndTheCloseBoxStoreNothing()
+    {
+        for (const bool byEscape : {true, false}) {
+            TempSettings settings;
+            AppValues values;
+            AdvancedOptionsDialog advanced(settings.store(), values);
+            advanced.show();
+            FindChild<QComboBox>(advanced, "timeFrameBox")->setCurrentIndex(40);
+            if (byEscape)
+                QTest::keyClick(FindChild<QComboBox>(advanced, "timeFrameBox"), Qt::Key_Escape);
+            else
+                advanced.close();
+            QVERIFY(!advanced.isVisible());
+            QCOMPARE(values.Split_Time, 30);
+            QCOMPARE(settings.stored("Split_Time"), std::nullopt);
+        }
+    }
+
+    void tabsCarryTheirCaptionsKeysAndTips()
+    {
+        TempSettings settings;
+        AppValues values;
+        AdvancedOptionsDialog advanced(settings.store(), values);
+        const QStringList captions{QStringLiteral("Split Downloads"), QStringLiteral("Empty"), QStringLiteral("Empty"),
+                                   QStringLiteral("Empty")};
+        QCOMPARE(FindChild<QTabWidget>(advanced, "tabs")->count(), 4);
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(FindChild<QTabWidget>(advanced, "tabs")->tabText(i), captions[i]);
+            QCOMPARE(FindChild<QTabWidget>(advanced, "tabs")->tabBar()->tabData(i).toString(),
+                     QStringLiteral("Group%1").arg(i + 1));
+        }
+        QCOMPARE(FindChild<QTabWidget>(advanced, "tabs")->tabToolTip(0),
+                 QStringLiteral("Set Options for Split Downloads"));
+        QCOMPARE(FindChild<QTabWidget>(advanced, "tabs")->tabToolTip(3), QStringLiteral("Set Options for Group 4"));
+    }
+
+    void eachTabHoldsItsOwnPage()
+    {
+        TempSettings settings;
+        AppValues values;
+        AdvancedOptionsDialog advanced(settings.store(), values);
+        auto* tabs = FindChild<QTabWidget>(advanced, "tabs");
+        QVERIFY(tabs->widget(0)->isAncestorOf(FindChild<QComboBox>(advanced, "timeFrameBox")));
+        QVERIFY(tabs->widget(3)->isAncestorOf(FindChild<QGroupBox>(advanced, "sample4Frame")));
+        tabs->setCurrentIndex(3);
+        QVERIFY(!FindChild<QComboBox>(advanced, "timeFrameBox")->isVisibleTo(&advanced));
+    }
+
+    void ctrlTabCyclesTheTabsAndNothingElseDoes()
+    {
+        TempSettings settings;
+        AppValues values;
+        AdvancedOptionsDialog advanced(settings.store(), values);
+        advanced.show();
+        advanced.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&advanced));
+        FindChild<QComboBox>(advanced, "timeFrameBox")->setFocus();
+
+        for (const int expected : {1, 2, 3, 0}) {
+            QTest::keyClick(FindChild<QComboBox>(advanced, "timeFrameBox"), Qt::Key_Tab, Qt::ControlModifier);
+            QCOMPARE(FindChild<QTabWidget>(advanced, "tabs")->currentIndex(), expected);
+        }
+
+        // From a button the window still sees it first.
+        FindChild<QPushButton>(advanced, "applyButton")->setFocus();
+        QTest::keyClick(FindChild<QPushButton>(advanced, "applyButton"), Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(FindChild<QTabWidget>(advanced, "tabs")->currentIndex(), 1);
+
+        QTest::keyClick(FindChild<QPushButton>(advanced, "applyButton"), Qt::Key_Backtab,
+                        Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(FindChild<QTabWidget>(advanced, "tabs")->currentIndex(), 1);
+        QTest::keyClick(FindChild<QPushButton>(advanced, "applyButton"), Qt::Key_Tab);
+        QCOMPARE(FindChild<QTabWidget>(advanced, "tabs")->currentIndex(), 1);
+    }
+};
+
+} // namespace tallywick
+
+QTEST_MAIN(tallywick::AdvancedTest)
+#include "advancedoptionsdialog_test.moc"

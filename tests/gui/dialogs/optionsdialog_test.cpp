@@ -1,0 +1,229 @@
+#include "app/settings/appvalues.h"
+#include "support/findchild.h"
+#include "tempsettings.h"
+#include "ui/common/windowregistry.h"
+#include "ui/dialogs/advancedoptionsdialog.h"
+#include "ui/dialogs/optionsdialog.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+namespace tallywick {
+namespace {
+
+const QString kTrafficUrl = QString::fromUtf8(kDefaultTrafficUrl);
+const QString kDetailsUrl = QString::fromUtf8(kDefaultDetailsUrl);
+const QString kTrafficMenu = QString::fromUtf8(kDefaultTrafficMenu);
+const QString kDetailsMenu = QString::fromUtf8(kDefaultDetailsMenu);
+const QString kMyUrl = QStringLiteral("https://stats.example.org/access");
+const QString kMyMenu = QStringLiteral("&My Stats");
+
+} // namespace
+
+class OptionsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void firstRunShowsTheDefaultsAndClosingStoresThem()
+    {
+        TempSettings settings;
+        AppValues values;
+        OptionsDialog options(windows_, settings.store(), values);
+        QVERIFY(FindChild<QRadioButton>(options, "trafficChoice0")->isChecked());
+        QVERIFY(FindChild<QRadioButton>(options, "detailsChoice0")->isChecked());
+        QCOMPARE(FindChild<QLabel>(options, "trafficDefaultUrl")->text(), kTrafficUrl);
+        QCOMPARE(FindChild<QLabel>(options, "detailsDefaultUrl")->text(), kDetailsUrl);
+        QCOMPARE(FindChild<QLineEdit>(options, "trafficUrlBox")->text(), kTrafficUrl);
+        QCOMPARE(FindChild<QLineEdit>(options, "detailsUrlBox")->text(), kDetailsUrl);
+        QCOMPARE(FindChild<QLineEdit>(options, "trafficCaptionBox")->text(), kTrafficMenu);
+        QCOMPARE(FindChild<QLineEdit>(options, "detailsCaptionBox")->text(), kDetailsMenu);
+        QVERIFY(!FindChild<QLineEdit>(options, "trafficCaptionBox")->isEnabled());
+        QVERIFY(!FindChild<QLineEdit>(options, "detailsCaptionBox")->isEnabled());
+        QVERIFY(FindChild<QLineEdit>(options, "trafficUrlBox")->isEnabled());
+        // Filling the address boxes counts as a change.
+        QVERIFY(options.changed());
+
+        options.close();
+        QCOMPARE(settings.stored("Traffic_URL"), kTrafficUrl);
+        QCOMPARE(settings.stored("Traffic_menu"), kTrafficMenu);
+        QCOMPARE(settings.stored("Details_URL"), kDetailsUrl);
+        QCOMPARE(settings.stored("Details_menu"), kDetailsMenu);
+        QCOMPARE(settings.stored("User_Traffic_URL"), kTrafficUrl);
+        QCOMPARE(settings.stored("User_Details_URL"), kDetailsUrl);
+        QCOMPARE(settings.stored("User_Traffic_Menu"), std::nullopt);
+        QCOMPARE(settings.stored("User_Details_Menu"), std::nullopt);
+        QCOMPARE(values.Traffic_URL, kTrafficUrl);
+        QCOMPARE(values.Traffic_menu, kTrafficMenu);
+        QCOMPARE(values.Details_URL, kDetailsUrl);
+        QCOMPARE(values.Details_menu, kDetailsMenu);
+    }
+
+    void userDefinedValuesTakeEffectWhenTheWindowCloses()
+    {
+        TempSettings settings;
+        AppValues values;
+        OptionsDialog options(windows_, settings.store(), values);
+        FindChild<QRadioButton>(options, "trafficChoice1")->click();
+        // The choice is stored at the click, before any closing.
+        QCOMPARE(settings.stored("Traffic_URL_Option"), QStringLiteral("False"));
+        QVERIFY(FindChild<QLineEdit>(options, "trafficCaptionBox")->isEnabled());
+        QCOMPARE(FindChild<QLineEdit>(options, "trafficCaptionBox")->text(), kTrafficMenu);
+        FindChild<QLineEdit>(options, "trafficUrlBox")->setText(kMyUrl);
+        FindChild<QLineEdit>(options, "trafficCaptionBox")->setText(kMyMenu);
+        QCOMPARE(values.Traffic_menu, QString()); // nothing reaches the program before closing
+
+        options.close();
+        QCOMPARE(values.Traffic_URL, kMyUrl);
+        QCOMPARE(values.Traffic_menu, kMyMenu);
+        QCOMPARE(values.Details_URL, kDetailsUrl);
+        QCOMPARE(settings.stored("Traffic_URL"), kMyUrl);
+        QCOMPARE(settings.stored("Traffic_menu"), kMyMenu);
+        QCOMPARE(settings.stored("User_Traffic_URL"), kMyUrl);
+        QCOMPARE(settings.stored("User_Traffic_Menu"), kMyMenu);
+        QCOMPARE(settings.stored("Details_URL_Option"), QStringLiteral("True"));
+        QCOMPARE(settings.stored("User_Details_Menu"), std::nullopt);
+    }
+
+    void switchingBackToDefaultKeepsTheUsersOwnValues()
+    {
+        TempSettings settings;
+        settings.write("Traffic_URL_Option", QStringLiteral("False"));
+        settings.write("User_Traffic_URL", kMyUrl);
+        settings.write("User_Traffic_Menu", kMyMenu);
+        AppValues values;
+        {
+            OptionsDialog options(windows_, settings.store(), values);
+            QVERIFY(FindChild<QRadioButton>(options, "trafficChoice1")->isChecked());
+            QVERIFY(FindChild<QLineEdit>(options, "trafficCaptionBox")->isEnabled());
+            QCOMPARE(FindChild<QLineEdit>(options, "trafficCaptionBox")->text(), kMyMenu);
+            QCOMPARE(FindChild<QLineEdit>(options, "trafficUrlBox")->text(), kMyUrl);
+
+            FindChild<QRadioButton>(options, "trafficChoice0")->click();
+            QCOMPARE(settings.stored("Traffic_URL_Option"), QStringLiteral("True"));
+            QCOMPARE(FindChild<QLineEdit>(options, "trafficCaptionBox")->text(), kTrafficMenu);
+            QVERIFY(!FindChild<QLineEdit>(options, "trafficCaptionBox")->isEnabled());
+            options.close();
+        }
+        QCOMPARE(values.Traffic_URL, kTrafficUrl);
+        QCOMPARE(values.Traffic_menu, kTrafficMenu);
+        QCOMPARE(settings.stored("User_Traffic_URL"), kMyUrl);
+        QCOMPARE(settings.stored("User_Traffic_Menu"), kMyMenu);
+
+        // Next time, "User Defined" brings them back.
+        OptionsDialog again(windows_, settings.store(), values);
+        QVERIFY(FindChild<QRadioButton>(again, "trafficChoice0")->isChecked());
+        FindChild<QRadioButton>(again, "trafficChoice1")->click();
+        QCOMPARE(FindChild<QLineEdit>(again, "trafficCaptionBox")->text(), kMyMenu);
+        QCOMPARE(FindChild<QLineEdit>(again, "trafficUrlBox")->text(), kMyUrl);
+    }
+
+    void aGarbageOptionLeavesDefaultSelected()
+    {
+        TempSettings settings;
+        settings.write("Details_URL_Option", QStringLiteral("perhaps"));
+        settings.write("Traffic_URL_Option", QStringLiteral("false"));
+        AppValues values;
+        OptionsDialog options(windows_, settings.store(), values);
+        QVERIFY(FindChild<QRadioButton>(options, "detailsChoice0")->isChecked());
+        QVERIFY(!FindChild<QRadioButton>(options, "detailsChoice1")->isChecked());
+        QVERIFY(FindChild<QRadioButton>(options, "trafficChoice1")->isChecked());
+        options.close();
+        QCOMPARE(settings.stored("Details_URL_Option"), QStringLiteral("True"));
+    }
+
+    void onlyAChangedBoxRewritesTheUsersAddresses()
+    {
+        TempSettings settings;
+        // Stored empty: the opening puts nothing new into the boxes.
+        settings.write("User_Traffic_URL", QString());
+        settings.write("User_Details_URL", QString());
+        AppValues values;
+        {
+            OptionsDialog options(windows_, settings.store(), values);
+            QVERIFY(!options.changed());
+            options.close();
+        }
+        QCOMPARE(settings.stored("User_Traffic_URL"), QString());
+        QCOMPARE(settings.stored("Traffic_URL"), kTrafficUrl);
+
+        OptionsDialog options(windows_, settings.store(), values);
+        FindChild<QLineEdit>(options, "detailsUrlBox")->setText(kMyUrl);
+        QVERIFY(options.changed());
+        options.close();
+        // Both addresses are written, whichever changed; the details frame still uses its default.
+        QCOMPARE(settings.stored("User_Details_URL"), kMyUrl);
+        QCOMPARE(settings.stored("User_Traffic_URL"), QString());
+        QCOMPARE(values.Details_URL, kDetailsUrl);
+    }
+
+    void closingHappensOnceAlsoWhenTheWindowIsOnlyDeleted()
+    {
+        TempSettings settings;
+        AppValues values;
+        auto* options = new OptionsDialog(windows_, settings.store(), values);
+        FindChild<QRadioButton>(options, "detailsChoice1")->click();
+        FindChild<QLineEdit>(options, "detailsCaptionBox")->setText(kMyMenu);
+        delete options;
+        QCOMPARE(values.Details_menu, kMyMenu);
+        QCOMPARE(settings.stored("Details_menu"), kMyMenu);
+    }
+
+    void theProgramEndingClosesTheWindow()
+    {
+        TempSettings settings;
+        AppValues values;
+        auto* options = new OptionsDialog(windows_, settings.store(), values); // owned by no one, as shown
+        options->show();
+        FindChild<QRadioButton>(options, "trafficChoice1")->click();
+        FindChild<QLineEdit>(options, "trafficCaptionBox")->setText(kMyMenu);
+        // Unlike quit(), exit() ends the event loop without closing any window.
+        QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+        QCoreApplication::exec();
+        QCOMPARE(settings.stored("Traffic_menu"), kMyMenu);
+        QCOMPARE(values.Traffic_menu, kMyMenu);
+        delete options;
+    }
+
+    void advancedOpensOneWindowAndKeepsOptionsUsable()
+    {
+        TempSettings settings;
+        AppValues values;
+        OptionsDialog options(windows_, settings.store(), values);
+        options.show();
+        FindChild<QPushButton>(options, "advancedButton")->click();
+        FindChild<QPushButton>(options, "advancedButton")->click();
+        QList<AdvancedOptionsDialog*> open;
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (auto* advanced = qobject_cast<AdvancedOptionsDialog*>(window); advanced && advanced->isVisible())
+                open.append(advanced);
+        }
+        QCOMPARE(open.size(), 1);
+        QVERIFY(!open.front()->isModal());
+        QVERIFY(options.isEnabled());
+        open.front()->close();
+        QTRY_VERIFY(!AnAdvancedWindowExists());
+    }
+
+private:
+    // The one owner of the Advanced Options window the Options window opens.
+    WindowRegistry windows_;
+
+    static bool AnAdvancedWindowExists()
+    {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (qobject_cast<AdvancedOptionsDialog*>(window))
+                return true;
+        }
+        return false;
+    }
+};
+
+} // namespace tallywick
+
+QTEST_MAIN(tallywick::OptionsTest)
+#include "optionsdialog_test.moc"

@@ -1,0 +1,149 @@
+#include "support/findchild.h"
+#include "ui/dialogs/trackingdialog.h"
+
+#include "app/settings/settingsstore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace tallywick {
+namespace {
+
+QStringList Items(const QListWidget* list)
+{
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i)
+        items << list->item(i)->text();
+    return items;
+}
+
+QByteArray Bytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void Write(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
+
+class TrackOptionsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        dir_.emplace();
+        settings_.emplace(dir_->filePath(QStringLiteral("Tallywick.ini")));
+        tracking_ = dir_->filePath(QStringLiteral("tracking.dat"));
+        tracked_ = {"/kept"};
+        // The main window stores both search lists before it opens the dialog.
+        settings_->write(QStringLiteral("Combo10_0"), QStringLiteral("GET /quarnel/shareware/pelmor.exe"));
+        settings_->write(QStringLiteral("Combo11_0"), QStringLiteral("GET /quarnel/shareware/pelmor.zip"));
+    }
+
+    void offersTheStoredSearchStringsAlsoBeforeAnythingIsTracked()
+    {
+        settings_->write(QStringLiteral("Combo10_0"), QStringLiteral("GET /quarnel/shareware/pelmor.zip"));
+        settings_->write(QStringLiteral("Combo10_2"), QString());
+        settings_->write(QStringLiteral("Combo10_3"), QStringLiteral("GET /quarnel/shareware/pelmor.zip"));
+        settings_->write(QStringLiteral("Combo11_0"), QStringLiteral(".exe"));
+        TrackingDialog dialog(*settings_, tracking_, tracked_);
+        QCOMPARE(Items(FindChild<QListWidget>(dialog, "availableList")),
+                 (QStringList{QStringLiteral("/quarnel/shareware/pelmor.zip"), QStringLiteral(".exe")}));
+        QVERIFY(Items(FindChild<QListWidget>(dialog, "trackedList")).isEmpty());
+    }
+
+    void anItemAlreadyTrackedIsOfferedOnlyAsTracked()
+    {
+        Write(tracking_, "/quarnel/shareware/pelmor.exe\r\n\r\n");
+        TrackingDialog dialog(*settings_, tracking_, tracked_);
+        QCOMPARE(Items(FindChild<QListWidget>(dialog, "trackedList")),
+                 (QStringList{QStringLiteral("/quarnel/shareware/pelmor.exe"), QString()}));
+        // Panel 0's text is tracked already.
+        QCOMPARE(Items(FindChild<QListWidget>(dialog, "availableList")),
+                 QStringList{QStringLiteral("/quarnel/shareware/pelmor.zip")});
+    }
+
+    void theButtonsMoveItemsAndOkWritesTheTrackedOnes()
+    {
+        TrackingDialog dialog(*settings_, tracking_, tracked_);
+        dialog.show();
+        QTest::mouseClick(FindChild<QPushButton>(dialog, "addOneButton"), Qt::LeftButton); // nothing selected
+        QCOMPARE(FindChild<QListWidget>(dialog, "trackedList")->count(), 0);
+        FindChild<QListWidget>(dialog, "availableList")->setCurrentRow(1);
+        QTest::mouseClick(FindChild<QPushButton>(dialog, "addOneButton"), Qt::LeftButton);
+        QCOMPARE(Items(FindChild<QListWidget>(dialog, "trackedList")),
+                 QStringList{QStringLiteral("/quarnel/shareware/pelmor.zip")});
+        QTest::mouseClick(FindChild<QPushButton>(dialog, "addAllButton"), Qt::LeftButton);
+        QCOMPARE(Items(FindChild<QListWidget>(dialog, "trackedList")),
+                 (QStringList{QStringLiteral("/quarnel/shareware/pelmor.zip"),
+                              QStringLiteral("/quarnel/shareware/pelmor.exe")}));
+        QVERIFY(Items(FindChild<QListWidget>(dialog, "availableList")).isEmpty());
+        FindChild<QListWidget>(dialog, "trackedList")->setCurrentRow(0);
+        QTest::mouseClick(FindChild<QPushButton>(dialog, "removeOneButton"), Qt::LeftButton);
+        QCOMPARE(Items(FindChild<QListWidget>(dialog, "availableList")),
+                 QStringList{QStringLiteral("/quarnel/shareware/pelmor.zip")});
+
+        QTest::mouseClick(FindChild<QPushButton>(dialog, "okButton"), Qt::LeftButton);
+        QCOMPARE(Bytes(tracking_), QByteArray("/quarnel/shareware/pelmor.exe\r\n"));
+        QCOMPARE(tracked_, std::vector<std::string>{"/quarnel/shareware/pelmor.exe"});
+        QVERIFY(!dialog.isVisible());
+    }
+
+    void okWithNothingTrackedLeavesAnEmptyFile()
+    {
+        Write(tracking_, "/a\r\n");
+        TrackingDialog dialog(*settings_, tracking_, tracked_);
+        QTest::mouseClick(FindChild<QPushButton>(dialog, "removeAllButton"), Qt::LeftButton);
+        QTest::mouseClick(FindChild<QPushButton>(dialog, "okButton"), Qt::LeftButton);
+        QCOMPARE(Bytes(tracking_), QByteArray());
+        QVERIFY(tracked_.empty());
+    }
+
+    void cancelAndEscapeWriteNothing()
+    {
+        Write(tracking_, "/a\r\n");
+        for (const bool escape : {false, true}) {
+            TrackingDialog dialog(*settings_, tracking_, tracked_);
+            dialog.show();
+            QTest::mouseClick(FindChild<QPushButton>(dialog, "removeAllButton"), Qt::LeftButton);
+            if (escape)
+                QTest::keyClick(&dialog, Qt::Key_Escape);
+            else
+                QTest::mouseClick(FindChild<QPushButton>(dialog, "cancelButton"), Qt::LeftButton);
+            QVERIFY(!dialog.isVisible());
+            QCOMPARE(Bytes(tracking_), QByteArray("/a\r\n"));
+            QCOMPARE(tracked_, std::vector<std::string>{"/kept"});
+        }
+    }
+
+    void aTrackingFileThatCannotBeReadOffersNothingAndIsNotReplacedByOk()
+    {
+        QVERIFY(QDir().mkpath(tracking_)); // a folder where the file should be
+        TrackingDialog dialog(*settings_, tracking_, tracked_);
+        QCOMPARE(FindChild<QListWidget>(dialog, "availableList")->count(), 0);
+        QTest::mouseClick(FindChild<QPushButton>(dialog, "okButton"), Qt::LeftButton);
+        QCOMPARE(tracked_, std::vector<std::string>{"/kept"}); // the failed write changes nothing
+    }
+
+private:
+    std::optional<QTemporaryDir> dir_;
+    std::optional<SettingsStore> settings_;
+    QString tracking_;
+    std::vector<std::string> tracked_;
+};
+
+} // namespace tallywick
+
+QTEST_MAIN(tallywick::TrackOptionsTest)
+#include "trackingdialog_test.moc"

@@ -1,0 +1,132 @@
+#include "support/findchild.h"
+#include "ui/views/filechartview.h"
+#include "ui/views/historychart.h"
+#include "viewstestsupport.h"
+
+#include <QDateEdit>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+namespace tallywick::test {
+namespace {
+
+QList<qreal> PlainItemCounts(const ViewsInputs& inputs, const QDate& first, const QDate& last)
+{
+    QList<qreal> counts;
+    for (const auto& item : inputs.TrackedItems)
+        counts.append(PlainCount(inputs.History, item, [&](const QDate& day) { return first <= day && day <= last; }));
+    return counts;
+}
+
+std::optional<QString> Stored(ViewsInputs& inputs, const char* key)
+{
+    return inputs.settings().find(QLatin1String(key));
+}
+
+} // namespace
+
+class FileChartViewTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void opensWithTheStoredPeriodAtTodayDrawnOnce()
+    {
+        ViewsInputs inputs;
+        inputs.settings().write(QStringLiteral("TimeSpan"), QStringLiteral("2"));
+        const QPointer window = new FileChartView(inputs.context());
+        QCOMPARE(window->windowTitle(), QStringLiteral("Chart By File"));
+        QCOMPARE(window->computations(), 1);
+        QCOMPARE(FindChild<QComboBox>(window, "periodBox")->count(), 4);
+        QCOMPARE(FindChild<QComboBox>(window, "periodBox")->currentText(), QStringLiteral("Month"));
+        QCOMPARE(FindChild<QDateEdit>(window, "datePicker")->date(), QDate(2004, 12, 5));
+        QCOMPARE(FindChild<QLabel>(window, "fromLabel")->text(), QStringLiteral("From: 12/01/2004"));
+        QCOMPARE(FindChild<QLabel>(window, "toLabel")->text(), QStringLiteral("To: 12/31/2004"));
+        QCOMPARE(ChartLabels(FindChild<HistoryChart>(window, "chart")),
+                 (QStringList{QStringLiteral("/shareware/pelmor.zip"), QStringLiteral("/shareware/pelmor.exe"),
+                              QStringLiteral("/docs/pelmor-guide.pdf")}));
+        QCOMPARE(ChartValues(FindChild<HistoryChart>(window, "chart")), (QList<qreal>{4, 2, 1}));
+        QCOMPARE(FindChild<QLabel>(window, "hitCountLabel")->text(), QStringLiteral("7 Hits"));
+        QCOMPARE(FindChild<QLabel>(window, "todayLabel")->text(), QStringLiteral("Today is Sunday, December 05, 2004"));
+        QVERIFY(DrawsBars(FindChild<HistoryChart>(window, "chart")));
+        delete window;
+    }
+
+    void periodAndDateChangesRedrawAndThePeriodIsStoredAtOnce()
+    {
+        ViewsInputs inputs;
+        const QPointer window = new FileChartView(inputs.context());
+        QCOMPARE(FindChild<QComboBox>(window, "periodBox")->currentIndex(), 0);
+        QCOMPARE(Stored(inputs, "TimeSpan"), QStringLiteral("0"));
+
+        FindChild<QComboBox>(window, "periodBox")->setCurrentIndex(1);
+        QCOMPARE(window->computations(), 2);
+        QCOMPARE(Stored(inputs, "TimeSpan"), QStringLiteral("1"));
+
+        FindChild<QDateEdit>(window, "datePicker")->setDate(QDate(2004, 12, 1));
+        QCOMPARE(window->computations(), 3);
+        QCOMPARE(FindChild<QLabel>(window, "fromLabel")->text(), QStringLiteral("From: 11/28/2004"));
+        QCOMPARE(FindChild<QLabel>(window, "toLabel")->text(), QStringLiteral("To: 12/04/2004"));
+        QCOMPARE(ChartValues(FindChild<HistoryChart>(window, "chart")),
+                 PlainItemCounts(inputs, QDate(2004, 11, 28), QDate(2004, 12, 4)));
+
+        FindChild<QComboBox>(window, "periodBox")->setCurrentIndex(3);
+        QCOMPARE(Stored(inputs, "TimeSpan"), QStringLiteral("3"));
+        QCOMPARE(FindChild<QLabel>(window, "fromLabel")->text(), QStringLiteral("From: 01/01/2004"));
+        QCOMPARE(FindChild<QLabel>(window, "toLabel")->text(), QStringLiteral("To: 12/31/2004"));
+        // Every record but the undatable one and the one of the item no longer tracked.
+        QCOMPARE(FindChild<QLabel>(window, "hitCountLabel")->text(), QStringLiteral("162 Hits"));
+        delete window;
+    }
+
+    void aStoredPeriodOutsideTheListReadsAsDay()
+    {
+        for (const char* stored : {"7", "-1", "week"}) {
+            ViewsInputs inputs;
+            inputs.settings().write(QStringLiteral("TimeSpan"), QLatin1String(stored));
+            const QPointer window = new FileChartView(inputs.context());
+            QCOMPARE(FindChild<QComboBox>(window, "periodBox")->currentIndex(), 0);
+            QCOMPARE(Stored(inputs, "TimeSpan"), QStringLiteral("0"));
+            delete window;
+        }
+    }
+
+    void theStyleIsStoredWhenTheWindowCloses()
+    {
+        ViewsInputs inputs;
+        QPointer window = new FileChartView(inputs.context());
+        FindChild<QRadioButton>(window, "lineStyleButton")->click();
+        QVERIFY(DrawsLine(FindChild<HistoryChart>(window, "chart")));
+        QCOMPARE(window->computations(), 2);
+        window->close();
+        QCOMPARE(Stored(inputs, "GraphStyle2"), QStringLiteral("True"));
+        QTRY_VERIFY(window.isNull());
+        window = new FileChartView(inputs.context());
+        QVERIFY(FindChild<QRadioButton>(window, "lineStyleButton")->isChecked());
+        QVERIFY(DrawsLine(FindChild<HistoryChart>(window, "chart")));
+        delete window;
+    }
+
+    void withoutTrackedItemsTheChartIsEmpty()
+    {
+        ViewsInputs inputs;
+        inputs.TrackedItems.clear();
+        const QPointer window = new FileChartView(inputs.context());
+        QCOMPARE(FindChild<HistoryChart>(window, "chart")->categoryCount(), 0);
+        QCOMPARE(FindChild<QLabel>(window, "hitCountLabel")->text(), QStringLiteral("0 Hits"));
+        QVERIFY(!FindChild<HistoryChart>(window, "chart")->chart()->title().isEmpty());
+        delete window;
+    }
+};
+
+int RunFileChartViewTests(int argc, char** argv)
+{
+    FileChartViewTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+} // namespace tallywick::test
+
+#include "filechartview_test.moc"

@@ -1,0 +1,122 @@
+#include "ui/common/dialogs.h"
+#include "ui/views/historychart.h"
+#include "ui/views/valuescale.h"
+#include "viewstestsupport.h"
+
+#include <QAction>
+#include <QImage>
+#include <QTest>
+#include <QValueAxis>
+
+namespace tallywick::test {
+namespace {
+
+std::vector<ChartCategory> Months(int count)
+{
+    std::vector<ChartCategory> categories;
+    for (int i = 0; i < count; ++i)
+        categories.push_back({"Jan 0" + std::to_string(i % 10), static_cast<double>(i)});
+    return categories;
+}
+
+} // namespace
+
+class HistoryChartTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { Dialogs::setTestMode(true); }
+
+    void theValueAxisReadsWell_data()
+    {
+        QTest::addColumn<double>("maxValue");
+        QTest::addColumn<bool>("wholeNumbers");
+        QTest::addColumn<double>("top");
+        QTest::addColumn<double>("step");
+        QTest::addColumn<int>("decimals");
+        QTest::newRow("nothing") << 0.0 << true << 1.0 << 1.0 << 0;
+        QTest::newRow("few counts") << 3.0 << true << 4.0 << 1.0 << 0;
+        QTest::newRow("counts") << 78.0 << true << 80.0 << 20.0 << 0;
+        QTest::newRow("on a tick") << 100.0 << true << 120.0 << 20.0 << 0;
+        QTest::newRow("averages") << 1.35 << false << 1.5 << 0.5 << 1;
+        QTest::newRow("small averages") << 0.04 << false << 0.05 << 0.01 << 2;
+    }
+
+    void theValueAxisReadsWell()
+    {
+        QFETCH(double, maxValue);
+        QFETCH(bool, wholeNumbers);
+        const ValueScale scale = ScaleFor(maxValue, wholeNumbers);
+        QTEST(scale.top, "top");
+        QTEST(scale.step, "step");
+        QTEST(scale.decimals, "decimals");
+    }
+
+    void everyCategoryKeepsItsPlaceAndItsTip()
+    {
+        HistoryChart chart;
+        chart.draw({{"/a/x.zip", 3}, {"/a/x.zip", 1}, {"", 2}}, ChartStyle::Bar);
+        QCOMPARE(ChartValues(&chart), (QList<qreal>{3, 1, 2}));
+        QCOMPARE(ChartLabels(&chart).size(), 3);
+        QCOMPARE(chart.valueTip(1), QStringLiteral("/a/x.zip: 1"));
+        QCOMPARE(chart.valueTip(3), QString());
+
+        chart.draw({{"Mon", 0.3333333}}, ChartStyle::Line, false);
+        QVERIFY(DrawsLine(&chart));
+        QCOMPARE(chart.valueTip(0), QStringLiteral("Mon: 0.3333"));
+        auto* valueAxis = qobject_cast<QValueAxis*>(chart.chart()->axes(Qt::Vertical).first());
+        QCOMPARE(valueAxis->min(), 0.0);
+        QCOMPARE(valueAxis->labelFormat(), QStringLiteral("%.1f"));
+    }
+
+    void labelsTurnUprightOnlyWhenTheyDoNotFit()
+    {
+        HistoryChart chart;
+        chart.resize(700, 300);
+        chart.show();
+        chart.draw(Months(6), ChartStyle::Bar);
+        auto axis = [&] { return qobject_cast<QBarCategoryAxis*>(chart.chart()->axes(Qt::Horizontal).first()); };
+        QTRY_VERIFY(chart.chart()->plotArea().width() > 500);
+        QCOMPARE(axis()->labelsAngle(), 0);
+        chart.draw(Months(24), ChartStyle::Bar);
+        QTRY_COMPARE(axis()->labelsAngle(), -90);
+        chart.resize(1400, 300);
+        QTRY_COMPARE(axis()->labelsAngle(), 0);
+    }
+
+    void savesTheChartAsAPngImage()
+    {
+        QTemporaryDir dir;
+        HistoryChart chart;
+        chart.resize(400, 300);
+        chart.setImageName(QStringLiteral("Traffic by Month.png"));
+        chart.draw(Months(12), ChartStyle::Bar);
+        QCOMPARE(chart.contextMenuPolicy(), Qt::ActionsContextMenu);
+        QVERIFY(chart.actions().contains(chart.saveImageAction()));
+
+        Dialogs::queueFileName(dir.filePath(QStringLiteral("months")));
+        chart.saveImageAction()->trigger();
+        QVERIFY(Dialogs::lastFileRequest().fileName.endsWith(QStringLiteral("Traffic by Month.png")));
+        const QImage image(dir.filePath(QStringLiteral("months.png")));
+        QVERIFY(!image.isNull());
+        QCOMPARE(image.size(), QSize(400, 300) * chart.devicePixelRatio());
+
+        Dialogs::queueFileName(std::nullopt);
+        chart.saveImage();
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1);
+
+        Dialogs::queueFileName(dir.filePath(QStringLiteral("missing/folder/chart.png")));
+        chart.saveImage();
+        QCOMPARE(Dialogs::shownMessages().size(), std::size_t{1});
+    }
+};
+
+int RunHistoryChartTests(int argc, char** argv)
+{
+    HistoryChartTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+} // namespace tallywick::test
+
+#include "historychart_test.moc"
