@@ -9,7 +9,7 @@ namespace {
 
 // Lines are searched in pieces of about this size, so that counting the lines and searching
 // for both texts read each piece from the cache rather than from memory.
-constexpr std::size_t kPieceSize = 256 * 1024;
+constexpr std::size_t kPieceSize = std::size_t{256} * 1024;
 static_assert(kPieceSize <= kLongestLine, "a piece's lines are all short enough, but the one that crosses its end");
 
 constexpr std::string_view kLineBreak = "\r\n";

@@ -57,7 +57,7 @@ MonthlyChartView::MonthlyChartView(const HistoryViewContext& context) :
         option->setGeometry(x, kFirstRow, option->sizeHint().width(), rowHeight);
         x += option->sizeHint().width() + 16;
     }
-    QCheckBox* allTime = monthsBeforeLimit_.checkBox;
+    QCheckBox* allTime = monthsBeforeLimit_.checkBox();
     allTime->setGeometry(x + 8, kFirstRow, allTime->sizeHint().width(), rowHeight);
     x = allTime->geometry().right() + 1;
     reserveLabelWidths();

@@ -10,28 +10,28 @@
 namespace tallywick {
 
 MonthsBeforeLimitOption::MonthsBeforeLimitOption(QWidget* parent, const HistoryViewContext& context) :
-    checkBox(new QCheckBox(QStringLiteral("Include months before the time limit"), parent)), context_(context),
+    checkBox_(new QCheckBox(QStringLiteral("Include months before the time limit"), parent)), context_(context),
     allTime_(context)
 {
-    checkBox->setObjectName(QStringLiteral("monthsBeforeLimitBox"));
+    checkBox_->setObjectName(QStringLiteral("monthsBeforeLimitBox"));
     if (!allTime_.error().isEmpty())
-        checkBox->setToolTip(allTime_.error());
+        checkBox_->setToolTip(allTime_.error());
 }
 
 void MonthsBeforeLimitOption::restore(const SettingsStore& settings)
 {
-    checkBox->setChecked(settings.read(keys::MonthlyAllTime));
+    checkBox_->setChecked(settings.read(keys::MonthlyAllTime));
 }
 
 void MonthsBeforeLimitOption::store(SettingsStore& settings) const
 {
-    settings.write(keys::MonthlyAllTime, checkBox->isChecked());
+    settings.write(keys::MonthlyAllTime, checkBox_->isChecked());
 }
 
 MonthlyChartResult MonthsBeforeLimitOption::chart(const std::vector<std::string>& items, std::size_t selected) const
 {
     const int timeLimit = context_.values.TimeLimit;
-    if (checkBox->isChecked())
+    if (checkBox_->isChecked())
         return AllTimeMonthlyChart(allTime_.records(), items, selected, timeLimit, context_.today());
     return MonthlyChart(context_.history, items, selected, timeLimit, context_.today());
 }

@@ -27,9 +27,11 @@ public:
     // The chart of the selected item as the check box asks for it.
     MonthlyChartResult chart(const std::vector<std::string>& items, std::size_t selected) const;
 
-    QCheckBox* checkBox;
+    // For the view's layout.
+    QCheckBox* checkBox() const { return checkBox_; }
 
 private:
+    QCheckBox* checkBox_;
     const HistoryViewContext& context_;
     AllTimeHistory allTime_;
 };
