@@ -9,7 +9,7 @@ namespace {
 
 constexpr QByteArrayView kAnswer = "ok\n";
 // A request is one short line; a client that sends more is not one of ours.
-constexpr qsizetype kMaxRequest = 64 * 1024;
+constexpr qsizetype kMaxRequest = qsizetype{64} * 1024;
 
 } // namespace
 

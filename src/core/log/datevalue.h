@@ -31,7 +31,7 @@ public:
     constexpr std::chrono::sys_days day() const { return kDayZero + std::chrono::days{dayNumber()}; }
 
     friend constexpr DateValue operator+(DateValue a, DateValue b) { return DateValue(a.seconds_ + b.seconds_); }
-    constexpr auto operator<=>(const DateValue&) const = default;
+    constexpr auto operator<=>(const DateValue&) const = default; // NOLINT(modernize-use-nullptr): tidy 14 bug
 
     static constexpr std::int64_t kSecondsPerDay = 86400;
 

@@ -23,8 +23,8 @@ bool AllTimeHistory::reachesBeforeHistory() const
 
 std::vector<std::string_view> AllTimeHistory::records() const
 {
-    static const std::vector<std::string> none;
-    return AllTimeRecords(archived_, history_, removedForAge_ ? *removedForAge_ : none);
+    static const std::vector<std::string> kNone;
+    return AllTimeRecords(archived_, history_, removedForAge_ ? *removedForAge_ : kNone);
 }
 
 std::int64_t AllTimeHistory::count(std::optional<std::string_view> item) const
