@@ -23,7 +23,7 @@ StoredSearchSlots ReadSearchSlots(const SettingsStore& settings, int panel)
 {
     StoredSearchSlots stored;
     for (int k = 0; k < kSearchSlots; ++k) {
-        if (const auto value = settings.find(fnKey(panel, k)))
+        if (const auto value = settings.find(SearchSlotKey(panel, k)))
             stored[k] = Bytes(*value);
     }
     return stored;
@@ -31,7 +31,7 @@ StoredSearchSlots ReadSearchSlots(const SettingsStore& settings, int panel)
 
 std::string StoredSearchText(const SettingsStore& settings, int panel)
 {
-    const auto value = settings.find(fnKey(panel, 0));
+    const auto value = settings.find(SearchSlotKey(panel, 0));
     return value ? Bytes(*value) : DesignedSearchText(panel);
 }
 
@@ -52,7 +52,7 @@ SearchPanelState LoadSearchPanel(const SettingsStore& settings, int panel)
 void SaveSearchList(const SearchPanelState& state, SettingsStore& settings, int panel)
 {
     for (const auto& [slot, text] : SaveSearchList(state))
-        settings.write(fnKey(panel, slot), QString::fromStdString(text));
+        settings.write(SearchSlotKey(panel, slot), QString::fromStdString(text));
 }
 
 std::vector<std::string> StoredSearchStrings(const SettingsStore& settings)

@@ -12,7 +12,7 @@ class SettingsStore;
 // The designed text of search panel 0 or 1, the default of its slot 0.
 std::string DesignedSearchText(int panel);
 
-// The stored slots of one panel ("Combo1<panel>_0" to "Combo1<panel>_9").
+// The ten stored slots of one panel (keys from SearchSlotKey).
 StoredSearchSlots ReadSearchSlots(const SettingsStore& settings, int panel);
 
 // The panel's current text as stored in slot 0, or its designed text.

@@ -2,9 +2,10 @@
 
 namespace tallywick {
 
-QString fnKey(int Index, int Key)
+QString SearchSlotKey(int panel, int slot)
 {
-    return QStringLiteral("Combo1%1_%2").arg(Index).arg(Key);
+    // The stored spelling, kept so that existing settings files are read as before.
+    return QStringLiteral("Combo1%1_%2").arg(panel).arg(slot);
 }
 
 } // namespace tallywick

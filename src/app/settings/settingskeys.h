@@ -70,8 +70,7 @@ inline constexpr IntegerKey TimeSpan{"TimeSpan", 0, 0, 3};
 
 } // namespace keys
 
-// The key of slot `Key` (0 to 9) of search panel `Index`: "Combo1" + index + "_" + slot, so
-// fnKey(1, 3) is "Combo11_3".
-QString fnKey(int Index, int Key);
+// The settings key of a search panel's remembered text: panel 0 or 1, slot 0 to 9.
+QString SearchSlotKey(int panel, int slot);
 
 } // namespace tallywick

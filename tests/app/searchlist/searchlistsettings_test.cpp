@@ -15,11 +15,11 @@ class SearchListSettingsTest : public ::testing::Test {
 protected:
     void store(int panel, int slot, const char* value)
     {
-        settings_.write(fnKey(panel, slot), QString::fromUtf8(value));
+        settings_.write(SearchSlotKey(panel, slot), QString::fromUtf8(value));
     }
     std::string stored(int panel, int slot) const
     {
-        return settings_.read(fnKey(panel, slot), QStringLiteral("<absent>")).toStdString();
+        return settings_.read(SearchSlotKey(panel, slot), QStringLiteral("<absent>")).toStdString();
     }
 
     QTemporaryDir dir_;
@@ -28,7 +28,7 @@ protected:
 
 TEST_F(SearchListSettingsTest, FirstRunShowsEachPanelsDesignedText)
 {
-    EXPECT_EQ(fnKey(1, 3), QStringLiteral("Combo11_3"));
+    EXPECT_EQ(SearchSlotKey(1, 3), QStringLiteral("Combo11_3"));
     EXPECT_EQ(LoadSearchPanel(settings_, 0).boxList, Texts{"GET /quarnel/shareware/pelmor.exe"});
     EXPECT_EQ(LoadSearchPanel(settings_, 1).boxText, "GET /quarnel/shareware/pelmor.zip");
     EXPECT_TRUE(FillAvailableList(settings_, {}).empty()) << "designed texts are not stored search strings";

@@ -54,12 +54,12 @@ TEST_F(SettingsStoreTest, TextsComeBackAsWritten)
     {
         SettingsStore settings(path);
         for (int i = 0; i < texts.size(); ++i)
-            settings.write(fnKey(0, i), texts[i]);
+            settings.write(SearchSlotKey(0, i), texts[i]);
         settings.write(keys::NeedSort, true);
     }
     const SettingsStore settings(path);
     for (int i = 0; i < texts.size(); ++i)
-        EXPECT_EQ(settings.read(fnKey(0, i), QStringLiteral("absent")), texts[i]);
+        EXPECT_EQ(settings.read(SearchSlotKey(0, i), QStringLiteral("absent")), texts[i]);
     EXPECT_EQ(settings.read(QStringLiteral("NeedSort"), QString()), QStringLiteral("True"));
     EXPECT_EQ(SettingsStore(iniWith("Traffic_URL=http://example.com/?a=1,b=2\n")).read(keys::TrafficUrl),
               QStringLiteral("http://example.com/?a=1,b=2"));
