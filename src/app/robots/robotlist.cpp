@@ -1,8 +1,9 @@
 #include "app/robots/robotlist.h"
 
+#include "app/files/besideprogram.h"
+
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
 #include <re2/re2.h>
 #include <re2/set.h>
@@ -14,8 +15,6 @@
 namespace tallywick {
 namespace {
 
-// Enough for the deepest build-tree folder of a program or test below the build's top.
-constexpr int kFoldersUp = 4;
 // The compiled list takes a few MB; the default budget is too small for 1,500 patterns.
 constexpr std::int64_t kMatcherMemory = 64 << 20;
 
@@ -83,16 +82,8 @@ std::optional<RobotList> ReadRobotList(const QString& path, QString* error)
 
 QString FindRobotList(const QString& programFolder)
 {
-    QDir folder(programFolder);
-    for (int up = 0; up <= kFoldersUp; ++up) {
-        const QString candidate =
-            folder.absoluteFilePath(QStringLiteral(TALLYWICK_ROBOTS_SUBDIR "/%1").arg(QLatin1String(kRobotListName)));
-        if (QFileInfo(candidate).isFile())
-            return QDir::cleanPath(candidate);
-        if (!folder.cdUp())
-            break;
-    }
-    return {};
+    return FindBesideProgram(programFolder,
+                             QStringLiteral(TALLYWICK_ROBOTS_SUBDIR "/%1").arg(QLatin1String(kRobotListName)));
 }
 
 LoadedRobots LoadRobotMatcher(const QString& programFolder)

@@ -1,5 +1,7 @@
 #include "ui/about/helpfolder.h"
 
+#include "app/files/besideprogram.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -9,24 +11,11 @@
 #endif
 
 namespace tallywick {
-namespace {
-
-// Enough for the deepest build-tree folder of a program or test below the build's top.
-constexpr int kFoldersUp = 4;
-
-} // namespace
 
 QString HelpFolder(const QString& programFolder)
 {
-    QDir folder(programFolder);
-    for (int up = 0; up <= kFoldersUp; ++up) {
-        const QString candidate = folder.absoluteFilePath(QStringLiteral(TALLYWICK_HELP_SUBDIR));
-        if (QFileInfo::exists(HelpIndexPath(candidate)))
-            return QDir::cleanPath(candidate);
-        if (!folder.cdUp())
-            break;
-    }
-    return {};
+    const QString index = FindBesideProgram(programFolder, QStringLiteral(TALLYWICK_HELP_SUBDIR "/index.html"));
+    return index.isEmpty() ? QString() : QFileInfo(index).path();
 }
 
 QString HelpFolder()
