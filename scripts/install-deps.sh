@@ -8,6 +8,7 @@ packages=(
   cmake g++ make pkg-config
   libgtest-dev libgmock-dev
   qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-svg-dev qt6-qpa-plugins libqt6svg6
+  qt6-tools-dev qt6-l10n-tools
   libgl-dev zlib1g-dev libre2-dev clang-format
   help2man bash-completion
 )

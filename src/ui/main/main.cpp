@@ -3,6 +3,7 @@
 
 #include "app/files/datafolder.h"
 #include "ui/common/appicon.h"
+#include "ui/common/translation.h"
 #include "ui/main/program.h"
 #include "ui/main/terminationsignals.h"
 
@@ -54,6 +55,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationVersion(QStringLiteral(TALLYWICK_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("tallywick"));
     QApplication::setWindowIcon(tallywick::AppIcon());
+    tallywick::InstallTranslations(app, QLocale(), tallywick::TranslationsFolder());
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Counts the downloads in a web site's access log."));
