@@ -51,56 +51,51 @@ void MainWindow::createMenus()
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("menuBar"));
 
-    auto* fileMenu = NewMenu(QStringLiteral("&File"), QStringLiteral("fileMenu"), bar);
-    auto* openAction = NewItem(fileMenu, QStringLiteral("&Open"), QStringLiteral("openAction"));
-    saveAsAction_ = NewItem(fileMenu, QStringLiteral("&Save As"), QStringLiteral("saveAsAction"));
+    auto* fileMenu = NewMenu(tr("&File"), QStringLiteral("fileMenu"), bar);
+    auto* openAction = NewItem(fileMenu, tr("&Open"), QStringLiteral("openAction"));
+    saveAsAction_ = NewItem(fileMenu, tr("&Save As"), QStringLiteral("saveAsAction"));
     fileMenu->addSeparator();
-    auto* exitAction = NewItem(fileMenu, QStringLiteral("E&xit"), QStringLiteral("exitAction"));
+    auto* exitAction = NewItem(fileMenu, tr("E&xit"), QStringLiteral("exitAction"));
     bar->addMenu(fileMenu);
 
-    auto* notepadAction = bar->addAction(QStringLiteral("&Notepad"));
+    auto* notepadAction = bar->addAction(tr("&Notepad"));
     notepadAction->setObjectName(QStringLiteral("notepadAction"));
 
-    auto* historyMenu = NewMenu(QStringLiteral("&History"), QStringLiteral("historyMenu"), bar);
-    auto* dailyViewAction = NewItem(historyMenu, QStringLiteral("&Daily Text"), QStringLiteral("dailyViewAction"));
-    auto* historyTextAction =
-        NewItem(historyMenu, QStringLiteral("&Full History Text"), QStringLiteral("historyTextAction"));
+    auto* historyMenu = NewMenu(tr("&History"), QStringLiteral("historyMenu"), bar);
+    auto* dailyViewAction = NewItem(historyMenu, tr("&Daily Text"), QStringLiteral("dailyViewAction"));
+    auto* historyTextAction = NewItem(historyMenu, tr("&Full History Text"), QStringLiteral("historyTextAction"));
     historyMenu->addSeparator();
-    auto* fileChartAction = NewItem(historyMenu, QStringLiteral("&File Chart"), QStringLiteral("fileChartAction"));
-    auto* monthlyChartAction =
-        NewItem(historyMenu, QStringLiteral("&Monthly Chart"), QStringLiteral("monthlyChartAction"));
-    auto* weekdayChartAction =
-        NewItem(historyMenu, QStringLiteral("&Weekday Chart"), QStringLiteral("weekdayChartAction"));
+    auto* fileChartAction = NewItem(historyMenu, tr("&File Chart"), QStringLiteral("fileChartAction"));
+    auto* monthlyChartAction = NewItem(historyMenu, tr("&Monthly Chart"), QStringLiteral("monthlyChartAction"));
+    auto* weekdayChartAction = NewItem(historyMenu, tr("&Weekday Chart"), QStringLiteral("weekdayChartAction"));
     historyMenu->addSeparator();
-    auto* zeroDaysAction = NewItem(historyMenu, QStringLiteral("&Zero Count Days"), QStringLiteral("zeroDaysAction"));
+    auto* zeroDaysAction = NewItem(historyMenu, tr("&Zero Count Days"), QStringLiteral("zeroDaysAction"));
     historyMenu->addSeparator();
-    auto* historyOptionsMenu = NewMenu(QStringLiteral("&Options"), QStringLiteral("historyOptionsMenu"), historyMenu);
-    auto* trackingAction =
-        NewItem(historyOptionsMenu, QStringLiteral("&Track Items"), QStringLiteral("trackingAction"));
-    auto* timeLimitAction =
-        NewItem(historyOptionsMenu, QStringLiteral("Time &Limit"), QStringLiteral("timeLimitAction"));
+    auto* historyOptionsMenu = NewMenu(tr("&Options"), QStringLiteral("historyOptionsMenu"), historyMenu);
+    auto* trackingAction = NewItem(historyOptionsMenu, tr("&Track Items"), QStringLiteral("trackingAction"));
+    auto* timeLimitAction = NewItem(historyOptionsMenu, tr("Time &Limit"), QStringLiteral("timeLimitAction"));
     historyMenu->addMenu(historyOptionsMenu);
     bar->addMenu(historyMenu);
 
-    auto* webPageMenu = NewMenu(QStringLiteral("&Web Page"), QStringLiteral("webPageMenu"), bar);
+    auto* webPageMenu = NewMenu(tr("&Web Page"), QStringLiteral("webPageMenu"), bar);
     trafficReportAction_ =
         NewItem(webPageMenu, QString::fromUtf8(kDefaultTrafficMenu), QStringLiteral("trafficReportAction"));
     websiteDetailsAction_ =
         NewItem(webPageMenu, QString::fromUtf8(kDefaultDetailsMenu), QStringLiteral("websiteDetailsAction"));
     webPageMenu->addSeparator();
-    auto* goToAction = NewItem(webPageMenu, QStringLiteral("&Go To..."), QStringLiteral("goToAction"));
+    auto* goToAction = NewItem(webPageMenu, tr("&Go To..."), QStringLiteral("goToAction"));
     bar->addMenu(webPageMenu);
 
-    auto* toolsMenu = NewMenu(QStringLiteral("&Tools"), QStringLiteral("toolsMenu"), bar);
-    auto* optionsAction = NewItem(toolsMenu, QStringLiteral("&Options"), QStringLiteral("optionsAction"));
-    auto* trimHistoryAction = NewItem(toolsMenu, QStringLiteral("&Trim History"), QStringLiteral("trimHistoryAction"));
+    auto* toolsMenu = NewMenu(tr("&Tools"), QStringLiteral("toolsMenu"), bar);
+    auto* optionsAction = NewItem(toolsMenu, tr("&Options"), QStringLiteral("optionsAction"));
+    auto* trimHistoryAction = NewItem(toolsMenu, tr("&Trim History"), QStringLiteral("trimHistoryAction"));
     // Designed switched off and never switched on: the closing sequence trims the history.
     trimHistoryAction->setEnabled(false);
     bar->addMenu(toolsMenu);
 
-    auto* helpMenu = NewMenu(QStringLiteral("&Help"), QStringLiteral("helpMenu"), bar);
-    auto* aboutAction = NewItem(helpMenu, QStringLiteral("&About"), QStringLiteral("aboutAction"));
-    auto* helpContentsAction = NewItem(helpMenu, QStringLiteral("&Contents"), QStringLiteral("helpContentsAction"));
+    auto* helpMenu = NewMenu(tr("&Help"), QStringLiteral("helpMenu"), bar);
+    auto* aboutAction = NewItem(helpMenu, tr("&About"), QStringLiteral("aboutAction"));
+    auto* helpContentsAction = NewItem(helpMenu, tr("&Contents"), QStringLiteral("helpContentsAction"));
     bar->addMenu(helpMenu);
 
     connect(openAction, &QAction::triggered, this, &MainWindow::chooseReport);
@@ -128,8 +123,8 @@ void MainWindow::createMenus()
 void MainWindow::chooseReport()
 {
     setPasteBoxText(kPastePrompt);
-    const auto chosen = Dialogs::openFileName(this, {QStringLiteral("Open"), FolderOf(reportPath_), reportPath_,
-                                                     OpenReportFilters(), OpenReportFilters().first()});
+    const auto chosen = Dialogs::openFileName(
+        this, {tr("Open"), FolderOf(reportPath_), reportPath_, OpenReportFilters(), OpenReportFilters().first()});
     openReport(chosen.value_or(reportPath_));
 }
 
@@ -161,17 +156,17 @@ void MainWindow::dropEvent(QDropEvent* event)
 void MainWindow::savePastedText()
 {
     if (!pasteBoxHoldsText()) {
-        Dialogs::message(this, QStringLiteral("No Text"), QStringLiteral("There is no text to save"));
+        Dialogs::message(this, tr("No Text"), tr("There is no text to save"));
     } else {
-        const auto chosen = Dialogs::saveFileName(this, {QStringLiteral("Save As"), FolderOf(reportPath_), reportPath_,
+        const auto chosen = Dialogs::saveFileName(this, {tr("Save As"), FolderOf(reportPath_), reportPath_,
                                                          SaveReportFilters(), SaveReportFilters().first()});
         if (chosen)
             reportPath_ = *chosen;
         if (const auto failure = WriteTextFile(reportPath_, pasteBox_->toPlainText()))
-            Dialogs::message(this, QStringLiteral("Tallywick"),
-                             QStringLiteral("The text could not be saved to %1 (%2).")
-                                 .arg(QDir::toNativeSeparators(reportPath_), *failure),
-                             Dialogs::Icon::Warning);
+            Dialogs::message(
+                this, tr("Tallywick"),
+                tr("The text could not be saved to %1 (%2).").arg(QDir::toNativeSeparators(reportPath_), *failure),
+                Dialogs::Icon::Warning);
         setStatusText(reportPath_);
     }
     leaveFullWindow();
@@ -184,7 +179,7 @@ void MainWindow::startTextEditor()
 
 void MainWindow::goToWebPage()
 {
-    const auto answer = Dialogs::inputText(this, QStringLiteral("Web Page URL"), QStringLiteral("Enter URL"), goToUrl_);
+    const auto answer = Dialogs::inputText(this, tr("Web Page URL"), tr("Enter URL"), goToUrl_);
     if (!answer || answer->isEmpty())
         return;
     settings_.write(keys::GoToUrl, *answer);
