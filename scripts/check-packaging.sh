@@ -45,6 +45,14 @@ done
 
 # Errors fail; warnings and notes are shown.
 check "lintian" lintian --fail-on error --display-info --tag-display-limit 0 "${debs[@]}"
+# The command line leaves robots out only with their list beside it.
+robot_list() {
+    local listed
+    listed=$(dpkg-deb -c "$packages"/tallywick-cli_*.deb | grep -E "/share/tallywick/robots/(robot-patterns.txt|LICENSE)$")
+    echo "$listed"
+    [ "$(echo "$listed" | wc -l)" -eq 2 ]
+}
+check "tallywick-cli carries the robot list and its licence" robot_list
 check "apt: the dependencies resolve" sh -c 'apt-get install --simulate --no-install-recommends "$@" | grep -E "^(Inst|Conf) tallywick"' apt "${debs[@]}"
 
 stage=$build/packaging-stage

@@ -2,6 +2,8 @@
 
 #include "cli/commands.h"
 
+#include <QCoreApplication>
+
 #include <array>
 #include <new>
 
@@ -40,6 +42,11 @@ void WriteUsage(std::ostream& out)
 }
 
 } // namespace
+
+LoadedRobots LoadRobotsBesideProgram()
+{
+    return LoadRobotMatcher(QCoreApplication::applicationDirPath());
+}
 
 Arguments Arguments::fromBytes(std::vector<std::string> bytes)
 {

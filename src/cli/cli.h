@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/report/reportfile.h"
+#include "app/robots/robotlist.h"
 
 #include <QStringList>
 
@@ -10,11 +11,15 @@
 
 namespace tallywick::cli {
 
+// The robot list installed beside the running program.
+LoadedRobots LoadRobotsBesideProgram();
+
 // Where a run of the command line writes, and the seams that tests replace.
 struct Environment {
     std::ostream& out;
     std::ostream& err;
     ReportOpener openReport = OpenReportFile;
+    std::function<LoadedRobots()> loadRobots = LoadRobotsBesideProgram;
 };
 
 enum ExitCode : int {

@@ -2,6 +2,7 @@
 #include "app/files/fileexists.h"
 #include "app/history/historysteps.h"
 #include "app/report/reportfile.h"
+#include "app/report/reportorder.h"
 #include "app/searchlist/searchlistsettings.h"
 #include "app/settings/settingsstore.h"
 #include "app/store/historystore.h"
@@ -9,6 +10,7 @@
 #include "cli/commands.h"
 #include "cli/dataoptions.h"
 #include "cli/json.h"
+#include "cli/leaveoutoptions.h"
 #include "cli/reportfailure.h"
 #include "core/history/addedrecords.h"
 #include "core/log/logline.h"
@@ -19,36 +21,41 @@ namespace tallywick::cli {
 namespace {
 
 const char* const kRecordHelp =
-    "Records the new downloads of one report in the history, as the main window does when it\n"
-    "searches the report and is then closed: for a scheduled job. Reads the settings (the two\n"
-    "search texts stored in slot 0 of each panel's list, Split_Time, TimeLimit, NeedSort), the\n"
-    "tracked items and the history; searches the report with No duplicates on; merges the new\n"
-    "tracked downloads into the history; removes duplicate partial downloads when there are any;\n"
-    "saves \"history.dat\" and \"NeedSort\", with the records past the time limit moved to the\n"
-    "archive (\"archive/yyyy-mm.dat\") first; adds the days the report covers to \"coverage.dat\".\n"
-    "Recording the same report again records nothing.\n"
+    "Records the new downloads of a report in the history, as the main window does when it\n"
+    "searches the report and is then closed: for a scheduled job. Several reports (say\n"
+    "access.log*, rotated logs) are searched as one, oldest first by the time of their first\n"
+    "dated line, whatever order they are given in. Reads the settings (the two search texts\n"
+    "stored in slot 0 of each panel's list, Split_Time, TimeLimit, NeedSort, LeaveOutRobots,\n"
+    "LeaveOutFailed; --leave-out-robots and --leave-out-failed turn the last two on for this\n"
+    "run), the tracked items and the history; searches the report with No duplicates\n"
+    "on; merges the new tracked downloads into the history; removes duplicate partial downloads\n"
+    "when there are any; saves \"history.dat\" and \"NeedSort\", with the records past the time limit\n"
+    "moved to the archive (\"archive/yyyy-mm.dat\") first; adds the days the report covers to\n"
+    "\"coverage.dat\". Recording the same report again records nothing.\n"
     "Holds the data folder's lock while it runs.\n"
     "\n"
     "Text output: the lines read, the downloads recorded in all and per tracked item, those too\n"
     "old to keep (when there are any), the duplicate partial downloads removed, and the records\n"
     "written to \"history.dat\".\n"
     "A line longer than 1 MiB (1048576 bytes) counts as a line but is never searched; when there\n"
-    "were any, the text output says how many.\n"
+    "were any, the text output says how many. When robots or failed requests are left out, it\n"
+    "says \"Left out: R robots, F failed\": the lines with a hit that were removed before counting.\n"
     "JSON output: {\"lines\": N, \"recorded\": N, \"expired\": N, \"per_item\": {ITEM: N, ...},\n"
-    "\"removed_partials\": N, \"history_size\": N, \"overlong_lines\": N}. lines: the lines of the\n"
-    "report; recorded: the downloads this run added that are in the saved \"history.dat\"; expired:\n"
-    "the downloads this run added that were TimeLimit or more months old, so the save dropped them;\n"
-    "per_item: every tracked item (0 included) with this run's new downloads whose first tracked\n"
-    "item it is; removed_partials: duplicate partial downloads removed (0 when there were none);\n"
-    "history_size: the records written to \"history.dat\"; overlong_lines: the lines too long to\n"
-    "search.\n"
+    "\"removed_partials\": N, \"history_size\": N, \"overlong_lines\": N, \"left_out\": {\"robots\": N,\n"
+    "\"failed\": N}}. lines: the lines of the report; recorded: the downloads this run added that\n"
+    "are in the saved \"history.dat\"; expired: the downloads this run added that were TimeLimit or\n"
+    "more months old, so the save dropped them; per_item: every tracked item (0 included) with\n"
+    "this run's new downloads whose first tracked item it is; removed_partials: duplicate partial\n"
+    "downloads removed (0 when there were none); history_size: the records written to\n"
+    "\"history.dat\"; overlong_lines: the lines too long to search; left_out: the lines with a hit\n"
+    "removed as robots and as failed (zeros when neither is left out).\n"
     "\n"
-    "Exit status: 0 done; 1 a file could not be read or written (the settings file included;\n"
-    "stderr says which; no record is lost: \"history.dat\" is left as it was, or keeps the records\n"
-    "the archive could not take), or there was not enough memory; 2 bad arguments or \"File Not\n"
-    "Found\"; 3 the data folder is in use by another process. Nothing is written on 2 or 3. When\n"
-    "only the output could not be written, stderr says \"the output could not be written\" and the\n"
-    "status is 1, but the history was saved.";
+    "Exit status: 0 done; 1 a file could not be read or written (the settings file and the robot\n"
+    "list included; stderr says which; no record is lost: \"history.dat\" is left as it was, or\n"
+    "keeps the records the archive could not take), or there was not enough memory; 2 bad\n"
+    "arguments or \"File Not Found\"; 3 the data folder is in use by another process. Nothing is\n"
+    "written on 2 or 3. When only the output could not be written, stderr says \"the output could\n"
+    "not be written\" and the status is 1, but the history was saved.";
 
 struct ItemCount {
     std::string item;
@@ -88,6 +95,8 @@ struct RecordSummary {
     std::vector<ItemCount> perItem;
     std::int64_t removedPartials = 0;
     std::int64_t historySize = 0;
+    bool leavingOut = false;
+    LeftOutCounts leftOut;
 };
 
 Json ToJson(const RecordSummary& summary)
@@ -102,7 +111,8 @@ Json ToJson(const RecordSummary& summary)
         .set("per_item", std::move(perItem))
         .set("removed_partials", summary.removedPartials)
         .set("history_size", summary.historySize)
-        .set("overlong_lines", summary.overlongLines);
+        .set("overlong_lines", summary.overlongLines)
+        .set("left_out", LeftOutJson(summary.leftOut));
 }
 
 // savedHistory: History as the save wrote it, less the records too old to keep.
@@ -114,6 +124,7 @@ RecordSummary Summarize(const SearchResult& search, const ClosingHistoryOutcome&
     RecordSummary summary;
     summary.lines = search.lineCount;
     summary.overlongLines = search.overlongLines;
+    summary.leftOut = search.leftOut;
     const auto fate = FateOfAddedRecords(collected, appended, savedHistory, today, TimeLimit);
     summary.recorded = fate.kept;
     summary.expired = fate.expired;
@@ -128,6 +139,8 @@ void WriteText(const RecordSummary& summary, std::ostream& out)
     out << "Lines read: " << summary.lines << '\n';
     if (summary.overlongLines > 0)
         out << "Lines too long to search: " << summary.overlongLines << '\n';
+    if (summary.leavingOut)
+        out << LeftOutLabel(summary.leftOut) << '\n';
     out << "Recorded: " << summary.recorded << '\n';
     for (const auto& entry : summary.perItem)
         out << "  " << entry.count << "  " << entry.item << '\n';
@@ -141,7 +154,7 @@ void WriteText(const RecordSummary& summary, std::ostream& out)
 int RunRecord(const Arguments& arguments, Environment& env)
 {
     const QString command = QStringLiteral("record");
-    CommandLine line(command, QStringLiteral("[options] REPORT"), QString::fromUtf8(kRecordHelp));
+    CommandLine line(command, QStringLiteral("[options] REPORT..."), QString::fromUtf8(kRecordHelp));
     auto& parser = line.parser();
     parser.addOptions({
         {QStringLiteral("split-time"),
@@ -151,12 +164,16 @@ int RunRecord(const Arguments& arguments, Environment& env)
          QStringLiteral("History time limit in months, 1 to 24, for this run (default: the setting TimeLimit)."),
          QStringLiteral("MONTHS")},
     });
-    parser.addPositionalArgument(QStringLiteral("REPORT"), QStringLiteral("The report file."));
+    parser.addOptions(LeaveOutCommandOptions());
+    parser.addPositionalArgument(QStringLiteral("REPORT"), QStringLiteral("The report files, one or several."),
+                                 QStringLiteral("REPORT..."));
     if (!line.parse(arguments, env))
         return line.exitCode();
     const QStringList positional = parser.positionalArguments();
-    if (positional.size() != 1)
-        return line.usageError(env, QStringLiteral("give exactly one REPORT"));
+    if (positional.isEmpty())
+        return line.usageError(env, QStringLiteral("give at least one REPORT"));
+    if (const QString repeated = RepeatedReport(positional); !repeated.isEmpty())
+        return line.usageError(env, QStringLiteral("%1 is given twice").arg(repeated));
     const auto splitTimeOption = ReadSplitTimeOption(line, env);
     if (splitTimeOption.exitCode)
         return *splitTimeOption.exitCode;
@@ -164,9 +181,11 @@ int RunRecord(const Arguments& arguments, Environment& env)
     if (timeLimitOption.exitCode)
         return *timeLimitOption.exitCode;
 
-    const QString& report = positional.front();
-    if (!FileExists(report))
-        return ReportSearchFailure(report, ReportFileSearch::Status::NotFound, {}, env);
+    for (const QString& report : positional) {
+        if (!FileExists(report))
+            return ReportSearchFailure(report, ReportFileSearch::Status::NotFound, {}, env);
+    }
+    const QStringList reports = OldestReportsFirst(positional);
     const DataFolder folder = DataFolderOf(line);
     DataFolderLock lock(folder.path());
     if (const auto refused = LockDataFolder(lock, command, env))
@@ -183,6 +202,11 @@ int RunRecord(const Arguments& arguments, Environment& env)
         request.texts[panel] = StoredSearchText(settings, panel);
     request.noDuplicates = true;
     request.splitTime = splitTimeOption.minutes.value_or(settings.read(keys::SplitTime));
+    const auto leaveOut = ReadLeaveOutOptions(line, command, settings.read(keys::LeaveOutRobots),
+                                              settings.read(keys::LeaveOutFailed), env);
+    if (leaveOut.exitCode)
+        return *leaveOut.exitCode;
+    request.leaveOut = leaveOut.options;
 
     const auto tracking = ReadTrackingFile(folder.trackingPath());
     if (tracking.status == LinesRead::Status::Failed) {
@@ -199,13 +223,15 @@ int RunRecord(const Arguments& arguments, Environment& env)
         return kExitFailed;
     }
 
-    auto search = CollectReportFile(report, request, trackedItems, std::move(session.collected), env.openReport);
+    auto search = CollectReportFiles(reports, request, trackedItems, std::move(session.collected), env.openReport);
     if (search.status != ReportFileSearch::Status::Done)
-        return ReportSearchFailure(report, search.status, search.error, env);
+        return ReportSearchFailure(search.failedPath, search.status, search.error, env);
     session.collected = std::move(search.outcome.collected);
     session.HistoryChanged = search.outcome.historyChanged;
-    if (!NoteReportCoverage(session, report))
-        env.err << "The days " << report.toStdString() << " covers could not be read; they are not recorded.\n";
+    for (const QString& report : reports) {
+        if (!NoteReportCoverage(session, report))
+            env.err << "The days " << report.toStdString() << " covers could not be read; they are not recorded.\n";
+    }
 
     const auto closing = RunClosingHistorySteps(session, store, today, TimeLimit);
     switch (closing.save.status) {
@@ -224,8 +250,9 @@ int RunRecord(const Arguments& arguments, Environment& env)
 
     const std::vector<std::string> nothingSaved;
     const bool saved = closing.save.status == HistorySaveOutcome::Status::Saved;
-    const auto summary = Summarize(search.outcome.result, closing, trackedItems, session.collected,
-                                   saved ? session.History : nothingSaved, today, TimeLimit);
+    auto summary = Summarize(search.outcome.result, closing, trackedItems, session.collected,
+                             saved ? session.History : nothingSaved, today, TimeLimit);
+    summary.leavingOut = request.leaveOut.active();
     if (line.json())
         env.out << ToJson(summary).dump();
     else

@@ -1,9 +1,11 @@
 #include "app/files/fileexists.h"
 #include "app/report/reportfile.h"
+#include "app/report/reportorder.h"
 #include "app/store/trackingfile.h"
 #include "cli/commands.h"
 #include "cli/dataoptions.h"
 #include "cli/json.h"
+#include "cli/leaveoutoptions.h"
 #include "cli/options.h"
 #include "cli/reportfailure.h"
 
@@ -11,29 +13,38 @@ namespace tallywick::cli {
 namespace {
 
 const char* const kSearchHelp =
-    "Searches one report (an access log; \".gz\" files are read decompressed) for two request texts\n"
+    "Searches a report (an access log; \".gz\" files are read decompressed) for two request texts\n"
     "and counts the downloads as the main window does. Reads no settings and no data folder.\n"
+    "Several reports (say access.log*, rotated logs) are searched as one, oldest first by the\n"
+    "time of their first dated line, whatever order they are given in: a split download that\n"
+    "crosses from one into the next is one download, and the lines of all of them are counted.\n"
     "\n"
     "Text output: the count labels (\"All Found: N of LINES\", then \"Found: N\" for panel 0 and\n"
     "for panel 1), then each panel's result text. A line longer than 1 MiB (1048576 bytes) counts\n"
     "as a line but is never searched; when there were any, \"Lines too long to search: N\" follows\n"
-    "the labels.\n"
-    "JSON output: {\"lines\": N, \"overlong_lines\": N, \"all\": N, \"panels\": [{\"text\": SEARCH TEXT,\n"
-    "\"found\": N, \"result\": RESULT TEXT}, {...}], \"report_hits\": [LINE, ...], \"collected\":\n"
-    "[LINE, ...]}.\n"
+    "the labels. With --leave-out-robots or --leave-out-failed, \"Left out: R robots, F failed\"\n"
+    "follows them too: the lines with a hit that the options removed before counting, each line\n"
+    "once (as failed when both options remove it).\n"
+    "JSON output: {\"lines\": N, \"overlong_lines\": N, \"all\": N, \"left_out\": {\"robots\": N,\n"
+    "\"failed\": N}, \"panels\": [{\"text\": SEARCH TEXT, \"found\": N, \"result\": RESULT TEXT},\n"
+    "{...}], \"report_hits\": [LINE, ...], \"collected\": [LINE, ...]}; left_out is zeros when\n"
+    "neither option is given.\n"
     "Strings carry the report's bytes: valid UTF-8 as its characters, any other byte as the\n"
     "character of the same value (U+0080 to U+00FF).\n"
     "\n"
-    "Exit status: 0 done; 1 the report could not be read to its end, or there was not enough\n"
-    "memory; 2 bad arguments or \"File Not Found\".";
+    "Exit status: 0 done; 1 the report could not be read to its end, the robot list could not be\n"
+    "read, or there was not enough memory; 2 bad arguments (one file named twice among them) or\n"
+    "\"File Not Found\".";
 
-void WriteText(const SearchResult& result, std::ostream& out)
+void WriteText(const SearchResult& result, bool leavingOut, std::ostream& out)
 {
     out << AllFoundLabel(result) << '\n';
     for (const auto& panel : result.panels)
         out << FoundLabel(panel) << '\n';
     if (result.overlongLines > 0)
         out << OverlongLinesLabel(result) << '\n';
+    if (leavingOut)
+        out << LeftOutLabel(result.leftOut) << '\n';
     for (const auto& panel : result.panels)
         out << '\n' << panel.text;
 }
@@ -52,6 +63,7 @@ Json ToJson(const SearchRequest& request, const SearchOutcome& outcome)
         .set("lines", result.lineCount)
         .set("overlong_lines", result.overlongLines)
         .set("all", result.allFound)
+        .set("left_out", LeftOutJson(result.leftOut))
         .set("panels", std::move(panels))
         .set("report_hits", Json::texts(result.reportHits))
         .set("collected", Json::texts(outcome.collected));
@@ -61,7 +73,7 @@ Json ToJson(const SearchRequest& request, const SearchOutcome& outcome)
 
 int RunSearch(const Arguments& arguments, Environment& env)
 {
-    CommandLine line(QStringLiteral("search"), QStringLiteral("[options] REPORT"), QString::fromUtf8(kSearchHelp));
+    CommandLine line(QStringLiteral("search"), QStringLiteral("[options] REPORT..."), QString::fromUtf8(kSearchHelp));
     auto& parser = line.parser();
     parser.addOptions({
         {QStringLiteral("find"),
@@ -79,13 +91,17 @@ int RunSearch(const Arguments& arguments, Environment& env)
         {QStringLiteral("tracked"), QStringLiteral("A tracking.dat whose items the new hits are collected for."),
          QStringLiteral("FILE")},
     });
-    parser.addPositionalArgument(QStringLiteral("REPORT"), QStringLiteral("The report file."));
+    parser.addOptions(LeaveOutCommandOptions());
+    parser.addPositionalArgument(QStringLiteral("REPORT"), QStringLiteral("The report files, one or several."),
+                                 QStringLiteral("REPORT..."));
     if (!line.parse(arguments, env))
         return line.exitCode();
 
     const QStringList positional = parser.positionalArguments();
-    if (positional.size() != 1)
-        return line.usageError(env, QStringLiteral("give exactly one REPORT"));
+    if (positional.isEmpty())
+        return line.usageError(env, QStringLiteral("give at least one REPORT"));
+    if (const QString repeated = RepeatedReport(positional); !repeated.isEmpty())
+        return line.usageError(env, QStringLiteral("%1 is given twice").arg(repeated));
     const auto finds = line.valueBytes(QStringLiteral("find"));
     if (finds.size() > static_cast<std::size_t>(kPanelCount))
         return line.usageError(env, QStringLiteral("--find is given at most twice"));
@@ -101,6 +117,10 @@ int RunSearch(const Arguments& arguments, Environment& env)
     if (splitTimeOption.exitCode)
         return *splitTimeOption.exitCode;
     request.splitTime = splitTimeOption.minutes.value_or(kDefaultSplitTime);
+    const auto leaveOut = ReadLeaveOutOptions(line, QStringLiteral("search"), false, false, env);
+    if (leaveOut.exitCode)
+        return *leaveOut.exitCode;
+    request.leaveOut = leaveOut.options;
     std::vector<std::string> tracked;
     if (parser.isSet(QStringLiteral("tracked"))) {
         const QString trackedPath = parser.value(QStringLiteral("tracked"));
@@ -112,18 +132,17 @@ int RunSearch(const Arguments& arguments, Environment& env)
         tracked = std::move(read.lines);
     }
 
-    const QString& report = positional.front();
     // The text output shows no report hits, and without tracked items nothing is collected.
     const bool keepHits = line.json() || !tracked.empty();
     const auto search =
-        SearchReportFile(report, request, tracked, CollectedHits{}, env.openReport, {},
-                         keepHits ? ResultTextSink::ReportHits::Keep : ResultTextSink::ReportHits::Drop);
+        SearchReportFiles(OldestReportsFirst(positional), request, tracked, CollectedHits{}, env.openReport, {},
+                          keepHits ? ResultTextSink::ReportHits::Keep : ResultTextSink::ReportHits::Drop);
     if (search.status != ReportFileSearch::Status::Done)
-        return ReportSearchFailure(report, search.status, search.error, env);
+        return ReportSearchFailure(search.failedPath, search.status, search.error, env);
     if (line.json())
         env.out << ToJson(request, search.outcome).dump();
     else
-        WriteText(search.outcome.result, env.out);
+        WriteText(search.outcome.result, request.leaveOut.active(), env.out);
     return kExitOk;
 }
 

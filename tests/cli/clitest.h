@@ -41,7 +41,7 @@ protected:
     {
         std::ostringstream out;
         std::ostringstream err;
-        cli::Environment env{out, err, std::move(openReport)};
+        cli::Environment env{out, err, std::move(openReport), loadRobots_};
         CliRun result;
         result.code = cli::RunCli(
             QStringList{QStringLiteral("tallywick-cli")} + arguments +
@@ -57,7 +57,7 @@ protected:
     {
         std::ostringstream out;
         std::ostringstream err;
-        cli::Environment env{out, err};
+        cli::Environment env{out, err, OpenReportFile, loadRobots_};
         arguments.insert(arguments.begin(), "tallywick-cli");
         for (const QString& common :
              {QStringLiteral("--data-dir"), dataDir(), QStringLiteral("--config"), configPath()})
@@ -71,6 +71,7 @@ protected:
 
     QTemporaryDir dir_;
     QString config_;
+    std::function<LoadedRobots()> loadRobots_ = cli::LoadRobotsBesideProgram;
 };
 
 } // namespace tallywick::testing

@@ -85,12 +85,12 @@ expect "tallywick-cli track ${data[*]} remove " $'/files/app.exe\n/files/app.zip
 HOME=$scratch expect "tallywick-cli view --data-dir ~/data --config ~/Tallywick.ini --item /files/app.e" "/files/app.exe"
 expect "tallywick-cli track ${data[*]} remove /files/app.zip " ""
 
-# Reports are files; one only.
+# Reports are files, one or several.
 mkdir "$scratch/logs"
 touch "$scratch/logs/access.log" "$scratch/logs/access.log.1.gz"
 expect "tallywick-cli search $scratch/logs/a" "$scratch/logs/access.log"$'\n'"$scratch/logs/access.log.1.gz"
 expect "tallywick-cli record --split-time 20 $scratch/logs/access.log.1" "$scratch/logs/access.log.1.gz"
-expect "tallywick-cli record $scratch/logs/access.log " ""
+expect "tallywick-cli record $scratch/logs/access.log $scratch/logs/access.log.1" "$scratch/logs/access.log.1.gz"
 expect "tallywick-cli record --split-time " ""
 
 echo "$passed passed, $failed failed"

@@ -105,35 +105,60 @@ std::unique_ptr<QIODevice> OpenReportFile(const QString& path)
 ReportFileRead ReadReportFile(const QString& path, const SearchRequest& request, HitSink& sink,
                               const ReportOpener& open, const ReadProgress& progress)
 {
+    return ReadReportFiles(QStringList{path}, request, sink, open, progress);
+}
+
+ReportFileRead ReadReportFiles(const QStringList& paths, const SearchRequest& request, HitSink& sink,
+                               const ReportOpener& open, const ReadProgress& progress)
+{
     using Status = ReportFileSearch::Status;
     ReportFileRead read;
-    if (!FileExists(path)) {
-        read.status = Status::NotFound;
-        return read;
-    }
-    const auto device = open(path);
-    if (!device || !device->isOpen()) {
-        read.status = Status::Failed;
-        read.error = device ? device->errorString() : QStringLiteral("Cannot open the report");
-        return read;
+    for (const QString& path : paths) {
+        if (!FileExists(path)) {
+            read.status = Status::NotFound;
+            read.failedPath = path;
+            return read;
+        }
     }
     try {
         ReportSearch search(request, sink);
-        bool stopped = false;
-        const auto error = ReadReport(
-            *device, IsCompressedReport(path), [&](std::string_view chunk) { search.feed(chunk); },
-            [&](qint64 bytesRead) {
-                stopped = progress && !progress(bytesRead);
+        char lastByte = '\n';
+        const auto feed = [&](std::string_view chunk) {
+            search.feed(chunk);
+            if (!chunk.empty())
+                lastByte = chunk.back();
+        };
+        qint64 earlierFiles = 0; // the bytes of the files already read
+        for (const QString& path : paths) {
+            const auto device = open(path);
+            if (!device || !device->isOpen()) {
+                read.status = Status::Failed;
+                read.error = device ? device->errorString() : QStringLiteral("Cannot open the report");
+                read.failedPath = path;
+                return read;
+            }
+            if (lastByte != '\n' && lastByte != '\r')
+                feed("\n");
+            bool stopped = false;
+            qint64 fileRead = 0;
+            const auto error = ReadReport(*device, IsCompressedReport(path), feed, [&](qint64 bytesRead) {
+                fileRead = bytesRead;
+                stopped = progress && !progress(earlierFiles + bytesRead);
                 return !stopped;
             });
-        if (error) {
-            read.status = Status::Failed;
-            read.error = *error;
-        } else if (stopped) {
-            read.status = Status::Stopped;
-        } else {
-            read.counts = std::move(search).finish();
+            earlierFiles += fileRead;
+            if (error) {
+                read.status = Status::Failed;
+                read.error = *error;
+                read.failedPath = path;
+                return read;
+            }
+            if (stopped) {
+                read.status = Status::Stopped;
+                return read;
+            }
         }
+        read.counts = std::move(search).finish();
     } catch (const std::bad_alloc&) {
         read.status = Status::Failed;
         read.error = kNotEnoughMemory;
@@ -146,13 +171,23 @@ ReportFileSearch SearchReportFile(const QString& path, const SearchRequest& requ
                                   const ReportOpener& open, const ReadProgress& progress,
                                   ResultTextSink::ReportHits reportHits)
 {
+    return SearchReportFiles(QStringList{path}, request, trackedItems, std::move(collected), open, progress,
+                             reportHits);
+}
+
+ReportFileSearch SearchReportFiles(const QStringList& paths, const SearchRequest& request,
+                                   const std::vector<std::string>& trackedItems, CollectedHits collected,
+                                   const ReportOpener& open, const ReadProgress& progress,
+                                   ResultTextSink::ReportHits reportHits)
+{
     ReportFileSearch search;
     search.outcome.collected = std::move(collected);
     try {
         ResultTextSink texts(request.moreFlags, reportHits);
-        const auto read = ReadReportFile(path, request, texts, open, progress);
+        const auto read = ReadReportFiles(paths, request, texts, open, progress);
         search.status = read.status;
         search.error = read.error;
+        search.failedPath = read.failedPath;
         if (read.status != ReportFileSearch::Status::Done)
             return search;
         search.outcome.result = std::move(texts).finish(read.counts);
@@ -171,17 +206,26 @@ ReportFileSearch CollectReportFile(const QString& path, const SearchRequest& req
                                    const std::vector<std::string>& trackedItems, CollectedHits collected,
                                    const ReportOpener& open)
 {
+    return CollectReportFiles(QStringList{path}, request, trackedItems, std::move(collected), open);
+}
+
+ReportFileSearch CollectReportFiles(const QStringList& paths, const SearchRequest& request,
+                                    const std::vector<std::string>& trackedItems, CollectedHits collected,
+                                    const ReportOpener& open)
+{
     ReportFileSearch search;
     search.outcome.collected = std::move(collected);
     TrackedHitSink sink(trackedItems, search.outcome.collected);
-    const auto read = ReadReportFile(path, request, sink, open);
+    const auto read = ReadReportFiles(paths, request, sink, open);
     search.status = read.status;
     search.error = read.error;
+    search.failedPath = read.failedPath;
     if (read.status == ReportFileSearch::Status::Done) {
         search.outcome.historyChanged = sink.historyChanged();
         search.outcome.result.lineCount = read.counts.lineCount;
         search.outcome.result.overlongLines = read.counts.overlongLines;
         search.outcome.result.allFound = read.counts.allFound;
+        search.outcome.result.leftOut = read.counts.leftOut;
         for (int panel = 0; panel < kPanelCount; ++panel)
             search.outcome.result.panels[panel].found = read.counts.found[panel];
     }

@@ -4,6 +4,7 @@
 
 #include <QIODevice>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -35,6 +36,7 @@ struct ReportFileSearch {
     enum class Status { Done, NotFound, Failed, Stopped };
     Status status = Status::Done;
     QString error;         // why the search failed (Failed only)
+    QString failedPath;    // the report that was not found or failed
     SearchOutcome outcome; // Done only; otherwise the collected hits passed in, untouched
 };
 
@@ -44,10 +46,18 @@ struct ReportFileSearch {
 struct ReportFileRead {
     ReportFileSearch::Status status = ReportFileSearch::Status::Done;
     QString error;
+    QString failedPath;
     SearchCounts counts;
 };
 ReportFileRead ReadReportFile(const QString& path, const SearchRequest& request, HitSink& sink,
                               const ReportOpener& open = OpenReportFile, const ReadProgress& progress = {});
+
+// Several report files read into one search as one report, in the order given (see
+// OldestReportsFirst): a split download that crosses from one into the next is one download,
+// and a file whose last line lacks its break does not run on into the next. Nothing is read when
+// one of them is not found. progress is told the bytes read of all the files so far.
+ReportFileRead ReadReportFiles(const QStringList& paths, const SearchRequest& request, HitSink& sink,
+                               const ReportOpener& open = OpenReportFile, const ReadProgress& progress = {});
 
 // The search of one report file as the main window shows it: counts, result texts, report hits
 // (unless dropped: then nothing is collected either), and the new tracked downloads added to
@@ -56,10 +66,18 @@ ReportFileSearch SearchReportFile(const QString& path, const SearchRequest& requ
                                   const std::vector<std::string>& trackedItems, CollectedHits collected,
                                   const ReportOpener& open = OpenReportFile, const ReadProgress& progress = {},
                                   ResultTextSink::ReportHits reportHits = ResultTextSink::ReportHits::Keep);
+// The same over several files read as one (see ReadReportFiles).
+ReportFileSearch SearchReportFiles(const QStringList& paths, const SearchRequest& request,
+                                   const std::vector<std::string>& trackedItems, CollectedHits collected,
+                                   const ReportOpener& open = OpenReportFile, const ReadProgress& progress = {},
+                                   ResultTextSink::ReportHits reportHits = ResultTextSink::ReportHits::Keep);
 
 // The same without result texts or report hits: only the counts and the collected downloads.
 ReportFileSearch CollectReportFile(const QString& path, const SearchRequest& request,
                                    const std::vector<std::string>& trackedItems, CollectedHits collected,
                                    const ReportOpener& open = OpenReportFile);
+ReportFileSearch CollectReportFiles(const QStringList& paths, const SearchRequest& request,
+                                    const std::vector<std::string>& trackedItems, CollectedHits collected,
+                                    const ReportOpener& open = OpenReportFile);
 
 } // namespace tallywick

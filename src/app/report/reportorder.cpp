@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 
 #include <zlib.h>
 
@@ -56,6 +57,20 @@ QStringList OldestReportsFirst(const QStringList& paths)
     for (const auto index : OldestFirst(firstDates))
         ordered.append(paths[static_cast<qsizetype>(index)]);
     return ordered;
+}
+
+QString RepeatedReport(const QStringList& paths)
+{
+    QSet<QString> seen;
+    for (const QString& path : paths) {
+        const QString file = QFileInfo(path).canonicalFilePath();
+        if (file.isEmpty())
+            continue;
+        if (seen.contains(file))
+            return path;
+        seen.insert(file);
+    }
+    return {};
 }
 
 } // namespace tallywick

@@ -16,4 +16,8 @@ std::optional<DateValue> ReportFirstDate(const QString& path);
 // given is kept.
 QStringList OldestReportsFirst(const QStringList& paths);
 
+// The first of paths that names the same file as one before it (searched twice, its downloads
+// would count twice); empty when there is none.
+QString RepeatedReport(const QStringList& paths);
+
 } // namespace tallywick

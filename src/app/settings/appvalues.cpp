@@ -13,6 +13,8 @@ AppValues ReadAppValues(const SettingsStore& settings)
     values.Details_URL = settings.read(keys::DetailsUrl);
     values.Details_menu = settings.read(keys::DetailsMenu);
     values.Split_Time = settings.read(keys::SplitTime);
+    values.LeaveOutRobots = settings.read(keys::LeaveOutRobots);
+    values.LeaveOutFailed = settings.read(keys::LeaveOutFailed);
     return values;
 }
 

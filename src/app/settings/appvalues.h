@@ -15,11 +15,13 @@ struct AppValues {
     QString Details_URL;
     QString Details_menu;
     int Split_Time = 30;
+    bool LeaveOutRobots = false;
+    bool LeaveOutFailed = false;
     bool AppRunning = false;
 };
 
 // Reads them in the start-up order: TimeLimit, Traffic_URL, Traffic_menu, Details_URL,
-// Details_menu, Split_Time.
+// Details_menu, Split_Time, then the two leave-out options.
 AppValues ReadAppValues(const SettingsStore& settings);
 
 } // namespace tallywick

@@ -67,6 +67,9 @@ inline constexpr TruthKey GraphStyle1{"GraphStyle1", false};
 inline constexpr TruthKey GraphStyle2{"GraphStyle2", false};
 inline constexpr TruthKey MonthlyAllTime{"MonthlyAllTime", false};
 inline constexpr IntegerKey TimeSpan{"TimeSpan", 0, 0, 3};
+// Off, every hit counts whoever asked and whatever the server answered.
+inline constexpr TruthKey LeaveOutRobots{"LeaveOutRobots", false};
+inline constexpr TruthKey LeaveOutFailed{"LeaveOutFailed", false};
 
 } // namespace keys
 

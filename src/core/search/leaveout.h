@@ -18,6 +18,8 @@ public:
 struct LeaveOutOptions {
     bool failed = false;                      // a status other than 2xx (304 downloads nothing)
     const UserAgentMatcher* robots = nullptr; // robots are left out when set
+
+    bool active() const { return failed || robots != nullptr; }
 };
 
 enum class LeftOut { No, Failed, Robot };
@@ -34,7 +36,7 @@ class LeaveOutTest {
 public:
     explicit LeaveOutTest(LeaveOutOptions options) : options_(options) {}
 
-    bool active() const { return options_.failed || options_.robots != nullptr; }
+    bool active() const { return options_.active(); }
     LeftOut operator()(std::string_view line);
 
 private:

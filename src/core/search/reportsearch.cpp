@@ -36,10 +36,26 @@ std::string OverlongLinesLabel(const SearchResult& result)
     return "Lines too long to search: " + std::to_string(result.overlongLines);
 }
 
+std::string LeftOutLabel(const LeftOutCounts& leftOut)
+{
+    return "Left out: " + std::to_string(leftOut.robots) + " robots, " + std::to_string(leftOut.failed) + " failed";
+}
+
+std::string LeftOutNote(const LeftOutCounts& leftOut)
+{
+    return "(left out: " + std::to_string(leftOut.robots) + " robots, " + std::to_string(leftOut.failed) + " failed)";
+}
+
+std::string AllFoundText(const SearchResult& result, bool leavingOut)
+{
+    return leavingOut ? AllFoundLabel(result) + " " + LeftOutNote(result.leftOut) : AllFoundLabel(result);
+}
+
 ReportSearch::ReportSearch(SearchRequest request, HitSink& sink, SimdLevel level) :
     request_(std::move(request)), sink_(sink),
     level_(level), finders_{TextFinder(request_.texts[0], level), TextFinder(request_.texts[1], level)},
-    keys_{SearchHitKeys(request_.splitTime), SearchHitKeys(request_.splitTime)}, lines_(kLongestLine, level)
+    keys_{SearchHitKeys(request_.splitTime), SearchHitKeys(request_.splitTime)}, leaveOut_(request_.leaveOut),
+    lines_(kLongestLine, level)
 {
 }
 
@@ -94,12 +110,41 @@ void ReportSearch::searchPiece(std::string_view piece)
     // Lines in report order; a line that both panels hit counts for panel 0 first.
     const auto& hits0 = pieceHits_[0];
     const auto& hits1 = pieceHits_[1];
+    const bool leavingOut = leaveOut_.active();
+    // A line that both panels hit is judged, and counted as left out, once.
+    std::size_t judgedLine = std::string_view::npos;
+    LeftOut judged = LeftOut::No;
     std::size_t i = 0;
     std::size_t j = 0;
     while (i < hits0.size() || j < hits1.size()) {
         const bool takeFirst = j == hits1.size() || (i < hits0.size() && hits0[i].lineBegin <= hits1[j].lineBegin);
         const Hit& hit = takeFirst ? hits0[i++] : hits1[j++];
-        countHit(takeFirst ? 0 : 1, piece.substr(hit.lineBegin, hit.lineEnd - hit.lineBegin), hit.matchPos);
+        const auto line = piece.substr(hit.lineBegin, hit.lineEnd - hit.lineBegin);
+        if (leavingOut) {
+            if (hit.lineBegin != judgedLine) {
+                judgedLine = hit.lineBegin;
+                judged = leaveOut_(line);
+                countLeftOut(judged);
+            }
+            // Removed before the split-download test: it neither starts nor extends one.
+            if (judged != LeftOut::No)
+                continue;
+        }
+        countHit(takeFirst ? 0 : 1, line, hit.matchPos);
+    }
+}
+
+void ReportSearch::countLeftOut(LeftOut reason)
+{
+    switch (reason) {
+    case LeftOut::No:
+        break;
+    case LeftOut::Failed:
+        ++counts_.leftOut.failed;
+        break;
+    case LeftOut::Robot:
+        ++counts_.leftOut.robots;
+        break;
     }
 }
 
@@ -169,6 +214,7 @@ SearchResult ResultTextSink::finish(const SearchCounts& counts) &&
     result_.lineCount = counts.lineCount;
     result_.overlongLines = counts.overlongLines;
     result_.allFound = counts.allFound;
+    result_.leftOut = counts.leftOut;
     for (int panel = 0; panel < kPanelCount; ++panel)
         result_.panels[panel].found = counts.found[panel];
     return std::move(result_);

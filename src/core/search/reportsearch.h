@@ -3,6 +3,7 @@
 #include "core/log/lines.h"
 #include "core/search/collectedhits.h"
 #include "core/search/hitsink.h"
+#include "core/search/leaveout.h"
 #include "core/search/linelist.h"
 #include "core/search/searchhitkeys.h"
 #include "core/search/textfinder.h"
@@ -30,12 +31,13 @@ inline constexpr std::size_t kLongestLine = std::size_t{1} << 20;
 
 // What one search looks for: a text per panel (panel 0 is counted first), whether repeats of a
 // split download are left out of the counts, the long (status) or short form of each panel's
-// result text, and the split-download time frame in minutes.
+// result text, the split-download time frame in minutes, and the hits left out before counting.
 struct SearchRequest {
     std::array<std::string, kPanelCount> texts{std::string(kDesignedSearchText0), std::string(kDesignedSearchText1)};
     bool noDuplicates = true;
     std::array<bool, kPanelCount> moreFlags{};
     std::int64_t splitTime = kDefaultSplitTime;
+    LeaveOutOptions leaveOut; // its robot matcher must outlive the search
 };
 
 // The counts of one search.
@@ -44,6 +46,7 @@ struct SearchCounts {
     std::int64_t overlongLines = 0; // lines longer than kLongestLine, counted in lineCount
     std::int64_t allFound = 0;
     std::array<std::int64_t, kPanelCount> found{};
+    LeftOutCounts leftOut; // lines with a hit that the leave-out options removed, each once
 };
 
 struct PanelResult {
@@ -57,6 +60,7 @@ struct SearchResult {
     std::int64_t overlongLines = 0;
     std::int64_t allFound = 0;
     std::array<PanelResult, kPanelCount> panels;
+    LeftOutCounts leftOut;
     // The counted hits that are not repeats, of both panels, in the order they were counted.
     LineList reportHits;
 };
@@ -67,6 +71,12 @@ std::string AllFoundLabel(const SearchResult& result);
 std::string FoundLabel(const PanelResult& panel);
 // "Lines too long to search: 1"
 std::string OverlongLinesLabel(const SearchResult& result);
+// "Left out: 2 robots, 1 failed"
+std::string LeftOutLabel(const LeftOutCounts& leftOut);
+// "(left out: 2 robots, 1 failed)", as it stands beside "All Found"
+std::string LeftOutNote(const LeftOutCounts& leftOut);
+// "All Found: 3 of 120", followed by the left-out note when the search left anything out.
+std::string AllFoundText(const SearchResult& result, bool leavingOut);
 
 // Searches a report that arrives in chunks of any size (a mapped file arrives as one, a
 // decompressed one in many) and hands every counted hit to a sink. Each text is searched over
@@ -93,6 +103,7 @@ private:
     void collectHits(std::string_view piece, int panel, std::vector<Hit>& hits) const;
     void countHit(int panel, std::string_view line, std::size_t matchPos);
     void countOverlongLine();
+    void countLeftOut(LeftOut reason);
 
     SearchRequest request_;
     HitSink& sink_;
@@ -100,6 +111,7 @@ private:
     std::array<TextFinder, kPanelCount> finders_;
     std::array<SearchHitKeys, kPanelCount> keys_;
     std::array<std::vector<Hit>, kPanelCount> pieceHits_;
+    LeaveOutTest leaveOut_;
     LineAssembler lines_;
     SearchCounts counts_;
 };

@@ -7,6 +7,7 @@
 #include "ui/dialogs/fixeddialog.h"
 #include "ui/dialogs/timeframe.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -14,6 +15,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -37,7 +39,7 @@ struct Tab {
 
 constexpr std::array<Tab, 4> kTabs{{
     {"Split Downloads", "Group1", "Set Options for Split Downloads"},
-    {"Empty", "Group2", "Set Options for Group 2"},
+    {"Counting", "Group2", "Set What the Counts Leave Out"},
     {"Empty", "Group3", "Set Options for Group 3"},
     {"Empty", "Group4", "Set Options for Group 4"},
 }};
@@ -48,6 +50,18 @@ QGroupBox* EmptySample(int number)
     auto* frame = new QGroupBox(QStringLiteral("Sample %1").arg(number));
     frame->setObjectName(QStringLiteral("sample%1Frame").arg(number));
     return frame;
+}
+
+// A check box with a line of explanation under it, indented to its caption.
+void AddExplainedBox(QVBoxLayout* layout, QCheckBox* box, const QString& explanation)
+{
+    auto* label = new QLabel(explanation);
+    label->setWordWrap(true);
+    label->setIndent(box->style()->pixelMetric(QStyle::PM_IndicatorWidth) +
+                     box->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing));
+    layout->addWidget(box);
+    layout->addWidget(label);
+    layout->addSpacing(8);
 }
 
 void FillPage(QWidget* page, QWidget* content)
@@ -106,7 +120,23 @@ AdvancedOptionsDialog::AdvancedOptionsDialog(SettingsStore& settings, AppValues&
     splitLayout->addWidget(instruction);
     splitLayout->addStretch(1);
     FillPage(tabs_->widget(0), splitDownloads);
-    for (int i = 1; i < tabs_->count(); ++i)
+
+    auto* counting = new QGroupBox(QStringLiteral("Options: "));
+    counting->setObjectName(QStringLiteral("countingFrame"));
+    leaveOutRobotsBox_ = new QCheckBox(QStringLiteral("Leave out robots"), counting);
+    leaveOutRobotsBox_->setObjectName(QStringLiteral("leaveOutRobotsBox"));
+    leaveOutFailedBox_ = new QCheckBox(QStringLiteral("Leave out failed and not-modified requests"), counting);
+    leaveOutFailedBox_->setObjectName(QStringLiteral("leaveOutFailedBox"));
+    auto* countingLayout = new QVBoxLayout(counting);
+    AddExplainedBox(countingLayout, leaveOutRobotsBox_,
+                    QStringLiteral("Search engines, crawlers and download tools, told by a list of known names, "
+                                   "are not counted."));
+    AddExplainedBox(countingLayout, leaveOutFailedBox_,
+                    QStringLiteral("Only requests the server answered with success (2xx) are counted: not "
+                                   "\"304 Not Modified\", redirects or errors."));
+    countingLayout->addStretch(1);
+    FillPage(tabs_->widget(1), counting);
+    for (int i = 2; i < tabs_->count(); ++i)
         FillPage(tabs_->widget(i), EmptySample(i + 1));
 
     okButton_ = new QPushButton(QStringLiteral("OK"), this);
@@ -129,7 +159,9 @@ AdvancedOptionsDialog::AdvancedOptionsDialog(SettingsStore& settings, AppValues&
     layout->addLayout(buttons);
 
     setTabOrder(tabs_, timeFrameBox_);
-    setTabOrder(timeFrameBox_, okButton_);
+    setTabOrder(timeFrameBox_, leaveOutRobotsBox_);
+    setTabOrder(leaveOutRobotsBox_, leaveOutFailedBox_);
+    setTabOrder(leaveOutFailedBox_, okButton_);
     setTabOrder(okButton_, cancelButton_);
     setTabOrder(cancelButton_, applyButton_);
 
@@ -139,9 +171,9 @@ AdvancedOptionsDialog::AdvancedOptionsDialog(SettingsStore& settings, AppValues&
     // The window sees Ctrl+Tab before any of its controls.
     auto* nextTab = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this);
     connect(nextTab, &QShortcut::activated, this, &AdvancedOptionsDialog::selectNextTab);
-    connect(applyButton_, &QPushButton::clicked, this, &AdvancedOptionsDialog::saveSplitTime);
+    connect(applyButton_, &QPushButton::clicked, this, &AdvancedOptionsDialog::save);
     connect(okButton_, &QPushButton::clicked, this, [this] {
-        saveSplitTime();
+        save();
         accept();
     });
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
@@ -151,6 +183,8 @@ void AdvancedOptionsDialog::load()
 {
     timeFrameBox_->addItems(TimeFrameEntries());
     timeFrameBox_->setCurrentIndex(TimeFrameIndex(values_.Split_Time));
+    leaveOutRobotsBox_->setChecked(values_.LeaveOutRobots);
+    leaveOutFailedBox_->setChecked(values_.LeaveOutFailed);
 }
 
 void AdvancedOptionsDialog::selectNextTab()
@@ -158,10 +192,14 @@ void AdvancedOptionsDialog::selectNextTab()
     tabs_->setCurrentIndex(NextTabIndex(tabs_->currentIndex(), tabs_->count()));
 }
 
-void AdvancedOptionsDialog::saveSplitTime()
+void AdvancedOptionsDialog::save()
 {
     values_.Split_Time = TimeFrameMinutes(timeFrameBox_->currentIndex());
     settings_.write(keys::SplitTime, values_.Split_Time);
+    values_.LeaveOutRobots = leaveOutRobotsBox_->isChecked();
+    settings_.write(keys::LeaveOutRobots, values_.LeaveOutRobots);
+    values_.LeaveOutFailed = leaveOutFailedBox_->isChecked();
+    settings_.write(keys::LeaveOutFailed, values_.LeaveOutFailed);
 }
 
 int NextTabIndex(int current, int count)

@@ -4,6 +4,7 @@
 
 #include <array>
 
+class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -16,9 +17,9 @@ struct AppValues;
 class SettingsStore;
 class WindowRegistry;
 
-// The Advanced Options window: the split-download time frame on the first of four tabs.
-// "OK" and "Apply" store the chosen frame in `values` (the next search uses it) and in the
-// settings; "Cancel", Esc and the close box store nothing.
+// The Advanced Options window: the split-download time frame on the first of four tabs, what
+// the counts leave out on the second. "OK" and "Apply" store the choices in `values` (the next
+// search uses them) and in the settings; "Cancel", Esc and the close box store nothing.
 class AdvancedOptionsDialog : public QDialog {
     Q_OBJECT
 
@@ -29,13 +30,15 @@ public:
 private:
     void load();
     void selectNextTab();
-    void saveSplitTime();
+    void save();
 
     SettingsStore& settings_;
     AppValues& values_;
 
     QTabWidget* tabs_ = nullptr;
     QComboBox* timeFrameBox_ = nullptr;
+    QCheckBox* leaveOutRobotsBox_ = nullptr;
+    QCheckBox* leaveOutFailedBox_ = nullptr;
     QPushButton* okButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
     QPushButton* applyButton_ = nullptr;

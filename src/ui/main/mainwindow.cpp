@@ -1,5 +1,7 @@
 #include "ui/main/mainwindow.h"
 
+#include "app/robots/robotlist.h"
+
 #include "app/files/fileexists.h"
 #include "app/files/paths.h"
 #include "app/searchlist/searchlistsettings.h"

@@ -32,6 +32,7 @@ namespace tallywick {
 struct AppValues;
 class ActivationWatcher;
 class HistoryStore;
+class RobotMatcher;
 class PasteBox;
 class SettingsStore;
 class WindowRegistry;
@@ -130,7 +131,8 @@ private:
 
     // mainwindow_search.cpp: the search and the controls that start it.
     void searchReport(const QString& path);
-    void showResult(const SearchResult& result);
+    void showResult(const SearchResult& result, bool leavingOut);
+    LeaveOutOptions leaveOutOptions();
     void showPanel(int index);
     void takePanelText(int index);
     void searchPastedText();
@@ -177,6 +179,9 @@ private:
     std::array<QString, kPanelCount> shownResults_;
     std::unique_ptr<HistoryStore> historyStore_;
     std::unique_ptr<HistoryViews> views_;
+    // Loaded at the first search that leaves robots out; the reason it could not be, told once.
+    std::unique_ptr<RobotMatcher> robots_;
+    QString robotListProblem_;
     ActivationWatcher* activation_ = nullptr;
 
     // One of each per search panel.

@@ -5,6 +5,7 @@
 #include "app/files/fileexists.h"
 #include "app/files/reportchoice.h"
 #include "app/report/reportfile.h"
+#include "app/robots/robotlist.h"
 #include "app/searchlist/searchlistsettings.h"
 #include "app/settings/appvalues.h"
 #include "app/store/replacefile.h"
@@ -18,6 +19,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
@@ -49,6 +51,7 @@ void MainWindow::searchReport(const QString& path)
     request.noDuplicates = noDuplicatesBox_->isChecked();
     request.moreFlags = moreFlags_;
     request.splitTime = values_.Split_Time;
+    request.leaveOut = leaveOutOptions();
 
     auto status = ReportFileSearch::Status::NotFound;
     QString error;
@@ -65,7 +68,7 @@ void MainWindow::searchReport(const QString& path)
         error = search.error;
         if (status == ReportFileSearch::Status::Done) {
             try {
-                showResult(search.outcome.result);
+                showResult(search.outcome.result, request.leaveOut.active());
             } catch (const std::bad_alloc&) {
                 status = ReportFileSearch::Status::Failed;
                 error = QStringLiteral("Not enough memory to show the result");
@@ -110,7 +113,22 @@ void MainWindow::searchReport(const QString& path)
     }
 }
 
-void MainWindow::showResult(const SearchResult& result)
+LeaveOutOptions MainWindow::leaveOutOptions()
+{
+    if (values_.LeaveOutRobots && !robots_ && robotListProblem_.isEmpty()) {
+        auto loaded = LoadRobotMatcher(QCoreApplication::applicationDirPath());
+        robots_ = std::move(loaded.matcher);
+        robotListProblem_ = loaded.error;
+        // Robots counted as people without a word would be a wrong count the user trusts.
+        if (!robots_)
+            Dialogs::message(this, QStringLiteral("Tallywick"),
+                             QStringLiteral("Robots cannot be left out: %1 They are counted.").arg(robotListProblem_),
+                             Dialogs::Icon::Warning);
+    }
+    return {.failed = values_.LeaveOutFailed, .robots = values_.LeaveOutRobots ? robots_.get() : nullptr};
+}
+
+void MainWindow::showResult(const SearchResult& result, bool leavingOut)
 {
     const std::array<QPlainTextEdit*, kPanelCount> boxes{resultBoxes_[0], resultBoxes_[1]};
     const std::array<QLabel*, kPanelCount> labels{countLabels_[0], countLabels_[1]};
@@ -119,7 +137,9 @@ void MainWindow::showResult(const SearchResult& result)
         boxes[i]->setPlainText(shownResults_[i]);
         labels[i]->setText(FromBytes(FoundLabel(result.panels[i])));
     }
-    totalLabel_->setText(FromBytes(AllFoundLabel(result)));
+    totalLabel_->setText(FromBytes(AllFoundText(result, leavingOut)));
+    // The note may not fit the label's designed size.
+    totalLabel_->setToolTip(leavingOut ? totalLabel_->text() : QString());
 }
 
 // The box shows its panel's state: the list, then the text.

@@ -1,5 +1,7 @@
 #include "app/report/reportfile.h"
 
+#include "app/report/reportorder.h"
+
 #include "support/failingdevice.h"
 #include "support/plainsearch.h"
 
@@ -9,6 +11,8 @@
 
 #include <gtest/gtest.h>
 #include <zlib.h>
+
+#include <algorithm>
 
 namespace tallywick {
 namespace {
@@ -121,6 +125,49 @@ TEST(ReportFile, AReadErrorPartWayFailsTheSearchAndKeepsTheCollectedHits)
     EXPECT_EQ(search.error, QStringLiteral("Input/output error"));
     EXPECT_EQ(search.outcome.collected.size(), 1u);
     EXPECT_FALSE(search.outcome.historyChanged);
+}
+
+// Rotated logs, given in any order, search as the one log they were cut from; the middle one
+// lacks its last line break, which must not join its last line to the next file's first.
+TEST(ReportFile, SeveralReportsSearchAsTheirConcatenationInAnyOrderGiven)
+{
+    QTemporaryDir dir;
+    const std::string log = ReadAll(kRealLog);
+    const auto cut = [&](std::size_t line) {
+        std::size_t at = 0;
+        for (std::size_t i = 0; i < line; ++i)
+            at = log.find('\n', at) + 1;
+        return at;
+    };
+    const std::size_t first = cut(3000);
+    const std::size_t second = cut(7000);
+    QStringList files{WriteFile(dir, QStringLiteral("access.log.2.gz"), Gzip(log.substr(0, first))),
+                      WriteFile(dir, QStringLiteral("access.log.1"), log.substr(first, second - first - 1)),
+                      WriteFile(dir, QStringLiteral("access.log"), log.substr(second))};
+    SearchRequest request;
+    request.texts = {"GET /images/logstash_OSCON.pdf", "GET /favicon.ico"};
+    const std::vector<std::string> tracked{"/images/logstash_OSCON.pdf", "/favicon.ico"};
+    const auto whole = SearchReportFile(kRealLog, request, tracked, CollectedHits{});
+    ASSERT_EQ(whole.status, ReportFileSearch::Status::Done);
+
+    std::sort(files.begin(), files.end());
+    do {
+        const auto search = SearchReportFiles(OldestReportsFirst(files), request, tracked, CollectedHits{});
+        ASSERT_EQ(search.status, ReportFileSearch::Status::Done);
+        const auto& result = search.outcome.result;
+        EXPECT_EQ(result.lineCount, 10000) << files.join(u' ').toStdString();
+        EXPECT_EQ(result.panels[0].text, whole.outcome.result.panels[0].text);
+        EXPECT_EQ(result.panels[1].text, whole.outcome.result.panels[1].text);
+        EXPECT_EQ(result.reportHits, whole.outcome.result.reportHits);
+        const auto& collected = search.outcome.collected;
+        EXPECT_TRUE(std::equal(collected.begin(), collected.end(), whole.outcome.collected.begin(),
+                               whole.outcome.collected.end()));
+    } while (std::next_permutation(files.begin(), files.end()));
+
+    const auto missing =
+        SearchReportFiles({files[0], dir.filePath(QStringLiteral("gone.log"))}, request, tracked, CollectedHits{});
+    EXPECT_EQ(missing.status, ReportFileSearch::Status::NotFound);
+    EXPECT_EQ(missing.failedPath, dir.filePath(QStringLiteral("gone.log")));
 }
 
 TEST(ReportFile, AMissingReportIsNotFound)

@@ -55,10 +55,11 @@ TEST_F(RecordTest, RecordsTheNewTrackedDownloadsOnce)
 {
     const auto result = record({QStringLiteral("--json")});
     ASSERT_EQ(result.code, 0) << result.err;
-    EXPECT_EQ(result.out, "{\n  \"lines\": 5,\n  \"recorded\": 3,\n  \"expired\": 0,\n  \"per_item\": {\n"
-                          "    \"/quarnel/shareware/pelmor.zip\": 2,\n    \"/quarnel/shareware/pelmor.exe\": 1,\n"
-                          "    \"/never/downloaded.zip\": 0\n  },\n  \"removed_partials\": 0,\n  \"history_size\": 3,\n"
-                          "  \"overlong_lines\": 0\n}\n");
+    EXPECT_EQ(result.out,
+              "{\n  \"lines\": 5,\n  \"recorded\": 3,\n  \"expired\": 0,\n  \"per_item\": {\n"
+              "    \"/quarnel/shareware/pelmor.zip\": 2,\n    \"/quarnel/shareware/pelmor.exe\": 1,\n"
+              "    \"/never/downloaded.zip\": 0\n  },\n  \"removed_partials\": 0,\n  \"history_size\": 3,\n"
+              "  \"overlong_lines\": 0,\n  \"left_out\": {\n    \"robots\": 0,\n    \"failed\": 0\n  }\n}\n");
     // Report order within a day; the merge sorted the day-earlier download to the front.
     const std::string history = Lines({Record({.host = "198.51.100.4", .date = "04/Dec/2026"}),
                                        Record({.host = "198.51.100.1", .time = "10:00:00"}),
@@ -112,6 +113,24 @@ TEST_F(RecordTest, TakesItsSearchFromTheSettingsAndItsOptionsForThisRunOnly)
     const auto again = record({QStringLiteral("--json"), QStringLiteral("--split-time"), QStringLiteral("30")});
     EXPECT_TRUE(Holds(again.out, "\"recorded\": 3")) << again.out;
     EXPECT_EQ(storedSetting("Split_Time"), QStringLiteral("5"));
+}
+
+TEST_F(RecordTest, LeavesOutWhatTheSettingsOrItsOptionsSay)
+{
+    loadRobots_ = [] { return LoadRobotMatcher(QStringLiteral(TALLYWICK_BUILD_TREE)); };
+    // A robot's fetch then a 304 do not start the download that the person's line 5 minutes later is.
+    WriteBytes(report(), Lines({Record({.host = "198.51.100.1", .time = "10:00:00", .agent = "Wget/1.21"}),
+                                Record({.host = "198.51.100.1", .time = "10:01:00", .status = 304}),
+                                Record({.host = "198.51.100.1", .time = "10:05:00", .status = 206})}));
+    setting("LeaveOutFailed", "true");
+    const auto result = record({QStringLiteral("--leave-out-robots")});
+    ASSERT_EQ(result.code, 0) << result.err;
+    EXPECT_EQ(result.out,
+              "Lines read: 3\nLeft out: 1 robots, 1 failed\nRecorded: 1\n  1  /quarnel/shareware/pelmor.zip\n"
+              "  0  /quarnel/shareware/pelmor.exe\n  0  /never/downloaded.zip\n"
+              "Removed 0 duplicate items from history.\nHistory: 1 records\n");
+    EXPECT_EQ(FileBytes(dataFile("history.dat")),
+              Lines({Record({.host = "198.51.100.1", .time = "10:05:00", .status = 206})}));
 }
 
 TEST_F(RecordTest, DownloadsTooOldToKeepAreNotCountedAsRecorded)
@@ -175,6 +194,16 @@ TEST_F(RecordWritesNothingTest, WhenTheReportIsNotFoundOrCannotBeRead)
     EXPECT_EQ(failed.code, 1);
     EXPECT_TRUE(Holds(failed.err, "Input/output error")) << failed.err;
     EXPECT_TRUE(failed.out.empty());
+}
+
+TEST_F(RecordWritesNothingTest, WhenTheRobotListTheSettingsAskForIsMissing)
+{
+    setting("LeaveOutRobots", "True");
+    loadRobots_ = [] { return LoadedRobots{nullptr, QStringLiteral("The robot list was not found.")}; };
+    const auto result = record();
+    EXPECT_EQ(result.code, 1);
+    EXPECT_EQ(result.err, "tallywick-cli record: the setting LeaveOutRobots needs the robot list: The robot list was "
+                          "not found. Nothing was searched or written.\n");
 }
 
 TEST_F(RecordWritesNothingTest, WhenTheArgumentsAreWrong)

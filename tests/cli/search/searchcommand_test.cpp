@@ -52,6 +52,10 @@ TEST_F(SearchCommand, WritesJsonWithExactlyItsKeys)
                           "  \"lines\": 2,\n"
                           "  \"overlong_lines\": 0,\n"
                           "  \"all\": 4,\n"
+                          "  \"left_out\": {\n"
+                          "    \"robots\": 0,\n"
+                          "    \"failed\": 0\n"
+                          "  },\n"
                           "  \"panels\": [\n"
                           "    {\n"
                           "      \"text\": \".zip\",\n"
@@ -124,6 +128,62 @@ TEST_F(SearchCommand, RealLogsOpenCompressed)
                              QStringLiteral("--find"), QStringLiteral("GET /images/logstash_OSCON.pdf")});
     EXPECT_EQ(result.code, 0);
     EXPECT_TRUE(result.out.starts_with("All Found: 12 of 10000\nFound: 12\nFound: 0\n")) << result.out.substr(0, 80);
+}
+
+TEST_F(SearchCommand, LeavesOutRobotsAndFailedRequestsOnlyWhenAsked)
+{
+    loadRobots_ = [] { return LoadRobotMatcher(QStringLiteral(TALLYWICK_BUILD_TREE)); };
+    std::string robot = kZipLine;
+    robot.replace(robot.find("Agent/1.0"), 9, "curl/7.88.1");
+    std::string unmodified = kExeLine;
+    unmodified.replace(unmodified.find("206"), 3, "304");
+    const QString report = write(QStringLiteral("report.txt"), robot + "\n" + unmodified + "\n" + kZipLine + "\n");
+
+    const auto counted = run({QStringLiteral("search"), report});
+    EXPECT_TRUE(counted.out.starts_with("All Found: 2 of 3\nFound: 1\nFound: 1\n\n")) << counted.out;
+
+    const auto leftOut = run(
+        {QStringLiteral("search"), report, QStringLiteral("--leave-out-robots"), QStringLiteral("--leave-out-failed")});
+    ASSERT_EQ(leftOut.code, 0) << leftOut.err;
+    EXPECT_TRUE(leftOut.out.starts_with("All Found: 1 of 3\nFound: 0\nFound: 1\nLeft out: 1 robots, 1 failed\n\n"))
+        << leftOut.out;
+
+    const auto json =
+        run({QStringLiteral("search"), report, QStringLiteral("--leave-out-failed"), QStringLiteral("--json")});
+    EXPECT_NE(json.out.find("\"all\": 1,\n  \"left_out\": {\n    \"robots\": 0,\n    \"failed\": 1\n  },"),
+              std::string::npos)
+        << json.out;
+}
+
+TEST_F(SearchCommand, WithoutItsListRobotsAreAnErrorNotPeople)
+{
+    loadRobots_ = [] { return LoadedRobots{nullptr, QStringLiteral("The robot list was not found.")}; };
+    const QString report = write(QStringLiteral("report.txt"), kZipLine);
+    const auto result = run({QStringLiteral("search"), report, QStringLiteral("--leave-out-robots")});
+    EXPECT_EQ(result.code, 1);
+    EXPECT_EQ(result.err, "tallywick-cli search: --leave-out-robots needs the robot list: The robot list was not "
+                          "found. Nothing was searched or written.\n");
+    EXPECT_TRUE(result.out.empty());
+    EXPECT_EQ(run({QStringLiteral("search"), report, QStringLiteral("--leave-out-failed")}).code, 0)
+        << "the list is read only for robots";
+}
+
+TEST_F(SearchCommand, SeveralReportsAreOneOldestFirstWhateverTheOrderGiven)
+{
+    // A split download that crosses from the older log into the newer one is one download.
+    std::string later = kZipLine;
+    later.replace(later.find("10:15:42"), 8, "10:20:00");
+    const QString newer = write(QStringLiteral("access.log"), later + "\n" + kExeLine + "\n");
+    const QString older = write(QStringLiteral("access.log.1"), kZipLine + "\n");
+    const auto result = run({QStringLiteral("search"), newer, older, QStringLiteral("--json")});
+    ASSERT_EQ(result.code, 0) << result.err;
+    EXPECT_NE(result.out.find("\"lines\": 3,\n  \"overlong_lines\": 0,\n  \"all\": 2,"), std::string::npos)
+        << result.out;
+    EXPECT_NE(result.out.find("\"report_hits\": [\n    \"203.0.113.45"), std::string::npos) << "the older line first";
+
+    const auto missing = run({QStringLiteral("search"), older, dir_.filePath(QStringLiteral("access.log.2"))});
+    EXPECT_EQ(missing.code, 2);
+    EXPECT_EQ(missing.err, dir_.filePath(QStringLiteral("access.log.2")).toStdString() + ": File Not Found\n");
 }
 
 TEST_F(SearchCommand, RejectsBadArguments)

@@ -189,6 +189,58 @@ TEST(SearchReport, LinesLongerThanTheLongestSearchedCountButNeverHit)
     }
 }
 
+// Robots are the user agents that hold "bot".
+class BotMatcher final : public UserAgentMatcher {
+public:
+    bool matches(std::string_view userAgent) const override { return userAgent.find("bot") != std::string_view::npos; }
+};
+
+std::string AgentLine(std::string_view time, std::string_view status, std::string_view agent)
+{
+    auto line = Line("203.0.113.45", time, kZip, status);
+    return line.replace(line.rfind("Agent/1.0"), 9, agent);
+}
+
+TEST(SearchReport, LeftOutLinesAreRemovedBeforeTheSplitDownloadTest)
+{
+    const BotMatcher bots;
+    const std::string robot = AgentLine("10:15:00", "206", "Googlebot/2.1");
+    const std::string unmodified = AgentLine("10:16:00", "304", "Firefox");
+    const std::string person = AgentLine("10:17:00", "206", "Firefox");
+    const std::string report = robot + "\n" + unmodified + "\n" + person + "\n";
+
+    const auto counted = Search(report);
+    EXPECT_EQ(counted.panels[1].found, 1) << "off, the robot's line starts the download the others repeat";
+    EXPECT_EQ(counted.leftOut, LeftOutCounts{});
+
+    SearchRequest request;
+    request.leaveOut = {.failed = true, .robots = &bots};
+    const auto result = Search(report, request);
+    EXPECT_EQ(result.panels[1].found, 1);
+    EXPECT_EQ(result.reportHits, std::vector<std::string>{person}) << "the person's line starts a new download";
+    EXPECT_EQ(result.leftOut, (LeftOutCounts{.robots = 1, .failed = 1}));
+    EXPECT_EQ(result.lineCount, 3);
+
+    request.noDuplicates = false;
+    EXPECT_EQ(Search(report, request).allFound, 1) << "left-out lines are not counted as repeats either";
+}
+
+TEST(SearchReport, ALeftOutLineCountsOnceWhateverHitsItAndWhateverRemovesIt)
+{
+    const BotMatcher bots;
+    SearchRequest request;
+    request.texts = {".zip", "pelmor"};
+    request.leaveOut = {.failed = true, .robots = &bots};
+    const std::string both = AgentLine("10:15:00", "404", "Googlebot/2.1");
+    const std::string robot = AgentLine("10:20:00", "200", "bingbot");
+    const auto result = Search(both + "\n" + robot + "\n", request);
+    EXPECT_EQ(result.allFound, 0);
+    EXPECT_EQ(result.leftOut, (LeftOutCounts{.robots = 1, .failed = 1}));
+    EXPECT_EQ(LeftOutLabel(result.leftOut), "Left out: 1 robots, 1 failed");
+    EXPECT_EQ(AllFoundText(result, true), "All Found: 0 of 2 (left out: 1 robots, 1 failed)");
+    EXPECT_EQ(AllFoundText(result, false), "All Found: 0 of 2");
+}
+
 TEST(SearchReport, TheWholeRoadCollectsNewTrackedHitsOnce)
 {
     const std::string zip = Line("203.0.113.45", "10:15:42", kZip);

@@ -3,6 +3,7 @@
 #include "tempsettings.h"
 #include "ui/dialogs/advancedoptionsdialog.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QPushButton>
@@ -103,13 +104,37 @@ private slots:
         }
     }
 
+    void theCountingBoxesOpenAsStoredAndAreStoredLikeTheTimeFrame()
+    {
+        TempSettings settings;
+        AppValues values;
+        values.LeaveOutRobots = true;
+        AdvancedOptionsDialog advanced(settings.store(), values);
+        advanced.show();
+        auto* robots = FindChild<QCheckBox>(advanced, "leaveOutRobotsBox");
+        auto* failed = FindChild<QCheckBox>(advanced, "leaveOutFailedBox");
+        QVERIFY(FindChild<QTabWidget>(advanced, "tabs")->widget(1)->isAncestorOf(robots));
+        QVERIFY(robots->isChecked() && !failed->isChecked());
+        robots->setChecked(false);
+        failed->setChecked(true);
+        FindChild<QPushButton>(advanced, "applyButton")->click();
+        QVERIFY(!values.LeaveOutRobots && values.LeaveOutFailed);
+        QCOMPARE(settings.stored("LeaveOutRobots"), QStringLiteral("False"));
+        QCOMPARE(settings.stored("LeaveOutFailed"), QStringLiteral("True"));
+
+        failed->setChecked(false);
+        FindChild<QPushButton>(advanced, "cancelButton")->click();
+        QVERIFY(values.LeaveOutFailed);
+        QCOMPARE(settings.stored("LeaveOutFailed"), QStringLiteral("True"));
+    }
+
     void tabsCarryTheirCaptionsKeysAndTips()
     {
         TempSettings settings;
         AppValues values;
         AdvancedOptionsDialog advanced(settings.store(), values);
-        const QStringList captions{QStringLiteral("Split Downloads"), QStringLiteral("Empty"), QStringLiteral("Empty"),
-                                   QStringLiteral("Empty")};
+        const QStringList captions{QStringLiteral("Split Downloads"), QStringLiteral("Counting"),
+                                   QStringLiteral("Empty"), QStringLiteral("Empty")};
         QCOMPARE(FindChild<QTabWidget>(advanced, "tabs")->count(), 4);
         for (int i = 0; i < 4; ++i) {
             QCOMPARE(FindChild<QTabWidget>(advanced, "tabs")->tabText(i), captions[i]);
