@@ -78,7 +78,10 @@ void HistoryViewWindow::refreshItemBox()
 void HistoryViewWindow::limitItemBoxWidth(QComboBox* box)
 {
     box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    box->setMinimumContentsLength(36);
+    box->setMinimumContentsLength(20);
+    // Wider where the window has room, up to what a usual path needs.
+    box->setSizePolicy(QSizePolicy::Expanding, box->sizePolicy().verticalPolicy());
+    box->setMaximumWidth(box->fontMetrics().averageCharWidth() * 48);
 }
 
 std::size_t HistoryViewWindow::selectedEntry(const QComboBox* box)

@@ -44,8 +44,8 @@ protected:
     // Appends the tracked items (after `first` when one is given) and selects entry 0 without
     // recomputing.
     void fillItemBox(QComboBox* box, const QString& first = QString());
-    // An item box as wide as some 36 characters, however long the tracked items are: they
-    // must not widen the window.
+    // An item box of 20 to 48 characters, however long the tracked items are: they must not
+    // widen the window.
     static void limitItemBoxWidth(QComboBox* box);
     // The selected entry as an index into the tracked items; past their end when nothing is
     // selected.
