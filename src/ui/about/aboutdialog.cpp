@@ -11,39 +11,13 @@
 #include "ui/dialogs/fixeddialog.h"
 
 #include <QFrame>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-
-#include <algorithm>
-#include <cmath>
+#include <QVBoxLayout>
 
 namespace tallywick {
 namespace {
-
-// The box as designed, in pixels (twips / 15) of a client area of 5730 x 3555 twips for the
-// small system font of its time. The whole arrangement grows evenly where today's fonts need
-// more room.
-constexpr QSize kBox(382, 237);
-constexpr QRect kIcon(16, 16, 36, 36);
-constexpr QRect kTitle(70, 16, 259, 16);
-constexpr QRect kURL(70, 32, 273, 17);
-constexpr QRect kVersion(70, 52, 259, 15);
-constexpr QRect kDescription(70, 75, 259, 78);
-constexpr int kSeparatorTop = 163;
-constexpr QRect kDisclaimer(17, 175, 258, 55);
-constexpr QRect kOK(283, 175, 84, 23);
-constexpr QRect kSysInfo(284, 205, 83, 23);
-
-int Scaled(int pixels, double scale)
-{
-    return static_cast<int>(std::lround(pixels * scale));
-}
-
-QRect Scaled(const QRect& rect, double scale)
-{
-    return {Scaled(rect.left(), scale), Scaled(rect.top(), scale), Scaled(rect.width(), scale),
-            Scaled(rect.height(), scale)};
-}
 
 // One line of the etched separator, drawn in a colour of the window's palette.
 QFrame* SeparatorLine(QWidget* parent, int index, QPalette::ColorRole colour)
@@ -54,6 +28,7 @@ QFrame* SeparatorLine(QWidget* parent, int index, QPalette::ColorRole colour)
     palette.setColor(QPalette::Window, palette.color(colour));
     line->setPalette(palette);
     line->setAutoFillBackground(true);
+    line->setFixedHeight(1);
     return line;
 }
 
@@ -101,50 +76,47 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent, kFixedDialogFlags)
     descriptionLabel_->setText(AboutDescription());
     disclaimerLabel_->setText(AboutDisclaimer());
 
-    const double scale = scaleToFit();
-    setFixedSize(Scaled(kBox.width(), scale), Scaled(kBox.height(), scale));
-    iconLabel_->setGeometry(Scaled(kIcon, scale));
-    titleLabel_->setGeometry(Scaled(kTitle, scale));
-    homePageLink_->setGeometry(Scaled(kURL, scale));
+    // The icon beside the title, the home page, the version and the description; under the
+    // etched line the warning, with "OK" and "System Info" on its right.
+    auto* texts = new QVBoxLayout;
+    texts->setSpacing(2);
+    texts->addWidget(titleLabel_);
     // Clickable on its text only.
-    homePageLink_->resize(std::min(homePageLink_->sizeHint().width(), homePageLink_->width()), homePageLink_->height());
-    versionLabel_->setGeometry(Scaled(kVersion, scale));
-    descriptionLabel_->setGeometry(Scaled(kDescription, scale));
-    for (int i = 0; i < 2; ++i)
-        separatorLines_[i]->setGeometry(8, Scaled(kSeparatorTop, scale) + i, width() - 16, 1);
-    disclaimerLabel_->setGeometry(Scaled(kDisclaimer, scale));
-    okButton_->setGeometry(Scaled(kOK, scale));
-    systemInfoButton_->setGeometry(Scaled(kSysInfo, scale));
+    texts->addWidget(homePageLink_, 0, Qt::AlignLeft);
+    texts->addWidget(versionLabel_);
+    texts->addSpacing(6);
+    texts->addWidget(descriptionLabel_);
+    auto* top = new QHBoxLayout;
+    top->setSpacing(18);
+    top->addWidget(iconLabel_, 0, Qt::AlignTop);
+    top->addLayout(texts, 1);
+    auto* separator = new QVBoxLayout;
+    separator->setSpacing(0);
+    for (QFrame* line : separatorLines_)
+        separator->addWidget(line);
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(okButton_);
+    buttons->addWidget(systemInfoButton_);
+    buttons->addStretch(1);
+    auto* bottom = new QHBoxLayout;
+    bottom->setSpacing(12);
+    bottom->addWidget(disclaimerLabel_, 1);
+    bottom->addLayout(buttons);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 16, 16, 10);
+    layout->setSpacing(10);
+    layout->addLayout(top);
+    layout->addLayout(separator);
+    layout->addLayout(bottom);
+    // As designed the warning wraps in some 40 characters beside the buttons.
+    disclaimerLabel_->setMinimumWidth(disclaimerLabel_->fontMetrics().averageCharWidth() * 44);
+    iconLabel_->setFixedSize(36, 36);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     // Esc closes the box as well: it is the dialog's cancel key.
     connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
     connect(systemInfoButton_, &QPushButton::clicked, this, [this] { StartSysInfo(this); });
     connect(homePageLink_, &LinkLabel::clicked, this, [this] { Desktop::OpenDocument(homePageLink_->text()); });
-}
-
-// The smallest growth (1 or more) at which every text fits its place.
-double AboutDialog::scaleToFit() const
-{
-    double scale = 1.0;
-    const auto fit = [&scale](int needed, int designed) { scale = std::max(scale, double(needed) / designed); };
-    const auto fitLine = [&fit](const QLabel* label, const QRect& place) {
-        fit(label->fontMetrics().horizontalAdvance(label->text()), place.width());
-        fit(label->fontMetrics().height(), place.height());
-    };
-    fitLine(titleLabel_, kTitle);
-    fitLine(homePageLink_, kURL);
-    fitLine(versionLabel_, kVersion);
-    const QFontMetrics metrics = descriptionLabel_->fontMetrics();
-    const QStringList lines = descriptionLabel_->text().split(QLatin1Char('\n'));
-    for (const QString& line : lines)
-        fit(metrics.horizontalAdvance(line), kDescription.width());
-    fit(static_cast<int>(lines.size()) * metrics.lineSpacing(), kDescription.height());
-    fit(okButton_->sizeHint().width(), kOK.width());
-    fit(systemInfoButton_->sizeHint().width(), kSysInfo.width());
-    // The warning wraps: widen until it fits its height as well.
-    while (disclaimerLabel_->heightForWidth(Scaled(kDisclaimer.width(), scale)) > Scaled(kDisclaimer.height(), scale))
-        scale += 0.05;
-    return scale;
 }
 
 AboutDialog* ShowAboutDialog(WindowRegistry& windows, QWidget* owner)

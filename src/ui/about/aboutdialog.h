@@ -22,9 +22,6 @@ public:
     explicit AboutDialog(QWidget* parent = nullptr);
 
 private:
-    // The smallest growth (1 or more) at which every text fits its place.
-    double scaleToFit() const;
-
     QLabel* iconLabel_ = nullptr;
     QLabel* titleLabel_ = nullptr;
     LinkLabel* homePageLink_ = nullptr;

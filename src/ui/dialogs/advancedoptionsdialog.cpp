@@ -5,6 +5,7 @@
 #include "ui/common/appicon.h"
 #include "ui/common/windowregistry.h"
 #include "ui/dialogs/fixeddialog.h"
+#include "ui/dialogs/shortlist.h"
 #include "ui/dialogs/timeframe.h"
 
 #include <QCheckBox>
@@ -23,13 +24,8 @@
 namespace tallywick {
 namespace {
 
-// Design size of the client area: 6150 x 4920 twips.
-constexpr int kWidth = 410;
-constexpr int kHeight = 328;
 constexpr int kMargin = 8;
-constexpr int kButtonWidth = 84;
 constexpr int kButtonGap = 6;
-constexpr int kTimeFrameBoxWidth = 160;
 
 struct Tab {
     const char* caption;
@@ -88,7 +84,6 @@ AdvancedOptionsDialog::AdvancedOptionsDialog(SettingsStore& settings, AppValues&
     setObjectName(QStringLiteral("AdvancedOptionsDialog"));
     setWindowTitle(QStringLiteral("Advanced Options"));
     setWindowIcon(AppIcon());
-    setFixedSize(kWidth, kHeight);
 
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("tabs"));
@@ -106,16 +101,18 @@ AdvancedOptionsDialog::AdvancedOptionsDialog(SettingsStore& settings, AppValues&
     auto* timeFrameLabel = new QLabel(QStringLiteral("Time Limit:"), splitDownloads);
     timeFrameBox_ = new QComboBox(splitDownloads);
     timeFrameBox_->setObjectName(QStringLiteral("timeFrameBox"));
-    timeFrameBox_->setFixedWidth(kTimeFrameBoxWidth);
+    ShowTwelveAtMost(timeFrameBox_);
     timeFrameLabel->setBuddy(timeFrameBox_);
     auto* instruction = new QLabel(QStringLiteral("Select a time frame in which traffic with the same server will be "
                                                   "counted as one download so that split downloads will not skew the "
                                                   "result."),
                                    splitDownloads);
     instruction->setWordWrap(true);
+    // As wide as designed: the sentence takes three lines.
+    instruction->setMinimumWidth(instruction->fontMetrics().averageCharWidth() * 56);
     auto* splitLayout = new QVBoxLayout(splitDownloads);
     splitLayout->addWidget(timeFrameLabel);
-    splitLayout->addWidget(timeFrameBox_);
+    splitLayout->addWidget(timeFrameBox_, 0, Qt::AlignLeft);
     splitLayout->addSpacing(12);
     splitLayout->addWidget(instruction);
     splitLayout->addStretch(1);
@@ -148,15 +145,14 @@ AdvancedOptionsDialog::AdvancedOptionsDialog(SettingsStore& settings, AppValues&
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(kButtonGap);
     buttons->addStretch(1);
-    for (QPushButton* button : {okButton_, cancelButton_, applyButton_}) {
-        button->setFixedWidth(kButtonWidth);
+    for (QPushButton* button : {okButton_, cancelButton_, applyButton_})
         buttons->addWidget(button);
-    }
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
     layout->setSpacing(kMargin);
     layout->addWidget(tabs_, 1);
     layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     setTabOrder(tabs_, timeFrameBox_);
     setTabOrder(timeFrameBox_, leaveOutRobotsBox_);

@@ -6,6 +6,7 @@
 #include "ui/common/appicon.h"
 #include "ui/common/windowregistry.h"
 #include "ui/dialogs/fixeddialog.h"
+#include "ui/dialogs/shortlist.h"
 #include "ui/dialogs/timelimitentries.h"
 
 #include <QComboBox>
@@ -16,9 +17,7 @@
 namespace tallywick {
 namespace {
 
-constexpr int kListWidth = 180;
 constexpr int kGap = 40;
-constexpr int kButtonWidth = 84;
 
 } // namespace
 
@@ -34,8 +33,7 @@ TimeLimitDialog::TimeLimitDialog(SettingsStore& settings, AppValues& values, QWi
     limitBox_ = new QComboBox(this);
     limitBox_->setObjectName(QStringLiteral("limitBox"));
     limitBox_->addItems(TimeLimitEntries());
-    limitBox_->setMaxVisibleItems(12);
-    limitBox_->setFixedWidth(kListWidth);
+    ShowTwelveAtMost(limitBox_);
     limitLabel_->setBuddy(limitBox_);
     okButton_ = new QPushButton(QStringLiteral("OK"), this);
     okButton_->setObjectName(QStringLiteral("okButton"));
@@ -43,8 +41,6 @@ TimeLimitDialog::TimeLimitDialog(SettingsStore& settings, AppValues& values, QWi
     cancelButton_->setObjectName(QStringLiteral("cancelButton"));
     removalLabel_ = new QLabel(this);
     removalLabel_->setObjectName(QStringLiteral("removalLabel"));
-    for (QPushButton* button : {okButton_, cancelButton_})
-        button->setFixedWidth(kButtonWidth);
 
     // The label and the list on the left, "OK" above "Cancel" on the right.
     auto* grid = new QGridLayout(this);

@@ -4,7 +4,6 @@
 #include "app/store/trackingfile.h"
 #include "ui/common/appicon.h"
 #include "ui/common/windowregistry.h"
-#include "ui/dialogs/fixeddialog.h"
 
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -16,10 +15,6 @@
 
 namespace tallywick {
 namespace {
-
-constexpr int kListWidth = 260;
-constexpr int kListHeight = 316;
-constexpr int kMoveButtonWidth = 48;
 
 std::optional<std::size_t> Selected(const QListWidget* list)
 {
@@ -48,7 +43,7 @@ QPushButton* Button(const char* caption, const char* name, QWidget* parent)
 
 TrackingDialog::TrackingDialog(const SettingsStore& settings, QString trackingPath,
                                std::vector<std::string>& trackedItems, QWidget* parent) :
-    QDialog(parent, kFixedDialogFlags),
+    QDialog(parent, Qt::Dialog),
     trackingPath_(std::move(trackingPath)), trackedItems_(trackedItems)
 {
     setObjectName(QStringLiteral("TrackingDialog"));
@@ -63,8 +58,9 @@ TrackingDialog::TrackingDialog(const SettingsStore& settings, QString trackingPa
     trackedLabel_->setObjectName(QStringLiteral("trackedLabel"));
     trackedList_ = new QListWidget(this);
     trackedList_->setObjectName(QStringLiteral("trackedList"));
+    // Room for some 40 characters by 20 lines; the lists grow with the window.
     for (QListWidget* list : {availableList_, trackedList_})
-        list->setFixedSize(kListWidth, kListHeight);
+        list->setMinimumSize(list->fontMetrics().averageCharWidth() * 40, list->fontMetrics().lineSpacing() * 20);
     availableLabel_->setBuddy(availableList_);
     trackedLabel_->setBuddy(trackedList_);
 
@@ -72,8 +68,9 @@ TrackingDialog::TrackingDialog(const SettingsStore& settings, QString trackingPa
     addAllButton_ = Button(">>", "addAllButton", this);
     removeOneButton_ = Button("<", "removeOneButton", this);
     removeAllButton_ = Button("<<", "removeAllButton", this);
+    // As narrow as their arrows, which the styles would widen like any other button.
     for (QPushButton* button : {addOneButton_, addAllButton_, removeOneButton_, removeAllButton_})
-        button->setFixedWidth(kMoveButtonWidth);
+        button->setFixedWidth(button->fontMetrics().horizontalAdvance(QStringLiteral("<<")) * 2 + 16);
     cancelButton_ = Button("Cancel", "cancelButton", this);
     okButton_ = Button("OK", "okButton", this);
 
@@ -100,8 +97,9 @@ TrackingDialog::TrackingDialog(const SettingsStore& settings, QString trackingPa
     grid->addWidget(trackedLabel_, 0, 2);
     grid->addWidget(trackedList_, 1, 2);
     grid->addLayout(buttons, 2, 0, 1, 3);
-    grid->setRowMinimumHeight(2, 48);
-    grid->setSizeConstraint(QLayout::SetFixedSize);
+    grid->setRowStretch(1, 1);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(2, 1);
 
     // The tracked items as the file holds them, empty lines too. A file that cannot be read
     // offers nothing to add, so that "OK" cannot quietly drop what it holds.

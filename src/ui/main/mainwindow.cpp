@@ -16,7 +16,6 @@
 #include "ui/main/activationwatcher.h"
 #include "ui/main/otherwindows.h"
 #include "ui/main/pastebox.h"
-#include "ui/main/twips.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -34,62 +33,67 @@ namespace {
 
 constexpr qreal kDesignPointSize = 8;
 
-QPushButton* NewButton(const QString& caption, const QString& name, QRect place, QWidget* parent)
+QPushButton* NewButton(const QString& caption, const QString& name, QWidget* parent)
 {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
-    button->setGeometry(place);
     button->setAutoDefault(false);
     return button;
 }
 
-QLabel* NewLabel(const QString& caption, const QString& name, QRect place, QWidget* parent)
+// A button as narrow as its caption, as the styles widen every button to a common width.
+QPushButton* NewNarrowButton(const QString& caption, const QString& name, QWidget* parent)
+{
+    auto* button = NewButton(caption, name, parent);
+    const QFontMetrics metrics = button->fontMetrics();
+    button->setFixedWidth(metrics.horizontalAdvance(QStringLiteral("<<")) + 2 * metrics.averageCharWidth() + 8);
+    return button;
+}
+
+QLabel* NewLabel(const QString& caption, const QString& name, QWidget* parent)
 {
     auto* label = new QLabel(caption, parent);
     label->setObjectName(name);
-    label->setGeometry(place);
     return label;
 }
 
-QCheckBox* NewCheckBox(const QString& caption, const QString& name, QRect place, QWidget* parent)
+QCheckBox* NewCheckBox(const QString& caption, const QString& name, QWidget* parent)
 {
     auto* box = new QCheckBox(caption, parent);
     box->setObjectName(name);
-    box->setGeometry(place);
     return box;
 }
 
-QPlainTextEdit* NewResultBox(const QString& name, QRect place, QWidget* parent)
+QPlainTextEdit* NewResultBox(const QString& name, QWidget* parent)
 {
     auto* box = new QPlainTextEdit(parent);
     box->setObjectName(name);
-    box->setGeometry(place);
     box->setReadOnly(true);
     box->setUndoRedoEnabled(false);
     box->setTabChangesFocus(true);
     return box;
 }
 
-QComboBox* NewSearchBox(int index, QRect place, QWidget* parent)
+QComboBox* NewSearchBox(int index, QWidget* parent)
 {
     auto* box = new QComboBox(parent);
     box->setObjectName(QStringLiteral("searchBox%1").arg(index));
-    box->setGeometry(place);
     box->setEditable(true);
     // The list grows only by the remembered search texts, and typing is never completed.
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setCompleter(nullptr);
     box->setDuplicatesEnabled(true);
     box->setMaxVisibleItems(12);
+    // A long remembered text must not widen the window.
+    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    box->setMinimumContentsLength(20);
     return box;
 }
 
 } // namespace
 
 MainWindow::MainWindow(MainWindowContext context) :
-    QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                             Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-    windows_(context.windows), settings_(context.settings), values_(context.values),
+    QMainWindow(nullptr, Qt::Window), windows_(context.windows), settings_(context.settings), values_(context.values),
     dataFolder_(std::move(context.dataFolder)), moreFlags_(context.moreFlags), today_(std::move(context.today)),
     keptReportPath_(context.keptReportPath),
     historyStore_(std::make_unique<HistoryStore>(dataFolder_.historyPath(), settings_, std::move(context.historySave),
@@ -121,7 +125,6 @@ void MainWindow::createControls()
 {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(Twips(9315), Twips(6315));
     // The arrangement was drawn for an 8 point font.
     QFont designFont = client->font();
     designFont.setPointSizeF(kDesignPointSize);
@@ -130,35 +133,25 @@ void MainWindow::createControls()
 
     const std::array<QString, kPanelCount> designed{QString::fromUtf8(kDesignedSearchText0),
                                                     QString::fromUtf8(kDesignedSearchText1)};
-    // Panel 1 lies 2760 twips below panel 0.
     for (int i = 0; i < kPanelCount; ++i) {
-        const int down = i * 2760;
         const auto at = static_cast<std::size_t>(i);
-        findLabels_[at] = NewLabel(QStringLiteral("Find:"), QStringLiteral("findLabel%1").arg(i),
-                                   TwipsRect(240, 120 + down, 495, 255), client);
-        searchBoxes_[at] = NewSearchBox(i, TwipsRect(240, 360 + down, 6975, 315), client);
+        findLabels_[at] = NewLabel(QStringLiteral("Find:"), QStringLiteral("findLabel%1").arg(i), client);
+        searchBoxes_[at] = NewSearchBox(i, client);
         searchBoxes_[at]->setEditText(designed[at]);
-        moreButtons_[at] = NewButton(QStringLiteral(">>"), QStringLiteral("moreButton%1").arg(i),
-                                     TwipsRect(7320, 60 + down, 375, 255), client);
-        goButtons_[at] = NewButton(QStringLiteral("Go"), QStringLiteral("goButton%1").arg(i),
-                                   TwipsRect(7320, 360 + down, 375, 375), client);
-        notepadButtons_[at] = NewButton(QStringLiteral("Notepad"), QStringLiteral("notepadButton%1").arg(i),
-                                        TwipsRect(7800, 60 + down, 1215, 255), client);
+        moreButtons_[at] = NewNarrowButton(QStringLiteral(">>"), QStringLiteral("moreButton%1").arg(i), client);
+        goButtons_[at] = NewNarrowButton(QStringLiteral("Go"), QStringLiteral("goButton%1").arg(i), client);
+        notepadButtons_[at] = NewButton(QStringLiteral("Notepad"), QStringLiteral("notepadButton%1").arg(i), client);
+        countLabels_[at] = NewLabel(QString(), QStringLiteral("countLabel%1").arg(i), client);
+        resultBoxes_[at] = NewResultBox(QStringLiteral("resultBox%1").arg(i), client);
     }
-    countLabels_[0] = NewLabel(QString(), QStringLiteral("countLabel0"), TwipsRect(7920, 480, 1095, 255), client);
-    countLabels_[1] = NewLabel(QString(), QStringLiteral("countLabel1"), TwipsRect(7920, 3240, 1095, 255), client);
-    resultBoxes_[0] = NewResultBox(QStringLiteral("resultBox0"), TwipsRect(240, 840, 8775, 1935), client);
-    resultBoxes_[1] = NewResultBox(QStringLiteral("resultBox1"), TwipsRect(240, 3600, 8775, 1935), client);
 
-    trafficReportLabel_ = NewLabel(QStringLiteral("Tripod Traffic Report:"), QStringLiteral("trafficReportLabel"),
-                                   TwipsRect(240, 5640, 1575, 255), client);
-    searchOnStartBox_ = NewCheckBox(QStringLiteral("Optional: Search file on startup"),
-                                    QStringLiteral("searchOnStartBox"), TwipsRect(1920, 5600, 2535, 255), client);
-    noDuplicatesBox_ = NewCheckBox(QStringLiteral("No duplicates"), QStringLiteral("noDuplicatesBox"),
-                                   TwipsRect(4680, 5600, 1335, 255), client);
+    trafficReportLabel_ =
+        NewLabel(QStringLiteral("Tripod Traffic Report:"), QStringLiteral("trafficReportLabel"), client);
+    searchOnStartBox_ =
+        NewCheckBox(QStringLiteral("Optional: Search file on startup"), QStringLiteral("searchOnStartBox"), client);
+    noDuplicatesBox_ = NewCheckBox(QStringLiteral("No duplicates"), QStringLiteral("noDuplicatesBox"), client);
     noDuplicatesBox_->setChecked(true);
-    fullWindowBox_ = NewCheckBox(QStringLiteral("Full Window"), QStringLiteral("fullWindowBox"),
-                                 TwipsRect(6240, 5600, 1575, 255), client);
+    fullWindowBox_ = NewCheckBox(QStringLiteral("Full Window"), QStringLiteral("fullWindowBox"), client);
 
     pasteBox_ = new PasteBox(kPastePrompt, client);
     pasteBox_->setObjectName(QStringLiteral("pasteBox"));
@@ -167,22 +160,13 @@ void MainWindow::createControls()
     pasteFont.setPointSizeF(8.5);
     pasteBox_->setFont(pasteFont);
     pasteBox_->setToolTip(QStringLiteral("Paste text to search here."));
-    // Made after the paste box, so it lies over the box's left end.
-    pasteBoxToggle_ =
-        NewButton(QStringLiteral("<<"), QStringLiteral("pasteBoxToggle"), TwipsRect(260, 5885, 375, 255), client);
-    placePasteBox(Twips(240), false);
+    pasteBoxToggle_ = NewNarrowButton(QStringLiteral("<<"), QStringLiteral("pasteBoxToggle"), client);
 
-    // Room for a second line, as a count of a large report is long.
-    totalLabel_ = NewLabel(QString(), QStringLiteral("totalLabel"), TwipsRect(6240, 5880, 1695, 435), client);
-    totalLabel_->setWordWrap(true);
-    totalLabel_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    closeButton_ =
-        NewButton(QStringLiteral("Close"), QStringLiteral("closeButton"), TwipsRect(8040, 5880, 855, 375), client);
+    totalLabel_ = NewLabel(QString(), QStringLiteral("totalLabel"), client);
+    closeButton_ = NewButton(QStringLiteral("Close"), QStringLiteral("closeButton"), client);
 
     statusBar_ = new QStatusBar(this);
     statusBar_->setObjectName(QStringLiteral("statusBar"));
-    statusBar_->setSizeGripEnabled(false);
-    statusBar_->setFixedHeight(Twips(375));
     statusPanel_ = new QLabel(statusBar_);
     statusPanel_->setObjectName(QStringLiteral("statusText"));
     statusPanel_->setTextFormat(Qt::PlainText);
@@ -191,25 +175,7 @@ void MainWindow::createControls()
     statusBar_->addWidget(statusPanel_, 1);
     setStatusBar(statusBar_);
 
-    fitCaptions();
-    // The window keeps its designed size.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
-}
-
-// A font wider than the designed one would clip the captions of the check box row: each control
-// grows to its caption, and pushes the ones after it to the right.
-void MainWindow::fitCaptions()
-{
-    constexpr int kGap = 6;
-    int right = 0;
-    for (QWidget* control :
-         std::array<QWidget*, 4>{trafficReportLabel_, searchOnStartBox_, noDuplicatesBox_, fullWindowBox_}) {
-        QRect place = control->geometry();
-        place.moveLeft(std::max(place.left(), right + kGap));
-        place.setWidth(std::max(place.width(), control->sizeHint().width()));
-        control->setGeometry(place);
-        right = place.right();
-    }
+    arrangeControls(client);
 }
 
 void MainWindow::orderTabs()

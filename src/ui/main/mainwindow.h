@@ -21,6 +21,7 @@
 class QAction;
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QLabel;
 class QMenu;
 class QPlainTextEdit;
@@ -106,7 +107,6 @@ private slots:
 private:
     // mainwindow.cpp: the controls and the window's life.
     void createControls();
-    void fitCaptions();
     void orderTabs();
     void connectControls();
     void readReportPath();
@@ -145,11 +145,12 @@ private:
     bool pasteBoxHoldsText() const;
     void setPasteBoxText(const QString& text);
 
-    // mainwindow_layout.cpp: Full Window and the paste box's place.
+    // mainwindow_layout.cpp: the arrangement, Full Window and the paste box's place.
+    void arrangeControls(QWidget* client);
     void fullWindowToggled();
     void togglePasteBox();
     void leaveFullWindow();
-    void placePasteBox(int left, bool full);
+    void placePasteBox(bool full, bool shown);
 
     void showWebPageCaptions();
     void setStatusText(const QString& text);
@@ -197,6 +198,10 @@ private:
     QCheckBox* noDuplicatesBox_ = nullptr;
     QCheckBox* fullWindowBox_ = nullptr;
     PasteBox* pasteBox_ = nullptr;
+    // Where the paste box lies: its own place in the bottom row, or over both search panels.
+    QWidget* pasteBoxPlace_ = nullptr;
+    QWidget* panelsArea_ = nullptr;
+    QGridLayout* clientLayout_ = nullptr;
     QPushButton* pasteBoxToggle_ = nullptr;
     QLabel* totalLabel_ = nullptr;
     QPushButton* closeButton_ = nullptr;

@@ -1,41 +1,135 @@
-// Full Window: the paste box over both search panels, and the button that hides and shows it.
+// The arrangement of the main window, Full Window: the paste box over both search panels, and
+// the button that hides and shows it.
 
 #include "ui/main/mainwindow.h"
 
 #include "ui/main/pastebox.h"
-#include "ui/main/twips.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace tallywick {
 namespace {
 
-constexpr int kLeft = Twips(240);
-constexpr int kOutOfView = Twips(-20000);
 const QString kShown = QStringLiteral("<<");
 const QString kHidden = QStringLiteral(">>");
 
+// The size the window was designed at; a larger font makes it larger.
+constexpr QSize kDesignedClientSize{621, 421};
+
+// Counts of seven digits fit without moving anything; longer ones widen their column.
+void ReserveWidth(QLabel* label, const QString& widestText)
+{
+    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(widestText) + 2);
+}
+
 } // namespace
 
-void MainWindow::placePasteBox(int left, bool full)
+void MainWindow::arrangeControls(QWidget* client)
 {
-    const QRect place = full ? TwipsRect(240, 60, 8775, 5500) : TwipsRect(240, 5880, 5895, 375);
-    pasteBox_->setGeometry(left, place.top(), place.width(), place.height());
-    // In its one-line place the box leaves its left end to the button lying over it.
-    pasteBox_->setMargins(full ? 0 : pasteBoxToggle_->geometry().right() + 1 - left, !full);
-    // One line of it shows in its small place; enlarged it reads like the result boxes.
-    pasteBox_->setLineWrapMode(full ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
-    pasteBox_->setVerticalScrollBarPolicy(full ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
-    pasteBox_->setHorizontalScrollBarPolicy(full ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    // Each panel: "Find:" with ">>" and "Notepad" above the right end of the search box, "Go"
+    // and the count beside the box, and the result box below, growing with the window.
+    panelsArea_ = new QWidget(client);
+    panelsArea_->setObjectName(QStringLiteral("panelsArea"));
+    auto* panels = new QVBoxLayout(panelsArea_);
+    panels->setContentsMargins(0, 0, 0, 0);
+    panels->setSpacing(6);
+    for (std::size_t i = 0; i < std::size_t{kPanelCount}; ++i) {
+        ReserveWidth(countLabels_[i], QStringLiteral("Found: 0000000"));
+        auto* panel = new QGridLayout;
+        panel->setHorizontalSpacing(6);
+        panel->setVerticalSpacing(2);
+        panel->addWidget(findLabels_[i], 0, 0, Qt::AlignLeft | Qt::AlignBottom);
+        panel->addWidget(moreButtons_[i], 0, 1);
+        panel->addWidget(notepadButtons_[i], 0, 2);
+        panel->addWidget(searchBoxes_[i], 1, 0);
+        panel->addWidget(goButtons_[i], 1, 1);
+        panel->addWidget(countLabels_[i], 1, 2);
+        panel->addWidget(resultBoxes_[i], 2, 0, 1, 3);
+        panel->setColumnStretch(0, 1);
+        panel->setRowStretch(2, 1);
+        panels->addLayout(panel, 1);
+    }
+
+    // The paste box's own place, kept while the box lies over the panels so that the row does
+    // not move.
+    pasteBoxPlace_ = new QWidget(client);
+    pasteBoxPlace_->setObjectName(QStringLiteral("pasteBoxPlace"));
+    auto* place = new QHBoxLayout(pasteBoxPlace_);
+    place->setContentsMargins(0, 0, 0, 0);
+    pasteBox_->setOneLine(true);
+    place->addWidget(pasteBox_);
+    pasteBoxPlace_->setMinimumHeight(pasteBox_->minimumHeight());
+    pasteBoxPlace_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+
+    // The options above the paste box; "Full Window" above the overall count, "Close" at the right.
+    auto* options = new QHBoxLayout;
+    options->setSpacing(12);
+    options->addWidget(trafficReportLabel_);
+    options->addWidget(searchOnStartBox_);
+    options->addWidget(noDuplicatesBox_);
+    options->addStretch(1);
+    auto* pasteRow = new QHBoxLayout;
+    pasteRow->setSpacing(2);
+    pasteRow->addWidget(pasteBoxToggle_);
+    pasteRow->addWidget(pasteBoxPlace_, 1);
+    // The overall count, and room after it for what it leaves out.
+    auto* totalRow = new QHBoxLayout;
+    totalRow->setObjectName(QStringLiteral("totalRow"));
+    totalRow->setSpacing(6);
+    ReserveWidth(totalLabel_, QStringLiteral("All Found: 0000000 of 0000000"));
+    totalRow->addWidget(totalLabel_);
+    totalRow->addStretch(1);
+
+    auto* bottom = new QGridLayout;
+    bottom->setHorizontalSpacing(8);
+    bottom->setVerticalSpacing(2);
+    bottom->addLayout(options, 0, 0);
+    bottom->addWidget(fullWindowBox_, 0, 1, 1, 2);
+    bottom->addLayout(pasteRow, 1, 0);
+    bottom->addLayout(totalRow, 1, 1);
+    bottom->addWidget(closeButton_, 1, 2);
+    bottom->setColumnStretch(0, 1);
+
+    clientLayout_ = new QGridLayout(client);
+    clientLayout_->setContentsMargins(16, 4, 16, 4);
+    clientLayout_->setVerticalSpacing(6);
+    clientLayout_->addWidget(panelsArea_, 0, 0);
+    clientLayout_->addLayout(bottom, 1, 0);
+    clientLayout_->setRowStretch(0, 1);
+
+    // It opens at its designed size, or larger where the fonts need more room.
+    const QSize frame = sizeHint() - client->sizeHint();
+    resize((kDesignedClientSize + QSize(0, frame.height())).expandedTo(minimumSizeHint()));
+}
+
+void MainWindow::placePasteBox(bool full, bool shown)
+{
+    if (full) {
+        // Over both search panels, which it hides.
+        pasteBoxPlace_->layout()->removeWidget(pasteBox_);
+        pasteBox_->setOneLine(false);
+        clientLayout_->addWidget(pasteBox_, 0, 0);
+    } else {
+        clientLayout_->removeWidget(pasteBox_);
+        pasteBox_->setOneLine(true);
+        pasteBoxPlace_->layout()->addWidget(pasteBox_);
+    }
+    pasteBox_->setVisible(shown || !full);
+    panelsArea_->setVisible(!full || !shown);
 }
 
 void MainWindow::fullWindowToggled()
 {
     const bool full = fullWindowBox_->isChecked();
     pasteBoxToggle_->setText(full ? kShown : kHidden);
-    placePasteBox(kLeft, full);
-    pasteBoxToggle_->raise();
+    placePasteBox(full, true);
 }
 
 void MainWindow::togglePasteBox()
@@ -43,7 +137,8 @@ void MainWindow::togglePasteBox()
     const QString caption = pasteBoxToggle_->text() == kShown ? kHidden : kShown;
     pasteBoxToggle_->setText(caption);
     const bool full = fullWindowBox_->isChecked();
-    placePasteBox(caption == kShown || !full ? kLeft : kOutOfView, full);
+    if (full)
+        placePasteBox(true, caption == kShown);
 }
 
 void MainWindow::leaveFullWindow()

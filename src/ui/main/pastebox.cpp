@@ -8,8 +8,6 @@
 #include <QTextCursor>
 #include <QUrl>
 
-#include <algorithm>
-
 namespace tallywick {
 
 QString DroppedFile(const QMimeData* data)
@@ -27,19 +25,20 @@ QString DroppedFile(const QMimeData* data)
 PasteBox::PasteBox(const QString& text, QWidget* parent) : QPlainTextEdit(text, parent)
 {
     setTabChangesFocus(true);
-    // The margins look like the rest of the box.
-    setBackgroundRole(QPalette::Base);
-    setAutoFillBackground(true);
 }
 
-void PasteBox::setMargins(int left, bool oneLine)
+void PasteBox::setOneLine(bool oneLine)
 {
-    int bottom = 0;
     if (oneLine) {
-        const int firstLine = qRound(document()->documentMargin()) + fontMetrics().lineSpacing();
-        bottom = std::max(0, height() - 2 * frameWidth() - firstLine);
+        setFixedHeight(fontMetrics().lineSpacing() + 2 * qRound(document()->documentMargin()) + 2 * frameWidth());
+    } else {
+        setMinimumHeight(0);
+        setMaximumHeight(QWIDGETSIZE_MAX);
     }
-    setViewportMargins(left, 0, 0, bottom);
+    setLineWrapMode(oneLine ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
+    const auto scrollBars = oneLine ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded;
+    setVerticalScrollBarPolicy(scrollBars);
+    setHorizontalScrollBarPolicy(scrollBars);
 }
 
 void PasteBox::focusInEvent(QFocusEvent* event)

@@ -13,9 +13,9 @@ class PasteBox : public QPlainTextEdit {
 public:
     explicit PasteBox(const QString& text, QWidget* parent = nullptr);
 
-    // Leaves room at the left edge for a button that lies over it; in a box one line high, shows
-    // that one line only rather than the top of the next.
-    void setMargins(int left, bool oneLine);
+    // One line high and unwrapped, as in its place beside the buttons; or as large as its layout
+    // makes it, wrapped like the result boxes.
+    void setOneLine(bool oneLine);
 
 signals:
     void fileDropped(const QString& path);

@@ -20,12 +20,12 @@
 namespace tallywick {
 namespace {
 
-constexpr QSize kDesignedSize{Twips(8625), Twips(6000)};
+constexpr QSize kDesignedSize{575, 400};
 
 } // namespace
 
 DailyView::DailyView(const HistoryViewContext& context) :
-    HistoryViewWindow(context, "DailyView", QStringLiteral("Daily Traffic"), Frame::Fixed)
+    HistoryViewWindow(context, "DailyView", QStringLiteral("Daily Traffic"))
 {
     dateLabel_ = makeLabel("dateLabel", QStringLiteral("Date:"));
     datePicker_ = new QDateEdit(this);
@@ -36,7 +36,7 @@ DailyView::DailyView(const HistoryViewContext& context) :
     itemLabel_ = makeLabel("itemLabel", QStringLiteral("Search String:"));
     itemBox_ = new QComboBox(this);
     itemBox_->setObjectName(QStringLiteral("itemBox"));
-    itemBox_->setMinimumWidth(260);
+    limitItemBoxWidth(itemBox_);
     itemLabel_->setBuddy(itemBox_);
     hitCountLabel_ = makeLabel("hitCountLabel", QStringLiteral("Hits"));
     hitCountLabel_->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("00000 Hits")) + 8);
@@ -60,7 +60,7 @@ DailyView::DailyView(const HistoryViewContext& context) :
     grid->addWidget(closeButton_, 3, 4);
     grid->setColumnStretch(3, 1);
     grid->setRowStretch(2, 1);
-    fixSize(kDesignedSize);
+    openAt(kDesignedSize);
 
     connect(itemBox_, &QComboBox::activated, this, &DailyView::itemPicked);
     connect(datePicker_, &QDateEdit::dateChanged, this, &DailyView::datePicked);

@@ -23,7 +23,7 @@
 namespace tallywick {
 namespace {
 
-constexpr QSize kDesignedSize{Twips(10395), Twips(6465)};
+constexpr QSize kDesignedSize{693, 431};
 
 TimeSpan SpanOf(const QComboBox* box)
 {
@@ -33,7 +33,7 @@ TimeSpan SpanOf(const QComboBox* box)
 } // namespace
 
 FileChartView::FileChartView(const HistoryViewContext& context) :
-    ChartViewWindow(context, "FileChartView", QStringLiteral("Chart By File"), Frame::Fixed), graphStyle_(this)
+    ChartViewWindow(context, "FileChartView", QStringLiteral("Chart By File")), graphStyle_(this)
 {
     periodBox_ = new QComboBox(this);
     periodBox_->setObjectName(QStringLiteral("periodBox"));
@@ -54,7 +54,7 @@ FileChartView::FileChartView(const HistoryViewContext& context) :
     choiceLine->addWidget(graphStyle_.button(0));
     choiceLine->addWidget(graphStyle_.button(1));
     layOutChartParts(choiceLine);
-    fixSize(kDesignedSize);
+    openAt(kDesignedSize);
 
     setTabOrder(periodBox_, datePicker_);
     setTabOrder(datePicker_, graphStyle_.button(0));

@@ -25,6 +25,11 @@
 namespace tallywick {
 namespace {
 
+// Longer labels are shortened in the middle; the tip shows them whole.
+constexpr int kLongestLabel = 200;
+// The significant digits of an average written on its bar, as in its tip.
+constexpr int kValueDigits = 4;
+
 // The category axis drops empty and repeated labels, which would shift every later category;
 // an invisible mark keeps each one apart while it reads the same.
 QStringList DistinctLabels(const QStringList& labels)
@@ -38,26 +43,30 @@ QStringList DistinctLabels(const QStringList& labels)
     return distinct;
 }
 
-// Longer labels are shortened in the middle; the tip shows them whole.
-constexpr int kLongestLabel = 200;
-
-// At most this many categories are labelled; steps of whole quarters, half years and years
-// keep the labelled months in step with the calendar.
+// At most this many categories are labelled, and fewer where the labels need more room than
+// one category has; steps of whole quarters, half years and years keep the labelled months in
+// step with the calendar.
 constexpr qsizetype kMostLabels = 24;
-qsizetype LabelStep(qsizetype count)
+qsizetype LabelStep(qsizetype count, qreal perCategory, int needed)
 {
+    const auto fits = [&](qsizetype step) {
+        return count <= kMostLabels * step && (perCategory <= 0 || needed <= perCategory * step);
+    };
     for (const qsizetype step : {1, 2, 3, 6}) {
-        if (count <= kMostLabels * step)
+        if (fits(step))
             return step;
     }
-    return 12 * ((count + kMostLabels * 12 - 1) / (kMostLabels * 12));
+    qsizetype years = 1;
+    while (!fits(12 * years) && 12 * years < count)
+        ++years;
+    return 12 * years;
 }
 
 QString ValueText(double value, bool wholeNumbers)
 {
     if (wholeNumbers)
         return QString::number(std::llround(value));
-    return QString::number(value, 'g', 4);
+    return QString::number(value, 'g', kValueDigits);
 }
 
 } // namespace
@@ -85,6 +94,7 @@ void HistoryChart::draw(const std::vector<ChartCategory>& categories, ChartStyle
         target->removeAxis(axis);
         delete axis;
     }
+    series_ = nullptr;
     categoryAxis_ = nullptr;
     hovered_ = -1;
 
@@ -103,6 +113,9 @@ void HistoryChart::draw(const std::vector<ChartCategory>& categories, ChartStyle
             set->append(value);
         auto* bars = new QBarSeries;
         bars->append(set);
+        bars->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
+        // Counts are written whole however large they are.
+        bars->setLabelsPrecision(wholeNumbers ? 18 : kValueDigits);
         connect(bars, &QBarSeries::hovered, this, [this](bool shown, int index, QBarSet*) { showTip(shown, index); });
         series = bars;
     } else {
@@ -110,28 +123,21 @@ void HistoryChart::draw(const std::vector<ChartCategory>& categories, ChartStyle
         for (std::size_t i = 0; i < values_.size(); ++i)
             line->append(static_cast<qreal>(i), values_[i]);
         line->setPointsVisible(true);
+        line->setPointLabelsFormat(QStringLiteral("@yPoint"));
+        line->setPointLabelsClipping(false);
         connect(line, &QLineSeries::hovered, this,
                 [this](const QPointF& point, bool shown) { showTip(shown, static_cast<int>(std::lround(point.x()))); });
         series = line;
     }
     target->addSeries(series);
+    series_ = series;
 
     categoryAxis_ = new QBarCategoryAxis;
-    // The axis would cut labels to a fraction of their room; they are turned instead when they
-    // do not fit side by side.
+    // The axis would cut labels to a fraction of their room, or turn them on end; they are
+    // shortened in the middle instead, and thinned out where even that leaves too little.
     categoryAxis_->setTruncateLabels(false);
-    const QFontMetrics metrics(categoryAxis_->labelsFont());
-    QStringList shown;
-    for (const QString& label : labels_)
-        shown.append(metrics.elidedText(label, Qt::ElideMiddle, kLongestLabel));
-    // Years of months cannot be labelled one by one: every step-th keeps its label (the tips
-    // still name each category).
-    const qsizetype step = LabelStep(shown.size());
-    for (qsizetype i = 0; i < shown.size(); ++i) {
-        if (i % step != 0)
-            shown[i].clear();
-    }
-    categoryAxis_->append(DistinctLabels(shown));
+    categoryAxis_->setLabelsAngle(0);
+    categoryAxis_->append(shownLabels(categoryWidth()));
     target->addAxis(categoryAxis_, Qt::AlignBottom);
     series->attachAxis(categoryAxis_);
 
@@ -145,6 +151,9 @@ void HistoryChart::draw(const std::vector<ChartCategory>& categories, ChartStyle
     valueAxis->setLabelFormat(wholeNumbers ? QStringLiteral("%d") : QStringLiteral("%.%1f").arg(scale.decimals));
     target->addAxis(valueAxis, Qt::AlignLeft);
     series->attachAxis(valueAxis);
+    // Written above the bars, in the colour of the axis labels rather than the theme's white.
+    if (auto* bars = qobject_cast<QBarSeries*>(series))
+        bars->barSets().first()->setLabelColor(valueAxis->labelsColor());
 
     fitCategoryLabels();
 }
@@ -176,22 +185,49 @@ bool HistoryChart::viewportEvent(QEvent* event)
     return QChartView::viewportEvent(event);
 }
 
+qreal HistoryChart::categoryWidth() const
+{
+    const qreal plotWidth = chart()->plotArea().width();
+    return plotWidth > 0 && !values_.empty() ? plotWidth / static_cast<qreal>(values_.size()) : 0;
+}
+
+QStringList HistoryChart::shownLabels(qreal perCategory) const
+{
+    const QFontMetrics metrics(categoryAxis_->labelsFont());
+    const int gap = metrics.averageCharWidth();
+    int widest = 0;
+    for (const QString& label : labels_)
+        widest = std::max(widest, metrics.horizontalAdvance(label));
+    // A label shortened below this says nothing; fewer labels are shown instead.
+    const int shortest = metrics.horizontalAdvance(QStringLiteral("Mmm 00"));
+    const qsizetype step = LabelStep(labels_.size(), perCategory, std::min(widest, shortest) + gap);
+    const int room = perCategory > 0 ? static_cast<int>(perCategory * static_cast<qreal>(step)) - gap : kLongestLabel;
+    QStringList shown;
+    for (qsizetype i = 0; i < labels_.size(); ++i)
+        shown.append(i % step == 0 ? metrics.elidedText(labels_[i], Qt::ElideMiddle, std::min(room, kLongestLabel))
+                                   : QString());
+    return DistinctLabels(shown);
+}
+
 void HistoryChart::fitCategoryLabels()
 {
-    if (!categoryAxis_ || categoryAxis_->count() == 0)
+    if (!categoryAxis_ || values_.empty())
         return;
+    const qreal perCategory = categoryWidth();
+    // Upright labels keep the height of the plot area, so this cannot flip back and forth.
+    if (const QStringList shown = shownLabels(perCategory); shown != categoryAxis_->categories())
+        categoryAxis_->setCategories(shown);
+
+    // The values are written on the bars and points where they fit side by side.
     const QFontMetrics metrics(categoryAxis_->labelsFont());
-    int widest = 0;
-    for (const QString& label : categoryAxis_->categories())
-        widest = std::max(widest, metrics.horizontalAdvance(label));
-    const qreal plotWidth = chart()->plotArea().width() > 0 ? chart()->plotArea().width() : width() - 80;
-    const qreal perCategory = plotWidth / categoryAxis_->count();
-    // Upright labels stay whole even at the ends of the axis, where the chart hides slanted ones
-    // that reach past it. Turning them changes only the height of the plot area, so this cannot
-    // flip back and forth.
-    const int angle = widest + metrics.averageCharWidth() > perCategory ? -90 : 0;
-    if (categoryAxis_->labelsAngle() != angle)
-        categoryAxis_->setLabelsAngle(angle);
+    const double maxValue = *std::max_element(values_.begin(), values_.end());
+    const bool fit =
+        perCategory <= 0 ||
+        metrics.horizontalAdvance(ValueText(maxValue, wholeNumbers_)) + metrics.averageCharWidth() <= perCategory;
+    if (auto* bars = qobject_cast<QBarSeries*>(series_))
+        bars->setLabelsVisible(fit);
+    else if (auto* line = qobject_cast<QLineSeries*>(series_))
+        line->setPointLabelsVisible(fit);
 }
 
 void HistoryChart::saveImage()

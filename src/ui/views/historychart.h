@@ -8,6 +8,7 @@
 #include <vector>
 
 class QAction;
+class QAbstractSeries;
 class QBarCategoryAxis;
 
 namespace tallywick {
@@ -42,10 +43,16 @@ protected:
 
 private:
     void showTip(bool shown, int index);
-    // Turns the category labels when they would not fit side by side.
+    // The room of one category on the axis; 0 until the chart has been laid out.
+    qreal categoryWidth() const;
+    // The labels as they fit the room of `perCategory` each: shortened in the middle, and only
+    // every so many shown where they cannot be shortened enough.
+    QStringList shownLabels(qreal perCategory) const;
+    // Fits the labels and the values on the bars to the width the chart has now.
     void fitCategoryLabels();
 
     QAction* saveImageAction_;
+    QAbstractSeries* series_ = nullptr;
     QBarCategoryAxis* categoryAxis_ = nullptr;
     QStringList labels_;
     std::vector<double> values_;

@@ -9,26 +9,22 @@
 #include "ui/views/viewtexts.h"
 
 #include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QResizeEvent>
-
-#include <algorithm>
 
 namespace tallywick {
 namespace {
 
-constexpr QSize kDesignedSize{Twips(7425), Twips(4110)};
+// Wider than designed, so that a record shows on one line.
 constexpr QSize kOpeningSize{780, 500};
-constexpr int kMargin = Twips(240);
-constexpr int kItemBoxWidth = 260;
 
 } // namespace
 
 HistoryTextView::HistoryTextView(const HistoryViewContext& context) :
-    HistoryViewWindow(context, "HistoryTextView", QStringLiteral("History"), Frame::Resizable),
-    allTime_(this->context())
+    HistoryViewWindow(context, "HistoryTextView", QStringLiteral("History")), allTime_(this->context())
 {
     fromLabel_ = makeLabel("fromLabel", QStringLiteral("From:"));
     toLabel_ = makeLabel("toLabel", QStringLiteral("To:"));
@@ -43,23 +39,37 @@ HistoryTextView::HistoryTextView(const HistoryViewContext& context) :
     notepadButton_ = makeButton("notepadButton", QStringLiteral("Notepad"));
     closeButton_ = makeButton("closeButton", QStringLiteral("Close"));
 
-    // The band above the text area keeps its places; only the text area and the buttons follow
-    // the window's size.
+    // The period and "Notepad" on top, the item and its count below them, the text area growing
+    // with the window and "Close" under its right end.
     const QFontMetrics metrics = fontMetrics();
     const int dateWidth = metrics.horizontalAdvance(QStringLiteral("From: 00/00/0000")) + 8;
-    const int rowHeight = std::max(itemBox_->sizeHint().height(), metrics.height());
-    fromLabel_->setGeometry(kMargin, 16, dateWidth, metrics.height());
-    toLabel_->setGeometry(kMargin + dateWidth + 16, 16, dateWidth, metrics.height());
-    const int findWidth = metrics.horizontalAdvance(itemLabel_->text()) + 4;
-    itemLabel_->setGeometry(kMargin, 48, findWidth, rowHeight);
-    itemBox_->setGeometry(itemLabel_->geometry().right() + 8, 48, kItemBoxWidth, rowHeight);
-    hitCountLabel_->setGeometry(itemBox_->geometry().right() + 16, 48,
-                                metrics.horizontalAdvance(HitsWithAllTime(88888, 888888)) + 8, rowHeight);
-    for (QPushButton* button : {notepadButton_, closeButton_})
-        button->resize(std::max(button->sizeHint().width(), Twips(1080)), button->sizeHint().height());
-
-    setMinimumSize(kDesignedSize.expandedTo(QSize(hitCountLabel_->geometry().right() + kMargin, 0)));
-    resize(kOpeningSize);
+    fromLabel_->setMinimumWidth(dateWidth);
+    toLabel_->setMinimumWidth(dateWidth);
+    limitItemBoxWidth(itemBox_);
+    hitCountLabel_->setMinimumWidth(metrics.horizontalAdvance(HitsWithAllTime(88888, 888888)) + 8);
+    auto* period = new QHBoxLayout;
+    period->setSpacing(16);
+    period->addWidget(fromLabel_);
+    period->addWidget(toLabel_);
+    period->addStretch(1);
+    auto* item = new QHBoxLayout;
+    item->setSpacing(8);
+    item->addWidget(itemLabel_);
+    item->addWidget(itemBox_);
+    item->addSpacing(8);
+    item->addWidget(hitCountLabel_);
+    item->addStretch(1);
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(16, 12, 16, 16);
+    grid->setVerticalSpacing(10);
+    grid->addLayout(period, 0, 0);
+    grid->addWidget(notepadButton_, 0, 1);
+    grid->addLayout(item, 1, 0, 1, 2);
+    grid->addWidget(textArea_, 2, 0, 1, 2);
+    grid->addWidget(closeButton_, 3, 1);
+    grid->setRowStretch(2, 1);
+    grid->setColumnStretch(0, 1);
+    openAt(kOpeningSize);
 
     connect(itemBox_, &QComboBox::activated, this, &HistoryTextView::itemPicked);
     connect(notepadButton_, &QPushButton::clicked, this, &HistoryTextView::exportText);
@@ -103,16 +113,6 @@ void HistoryTextView::fillText()
 void HistoryTextView::exportText()
 {
     ExportAndOpen(context().dataFolder, kHistoryExportName, shownText_);
-}
-
-void HistoryTextView::resizeEvent(QResizeEvent* event)
-{
-    HistoryViewWindow::resizeEvent(event);
-    const int w = event->size().width();
-    const int h = event->size().height();
-    textArea_->setGeometry(kMargin, Twips(1320), std::max(0, w - Twips(480)), std::max(0, h - Twips(2255)));
-    notepadButton_->move(w - Twips(1320), Twips(180));
-    closeButton_->move(w - Twips(1320), h - Twips(640));
 }
 
 } // namespace tallywick

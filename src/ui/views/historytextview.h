@@ -21,9 +21,6 @@ class HistoryTextView : public HistoryViewWindow {
 public:
     explicit HistoryTextView(const HistoryViewContext& context);
 
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-
 private:
     void load();
     void itemPicked();

@@ -11,17 +11,10 @@
 #include <QScopedValueRollback>
 
 namespace tallywick {
-namespace {
 
-constexpr Qt::WindowFlags kFixedFrame = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                        Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
-                                        Qt::MSWindowsFixedSizeDialogHint;
-
-} // namespace
-
-HistoryViewWindow::HistoryViewWindow(const HistoryViewContext& context, const char* objectName, const QString& caption,
-                                     Frame frame) :
-    QWidget(nullptr, frame == Frame::Fixed ? kFixedFrame : Qt::WindowFlags(Qt::Window)),
+HistoryViewWindow::HistoryViewWindow(const HistoryViewContext& context, const char* objectName,
+                                     const QString& caption) :
+    QWidget(nullptr, Qt::Window),
     context_(context)
 {
     setObjectName(QLatin1String(objectName));
@@ -38,9 +31,9 @@ void HistoryViewWindow::bringToFront()
     activateWindow();
 }
 
-void HistoryViewWindow::fixSize(QSize designed)
+void HistoryViewWindow::openAt(QSize designed)
 {
-    setFixedSize(designed.expandedTo(minimumSizeHint()));
+    resize(designed.expandedTo(minimumSizeHint()));
 }
 
 void HistoryViewWindow::fillItemBox(QComboBox* box, const QString& first)
@@ -80,6 +73,15 @@ void HistoryViewWindow::refreshItemBox()
     for (const auto& caption : entries.captions)
         itemBox_->addItem(ViewText(caption));
     itemBox_->setCurrentIndex(entries.selected ? static_cast<int>(*entries.selected) : -1);
+}
+
+void HistoryViewWindow::limitItemBoxWidth(QComboBox* box)
+{
+    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    box->setMinimumContentsLength(20);
+    // Wider where the window has room, up to what a usual path needs.
+    box->setSizePolicy(QSizePolicy::Expanding, box->sizePolicy().verticalPolicy());
+    box->setMaximumWidth(box->fontMetrics().averageCharWidth() * 48);
 }
 
 std::size_t HistoryViewWindow::selectedEntry(const QComboBox* box)

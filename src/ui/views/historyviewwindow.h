@@ -25,8 +25,7 @@ public:
     int computations() const { return computations_; }
 
 protected:
-    enum class Frame { Resizable, Fixed };
-    HistoryViewWindow(const HistoryViewContext& context, const char* objectName, const QString& caption, Frame frame);
+    HistoryViewWindow(const HistoryViewContext& context, const char* objectName, const QString& caption);
 
     const std::vector<std::string>& history() const { return context_.history; }
     const std::vector<std::string>& trackedItems() const { return context_.trackedItems; }
@@ -39,12 +38,15 @@ protected:
     void countComputation() { ++computations_; }
     // Raises the window above the others once it is on screen.
     void bringToFront();
-    // A fixed window keeps its designed size unless its controls need more.
-    void fixSize(QSize designed);
+    // Opens at its designed size, or larger where its controls need more room.
+    void openAt(QSize designed);
 
     // Appends the tracked items (after `first` when one is given) and selects entry 0 without
     // recomputing.
     void fillItemBox(QComboBox* box, const QString& first = QString());
+    // An item box of 20 to 48 characters, however long the tracked items are: they must not
+    // widen the window.
+    static void limitItemBoxWidth(QComboBox* box);
     // The selected entry as an index into the tracked items; past their end when nothing is
     // selected.
     static std::size_t selectedEntry(const QComboBox* box);
@@ -64,11 +66,5 @@ private:
     QComboBox* itemBox_ = nullptr;
     std::vector<std::string> itemBoxItems_;
 };
-
-// Twips as device-independent pixels.
-constexpr int Twips(int twips)
-{
-    return twips / 15;
-}
 
 } // namespace tallywick

@@ -22,7 +22,6 @@ public:
     explicit MonthlyChartView(const HistoryViewContext& context);
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -30,7 +29,6 @@ private:
     void itemPicked();
     void stylePicked(int index);
     void drawChart();
-    void placeToday();
 
     GraphStyleOption graphStyle_;
     MonthsBeforeLimitOption monthsBeforeLimit_;

@@ -20,7 +20,7 @@
 namespace tallywick {
 namespace {
 
-constexpr QSize kDesignedSize{Twips(8895), Twips(6255)};
+constexpr QSize kDesignedSize{593, 417};
 
 // index 0 is Sunday, in the user's language.
 std::string WeekdayName(std::size_t index)
@@ -32,14 +32,14 @@ std::string WeekdayName(std::size_t index)
 } // namespace
 
 WeekdayChartView::WeekdayChartView(const HistoryViewContext& context) :
-    ChartViewWindow(context, "WeekdayChartView", QStringLiteral("Traffic by Weekday"), Frame::Fixed)
+    ChartViewWindow(context, "WeekdayChartView", QStringLiteral("Traffic by Weekday"))
 {
     itemLabel_ = makeLabel("itemLabel", QStringLiteral("Select Item:"));
     itemBox_ = new QComboBox(this);
     itemBox_->setObjectName(QStringLiteral("itemBox"));
     itemBox_->setEditable(true);
     itemBox_->setInsertPolicy(QComboBox::NoInsert);
-    itemBox_->setMinimumWidth(260);
+    limitItemBoxWidth(itemBox_);
     itemLabel_->setBuddy(itemBox_);
     auto* measure = new QButtonGroup(this);
     const std::array<const char*, 2> measureCaptions = {"Average", "Total"};
@@ -61,7 +61,7 @@ WeekdayChartView::WeekdayChartView(const HistoryViewContext& context) :
     itemLine->addWidget(measureButtons_[0]);
     itemLine->addWidget(measureButtons_[1]);
     layOutChartParts(itemLine);
-    fixSize(kDesignedSize);
+    openAt(kDesignedSize);
 
     connect(itemBox_, &QComboBox::activated, this, &WeekdayChartView::itemPicked);
     for (QRadioButton* option : measureButtons_)

@@ -20,12 +20,12 @@
 namespace tallywick {
 namespace {
 
-constexpr QSize kDesignedSize{Twips(4680), Twips(4050)};
+constexpr QSize kDesignedSize{312, 270};
 
 } // namespace
 
 ZeroDaysView::ZeroDaysView(const HistoryViewContext& context) :
-    HistoryViewWindow(context, "ZeroDaysView", QStringLiteral("Zero Count Days"), Frame::Fixed)
+    HistoryViewWindow(context, "ZeroDaysView", QStringLiteral("Zero Count Days"))
 {
     explanationLabel_ =
         makeLabel("explanationLabel", QStringLiteral("Days with zero count occurring in the past month."));
@@ -48,7 +48,7 @@ ZeroDaysView::ZeroDaysView(const HistoryViewContext& context) :
     grid->addWidget(closeButton_, 4, 1);
     grid->setRowStretch(3, 1);
     grid->setColumnStretch(0, 1);
-    fixSize(kDesignedSize);
+    openAt(kDesignedSize);
 
     connect(notepadButton_, &QPushButton::clicked, this, &ZeroDaysView::exportText);
     connect(reportButton_, &QPushButton::clicked, this, &ZeroDaysView::openTrafficReport);
@@ -70,7 +70,7 @@ void ZeroDaysView::findDays()
             dayList_->setMinimumWidth(dayList_->fontMetrics().horizontalAdvance(ZeroDayEntry(today(), true)) +
                                       dayList_->verticalScrollBar()->sizeHint().width() + 2 * dayList_->frameWidth() +
                                       8);
-            fixSize(kDesignedSize);
+            openAt(kDesignedSize);
         }
         for (std::size_t i = 0; i < days_.size(); ++i)
             dayList_->addItem(ZeroDayEntry(days_[i], i < covered_.size() ? covered_[i] : std::nullopt));

@@ -14,6 +14,12 @@ QString Text(const QPlainTextEdit* box)
     return box->toPlainText();
 }
 
+// Where a control lies in the window.
+QRect Place(const QWidget* widget)
+{
+    return QRect(widget->mapTo(widget->window(), QPoint(0, 0)), widget->size());
+}
+
 // The short form of a hit: the line up to the blank after the request path.
 QString ShortForm(const std::string& line)
 {
@@ -186,36 +192,80 @@ private slots:
         TestProgram run;
         QVERIFY(run.start());
         MainWindow& window = run.window();
-        const QRect normal(16, 392, 393, 25);
-        const QRect full(16, 4, 585, 366);
-        QCOMPARE(FindChild<PasteBox>(window, "pasteBox")->geometry(), normal);
-        QCOMPARE(FindChild<QPushButton>(window, "pasteBoxToggle")->text(), QStringLiteral("<<"));
-        QVERIFY(
-            FindChild<QPushButton>(window, "pasteBoxToggle")->geometry().intersects(normal)); // over the box's left end
+        auto* pasteBox = FindChild<PasteBox>(window, "pasteBox");
+        auto* toggle = FindChild<QPushButton>(window, "pasteBoxToggle");
+        const QRect normal = Place(pasteBox);
+        // Beside the box, so that it hides none of the pasted text.
+        QVERIFY(!Place(toggle).intersects(normal));
+        QVERIFY(normal.height() < Place(FindChild<QPlainTextEdit>(window, "resultBox0")).height());
+        const QRect panels = Place(FindChild<QPlainTextEdit>(window, "resultBox0"))
+                                 .united(Place(FindChild<QPlainTextEdit>(window, "resultBox1")))
+                                 .united(Place(FindChild<QComboBox>(window, "searchBox0")));
 
-        FindChild<QPushButton>(window, "pasteBoxToggle")->click(); // Normal: only the caption changes
-        QCOMPARE(FindChild<QPushButton>(window, "pasteBoxToggle")->text(), QStringLiteral(">>"));
-        QCOMPARE(FindChild<PasteBox>(window, "pasteBox")->geometry(), normal);
-
-        FindChild<QCheckBox>(window, "fullWindowBox")->click();
-        QCOMPARE(FindChild<PasteBox>(window, "pasteBox")->geometry(), full);
-        QCOMPARE(FindChild<QPushButton>(window, "pasteBoxToggle")->text(), QStringLiteral("<<"));
-        FindChild<QPushButton>(window, "pasteBoxToggle")->click();
-        QCOMPARE(FindChild<QPushButton>(window, "pasteBoxToggle")->text(), QStringLiteral(">>"));
-        QCOMPARE(FindChild<PasteBox>(window, "pasteBox")->geometry(), full.translated(-1333 - 16, 0));
-        FindChild<QPushButton>(window, "pasteBoxToggle")->click();
-        QCOMPARE(FindChild<PasteBox>(window, "pasteBox")->geometry(), full);
+        toggle->click(); // Normal: only the caption changes
+        QCOMPARE(toggle->text(), QStringLiteral(">>"));
+        QCOMPARE(Place(pasteBox), normal);
 
         FindChild<QCheckBox>(window, "fullWindowBox")->click();
-        QCOMPARE(FindChild<PasteBox>(window, "pasteBox")->geometry(), normal);
-        QCOMPARE(FindChild<QPushButton>(window, "pasteBoxToggle")->text(), QStringLiteral(">>"));
+        QCOMPARE(toggle->text(), QStringLiteral("<<"));
+        QTRY_VERIFY(Place(pasteBox).contains(panels));
+        QVERIFY(!FindChild<QPlainTextEdit>(window, "resultBox0")->isVisible());
+        toggle->click();
+        QCOMPARE(toggle->text(), QStringLiteral(">>"));
+        QVERIFY(!pasteBox->isVisible());
+        QTRY_COMPARE(Place(FindChild<QPlainTextEdit>(window, "resultBox1")).bottom(), panels.bottom());
+        toggle->click();
+        QVERIFY(pasteBox->isVisible());
+        QTRY_VERIFY(Place(pasteBox).contains(panels));
+
+        FindChild<QCheckBox>(window, "fullWindowBox")->click();
+        QTRY_COMPARE(Place(pasteBox), normal);
+        QCOMPARE(toggle->text(), QStringLiteral(">>"));
 
         // Search file on startup returns to Normal and shows the report's path.
         FindChild<QCheckBox>(window, "fullWindowBox")->click();
         FindChild<QCheckBox>(window, "searchOnStartBox")->click();
         QVERIFY(!FindChild<QCheckBox>(window, "fullWindowBox")->isChecked());
-        QCOMPARE(FindChild<PasteBox>(window, "pasteBox")->geometry(), normal);
+        QTRY_COMPARE(Place(pasteBox), normal);
         QCOMPARE(window.statusText(), window.reportPath());
+    }
+
+    void sevenDigitCountsFitAndTheResultBoxesGrowWithTheWindow()
+    {
+        TestProgram run;
+        QVERIFY(run.start());
+        MainWindow& window = run.window();
+        const QSize opening = window.size();
+        FindChild<QLabel>(window, "countLabel0")->setText(QStringLiteral("Found: 1200000"));
+        FindChild<QLabel>(window, "countLabel1")->setText(QStringLiteral("Found: 1200000"));
+        FindChild<QLabel>(window, "totalLabel")->setText(QStringLiteral("All Found: 1200000 of 1200000"));
+        QApplication::processEvents();
+        QCOMPARE(window.size(), opening); // room was kept for them
+        for (const char* name : {"countLabel0", "countLabel1", "totalLabel"}) {
+            auto* label = FindChild<QLabel>(window, name);
+            QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(), name);
+        }
+        std::vector<QWidget*> shown;
+        const QStringList containers{"client", "panelsArea", "pasteBoxPlace"};
+        for (QWidget* widget : window.centralWidget()->findChildren<QWidget*>()) {
+            if (widget->isVisible() && !containers.contains(widget->objectName()) &&
+                containers.contains(widget->parentWidget()->objectName()))
+                shown.push_back(widget);
+        }
+        QVERIFY(shown.size() >= 20);
+        for (std::size_t i = 0; i < shown.size(); ++i) {
+            for (std::size_t j = i + 1; j < shown.size(); ++j) {
+                const bool apart = !Place(shown[i]).intersects(Place(shown[j]));
+                QVERIFY2(apart,
+                         qPrintable(shown[i]->objectName() + QStringLiteral(" overlaps ") + shown[j]->objectName()));
+            }
+        }
+
+        const QSize box = FindChild<QPlainTextEdit>(window, "resultBox0")->size();
+        window.resize(opening + QSize(300, 200));
+        QTRY_VERIFY(FindChild<QPlainTextEdit>(window, "resultBox0")->width() >= box.width() + 300);
+        QVERIFY(FindChild<QPlainTextEdit>(window, "resultBox0")->height() >= box.height() + 90);
+        QVERIFY(FindChild<QPlainTextEdit>(window, "resultBox1")->height() >= box.height() + 90);
     }
 
     void notepadExportsTheBoxTextWithCrLfBreaks()

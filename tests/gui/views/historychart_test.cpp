@@ -4,6 +4,9 @@
 #include "viewstestsupport.h"
 
 #include <QAction>
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QFontMetrics>
 #include <QImage>
 #include <QTest>
 #include <QValueAxis>
@@ -69,19 +72,41 @@ private slots:
         QCOMPARE(valueAxis->labelFormat(), QStringLiteral("%.1f"));
     }
 
-    void labelsTurnUprightOnlyWhenTheyDoNotFit()
+    void labelsStayUprightAndShortenOrThinToFitTheWidth()
     {
         HistoryChart chart;
-        chart.resize(700, 300);
+        chart.resize(600, 300);
         chart.show();
-        chart.draw(Months(6), ChartStyle::Bar);
+        const std::string longLabel = "/presentations/logstash-scale11x/logstash-scale11x.pdf";
+        chart.draw({{"/a.zip", 762}, {longLabel, 12}, {"/b.exe", 3}}, ChartStyle::Bar);
         auto axis = [&] { return qobject_cast<QBarCategoryAxis*>(chart.chart()->axes(Qt::Horizontal).first()); };
-        QTRY_VERIFY(chart.chart()->plotArea().width() > 500);
+        QTRY_VERIFY(ChartLabels(&chart)[1] != QString::fromStdString(longLabel));
+        const QString shown = ChartLabels(&chart)[1];
+        QVERIFY2(shown.startsWith(QStringLiteral("/pre")) && shown.endsWith(QStringLiteral(".pdf")) &&
+                     shown.contains(QChar(0x2026)),
+                 qPrintable(shown));
+        QVERIFY(QFontMetrics(axis()->labelsFont()).horizontalAdvance(shown) < chart.chart()->plotArea().width() / 3);
+        QCOMPARE(ChartLabels(&chart)[0], QStringLiteral("/a.zip"));
+        QCOMPARE(chart.valueTip(1), QString::fromStdString(longLabel) + QStringLiteral(": 12"));
         QCOMPARE(axis()->labelsAngle(), 0);
+        // Every bar carries its value, so that 12 beside 762 still reads.
+        QVERIFY(qobject_cast<QBarSeries*>(chart.chart()->series().first())->isLabelsVisible());
+
+        // Two years of months on a narrow chart: labels of whole quarters, none overlapping.
+        chart.resize(400, 300);
         chart.draw(Months(24), ChartStyle::Bar);
-        QTRY_COMPARE(axis()->labelsAngle(), -90);
+        QTRY_VERIFY(ChartLabels(&chart)[1].remove(QChar(0x200B)).isEmpty());
+        const QFontMetrics metrics(axis()->labelsFont());
+        QStringList labels = ChartLabels(&chart);
+        qsizetype step = 1;
+        while (labels[step].remove(QChar(0x200B)).isEmpty())
+            ++step;
+        QVERIFY(step == 2 || step == 3 || step == 6);
+        QVERIFY(metrics.horizontalAdvance(labels[0]) <= chart.chart()->plotArea().width() / 24 * step);
+        QVERIFY(!qobject_cast<QBarSeries*>(chart.chart()->series().first())->isLabelsVisible() ||
+                metrics.horizontalAdvance(QStringLiteral("23")) < chart.chart()->plotArea().width() / 24);
         chart.resize(1400, 300);
-        QTRY_COMPARE(axis()->labelsAngle(), 0);
+        QTRY_COMPARE(ChartLabels(&chart)[1], QStringLiteral("Jan 01"));
     }
 
     void savesTheChartAsAPngImage()
