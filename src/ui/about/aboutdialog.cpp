@@ -59,18 +59,17 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent, kFixedDialogFlags)
     descriptionLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     separatorLines_[0] = SeparatorLine(this, 0, QPalette::Dark);
     separatorLines_[1] = SeparatorLine(this, 1, QPalette::Light);
-    disclaimerLabel_ = Named(new QLabel(QStringLiteral("Warning: ..."), this), QStringLiteral("disclaimerLabel"));
+    disclaimerLabel_ = Named(new QLabel(tr("Warning: ..."), this), QStringLiteral("disclaimerLabel"));
     disclaimerLabel_->setWordWrap(true);
     disclaimerLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    okButton_ = Named(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("okButton"));
+    okButton_ = Named(new QPushButton(tr("OK"), this), QStringLiteral("okButton"));
     okButton_->setDefault(true);
-    systemInfoButton_ =
-        Named(new QPushButton(QStringLiteral("&System Info..."), this), QStringLiteral("systemInfoButton"));
+    systemInfoButton_ = Named(new QPushButton(tr("&System Info..."), this), QStringLiteral("systemInfoButton"));
     setTabOrder(okButton_, systemInfoButton_);
     okButton_->setFocus();
 
     const QString title = QLatin1String(kApplicationTitle);
-    setWindowTitle(QStringLiteral("About ") + title);
+    setWindowTitle(tr("About %1").arg(title));
     versionLabel_->setText(VersionText());
     titleLabel_->setText(title);
     descriptionLabel_->setText(AboutDescription());

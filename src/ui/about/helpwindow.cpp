@@ -34,15 +34,15 @@ HelpWindow::HelpWindow(const QString& folder, QWidget* parent) : QMainWindow(par
     browser_->document()->setDocumentMargin(12);
     setCentralWidget(browser_);
 
-    auto* tools = addToolBar(QStringLiteral("Navigation"));
+    auto* tools = addToolBar(tr("Navigation"));
     tools->setObjectName(QStringLiteral("tbrHelp"));
     tools->setMovable(false);
     tools->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    back_ = tools->addAction(style()->standardIcon(QStyle::SP_ArrowBack), QStringLiteral("&Back"));
+    back_ = tools->addAction(style()->standardIcon(QStyle::SP_ArrowBack), tr("&Back"));
     back_->setShortcut(QKeySequence::Back);
-    forward_ = tools->addAction(style()->standardIcon(QStyle::SP_ArrowForward), QStringLiteral("&Forward"));
+    forward_ = tools->addAction(style()->standardIcon(QStyle::SP_ArrowForward), tr("&Forward"));
     forward_->setShortcut(QKeySequence::Forward);
-    contents_ = tools->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), QStringLiteral("&Contents"));
+    contents_ = tools->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), tr("&Contents"));
     back_->setEnabled(false);
     forward_->setEnabled(false);
 
@@ -73,7 +73,7 @@ void HelpWindow::followLink(const QUrl& url)
 
 void HelpWindow::showTitle()
 {
-    const QString help = QLatin1String(kApplicationTitle) + QStringLiteral(" Help");
+    const QString help = tr("%1 Help").arg(QLatin1String(kApplicationTitle));
     const QString page = browser_->documentTitle();
     setWindowTitle(page.isEmpty() || page == help ? help : help + QStringLiteral(" - ") + page);
 }

@@ -1,5 +1,7 @@
 #include "ui/about/sysinfo.h"
 
+#include <QCoreApplication>
+
 #include "app/settings/settingskeys.h"
 #include "ui/common/dialogs.h"
 
@@ -29,8 +31,9 @@ void StartSysInfo(QWidget* parent)
     const QString program = FindSystemInfoProgram();
     if (!program.isEmpty() && QProcess::startDetached(program, {}))
         return;
-    Dialogs::message(parent, QLatin1String(kApplicationTitle),
-                     QStringLiteral("System Information Is Unavailable At This Time"));
+    Dialogs::message(
+        parent, QLatin1String(kApplicationTitle),
+        QCoreApplication::translate("tallywick::AboutDialog", "System Information Is Unavailable At This Time"));
 }
 
 } // namespace tallywick

@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -34,16 +35,21 @@ struct Tab {
 };
 
 constexpr std::array<Tab, 4> kTabs{{
-    {"Split Downloads", "Group1", "Set Options for Split Downloads"},
-    {"Counting", "Group2", "Set What the Counts Leave Out"},
-    {"Empty", "Group3", "Set Options for Group 3"},
-    {"Empty", "Group4", "Set Options for Group 4"},
+    {QT_TRANSLATE_NOOP("tallywick::AdvancedOptionsDialog", "Split Downloads"), "Group1",
+     QT_TRANSLATE_NOOP("tallywick::AdvancedOptionsDialog", "Set Options for Split Downloads")},
+    {QT_TRANSLATE_NOOP("tallywick::AdvancedOptionsDialog", "Counting"), "Group2",
+     QT_TRANSLATE_NOOP("tallywick::AdvancedOptionsDialog", "Set What the Counts Leave Out")},
+    {QT_TRANSLATE_NOOP("tallywick::AdvancedOptionsDialog", "Empty"), "Group3",
+     QT_TRANSLATE_NOOP("tallywick::AdvancedOptionsDialog", "Set Options for Group 3")},
+    {QT_TRANSLATE_NOOP("tallywick::AdvancedOptionsDialog", "Empty"), "Group4",
+     QT_TRANSLATE_NOOP("tallywick::AdvancedOptionsDialog", "Set Options for Group 4")},
 }};
 
 // The later tabs hold nothing yet but their frame.
 QGroupBox* EmptySample(int number)
 {
-    auto* frame = new QGroupBox(QStringLiteral("Sample %1").arg(number));
+    auto* frame =
+        new QGroupBox(QCoreApplication::translate("tallywick::AdvancedOptionsDialog", "Sample %1").arg(number));
     frame->setObjectName(QStringLiteral("sample%1Frame").arg(number));
     return frame;
 }
@@ -82,7 +88,7 @@ AdvancedOptionsDialog::AdvancedOptionsDialog(SettingsStore& settings, AppValues&
     QDialog(parent, kFixedDialogFlags), settings_(settings), values_(values)
 {
     setObjectName(QStringLiteral("AdvancedOptionsDialog"));
-    setWindowTitle(QStringLiteral("Advanced Options"));
+    setWindowTitle(tr("Advanced Options"));
     setWindowIcon(AppIcon());
 
     tabs_ = new QTabWidget(this);
@@ -91,21 +97,21 @@ AdvancedOptionsDialog::AdvancedOptionsDialog(SettingsStore& settings, AppValues&
     for (std::size_t i = 0; i < kTabs.size(); ++i) {
         auto* page = new QWidget;
         page->setObjectName(QStringLiteral("page%1").arg(i));
-        const int index = tabs_->addTab(page, QLatin1String(kTabs[i].caption));
+        const int index = tabs_->addTab(page, tr(kTabs[i].caption));
         tabs_->tabBar()->setTabData(index, QLatin1String(kTabs[i].key));
-        tabs_->setTabToolTip(index, QLatin1String(kTabs[i].toolTip));
+        tabs_->setTabToolTip(index, tr(kTabs[i].toolTip));
     }
 
-    auto* splitDownloads = new QGroupBox(QStringLiteral("Options: "));
+    auto* splitDownloads = new QGroupBox(tr("Options: "));
     splitDownloads->setObjectName(QStringLiteral("splitDownloadFrame"));
-    auto* timeFrameLabel = new QLabel(QStringLiteral("Time Limit:"), splitDownloads);
+    auto* timeFrameLabel = new QLabel(tr("Time Limit:"), splitDownloads);
     timeFrameBox_ = new QComboBox(splitDownloads);
     timeFrameBox_->setObjectName(QStringLiteral("timeFrameBox"));
     ShowTwelveAtMost(timeFrameBox_);
     timeFrameLabel->setBuddy(timeFrameBox_);
-    auto* instruction = new QLabel(QStringLiteral("Select a time frame in which traffic with the same server will be "
-                                                  "counted as one download so that split downloads will not skew the "
-                                                  "result."),
+    auto* instruction = new QLabel(tr("Select a time frame in which traffic with the same server will be "
+                                      "counted as one download so that split downloads will not skew the "
+                                      "result."),
                                    splitDownloads);
     instruction->setWordWrap(true);
     // As wide as designed: the sentence takes three lines.
@@ -118,29 +124,29 @@ AdvancedOptionsDialog::AdvancedOptionsDialog(SettingsStore& settings, AppValues&
     splitLayout->addStretch(1);
     FillPage(tabs_->widget(0), splitDownloads);
 
-    auto* counting = new QGroupBox(QStringLiteral("Options: "));
+    auto* counting = new QGroupBox(tr("Options: "));
     counting->setObjectName(QStringLiteral("countingFrame"));
-    leaveOutRobotsBox_ = new QCheckBox(QStringLiteral("Leave out robots"), counting);
+    leaveOutRobotsBox_ = new QCheckBox(tr("Leave out robots"), counting);
     leaveOutRobotsBox_->setObjectName(QStringLiteral("leaveOutRobotsBox"));
-    leaveOutFailedBox_ = new QCheckBox(QStringLiteral("Leave out failed and not-modified requests"), counting);
+    leaveOutFailedBox_ = new QCheckBox(tr("Leave out failed and not-modified requests"), counting);
     leaveOutFailedBox_->setObjectName(QStringLiteral("leaveOutFailedBox"));
     auto* countingLayout = new QVBoxLayout(counting);
     AddExplainedBox(countingLayout, leaveOutRobotsBox_,
-                    QStringLiteral("Search engines, crawlers and download tools, told by a list of known names, "
-                                   "are not counted."));
+                    tr("Search engines, crawlers and download tools, told by a list of known names, "
+                       "are not counted."));
     AddExplainedBox(countingLayout, leaveOutFailedBox_,
-                    QStringLiteral("Only requests the server answered with success (2xx) are counted: not "
-                                   "\"304 Not Modified\", redirects or errors."));
+                    tr("Only requests the server answered with success (2xx) are counted: not "
+                       "\"304 Not Modified\", redirects or errors."));
     countingLayout->addStretch(1);
     FillPage(tabs_->widget(1), counting);
     for (int i = 2; i < tabs_->count(); ++i)
         FillPage(tabs_->widget(i), EmptySample(i + 1));
 
-    okButton_ = new QPushButton(QStringLiteral("OK"), this);
+    okButton_ = new QPushButton(tr("OK"), this);
     okButton_->setObjectName(QStringLiteral("okButton"));
-    cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton_ = new QPushButton(tr("Cancel"), this);
     cancelButton_->setObjectName(QStringLiteral("cancelButton"));
-    applyButton_ = new QPushButton(QStringLiteral("Apply"), this);
+    applyButton_ = new QPushButton(tr("Apply"), this);
     applyButton_->setObjectName(QStringLiteral("applyButton"));
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(kButtonGap);

@@ -53,15 +53,18 @@ struct FrameDesign {
 QGroupBox* MakeFrame(const FrameDesign& design, QWidget* parent, std::array<QRadioButton*, 2>& options,
                      QLabel*& address, QLineEdit*& userAddress, QLabel*& captionLabel, QLineEdit*& caption)
 {
-    auto* frame = Named(new QGroupBox(QLatin1String(design.title), parent), QLatin1String(design.frame));
-    options[0] = Named(new QRadioButton(QStringLiteral("Default"), frame), ArrayName(design.option, 0));
-    options[1] = Named(new QRadioButton(QStringLiteral("User Defined"), frame), ArrayName(design.option, 1));
+    auto* frame = Named(new QGroupBox(QCoreApplication::translate("tallywick::OptionsDialog", design.title), parent),
+                        QLatin1String(design.frame));
+    options[0] = Named(new QRadioButton(QCoreApplication::translate("tallywick::OptionsDialog", "Default"), frame),
+                       ArrayName(design.option, 0));
+    options[1] = Named(new QRadioButton(QCoreApplication::translate("tallywick::OptionsDialog", "User Defined"), frame),
+                       ArrayName(design.option, 1));
     options[0]->setChecked(true);
     address = Named(new QLabel(frame), QLatin1String(design.address));
     address->setTextInteractionFlags(Qt::TextSelectableByMouse);
     userAddress = Named(new QLineEdit(frame), QLatin1String(design.userAddress));
-    captionLabel =
-        Named(new QLabel(QStringLiteral("Menu Caption"), frame), ArrayName("captionLabel", design.captionIndex));
+    captionLabel = Named(new QLabel(QCoreApplication::translate("tallywick::OptionsDialog", "Menu Caption"), frame),
+                         ArrayName("captionLabel", design.captionIndex));
     caption = Named(new QLineEdit(QString::fromUtf8(design.designedCaption), frame), QLatin1String(design.caption));
     caption->setFixedWidth(kCaptionBoxWidth);
 
@@ -83,7 +86,7 @@ OptionsDialog::OptionsDialog(WindowRegistry& windows, SettingsStore& settings, A
     QWidget(parent, Qt::Window), windows_(windows), settings_(settings), values_(values)
 {
     setObjectName(QStringLiteral("OptionsDialog"));
-    setWindowTitle(QStringLiteral("Options"));
+    setWindowTitle(tr("Options"));
     setWindowIcon(AppIcon());
 
     // The controls keep their places when the window grows: they sit in a block at the top left.
@@ -91,16 +94,16 @@ OptionsDialog::OptionsDialog(WindowRegistry& windows, SettingsStore& settings, A
     block->setMinimumWidth(kDesignWidth - 24);
 
     trafficFrame_ =
-        MakeFrame({"Traffic Report URL", "trafficFrame", "trafficChoice", "trafficDefaultUrl", "trafficUrlBox", 0,
-                   "trafficCaptionBox", kDefaultTrafficMenu},
+        MakeFrame({QT_TRANSLATE_NOOP("tallywick::OptionsDialog", "Traffic Report URL"), "trafficFrame", "trafficChoice",
+                   "trafficDefaultUrl", "trafficUrlBox", 0, "trafficCaptionBox", kDefaultTrafficMenu},
                   block, trafficChoices_, trafficDefaultUrl_, trafficUrlBox_, captionLabels_[0], trafficCaptionBox_);
     detailsFrame_ =
-        MakeFrame({"Website Details URL", "detailsFrame", "detailsChoice", "detailsDefaultUrl", "detailsUrlBox", 1,
-                   "detailsCaptionBox", kDefaultDetailsMenu},
+        MakeFrame({QT_TRANSLATE_NOOP("tallywick::OptionsDialog", "Website Details URL"), "detailsFrame",
+                   "detailsChoice", "detailsDefaultUrl", "detailsUrlBox", 1, "detailsCaptionBox", kDefaultDetailsMenu},
                   block, detailsChoices_, detailsDefaultUrl_, detailsUrlBox_, captionLabels_[1], detailsCaptionBox_);
 
-    advancedButton_ = Named(new QPushButton(QStringLiteral("Advanced"), block), QStringLiteral("advancedButton"));
-    closeButton_ = Named(new QPushButton(QStringLiteral("Close"), block), QStringLiteral("closeButton"));
+    advancedButton_ = Named(new QPushButton(tr("Advanced"), block), QStringLiteral("advancedButton"));
+    closeButton_ = Named(new QPushButton(tr("Close"), block), QStringLiteral("closeButton"));
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);

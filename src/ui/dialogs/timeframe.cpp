@@ -1,12 +1,14 @@
 #include "ui/dialogs/timeframe.h"
 
+#include <QCoreApplication>
+
 namespace tallywick {
 
 QStringList TimeFrameEntries()
 {
     QStringList entries;
     for (int minutes = kShortestTimeFrame; minutes <= kLongestTimeFrame; ++minutes)
-        entries.append(QStringLiteral("%1 Minutes").arg(minutes));
+        entries.append(QCoreApplication::translate("tallywick::AdvancedOptionsDialog", "%1 Minutes").arg(minutes));
     return entries;
 }
 

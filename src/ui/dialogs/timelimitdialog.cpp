@@ -25,19 +25,19 @@ TimeLimitDialog::TimeLimitDialog(SettingsStore& settings, AppValues& values, QWi
     QDialog(parent, kFixedDialogFlags), settings_(settings), values_(values)
 {
     setObjectName(QStringLiteral("TimeLimitDialog"));
-    setWindowTitle(QStringLiteral("History Time Limit"));
+    setWindowTitle(tr("History Time Limit"));
     setWindowIcon(AppIcon());
 
-    limitLabel_ = new QLabel(QStringLiteral("History Time Limit:"), this);
+    limitLabel_ = new QLabel(tr("History Time Limit:"), this);
     limitLabel_->setObjectName(QStringLiteral("limitLabel"));
     limitBox_ = new QComboBox(this);
     limitBox_->setObjectName(QStringLiteral("limitBox"));
     limitBox_->addItems(TimeLimitEntries());
     ShowTwelveAtMost(limitBox_);
     limitLabel_->setBuddy(limitBox_);
-    okButton_ = new QPushButton(QStringLiteral("OK"), this);
+    okButton_ = new QPushButton(tr("OK"), this);
     okButton_->setObjectName(QStringLiteral("okButton"));
-    cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton_ = new QPushButton(tr("Cancel"), this);
     cancelButton_->setObjectName(QStringLiteral("cancelButton"));
     removalLabel_ = new QLabel(this);
     removalLabel_->setObjectName(QStringLiteral("removalLabel"));

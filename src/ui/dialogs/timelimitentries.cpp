@@ -1,17 +1,44 @@
 #include "ui/dialogs/timelimitentries.h"
 
+#include <QCoreApplication>
+
+#include <array>
+
 namespace tallywick {
 
 QStringList TimeLimitEntries()
 {
-    return {QStringLiteral("1 Month"),    QStringLiteral("2 Months"),   QStringLiteral("3 Months"),
-            QStringLiteral("4 Months"),   QStringLiteral("5 Months"),   QStringLiteral("6 Months"),
-            QStringLiteral("7 Months"),   QStringLiteral("8 Months"),   QStringLiteral("9 Months"),
-            QStringLiteral("10  Months"), QStringLiteral("11 Months"),  QStringLiteral("12 Months"),
-            QStringLiteral("13 Months"),  QStringLiteral("14 Months"),  QStringLiteral("15 Months"),
-            QStringLiteral("16 Months"),  QStringLiteral("17 Months"),  QStringLiteral("18 Months"),
-            QStringLiteral("19 Months"),  QStringLiteral("20  Months"), QStringLiteral("21 Months"),
-            QStringLiteral("22 Months"),  QStringLiteral("23 Months"),  QStringLiteral("24 Months")};
+    // As the list always read, with its two doubled spaces.
+    static constexpr std::array kEntries = {
+        QT_TRANSLATE_NOOP("tallywick::TimeLimitDialog", "1 Month"),
+        QT_TRANSLATE_NOOP("tallywick::TimeLimitDialog", "2 Months"),
+        QT_TRANSLATE_NOOP("tallywick::TimeLimitDialog", "3 Months"),
+        QT_TRANSLATE_NOOP("tallywick::TimeLimitDialog", "4 Months"),
+        QT_TRANSLATE_NOOP("tallywick::TimeLimitDialog", "5 Months"),
+        QT_TRANSLATE_NOOP("tallywick::TimeLimitDialog", "6 Months"),
+        QT_TRANSLATE_NOOP("tallywick::TimeLimitDialog", "7 Months"),
+        QT_TRANSLATE_NOOP("tallywick::TimeLimitDialog", "8 Months"),
+        QT_TRANSLATE_NOOP("tallywick::TimeLimitDialog", "9 Months"),
+        QT_TRANSLATE_NOOP("tallywick::TimeLimitDialog", "10  Months"),
+        QT_TRANSLATE_NOOP("tallywick::TimeLimitDialog", "11 Months"),
+        QT_TRANSLATE_NOOP("tallywick::TimeLimitDialog", "12 Months"),
+        QT_TRANSLATE_NOOP("tallywick::TimeLimitDialog", "13 Months"),
+        QT_TRANSLATE_NOOP("tallywick::TimeLimitDialog", "14 Months"),
+        QT_TRANSLATE_NOOP("tallywick::TimeLimitDialog", "15 Months"),
+        QT_TRANSLATE_NOOP("tallywick::TimeLimitDialog", "16 Months"),
+        QT_TRANSLATE_NOOP("tallywick::TimeLimitDialog", "17 Months"),
+        QT_TRANSLATE_NOOP("tallywick::TimeLimitDialog", "18 Months"),
+        QT_TRANSLATE_NOOP("tallywick::TimeLimitDialog", "19 Months"),
+        QT_TRANSLATE_NOOP("tallywick::TimeLimitDialog", "20  Months"),
+        QT_TRANSLATE_NOOP("tallywick::TimeLimitDialog", "21 Months"),
+        QT_TRANSLATE_NOOP("tallywick::TimeLimitDialog", "22 Months"),
+        QT_TRANSLATE_NOOP("tallywick::TimeLimitDialog", "23 Months"),
+        QT_TRANSLATE_NOOP("tallywick::TimeLimitDialog", "24 Months"),
+    };
+    QStringList entries;
+    for (const char* entry : kEntries)
+        entries.append(QCoreApplication::translate("tallywick::TimeLimitDialog", entry));
+    return entries;
 }
 
 int TimeLimitIndex(int timeLimit)

@@ -1,5 +1,7 @@
 #include "ui/views/alltimehistory.h"
 
+#include <QCoreApplication>
+
 #include "app/store/archivefolder.h"
 #include "core/history/alltimerecords.h"
 #include "core/views/viewlabels.h"
@@ -13,7 +15,8 @@ AllTimeHistory::AllTimeHistory(const HistoryViewContext& context) :
     auto read = ArchiveFolder(context.dataFolder.file(kArchiveFolderName)).readAll();
     archived_ = std::move(read.records);
     if (!read.errors.isEmpty())
-        error_ = QStringLiteral("The archive could not be read: %1").arg(read.errors.join(QStringLiteral(", ")));
+        error_ = QCoreApplication::translate("tallywick::HistoryViews", "The archive could not be read: %1")
+                     .arg(read.errors.join(QStringLiteral(", ")));
 }
 
 bool AllTimeHistory::reachesBeforeHistory() const
@@ -34,7 +37,8 @@ std::int64_t AllTimeHistory::count(std::optional<std::string_view> item) const
 
 QString HitsWithAllTime(std::int64_t hits, std::int64_t allTime)
 {
-    return ViewText(HitLabel(hits)) + QStringLiteral(" (all time: %1)").arg(allTime);
+    return ViewText(HitLabel(hits)) +
+           QCoreApplication::translate("tallywick::HistoryViews", " (all time: %1)").arg(allTime);
 }
 
 } // namespace tallywick

@@ -18,7 +18,7 @@ void ChartViewWindow::createChartParts(const ChartLabelTexts& texts, const QStri
     chart_ = new HistoryChart(this);
     chart_->setObjectName(QStringLiteral("chart"));
     chart_->setImageName(imageName);
-    closeButton_ = makeButton("closeButton", QStringLiteral("Close"));
+    closeButton_ = makeButton("closeButton", tr("Close"));
     connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
 }
 

@@ -33,18 +33,16 @@ TimeSpan SpanOf(const QComboBox* box)
 } // namespace
 
 FileChartView::FileChartView(const HistoryViewContext& context) :
-    ChartViewWindow(context, "FileChartView", QStringLiteral("Chart By File")), graphStyle_(this)
+    ChartViewWindow(context, "FileChartView", tr("Chart By File")), graphStyle_(this)
 {
     periodBox_ = new QComboBox(this);
     periodBox_->setObjectName(QStringLiteral("periodBox"));
-    periodBox_->addItems(
-        {QStringLiteral("Day"), QStringLiteral("Week"), QStringLiteral("Month"), QStringLiteral("Year")});
+    periodBox_->addItems({tr("Day"), tr("Week"), tr("Month"), tr("Year")});
     datePicker_ = new QDateEdit(this);
     datePicker_->setObjectName(QStringLiteral("datePicker"));
     datePicker_->setCalendarPopup(true);
     datePicker_->setDisplayFormat(QStringLiteral("MM/dd/yyyy"));
-    createChartParts({QStringLiteral("From:"), QStringLiteral("To:"), QStringLiteral("Hits"), QStringLiteral("Today:")},
-                     QStringLiteral("Chart By File.png"));
+    createChartParts({tr("From:"), tr("To:"), tr("Hits"), tr("Today:")}, QStringLiteral("Chart By File.png"));
 
     // Period and date, then the style, on the first line.
     auto* choiceLine = new QHBoxLayout;
@@ -124,7 +122,7 @@ void FileChartView::drawChart()
         FileChart(history(), trackedItems(), SpanOf(periodBox_), ToSysDays(datePicker_->date()), today());
     chart()->draw(result.categories, chartStyle_);
     // Without tracked items there is no category to draw: say why the chart is empty.
-    chart()->chart()->setTitle(result.categories.empty() ? QStringLiteral("No items are tracked.") : QString());
+    chart()->chart()->setTitle(result.categories.empty() ? tr("No items are tracked.") : QString());
     hitCountLabel()->setText(ViewText(HitLabel(result.total)));
     todayLabel()->setText(ViewText(TodayLabel(today())));
     QApplication::beep();

@@ -1,5 +1,7 @@
 #include "ui/views/graphstyle.h"
 
+#include <QCoreApplication>
+
 #include "app/settings/settingsstore.h"
 
 #include <QButtonGroup>
@@ -9,8 +11,8 @@ namespace tallywick {
 
 GraphStyleOption::GraphStyleOption(QWidget* parent)
 {
-    buttons_[0] = new QRadioButton(QStringLiteral("Bar"), parent);
-    buttons_[1] = new QRadioButton(QStringLiteral("Line"), parent);
+    buttons_[0] = new QRadioButton(QCoreApplication::translate("tallywick::GraphStyle", "Bar"), parent);
+    buttons_[1] = new QRadioButton(QCoreApplication::translate("tallywick::GraphStyle", "Line"), parent);
     auto* group = new QButtonGroup(parent);
     for (int index = 0; index < 2; ++index) {
         buttons_[index]->setObjectName(QLatin1String(index == 0 ? "barStyleButton" : "lineStyleButton"));

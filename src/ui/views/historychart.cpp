@@ -79,7 +79,7 @@ HistoryChart::HistoryChart(QWidget* parent) : QChartView(parent)
     chart()->setMargins(QMargins(4, 4, 4, 4));
     connect(chart(), &QChart::plotAreaChanged, this, &HistoryChart::fitCategoryLabels);
 
-    saveImageAction_ = new QAction(QStringLiteral("Save as Image..."), this);
+    saveImageAction_ = new QAction(tr("Save as Image..."), this);
     saveImageAction_->setObjectName(QStringLiteral("saveImageAction"));
     connect(saveImageAction_, &QAction::triggered, this, &HistoryChart::saveImage);
     addAction(saveImageAction_);
@@ -233,18 +233,18 @@ void HistoryChart::fitCategoryLabels()
 void HistoryChart::saveImage()
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    const Dialogs::FileRequest request{QStringLiteral("Save as Image"),
+    const Dialogs::FileRequest request{tr("Save as Image"),
                                        folder,
                                        QDir(folder).filePath(imageName_),
-                                       {QStringLiteral("PNG image (*.png)")},
-                                       QStringLiteral("PNG image (*.png)")};
+                                       {tr("PNG image (*.png)")},
+                                       tr("PNG image (*.png)")};
     auto path = Dialogs::saveFileName(window(), request);
     if (!path || path->isEmpty())
         return;
     if (QFileInfo(*path).suffix().isEmpty())
         *path += QStringLiteral(".png");
     if (!grab().save(*path, "PNG")) {
-        Dialogs::message(window(), QStringLiteral("Save as Image"),
+        Dialogs::message(window(), tr("Save as Image"),
                          QStringLiteral("The image could not be saved to %1.").arg(QDir::toNativeSeparators(*path)),
                          Dialogs::Icon::Warning);
     }

@@ -28,16 +28,14 @@ constexpr QSize kOpeningSize{720, 480};
 } // namespace
 
 MonthlyChartView::MonthlyChartView(const HistoryViewContext& context) :
-    ChartViewWindow(context, "MonthlyChartView", QStringLiteral("Traffic by Month")), graphStyle_(this),
+    ChartViewWindow(context, "MonthlyChartView", tr("Traffic by Month")), graphStyle_(this),
     monthsBeforeLimit_(this, this->context())
 {
-    itemLabel_ = makeLabel("itemLabel", QStringLiteral("Select Item:"));
+    itemLabel_ = makeLabel("itemLabel", tr("Select Item:"));
     itemBox_ = new QComboBox(this);
     itemBox_->setObjectName(QStringLiteral("itemBox"));
     itemLabel_->setBuddy(itemBox_);
-    createChartParts(
-        {QStringLiteral(" From:"), QStringLiteral("To:"), QStringLiteral("Hits"), QStringLiteral("Today:")},
-        QStringLiteral("Traffic by Month.png"));
+    createChartParts({tr(" From:"), tr("To:"), tr("Hits"), tr("Today:")}, QStringLiteral("Traffic by Month.png"));
 
     // Item, style and all time on the first line.
     limitItemBoxWidth(itemBox_);

@@ -1,5 +1,7 @@
 #include "ui/views/monthsbeforelimit.h"
 
+#include <QCoreApplication>
+
 #include "app/settings/appvalues.h"
 #include "app/settings/settingskeys.h"
 #include "app/settings/settingsstore.h"
@@ -10,8 +12,9 @@
 namespace tallywick {
 
 MonthsBeforeLimitOption::MonthsBeforeLimitOption(QWidget* parent, const HistoryViewContext& context) :
-    checkBox_(new QCheckBox(QStringLiteral("Include months before the time limit"), parent)), context_(context),
-    allTime_(context)
+    checkBox_(new QCheckBox(
+        QCoreApplication::translate("tallywick::MonthsBeforeLimit", "Include months before the time limit"), parent)),
+    context_(context), allTime_(context)
 {
     checkBox_->setObjectName(QStringLiteral("monthsBeforeLimitBox"));
     if (!allTime_.error().isEmpty())

@@ -1,5 +1,7 @@
 #include "ui/views/textarea.h"
 
+#include <QCoreApplication>
+
 #include "ui/views/viewtexts.h"
 
 #include <QPlainTextEdit>
@@ -24,7 +26,7 @@ void ShowText(QPlainTextEdit* area, std::string_view text)
 
 void ShowPleaseWait(QPlainTextEdit* area)
 {
-    area->setPlainText(QStringLiteral("Please Wait...."));
+    area->setPlainText(QCoreApplication::translate("tallywick::TextArea", "Please Wait...."));
     if (area->isVisible())
         area->viewport()->repaint();
 }

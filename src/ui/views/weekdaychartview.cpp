@@ -32,9 +32,9 @@ std::string WeekdayName(std::size_t index)
 } // namespace
 
 WeekdayChartView::WeekdayChartView(const HistoryViewContext& context) :
-    ChartViewWindow(context, "WeekdayChartView", QStringLiteral("Traffic by Weekday"))
+    ChartViewWindow(context, "WeekdayChartView", tr("Traffic by Weekday"))
 {
-    itemLabel_ = makeLabel("itemLabel", QStringLiteral("Select Item:"));
+    itemLabel_ = makeLabel("itemLabel", tr("Select Item:"));
     itemBox_ = new QComboBox(this);
     itemBox_->setObjectName(QStringLiteral("itemBox"));
     itemBox_->setEditable(true);
@@ -50,8 +50,7 @@ WeekdayChartView::WeekdayChartView(const HistoryViewContext& context) :
         measure->addButton(measureButtons_[index], index);
     }
     measureButtons_[0]->setChecked(true);
-    createChartParts({QStringLiteral("From: "), QStringLiteral("To: "), QString(), QStringLiteral("Today")},
-                     QStringLiteral("Traffic by Weekday.png"));
+    createChartParts({tr("From: "), tr("To: "), QString(), tr("Today")}, QStringLiteral("Traffic by Weekday.png"));
 
     // Item and measure on the first line.
     auto* itemLine = new QHBoxLayout;

@@ -1,5 +1,7 @@
 #include "ui/views/zerodaycoverage.h"
 
+#include <QCoreApplication>
+
 #include "app/files/datafolder.h"
 #include "app/store/coveragefile.h"
 #include "core/views/dateformat.h"
@@ -17,7 +19,8 @@ QString ZeroDayEntry(std::chrono::sys_days day, std::optional<bool> covered)
     const QString date = ViewText(FormatDate(day));
     if (!covered)
         return date;
-    return date + (*covered ? QStringLiteral("   no downloads") : QStringLiteral("   no log"));
+    return date + (*covered ? QCoreApplication::translate("tallywick::ZeroDaysView", "   no downloads")
+                            : QCoreApplication::translate("tallywick::ZeroDaysView", "   no log"));
 }
 
 } // namespace tallywick
