@@ -4,7 +4,7 @@
 
 #include "app/store/archivefolder.h"
 #include "core/history/alltimerecords.h"
-#include "core/views/viewlabels.h"
+#include "ui/common/labeltexts.h"
 #include "ui/views/viewtexts.h"
 
 namespace tallywick {
@@ -37,8 +37,7 @@ std::int64_t AllTimeHistory::count(std::optional<std::string_view> item) const
 
 QString HitsWithAllTime(std::int64_t hits, std::int64_t allTime)
 {
-    return ViewText(HitLabel(hits)) +
-           QCoreApplication::translate("tallywick::HistoryViews", " (all time: %1)").arg(allTime);
+    return HitsText(hits) + QCoreApplication::translate("tallywick::HistoryViews", " (all time: %1)").arg(allTime);
 }
 
 } // namespace tallywick

@@ -3,8 +3,8 @@
 #include "app/files/datafolder.h"
 #include "app/settings/appvalues.h"
 #include "core/views/dailytext.h"
-#include "core/views/viewlabels.h"
 #include "ui/common/busycursor.h"
+#include "ui/common/labeltexts.h"
 #include "ui/views/exportandopen.h"
 #include "ui/views/textarea.h"
 #include "ui/views/viewtexts.h"
@@ -80,7 +80,7 @@ void DailyView::load()
         datePicker_->setDate(ToQDate(picker.value));
     }
     if (!fillText())
-        hitCountLabel_->setText(ViewText(HitLabel(0)));
+        hitCountLabel_->setText(HitsText(0));
     bringToFront();
 }
 
@@ -109,7 +109,7 @@ bool DailyView::fillText()
         return false;
     shownText_ = std::move(result->text);
     ShowText(textArea_, shownText_);
-    hitCountLabel_->setText(ViewText(HitLabel(result->hits)));
+    hitCountLabel_->setText(HitsText(result->hits));
     bringToFront();
     return true;
 }

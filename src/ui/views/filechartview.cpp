@@ -2,8 +2,8 @@
 
 #include "app/settings/settingsstore.h"
 #include "core/views/filechart.h"
-#include "core/views/viewlabels.h"
 #include "ui/common/busycursor.h"
+#include "ui/common/labeltexts.h"
 #include "ui/views/chartviewwindow.h"
 #include "ui/views/historychart.h"
 #include "ui/views/viewtexts.h"
@@ -123,8 +123,8 @@ void FileChartView::drawChart()
     chart()->draw(result.categories, chartStyle_);
     // Without tracked items there is no category to draw: say why the chart is empty.
     chart()->chart()->setTitle(result.categories.empty() ? tr("No items are tracked.") : QString());
-    hitCountLabel()->setText(ViewText(HitLabel(result.total)));
-    todayLabel()->setText(ViewText(TodayLabel(today())));
+    hitCountLabel()->setText(HitsText(result.total));
+    todayLabel()->setText(TodayText(today()));
     QApplication::beep();
 }
 

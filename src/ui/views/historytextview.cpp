@@ -3,7 +3,7 @@
 #include "app/files/datafolder.h"
 #include "core/views/historyspan.h"
 #include "core/views/historytext.h"
-#include "core/views/viewlabels.h"
+#include "ui/common/labeltexts.h"
 #include "ui/views/exportandopen.h"
 #include "ui/views/textarea.h"
 #include "ui/views/viewtexts.h"
@@ -107,7 +107,7 @@ void HistoryTextView::fillText()
     hitCountLabel_->setText(
         allTime_.reachesBeforeHistory()
             ? HitsWithAllTime(result.hits, allTime_.count(item ? std::optional<std::string_view>(*item) : std::nullopt))
-            : ViewText(HitLabel(result.hits)));
+            : HitsText(result.hits));
 }
 
 void HistoryTextView::exportText()

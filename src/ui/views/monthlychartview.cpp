@@ -3,8 +3,8 @@
 #include "app/settings/appvalues.h"
 #include "core/views/historyspan.h"
 #include "core/views/monthlychart.h"
-#include "core/views/viewlabels.h"
 #include "ui/common/busycursor.h"
+#include "ui/common/labeltexts.h"
 #include "ui/views/chartviewwindow.h"
 #include "ui/views/historychart.h"
 #include "ui/views/viewtexts.h"
@@ -104,8 +104,8 @@ void MonthlyChartView::drawChart()
     chart()->draw(result.categories, chartStyle_);
     fromLabel()->setText(FromText(result.span));
     toLabel()->setText(ToText(result.span));
-    hitCountLabel()->setText(ViewText(HitLabel(result.total)));
-    todayLabel()->setText(ViewText(TodayLabel(today())));
+    hitCountLabel()->setText(HitsText(result.total));
+    todayLabel()->setText(TodayText(today()));
     QApplication::beep();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/views/calendar.h"
-#include "core/views/viewlabels.h"
+#include "ui/common/labeltexts.h"
 
 #include <QDate>
 #include <QString>
@@ -21,12 +21,12 @@ inline QString ViewText(std::string_view text)
 // "From: 09/01/2004" and "To: 12/05/2004" for a period; "From:" and "To:" without one.
 inline QString FromText(const std::optional<DayRange>& period)
 {
-    return ViewText(FromLabel(period ? std::optional(period->first) : std::nullopt));
+    return FromText(period ? std::optional(period->first) : std::nullopt);
 }
 
 inline QString ToText(const std::optional<DayRange>& period)
 {
-    return ViewText(ToLabel(period ? std::optional(period->last) : std::nullopt));
+    return ToText(period ? std::optional(period->last) : std::nullopt);
 }
 
 // 1 January 1970, the first of the system clock's days.

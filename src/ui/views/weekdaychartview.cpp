@@ -1,9 +1,9 @@
 #include "ui/views/weekdaychartview.h"
 
 #include "core/views/historyspan.h"
-#include "core/views/viewlabels.h"
 #include "core/views/weekdaychart.h"
 #include "ui/common/busycursor.h"
+#include "ui/common/labeltexts.h"
 #include "ui/views/chartviewwindow.h"
 #include "ui/views/historychart.h"
 #include "ui/views/viewtexts.h"
@@ -99,18 +99,18 @@ void WeekdayChartView::drawChart()
         const auto& range = result->weekdays.range;
         fromLabel()->setText(FromText(range));
         toLabel()->setText(ToText(range));
-        hitCountLabel()->setText(ViewText(HitLabel(result->weekdays.hits)));
+        hitCountLabel()->setText(HitsText(result->weekdays.hits));
     } else {
         // Nothing to count: the period of whatever history there is, no hits, zero everywhere.
         const auto span = HistorySpan(history());
         fromLabel()->setText(FromText(span));
         toLabel()->setText(ToText(span));
-        hitCountLabel()->setText(ViewText(HitLabel(0)));
+        hitCountLabel()->setText(HitsText(0));
     }
     for (std::size_t index = 0; index < categories.size(); ++index)
         categories[index].label = WeekdayName(index);
     chart()->draw(categories, ChartStyle::Bar, measure == WeekdayMeasure::Total);
-    todayLabel()->setText(ViewText(TodayLabel(today())));
+    todayLabel()->setText(TodayText(today()));
     QApplication::beep();
     bringToFront();
 }

@@ -1,0 +1,76 @@
+#include "ui/common/labeltexts.h"
+
+#include "core/views/dateformat.h"
+
+#include <QCoreApplication>
+
+namespace tallywick {
+namespace {
+
+QString Translated(const char* text)
+{
+    return QCoreApplication::translate("tallywick::LabelTexts", text);
+}
+
+QString FromBytes(const std::string& bytes)
+{
+    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+} // namespace
+
+QString FoundText(std::int64_t found)
+{
+    return Translated(QT_TRANSLATE_NOOP("tallywick::LabelTexts", "Found: %1")).arg(found);
+}
+
+QString AllFoundText(std::int64_t allFound, std::int64_t lines)
+{
+    return Translated(QT_TRANSLATE_NOOP("tallywick::LabelTexts", "All Found: %1 of %2")).arg(allFound).arg(lines);
+}
+
+QString LeftOutText(const LeftOutCounts& leftOut)
+{
+    return Translated(QT_TRANSLATE_NOOP("tallywick::LabelTexts", "(left out: %1 robots, %2 failed)"))
+        .arg(leftOut.robots)
+        .arg(leftOut.failed);
+}
+
+QString HitsText(std::int64_t hits)
+{
+    return Translated(QT_TRANSLATE_NOOP("tallywick::LabelTexts", "%1 Hits")).arg(hits);
+}
+
+QString FromText(std::optional<std::chrono::sys_days> day)
+{
+    return day ? Translated(QT_TRANSLATE_NOOP("tallywick::LabelTexts", "From: %1")).arg(FromBytes(FormatDate(*day)))
+               : Translated(QT_TRANSLATE_NOOP("tallywick::LabelTexts", "From:"));
+}
+
+QString ToText(std::optional<std::chrono::sys_days> day)
+{
+    return day ? Translated(QT_TRANSLATE_NOOP("tallywick::LabelTexts", "To: %1")).arg(FromBytes(FormatDate(*day)))
+               : Translated(QT_TRANSLATE_NOOP("tallywick::LabelTexts", "To:"));
+}
+
+QString TodayText(std::chrono::sys_days today)
+{
+    return Translated(QT_TRANSLATE_NOOP("tallywick::LabelTexts", "Today is %1")).arg(FromBytes(LongDate(today)));
+}
+
+QString PastTimeLimitText(std::size_t count, int timeLimit)
+{
+    // Two sentences rather than a plural form, so that English needs no translation file.
+    if (count == 1)
+        return Translated(QT_TRANSLATE_NOOP("tallywick::LabelTexts",
+                                            "1 download is older than the history time limit (%1 months) and leaves "
+                                            "the history at the next save"))
+            .arg(timeLimit);
+    return Translated(QT_TRANSLATE_NOOP("tallywick::LabelTexts",
+                                        "%1 downloads are older than the history time limit (%2 months) and leave "
+                                        "the history at the next save"))
+        .arg(count)
+        .arg(timeLimit);
+}
+
+} // namespace tallywick

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "core/search/leaveout.h"
+
+#include <QString>
+
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+
+namespace tallywick {
+
+// The counts and labels the windows show, in the user's language. In English they read exactly
+// as the command line prints them.
+
+// "Found: 12"
+QString FoundText(std::int64_t found);
+// "All Found: 774 of 10000"
+QString AllFoundText(std::int64_t allFound, std::int64_t lines);
+// "(left out: 3 robots, 13 failed)"
+QString LeftOutText(const LeftOutCounts& leftOut);
+// "12 Hits"
+QString HitsText(std::int64_t hits);
+// "From: 09/01/2004" and "To: 12/05/2004"; "From:" and "To:" without a day.
+QString FromText(std::optional<std::chrono::sys_days> day);
+QString ToText(std::optional<std::chrono::sys_days> day);
+// "Today is Sunday, December 05, 2004"
+QString TodayText(std::chrono::sys_days today);
+// "3 downloads are older than the history time limit (12 months) and leave the history at the
+// next save"
+QString PastTimeLimitText(std::size_t count, int timeLimit);
+
+} // namespace tallywick
