@@ -39,34 +39,30 @@ protected:
 
     CliRun run(const QStringList& arguments, ReportOpener openReport = OpenReportFile) const
     {
-        std::ostringstream out;
-        std::ostringstream err;
-        cli::Environment env{out, err, std::move(openReport), loadRobots_};
-        CliRun result;
-        result.code = cli::RunCli(
+        return runCli(
             QStringList{QStringLiteral("tallywick-cli")} + arguments +
                 QStringList{QStringLiteral("--data-dir"), dataDir(), QStringLiteral("--config"), configPath()},
-            env);
-        result.out = out.str();
-        result.err = err.str();
-        return result;
+            std::move(openReport));
     }
 
     // The same with arguments as bytes, as the program gets them from the system.
     CliRun runBytes(std::vector<std::string> arguments) const
     {
-        std::ostringstream out;
-        std::ostringstream err;
-        cli::Environment env{out, err, OpenReportFile, loadRobots_};
         arguments.insert(arguments.begin(), "tallywick-cli");
         for (const QString& common :
              {QStringLiteral("--data-dir"), dataDir(), QStringLiteral("--config"), configPath()})
             arguments.push_back(common.toStdString());
-        CliRun result;
-        result.code = cli::RunCli(cli::Arguments::fromBytes(std::move(arguments)), env);
-        result.out = out.str();
-        result.err = err.str();
-        return result;
+        return runCli(cli::Arguments::fromBytes(std::move(arguments)), OpenReportFile);
+    }
+
+    template <typename Arguments>
+    CliRun runCli(Arguments arguments, ReportOpener openReport) const
+    {
+        std::ostringstream out;
+        std::ostringstream err;
+        cli::Environment env{out, err, std::move(openReport), loadRobots_};
+        const int code = cli::RunCli(std::move(arguments), env);
+        return {code, out.str(), err.str()};
     }
 
     QTemporaryDir dir_;

@@ -1,5 +1,4 @@
 #include "app/files/datafolder.h"
-#include "app/files/fileexists.h"
 #include "app/files/paths.h"
 
 #include <QFile>
@@ -32,18 +31,6 @@ TEST(DataFolder, IsCreatedOnFirstUse)
     QString error;
     EXPECT_FALSE(DataFolder(file).ensureExists(&error));
     EXPECT_FALSE(error.isEmpty());
-}
-
-TEST(FileExists, OnlyAFileThatOpensForReading)
-{
-    QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("Hits.txt"));
-    QFile(file).open(QIODevice::WriteOnly);
-    EXPECT_TRUE(FileExists(file));
-    EXPECT_TRUE(FileExists(file + QLatin1Char('/'))) << "a trailing separator is tolerated";
-    for (const QString& path : {file + QStringLiteral("//"), dir.path(), dir.path() + QLatin1Char('/'),
-                                dir.filePath(QStringLiteral("missing.txt")), QString()})
-        EXPECT_FALSE(FileExists(path)) << path.toStdString();
 }
 
 TEST(Paths, FolderOfAndTheDefaultReport)

@@ -10,40 +10,26 @@
 namespace tallywick {
 namespace {
 
-TEST(FileExists, OnlyAReadableFileExists)
+TEST(FileExists, OnlyAReadableFileExistsAndOnlyARegularOneWithoutWaiting)
 {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("Hits.txt"));
-    QFile out(file);
-    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-    out.close();
-
-    EXPECT_TRUE(FileExists(file));
-    EXPECT_TRUE(FileExists(file + QLatin1Char('/'))) << "a trailing separator is tolerated";
-    EXPECT_FALSE(FileExists(dir.path())) << "a folder";
-    EXPECT_FALSE(FileExists(dir.path() + QLatin1Char('/')));
-    EXPECT_FALSE(FileExists(dir.filePath(QStringLiteral("missing.txt"))));
-    EXPECT_FALSE(FileExists(QString()));
-    EXPECT_FALSE(FileExists(QStringLiteral("/")));
-}
-
-TEST(RegularFileExists, APipeOrADeviceIsNotFoundAndNeverWaitedFor)
-{
-    QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("Hits.txt"));
-    QFile out(file);
-    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-    out.close();
+    QFile(file).open(QIODevice::WriteOnly);
+    const QString missing = dir.filePath(QStringLiteral("missing.txt"));
     const QString pipe = dir.filePath(QStringLiteral("pipe"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
 
-    EXPECT_TRUE(RegularFileExists(file));
-    EXPECT_TRUE(RegularFileExists(file + QLatin1Char('/')));
-    EXPECT_FALSE(RegularFileExists(pipe)) << "no writer: opening it would wait forever";
-    EXPECT_FALSE(RegularFileExists(QStringLiteral("/dev/null")));
-    EXPECT_FALSE(RegularFileExists(dir.path()));
-    EXPECT_FALSE(RegularFileExists(dir.filePath(QStringLiteral("missing.txt"))));
-    EXPECT_FALSE(RegularFileExists(QString()));
+    // A trailing separator is tolerated.
+    for (const QString& found : {file, file + QLatin1Char('/')}) {
+        EXPECT_TRUE(FileExists(found)) << found.toStdString();
+        EXPECT_TRUE(RegularFileExists(found)) << found.toStdString();
+    }
+    for (const QString& path : {file + QStringLiteral("//"), dir.path(), dir.path() + QLatin1Char('/'), missing,
+                                QString(), QStringLiteral("/")})
+        EXPECT_FALSE(FileExists(path)) << path.toStdString();
+    // A pipe without a writer would keep its opening waiting forever.
+    for (const QString& path : {pipe, QStringLiteral("/dev/null"), dir.path(), missing, QString()})
+        EXPECT_FALSE(RegularFileExists(path)) << path.toStdString();
 }
 
 } // namespace

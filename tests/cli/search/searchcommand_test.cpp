@@ -45,47 +45,35 @@ TEST_F(SearchCommand, WritesJsonWithExactlyItsKeys)
                              QStringLiteral("--with-duplicates"), QStringLiteral("--long0"),
                              QStringLiteral("--tracked"), tracked, QStringLiteral("--json")});
     ASSERT_EQ(result.code, 0) << result.err;
-    const std::string escapedLine =
-        R"(203.0.113.45 - - [05/Dec/2004:10:15:42 -0800] \"GET /quarnel/shareware/pelmor.zip HTTP/1.1\" 200 48213 \"-\" \"Agent/1.0\")";
-    const std::string status = R"(200 48213 \"-\" \"Agent/1.0\"\r\n\r\n)";
-    EXPECT_EQ(result.out, "{\n"
-                          "  \"lines\": 2,\n"
-                          "  \"overlong_lines\": 0,\n"
-                          "  \"all\": 4,\n"
-                          "  \"left_out\": {\n"
-                          "    \"robots\": 0,\n"
-                          "    \"failed\": 0\n"
-                          "  },\n"
-                          "  \"panels\": [\n"
-                          "    {\n"
-                          "      \"text\": \".zip\",\n"
-                          "      \"found\": 2,\n"
-                          "      \"result\": \"" +
-                              status + status +
-                              "\"\n"
-                              "    },\n"
-                              "    {\n"
-                              "      \"text\": \"GET /quarnel/shareware/pelmor.zip\",\n"
-                              "      \"found\": 2,\n"
-                              "      \"result\": \"" +
-                              escapedLine.substr(0, 82) + "\\r\\n" + escapedLine.substr(0, 82) +
-                              "\\r\\n\"\n"
-                              "    }\n"
-                              "  ],\n"
-                              "  \"report_hits\": [\n"
-                              "    \"" +
-                              escapedLine +
-                              "\",\n"
-                              "    \"" +
-                              escapedLine +
-                              "\"\n"
-                              "  ],\n"
-                              "  \"collected\": [\n"
-                              "    \"" +
-                              escapedLine +
-                              "\"\n"
-                              "  ]\n"
-                              "}\n");
+    EXPECT_EQ(result.out, R"({
+  "lines": 2,
+  "overlong_lines": 0,
+  "all": 4,
+  "left_out": {
+    "robots": 0,
+    "failed": 0
+  },
+  "panels": [
+    {
+      "text": ".zip",
+      "found": 2,
+      "result": "200 48213 \"-\" \"Agent/1.0\"\r\n\r\n200 48213 \"-\" \"Agent/1.0\"\r\n\r\n"
+    },
+    {
+      "text": "GET /quarnel/shareware/pelmor.zip",
+      "found": 2,
+      "result": "203.0.113.45 - - [05/Dec/2004:10:15:42 -0800] \"GET /quarnel/shareware/pelmor.zip \r\n203.0.113.45 - - [05/Dec/2004:10:15:42 -0800] \"GET /quarnel/shareware/pelmor.zip \r\n"
+    }
+  ],
+  "report_hits": [
+    "203.0.113.45 - - [05/Dec/2004:10:15:42 -0800] \"GET /quarnel/shareware/pelmor.zip HTTP/1.1\" 200 48213 \"-\" \"Agent/1.0\"",
+    "203.0.113.45 - - [05/Dec/2004:10:15:42 -0800] \"GET /quarnel/shareware/pelmor.zip HTTP/1.1\" 200 48213 \"-\" \"Agent/1.0\""
+  ],
+  "collected": [
+    "203.0.113.45 - - [05/Dec/2004:10:15:42 -0800] \"GET /quarnel/shareware/pelmor.zip HTTP/1.1\" 200 48213 \"-\" \"Agent/1.0\""
+  ]
+}
+)");
 }
 
 TEST_F(SearchCommand, JsonCarriesTheReportsBytesLosslessly)

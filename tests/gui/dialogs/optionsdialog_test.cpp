@@ -1,4 +1,3 @@
-#include "app/settings/appvalues.h"
 #include "support/findchild.h"
 #include "tempsettings.h"
 #include "ui/common/windowregistry.h"
@@ -32,8 +31,7 @@ private slots:
     void firstRunShowsTheDefaultsAndClosingStoresThem()
     {
         TempSettings settings;
-        AppValues values;
-        OptionsDialog options(windows_, settings.store(), values);
+        OptionsDialog options(windows_, settings.store(), settings.values);
         QVERIFY(FindChild<QRadioButton>(options, "trafficChoice0")->isChecked());
         QVERIFY(FindChild<QRadioButton>(options, "detailsChoice0")->isChecked());
         QCOMPARE(FindChild<QLabel>(options, "trafficDefaultUrl")->text(), kTrafficUrl);
@@ -57,17 +55,16 @@ private slots:
         QCOMPARE(settings.stored("User_Details_URL"), kDetailsUrl);
         QCOMPARE(settings.stored("User_Traffic_Menu"), std::nullopt);
         QCOMPARE(settings.stored("User_Details_Menu"), std::nullopt);
-        QCOMPARE(values.Traffic_URL, kTrafficUrl);
-        QCOMPARE(values.Traffic_menu, kTrafficMenu);
-        QCOMPARE(values.Details_URL, kDetailsUrl);
-        QCOMPARE(values.Details_menu, kDetailsMenu);
+        QCOMPARE(settings.values.Traffic_URL, kTrafficUrl);
+        QCOMPARE(settings.values.Traffic_menu, kTrafficMenu);
+        QCOMPARE(settings.values.Details_URL, kDetailsUrl);
+        QCOMPARE(settings.values.Details_menu, kDetailsMenu);
     }
 
     void userDefinedValuesTakeEffectWhenTheWindowCloses()
     {
         TempSettings settings;
-        AppValues values;
-        OptionsDialog options(windows_, settings.store(), values);
+        OptionsDialog options(windows_, settings.store(), settings.values);
         FindChild<QRadioButton>(options, "trafficChoice1")->click();
         // The choice is stored at the click, before any closing.
         QCOMPARE(settings.stored("Traffic_URL_Option"), QStringLiteral("False"));
@@ -75,12 +72,12 @@ private slots:
         QCOMPARE(FindChild<QLineEdit>(options, "trafficCaptionBox")->text(), kTrafficMenu);
         FindChild<QLineEdit>(options, "trafficUrlBox")->setText(kMyUrl);
         FindChild<QLineEdit>(options, "trafficCaptionBox")->setText(kMyMenu);
-        QCOMPARE(values.Traffic_menu, QString()); // nothing reaches the program before closing
+        QCOMPARE(settings.values.Traffic_menu, QString()); // nothing reaches the program before closing
 
         options.close();
-        QCOMPARE(values.Traffic_URL, kMyUrl);
-        QCOMPARE(values.Traffic_menu, kMyMenu);
-        QCOMPARE(values.Details_URL, kDetailsUrl);
+        QCOMPARE(settings.values.Traffic_URL, kMyUrl);
+        QCOMPARE(settings.values.Traffic_menu, kMyMenu);
+        QCOMPARE(settings.values.Details_URL, kDetailsUrl);
         QCOMPARE(settings.stored("Traffic_URL"), kMyUrl);
         QCOMPARE(settings.stored("Traffic_menu"), kMyMenu);
         QCOMPARE(settings.stored("User_Traffic_URL"), kMyUrl);
@@ -95,9 +92,8 @@ private slots:
         settings.write("Traffic_URL_Option", QStringLiteral("False"));
         settings.write("User_Traffic_URL", kMyUrl);
         settings.write("User_Traffic_Menu", kMyMenu);
-        AppValues values;
         {
-            OptionsDialog options(windows_, settings.store(), values);
+            OptionsDialog options(windows_, settings.store(), settings.values);
             QVERIFY(FindChild<QRadioButton>(options, "trafficChoice1")->isChecked());
             QVERIFY(FindChild<QLineEdit>(options, "trafficCaptionBox")->isEnabled());
             QCOMPARE(FindChild<QLineEdit>(options, "trafficCaptionBox")->text(), kMyMenu);
@@ -109,13 +105,13 @@ private slots:
             QVERIFY(!FindChild<QLineEdit>(options, "trafficCaptionBox")->isEnabled());
             options.close();
         }
-        QCOMPARE(values.Traffic_URL, kTrafficUrl);
-        QCOMPARE(values.Traffic_menu, kTrafficMenu);
+        QCOMPARE(settings.values.Traffic_URL, kTrafficUrl);
+        QCOMPARE(settings.values.Traffic_menu, kTrafficMenu);
         QCOMPARE(settings.stored("User_Traffic_URL"), kMyUrl);
         QCOMPARE(settings.stored("User_Traffic_Menu"), kMyMenu);
 
         // Next time, "User Defined" brings them back.
-        OptionsDialog again(windows_, settings.store(), values);
+        OptionsDialog again(windows_, settings.store(), settings.values);
         QVERIFY(FindChild<QRadioButton>(again, "trafficChoice0")->isChecked());
         FindChild<QRadioButton>(again, "trafficChoice1")->click();
         QCOMPARE(FindChild<QLineEdit>(again, "trafficCaptionBox")->text(), kMyMenu);
@@ -127,8 +123,7 @@ private slots:
         TempSettings settings;
         settings.write("Details_URL_Option", QStringLiteral("perhaps"));
         settings.write("Traffic_URL_Option", QStringLiteral("false"));
-        AppValues values;
-        OptionsDialog options(windows_, settings.store(), values);
+        OptionsDialog options(windows_, settings.store(), settings.values);
         QVERIFY(FindChild<QRadioButton>(options, "detailsChoice0")->isChecked());
         QVERIFY(!FindChild<QRadioButton>(options, "detailsChoice1")->isChecked());
         QVERIFY(FindChild<QRadioButton>(options, "trafficChoice1")->isChecked());
@@ -142,42 +137,39 @@ private slots:
         // Stored empty: the opening puts nothing new into the boxes.
         settings.write("User_Traffic_URL", QString());
         settings.write("User_Details_URL", QString());
-        AppValues values;
         {
-            OptionsDialog options(windows_, settings.store(), values);
+            OptionsDialog options(windows_, settings.store(), settings.values);
             QVERIFY(!options.changed());
             options.close();
         }
         QCOMPARE(settings.stored("User_Traffic_URL"), QString());
         QCOMPARE(settings.stored("Traffic_URL"), kTrafficUrl);
 
-        OptionsDialog options(windows_, settings.store(), values);
+        OptionsDialog options(windows_, settings.store(), settings.values);
         FindChild<QLineEdit>(options, "detailsUrlBox")->setText(kMyUrl);
         QVERIFY(options.changed());
         options.close();
         // Both addresses are written, whichever changed; the details frame still uses its default.
         QCOMPARE(settings.stored("User_Details_URL"), kMyUrl);
         QCOMPARE(settings.stored("User_Traffic_URL"), QString());
-        QCOMPARE(values.Details_URL, kDetailsUrl);
+        QCOMPARE(settings.values.Details_URL, kDetailsUrl);
     }
 
     void closingHappensOnceAlsoWhenTheWindowIsOnlyDeleted()
     {
         TempSettings settings;
-        AppValues values;
-        auto* options = new OptionsDialog(windows_, settings.store(), values);
+        auto* options = new OptionsDialog(windows_, settings.store(), settings.values);
         FindChild<QRadioButton>(options, "detailsChoice1")->click();
         FindChild<QLineEdit>(options, "detailsCaptionBox")->setText(kMyMenu);
         delete options;
-        QCOMPARE(values.Details_menu, kMyMenu);
+        QCOMPARE(settings.values.Details_menu, kMyMenu);
         QCOMPARE(settings.stored("Details_menu"), kMyMenu);
     }
 
     void theProgramEndingClosesTheWindow()
     {
         TempSettings settings;
-        AppValues values;
-        auto* options = new OptionsDialog(windows_, settings.store(), values); // owned by no one, as shown
+        auto* options = new OptionsDialog(windows_, settings.store(), settings.values); // owned by no one, as shown
         options->show();
         FindChild<QRadioButton>(options, "trafficChoice1")->click();
         FindChild<QLineEdit>(options, "trafficCaptionBox")->setText(kMyMenu);
@@ -185,15 +177,14 @@ private slots:
         QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
         QCoreApplication::exec();
         QCOMPARE(settings.stored("Traffic_menu"), kMyMenu);
-        QCOMPARE(values.Traffic_menu, kMyMenu);
+        QCOMPARE(settings.values.Traffic_menu, kMyMenu);
         delete options;
     }
 
     void advancedOpensOneWindowAndKeepsOptionsUsable()
     {
         TempSettings settings;
-        AppValues values;
-        OptionsDialog options(windows_, settings.store(), values);
+        OptionsDialog options(windows_, settings.store(), settings.values);
         options.show();
         FindChild<QPushButton>(options, "advancedButton")->click();
         FindChild<QPushButton>(options, "advancedButton")->click();

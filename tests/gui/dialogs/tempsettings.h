@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/settings/appvalues.h"
 #include "app/settings/settingsstore.h"
 
 #include <QTemporaryDir>
@@ -9,8 +10,8 @@
 
 namespace tallywick {
 
-// A settings file of its own for one test case: the settings library caches the files it has
-// read, so no two cases share one.
+// A settings file of its own for one test case, and the values the program holds: the settings
+// library caches the files it has read, so no two cases share one.
 class TempSettings {
 public:
     TempSettings() : store_(std::make_unique<SettingsStore>(dir_.filePath(QStringLiteral("Tallywick.ini")))) {}
@@ -18,6 +19,8 @@ public:
     SettingsStore& store() { return *store_; }
     void write(const char* key, const QString& value) { store_->write(QLatin1String(key), value); }
     std::optional<QString> stored(const char* key) const { return store_->find(QLatin1String(key)); }
+
+    AppValues values;
 
 private:
     QTemporaryDir dir_;

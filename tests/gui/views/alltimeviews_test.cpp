@@ -1,4 +1,3 @@
-#include "support/findchild.h"
 #include "ui/common/desktop.h"
 #include "ui/views/historychart.h"
 #include "ui/views/historytextview.h"
@@ -11,7 +10,6 @@
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
-#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 
@@ -45,14 +43,6 @@ void WriteArchive(ViewsInputs& inputs)
     WriteDataFile(inputs, QStringLiteral("archive/2004-09.dat"), QByteArray::fromStdString(held + "\r\n"));
 }
 
-QStringList Entries(const QListWidget* list)
-{
-    QStringList entries;
-    for (int row = 0; row < list->count(); ++row)
-        entries.append(list->item(row)->text());
-    return entries;
-}
-
 } // namespace
 
 class AllTimeViewsTest : public QObject {
@@ -65,29 +55,27 @@ private slots:
     {
         ViewsInputs inputs;
         WriteArchive(inputs);
-        QPointer window = new MonthlyChartView(inputs.context());
+        QPointer window = inputs.open<MonthlyChartView>();
         auto* allTime = FindChild<QCheckBox>(window, "monthsBeforeLimitBox");
         QCOMPARE(allTime->text(), QStringLiteral("Include months before the time limit"));
         QVERIFY(!allTime->isChecked());
-        QCOMPARE(ChartLabels(FindChild<HistoryChart>(window, "chart")).size(), 12);
-        const QString withinLimit = FindChild<QLabel>(window, "hitCountLabel")->text();
+        QCOMPARE(ChartLabels(Chart(window)).size(), 12);
+        const QString withinLimit = Hits(window);
 
         allTime->click();
-        const auto labels = ChartLabels(FindChild<HistoryChart>(window, "chart"));
+        const auto labels = ChartLabels(Chart(window));
         QCOMPARE(labels.size(), 15); // Oct 03 to Dec 04
         QCOMPARE(labels.first(), QStringLiteral("Oct 03"));
-        QCOMPARE(ChartValues(FindChild<HistoryChart>(window, "chart")).first(), 2.0);
-        QCOMPARE(FindChild<QLabel>(window, "hitCountLabel")->text(),
-                 QStringLiteral("%1 Hits").arg(withinLimit.split(' ').first().toInt() + 2));
+        QCOMPARE(ChartValues(Chart(window)).first(), 2.0);
+        QCOMPARE(Hits(window), QStringLiteral("%1 Hits").arg(withinLimit.split(' ').first().toInt() + 2));
         QCOMPARE(FindChild<QLabel>(window, "fromLabel")->text(), QStringLiteral("From: 10/11/2003"));
         window->close();
         QCOMPARE(inputs.settings().find(QStringLiteral("MonthlyAllTime")), QStringLiteral("True"));
 
-        window = new MonthlyChartView(inputs.context());
+        window = inputs.open<MonthlyChartView>();
         QVERIFY(FindChild<QCheckBox>(window, "monthsBeforeLimitBox")->isChecked());
-        QCOMPARE(ChartLabels(FindChild<HistoryChart>(window, "chart")).size(), 15);
+        QCOMPARE(ChartLabels(Chart(window)).size(), 15);
         QCOMPARE(window->computations(), 1);
-        delete window;
     }
 
     void yearsOfMonthsAreLabelledInStepsOfTheCalendar()
@@ -112,21 +100,18 @@ private slots:
     void theHistoryCountsAllTimeOnceDownloadsHaveLeftIt()
     {
         ViewsInputs inputs;
-        QPointer window = new HistoryTextView(inputs.context());
-        QVERIFY(!FindChild<QLabel>(window, "hitCountLabel")->text().contains(QStringLiteral("all time")));
+        QPointer window = inputs.open<HistoryTextView>();
+        QVERIFY(!Hits(window).contains(QStringLiteral("all time")));
         delete window;
 
         WriteArchive(inputs);
-        window = new HistoryTextView(inputs.context());
-        const int all = FindChild<QLabel>(window, "hitCountLabel")->text().split(' ').first().toInt();
-        QCOMPARE(FindChild<QLabel>(window, "hitCountLabel")->text(),
-                 QStringLiteral("%1 Hits (all time: %2)").arg(all).arg(all + 2));
-        Pick(FindChild<QComboBox>(window, "itemBox"), 1);
-        QCOMPARE(FindChild<QComboBox>(window, "itemBox")->currentText().toStdString(), kZip);
-        const int zip = FindChild<QLabel>(window, "hitCountLabel")->text().split(' ').first().toInt();
-        QCOMPARE(FindChild<QLabel>(window, "hitCountLabel")->text(),
-                 QStringLiteral("%1 Hits (all time: %2)").arg(zip).arg(zip + 2));
-        delete window;
+        window = inputs.open<HistoryTextView>();
+        const int all = Hits(window).split(' ').first().toInt();
+        QCOMPARE(Hits(window), QStringLiteral("%1 Hits (all time: %2)").arg(all).arg(all + 2));
+        Pick(ItemBox(window), 1);
+        QCOMPARE(ItemBox(window)->currentText().toStdString(), kZip);
+        const int zip = Hits(window).split(' ').first().toInt();
+        QCOMPARE(Hits(window), QStringLiteral("%1 Hits (all time: %2)").arg(zip).arg(zip + 2));
     }
 
     void theZeroCountDaysTellNoLogFromNoDownloads()
@@ -134,7 +119,7 @@ private slots:
         ViewsInputs inputs;
         // Known from 10 November; reports covered 13 and 21 November.
         WriteDataFile(inputs, QStringLiteral("coverage.dat"), "2004-11-10\r\n2004-11-13\r\n2004-11-21\r\n");
-        const QPointer window = new ZeroDaysView(inputs.context());
+        auto* const window = inputs.open<ZeroDaysView>();
         const QStringList expected = {QStringLiteral("11/07/2004"), QStringLiteral("11/13/2004   no downloads"),
                                       QStringLiteral("11/21/2004   no downloads"),
                                       QStringLiteral("11/28/2004   no log"), QStringLiteral("12/05/2004   no log")};
@@ -143,15 +128,10 @@ private slots:
         QCOMPARE(
             inputs.exported("nocount.txt"),
             QByteArray("11/07/2004\r\n11/13/2004\r\n11/21/2004\r\n11/28/2004 (no log)\r\n12/05/2004 (no log)\r\n"));
-        delete window;
     }
 };
 
-int RunAllTimeViewsTests(int argc, char** argv)
-{
-    AllTimeViewsTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+TALLYWICK_VIEWS_CASES(AllTimeViewsTest)
 
 } // namespace tallywick::test
 

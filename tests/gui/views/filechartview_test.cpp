@@ -1,11 +1,9 @@
-#include "support/findchild.h"
 #include "ui/views/filechartview.h"
 #include "ui/views/historychart.h"
 #include "viewstestsupport.h"
 
 #include <QDateEdit>
 #include <QLabel>
-#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -36,7 +34,7 @@ private slots:
     {
         ViewsInputs inputs;
         inputs.settings().write(QStringLiteral("TimeSpan"), QStringLiteral("2"));
-        const QPointer window = new FileChartView(inputs.context());
+        auto* const window = inputs.open<FileChartView>();
         QCOMPARE(window->windowTitle(), QStringLiteral("Chart By File"));
         QCOMPARE(window->computations(), 1);
         QCOMPARE(FindChild<QComboBox>(window, "periodBox")->count(), 4);
@@ -44,20 +42,19 @@ private slots:
         QCOMPARE(FindChild<QDateEdit>(window, "datePicker")->date(), QDate(2004, 12, 5));
         QCOMPARE(FindChild<QLabel>(window, "fromLabel")->text(), QStringLiteral("From: 12/01/2004"));
         QCOMPARE(FindChild<QLabel>(window, "toLabel")->text(), QStringLiteral("To: 12/31/2004"));
-        QCOMPARE(ChartLabels(FindChild<HistoryChart>(window, "chart")),
+        QCOMPARE(ChartLabels(Chart(window)),
                  (QStringList{QStringLiteral("/shareware/pelmor.zip"), QStringLiteral("/shareware/pelmor.exe"),
                               QStringLiteral("/docs/pelmor-guide.pdf")}));
-        QCOMPARE(ChartValues(FindChild<HistoryChart>(window, "chart")), (QList<qreal>{4, 2, 1}));
-        QCOMPARE(FindChild<QLabel>(window, "hitCountLabel")->text(), QStringLiteral("7 Hits"));
+        QCOMPARE(ChartValues(Chart(window)), (QList<qreal>{4, 2, 1}));
+        QCOMPARE(Hits(window), QStringLiteral("7 Hits"));
         QCOMPARE(FindChild<QLabel>(window, "todayLabel")->text(), QStringLiteral("Today is Sunday, December 05, 2004"));
-        QVERIFY(DrawsBars(FindChild<HistoryChart>(window, "chart")));
-        delete window;
+        QVERIFY(DrawsBars(Chart(window)));
     }
 
     void periodAndDateChangesRedrawAndThePeriodIsStoredAtOnce()
     {
         ViewsInputs inputs;
-        const QPointer window = new FileChartView(inputs.context());
+        auto* const window = inputs.open<FileChartView>();
         QCOMPARE(FindChild<QComboBox>(window, "periodBox")->currentIndex(), 0);
         QCOMPARE(Stored(inputs, "TimeSpan"), QStringLiteral("0"));
 
@@ -69,16 +66,14 @@ private slots:
         QCOMPARE(window->computations(), 3);
         QCOMPARE(FindChild<QLabel>(window, "fromLabel")->text(), QStringLiteral("From: 11/28/2004"));
         QCOMPARE(FindChild<QLabel>(window, "toLabel")->text(), QStringLiteral("To: 12/04/2004"));
-        QCOMPARE(ChartValues(FindChild<HistoryChart>(window, "chart")),
-                 PlainItemCounts(inputs, QDate(2004, 11, 28), QDate(2004, 12, 4)));
+        QCOMPARE(ChartValues(Chart(window)), PlainItemCounts(inputs, QDate(2004, 11, 28), QDate(2004, 12, 4)));
 
         FindChild<QComboBox>(window, "periodBox")->setCurrentIndex(3);
         QCOMPARE(Stored(inputs, "TimeSpan"), QStringLiteral("3"));
         QCOMPARE(FindChild<QLabel>(window, "fromLabel")->text(), QStringLiteral("From: 01/01/2004"));
         QCOMPARE(FindChild<QLabel>(window, "toLabel")->text(), QStringLiteral("To: 12/31/2004"));
         // Every record but the undatable one and the one of the item no longer tracked.
-        QCOMPARE(FindChild<QLabel>(window, "hitCountLabel")->text(), QStringLiteral("162 Hits"));
-        delete window;
+        QCOMPARE(Hits(window), QStringLiteral("162 Hits"));
     }
 
     void aStoredPeriodOutsideTheListReadsAsDay()
@@ -86,46 +81,39 @@ private slots:
         for (const char* stored : {"7", "-1", "week"}) {
             ViewsInputs inputs;
             inputs.settings().write(QStringLiteral("TimeSpan"), QLatin1String(stored));
-            const QPointer window = new FileChartView(inputs.context());
+            auto* const window = inputs.open<FileChartView>();
             QCOMPARE(FindChild<QComboBox>(window, "periodBox")->currentIndex(), 0);
             QCOMPARE(Stored(inputs, "TimeSpan"), QStringLiteral("0"));
-            delete window;
         }
     }
 
     void theStyleIsStoredWhenTheWindowCloses()
     {
         ViewsInputs inputs;
-        QPointer window = new FileChartView(inputs.context());
+        QPointer window = inputs.open<FileChartView>();
         FindChild<QRadioButton>(window, "lineStyleButton")->click();
-        QVERIFY(DrawsLine(FindChild<HistoryChart>(window, "chart")));
+        QVERIFY(DrawsLine(Chart(window)));
         QCOMPARE(window->computations(), 2);
         window->close();
         QCOMPARE(Stored(inputs, "GraphStyle2"), QStringLiteral("True"));
         QTRY_VERIFY(window.isNull());
-        window = new FileChartView(inputs.context());
+        window = inputs.open<FileChartView>();
         QVERIFY(FindChild<QRadioButton>(window, "lineStyleButton")->isChecked());
-        QVERIFY(DrawsLine(FindChild<HistoryChart>(window, "chart")));
-        delete window;
+        QVERIFY(DrawsLine(Chart(window)));
     }
 
     void withoutTrackedItemsTheChartIsEmpty()
     {
         ViewsInputs inputs;
         inputs.TrackedItems.clear();
-        const QPointer window = new FileChartView(inputs.context());
-        QCOMPARE(FindChild<HistoryChart>(window, "chart")->categoryCount(), 0);
-        QCOMPARE(FindChild<QLabel>(window, "hitCountLabel")->text(), QStringLiteral("0 Hits"));
-        QVERIFY(!FindChild<HistoryChart>(window, "chart")->chart()->title().isEmpty());
-        delete window;
+        auto* const window = inputs.open<FileChartView>();
+        QCOMPARE(Chart(window)->categoryCount(), 0);
+        QCOMPARE(Hits(window), QStringLiteral("0 Hits"));
+        QVERIFY(!Chart(window)->chart()->title().isEmpty());
     }
 };
 
-int RunFileChartViewTests(int argc, char** argv)
-{
-    FileChartViewTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+TALLYWICK_VIEWS_CASES(FileChartViewTest)
 
 } // namespace tallywick::test
 

@@ -136,11 +136,7 @@ private slots:
     }
 };
 
-int RunHistoryChartTests(int argc, char** argv)
-{
-    HistoryChartTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+TALLYWICK_VIEWS_CASES(HistoryChartTest)
 
 } // namespace tallywick::test
 

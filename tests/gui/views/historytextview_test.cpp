@@ -1,4 +1,3 @@
-#include "support/findchild.h"
 #include "ui/common/desktop.h"
 #include "ui/views/historytextview.h"
 #include "viewstestsupport.h"
@@ -6,7 +5,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 
@@ -21,54 +19,48 @@ private slots:
     void opensWithTheWholeHistoryComputedOnce()
     {
         ViewsInputs inputs;
-        const QPointer window = new HistoryTextView(inputs.context());
+        auto* const window = inputs.open<HistoryTextView>();
         QCOMPARE(window->windowTitle(), QStringLiteral("History"));
         QCOMPARE(window->computations(), 1);
-        QCOMPARE(FindChild<QComboBox>(window, "itemBox")->count(), 4);
-        QCOMPARE(FindChild<QComboBox>(window, "itemBox")->itemText(0), QStringLiteral("All History"));
-        QCOMPARE(FindChild<QComboBox>(window, "itemBox")->itemText(1), QStringLiteral("/quarnel/shareware/pelmor.zip"));
-        QCOMPARE(FindChild<QComboBox>(window, "itemBox")->currentIndex(), 0);
-        QVERIFY(FindChild<QComboBox>(window, "itemBox")->isEditable());
+        QCOMPARE(ItemBox(window)->count(), 4);
+        QCOMPARE(ItemBox(window)->itemText(0), QStringLiteral("All History"));
+        QCOMPARE(ItemBox(window)->itemText(1), QStringLiteral("/quarnel/shareware/pelmor.zip"));
+        QCOMPARE(ItemBox(window)->currentIndex(), 0);
+        QVERIFY(ItemBox(window)->isEditable());
         QCOMPARE(FindChild<QLabel>(window, "fromLabel")->text(), QStringLiteral("From: 09/01/2004"));
         QCOMPARE(FindChild<QLabel>(window, "toLabel")->text(), QStringLiteral("To: 12/04/2004"));
-        QCOMPARE(FindChild<QLabel>(window, "hitCountLabel")->text(), QStringLiteral("164 Hits"));
+        QCOMPARE(Hits(window), QStringLiteral("164 Hits"));
         const QStringList lines = FindChild<QPlainTextEdit>(window, "textArea")->toPlainText().split(QLatin1Char('\n'));
         QCOMPARE(lines.first(), QString::fromStdString(inputs.History.front()));
         QCOMPARE(lines.at(1), QString());
         QCOMPARE(lines.at(2), QString::fromStdString(inputs.History.at(1)));
         QVERIFY(FindChild<QPlainTextEdit>(window, "textArea")->isReadOnly());
-        delete window;
     }
 
-    void onlyAPickFromTheListFiltersTheText()
+    void onlyAPickFromTheListFiltersTheTextThatNotepadWrites()
     {
         ViewsInputs inputs;
-        const QPointer window = new HistoryTextView(inputs.context());
-        Pick(FindChild<QComboBox>(window, "itemBox"), 2);
+        auto* const window = inputs.open<HistoryTextView>();
+        Pick(ItemBox(window), 2);
         QCOMPARE(window->computations(), 2);
         // Every record of the item, the one with an unreadable date included.
         const auto exe = std::count_if(inputs.History.begin(), inputs.History.end(), [](const std::string& record) {
             return record.find("/quarnel/shareware/pelmor.exe") != std::string::npos;
         });
-        QCOMPARE(FindChild<QLabel>(window, "hitCountLabel")->text(), QStringLiteral("%1 Hits").arg(exe));
+        QCOMPARE(Hits(window), QStringLiteral("%1 Hits").arg(exe));
         QVERIFY(!FindChild<QPlainTextEdit>(window, "textArea")->toPlainText().contains(QStringLiteral("pelmor.zip")));
 
-        QTest::keyClicks(FindChild<QComboBox>(window, "itemBox")->lineEdit(), QStringLiteral("guide"));
+        QTest::keyClicks(ItemBox(window)->lineEdit(), QStringLiteral("guide"));
         QCOMPARE(window->computations(), 2);
 
-        Pick(FindChild<QComboBox>(window, "itemBox"), 1);
-        QCOMPARE(FindChild<QLabel>(window, "hitCountLabel")->text(), QStringLiteral("79 Hits"));
-        Pick(FindChild<QComboBox>(window, "itemBox"), 0);
-        QCOMPARE(FindChild<QLabel>(window, "hitCountLabel")->text(), QStringLiteral("164 Hits"));
+        Pick(ItemBox(window), 1);
+        QCOMPARE(Hits(window), QStringLiteral("79 Hits"));
+        Pick(ItemBox(window), 0);
+        QCOMPARE(Hits(window), QStringLiteral("164 Hits"));
         QCOMPARE(window->computations(), 4);
-        delete window;
-    }
 
-    void notepadWritesTheTextShownAndOpensIt()
-    {
-        ViewsInputs inputs;
-        const QPointer window = new HistoryTextView(inputs.context());
-        Pick(FindChild<QComboBox>(window, "itemBox"), 3);
+        // Notepad writes the text shown and opens it.
+        Pick(ItemBox(window), 3);
         FindChild<QPushButton>(window, "notepadButton")->click();
         const QByteArray written = inputs.exported("history.txt");
         QVERIFY(!written.isEmpty());
@@ -77,9 +69,7 @@ private slots:
                               .replace(QLatin1Char('\n'), QStringLiteral("\r\n"))
                               .toUtf8());
         QVERIFY(written.endsWith("\r\n\r\n"));
-        QCOMPARE(Desktop::opened(),
-                 QStringList{QUrl::fromLocalFile(inputs.dataPath() + QStringLiteral("/history.txt")).toString()});
-        delete window;
+        QCOMPARE(Desktop::opened(), inputs.openedExport("history.txt"));
     }
 
     void anEmptyHistoryShowsNothing()
@@ -87,21 +77,16 @@ private slots:
         ViewsInputs inputs;
         inputs.History.clear();
         inputs.TrackedItems.clear();
-        const QPointer window = new HistoryTextView(inputs.context());
-        QCOMPARE(FindChild<QComboBox>(window, "itemBox")->count(), 1);
+        auto* const window = inputs.open<HistoryTextView>();
+        QCOMPARE(ItemBox(window)->count(), 1);
         QCOMPARE(FindChild<QLabel>(window, "fromLabel")->text(), QStringLiteral("From:"));
         QCOMPARE(FindChild<QLabel>(window, "toLabel")->text(), QStringLiteral("To:"));
-        QCOMPARE(FindChild<QLabel>(window, "hitCountLabel")->text(), QStringLiteral("0 Hits"));
+        QCOMPARE(Hits(window), QStringLiteral("0 Hits"));
         QCOMPARE(FindChild<QPlainTextEdit>(window, "textArea")->toPlainText(), QString());
-        delete window;
     }
 };
 
-int RunHistoryViewTests(int argc, char** argv)
-{
-    HistoryViewTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+TALLYWICK_VIEWS_CASES(HistoryViewTest)
 
 } // namespace tallywick::test
 

@@ -1,4 +1,3 @@
-#include "support/findchild.h"
 #include "ui/views/dailyview.h"
 #include "ui/views/filechartview.h"
 #include "ui/views/historytextview.h"
@@ -9,7 +8,6 @@
 #include "viewstestsupport.h"
 
 #include <QComboBox>
-#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -50,13 +48,13 @@ private slots:
         views.open(HistoryView::FullText);
         auto* window = qobject_cast<HistoryTextView*>(views.window(HistoryView::FullText));
         QVERIFY(window);
-        Pick(FindChild<QComboBox>(window, "itemBox"), 2);
+        Pick(ItemBox(window), 2);
         window->showMinimized();
 
         views.open(HistoryView::FullText);
         QCOMPARE(views.window(HistoryView::FullText), window);
         QCOMPARE(window->computations(), 2);
-        QCOMPARE(FindChild<QComboBox>(window, "itemBox")->currentIndex(), 2);
+        QCOMPARE(ItemBox(window)->currentIndex(), 2);
         QVERIFY(window->isVisible());
         QVERIFY(!window->isMinimized());
     }
@@ -91,11 +89,7 @@ private slots:
     }
 };
 
-int RunHistoryViewsTests(int argc, char** argv)
-{
-    HistoryViewsTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+TALLYWICK_VIEWS_CASES(HistoryViewsTest)
 
 } // namespace tallywick::test
 

@@ -1,27 +1,13 @@
-#include <QApplication>
+#include "viewstestsupport.h"
 
-namespace tallywick::test {
-int RunHistoryViewsTests(int argc, char** argv);
-int RunHistoryViewTests(int argc, char** argv);
-int RunDailyViewTests(int argc, char** argv);
-int RunNoCountViewTests(int argc, char** argv);
-int RunMonthlyViewTests(int argc, char** argv);
-int RunWeekdayViewTests(int argc, char** argv);
-int RunFileChartViewTests(int argc, char** argv);
-int RunHistoryChartTests(int argc, char** argv);
-int RunAllTimeViewsTests(int argc, char** argv);
-int RunTrackedListChangeTests(int argc, char** argv);
-} // namespace tallywick::test
+#include <QApplication>
 
 // The view windows share one application; each group of cases runs in turn.
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    using namespace tallywick::test;
     int failed = 0;
-    for (auto run : {RunHistoryViewsTests, RunHistoryViewTests, RunDailyViewTests, RunNoCountViewTests,
-                     RunMonthlyViewTests, RunWeekdayViewTests, RunFileChartViewTests, RunHistoryChartTests,
-                     RunAllTimeViewsTests, RunTrackedListChangeTests})
+    for (const auto run : tallywick::test::ViewsCases())
         failed += run(argc, argv);
     return failed == 0 ? 0 : 1;
 }

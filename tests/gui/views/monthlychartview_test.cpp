@@ -1,10 +1,8 @@
-#include "support/findchild.h"
 #include "ui/views/historychart.h"
 #include "ui/views/monthlychartview.h"
 #include "viewstestsupport.h"
 
 #include <QLabel>
-#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -31,60 +29,57 @@ private slots:
     void opensWithTheFirstItemPerMonthDrawnOnce()
     {
         ViewsInputs inputs;
-        const QPointer window = new MonthlyChartView(inputs.context());
+        auto* const window = inputs.open<MonthlyChartView>();
         QCOMPARE(window->windowTitle(), QStringLiteral("Traffic by Month"));
         QCOMPARE(window->computations(), 1);
-        QVERIFY(!FindChild<QComboBox>(window, "itemBox")->isEditable());
-        QCOMPARE(FindChild<QComboBox>(window, "itemBox")->currentIndex(), 0);
+        QVERIFY(!ItemBox(window)->isEditable());
+        QCOMPARE(ItemBox(window)->currentIndex(), 0);
         QVERIFY(FindChild<QRadioButton>(window, "barStyleButton")->isChecked());
-        QVERIFY(DrawsBars(FindChild<HistoryChart>(window, "chart")));
-        const QStringList labels = ChartLabels(FindChild<HistoryChart>(window, "chart"));
+        QVERIFY(DrawsBars(Chart(window)));
+        const QStringList labels = ChartLabels(Chart(window));
         QCOMPARE(labels.size(), 12);
         QCOMPARE(labels.first(), QStringLiteral("Jan 04"));
         QCOMPARE(labels.last(), QStringLiteral("Dec 04"));
         const auto expected = PlainMonthCounts(inputs.History, "/quarnel/shareware/pelmor.zip");
-        QCOMPARE(ChartValues(FindChild<HistoryChart>(window, "chart")), expected);
+        QCOMPARE(ChartValues(Chart(window)), expected);
         QCOMPARE(expected.mid(8), (QList<qreal>{25, 22, 27, 4}));
-        QCOMPARE(FindChild<QLabel>(window, "hitCountLabel")->text(), QStringLiteral("78 Hits"));
+        QCOMPARE(Hits(window), QStringLiteral("78 Hits"));
         QCOMPARE(FindChild<QLabel>(window, "fromLabel")->text(), QStringLiteral("From: 09/01/2004"));
         QCOMPARE(FindChild<QLabel>(window, "toLabel")->text(), QStringLiteral("To: 12/04/2004"));
         QCOMPARE(FindChild<QLabel>(window, "todayLabel")->text(), QStringLiteral("Today is Sunday, December 05, 2004"));
-        QCOMPARE(FindChild<HistoryChart>(window, "chart")->valueTip(10), QStringLiteral("Nov 04: 27"));
-        delete window;
+        QCOMPARE(Chart(window)->valueTip(10), QStringLiteral("Nov 04: 27"));
     }
 
     void pickingAnItemRedraws()
     {
         ViewsInputs inputs;
-        const QPointer window = new MonthlyChartView(inputs.context());
-        Pick(FindChild<QComboBox>(window, "itemBox"), 2);
+        auto* const window = inputs.open<MonthlyChartView>();
+        Pick(ItemBox(window), 2);
         QCOMPARE(window->computations(), 2);
         const auto expected = PlainMonthCounts(inputs.History, "/quarnel/docs/pelmor-guide.pdf");
-        QCOMPARE(ChartValues(FindChild<HistoryChart>(window, "chart")), expected);
-        QCOMPARE(FindChild<QLabel>(window, "hitCountLabel")->text(),
-                 QStringLiteral("%1 Hits").arg(std::accumulate(expected.begin(), expected.end(), 0.0)));
-        delete window;
+        QCOMPARE(ChartValues(Chart(window)), expected);
+        QCOMPARE(Hits(window), QStringLiteral("%1 Hits").arg(std::accumulate(expected.begin(), expected.end(), 0.0)));
     }
 
     void theLineStyleIsKeptForTheNextOpening()
     {
         ViewsInputs inputs;
-        QPointer window = new MonthlyChartView(inputs.context());
+        QPointer window = inputs.open<MonthlyChartView>();
         FindChild<QRadioButton>(window, "lineStyleButton")->click();
         QCOMPARE(window->computations(), 2);
-        QVERIFY(DrawsLine(FindChild<HistoryChart>(window, "chart")));
-        QCOMPARE(ChartValues(FindChild<HistoryChart>(window, "chart")).size(), 12);
+        QVERIFY(DrawsLine(Chart(window)));
+        QCOMPARE(ChartValues(Chart(window)).size(), 12);
         QVERIFY(!inputs.settings().find(QStringLiteral("GraphStyle1")));
         FindChild<QPushButton>(window, "closeButton")->click();
         QCOMPARE(inputs.settings().find(QStringLiteral("GraphStyle1")), QStringLiteral("True"));
         QTRY_VERIFY(window.isNull());
 
-        window = new MonthlyChartView(inputs.context());
+        window = inputs.open<MonthlyChartView>();
         QCOMPARE(window->computations(), 1);
         QVERIFY(FindChild<QRadioButton>(window, "lineStyleButton")->isChecked());
-        QVERIFY(DrawsLine(FindChild<HistoryChart>(window, "chart")));
+        QVERIFY(DrawsLine(Chart(window)));
         FindChild<QRadioButton>(window, "barStyleButton")->click();
-        QVERIFY(DrawsBars(FindChild<HistoryChart>(window, "chart")));
+        QVERIFY(DrawsBars(Chart(window)));
         window->close();
         QCOMPARE(inputs.settings().find(QStringLiteral("GraphStyle1")), QStringLiteral("False"));
         QTRY_VERIFY(window.isNull());
@@ -94,28 +89,22 @@ private slots:
     {
         ViewsInputs inputs;
         inputs.settings().write(QStringLiteral("GraphStyle1"), QStringLiteral("sometimes"));
-        const QPointer window = new MonthlyChartView(inputs.context());
+        auto* const window = inputs.open<MonthlyChartView>();
         QVERIFY(FindChild<QRadioButton>(window, "barStyleButton")->isChecked());
-        QVERIFY(DrawsBars(FindChild<HistoryChart>(window, "chart")));
-        delete window;
+        QVERIFY(DrawsBars(Chart(window)));
     }
 
     void withoutTrackedItemsEveryDatedRecordCounts()
     {
         ViewsInputs inputs;
         inputs.TrackedItems.clear();
-        const QPointer window = new MonthlyChartView(inputs.context());
-        QCOMPARE(FindChild<QComboBox>(window, "itemBox")->count(), 0);
-        QCOMPARE(FindChild<QLabel>(window, "hitCountLabel")->text(), QStringLiteral("163 Hits"));
-        delete window;
+        auto* const window = inputs.open<MonthlyChartView>();
+        QCOMPARE(ItemBox(window)->count(), 0);
+        QCOMPARE(Hits(window), QStringLiteral("163 Hits"));
     }
 };
 
-int RunMonthlyViewTests(int argc, char** argv)
-{
-    MonthlyViewTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+TALLYWICK_VIEWS_CASES(MonthlyViewTest)
 
 } // namespace tallywick::test
 

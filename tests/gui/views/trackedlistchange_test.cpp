@@ -1,4 +1,3 @@
-#include "support/findchild.h"
 #include "ui/views/dailyview.h"
 #include "ui/views/historychart.h"
 #include "ui/views/monthlychartview.h"
@@ -10,7 +9,6 @@
 #include <QDateEdit>
 #include <QEvent>
 #include <QLabel>
-#include <QPointer>
 #include <QRadioButton>
 #include <QTest>
 
@@ -41,79 +39,70 @@ private slots:
     void monthChartCountsTheShownItemWhenItsPositionMoves()
     {
         ViewsInputs inputs;
-        const QPointer window = new MonthlyChartView(inputs.context());
-        Pick(FindChild<QComboBox>(window, "itemBox"), 2);
-        const auto before = ChartValues(FindChild<HistoryChart>(window, "chart"));
-        const QString hits = FindChild<QLabel>(window, "hitCountLabel")->text();
+        auto* const window = inputs.open<MonthlyChartView>();
+        Pick(ItemBox(window), 2);
+        const auto before = ChartValues(Chart(window));
+        const QString hits = Hits(window);
         KeepOnlyTheGuide(inputs);
         FindChild<QRadioButton>(window, "lineStyleButton")->click();
-        QCOMPARE(ChartValues(FindChild<HistoryChart>(window, "chart")), before);
-        QCOMPARE(FindChild<QLabel>(window, "hitCountLabel")->text(), hits);
+        QCOMPARE(ChartValues(Chart(window)), before);
+        QCOMPARE(Hits(window), hits);
 
         // Past the end of the new list: still the guide, not every record.
-        Pick(FindChild<QComboBox>(window, "itemBox"), 2);
-        QCOMPARE(FindChild<QLabel>(window, "hitCountLabel")->text(), hits);
-        delete window;
+        Pick(ItemBox(window), 2);
+        QCOMPARE(Hits(window), hits);
     }
 
     void weekdayChartCountsTheShownItem()
     {
         ViewsInputs inputs;
-        const QPointer window = new WeekdayChartView(inputs.context());
-        const auto before = ChartValues(FindChild<HistoryChart>(window, "chart"));
-        const QString hits = FindChild<QLabel>(window, "hitCountLabel")->text();
+        auto* const window = inputs.open<WeekdayChartView>();
+        const auto before = ChartValues(Chart(window));
+        const QString hits = Hits(window);
         inputs.TrackedItems.erase(inputs.TrackedItems.begin());
         FindChild<QRadioButton>(window, "totalButton")->click();
         FindChild<QRadioButton>(window, "averageButton")->click();
-        QCOMPARE(ChartValues(FindChild<HistoryChart>(window, "chart")), before);
-        QCOMPARE(FindChild<QLabel>(window, "hitCountLabel")->text(), hits);
-        delete window;
+        QCOMPARE(ChartValues(Chart(window)), before);
+        QCOMPARE(Hits(window), hits);
     }
 
     void dailyTextCountsTheShownItemWhenTheListEmpties()
     {
         ViewsInputs inputs;
-        const QPointer window = new DailyView(inputs.context());
+        auto* const window = inputs.open<DailyView>();
         QDate busy(2004, 11, 1);
         while (PlainCount(inputs.History, "/quarnel/shareware/pelmor.zip",
                           [&](const QDate& day) { return day == busy; }) == 0)
             busy = busy.addDays(1);
         FindChild<QDateEdit>(window, "datePicker")->setDate(busy);
-        const QString hits = FindChild<QLabel>(window, "hitCountLabel")->text();
+        const QString hits = Hits(window);
         QVERIFY(hits != QStringLiteral("0 Hits"));
         inputs.TrackedItems.clear();
         FindChild<QDateEdit>(window, "datePicker")->setDate(busy.addDays(1));
         FindChild<QDateEdit>(window, "datePicker")->setDate(busy);
-        QCOMPARE(FindChild<QLabel>(window, "hitCountLabel")->text(), hits);
-        delete window;
+        QCOMPARE(Hits(window), hits);
     }
 
     void itemNoLongerTrackedIsMarkedOnReturningToTheView()
     {
         ViewsInputs inputs;
-        const QPointer window = new MonthlyChartView(inputs.context());
-        const QString hits = FindChild<QLabel>(window, "hitCountLabel")->text();
+        auto* const window = inputs.open<MonthlyChartView>();
+        const QString hits = Hits(window);
         KeepOnlyTheGuide(inputs);
         Activate(window);
-        QCOMPARE(FindChild<QComboBox>(window, "itemBox")->count(), 2);
-        QCOMPARE(FindChild<QComboBox>(window, "itemBox")->itemText(0), QString::fromStdString(kGuide));
-        QCOMPARE(FindChild<QComboBox>(window, "itemBox")->currentText(),
-                 QStringLiteral("/quarnel/shareware/pelmor.zip (no longer tracked)"));
+        QCOMPARE(ItemBox(window)->count(), 2);
+        QCOMPARE(ItemBox(window)->itemText(0), QString::fromStdString(kGuide));
+        QCOMPARE(ItemBox(window)->currentText(), QStringLiteral("/quarnel/shareware/pelmor.zip (no longer tracked)"));
         QCOMPARE(window->computations(), 1);
 
-        Pick(FindChild<QComboBox>(window, "itemBox"), 1);
-        QCOMPARE(FindChild<QLabel>(window, "hitCountLabel")->text(), hits);
-        Pick(FindChild<QComboBox>(window, "itemBox"), 0);
-        QVERIFY(FindChild<QLabel>(window, "hitCountLabel")->text() != hits);
-        delete window;
+        Pick(ItemBox(window), 1);
+        QCOMPARE(Hits(window), hits);
+        Pick(ItemBox(window), 0);
+        QVERIFY(Hits(window) != hits);
     }
 };
 
-int RunTrackedListChangeTests(int argc, char** argv)
-{
-    TrackedListChangeTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+TALLYWICK_VIEWS_CASES(TrackedListChangeTest)
 
 } // namespace tallywick::test
 

@@ -5,6 +5,7 @@
 #include "app/settings/settingsstore.h"
 #include "app/store/linesfile.h"
 #include "app/store/trackingfile.h"
+#include "support/findchild.h"
 #include "ui/views/historychart.h"
 #include "ui/views/historyviewcontext.h"
 
@@ -14,9 +15,14 @@
 #include <QComboBox>
 #include <QDate>
 #include <QFile>
+#include <QLabel>
 #include <QLineSeries>
+#include <QListWidget>
 #include <QLocale>
+#include <QPointer>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
 
 #include <chrono>
 #include <functional>
@@ -44,18 +50,36 @@ public:
         values.Traffic_URL = kTrafficUrl;
     }
 
+    ~ViewsInputs()
+    {
+        for (const QPointer<QWidget>& window : windows_)
+            delete window.data();
+    }
+
     HistoryViewContext context()
     {
         return {History, TrackedItems, values, *settings_, DataFolder(dataPath()), [this] { return today; }};
     }
 
+    // A view window over these inputs, deleted with them unless it went first.
+    template <typename View>
+    View* open()
+    {
+        auto* window = new View(context());
+        windows_.append(window);
+        return window;
+    }
+
     SettingsStore& settings() { return *settings_; }
     QString dataPath() const { return dir_.filePath(QStringLiteral("data")); }
+    QString dataFile(const char* name) const { return dataPath() + QLatin1Char('/') + QLatin1String(name); }
     QByteArray exported(const char* name) const
     {
-        QFile file(dataPath() + QLatin1Char('/') + QLatin1String(name));
+        QFile file(dataFile(name));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
+    // What the desktop was asked to open after an export to that file.
+    QStringList openedExport(const char* name) const { return {QUrl::fromLocalFile(dataFile(name)).toString()}; }
 
     std::vector<std::string> History;
     std::vector<std::string> TrackedItems;
@@ -65,6 +89,7 @@ public:
 private:
     QTemporaryDir dir_;
     std::unique_ptr<SettingsStore> settings_;
+    QList<QPointer<QWidget>> windows_;
 };
 
 // A plain reading of the fixture's records, apart from the engine: the day between the first
@@ -90,6 +115,30 @@ inline int PlainCount(const std::vector<std::string>& history, const std::string
             ++count;
     }
     return count;
+}
+
+// The controls every view names alike.
+inline QString Hits(const QObject* window)
+{
+    return FindChild<QLabel>(window, "hitCountLabel")->text();
+}
+
+inline QComboBox* ItemBox(const QObject* window)
+{
+    return FindChild<QComboBox>(window, "itemBox");
+}
+
+inline HistoryChart* Chart(const QObject* window)
+{
+    return FindChild<HistoryChart>(window, "chart");
+}
+
+inline QStringList Entries(const QListWidget* list)
+{
+    QStringList entries;
+    for (int row = 0; row < list->count(); ++row)
+        entries.append(list->item(row)->text());
+    return entries;
 }
 
 // A pick from an item box's list, as the user makes it.
@@ -134,5 +183,26 @@ inline bool DrawsBars(const HistoryChart* chart)
     const auto series = chart->chart()->series();
     return series.size() == 1 && qobject_cast<QBarSeries*>(series.first()) != nullptr;
 }
+
+// Each file's cases add themselves; main runs them all in one application.
+using ViewsCasesRun = int (*)(int argc, char** argv);
+
+inline std::vector<ViewsCasesRun>& ViewsCases()
+{
+    static std::vector<ViewsCasesRun> runs;
+    return runs;
+}
+
+template <typename Cases>
+bool AddViewsCases()
+{
+    ViewsCases().push_back([](int argc, char** argv) {
+        Cases cases;
+        return QTest::qExec(&cases, argc, argv);
+    });
+    return true;
+}
+
+#define TALLYWICK_VIEWS_CASES(Cases) [[maybe_unused]] static const bool k##Cases##Added = AddViewsCases<Cases>();
 
 } // namespace tallywick::test

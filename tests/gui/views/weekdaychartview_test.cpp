@@ -1,11 +1,9 @@
-#include "support/findchild.h"
 #include "ui/views/historychart.h"
 #include "ui/views/weekdaychartview.h"
 #include "viewstestsupport.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QRadioButton>
 #include <QTest>
 
@@ -50,62 +48,55 @@ private slots:
     void opensWithAveragesOfTheFirstItemDrawnOnce()
     {
         ViewsInputs inputs;
-        const QPointer window = new WeekdayChartView(inputs.context());
+        auto* const window = inputs.open<WeekdayChartView>();
         QCOMPARE(window->windowTitle(), QStringLiteral("Traffic by Weekday"));
         QCOMPARE(window->computations(), 1);
-        QVERIFY(FindChild<QComboBox>(window, "itemBox")->isEditable());
+        QVERIFY(ItemBox(window)->isEditable());
         QVERIFY(FindChild<QRadioButton>(window, "averageButton")->isChecked());
-        QVERIFY(DrawsBars(FindChild<HistoryChart>(window, "chart")));
+        QVERIFY(DrawsBars(Chart(window)));
         QStringList names;
         for (int weekday = 0; weekday < 7; ++weekday)
             names.append(QLocale::system().dayName(QtDayOf(weekday), QLocale::ShortFormat));
-        QCOMPARE(ChartLabels(FindChild<HistoryChart>(window, "chart")), names);
-        CompareValues(ChartValues(FindChild<HistoryChart>(window, "chart")),
+        QCOMPARE(ChartLabels(Chart(window)), names);
+        CompareValues(ChartValues(Chart(window)),
                       PlainWeekdayValues(inputs.History, "/quarnel/shareware/pelmor.zip", true));
-        QCOMPARE(FindChild<QLabel>(window, "hitCountLabel")->text(), QStringLiteral("78 Hits"));
+        QCOMPARE(Hits(window), QStringLiteral("78 Hits"));
         QCOMPARE(FindChild<QLabel>(window, "fromLabel")->text(), QStringLiteral("From: 09/01/2004"));
         QCOMPARE(FindChild<QLabel>(window, "toLabel")->text(), QStringLiteral("To: 12/04/2004"));
         QCOMPARE(FindChild<QLabel>(window, "todayLabel")->text(), QStringLiteral("Today is Sunday, December 05, 2004"));
-        delete window;
     }
 
     void totalsAndItemPicksRedraw()
     {
         ViewsInputs inputs;
-        const QPointer window = new WeekdayChartView(inputs.context());
+        auto* const window = inputs.open<WeekdayChartView>();
         FindChild<QRadioButton>(window, "totalButton")->click();
         QCOMPARE(window->computations(), 2);
-        CompareValues(ChartValues(FindChild<HistoryChart>(window, "chart")),
+        CompareValues(ChartValues(Chart(window)),
                       PlainWeekdayValues(inputs.History, "/quarnel/shareware/pelmor.zip", false));
-        QCOMPARE(FindChild<QLabel>(window, "hitCountLabel")->text(), QStringLiteral("78 Hits"));
+        QCOMPARE(Hits(window), QStringLiteral("78 Hits"));
 
-        Pick(FindChild<QComboBox>(window, "itemBox"), 1);
+        Pick(ItemBox(window), 1);
         QCOMPARE(window->computations(), 3);
-        CompareValues(ChartValues(FindChild<HistoryChart>(window, "chart")),
+        CompareValues(ChartValues(Chart(window)),
                       PlainWeekdayValues(inputs.History, "/quarnel/shareware/pelmor.exe", false));
 
-        QTest::keyClicks(FindChild<QComboBox>(window, "itemBox")->lineEdit(), QStringLiteral("zip"));
+        QTest::keyClicks(ItemBox(window)->lineEdit(), QStringLiteral("zip"));
         QCOMPARE(window->computations(), 3);
-        delete window;
     }
 
     void anEmptyHistoryDrawsZeros()
     {
         ViewsInputs inputs;
         inputs.History.clear();
-        const QPointer window = new WeekdayChartView(inputs.context());
-        QCOMPARE(ChartValues(FindChild<HistoryChart>(window, "chart")), QList<qreal>(7, 0));
-        QCOMPARE(FindChild<QLabel>(window, "hitCountLabel")->text(), QStringLiteral("0 Hits"));
+        auto* const window = inputs.open<WeekdayChartView>();
+        QCOMPARE(ChartValues(Chart(window)), QList<qreal>(7, 0));
+        QCOMPARE(Hits(window), QStringLiteral("0 Hits"));
         QCOMPARE(FindChild<QLabel>(window, "fromLabel")->text(), QStringLiteral("From:"));
-        delete window;
     }
 };
 
-int RunWeekdayViewTests(int argc, char** argv)
-{
-    WeekdayViewTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+TALLYWICK_VIEWS_CASES(WeekdayViewTest)
 
 } // namespace tallywick::test
 

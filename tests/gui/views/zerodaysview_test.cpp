@@ -1,26 +1,13 @@
-#include "support/findchild.h"
 #include "ui/common/desktop.h"
 #include "ui/views/zerodaysview.h"
 #include "viewstestsupport.h"
 
 #include <QLabel>
 #include <QListWidget>
-#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 
 namespace tallywick::test {
-namespace {
-
-QStringList Entries(const QListWidget* list)
-{
-    QStringList entries;
-    for (int row = 0; row < list->count(); ++row)
-        entries.append(list->item(row)->text());
-    return entries;
-}
-
-} // namespace
 
 class NoCountViewTest : public QObject {
     Q_OBJECT
@@ -31,7 +18,7 @@ private slots:
     void listsTheDaysOfThePastMonthWithoutATrackedDownload()
     {
         ViewsInputs inputs;
-        const QPointer window = new ZeroDaysView(inputs.context());
+        auto* const window = inputs.open<ZeroDaysView>();
         QCOMPARE(window->windowTitle(), QStringLiteral("Zero Count Days"));
         QCOMPARE(FindChild<QLabel>(window, "explanationLabel")->text(),
                  QStringLiteral("Days with zero count occurring in the past month."));
@@ -45,30 +32,20 @@ private slots:
         FindChild<QPushButton>(window, "notepadButton")->click();
         QCOMPARE(inputs.exported("nocount.txt"),
                  QByteArray("11/07/2004\r\n11/13/2004\r\n11/21/2004\r\n11/28/2004\r\n12/05/2004\r\n"));
-        QCOMPARE(Desktop::opened(),
-                 QStringList{QUrl::fromLocalFile(inputs.dataPath() + QStringLiteral("/nocount.txt")).toString()});
-        delete window;
-    }
-
-    void reportOpensTheTrafficReportAddress()
-    {
-        ViewsInputs inputs;
-        const QPointer window = new ZeroDaysView(inputs.context());
+        QCOMPARE(Desktop::opened(), inputs.openedExport("nocount.txt"));
         FindChild<QPushButton>(window, "reportButton")->click();
-        QCOMPARE(Desktop::opened(), QStringList{kTrafficUrl});
-        delete window;
+        QCOMPARE(Desktop::opened().last(), kTrafficUrl);
     }
 
     void withoutTrackedItemsTheListAndTheExportAreEmpty()
     {
         ViewsInputs inputs;
         inputs.TrackedItems.clear();
-        const QPointer window = new ZeroDaysView(inputs.context());
+        auto* const window = inputs.open<ZeroDaysView>();
         QCOMPARE(FindChild<QListWidget>(window, "dayList")->count(), 0);
         FindChild<QPushButton>(window, "notepadButton")->click();
-        QVERIFY(QFile::exists(inputs.dataPath() + QStringLiteral("/nocount.txt")));
+        QVERIFY(QFile::exists(inputs.dataFile("nocount.txt")));
         QCOMPARE(inputs.exported("nocount.txt"), QByteArray());
-        delete window;
     }
 
     void anExportThatCannotBeWrittenOpensNothing()
@@ -78,18 +55,13 @@ private slots:
         QFile blocker(inputs.dataPath());
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
-        const QPointer window = new ZeroDaysView(inputs.context());
+        auto* const window = inputs.open<ZeroDaysView>();
         FindChild<QPushButton>(window, "notepadButton")->click();
         QVERIFY(Desktop::opened().isEmpty());
-        delete window;
     }
 };
 
-int RunNoCountViewTests(int argc, char** argv)
-{
-    NoCountViewTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+TALLYWICK_VIEWS_CASES(NoCountViewTest)
 
 } // namespace tallywick::test
 
