@@ -102,7 +102,7 @@ void HistoryTextView::fillText()
 
 void HistoryTextView::exportText()
 {
-    ExportAndOpen(context().dataFolder, kHistoryExportName, shownText_);
+    ExportAndOpen(this, context().dataFolder, kHistoryExportName, shownText_);
 }
 
 void HistoryTextView::resizeEvent(QResizeEvent* event)

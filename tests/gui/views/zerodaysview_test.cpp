@@ -1,5 +1,6 @@
 #include "support/findchild.h"
 #include "ui/common/desktop.h"
+#include "ui/common/dialogs.h"
 #include "ui/views/zerodaysview.h"
 #include "viewstestsupport.h"
 
@@ -26,7 +27,11 @@ class NoCountViewTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { Desktop::setTestMode(true); }
+    void init()
+    {
+        Desktop::setTestMode(true);
+        Dialogs::setTestMode(true);
+    }
 
     void listsTheDaysOfThePastMonthWithoutATrackedDownload()
     {
@@ -71,7 +76,7 @@ private slots:
         delete window;
     }
 
-    void anExportThatCannotBeWrittenOpensNothing()
+    void anExportThatCannotBeWrittenOpensNothingAndSaysSo()
     {
         ViewsInputs inputs;
         // A file where the data folder should be.
@@ -81,6 +86,9 @@ private slots:
         const QPointer window = new ZeroDaysView(inputs.context());
         FindChild<QPushButton>(window, "notepadButton")->click();
         QVERIFY(Desktop::opened().isEmpty());
+        QCOMPARE(Dialogs::shownMessages().size(), std::size_t{1});
+        QVERIFY2(Dialogs::shownMessages()[0].text.contains(QStringLiteral("nocount.txt could not be written")),
+                 qPrintable(Dialogs::shownMessages()[0].text));
         delete window;
     }
 };
