@@ -103,7 +103,7 @@ std::unique_ptr<QIODevice> OpenReportFile(const QString& path)
 }
 
 ReportFileRead ReadReportFile(const QString& path, const SearchRequest& request, HitSink& sink,
-                              const ReportOpener& open, const ReadProgress& progress)
+                              const ReportOpener& open, const SearchProgress& progress)
 {
     using Status = ReportFileSearch::Status;
     ReportFileRead read;
@@ -123,7 +123,7 @@ ReportFileRead ReadReportFile(const QString& path, const SearchRequest& request,
         const auto error = ReadReport(
             *device, IsCompressedReport(path), [&](std::string_view chunk) { search.feed(chunk); },
             [&](qint64 bytesRead) {
-                stopped = progress && !progress(bytesRead);
+                stopped = progress && !progress(bytesRead, search.counts().lineCount);
                 return !stopped;
             });
         if (error) {
@@ -143,7 +143,7 @@ ReportFileRead ReadReportFile(const QString& path, const SearchRequest& request,
 
 ReportFileSearch SearchReportFile(const QString& path, const SearchRequest& request,
                                   const std::vector<std::string>& trackedItems, CollectedHits collected,
-                                  const ReportOpener& open, const ReadProgress& progress,
+                                  const ReportOpener& open, const SearchProgress& progress,
                                   ResultTextSink::ReportHits reportHits)
 {
     ReportFileSearch search;

@@ -5,6 +5,7 @@
 #include <QIODevice>
 #include <QString>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -27,6 +28,10 @@ std::optional<QString> ReadReport(QIODevice& device, bool gzip, const ChunkSink&
 // A report whose name ends in ".gz" is read decompressed.
 bool IsCompressedReport(const QString& path);
 
+// Told, after each block, how many bytes of the file have been read and how many lines searched;
+// false stops the search.
+using SearchProgress = std::function<bool(qint64 bytesRead, std::int64_t linesSearched)>;
+
 // Opens a report file for reading; tests put a failing device in its place.
 using ReportOpener = std::function<std::unique_ptr<QIODevice>(const QString& path)>;
 std::unique_ptr<QIODevice> OpenReportFile(const QString& path);
@@ -47,14 +52,14 @@ struct ReportFileRead {
     SearchCounts counts;
 };
 ReportFileRead ReadReportFile(const QString& path, const SearchRequest& request, HitSink& sink,
-                              const ReportOpener& open = OpenReportFile, const ReadProgress& progress = {});
+                              const ReportOpener& open = OpenReportFile, const SearchProgress& progress = {});
 
 // The search of one report file as the main window shows it: counts, result texts, report hits
 // (unless dropped: then nothing is collected either), and the new tracked downloads added to
 // collected.
 ReportFileSearch SearchReportFile(const QString& path, const SearchRequest& request,
                                   const std::vector<std::string>& trackedItems, CollectedHits collected,
-                                  const ReportOpener& open = OpenReportFile, const ReadProgress& progress = {},
+                                  const ReportOpener& open = OpenReportFile, const SearchProgress& progress = {},
                                   ResultTextSink::ReportHits reportHits = ResultTextSink::ReportHits::Keep);
 
 // The same without result texts or report hits: only the counts and the collected downloads.
