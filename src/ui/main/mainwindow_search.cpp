@@ -4,13 +4,14 @@
 
 #include "app/files/fileexists.h"
 #include "app/files/reportchoice.h"
+#include "app/history/keepingsteps.h"
+#include "app/report/reportdays.h"
 #include "app/report/reportfile.h"
 #include "app/searchlist/searchlistsettings.h"
 #include "app/settings/appvalues.h"
 #include "app/store/replacefile.h"
 #include "app/store/windowstextfile.h"
 #include "core/history/pasttimelimit.h"
-#include "ui/common/busycursor.h"
 #include "ui/common/desktop.h"
 #include "ui/common/dialogs.h"
 #include "ui/main/backgroundjob.h"
@@ -26,8 +27,10 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <chrono>
 #include <memory>
 #include <new>
+#include <optional>
 #include <utility>
 
 namespace tallywick {
@@ -37,6 +40,8 @@ struct FinishedSearch {
     ReportFileSearch search; // its collected hits: the tracked downloads it found, each once
     std::array<QString, kPanelCount> texts;
     std::vector<std::string> trackedItems; // those it looked for
+    // The days the report covers; nothing when it could not be read again to its end.
+    std::optional<std::vector<std::chrono::sys_days>> days;
 };
 
 namespace {
@@ -60,6 +65,7 @@ FinishedSearch RunSearch(const QString& path, const SearchRequest& request, std:
     found.trackedItems = std::move(trackedItems);
     if (found.search.status != ReportFileSearch::Status::Done)
         return found;
+    found.days = ReadReportDays(path, open);
     try {
         for (std::size_t i = 0; i < found.texts.size(); ++i) {
             found.texts[i] = FromBytes(found.search.outcome.result.panels[i].text);
@@ -140,7 +146,8 @@ void MainWindow::showSearchResult(const QString& path, FinishedSearch found)
     if (const auto past = CountPastTimeLimit(session_.collected, today(), values_.TimeLimit))
         setStatusText(QString::fromStdString(PastTimeLimitStatusText(past, values_.TimeLimit)));
     reportHits_ = std::move(search.outcome.result.reportHits);
-    NoteReportCoverage(session_, path);
+    if (found.days)
+        NoteCoveredDays(session_, *found.days);
     endSearch(true);
 }
 

@@ -9,10 +9,10 @@
 namespace tallywick {
 namespace {
 
-// About a thousand lines: one slice takes a few milliseconds.
-constexpr qsizetype kSliceSize = 64 * 1024;
+// A few hundred lines: one slice takes a millisecond or two.
+constexpr qsizetype kSliceSize = 16 * 1024;
 // A tick stops taking slices after this long, so that events wait no longer.
-constexpr qint64 kTickMilliseconds = 12;
+constexpr qint64 kTickMilliseconds = 8;
 
 } // namespace
 
