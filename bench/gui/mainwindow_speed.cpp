@@ -51,6 +51,13 @@ void Print(const char* what, const std::vector<double>& runs)
                 *std::min_element(runs.begin(), runs.end()), *std::max_element(runs.begin(), runs.end()), runs.size());
 }
 
+// The search runs on a thread of its own: until its counts are shown.
+void WaitForCounts(const MainWindow& window)
+{
+    while (window.isSearching())
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
 // Everything that waits in the event loop: the paint of the new texts.
 void Settle(QWidget& window)
 {
@@ -110,13 +117,19 @@ int main(int argc, char** argv)
         QApplication::clipboard()->setText(report);
         pasteBox->setFocus();
         pasteBox->selectAll();
-        paste.push_back(Milliseconds([&] { QTest::keyClick(pasteBox, Qt::Key_V, Qt::ControlModifier); }));
+        paste.push_back(Milliseconds([&] {
+            QTest::keyClick(pasteBox, Qt::Key_V, Qt::ControlModifier);
+            WaitForCounts(window);
+        }));
         pastePaint.push_back(paste.back() + Milliseconds([&] { Settle(window); }));
         if (run == 0)
             std::printf("  after paste: %s\n", qPrintable(counts()));
 
         Dialogs::queueFileName(openedPath);
-        open.push_back(Milliseconds([&] { openAction->trigger(); }));
+        open.push_back(Milliseconds([&] {
+            openAction->trigger();
+            WaitForCounts(window);
+        }));
         openPaint.push_back(open.back() + Milliseconds([&] { Settle(window); }));
         if (run == 0)
             std::printf("  after open:  %s\n", qPrintable(counts()));

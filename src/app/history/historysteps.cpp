@@ -3,6 +3,8 @@
 #include "core/history/duplicatepartials.h"
 #include "core/history/historyorder.h"
 
+#include <utility>
+
 namespace tallywick {
 
 HistoryLoadOutcome LoadHistoryStep(HistorySession& session, HistoryStore& store, std::chrono::sys_days today,
@@ -29,6 +31,40 @@ std::optional<MergeResult> MergeIfChanged(HistorySession& session, std::chrono::
     session.HistoryChanged = false;
     session.removedForAge.insert(session.removedForAge.end(), merge.removedForAge.begin(), merge.removedForAge.end());
     return merge;
+}
+
+std::optional<MergeWork> BeginMerge(const HistorySession& session, std::chrono::sys_days today, int TimeLimit)
+{
+    if (!session.HistoryChanged)
+        return std::nullopt;
+    return MergeWork{session.collected, today, TimeLimit};
+}
+
+MergedHistory RunMerge(const std::vector<std::string>& History, const MergeWork& work, const UpkeepStatus& status)
+{
+    MergedHistory merged{History, {}, work.collected.size()};
+    merged.merge = MergeCollectedHits(merged.History, work.collected, work.today, work.TimeLimit, status);
+    return merged;
+}
+
+MergeResult ApplyMerge(HistorySession& session, MergedHistory merged)
+{
+    session.History = std::move(merged.History);
+    // The collected hits only grow: those added since the merge began are still to be merged.
+    session.HistoryChanged = session.collected.size() > merged.collectedMerged;
+    const auto& removed = merged.merge.removedForAge;
+    session.removedForAge.insert(session.removedForAge.end(), removed.begin(), removed.end());
+    return std::move(merged.merge);
+}
+
+bool AddFoundDownloads(HistorySession& session, const CollectedHits& found)
+{
+    bool added = false;
+    for (const auto line : found)
+        added = session.collected.append(line) || added;
+    if (added)
+        session.HistoryChanged = true;
+    return added;
 }
 
 ClosingHistoryOutcome RunClosingHistorySteps(HistorySession& session, HistoryStore& store, std::chrono::sys_days today,

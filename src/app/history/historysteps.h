@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <chrono>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -41,6 +42,31 @@ HistoryLoadOutcome LoadHistoryStep(HistorySession& session, HistoryStore& store,
 // MergeCollectedHits when HistoryChanged is set, which it then clears. Nothing when it was clear.
 std::optional<MergeResult> MergeIfChanged(HistorySession& session, std::chrono::sys_days today, int TimeLimit,
                                           const UpkeepStatus& status = {});
+
+// The same merge in three steps, so that its work can run on another thread while the session
+// stays readable and keeps collecting. Begin copies what the merge needs (nothing when
+// HistoryChanged is clear); Run reads History, which must not change until it returns, and
+// builds the merged list apart; Apply replaces History with it on the session's thread.
+// From this many records on (history and collected), a merge is worth a thread of its own.
+inline constexpr std::size_t kBackgroundMergeRecords = 200'000;
+
+struct MergeWork {
+    CollectedHits collected;
+    std::chrono::sys_days today;
+    int TimeLimit = 0;
+};
+struct MergedHistory {
+    std::vector<std::string> History;
+    MergeResult merge;
+    std::size_t collectedMerged = 0; // the collected lines the merge saw; later ones wait for the next
+};
+std::optional<MergeWork> BeginMerge(const HistorySession& session, std::chrono::sys_days today, int TimeLimit);
+MergedHistory RunMerge(const std::vector<std::string>& History, const MergeWork& work, const UpkeepStatus& status = {});
+MergeResult ApplyMerge(HistorySession& session, MergedHistory merged);
+
+// Adds the tracked downloads one search found (in its order, each once) to the collected hits;
+// sets HistoryChanged when one was new. True when one was.
+bool AddFoundDownloads(HistorySession& session, const CollectedHits& found);
 
 struct ClosingHistoryOutcome {
     std::optional<MergeResult> merge;            // HistoryChanged was set

@@ -75,12 +75,17 @@ bool NoteReportCoverage(HistorySession& session, const QString& path)
     const auto days = ReadReportDays(path);
     if (!days)
         return false;
+    NoteCoveredDays(session, *days);
+    return true;
+}
+
+void NoteCoveredDays(HistorySession& session, const std::vector<std::chrono::sys_days>& days)
+{
     // A report searched again and again (every activation may search it) adds its days once.
     auto& covered = session.coveredDays;
-    covered.insert(covered.end(), days->begin(), days->end());
+    covered.insert(covered.end(), days.begin(), days.end());
     std::sort(covered.begin(), covered.end());
     covered.erase(std::unique(covered.begin(), covered.end()), covered.end());
-    return true;
 }
 
 } // namespace tallywick

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <chrono>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,5 +19,12 @@ namespace tallywick {
 std::optional<QString> CollectForNewlyTracked(HistorySession& session, const LineList& reportHits,
                                               const std::vector<std::string>& trackedItems, std::chrono::sys_days today,
                                               int TimeLimit);
+
+// The same in two steps around a merge that may run elsewhere: the hits join the collected
+// ones (true, with HistoryChanged set, when one was new); once merged, the text for the records
+// the merge added.
+bool CollectNewlyTracked(HistorySession& session, const LineList& reportHits,
+                         const std::vector<std::string>& trackedItems);
+std::optional<QString> NewlyTrackedText(std::size_t added);
 
 } // namespace tallywick

@@ -103,13 +103,13 @@ std::unique_ptr<QIODevice> OpenReportFile(const QString& path)
 }
 
 ReportFileRead ReadReportFile(const QString& path, const SearchRequest& request, HitSink& sink,
-                              const ReportOpener& open, const ReadProgress& progress)
+                              const ReportOpener& open, const SearchProgress& progress)
 {
     return ReadReportFiles(QStringList{path}, request, sink, open, progress);
 }
 
 ReportFileRead ReadReportFiles(const QStringList& paths, const SearchRequest& request, HitSink& sink,
-                               const ReportOpener& open, const ReadProgress& progress)
+                               const ReportOpener& open, const SearchProgress& progress)
 {
     using Status = ReportFileSearch::Status;
     ReportFileRead read;
@@ -143,7 +143,7 @@ ReportFileRead ReadReportFiles(const QStringList& paths, const SearchRequest& re
             qint64 fileRead = 0;
             const auto error = ReadReport(*device, IsCompressedReport(path), feed, [&](qint64 bytesRead) {
                 fileRead = bytesRead;
-                stopped = progress && !progress(earlierFiles + bytesRead);
+                stopped = progress && !progress(earlierFiles + bytesRead, search.counts().lineCount);
                 return !stopped;
             });
             earlierFiles += fileRead;
@@ -168,7 +168,7 @@ ReportFileRead ReadReportFiles(const QStringList& paths, const SearchRequest& re
 
 ReportFileSearch SearchReportFile(const QString& path, const SearchRequest& request,
                                   const std::vector<std::string>& trackedItems, CollectedHits collected,
-                                  const ReportOpener& open, const ReadProgress& progress,
+                                  const ReportOpener& open, const SearchProgress& progress,
                                   ResultTextSink::ReportHits reportHits)
 {
     return SearchReportFiles(QStringList{path}, request, trackedItems, std::move(collected), open, progress,
@@ -177,7 +177,7 @@ ReportFileSearch SearchReportFile(const QString& path, const SearchRequest& requ
 
 ReportFileSearch SearchReportFiles(const QStringList& paths, const SearchRequest& request,
                                    const std::vector<std::string>& trackedItems, CollectedHits collected,
-                                   const ReportOpener& open, const ReadProgress& progress,
+                                   const ReportOpener& open, const SearchProgress& progress,
                                    ResultTextSink::ReportHits reportHits)
 {
     ReportFileSearch search;

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -27,6 +28,10 @@ std::optional<QString> ReadReport(QIODevice& device, bool gzip, const ChunkSink&
 
 // A report whose name ends in ".gz" is read decompressed.
 bool IsCompressedReport(const QString& path);
+
+// Told, after each block, how many bytes of the file have been read and how many lines searched;
+// false stops the search.
+using SearchProgress = std::function<bool(qint64 bytesRead, std::int64_t linesSearched)>;
 
 // Opens a report file for reading; tests put a failing device in its place.
 using ReportOpener = std::function<std::unique_ptr<QIODevice>(const QString& path)>;
@@ -50,26 +55,26 @@ struct ReportFileRead {
     SearchCounts counts;
 };
 ReportFileRead ReadReportFile(const QString& path, const SearchRequest& request, HitSink& sink,
-                              const ReportOpener& open = OpenReportFile, const ReadProgress& progress = {});
+                              const ReportOpener& open = OpenReportFile, const SearchProgress& progress = {});
 
 // Several report files read into one search as one report, in the order given (see
 // OldestReportsFirst): a split download that crosses from one into the next is one download,
 // and a file whose last line lacks its break does not run on into the next. Nothing is read when
 // one of them is not found. progress is told the bytes read of all the files so far.
 ReportFileRead ReadReportFiles(const QStringList& paths, const SearchRequest& request, HitSink& sink,
-                               const ReportOpener& open = OpenReportFile, const ReadProgress& progress = {});
+                               const ReportOpener& open = OpenReportFile, const SearchProgress& progress = {});
 
 // The search of one report file as the main window shows it: counts, result texts, report hits
 // (unless dropped: then nothing is collected either), and the new tracked downloads added to
 // collected.
 ReportFileSearch SearchReportFile(const QString& path, const SearchRequest& request,
                                   const std::vector<std::string>& trackedItems, CollectedHits collected,
-                                  const ReportOpener& open = OpenReportFile, const ReadProgress& progress = {},
+                                  const ReportOpener& open = OpenReportFile, const SearchProgress& progress = {},
                                   ResultTextSink::ReportHits reportHits = ResultTextSink::ReportHits::Keep);
 // The same over several files read as one (see ReadReportFiles).
 ReportFileSearch SearchReportFiles(const QStringList& paths, const SearchRequest& request,
                                    const std::vector<std::string>& trackedItems, CollectedHits collected,
-                                   const ReportOpener& open = OpenReportFile, const ReadProgress& progress = {},
+                                   const ReportOpener& open = OpenReportFile, const SearchProgress& progress = {},
                                    ResultTextSink::ReportHits reportHits = ResultTextSink::ReportHits::Keep);
 
 // The same without result texts or report hits: only the counts and the collected downloads.

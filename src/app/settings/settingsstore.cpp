@@ -77,8 +77,10 @@ bool SettingsStore::write(const QString& key, const QString& value)
         return false;
     settings_->setValue(storedSpelling(key).value_or(key), value);
     settings_->sync();
-    if (settings_->status() != QSettings::NoError)
+    if (settings_->status() != QSettings::NoError) {
+        emit writeFailed();
         return false;
+    }
     emit changed(key);
     return true;
 }

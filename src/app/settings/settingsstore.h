@@ -59,6 +59,8 @@ public:
 signals:
     // A value was written; `key` is spelt as the writer spelt it.
     void changed(const QString& key);
+    // A value could not be written to the file (it is full, read-only or gone).
+    void writeFailed();
 
 private:
     std::optional<QString> storedSpelling(const QString& key) const;

@@ -41,16 +41,6 @@ std::string LeftOutLabel(const LeftOutCounts& leftOut)
     return "Left out: " + std::to_string(leftOut.robots) + " robots, " + std::to_string(leftOut.failed) + " failed";
 }
 
-std::string LeftOutNote(const LeftOutCounts& leftOut)
-{
-    return "(left out: " + std::to_string(leftOut.robots) + " robots, " + std::to_string(leftOut.failed) + " failed)";
-}
-
-std::string AllFoundText(const SearchResult& result, bool leavingOut)
-{
-    return leavingOut ? AllFoundLabel(result) + " " + LeftOutNote(result.leftOut) : AllFoundLabel(result);
-}
-
 ReportSearch::ReportSearch(SearchRequest request, HitSink& sink, SimdLevel level) :
     request_(std::move(request)), sink_(sink),
     level_(level), finders_{TextFinder(request_.texts[0], level), TextFinder(request_.texts[1], level)},

@@ -73,10 +73,6 @@ std::string FoundLabel(const PanelResult& panel);
 std::string OverlongLinesLabel(const SearchResult& result);
 // "Left out: 2 robots, 1 failed"
 std::string LeftOutLabel(const LeftOutCounts& leftOut);
-// "(left out: 2 robots, 1 failed)", as it stands beside "All Found"
-std::string LeftOutNote(const LeftOutCounts& leftOut);
-// "All Found: 3 of 120", followed by the left-out note when the search left anything out.
-std::string AllFoundText(const SearchResult& result, bool leavingOut);
 
 // Searches a report that arrives in chunks of any size (a mapped file arrives as one, a
 // decompressed one in many) and hands every counted hit to a sink. Each text is searched over

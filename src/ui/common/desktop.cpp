@@ -1,6 +1,9 @@
 #include "ui/common/desktop.h"
 
+#include "ui/common/dialogs.h"
+
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
@@ -10,6 +13,7 @@ namespace {
 
 struct TestState {
     bool on = false;
+    bool openFails = false;
     QStringList opened;
 };
 
@@ -19,13 +23,13 @@ TestState& Test()
     return state;
 }
 
-void Open(const QUrl& url)
+bool Open(const QUrl& url)
 {
     if (Test().on) {
         Test().opened.append(url.toString());
-        return;
+        return !Test().openFails;
     }
-    QDesktopServices::openUrl(url);
+    return QDesktopServices::openUrl(url);
 }
 
 // The text editor the user chose ($VISUAL, $EDITOR) when it has a window of its own, or a
@@ -63,9 +67,19 @@ void OpenDocument(const QString& target)
         Open(url);
 }
 
-void OpenFile(const QString& path)
+bool OpenFile(const QString& path)
 {
-    Open(QUrl::fromLocalFile(path));
+    return Open(QUrl::fromLocalFile(path));
+}
+
+void OpenWrittenFile(QWidget* parent, const QString& path)
+{
+    if (!OpenFile(path))
+        Dialogs::message(parent, QStringLiteral("Tallywick"),
+                         QStringLiteral("No program could be found to open %1.\n\nThe file is written: open it with "
+                                        "a text editor.")
+                             .arg(QDir::toNativeSeparators(path)),
+                         Dialogs::Icon::Information);
 }
 
 void StartTextEditor()
@@ -83,6 +97,11 @@ void setTestMode(bool on)
 {
     Test() = TestState{};
     Test().on = on;
+}
+
+void setOpenFailsForTests(bool fails)
+{
+    Test().openFails = fails;
 }
 
 QStringList& opened()

@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QUrl>
 
+class QWidget;
+
 namespace tallywick {
 
 // Asks the desktop to open things with their default programs; never through a shell command
@@ -13,12 +15,18 @@ namespace Desktop {
 // A web address or a document, with the program the desktop associates with it. Nothing
 // happens (and nothing is reported) when it cannot be opened.
 void OpenDocument(const QString& target);
-// A local file with its default program (normally the text editor for ".txt").
-void OpenFile(const QString& path);
+// A local file with its default program (normally the text editor for ".txt"); false when no
+// program could be started for it (no desktop, no "xdg-open").
+bool OpenFile(const QString& path);
+// A file the program has just written, opened for the user; when nothing can open it, the user
+// is told where it is, to open it by hand.
+void OpenWrittenFile(QWidget* parent, const QString& path);
 // The user's text editor with no file; nothing when none can be found.
 void StartTextEditor();
 
 void setTestMode(bool on);
+// In test mode: whether opening a file finds a program (it does unless told otherwise).
+void setOpenFailsForTests(bool fails);
 // Everything asked to open since test mode was switched on: URLs, and "editor" for the editor.
 QStringList& opened();
 

@@ -3,8 +3,10 @@
 #include "app/searchlist/searchlistsettings.h"
 #include "app/store/trackingfile.h"
 #include "ui/common/appicon.h"
+#include "ui/common/dialogs.h"
 #include "ui/common/windowregistry.h"
 
+#include <QDir>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
@@ -135,8 +137,15 @@ void TrackingDialog::showLists()
 void TrackingDialog::acceptChoice()
 {
     // The file is replaced whole or not at all; only a written file changes the running list.
-    if (!SaveTrackedItems(trackingPath_, lists_.selected))
-        trackedItems_ = lists_.selected;
+    // Otherwise the window stays open with the choice, to try again or cancel.
+    if (const auto failure = SaveTrackedItems(trackingPath_, lists_.selected)) {
+        Dialogs::message(this, QStringLiteral("Tracking Options"),
+                         QStringLiteral("The tracked items could not be saved to %1 (%2).")
+                             .arg(QDir::toNativeSeparators(trackingPath_), *failure),
+                         Dialogs::Icon::Warning);
+        return;
+    }
+    trackedItems_ = lists_.selected;
     accept();
 }
 

@@ -14,6 +14,7 @@
 #include "ui/common/busycursor.h"
 #include "ui/common/dialogs.h"
 #include "ui/main/activationwatcher.h"
+#include "ui/main/backgroundjob.h"
 #include "ui/main/otherwindows.h"
 #include "ui/main/pastebox.h"
 
@@ -97,7 +98,8 @@ MainWindow::MainWindow(MainWindowContext context) :
     dataFolder_(std::move(context.dataFolder)), moreFlags_(context.moreFlags), today_(std::move(context.today)),
     keptReportPath_(context.keptReportPath),
     historyStore_(std::make_unique<HistoryStore>(dataFolder_.historyPath(), settings_, std::move(context.historySave),
-                                                 std::move(context.historyRead)))
+                                                 std::move(context.historyRead))),
+    backgroundMergeFrom_(context.backgroundMergeFrom), reportOpener_(std::move(context.reportOpener))
 {
     setObjectName(QStringLiteral("MainWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -106,6 +108,7 @@ MainWindow::MainWindow(MainWindowContext context) :
     setAcceptDrops(true);
 
     createControls();
+    createProgressControls();
     createMenus();
     orderTabs();
     connectControls();
@@ -163,6 +166,8 @@ void MainWindow::createControls()
     pasteBoxToggle_ = NewNarrowButton(QStringLiteral("<<"), QStringLiteral("pasteBoxToggle"), client);
 
     totalLabel_ = NewLabel(QString(), QStringLiteral("totalLabel"), client);
+    leftOutLabel_ = NewLabel(QString(), QStringLiteral("leftOutLabel"), client);
+    leftOutLabel_->hide();
     closeButton_ = NewButton(QStringLiteral("Close"), QStringLiteral("closeButton"), client);
 
     statusBar_ = new QStatusBar(this);
@@ -287,7 +292,8 @@ void MainWindow::onActivated()
         trackingProblemTold_ = *tracking.problem;
         Dialogs::message(this, QStringLiteral("Tallywick"), *tracking.problem, Dialogs::Icon::Warning);
     }
-    if (searchOnStartBox_->isChecked())
+    // A search still running is not begun again by every return to the window.
+    if (searchOnStartBox_->isChecked() && !isSearching())
         searchReport(reportPath_);
 }
 
@@ -295,7 +301,7 @@ void MainWindow::onDeactivated()
 {
     if (closing_)
         return;
-    MergeIfChanged(session_, today(), values_.TimeLimit, statusReporter());
+    bringHistoryUpToDate();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -310,6 +316,9 @@ void MainWindow::closeEvent(QCloseEvent* event)
 void MainWindow::runClosingSequence()
 {
     closing_ = true;
+    // What a running search would have collected is left out; a merge is done already in part.
+    cancelSearch();
+    finishMergeForClosing();
     const ClosingHistoryOutcome saved = [&] {
         BusyCursor busy;
         // Not a pipe: opening one would hold the closing, and the save, until someone writes.

@@ -3,6 +3,7 @@
 #include "app/files/datafolder.h"
 #include "app/files/reportchoice.h"
 #include "app/history/historysteps.h"
+#include "app/report/reportfile.h"
 #include "app/store/linesfile.h"
 #include "core/search/reportsearch.h"
 #include "core/searchlist/searchlist.h"
@@ -12,6 +13,7 @@
 
 #include <array>
 #include <chrono>
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -32,11 +34,15 @@ namespace tallywick {
 
 struct AppValues;
 class ActivationWatcher;
+class BackgroundJob;
 class HistoryStore;
 class RobotMatcher;
 class PasteBox;
+class ResultBoxFiller;
 class SettingsStore;
 class WindowRegistry;
+class WorkProgress;
+struct FinishedSearch;
 
 // What the paste box holds until something is pasted into it.
 inline const QString kPastePrompt = QStringLiteral("Paste Text Here");
@@ -55,6 +61,9 @@ struct MainWindowContext {
     ReadFileOpener historyRead = OpenFileForReading;
     // The report path of the window this run showed before; kept across hide and show.
     std::optional<QString>* keptReportPath = nullptr;
+    std::size_t backgroundMergeFrom = kBackgroundMergeRecords;
+    // How the search opens a report; tests hold the search with it.
+    ReportOpener reportOpener = OpenReportFile;
 };
 
 // The main window: two search panels over the paste box, the menus, and the window's life from
@@ -84,10 +93,15 @@ public:
     const SearchPanelState& panel(int index) const { return panels_[static_cast<std::size_t>(index)]; }
     QString statusText() const;
     HistoryViews& views() { return *views_; }
+    // A report search or a merge of the history runs in the background.
+    bool isSearching() const;
+    bool isMerging() const;
 
 signals:
     // The closing sequence has run; the window goes away next.
     void closed();
+    // A search ended: shown, failed, not found or cancelled.
+    void searchFinished();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -103,6 +117,7 @@ private slots:
     void openOptions();
     void openAbout();
     void openHelpContents();
+    void restartMerge();
 
 private:
     // mainwindow.cpp: the controls and the window's life.
@@ -126,13 +141,28 @@ private:
     void openAboutFromMenu();
     void openHelpFromMenu();
     void openHistoryView(HistoryView view);
-    bool bringHistoryUpToDate();
     void openReport(const QString& path);
 
+    // mainwindow_work.cpp: the long work's progress, and the merges of the history.
+    void createProgressControls();
+    void cancelWork();
+    // Merges this run's downloads into the history, off the UI thread when it is large; then
+    // runs `then` with the number of records the merges added.
+    void bringHistoryUpToDate(std::function<void(std::size_t added)> then = {});
+    void continueMerging();
+    void runMergedSteps();
+    void finishMergeForClosing();
+
     // mainwindow_search.cpp: the search and the controls that start it.
-    void searchReport(const QString& path);
-    void showResult(const SearchResult& result, bool leavingOut);
+    // Starts the search (a running one is cancelled); `then` runs once this one has ended.
+    void searchReport(const QString& path, std::function<void()> then = {});
+    void showSearchResult(const QString& path, FinishedSearch found);
+    void reportNotFound(const QString& path);
+    void cancelSearch();
+    void endSearch(bool refreshPanels);
+    void showResult(const SearchResult& result, std::array<QString, kPanelCount> texts, bool leavingOut);
     LeaveOutOptions leaveOutOptions();
+    void restoreResults();
     void showPanel(int index);
     void takePanelText(int index);
     void searchPastedText();
@@ -184,6 +214,14 @@ private:
     std::unique_ptr<RobotMatcher> robots_;
     QString robotListProblem_;
     ActivationWatcher* activation_ = nullptr;
+    std::size_t backgroundMergeFrom_;
+    ReportOpener reportOpener_;
+    std::function<void()> afterSearch_;
+    struct MergedStep {
+        std::function<void(std::size_t)> run;
+        std::size_t added = 0;
+    };
+    std::vector<MergedStep> afterMerge_;
 
     // One of each per search panel.
     std::array<QLabel*, kPanelCount> findLabels_{};
@@ -204,12 +242,18 @@ private:
     QGridLayout* clientLayout_ = nullptr;
     QPushButton* pasteBoxToggle_ = nullptr;
     QLabel* totalLabel_ = nullptr;
+    QLabel* leftOutLabel_ = nullptr; // shown while robots or failed requests are left out
     QPushButton* closeButton_ = nullptr;
     QStatusBar* statusBar_ = nullptr;
     QLabel* statusPanel_ = nullptr;
     QAction* saveAsAction_ = nullptr;
     QAction* trafficReportAction_ = nullptr;
     QAction* websiteDetailsAction_ = nullptr;
+    WorkProgress* workProgress_ = nullptr;
+    std::array<ResultBoxFiller*, kPanelCount> fillers_{};
+    // Last: their threads end before what they read goes.
+    std::unique_ptr<BackgroundJob> searchJob_;
+    std::unique_ptr<BackgroundJob> mergeJob_;
 
     bool closing_ = false;
     bool quietClosing_ = false;

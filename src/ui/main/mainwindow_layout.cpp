@@ -3,6 +3,7 @@
 
 #include "ui/main/mainwindow.h"
 
+#include "ui/common/labeltexts.h"
 #include "ui/main/pastebox.h"
 
 #include <QCheckBox>
@@ -24,6 +25,8 @@ const QString kHidden = QStringLiteral(">>");
 constexpr QSize kDesignedClientSize{621, 421};
 
 // Counts of seven digits fit without moving anything; longer ones widen their column.
+constexpr std::int64_t kWidestCount = 8888888;
+
 void ReserveWidth(QLabel* label, const QString& widestText)
 {
     label->setMinimumWidth(label->fontMetrics().horizontalAdvance(widestText) + 2);
@@ -41,7 +44,7 @@ void MainWindow::arrangeControls(QWidget* client)
     panels->setContentsMargins(0, 0, 0, 0);
     panels->setSpacing(6);
     for (std::size_t i = 0; i < std::size_t{kPanelCount}; ++i) {
-        ReserveWidth(countLabels_[i], QStringLiteral("Found: 0000000"));
+        ReserveWidth(countLabels_[i], FoundText(kWidestCount));
         auto* panel = new QGridLayout;
         panel->setHorizontalSpacing(6);
         panel->setVerticalSpacing(2);
@@ -83,8 +86,9 @@ void MainWindow::arrangeControls(QWidget* client)
     auto* totalRow = new QHBoxLayout;
     totalRow->setObjectName(QStringLiteral("totalRow"));
     totalRow->setSpacing(6);
-    ReserveWidth(totalLabel_, QStringLiteral("All Found: 0000000 of 0000000"));
+    ReserveWidth(totalLabel_, AllFoundText(kWidestCount, kWidestCount));
     totalRow->addWidget(totalLabel_);
+    totalRow->addWidget(leftOutLabel_);
     totalRow->addStretch(1);
 
     auto* bottom = new QGridLayout;

@@ -12,7 +12,6 @@
 #include "core/history/pasttimelimit.h"
 #include "ui/about/aboutdialog.h"
 #include "ui/about/helpwindow.h"
-#include "ui/common/busycursor.h"
 #include "ui/common/desktop.h"
 #include "ui/common/dialogs.h"
 #include "ui/dialogs/optionsdialog.h"
@@ -187,20 +186,12 @@ void MainWindow::goToWebPage()
 }
 
 // Before any window reads the history, the downloads of this run join it.
-bool MainWindow::bringHistoryUpToDate()
-{
-    MergeIfChanged(session_, today(), values_.TimeLimit, statusReporter());
-    return !session_.HistoryChanged;
-}
-
 void MainWindow::openHistoryView(HistoryView view)
 {
-    {
-        BusyCursor busy;
-        if (bringHistoryUpToDate())
-            views_->open(view);
-    }
-    lower();
+    bringHistoryUpToDate([this, view](std::size_t) {
+        views_->open(view);
+        lower();
+    });
 }
 
 void MainWindow::openTrackingFromMenu()
@@ -210,12 +201,10 @@ void MainWindow::openTrackingFromMenu()
         takePanelText(i);
         SaveSearchList(panels_[static_cast<std::size_t>(i)], settings_, i);
     }
-    {
-        BusyCursor busy;
-        if (bringHistoryUpToDate())
-            openTrackOptions();
-    }
-    lower();
+    bringHistoryUpToDate([this](std::size_t) {
+        openTrackOptions();
+        lower();
+    });
 }
 
 void MainWindow::openAboutFromMenu()
@@ -238,17 +227,23 @@ void MainWindow::openTrackOptions()
 
 void MainWindow::collectForNewlyTracked()
 {
-    if (const auto said = CollectForNewlyTracked(session_, reportHits_, trackedItems_, today(), values_.TimeLimit)) {
-        statusAfterActivation_ = *said;
-        setStatusText(*said);
-    }
+    // The collected hits may grow while a merge runs; the merge that takes them comes after it.
+    if (!CollectNewlyTracked(session_, reportHits_, trackedItems_))
+        return;
+    bringHistoryUpToDate([this](std::size_t added) {
+        if (const auto said = NewlyTrackedText(added)) {
+            statusAfterActivation_ = *said;
+            setStatusText(*said);
+        }
+    });
 }
 
 void MainWindow::openTimeLimit()
 {
-    bringHistoryUpToDate();
-    ShowTimeLimitDialog(windows_, settings_, values_, this)->setRemovalCount([this](int months) {
-        return CountPastTimeLimit(session_.History, today(), months);
+    bringHistoryUpToDate([this](std::size_t) {
+        auto* dialog = ShowTimeLimitDialog(windows_, settings_, values_, this);
+        dialog->setRemovalCount([this](int months) { return CountPastTimeLimit(session_.History, today(), months); });
+        connect(dialog, &QDialog::accepted, this, &MainWindow::restartMerge, Qt::UniqueConnection);
     });
 }
 

@@ -4,6 +4,8 @@
 
 #include "app/files/fileexists.h"
 #include "app/files/reportchoice.h"
+#include "app/history/keepingsteps.h"
+#include "app/report/reportdays.h"
 #include "app/report/reportfile.h"
 #include "app/robots/robotlist.h"
 #include "app/searchlist/searchlistsettings.h"
@@ -11,38 +13,85 @@
 #include "app/store/replacefile.h"
 #include "app/store/windowstextfile.h"
 #include "core/history/pasttimelimit.h"
-#include "ui/common/busycursor.h"
 #include "ui/common/desktop.h"
 #include "ui/common/dialogs.h"
+#include "ui/common/labeltexts.h"
+#include "ui/main/backgroundjob.h"
 #include "ui/main/pastebox.h"
+#include "ui/main/resultboxfiller.h"
+#include "ui/main/workprogress.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 
+#include <chrono>
+#include <memory>
 #include <new>
+#include <optional>
+#include <utility>
 
 namespace tallywick {
+
+// What a search made on its thread, for the window to show.
+struct FinishedSearch {
+    ReportFileSearch search; // its collected hits: the tracked downloads it found, each once
+    std::array<QString, kPanelCount> texts;
+    std::vector<std::string> trackedItems; // those it looked for
+    bool leavingOut = false;               // robots or failed requests were left out
+    // The days the report covers; nothing when it could not be read again to its end.
+    std::optional<std::vector<std::chrono::sys_days>> days;
+};
+
 namespace {
 
 const QString kPleaseWait = QStringLiteral("Please Wait....");
 // The number shown before the reason when a report cannot be read (a device input/output error).
 constexpr int kReadErrorNumber = 57;
+const QString kNoMemoryToShow = QStringLiteral("Not enough memory to show the result");
 
 QString FromBytes(const std::string& bytes)
 {
     return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
+// Runs on the search's thread: everything it reads is its own.
+FinishedSearch RunSearch(const QString& path, const SearchRequest& request, std::vector<std::string> trackedItems,
+                         const ReportOpener& open, const SearchProgress& progress)
+{
+    FinishedSearch found;
+    found.search = SearchReportFile(path, request, trackedItems, CollectedHits{}, open, progress);
+    found.trackedItems = std::move(trackedItems);
+    found.leavingOut = request.leaveOut.active();
+    if (found.search.status != ReportFileSearch::Status::Done)
+        return found;
+    found.days = ReadReportDays(path, open);
+    try {
+        for (std::size_t i = 0; i < found.texts.size(); ++i) {
+            found.texts[i] = FromBytes(found.search.outcome.result.panels[i].text);
+            // Held once, as the box's text.
+            std::string().swap(found.search.outcome.result.panels[i].text);
+        }
+    } catch (const std::bad_alloc&) {
+        found = FinishedSearch{};
+        found.search.status = ReportFileSearch::Status::Failed;
+        found.search.error = kNoMemoryToShow;
+    }
+    return found;
+}
+
 } // namespace
 
-void MainWindow::searchReport(const QString& path)
+void MainWindow::searchReport(const QString& path, std::function<void()> then)
 {
+    cancelSearch();
     saveAsAction_->setEnabled(pasteBoxHoldsText());
+    afterSearch_ = std::move(then);
 
     SearchRequest request;
     for (int i = 0; i < kPanelCount; ++i)
@@ -53,64 +102,24 @@ void MainWindow::searchReport(const QString& path)
     request.splitTime = values_.Split_Time;
     request.leaveOut = leaveOutOptions();
 
-    auto status = ReportFileSearch::Status::NotFound;
-    QString error;
-    if (RegularFileExists(path)) {
-        BusyCursor busy;
-        resultBoxes_[0]->setPlainText(kPleaseWait);
-        resultBoxes_[1]->setPlainText(kPleaseWait);
-        // The search holds the event loop: this is all the user sees until it ends.
-        resultBoxes_[0]->viewport()->repaint();
-        resultBoxes_[1]->viewport()->repaint();
-        auto search = SearchReportFile(path, request, trackedItems_, std::move(session_.collected));
-        session_.collected = std::move(search.outcome.collected);
-        status = search.status;
-        error = search.error;
-        if (status == ReportFileSearch::Status::Done) {
-            try {
-                showResult(search.outcome.result, request.leaveOut.active());
-            } catch (const std::bad_alloc&) {
-                status = ReportFileSearch::Status::Failed;
-                error = QStringLiteral("Not enough memory to show the result");
-            }
-        }
-        if (status == ReportFileSearch::Status::Done) {
-            setStatusText(path);
-            if (const auto past = CountPastTimeLimit(session_.collected, today(), values_.TimeLimit))
-                setStatusText(QString::fromStdString(PastTimeLimitStatusText(past, values_.TimeLimit)));
-            reportHits_ = std::move(search.outcome.result.reportHits);
-            if (search.outcome.historyChanged)
-                session_.HistoryChanged = true;
-            NoteReportCoverage(session_, path);
-        } else {
-            // The counts and boxes keep what they showed before.
-            resultBoxes_[0]->setPlainText(shownResults_[0]);
-            resultBoxes_[1]->setPlainText(shownResults_[1]);
-        }
-    }
-    if (status == ReportFileSearch::Status::Failed) {
-        Dialogs::message(this, QStringLiteral("ZedOra"), QStringLiteral("%1 %2").arg(kReadErrorNumber).arg(error));
+    if (!RegularFileExists(path)) {
+        reportNotFound(path);
+        endSearch(true);
         return;
     }
-    if (status == ReportFileSearch::Status::NotFound && NothingOpenedYet(startingReport_, path, pasteBoxHoldsText())) {
-        setStatusText(QStringLiteral("Open or paste a log first"));
-    } else if (status == ReportFileSearch::Status::NotFound) {
-        Dialogs::message(this, QStringLiteral("File Not Found"), path);
-        // The previous report's hits, for items that have become tracked since.
-        if (AddTrackedHits(reportHits_, trackedItems_, session_.collected))
-            session_.HistoryChanged = true;
-    }
-
-    for (int i = 0; i < kPanelCount; ++i) {
-        auto& state = panels_[static_cast<std::size_t>(i)];
-        if (state.SearchListChanged) {
-            takePanelText(i);
-            RefillSearchList(state, state.boxText);
-            showPanel(i);
-        }
-        moreButtons_[static_cast<std::size_t>(i)]->setText(
-            moreFlags_[static_cast<std::size_t>(i)] ? QStringLiteral("<<") : QStringLiteral(">>"));
-    }
+    for (ResultBoxFiller* filler : fillers_)
+        filler->fill(kPleaseWait);
+    workProgress_->beginSearch(QFileInfo(path).size());
+    // The work captures the window only for the steps it posts back.
+    searchJob_->start(
+        [this, path, request, tracked = trackedItems_, open = reportOpener_](const BackgroundJob::Channel& channel) {
+            const auto progress = [&](qint64 bytesRead, std::int64_t lines) {
+                channel.post([this, bytesRead, lines] { workProgress_->searched(bytesRead, lines); });
+                return !channel.stopped();
+            };
+            auto found = std::make_shared<FinishedSearch>(RunSearch(path, request, tracked, open, progress));
+            return [this, path, found] { showSearchResult(path, std::move(*found)); };
+        });
 }
 
 LeaveOutOptions MainWindow::leaveOutOptions()
@@ -128,18 +137,100 @@ LeaveOutOptions MainWindow::leaveOutOptions()
     return {.failed = values_.LeaveOutFailed, .robots = values_.LeaveOutRobots ? robots_.get() : nullptr};
 }
 
-void MainWindow::showResult(const SearchResult& result, bool leavingOut)
+void MainWindow::showSearchResult(const QString& path, FinishedSearch found)
 {
-    const std::array<QPlainTextEdit*, kPanelCount> boxes{resultBoxes_[0], resultBoxes_[1]};
-    const std::array<QLabel*, kPanelCount> labels{countLabels_[0], countLabels_[1]};
-    for (std::size_t i = 0; i < boxes.size(); ++i) {
-        shownResults_[i] = FromBytes(result.panels[i].text);
-        boxes[i]->setPlainText(shownResults_[i]);
-        labels[i]->setText(FromBytes(FoundLabel(result.panels[i])));
+    workProgress_->end();
+    auto& search = found.search;
+    if (search.status == ReportFileSearch::Status::Done) {
+        try {
+            showResult(search.outcome.result, std::move(found.texts), found.leavingOut);
+        } catch (const std::bad_alloc&) {
+            search.status = ReportFileSearch::Status::Failed;
+            search.error = kNoMemoryToShow;
+        }
     }
-    totalLabel_->setText(FromBytes(AllFoundText(result, leavingOut)));
-    // The note may not fit the label's designed size.
-    totalLabel_->setToolTip(leavingOut ? totalLabel_->text() : QString());
+    if (search.status != ReportFileSearch::Status::Done) {
+        // The counts and boxes keep what they showed before.
+        restoreResults();
+        if (search.status == ReportFileSearch::Status::Failed)
+            Dialogs::message(this, QStringLiteral("ZedOra"),
+                             QStringLiteral("%1 %2").arg(kReadErrorNumber).arg(search.error));
+        endSearch(false);
+        return;
+    }
+    setStatusText(path);
+    // The tracked list may have changed while the search ran: then its hits are looked at again.
+    if (found.trackedItems == trackedItems_)
+        AddFoundDownloads(session_, search.outcome.collected);
+    else if (AddTrackedHits(search.outcome.result.reportHits, trackedItems_, session_.collected))
+        session_.HistoryChanged = true;
+    if (const auto past = CountPastTimeLimit(session_.collected, today(), values_.TimeLimit))
+        setStatusText(PastTimeLimitText(past, values_.TimeLimit));
+    reportHits_ = std::move(search.outcome.result.reportHits);
+    if (found.days)
+        NoteCoveredDays(session_, *found.days);
+    endSearch(true);
+}
+
+void MainWindow::reportNotFound(const QString& path)
+{
+    if (NothingOpenedYet(startingReport_, path, pasteBoxHoldsText())) {
+        setStatusText(QStringLiteral("Open or paste a log first"));
+        return;
+    }
+    Dialogs::message(this, QStringLiteral("File Not Found"), path);
+    // The previous report's hits, for items that have become tracked since.
+    if (AddTrackedHits(reportHits_, trackedItems_, session_.collected))
+        session_.HistoryChanged = true;
+}
+
+// Nothing of a cancelled search is shown or collected; what was to follow it still runs.
+void MainWindow::cancelSearch()
+{
+    if (!isSearching())
+        return;
+    searchJob_->cancel();
+    workProgress_->end();
+    restoreResults();
+    endSearch(true);
+}
+
+// The steps after the search, as they always followed it (not after a failed search).
+void MainWindow::endSearch(bool refreshPanels)
+{
+    if (refreshPanels) {
+        for (int i = 0; i < kPanelCount; ++i) {
+            auto& state = panels_[static_cast<std::size_t>(i)];
+            if (state.SearchListChanged) {
+                takePanelText(i);
+                RefillSearchList(state, state.boxText);
+                showPanel(i);
+            }
+            moreButtons_[static_cast<std::size_t>(i)]->setText(
+                moreFlags_[static_cast<std::size_t>(i)] ? QStringLiteral("<<") : QStringLiteral(">>"));
+        }
+    }
+    if (auto then = std::exchange(afterSearch_, {}))
+        then();
+    emit searchFinished();
+}
+
+void MainWindow::showResult(const SearchResult& result, std::array<QString, kPanelCount> texts, bool leavingOut)
+{
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        shownResults_[i] = std::move(texts[i]);
+        fillers_[i]->fill(shownResults_[i]);
+        countLabels_[i]->setText(FoundText(result.panels[i].found));
+    }
+    totalLabel_->setText(AllFoundText(result.allFound, result.lineCount));
+    leftOutLabel_->setText(LeftOutText(result.leftOut));
+    leftOutLabel_->setVisible(leavingOut);
+}
+
+void MainWindow::restoreResults()
+{
+    for (std::size_t i = 0; i < fillers_.size(); ++i)
+        fillers_[i]->fill(shownResults_[i]);
 }
 
 // The box shows its panel's state: the list, then the text.
@@ -195,19 +286,22 @@ void MainWindow::setPasteBoxText(const QString& text)
 
 void MainWindow::searchAgain(int index)
 {
-    searchReport(reportPath_);
-    auto& state = panels_[static_cast<std::size_t>(index)];
-    takePanelText(index);
-    CheckSearchString(state);
-    RefillSearchList(state, state.boxText);
-    showPanel(index);
+    // The box's text is remembered once the search has ended, as it always was.
+    searchReport(reportPath_, [this, index] {
+        auto& state = panels_[static_cast<std::size_t>(index)];
+        takePanelText(index);
+        CheckSearchString(state);
+        RefillSearchList(state, state.boxText);
+        showPanel(index);
+    });
 }
 
 void MainWindow::searchTextPicked(int index)
 {
-    searchReport(reportPath_);
-    takePanelText(index);
-    CheckSearchString(panels_[static_cast<std::size_t>(index)]);
+    searchReport(reportPath_, [this, index] {
+        takePanelText(index);
+        CheckSearchString(panels_[static_cast<std::size_t>(index)]);
+    });
 }
 
 void MainWindow::showMoreColumns(int index)
@@ -220,14 +314,14 @@ void MainWindow::showMoreColumns(int index)
 void MainWindow::exportResult(int index)
 {
     const auto at = static_cast<std::size_t>(index);
-    const QPlainTextEdit* box = index == 0 ? resultBoxes_[0] : resultBoxes_[1];
     const QString path = dataFolder_.file(kResultExportNames[at]);
-    if (const auto failure = WriteWindowsTextFile(path, box->toPlainText()))
+    // The whole result, also while the box is still being filled.
+    if (const auto failure = WriteWindowsTextFile(path, shownResults_[at]))
         Dialogs::message(this, QStringLiteral("Tallywick"),
                          QStringLiteral("%1 could not be written (%2).").arg(QDir::toNativeSeparators(path), *failure),
                          Dialogs::Icon::Warning);
     else
-        Desktop::OpenFile(path);
+        Desktop::OpenWrittenFile(this, path);
 }
 
 void MainWindow::noDuplicatesClicked()

@@ -15,6 +15,9 @@
 #include "ui/tray/trayicon.h"
 
 #include <QApplication>
+#include <QDir>
+
+#include <utility>
 
 namespace tallywick {
 namespace {
@@ -73,6 +76,7 @@ bool Program::start()
 
         if (const auto trouble = DescribeSettingsTrouble(*settings_))
             Dialogs::message(nullptr, kTitle, *trouble, Dialogs::Icon::Warning);
+        connect(settings_.get(), &SettingsStore::writeFailed, this, &Program::tellSettingsNotSaved);
         values_ = ReadAppValues(*settings_);
         values_.AppRunning = true;
 
@@ -96,6 +100,18 @@ bool Program::start()
         return false;
     }
     return started;
+}
+
+// Once per run: every later write fails alike, and the closing writes several.
+void Program::tellSettingsNotSaved()
+{
+    if (std::exchange(settingsFailureTold_, true))
+        return;
+    Dialogs::message(main_, kTitle,
+                     QStringLiteral("The settings could not be saved to %1.\n\nChanges made in this run are lost "
+                                    "when Tallywick ends, unless the file can be written again.")
+                         .arg(QDir::toNativeSeparators(settings_->path())),
+                     Dialogs::Icon::Warning);
 }
 
 void Program::showTrayIcon(bool shown)
@@ -128,7 +144,8 @@ void Program::restoreMainWindow()
     if (endRequested_)
         return;
     main_ = new MainWindow(MainWindowContext{*windows_, *settings_, values_, dataFolder_, moreFlags_, setup_.today,
-                                             setup_.historySave, setup_.historyRead, &keptReportPath_});
+                                             setup_.historySave, setup_.historyRead, &keptReportPath_,
+                                             setup_.backgroundMergeFrom, setup_.reportOpener});
     connect(main_, &MainWindow::closed, this, &Program::mainWindowClosed);
     // A signal came while its load showed a message: it closes, saving, without being shown.
     if (endRequested_) {

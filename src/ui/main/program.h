@@ -1,6 +1,8 @@
 #pragma once
 
 #include "app/files/datafolder.h"
+#include "app/history/historysteps.h"
+#include "app/report/reportfile.h"
 #include "app/settings/appvalues.h"
 #include "app/store/linesfile.h"
 #include "core/search/reportsearch.h"
@@ -10,6 +12,7 @@
 
 #include <array>
 #include <chrono>
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -33,6 +36,8 @@ struct ProgramSetup {
     SaveFileOpener historySave = OpenSaveFile;
     ReadFileOpener historyRead = OpenFileForReading;
     QString report; // named on the command line: opened and searched once the window shows
+    std::size_t backgroundMergeFrom = kBackgroundMergeRecords;
+    ReportOpener reportOpener = OpenReportFile;
 };
 
 // The running program: its settings and application-wide values, the data folder and its lock,
@@ -81,6 +86,7 @@ private:
     void listenForSecondStarts();
     void answerSecondStart(const InstanceRequest& request);
     void endSession();
+    void tellSettingsNotSaved();
     void finishEnding();
     void end();
 
@@ -100,6 +106,7 @@ private:
     bool endRequested_ = false; // a termination signal came; the save sequence and the end follow
     bool ending_ = false;
     bool ended_ = false;
+    bool settingsFailureTold_ = false;
 };
 
 } // namespace tallywick

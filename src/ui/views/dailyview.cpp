@@ -116,7 +116,7 @@ bool DailyView::fillText()
 
 void DailyView::exportText()
 {
-    ExportAndOpen(context().dataFolder, kDailyExportName, shownText_);
+    ExportAndOpen(this, context().dataFolder, kDailyExportName, shownText_);
 }
 
 } // namespace tallywick

@@ -3,17 +3,30 @@
 #include "app/files/datafolder.h"
 #include "app/store/replacefile.h"
 #include "ui/common/desktop.h"
+#include "ui/common/dialogs.h"
+
+#include <QDir>
 
 namespace tallywick {
 
-void ExportAndOpen(const DataFolder& folder, const char* fileName, std::string_view content)
+void ExportAndOpen(QWidget* parent, const DataFolder& folder, const char* fileName, std::string_view content)
 {
-    if (!folder.ensureExists())
-        return;
     const QString path = folder.file(fileName);
-    // A file that could not be written is not opened; the previous export stays whole.
-    if (!ReplaceFile(path, QByteArrayView(content.data(), static_cast<qsizetype>(content.size()))))
-        Desktop::OpenFile(path);
+    QString error;
+    if (!folder.ensureExists(&error)) {
+        Dialogs::message(parent, QStringLiteral("Tallywick"),
+                         QStringLiteral("%1 could not be written (%2).").arg(QDir::toNativeSeparators(path), error),
+                         Dialogs::Icon::Warning);
+        return;
+    }
+    if (const auto failure =
+            ReplaceFile(path, QByteArrayView(content.data(), static_cast<qsizetype>(content.size())))) {
+        Dialogs::message(parent, QStringLiteral("Tallywick"),
+                         QStringLiteral("%1 could not be written (%2).").arg(QDir::toNativeSeparators(path), *failure),
+                         Dialogs::Icon::Warning);
+        return;
+    }
+    Desktop::OpenWrittenFile(parent, path);
 }
 
 } // namespace tallywick

@@ -112,7 +112,7 @@ void HistoryTextView::fillText()
 
 void HistoryTextView::exportText()
 {
-    ExportAndOpen(context().dataFolder, kHistoryExportName, shownText_);
+    ExportAndOpen(this, context().dataFolder, kHistoryExportName, shownText_);
 }
 
 } // namespace tallywick

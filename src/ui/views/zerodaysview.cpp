@@ -80,7 +80,7 @@ void ZeroDaysView::findDays()
 
 void ZeroDaysView::exportText()
 {
-    ExportAndOpen(context().dataFolder, kNoCountExportName, MarkedZeroCountText(days_, covered_));
+    ExportAndOpen(this, context().dataFolder, kNoCountExportName, MarkedZeroCountText(days_, covered_));
 }
 
 void ZeroDaysView::openTrafficReport()

@@ -40,6 +40,31 @@ TEST_F(HistoryStepsTest, LoadSortsWhenTheLastSaveFoundTheFileOutOfOrder)
     EXPECT_EQ(session_.History, (Records{RecordOn("04/Dec/2026"), RecordOn("06/Dec/2026")}));
 }
 
+TEST_F(HistoryStepsTest, AMergeApartLeavesTheSessionWholeAndKeepsWhatCameMeanwhile)
+{
+    session_.History = {RecordOn("04/Dec/2026")};
+    EXPECT_FALSE(BeginMerge(session_, kToday, 12)) << "nothing to merge";
+    CollectedHits found;
+    found.append(RecordOn("01/Dec/2026"));
+    found.append(RecordOn("01/Dec/2026"));
+    EXPECT_TRUE(AddFoundDownloads(session_, found));
+    EXPECT_FALSE(AddFoundDownloads(session_, found)) << "held already";
+
+    const auto work = BeginMerge(session_, kToday, 12);
+    ASSERT_TRUE(work);
+    auto merged = RunMerge(session_.History, *work);
+    EXPECT_EQ(session_.History, Records{RecordOn("04/Dec/2026")}) << "untouched until applied";
+    // A search collects another download while the merge runs: it waits for the next one.
+    session_.collected.append(RecordOn("05/Dec/2026"));
+    const auto result = ApplyMerge(session_, std::move(merged));
+    EXPECT_TRUE(result.sorted);
+    EXPECT_EQ(session_.History, (Records{RecordOn("01/Dec/2026"), RecordOn("04/Dec/2026")}));
+    EXPECT_TRUE(session_.HistoryChanged);
+    ApplyMerge(session_, RunMerge(session_.History, *BeginMerge(session_, kToday, 12)));
+    EXPECT_EQ(session_.History.back(), RecordOn("05/Dec/2026"));
+    EXPECT_FALSE(session_.HistoryChanged);
+}
+
 TEST_F(HistoryStepsTest, ClosingMergesTrimsAndSavesInThatOrder)
 {
     const auto partial = [](const char* time) { return Record({.time = time, .status = 206}); };

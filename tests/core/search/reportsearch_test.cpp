@@ -237,8 +237,6 @@ TEST(SearchReport, ALeftOutLineCountsOnceWhateverHitsItAndWhateverRemovesIt)
     EXPECT_EQ(result.allFound, 0);
     EXPECT_EQ(result.leftOut, (LeftOutCounts{.robots = 1, .failed = 1}));
     EXPECT_EQ(LeftOutLabel(result.leftOut), "Left out: 1 robots, 1 failed");
-    EXPECT_EQ(AllFoundText(result, true), "All Found: 0 of 2 (left out: 1 robots, 1 failed)");
-    EXPECT_EQ(AllFoundText(result, false), "All Found: 0 of 2");
 }
 
 TEST(SearchReport, TheWholeRoadCollectsNewTrackedHitsOnce)

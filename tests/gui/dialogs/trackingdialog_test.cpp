@@ -2,6 +2,7 @@
 #include "ui/dialogs/trackingdialog.h"
 
 #include "app/settings/settingsstore.h"
+#include "ui/common/dialogs.h"
 
 #include <QDir>
 #include <QFile>
@@ -42,6 +43,7 @@ class TrackOptionsTest : public QObject {
 private slots:
     void init()
     {
+        Dialogs::setTestMode(true);
         dir_.emplace();
         settings_.emplace(dir_->filePath(QStringLiteral("Tallywick.ini")));
         tracking_ = dir_->filePath(QStringLiteral("tracking.dat"));
@@ -131,9 +133,15 @@ private slots:
     {
         QVERIFY(QDir().mkpath(tracking_)); // a folder where the file should be
         TrackingDialog dialog(*settings_, tracking_, tracked_);
+        dialog.show();
         QCOMPARE(FindChild<QListWidget>(dialog, "availableList")->count(), 0);
         QTest::mouseClick(FindChild<QPushButton>(dialog, "okButton"), Qt::LeftButton);
         QCOMPARE(tracked_, std::vector<std::string>{"/kept"}); // the failed write changes nothing
+        // The window says why and stays open, to try again or cancel.
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(Dialogs::shownMessages().size(), std::size_t{1});
+        QVERIFY2(Dialogs::shownMessages()[0].text.contains(QDir::toNativeSeparators(tracking_)),
+                 qPrintable(Dialogs::shownMessages()[0].text));
     }
 
 private:

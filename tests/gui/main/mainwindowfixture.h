@@ -6,6 +6,7 @@
 
 #include "app/settings/settingsstore.h"
 #include "support/findchild.h"
+#include "support/waitforsearch.h"
 #include "ui/common/desktop.h"
 #include "ui/common/dialogs.h"
 #include "ui/main/mainwindow.h"
@@ -122,7 +123,8 @@ public:
 
     MainWindow& window() const { return *program->mainWindow(); }
 
-    // Pastes text into the paste box the way a user does: click into it, then Ctrl+V.
+    // Pastes text into the paste box the way a user does: click into it, then Ctrl+V; then waits
+    // for the search that starts.
     void paste(const QString& text) const
     {
         QApplication::clipboard()->setText(text);
@@ -130,7 +132,10 @@ public:
         box->setFocus();
         box->selectAll();
         QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        QVERIFY(WaitForSearch(window()));
     }
+    // The window's search started by a click or a menu command has ended.
+    bool searched() const { return WaitForSearch(window()); }
 
     std::vector<Dialogs::Shown> messages(const QString& title) const
     {

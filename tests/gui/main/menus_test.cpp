@@ -113,6 +113,7 @@ private slots:
         WriteFile(chosen, Joined(report, "\r\n").toUtf8());
         Dialogs::queueFileName(chosen);
         FindChild<QAction>(window, "openAction")->trigger();
+        QVERIFY(run.searched());
 
         // Reset first: the prompt was written and searched before the dialog came.
         QCOMPARE(FindChild<PasteBox>(window, "pasteBox")->toPlainText(), QStringLiteral("Paste Text Here"));
@@ -159,6 +160,7 @@ private slots:
         QVERIFY(enter.isAccepted());
         QDropEvent onBox(QPointF(40, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(FindChild<PasteBox>(window, "pasteBox")->viewport(), &onBox);
+        QVERIFY(run.searched());
         QCOMPARE(window.reportPath(), report);
         QCOMPARE(FindChild<PasteBox>(window, "pasteBox")->toPlainText(), QStringLiteral("Paste Text Here"));
         QCOMPARE(FindChild<QLabel>(window, "totalLabel")->text(), QStringLiteral("All Found: 2 of 4"));
@@ -170,6 +172,7 @@ private slots:
         QVERIFY(enterWindow.isAccepted());
         QDropEvent onWindow(QPointF(300, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(&window, &onWindow);
+        QVERIFY(run.searched());
         QCOMPARE(FindChild<QLabel>(window, "totalLabel")->text(), QStringLiteral("All Found: 0 of 0"));
         QVERIFY(Dialogs::lastFileRequest().caption.isEmpty());
     }

@@ -74,6 +74,7 @@ private slots:
         // A download collected from a report, then the pipe chosen as the report.
         Dialogs::queueFileName(report);
         FindChild<QAction>(run.window(), "openAction")->trigger();
+        QVERIFY(run.searched());
         Dialogs::queueFileName(pipe);
         FindChild<QAction>(run.window(), "openAction")->trigger();
         QCOMPARE(run.messages(QStringLiteral("File Not Found")).size(), std::size_t{2});

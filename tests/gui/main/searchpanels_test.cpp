@@ -38,6 +38,7 @@ private slots:
         TestProgram run;
         QVERIFY(run.start());
         MainWindow& window = run.window();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
         QCOMPARE(FindChild<PasteBox>(window, "pasteBox")->toPlainText(), QStringLiteral("Paste Text Here"));
 
         auto report = SmallReport();
@@ -59,9 +60,11 @@ private slots:
 
         // Every further edit searches again; typed text keeps its order.
         FindChild<PasteBox>(window, "pasteBox")->setPlainText(QStringLiteral("x"));
+        QVERIFY(run.searched());
         QCOMPARE(FindChild<QLabel>(window, "totalLabel")->text(), QStringLiteral("All Found: 0 of 1"));
         FindChild<PasteBox>(window, "pasteBox")->moveCursor(QTextCursor::End);
         QTest::keyClicks(FindChild<PasteBox>(window, "pasteBox"), QStringLiteral("yz"));
+        QVERIFY(run.searched());
         QCOMPARE(FindChild<PasteBox>(window, "pasteBox")->toPlainText(), QStringLiteral("xyz"));
         QCOMPARE(FileBytes(window.tempFilePath()), QByteArray("xyz"));
     }
@@ -104,6 +107,7 @@ private slots:
         QCOMPARE(FindChild<QLabel>(window, "countLabel1")->text(),
                  QStringLiteral("Found: 1")); // typing alone searches nothing
         QTest::keyClick(edit, Qt::Key_Return);
+        QVERIFY(run.searched());
 
         QCOMPARE(FindChild<QLabel>(window, "countLabel1")->text(), QStringLiteral("Found: 1"));
         QCOMPARE(Text(FindChild<QPlainTextEdit>(window, "resultBox1")),
@@ -117,6 +121,7 @@ private slots:
 
         // The same text again adds nothing; nor does the box ever complete typed text.
         QTest::keyClick(edit, Qt::Key_Return);
+        QVERIFY(run.searched());
         QCOMPARE(FindChild<QComboBox>(window, "searchBox1")->count(), 2);
         QVERIFY(!FindChild<QComboBox>(window, "searchBox1")->completer());
     }
@@ -133,6 +138,7 @@ private slots:
 
         FindChild<QComboBox>(window, "searchBox1")->setFocus();
         QTest::keyClick(FindChild<QComboBox>(window, "searchBox1"), Qt::Key_Down);
+        QVERIFY(run.searched());
         QCOMPARE(FindChild<QComboBox>(window, "searchBox1")->currentText(), QStringLiteral("GET /index.html"));
         QCOMPARE(Text(FindChild<QPlainTextEdit>(window, "resultBox1")),
                  ShortForm(SmallReport()[3]) + QLatin1Char('\n'));
@@ -149,6 +155,7 @@ private slots:
         QCOMPARE(FindChild<QPushButton>(window, "moreButton0")->text(), QStringLiteral(">>"));
 
         FindChild<QPushButton>(window, "moreButton0")->click();
+        QVERIFY(run.searched());
         QVERIFY(run.program->moreFlags()[0]);
         QVERIFY(!run.program->moreFlags()[1]);
         QCOMPARE(FindChild<QPushButton>(window, "moreButton0")->text(), QStringLiteral("<<"));
@@ -160,6 +167,7 @@ private slots:
                  ShortForm(SmallReport()[1]) + QLatin1Char('\n'));
 
         FindChild<QPushButton>(window, "moreButton0")->click();
+        QVERIFY(run.searched());
         QVERIFY(!run.program->moreFlags()[0]);
         QCOMPARE(FindChild<QPushButton>(window, "moreButton0")->text(), QStringLiteral(">>"));
         QCOMPARE(Text(FindChild<QPlainTextEdit>(window, "resultBox0")),
@@ -173,10 +181,12 @@ private slots:
         MainWindow& window = run.window();
         run.paste(Joined(SmallReport()));
         FindChild<QPushButton>(window, "moreButton1")->click();
+        QVERIFY(run.searched());
         FindChild<QCheckBox>(window, "fullWindowBox")->click();
         QVERIFY(FindChild<QCheckBox>(window, "noDuplicatesBox")->isChecked());
 
         FindChild<QCheckBox>(window, "noDuplicatesBox")->click();
+        QVERIFY(run.searched());
         QCOMPARE(FindChild<QLabel>(window, "countLabel1")->text(), QStringLiteral("Found: 2"));
         QCOMPARE(FindChild<QLabel>(window, "totalLabel")->text(), QStringLiteral("All Found: 3 of 4"));
         QVERIFY(!run.program->moreFlags()[1]);
@@ -184,6 +194,7 @@ private slots:
         QVERIFY(!FindChild<QCheckBox>(window, "fullWindowBox")->isChecked());
 
         FindChild<QCheckBox>(window, "noDuplicatesBox")->click();
+        QVERIFY(run.searched());
         QCOMPARE(FindChild<QLabel>(window, "countLabel1")->text(), QStringLiteral("Found: 1"));
     }
 
@@ -275,6 +286,7 @@ private slots:
         MainWindow& window = run.window();
         run.paste(Joined(SmallReport()));
         FindChild<QPushButton>(window, "moreButton1")->click();
+        QVERIFY(run.searched());
 
         for (int i = 0; i < 2; ++i) {
             FindChild<QPushButton>(window, i == 0 ? "notepadButton0" : "notepadButton1")->click();
@@ -284,6 +296,27 @@ private slots:
             QCOMPARE(FileBytes(path), box->toPlainText().toUtf8().replace("\n", "\r\n"));
             QCOMPARE(Desktop::opened().constLast(), QUrl::fromLocalFile(path).toString());
         }
+    }
+
+    void aNotepadExportThatFailsOrFindsNoProgramIsSaid()
+    {
+        TestProgram run;
+        QVERIFY(run.start());
+        MainWindow& window = run.window();
+        run.paste(Joined(SmallReport()));
+        Desktop::setOpenFailsForTests(true);
+        FindChild<QPushButton>(window, "notepadButton0")->click();
+        QVERIFY(QDir().mkpath(run.dataFile("tallywick2.txt"))); // a folder is no file
+        FindChild<QPushButton>(window, "notepadButton1")->click();
+
+        const auto said = run.messages(QStringLiteral("Tallywick"));
+        QCOMPARE(said.size(), std::size_t{2});
+        QVERIFY2(said[0].text.startsWith(QStringLiteral("No program could be found to open ") +
+                                         QDir::toNativeSeparators(run.dataFile("tallywick1.txt"))),
+                 qPrintable(said[0].text));
+        QVERIFY2(said[1].text.startsWith(QDir::toNativeSeparators(run.dataFile("tallywick2.txt")) +
+                                         QStringLiteral(" could not be written")),
+                 qPrintable(said[1].text));
     }
 
     void missingAndUnreadableReportsAreReportedAndChangeNothing()
@@ -296,20 +329,22 @@ private slots:
         const QString missing = run.dir.filePath(QStringLiteral("gone.txt"));
         Dialogs::queueFileName(missing);
         FindChild<QAction>(window, "openAction")->trigger();
+        QVERIFY(run.searched());
         const auto notFound = run.messages(QStringLiteral("File Not Found"));
         QCOMPARE(notFound.size(), std::size_t{1});
         QCOMPARE(notFound[0].text, missing);
-        // The reset paste box was searched; the missing file changed nothing after it.
-        QCOMPARE(FindChild<QLabel>(window, "totalLabel")->text(), QStringLiteral("All Found: 0 of 1"));
+        // The reset paste box's search gave way to the missing file, which changed nothing.
+        QCOMPARE(FindChild<QLabel>(window, "totalLabel")->text(), QStringLiteral("All Found: 2 of 4"));
 
         const QString broken = run.dir.filePath(QStringLiteral("broken.log.gz"));
         WriteFile(broken, QByteArray("\x1f\x8b\x08\x00 this is no compressed report", 40));
         Dialogs::queueFileName(broken);
         FindChild<QAction>(window, "openAction")->trigger();
+        QVERIFY(run.searched());
         const auto failed = run.messages(QStringLiteral("ZedOra"));
         QCOMPARE(failed.size(), std::size_t{1});
         QVERIFY2(failed[0].text.startsWith(QStringLiteral("57 ")), qPrintable(failed[0].text));
-        QCOMPARE(FindChild<QLabel>(window, "totalLabel")->text(), QStringLiteral("All Found: 0 of 1"));
+        QCOMPARE(FindChild<QLabel>(window, "totalLabel")->text(), QStringLiteral("All Found: 2 of 4"));
         QVERIFY(Text(FindChild<QPlainTextEdit>(window, "resultBox0")) != QStringLiteral("Please Wait...."));
     }
 
@@ -343,6 +378,7 @@ private slots:
         MainWindow& window = run.window();
         Dialogs::queueFileName(QStringLiteral(TALLYWICK_TEST_DATA "/real-apache-access.log.gz"));
         FindChild<QAction>(window, "openAction")->trigger();
+        QVERIFY(run.searched());
         QCOMPARE(FindChild<QLabel>(window, "totalLabel")->text(), QStringLiteral("All Found: 0 of 10000"));
         QVERIFY(Dialogs::shownMessages().empty());
     }

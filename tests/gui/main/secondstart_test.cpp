@@ -48,11 +48,13 @@ private slots:
                               .toUtf8());
         run.setup.report = first;
         QVERIFY(run.start());
+        QVERIFY(run.searched());
         QCOMPARE(run.window().reportPath(), first);
         QCOMPARE(FindChild<QLabel>(run.window(), "countLabel0")->text(), QStringLiteral("Found: 1"));
 
         QVERIFY(AskAsASecondStart(run, second));
         QTRY_COMPARE(run.window().reportPath(), second);
+        QVERIFY(run.searched());
         QCOMPARE(run.window().statusText(), second);
         QCOMPARE(FindChild<QLabel>(run.window(), "countLabel0")->text(), QStringLiteral("Found: 2"));
         QVERIFY(Dialogs::shownMessages().empty());

@@ -24,6 +24,21 @@ private slots:
         QVERIFY(QFileInfo(run.setup.settingsFile).isDir());
     }
 
+    void aSettingsFileThatCannotBeWrittenIsSaidOnce()
+    {
+        TestProgram run;
+        // Its folder is a file: every write fails.
+        const QString folder = run.dir.filePath(QStringLiteral("config"));
+        WriteFile(folder, "not a folder");
+        run.setup.settingsFile = folder + QStringLiteral("/Tallywick.ini");
+        QVERIFY(run.start());
+        FindChild<QCheckBox>(run.window(), "searchOnStartBox")->click();
+        run.window().close();
+        const auto said = run.messages(QStringLiteral("Tallywick"));
+        QCOMPARE(said.size(), std::size_t{1});
+        QVERIFY2(said[0].text.contains(QStringLiteral("The settings could not be saved")), qPrintable(said[0].text));
+    }
+
     void aSettingWhoseBytesAreNotUtf8IsNamed()
     {
         TestProgram run;

@@ -1,4 +1,5 @@
 #include "ui/common/desktop.h"
+#include "ui/common/dialogs.h"
 #include "ui/views/zerodaysview.h"
 #include "viewstestsupport.h"
 
@@ -13,7 +14,11 @@ class NoCountViewTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { Desktop::setTestMode(true); }
+    void init()
+    {
+        Desktop::setTestMode(true);
+        Dialogs::setTestMode(true);
+    }
 
     void listsTheDaysOfThePastMonthWithoutATrackedDownload()
     {
@@ -48,7 +53,7 @@ private slots:
         QCOMPARE(inputs.exported("nocount.txt"), QByteArray());
     }
 
-    void anExportThatCannotBeWrittenOpensNothing()
+    void anExportThatCannotBeWrittenOpensNothingAndSaysSo()
     {
         ViewsInputs inputs;
         // A file where the data folder should be.
@@ -58,6 +63,9 @@ private slots:
         auto* const window = inputs.open<ZeroDaysView>();
         FindChild<QPushButton>(window, "notepadButton")->click();
         QVERIFY(Desktop::opened().isEmpty());
+        QCOMPARE(Dialogs::shownMessages().size(), std::size_t{1});
+        QVERIFY2(Dialogs::shownMessages()[0].text.contains(QStringLiteral("nocount.txt could not be written")),
+                 qPrintable(Dialogs::shownMessages()[0].text));
     }
 };
 

@@ -1,0 +1,211 @@
+#include "mainwindowfixture.h"
+#include "support/findchild.h"
+
+#include "ui/dialogs/trackingdialog.h"
+
+#include <QBuffer>
+#include <QTimer>
+
+#include <condition_variable>
+#include <cstring>
+#include <memory>
+#include <mutex>
+
+namespace tallywick {
+
+using namespace testing;
+
+namespace {
+
+// Holds a search in the middle of its report until the test lets it go: the first read hands
+// over the first line, the next one waits at the gate.
+class Gate {
+public:
+    void open()
+    {
+        const std::lock_guard lock(mutex_);
+        open_ = true;
+        changed_.notify_all();
+    }
+    bool reached() const
+    {
+        const std::lock_guard lock(mutex_);
+        return reached_;
+    }
+    void wait()
+    {
+        std::unique_lock lock(mutex_);
+        reached_ = true;
+        changed_.wait(lock, [this] { return open_; });
+    }
+
+private:
+    mutable std::mutex mutex_;
+    std::condition_variable changed_;
+    bool reached_ = false;
+    bool open_ = false;
+};
+
+class GatedReport : public QIODevice {
+public:
+    GatedReport(QByteArray bytes, std::shared_ptr<Gate> gate) : bytes_(std::move(bytes)), gate_(std::move(gate))
+    {
+        open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    }
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override
+    {
+        if (at_ > 0)
+            gate_->wait();
+        const qsizetype firstLine = bytes_.indexOf('\n') + 1;
+        const qint64 size = std::min<qint64>(maxSize, (at_ == 0 ? firstLine : bytes_.size()) - at_);
+        std::memcpy(data, bytes_.constData() + at_, static_cast<std::size_t>(size));
+        at_ += size;
+        return size;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    QByteArray bytes_;
+    std::shared_ptr<Gate> gate_;
+    qint64 at_ = 0;
+};
+
+// A report whose search the gate holds; every other report opens as usual. The gate opens when
+// the test ends, so that the search's thread can end.
+struct HeldReport {
+    explicit HeldReport(TestProgram& run, const std::vector<std::string>& lines) :
+        path(run.dir.filePath(QStringLiteral("held.log")))
+    {
+        WriteFile(path, Joined(lines).toUtf8());
+        run.setup.reportOpener = [path = path, gate = gate](const QString& opened) -> std::unique_ptr<QIODevice> {
+            if (opened != path)
+                return OpenReportFile(opened);
+            return std::make_unique<GatedReport>(FileBytes(path), gate);
+        };
+    }
+    ~HeldReport() { gate->open(); }
+    // File > Open of the report; true once its search waits at the gate.
+    bool open(MainWindow& window)
+    {
+        Dialogs::queueFileName(path);
+        FindChild<QAction>(window, "openAction")->trigger();
+        return window.isSearching() && QTest::qWaitFor([this] { return gate->reached(); });
+    }
+
+    QString path;
+    std::shared_ptr<Gate> gate = std::make_shared<Gate>();
+};
+
+// The .exe downloaded by three more clients.
+std::vector<std::string> MoreDownloads()
+{
+    return {ReportLine("192.0.2.1", "04/Dec/2026:13:00:00", kExe),
+            ReportLine("192.0.2.2", "04/Dec/2026:14:00:00", kExe),
+            ReportLine("192.0.2.3", "04/Dec/2026:15:00:00", kExe)};
+}
+
+} // namespace
+
+class BackgroundSearchTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theWindowAnswersWhileASearchRunsAndShowsItsEnd()
+    {
+        TestProgram run;
+        HeldReport held(run, MoreDownloads());
+        QVERIFY(run.start());
+        MainWindow& window = run.window();
+        QVERIFY(held.open(window));
+
+        bool timerFired = false;
+        QTimer::singleShot(0, &window, [&] { timerFired = true; });
+        QTRY_VERIFY(timerFired);
+        FindChild<QAction>(window, "historyTextAction")->trigger();
+        QTRY_VERIFY(window.views().window(HistoryView::FullText));
+        QVERIFY(window.isSearching());
+        QVERIFY(FindChild<QWidget>(window, "workProgress")->isVisible());
+        QCOMPARE(FindChild<QPlainTextEdit>(window, "resultBox0")->toPlainText(), QStringLiteral("Please Wait...."));
+
+        held.gate->open();
+        QVERIFY(run.searched());
+        QCOMPARE(FindChild<QLabel>(window, "totalLabel")->text(), QStringLiteral("All Found: 3 of 3"));
+        QVERIFY(!FindChild<QWidget>(window, "workProgress")->isVisible());
+        QCOMPARE(window.statusText(), held.path);
+    }
+
+    void aCancelledOrReplacedSearchChangesNothing()
+    {
+        TestProgram run;
+        run.track({"/quarnel/shareware/pelmor.exe"});
+        HeldReport held(run, MoreDownloads());
+        QVERIFY(run.start());
+        MainWindow& window = run.window();
+        run.paste(Joined(SmallReport()));
+        const QString counts = FindChild<QLabel>(window, "totalLabel")->text();
+        const QString shown = FindChild<QPlainTextEdit>(window, "resultBox0")->toPlainText();
+        QCOMPARE(window.session().collected.size(), std::size_t{1});
+
+        QVERIFY(held.open(window));
+        FindChild<QPushButton>(window, "cancelButton")->click();
+        QVERIFY(!window.isSearching());
+        held.gate->open();
+        QTest::qWait(50);
+        QCOMPARE(FindChild<QLabel>(window, "totalLabel")->text(), counts);
+        QCOMPARE(FindChild<QPlainTextEdit>(window, "resultBox0")->toPlainText(), shown);
+        QCOMPARE(window.session().collected.size(), std::size_t{1});
+
+        // A paste while a search is held replaces it.
+        HeldReport again(run, MoreDownloads());
+        run.program.reset();
+        QVERIFY(run.start());
+        QVERIFY(again.open(run.window()));
+        run.paste(QString::fromStdString(SmallReport()[0] + "\n"));
+        again.gate->open();
+        QTest::qWait(50);
+        QCOMPARE(FindChild<QLabel>(run.window(), "totalLabel")->text(), QStringLiteral("All Found: 1 of 1"));
+        QCOMPARE(run.window().reportPath(), run.window().tempFilePath());
+    }
+
+    void closingDuringASearchSavesWhatWasCollectedBefore()
+    {
+        TestProgram run;
+        run.track({"/quarnel/shareware/pelmor.exe"});
+        HeldReport held(run, MoreDownloads());
+        QVERIFY(run.start());
+        run.paste(Joined(SmallReport()));
+        QVERIFY(held.open(run.window()));
+
+        FindChild<QPushButton>(run.window(), "closeButton")->click();
+        QCOMPARE(FileBytes(run.dataFile("history.dat")), Joined({SmallReport()[0]}, "\r\n").toUtf8());
+        QVERIFY(Dialogs::shownMessages().empty());
+    }
+
+    void aLargeHistoryIsMergedApartBeforeAViewOpens()
+    {
+        TestProgram run;
+        run.setup.backgroundMergeFrom = 0;
+        run.track({"/quarnel/shareware/pelmor.exe", "/quarnel/shareware/pelmor.zip"});
+        const std::string older = ReportLine("192.0.2.1", "01/Dec/2026:09:00:00", kZip);
+        run.writeData("history.dat", {older});
+        QVERIFY(run.start());
+        MainWindow& window = run.window();
+        run.paste(Joined(SmallReport()));
+
+        FindChild<QAction>(window, "dailyViewAction")->trigger();
+        QVERIFY(window.isMerging());
+        QVERIFY(!window.views().window(HistoryView::Daily));
+        QVERIFY(run.searched());
+        QVERIFY(window.views().window(HistoryView::Daily));
+        QCOMPARE(window.session().History, (std::vector<std::string>{older, SmallReport()[0], SmallReport()[1]}));
+        QVERIFY(!window.session().HistoryChanged);
+    }
+};
+
+} // namespace tallywick
+
+QTEST_MAIN(tallywick::BackgroundSearchTest)
+#include "backgroundsearch_test.moc"
