@@ -2,6 +2,7 @@
 
 #include "ui/common/dialogs.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -75,11 +76,13 @@ bool OpenFile(const QString& path)
 void OpenWrittenFile(QWidget* parent, const QString& path)
 {
     if (!OpenFile(path))
-        Dialogs::message(parent, QStringLiteral("Tallywick"),
-                         QStringLiteral("No program could be found to open %1.\n\nThe file is written: open it with "
+        Dialogs::message(
+            parent, QStringLiteral("Tallywick"),
+            QCoreApplication::translate("tallywick::Desktop",
+                                        "No program could be found to open %1.\n\nThe file is written: open it with "
                                         "a text editor.")
-                             .arg(QDir::toNativeSeparators(path)),
-                         Dialogs::Icon::Information);
+                .arg(QDir::toNativeSeparators(path)),
+            Dialogs::Icon::Information);
 }
 
 void StartTextEditor()

@@ -49,14 +49,14 @@ TrackingDialog::TrackingDialog(const SettingsStore& settings, QString trackingPa
     trackingPath_(std::move(trackingPath)), trackedItems_(trackedItems)
 {
     setObjectName(QStringLiteral("TrackingDialog"));
-    setWindowTitle(QStringLiteral("Tracking Options"));
+    setWindowTitle(tr("Tracking Options"));
     setWindowIcon(AppIcon());
 
-    availableLabel_ = new QLabel(QStringLiteral("Items available for tracking:"), this);
+    availableLabel_ = new QLabel(tr("Items available for tracking:"), this);
     availableLabel_->setObjectName(QStringLiteral("availableLabel"));
     availableList_ = new QListWidget(this);
     availableList_->setObjectName(QStringLiteral("availableList"));
-    trackedLabel_ = new QLabel(QStringLiteral("Items selected for tracking:"), this);
+    trackedLabel_ = new QLabel(tr("Items selected for tracking:"), this);
     trackedLabel_->setObjectName(QStringLiteral("trackedLabel"));
     trackedList_ = new QListWidget(this);
     trackedList_->setObjectName(QStringLiteral("trackedList"));
@@ -139,8 +139,8 @@ void TrackingDialog::acceptChoice()
     // The file is replaced whole or not at all; only a written file changes the running list.
     // Otherwise the window stays open with the choice, to try again or cancel.
     if (const auto failure = SaveTrackedItems(trackingPath_, lists_.selected)) {
-        Dialogs::message(this, QStringLiteral("Tracking Options"),
-                         QStringLiteral("The tracked items could not be saved to %1 (%2).")
+        Dialogs::message(this, tr("Tracking Options"),
+                         tr("The tracked items could not be saved to %1 (%2).")
                              .arg(QDir::toNativeSeparators(trackingPath_), *failure),
                          Dialogs::Icon::Warning);
         return;

@@ -138,23 +138,21 @@ void MainWindow::createControls()
                                                     QString::fromUtf8(kDesignedSearchText1)};
     for (int i = 0; i < kPanelCount; ++i) {
         const auto at = static_cast<std::size_t>(i);
-        findLabels_[at] = NewLabel(QStringLiteral("Find:"), QStringLiteral("findLabel%1").arg(i), client);
+        findLabels_[at] = NewLabel(tr("Find:"), QStringLiteral("findLabel%1").arg(i), client);
         searchBoxes_[at] = NewSearchBox(i, client);
         searchBoxes_[at]->setEditText(designed[at]);
         moreButtons_[at] = NewNarrowButton(QStringLiteral(">>"), QStringLiteral("moreButton%1").arg(i), client);
-        goButtons_[at] = NewNarrowButton(QStringLiteral("Go"), QStringLiteral("goButton%1").arg(i), client);
-        notepadButtons_[at] = NewButton(QStringLiteral("Notepad"), QStringLiteral("notepadButton%1").arg(i), client);
+        goButtons_[at] = NewNarrowButton(tr("Go"), QStringLiteral("goButton%1").arg(i), client);
+        notepadButtons_[at] = NewButton(tr("Notepad"), QStringLiteral("notepadButton%1").arg(i), client);
         countLabels_[at] = NewLabel(QString(), QStringLiteral("countLabel%1").arg(i), client);
         resultBoxes_[at] = NewResultBox(QStringLiteral("resultBox%1").arg(i), client);
     }
 
-    trafficReportLabel_ =
-        NewLabel(QStringLiteral("Tripod Traffic Report:"), QStringLiteral("trafficReportLabel"), client);
-    searchOnStartBox_ =
-        NewCheckBox(QStringLiteral("Optional: Search file on startup"), QStringLiteral("searchOnStartBox"), client);
-    noDuplicatesBox_ = NewCheckBox(QStringLiteral("No duplicates"), QStringLiteral("noDuplicatesBox"), client);
+    trafficReportLabel_ = NewLabel(tr("Tripod Traffic Report:"), QStringLiteral("trafficReportLabel"), client);
+    searchOnStartBox_ = NewCheckBox(tr("Optional: Search file on startup"), QStringLiteral("searchOnStartBox"), client);
+    noDuplicatesBox_ = NewCheckBox(tr("No duplicates"), QStringLiteral("noDuplicatesBox"), client);
     noDuplicatesBox_->setChecked(true);
-    fullWindowBox_ = NewCheckBox(QStringLiteral("Full Window"), QStringLiteral("fullWindowBox"), client);
+    fullWindowBox_ = NewCheckBox(tr("Full Window"), QStringLiteral("fullWindowBox"), client);
 
     pasteBox_ = new PasteBox(kPastePrompt, client);
     pasteBox_->setObjectName(QStringLiteral("pasteBox"));
@@ -162,13 +160,13 @@ void MainWindow::createControls()
     pasteFont.setStyleHint(QFont::SansSerif);
     pasteFont.setPointSizeF(8.5);
     pasteBox_->setFont(pasteFont);
-    pasteBox_->setToolTip(QStringLiteral("Paste text to search here."));
+    pasteBox_->setToolTip(tr("Paste text to search here."));
     pasteBoxToggle_ = NewNarrowButton(QStringLiteral("<<"), QStringLiteral("pasteBoxToggle"), client);
 
     totalLabel_ = NewLabel(QString(), QStringLiteral("totalLabel"), client);
     leftOutLabel_ = NewLabel(QString(), QStringLiteral("leftOutLabel"), client);
     leftOutLabel_->hide();
-    closeButton_ = NewButton(QStringLiteral("Close"), QStringLiteral("closeButton"), client);
+    closeButton_ = NewButton(tr("Close"), QStringLiteral("closeButton"), client);
 
     statusBar_ = new QStatusBar(this);
     statusBar_->setObjectName(QStringLiteral("statusBar"));
@@ -264,9 +262,9 @@ void MainWindow::load()
     }();
     if (loaded.status == LinesRead::Status::Failed)
         Dialogs::message(this, QStringLiteral("Tallywick"),
-                         QStringLiteral("The download history could not be read to its end:\n%1\n\n"
-                                        "It will not be replaced when Tallywick closes, so that nothing stored "
-                                        "in it is lost; downloads counted until then are not added to it.")
+                         tr("The download history could not be read to its end:\n%1\n\n"
+                            "It will not be replaced when Tallywick closes, so that nothing stored "
+                            "in it is lost; downloads counted until then are not added to it.")
                              .arg(historyStore_->saveRefusal()),
                          Dialogs::Icon::Warning);
 }

@@ -47,14 +47,14 @@ void MainWindow::cancelWork()
 {
     if (isSearching()) {
         cancelSearch();
-        setStatusText(QStringLiteral("Search cancelled"));
+        setStatusText(tr("Search cancelled"));
     }
     if (isMerging()) {
         // The downloads stay collected: the next merge, or the closing, takes them.
         mergeJob_->cancel();
         afterMerge_.clear();
         workProgress_->end();
-        setStatusText(QStringLiteral("History not updated"));
+        setStatusText(tr("History not updated"));
     }
 }
 
@@ -86,7 +86,7 @@ void MainWindow::continueMerging()
         runMergedSteps();
         return;
     }
-    workProgress_->beginBusy(QStringLiteral("Updating the history"));
+    workProgress_->beginBusy(tr("Updating the history"));
     // The work reads History without a copy: nothing replaces it until the merge is applied.
     const std::vector<std::string>* history = &session_.History;
     mergeJob_->start([this, history, work = std::move(*work)](const BackgroundJob::Channel& channel) {
@@ -104,7 +104,7 @@ void MainWindow::continueMerging()
             workProgress_->end();
             if (!merged) {
                 afterMerge_.clear();
-                setStatusText(QStringLiteral("Not enough memory to update the history"));
+                setStatusText(tr("Not enough memory to update the history"));
                 return;
             }
             const auto added = ApplyMerge(session_, std::move(*merged)).appended.size();

@@ -64,13 +64,13 @@ bool Program::start()
             // The running program shows its window (and opens the report); nothing to say then.
             if (AskRunningInstance(InstanceChannelName(dataFolder_.path()), {setup_.report}))
                 return false;
-            Dialogs::message(nullptr, kTitle, kTitle + QStringLiteral(" already running."));
+            Dialogs::message(nullptr, kTitle, tr("%1 already running.").arg(kTitle));
             return false;
         default:
-            Dialogs::message(nullptr, kTitle,
-                             QStringLiteral("%1\nTallywick cannot keep its download history without its data folder.")
-                                 .arg(lock_->message()),
-                             Dialogs::Icon::Warning);
+            Dialogs::message(
+                nullptr, kTitle,
+                tr("%1\nTallywick cannot keep its download history without its data folder.").arg(lock_->message()),
+                Dialogs::Icon::Warning);
             return false;
         }
 
@@ -108,8 +108,8 @@ void Program::tellSettingsNotSaved()
     if (std::exchange(settingsFailureTold_, true))
         return;
     Dialogs::message(main_, kTitle,
-                     QStringLiteral("The settings could not be saved to %1.\n\nChanges made in this run are lost "
-                                    "when Tallywick ends, unless the file can be written again.")
+                     tr("The settings could not be saved to %1.\n\nChanges made in this run are lost "
+                        "when Tallywick ends, unless the file can be written again.")
                          .arg(QDir::toNativeSeparators(settings_->path())),
                      Dialogs::Icon::Warning);
 }
@@ -118,8 +118,8 @@ void Program::showTrayIcon(bool shown)
 {
     if (shown && !tray_) {
         tray_ = std::make_unique<TrayIcon>(values_.AppRunning);
-        tray_->addMenuItem(QStringLiteral("&Open ") + kTitle, QStringLiteral("open"), true);
-        tray_->addMenuItem(QStringLiteral("E&xit ") + kTitle, QStringLiteral("exit"));
+        tray_->addMenuItem(tr("&Open %1").arg(kTitle), QStringLiteral("open"), true);
+        tray_->addMenuItem(tr("E&xit %1").arg(kTitle), QStringLiteral("exit"));
         tray_->setToolTip(kTitle);
         tray_->setIcon(AppIcon());
         connect(tray_.get(), &TrayIcon::pressed, this, &Program::trayIconPressed);

@@ -13,11 +13,11 @@ namespace tallywick {
 QString SearchRateText(std::int64_t lines, std::int64_t milliseconds)
 {
     const QLocale locale;
-    QString text = QStringLiteral("%1 lines").arg(locale.toString(static_cast<qlonglong>(lines)));
+    QString text = WorkProgress::tr("%1 lines").arg(locale.toString(static_cast<qlonglong>(lines)));
     // Too early to tell a rate.
     if (milliseconds >= 100)
         text +=
-            QStringLiteral(", %1 lines/s").arg(locale.toString(static_cast<qlonglong>(lines * 1000 / milliseconds)));
+            WorkProgress::tr(", %1 lines/s").arg(locale.toString(static_cast<qlonglong>(lines * 1000 / milliseconds)));
     return text;
 }
 
@@ -31,10 +31,10 @@ WorkProgress::WorkProgress(QWidget* parent) : QWidget(parent)
     bar_->setObjectName(QStringLiteral("workProgressBar"));
     bar_->setMaximumWidth(fontMetrics().averageCharWidth() * 16);
     bar_->setTextVisible(true);
-    cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton_ = new QPushButton(tr("Cancel"), this);
     cancelButton_->setObjectName(QStringLiteral("cancelButton"));
     cancelButton_->setAutoDefault(false);
-    cancelButton_->setToolTip(QStringLiteral("Stop the search (Esc)"));
+    cancelButton_->setToolTip(tr("Stop the search (Esc)"));
 
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
@@ -49,7 +49,7 @@ void WorkProgress::beginSearch(std::int64_t totalBytes)
 {
     totalBytes_ = totalBytes;
     clock_.start();
-    cancelButton_->setToolTip(QStringLiteral("Stop the search (Esc)"));
+    cancelButton_->setToolTip(tr("Stop the search (Esc)"));
     bar_->setRange(0, totalBytes > 0 ? 100 : 0);
     bar_->setValue(0);
     text_->setText(SearchRateText(0, 0));
@@ -66,7 +66,7 @@ void WorkProgress::searched(std::int64_t bytesRead, std::int64_t lines)
 void WorkProgress::beginBusy(const QString& what)
 {
     totalBytes_ = 0;
-    cancelButton_->setToolTip(QStringLiteral("Stop waiting (Esc)"));
+    cancelButton_->setToolTip(tr("Stop waiting (Esc)"));
     bar_->setRange(0, 0);
     text_->setText(what);
     show();

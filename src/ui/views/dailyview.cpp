@@ -24,25 +24,24 @@ constexpr QSize kDesignedSize{575, 400};
 
 } // namespace
 
-DailyView::DailyView(const HistoryViewContext& context) :
-    HistoryViewWindow(context, "DailyView", QStringLiteral("Daily Traffic"))
+DailyView::DailyView(const HistoryViewContext& context) : HistoryViewWindow(context, "DailyView", tr("Daily Traffic"))
 {
-    dateLabel_ = makeLabel("dateLabel", QStringLiteral("Date:"));
+    dateLabel_ = makeLabel("dateLabel", tr("Date:"));
     datePicker_ = new QDateEdit(this);
     datePicker_->setObjectName(QStringLiteral("datePicker"));
     datePicker_->setCalendarPopup(true);
     datePicker_->setDisplayFormat(QStringLiteral("MM/dd/yyyy"));
     dateLabel_->setBuddy(datePicker_);
-    itemLabel_ = makeLabel("itemLabel", QStringLiteral("Search String:"));
+    itemLabel_ = makeLabel("itemLabel", tr("Search String:"));
     itemBox_ = new QComboBox(this);
     itemBox_->setObjectName(QStringLiteral("itemBox"));
     limitItemBoxWidth(itemBox_);
     itemLabel_->setBuddy(itemBox_);
-    hitCountLabel_ = makeLabel("hitCountLabel", QStringLiteral("Hits"));
+    hitCountLabel_ = makeLabel("hitCountLabel", tr("Hits"));
     hitCountLabel_->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("00000 Hits")) + 8);
     textArea_ = MakeTextArea(this);
-    notepadButton_ = makeButton("notepadButton", QStringLiteral("Notepad"));
-    closeButton_ = makeButton("closeButton", QStringLiteral("Close"));
+    notepadButton_ = makeButton("notepadButton", tr("Notepad"));
+    closeButton_ = makeButton("closeButton", tr("Close"));
 
     // Date and item on the left, their labels before them; the hit count beside the item box;
     // the text below; the buttons on the right.

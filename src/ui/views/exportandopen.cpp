@@ -5,6 +5,7 @@
 #include "ui/common/desktop.h"
 #include "ui/common/dialogs.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace tallywick {
@@ -15,14 +16,16 @@ void ExportAndOpen(QWidget* parent, const DataFolder& folder, const char* fileNa
     QString error;
     if (!folder.ensureExists(&error)) {
         Dialogs::message(parent, QStringLiteral("Tallywick"),
-                         QStringLiteral("%1 could not be written (%2).").arg(QDir::toNativeSeparators(path), error),
+                         QCoreApplication::translate("tallywick::HistoryViews", "%1 could not be written (%2).")
+                             .arg(QDir::toNativeSeparators(path), error),
                          Dialogs::Icon::Warning);
         return;
     }
     if (const auto failure =
             ReplaceFile(path, QByteArrayView(content.data(), static_cast<qsizetype>(content.size())))) {
         Dialogs::message(parent, QStringLiteral("Tallywick"),
-                         QStringLiteral("%1 could not be written (%2).").arg(QDir::toNativeSeparators(path), *failure),
+                         QCoreApplication::translate("tallywick::HistoryViews", "%1 could not be written (%2).")
+                             .arg(QDir::toNativeSeparators(path), *failure),
                          Dialogs::Icon::Warning);
         return;
     }

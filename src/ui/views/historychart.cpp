@@ -245,7 +245,7 @@ void HistoryChart::saveImage()
         *path += QStringLiteral(".png");
     if (!grab().save(*path, "PNG")) {
         Dialogs::message(window(), tr("Save as Image"),
-                         QStringLiteral("The image could not be saved to %1.").arg(QDir::toNativeSeparators(*path)),
+                         tr("The image could not be saved to %1.").arg(QDir::toNativeSeparators(*path)),
                          Dialogs::Icon::Warning);
     }
 }

@@ -24,25 +24,25 @@ constexpr QSize kOpeningSize{780, 500};
 } // namespace
 
 HistoryTextView::HistoryTextView(const HistoryViewContext& context) :
-    HistoryViewWindow(context, "HistoryTextView", QStringLiteral("History")), allTime_(this->context())
+    HistoryViewWindow(context, "HistoryTextView", tr("History")), allTime_(this->context())
 {
-    fromLabel_ = makeLabel("fromLabel", QStringLiteral("From:"));
-    toLabel_ = makeLabel("toLabel", QStringLiteral("To:"));
-    itemLabel_ = makeLabel("itemLabel", QStringLiteral("Search String:"));
+    fromLabel_ = makeLabel("fromLabel", tr("From:"));
+    toLabel_ = makeLabel("toLabel", tr("To:"));
+    itemLabel_ = makeLabel("itemLabel", tr("Search String:"));
     itemBox_ = new QComboBox(this);
     itemBox_->setObjectName(QStringLiteral("itemBox"));
     itemBox_->setEditable(true);
     itemBox_->setInsertPolicy(QComboBox::NoInsert);
     itemLabel_->setBuddy(itemBox_);
-    hitCountLabel_ = makeLabel("hitCountLabel", QStringLiteral("Hits:"));
+    hitCountLabel_ = makeLabel("hitCountLabel", tr("Hits:"));
     textArea_ = MakeTextArea(this);
-    notepadButton_ = makeButton("notepadButton", QStringLiteral("Notepad"));
-    closeButton_ = makeButton("closeButton", QStringLiteral("Close"));
+    notepadButton_ = makeButton("notepadButton", tr("Notepad"));
+    closeButton_ = makeButton("closeButton", tr("Close"));
 
     // The period and "Notepad" on top, the item and its count below them, the text area growing
     // with the window and "Close" under its right end.
     const QFontMetrics metrics = fontMetrics();
-    const int dateWidth = metrics.horizontalAdvance(QStringLiteral("From: 00/00/0000")) + 8;
+    const int dateWidth = metrics.horizontalAdvance(tr("From: 00/00/0000")) + 8;
     fromLabel_->setMinimumWidth(dateWidth);
     toLabel_->setMinimumWidth(dateWidth);
     limitItemBoxWidth(itemBox_);

@@ -25,16 +25,15 @@ constexpr QSize kDesignedSize{312, 270};
 } // namespace
 
 ZeroDaysView::ZeroDaysView(const HistoryViewContext& context) :
-    HistoryViewWindow(context, "ZeroDaysView", QStringLiteral("Zero Count Days"))
+    HistoryViewWindow(context, "ZeroDaysView", tr("Zero Count Days"))
 {
-    explanationLabel_ =
-        makeLabel("explanationLabel", QStringLiteral("Days with zero count occurring in the past month."));
+    explanationLabel_ = makeLabel("explanationLabel", tr("Days with zero count occurring in the past month."));
     explanationLabel_->setWordWrap(true);
     dayList_ = new QListWidget(this);
     dayList_->setObjectName(QStringLiteral("dayList"));
-    notepadButton_ = makeButton("notepadButton", QStringLiteral("Notepad"));
-    reportButton_ = makeButton("reportButton", QStringLiteral("Report"));
-    closeButton_ = makeButton("closeButton", QStringLiteral("Close"));
+    notepadButton_ = makeButton("notepadButton", tr("Notepad"));
+    reportButton_ = makeButton("reportButton", tr("Report"));
+    closeButton_ = makeButton("closeButton", tr("Close"));
 
     // The explanation on top, the list below it, the buttons in a column on its right.
     auto* grid = new QGridLayout(this);
