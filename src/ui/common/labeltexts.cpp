@@ -1,5 +1,6 @@
 #include "ui/common/labeltexts.h"
 
+#include "core/history/upkeepstatus.h"
 #include "core/views/dateformat.h"
 
 #include <QCoreApplication>
@@ -71,6 +72,15 @@ QString PastTimeLimitText(std::size_t count, int timeLimit)
                                         "the history at the next save"))
         .arg(count)
         .arg(timeLimit);
+}
+
+QString UpkeepText(std::string_view text)
+{
+    if (text == kSortingStatusText)
+        return Translated(QT_TRANSLATE_NOOP("tallywick::LabelTexts", "Please wait while sorting history."));
+    if (text == kTrimmingStatusText)
+        return Translated(QT_TRANSLATE_NOOP("tallywick::LabelTexts", "Please wait while trimming history."));
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 } // namespace tallywick

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
 namespace tallywick {
 
@@ -30,5 +31,7 @@ QString TodayText(std::chrono::sys_days today);
 // "3 downloads are older than the history time limit (12 months) and leave the history at the
 // next save"
 QString PastTimeLimitText(std::size_t count, int timeLimit);
+// What the history's upkeep announces in the status bar ("Please wait while sorting history.").
+QString UpkeepText(std::string_view text);
 
 } // namespace tallywick

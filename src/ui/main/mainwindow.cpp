@@ -13,6 +13,7 @@
 #include "ui/common/appicon.h"
 #include "ui/common/busycursor.h"
 #include "ui/common/dialogs.h"
+#include "ui/common/labeltexts.h"
 #include "ui/main/activationwatcher.h"
 #include "ui/main/backgroundjob.h"
 #include "ui/main/otherwindows.h"
@@ -365,7 +366,7 @@ void MainWindow::setStatusText(const QString& text)
 UpkeepStatus MainWindow::statusReporter()
 {
     return [this](std::string_view text) {
-        setStatusText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+        setStatusText(UpkeepText(text));
         // The upkeep holds the event loop; the text must show before it goes on.
         statusPanel_->repaint();
     };

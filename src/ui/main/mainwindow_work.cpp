@@ -4,6 +4,7 @@
 
 #include "app/settings/appvalues.h"
 #include "ui/common/busycursor.h"
+#include "ui/common/labeltexts.h"
 #include "ui/main/backgroundjob.h"
 #include "ui/main/resultboxfiller.h"
 #include "ui/main/workprogress.h"
@@ -91,9 +92,7 @@ void MainWindow::continueMerging()
     const std::vector<std::string>* history = &session_.History;
     mergeJob_->start([this, history, work = std::move(*work)](const BackgroundJob::Channel& channel) {
         const UpkeepStatus status = [this, post = channel.post](std::string_view text) {
-            post([this, text = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))] {
-                setStatusText(text);
-            });
+            post([this, text = UpkeepText(text)] { setStatusText(text); });
         };
         std::shared_ptr<MergedHistory> merged;
         try {

@@ -1,4 +1,5 @@
 #include "core/history/pasttimelimit.h"
+#include "core/history/upkeepstatus.h"
 #include "core/search/reportsearch.h"
 #include "core/views/viewlabels.h"
 #include "ui/common/labeltexts.h"
@@ -37,6 +38,8 @@ private slots:
         QCOMPARE(TodayText(day), Of(TodayLabel(day)));
         for (const std::size_t count : {1, 2, 76642})
             QCOMPARE(PastTimeLimitText(count, 12), Of(PastTimeLimitStatusText(count, 12)));
+        for (const std::string_view notice : {kSortingStatusText, kTrimmingStatusText})
+            QCOMPARE(UpkeepText(notice), Of(std::string(notice)));
     }
 };
 
