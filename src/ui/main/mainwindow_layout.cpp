@@ -82,14 +82,14 @@ void MainWindow::arrangeControls(QWidget* client)
     pasteRow->setSpacing(2);
     pasteRow->addWidget(pasteBoxToggle_);
     pasteRow->addWidget(pasteBoxPlace_, 1);
-    // The overall count, and room after it for what it leaves out.
-    auto* totalRow = new QHBoxLayout;
+    // The overall count, and below it what it left out: beside it, the note would widen the
+    // window past a screen at large scales.
+    auto* totalRow = new QVBoxLayout;
     totalRow->setObjectName(QStringLiteral("totalRow"));
-    totalRow->setSpacing(6);
+    totalRow->setSpacing(0);
     ReserveWidth(totalLabel_, AllFoundText(kWidestCount, kWidestCount));
     totalRow->addWidget(totalLabel_);
     totalRow->addWidget(leftOutLabel_);
-    totalRow->addStretch(1);
 
     auto* bottom = new QGridLayout;
     bottom->setHorizontalSpacing(8);
