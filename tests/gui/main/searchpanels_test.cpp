@@ -198,6 +198,25 @@ private slots:
         QCOMPARE(FindChild<QLabel>(window, "countLabel1")->text(), QStringLiteral("Found: 1"));
     }
 
+    void failedRequestsLeftOutAreCountedBelowAllFoundOnlyWhenAsked()
+    {
+        auto report = SmallReport();
+        report.push_back(ReportLine("192.0.2.12", "04/Dec/2026:13:00:00", kExe, 404));
+        for (const bool leaveOut : {false, true}) {
+            TestProgram run;
+            run.setting("LeaveOutFailed", leaveOut ? QStringLiteral("True") : QStringLiteral("False"));
+            QVERIFY(run.start());
+            run.paste(Joined(report));
+            MainWindow& window = run.window();
+            QCOMPARE(FindChild<QLabel>(window, "countLabel0")->text(),
+                     QStringLiteral("Found: %1").arg(leaveOut ? 1 : 2));
+            QCOMPARE(FindChild<QLabel>(window, "leftOutLabel")->isVisible(), leaveOut);
+            if (leaveOut)
+                QCOMPARE(FindChild<QLabel>(window, "leftOutLabel")->text(),
+                         QStringLiteral("(left out: 0 robots, 1 failed)"));
+        }
+    }
+
     void fullWindowAndTheMoveButton()
     {
         TestProgram run;
