@@ -6,11 +6,11 @@
 
 #include "app/report/reportfile.h"
 #include "app/store/replacefile.h"
+#include "benchprogram.h"
 #include "ui/common/desktop.h"
 #include "ui/common/dialogs.h"
 #include "ui/main/mainwindow.h"
 #include "ui/main/pastebox.h"
-#include "ui/main/program.h"
 #include "ui/tray/trayicon.h"
 
 #include <QAction>
@@ -19,7 +19,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
@@ -84,19 +83,11 @@ int main(int argc, char** argv)
         return 1;
     const QString report = QString::fromUtf8(pastedFile.readAll());
 
-    Dialogs::setTestMode(true);
-    Desktop::setTestMode(true);
-    TrayIcon::setAvailableForTests(true);
-    QTemporaryDir dir;
-    ProgramSetup setup;
-    setup.dataFolder = dir.filePath(QStringLiteral("data"));
-    setup.settingsFile = dir.filePath(QStringLiteral("Tallywick.ini"));
-    Program program(setup);
-    if (!program.start())
+    BenchProgram bench;
+    MainWindow* shown = bench.start();
+    if (!shown)
         return 1;
-    MainWindow& window = *program.mainWindow();
-    if (!QTest::qWaitForWindowExposed(&window))
-        return 1;
+    MainWindow& window = *shown;
     std::printf("platform %s; pasted %s (%lld characters); opened %s\n", qPrintable(QApplication::platformName()),
                 qPrintable(pastedPath), static_cast<long long>(report.size()), qPrintable(openedPath));
 

@@ -4,10 +4,10 @@
 //
 //   tallywick-search-gaps LOG [LOG...]
 
+#include "benchprogram.h"
 #include "ui/common/desktop.h"
 #include "ui/common/dialogs.h"
 #include "ui/main/mainwindow.h"
-#include "ui/main/program.h"
 #include "ui/main/resultboxfiller.h"
 #include "ui/tray/trayicon.h"
 
@@ -16,7 +16,6 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLabel>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -78,19 +77,11 @@ int main(int argc, char** argv)
         std::fputs("usage: tallywick-search-gaps LOG [LOG...]\n", stderr);
         return 2;
     }
-    Dialogs::setTestMode(true);
-    Desktop::setTestMode(true);
-    TrayIcon::setAvailableForTests(true);
-    QTemporaryDir dir;
-    ProgramSetup setup;
-    setup.dataFolder = dir.filePath(QStringLiteral("data"));
-    setup.settingsFile = dir.filePath(QStringLiteral("Tallywick.ini"));
-    Program program(setup);
-    if (!program.start())
+    BenchProgram bench;
+    MainWindow* shown = bench.start();
+    if (!shown)
         return 1;
-    MainWindow& window = *program.mainWindow();
-    if (!QTest::qWaitForWindowExposed(&window))
-        return 1;
+    MainWindow& window = *shown;
     auto* openAction = window.findChild<QAction*>(QStringLiteral("openAction"));
     auto* total = window.findChild<QLabel*>(QStringLiteral("totalLabel"));
     std::printf("platform %s\n", qPrintable(QApplication::platformName()));
