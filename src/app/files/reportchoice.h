@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -19,6 +20,15 @@ struct StartingReport {
 // not stored.
 StartingReport ChooseStartingReport(const std::optional<QString>& keptPath, const std::optional<QString>& storedPath,
                                     const QString& defaultPath);
+
+// The reports the starting one stands for: the stored list ("Paths", in search order) when it ends
+// with that report and every file in it is still there; otherwise the one report. A list that no
+// longer ends with it belongs to an earlier choice.
+QStringList StartingReportFiles(const QString& path, const std::optional<QStringList>& storedPaths);
+
+// The chosen reports in the order to search them as one (oldest first); a file named twice is
+// searched once, as its downloads would otherwise count twice.
+QStringList ReportsToSearch(QStringList chosen);
 
 // Searching the default report that was never chosen, with nothing pasted: there is nothing to
 // say about a missing file the user never named.

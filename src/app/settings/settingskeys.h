@@ -60,6 +60,8 @@ inline constexpr TruthKey TrafficUrlOption{"Traffic_URL_Option", true};
 inline constexpr TruthKey DetailsUrlOption{"Details_URL_Option", true};
 // The default report path is the desktop folder + "Hits.txt".
 inline constexpr RunTimeTextKey Path{"Path"};
+// The reports last searched as one, in search order; "Path" is the last of them.
+inline constexpr RunTimeTextKey Paths{"Paths"};
 inline constexpr IntegerKey SearchFile{"chkSearchFile", 0, 0, 1};
 inline constexpr TruthKey NeedSort{"NeedSort", false};
 inline constexpr TextKey GoToUrl{"GoTo_URL", kMakerHomePage};

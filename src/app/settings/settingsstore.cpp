@@ -66,12 +66,30 @@ std::optional<QString> SettingsStore::find(const QString& key) const
     return value.toString();
 }
 
+std::optional<QStringList> SettingsStore::findList(const QString& key) const
+{
+    const auto name = storedSpelling(key);
+    if (!name)
+        return std::nullopt;
+    return settings_->value(*name).toStringList();
+}
+
 QString SettingsStore::read(const QString& key, const QString& defaultValue) const
 {
     return find(key).value_or(defaultValue);
 }
 
 bool SettingsStore::write(const QString& key, const QString& value)
+{
+    return writeValue(key, value);
+}
+
+bool SettingsStore::write(const QString& key, const QStringList& values)
+{
+    return writeValue(key, values);
+}
+
+bool SettingsStore::writeValue(const QString& key, const QVariant& value)
 {
     if (readProblem_)
         return false;

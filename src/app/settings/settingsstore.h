@@ -10,6 +10,7 @@
 #include <optional>
 
 class QSettings;
+class QVariant;
 
 namespace tallywick {
 
@@ -55,6 +56,10 @@ public:
 
     // The stored text, or nothing when the key is absent.
     std::optional<QString> find(const QString& key) const;
+    // A list stored as the INI format joins it (items with commas quoted); a plain text is a
+    // list of one.
+    std::optional<QStringList> findList(const QString& key) const;
+    bool write(const QString& key, const QStringList& values);
 
 signals:
     // A value was written; `key` is spelt as the writer spelt it.
@@ -64,6 +69,7 @@ signals:
 
 private:
     std::optional<QString> storedSpelling(const QString& key) const;
+    bool writeValue(const QString& key, const QVariant& value);
 
     std::unique_ptr<QSettings> settings_;
     std::optional<QString> readProblem_;

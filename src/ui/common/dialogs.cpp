@@ -16,7 +16,7 @@ bool g_quiet = false;
 struct TestState {
     bool on = false;
     std::vector<Shown> messages;
-    std::deque<std::optional<QString>> fileNames;
+    std::deque<std::optional<QStringList>> fileNames; // one or several for each dialog
     std::deque<std::optional<QString>> inputs;
     FileRequest lastFileRequest;
 };
@@ -27,36 +27,49 @@ TestState& Test()
     return state;
 }
 
-std::optional<QString> NextAnswer(std::deque<std::optional<QString>>& queue)
+template <typename T>
+std::optional<T> NextAnswer(std::deque<std::optional<T>>& queue)
 {
     if (queue.empty())
         return std::nullopt;
+    // Taken apart so that GCC does not see a moved-from optional as uninitialised.
     const bool answered = queue.front().has_value();
-    const QString text = queue.front().value_or(QString());
+    T value = queue.front().value_or(T());
     queue.pop_front();
     if (!answered)
         return std::nullopt;
-    return text;
+    return value;
 }
 
-std::optional<QString> AskFileName(QWidget* parent, const FileRequest& request, QFileDialog::AcceptMode mode)
+std::optional<QStringList> AskFileNames(QWidget* parent, const FileRequest& request, QFileDialog::FileMode mode)
 {
     if (g_quiet)
         return std::nullopt;
     if (Test().on) {
         Test().lastFileRequest = request;
-        return NextAnswer(Test().fileNames);
+        auto answer = NextAnswer(Test().fileNames);
+        if (answer && answer->isEmpty())
+            return std::nullopt;
+        return answer;
     }
     QFileDialog dialog(parent, request.caption, request.folder);
-    dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setAcceptMode(mode == QFileDialog::AnyFile ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(mode);
     dialog.setNameFilters(request.filters);
     dialog.selectNameFilter(request.selectedFilter);
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    return dialog.selectedFiles();
+}
+
+std::optional<QString> AskFileName(QWidget* parent, const FileRequest& request, QFileDialog::FileMode mode)
+{
+    const auto names = AskFileNames(parent, request, mode);
+    if (!names)
+        return std::nullopt;
+    return names->constFirst();
 }
 
 } // namespace
@@ -86,12 +99,17 @@ void message(QWidget* parent, const QString& title, const QString& text, Icon ic
 
 std::optional<QString> openFileName(QWidget* parent, const FileRequest& request)
 {
-    return AskFileName(parent, request, QFileDialog::AcceptOpen);
+    return AskFileName(parent, request, QFileDialog::ExistingFile);
+}
+
+std::optional<QStringList> openFileNames(QWidget* parent, const FileRequest& request)
+{
+    return AskFileNames(parent, request, QFileDialog::ExistingFiles);
 }
 
 std::optional<QString> saveFileName(QWidget* parent, const FileRequest& request)
 {
-    return AskFileName(parent, request, QFileDialog::AcceptSave);
+    return AskFileName(parent, request, QFileDialog::AnyFile);
 }
 
 std::optional<QString> inputText(QWidget* parent, const QString& title, const QString& prompt, const QString& text)
@@ -135,6 +153,11 @@ std::vector<Shown>& shownMessages()
 }
 
 void queueFileName(std::optional<QString> answer)
+{
+    Test().fileNames.push_back(answer ? std::optional<QStringList>(QStringList{*answer}) : std::nullopt);
+}
+
+void queueFileNames(std::optional<QStringList> answer)
 {
     Test().fileNames.push_back(std::move(answer));
 }

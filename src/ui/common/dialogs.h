@@ -28,6 +28,8 @@ struct FileRequest {
     QString selectedFilter;
 };
 std::optional<QString> openFileName(QWidget* parent, const FileRequest& request);
+// An Open dialog that lets several files be chosen; nothing when cancelled.
+std::optional<QStringList> openFileNames(QWidget* parent, const FileRequest& request);
 std::optional<QString> saveFileName(QWidget* parent, const FileRequest& request);
 
 // A one-line input box; nothing when cancelled.
@@ -46,7 +48,10 @@ struct Shown {
 };
 void setTestMode(bool on);
 std::vector<Shown>& shownMessages();
+// Both answer the next file dialog: a single name, or several for openFileNames (a file name
+// dialog takes the first of them).
 void queueFileName(std::optional<QString> answer);
+void queueFileNames(std::optional<QStringList> answer);
 void queueInput(std::optional<QString> answer);
 // What the last file dialog was asked (in test mode).
 const FileRequest& lastFileRequest();

@@ -206,7 +206,7 @@ void MainWindow::connectControls()
         searchBoxes_[at]->lineEdit()->installEventFilter(this);
     }
     connect(pasteBox_, &QPlainTextEdit::textChanged, this, &MainWindow::searchPastedText);
-    connect(pasteBox_, &PasteBox::fileDropped, this, &MainWindow::openReport);
+    connect(pasteBox_, &PasteBox::filesDropped, this, &MainWindow::openReports);
     connect(noDuplicatesBox_, &QCheckBox::clicked, this, &MainWindow::noDuplicatesClicked);
     connect(searchOnStartBox_, &QCheckBox::clicked, this, &MainWindow::searchOnStartClicked);
     // Full Window follows its value however it changes, as the menu commands uncheck it too.
@@ -237,6 +237,7 @@ void MainWindow::readReportPath()
     startingReport_ = ChooseStartingReport(keptReportPath_ ? *keptReportPath_ : std::nullopt,
                                            settings_.find(QLatin1String(keys::Path.name)), DefaultReportPath());
     reportPath_ = startingReport_.path;
+    reportPaths_ = StartingReportFiles(reportPath_, settings_.findList(QLatin1String(keys::Paths.name)));
 }
 
 void MainWindow::load()
@@ -293,7 +294,7 @@ void MainWindow::onActivated()
     }
     // A search still running is not begun again by every return to the window.
     if (searchOnStartBox_->isChecked() && !isSearching())
-        searchReport(reportPath_);
+        searchReport();
 }
 
 void MainWindow::onDeactivated()
@@ -321,8 +322,10 @@ void MainWindow::runClosingSequence()
     const ClosingHistoryOutcome saved = [&] {
         BusyCursor busy;
         // Not a pipe: opening one would hold the closing, and the save, until someone writes.
-        if (RegularFileExists(reportPath_))
+        if (RegularFileExists(reportPath_)) {
             settings_.write(keys::Path, reportPath_);
+            settings_.write(QLatin1String(keys::Paths.name), searchedReports());
+        }
         if (keptReportPath_)
             *keptReportPath_ = reportPath_;
         settings_.write(keys::SearchFile, searchOnStartBox_->isChecked() ? 1 : 0);

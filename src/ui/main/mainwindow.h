@@ -142,6 +142,7 @@ private:
     void openHelpFromMenu();
     void openHistoryView(HistoryView view);
     void openReport(const QString& path);
+    void openReports(const QStringList& paths);
 
     // mainwindow_work.cpp: the long work's progress, and the merges of the history.
     void createProgressControls();
@@ -155,8 +156,11 @@ private:
 
     // mainwindow_search.cpp: the search and the controls that start it.
     // Starts the search (a running one is cancelled); `then` runs once this one has ended.
-    void searchReport(const QString& path, std::function<void()> then = {});
-    void showSearchResult(const QString& path, FinishedSearch found);
+    // The reports searched: several read as one, or the one at reportPath_.
+    QStringList searchedReports() const;
+    QString searchedReportsText(const QStringList& paths) const;
+    void searchReport(std::function<void()> then = {});
+    void showSearchResult(const QStringList& paths, FinishedSearch found);
     void reportNotFound(const QString& path);
     void cancelSearch();
     void endSearch(bool refreshPanels);
@@ -194,7 +198,11 @@ private:
     std::array<bool, kPanelCount>& moreFlags_;
     std::function<std::chrono::sys_days()> today_;
 
+    // The newest of the reports searched as one, or the only one.
     QString reportPath_;
+    // Several reports searched as one, in search order and ending with reportPath_; or nothing more
+    // than reportPath_.
+    QStringList reportPaths_;
     StartingReport startingReport_;
     std::optional<QString>* keptReportPath_ = nullptr;
     QString tempFilePath_;

@@ -3,6 +3,7 @@
 #include "ui/main/mainwindow.h"
 
 #include "app/files/paths.h"
+#include "app/files/reportchoice.h"
 #include "app/files/reportfilters.h"
 #include "app/history/newlytracked.h"
 #include "app/searchlist/searchlistsettings.h"
@@ -122,19 +123,28 @@ void MainWindow::createMenus()
 void MainWindow::chooseReport()
 {
     setPasteBoxText(kPastePrompt);
-    const auto chosen = Dialogs::openFileName(
+    const auto chosen = Dialogs::openFileNames(
         this, {tr("Open"), FolderOf(reportPath_), reportPath_, OpenReportFilters(), OpenReportFilters().first()});
-    openReport(chosen.value_or(reportPath_));
+    openReports(chosen.value_or(searchedReports()));
 }
 
-// File > Open once the report is chosen; also where a dropped file goes.
 void MainWindow::openReport(const QString& path)
 {
+    openReports({path});
+}
+
+// File > Open once the reports are chosen; also where dropped files go.
+void MainWindow::openReports(const QStringList& paths)
+{
+    if (paths.isEmpty())
+        return;
     setPasteBoxText(kPastePrompt);
-    reportPath_ = path;
+    const QStringList ordered = paths.size() > 1 ? ReportsToSearch(paths) : paths;
+    reportPath_ = ordered.constLast();
+    reportPaths_ = ordered.size() > 1 ? ordered : QStringList();
     moreFlags_ = {false, false};
     leaveFullWindow();
-    searchReport(reportPath_);
+    searchReport();
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event)
@@ -145,11 +155,11 @@ void MainWindow::dragEnterEvent(QDragEnterEvent* event)
 
 void MainWindow::dropEvent(QDropEvent* event)
 {
-    const QString path = DroppedFile(event->mimeData());
-    if (path.isEmpty())
+    const QStringList paths = DroppedFiles(event->mimeData());
+    if (paths.isEmpty())
         return;
     event->acceptProposedAction();
-    openReport(path);
+    openReports(paths);
 }
 
 void MainWindow::savePastedText()
@@ -159,8 +169,10 @@ void MainWindow::savePastedText()
     } else {
         const auto chosen = Dialogs::saveFileName(this, {tr("Save As"), FolderOf(reportPath_), reportPath_,
                                                          SaveReportFilters(), SaveReportFilters().first()});
-        if (chosen)
+        if (chosen) {
             reportPath_ = *chosen;
+            reportPaths_.clear();
+        }
         if (const auto failure = WriteTextFile(reportPath_, pasteBox_->toPlainText()))
             Dialogs::message(
                 this, tr("Tallywick"),

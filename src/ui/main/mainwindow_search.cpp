@@ -30,6 +30,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
 #include <chrono>
 #include <memory>
 #include <new>
@@ -55,22 +56,39 @@ const QString kPleaseWait = QStringLiteral("Please Wait....");
 constexpr int kReadErrorNumber = 57;
 const QString kNoMemoryToShow = QStringLiteral("Not enough memory to show the result");
 
+// The days any of the reports covers; nothing when one of them cannot be read to its end.
+std::optional<std::vector<std::chrono::sys_days>> ReadDaysOfReports(const QStringList& paths, const ReportOpener& open)
+{
+    std::vector<std::chrono::sys_days> days;
+    for (const QString& path : paths) {
+        auto more = ReadReportDays(path, open);
+        if (!more)
+            return std::nullopt;
+        days.insert(days.end(), more->begin(), more->end());
+    }
+    std::sort(days.begin(), days.end());
+    days.erase(std::unique(days.begin(), days.end()), days.end());
+    return days;
+}
+
 QString FromBytes(const std::string& bytes)
 {
     return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
 // Runs on the search's thread: everything it reads is its own.
-FinishedSearch RunSearch(const QString& path, const SearchRequest& request, std::vector<std::string> trackedItems,
+FinishedSearch RunSearch(const QStringList& paths, const SearchRequest& request, std::vector<std::string> trackedItems,
                          const ReportOpener& open, const SearchProgress& progress)
 {
     FinishedSearch found;
-    found.search = SearchReportFile(path, request, trackedItems, CollectedHits{}, open, progress);
+    found.search = paths.size() == 1
+                       ? SearchReportFile(paths.constFirst(), request, trackedItems, CollectedHits{}, open, progress)
+                       : SearchReportFiles(paths, request, trackedItems, CollectedHits{}, open, progress);
     found.trackedItems = std::move(trackedItems);
     found.leavingOut = request.leaveOut.active();
     if (found.search.status != ReportFileSearch::Status::Done)
         return found;
-    found.days = ReadReportDays(path, open);
+    found.days = paths.size() == 1 ? ReadReportDays(paths.constFirst(), open) : ReadDaysOfReports(paths, open);
     try {
         for (std::size_t i = 0; i < found.texts.size(); ++i) {
             found.texts[i] = FromBytes(found.search.outcome.result.panels[i].text);
@@ -87,7 +105,21 @@ FinishedSearch RunSearch(const QString& path, const SearchRequest& request, std:
 
 } // namespace
 
-void MainWindow::searchReport(const QString& path, std::function<void()> then)
+QStringList MainWindow::searchedReports() const
+{
+    if (reportPaths_.size() > 1 && reportPaths_.constLast() == reportPath_)
+        return reportPaths_;
+    return {reportPath_};
+}
+
+QString MainWindow::searchedReportsText(const QStringList& paths) const
+{
+    if (paths.size() == 1)
+        return paths.constFirst();
+    return tr("%1 reports searched: %2").arg(paths.size()).arg(paths.join(QStringLiteral(", ")));
+}
+
+void MainWindow::searchReport(std::function<void()> then)
 {
     cancelSearch();
     saveAsAction_->setEnabled(pasteBoxHoldsText());
@@ -102,23 +134,28 @@ void MainWindow::searchReport(const QString& path, std::function<void()> then)
     request.splitTime = values_.Split_Time;
     request.leaveOut = leaveOutOptions();
 
-    if (!RegularFileExists(path)) {
-        reportNotFound(path);
-        endSearch(true);
-        return;
+    const QStringList paths = searchedReports();
+    qint64 totalBytes = 0;
+    for (const QString& path : paths) {
+        if (!RegularFileExists(path)) {
+            reportNotFound(path);
+            endSearch(true);
+            return;
+        }
+        totalBytes += QFileInfo(path).size();
     }
     for (ResultBoxFiller* filler : fillers_)
         filler->fill(kPleaseWait);
-    workProgress_->beginSearch(QFileInfo(path).size());
+    workProgress_->beginSearch(totalBytes);
     // The work captures the window only for the steps it posts back.
     searchJob_->start(
-        [this, path, request, tracked = trackedItems_, open = reportOpener_](const BackgroundJob::Channel& channel) {
+        [this, paths, request, tracked = trackedItems_, open = reportOpener_](const BackgroundJob::Channel& channel) {
             const auto progress = [&](qint64 bytesRead, std::int64_t lines) {
                 channel.post([this, bytesRead, lines] { workProgress_->searched(bytesRead, lines); });
                 return !channel.stopped();
             };
-            auto found = std::make_shared<FinishedSearch>(RunSearch(path, request, tracked, open, progress));
-            return [this, path, found] { showSearchResult(path, std::move(*found)); };
+            auto found = std::make_shared<FinishedSearch>(RunSearch(paths, request, tracked, open, progress));
+            return [this, paths, found] { showSearchResult(paths, std::move(*found)); };
         });
 }
 
@@ -137,7 +174,7 @@ LeaveOutOptions MainWindow::leaveOutOptions()
     return {.failed = values_.LeaveOutFailed, .robots = values_.LeaveOutRobots ? robots_.get() : nullptr};
 }
 
-void MainWindow::showSearchResult(const QString& path, FinishedSearch found)
+void MainWindow::showSearchResult(const QStringList& paths, FinishedSearch found)
 {
     workProgress_->end();
     auto& search = found.search;
@@ -158,7 +195,7 @@ void MainWindow::showSearchResult(const QString& path, FinishedSearch found)
         endSearch(false);
         return;
     }
-    setStatusText(path);
+    setStatusText(searchedReportsText(paths));
     // The tracked list may have changed while the search ran: then its hits are looked at again.
     if (found.trackedItems == trackedItems_)
         AddFoundDownloads(session_, search.outcome.collected);
@@ -263,8 +300,9 @@ void MainWindow::searchPastedText()
         return;
     }
     reportPath_ = tempFilePath_;
+    reportPaths_.clear();
     moreFlags_ = {false, false};
-    searchReport(reportPath_);
+    searchReport();
 }
 
 bool MainWindow::pasteBoxHoldsText() const
@@ -287,7 +325,7 @@ void MainWindow::setPasteBoxText(const QString& text)
 void MainWindow::searchAgain(int index)
 {
     // The box's text is remembered once the search has ended, as it always was.
-    searchReport(reportPath_, [this, index] {
+    searchReport([this, index] {
         auto& state = panels_[static_cast<std::size_t>(index)];
         takePanelText(index);
         CheckSearchString(state);
@@ -298,7 +336,7 @@ void MainWindow::searchAgain(int index)
 
 void MainWindow::searchTextPicked(int index)
 {
-    searchReport(reportPath_, [this, index] {
+    searchReport([this, index] {
         takePanelText(index);
         CheckSearchString(panels_[static_cast<std::size_t>(index)]);
     });
@@ -308,7 +346,7 @@ void MainWindow::showMoreColumns(int index)
 {
     const auto at = static_cast<std::size_t>(index);
     moreFlags_[at] = moreButtons_[at]->text() == QLatin1String(">>");
-    searchReport(reportPath_);
+    searchReport();
 }
 
 void MainWindow::exportResult(int index)
@@ -328,13 +366,13 @@ void MainWindow::noDuplicatesClicked()
 {
     moreFlags_ = {false, false};
     leaveFullWindow();
-    searchReport(reportPath_);
+    searchReport();
 }
 
 void MainWindow::searchOnStartClicked()
 {
     leaveFullWindow();
-    setStatusText(reportPath_);
+    setStatusText(searchedReportsText(searchedReports()));
 }
 
 } // namespace tallywick

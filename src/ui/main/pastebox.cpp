@@ -22,6 +22,19 @@ QString DroppedFile(const QMimeData* data)
     return {};
 }
 
+QStringList DroppedFiles(const QMimeData* data)
+{
+    QStringList files;
+    if (!data || !data->hasUrls())
+        return files;
+    const auto urls = data->urls();
+    for (const QUrl& url : urls) {
+        if (url.isLocalFile())
+            files.append(url.toLocalFile());
+    }
+    return files;
+}
+
 PasteBox::PasteBox(const QString& text, QWidget* parent) : QPlainTextEdit(text, parent)
 {
     setTabChangesFocus(true);
@@ -76,13 +89,13 @@ void PasteBox::dragMoveEvent(QDragMoveEvent* event)
 // A dropped file bypasses the text editing altogether, which would count as an edit.
 void PasteBox::dropEvent(QDropEvent* event)
 {
-    const QString file = DroppedFile(event->mimeData());
-    if (file.isEmpty()) {
+    const QStringList files = DroppedFiles(event->mimeData());
+    if (files.isEmpty()) {
         QPlainTextEdit::dropEvent(event);
         return;
     }
     event->acceptProposedAction();
-    emit fileDropped(file);
+    emit filesDropped(files);
 }
 
 bool PasteBox::canInsertFromMimeData(const QMimeData* source) const
@@ -92,9 +105,9 @@ bool PasteBox::canInsertFromMimeData(const QMimeData* source) const
 
 void PasteBox::insertFromMimeData(const QMimeData* source)
 {
-    const QString file = DroppedFile(source);
-    if (!file.isEmpty()) {
-        emit fileDropped(file);
+    const QStringList files = DroppedFiles(source);
+    if (!files.isEmpty()) {
+        emit filesDropped(files);
         return;
     }
     if (!source || !source->hasText())

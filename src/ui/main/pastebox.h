@@ -18,7 +18,7 @@ public:
     void setOneLine(bool oneLine);
 
 signals:
-    void fileDropped(const QString& path);
+    void filesDropped(const QStringList& paths);
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
@@ -32,5 +32,7 @@ protected:
 
 // The first local file among the dropped or pasted things; empty when there is none.
 QString DroppedFile(const QMimeData* data);
+// All the local files among them, in the order given.
+QStringList DroppedFiles(const QMimeData* data);
 
 } // namespace tallywick

@@ -1,5 +1,9 @@
 #include "app/files/reportchoice.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 namespace tallywick {
@@ -35,6 +39,41 @@ TEST(ReportChoice, OnlyAnUntouchedFreshStartHasNothingOpened)
     // A stored report that is missing now keeps its "File Not Found".
     const auto stored = ChooseStartingReport(std::nullopt, kDefault, kDefault);
     EXPECT_FALSE(NothingOpenedYet(stored, kDefault, false));
+}
+
+TEST(ReportChoice, StoredListStandsForThePathOnlyWhenAllOfItIsThere)
+{
+    QTemporaryDir dir;
+    const QDir folder(dir.path());
+    const QStringList list{folder.filePath(QStringLiteral("a.log")), folder.filePath(QStringLiteral("b.log"))};
+    for (const QString& path : list) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    const QString path = list.constLast();
+    EXPECT_EQ(StartingReportFiles(path, list), list);
+    EXPECT_EQ(StartingReportFiles(path, std::nullopt), QStringList{path});
+    // A list from an earlier choice than the stored path.
+    EXPECT_EQ(StartingReportFiles(list.constFirst(), list), QStringList{list.constFirst()});
+    QFile::remove(list.constFirst());
+    EXPECT_EQ(StartingReportFiles(path, list), QStringList{path});
+}
+
+TEST(ReportChoice, ReportsToSearchNamesEachFileOnce)
+{
+    QTemporaryDir dir;
+    const QDir folder(dir.path());
+    const QString older = folder.filePath(QStringLiteral("older.log"));
+    const QString newer = folder.filePath(QStringLiteral("newer.log"));
+    const auto write = [](const QString& path, const char* day) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray("192.0.2.1 - - [") + day + ":10:00:00 -0800] \"GET / HTTP/1.1\" 200 10\n");
+    };
+    write(older, "03/Dec/2026");
+    write(newer, "04/Dec/2026");
+    const QString sameAsNewer = folder.filePath(QStringLiteral("./newer.log"));
+    EXPECT_EQ(ReportsToSearch({newer, older, newer, sameAsNewer}), (QStringList{older, newer}));
 }
 
 } // namespace

@@ -177,6 +177,53 @@ private slots:
         QVERIFY(Dialogs::lastFileRequest().caption.isEmpty());
     }
 
+    // Chosen in the wrong order, they are searched oldest first as one report: a download split
+    // across the two is one download, as in the report they were cut from.
+    void severalChosenReportsAreSearchedAsOne()
+    {
+        TestProgram run;
+        QVERIFY(run.start());
+        MainWindow& window = run.window();
+        const std::vector<std::string> older{ReportLine("203.0.113.45", "03/Dec/2026:09:00:00", kExe),
+                                             ReportLine("198.51.100.77", "03/Dec/2026:23:58:00", kZip)};
+        auto newer = SmallReport();
+        newer.insert(newer.begin(), ReportLine("198.51.100.77", "04/Dec/2026:00:01:00", kZip, 206));
+        const QString olderPath = run.dir.filePath(QStringLiteral("access.log.1"));
+        const QString newerPath = run.dir.filePath(QStringLiteral("access.log"));
+        WriteFile(olderPath, Joined(older).toUtf8());
+        WriteFile(newerPath, Joined(newer).toUtf8());
+
+        Dialogs::queueFileNames(QStringList{newerPath, olderPath});
+        FindChild<QAction>(window, "openAction")->trigger();
+        QVERIFY(run.searched());
+        const QString found = FindChild<QLabel>(window, "countLabel1")->text();
+        const QString total = FindChild<QLabel>(window, "totalLabel")->text();
+        QCOMPARE(window.reportPath(), newerPath);
+        QCOMPARE(window.statusText(), QStringLiteral("2 reports searched: %1, %2").arg(olderPath, newerPath));
+
+        run.paste(Joined(older) + Joined(newer));
+        QCOMPARE(FindChild<QLabel>(window, "countLabel1")->text(), found);
+        QCOMPARE(FindChild<QLabel>(window, "totalLabel")->text(), total);
+        QCOMPARE(total, QStringLiteral("All Found: 4 of 7"));
+
+        // Chosen again: one of them gone is named as the one report was.
+        Dialogs::queueFileNames(QStringList{newerPath, olderPath});
+        FindChild<QAction>(window, "openAction")->trigger();
+        QVERIFY(run.searched());
+        QFile::remove(olderPath);
+        FindChild<QPushButton>(window, "goButton0")->click();
+        QVERIFY(run.searched());
+        const auto notFound = run.messages(QStringLiteral("File Not Found"));
+        QCOMPARE(notFound.size(), std::size_t{1});
+        QCOMPARE(notFound[0].text, olderPath);
+
+        WriteFile(olderPath, Joined(older).toUtf8());
+        window.close();
+        QCOMPARE(run.stored("Path"), newerPath);
+        QCOMPARE(SettingsStore(run.setup.settingsFile).findList(QStringLiteral("Paths")),
+                 (QStringList{olderPath, newerPath}));
+    }
+
     void webPagesAndGoTo()
     {
         TestProgram run;
