@@ -34,6 +34,9 @@ public:
         return QTest::qWaitForWindowExposed(window) ? window : nullptr;
     }
 
+    // Where its data folder and settings lie.
+    QString folder() const { return dir_.path(); }
+
 private:
     QTemporaryDir dir_;
     std::unique_ptr<Program> program_;

@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
@@ -84,10 +85,10 @@ int main(int argc, char** argv)
     const QString report = QString::fromUtf8(pastedFile.readAll());
 
     BenchProgram bench;
-    MainWindow* shown = bench.start();
-    if (!shown)
+    MainWindow* started = bench.start();
+    if (!started)
         return 1;
-    MainWindow& window = *shown;
+    MainWindow& window = *started;
     std::printf("platform %s; pasted %s (%lld characters); opened %s\n", qPrintable(QApplication::platformName()),
                 qPrintable(pastedPath), static_cast<long long>(report.size()), qPrintable(openedPath));
 
@@ -132,7 +133,7 @@ int main(int argc, char** argv)
 
     // Where the paste's time goes.
     std::vector<double> intoBox, outOfBox, written, searched, shown;
-    const QString tempFile = dir.filePath(QStringLiteral("TempFile.txt"));
+    const QString tempFile = QDir(bench.folder()).filePath(QStringLiteral("TempFile.txt"));
     for (int run = 0; run < runs; ++run) {
         QPlainTextEdit box;
         intoBox.push_back(Milliseconds([&] { box.setPlainText(report); }));

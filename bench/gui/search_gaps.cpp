@@ -78,10 +78,10 @@ int main(int argc, char** argv)
         return 2;
     }
     BenchProgram bench;
-    MainWindow* shown = bench.start();
-    if (!shown)
+    MainWindow* started = bench.start();
+    if (!started)
         return 1;
-    MainWindow& window = *shown;
+    MainWindow& window = *started;
     auto* openAction = window.findChild<QAction*>(QStringLiteral("openAction"));
     auto* total = window.findChild<QLabel*>(QStringLiteral("totalLabel"));
     std::printf("platform %s\n", qPrintable(QApplication::platformName()));
