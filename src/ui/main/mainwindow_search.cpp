@@ -51,10 +51,17 @@ struct FinishedSearch {
 
 namespace {
 
-const QString kPleaseWait = QStringLiteral("Please Wait....");
+QString PleaseWait()
+{
+    return QCoreApplication::translate("tallywick::MainWindow", "Please Wait....");
+}
 // The number shown before the reason when a report cannot be read (a device input/output error).
 constexpr int kReadErrorNumber = 57;
-const QString kNoMemoryToShow = QStringLiteral("Not enough memory to show the result");
+// Worded on the search's thread too: translate() may be called from any thread.
+QString NoMemoryToShow()
+{
+    return QCoreApplication::translate("tallywick::MainWindow", "Not enough memory to show the result");
+}
 
 // The days any of the reports covers; nothing when one of them cannot be read to its end.
 std::optional<std::vector<std::chrono::sys_days>> ReadDaysOfReports(const QStringList& paths, const ReportOpener& open)
@@ -98,7 +105,7 @@ FinishedSearch RunSearch(const QStringList& paths, const SearchRequest& request,
     } catch (const std::bad_alloc&) {
         found = FinishedSearch{};
         found.search.status = ReportFileSearch::Status::Failed;
-        found.search.error = kNoMemoryToShow;
+        found.search.error = NoMemoryToShow();
     }
     return found;
 }
@@ -145,7 +152,7 @@ void MainWindow::searchReport(std::function<void()> then)
         totalBytes += QFileInfo(path).size();
     }
     for (ResultBoxFiller* filler : fillers_)
-        filler->fill(kPleaseWait);
+        filler->fill(PleaseWait());
     workProgress_->beginSearch(totalBytes);
     // The work captures the window only for the steps it posts back.
     searchJob_->start(
@@ -168,7 +175,7 @@ LeaveOutOptions MainWindow::leaveOutOptions()
         // Robots counted as people without a word would be a wrong count the user trusts.
         if (!robots_)
             Dialogs::message(this, QStringLiteral("Tallywick"),
-                             QStringLiteral("Robots cannot be left out: %1 They are counted.").arg(robotListProblem_),
+                             tr("Robots cannot be left out: %1 They are counted.").arg(robotListProblem_),
                              Dialogs::Icon::Warning);
     }
     return {.failed = values_.LeaveOutFailed, .robots = values_.LeaveOutRobots ? robots_.get() : nullptr};
@@ -183,7 +190,7 @@ void MainWindow::showSearchResult(const QStringList& paths, FinishedSearch found
             showResult(search.outcome.result, std::move(found.texts), found.leavingOut);
         } catch (const std::bad_alloc&) {
             search.status = ReportFileSearch::Status::Failed;
-            search.error = kNoMemoryToShow;
+            search.error = NoMemoryToShow();
         }
     }
     if (search.status != ReportFileSearch::Status::Done) {
@@ -212,10 +219,10 @@ void MainWindow::showSearchResult(const QStringList& paths, FinishedSearch found
 void MainWindow::reportNotFound(const QString& path)
 {
     if (NothingOpenedYet(startingReport_, path, pasteBoxHoldsText())) {
-        setStatusText(QStringLiteral("Open or paste a log first"));
+        setStatusText(tr("Open or paste a log first"));
         return;
     }
-    Dialogs::message(this, QStringLiteral("File Not Found"), path);
+    Dialogs::message(this, tr("File Not Found"), path);
     // The previous report's hits, for items that have become tracked since.
     if (AddTrackedHits(reportHits_, trackedItems_, session_.collected))
         session_.HistoryChanged = true;
@@ -294,7 +301,7 @@ void MainWindow::searchPastedText()
     if (const auto failure = WriteTextFile(tempFilePath_, pasteBox_->toPlainText())) {
         // Searching now would show the previous paste's counts as this one's.
         Dialogs::message(this, QStringLiteral("Tallywick"),
-                         QStringLiteral("The pasted text could not be written to %1 (%2), so it was not searched.")
+                         tr("The pasted text could not be written to %1 (%2), so it was not searched.")
                              .arg(QDir::toNativeSeparators(tempFilePath_), *failure),
                          Dialogs::Icon::Warning);
         return;
@@ -356,7 +363,7 @@ void MainWindow::exportResult(int index)
     // The whole result, also while the box is still being filled.
     if (const auto failure = WriteWindowsTextFile(path, shownResults_[at]))
         Dialogs::message(this, QStringLiteral("Tallywick"),
-                         QStringLiteral("%1 could not be written (%2).").arg(QDir::toNativeSeparators(path), *failure),
+                         tr("%1 could not be written (%2).").arg(QDir::toNativeSeparators(path), *failure),
                          Dialogs::Icon::Warning);
     else
         Desktop::OpenWrittenFile(this, path);
