@@ -28,14 +28,14 @@ HelpWindow::HelpWindow(const QString& folder, QWidget* parent) : QMainWindow(par
     resize(kWidth, kHeight);
 
     browser_ = new QTextBrowser(this);
-    browser_->setObjectName(QStringLiteral("txtHelp"));
+    browser_->setObjectName(QStringLiteral("helpBrowser"));
     browser_->setOpenLinks(false);
     browser_->setSearchPaths({folder_});
     browser_->document()->setDocumentMargin(12);
     setCentralWidget(browser_);
 
     auto* tools = addToolBar(tr("Navigation"));
-    tools->setObjectName(QStringLiteral("tbrHelp"));
+    tools->setObjectName(QStringLiteral("helpToolBar"));
     tools->setMovable(false);
     tools->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     back_ = tools->addAction(style()->standardIcon(QStyle::SP_ArrowBack), tr("&Back"));
