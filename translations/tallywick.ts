@@ -370,6 +370,18 @@ The file is written: open it with a text editor.</source>
         <source>Please wait while trimming history.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Removed %1 duplicate items from history.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>History sorted: %1 records kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>History sorted: %1 records kept, %2 removed.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>tallywick::MainWindow</name>

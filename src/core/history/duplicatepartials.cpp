@@ -20,7 +20,7 @@ std::int64_t RemoveDuplicatePartials(std::vector<std::string>& History, const Up
 {
     if (History.empty())
         return 0;
-    Announce(status, kTrimmingStatusText);
+    Announce(status, {.kind = UpkeepNotice::Kind::Trimming});
     std::unordered_set<std::string> keys;
     std::int64_t removed = 0;
     std::size_t kept = 0;
@@ -36,7 +36,7 @@ std::int64_t RemoveDuplicatePartials(std::vector<std::string>& History, const Up
         ++kept;
     }
     History.resize(kept);
-    Announce(status, RemovedStatusText(removed));
+    Announce(status, {.kind = UpkeepNotice::Kind::Removed, .removed = static_cast<std::size_t>(removed)});
     return removed;
 }
 

@@ -14,7 +14,7 @@ bool HasDuplicatePartials(const std::vector<std::string>& History);
 
 // Drops every partial download whose key an earlier one already had, and every empty record;
 // everything else keeps its place. Returns the number of partial downloads dropped (empty
-// records are not counted) and announces it with RemovedStatusText.
+// records are not counted) and announces how many it removed.
 std::int64_t RemoveDuplicatePartials(std::vector<std::string>& History, const UpkeepStatus& status = {});
 
 } // namespace tallywick

@@ -30,7 +30,7 @@ std::size_t SortHistory(std::vector<std::string>& History, sys_days today, int T
 {
     if (History.empty())
         return 0;
-    Announce(status, kSortingStatusText);
+    Announce(status, {.kind = UpkeepNotice::Kind::Sorting});
 
     struct Dated {
         std::int64_t day;
@@ -57,7 +57,7 @@ std::size_t SortHistory(std::vector<std::string>& History, sys_days today, int T
         sorted.push_back(std::move(History[entry.index]));
     const std::size_t dropped = History.size() - sorted.size();
     History = std::move(sorted);
-    Announce(status, SortedStatusText(History.size(), dropped));
+    Announce(status, {.kind = UpkeepNotice::Kind::Sorted, .kept = History.size(), .removed = dropped});
     return dropped;
 }
 

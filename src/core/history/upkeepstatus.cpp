@@ -7,11 +7,21 @@ std::string RemovedStatusText(std::int64_t count)
     return "Removed " + std::to_string(count) + " duplicate items from history.";
 }
 
-std::string SortedStatusText(std::size_t kept, std::size_t removed)
+std::string UpkeepNoticeText(const UpkeepNotice& notice)
 {
-    std::string text = "History sorted: " + std::to_string(kept) + " records kept";
-    if (removed > 0)
-        text += ", " + std::to_string(removed) + " removed";
+    switch (notice.kind) {
+    case UpkeepNotice::Kind::Sorting:
+        return "Please wait while sorting history.";
+    case UpkeepNotice::Kind::Trimming:
+        return "Please wait while trimming history.";
+    case UpkeepNotice::Kind::Removed:
+        return RemovedStatusText(static_cast<std::int64_t>(notice.removed));
+    case UpkeepNotice::Kind::Sorted:
+        break;
+    }
+    std::string text = "History sorted: " + std::to_string(notice.kept) + " records kept";
+    if (notice.removed > 0)
+        text += ", " + std::to_string(notice.removed) + " removed";
     return text + ".";
 }
 

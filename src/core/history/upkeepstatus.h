@@ -4,28 +4,36 @@
 #include <cstdint>
 #include <functional>
 #include <string>
-#include <string_view>
 
 namespace tallywick {
 
-// Where the upkeep announces what it does (the main window's status bar); may be empty.
-using UpkeepStatus = std::function<void(std::string_view text)>;
+// What the history's upkeep announces: work under way, then its outcome.
+struct UpkeepNotice {
+    enum class Kind {
+        Sorting,  // "Please wait while sorting history."
+        Sorted,   // "History sorted: 812 records kept." with ", 4 removed" when some were dropped
+        Trimming, // "Please wait while trimming history."
+        Removed,  // "Removed 3 duplicate items from history."
+    };
+    Kind kind = Kind::Sorting;
+    std::size_t kept = 0;    // Sorted
+    std::size_t removed = 0; // Sorted, Removed
+    bool operator==(const UpkeepNotice&) const = default;
+};
 
-inline constexpr std::string_view kSortingStatusText = "Please wait while sorting history.";
-inline constexpr std::string_view kTrimmingStatusText = "Please wait while trimming history.";
+// Where the upkeep announces what it does (the main window's status bar); may be empty. The
+// windows word a notice in the user's language; these words are the English ones.
+using UpkeepStatus = std::function<void(const UpkeepNotice& notice)>;
+
+std::string UpkeepNoticeText(const UpkeepNotice& notice);
 
 // "Removed 3 duplicate items from history."
 std::string RemovedStatusText(std::int64_t count);
 
-// What replaces the sorting notice once the sort is done, so that the status bar never says it
-// is still at work: "History sorted: 812 records kept." with ", 4 removed" when some were
-// undatable, past the time limit or too far ahead.
-std::string SortedStatusText(std::size_t kept, std::size_t removed);
-
-inline void Announce(const UpkeepStatus& status, std::string_view text)
+inline void Announce(const UpkeepStatus& status, const UpkeepNotice& notice)
 {
     if (status)
-        status(text);
+        status(notice);
 }
 
 } // namespace tallywick

@@ -1,6 +1,5 @@
 #include "ui/common/labeltexts.h"
 
-#include "core/history/upkeepstatus.h"
 #include "core/views/dateformat.h"
 
 #include <QCoreApplication>
@@ -74,13 +73,25 @@ QString PastTimeLimitText(std::size_t count, int timeLimit)
         .arg(timeLimit);
 }
 
-QString UpkeepText(std::string_view text)
+QString UpkeepText(const UpkeepNotice& notice)
 {
-    if (text == kSortingStatusText)
+    switch (notice.kind) {
+    case UpkeepNotice::Kind::Sorting:
         return Translated(QT_TRANSLATE_NOOP("tallywick::LabelTexts", "Please wait while sorting history."));
-    if (text == kTrimmingStatusText)
+    case UpkeepNotice::Kind::Trimming:
         return Translated(QT_TRANSLATE_NOOP("tallywick::LabelTexts", "Please wait while trimming history."));
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    case UpkeepNotice::Kind::Removed:
+        return Translated(QT_TRANSLATE_NOOP("tallywick::LabelTexts", "Removed %1 duplicate items from history."))
+            .arg(notice.removed);
+    case UpkeepNotice::Kind::Sorted:
+        break;
+    }
+    if (notice.removed == 0)
+        return Translated(QT_TRANSLATE_NOOP("tallywick::LabelTexts", "History sorted: %1 records kept."))
+            .arg(notice.kept);
+    return Translated(QT_TRANSLATE_NOOP("tallywick::LabelTexts", "History sorted: %1 records kept, %2 removed."))
+        .arg(notice.kept)
+        .arg(notice.removed);
 }
 
 } // namespace tallywick

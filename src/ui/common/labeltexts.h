@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/history/upkeepstatus.h"
 #include "core/search/leaveout.h"
 
 #include <QString>
@@ -8,7 +9,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
-#include <string_view>
 
 namespace tallywick {
 
@@ -32,6 +32,6 @@ QString TodayText(std::chrono::sys_days today);
 // next save"
 QString PastTimeLimitText(std::size_t count, int timeLimit);
 // What the history's upkeep announces in the status bar ("Please wait while sorting history.").
-QString UpkeepText(std::string_view text);
+QString UpkeepText(const UpkeepNotice& notice);
 
 } // namespace tallywick

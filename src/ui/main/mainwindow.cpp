@@ -368,8 +368,8 @@ void MainWindow::setStatusText(const QString& text)
 
 UpkeepStatus MainWindow::statusReporter()
 {
-    return [this](std::string_view text) {
-        setStatusText(UpkeepText(text));
+    return [this](const UpkeepNotice& notice) {
+        setStatusText(UpkeepText(notice));
         // The upkeep holds the event loop; the text must show before it goes on.
         statusPanel_->repaint();
     };

@@ -91,8 +91,8 @@ void MainWindow::continueMerging()
     // The work reads History without a copy: nothing replaces it until the merge is applied.
     const std::vector<std::string>* history = &session_.History;
     mergeJob_->start([this, history, work = std::move(*work)](const BackgroundJob::Channel& channel) {
-        const UpkeepStatus status = [this, post = channel.post](std::string_view text) {
-            post([this, text = UpkeepText(text)] { setStatusText(text); });
+        const UpkeepStatus status = [this, post = channel.post](const UpkeepNotice& notice) {
+            post([this, text = UpkeepText(notice)] { setStatusText(text); });
         };
         std::shared_ptr<MergedHistory> merged;
         try {

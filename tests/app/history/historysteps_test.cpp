@@ -20,7 +20,7 @@ protected:
     QString historyPath() const { return dir_.filePath(QStringLiteral("history.dat")); }
     UpkeepStatus statusBar()
     {
-        return [this](std::string_view text) { shown_.emplace_back(text); };
+        return [this](const UpkeepNotice& notice) { shown_.push_back(UpkeepNoticeText(notice)); };
     }
 
     QTemporaryDir dir_;

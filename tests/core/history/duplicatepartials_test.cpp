@@ -24,7 +24,9 @@ TEST(DuplicatePartials, RemovesTheLaterPartialOfOneClientOnOneDay)
     Records history = {"", first, whole, whole, later};
     ASSERT_TRUE(HasDuplicatePartials(history));
     std::vector<std::string> shown;
-    EXPECT_EQ(RemoveDuplicatePartials(history, [&](std::string_view text) { shown.emplace_back(text); }), 1);
+    EXPECT_EQ(RemoveDuplicatePartials(history,
+                                      [&](const UpkeepNotice& notice) { shown.push_back(UpkeepNoticeText(notice)); }),
+              1);
     // Only partial downloads go; identical whole downloads stay, empty records go uncounted.
     EXPECT_EQ(history, (Records{first, whole, whole}));
     EXPECT_EQ(shown, (std::vector<std::string>{"Please wait while trimming history.",
@@ -45,7 +47,7 @@ TEST(DuplicatePartials, TheKeyIsHostDayAndClient)
     EXPECT_TRUE(
         HasDuplicatePartials({Partial({.clientPart = false}), Partial({.time = "11:00:00", .clientPart = false})}));
     Records none;
-    EXPECT_EQ(RemoveDuplicatePartials(none, [](std::string_view) { FAIL() << "nothing to announce"; }), 0);
+    EXPECT_EQ(RemoveDuplicatePartials(none, [](const UpkeepNotice&) { FAIL() << "nothing to announce"; }), 0);
 }
 
 } // namespace

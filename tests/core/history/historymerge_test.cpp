@@ -19,8 +19,8 @@ TEST(MergeCollectedHits, AppendsWhatHistoryLacksAndSortsWhenThatBreaksTheOrder)
         collected.append(line);
     std::vector<std::string> shown;
 
-    const auto merge =
-        MergeCollectedHits(history, collected, kToday, 12, [&](std::string_view text) { shown.emplace_back(text); });
+    const auto merge = MergeCollectedHits(
+        history, collected, kToday, 12, [&](const UpkeepNotice& notice) { shown.push_back(UpkeepNoticeText(notice)); });
     EXPECT_EQ(merge.appended, (std::vector<std::size_t>{0, 2}));
     EXPECT_TRUE(merge.sorted);
     EXPECT_EQ(history,

@@ -33,7 +33,9 @@ TEST(SortHistory, OrdersByDayWithinTheWindow)
                        RecordOn("06/Dec/2026"),
                        kUndatable,
                        ""};
-    EXPECT_EQ(SortHistory(history, kToday, 12, [&](std::string_view text) { shown.emplace_back(text); }), 4u);
+    EXPECT_EQ(SortHistory(history, kToday, 12,
+                          [&](const UpkeepNotice& notice) { shown.push_back(UpkeepNoticeText(notice)); }),
+              4u);
     // Times of day are not compared; the day after today stays, a server clock may run ahead.
     EXPECT_EQ(history, (Records{RecordOn("01/Jan/2026"), RecordOn("04/Dec/2026", "15:00:00"),
                                 RecordOn("04/Dec/2026", "09:00:00"), RecordOn("06/Dec/2026")}));

@@ -1,5 +1,4 @@
 #include "core/history/pasttimelimit.h"
-#include "core/history/upkeepstatus.h"
 #include "core/search/reportsearch.h"
 #include "core/views/viewlabels.h"
 #include "ui/common/labeltexts.h"
@@ -38,8 +37,11 @@ private slots:
         QCOMPARE(TodayText(day), Of(TodayLabel(day)));
         for (const std::size_t count : {1, 2, 76642})
             QCOMPARE(PastTimeLimitText(count, 12), Of(PastTimeLimitStatusText(count, 12)));
-        for (const std::string_view notice : {kSortingStatusText, kTrimmingStatusText})
-            QCOMPARE(UpkeepText(notice), Of(std::string(notice)));
+        using Kind = UpkeepNotice::Kind;
+        for (const UpkeepNotice notice :
+             {UpkeepNotice{Kind::Sorting}, UpkeepNotice{Kind::Trimming}, UpkeepNotice{Kind::Removed, 0, 3},
+              UpkeepNotice{Kind::Sorted, 812, 0}, UpkeepNotice{Kind::Sorted, 812, 4}})
+            QCOMPARE(UpkeepText(notice), Of(UpkeepNoticeText(notice)));
     }
 };
 
