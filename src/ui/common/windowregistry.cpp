@@ -9,7 +9,7 @@ WindowRegistry::~WindowRegistry()
         delete window.data();
 }
 
-void WindowRegistry::bringForward(QWidget* window)
+void BringForward(QWidget* window)
 {
     if (window->isMinimized())
         window->showNormal();

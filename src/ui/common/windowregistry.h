@@ -7,6 +7,9 @@
 
 namespace tallywick {
 
+// Shows a window, restored when minimized, in front of the others.
+void BringForward(QWidget* window);
+
 // The program's windows that exist at most once each (the option dialogs, the About box, the
 // help): opening one that is open brings it forward instead of making another. The registry
 // outlives every window it holds and deletes those still open when it goes.
@@ -28,7 +31,7 @@ public:
             slot = make();
             slot->setAttribute(Qt::WA_DeleteOnClose);
         }
-        bringForward(slot);
+        BringForward(slot);
         return static_cast<Window*>(slot.data());
     }
 
@@ -43,8 +46,6 @@ public:
     }
 
 private:
-    static void bringForward(QWidget* window);
-
     std::map<const QMetaObject*, QPointer<QWidget>> windows_;
 };
 

@@ -1,5 +1,7 @@
 #include "ui/views/historyviews.h"
 
+#include "ui/common/windowregistry.h"
+
 #include "ui/views/dailyview.h"
 #include "ui/views/filechartview.h"
 #include "ui/views/historytextview.h"
@@ -48,12 +50,7 @@ void HistoryViews::open(HistoryView view)
     auto& window = windows_[static_cast<std::size_t>(view)];
     if (!window)
         window = MakeView(view, context_);
-    if (window->isMinimized())
-        window->showNormal();
-    else
-        window->show();
-    window->raise();
-    window->activateWindow();
+    BringForward(window);
 }
 
 QWidget* HistoryViews::window(HistoryView view) const
