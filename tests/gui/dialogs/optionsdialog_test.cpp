@@ -32,29 +32,29 @@ private slots:
     {
         TempSettings settings;
         OptionsDialog options(windows_, settings.store(), settings.values);
-        QVERIFY(FindChild<QRadioButton>(options, "trafficChoice0")->isChecked());
-        QVERIFY(FindChild<QRadioButton>(options, "detailsChoice0")->isChecked());
+        for (const char* choice : {"trafficChoice0", "detailsChoice0"})
+            QVERIFY(FindChild<QRadioButton>(options, choice)->isChecked());
         QCOMPARE(FindChild<QLabel>(options, "trafficDefaultUrl")->text(), kTrafficUrl);
         QCOMPARE(FindChild<QLabel>(options, "detailsDefaultUrl")->text(), kDetailsUrl);
-        QCOMPARE(FindChild<QLineEdit>(options, "trafficUrlBox")->text(), kTrafficUrl);
-        QCOMPARE(FindChild<QLineEdit>(options, "detailsUrlBox")->text(), kDetailsUrl);
-        QCOMPARE(FindChild<QLineEdit>(options, "trafficCaptionBox")->text(), kTrafficMenu);
-        QCOMPARE(FindChild<QLineEdit>(options, "detailsCaptionBox")->text(), kDetailsMenu);
-        QVERIFY(!FindChild<QLineEdit>(options, "trafficCaptionBox")->isEnabled());
-        QVERIFY(!FindChild<QLineEdit>(options, "detailsCaptionBox")->isEnabled());
-        QVERIFY(FindChild<QLineEdit>(options, "trafficUrlBox")->isEnabled());
+        const std::pair<const char*, QString> boxes[] = {{"trafficUrlBox", kTrafficUrl},
+                                                         {"detailsUrlBox", kDetailsUrl},
+                                                         {"trafficCaptionBox", kTrafficMenu},
+                                                         {"detailsCaptionBox", kDetailsMenu}};
+        for (const auto& [name, text] : boxes) {
+            QCOMPARE(FindChild<QLineEdit>(options, name)->text(), text);
+            // The caption boxes wait for "User Defined"; the address boxes do not.
+            QCOMPARE(FindChild<QLineEdit>(options, name)->isEnabled(), QByteArray(name).contains("Url"));
+        }
         // Filling the address boxes counts as a change.
         QVERIFY(options.changed());
 
         options.close();
-        QCOMPARE(settings.stored("Traffic_URL"), kTrafficUrl);
-        QCOMPARE(settings.stored("Traffic_menu"), kTrafficMenu);
-        QCOMPARE(settings.stored("Details_URL"), kDetailsUrl);
-        QCOMPARE(settings.stored("Details_menu"), kDetailsMenu);
-        QCOMPARE(settings.stored("User_Traffic_URL"), kTrafficUrl);
-        QCOMPARE(settings.stored("User_Details_URL"), kDetailsUrl);
-        QCOMPARE(settings.stored("User_Traffic_Menu"), std::nullopt);
-        QCOMPARE(settings.stored("User_Details_Menu"), std::nullopt);
+        const std::pair<const char*, std::optional<QString>> stored[] = {
+            {"Traffic_URL", kTrafficUrl},        {"Traffic_menu", kTrafficMenu},     {"Details_URL", kDetailsUrl},
+            {"Details_menu", kDetailsMenu},      {"User_Traffic_URL", kTrafficUrl},  {"User_Details_URL", kDetailsUrl},
+            {"User_Traffic_Menu", std::nullopt}, {"User_Details_Menu", std::nullopt}};
+        for (const auto& [key, value] : stored)
+            QCOMPARE(settings.stored(key), value);
         QCOMPARE(settings.values.Traffic_URL, kTrafficUrl);
         QCOMPARE(settings.values.Traffic_menu, kTrafficMenu);
         QCOMPARE(settings.values.Details_URL, kDetailsUrl);
