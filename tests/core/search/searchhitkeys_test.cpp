@@ -30,6 +30,24 @@ std::vector<bool> Repeats(const std::vector<std::string>& keys, std::int64_t spl
 
 const std::string kHost = "203.0.113.45";
 
+// The index, asked then told and asked-and-told in one step, answers as the walk over every
+// earlier key does, for keys drawn by `next`.
+template <typename NextKey>
+void ExpectIndexAgrees(std::int64_t splitTime, int count, NextKey next)
+{
+    SearchHitKeys index(splitTime);
+    SearchHitKeys both(splitTime);
+    std::vector<std::string> earlier;
+    for (int i = 0; i < count; ++i) {
+        const std::string key = next();
+        const bool expected = plain::IsSplitDownload(earlier, key, splitTime);
+        ASSERT_EQ(index.IsSplitDownload(key), expected) << "key " << key << ", split time " << splitTime;
+        ASSERT_EQ(both.addAndCheck(key), expected) << "key " << key << ", split time " << splitTime;
+        index.add(key);
+        earlier.push_back(key);
+    }
+}
+
 TEST(SplitDownload, MinutesAreCutBeforeTheyAreCompared)
 {
     EXPECT_EQ(Repeats({Key(kHost, "05/Dec/2004:10:00:00"), Key(kHost, "05/Dec/2004:10:29:59")}),
@@ -93,19 +111,8 @@ TEST(SplitDownload, IndexAgreesWithTheWalkOverEveryEarlierKey)
     for (const std::int64_t splitTime :
          {std::int64_t{0}, std::int64_t{1}, std::int64_t{5}, std::int64_t{30}, std::int64_t{600}, std::int64_t{100000},
           SearchHitKeys::kUnlimited, std::numeric_limits<std::int64_t>::max()}) {
-        for (int round = 0; round < 60; ++round) {
-            SearchHitKeys index(splitTime);
-            SearchHitKeys both(splitTime);
-            std::vector<std::string> earlier;
-            for (int i = 0; i < 120; ++i) {
-                const auto key = std::string(TimeKey(randomlog::Line(random)));
-                const bool expected = plain::IsSplitDownload(earlier, key, splitTime);
-                ASSERT_EQ(index.IsSplitDownload(key), expected) << "key " << key << ", split time " << splitTime;
-                ASSERT_EQ(both.addAndCheck(key), expected) << "key " << key << ", split time " << splitTime;
-                index.add(key);
-                earlier.push_back(key);
-            }
-        }
+        for (int round = 0; round < 60; ++round)
+            ExpectIndexAgrees(splitTime, 120, [&] { return std::string(TimeKey(randomlog::Line(random))); });
     }
 }
 
@@ -123,22 +130,14 @@ TEST(SplitDownload, IndexAgreesInAnyOrderOverAnySpan)
         for (int round = 0; round < 40; ++round) {
             // Close times (many repeats) in some rounds, times over centuries in others.
             const int years = round % 2 == 0 ? 1 : 8000;
-            SearchHitKeys index(splitTime);
-            SearchHitKeys both(splitTime); // asked and added in one step
-            std::vector<std::string> earlier;
-            for (int i = 0; i < 150; ++i) {
+            ExpectIndexAgrees(splitTime, 150, [&] {
                 char time[64];
                 std::snprintf(time, sizeof time, "%02d/%s/%04d:%02d:%02d:%02d", 1 + static_cast<int>(random() % 28),
                               months[random() % 12].c_str(), 1900 + static_cast<int>(random() % years),
                               static_cast<int>(random() % 24), static_cast<int>(random() % 60),
                               static_cast<int>(random() % 60));
-                const auto key = Key(hosts[random() % hosts.size()], time);
-                const bool expected = plain::IsSplitDownload(earlier, key, splitTime);
-                ASSERT_EQ(index.IsSplitDownload(key), expected) << "key " << key << ", split time " << splitTime;
-                ASSERT_EQ(both.addAndCheck(key), expected) << "key " << key << ", split time " << splitTime;
-                index.add(key);
-                earlier.push_back(key);
-            }
+                return Key(hosts[random() % hosts.size()], time);
+            });
         }
     }
 }
