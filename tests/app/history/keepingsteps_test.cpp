@@ -166,16 +166,9 @@ TEST_F(KeepingStepsTest, CoveredDaysAreKeptFromTheFirstSaveThatHasThem)
     EXPECT_EQ(FileBytes(path("coverage.dat")), "2026-12-05\r\n2026-12-03\r\n2026-12-04\r\n2026-12-06\r\n");
 }
 
-TEST_F(KeepingStepsTest, ANewDataFolderKnowsEveryDayOfItsWindow)
-{
-    HistoryStore store(historyPath(), settings_);
-    LoadHistoryStep(session_, store, kToday, 12);
-    session_.coveredDays = {Day(2026, 12, 4)};
-    RunClosingHistorySteps(session_, store, kToday, 12);
-    EXPECT_EQ(FileBytes(path("coverage.dat")), "2026-01-01\r\n2026-12-04\r\n");
-}
-
-TEST_F(KeepingStepsTest, ACoverageFileThatCannotBeReadIsLeftAlone)
+// A coverage file that cannot be read is left alone; once readable, a new data folder knows every
+// day of its window.
+TEST_F(KeepingStepsTest, ANewDataFolderKnowsEveryDayOfItsWindowUnlessItsCoverageCannotBeRead)
 {
     ASSERT_TRUE(QDir().mkpath(path("coverage.dat")));
     HistoryStore store(historyPath(), settings_);
@@ -184,6 +177,12 @@ TEST_F(KeepingStepsTest, ACoverageFileThatCannotBeReadIsLeftAlone)
     const auto closing = RunClosingHistorySteps(session_, store, kToday, 12);
     ASSERT_TRUE(closing.coverageError);
     EXPECT_EQ(closing.problems().size(), 1);
+    EXPECT_TRUE(QFileInfo(path("coverage.dat")).isDir());
+
+    ASSERT_TRUE(QDir(path("coverage.dat")).removeRecursively());
+    session_.coveredDays = {Day(2026, 12, 4)};
+    EXPECT_FALSE(RunClosingHistorySteps(session_, store, kToday, 12).coverageError);
+    EXPECT_EQ(FileBytes(path("coverage.dat")), "2026-01-01\r\n2026-12-04\r\n");
 }
 
 } // namespace

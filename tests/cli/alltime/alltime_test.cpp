@@ -1,6 +1,5 @@
 #include "cli/clitest.h"
 #include "core/history/historyrecords.h"
-#include "core/log/lines.h"
 
 #include <QFileInfo>
 
@@ -69,45 +68,6 @@ TEST_F(AllTimeTest, AnOldReportRecordedLaterHasTheTotalsOfOneRecordedInItsTime)
     EXPECT_EQ(totalsInItsTime, "{\n  \"items\": [\n" + item("/files/lumberjack/lumberjack-0.3.0.exe", 13) + ",\n" +
                                    item("/images/logstash_OSCON.pdf", 12) + ",\n" + item("/files/", 299) + ",\n" +
                                    item("/never/downloaded.zip", 0, false) + "\n  ]\n}\n");
-}
-
-TEST_F(AllTimeTest, AReportOutOfOrderRecordedLaterHasTheSameTotals)
-{
-    // Newest line first: three years later the merge finds disorder, and its sort sends every
-    // record to the archive before the save.
-    QFile gz(kRealLog);
-    ASSERT_TRUE(gz.open(QIODevice::ReadOnly));
-    std::string log;
-    ASSERT_FALSE(ReadReport(gz, true, [&](std::string_view chunk) { log += chunk; }));
-    std::vector<std::string_view> lines;
-    ForEachLine(log, [&](std::string_view line) { lines.push_back(line); });
-    std::string reversed;
-    for (auto it = lines.rbegin(); it != lines.rend(); ++it)
-        (reversed += *it) += "\n";
-    const QString report = dir_.filePath(QStringLiteral("reversed.log"));
-    WriteBytes(report, reversed);
-
-    ASSERT_EQ(record("2015-05-25", report).code, 0);
-    const auto inItsTime = totals("2015-05-25");
-    ASSERT_TRUE(QDir(dataDir()).removeRecursively());
-    SetUp();
-    ASSERT_EQ(record("2018-05-25", report).code, 0);
-    EXPECT_EQ(totals("2018-05-25"), inItsTime);
-}
-
-TEST_F(AllTimeTest, AHistoryThatAgesKeepsItsTotals)
-{
-    ASSERT_EQ(record("2015-05-25").code, 0);
-    const auto before = totals("2015-05-25");
-    // Years later another report is recorded: the old records leave the history for the archive.
-    const QString report = dir_.filePath(QStringLiteral("new.log"));
-    WriteBytes(report, Record({.date = "02/May/2018", .path = "/files/lumberjack/lumberjack-0.3.0.exe"}) + "\r\n");
-    setting("Combo10_0", "GET /files/");
-    ASSERT_EQ(record("2018-05-25", report).code, 0);
-    EXPECT_TRUE(QFileInfo::exists(dataFile("archive/2015-05.dat")));
-    const auto after = totals("2018-05-25");
-    EXPECT_NE(after, before);
-    EXPECT_NE(after.find("\"last\": \"05/2018\""), std::string::npos) << after;
 }
 
 std::size_t Occurrences(const std::string& text, const std::string& part)

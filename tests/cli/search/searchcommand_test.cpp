@@ -1,11 +1,6 @@
 #include "cli/clitest.h"
 #include "support/failingdevice.h"
 
-#include <QFile>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
 namespace tallywick {
 namespace {
 
@@ -16,13 +11,10 @@ const std::string kExeLine =
 
 class SearchCommand : public testing::CliTest {
 protected:
-    QString write(const QString& name, const std::string& bytes)
+    QString write(const QString& name, const std::string& bytes) const
     {
-        const QString path = dir_.filePath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-        return path;
+        testing::WriteBytes(dir_.filePath(name), bytes);
+        return dir_.filePath(name);
     }
 };
 
