@@ -59,8 +59,6 @@ private slots:
         const AppValues& values = run.program->values();
         QCOMPARE(values.TimeLimit, 12);
         QCOMPARE(values.Split_Time, 30);
-        QCOMPARE(values.Traffic_menu, QStringLiteral("&Traffic Report"));
-        QCOMPARE(values.Details_menu, QStringLiteral("Website &Details"));
         QVERIFY(values.AppRunning);
 
         MainWindow& window = run.window();
