@@ -124,16 +124,16 @@ private slots:
         bool timerFired = false;
         QTimer::singleShot(0, &window, [&] { timerFired = true; });
         QTRY_VERIFY(timerFired);
-        FindChild<QAction>(window, "historyTextAction")->trigger();
+        run.trigger("historyTextAction");
         QTRY_VERIFY(window.views().window(HistoryView::FullText));
         QVERIFY(window.isSearching());
-        QVERIFY(FindChild<QWidget>(window, "workProgress")->isVisible());
-        QCOMPARE(FindChild<QPlainTextEdit>(window, "resultBox0")->toPlainText(), QStringLiteral("Please Wait...."));
+        QVERIFY(run.find("workProgress")->isVisible());
+        QCOMPARE(run.result(0), QStringLiteral("Please Wait...."));
 
         held.gate->open();
         QVERIFY(run.searched());
-        QCOMPARE(FindChild<QLabel>(window, "totalLabel")->text(), QStringLiteral("All Found: 3 of 3"));
-        QVERIFY(!FindChild<QWidget>(window, "workProgress")->isVisible());
+        QCOMPARE(run.label("totalLabel"), QStringLiteral("All Found: 3 of 3"));
+        QVERIFY(!run.find("workProgress")->isVisible());
         QCOMPARE(window.statusText(), held.path);
     }
 
@@ -145,17 +145,17 @@ private slots:
         QVERIFY(run.start());
         MainWindow& window = run.window();
         run.paste(Joined(SmallReport()));
-        const QString counts = FindChild<QLabel>(window, "totalLabel")->text();
-        const QString shown = FindChild<QPlainTextEdit>(window, "resultBox0")->toPlainText();
+        const QString counts = run.label("totalLabel");
+        const QString shown = run.result(0);
         QCOMPARE(window.session().collected.size(), std::size_t{1});
 
         QVERIFY(held.open(window));
-        FindChild<QPushButton>(window, "cancelButton")->click();
+        run.click("cancelButton");
         QVERIFY(!window.isSearching());
         held.gate->open();
         QTest::qWait(50);
-        QCOMPARE(FindChild<QLabel>(window, "totalLabel")->text(), counts);
-        QCOMPARE(FindChild<QPlainTextEdit>(window, "resultBox0")->toPlainText(), shown);
+        QCOMPARE(run.label("totalLabel"), counts);
+        QCOMPARE(run.result(0), shown);
         QCOMPARE(window.session().collected.size(), std::size_t{1});
 
         // A paste while a search is held replaces it.
@@ -166,7 +166,7 @@ private slots:
         run.paste(QString::fromStdString(SmallReport()[0] + "\n"));
         again.gate->open();
         QTest::qWait(50);
-        QCOMPARE(FindChild<QLabel>(run.window(), "totalLabel")->text(), QStringLiteral("All Found: 1 of 1"));
+        QCOMPARE(run.label("totalLabel"), QStringLiteral("All Found: 1 of 1"));
         QCOMPARE(run.window().reportPath(), run.window().tempFilePath());
     }
 
@@ -179,8 +179,8 @@ private slots:
         run.paste(Joined(SmallReport()));
         QVERIFY(held.open(run.window()));
 
-        FindChild<QPushButton>(run.window(), "closeButton")->click();
-        QCOMPARE(FileBytes(run.dataFile("history.dat")), Joined({SmallReport()[0]}, "\r\n").toUtf8());
+        run.click("closeButton");
+        QCOMPARE(run.history(), CrLf({SmallReport()[0]}));
         QVERIFY(Dialogs::shownMessages().empty());
     }
 
@@ -195,7 +195,7 @@ private slots:
         MainWindow& window = run.window();
         run.paste(Joined(SmallReport()));
 
-        FindChild<QAction>(window, "dailyViewAction")->trigger();
+        run.trigger("dailyViewAction");
         QVERIFY(window.isMerging());
         QVERIFY(!window.views().window(HistoryView::Daily));
         QVERIFY(run.searched());

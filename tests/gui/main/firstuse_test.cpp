@@ -1,36 +1,40 @@
+#include "app/instance/instancechannel.h"
 #include "mainwindowfixture.h"
 
 #include "ui/dialogs/timelimitdialog.h"
 #include "ui/dialogs/trackingdialog.h"
 
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 #include <algorithm>
+#include <future>
 
 namespace tallywick::testing {
 namespace {
 
-void PressEnterInFindBox(MainWindow& window)
+void PressEnterInFindBox(const TestProgram& run)
 {
-    QTest::keyClick(FindChild<QComboBox>(window, "searchBox0")->lineEdit(), Qt::Key_Return);
+    QTest::keyClick(run.find<QComboBox>("searchBox0")->lineEdit(), Qt::Key_Return);
 }
 
-QAction* OpenItem(const TestProgram& run)
+// A second start asks from its own process; here from a thread, while this one runs the loop.
+bool AskAsASecondStart(const TestProgram& run, const QString& report = QString())
 {
-    TrayIcon* tray = run.program->tray();
-    for (int i = 0; i < tray->menuItemCount(); ++i) {
-        if (tray->menuKey(i) == QLatin1String("open"))
-            return tray->menu().actions().at(i);
-    }
-    return nullptr;
+    const QString name = InstanceChannelName(run.setup.dataFolder);
+    auto asked = std::async(std::launch::async, [&] { return AskRunningInstance(name, {report}); });
+    while (asked.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready)
+        QCoreApplication::processEvents();
+    return asked.get();
 }
 
 } // namespace
 
-// What a new user meets before and around the first report.
+// What a user meets at the start: before and around the first report, a second start, and
+// settings that cannot be taken as stored, which are said, never passed over.
 class FirstUseTest : public QObject {
     Q_OBJECT
 
@@ -39,27 +43,34 @@ private slots:
     {
         TestProgram run;
         QVERIFY(run.start());
-        PressEnterInFindBox(run.window());
+        PressEnterInFindBox(run);
         QVERIFY(run.messages(QStringLiteral("File Not Found")).empty());
         QCOMPARE(run.window().statusText(), QStringLiteral("Open or paste a log first"));
 
         // Once pasted, the search runs as ever.
         run.paste(Joined(SmallReport()));
-        PressEnterInFindBox(run.window());
+        PressEnterInFindBox(run);
         QCOMPARE(run.window().statusText(), run.window().tempFilePath());
         QVERIFY(Dialogs::shownMessages().empty());
     }
 
+    // And closing keeps it, while an empty history leaves the file and its flag alone.
     void aStoredReportThatIsGoneIsStillReportedMissing()
     {
         TestProgram run;
         const QString stored = run.dir.filePath(QStringLiteral("gone.log"));
         run.setting("Path", stored);
         QVERIFY(run.start());
-        PressEnterInFindBox(run.window());
+        QCOMPARE(run.window().reportPath(), stored);
+        PressEnterInFindBox(run);
         const auto notFound = run.messages(QStringLiteral("File Not Found"));
         QCOMPARE(notFound.size(), std::size_t{1});
         QCOMPARE(notFound.front().text, stored);
+        run.window().close();
+        QCOMPARE(run.stored("Path"), stored);
+        QCOMPARE(run.stored("chkSearchFile"), QStringLiteral("0"));
+        QVERIFY(!QFile::exists(run.dataFile("history.dat")));
+        QCOMPARE(run.stored("NeedSort"), std::nullopt);
     }
 
     void reopeningFromTheTrayKeepsTheWindowsReport()
@@ -71,8 +82,7 @@ private slots:
         WriteFile(newer, Joined(SmallReport()).toUtf8());
         run.setting("Path", older);
         QVERIFY(run.start());
-        Dialogs::queueFileName(newer);
-        FindChild<QAction>(run.window(), "openAction")->trigger();
+        run.open(newer);
         QCOMPARE(run.window().reportPath(), newer);
         // Rotated away while the window was hidden: not stored, yet still the window's report.
         QVERIFY(QFile::remove(newer));
@@ -80,7 +90,7 @@ private slots:
         QTRY_VERIFY(!run.program->mainWindow());
         QCOMPARE(run.stored("Path"), older);
 
-        OpenItem(run)->trigger();
+        run.trayItem("open")->trigger();
         QTRY_VERIFY(run.program->mainWindow());
         QCOMPARE(run.window().reportPath(), newer);
     }
@@ -92,7 +102,7 @@ private slots:
         QVERIFY(run.start());
         MainWindow& window = run.window();
         run.paste(Joined(SmallReport()));
-        FindChild<QAction>(window, "trackingAction")->trigger();
+        run.trigger("trackingAction");
         auto* dialog = window.findChild<TrackingDialog*>();
         QVERIFY(dialog);
         QTest::mouseClick(FindChild<QPushButton>(dialog, "addAllButton"), Qt::LeftButton);
@@ -106,8 +116,8 @@ private slots:
         QVERIFY(window.statusText().contains(QStringLiteral("newly tracked items")));
         // Another search collects nothing twice.
         const auto size = history.size();
-        PressEnterInFindBox(window);
-        FindChild<QAction>(window, "trackingAction")->trigger();
+        PressEnterInFindBox(run);
+        run.trigger("trackingAction");
         QCOMPARE(window.session().History.size(), size);
     }
 
@@ -123,7 +133,7 @@ private slots:
         QCOMPARE(window.statusText(), QStringLiteral("1 download is older than the history time limit (12 months) "
                                                      "and leaves the history at the next save"));
 
-        FindChild<QAction>(window, "timeLimitAction")->trigger();
+        run.trigger("timeLimitAction");
         auto* dialog = window.findChild<TimeLimitDialog*>();
         QVERIFY(dialog);
         auto* removal = FindChild<QLabel>(dialog, "removalLabel");
@@ -144,6 +154,78 @@ private slots:
         QCOMPARE(told.size(), std::size_t{1});
         QVERIFY(told.front().text.contains(QStringLiteral("tracking.dat")));
         QVERIFY(run.window().trackedItems().empty());
+    }
+
+    void aSecondStartBringsTheWindowBackFromTheTray()
+    {
+        TestProgram run;
+        QVERIFY(run.start());
+        run.window().close();
+        QTRY_VERIFY(!run.program->mainWindow());
+
+        QVERIFY(AskAsASecondStart(run));
+        QTRY_VERIFY(run.program->mainWindow());
+        QVERIFY(run.window().isVisible());
+        QVERIFY(Dialogs::shownMessages().empty());
+    }
+
+    void aReportNamedOnTheCommandLineIsOpenedAndSearched()
+    {
+        TestProgram run;
+        const QString first = run.dir.filePath(QStringLiteral("access.log"));
+        const QString second = run.dir.filePath(QStringLiteral("access.log.1"));
+        WriteFile(first, Joined(SmallReport()).toUtf8());
+        WriteFile(second, Joined({ReportLine("192.0.2.98", "04/Dec/2026:13:00:00", kExe),
+                                  ReportLine("192.0.2.99", "04/Dec/2026:14:00:00", kExe)})
+                              .toUtf8());
+        run.setup.report = first;
+        QVERIFY(run.start());
+        QVERIFY(run.searched());
+        QCOMPARE(run.window().reportPath(), first);
+        QCOMPARE(run.label("countLabel0"), QStringLiteral("Found: 1"));
+
+        QVERIFY(AskAsASecondStart(run, second));
+        QTRY_COMPARE(run.window().reportPath(), second);
+        QVERIFY(run.searched());
+        QCOMPARE(run.window().statusText(), second);
+        QCOMPARE(run.label("countLabel0"), QStringLiteral("Found: 2"));
+        QVERIFY(Dialogs::shownMessages().empty());
+    }
+
+    void troubleIsSaidOnceAndTheFileLeftAlone_data()
+    {
+        QTest::addColumn<int>("trouble");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("unreadable") << 0 << QStringLiteral("cannot be read (it is a folder)");
+        QTest::newRow("unwritable") << 1 << QStringLiteral("The settings could not be saved");
+        QTest::newRow("not UTF-8") << 2 << QStringLiteral("\"Combo10_0\" holds bytes that are not UTF-8");
+    }
+
+    void troubleIsSaidOnceAndTheFileLeftAlone()
+    {
+        QFETCH(int, trouble);
+        QFETCH(QString, said);
+        TestProgram run;
+        if (trouble == 0) {
+            QVERIFY(QDir().mkpath(run.setup.settingsFile));
+        } else if (trouble == 1) {
+            // Its folder is a file: every write fails.
+            const QString folder = run.dir.filePath(QStringLiteral("config"));
+            WriteFile(folder, "not a folder");
+            run.setup.settingsFile = folder + QStringLiteral("/Tallywick.ini");
+        } else {
+            WriteFile(run.setup.settingsFile, "[Settings]\nCombo10_0=GET /caf\xe9.zip\n");
+        }
+        QVERIFY(run.start());
+        if (trouble == 1)
+            run.click("searchOnStartBox");
+        if (trouble != 2)
+            run.window().close();
+        const auto told = run.messages(QStringLiteral("Tallywick"));
+        QCOMPARE(told.size(), std::size_t{1});
+        QVERIFY2(told[0].text.contains(said), qPrintable(told[0].text));
+        if (trouble == 0)
+            QVERIFY(QFileInfo(run.setup.settingsFile).isDir());
     }
 };
 

@@ -5,7 +5,6 @@
 #include "app/settings/appvalues.h"
 #include "support/failingdevice.h"
 
-#include <QLineEdit>
 #include <QMenu>
 #include <QSaveFile>
 
@@ -44,20 +43,7 @@ SaveFileOpener NotingSave(TestProgram& run, SettingsAtHistorySave& seen)
 
 SaveFileOpener FailingSave()
 {
-    return [](const QString& path) {
-        auto file = std::make_unique<QSaveFile>(path + QStringLiteral("/cannot/be/here"));
-        return file;
-    };
-}
-
-QAction* TrayItem(const TestProgram& run, const char* key)
-{
-    TrayIcon* tray = run.program->tray();
-    for (int i = 0; i < tray->menuItemCount(); ++i) {
-        if (tray->menuKey(i) == QLatin1String(key))
-            return tray->menu().actions().at(i);
-    }
-    return nullptr;
+    return [](const QString& path) { return std::make_unique<QSaveFile>(path + QStringLiteral("/cannot/be/here")); };
 }
 
 } // namespace
@@ -73,31 +59,27 @@ private slots:
         const AppValues& values = run.program->values();
         QCOMPARE(values.TimeLimit, 12);
         QCOMPARE(values.Split_Time, 30);
-        QCOMPARE(values.Traffic_menu, QStringLiteral("&Traffic Report"));
-        QCOMPARE(values.Details_menu, QStringLiteral("Website &Details"));
         QVERIFY(values.AppRunning);
 
         MainWindow& window = run.window();
         QVERIFY(window.isVisible());
         QCOMPARE(window.windowTitle(), QStringLiteral("Tallywick"));
         QCOMPARE(window.reportPath(), DefaultReportPath());
-        QVERIFY(!FindChild<QCheckBox>(window, "searchOnStartBox")->isChecked());
-        QVERIFY(FindChild<QCheckBox>(window, "noDuplicatesBox")->isChecked());
-        QCOMPARE(FindChild<QComboBox>(window, "searchBox0")->currentText(), QString::fromUtf8(kExe));
-        QCOMPARE(FindChild<QComboBox>(window, "searchBox1")->currentText(), QString::fromUtf8(kZip));
-        QCOMPARE(FindChild<QComboBox>(window, "searchBox0")->count(), 1);
+        QVERIFY(!run.find<QCheckBox>("searchOnStartBox")->isChecked());
+        QVERIFY(run.find<QCheckBox>("noDuplicatesBox")->isChecked());
+        QCOMPARE(run.find<QComboBox>("searchBox0")->currentText(), QString::fromUtf8(kExe));
+        QCOMPARE(run.find<QComboBox>("searchBox1")->currentText(), QString::fromUtf8(kZip));
+        QCOMPARE(run.find<QComboBox>("searchBox0")->count(), 1);
         QCOMPARE(window.statusText(), QString());
-        QCOMPARE(FindChild<PasteBox>(window, "pasteBox")->toolTip(), QStringLiteral("Paste text to search here."));
-        QVERIFY(FindChild<QPlainTextEdit>(window, "resultBox0")->isReadOnly());
+        QCOMPARE(run.find("pasteBox")->toolTip(), QStringLiteral("Paste text to search here."));
+        QVERIFY(run.find<QPlainTextEdit>("resultBox0")->isReadOnly());
 
         TrayIcon* tray = run.program->tray();
         QVERIFY(tray->isIconShown());
         QCOMPARE(tray->menuItemCount(), 2);
         QCOMPARE(tray->menuCaption(0), QStringLiteral("&Open Tallywick"));
-        QCOMPARE(tray->menuKey(0), QStringLiteral("open"));
         QCOMPARE(tray->defaultMenuIndex(), 0);
         QCOMPARE(tray->menuCaption(1), QStringLiteral("E&xit Tallywick"));
-        QCOMPARE(tray->menuKey(1), QStringLiteral("exit"));
         QCOMPARE(tray->toolTip(), QStringLiteral("Tallywick"));
         QVERIFY(!tray->icon().isNull());
         QVERIFY(Dialogs::shownMessages().empty());
@@ -115,8 +97,7 @@ private slots:
         QCOMPARE(Dialogs::shownMessages().size(), std::size_t{1});
         QCOMPARE(Dialogs::shownMessages()[0].title, QStringLiteral("Tallywick"));
         QCOMPARE(Dialogs::shownMessages()[0].text, QStringLiteral("Tallywick already running."));
-        QVERIFY(!second.mainWindow());
-        QVERIFY(!second.tray());
+        QVERIFY(!second.mainWindow() && !second.tray());
         QCOMPARE(FileBytes(first.setup.settingsFile), settingsBefore);
         QVERIFY(first.window().isVisible());
     }
@@ -130,21 +111,17 @@ private slots:
         const std::string older = ReportLine("192.0.2.1", "01/Dec/2026:09:00:00", kZip);
         run.writeData("history.dat", {older});
         QVERIFY(run.start());
-        MainWindow& window = run.window();
         run.paste(Joined(SmallReport()));
-        FindChild<QCheckBox>(window, "searchOnStartBox")->click();
-        QLineEdit* edit = FindChild<QComboBox>(window, "searchBox0")->lineEdit();
-        edit->selectAll();
-        QTest::keyClicks(edit, QStringLiteral("GET /index.html"));
-        QTest::keyClick(edit, Qt::Key_Return);
-        const QString tempFile = window.tempFilePath();
+        run.click("searchOnStartBox");
+        run.enterSearch("searchBox0", QStringLiteral("GET /index.html"));
+        const QString tempFile = run.window().tempFilePath();
         QWidget view;
         view.show();
         // Where the desktop draws the icon in a window of its own, that window stays.
         QWidget icon(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::BypassWindowManagerHint);
         icon.show();
 
-        FindChild<QPushButton>(window, "closeButton")->click();
+        run.click("closeButton");
         QVERIFY(!view.isVisible());
         QVERIFY(icon.isVisible());
 
@@ -157,7 +134,7 @@ private slots:
         QCOMPARE(seen.NeedSort, std::nullopt); // written with the history, after it
         QVERIFY(seen.AppRunning);
 
-        QCOMPARE(FileBytes(run.dataFile("history.dat")), Joined({older, SmallReport()[1]}, "\r\n").toUtf8());
+        QCOMPARE(run.history(), CrLf({older, SmallReport()[1]}));
         QCOMPARE(run.stored("NeedSort"), QStringLiteral("False"));
         QVERIFY(!run.program->values().AppRunning);
         QTRY_VERIFY(!run.program->mainWindow());
@@ -166,47 +143,28 @@ private slots:
         QVERIFY(Dialogs::shownMessages().empty());
     }
 
-    void closingKeepsAStoredPathWhoseFileIsMissing()
-    {
-        TestProgram run;
-        const QString stored = run.dir.filePath(QStringLiteral("never-made.txt"));
-        run.setting("Path", stored);
-        QVERIFY(run.start());
-        QCOMPARE(run.window().reportPath(), stored);
-        run.window().close();
-        QCOMPARE(run.stored("Path"), stored);
-        QCOMPARE(run.stored("chkSearchFile"), QStringLiteral("0"));
-        // An empty history leaves the file and its flag alone.
-        QVERIFY(!QFile::exists(run.dataFile("history.dat")));
-        QCOMPARE(run.stored("NeedSort"), std::nullopt);
-    }
-
     void theOpenItemAndADoubleClickLoadTheWindowAgain()
     {
         TestProgram run;
         run.track({"/quarnel/shareware/pelmor.zip"});
         QVERIFY(run.start());
-        MainWindow* first = &run.window();
         run.paste(Joined(SmallReport()));
-        FindChild<QPushButton>(first, "moreButton1")->click();
-        FindChild<QCheckBox>(first, "fullWindowBox")->click();
-        QLineEdit* edit = FindChild<QComboBox>(first, "searchBox1")->lineEdit();
-        edit->selectAll();
-        QTest::keyClicks(edit, QStringLiteral("GET /index.html"));
-        QTest::keyClick(edit, Qt::Key_Return);
-        FindChild<QAction>(first, "exitAction")->trigger();
+        run.click("moreButton1");
+        run.click("fullWindowBox");
+        run.enterSearch("searchBox1", QStringLiteral("GET /index.html"));
+        run.trigger("exitAction");
         QTRY_VERIFY(!run.program->mainWindow());
 
-        TrayItem(run, "open")->trigger();
+        run.trayItem("open")->trigger();
         QTRY_VERIFY(run.program->mainWindow());
         MainWindow* second = run.program->mainWindow();
         QVERIFY(second->isVisible());
-        QCOMPARE(FindChild<PasteBox>(second, "pasteBox")->toPlainText(), QStringLiteral("Paste Text Here"));
-        QVERIFY(!FindChild<QCheckBox>(second, "fullWindowBox")->isChecked());
-        QCOMPARE(FindChild<QPushButton>(second, "pasteBoxToggle")->text(), QStringLiteral("<<"));
-        QCOMPARE(FindChild<QLabel>(second, "totalLabel")->text(), QString());
-        QCOMPARE(FindChild<QComboBox>(second, "searchBox1")->currentText(), QStringLiteral("GET /index.html"));
-        QCOMPARE(FindChild<QComboBox>(second, "searchBox1")->count(), 2);
+        QCOMPARE(run.find<PasteBox>("pasteBox")->toPlainText(), QStringLiteral("Paste Text Here"));
+        QVERIFY(!run.find<QCheckBox>("fullWindowBox")->isChecked());
+        QCOMPARE(run.find<QPushButton>("pasteBoxToggle")->text(), QStringLiteral("<<"));
+        QCOMPARE(run.label("totalLabel"), QString());
+        QCOMPARE(run.find<QComboBox>("searchBox1")->currentText(), QStringLiteral("GET /index.html"));
+        QCOMPARE(run.find<QComboBox>("searchBox1")->count(), 2);
         QCOMPARE(second->session().History, std::vector<std::string>{SmallReport()[1]});
         QCOMPARE(second->trackedItems().size(), std::size_t{1});
         QVERIFY(run.program->moreFlags()[1]);
@@ -235,35 +193,25 @@ private slots:
         QMenu& menu = tray->menu();
         menu.popup(QPoint(0, 0));
         QVERIFY(QTest::qWaitForWindowExposed(&menu));
-        QTest::mouseClick(&menu, Qt::LeftButton, {}, menu.actionGeometry(TrayItem(run, "exit")).center());
+        QTest::mouseClick(&menu, Qt::LeftButton, {}, menu.actionGeometry(run.trayItem("exit")).center());
         QTRY_VERIFY(run.program->hasEnded());
-        QCOMPARE(FileBytes(run.dataFile("history.dat")), Joined({SmallReport()[1]}, "\r\n").toUtf8());
+        QCOMPARE(run.history(), CrLf({SmallReport()[1]}));
         QVERIFY(!run.program->tray());
         QTRY_VERIFY(!tray);
         QVERIFY(!window || !window->isVisible());
 
-        // With the window closed already, nothing is shown on the way out.
+        // With the window closed already, and its history views with it, nothing is shown on the way out.
         TestProgram closed;
         QVERIFY(closed.start());
+        closed.trigger("dailyViewAction");
+        QPointer<QWidget> view = closed.window().views().window(HistoryView::Daily);
+        QVERIFY(view && view->isVisible());
         closed.window().close();
+        QVERIFY(!view || !view->isVisible());
         QTRY_VERIFY(!closed.program->mainWindow());
-        TrayItem(closed, "exit")->trigger();
+        closed.trayItem("exit")->trigger();
         QTRY_VERIFY(closed.program->hasEnded());
         QVERIFY(!closed.program->mainWindow());
-    }
-
-    void closingClosesTheHistoryViews()
-    {
-        TestProgram run;
-        QVERIFY(run.start());
-        FindChild<QAction>(run.window(), "dailyViewAction")->trigger();
-        QPointer<QWidget> view = run.window().views().window(HistoryView::Daily);
-        QVERIFY(view && view->isVisible());
-        run.window().close();
-        QVERIFY(!view || !view->isVisible());
-        QTRY_VERIFY(!run.program->mainWindow());
-        TrayItem(run, "exit")->trigger();
-        QTRY_VERIFY(run.program->hasEnded());
     }
 
     void withoutANotificationAreaClosingEndsTheProgram()
@@ -273,8 +221,8 @@ private slots:
         QVERIFY(run.start());
         QVERIFY(!run.program->tray()->isIconShown());
         run.paste(Joined(SmallReport()));
-        FindChild<QPushButton>(run.window(), "closeButton")->click();
-        QCOMPARE(FileBytes(run.dataFile("history.dat")), Joined({SmallReport()[1]}, "\r\n").toUtf8());
+        run.click("closeButton");
+        QCOMPARE(run.history(), CrLf({SmallReport()[1]}));
         QVERIFY(run.program->hasEnded());
 
         // Nor when the notification area went away while the window was open.
@@ -304,7 +252,7 @@ private slots:
             run.setup.historySave = FailingSave();
         QVERIFY(run.start());
         run.paste(Joined(SmallReport()));
-        FindChild<QCheckBox>(run.window(), "searchOnStartBox")->click();
+        run.click("searchOnStartBox");
 
         ::raise(signalNumber);
         QTRY_VERIFY(run.program->hasEnded());
@@ -312,28 +260,26 @@ private slots:
         if (diskFull)
             QVERIFY(!QFile::exists(run.dataFile("history.dat")));
         else
-            QCOMPARE(FileBytes(run.dataFile("history.dat")), Joined({SmallReport()[1]}, "\r\n").toUtf8());
+            QCOMPARE(run.history(), CrLf({SmallReport()[1]}));
         // Nothing waits for an answer while the session ends.
         QVERIFY(Dialogs::shownMessages().empty());
         QVERIFY(!run.program->tray());
     }
 
+    // The session's end, and the event loop's end after it, each save on their own.
     void theSessionEndingSavesTheCollectedDownloads()
     {
-        TestProgram run;
-        run.track({"/quarnel/shareware/pelmor.zip"});
-        QVERIFY(run.start());
-        run.paste(Joined(SmallReport()));
-        run.program->commitSessionData();
-        QCOMPARE(FileBytes(run.dataFile("history.dat")), Joined({SmallReport()[1]}, "\r\n").toUtf8());
-
-        // The event loop's end finds nothing left to save.
-        TestProgram quitting;
-        quitting.track({"/quarnel/shareware/pelmor.zip"});
-        QVERIFY(quitting.start());
-        quitting.paste(Joined(SmallReport()));
-        quitting.program->aboutToQuit();
-        QCOMPARE(FileBytes(quitting.dataFile("history.dat")), Joined({SmallReport()[1]}, "\r\n").toUtf8());
+        for (const bool sessionEnds : {true, false}) {
+            TestProgram run;
+            run.track({"/quarnel/shareware/pelmor.zip"});
+            QVERIFY(run.start());
+            run.paste(Joined(SmallReport()));
+            if (sessionEnds)
+                run.program->commitSessionData();
+            else
+                run.program->aboutToQuit();
+            QCOMPARE(run.history(), CrLf({SmallReport()[1]}));
+        }
     }
 
     void historyTroubleIsToldAndNeverShrinksTheFile()
@@ -342,7 +288,7 @@ private slots:
         const std::string stored = ReportLine("192.0.2.1", "01/Dec/2026:09:00:00", kZip);
         run.writeData("history.dat", {stored, stored});
         run.track({"/quarnel/shareware/pelmor.zip"});
-        const QByteArray before = FileBytes(run.dataFile("history.dat"));
+        const QByteArray before = run.history();
         run.setup.historyRead = [stored](const QString&) { return std::make_unique<FailingDevice>(stored + "\r\n"); };
         QVERIFY(run.start());
         const auto atLoad = run.messages(QStringLiteral("Tallywick"));
@@ -354,7 +300,7 @@ private slots:
         const auto atClose = run.messages(QStringLiteral("Tallywick"));
         QCOMPARE(atClose.size(), std::size_t{2});
         QVERIFY2(atClose[1].text.contains(QStringLiteral("not saved")), qPrintable(atClose[1].text));
-        QCOMPARE(FileBytes(run.dataFile("history.dat")), before);
+        QCOMPARE(run.history(), before);
 
         TestProgram full;
         full.track({"/quarnel/shareware/pelmor.zip"});
@@ -362,7 +308,7 @@ private slots:
         QVERIFY(full.start());
         full.paste(Joined(SmallReport()));
         full.window().close();
-        QCOMPARE(full.messages(QStringLiteral("Tallywick")).size(), std::size_t{1});
+        QCOMPARE(full.said("Tallywick"), std::size_t{1});
         QVERIFY(!QFile::exists(full.dataFile("history.dat")));
     }
 };

@@ -14,6 +14,7 @@
 #include "ui/main/program.h"
 #include "ui/tray/trayicon.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -22,6 +23,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -29,6 +31,7 @@
 
 #include <chrono>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -66,6 +69,12 @@ inline QString Joined(const std::vector<std::string>& lines, const char* lineBre
     for (const auto& line : lines)
         text += line + lineBreak;
     return QString::fromStdString(text);
+}
+
+// The bytes a list of records is saved as.
+inline QByteArray CrLf(const std::vector<std::string>& lines)
+{
+    return Joined(lines, "\r\n").toUtf8();
 }
 
 inline QByteArray FileBytes(const QString& path)
@@ -134,9 +143,46 @@ public:
         QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
         QVERIFY(WaitForSearch(window()));
     }
+    template <typename Child = QWidget>
+    Child* find(const char* name) const
+    {
+        return FindChild<Child>(window(), name);
+    }
+    QString label(const char* name) const { return find<QLabel>(name)->text(); }
+    QString result(int panel) const
+    {
+        return find<QPlainTextEdit>(panel == 0 ? "resultBox0" : "resultBox1")->toPlainText();
+    }
+    void click(const char* name) const { find<QAbstractButton>(name)->click(); }
+    void trigger(const char* name) const { find<QAction>(name)->trigger(); }
+    // File > Open with the dialog answering path; nullopt cancels.
+    void open(const std::optional<QString>& path) const
+    {
+        Dialogs::queueFileName(path);
+        trigger("openAction");
+    }
+    // Types text into a search box and presses Enter.
+    void enterSearch(const char* box, const QString& text) const
+    {
+        QLineEdit* edit = find<QComboBox>(box)->lineEdit();
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+        QTest::keyClick(edit, Qt::Key_Return);
+    }
+    QAction* trayItem(const char* key) const
+    {
+        TrayIcon* tray = program->tray();
+        for (int i = 0; i < tray->menuItemCount(); ++i) {
+            if (tray->menuKey(i) == QLatin1String(key))
+                return tray->menu().actions().at(i);
+        }
+        return nullptr;
+    }
+    QByteArray history() const { return FileBytes(dataFile("history.dat")); }
     // The window's search started by a click or a menu command has ended.
     bool searched() const { return WaitForSearch(window()); }
 
+    std::size_t said(const char* title) const { return messages(QLatin1String(title)).size(); }
     std::vector<Dialogs::Shown> messages(const QString& title) const
     {
         std::vector<Dialogs::Shown> found;

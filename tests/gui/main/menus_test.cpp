@@ -47,35 +47,18 @@ private slots:
         for (const QAction* item : top)
             bar << item->text();
         QCOMPARE(bar, (QStringList{"&File", "&Notepad", "&History", "&Web Page", "&Tools", "&Help"}));
-        QCOMPARE(Captions(FindChild<QMenu>(window, "fileMenu")), (QStringList{"&Open", "&Save As", "-", "E&xit"}));
-        QCOMPARE(Captions(FindChild<QMenu>(window, "historyMenu")),
+        QCOMPARE(Captions(run.find<QMenu>("fileMenu")), (QStringList{"&Open", "&Save As", "-", "E&xit"}));
+        QCOMPARE(Captions(run.find<QMenu>("historyMenu")),
                  (QStringList{"&Daily Text", "&Full History Text", "-", "&File Chart", "&Monthly Chart",
                               "&Weekday Chart", "-", "&Zero Count Days", "-", "&Options"}));
-        QCOMPARE(Captions(FindChild<QMenu>(window, "historyOptionsMenu")),
-                 (QStringList{"&Track Items", "Time &Limit"}));
-        QCOMPARE(Captions(FindChild<QMenu>(window, "webPageMenu")),
+        QCOMPARE(Captions(run.find<QMenu>("historyOptionsMenu")), (QStringList{"&Track Items", "Time &Limit"}));
+        QCOMPARE(Captions(run.find<QMenu>("webPageMenu")),
                  (QStringList{"&Traffic Report", "Website &Details", "-", "&Go To..."}));
-        QCOMPARE(Captions(FindChild<QMenu>(window, "toolsMenu")), (QStringList{"&Options", "&Trim History"}));
-        QCOMPARE(Captions(FindChild<QMenu>(window, "helpMenu")), (QStringList{"&About", "&Contents"}));
-        QVERIFY(!FindChild<QAction>(window, "trimHistoryAction")->isEnabled());
-
-        FindChild<QAction>(window, "notepadAction")->trigger();
+        QCOMPARE(Captions(run.find<QMenu>("toolsMenu")), (QStringList{"&Options", "&Trim History"}));
+        QCOMPARE(Captions(run.find<QMenu>("helpMenu")), (QStringList{"&About", "&Contents"}));
+        QVERIFY(!run.find<QAction>("trimHistoryAction")->isEnabled());
+        run.trigger("notepadAction");
         QCOMPARE(Desktop::opened(), QStringList{QStringLiteral("editor")});
-    }
-
-    void saveAsWithoutTextSaysSoAndWritesNothing()
-    {
-        TestProgram run;
-        QVERIFY(run.start());
-        MainWindow& window = run.window();
-        FindChild<QCheckBox>(window, "fullWindowBox")->click();
-        FindChild<QAction>(window, "saveAsAction")->trigger();
-        const auto shown = run.messages(QStringLiteral("No Text"));
-        QCOMPARE(shown.size(), std::size_t{1});
-        QCOMPARE(shown[0].text, QStringLiteral("There is no text to save"));
-        QVERIFY(Dialogs::lastFileRequest().caption.isEmpty()); // no dialog was asked
-        QVERIFY(!FindChild<QCheckBox>(window, "fullWindowBox")->isChecked());
-        QVERIFY(!QFile::exists(run.dataFile("TempFile.txt")));
     }
 
     void saveAsWritesThePasteBoxWhereTheUserChose()
@@ -83,18 +66,28 @@ private slots:
         TestProgram run;
         QVERIFY(run.start());
         MainWindow& window = run.window();
+        // Without text it says so, asks for no file name and writes nothing.
+        run.click("fullWindowBox");
+        run.trigger("saveAsAction");
+        const auto shown = run.messages(QStringLiteral("No Text"));
+        QCOMPARE(shown.size(), std::size_t{1});
+        QCOMPARE(shown[0].text, QStringLiteral("There is no text to save"));
+        QVERIFY(Dialogs::lastFileRequest().caption.isEmpty());
+        QVERIFY(!run.find<QCheckBox>("fullWindowBox")->isChecked());
+        QVERIFY(!QFile::exists(run.dataFile("TempFile.txt")));
+
         const QString pasted = Joined(SmallReport());
         run.paste(pasted);
         const QString target = run.dir.filePath(QStringLiteral("saved.txt"));
         Dialogs::queueFileName(target);
-        FindChild<QAction>(window, "saveAsAction")->trigger();
+        run.trigger("saveAsAction");
         QCOMPARE(Dialogs::lastFileRequest().fileName, window.tempFilePath());
         QCOMPARE(Dialogs::lastFileRequest().selectedFilter, QStringLiteral("Text (*.txt)"));
         QCOMPARE(Dialogs::lastFileRequest().filters.first(), QStringLiteral("Text (*.txt)"));
         QCOMPARE(FileBytes(target), pasted.toUtf8());
         QCOMPARE(window.reportPath(), target);
         QCOMPARE(window.statusText(), target);
-        QVERIFY(Dialogs::shownMessages().empty());
+        QCOMPARE(Dialogs::shownMessages().size(), std::size_t{1});
     }
 
     void openResetsThePasteBoxThenSearchesTheChosenFile()
@@ -103,20 +96,19 @@ private slots:
         QVERIFY(run.start());
         MainWindow& window = run.window();
         run.paste(Joined(SmallReport()));
-        FindChild<QPushButton>(window, "moreButton0")->click();
-        FindChild<QCheckBox>(window, "fullWindowBox")->click();
+        run.click("moreButton0");
+        run.click("fullWindowBox");
 
         auto report = SmallReport();
         report.push_back(ReportLine("192.0.2.99", "04/Dec/2026:13:00:00", kExe));
         const QString chosen = run.dir.filePath(QString(120, QLatin1Char('h')) + QStringLiteral(".log"));
         const QSize designed = window.size();
-        WriteFile(chosen, Joined(report, "\r\n").toUtf8());
-        Dialogs::queueFileName(chosen);
-        FindChild<QAction>(window, "openAction")->trigger();
+        WriteFile(chosen, CrLf(report));
+        run.open(chosen);
         QVERIFY(run.searched());
 
         // Reset first: the prompt was written and searched before the dialog came.
-        QCOMPARE(FindChild<PasteBox>(window, "pasteBox")->toPlainText(), QStringLiteral("Paste Text Here"));
+        QCOMPARE(run.find<PasteBox>("pasteBox")->toPlainText(), QStringLiteral("Paste Text Here"));
         QCOMPARE(FileBytes(window.tempFilePath()), QByteArray("Paste Text Here"));
         const auto& asked = Dialogs::lastFileRequest();
         QCOMPARE(asked.fileName, window.tempFilePath());
@@ -126,20 +118,19 @@ private slots:
         QCOMPARE(asked.filters, (QStringList{"Logs (*.log *.log.* *.gz *.txt)", "Text (*.txt)", "All files (*)"}));
 
         QCOMPARE(window.reportPath(), chosen);
-        QCOMPARE(FindChild<QLabel>(window, "countLabel0")->text(), QStringLiteral("Found: 2"));
-        QCOMPARE(FindChild<QLabel>(window, "totalLabel")->text(), QStringLiteral("All Found: 3 of 5"));
+        QCOMPARE(run.label("countLabel0"), QStringLiteral("Found: 2"));
+        QCOMPARE(run.label("totalLabel"), QStringLiteral("All Found: 3 of 5"));
         QCOMPARE(window.statusText(), chosen);
         // However long the path, the window keeps its size.
         QApplication::processEvents();
         QCOMPARE(window.minimumSizeHint().width(), designed.width());
         QCOMPARE(window.size(), designed);
         QVERIFY(!run.program->moreFlags()[0]);
-        QVERIFY(!FindChild<QCheckBox>(window, "fullWindowBox")->isChecked());
-        QVERIFY(!FindChild<QAction>(window, "saveAsAction")->isEnabled());
+        QVERIFY(!run.find<QCheckBox>("fullWindowBox")->isChecked());
+        QVERIFY(!run.find<QAction>("saveAsAction")->isEnabled());
 
         // Cancelled: the report stays the same and is searched again.
-        Dialogs::queueFileName(std::nullopt);
-        FindChild<QAction>(window, "openAction")->trigger();
+        run.open(std::nullopt);
         QCOMPARE(window.reportPath(), chosen);
         QVERIFY(Dialogs::shownMessages().empty());
     }
@@ -155,25 +146,20 @@ private slots:
         data.setUrls({QUrl::fromLocalFile(report)});
 
         // On the paste box it is not pasted as a name but opened.
-        QDragEnterEvent enter(QPoint(40, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(FindChild<PasteBox>(window, "pasteBox")->viewport(), &enter);
-        QVERIFY(enter.isAccepted());
-        QDropEvent onBox(QPointF(40, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(FindChild<PasteBox>(window, "pasteBox")->viewport(), &onBox);
-        QVERIFY(run.searched());
-        QCOMPARE(window.reportPath(), report);
-        QCOMPARE(FindChild<PasteBox>(window, "pasteBox")->toPlainText(), QStringLiteral("Paste Text Here"));
-        QCOMPARE(FindChild<QLabel>(window, "totalLabel")->text(), QStringLiteral("All Found: 2 of 4"));
-
-        QFile::remove(report);
-        WriteFile(report, QByteArray());
-        QDragEnterEvent enterWindow(QPoint(300, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(&window, &enterWindow);
-        QVERIFY(enterWindow.isAccepted());
-        QDropEvent onWindow(QPointF(300, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(&window, &onWindow);
-        QVERIFY(run.searched());
-        QCOMPARE(FindChild<QLabel>(window, "totalLabel")->text(), QStringLiteral("All Found: 0 of 0"));
+        for (QWidget* target : {run.find<PasteBox>("pasteBox")->viewport(), static_cast<QWidget*>(&window)}) {
+            const QPoint at = target == &window ? QPoint(300, 300) : QPoint(40, 10);
+            QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(target, &enter);
+            QVERIFY(enter.isAccepted());
+            QDropEvent drop(at.toPointF(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(target, &drop);
+            QVERIFY(run.searched());
+            QCOMPARE(window.reportPath(), report);
+            QCOMPARE(run.find<PasteBox>("pasteBox")->toPlainText(), QStringLiteral("Paste Text Here"));
+            QCOMPARE(run.label("totalLabel"),
+                     target == &window ? QStringLiteral("All Found: 0 of 0") : QStringLiteral("All Found: 2 of 4"));
+            WriteFile(report, QByteArray());
+        }
         QVERIFY(Dialogs::lastFileRequest().caption.isEmpty());
     }
 
@@ -194,24 +180,24 @@ private slots:
         WriteFile(newerPath, Joined(newer).toUtf8());
 
         Dialogs::queueFileNames(QStringList{newerPath, olderPath});
-        FindChild<QAction>(window, "openAction")->trigger();
+        run.trigger("openAction");
         QVERIFY(run.searched());
-        const QString found = FindChild<QLabel>(window, "countLabel1")->text();
-        const QString total = FindChild<QLabel>(window, "totalLabel")->text();
+        const QString found = run.label("countLabel1");
+        const QString total = run.label("totalLabel");
         QCOMPARE(window.reportPath(), newerPath);
         QCOMPARE(window.statusText(), QStringLiteral("2 reports searched: %1, %2").arg(olderPath, newerPath));
 
         run.paste(Joined(older) + Joined(newer));
-        QCOMPARE(FindChild<QLabel>(window, "countLabel1")->text(), found);
-        QCOMPARE(FindChild<QLabel>(window, "totalLabel")->text(), total);
+        QCOMPARE(run.label("countLabel1"), found);
+        QCOMPARE(run.label("totalLabel"), total);
         QCOMPARE(total, QStringLiteral("All Found: 4 of 7"));
 
         // Chosen again: one of them gone is named as the one report was.
         Dialogs::queueFileNames(QStringList{newerPath, olderPath});
-        FindChild<QAction>(window, "openAction")->trigger();
+        run.trigger("openAction");
         QVERIFY(run.searched());
         QFile::remove(olderPath);
-        FindChild<QPushButton>(window, "goButton0")->click();
+        run.click("goButton0");
         QVERIFY(run.searched());
         const auto notFound = run.messages(QStringLiteral("File Not Found"));
         QCOMPARE(notFound.size(), std::size_t{1});
@@ -230,25 +216,24 @@ private slots:
         run.setting("Traffic_URL", QStringLiteral("https://stats.example.org/traffic"));
         run.setting("Details_menu", QStringLiteral("&Site"));
         QVERIFY(run.start());
-        MainWindow& window = run.window();
-        QCOMPARE(FindChild<QAction>(window, "websiteDetailsAction")->text(), QStringLiteral("&Site"));
-        FindChild<QAction>(window, "trafficReportAction")->trigger();
+        QCOMPARE(run.find<QAction>("websiteDetailsAction")->text(), QStringLiteral("&Site"));
+        run.trigger("trafficReportAction");
         QCOMPARE(Desktop::opened().constLast(), QStringLiteral("https://stats.example.org/traffic"));
 
         // Cancelled or empty: nothing stored, nothing opened.
-        Dialogs::queueInput(std::nullopt);
-        FindChild<QAction>(window, "goToAction")->trigger();
-        Dialogs::queueInput(QString());
-        FindChild<QAction>(window, "goToAction")->trigger();
+        for (const std::optional<QString>& answer : {std::optional<QString>(), std::optional<QString>(QString())}) {
+            Dialogs::queueInput(answer);
+            run.trigger("goToAction");
+        }
         QCOMPARE(Desktop::opened().size(), 1);
         QCOMPARE(run.program->settings().find(QStringLiteral("GoTo_URL")), std::nullopt);
 
         Dialogs::queueInput(QStringLiteral("https://www.example.net/"));
-        FindChild<QAction>(window, "goToAction")->trigger();
+        run.trigger("goToAction");
         QCOMPARE(Desktop::opened().constLast(), QStringLiteral("https://www.example.net/"));
         QCOMPARE(run.program->settings().find(QStringLiteral("GoTo_URL")), QStringLiteral("https://www.example.net/"));
         // The input box offers the new address only once the window is loaded again.
-        QCOMPARE(window.goToUrl(), QString::fromUtf8(kMakerHomePage));
+        QCOMPARE(run.window().goToUrl(), QString::fromUtf8(kMakerHomePage));
     }
 
     void historyViewsSeeTheDownloadsCollectedSoFar()
@@ -262,14 +247,14 @@ private slots:
         run.paste(Joined(SmallReport()));
         QVERIFY(window.session().HistoryChanged);
 
-        FindChild<QAction>(window, "dailyViewAction")->trigger();
+        run.trigger("dailyViewAction");
         QVERIFY(!window.session().HistoryChanged);
         QCOMPARE(window.session().History.size(), std::size_t{2});
         QCOMPARE(window.session().History[1], SmallReport()[1]);
 
         // Track Items stores the search texts first: the dialog offers them from the settings.
-        FindChild<QComboBox>(window, "searchBox0")->setEditText(QStringLiteral("GET /index.html"));
-        FindChild<QAction>(window, "trackingAction")->trigger();
+        run.find<QComboBox>("searchBox0")->setEditText(QStringLiteral("GET /index.html"));
+        run.trigger("trackingAction");
         QCOMPARE(run.program->settings().find(QStringLiteral("Combo10_0")), QStringLiteral("GET /index.html"));
         QCOMPARE(run.program->settings().find(QStringLiteral("Combo10_1")), QString::fromUtf8(kExe));
     }
@@ -278,46 +263,37 @@ private slots:
     {
         TestProgram run;
         QVERIFY(run.start());
-        MainWindow& window = run.window();
         WindowRegistry& windows = run.program->windows();
 
-        FindChild<QAction>(window, "trackingAction")->trigger();
+        run.trigger("trackingAction");
         auto* tracking = windows.find<TrackingDialog>();
         QVERIFY(tracking);
-        QCOMPARE(FindChild<QListWidget>(tracking, "availableList")->count(),
-                 2); // both panels' texts, from the settings
+        // Both panels' texts, from the settings.
+        QCOMPARE(FindChild<QListWidget>(tracking, "availableList")->count(), 2);
 
-        FindChild<QAction>(window, "timeLimitAction")->trigger();
+        run.trigger("timeLimitAction");
         auto* timeLimit = windows.find<TimeLimitDialog>();
         QVERIFY(timeLimit);
         FindChild<QComboBox>(timeLimit, "limitBox")->setCurrentIndex(5);
         FindChild<QPushButton>(timeLimit, "okButton")->click();
         QCOMPARE(run.program->values().TimeLimit, 6); // the running program's value
 
-        FindChild<QAction>(window, "optionsAction")->trigger();
+        run.trigger("optionsAction");
         QVERIFY(windows.find<OptionsDialog>());
-        FindChild<QAction>(window, "aboutAction")->trigger();
+        // About and Contents leave Full window.
+        for (const char* item : {"aboutAction", "helpContentsAction"}) {
+            run.click("fullWindowBox");
+            run.trigger(item);
+            QVERIFY(!run.find<QCheckBox>("fullWindowBox")->isChecked());
+            QCOMPARE(run.find<QPushButton>("pasteBoxToggle")->text(), QStringLiteral(">>"));
+        }
         QVERIFY(windows.find<AboutDialog>());
 
         // Closing the main window closes every other window.
-        window.close();
+        run.window().close();
         QVERIFY(!windows.find<TrackingDialog>());
         QVERIFY(!windows.find<OptionsDialog>());
         QVERIFY(!windows.find<AboutDialog>());
-    }
-
-    void aboutAndContentsUncheckFullWindow()
-    {
-        TestProgram run;
-        QVERIFY(run.start());
-        MainWindow& window = run.window();
-        for (QAction* item :
-             {FindChild<QAction>(window, "aboutAction"), FindChild<QAction>(window, "helpContentsAction")}) {
-            FindChild<QCheckBox>(window, "fullWindowBox")->click();
-            item->trigger();
-            QVERIFY(!FindChild<QCheckBox>(window, "fullWindowBox")->isChecked());
-            QCOMPARE(FindChild<QPushButton>(window, "pasteBoxToggle")->text(), QStringLiteral(">>"));
-        }
     }
 };
 

@@ -65,23 +65,21 @@ private slots:
         run.setting("chkSearchFile", QStringLiteral("1"));
         run.track({"/quarnel/shareware/pelmor.zip"});
         const QString report = run.dir.filePath(QStringLiteral("Hits.txt"));
-        WriteFile(report, Joined(SmallReport(), "\r\n").toUtf8());
+        WriteFile(report, CrLf(SmallReport()));
         PipeWatchdog watchdog(pipe);
         watchdog.start();
 
         QVERIFY(run.start());
-        QCOMPARE(run.messages(QStringLiteral("File Not Found")).size(), std::size_t{1});
+        QCOMPARE(run.said("File Not Found"), std::size_t{1});
         // A download collected from a report, then the pipe chosen as the report.
-        Dialogs::queueFileName(report);
-        FindChild<QAction>(run.window(), "openAction")->trigger();
+        run.open(report);
         QVERIFY(run.searched());
-        Dialogs::queueFileName(pipe);
-        FindChild<QAction>(run.window(), "openAction")->trigger();
-        QCOMPARE(run.messages(QStringLiteral("File Not Found")).size(), std::size_t{2});
+        run.open(pipe);
+        QCOMPARE(run.said("File Not Found"), std::size_t{2});
         run.program->closeAllWindows();
 
         QVERIFY2(!watchdog.fired(), "the pipe was opened");
-        QCOMPARE(FileBytes(run.dataFile("history.dat")), Joined({SmallReport()[1]}, "\r\n").toUtf8());
+        QCOMPARE(run.history(), CrLf({SmallReport()[1]}));
         QCOMPARE(run.stored("Path"), pipe);
     }
 };
