@@ -5,20 +5,28 @@
 
 namespace tallywick {
 
-std::optional<std::vector<std::chrono::sys_days>> ReadReportDays(const QString& path, const ReportOpener& open)
+std::optional<std::vector<std::chrono::sys_days>> ReadReportDays(const QStringList& paths, const ReportOpener& open)
 {
-    const auto device = open(path);
-    if (!device || !device->isOpen())
-        return std::nullopt;
     ReportDays days;
     const auto addLines = [&](std::string_view lines) {
         ForEachLine(lines, [&](std::string_view line) { days.addLine(line); });
     };
-    LineAssembler assembler;
-    if (ReadReport(*device, IsCompressedReport(path), [&](std::string_view chunk) { assembler.feed(chunk, addLines); }))
-        return std::nullopt;
-    addLines(assembler.rest());
+    for (const QString& path : paths) {
+        const auto device = open(path);
+        if (!device || !device->isOpen())
+            return std::nullopt;
+        LineAssembler assembler;
+        if (ReadReport(*device, IsCompressedReport(path),
+                       [&](std::string_view chunk) { assembler.feed(chunk, addLines); }))
+            return std::nullopt;
+        addLines(assembler.rest());
+    }
     return days.days();
+}
+
+std::optional<std::vector<std::chrono::sys_days>> ReadReportDays(const QString& path, const ReportOpener& open)
+{
+    return ReadReportDays(QStringList{path}, open);
 }
 
 } // namespace tallywick

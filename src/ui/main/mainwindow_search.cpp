@@ -63,21 +63,6 @@ QString NoMemoryToShow()
     return QCoreApplication::translate("tallywick::MainWindow", "Not enough memory to show the result");
 }
 
-// The days any of the reports covers; nothing when one of them cannot be read to its end.
-std::optional<std::vector<std::chrono::sys_days>> ReadDaysOfReports(const QStringList& paths, const ReportOpener& open)
-{
-    std::vector<std::chrono::sys_days> days;
-    for (const QString& path : paths) {
-        auto more = ReadReportDays(path, open);
-        if (!more)
-            return std::nullopt;
-        days.insert(days.end(), more->begin(), more->end());
-    }
-    std::sort(days.begin(), days.end());
-    days.erase(std::unique(days.begin(), days.end()), days.end());
-    return days;
-}
-
 QString FromBytes(const std::string& bytes)
 {
     return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
@@ -88,14 +73,12 @@ FinishedSearch RunSearch(const QStringList& paths, const SearchRequest& request,
                          const ReportOpener& open, const SearchProgress& progress)
 {
     FinishedSearch found;
-    found.search = paths.size() == 1
-                       ? SearchReportFile(paths.constFirst(), request, trackedItems, CollectedHits{}, open, progress)
-                       : SearchReportFiles(paths, request, trackedItems, CollectedHits{}, open, progress);
+    found.search = SearchReportFiles(paths, request, trackedItems, CollectedHits{}, open, progress);
     found.trackedItems = std::move(trackedItems);
     found.leavingOut = request.leaveOut.active();
     if (found.search.status != ReportFileSearch::Status::Done)
         return found;
-    found.days = paths.size() == 1 ? ReadReportDays(paths.constFirst(), open) : ReadDaysOfReports(paths, open);
+    found.days = ReadReportDays(paths, open);
     try {
         for (std::size_t i = 0; i < found.texts.size(); ++i) {
             found.texts[i] = FromBytes(found.search.outcome.result.panels[i].text);
