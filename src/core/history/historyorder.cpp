@@ -36,17 +36,20 @@ std::size_t SortHistory(std::vector<std::string>& History, sys_days today, int T
         std::int64_t day;
         std::size_t index;
     };
-    const sys_days lastDay = today + days{kFutureDaysKept};
     std::vector<Dated> kept;
+    std::size_t future = 0;
     kept.reserve(History.size());
     for (std::size_t i = 0; i < History.size(); ++i) {
         if (History[i].empty())
             continue;
         const auto day = RecordDay(History[i]);
-        if (day && *day <= lastDay && WithinTimeLimit(*day, today, TimeLimit))
+        if (day && WithinTimeLimit(*day, today, TimeLimit)) {
             kept.push_back({day->time_since_epoch().count(), i});
-        else if (day && removedForAge && !WithinTimeLimit(*day, today, TimeLimit))
+            if (*day > today)
+                ++future;
+        } else if (day && removedForAge) {
             removedForAge->push_back(History[i]);
+        }
     }
     // One stable sort by day gives exactly what walking the window day by day would.
     std::stable_sort(kept.begin(), kept.end(), [](const Dated& a, const Dated& b) { return a.day < b.day; });
@@ -57,7 +60,8 @@ std::size_t SortHistory(std::vector<std::string>& History, sys_days today, int T
         sorted.push_back(std::move(History[entry.index]));
     const std::size_t dropped = History.size() - sorted.size();
     History = std::move(sorted);
-    Announce(status, {.kind = UpkeepNotice::Kind::Sorted, .kept = History.size(), .removed = dropped});
+    Announce(status,
+             {.kind = UpkeepNotice::Kind::Sorted, .kept = History.size(), .removed = dropped, .future = future});
     return dropped;
 }
 

@@ -22,6 +22,8 @@ std::string UpkeepNoticeText(const UpkeepNotice& notice)
     std::string text = "History sorted: " + std::to_string(notice.kept) + " records kept";
     if (notice.removed > 0)
         text += ", " + std::to_string(notice.removed) + " removed";
+    if (notice.future > 0)
+        text += " (" + std::to_string(notice.future) + " dated after today)";
     return text + ".";
 }
 

@@ -11,13 +11,15 @@ namespace tallywick {
 struct UpkeepNotice {
     enum class Kind {
         Sorting,  // "Please wait while sorting history."
-        Sorted,   // "History sorted: 812 records kept." with ", 4 removed" when some were dropped
+        Sorted,   // "History sorted: 812 records kept." with ", 4 removed" when some were dropped and
+                  // " (2 dated after today)" when some are
         Trimming, // "Please wait while trimming history."
         Removed,  // "Removed 3 duplicate items from history."
     };
     Kind kind = Kind::Sorting;
     std::size_t kept = 0;    // Sorted
     std::size_t removed = 0; // Sorted, Removed
+    std::size_t future = 0;  // Sorted: records kept that are dated after today
     bool operator==(const UpkeepNotice&) const = default;
 };
 

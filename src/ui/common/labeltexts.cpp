@@ -86,6 +86,18 @@ QString UpkeepText(const UpkeepNotice& notice)
     case UpkeepNotice::Kind::Sorted:
         break;
     }
+    if (notice.future > 0) {
+        if (notice.removed == 0)
+            return Translated(QT_TRANSLATE_NOOP("tallywick::LabelTexts",
+                                                "History sorted: %1 records kept (%2 dated after today)."))
+                .arg(notice.kept)
+                .arg(notice.future);
+        return Translated(QT_TRANSLATE_NOOP("tallywick::LabelTexts",
+                                            "History sorted: %1 records kept, %2 removed (%3 dated after today)."))
+            .arg(notice.kept)
+            .arg(notice.removed)
+            .arg(notice.future);
+    }
     if (notice.removed == 0)
         return Translated(QT_TRANSLATE_NOOP("tallywick::LabelTexts", "History sorted: %1 records kept."))
             .arg(notice.kept);

@@ -35,17 +35,29 @@ TEST(SortHistory, OrdersByDayWithinTheWindow)
                        ""};
     EXPECT_EQ(SortHistory(history, kToday, 12,
                           [&](const UpkeepNotice& notice) { shown.push_back(UpkeepNoticeText(notice)); }),
-              4u);
-    // Times of day are not compared; the day after today stays, a server clock may run ahead.
-    EXPECT_EQ(history, (Records{RecordOn("01/Jan/2026"), RecordOn("04/Dec/2026", "15:00:00"),
-                                RecordOn("04/Dec/2026", "09:00:00"), RecordOn("06/Dec/2026")}));
+              3u);
+    // Times of day are not compared; days after today stay, a server clock may run ahead.
+    EXPECT_EQ(history,
+              (Records{RecordOn("01/Jan/2026"), RecordOn("04/Dec/2026", "15:00:00"),
+                       RecordOn("04/Dec/2026", "09:00:00"), RecordOn("06/Dec/2026"), RecordOn("07/Dec/2026")}));
     // The notice gives way to the outcome: the sort is not still running.
     EXPECT_EQ(shown, (std::vector<std::string>{"Please wait while sorting history.",
-                                               "History sorted: 4 records kept, 4 removed."}));
+                                               "History sorted: 5 records kept, 3 removed (2 dated after today)."}));
 
     history = {RecordOn("01/Jan/2027"), RecordOn("31/Dec/2026")};
     SortHistory(history, Day(2026, 12, 31), 1);
     EXPECT_EQ(history, (Records{RecordOn("31/Dec/2026"), RecordOn("01/Jan/2027")}));
+}
+
+// A computer whose clock was set back (a dead clock battery, a restored virtual machine) sorts
+// with a today long before the recorded downloads: none of them may go.
+TEST(SortHistory, KeepsEveryRecordDatedAfterAClockSetBack)
+{
+    Records history = {RecordOn("10/Nov/2026"), RecordOn("04/Dec/2026"), RecordOn("01/Dec/2026")};
+    std::vector<std::string> removedForAge;
+    EXPECT_EQ(SortHistory(history, Day(2001, 1, 1), 12, {}, &removedForAge), 0u);
+    EXPECT_EQ(history, (Records{RecordOn("10/Nov/2026"), RecordOn("01/Dec/2026"), RecordOn("04/Dec/2026")}));
+    EXPECT_TRUE(removedForAge.empty());
 }
 
 // The sort as the rules state it: a walk over the whole history for every day of the window.
@@ -53,7 +65,7 @@ Records SortDayByDay(const Records& history, sys_days today, int TimeLimit)
 {
     const year_month_day now{today};
     Records sorted;
-    for (sys_days day{(year_month{now.year(), now.month()} - months{TimeLimit}) / 1}; day <= today + days{1};
+    for (sys_days day{(year_month{now.year(), now.month()} - months{TimeLimit}) / 1}; day <= today + days{10};
          day += days{1}) {
         for (const auto& record : history) {
             if (!record.empty() && RecordDay(record) == day && MonthsBefore(day, today) < TimeLimit)

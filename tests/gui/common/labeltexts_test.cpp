@@ -40,7 +40,8 @@ private slots:
         using Kind = UpkeepNotice::Kind;
         for (const UpkeepNotice notice :
              {UpkeepNotice{Kind::Sorting}, UpkeepNotice{Kind::Trimming}, UpkeepNotice{Kind::Removed, 0, 3},
-              UpkeepNotice{Kind::Sorted, 812, 0}, UpkeepNotice{Kind::Sorted, 812, 4}})
+              UpkeepNotice{Kind::Sorted, 812, 0}, UpkeepNotice{Kind::Sorted, 812, 4},
+              UpkeepNotice{Kind::Sorted, 812, 0, 2}, UpkeepNotice{Kind::Sorted, 812, 4, 2}})
             QCOMPARE(UpkeepText(notice), Of(UpkeepNoticeText(notice)));
     }
 };
