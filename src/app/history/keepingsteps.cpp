@@ -10,6 +10,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <iterator>
 #include <limits>
 
 namespace tallywick {
@@ -30,19 +31,33 @@ KeepingSaveOutcome SaveHistoryKeepingOld(HistorySession& session, HistoryStore& 
         past.insert(past.end(), session.removedForAge.begin(), session.removedForAge.end());
         outcome.archive = archive.add(past, open);
     }
-    if (outcome.archive.notArchived.empty()) {
+    // What "history.dat" keeps: every record but the empty ones and those the archive took.
+    const auto& archived = outcome.archive;
+    const auto stays = [&](const std::string& record) {
+        if (record.empty())
+            return false;
+        const auto day = RecordDay(record);
+        return !day || WithinTimeLimit(*day, today, TimeLimit) || archived.isRefused(record);
+    };
+    const auto saved = [&] { return outcome.save.status == HistorySaveOutcome::Status::Saved; };
+    if (archived.notArchived.empty()) {
         outcome.save = store.SaveHistory(session.History, today, TimeLimit);
+        if (saved())
+            std::erase_if(session.History, [&](const std::string& record) { return !stays(record); });
     } else {
-        // Oldest first, so the file stays in date order.
-        auto kept = std::move(outcome.archive.notArchived);
+        // Each record once: those the upkeep already took out of memory go first (they are the
+        // oldest), then the history less what the archive took.
+        std::vector<std::string> kept;
+        std::copy_if(session.removedForAge.begin(), session.removedForAge.end(), std::back_inserter(kept),
+                     [&](const std::string& record) { return archived.isRefused(record); });
         std::stable_sort(kept.begin(), kept.end(),
                          [](const std::string& a, const std::string& b) { return RecordDay(a) < RecordDay(b); });
-        outcome.archive.notArchived = kept;
-        kept.insert(kept.end(), session.History.begin(), session.History.end());
+        std::copy_if(session.History.begin(), session.History.end(), std::back_inserter(kept), stays);
         outcome.save = store.SaveHistory(kept, today, kNoTimeLimit);
+        if (saved())
+            session.History = std::move(kept);
     }
-    if (outcome.save.status == HistorySaveOutcome::Status::Saved ||
-        outcome.save.status == HistorySaveOutcome::Status::Untouched)
+    if (saved() || outcome.save.status == HistorySaveOutcome::Status::Untouched)
         session.removedForAge.clear();
     return outcome;
 }

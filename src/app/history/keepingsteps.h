@@ -19,7 +19,8 @@ struct HistorySession;
 // limit (those the save leaves out and those the upkeep already removed from memory) go to the
 // archive first; only then is "history.dat" replaced. A save cut short between the two leaves
 // records in both, which the all-time counts take once. Records the archive could not take stay
-// in "history.dat" until a later save archives them.
+// in "history.dat", each once, until a later save archives them. Once saved, the session's History
+// is what "history.dat" holds.
 struct KeepingSaveOutcome {
     ArchiveAdd archive;
     HistorySaveOutcome save;

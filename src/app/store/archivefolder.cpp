@@ -1,11 +1,25 @@
 #include "app/store/archivefolder.h"
 
 #include "core/history/historyarchive.h"
+#include "core/history/historydate.h"
 
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace tallywick {
+
+bool ArchiveAdd::isRefused(std::string_view record) const
+{
+    if (refused.empty())
+        return false;
+    const auto day = RecordDay(record);
+    if (!day)
+        return false;
+    const std::chrono::year_month_day date{*day};
+    return std::binary_search(refused.begin(), refused.end(), date.year() / date.month());
+}
 
 ArchiveFolder::ArchiveFolder(QString path) : path_(std::move(path)) {}
 
@@ -40,14 +54,16 @@ ArchiveAdd ArchiveFolder::add(const std::vector<std::string>& records, const Sav
     const auto byMonth = RecordsByMonth(records);
     if (byMonth.empty())
         return result;
-    const auto refuse = [&](const std::vector<std::string>& monthRecords, const QString& why) {
+    const auto refuse = [&](std::chrono::year_month month, const std::vector<std::string>& monthRecords,
+                            const QString& why) {
+        result.refused.push_back(month);
         result.notArchived.insert(result.notArchived.end(), monthRecords.begin(), monthRecords.end());
         if (result.error.isEmpty())
             result.error = why;
     };
     if (!QDir().mkpath(path_)) {
         for (const auto& [month, monthRecords] : byMonth)
-            refuse(monthRecords, QStringLiteral("cannot create the folder %1").arg(path_));
+            refuse(month, monthRecords, QStringLiteral("cannot create the folder %1").arg(path_));
         return result;
     }
     const QDir folder(path_);
@@ -55,17 +71,22 @@ ArchiveAdd ArchiveFolder::add(const std::vector<std::string>& records, const Sav
         const QString file = folder.filePath(QString::fromStdString(ArchiveFileName(month)));
         auto held = ReadLinesFile(file, EmptyLines::Drop);
         if (held.status == LinesRead::Status::Failed) {
-            refuse(monthRecords, QStringLiteral("%1 could not be read (%2)").arg(file, held.error));
+            refuse(month, monthRecords, QStringLiteral("%1 could not be read (%2)").arg(file, held.error));
             continue;
         }
+        const auto heldBefore = held.lines.size();
         const auto added = MergeIntoArchiveMonth(held.lines, monthRecords);
         if (added == 0)
             continue;
         if (const auto failure = WriteLinesFile(file, held.lines, open)) {
-            refuse(monthRecords, QStringLiteral("%1 could not be saved (%2)").arg(file, *failure));
+            refuse(month, monthRecords, QStringLiteral("%1 could not be saved (%2)").arg(file, *failure));
             continue;
         }
         result.added += added;
+        result.newlyArchived.insert(
+            result.newlyArchived.end(),
+            std::make_move_iterator(held.lines.begin() + static_cast<std::ptrdiff_t>(heldBefore)),
+            std::make_move_iterator(held.lines.end()));
     }
     return result;
 }

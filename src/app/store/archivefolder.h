@@ -5,8 +5,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <chrono>
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tallywick {
@@ -20,9 +22,14 @@ struct ArchiveRead {
 };
 
 struct ArchiveAdd {
-    std::size_t added = 0;                // records new to the archive
-    std::vector<std::string> notArchived; // records of the months that could not be written
-    QString error;                        // why (when notArchived is not empty)
+    std::size_t added = 0;                        // records new to the archive
+    std::vector<std::string> newlyArchived;       // those records, as written
+    std::vector<std::string> notArchived;         // records of the months that could not be written
+    std::vector<std::chrono::year_month> refused; // those months, ascending
+    QString error;                                // why (when notArchived is not empty)
+
+    // The record is dated in a month that could not be written.
+    bool isRefused(std::string_view record) const;
 };
 
 // One "yyyy-mm.dat" per calendar month, in the history's own line format (each record followed

@@ -14,6 +14,7 @@ LinesRead HistoryStore::LoadHistory()
 {
     auto read = ReadLinesFile(path_, EmptyLines::Drop, read_);
     saveRefusal_.clear();
+    loadedRecords_ = !read.lines.empty();
     if (read.status == LinesRead::Status::Failed)
         saveRefusal_ =
             QStringLiteral("%1 could not be read to its end (%2); it is left as it is.").arg(path_, read.error);
@@ -29,7 +30,7 @@ HistorySaveOutcome HistoryStore::SaveHistory(const std::vector<std::string>& His
                                              int TimeLimit)
 {
     HistorySaveOutcome outcome;
-    if (History.empty()) {
+    if (History.empty() && !loadedRecords_) {
         outcome.status = HistorySaveOutcome::Status::Untouched;
         return outcome;
     }

@@ -16,7 +16,7 @@ class SettingsStore;
 struct HistorySaveOutcome {
     enum class Status {
         Saved,     // the file was replaced and "NeedSort" written
-        Untouched, // History was empty: the file and "NeedSort" are left as they are
+        Untouched, // History was empty, and so was the file at load: both are left as they are
         Refused,   // the file could not be read to its end at load; it is left as it is
         Failed,    // writing failed; the previous file is whole and "NeedSort" unchanged
     };
@@ -46,7 +46,9 @@ public:
     bool NeedSort() const;
 
     // SaveHistory: writes History without empty records and those TimeLimit or more calendar
-    // months back (History itself is not changed), then "NeedSort".
+    // months back (History itself is not changed), then "NeedSort". An empty History is written
+    // only when the last load read records: the upkeep moved them all out (to the archive), and
+    // the file must not keep them.
     HistorySaveOutcome SaveHistory(const std::vector<std::string>& History, std::chrono::sys_days today, int TimeLimit);
 
     // Why saves are refused (the reason the last load did not read the file to its end); empty
@@ -59,6 +61,7 @@ private:
     SaveFileOpener save_;
     ReadFileOpener read_;
     QString saveRefusal_;
+    bool loadedRecords_ = false; // the last load read at least one record
 };
 
 } // namespace tallywick

@@ -129,20 +129,49 @@ TEST_F(KeepingStepsTest, ASaveCutShortAfterTheArchiveCountsEachRecordOnceAndTheN
     EXPECT_EQ(StoredAllTime(), 3);
 }
 
-TEST_F(KeepingStepsTest, RecordsTheArchiveCannotTakeStayInTheHistory)
+// Whether the past records are still in the history (the save's cut) or already out of it (a
+// sort's), those of a month that cannot be written stay in "history.dat" once each; those of a
+// month that was written leave it.
+TEST_F(KeepingStepsTest, RecordsTheArchiveCannotTakeStayInTheHistoryOnce)
 {
-    WriteBytes(historyPath(), RecordOn("04/Dec/2026") + "\r\n" + RecordOn("03/Mar/2025") + "\r\n");
+    for (const bool sortAtLoad : {false, true}) {
+        SCOPED_TRACE(sortAtLoad ? "sorted at load" : "cut by the save");
+        QFile::remove(historyPath());
+        ASSERT_TRUE(QDir(path("archive")).removeRecursively());
+        const Records old = {RecordOn("03/Mar/2025", "01:00:00"), RecordOn("03/Mar/2025", "02:00:00"),
+                             RecordOn("04/Apr/2025")};
+        const std::string recent = RecordOn("04/Dec/2026") + "\r\n";
+        const std::string past = old[0] + "\r\n" + old[1] + "\r\n" + old[2] + "\r\n";
+        WriteBytes(historyPath(), sortAtLoad ? recent + past : past + recent);
+        settings_.write(keys::NeedSort, sortAtLoad);
+        ASSERT_TRUE(QDir().mkpath(path("archive/2025-03.dat"))); // a month that cannot be read
+
+        const auto closing = Run({}, kToday);
+        EXPECT_EQ(closing.save.status, HistorySaveOutcome::Status::Saved);
+        EXPECT_EQ(closing.archive.notArchived, (Records{old[0], old[1]}));
+        EXPECT_EQ(closing.problems().size(), 1);
+        EXPECT_EQ(Stored(), (Records{old[0], old[1], RecordOn("04/Dec/2026")}));
+        EXPECT_EQ(FileBytes(path("archive/2025-04.dat")), old[2] + "\r\n");
+        EXPECT_EQ(StoredAllTime(), 4);
+
+        ASSERT_TRUE(QDir(path("archive/2025-03.dat")).removeRecursively());
+        EXPECT_EQ(Run({}, kToday).archive.added, 2u);
+        EXPECT_EQ(Stored(), Records{RecordOn("04/Dec/2026")});
+        EXPECT_EQ(StoredAllTime(), 4);
+    }
+}
+
+// With "NeedSort" set and every record past the time limit, the sort at load moves them all to
+// the archive: "history.dat" must not keep them.
+TEST_F(KeepingStepsTest, AHistoryTheUpkeepEmptiedIsSavedEmpty)
+{
+    WriteBytes(historyPath(), RecordOn("04/Apr/2025") + "\r\n" + RecordOn("03/Mar/2025") + "\r\n");
     settings_.write(keys::NeedSort, true);
-    ASSERT_TRUE(QDir().mkpath(path("archive/2025-03.dat"))); // a month that cannot be read
     const auto closing = Run({}, kToday);
     EXPECT_EQ(closing.save.status, HistorySaveOutcome::Status::Saved);
-    EXPECT_EQ(closing.archive.notArchived, Records{RecordOn("03/Mar/2025")});
-    EXPECT_EQ(closing.problems().size(), 1);
-    EXPECT_EQ(Stored(), (Records{RecordOn("03/Mar/2025"), RecordOn("04/Dec/2026")}));
-
-    ASSERT_TRUE(QDir(path("archive/2025-03.dat")).removeRecursively());
-    EXPECT_EQ(Run({}, kToday).archive.added, 1u);
-    EXPECT_EQ(Stored(), Records{RecordOn("04/Dec/2026")});
+    EXPECT_EQ(closing.archive.added, 2u);
+    EXPECT_EQ(FileBytes(historyPath()), "");
+    EXPECT_FALSE(settings_.read(keys::NeedSort));
     EXPECT_EQ(StoredAllTime(), 2);
 }
 

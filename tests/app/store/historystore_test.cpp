@@ -52,13 +52,25 @@ TEST_F(HistoryStoreTest, AHistorySavedByOneRunLoadsUnchangedInTheNext)
     EXPECT_EQ(store_.LoadHistory().lines, (Records{"a", "b", "c", "d"})) << "blank lines disappear";
 }
 
-TEST_F(HistoryStoreTest, AnEmptyHistoryLeavesFileAndSettingAlone)
+// An empty history is written only where the file held records at load: the upkeep moved them
+// all out, and a file left as it was would hold them for good.
+TEST_F(HistoryStoreTest, AnEmptyHistoryIsWrittenOnlyOverRecordsItWasLoadedFrom)
 {
     WriteBytes(historyPath(), "kept\r\n");
     settings_.write(keys::NeedSort, true);
     EXPECT_EQ(store_.SaveHistory({}, kToday, 12).status, Status::Untouched);
     EXPECT_EQ(FileBytes(historyPath()), "kept\r\n");
     EXPECT_EQ(storedNeedSort(), QStringLiteral("True"));
+
+    ASSERT_EQ(store_.LoadHistory().lines, Records{"kept"});
+    const auto emptied = store_.SaveHistory({}, kToday, 12);
+    EXPECT_EQ(emptied.status, Status::Saved);
+    EXPECT_EQ(emptied.written, 0u);
+    EXPECT_EQ(FileBytes(historyPath()), "");
+    EXPECT_EQ(storedNeedSort(), QStringLiteral("False"));
+
+    EXPECT_EQ(store_.LoadHistory().status, LinesRead::Status::Read);
+    EXPECT_EQ(store_.SaveHistory({}, kToday, 12).status, Status::Untouched);
 }
 
 TEST_F(HistoryStoreTest, AFileThatWasNotReadToItsEndIsNeverReplaced)
