@@ -81,7 +81,11 @@ std::optional<ReportCoverage> ParseCoverage(const std::vector<std::string>& line
 {
     if (lines.empty())
         return std::nullopt;
-    const auto start = ParseIsoDay(lines.front());
+    // An editor may have saved the file with a byte-order mark; the dates are the same.
+    std::string_view first = lines.front();
+    if (first.starts_with("\xEF\xBB\xBF"))
+        first.remove_prefix(3);
+    const auto start = ParseIsoDay(first);
     if (!start)
         return std::nullopt;
     ReportCoverage coverage{*start, {}};

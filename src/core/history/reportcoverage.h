@@ -45,7 +45,8 @@ void TrimCoverage(ReportCoverage& coverage, std::chrono::sys_days today, int Tim
 std::chrono::sys_days NewCoverageStart(bool historyWasEmpty, std::chrono::sys_days today, int TimeLimit);
 
 // "coverage.dat": the first line is knownFrom, then one covered day per line, all "yyyy-mm-dd".
-// Lines that are not such a date are passed over; nothing when the first line is not one.
+// Lines that are not such a date are passed over; nothing when the first line is not one (after a
+// UTF-8 byte-order mark, if there is one).
 std::optional<ReportCoverage> ParseCoverage(const std::vector<std::string>& lines);
 std::vector<std::string> CoverageLines(const ReportCoverage& coverage);
 

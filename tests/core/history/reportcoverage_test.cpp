@@ -89,6 +89,13 @@ TEST(CoverageFile, RoundTripsAndPassesOverGarbage)
         ParseCoverage({"2026-11-15", "2026-12-05", "", "2026-02-30", "junk", "2026-12-01", "2026-12-05"});
     ASSERT_TRUE(messy);
     EXPECT_EQ(messy->days, (Days{Day(2026, 12, 1), Day(2026, 12, 5)}));
+    // A byte-order mark an editor put before the first date changes nothing.
+    const auto marked = ParseCoverage({"\xEF\xBB\xBF"
+                                       "2026-11-15",
+                                       "2026-12-01"});
+    ASSERT_TRUE(marked);
+    EXPECT_EQ(marked->knownFrom, Day(2026, 11, 15));
+    EXPECT_EQ(marked->days, Days{Day(2026, 12, 1)});
     EXPECT_EQ(ParseCoverage({}), std::nullopt);
     EXPECT_EQ(ParseCoverage({"15/11/2026", "2026-12-05"}), std::nullopt);
     EXPECT_EQ(ParseIsoDay("+026-11-15"), std::nullopt);
