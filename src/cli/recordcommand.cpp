@@ -13,6 +13,7 @@
 #include "cli/leaveoutoptions.h"
 #include "cli/reportfailure.h"
 #include "core/history/addedrecords.h"
+#include "core/history/historydate.h"
 #include "core/log/logline.h"
 
 #include <unordered_map>
@@ -35,27 +36,32 @@ const char* const kRecordHelp =
     "Holds the data folder's lock while it runs.\n"
     "\n"
     "Text output: the lines read, the downloads recorded in all and per tracked item, those too\n"
-    "old to keep (when there are any), the duplicate partial downloads removed, and the records\n"
-    "written to \"history.dat\".\n"
+    "old to keep and the records dated after today (each when there are any), the duplicate\n"
+    "partial downloads removed, and the records written to \"history.dat\". Records dated after\n"
+    "today (a server clock ahead, or this computer's clock set back) are kept like any other.\n"
     "A line longer than 1 MiB (1048576 bytes) counts as a line but is never searched; when there\n"
     "were any, the text output says how many. When robots or failed requests are left out, it\n"
     "says \"Left out: R robots, F failed\": the lines with a hit that were removed before counting.\n"
-    "JSON output: {\"lines\": N, \"recorded\": N, \"expired\": N, \"per_item\": {ITEM: N, ...},\n"
-    "\"removed_partials\": N, \"history_size\": N, \"overlong_lines\": N, \"left_out\": {\"robots\": N,\n"
-    "\"failed\": N}}. lines: the lines of the report; recorded: the downloads this run added that\n"
-    "are in the saved \"history.dat\"; expired: the downloads this run added that were TimeLimit or\n"
-    "more months old, so the save dropped them; per_item: every tracked item (0 included) with\n"
-    "this run's new downloads whose first tracked item it is; removed_partials: duplicate partial\n"
+    "JSON output: {\"lines\": N, \"recorded\": N, \"expired\": N, \"future\": N, \"per_item\": {ITEM:\n"
+    "N, ...}, \"removed_partials\": N, \"history_size\": N, \"overlong_lines\": N, \"left_out\":\n"
+    "{\"robots\": N, \"failed\": N}}. lines: the lines of the report; recorded: the downloads this\n"
+    "run added that are in the saved \"history.dat\"; expired: the downloads this run added that\n"
+    "were TimeLimit or more months old and that this save wrote to the archive as new (an old\n"
+    "report recorded again adds nothing there); future: the records of the saved \"history.dat\"\n"
+    "dated after today; per_item: every tracked item (0 included) with the recorded downloads\n"
+    "whose first tracked item it is, adding up to recorded; removed_partials: duplicate partial\n"
     "downloads removed (0 when there were none); history_size: the records written to\n"
     "\"history.dat\"; overlong_lines: the lines too long to search; left_out: the lines with a hit\n"
     "removed as robots and as failed (zeros when neither is left out).\n"
     "\n"
     "Exit status: 0 done; 1 a file could not be read or written (the settings file and the robot\n"
     "list included; stderr says which; no record is lost: \"history.dat\" is left as it was, or\n"
-    "keeps the records the archive could not take), or there was not enough memory; 2 bad\n"
-    "arguments or \"File Not Found\"; 3 the data folder is in use by another process. Nothing is\n"
-    "written on 2 or 3. When only the output could not be written, stderr says \"the output could\n"
-    "not be written\" and the status is 1, but the history was saved.";
+    "keeps the records the archive could not take; when \"history.dat\" was saved and a later part\n"
+    "failed, the output says what was recorded and stderr which part was not saved), or there was\n"
+    "not enough memory; 2 bad arguments or \"File Not Found\"; 3 the data folder is in use by\n"
+    "another process. Nothing is written on 2 or 3. When only the output could not be written,\n"
+    "stderr says \"the output could not be written\" and the status is 1, but the history was\n"
+    "saved.";
 
 struct ItemCount {
     std::string item;
@@ -64,7 +70,7 @@ struct ItemCount {
 
 // Every tracked item once, in list order, with the recorded lines whose first tracked item it is.
 std::vector<ItemCount> CountPerItem(const std::vector<std::string>& trackedItems, const CollectedHits& collected,
-                                    const std::vector<std::size_t>& appended)
+                                    const std::vector<std::size_t>& recorded)
 {
     std::vector<ItemCount> counts;
     std::vector<std::size_t> entryOfItem; // for each tracked item, its entry in counts
@@ -75,7 +81,7 @@ std::vector<ItemCount> CountPerItem(const std::vector<std::string>& trackedItems
             counts.push_back({item, 0});
         entryOfItem.push_back(entry->second);
     }
-    for (const auto i : appended) {
+    for (const auto i : recorded) {
         const auto& line = collected[i];
         for (std::size_t t = 0; t < trackedItems.size(); ++t) {
             if (MatchPosition(line, trackedItems[t]) > 0) {
@@ -92,6 +98,7 @@ struct RecordSummary {
     std::int64_t overlongLines = 0;
     std::int64_t recorded = 0;
     std::int64_t expired = 0;
+    std::int64_t future = 0;
     std::vector<ItemCount> perItem;
     std::int64_t removedPartials = 0;
     std::int64_t historySize = 0;
@@ -108,6 +115,7 @@ Json ToJson(const RecordSummary& summary)
         .set("lines", summary.lines)
         .set("recorded", summary.recorded)
         .set("expired", summary.expired)
+        .set("future", summary.future)
         .set("per_item", std::move(perItem))
         .set("removed_partials", summary.removedPartials)
         .set("history_size", summary.historySize)
@@ -115,20 +123,21 @@ Json ToJson(const RecordSummary& summary)
         .set("left_out", LeftOutJson(summary.leftOut));
 }
 
-// savedHistory: History as the save wrote it, less the records too old to keep.
+// savedHistory: History as the save wrote it.
 RecordSummary Summarize(const SearchResult& search, const ClosingHistoryOutcome& closing,
                         const std::vector<std::string>& trackedItems, const CollectedHits& collected,
-                        const std::vector<std::string>& savedHistory, std::chrono::sys_days today, int TimeLimit)
+                        const std::vector<std::string>& savedHistory, std::chrono::sys_days today)
 {
     const auto appended = closing.merge ? closing.merge->appended : std::vector<std::size_t>{};
     RecordSummary summary;
     summary.lines = search.lineCount;
     summary.overlongLines = search.overlongLines;
     summary.leftOut = search.leftOut;
-    const auto fate = FateOfAddedRecords(collected, appended, savedHistory, today, TimeLimit);
-    summary.recorded = fate.kept;
+    const auto fate = FateOfAddedRecords(collected, appended, savedHistory, closing.archive.newlyArchived);
+    summary.recorded = static_cast<std::int64_t>(fate.kept.size());
     summary.expired = fate.expired;
-    summary.perItem = CountPerItem(trackedItems, collected, appended);
+    summary.future = static_cast<std::int64_t>(CountDatedAfter(savedHistory, today));
+    summary.perItem = CountPerItem(trackedItems, collected, fate.kept);
     summary.removedPartials = closing.removedPartials.value_or(0);
     summary.historySize = static_cast<std::int64_t>(closing.save.written);
     return summary;
@@ -146,6 +155,8 @@ void WriteText(const RecordSummary& summary, std::ostream& out)
         out << "  " << entry.count << "  " << entry.item << '\n';
     if (summary.expired > 0)
         out << "Too old to keep: " << summary.expired << '\n';
+    if (summary.future > 0)
+        out << "Dated after today: " << summary.future << '\n';
     out << RemovedStatusText(summary.removedPartials) << '\n' << "History: " << summary.historySize << " records\n";
 }
 
@@ -243,20 +254,23 @@ int RunRecord(const Arguments& arguments, Environment& env)
         env.err << closing.save.error.toStdString() << '\n';
         return kExitFailed;
     }
-    if (const auto problems = closing.problems(); !problems.isEmpty()) {
-        env.err << problems.join(QLatin1Char('\n')).toStdString() << '\n';
-        return kExitFailed;
-    }
 
+    // The history is saved from here on: what it recorded is said even when a later part failed.
     const std::vector<std::string> nothingSaved;
     const bool saved = closing.save.status == HistorySaveOutcome::Status::Saved;
     auto summary = Summarize(search.outcome.result, closing, trackedItems, session.collected,
-                             saved ? session.History : nothingSaved, today, TimeLimit);
+                             saved ? session.History : nothingSaved, today);
     summary.leavingOut = request.leaveOut.active();
     if (line.json())
         env.out << ToJson(summary).dump();
     else
         WriteText(summary, env.out);
+    if (const auto problems = closing.problems(); !problems.isEmpty()) {
+        env.err << "tallywick-cli record: " << store.path().toStdString()
+                << (saved ? " was saved with the downloads recorded above, but:\n" : " needed no change, but:\n")
+                << problems.join(QLatin1Char('\n')).toStdString() << '\n';
+        return kExitFailed;
+    }
     return kExitOk;
 }
 

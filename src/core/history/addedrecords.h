@@ -2,7 +2,6 @@
 
 #include "core/search/collectedhits.h"
 
-#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -12,16 +11,16 @@ namespace tallywick {
 
 // What became of the records a run appended to the history, once it was saved.
 struct AddedRecordsFate {
-    std::int64_t kept = 0;    // in the history as saved
-    std::int64_t expired = 0; // dropped as TimeLimit or more calendar months old
+    std::vector<std::size_t> kept; // positions in collected of those in the history as saved
+    std::int64_t expired = 0;      // those this save wrote to the archive as new, for age
 };
 
 // appended: positions in collected of the lines the merge appended; savedHistory: History as
-// the save saw it (the save leaves out only records too old to keep), or empty when nothing was
-// saved. An appended record neither kept nor expired was dropped for another reason (a
-// duplicate partial download, a date too far ahead).
+// the save wrote it, or empty when nothing was saved; newlyArchived: the records the save added
+// to the archive. An appended record that the archive held already (an old report recorded again)
+// is neither: nothing of it is new. Nor is one dropped as a duplicate partial download.
 AddedRecordsFate FateOfAddedRecords(const CollectedHits& collected, const std::vector<std::size_t>& appended,
-                                    const std::vector<std::string>& savedHistory, std::chrono::sys_days today,
-                                    int TimeLimit);
+                                    const std::vector<std::string>& savedHistory,
+                                    const std::vector<std::string>& newlyArchived);
 
 } // namespace tallywick

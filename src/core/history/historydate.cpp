@@ -33,4 +33,15 @@ bool WithinTimeLimit(sys_days day, sys_days today, int TimeLimit)
     return MonthsBefore(day, today) < TimeLimit;
 }
 
+std::size_t CountDatedAfter(const std::vector<std::string>& records, sys_days today)
+{
+    std::size_t count = 0;
+    for (const auto& record : records) {
+        const auto day = RecordDay(record);
+        if (day && *day > today)
+            ++count;
+    }
+    return count;
+}
+
 } // namespace tallywick

@@ -26,4 +26,7 @@ std::int64_t MonthsBefore(std::chrono::sys_days day, std::chrono::sys_days today
 // A record of that day is kept by the time limit: fewer than TimeLimit calendar months back.
 bool WithinTimeLimit(std::chrono::sys_days day, std::chrono::sys_days today, int TimeLimit);
 
+// The records dated after today: kept like any other, but worth a word (a clock set back).
+std::size_t CountDatedAfter(const std::vector<std::string>& records, std::chrono::sys_days today);
+
 } // namespace tallywick

@@ -56,7 +56,7 @@ TEST_F(RecordTest, RecordsTheNewTrackedDownloadsOnce)
     const auto result = record({QStringLiteral("--json")});
     ASSERT_EQ(result.code, 0) << result.err;
     EXPECT_EQ(result.out,
-              "{\n  \"lines\": 5,\n  \"recorded\": 3,\n  \"expired\": 0,\n  \"per_item\": {\n"
+              "{\n  \"lines\": 5,\n  \"recorded\": 3,\n  \"expired\": 0,\n  \"future\": 0,\n  \"per_item\": {\n"
               "    \"/quarnel/shareware/pelmor.zip\": 2,\n    \"/quarnel/shareware/pelmor.exe\": 1,\n"
               "    \"/never/downloaded.zip\": 0\n  },\n  \"removed_partials\": 0,\n  \"history_size\": 3,\n"
               "  \"overlong_lines\": 0,\n  \"left_out\": {\n    \"robots\": 0,\n    \"failed\": 0\n  }\n}\n");
@@ -82,9 +82,10 @@ TEST_F(RecordTest, ALineCountsForItsFirstTrackedItemAndDuplicatePartialsGo)
                                 Record({.host = "198.51.100.9", .time = "12:00:00", .status = 206})}));
     const auto result = record({QStringLiteral("--json")});
     ASSERT_EQ(result.code, 0) << result.err;
-    EXPECT_TRUE(Holds(result.out, "\"recorded\": 1,\n  \"expired\": 0,\n  \"per_item\": {\n    \"/quarnel/\": 2,\n"
-                                  "    \"/quarnel/shareware/pelmor.zip\": 0\n  },\n  \"removed_partials\": 1,\n"
-                                  "  \"history_size\": 1,\n"))
+    EXPECT_TRUE(Holds(
+        result.out, "\"recorded\": 1,\n  \"expired\": 0,\n  \"future\": 0,\n  \"per_item\": {\n    \"/quarnel/\": 1,\n"
+                    "    \"/quarnel/shareware/pelmor.zip\": 0\n  },\n  \"removed_partials\": 1,\n"
+                    "  \"history_size\": 1,\n"))
         << result.out;
 }
 
@@ -101,8 +102,10 @@ TEST_F(RecordTest, TakesItsSearchFromTheSettingsAndItsOptionsForThisRunOnly)
     ASSERT_EQ(result.code, 0) << result.err;
     // No exe is searched for; the repeat 10 minutes later is a download of its own; the history
     // was sorted at load, and November is past a limit of one month.
-    EXPECT_TRUE(Holds(result.out, "\"recorded\": 4,\n  \"expired\": 0,\n  \"per_item\": {\n    \"/index.html\": 1,\n"
-                                  "    \"/quarnel/shareware/pelmor.zip\": 3,"))
+    EXPECT_TRUE(
+        Holds(result.out,
+              "\"recorded\": 4,\n  \"expired\": 0,\n  \"future\": 0,\n  \"per_item\": {\n    \"/index.html\": 1,\n"
+              "    \"/quarnel/shareware/pelmor.zip\": 3,"))
         << result.out;
     EXPECT_TRUE(Holds(result.out, "\"history_size\": 6")) << result.out;
     EXPECT_EQ(FileBytes(dataFile("history.dat")).substr(0, 2 * RecordOn("01/Dec/2026").size() + 4),
@@ -137,22 +140,58 @@ TEST_F(RecordTest, DownloadsTooOldToKeepAreNotCountedAsRecorded)
 {
     WriteBytes(report(), Lines({Record({.host = "198.51.100.1", .date = "14/Mar/2015"}),
                                 Record({.host = "198.51.100.2", .date = "15/Mar/2015", .path = kExe})}));
-    for (int run = 0; run < 2; ++run) {
-        const auto result = record({QStringLiteral("--json")});
-        ASSERT_EQ(result.code, 0) << result.err;
-        EXPECT_TRUE(Holds(result.out, "\"recorded\": 0,\n  \"expired\": 2,\n")) << result.out;
-        EXPECT_TRUE(Holds(result.out, "\"history_size\": 0")) << result.out;
-    }
+    const auto result = record({QStringLiteral("--json")});
+    ASSERT_EQ(result.code, 0) << result.err;
+    EXPECT_TRUE(Holds(result.out, "\"recorded\": 0,\n  \"expired\": 2,\n")) << result.out;
+    EXPECT_TRUE(Holds(result.out, "\"history_size\": 0")) << result.out;
     EXPECT_EQ(FileBytes(dataFile("history.dat")), "");
+    // Again: the archive holds them already, so nothing of this run is new, nor listed per item.
+    const auto again = record();
+    ASSERT_EQ(again.code, 0) << again.err;
+    EXPECT_EQ(again.out, "Lines read: 2\nRecorded: 0\n  0  /quarnel/shareware/pelmor.zip\n"
+                         "  0  /quarnel/shareware/pelmor.exe\n  0  /never/downloaded.zip\n"
+                         "Removed 0 duplicate items from history.\nHistory: 0 records\n");
 
     // Beside a download that is kept, in the text form too.
-    WriteBytes(report(), Lines({Record({.host = "198.51.100.1", .date = "14/Mar/2015"}),
+    WriteBytes(report(), Lines({Record({.host = "198.51.100.1", .date = "16/Mar/2015"}),
                                 Record({.host = "198.51.100.3", .date = "04/Dec/2026"})}));
     const auto mixed = record();
     ASSERT_EQ(mixed.code, 0) << mixed.err;
     EXPECT_TRUE(Holds(mixed.out, "Recorded: 1\n")) << mixed.out;
     EXPECT_TRUE(Holds(mixed.out, "Too old to keep: 1\n")) << mixed.out;
     EXPECT_TRUE(Holds(mixed.out, "History: 1 records\n")) << mixed.out;
+}
+
+// A computer whose clock was set back (a dead clock battery at boot, a restored virtual machine)
+// records with a today before the downloads already recorded: none of them is lost.
+TEST_F(RecordTest, AClockSetBackLosesNoDownload)
+{
+    ASSERT_EQ(record().code, 0);
+    const auto back = run({QStringLiteral("record"), report(), QStringLiteral("--today"), QStringLiteral("2026-11-20"),
+                           QStringLiteral("--json")});
+    ASSERT_EQ(back.code, 0) << back.err;
+    EXPECT_TRUE(Holds(back.out, "\"recorded\": 0,\n  \"expired\": 0,\n  \"future\": 3,\n")) << back.out;
+    EXPECT_EQ(FileBytes(dataFile("history.dat")),
+              Lines({Record({.host = "198.51.100.4", .date = "04/Dec/2026"}),
+                     Record({.host = "198.51.100.1", .time = "10:00:00"}),
+                     Record({.host = "198.51.100.2", .time = "11:00:00", .path = kExe})}));
+    const auto text =
+        run({QStringLiteral("record"), report(), QStringLiteral("--today"), QStringLiteral("2026-11-20")});
+    EXPECT_TRUE(Holds(text.out, "Dated after today: 3\n")) << text.out;
+}
+
+// The history is saved before the covered days: when only they fail, the output says what was
+// recorded and stderr which part was saved.
+TEST_F(RecordTest, ACoverageFileThatCannotBeWrittenIsSaidAfterTheSavedHistory)
+{
+    ASSERT_TRUE(QDir().mkpath(dataFile("coverage.dat")));
+    const auto result = record();
+    EXPECT_EQ(result.code, 1);
+    EXPECT_TRUE(Holds(result.out, "Recorded: 3\n")) << result.out;
+    EXPECT_TRUE(Holds(result.err, "history.dat was saved with the downloads recorded above, but:\n"
+                                  "The days the searched reports covered were not recorded"))
+        << result.err;
+    EXPECT_TRUE(Holds(FileBytes(dataFile("history.dat")), Record({.host = "198.51.100.4", .date = "04/Dec/2026"})));
 }
 
 class RecordWritesNothingTest : public RecordTest {
