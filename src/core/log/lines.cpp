@@ -54,9 +54,8 @@ std::size_t CountBreaksSse2(const char*& p, const char* end)
     return count;
 }
 
-#if defined(__x86_64__) && defined(__GNUC__)
-#define TALLYWICK_HAS_AVX2_PATH 1
-__attribute__((target("avx2"))) std::size_t CountBreaksAvx2(const char*& p, const char* end)
+#if defined(TALLYWICK_HAS_AVX2_PATH)
+TALLYWICK_AVX2_FUNCTION std::size_t CountBreaksAvx2(const char*& p, const char* end)
 {
     const __m256i lf = _mm256_set1_epi8('\n');
     const __m256i cr = _mm256_set1_epi8('\r');

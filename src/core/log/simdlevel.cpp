@@ -5,7 +5,7 @@ namespace {
 
 SimdLevel DetectSimdLevel()
 {
-#if defined(__x86_64__) && defined(__GNUC__)
+#if defined(TALLYWICK_HAS_AVX2_PATH)
     if (__builtin_cpu_supports("avx2"))
         return SimdLevel::Avx2;
 #endif

@@ -10,6 +10,13 @@ namespace tallywick {
 // widest; a level the processor lacks must not be asked for.
 enum class SimdLevel { Scalar, Sse2, Avx2 };
 
+// Where this build has an AVX2 path: a function marked TALLYWICK_AVX2_FUNCTION is compiled for
+// AVX2 whatever the build's target, and is called only at SimdLevel::Avx2.
+#if defined(__SSE2__) && defined(__x86_64__) && defined(__GNUC__)
+#define TALLYWICK_HAS_AVX2_PATH 1
+#define TALLYWICK_AVX2_FUNCTION __attribute__((target("avx2")))
+#endif
+
 inline constexpr std::array kSimdLevels = {SimdLevel::Scalar, SimdLevel::Sse2, SimdLevel::Avx2};
 
 // The widest level this processor runs (and this build has).

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace tallywick {
@@ -29,8 +30,20 @@ public:
         }
         return *this;
     }
-    LineList(LineList&&) noexcept = default;
-    LineList& operator=(LineList&&) noexcept = default;
+    // The list moved from is left empty: its free room lies in a block that is no longer its own.
+    LineList(LineList&& other) noexcept { *this = std::move(other); }
+    LineList& operator=(LineList&& other) noexcept
+    {
+        if (this != &other) {
+            blocks_ = std::move(other.blocks_);
+            lines_ = std::move(other.lines_);
+            next_ = other.next_;
+            room_ = other.room_;
+            blockSize_ = other.blockSize_;
+            other.clear();
+        }
+        return *this;
+    }
 
     void push_back(std::string_view line)
     {

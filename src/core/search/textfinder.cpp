@@ -53,10 +53,9 @@ std::size_t FindSse2(const char* base, const char* p, const char* last, std::str
     return FinishScalar(base, p, last, pattern);
 }
 
-#if defined(__x86_64__) && defined(__GNUC__)
-#define TALLYWICK_HAS_AVX2_PATH 1
+#if defined(TALLYWICK_HAS_AVX2_PATH)
 // Twice the width where the processor has it; reports are searched mostly here.
-__attribute__((target("avx2"))) std::size_t FindAvx2(const char* base, const char* p, const char* last,
+TALLYWICK_AVX2_FUNCTION std::size_t FindAvx2(const char* base, const char* p, const char* last,
                                                      std::string_view pattern)
 {
     const std::size_t n = pattern.size();

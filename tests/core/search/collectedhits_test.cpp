@@ -41,5 +41,26 @@ TEST(CollectedHits, CopiesAndMovesKeepTheirLookups)
     EXPECT_TRUE(copy.contains("short"));
 }
 
+// A list moved from is used again (a panel's hits are handed on, then the next search fills it):
+// what it adds must not land in the block the new owner holds.
+TEST(LineList, AListMovedFromGrowsApartFromItsNewOwner)
+{
+    LineList first;
+    first.push_back("kept");
+    LineList second = std::move(first);
+    first.push_back("new"); // NOLINT(bugprone-use-after-move): the point of the test
+    second.push_back("x");
+    EXPECT_EQ(first, std::vector<std::string>{"new"});
+    EXPECT_EQ(second, (std::vector<std::string>{"kept", "x"}));
+
+    LineList third;
+    third.push_back("old");
+    third = std::move(second);
+    second.push_back("again"); // NOLINT(bugprone-use-after-move)
+    third.push_back("y");
+    EXPECT_EQ(second, std::vector<std::string>{"again"});
+    EXPECT_EQ(third, (std::vector<std::string>{"kept", "x", "y"}));
+}
+
 } // namespace
 } // namespace tallywick
