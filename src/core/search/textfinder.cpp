@@ -56,7 +56,7 @@ std::size_t FindSse2(const char* base, const char* p, const char* last, std::str
 #if defined(TALLYWICK_HAS_AVX2_PATH)
 // Twice the width where the processor has it; reports are searched mostly here.
 TALLYWICK_AVX2_FUNCTION std::size_t FindAvx2(const char* base, const char* p, const char* last,
-                                                     std::string_view pattern)
+                                             std::string_view pattern)
 {
     const std::size_t n = pattern.size();
     const __m256i first = _mm256_set1_epi8(pattern.front());

@@ -37,8 +37,8 @@ void BackgroundJob::start(Work work)
         QMetaObject::invokeMethod(
             this,
             [this, weak, step = std::move(step)] {
-                const auto run = weak.lock();
-                if (run && !run->stop.stop_requested() && running_ == run)
+                const auto current = weak.lock();
+                if (current && !current->stop.stop_requested() && running_ == current)
                     step();
             },
             Qt::QueuedConnection);

@@ -42,7 +42,7 @@ void HistoryViewWindow::fillItemBox(QComboBox* box, const QString& first)
     if (!first.isEmpty())
         box->addItem(first);
     else
-        itemBox_ = box;
+        trackedItemBox_ = box;
     itemBoxItems_ = trackedItems();
     for (const auto& item : trackedItems())
         box->addItem(ViewText(item));
@@ -60,19 +60,19 @@ bool HistoryViewWindow::event(QEvent* event)
 
 void HistoryViewWindow::refreshItemBox()
 {
-    if (!itemBox_)
+    if (!trackedItemBox_)
         return;
-    const auto selected = selectedEntry(itemBox_);
+    const auto selected = selectedEntry(trackedItemBox_);
     const auto shown = selected < itemBoxItems_.size() ? std::optional(itemBoxItems_[selected]) : std::nullopt;
     const auto entries = MakeItemBoxEntries(trackedItems(), shown);
     if (entries.items == itemBoxItems_)
         return;
     const QScopedValueRollback loading(loading_, true);
     itemBoxItems_ = entries.items;
-    itemBox_->clear();
+    trackedItemBox_->clear();
     for (const auto& caption : entries.captions)
-        itemBox_->addItem(ViewText(caption));
-    itemBox_->setCurrentIndex(entries.selected ? static_cast<int>(*entries.selected) : -1);
+        trackedItemBox_->addItem(ViewText(caption));
+    trackedItemBox_->setCurrentIndex(entries.selected ? static_cast<int>(*entries.selected) : -1);
 }
 
 void HistoryViewWindow::limitItemBoxWidth(QComboBox* box)

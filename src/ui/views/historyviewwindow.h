@@ -63,7 +63,7 @@ private:
 
     HistoryViewContext context_;
     int computations_ = 0;
-    QComboBox* itemBox_ = nullptr;
+    QComboBox* trackedItemBox_ = nullptr;
     std::vector<std::string> itemBoxItems_;
 };
 

@@ -55,9 +55,9 @@ TEST_F(AllTimeTest, AnOldReportRecordedLaterHasTheTotalsOfOneRecordedInItsTime)
     EXPECT_EQ(totals("2018-05-25"), totalsInItsTime);
 
     // Recorded once more, it adds nothing.
-    const auto month = FileBytes(dataFile("archive/2015-05.dat"));
+    const auto archivedMonth = FileBytes(dataFile("archive/2015-05.dat"));
     ASSERT_EQ(record("2018-05-25").code, 0);
-    EXPECT_EQ(FileBytes(dataFile("archive/2015-05.dat")), month);
+    EXPECT_EQ(FileBytes(dataFile("archive/2015-05.dat")), archivedMonth);
     EXPECT_EQ(totals("2018-05-25"), totalsInItsTime);
 
     const auto item = [](const char* name, int total, bool dated = true) {
