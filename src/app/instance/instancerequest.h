@@ -3,20 +3,22 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
 namespace tallywick {
 
-// What a second start asks of the running program: to show its main window, and with a report
-// named on its command line, to open and search that report too.
+// What a second start asks of the running program: to show its main window, and with reports
+// named on its command line, to open and search them too, as one report.
 struct InstanceRequest {
-    QString report; // empty: only show the window
+    QStringList reports; // absolute paths; none: only show the window
 
     bool operator==(const InstanceRequest&) const = default;
 };
 
-// One line: "show" or "open " + the report path in UTF-8, ended by LF.
+// One line ended by LF: "show", or "open" followed by each report's absolute path in UTF-8,
+// percent-encoded, each after a space.
 QByteArray EncodeInstanceRequest(const InstanceRequest& request);
 // Nothing for a line this program does not send (an unrelated client on the name, garbage).
 std::optional<InstanceRequest> DecodeInstanceRequest(QByteArrayView line);

@@ -1,15 +1,13 @@
 // The desktop program's entry: one Tallywick per data folder, in a window and the notification
 // area.
 
-#include "app/files/datafolder.h"
 #include "ui/common/appicon.h"
 #include "ui/common/translation.h"
+#include "ui/main/commandline.h"
 #include "ui/main/program.h"
 #include "ui/main/terminationsignals.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
-#include <QFileInfo>
 
 #include <cstdio>
 #include <cstdlib>
@@ -57,20 +55,8 @@ int main(int argc, char** argv)
     QApplication::setWindowIcon(tallywick::AppIcon());
     tallywick::InstallTranslations(app, QLocale(), tallywick::TranslationsFolder());
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Counts the downloads in a web site's access log."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption dataDir(QStringLiteral("data-dir"),
-                                     QStringLiteral("Keep the history and the other data files in DIR."),
-                                     QStringLiteral("DIR"));
-    const QCommandLineOption config(QStringLiteral("config"), QStringLiteral("Read and write the settings in FILE."),
-                                    QStringLiteral("FILE"));
-    parser.addOption(dataDir);
-    parser.addOption(config);
-    parser.addPositionalArgument(QStringLiteral("REPORT"), QStringLiteral("Open and search this access log."),
-                                 QStringLiteral("[REPORT]"));
-    parser.process(app);
+    tallywick::ProgramCommandLine commandLine;
+    commandLine.parser().process(app);
 
     if (!platformChosen && QApplication::platformName() == QLatin1String("offscreen")) {
         const QByteArray display = qgetenv("DISPLAY");
@@ -83,15 +69,9 @@ int main(int argc, char** argv)
         return EXIT_FAILURE;
     }
 
-    tallywick::ProgramSetup setup;
-    setup.dataFolder = tallywick::DataFolder::fromOption(parser.value(dataDir)).path();
-    setup.settingsFile = parser.value(config);
-    // Absolute: a running program that is asked to open it works in another folder.
-    if (const QStringList reports = parser.positionalArguments(); !reports.isEmpty())
-        setup.report = QFileInfo(reports.first()).absoluteFilePath();
-    tallywick::Program program(std::move(setup));
+    tallywick::Program program(commandLine.setup());
     QObject::connect(&program, &tallywick::Program::ended, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     if (!program.start() || program.hasEnded())
-        return EXIT_SUCCESS;
+        return program.startFailed() ? EXIT_FAILURE : EXIT_SUCCESS;
     return QApplication::exec();
 }

@@ -79,8 +79,8 @@ public:
 
     // Shows the window, brings it to the front and runs its activation.
     void showAndActivate();
-    // Opens and searches a report named on the command line, of this start or a second one.
-    void openReportRequested(const QString& path) { openReport(path); }
+    // Opens and searches the reports named on the command line, of this start or a second one.
+    void openReportsRequested(const QStringList& paths) { openReports(paths); }
     // Closing messages go to the error output instead of message boxes (the session is ending).
     void setQuietClosing(bool quiet) { quietClosing_ = quiet; }
     bool isClosing() const { return closing_; }

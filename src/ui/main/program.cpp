@@ -2,6 +2,7 @@
 
 #include "app/clock/today.h"
 #include "app/files/datafolderlock.h"
+#include "app/instance/channelfolder.h"
 #include "app/instance/instancechannel.h"
 #include "app/settings/settingskeys.h"
 #include "app/settings/settingsstore.h"
@@ -24,6 +25,11 @@ namespace {
 
 const QString kTitle = QString::fromUtf8(kApplicationTitle);
 constexpr int kRightButton = 2;
+
+ChannelFolder ChannelFolderOf(const ProgramSetup& setup)
+{
+    return setup.channelFolder.isEmpty() ? UserChannelFolder() : FindChannelFolder({}, setup.channelFolder);
+}
 
 } // namespace
 
@@ -60,12 +66,18 @@ bool Program::start()
         case DataFolderLock::Status::Locked:
             listenForSecondStarts();
             break;
-        case DataFolderLock::Status::Busy:
-            // The running program shows its window (and opens the report); nothing to say then.
-            if (AskRunningInstance(InstanceChannelName(dataFolder_.path()), {setup_.report}))
+        case DataFolderLock::Status::Busy: {
+            // The running program shows its window (and opens the reports); nothing to say then.
+            const QString problem = askRunningProgram();
+            if (problem.isEmpty())
                 return false;
-            Dialogs::message(nullptr, kTitle, tr("%1 already running.").arg(kTitle));
+            const QString text = tr("%1 already running.").arg(kTitle) + QStringLiteral("\n\n") +
+                                 tr("It could not be asked to show its window: %1").arg(problem);
+            qWarning("%s", qUtf8Printable(text));
+            Dialogs::message(nullptr, kTitle, text);
+            startFailed_ = true;
             return false;
+        }
         default:
             Dialogs::message(
                 nullptr, kTitle,
@@ -88,8 +100,8 @@ bool Program::start()
         connect(qApp, &QCoreApplication::aboutToQuit, this, &Program::aboutToQuit);
 
         restoreMainWindow();
-        if (main_ && !setup_.report.isEmpty())
-            main_->openReportRequested(setup_.report);
+        if (main_ && !setup_.reports.isEmpty())
+            main_->openReportsRequested(setup_.reports);
         if (!endRequested_)
             showTrayIcon(true);
         return true;
@@ -181,12 +193,32 @@ void Program::trayMenuClicked(int, const QString& key)
         QMetaObject::invokeMethod(this, &Program::closeAllWindows, Qt::QueuedConnection);
 }
 
+// Without the channel a second start still finds the lock and says the program runs, but it
+// cannot bring this one back: the user hears why, once.
 void Program::listenForSecondStarts()
 {
-    instance_ = std::make_unique<InstanceServer>();
-    // Without the channel a second start still finds the lock and says the program runs.
-    instance_->listen(InstanceChannelName(dataFolder_.path()));
-    connect(instance_.get(), &InstanceServer::requested, this, &Program::answerSecondStart);
+    const ChannelFolder folder = ChannelFolderOf(setup_);
+    QString problem = folder.problem;
+    if (!folder.path.isEmpty()) {
+        instance_ = std::make_unique<InstanceServer>();
+        connect(instance_.get(), &InstanceServer::requested, this, &Program::answerSecondStart);
+        if (!instance_->listen(InstanceChannelPath(folder.path, dataFolder_.path())))
+            problem = instance_->errorString();
+    }
+    if (!problem.isEmpty())
+        Dialogs::message(
+            nullptr, kTitle,
+            tr("Starting %1 again cannot show this window or open a report in it:\n%2").arg(kTitle, problem),
+            Dialogs::Icon::Warning);
+}
+
+// Empty when the running program heard the request.
+QString Program::askRunningProgram() const
+{
+    const ChannelFolder folder = ChannelFolderOf(setup_);
+    if (folder.path.isEmpty())
+        return folder.problem;
+    return AskRunningInstance(InstanceChannelPath(folder.path, dataFolder_.path()), {setup_.reports}).problem;
 }
 
 void Program::answerSecondStart(const InstanceRequest& request)
@@ -196,8 +228,8 @@ void Program::answerSecondStart(const InstanceRequest& request)
         this,
         [this, request] {
             restoreMainWindow();
-            if (main_ && !main_->isClosing() && !request.report.isEmpty())
-                main_->openReportRequested(request.report);
+            if (main_ && !main_->isClosing() && !request.reports.isEmpty())
+                main_->openReportsRequested(request.reports);
         },
         Qt::QueuedConnection);
 }

@@ -9,6 +9,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QStringList>
 
 #include <array>
 #include <chrono>
@@ -35,7 +36,8 @@ struct ProgramSetup {
     std::function<std::chrono::sys_days()> today; // empty: the clock's
     SaveFileOpener historySave = OpenSaveFile;
     ReadFileOpener historyRead = OpenFileForReading;
-    QString report; // named on the command line: opened and searched once the window shows
+    QStringList reports;   // named on the command line: opened and searched as one once the window shows
+    QString channelFolder; // where second starts find this program; empty: the user's (UserChannelFolder)
     std::size_t backgroundMergeFrom = kBackgroundMergeRecords;
     ReportOpener reportOpener = OpenReportFile;
 };
@@ -73,6 +75,8 @@ public:
     const DataFolder& dataFolder() const { return dataFolder_; }
     const std::array<bool, kPanelCount>& moreFlags() const { return moreFlags_; }
     bool hasEnded() const { return ended_; }
+    // start() refused this start and could not hand its request to the running program.
+    bool startFailed() const { return startFailed_; }
 
 signals:
     // The program is done; the event loop may end.
@@ -84,6 +88,7 @@ private:
     void trayMenuClicked(int index, const QString& key);
     void mainWindowClosed();
     void listenForSecondStarts();
+    QString askRunningProgram() const;
     void answerSecondStart(const InstanceRequest& request);
     void endSession();
     void tellSettingsNotSaved();
@@ -107,6 +112,7 @@ private:
     bool ending_ = false;
     bool ended_ = false;
     bool settingsFailureTold_ = false;
+    bool startFailed_ = false;
 };
 
 } // namespace tallywick

@@ -1,5 +1,7 @@
+#include "app/instance/channelfolder.h"
 #include "app/instance/instancechannel.h"
 #include "mainwindowfixture.h"
+#include "ui/main/commandline.h"
 
 #include "ui/dialogs/timelimitdialog.h"
 #include "ui/dialogs/trackingdialog.h"
@@ -22,13 +24,13 @@ void PressEnterInFindBox(const TestProgram& run)
 }
 
 // A second start asks from its own process; here from a thread, while this one runs the loop.
-bool AskAsASecondStart(const TestProgram& run, const QString& report = QString())
+bool AskAsASecondStart(const TestProgram& run, const QStringList& reports = {})
 {
-    const QString name = InstanceChannelName(run.setup.dataFolder);
-    auto asked = std::async(std::launch::async, [&] { return AskRunningInstance(name, {report}); });
+    const QString path = InstanceChannelPath(UserChannelFolder().path, run.setup.dataFolder);
+    auto asked = std::async(std::launch::async, [&] { return AskRunningInstance(path, {reports}); });
     while (asked.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready)
         QCoreApplication::processEvents();
-    return asked.get();
+    return asked.get().answered();
 }
 
 } // namespace
@@ -169,26 +171,39 @@ private slots:
         QVERIFY(Dialogs::shownMessages().empty());
     }
 
-    void aReportNamedOnTheCommandLineIsOpenedAndSearched()
+    void reportsNamedOnTheCommandLineAreOpenedAndSearchedAsOne()
     {
         TestProgram run;
-        const QString first = run.dir.filePath(QStringLiteral("access.log"));
-        const QString second = run.dir.filePath(QStringLiteral("access.log.1"));
-        WriteFile(first, Joined(SmallReport()).toUtf8());
-        WriteFile(second, Joined({ReportLine("192.0.2.98", "04/Dec/2026:13:00:00", kExe),
-                                  ReportLine("192.0.2.99", "04/Dec/2026:14:00:00", kExe)})
-                              .toUtf8());
-        run.setup.report = first;
+        ProgramCommandLine line;
+        QVERIFY(line.parser().parse({QStringLiteral("tallywick"), QStringLiteral("--data-dir"), run.setup.dataFolder,
+                                     QStringLiteral("access.log.1"), QStringLiteral("logs/access.log")}));
+        const ProgramSetup parsed = line.setup();
+        QCOMPARE(parsed.dataFolder, run.setup.dataFolder);
+        QCOMPARE(parsed.reports, QStringList({QDir::current().absoluteFilePath(QStringLiteral("access.log.1")),
+                                              QDir::current().absoluteFilePath(QStringLiteral("logs/access.log"))}));
+
+        const QString older = run.dir.filePath(QStringLiteral("access.log.1"));
+        const QString newer = run.dir.filePath(QStringLiteral("access.log"));
+        WriteFile(older, Joined(SmallReport()).toUtf8());
+        WriteFile(newer, Joined({ReportLine("192.0.2.98", "04/Dec/2026:13:00:00", kExe),
+                                 ReportLine("192.0.2.99", "04/Dec/2026:14:00:00", kExe)})
+                             .toUtf8());
+        run.setup.reports = {newer, older};
         QVERIFY(run.start());
         QVERIFY(run.searched());
-        QCOMPARE(run.window().reportPath(), first);
+        QCOMPARE(run.window().reportPath(), newer);
+        QCOMPARE(run.label("countLabel0"), QStringLiteral("Found: 3"));
+
+        QVERIFY(AskAsASecondStart(run, {older}));
+        QTRY_COMPARE(run.window().reportPath(), older);
+        QVERIFY(run.searched());
+        QCOMPARE(run.window().statusText(), older);
         QCOMPARE(run.label("countLabel0"), QStringLiteral("Found: 1"));
 
-        QVERIFY(AskAsASecondStart(run, second));
-        QTRY_COMPARE(run.window().reportPath(), second);
+        QVERIFY(AskAsASecondStart(run, {newer, older}));
+        QTRY_COMPARE(run.window().reportPath(), newer);
         QVERIFY(run.searched());
-        QCOMPARE(run.window().statusText(), second);
-        QCOMPARE(run.label("countLabel0"), QStringLiteral("Found: 2"));
+        QCOMPARE(run.label("countLabel0"), QStringLiteral("Found: 3"));
         QVERIFY(Dialogs::shownMessages().empty());
     }
 

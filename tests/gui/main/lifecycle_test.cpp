@@ -6,6 +6,7 @@
 #include "support/failingdevice.h"
 
 #include <QMenu>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 #include <csignal>
@@ -92,14 +93,47 @@ private slots:
         first.paste(Joined(SmallReport()));
         const QByteArray settingsBefore = FileBytes(first.setup.settingsFile);
 
+        // The first cannot answer while this thread waits for it.
         Program second(first.setup);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Tallywick already running.")));
         QVERIFY(!second.start());
+        QVERIFY(second.startFailed());
         QCOMPARE(Dialogs::shownMessages().size(), std::size_t{1});
         QCOMPARE(Dialogs::shownMessages()[0].title, QStringLiteral("Tallywick"));
-        QCOMPARE(Dialogs::shownMessages()[0].text, QStringLiteral("Tallywick already running."));
+        QVERIFY(Dialogs::shownMessages()[0].text.startsWith(QStringLiteral("Tallywick already running.\n\n")));
+        QVERIFY(Dialogs::shownMessages()[0].text.contains(QStringLiteral("did not answer")));
         QVERIFY(!second.mainWindow() && !second.tray());
         QCOMPARE(FileBytes(first.setup.settingsFile), settingsBefore);
         QVERIFY(first.window().isVisible());
+    }
+
+    // Someone else could have bound the channel's name in a folder others may write to.
+    void withoutAChannelBothStartsSaySo()
+    {
+        TestProgram first;
+        first.setup.channelFolder = first.dir.filePath(QStringLiteral("shared"));
+        QVERIFY(QDir().mkpath(first.setup.channelFolder));
+        QVERIFY(QFile::setPermissions(first.setup.channelFolder, QFileDevice::Permissions(0x7777)));
+        QVERIFY(first.start());
+        QCOMPARE(Dialogs::shownMessages().size(), std::size_t{1});
+        const QString told = Dialogs::shownMessages()[0].text;
+        QVERIFY2(told.startsWith(QStringLiteral("Starting Tallywick again cannot show this window")), qPrintable(told));
+        QVERIFY2(told.contains(first.setup.channelFolder) && told.contains(QStringLiteral("0700")), qPrintable(told));
+        QVERIFY(first.window().isVisible());
+        // Once: bringing the window back says nothing more.
+        first.window().close();
+        QTRY_VERIFY(!first.program->mainWindow());
+        first.trayItem("open")->trigger();
+        QTRY_VERIFY(first.program->mainWindow());
+
+        Program second(first.setup);
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(QStringLiteral("^Tallywick already running.\n\n.*mode 0777")));
+        QVERIFY(!second.start());
+        QVERIFY(second.startFailed());
+        QCOMPARE(Dialogs::shownMessages().size(), std::size_t{2});
+        QVERIFY(Dialogs::shownMessages()[1].text.startsWith(QStringLiteral("Tallywick already running.\n\n")));
+        QVERIFY(Dialogs::shownMessages()[1].text.contains(first.setup.channelFolder));
     }
 
     void closingSavesInOrderAndLeavesTheProgramInTheNotificationArea()
