@@ -21,11 +21,32 @@ LeftOut LeaveOutTest::operator()(std::string_view line)
 
 bool LeaveOutTest::isRobot(std::string_view userAgent)
 {
-    if (const auto known = robotAnswers_.find(userAgent); known != robotAnswers_.end())
-        return known->second;
+    if (const auto known = robotAnswers_.find(userAgent))
+        return *known;
     const bool robot = options_.robots->matches(userAgent);
-    robotAnswers_.emplace(userAgent, robot);
+    robotAnswers_.remember(userAgent, robot);
     return robot;
+}
+
+std::optional<bool> RecentAnswers::find(std::string_view agent)
+{
+    const auto found = index_.find(agent);
+    if (found == index_.end())
+        return std::nullopt;
+    answers_.splice(answers_.begin(), answers_, found->second);
+    return found->second->robot;
+}
+
+void RecentAnswers::remember(std::string_view agent, bool answer)
+{
+    answers_.push_front({std::string(agent), answer});
+    const auto [known, added] = index_.try_emplace(answers_.front().agent, answers_.begin());
+    if (!added) {
+        answers_.pop_front();
+        known->second->robot = answer;
+        return;
+    }
+    bytes_ += agent.size();
 }
 
 } // namespace tallywick
