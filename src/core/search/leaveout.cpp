@@ -39,14 +39,25 @@ std::optional<bool> RecentAnswers::find(std::string_view agent)
 
 void RecentAnswers::remember(std::string_view agent, bool answer)
 {
-    answers_.push_front({std::string(agent), answer});
-    const auto [known, added] = index_.try_emplace(answers_.front().agent, answers_.begin());
-    if (!added) {
-        answers_.pop_front();
+    if (const auto known = index_.find(agent); known != index_.end()) {
         known->second->robot = answer;
         return;
     }
+    if (agent.size() > kMostBytes)
+        return;
+    while (index_.size() >= kMostAgents || bytes_ + agent.size() > kMostBytes)
+        forgetLeastRecent();
+    answers_.push_front({std::string(agent), answer});
+    index_.emplace(answers_.front().agent, answers_.begin());
     bytes_ += agent.size();
+}
+
+void RecentAnswers::forgetLeastRecent()
+{
+    const Answer& last = answers_.back();
+    bytes_ -= last.agent.size();
+    index_.erase(last.agent);
+    answers_.pop_back();
 }
 
 } // namespace tallywick

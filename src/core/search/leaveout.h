@@ -32,18 +32,32 @@ struct LeftOutCounts {
     bool operator==(const LeftOutCounts&) const = default;
 };
 
-// The robot answers for the user agents met in a search. A log repeats a few agents many times,
-// so each is matched about once.
+// The robot answers for the user agents met last in a search. A log repeats a few agents many
+// times, so each is matched about once; but a client chooses its agent, so a log may hold as many
+// as it has lines, and the least recent answers make room.
 class RecentAnswers {
 public:
+    static constexpr std::size_t kMostAgents = 4'096;
+    static constexpr std::size_t kMostBytes = std::size_t{1} << 20; // of their text; 8 KB is a long agent
+
+    RecentAnswers() = default;
+    // A copy's index would view into the original's agents.
+    RecentAnswers(const RecentAnswers&) = delete;
+    RecentAnswers& operator=(const RecentAnswers&) = delete;
+    RecentAnswers(RecentAnswers&&) = default;
+    RecentAnswers& operator=(RecentAnswers&&) = default;
+
     // The answer for agent, which then counts as the most recent.
     std::optional<bool> find(std::string_view agent);
+    // An agent longer than all the answers may hold is not kept.
     void remember(std::string_view agent, bool answer);
 
     std::size_t size() const { return index_.size(); }
     std::size_t bytes() const { return bytes_; } // of the agents' text
 
 private:
+    void forgetLeastRecent();
+
     struct Answer {
         std::string agent;
         bool robot = false;
