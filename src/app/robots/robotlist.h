@@ -18,7 +18,6 @@ inline constexpr const char* kRobotListName = "robot-patterns.txt";
 struct RejectedPattern {
     std::string pattern;
     std::string reason;
-    bool operator==(const RejectedPattern&) const = default;
 };
 
 // Tells robots by a list of regular expressions, all matched in one pass over a user agent.
