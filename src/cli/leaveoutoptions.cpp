@@ -29,6 +29,8 @@ LeaveOutChoice ReadLeaveOutOptions(CommandLine& line, const QString& command, bo
         choice.exitCode = kExitFailed;
         return choice;
     }
+    if (!loaded.warning.isEmpty())
+        env.err << "tallywick-cli " << command.toStdString() << ": warning: " << loaded.warning.toStdString() << "\n";
     choice.matcher = std::move(loaded.matcher);
     choice.options.robots = choice.matcher.get();
     return choice;

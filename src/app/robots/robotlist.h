@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -13,18 +14,31 @@ namespace tallywick {
 
 inline constexpr const char* kRobotListName = "robot-patterns.txt";
 
+// A pattern the regular-expression library cannot take, and the library's reason.
+struct RejectedPattern {
+    std::string pattern;
+    std::string reason;
+};
+
 // Tells robots by a list of regular expressions, all matched in one pass over a user agent.
 // Matching is thread-safe: a search running off the UI thread may share one matcher.
 class RobotMatcher final : public UserAgentMatcher {
 public:
+    static constexpr std::size_t kRejectedKept = 3;
+
     ~RobotMatcher() override;
 
-    // The patterns the regular-expression library could not take are left out and counted.
+    // The patterns the regular-expression library cannot take are left out and counted, the first
+    // few kept with the reason. When the others do not fit in the memory budget together, the
+    // matcher matches nothing and says so.
     static std::unique_ptr<RobotMatcher> FromPatterns(const std::vector<std::string>& patterns);
 
     bool matches(std::string_view userAgent) const override;
     std::size_t patternCount() const { return patternCount_; }
     std::size_t rejectedCount() const { return rejectedCount_; }
+    const std::vector<RejectedPattern>& firstRejected() const { return firstRejected_; }
+    bool overMemoryBudget() const { return overMemoryBudget_; }
+    std::int64_t memoryBudget() const { return memoryBudget_; }
 
 private:
     RobotMatcher();
@@ -33,6 +47,9 @@ private:
     std::unique_ptr<Compiled> compiled_;
     std::size_t patternCount_ = 0;
     std::size_t rejectedCount_ = 0;
+    std::vector<RejectedPattern> firstRejected_;
+    bool overMemoryBudget_ = false;
+    std::int64_t memoryBudget_ = 0;
 };
 
 struct RobotList {
@@ -48,11 +65,14 @@ std::optional<RobotList> ReadRobotList(const QString& path, QString* error);
 // tree when the program runs from there. Empty when there is none.
 QString FindRobotList(const QString& programFolder);
 
-// The list read and compiled, or the reason it could not be.
+// The list read and compiled, or the reason it could not be. A list that works without some of
+// its patterns says which in warning.
 struct LoadedRobots {
     std::unique_ptr<RobotMatcher> matcher;
     QString error;
+    QString warning = {};
 };
+LoadedRobots LoadRobotList(const QString& path);
 LoadedRobots LoadRobotMatcher(const QString& programFolder);
 
 } // namespace tallywick

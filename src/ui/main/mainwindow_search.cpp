@@ -160,6 +160,8 @@ LeaveOutOptions MainWindow::leaveOutOptions()
             Dialogs::message(this, QStringLiteral("Tallywick"),
                              tr("Robots cannot be left out: %1 They are counted.").arg(robotListProblem_),
                              Dialogs::Icon::Warning);
+        else if (!loaded.warning.isEmpty())
+            Dialogs::message(this, QStringLiteral("Tallywick"), loaded.warning, Dialogs::Icon::Warning);
     }
     return {.failed = values_.LeaveOutFailed, .robots = values_.LeaveOutRobots ? robots_.get() : nullptr};
 }

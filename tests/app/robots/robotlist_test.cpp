@@ -7,6 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <string>
+#include <vector>
+
 namespace tallywick {
 namespace {
 
@@ -61,6 +65,77 @@ TEST(RobotList, ReadsPatternsAndSkipsCommentsAndBlankLines)
     EXPECT_FALSE(matcher->matches("my curl")); // anchored where the pattern says so
 }
 
+QString WriteList(const QTemporaryDir& dir, const std::vector<std::string>& patterns)
+{
+    const QString path = dir.filePath("list.txt");
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    for (const auto& pattern : patterns)
+        file.write((pattern + "\n").c_str());
+    return path;
+}
+
+TEST(RobotList, PatternsLeftOutAreNamedWithTheLibrarysReason)
+{
+    QTemporaryDir dir;
+    const QString name = QDir::toNativeSeparators(dir.filePath("list.txt"));
+
+    const auto some = LoadRobotList(WriteList(dir, {"^curl", "bad(", "x[", "[wW]get", "a**", "\\8"}));
+    ASSERT_TRUE(some.matcher) << some.error.toStdString();
+    EXPECT_TRUE(some.error.isEmpty());
+    EXPECT_EQ(some.warning, name + " is used without 4 of its 6 patterns, which the regular-expression library cannot "
+                                   "take: \"bad(\": missing ): bad(; \"x[\": missing ]: [; \"a**\": bad repetition "
+                                   "operator: **; and 1 more.");
+    EXPECT_EQ(some.matcher->patternCount(), 2U);
+    EXPECT_EQ(some.matcher->rejectedCount(), 4U);
+    EXPECT_TRUE(some.matcher->matches("Wget/1.21"));
+
+    const auto none = LoadRobotList(WriteList(dir, {"bad(", "%1["}));
+    EXPECT_FALSE(none.matcher);
+    EXPECT_EQ(none.error, name + " holds no usable pattern: the regular-expression library cannot take any of them: "
+                                 "\"bad(\": missing ): bad(; \"%1[\": missing ]: [.");
+
+    const auto overlong = LoadRobotList(WriteList(dir, {"^curl", "(" + std::string(5'000, 'a')}));
+    EXPECT_LT(overlong.warning.size(), 400) << "a pattern and its reason are shortened";
+
+    const auto whole = LoadRobotMatcher(ProgramFolder());
+    EXPECT_TRUE(whole.warning.isEmpty()) << whole.warning.toStdString();
+}
+
+TEST(RobotList, ALargeListOfLiteralsCompiles)
+{
+    std::mt19937 random(3);
+    std::vector<std::string> patterns(100'000);
+    for (auto& pattern : patterns)
+        for (std::size_t length = 6 + random() % 14; pattern.size() < length;)
+            pattern += "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789"[random() % 62];
+    const auto matcher = RobotMatcher::FromPatterns(patterns);
+    EXPECT_FALSE(matcher->overMemoryBudget());
+    EXPECT_EQ(matcher->patternCount(), patterns.size());
+    EXPECT_TRUE(matcher->matches("Mozilla/5.0 (compatible; " + patterns.back() + ")"));
+    EXPECT_FALSE(matcher->matches("Mozilla/5.0 (X11; Linux x86_64; rv:121.0) Gecko/20100101 Firefox/121.0"));
+}
+
+TEST(RobotList, AListTooLargeForTheMemoryBudgetSaysSo)
+{
+    // A few bytes each, which the library expands into a thousand instructions.
+    std::vector<std::string> patterns;
+    for (int i = 0; i < 800; ++i)
+        patterns.push_back(std::to_string(i) + "[a-z]{1000}");
+    const auto matcher = RobotMatcher::FromPatterns(patterns);
+    EXPECT_TRUE(matcher->overMemoryBudget());
+    EXPECT_FALSE(matcher->matches("Googlebot")); // and does not crash
+
+    patterns.push_back("bad(");
+    QTemporaryDir dir;
+    const auto loaded = LoadRobotList(WriteList(dir, patterns));
+    EXPECT_FALSE(loaded.matcher);
+    EXPECT_EQ(loaded.error, QDir::toNativeSeparators(dir.filePath("list.txt")) +
+                                " is too large for the matcher's memory budget (64 MB): its 800 patterns do not "
+                                "compile together. Besides, the regular-expression library cannot take 1 of its 801 "
+                                "patterns: \"bad(\": missing ): bad(.");
+}
+
 TEST(RobotList, AMissingOrEmptyListIsAnError)
 {
     QString error;
@@ -76,6 +151,9 @@ TEST(RobotList, AMissingOrEmptyListIsAnError)
     const auto none = RobotMatcher::FromPatterns({});
     ASSERT_TRUE(none);
     EXPECT_FALSE(none->matches("Googlebot"));
+    const auto empty = LoadRobotList(WriteList(dir, {}));
+    EXPECT_FALSE(empty.matcher);
+    EXPECT_EQ(empty.error, QDir::toNativeSeparators(dir.filePath("list.txt")) + " holds no pattern.");
 }
 
 } // namespace

@@ -148,6 +148,18 @@ TEST_F(SearchCommand, WithoutItsListRobotsAreAnErrorNotPeople)
         << "the list is read only for robots";
 }
 
+TEST_F(SearchCommand, ARobotListWithoutSomePatternsIsUsedWithAWarning)
+{
+    loadRobots_ = [] {
+        return LoadedRobots{RobotMatcher::FromPatterns({"^Agent/"}), {}, QStringLiteral("The list lacks 1 pattern.")};
+    };
+    const QString report = write(QStringLiteral("report.txt"), kZipLine);
+    const auto result = run({QStringLiteral("search"), report, QStringLiteral("--leave-out-robots")});
+    EXPECT_EQ(result.code, 0);
+    EXPECT_EQ(result.err, "tallywick-cli search: warning: The list lacks 1 pattern.\n");
+    EXPECT_NE(result.out.find("Left out: 1 robots, 0 failed"), std::string::npos) << result.out;
+}
+
 TEST_F(SearchCommand, SeveralReportsAreOneOldestFirstWhateverTheOrderGiven)
 {
     // A split download that crosses from the older log into the newer one is one download.

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -59,6 +62,52 @@ TEST(LeaveOutTest, ALineBothOptionsLeaveOutIsFailed)
     LeaveOutTest test({.failed = true, .robots = &bots});
     EXPECT_EQ(test(Line("304", "Googlebot")), LeftOut::Failed);
     EXPECT_EQ(test(Line("200", "Googlebot")), LeftOut::Robot);
+}
+
+// A client chooses its user agent, so a log may hold as many as it has lines.
+TEST(RecentAnswers, StayWithinTheirBoundWhateverTheAgents)
+{
+    RecentAnswers answers;
+    std::mt19937 random(5);
+    std::string agent;
+    for (int i = 0; i < 20'000; ++i) {
+        const std::size_t length = random() % 2 == 0 ? random() % 100 : random() % 8'192;
+        agent = std::to_string(i) + std::string(length, 'x');
+        EXPECT_FALSE(answers.find(agent));
+        answers.remember(agent, i % 3 == 0);
+        ASSERT_LE(answers.size(), RecentAnswers::kMostAgents) << i;
+        ASSERT_LE(answers.bytes(), RecentAnswers::kMostBytes) << i;
+    }
+    EXPECT_EQ(answers.find(agent), false); // the last agent is kept: 19,999 is not a multiple of 3
+
+    const std::string longest(RecentAnswers::kMostBytes + 1, 'x'); // more than all of them may hold
+    answers.remember(longest, true);
+    EXPECT_FALSE(answers.find(longest));
+    EXPECT_LE(answers.bytes(), RecentAnswers::kMostBytes);
+}
+
+// A few agents repeat often among many that come once or seldom, as in a real log.
+TEST(LeaveOutTest, RobotAnswersAgreeWithTheMatcherAndTheFrequentAgentsAreMatchedOnce)
+{
+    std::mt19937 random(11);
+    std::vector<std::string> agents(20'000);
+    for (auto& agent : agents) {
+        const std::size_t length = 1 + random() % 200;
+        for (std::size_t i = 0; i < length; ++i)
+            agent += "abot ;/()"[random() % 9];
+    }
+    BotMatcher bots;
+    LeaveOutTest test({.robots = &bots});
+    std::set<std::size_t> met;
+    for (int i = 0; i < 200'000; ++i) {
+        const std::size_t drawn = random() % 10 < 3 ? random() % 10 : random() % agents.size();
+        met.insert(drawn);
+        const bool robot = agents[drawn].find("bot") != std::string::npos;
+        ASSERT_EQ(test(Line("200", agents[drawn])), robot ? LeftOut::Robot : LeftOut::No) << agents[drawn];
+    }
+    EXPECT_GT(bots.asked.size(), met.size()) << "more distinct agents came than are remembered";
+    for (std::size_t frequent = 0; frequent < 10; ++frequent)
+        EXPECT_EQ(std::count(bots.asked.begin(), bots.asked.end(), agents[frequent]), 1) << frequent;
 }
 
 } // namespace
