@@ -31,6 +31,22 @@ std::optional<QString> ReadPlain(QIODevice& device, const ChunkSink& sink, const
     }
 }
 
+QString CorruptReport(const char* reason)
+{
+    return QStringLiteral("Corrupt compressed report: %1").arg(QString::fromLatin1(reason));
+}
+
+// Takes the zero bytes at the start of the stream's input; true when there were any.
+bool SkipZeros(z_stream& stream)
+{
+    const auto* begin = stream.next_in;
+    while (stream.avail_in > 0 && *stream.next_in == 0) {
+        ++stream.next_in;
+        --stream.avail_in;
+    }
+    return stream.next_in != begin;
+}
+
 std::optional<QString> ReadGzip(QIODevice& device, const ChunkSink& sink, const ReadProgress& progress)
 {
     qint64 read = 0;
@@ -44,7 +60,9 @@ std::optional<QString> ReadGzip(QIODevice& device, const ChunkSink& sink, const 
 
     std::vector<char> in(kBlockSize);
     std::vector<char> out(4 * kBlockSize);
-    bool memberOpen = false; // inside a gzip member that has not ended yet
+    bool memberOpen = false;  // inside a gzip member that has not ended yet
+    bool memberEnded = false; // at least one member was read to its end
+    bool padded = false;      // zero bytes followed the last member (a block device's padding)
     for (;;) {
         const qint64 got = device.read(in.data(), kBlockSize);
         if (got < 0)
@@ -54,17 +72,25 @@ std::optional<QString> ReadGzip(QIODevice& device, const ChunkSink& sink, const 
         stream.next_in = reinterpret_cast<Bytef*>(in.data());
         stream.avail_in = static_cast<uInt>(got);
         for (;;) {
+            if (!memberOpen && memberEnded) {
+                // Another member, or padding up to the end, which gzip passes over too.
+                padded = SkipZeros(stream) || padded;
+                if (stream.avail_in == 0)
+                    break;
+                if (padded)
+                    return CorruptReport("data after the zero padding");
+            }
             stream.next_out = reinterpret_cast<Bytef*>(out.data());
             stream.avail_out = static_cast<uInt>(out.size());
             const int rc = inflate(&stream, Z_NO_FLUSH);
             if (rc != Z_OK && rc != Z_STREAM_END && rc != Z_BUF_ERROR)
-                return QStringLiteral("Corrupt compressed report: %1")
-                    .arg(QString::fromLatin1(stream.msg ? stream.msg : "bad data"));
+                return CorruptReport(stream.msg ? stream.msg : "bad data");
             const auto produced = out.size() - stream.avail_out;
             if (produced > 0)
                 sink(std::string_view(out.data(), produced));
             if (rc == Z_STREAM_END) {
                 memberOpen = false;
+                memberEnded = true;
                 inflateReset(&stream); // another member may follow
                 if (stream.avail_in == 0)
                     break;

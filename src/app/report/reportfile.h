@@ -21,8 +21,9 @@ using ChunkSink = std::function<void(std::string_view)>;
 using ReadProgress = std::function<bool(qint64 bytesRead)>;
 
 // Feeds the bytes of device to sink in large blocks, inflating them first when gzip is set
-// (several concatenated gzip members are read one after another, as gzip does). Returns the
-// reason when reading fails part-way; stopping through progress is no failure.
+// (several concatenated gzip members are read one after another, and zero bytes that pad the
+// last one are passed over, as gzip does). Returns the reason when reading fails part-way;
+// stopping through progress is no failure.
 std::optional<QString> ReadReport(QIODevice& device, bool gzip, const ChunkSink& sink,
                                   const ReadProgress& progress = {});
 

@@ -78,17 +78,20 @@ TEST(ReportFile, ARealServerLogGivesWhatThePlainReadingGives)
     }
 }
 
-TEST(ReportFile, CompressedReportsReadLikePlainOnesAlsoInSeveralMembers)
+TEST(ReportFile, CompressedReportsReadLikePlainOnesAlsoInSeveralMembersAndPadded)
 {
     QTemporaryDir dir;
     std::string plain;
     for (int i = 0; i < 5000; ++i)
         plain += kZipLine + "\r\n";
     const QString text = WriteFile(dir, QStringLiteral("access.log"), plain);
-    const QString gz =
-        WriteFile(dir, QStringLiteral("access.log.GZ"), Gzip(plain.substr(0, 1000)) + Gzip(plain.substr(1000)));
+    const std::string members = Gzip(plain.substr(0, 1000)) + Gzip(plain.substr(1000));
+    const QString gz = WriteFile(dir, QStringLiteral("access.log.GZ"), members);
+    // Zero bytes after the last member, as a tape or a block copy leaves them, longer than a read.
+    const QString padded = WriteFile(dir, QStringLiteral("padded.gz"), members + std::string(1536 * 1024, '\0'));
 
     EXPECT_EQ(ReadAll(gz), plain);
+    EXPECT_EQ(ReadAll(padded), plain);
     const auto fromText = SearchReportFile(text, SearchRequest{}, {}, CollectedHits{});
     const auto fromGz = SearchReportFile(gz, SearchRequest{}, {}, CollectedHits{});
     ASSERT_EQ(fromGz.status, ReportFileSearch::Status::Done);
@@ -102,9 +105,12 @@ TEST(ReportFile, ACorruptOrCutCompressedReportFails)
     const std::string packed = Gzip(kZipLine + "\n" + kZipLine + "\n");
     std::string corrupt = packed;
     corrupt[corrupt.size() / 2] = static_cast<char>(corrupt[corrupt.size() / 2] ^ 0x55);
-    for (const auto& [name, bytes] : {std::pair{QStringLiteral("corrupt.gz"), corrupt},
-                                      std::pair{QStringLiteral("cut.gz"), packed.substr(0, packed.size() - 6)},
-                                      std::pair{QStringLiteral("text.gz"), kZipLine}}) {
+    for (const auto& [name, bytes] :
+         {std::pair{QStringLiteral("corrupt.gz"), corrupt},
+          std::pair{QStringLiteral("cut.gz"), packed.substr(0, packed.size() - 6)},
+          std::pair{QStringLiteral("text.gz"), kZipLine}, std::pair{QStringLiteral("zeros.gz"), std::string(64, '\0')},
+          std::pair{QStringLiteral("garbage.gz"), packed + "garbage"},
+          std::pair{QStringLiteral("padded-then-data.gz"), packed + std::string(16, '\0') + packed}}) {
         const auto search = SearchReportFile(WriteFile(dir, name, bytes), SearchRequest{}, {}, CollectedHits{});
         EXPECT_EQ(search.status, ReportFileSearch::Status::Failed) << name.toStdString();
         EXPECT_FALSE(search.error.isEmpty());
