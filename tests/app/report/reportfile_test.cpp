@@ -2,8 +2,11 @@
 
 #include "app/report/reportorder.h"
 
+#include "app/report/reportdays.h"
+
 #include "support/failingdevice.h"
 #include "support/plainsearch.h"
+#include "support/unreadablefile.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -123,7 +126,7 @@ TEST(ReportFile, AReadErrorPartWayFailsTheSearchAndKeepsTheCollectedHits)
     const QString path = WriteFile(dir, QStringLiteral("report.txt"), kZipLine);
     CollectedHits collected;
     collected.append("an earlier hit");
-    const auto failing = [](const QString&) -> std::unique_ptr<QIODevice> {
+    const auto failing = [](const ReportPath&) -> std::unique_ptr<QIODevice> {
         return std::make_unique<FailingDevice>(kZipLine + "\n");
     };
     const auto search = SearchReportFile(path, SearchRequest{}, {"pelmor"}, std::move(collected), failing);
@@ -155,11 +158,17 @@ TEST(ReportFile, SeveralReportsSearchAsTheirConcatenationInAnyOrderGiven)
     const std::vector<std::string> tracked{"/images/logstash_OSCON.pdf", "/favicon.ico"};
     const auto whole = SearchReportFile(kRealLog, request, tracked, CollectedHits{});
     ASSERT_EQ(whole.status, ReportFileSearch::Status::Done);
+    const auto wholeDays = ReadReportDays(kRealLog);
+    ASSERT_TRUE(wholeDays && !wholeDays->empty());
 
     std::sort(files.begin(), files.end());
     do {
-        const auto search = SearchReportFiles(OldestReportsFirst(files), request, tracked, CollectedHits{});
+        // The days come from the search's own read.
+        const auto search =
+            SearchReportFiles(OldestReportsFirst(ReportPathsOf(files)), request, tracked, CollectedHits{},
+                              OpenReportFile, {}, ResultTextSink::ReportHits::Keep, CoveredDays::Gather);
         ASSERT_EQ(search.status, ReportFileSearch::Status::Done);
+        EXPECT_EQ(search.days, wholeDays);
         const auto& result = search.outcome.result;
         EXPECT_EQ(result.lineCount, 10000) << files.join(u' ').toStdString();
         EXPECT_EQ(result.panels[0].text, whole.outcome.result.panels[0].text);
@@ -173,10 +182,10 @@ TEST(ReportFile, SeveralReportsSearchAsTheirConcatenationInAnyOrderGiven)
     const auto missing =
         SearchReportFiles({files[0], dir.filePath(QStringLiteral("gone.log"))}, request, tracked, CollectedHits{});
     EXPECT_EQ(missing.status, ReportFileSearch::Status::NotFound);
-    EXPECT_EQ(missing.failedPath, dir.filePath(QStringLiteral("gone.log")));
+    EXPECT_EQ(missing.failedPath.text(), dir.filePath(QStringLiteral("gone.log")));
 }
 
-TEST(ReportFile, AMissingReportIsNotFound)
+TEST(ReportFile, AMissingReportIsNotFoundAndAnUnreadableOneSaysWhy)
 {
     QTemporaryDir dir;
     const auto search =
@@ -185,6 +194,15 @@ TEST(ReportFile, AMissingReportIsNotFound)
     EXPECT_EQ(SearchReportFile(dir.path(), SearchRequest{}, {}, CollectedHits{}).status,
               ReportFileSearch::Status::NotFound)
         << "a folder";
+
+    const QString unreadable = testing::UnreadableFile();
+    if (unreadable.isEmpty())
+        GTEST_SKIP() << "no file here that root cannot read";
+    const auto refused = SearchReportFiles({WriteFile(dir, QStringLiteral("a.log"), kZipLine), unreadable},
+                                           SearchRequest{}, {}, CollectedHits{});
+    EXPECT_EQ(refused.status, ReportFileSearch::Status::Failed);
+    EXPECT_EQ(refused.error, QStringLiteral("Permission denied"));
+    EXPECT_EQ(refused.failedPath.text(), unreadable);
 }
 
 } // namespace
