@@ -1,8 +1,19 @@
 #include "cli/options.h"
 
+#include <QByteArrayView>
 #include <QDate>
 
 namespace tallywick::cli {
+namespace {
+
+// The variables that stand in for --data-dir and --config when they are not given.
+struct StandIn {
+    const char* option;
+    const char* variable;
+};
+constexpr StandIn kStandIns[] = {{"data-dir", "TALLYWICK_DATA_DIR"}, {"config", "TALLYWICK_CONFIG"}};
+
+} // namespace
 
 CommandLine::CommandLine(QString command, QString synopsis, QString help) :
     command_(std::move(command)), synopsis_(std::move(synopsis)), help_(std::move(help))
@@ -39,6 +50,25 @@ bool CommandLine::parse(const Arguments& arguments, Environment& env)
         const QString options = parser_.helpText().section(QStringLiteral("Options:\n"), 1);
         env.out << options.toStdString();
         exitCode_ = kExitOk;
+        return false;
+    }
+    for (const QString& option : std::as_const(fileOptions_)) {
+        for (const auto& bytes : valueBytes(option)) {
+            if (!QByteArrayView(bytes).isValidUtf8()) {
+                exitCode_ = usageError(
+                    env, QStringLiteral("--%1 is not valid UTF-8: as text it would name another file or folder")
+                             .arg(option));
+                return false;
+            }
+        }
+    }
+    for (const auto& [option, variable] : kStandIns) {
+        if (parser_.isSet(QString::fromLatin1(option)) || qgetenv(variable).isValidUtf8())
+            continue;
+        exitCode_ =
+            usageError(env, QStringLiteral("$%1 is not valid UTF-8: as text it would name another file or folder; "
+                                           "give --%2 instead")
+                                .arg(QString::fromLatin1(variable), QString::fromLatin1(option)));
         return false;
     }
     if (parser_.isSet(QStringLiteral("today"))) {
@@ -80,6 +110,14 @@ int CommandLine::usageError(Environment& env, const QString& message) const
     env.err << "tallywick-cli " << command_.toStdString() << ": " << message.toStdString() << "\n(see tallywick-cli "
             << command_.toStdString() << " --help)\n";
     return kExitUsage;
+}
+
+ReportPaths ReportsGiven(const CommandLine& line)
+{
+    ReportPaths reports;
+    for (const auto& bytes : line.positionalBytes())
+        reports.append(ReportPath::fromBytes(bytes));
+    return reports;
 }
 
 std::optional<std::int64_t> ParseInteger(const QString& text)

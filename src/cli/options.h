@@ -19,9 +19,14 @@ public:
     CommandLine(QString command, QString synopsis, QString help);
 
     QCommandLineParser& parser() { return parser_; }
+    // An option of the command's own that names a file: parse() refuses it when its bytes are
+    // not UTF-8, as it does --data-dir and --config.
+    void namesFile(const QString& option) { fileOptions_.append(option); }
 
     // Parses arguments (program name and subcommand first). False when the run is over:
-    // --help was shown, or an error was reported; exitCode() then tells the status.
+    // --help was shown, or an error was reported; exitCode() then tells the status. A file or
+    // folder named by bytes that are not UTF-8 (an option's, or $TALLYWICK_DATA_DIR's or
+    // $TALLYWICK_CONFIG's in their place) is an error: its text would name another one.
     bool parse(const Arguments& arguments, Environment& env);
     int exitCode() const { return exitCode_; }
 
@@ -45,8 +50,12 @@ private:
     QCommandLineParser parser_;
     std::optional<std::chrono::sys_days> today_;
     ArgumentBytes bytes_;
+    QStringList fileOptions_{QStringLiteral("data-dir"), QStringLiteral("config")};
     int exitCode_ = kExitOk;
 };
+
+// The positional arguments as reports, named by the bytes they were given in.
+ReportPaths ReportsGiven(const CommandLine& line);
 
 std::optional<std::int64_t> ParseInteger(const QString& text);
 // "YYYY-MM-DD"

@@ -25,14 +25,15 @@ const char* const kRecordHelp =
     "Records the new downloads of a report in the history, as the main window does when it\n"
     "searches the report and is then closed: for a scheduled job. Several reports (say\n"
     "access.log*, rotated logs) are searched as one, oldest first by the time of their first\n"
-    "dated line, whatever order they are given in. Reads the settings (the two search texts\n"
-    "stored in slot 0 of each panel's list, Split_Time, TimeLimit, NeedSort, LeaveOutRobots,\n"
-    "LeaveOutFailed; --leave-out-robots and --leave-out-failed turn the last two on for this\n"
-    "run), the tracked items and the history; searches the report with No duplicates\n"
-    "on; merges the new tracked downloads into the history; removes duplicate partial downloads\n"
-    "when there are any; saves \"history.dat\" and \"NeedSort\", with the records past the time limit\n"
-    "moved to the archive (\"archive/yyyy-mm.dat\") first; adds the days the report covers to\n"
-    "\"coverage.dat\". Recording the same report again records nothing.\n"
+    "dated line, whatever order they are given in; a pipe is read once, as it comes, and keeps\n"
+    "its place. Reads the settings (the two search texts stored in slot 0 of each panel's\n"
+    "list, Split_Time, TimeLimit, NeedSort, LeaveOutRobots, LeaveOutFailed; --leave-out-robots\n"
+    "and --leave-out-failed turn the last two on for this run), the tracked items and the\n"
+    "history; searches the report with No duplicates on; merges the new tracked downloads into\n"
+    "the history; removes duplicate partial downloads when there are any; saves \"history.dat\"\n"
+    "and \"NeedSort\", with the records past the time limit moved to the archive\n"
+    "(\"archive/yyyy-mm.dat\") first; adds the days the report covers (read in the same pass as\n"
+    "the search) to \"coverage.dat\". Recording the same report again records nothing.\n"
     "Holds the data folder's lock while it runs.\n"
     "\n"
     "Text output: the lines read, the downloads recorded in all and per tracked item, those too\n"
@@ -54,14 +55,15 @@ const char* const kRecordHelp =
     "\"history.dat\"; overlong_lines: the lines too long to search; left_out: the lines with a hit\n"
     "removed as robots and as failed (zeros when neither is left out).\n"
     "\n"
-    "Exit status: 0 done; 1 a file could not be read or written (the settings file and the robot\n"
-    "list included; stderr says which; no record is lost: \"history.dat\" is left as it was, or\n"
-    "keeps the records the archive could not take; when \"history.dat\" was saved and a later part\n"
-    "failed, the output says what was recorded and stderr which part was not saved), or there was\n"
-    "not enough memory; 2 bad arguments or \"File Not Found\"; 3 the data folder is in use by\n"
-    "another process. Nothing is written on 2 or 3. When only the output could not be written,\n"
-    "stderr says \"the output could not be written\" and the status is 1, but the history was\n"
-    "saved.";
+    "Exit status: 0 done; 1 a file could not be opened, read or written (the settings file and\n"
+    "the robot list included; stderr says which and why, such as \"Permission denied\"; no\n"
+    "record is lost: \"history.dat\" is left as it was, or keeps the records the archive could\n"
+    "not take; when \"history.dat\" was saved and a later part failed, the output says what was\n"
+    "recorded and stderr which part was not saved), or there was not enough memory; 2 bad\n"
+    "arguments (a --data-dir or --config whose name is not UTF-8 among them) or \"File Not\n"
+    "Found\"; 3 the data folder is in use by another process. Nothing is written on 2 or 3. When\n"
+    "only the output could not be written, stderr says \"the output could not be written\" and the\n"
+    "status is 1, but the history was saved.";
 
 struct ItemCount {
     std::string item;
@@ -180,11 +182,11 @@ int RunRecord(const Arguments& arguments, Environment& env)
                                  QStringLiteral("REPORT..."));
     if (!line.parse(arguments, env))
         return line.exitCode();
-    const QStringList positional = parser.positionalArguments();
-    if (positional.isEmpty())
+    const ReportPaths given = ReportsGiven(line);
+    if (given.isEmpty())
         return line.usageError(env, QStringLiteral("give at least one REPORT"));
-    if (const QString repeated = RepeatedReport(positional); !repeated.isEmpty())
-        return line.usageError(env, QStringLiteral("%1 is given twice").arg(repeated));
+    if (const auto repeated = RepeatedReport(given))
+        return line.usageError(env, QStringLiteral("%1 is given twice").arg(repeated->text()));
     const auto splitTimeOption = ReadSplitTimeOption(line, env);
     if (splitTimeOption.exitCode)
         return *splitTimeOption.exitCode;
@@ -192,11 +194,12 @@ int RunRecord(const Arguments& arguments, Environment& env)
     if (timeLimitOption.exitCode)
         return *timeLimitOption.exitCode;
 
-    for (const QString& report : positional) {
-        if (!FileExists(report))
+    // Looked up, not opened: a pipe is opened once, by the search.
+    for (const ReportPath& report : given) {
+        if (!NativeFileExists(report.bytes()))
             return ReportSearchFailure(report, ReportFileSearch::Status::NotFound, {}, env);
     }
-    const QStringList reports = OldestReportsFirst(positional);
+    const ReportPaths reports = OldestReportsFirst(given);
     const DataFolder folder = DataFolderOf(line);
     DataFolderLock lock(folder.path());
     if (const auto refused = LockDataFolder(lock, command, env))
@@ -234,15 +237,14 @@ int RunRecord(const Arguments& arguments, Environment& env)
         return kExitFailed;
     }
 
-    auto search = CollectReportFiles(reports, request, trackedItems, std::move(session.collected), env.openReport);
+    auto search = CollectReportFiles(reports, request, trackedItems, std::move(session.collected), env.openReport,
+                                     CoveredDays::Gather);
     if (search.status != ReportFileSearch::Status::Done)
         return ReportSearchFailure(search.failedPath, search.status, search.error, env);
     session.collected = std::move(search.outcome.collected);
     session.HistoryChanged = search.outcome.historyChanged;
-    for (const QString& report : reports) {
-        if (!NoteReportCoverage(session, report))
-            env.err << "The days " << report.toStdString() << " covers could not be read; they are not recorded.\n";
-    }
+    if (search.days)
+        NoteCoveredDays(session, *search.days);
 
     const auto closing = RunClosingHistorySteps(session, store, today, TimeLimit);
     switch (closing.save.status) {

@@ -2,13 +2,15 @@
 
 namespace tallywick::cli {
 
-int ReportSearchFailure(const QString& report, ReportFileSearch::Status status, const QString& error, Environment& env)
+int ReportSearchFailure(const ReportPath& report, ReportFileSearch::Status status, const QString& error,
+                        Environment& env)
 {
+    env.err.write(report.bytes().constData(), report.bytes().size());
     if (status == ReportFileSearch::Status::NotFound) {
-        env.err << report.toStdString() << ": File Not Found\n";
+        env.err << ": File Not Found\n";
         return kExitUsage;
     }
-    env.err << report.toStdString() << ": " << error.toStdString() << '\n';
+    env.err << ": " << error.toStdString() << '\n';
     return kExitFailed;
 }
 

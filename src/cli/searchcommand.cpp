@@ -18,6 +18,9 @@ const char* const kSearchHelp =
     "Several reports (say access.log*, rotated logs) are searched as one, oldest first by the\n"
     "time of their first dated line, whatever order they are given in: a split download that\n"
     "crosses from one into the next is one download, and the lines of all of them are counted.\n"
+    "A report that is not a regular file (a pipe, say) is opened once and read as it comes, as\n"
+    "cat reads it; it keeps its place in the order given. A \".gz\" report may be several gzip\n"
+    "members one after another and may end in zero bytes of padding, as gzip takes it.\n"
     "\n"
     "Text output: the count labels (\"All Found: N of LINES\", then \"Found: N\" for panel 0 and\n"
     "for panel 1), then each panel's result text. A line longer than 1 MiB (1048576 bytes) counts\n"
@@ -32,9 +35,10 @@ const char* const kSearchHelp =
     "Strings carry the report's bytes: valid UTF-8 as its characters, any other byte as the\n"
     "character of the same value (U+0080 to U+00FF).\n"
     "\n"
-    "Exit status: 0 done; 1 the report could not be read to its end, the robot list could not be\n"
-    "read, or there was not enough memory; 2 bad arguments (one file named twice among them) or\n"
-    "\"File Not Found\".";
+    "Exit status: 0 done; 1 a report could not be opened or read to its end (stderr says why,\n"
+    "such as \"Permission denied\"), the robot list could not be read, or there was not enough\n"
+    "memory; 2 bad arguments (one file named twice among them, under any of its names, or a\n"
+    "--tracked FILE whose name is not UTF-8) or \"File Not Found\".";
 
 void WriteText(const SearchResult& result, bool leavingOut, std::ostream& out)
 {
@@ -94,14 +98,15 @@ int RunSearch(const Arguments& arguments, Environment& env)
     parser.addOptions(LeaveOutCommandOptions());
     parser.addPositionalArgument(QStringLiteral("REPORT"), QStringLiteral("The report files, one or several."),
                                  QStringLiteral("REPORT..."));
+    line.namesFile(QStringLiteral("tracked"));
     if (!line.parse(arguments, env))
         return line.exitCode();
 
-    const QStringList positional = parser.positionalArguments();
-    if (positional.isEmpty())
+    const ReportPaths reports = ReportsGiven(line);
+    if (reports.isEmpty())
         return line.usageError(env, QStringLiteral("give at least one REPORT"));
-    if (const QString repeated = RepeatedReport(positional); !repeated.isEmpty())
-        return line.usageError(env, QStringLiteral("%1 is given twice").arg(repeated));
+    if (const auto repeated = RepeatedReport(reports))
+        return line.usageError(env, QStringLiteral("%1 is given twice").arg(repeated->text()));
     const auto finds = line.valueBytes(QStringLiteral("find"));
     if (finds.size() > static_cast<std::size_t>(kPanelCount))
         return line.usageError(env, QStringLiteral("--find is given at most twice"));
@@ -135,7 +140,7 @@ int RunSearch(const Arguments& arguments, Environment& env)
     // The text output shows no report hits, and without tracked items nothing is collected.
     const bool keepHits = line.json() || !tracked.empty();
     const auto search =
-        SearchReportFiles(OldestReportsFirst(positional), request, tracked, CollectedHits{}, env.openReport, {},
+        SearchReportFiles(OldestReportsFirst(reports), request, tracked, CollectedHits{}, env.openReport, {},
                           keepHits ? ResultTextSink::ReportHits::Keep : ResultTextSink::ReportHits::Drop);
     if (search.status != ReportFileSearch::Status::Done)
         return ReportSearchFailure(search.failedPath, search.status, search.error, env);

@@ -28,9 +28,10 @@ QStringList StartingReportFiles(const QString& path, const std::optional<QString
 QStringList ReportsToSearch(QStringList chosen)
 {
     chosen.removeDuplicates();
-    for (QString repeated = RepeatedReport(chosen); !repeated.isEmpty(); repeated = RepeatedReport(chosen))
-        chosen.removeAt(chosen.lastIndexOf(repeated));
-    return OldestReportsFirst(chosen);
+    ReportPaths reports = ReportPathsOf(chosen);
+    for (auto repeated = RepeatedReport(reports); repeated; repeated = RepeatedReport(reports))
+        reports.removeAt(reports.lastIndexOf(*repeated));
+    return TextsOf(OldestReportsFirst(reports));
 }
 
 bool NothingOpenedYet(const StartingReport& start, const QString& searchedPath, bool pasteBoxHoldsText)

@@ -26,8 +26,8 @@ StartingReport ChooseStartingReport(const std::optional<QString>& keptPath, cons
 // longer ends with it belongs to an earlier choice.
 QStringList StartingReportFiles(const QString& path, const std::optional<QStringList>& storedPaths);
 
-// The chosen reports in the order to search them as one (oldest first); a file named twice is
-// searched once, as its downloads would otherwise count twice.
+// The chosen reports in the order to search them as one (oldest first); a file named twice
+// (under any name) is searched once, as its downloads would otherwise count twice.
 QStringList ReportsToSearch(QStringList chosen);
 
 // Searching the default report that was never chosen, with nothing pasted: there is nothing to

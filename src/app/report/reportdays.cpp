@@ -5,28 +5,21 @@
 
 namespace tallywick {
 
-std::optional<std::vector<std::chrono::sys_days>> ReadReportDays(const QStringList& paths, const ReportOpener& open)
+std::optional<std::vector<std::chrono::sys_days>> ReadReportDays(const ReportPath& path, const ReportOpener& open)
 {
     ReportDays days;
     const auto addLines = [&](std::string_view lines) {
         ForEachLine(lines, [&](std::string_view line) { days.addLine(line); });
     };
-    for (const QString& path : paths) {
-        const auto device = open(path);
-        if (!device || !device->isOpen())
-            return std::nullopt;
-        LineAssembler assembler;
-        if (ReadReport(*device, IsCompressedReport(path),
-                       [&](std::string_view chunk) { assembler.feed(chunk, addLines); }))
-            return std::nullopt;
-        addLines(assembler.rest());
-    }
+    const auto device = open(path);
+    if (!device || !device->isOpen())
+        return std::nullopt;
+    LineAssembler assembler(kLongestLine);
+    if (ReadReport(*device, IsCompressedReport(path.text()),
+                   [&](std::string_view chunk) { assembler.feed(chunk, addLines); }))
+        return std::nullopt;
+    addLines(assembler.rest());
     return days.days();
-}
-
-std::optional<std::vector<std::chrono::sys_days>> ReadReportDays(const QString& path, const ReportOpener& open)
-{
-    return ReadReportDays(QStringList{path}, open);
 }
 
 } // namespace tallywick

@@ -2,8 +2,6 @@
 
 #include "app/report/reportfile.h"
 
-#include <QString>
-
 #include <chrono>
 #include <optional>
 #include <vector>
@@ -11,11 +9,9 @@
 namespace tallywick {
 
 // The days on which the report at path has at least one dated line (ascending); nothing when it
-// cannot be opened or read to its end. A ".gz" report is read decompressed.
-std::optional<std::vector<std::chrono::sys_days>> ReadReportDays(const QString& path,
-                                                                 const ReportOpener& open = OpenReportFile);
-// The days any of the reports covers; nothing when one of them cannot be read to its end.
-std::optional<std::vector<std::chrono::sys_days>> ReadReportDays(const QStringList& paths,
+// cannot be opened or read to its end. A ".gz" report is read decompressed. Where the report is
+// searched too, the search gathers them from its own read instead (CoveredDays).
+std::optional<std::vector<std::chrono::sys_days>> ReadReportDays(const ReportPath& path,
                                                                  const ReportOpener& open = OpenReportFile);
 
 } // namespace tallywick

@@ -1,11 +1,17 @@
 #include "app/report/reportfile.h"
 
 #include "app/files/fileexists.h"
+#include "core/history/reportcoverage.h"
+#include "core/log/lines.h"
 
 #include <QFile>
 
+#include <cerrno>
+#include <cstring>
 #include <new>
 
+#include <fcntl.h>
+#include <unistd.h>
 #include <zlib.h>
 
 namespace tallywick {
@@ -31,6 +37,32 @@ std::optional<QString> ReadPlain(QIODevice& device, const ChunkSink& sink, const
     }
 }
 
+// A report that could not be opened; it tells why.
+class UnopenedReport : public QIODevice {
+public:
+    explicit UnopenedReport(const QString& reason) { setErrorString(reason); }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char*, qint64) override { return -1; }
+};
+
+QString CorruptReport(const char* reason)
+{
+    return QStringLiteral("Corrupt compressed report: %1").arg(QString::fromLatin1(reason));
+}
+
+// Takes the zero bytes at the start of the stream's input; true when there were any.
+bool SkipZeros(z_stream& stream)
+{
+    const auto* begin = stream.next_in;
+    while (stream.avail_in > 0 && *stream.next_in == 0) {
+        ++stream.next_in;
+        --stream.avail_in;
+    }
+    return stream.next_in != begin;
+}
+
 std::optional<QString> ReadGzip(QIODevice& device, const ChunkSink& sink, const ReadProgress& progress)
 {
     qint64 read = 0;
@@ -44,7 +76,9 @@ std::optional<QString> ReadGzip(QIODevice& device, const ChunkSink& sink, const 
 
     std::vector<char> in(kBlockSize);
     std::vector<char> out(4 * kBlockSize);
-    bool memberOpen = false; // inside a gzip member that has not ended yet
+    bool memberOpen = false;  // inside a gzip member that has not ended yet
+    bool memberEnded = false; // at least one member was read to its end
+    bool padded = false;      // zero bytes followed the last member (a block device's padding)
     for (;;) {
         const qint64 got = device.read(in.data(), kBlockSize);
         if (got < 0)
@@ -54,17 +88,25 @@ std::optional<QString> ReadGzip(QIODevice& device, const ChunkSink& sink, const 
         stream.next_in = reinterpret_cast<Bytef*>(in.data());
         stream.avail_in = static_cast<uInt>(got);
         for (;;) {
+            if (!memberOpen && memberEnded) {
+                // Another member, or padding up to the end, which gzip passes over too.
+                padded = SkipZeros(stream) || padded;
+                if (stream.avail_in == 0)
+                    break;
+                if (padded)
+                    return CorruptReport("data after the zero padding");
+            }
             stream.next_out = reinterpret_cast<Bytef*>(out.data());
             stream.avail_out = static_cast<uInt>(out.size());
             const int rc = inflate(&stream, Z_NO_FLUSH);
             if (rc != Z_OK && rc != Z_STREAM_END && rc != Z_BUF_ERROR)
-                return QStringLiteral("Corrupt compressed report: %1")
-                    .arg(QString::fromLatin1(stream.msg ? stream.msg : "bad data"));
+                return CorruptReport(stream.msg ? stream.msg : "bad data");
             const auto produced = out.size() - stream.avail_out;
             if (produced > 0)
                 sink(std::string_view(out.data(), produced));
             if (rc == Z_STREAM_END) {
                 memberOpen = false;
+                memberEnded = true;
                 inflateReset(&stream); // another member may follow
                 if (stream.avail_in == 0)
                     break;
@@ -95,26 +137,35 @@ bool IsCompressedReport(const QString& path)
     return path.endsWith(QLatin1String(".gz"), Qt::CaseInsensitive);
 }
 
-std::unique_ptr<QIODevice> OpenReportFile(const QString& path)
+std::unique_ptr<QIODevice> OpenReportFile(const ReportPath& path)
 {
-    auto file = std::make_unique<QFile>(path);
-    file->open(QIODevice::ReadOnly);
+    int descriptor = -1;
+    do
+        descriptor = ::open(path.bytes().constData(), O_RDONLY | O_CLOEXEC);
+    while (descriptor < 0 && errno == EINTR);
+    if (descriptor < 0)
+        return std::make_unique<UnopenedReport>(QString::fromLocal8Bit(std::strerror(errno)));
+    auto file = std::make_unique<QFile>();
+    if (!file->open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
+        return std::make_unique<UnopenedReport>(file->errorString());
+    }
     return file;
 }
 
-ReportFileRead ReadReportFile(const QString& path, const SearchRequest& request, HitSink& sink,
-                              const ReportOpener& open, const SearchProgress& progress)
+ReportFileRead ReadReportFile(const ReportPath& path, const SearchRequest& request, HitSink& sink,
+                              const ReportOpener& open, const SearchProgress& progress, ReportDays* days)
 {
-    return ReadReportFiles(QStringList{path}, request, sink, open, progress);
+    return ReadReportFiles(ReportPaths{path}, request, sink, open, progress, days);
 }
 
-ReportFileRead ReadReportFiles(const QStringList& paths, const SearchRequest& request, HitSink& sink,
-                               const ReportOpener& open, const SearchProgress& progress)
+ReportFileRead ReadReportFiles(const ReportPaths& paths, const SearchRequest& request, HitSink& sink,
+                               const ReportOpener& open, const SearchProgress& progress, ReportDays* days)
 {
     using Status = ReportFileSearch::Status;
     ReportFileRead read;
-    for (const QString& path : paths) {
-        if (!FileExists(path)) {
+    for (const ReportPath& path : paths) {
+        if (!NativeFileExists(path.bytes())) {
             read.status = Status::NotFound;
             read.failedPath = path;
             return read;
@@ -122,14 +173,21 @@ ReportFileRead ReadReportFiles(const QStringList& paths, const SearchRequest& re
     }
     try {
         ReportSearch search(request, sink);
+        // The days come from the search's own read: a pipe cannot be read twice.
+        LineAssembler dayLines(kLongestLine);
+        const auto addDays = [&](std::string_view lines) {
+            ForEachLine(lines, [&](std::string_view line) { days->addLine(line); });
+        };
         char lastByte = '\n';
         const auto feed = [&](std::string_view chunk) {
             search.feed(chunk);
+            if (days)
+                dayLines.feed(chunk, addDays);
             if (!chunk.empty())
                 lastByte = chunk.back();
         };
         qint64 earlierFiles = 0; // the bytes of the files already read
-        for (const QString& path : paths) {
+        for (const ReportPath& path : paths) {
             const auto device = open(path);
             if (!device || !device->isOpen()) {
                 read.status = Status::Failed;
@@ -141,7 +199,7 @@ ReportFileRead ReadReportFiles(const QStringList& paths, const SearchRequest& re
                 feed("\n");
             bool stopped = false;
             qint64 fileRead = 0;
-            const auto error = ReadReport(*device, IsCompressedReport(path), feed, [&](qint64 bytesRead) {
+            const auto error = ReadReport(*device, IsCompressedReport(path.text()), feed, [&](qint64 bytesRead) {
                 fileRead = bytesRead;
                 stopped = progress && !progress(earlierFiles + bytesRead, search.counts().lineCount);
                 return !stopped;
@@ -158,6 +216,8 @@ ReportFileRead ReadReportFiles(const QStringList& paths, const SearchRequest& re
                 return read;
             }
         }
+        if (days)
+            addDays(dayLines.rest());
         read.counts = std::move(search).finish();
     } catch (const std::bad_alloc&) {
         read.status = Status::Failed;
@@ -166,31 +226,35 @@ ReportFileRead ReadReportFiles(const QStringList& paths, const SearchRequest& re
     return read;
 }
 
-ReportFileSearch SearchReportFile(const QString& path, const SearchRequest& request,
+ReportFileSearch SearchReportFile(const ReportPath& path, const SearchRequest& request,
                                   const std::vector<std::string>& trackedItems, CollectedHits collected,
                                   const ReportOpener& open, const SearchProgress& progress,
                                   ResultTextSink::ReportHits reportHits)
 {
-    return SearchReportFiles(QStringList{path}, request, trackedItems, std::move(collected), open, progress,
+    return SearchReportFiles(ReportPaths{path}, request, trackedItems, std::move(collected), open, progress,
                              reportHits);
 }
 
-ReportFileSearch SearchReportFiles(const QStringList& paths, const SearchRequest& request,
+ReportFileSearch SearchReportFiles(const ReportPaths& paths, const SearchRequest& request,
                                    const std::vector<std::string>& trackedItems, CollectedHits collected,
                                    const ReportOpener& open, const SearchProgress& progress,
-                                   ResultTextSink::ReportHits reportHits)
+                                   ResultTextSink::ReportHits reportHits, CoveredDays covered)
 {
     ReportFileSearch search;
     search.outcome.collected = std::move(collected);
     try {
         ResultTextSink texts(request.moreFlags, reportHits);
-        const auto read = ReadReportFiles(paths, request, texts, open, progress);
+        ReportDays days;
+        const auto read =
+            ReadReportFiles(paths, request, texts, open, progress, covered == CoveredDays::Gather ? &days : nullptr);
         search.status = read.status;
         search.error = read.error;
         search.failedPath = read.failedPath;
         if (read.status != ReportFileSearch::Status::Done)
             return search;
         search.outcome.result = std::move(texts).finish(read.counts);
+        if (covered == CoveredDays::Gather)
+            search.days = days.days();
         // A line is appended to the collected hits entirely or not at all: they stay whole.
         search.outcome.historyChanged =
             AddTrackedHits(search.outcome.result.reportHits, trackedItems, search.outcome.collected);
@@ -202,21 +266,22 @@ ReportFileSearch SearchReportFiles(const QStringList& paths, const SearchRequest
     return search;
 }
 
-ReportFileSearch CollectReportFile(const QString& path, const SearchRequest& request,
+ReportFileSearch CollectReportFile(const ReportPath& path, const SearchRequest& request,
                                    const std::vector<std::string>& trackedItems, CollectedHits collected,
                                    const ReportOpener& open)
 {
-    return CollectReportFiles(QStringList{path}, request, trackedItems, std::move(collected), open);
+    return CollectReportFiles(ReportPaths{path}, request, trackedItems, std::move(collected), open);
 }
 
-ReportFileSearch CollectReportFiles(const QStringList& paths, const SearchRequest& request,
+ReportFileSearch CollectReportFiles(const ReportPaths& paths, const SearchRequest& request,
                                     const std::vector<std::string>& trackedItems, CollectedHits collected,
-                                    const ReportOpener& open)
+                                    const ReportOpener& open, CoveredDays covered)
 {
     ReportFileSearch search;
     search.outcome.collected = std::move(collected);
     TrackedHitSink sink(trackedItems, search.outcome.collected);
-    const auto read = ReadReportFiles(paths, request, sink, open);
+    ReportDays days;
+    const auto read = ReadReportFiles(paths, request, sink, open, {}, covered == CoveredDays::Gather ? &days : nullptr);
     search.status = read.status;
     search.error = read.error;
     search.failedPath = read.failedPath;
@@ -228,6 +293,8 @@ ReportFileSearch CollectReportFiles(const QStringList& paths, const SearchReques
         search.outcome.result.leftOut = read.counts.leftOut;
         for (int panel = 0; panel < kPanelCount; ++panel)
             search.outcome.result.panels[panel].found = read.counts.found[panel];
+        if (covered == CoveredDays::Gather)
+            search.days = days.days();
     }
     return search;
 }

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "app/report/reportpath.h"
 #include "core/search/reportsearch.h"
 
 #include <QIODevice>
 #include <QString>
-#include <QStringList>
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -16,13 +17,16 @@
 
 namespace tallywick {
 
+class ReportDays;
+
 using ChunkSink = std::function<void(std::string_view)>;
 // Told, after each block, how many bytes of the device have been read; false stops the reading.
 using ReadProgress = std::function<bool(qint64 bytesRead)>;
 
 // Feeds the bytes of device to sink in large blocks, inflating them first when gzip is set
-// (several concatenated gzip members are read one after another, as gzip does). Returns the
-// reason when reading fails part-way; stopping through progress is no failure.
+// (several concatenated gzip members are read one after another, and zero bytes that pad the
+// last one are passed over, as gzip does). Returns the reason when reading fails part-way;
+// stopping through progress is no failure.
 std::optional<QString> ReadReport(QIODevice& device, bool gzip, const ChunkSink& sink,
                                   const ReadProgress& progress = {});
 
@@ -33,56 +37,68 @@ bool IsCompressedReport(const QString& path);
 // false stops the search.
 using SearchProgress = std::function<bool(qint64 bytesRead, std::int64_t linesSearched)>;
 
-// Opens a report file for reading; tests put a failing device in its place.
-using ReportOpener = std::function<std::unique_ptr<QIODevice>(const QString& path)>;
-std::unique_ptr<QIODevice> OpenReportFile(const QString& path);
+// Opens a report file for reading, by its bytes; tests put a failing device in its place. A
+// device that is not open tells why in its errorString (the system's reason, such as
+// "Permission denied"). A pipe is opened as cat opens it: waiting for its writer.
+using ReportOpener = std::function<std::unique_ptr<QIODevice>(const ReportPath& path)>;
+std::unique_ptr<QIODevice> OpenReportFile(const ReportPath& path);
+
+// Whether a search also gathers the days its reports cover (see ReportDays), from the same read.
+enum class CoveredDays { Skip, Gather };
 
 struct ReportFileSearch {
     enum class Status { Done, NotFound, Failed, Stopped };
     Status status = Status::Done;
     QString error;         // why the search failed (Failed only)
-    QString failedPath;    // the report that was not found or failed
+    ReportPath failedPath; // the report that was not found or failed
     SearchOutcome outcome; // Done only; otherwise the collected hits passed in, untouched
+    // The days the reports cover, ascending: Done searches that gathered them only.
+    std::optional<std::vector<std::chrono::sys_days>> days;
 };
 
 // One report file read into a search that hands its hits to sink: NotFound for whatever
-// FileExists rejects, Failed when the file cannot be read to its end or memory runs out,
-// Stopped when progress said so. counts are those of a Done search.
+// FileExists rejects, Failed when the file cannot be opened or read to its end or memory runs
+// out, Stopped when progress said so. counts are those of a Done search. days, when given, is
+// fed every line read.
 struct ReportFileRead {
     ReportFileSearch::Status status = ReportFileSearch::Status::Done;
     QString error;
-    QString failedPath;
+    ReportPath failedPath;
     SearchCounts counts;
 };
-ReportFileRead ReadReportFile(const QString& path, const SearchRequest& request, HitSink& sink,
-                              const ReportOpener& open = OpenReportFile, const SearchProgress& progress = {});
+ReportFileRead ReadReportFile(const ReportPath& path, const SearchRequest& request, HitSink& sink,
+                              const ReportOpener& open = OpenReportFile, const SearchProgress& progress = {},
+                              ReportDays* days = nullptr);
 
 // Several report files read into one search as one report, in the order given (see
 // OldestReportsFirst): a split download that crosses from one into the next is one download,
 // and a file whose last line lacks its break does not run on into the next. Nothing is read when
-// one of them is not found. progress is told the bytes read of all the files so far.
-ReportFileRead ReadReportFiles(const QStringList& paths, const SearchRequest& request, HitSink& sink,
-                               const ReportOpener& open = OpenReportFile, const SearchProgress& progress = {});
+// one of them is not found. Each is opened once, so a pipe among them is read as it comes.
+// progress is told the bytes read of all the files so far.
+ReportFileRead ReadReportFiles(const ReportPaths& paths, const SearchRequest& request, HitSink& sink,
+                               const ReportOpener& open = OpenReportFile, const SearchProgress& progress = {},
+                               ReportDays* days = nullptr);
 
 // The search of one report file as the main window shows it: counts, result texts, report hits
 // (unless dropped: then nothing is collected either), and the new tracked downloads added to
 // collected.
-ReportFileSearch SearchReportFile(const QString& path, const SearchRequest& request,
+ReportFileSearch SearchReportFile(const ReportPath& path, const SearchRequest& request,
                                   const std::vector<std::string>& trackedItems, CollectedHits collected,
                                   const ReportOpener& open = OpenReportFile, const SearchProgress& progress = {},
                                   ResultTextSink::ReportHits reportHits = ResultTextSink::ReportHits::Keep);
 // The same over several files read as one (see ReadReportFiles).
-ReportFileSearch SearchReportFiles(const QStringList& paths, const SearchRequest& request,
+ReportFileSearch SearchReportFiles(const ReportPaths& paths, const SearchRequest& request,
                                    const std::vector<std::string>& trackedItems, CollectedHits collected,
                                    const ReportOpener& open = OpenReportFile, const SearchProgress& progress = {},
-                                   ResultTextSink::ReportHits reportHits = ResultTextSink::ReportHits::Keep);
+                                   ResultTextSink::ReportHits reportHits = ResultTextSink::ReportHits::Keep,
+                                   CoveredDays covered = CoveredDays::Skip);
 
 // The same without result texts or report hits: only the counts and the collected downloads.
-ReportFileSearch CollectReportFile(const QString& path, const SearchRequest& request,
+ReportFileSearch CollectReportFile(const ReportPath& path, const SearchRequest& request,
                                    const std::vector<std::string>& trackedItems, CollectedHits collected,
                                    const ReportOpener& open = OpenReportFile);
-ReportFileSearch CollectReportFiles(const QStringList& paths, const SearchRequest& request,
+ReportFileSearch CollectReportFiles(const ReportPaths& paths, const SearchRequest& request,
                                     const std::vector<std::string>& trackedItems, CollectedHits collected,
-                                    const ReportOpener& open = OpenReportFile);
+                                    const ReportOpener& open = OpenReportFile, CoveredDays covered = CoveredDays::Skip);
 
 } // namespace tallywick

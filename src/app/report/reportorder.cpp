@@ -2,14 +2,17 @@
 
 #include "core/search/reportorder.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QSet>
-
 #include <zlib.h>
 
+#include <algorithm>
 #include <memory>
+#include <set>
 #include <string>
+#include <utility>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace tallywick {
 namespace {
@@ -18,15 +21,31 @@ namespace {
 constexpr std::size_t kLookAhead = 4 << 20;
 constexpr unsigned kBlockSize = 256 << 10;
 
+bool IsRegularFile(const ReportPath& path)
+{
+    struct stat info {};
+    return ::stat(path.bytes().constData(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
 } // namespace
 
-std::optional<DateValue> ReportFirstDate(const QString& path)
+std::optional<DateValue> ReportFirstDate(const ReportPath& path)
 {
-    // zlib reads plain files as they are, so one loop serves both kinds.
-    const std::unique_ptr<gzFile_s, decltype(&gzclose)> file(gzopen(QFile::encodeName(path).constData(), "rb"),
-                                                             &gzclose);
-    if (!file)
+    // Without waiting, and checked on what was opened: the name may have changed hands.
+    const int descriptor = ::open(path.bytes().constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0)
         return std::nullopt;
+    struct stat info {};
+    if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(descriptor);
+        return std::nullopt;
+    }
+    // zlib reads plain files as they are, so one loop serves both kinds.
+    const std::unique_ptr<gzFile_s, decltype(&gzclose)> file(gzdopen(descriptor, "rb"), &gzclose);
+    if (!file) {
+        ::close(descriptor);
+        return std::nullopt;
+    }
     std::string text;
     while (text.size() < kLookAhead) {
         const auto before = text.size();
@@ -45,32 +64,34 @@ std::optional<DateValue> ReportFirstDate(const QString& path)
     return FirstLineDate(text);
 }
 
-QStringList OldestReportsFirst(const QStringList& paths)
+ReportPaths OldestReportsFirst(const ReportPaths& paths)
 {
+    std::vector<qsizetype> places; // where the regular files stand
     std::vector<std::optional<DateValue>> firstDates;
-    for (const QString& path : paths) {
-        if (!QFileInfo(path).isFile())
-            return paths;
-        firstDates.push_back(ReportFirstDate(path));
+    for (qsizetype i = 0; i < paths.size(); ++i) {
+        if (!IsRegularFile(paths[i]))
+            continue;
+        places.push_back(i);
+        firstDates.push_back(ReportFirstDate(paths[i]));
     }
-    QStringList ordered;
-    for (const auto index : OldestFirst(firstDates))
-        ordered.append(paths[static_cast<qsizetype>(index)]);
+    ReportPaths ordered = paths;
+    const auto order = OldestFirst(firstDates);
+    for (std::size_t k = 0; k < order.size(); ++k)
+        ordered[places[k]] = paths[places[order[k]]];
     return ordered;
 }
 
-QString RepeatedReport(const QStringList& paths)
+std::optional<ReportPath> RepeatedReport(const ReportPaths& paths)
 {
-    QSet<QString> seen;
-    for (const QString& path : paths) {
-        const QString file = QFileInfo(path).canonicalFilePath();
-        if (file.isEmpty())
+    std::set<std::pair<dev_t, ino_t>> seen;
+    for (const ReportPath& path : paths) {
+        struct stat info {};
+        if (::stat(path.bytes().constData(), &info) != 0)
             continue;
-        if (seen.contains(file))
+        if (!seen.emplace(info.st_dev, info.st_ino).second)
             return path;
-        seen.insert(file);
     }
-    return {};
+    return std::nullopt;
 }
 
 } // namespace tallywick

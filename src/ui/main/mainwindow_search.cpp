@@ -5,7 +5,6 @@
 #include "app/files/fileexists.h"
 #include "app/files/reportchoice.h"
 #include "app/history/keepingsteps.h"
-#include "app/report/reportdays.h"
 #include "app/report/reportfile.h"
 #include "app/robots/robotlist.h"
 #include "app/searchlist/searchlistsettings.h"
@@ -45,8 +44,6 @@ struct FinishedSearch {
     std::array<QString, kPanelCount> texts;
     std::vector<std::string> trackedItems; // those it looked for
     bool leavingOut = false;               // robots or failed requests were left out
-    // The days the report covers; nothing when it could not be read again to its end.
-    std::optional<std::vector<std::chrono::sys_days>> days;
 };
 
 namespace {
@@ -63,6 +60,16 @@ QString NoMemoryToShow()
     return QCoreApplication::translate("tallywick::MainWindow", "Not enough memory to show the result");
 }
 
+// The number, the report when it is known (one of several may have failed) and the reason.
+QString FailureText(const ReportFileSearch& search)
+{
+    if (search.failedPath.isEmpty())
+        return QStringLiteral("%1 %2").arg(kReadErrorNumber).arg(search.error);
+    return QStringLiteral("%1 %2: %3")
+        .arg(kReadErrorNumber)
+        .arg(QDir::toNativeSeparators(search.failedPath.text()), search.error);
+}
+
 QString FromBytes(const std::string& bytes)
 {
     return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
@@ -73,12 +80,12 @@ FinishedSearch RunSearch(const QStringList& paths, const SearchRequest& request,
                          const ReportOpener& open, const SearchProgress& progress)
 {
     FinishedSearch found;
-    found.search = SearchReportFiles(paths, request, trackedItems, CollectedHits{}, open, progress);
+    found.search = SearchReportFiles(ReportPathsOf(paths), request, trackedItems, CollectedHits{}, open, progress,
+                                     ResultTextSink::ReportHits::Keep, CoveredDays::Gather);
     found.trackedItems = std::move(trackedItems);
     found.leavingOut = request.leaveOut.active();
     if (found.search.status != ReportFileSearch::Status::Done)
         return found;
-    found.days = ReadReportDays(paths, open);
     try {
         for (std::size_t i = 0; i < found.texts.size(); ++i) {
             found.texts[i] = FromBytes(found.search.outcome.result.panels[i].text);
@@ -182,8 +189,7 @@ void MainWindow::showSearchResult(const QStringList& paths, FinishedSearch found
         // The counts and boxes keep what they showed before.
         restoreResults();
         if (search.status == ReportFileSearch::Status::Failed)
-            Dialogs::message(this, QStringLiteral("ZedOra"),
-                             QStringLiteral("%1 %2").arg(kReadErrorNumber).arg(search.error));
+            Dialogs::message(this, QStringLiteral("ZedOra"), FailureText(search));
         endSearch(false);
         return;
     }
@@ -196,8 +202,8 @@ void MainWindow::showSearchResult(const QStringList& paths, FinishedSearch found
     if (const auto past = CountPastTimeLimit(session_.collected, today(), values_.TimeLimit))
         setStatusText(PastTimeLimitText(past, values_.TimeLimit));
     reportHits_ = std::move(search.outcome.result.reportHits);
-    if (found.days)
-        NoteCoveredDays(session_, *found.days);
+    if (search.days)
+        NoteCoveredDays(session_, *search.days);
     endSearch(true);
 }
 

@@ -1,16 +1,20 @@
 #include "app/files/fileexists.h"
 
+#include "support/unreadablefile.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace tallywick {
 namespace {
 
-TEST(FileExists, OnlyAReadableFileExistsAndOnlyARegularOneWithoutWaiting)
+TEST(FileExists, AFileIsThereReadableOrNotAndOnlyARegularOneIsRegular)
 {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("Hits.txt"));
@@ -18,18 +22,28 @@ TEST(FileExists, OnlyAReadableFileExistsAndOnlyARegularOneWithoutWaiting)
     const QString missing = dir.filePath(QStringLiteral("missing.txt"));
     const QString pipe = dir.filePath(QStringLiteral("pipe"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    // Held open, so that opening the pipe would not wait: the pipe must be found all the same.
+    const int held = ::open(QFile::encodeName(pipe).constData(), O_RDWR | O_NONBLOCK);
+    ASSERT_GE(held, 0);
 
     // A trailing separator is tolerated.
     for (const QString& found : {file, file + QLatin1Char('/')}) {
         EXPECT_TRUE(FileExists(found)) << found.toStdString();
         EXPECT_TRUE(RegularFileExists(found)) << found.toStdString();
     }
+    EXPECT_TRUE(FileExists(pipe));
+    EXPECT_TRUE(FileExists(QStringLiteral("/dev/null")));
+    if (const QString unreadable = testing::UnreadableFile(); !unreadable.isEmpty()) {
+        // Reading it says why; "File Not Found" would be wrong.
+        EXPECT_TRUE(FileExists(unreadable));
+        EXPECT_TRUE(RegularFileExists(unreadable));
+    }
     for (const QString& path : {file + QStringLiteral("//"), dir.path(), dir.path() + QLatin1Char('/'), missing,
                                 QString(), QStringLiteral("/")})
         EXPECT_FALSE(FileExists(path)) << path.toStdString();
-    // A pipe without a writer would keep its opening waiting forever.
     for (const QString& path : {pipe, QStringLiteral("/dev/null"), dir.path(), missing, QString()})
         EXPECT_FALSE(RegularFileExists(path)) << path.toStdString();
+    ::close(held);
 }
 
 } // namespace

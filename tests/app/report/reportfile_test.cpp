@@ -2,8 +2,11 @@
 
 #include "app/report/reportorder.h"
 
+#include "app/report/reportdays.h"
+
 #include "support/failingdevice.h"
 #include "support/plainsearch.h"
+#include "support/unreadablefile.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -78,17 +81,20 @@ TEST(ReportFile, ARealServerLogGivesWhatThePlainReadingGives)
     }
 }
 
-TEST(ReportFile, CompressedReportsReadLikePlainOnesAlsoInSeveralMembers)
+TEST(ReportFile, CompressedReportsReadLikePlainOnesAlsoInSeveralMembersAndPadded)
 {
     QTemporaryDir dir;
     std::string plain;
     for (int i = 0; i < 5000; ++i)
         plain += kZipLine + "\r\n";
     const QString text = WriteFile(dir, QStringLiteral("access.log"), plain);
-    const QString gz =
-        WriteFile(dir, QStringLiteral("access.log.GZ"), Gzip(plain.substr(0, 1000)) + Gzip(plain.substr(1000)));
+    const std::string members = Gzip(plain.substr(0, 1000)) + Gzip(plain.substr(1000));
+    const QString gz = WriteFile(dir, QStringLiteral("access.log.GZ"), members);
+    // Zero bytes after the last member, as a tape or a block copy leaves them, longer than a read.
+    const QString padded = WriteFile(dir, QStringLiteral("padded.gz"), members + std::string(1536 * 1024, '\0'));
 
     EXPECT_EQ(ReadAll(gz), plain);
+    EXPECT_EQ(ReadAll(padded), plain);
     const auto fromText = SearchReportFile(text, SearchRequest{}, {}, CollectedHits{});
     const auto fromGz = SearchReportFile(gz, SearchRequest{}, {}, CollectedHits{});
     ASSERT_EQ(fromGz.status, ReportFileSearch::Status::Done);
@@ -102,9 +108,12 @@ TEST(ReportFile, ACorruptOrCutCompressedReportFails)
     const std::string packed = Gzip(kZipLine + "\n" + kZipLine + "\n");
     std::string corrupt = packed;
     corrupt[corrupt.size() / 2] = static_cast<char>(corrupt[corrupt.size() / 2] ^ 0x55);
-    for (const auto& [name, bytes] : {std::pair{QStringLiteral("corrupt.gz"), corrupt},
-                                      std::pair{QStringLiteral("cut.gz"), packed.substr(0, packed.size() - 6)},
-                                      std::pair{QStringLiteral("text.gz"), kZipLine}}) {
+    for (const auto& [name, bytes] :
+         {std::pair{QStringLiteral("corrupt.gz"), corrupt},
+          std::pair{QStringLiteral("cut.gz"), packed.substr(0, packed.size() - 6)},
+          std::pair{QStringLiteral("text.gz"), kZipLine}, std::pair{QStringLiteral("zeros.gz"), std::string(64, '\0')},
+          std::pair{QStringLiteral("garbage.gz"), packed + "garbage"},
+          std::pair{QStringLiteral("padded-then-data.gz"), packed + std::string(16, '\0') + packed}}) {
         const auto search = SearchReportFile(WriteFile(dir, name, bytes), SearchRequest{}, {}, CollectedHits{});
         EXPECT_EQ(search.status, ReportFileSearch::Status::Failed) << name.toStdString();
         EXPECT_FALSE(search.error.isEmpty());
@@ -117,7 +126,7 @@ TEST(ReportFile, AReadErrorPartWayFailsTheSearchAndKeepsTheCollectedHits)
     const QString path = WriteFile(dir, QStringLiteral("report.txt"), kZipLine);
     CollectedHits collected;
     collected.append("an earlier hit");
-    const auto failing = [](const QString&) -> std::unique_ptr<QIODevice> {
+    const auto failing = [](const ReportPath&) -> std::unique_ptr<QIODevice> {
         return std::make_unique<FailingDevice>(kZipLine + "\n");
     };
     const auto search = SearchReportFile(path, SearchRequest{}, {"pelmor"}, std::move(collected), failing);
@@ -149,11 +158,17 @@ TEST(ReportFile, SeveralReportsSearchAsTheirConcatenationInAnyOrderGiven)
     const std::vector<std::string> tracked{"/images/logstash_OSCON.pdf", "/favicon.ico"};
     const auto whole = SearchReportFile(kRealLog, request, tracked, CollectedHits{});
     ASSERT_EQ(whole.status, ReportFileSearch::Status::Done);
+    const auto wholeDays = ReadReportDays(kRealLog);
+    ASSERT_TRUE(wholeDays && !wholeDays->empty());
 
     std::sort(files.begin(), files.end());
     do {
-        const auto search = SearchReportFiles(OldestReportsFirst(files), request, tracked, CollectedHits{});
+        // The days come from the search's own read.
+        const auto search =
+            SearchReportFiles(OldestReportsFirst(ReportPathsOf(files)), request, tracked, CollectedHits{},
+                              OpenReportFile, {}, ResultTextSink::ReportHits::Keep, CoveredDays::Gather);
         ASSERT_EQ(search.status, ReportFileSearch::Status::Done);
+        EXPECT_EQ(search.days, wholeDays);
         const auto& result = search.outcome.result;
         EXPECT_EQ(result.lineCount, 10000) << files.join(u' ').toStdString();
         EXPECT_EQ(result.panels[0].text, whole.outcome.result.panels[0].text);
@@ -167,10 +182,10 @@ TEST(ReportFile, SeveralReportsSearchAsTheirConcatenationInAnyOrderGiven)
     const auto missing =
         SearchReportFiles({files[0], dir.filePath(QStringLiteral("gone.log"))}, request, tracked, CollectedHits{});
     EXPECT_EQ(missing.status, ReportFileSearch::Status::NotFound);
-    EXPECT_EQ(missing.failedPath, dir.filePath(QStringLiteral("gone.log")));
+    EXPECT_EQ(missing.failedPath.text(), dir.filePath(QStringLiteral("gone.log")));
 }
 
-TEST(ReportFile, AMissingReportIsNotFound)
+TEST(ReportFile, AMissingReportIsNotFoundAndAnUnreadableOneSaysWhy)
 {
     QTemporaryDir dir;
     const auto search =
@@ -179,6 +194,15 @@ TEST(ReportFile, AMissingReportIsNotFound)
     EXPECT_EQ(SearchReportFile(dir.path(), SearchRequest{}, {}, CollectedHits{}).status,
               ReportFileSearch::Status::NotFound)
         << "a folder";
+
+    const QString unreadable = testing::UnreadableFile();
+    if (unreadable.isEmpty())
+        GTEST_SKIP() << "no file here that root cannot read";
+    const auto refused = SearchReportFiles({WriteFile(dir, QStringLiteral("a.log"), kZipLine), unreadable},
+                                           SearchRequest{}, {}, CollectedHits{});
+    EXPECT_EQ(refused.status, ReportFileSearch::Status::Failed);
+    EXPECT_EQ(refused.error, QStringLiteral("Permission denied"));
+    EXPECT_EQ(refused.failedPath.text(), unreadable);
 }
 
 } // namespace

@@ -2,6 +2,11 @@
 #include "cli/clitest.h"
 #include "core/history/historyrecords.h"
 
+#include <QFile>
+
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace tallywick {
 namespace {
 
@@ -63,6 +68,69 @@ TEST_F(ArgumentBytesTest, TheViewsItemIsTheBytesGiven)
     ASSERT_EQ(result.code, 0) << result.err;
     EXPECT_NE(result.out.find("Search String: " + kLatin1 + "\n"), std::string::npos) << result.out;
     EXPECT_NE(result.out.find("\n1 Hits\n"), std::string::npos) << result.out;
+}
+
+// A name that is not UTF-8, as a Latin-1 system leaves them.
+TEST_F(ArgumentBytesTest, ReportsAreOpenedByTheBytesOfTheirNames)
+{
+    WriteBytes(dataFile("tracking.dat"), "/quarnel/shareware/pelmor.zip\r\n");
+    const std::string report = QFile::encodeName(dir_.path()).toStdString() + "/acc\xe8s.log";
+    {
+        QFile file;
+        const int descriptor = ::open(report.c_str(), O_WRONLY | O_CREAT, 0600);
+        ASSERT_GE(descriptor, 0);
+        ASSERT_TRUE(file.open(descriptor, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle));
+        const std::string line = Record({.date = "04/Dec/2026"}) + "\r\n";
+        file.write(line.data(), static_cast<qint64>(line.size()));
+    }
+    const auto searched = runBytes({"search", report});
+    ASSERT_EQ(searched.code, 0) << searched.err;
+    EXPECT_TRUE(searched.out.starts_with("All Found: 1 of 1\n")) << searched.out;
+
+    const auto recorded = runBytes({"record", report, "--today", "2026-12-05", "--json"});
+    ASSERT_EQ(recorded.code, 0) << recorded.err;
+    EXPECT_NE(recorded.out.find("\"recorded\": 1,"), std::string::npos) << recorded.out;
+
+    // A missing one is named as it was given.
+    const std::string missing = QFile::encodeName(dir_.path()).toStdString() + "/gon\xe9.log";
+    const auto notFound = runBytes({"search", missing});
+    EXPECT_EQ(notFound.code, 2);
+    EXPECT_EQ(notFound.err, missing + ": File Not Found\n");
+}
+
+// Its text would name another folder ("d" and U+FFFD): the run would read and write there.
+TEST_F(ArgumentBytesTest, AFolderOrSettingsFileNotNamedInUtf8IsRefused)
+{
+    const QString report = dir_.filePath(QStringLiteral("Hits.txt"));
+    WriteBytes(report, Record({}) + "\r\n");
+    const std::string folder = QFile::encodeName(dir_.path()).toStdString() + "/d\xff";
+    const std::string config = QFile::encodeName(dir_.path()).toStdString() + "/c\xff.ini";
+    const std::string goodConfig = configPath().toStdString();
+    const std::string goodFolder = dataDir().toStdString();
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{"record", report.toStdString(), "--data-dir", folder, "--config", goodConfig},
+          std::vector<std::string>{"record", report.toStdString(), "--data-dir=" + folder, "--config", goodConfig},
+          std::vector<std::string>{"track", "add", "x", "--data-dir", goodFolder, "--config", config},
+          std::vector<std::string>{"search", report.toStdString(), "--tracked", folder},
+          std::vector<std::string>{"view", "history", "--config", config, "--data-dir", goodFolder}}) {
+        std::vector<std::string> line{"tallywick-cli"};
+        line.insert(line.end(), arguments.begin(), arguments.end());
+        const auto result = runCli(cli::Arguments::fromBytes(line), OpenReportFile);
+        EXPECT_EQ(result.code, 2) << arguments[0];
+        EXPECT_NE(result.err.find("is not valid UTF-8"), std::string::npos) << result.err;
+        EXPECT_TRUE(result.out.empty());
+    }
+    // Nor may the variable that stands in for --data-dir.
+    qputenv("TALLYWICK_DATA_DIR", QByteArray::fromStdString(folder));
+    const auto fromEnvironment =
+        runCli(cli::Arguments::fromBytes({"tallywick-cli", "view", "history", "--config", goodConfig}), OpenReportFile);
+    qunsetenv("TALLYWICK_DATA_DIR");
+    EXPECT_EQ(fromEnvironment.code, 2);
+    EXPECT_NE(fromEnvironment.err.find("$TALLYWICK_DATA_DIR is not valid UTF-8"), std::string::npos)
+        << fromEnvironment.err;
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              (QStringList{QStringLiteral("data"), QStringLiteral("Hits.txt")}))
+        << "no folder or file was made in their place";
 }
 
 } // namespace

@@ -3,7 +3,12 @@
 #include "cli/clitest.h"
 #include "core/history/historyrecords.h"
 
+#include <chrono>
+
 #include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -11,14 +16,19 @@ namespace tallywick {
 namespace {
 
 using namespace testing;
+using namespace std::chrono_literals;
 
 struct ProcessRun {
     int code = -1;
     std::string err;
+    bool timedOut = false;
 };
 
-// Runs the program with the arguments' bytes as given and its output going to outputPath.
-ProcessRun RunProgram(std::vector<std::string> arguments, const char* outputPath)
+// Runs the program with the arguments' bytes as given and its output going to outputPath. One
+// that has not ended within the time given is killed: a test of something that used to hang
+// fails instead of waiting forever.
+ProcessRun RunProgram(std::vector<std::string> arguments, const char* outputPath,
+                      std::chrono::seconds timeout = std::chrono::seconds(60))
 {
     arguments.insert(arguments.begin(), TALLYWICK_CLI);
     std::vector<char*> argv;
@@ -26,28 +36,85 @@ ProcessRun RunProgram(std::vector<std::string> arguments, const char* outputPath
         argv.push_back(argument.data());
     argv.push_back(nullptr);
     int errorPipe[2];
-    if (::pipe(errorPipe) != 0)
+    if (::pipe2(errorPipe, O_CLOEXEC) != 0)
         return {};
     const pid_t child = ::fork();
     if (child == 0) {
         const int output = ::open(outputPath, O_WRONLY);
         ::dup2(output, 1);
         ::dup2(errorPipe[1], 2);
-        ::close(errorPipe[0]);
         ::execv(argv[0], argv.data());
         ::_exit(127);
     }
     ::close(errorPipe[1]);
     ProcessRun run;
-    char block[512];
-    for (ssize_t got; (got = ::read(errorPipe[0], block, sizeof block)) > 0;)
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    pollfd error{errorPipe[0], POLLIN, 0};
+    for (;;) {
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        if (left.count() <= 0) {
+            run.timedOut = true;
+            ::kill(child, SIGKILL);
+            break;
+        }
+        if (::poll(&error, 1, static_cast<int>(left.count())) <= 0)
+            continue;
+        char block[512];
+        const ssize_t got = ::read(errorPipe[0], block, sizeof block);
+        if (got <= 0)
+            break;
         run.err.append(block, static_cast<std::size_t>(got));
+    }
     ::close(errorPipe[0]);
     int status = 0;
     ::waitpid(child, &status, 0);
-    run.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.code = !run.timedOut && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return run;
 }
+
+// A process that writes to a pipe once and ends, as a log shipper does: it waits for a reader,
+// writes, and closes. A reader that closes the pipe before it writes kills it with SIGPIPE.
+class PipeWriter {
+public:
+    PipeWriter(const QString& pipe, const std::string& bytes)
+    {
+        const QByteArray name = QFile::encodeName(pipe);
+        child_ = ::fork();
+        if (child_ != 0)
+            return;
+        int writer = -1;
+        // Opening for writing without waiting succeeds only while a reader has the pipe open.
+        for (int tries = 0; tries < 1200 && writer < 0; ++tries) {
+            writer = ::open(name.constData(), O_WRONLY | O_NONBLOCK);
+            if (writer < 0)
+                ::usleep(50'000);
+        }
+        if (writer < 0)
+            ::_exit(3);
+        ::fcntl(writer, F_SETFL, 0);
+        ::_exit(::write(writer, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size()) ? 0 : 4);
+    }
+    ~PipeWriter()
+    {
+        if (!ended_) {
+            ::kill(child_, SIGKILL);
+            ::waitpid(child_, nullptr, 0);
+        }
+    }
+    // How it ended: 0 once it wrote everything to a reader.
+    int exitCode()
+    {
+        int status = 0;
+        ::waitpid(child_, &status, 0);
+        ended_ = true;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    }
+
+private:
+    pid_t child_ = -1;
+    bool ended_ = false;
+};
 
 class ProgramTest : public CliTest {
 protected:
@@ -81,6 +148,42 @@ TEST_F(ProgramTest, AnOutputThatCannotBeWrittenIsReportedAfterTheSave)
     EXPECT_EQ(result.code, 1);
     EXPECT_EQ(result.err, "tallywick-cli: the output could not be written: No space left on device\n");
     EXPECT_EQ(FileBytes(dataFile("history.dat")), Record({}) + "\r\n");
+}
+
+// A report that is a pipe is opened once and read as it comes, as cat reads it; opened a second
+// time, it would wait for a writer that is gone, with the data folder's lock held.
+TEST_F(ProgramTest, AReportThatIsAPipeIsOpenedOnceAndReadAsItComes)
+{
+    WriteBytes(dataFile("tracking.dat"), "/quarnel/shareware/pelmor.zip\r\n");
+    const QString pipe = dir_.filePath(QStringLiteral("access.pipe"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString rotated = dir_.filePath(QStringLiteral("access.log.1"));
+    WriteBytes(rotated, RecordOn("03/Dec/2026") + "\r\n");
+    const std::string fromPipe = RecordOn("04/Dec/2026") + "\r\n" + Record({.host = "192.0.2.9"}) + "\r\n";
+    const std::string output = dir_.filePath(QStringLiteral("output.txt")).toStdString();
+    WriteBytes(QString::fromStdString(output), "");
+
+    PipeWriter searchWriter(pipe, fromPipe);
+    const auto searched =
+        RunProgram(withFolders({"search", pipe.toStdString(), rotated.toStdString()}), output.c_str(), 30s);
+    ASSERT_FALSE(searched.timedOut) << "the pipe was opened again";
+    EXPECT_EQ(searched.code, 0) << searched.err;
+    EXPECT_EQ(searchWriter.exitCode(), 0) << "the writer was cut off";
+    EXPECT_TRUE(FileBytes(QString::fromStdString(output)).starts_with("All Found: 3 of 3\n"));
+
+    PipeWriter recordWriter(pipe, fromPipe);
+    const auto recorded =
+        RunProgram(withFolders({"record", pipe.toStdString(), rotated.toStdString(), "--today", "2026-12-05"}),
+                   output.c_str(), 30s);
+    ASSERT_FALSE(recorded.timedOut) << "the pipe was opened again";
+    EXPECT_EQ(recorded.code, 0) << recorded.err;
+    EXPECT_EQ(recordWriter.exitCode(), 0) << "the writer was cut off";
+    const std::string said = FileBytes(QString::fromStdString(output));
+    EXPECT_TRUE(said.starts_with("Lines read: 3\nRecorded: 3\n")) << said;
+    // The days come from the search's own read of the pipe.
+    const std::string coverage = FileBytes(dataFile("coverage.dat"));
+    for (const char* day : {"2026-12-03", "2026-12-04", "2026-12-05"})
+        EXPECT_NE(coverage.find(day), std::string::npos) << day << " in " << coverage;
 }
 
 } // namespace

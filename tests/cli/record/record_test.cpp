@@ -1,6 +1,7 @@
 #include "app/files/datafolderlock.h"
 #include "cli/clitest.h"
 #include "core/history/historyrecords.h"
+#include "support/unreadablefile.h"
 
 #include <QFileInfo>
 
@@ -229,10 +230,16 @@ TEST_F(RecordWritesNothingTest, WhenTheReportIsNotFoundOrCannotBeRead)
     EXPECT_EQ(notFound.err, missing.toStdString() + ": File Not Found\n");
 
     const auto failed =
-        record({}, [](const QString&) { return std::make_unique<FailingReadDevice>(Record({}) + "\r\n"); });
+        record({}, [](const ReportPath&) { return std::make_unique<FailingReadDevice>(Record({}) + "\r\n"); });
     EXPECT_EQ(failed.code, 1);
     EXPECT_TRUE(Holds(failed.err, "Input/output error")) << failed.err;
     EXPECT_TRUE(failed.out.empty());
+
+    if (const QString unreadable = UnreadableFile(); !unreadable.isEmpty()) {
+        const auto refused = run({QStringLiteral("record"), report(), unreadable});
+        EXPECT_EQ(refused.code, 1);
+        EXPECT_EQ(refused.err, unreadable.toStdString() + ": Permission denied\n");
+    }
 }
 
 TEST_F(RecordWritesNothingTest, WhenTheRobotListTheSettingsAskForIsMissing)

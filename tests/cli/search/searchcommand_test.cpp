@@ -1,5 +1,8 @@
 #include "cli/clitest.h"
 #include "support/failingdevice.h"
+#include "support/unreadablefile.h"
+
+#include <unistd.h>
 
 namespace tallywick {
 namespace {
@@ -87,12 +90,25 @@ TEST_F(SearchCommand, AReportThatCannotBeOpenedIsFileNotFoundWithStatus2)
     }
 }
 
+// As Debian's Apache logs are to a user outside "adm": there, but not to be read.
+TEST_F(SearchCommand, AReportThatCannotBeReadSaysWhyWithStatus1)
+{
+    const QString unreadable = testing::UnreadableFile();
+    if (unreadable.isEmpty())
+        GTEST_SKIP() << "no file here that root cannot read";
+    const auto result = run({QStringLiteral("search"), unreadable});
+    EXPECT_EQ(result.code, 1);
+    EXPECT_EQ(result.err, unreadable.toStdString() + ": Permission denied\n");
+    EXPECT_TRUE(result.out.empty());
+}
+
 TEST_F(SearchCommand, AFailureAfterOpeningIsReportedWithStatus1)
 {
     const QString report = write(QStringLiteral("report.txt"), kZipLine);
-    const auto result = run(
-        {QStringLiteral("search"), report, QStringLiteral("--json")},
-        [](const QString&) -> std::unique_ptr<QIODevice> { return std::make_unique<FailingDevice>(kZipLine + "\n"); });
+    const auto result = run({QStringLiteral("search"), report, QStringLiteral("--json")},
+                            [](const ReportPath&) -> std::unique_ptr<QIODevice> {
+                                return std::make_unique<FailingDevice>(kZipLine + "\n");
+                            });
     EXPECT_EQ(result.code, 1);
     EXPECT_EQ(result.err, report.toStdString() + ": Input/output error\n");
     EXPECT_TRUE(result.out.empty()) << "nothing else is written";
@@ -181,8 +197,11 @@ TEST_F(SearchCommand, SeveralReportsAreOneOldestFirstWhateverTheOrderGiven)
 TEST_F(SearchCommand, RejectsBadArguments)
 {
     const QString report = write(QStringLiteral("report.txt"), kZipLine);
+    const QString hardLink = dir_.filePath(QStringLiteral("link.txt"));
+    ASSERT_EQ(::link(QFile::encodeName(report).constData(), QFile::encodeName(hardLink).constData()), 0);
     for (const QStringList& arguments :
          {QStringList{QStringLiteral("search")}, QStringList{QStringLiteral("search"), report, report},
+          QStringList{QStringLiteral("search"), report, hardLink},
           QStringList{QStringLiteral("search"), report, QStringLiteral("--split-time"), QStringLiteral("soon")},
           QStringList{QStringLiteral("search"), report, QStringLiteral("--find"), QStringLiteral("a"),
                       QStringLiteral("--find"), QStringLiteral("b"), QStringLiteral("--find"), QStringLiteral("c")},

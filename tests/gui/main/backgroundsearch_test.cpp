@@ -80,8 +80,8 @@ struct HeldReport {
         path(run.dir.filePath(QStringLiteral("held.log")))
     {
         WriteFile(path, Joined(lines).toUtf8());
-        run.setup.reportOpener = [path = path, gate = gate](const QString& opened) -> std::unique_ptr<QIODevice> {
-            if (opened != path)
+        run.setup.reportOpener = [path = path, gate = gate](const ReportPath& opened) -> std::unique_ptr<QIODevice> {
+            if (opened.text() != path)
                 return OpenReportFile(opened);
             return std::make_unique<GatedReport>(FileBytes(path), gate);
         };

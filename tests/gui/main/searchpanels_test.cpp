@@ -1,5 +1,9 @@
 #include "mainwindowfixture.h"
 #include "support/findchild.h"
+#include "support/unreadablefile.h"
+
+#include <atomic>
+#include <memory>
 
 namespace tallywick {
 
@@ -309,10 +313,41 @@ private slots:
         QCOMPARE(run.label("totalLabel"), QStringLiteral("All Found: 2 of 4"));
         QVERIFY(run.result(0) != QStringLiteral("Please Wait...."));
 
+        // There, but not to be read: the reason, not "File Not Found".
+        if (const QString unreadable = UnreadableFile(); !unreadable.isEmpty()) {
+            run.open(unreadable);
+            QVERIFY(run.searched());
+            QCOMPARE(run.said("File Not Found"), std::size_t{1});
+            const auto refused = run.messages(QStringLiteral("ZedOra"));
+            QCOMPARE(refused.size(), std::size_t{2});
+            QCOMPARE(refused[1].text, QStringLiteral("57 %1: Permission denied").arg(unreadable));
+            QCOMPARE(run.label("totalLabel"), QStringLiteral("All Found: 2 of 4"));
+        }
+
+        const auto shownBefore = Dialogs::shownMessages().size();
         run.open(QStringLiteral(TALLYWICK_TEST_DATA "/real-apache-access.log.gz"));
         QVERIFY(run.searched());
         QCOMPARE(run.label("totalLabel"), QStringLiteral("All Found: 0 of 10000"));
-        QCOMPARE(Dialogs::shownMessages().size(), std::size_t{2});
+        QCOMPARE(Dialogs::shownMessages().size(), shownBefore);
+    }
+
+    // The days a report covers come from the search's own read: a report is opened once.
+    void aSearchReadsItsReportOnceAndNotesItsDays()
+    {
+        TestProgram run;
+        auto opened = std::make_shared<std::atomic<int>>(0);
+        run.setup.reportOpener = [opened](const ReportPath& path) {
+            ++*opened;
+            return OpenReportFile(path);
+        };
+        const QString report = run.dir.filePath(QStringLiteral("access.log"));
+        WriteFile(report, CrLf(SmallReport()));
+        QVERIFY(run.start());
+        run.open(report);
+        QVERIFY(run.searched());
+        QCOMPARE(opened->load(), 1);
+        run.program->closeAllWindows();
+        QVERIFY(FileBytes(run.dataFile("coverage.dat")).contains("2026-12-04"));
     }
 
     void tabWalksTheDesignedOrder()
