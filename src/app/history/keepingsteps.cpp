@@ -1,7 +1,6 @@
 #include "app/history/keepingsteps.h"
 
 #include "app/history/historysteps.h"
-#include "app/report/reportdays.h"
 #include "app/store/coveragefile.h"
 #include "core/history/historyarchive.h"
 #include "core/history/historydate.h"
@@ -83,15 +82,6 @@ std::optional<QString> SaveCoveredDays(const HistorySession& session, const QStr
 QString CoveragePathBeside(const QString& historyPath)
 {
     return QFileInfo(historyPath).dir().filePath(QString::fromUtf8(kCoverageFileName));
-}
-
-bool NoteReportCoverage(HistorySession& session, const QString& path)
-{
-    const auto days = ReadReportDays(path);
-    if (!days)
-        return false;
-    NoteCoveredDays(session, *days);
-    return true;
 }
 
 void NoteCoveredDays(HistorySession& session, const std::vector<std::chrono::sys_days>& days)

@@ -39,10 +39,7 @@ std::optional<QString> SaveCoveredDays(const HistorySession& session, const QStr
 // "coverage.dat" beside "history.dat".
 QString CoveragePathBeside(const QString& historyPath);
 
-// The days that the report at path covers, added to the session; false when it could not be
-// read to its end (then nothing is added).
-bool NoteReportCoverage(HistorySession& session, const QString& path);
-// The same with the days read already (ReadReportDays), where the report was read elsewhere.
+// The days a search read from its reports, added to the session.
 void NoteCoveredDays(HistorySession& session, const std::vector<std::chrono::sys_days>& days);
 
 } // namespace tallywick
