@@ -4,18 +4,16 @@
 
 #include "app/files/fileexists.h"
 #include "app/files/paths.h"
+#include "app/history/historykeeper.h"
 #include "app/searchlist/searchlistsettings.h"
-#include "app/settings/appvalues.h"
+#include "app/settings/preferences.h"
 #include "app/settings/settingsstore.h"
-#include "app/store/historystore.h"
-#include "app/store/partialtrackeditems.h"
-#include "app/store/trackingfile.h"
+#include "app/work/backgroundjob.h"
 #include "ui/common/appicon.h"
 #include "ui/common/busycursor.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/labeltexts.h"
 #include "ui/main/activationwatcher.h"
-#include "ui/main/backgroundjob.h"
 #include "ui/main/otherwindows.h"
 #include "ui/main/pastebox.h"
 
@@ -95,12 +93,10 @@ QComboBox* NewSearchBox(int index, QWidget* parent)
 } // namespace
 
 MainWindow::MainWindow(MainWindowContext context) :
-    QMainWindow(nullptr, Qt::Window), windows_(context.windows), settings_(context.settings), values_(context.values),
+    QMainWindow(nullptr, Qt::Window), windows_(context.windows), settings_(context.settings),
+    preferences_(context.preferences), history_(context.history), appRunning_(context.appRunning),
     dataFolder_(std::move(context.dataFolder)), moreFlags_(context.moreFlags), today_(std::move(context.today)),
-    keptReportPath_(context.keptReportPath),
-    historyStore_(std::make_unique<HistoryStore>(dataFolder_.historyPath(), settings_, std::move(context.historySave),
-                                                 std::move(context.historyRead))),
-    backgroundMergeFrom_(context.backgroundMergeFrom), reportOpener_(std::move(context.reportOpener))
+    keptReportPath_(context.keptReportPath), reportOpener_(std::move(context.reportOpener))
 {
     setObjectName(QStringLiteral("MainWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -113,8 +109,9 @@ MainWindow::MainWindow(MainWindowContext context) :
     createMenus();
     orderTabs();
     connectControls();
-    views_ = std::make_unique<HistoryViews>(HistoryViewContext{session_.History, trackedItems_, values_, settings_,
-                                                               dataFolder_, today_, &session_.removedForAge});
+    views_ =
+        std::make_unique<HistoryViews>(HistoryViewContext{history_.history(), history_.trackedItems(), preferences_,
+                                                          settings_, dataFolder_, today_, &history_.removedForAge()});
     activation_ = new ActivationWatcher(this);
     connect(activation_, &ActivationWatcher::activated, this, &MainWindow::onActivated, Qt::QueuedConnection);
     connect(activation_, &ActivationWatcher::deactivated, this, &MainWindow::onDeactivated, Qt::QueuedConnection);
@@ -251,23 +248,20 @@ void MainWindow::load()
     searchOnStartBox_->setChecked(settings_.read(keys::SearchFile) == 1);
     showWebPageCaptions();
     // The Options window changes the captions while this window stays open.
-    connect(&settings_, &SettingsStore::changed, this, [this](const QString& key) {
-        for (const TextKey& caption : {keys::TrafficMenu, keys::DetailsMenu}) {
-            if (key.compare(QLatin1String(caption.name), Qt::CaseInsensitive) == 0)
-                showWebPageCaptions();
-        }
-    });
+    connect(&preferences_, &Preferences::webPagesChanged, this, &MainWindow::showWebPageCaptions);
+    // A merge that began with the old time limit begins again with the new one.
+    connect(&preferences_, &Preferences::timeLimitChanged, &history_, &HistoryKeeper::restartMerge);
 
-    const auto loaded = [&] {
+    {
         BusyCursor busy;
-        return LoadHistoryStep(session_, *historyStore_, today(), values_.TimeLimit, statusReporter());
-    }();
-    if (loaded.status == LinesRead::Status::Failed)
+        history_.load();
+    }
+    if (const QString refusal = history_.saveRefusal(); !refusal.isEmpty())
         Dialogs::message(this, QStringLiteral("Tallywick"),
                          tr("The download history could not be read to its end:\n%1\n\n"
                             "It will not be replaced when Tallywick closes, so that nothing stored "
                             "in it is lost; downloads counted until then are not added to it.")
-                             .arg(historyStore_->saveRefusal()),
+                             .arg(refusal),
                          Dialogs::Icon::Warning);
 }
 
@@ -285,12 +279,10 @@ void MainWindow::onActivated()
     if (closing_)
         return;
     setStatusText(std::exchange(statusAfterActivation_, QString()));
-    auto tracking = LoadTrackedItemsKeepingPart(dataFolder_.trackingPath());
-    trackedItems_ = std::move(tracking.items);
     // Told once: the window is activated again as soon as the message closes.
-    if (tracking.problem && *tracking.problem != trackingProblemTold_) {
-        trackingProblemTold_ = *tracking.problem;
-        Dialogs::message(this, QStringLiteral("Tallywick"), *tracking.problem, Dialogs::Icon::Warning);
+    if (const auto problem = history_.readTrackedItems(); problem && *problem != trackingProblemTold_) {
+        trackingProblemTold_ = *problem;
+        Dialogs::message(this, QStringLiteral("Tallywick"), *problem, Dialogs::Icon::Warning);
     }
     // A search still running is not begun again by every return to the window.
     if (searchOnStartBox_->isChecked() && !isSearching())
@@ -301,7 +293,7 @@ void MainWindow::onDeactivated()
 {
     if (closing_)
         return;
-    bringHistoryUpToDate();
+    history_.bringUpToDate();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -316,10 +308,9 @@ void MainWindow::closeEvent(QCloseEvent* event)
 void MainWindow::runClosingSequence()
 {
     closing_ = true;
-    // What a running search would have collected is left out; a merge is done already in part.
+    // What a running search would have collected is left out.
     cancelSearch();
-    finishMergeForClosing();
-    const ClosingHistoryOutcome saved = [&] {
+    const QStringList problems = [&] {
         BusyCursor busy;
         // Not a pipe: opening one would hold the closing, and the save, until someone writes.
         if (RegularFileExists(reportPath_)) {
@@ -333,11 +324,11 @@ void MainWindow::runClosingSequence()
             takePanelText(i);
             SaveSearchList(panels_[static_cast<std::size_t>(i)], settings_, i);
         }
-        return RunClosingHistorySteps(session_, *historyStore_, today(), values_.TimeLimit, statusReporter());
+        return history_.close().problems();
     }();
-    if (const auto problems = saved.problems(); !problems.isEmpty())
+    if (!problems.isEmpty())
         reportClosingFailure(problems.join(QStringLiteral("\n\n")));
-    values_.AppRunning = false;
+    appRunning_ = false;
     views_->closeAll();
     CloseOtherWindows(this);
 }
@@ -352,8 +343,8 @@ void MainWindow::reportClosingFailure(const QString& text)
 
 void MainWindow::showWebPageCaptions()
 {
-    trafficReportAction_->setText(values_.Traffic_menu);
-    websiteDetailsAction_->setText(values_.Details_menu);
+    trafficReportAction_->setText(preferences_.trafficPage().menu);
+    websiteDetailsAction_->setText(preferences_.detailsPage().menu);
 }
 
 QString MainWindow::statusText() const
@@ -364,15 +355,6 @@ QString MainWindow::statusText() const
 void MainWindow::setStatusText(const QString& text)
 {
     statusPanel_->setText(text);
-}
-
-UpkeepStatus MainWindow::statusReporter()
-{
-    return [this](const UpkeepNotice& notice) {
-        setStatusText(UpkeepText(notice));
-        // The upkeep holds the event loop; the text must show before it goes on.
-        statusPanel_->repaint();
-    };
 }
 
 } // namespace tallywick

@@ -4,18 +4,17 @@
 
 #include "app/files/fileexists.h"
 #include "app/files/reportchoice.h"
-#include "app/history/keepingsteps.h"
+#include "app/history/historykeeper.h"
 #include "app/report/reportfile.h"
 #include "app/robots/robotlist.h"
 #include "app/searchlist/searchlistsettings.h"
-#include "app/settings/appvalues.h"
+#include "app/settings/preferences.h"
 #include "app/store/replacefile.h"
 #include "app/store/windowstextfile.h"
-#include "core/history/pasttimelimit.h"
+#include "app/work/backgroundjob.h"
 #include "ui/common/desktop.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/labeltexts.h"
-#include "ui/main/backgroundjob.h"
 #include "ui/main/pastebox.h"
 #include "ui/main/resultboxfiller.h"
 #include "ui/main/workprogress.h"
@@ -128,7 +127,7 @@ void MainWindow::searchReport(std::function<void()> then)
             searchBoxes_[static_cast<std::size_t>(i)]->currentText().toStdString();
     request.noDuplicates = noDuplicatesBox_->isChecked();
     request.moreFlags = moreFlags_;
-    request.splitTime = values_.Split_Time;
+    request.splitTime = preferences_.splitTime();
     request.leaveOut = leaveOutOptions();
 
     const QStringList paths = searchedReports();
@@ -145,20 +144,20 @@ void MainWindow::searchReport(std::function<void()> then)
         filler->fill(PleaseWait());
     workProgress_->beginSearch(totalBytes);
     // The work captures the window only for the steps it posts back.
-    searchJob_->start(
-        [this, paths, request, tracked = trackedItems_, open = reportOpener_](const BackgroundJob::Channel& channel) {
-            const auto progress = [&](qint64 bytesRead, std::int64_t lines) {
-                channel.post([this, bytesRead, lines] { workProgress_->searched(bytesRead, lines); });
-                return !channel.stopped();
-            };
-            auto found = std::make_shared<FinishedSearch>(RunSearch(paths, request, tracked, open, progress));
-            return [this, paths, found] { showSearchResult(paths, std::move(*found)); };
-        });
+    searchJob_->start([this, paths, request, tracked = history_.trackedItems(),
+                       open = reportOpener_](const BackgroundJob::Channel& channel) {
+        const auto progress = [&](qint64 bytesRead, std::int64_t lines) {
+            channel.post([this, bytesRead, lines] { workProgress_->searched(bytesRead, lines); });
+            return !channel.stopped();
+        };
+        auto found = std::make_shared<FinishedSearch>(RunSearch(paths, request, tracked, open, progress));
+        return [this, paths, found] { showSearchResult(paths, std::move(*found)); };
+    });
 }
 
 LeaveOutOptions MainWindow::leaveOutOptions()
 {
-    if (values_.LeaveOutRobots && !robots_ && robotListProblem_.isEmpty()) {
+    if (preferences_.leaveOutRobots() && !robots_ && robotListProblem_.isEmpty()) {
         auto loaded = LoadRobotMatcher(QCoreApplication::applicationDirPath());
         robots_ = std::move(loaded.matcher);
         robotListProblem_ = loaded.error;
@@ -170,7 +169,7 @@ LeaveOutOptions MainWindow::leaveOutOptions()
         else if (!loaded.warning.isEmpty())
             Dialogs::message(this, QStringLiteral("Tallywick"), loaded.warning, Dialogs::Icon::Warning);
     }
-    return {.failed = values_.LeaveOutFailed, .robots = values_.LeaveOutRobots ? robots_.get() : nullptr};
+    return {.failed = preferences_.leaveOutFailed(), .robots = preferences_.leaveOutRobots() ? robots_.get() : nullptr};
 }
 
 void MainWindow::showSearchResult(const QStringList& paths, FinishedSearch found)
@@ -194,16 +193,11 @@ void MainWindow::showSearchResult(const QStringList& paths, FinishedSearch found
         return;
     }
     setStatusText(searchedReportsText(paths));
-    // The tracked list may have changed while the search ran: then its hits are looked at again.
-    if (found.trackedItems == trackedItems_)
-        AddFoundDownloads(session_, search.outcome.collected);
-    else if (AddTrackedHits(search.outcome.result.reportHits, trackedItems_, session_.collected))
-        session_.HistoryChanged = true;
-    if (const auto past = CountPastTimeLimit(session_.collected, today(), values_.TimeLimit))
-        setStatusText(PastTimeLimitText(past, values_.TimeLimit));
+    const auto& outcome = search.outcome;
+    const auto days = search.days.value_or(std::vector<std::chrono::sys_days>{});
+    if (const auto past = history_.takeSearch({outcome.collected, found.trackedItems, outcome.result.reportHits, days}))
+        setStatusText(PastTimeLimitText(past, preferences_.timeLimit()));
     reportHits_ = std::move(search.outcome.result.reportHits);
-    if (search.days)
-        NoteCoveredDays(session_, *search.days);
     endSearch(true);
 }
 
@@ -215,8 +209,7 @@ void MainWindow::reportNotFound(const QString& path)
     }
     Dialogs::message(this, tr("File Not Found"), path);
     // The previous report's hits, for items that have become tracked since.
-    if (AddTrackedHits(reportHits_, trackedItems_, session_.collected))
-        session_.HistoryChanged = true;
+    history_.collectTracked(reportHits_);
 }
 
 // Nothing of a cancelled search is shown or collected; what was to follow it still runs.

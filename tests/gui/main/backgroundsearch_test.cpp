@@ -147,7 +147,7 @@ private slots:
         run.paste(Joined(SmallReport()));
         const QString counts = run.label("totalLabel");
         const QString shown = run.result(0);
-        QCOMPARE(window.session().collected.size(), std::size_t{1});
+        QCOMPARE(run.session().collected.size(), std::size_t{1});
 
         QVERIFY(held.open(window));
         run.click("cancelButton");
@@ -156,7 +156,7 @@ private slots:
         QTest::qWait(50);
         QCOMPARE(run.label("totalLabel"), counts);
         QCOMPARE(run.result(0), shown);
-        QCOMPARE(window.session().collected.size(), std::size_t{1});
+        QCOMPARE(run.session().collected.size(), std::size_t{1});
 
         // A paste while a search is held replaces it.
         HeldReport again(run, MoreDownloads());
@@ -196,12 +196,12 @@ private slots:
         run.paste(Joined(SmallReport()));
 
         run.trigger("dailyViewAction");
-        QVERIFY(window.isMerging());
+        QVERIFY(run.program->history().isMerging());
         QVERIFY(!window.views().window(HistoryView::Daily));
         QVERIFY(run.searched());
         QVERIFY(window.views().window(HistoryView::Daily));
-        QCOMPARE(window.session().History, (std::vector<std::string>{older, SmallReport()[0], SmallReport()[1]}));
-        QVERIFY(!window.session().HistoryChanged);
+        QCOMPARE(run.session().History, (std::vector<std::string>{older, SmallReport()[0], SmallReport()[1]}));
+        QVERIFY(!run.session().HistoryChanged);
     }
 };
 
