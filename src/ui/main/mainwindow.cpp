@@ -11,11 +11,13 @@
 #include "app/work/backgroundjob.h"
 #include "ui/common/appicon.h"
 #include "ui/common/busycursor.h"
+#include "ui/common/buttons.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/labeltexts.h"
 #include "ui/main/activationwatcher.h"
 #include "ui/main/otherwindows.h"
 #include "ui/main/pastebox.h"
+#include "ui/main/searchpanel.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -33,23 +35,6 @@ namespace {
 
 constexpr qreal kDesignPointSize = 8;
 
-QPushButton* NewButton(const QString& caption, const QString& name, QWidget* parent)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
-}
-
-// A button as narrow as its caption, as the styles widen every button to a common width.
-QPushButton* NewNarrowButton(const QString& caption, const QString& name, QWidget* parent)
-{
-    auto* button = NewButton(caption, name, parent);
-    const QFontMetrics metrics = button->fontMetrics();
-    button->setFixedWidth(metrics.horizontalAdvance(QStringLiteral("<<")) + 2 * metrics.averageCharWidth() + 8);
-    return button;
-}
-
 QLabel* NewLabel(const QString& caption, const QString& name, QWidget* parent)
 {
     auto* label = new QLabel(caption, parent);
@@ -61,32 +46,6 @@ QCheckBox* NewCheckBox(const QString& caption, const QString& name, QWidget* par
 {
     auto* box = new QCheckBox(caption, parent);
     box->setObjectName(name);
-    return box;
-}
-
-QPlainTextEdit* NewResultBox(const QString& name, QWidget* parent)
-{
-    auto* box = new QPlainTextEdit(parent);
-    box->setObjectName(name);
-    box->setReadOnly(true);
-    box->setUndoRedoEnabled(false);
-    box->setTabChangesFocus(true);
-    return box;
-}
-
-QComboBox* NewSearchBox(int index, QWidget* parent)
-{
-    auto* box = new QComboBox(parent);
-    box->setObjectName(QStringLiteral("searchBox%1").arg(index));
-    box->setEditable(true);
-    // The list grows only by the remembered search texts, and typing is never completed.
-    box->setInsertPolicy(QComboBox::NoInsert);
-    box->setCompleter(nullptr);
-    box->setDuplicatesEnabled(true);
-    box->setMaxVisibleItems(12);
-    // A long remembered text must not widen the window.
-    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    box->setMinimumContentsLength(20);
     return box;
 }
 
@@ -134,17 +93,8 @@ void MainWindow::createControls()
 
     const std::array<QString, kPanelCount> designed{QString::fromUtf8(kDesignedSearchText0),
                                                     QString::fromUtf8(kDesignedSearchText1)};
-    for (int i = 0; i < kPanelCount; ++i) {
-        const auto at = static_cast<std::size_t>(i);
-        findLabels_[at] = NewLabel(tr("Find:"), QStringLiteral("findLabel%1").arg(i), client);
-        searchBoxes_[at] = NewSearchBox(i, client);
-        searchBoxes_[at]->setEditText(designed[at]);
-        moreButtons_[at] = NewNarrowButton(QStringLiteral(">>"), QStringLiteral("moreButton%1").arg(i), client);
-        goButtons_[at] = NewNarrowButton(tr("Go"), QStringLiteral("goButton%1").arg(i), client);
-        notepadButtons_[at] = NewButton(tr("Notepad"), QStringLiteral("notepadButton%1").arg(i), client);
-        countLabels_[at] = NewLabel(QString(), QStringLiteral("countLabel%1").arg(i), client);
-        resultBoxes_[at] = NewResultBox(QStringLiteral("resultBox%1").arg(i), client);
-    }
+    for (int i = 0; i < kPanelCount; ++i)
+        panels_[static_cast<std::size_t>(i)] = new SearchPanel(i, designed[static_cast<std::size_t>(i)], client);
 
     trafficReportLabel_ = NewLabel(tr("Tripod Traffic Report:"), QStringLiteral("trafficReportLabel"), client);
     searchOnStartBox_ = NewCheckBox(tr("Optional: Search file on startup"), QStringLiteral("searchOnStartBox"), client);
@@ -181,26 +131,27 @@ void MainWindow::createControls()
 
 void MainWindow::orderTabs()
 {
-    const std::array<QWidget*, 16> order{resultBoxes_[0],   resultBoxes_[1],  pasteBox_,          closeButton_,
-                                         searchOnStartBox_, noDuplicatesBox_, searchBoxes_[0],    searchBoxes_[1],
-                                         goButtons_[0],     goButtons_[1],    moreButtons_[0],    moreButtons_[1],
-                                         fullWindowBox_,    pasteBoxToggle_,  notepadButtons_[0], notepadButtons_[1]};
+    // Reading order: each panel through, then the row below them.
+    std::vector<QWidget*> order;
+    for (const SearchPanel* panel : panels_) {
+        const auto controls = panel->tabOrder();
+        order.insert(order.end(), controls.begin(), controls.end());
+    }
+    order.insert(order.end(),
+                 {searchOnStartBox_, noDuplicatesBox_, fullWindowBox_, pasteBoxToggle_, pasteBox_, closeButton_});
     for (std::size_t i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
-    resultBoxes_[0]->setFocus();
+    panels_[0]->resultBox()->setFocus();
 }
 
 void MainWindow::connectControls()
 {
-    for (int i = 0; i < kPanelCount; ++i) {
-        const auto at = static_cast<std::size_t>(i);
-        connect(goButtons_[at], &QPushButton::clicked, this, [this, i] { searchAgain(i); });
-        connect(searchBoxes_[at], &QComboBox::activated, this, [this, i] { searchTextPicked(i); });
-        connect(moreButtons_[at], &QPushButton::clicked, this, [this, i] { showMoreColumns(i); });
-        connect(notepadButtons_[at], &QPushButton::clicked, this, [this, i] { exportResult(i); });
-        // Enter in the box is the "Go" button; the box itself must not see it.
-        searchBoxes_[at]->installEventFilter(this);
-        searchBoxes_[at]->lineEdit()->installEventFilter(this);
+    for (SearchPanel* panel : panels_) {
+        const int i = panel->index();
+        connect(panel, &SearchPanel::searchRequested, this, [this, i] { searchAgain(i); });
+        connect(panel, &SearchPanel::textPicked, this, [this, i] { searchTextPicked(i); });
+        connect(panel, &SearchPanel::moreToggled, this, [this, i] { showMoreColumns(i); });
+        connect(panel, &SearchPanel::exportRequested, this, [this, i] { exportResult(i); });
     }
     connect(pasteBox_, &QPlainTextEdit::textChanged, this, &MainWindow::searchPastedText);
     connect(pasteBox_, &PasteBox::filesDropped, this, &MainWindow::openReports);
@@ -212,38 +163,23 @@ void MainWindow::connectControls()
     connect(closeButton_, &QPushButton::clicked, this, &MainWindow::close);
 }
 
-bool MainWindow::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            for (int i = 0; i < kPanelCount; ++i) {
-                const auto at = static_cast<std::size_t>(i);
-                if (watched == searchBoxes_[at] || watched == searchBoxes_[at]->lineEdit()) {
-                    searchAgain(i);
-                    return true;
-                }
-            }
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
 void MainWindow::readReportPath()
 {
     startingReport_ = ChooseStartingReport(keptReportPath_ ? *keptReportPath_ : std::nullopt,
                                            settings_.find(QLatin1String(keys::Path.name)), DefaultReportPath());
     reportPath_ = startingReport_.path;
     reportPaths_ = StartingReportFiles(reportPath_, settings_.findList(QLatin1String(keys::Paths.name)));
+    shownReportPath_ = reportPath_;
+    shownReportPaths_ = reportPaths_;
 }
 
 void MainWindow::load()
 {
     tempFilePath_ = dataFolder_.tempFilePath();
     goToUrl_ = settings_.read(keys::GoToUrl);
-    for (int i = 0; i < kPanelCount; ++i) {
-        panels_[static_cast<std::size_t>(i)] = LoadSearchPanel(settings_, i);
-        showPanel(i);
+    for (SearchPanel* panel : panels_) {
+        panel->setState(LoadSearchPanel(settings_, panel->index()));
+        panel->setShowsMore(moreFlags_[static_cast<std::size_t>(panel->index())]);
     }
     searchOnStartBox_->setChecked(settings_.read(keys::SearchFile) == 1);
     showWebPageCaptions();
@@ -320,10 +256,8 @@ void MainWindow::runClosingSequence()
         if (keptReportPath_)
             *keptReportPath_ = reportPath_;
         settings_.write(keys::SearchFile, searchOnStartBox_->isChecked() ? 1 : 0);
-        for (int i = 0; i < kPanelCount; ++i) {
-            takePanelText(i);
-            SaveSearchList(panels_[static_cast<std::size_t>(i)], settings_, i);
-        }
+        for (const SearchPanel* panel : panels_)
+            SaveSearchList(panel->state(), settings_, panel->index());
         return history_.close().problems();
     }();
     if (!problems.isEmpty())

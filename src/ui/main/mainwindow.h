@@ -37,7 +37,7 @@ class HistoryKeeper;
 class Preferences;
 class RobotMatcher;
 class PasteBox;
-class ResultBoxFiller;
+class SearchPanel;
 class SettingsStore;
 class WindowRegistry;
 class WorkProgress;
@@ -88,7 +88,8 @@ public:
     const QString& reportPath() const { return reportPath_; }
     const QString& tempFilePath() const { return tempFilePath_; }
     const QString& goToUrl() const { return goToUrl_; }
-    const SearchPanelState& panel(int index) const { return panels_[static_cast<std::size_t>(index)]; }
+    // A search panel's remembered texts, with the text in its box.
+    SearchPanelState panel(int index) const;
     QString statusText() const;
     HistoryViews& views() { return *views_; }
     // A report search runs in the background.
@@ -102,7 +103,6 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -158,12 +158,12 @@ private:
     void showResult(const SearchResult& result, std::array<QString, kPanelCount> texts, bool leavingOut);
     LeaveOutOptions leaveOutOptions();
     void restoreResults();
-    void showPanel(int index);
-    void takePanelText(int index);
     void searchPastedText();
     void searchAgain(int index);
     void searchTextPicked(int index);
     void showMoreColumns(int index);
+    // Both panels go back to the short result form, as a new report opens in it.
+    void showShortResults();
     void exportResult(int index);
     void noDuplicatesClicked();
     void searchOnStartClicked();
@@ -195,17 +195,18 @@ private:
     // Several reports searched as one, in search order and ending with reportPath_; or nothing more
     // than reportPath_.
     QStringList reportPaths_;
+    // The reports whose result the panels show; Cancel goes back to them.
+    QString shownReportPath_;
+    QStringList shownReportPaths_;
     StartingReport startingReport_;
     std::optional<QString>* keptReportPath_ = nullptr;
     QString tempFilePath_;
     QString goToUrl_;
-    std::array<SearchPanelState, kPanelCount> panels_;
     QString trackingProblemTold_;
     // Shown by the next activation instead of clearing the panel: the window is activated right
     // after the dialog that caused the text closes.
     QString statusAfterActivation_;
     LineList reportHits_;
-    std::array<QString, kPanelCount> shownResults_;
     std::unique_ptr<HistoryViews> views_;
     // Loaded at the first search that leaves robots out; the reason it could not be, told once.
     std::unique_ptr<RobotMatcher> robots_;
@@ -214,14 +215,7 @@ private:
     ReportOpener reportOpener_;
     std::function<void()> afterSearch_;
 
-    // One of each per search panel.
-    std::array<QLabel*, kPanelCount> findLabels_{};
-    std::array<QComboBox*, kPanelCount> searchBoxes_{};
-    std::array<QPushButton*, kPanelCount> moreButtons_{};
-    std::array<QPushButton*, kPanelCount> goButtons_{};
-    std::array<QPushButton*, kPanelCount> notepadButtons_{};
-    std::array<QLabel*, kPanelCount> countLabels_{};
-    std::array<QPlainTextEdit*, kPanelCount> resultBoxes_{};
+    std::array<SearchPanel*, kPanelCount> panels_{};
     QLabel* trafficReportLabel_ = nullptr;
     QCheckBox* searchOnStartBox_ = nullptr;
     QCheckBox* noDuplicatesBox_ = nullptr;
@@ -233,6 +227,7 @@ private:
     QGridLayout* clientLayout_ = nullptr;
     QPushButton* pasteBoxToggle_ = nullptr;
     QLabel* totalLabel_ = nullptr;
+    QString shownTotal_;             // what totalLabel_ says of the result shown
     QLabel* leftOutLabel_ = nullptr; // shown while robots or failed requests are left out
     QPushButton* closeButton_ = nullptr;
     QStatusBar* statusBar_ = nullptr;
@@ -241,7 +236,6 @@ private:
     QAction* trafficReportAction_ = nullptr;
     QAction* websiteDetailsAction_ = nullptr;
     WorkProgress* workProgress_ = nullptr;
-    std::array<ResultBoxFiller*, kPanelCount> fillers_{};
     // Last: its thread ends before what it reads goes.
     std::unique_ptr<BackgroundJob> searchJob_;
 

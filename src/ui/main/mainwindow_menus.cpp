@@ -18,6 +18,7 @@
 #include "ui/dialogs/timelimitdialog.h"
 #include "ui/dialogs/trackingdialog.h"
 #include "ui/main/pastebox.h"
+#include "ui/main/searchpanel.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -143,7 +144,7 @@ void MainWindow::openReports(const QStringList& paths)
     const QStringList ordered = paths.size() > 1 ? ReportsToSearch(paths) : paths;
     reportPath_ = ordered.constLast();
     reportPaths_ = ordered.size() > 1 ? ordered : QStringList();
-    moreFlags_ = {false, false};
+    showShortResults();
     leaveFullWindow();
     searchReport();
 }
@@ -210,10 +211,8 @@ void MainWindow::openHistoryView(HistoryView view)
 void MainWindow::openTrackingFromMenu()
 {
     // The tracking dialog offers the search texts from the settings: they must be current.
-    for (int i = 0; i < kPanelCount; ++i) {
-        takePanelText(i);
-        SaveSearchList(panels_[static_cast<std::size_t>(i)], settings_, i);
-    }
+    for (const SearchPanel* panel : panels_)
+        SaveSearchList(panel->state(), settings_, panel->index());
     history_.bringUpToDate([this](std::size_t) {
         openTrackOptions();
         lower();

@@ -5,7 +5,6 @@
 #include "app/history/historykeeper.h"
 #include "app/work/backgroundjob.h"
 #include "ui/common/labeltexts.h"
-#include "ui/main/resultboxfiller.h"
 #include "ui/main/workprogress.h"
 
 #include <QAction>
@@ -17,8 +16,6 @@ namespace tallywick {
 void MainWindow::createProgressControls()
 {
     searchJob_ = std::make_unique<BackgroundJob>();
-    for (std::size_t i = 0; i < fillers_.size(); ++i)
-        fillers_[i] = new ResultBoxFiller(resultBoxes_[i]);
     workProgress_ = new WorkProgress(statusBar_);
     statusBar_->addPermanentWidget(workProgress_);
     connect(workProgress_, &WorkProgress::cancelRequested, this, &MainWindow::cancelWork);
@@ -45,6 +42,9 @@ void MainWindow::cancelWork()
 {
     if (isSearching()) {
         cancelSearch();
+        // The panels show the last result: Go and the next activation search its reports.
+        reportPath_ = shownReportPath_;
+        reportPaths_ = shownReportPaths_;
         setStatusText(tr("Search cancelled"));
     }
     if (history_.isMerging()) {
