@@ -11,7 +11,6 @@
 #include "cli/leaveoutoptions.h"
 #include "cli/reportfailure.h"
 #include "core/history/addedrecords.h"
-#include "core/history/historydate.h"
 #include "core/log/logline.h"
 
 #include <unordered_map>
@@ -123,20 +122,18 @@ Json ToJson(const RecordSummary& summary)
         .set("left_out", LeftOutJson(summary.leftOut));
 }
 
-// savedHistory: History as the save wrote it.
 RecordSummary Summarize(const SearchResult& search, const ClosingHistoryOutcome& closing,
-                        const std::vector<std::string>& trackedItems, const CollectedHits& collected,
-                        const std::vector<std::string>& savedHistory, std::chrono::sys_days today)
+                        const std::vector<std::string>& trackedItems, const CollectedHits& collected)
 {
     const auto appended = closing.merge ? closing.merge->appended : std::vector<std::size_t>{};
     RecordSummary summary;
     summary.lines = search.lineCount;
     summary.overlongLines = search.overlongLines;
     summary.leftOut = search.leftOut;
-    const auto fate = FateOfAddedRecords(collected, appended, savedHistory, closing.archive.newlyArchived);
+    const auto fate = FateOfAddedRecords(collected, appended, closing.keptAppended, closing.archive.newlyArchived);
     summary.recorded = static_cast<std::int64_t>(fate.kept.size());
     summary.expired = fate.expired;
-    summary.future = static_cast<std::int64_t>(CountDatedAfter(savedHistory, today));
+    summary.future = static_cast<std::int64_t>(closing.future);
     summary.perItem = CountPerItem(trackedItems, collected, fate.kept);
     summary.removedPartials = closing.removedPartials.value_or(0);
     summary.historySize = static_cast<std::int64_t>(closing.save.written);
@@ -221,9 +218,11 @@ int RunRecord(const Arguments& arguments, Environment& env)
     request.leaveOut = leaveOut.options;
 
     // The same keeping of the history as the desktop program's, without its event loop.
-    HistoryKeeper history(HistoryKeeperSetup{folder, [today] { return today; }, [TimeLimit] { return TimeLimit; },
-                                             OpenSaveFile, OpenFileForReading, kNoBackgroundMerge},
-                          settings);
+    HistoryKeeperSetup keeping{folder, [today] { return today; }, [TimeLimit] { return TimeLimit; }};
+    keeping.backgroundMergeFrom = kNoBackgroundMerge;
+    // A day's records are added at the end of the file without reading the rest, where they can be.
+    keeping.wholeHistory = false;
+    HistoryKeeper history(std::move(keeping), settings);
     if (const auto problem = history.readTrackedItems()) {
         env.err << "tallywick-cli record: " << problem->toStdString() << " Nothing was written.\n";
         return kExitFailed;
@@ -254,10 +253,8 @@ int RunRecord(const Arguments& arguments, Environment& env)
     }
 
     // The history is saved from here on: what it recorded is said even when a later part failed.
-    const std::vector<std::string> nothingSaved;
     const bool saved = closing.save.status == HistorySaveOutcome::Status::Saved;
-    auto summary = Summarize(search.outcome.result, closing, trackedItems, history.session().collected,
-                             saved ? history.history() : nothingSaved, today);
+    auto summary = Summarize(search.outcome.result, closing, trackedItems, history.session().collected);
     summary.leavingOut = request.leaveOut.active();
     if (line.json())
         env.out << ToJson(summary).dump();

@@ -3,7 +3,11 @@
 #include "app/store/historystore.h"
 #include "app/store/partialtrackeditems.h"
 #include "app/work/backgroundjob.h"
+#include "core/history/historydate.h"
+#include "core/history/historyindex.h"
 #include "core/history/pasttimelimit.h"
+
+#include <algorithm>
 
 #include <new>
 #include <utility>
@@ -29,7 +33,30 @@ HistoryLoadOutcome HistoryKeeper::load()
     cancelMerge();
     waitUntilHistoryCopied();
     closing_ = false;
-    return LoadHistoryStep(session_, *store_, today(), timeLimit(), announce());
+    tail_.reset();
+    if (!setup_.wholeHistory) {
+        session_ = HistorySession{};
+        tail_ = store_->LoadTail();
+        if (tail_) {
+            session_.historyWasEmpty = tail_->index.records() == 0;
+            return {LinesRead::Status::Read, {}, false};
+        }
+    }
+    auto outcome = LoadHistoryStep(session_, *store_, today(), timeLimit(), announce());
+    end_ = EndOf(session_.History);
+    mergedUpTo_ = 0;
+    return outcome;
+}
+
+// What this run collected and covered stays; the history comes whole from the file.
+void HistoryKeeper::loadWhole()
+{
+    HistorySession run = std::move(session_);
+    tail_.reset();
+    LoadHistoryStep(session_, *store_, today(), timeLimit(), announce());
+    session_.collected = std::move(run.collected);
+    session_.HistoryChanged = run.HistoryChanged;
+    session_.coveredDays = std::move(run.coveredDays);
 }
 
 QString HistoryKeeper::saveRefusal() const
@@ -85,8 +112,20 @@ void HistoryKeeper::continueMerging()
         return;
     }
     waitUntilHistoryCopied();
+    // A merge that only appends reads only the last day: it is quick however large the history.
+    if (const auto appended = AppendCollectedHits(session_.History, end_, session_.collected, mergedUpTo_)) {
+        session_.HistoryChanged = false;
+        mergedUpTo_ = session_.collected.size();
+        for (auto& step : afterMerge_)
+            step.added += appended->size();
+        runMergedSteps();
+        return;
+    }
     if (session_.History.size() + work->collected.size() < setup_.backgroundMergeFrom) {
-        const auto added = MergeIfChanged(session_, today(), timeLimit(), announce())->appended.size();
+        const auto merge = MergeIfChanged(session_, today(), timeLimit(), announce());
+        end_ = EndOf(session_.History);
+        mergedUpTo_ = merge->sorted ? 0 : session_.collected.size();
+        const auto added = merge->appended.size();
         for (auto& step : afterMerge_)
             step.added += added;
         runMergedSteps();
@@ -101,6 +140,7 @@ void HistoryKeeper::continueMerging()
             post([this, said] { emit notice(said); });
         };
         std::shared_ptr<MergedHistory> merged;
+        HistoryEnd end;
         try {
             // The one read of the history that the event loop's thread owns: once copied, it may
             // change there again.
@@ -115,16 +155,21 @@ void HistoryKeeper::continueMerging()
             if (channel.stopped())
                 return BackgroundJob::Step{};
             merged = std::make_shared<MergedHistory>(RunMerge(std::move(copy), work, status));
+            end = EndOf(merged->History);
         } catch (const std::bad_alloc&) {
         }
-        return BackgroundJob::Step([this, merged] {
+        return BackgroundJob::Step([this, merged, end] {
             if (!merged) {
                 afterMerge_.clear();
                 emit mergeOutOfMemory();
                 emit mergeEnded();
                 return;
             }
-            const auto added = ApplyMerge(session_, std::move(*merged)).appended.size();
+            const auto collectedMerged = merged->collectedMerged;
+            const auto merge = ApplyMerge(session_, std::move(*merged));
+            end_ = end;
+            mergedUpTo_ = merge.sorted ? 0 : collectedMerged;
+            const auto added = merge.appended.size();
             for (auto& step : afterMerge_)
                 step.added += added;
             emit mergeEnded();
@@ -172,7 +217,51 @@ ClosingHistoryOutcome HistoryKeeper::close()
     // A merge under way is done in part already: it ends here, and what it merged counts.
     mergeJob_->finish();
     waitUntilHistoryCopied();
+    if (tail_) {
+        if (auto appended = closeByAppending())
+            return std::move(*appended);
+        loadWhole();
+    }
     return RunClosingHistorySteps(session_, *store_, today(), timeLimit(), announce());
+}
+
+std::optional<ClosingHistoryOutcome> HistoryKeeper::closeByAppending()
+{
+    const auto& tail = *tail_;
+    const HistoryEnd end = tail.index.end();
+    const std::size_t from = session_.HistoryChanged ? 0 : session_.collected.size();
+    auto plan =
+        PlanAppend(end, tail.lastDayRecords, static_cast<std::size_t>(tail.index.records()), session_.collected, from);
+    // Nothing may leave the history for age: the full closing would archive it.
+    if (!plan || (plan->end.firstDay && !WithinTimeLimit(*plan->end.firstDay, today(), timeLimit())))
+        return std::nullopt;
+    const auto duplicates = DuplicatePartialsAmongAppended(tail.lastDayRecords, session_.collected, plan->appended);
+    ClosingHistoryOutcome outcome;
+    std::vector<std::string_view> records;
+    for (const auto i : plan->appended) {
+        if (std::find(duplicates.begin(), duplicates.end(), i) == duplicates.end()) {
+            records.push_back(session_.collected[i]);
+            outcome.keptAppended.push_back(i);
+        }
+    }
+    if (session_.HistoryChanged)
+        outcome.merge = MergeResult{std::move(plan->appended), false, {}};
+    if (!duplicates.empty())
+        outcome.removedPartials = static_cast<std::int64_t>(duplicates.size());
+    if (records.empty() && tail.index.records() == 0) {
+        outcome.save.status = HistorySaveOutcome::Status::Untouched;
+    } else {
+        outcome.save = store_->AppendHistory(tail, records);
+        if (outcome.save.status != HistorySaveOutcome::Status::Saved)
+            return outcome;
+    }
+    session_.HistoryChanged = false;
+    outcome.coverageError = SaveCoveredDays(session_, CoveragePathBeside(store_->path()), today(), timeLimit());
+    auto saved = tail.index;
+    for (std::size_t i = 0; i < records.size(); ++i)
+        AddToDayBlocks(saved.days, records[i], 0);
+    outcome.future = static_cast<std::size_t>(saved.recordsAfter(today()));
+    return outcome;
 }
 
 std::size_t HistoryKeeper::countPastTimeLimit(int months) const

@@ -2,7 +2,9 @@
 
 #include "app/files/datafolder.h"
 #include "app/history/historysteps.h"
+#include "app/store/historystore.h"
 #include "app/store/linesfile.h"
+#include "core/history/historyend.h"
 #include "core/history/upkeepstatus.h"
 #include "core/search/collectedhits.h"
 #include "core/search/linelist.h"
@@ -23,7 +25,6 @@
 namespace tallywick {
 
 class BackgroundJob;
-class HistoryStore;
 class SettingsStore;
 
 // Where the history lives and what its upkeep goes by.
@@ -36,6 +37,9 @@ struct HistoryKeeperSetup {
     // From this many records on (history and collected), a merge runs on a thread of its own and
     // its outcome comes back through the event loop.
     std::size_t backgroundMergeFrom = kBackgroundMergeRecords;
+    // Off, the history is not read whole where its file's index allows adding to its end: the
+    // closing appends the new records (the command line's record). Nothing then reads history().
+    bool wholeHistory = true;
 };
 
 // Merges are never run in the background (where no event loop runs, as on the command line).
@@ -115,6 +119,10 @@ private:
     std::chrono::sys_days today() const { return setup_.today(); }
     int timeLimit() const { return setup_.timeLimit(); }
     UpkeepStatus announce();
+    void loadWhole();
+    // The closing by adding the new records at the end of the file, where it ends as the full
+    // closing would; nothing where it would not.
+    std::optional<ClosingHistoryOutcome> closeByAppending();
     void continueMerging();
     void runMergedSteps();
     // Nothing may change the history while a background merge still copies it, cancelled or not.
@@ -123,6 +131,12 @@ private:
     HistoryKeeperSetup setup_;
     std::unique_ptr<HistoryStore> store_;
     HistorySession session_;
+    // The history's end, for merges that only append; and how many collected lines the history
+    // holds (all merged, and nothing taken out since).
+    HistoryEnd end_;
+    std::size_t mergedUpTo_ = 0;
+    // Loaded instead of the whole history (wholeHistory off).
+    std::optional<HistoryStore::Tail> tail_;
     std::vector<std::string> trackedItems_;
     struct MergedStep {
         std::function<void(std::size_t)> run;

@@ -1,11 +1,37 @@
 #include "app/history/historysteps.h"
 
 #include "core/history/duplicatepartials.h"
+#include "core/history/historydate.h"
 #include "core/history/historyorder.h"
 
+#include <string_view>
+#include <unordered_set>
 #include <utility>
 
 namespace tallywick {
+namespace {
+
+// Of the collected lines at those positions, those History holds.
+std::vector<std::size_t> HeldAmong(const std::vector<std::string>& History, const CollectedHits& collected,
+                                   const std::vector<std::size_t>& positions)
+{
+    std::unordered_set<std::string_view> wanted;
+    for (const auto i : positions)
+        wanted.insert(collected[i]);
+    std::unordered_set<std::string_view> held;
+    for (const auto& record : History) {
+        if (wanted.contains(record))
+            held.insert(record);
+    }
+    std::vector<std::size_t> kept;
+    for (const auto i : positions) {
+        if (held.contains(collected[i]))
+            kept.push_back(i);
+    }
+    return kept;
+}
+
+} // namespace
 
 HistoryLoadOutcome LoadHistoryStep(HistorySession& session, HistoryStore& store, std::chrono::sys_days today,
                                    int TimeLimit, const UpkeepStatus& status)
@@ -80,6 +106,11 @@ ClosingHistoryOutcome RunClosingHistorySteps(HistorySession& session, HistorySto
     if (outcome.save.status == HistorySaveOutcome::Status::Saved ||
         outcome.save.status == HistorySaveOutcome::Status::Untouched)
         outcome.coverageError = SaveCoveredDays(session, CoveragePathBeside(store.path()), today, TimeLimit);
+    if (outcome.save.status == HistorySaveOutcome::Status::Saved) {
+        if (outcome.merge)
+            outcome.keptAppended = HeldAmong(session.History, session.collected, outcome.merge->appended);
+        outcome.future = CountDatedAfter(session.History, today);
+    }
     return outcome;
 }
 

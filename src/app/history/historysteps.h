@@ -74,6 +74,10 @@ struct ClosingHistoryOutcome {
     ArchiveAdd archive;                          // the records past the time limit archived
     HistorySaveOutcome save;
     std::optional<QString> coverageError; // "coverage.dat" could not be read or written
+    // Once saved: the collected lines the merge appended that the saved history holds (positions
+    // in the collected hits), and the saved records dated after today.
+    std::vector<std::size_t> keptAppended;
+    std::size_t future = 0;
 
     // What the user is told went wrong: the save, the archive, the covered days; empty when
     // nothing did.

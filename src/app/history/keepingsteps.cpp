@@ -40,7 +40,8 @@ KeepingSaveOutcome SaveHistoryKeepingOld(HistorySession& session, HistoryStore& 
     };
     const auto saved = [&] { return outcome.save.status == HistorySaveOutcome::Status::Saved; };
     if (archived.notArchived.empty()) {
-        outcome.save = store.SaveHistory(session.History, today, TimeLimit);
+        // Its callers removed the duplicate partial downloads: the file may be indexed.
+        outcome.save = store.SaveHistory(session.History, today, TimeLimit, HistoryStore::Index::Write);
         if (saved())
             std::erase_if(session.History, [&](const std::string& record) { return !stays(record); });
     } else {

@@ -1,12 +1,15 @@
 #pragma once
 
 #include "app/store/linesfile.h"
+#include "core/history/historyindex.h"
 
 #include <QString>
 
 #include <chrono>
 #include <cstddef>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tallywick {
@@ -39,8 +42,22 @@ public:
 
     const QString& path() const { return path_; }
 
-    // LoadHistory: the non-empty lines of the file in file order; none when it is missing.
+    // LoadHistory: the non-empty lines of the file in file order; none when it is missing. Where
+    // the file is longer than its index says and the part the index describes is unchanged, the
+    // rest is an addition cut short: it is not read, and the next save leaves it out.
     LinesRead LoadHistory();
+
+    // The end of the file, for adding records to it without reading the rest: when "NeedSort" is
+    // clear and the index describes the file as it is now.
+    struct Tail {
+        HistoryIndex index;
+        std::vector<std::string> lastDayRecords;
+    };
+    std::optional<Tail> LoadTail();
+    // Adds the records (each followed by CR LF) at the end of the file the tail was loaded from,
+    // then "NeedSort" (clear) and the index. They keep the file in day order. A failure leaves
+    // the file as the index knows it: the next load reads no part of the addition.
+    HistorySaveOutcome AppendHistory(const Tail& tail, const std::vector<std::string_view>& records);
 
     // Setting "NeedSort": the stored file is out of date order and is sorted at load.
     bool NeedSort() const;
@@ -49,7 +66,12 @@ public:
     // months back (History itself is not changed), then "NeedSort". An empty History is written
     // only when the last load read records: the upkeep moved them all out (to the archive), and
     // the file must not keep them.
-    HistorySaveOutcome SaveHistory(const std::vector<std::string>& History, std::chrono::sys_days today, int TimeLimit);
+    // With Index::Write, an index of the file follows it where the records allow one: for a
+    // history whose duplicate partial downloads were removed, so that records added at its end
+    // later need not be compared with the rest.
+    enum class Index { Skip, Write };
+    HistorySaveOutcome SaveHistory(const std::vector<std::string>& History, std::chrono::sys_days today, int TimeLimit,
+                                   Index index = Index::Skip);
 
     // Why saves are refused (the reason the last load did not read the file to its end); empty
     // when they are not.
@@ -62,6 +84,8 @@ private:
     ReadFileOpener read_;
     QString saveRefusal_;
     bool loadedRecords_ = false; // the last load read at least one record
+    QString indexPath_;
+    void writeIndex(std::vector<DayBlock> days);
 };
 
 } // namespace tallywick

@@ -6,6 +6,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+#include <limits>
+
 namespace tallywick {
 namespace {
 
@@ -22,7 +25,8 @@ std::unique_ptr<QIODevice> OpenFileForReading(const QString& path)
     return file;
 }
 
-LinesRead ReadLinesFile(const QString& path, EmptyLines emptyLines, const ReadFileOpener& open)
+LinesRead ReadLinesFile(const QString& path, EmptyLines emptyLines, const ReadFileOpener& open, qint64 from,
+                        std::optional<qint64> upTo)
 {
     LinesRead read;
     const QFileInfo info(path);
@@ -36,10 +40,11 @@ LinesRead ReadLinesFile(const QString& path, EmptyLines emptyLines, const ReadFi
         return read;
     }
     const auto file = open(path);
-    if (!file->isOpen()) {
+    if (!file->isOpen() || (from > 0 && !file->seek(from))) {
         read.error = file->errorString();
         return read;
     }
+    qint64 left = upTo ? *upTo - from : std::numeric_limits<qint64>::max();
     const auto keep = [&](std::string_view line) {
         if (!line.empty() || emptyLines == EmptyLines::Keep)
             read.lines.emplace_back(line);
@@ -48,13 +53,14 @@ LinesRead ReadLinesFile(const QString& path, EmptyLines emptyLines, const ReadFi
     LineAssembler assembler;
     std::string block(static_cast<std::size_t>(kReadBlock), '\0');
     for (;;) {
-        const qint64 got = file->read(block.data(), kReadBlock);
+        const qint64 got = file->read(block.data(), std::min(kReadBlock, left));
         if (got < 0) {
             read.error = file->errorString();
             return read;
         }
         if (got == 0)
             break;
+        left -= got;
         assembler.feed(std::string_view(block.data(), static_cast<std::size_t>(got)), keepLines);
     }
     keepLines(assembler.rest());

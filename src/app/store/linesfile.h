@@ -27,8 +27,10 @@ using ReadFileOpener = std::function<std::unique_ptr<QIODevice>(const QString& p
 std::unique_ptr<QIODevice> OpenFileForReading(const QString& path);
 
 // Reads a data file line by line (CR LF, a lone CR and a lone LF all end a line) without holding
-// the whole file twice. A file that does not exist is not an error but its own status.
-LinesRead ReadLinesFile(const QString& path, EmptyLines emptyLines, const ReadFileOpener& open = OpenFileForReading);
+// the whole file twice. A file that does not exist is not an error but its own status. From
+// `from` on and up to `upTo` bytes, when given: both must fall between lines.
+LinesRead ReadLinesFile(const QString& path, EmptyLines emptyLines, const ReadFileOpener& open = OpenFileForReading,
+                        qint64 from = 0, std::optional<qint64> upTo = std::nullopt);
 
 // Opens the file that a save writes to; tests put one that fails part-way in its place.
 using SaveFileOpener = std::function<std::unique_ptr<QSaveFile>(const QString& path)>;

@@ -15,12 +15,11 @@ struct AddedRecordsFate {
     std::int64_t expired = 0;      // those this save wrote to the archive as new, for age
 };
 
-// appended: positions in collected of the lines the merge appended; savedHistory: History as
-// the save wrote it, or empty when nothing was saved; newlyArchived: the records the save added
-// to the archive. An appended record that the archive held already (an old report recorded again)
-// is neither: nothing of it is new. Nor is one dropped as a duplicate partial download.
+// appended: positions in collected of the lines the merge appended; kept: those of them the saved
+// history holds; newlyArchived: the records the save added to the archive. An appended record that
+// the archive held already (an old report recorded again) is neither kept nor expired: nothing of
+// it is new. Nor is one dropped as a duplicate partial download.
 AddedRecordsFate FateOfAddedRecords(const CollectedHits& collected, const std::vector<std::size_t>& appended,
-                                    const std::vector<std::string>& savedHistory,
-                                    const std::vector<std::string>& newlyArchived);
+                                    std::vector<std::size_t> kept, const std::vector<std::string>& newlyArchived);
 
 } // namespace tallywick

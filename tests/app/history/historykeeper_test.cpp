@@ -1,6 +1,7 @@
 #include "app/history/historykeeper.h"
 
 #include "app/settings/settingsstore.h"
+#include "core/history/historydate.h"
 #include "core/history/historyrecords.h"
 #include "support/storetesting.h"
 
@@ -10,6 +11,10 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <random>
+
+#include <sys/stat.h>
 
 namespace tallywick {
 namespace {
@@ -124,9 +129,10 @@ TEST_F(HistoryKeeperTest, ASearchsDownloadsAreTakenForTheItemsTrackedNow)
     EXPECT_EQ(keeper->session().collected.size(), 2u);
 }
 
+// A merge that must sort: one that only appends is quick whatever the size, and stays here.
 TEST_F(HistoryKeeperTest, ALargeMergeRunsApartAndTheStepsWaitingForItFollow)
 {
-    WriteBytes(path("history.dat"), Hit("01/Dec/2026", kZip) + "\r\n");
+    WriteBytes(path("history.dat"), Hit("05/Dec/2026", kZip) + "\r\n");
     WriteBytes(path("tracking.dat"), kZip + "\r\n");
     auto keeper = Keeper(1);
     int started = 0;
@@ -138,13 +144,14 @@ TEST_F(HistoryKeeperTest, ALargeMergeRunsApartAndTheStepsWaitingForItFollow)
     keeper->bringUpToDate([&](std::size_t count) { added.push_back(count); });
     EXPECT_TRUE(keeper->isMerging());
     // Collected meanwhile: the merge under way is not begun again, the next one takes it.
-    keeper->collectTracked(Hits({Hit("05/Dec/2026", kZip)}));
+    keeper->collectTracked(Hits({Hit("03/Dec/2026", kZip)}));
     keeper->bringUpToDate([&](std::size_t count) { added.push_back(count); });
     ASSERT_TRUE(ProcessEventsUntil([&] { return added.size() == 2; }));
     EXPECT_EQ(added, (std::vector<std::size_t>{2, 2}));
     EXPECT_EQ(started, 2);
     EXPECT_EQ(ended, 2);
-    EXPECT_EQ(keeper->history().size(), 3u);
+    EXPECT_EQ(keeper->history(),
+              (Records{Hit("03/Dec/2026", kZip), Hit("04/Dec/2026", kZip), Hit("05/Dec/2026", kZip)}));
     EXPECT_FALSE(keeper->session().HistoryChanged);
 }
 
@@ -161,8 +168,9 @@ TEST_F(HistoryKeeperTest, ClosingAfterACancelledMergeWaitsForItsCopyOfTheHistory
     WriteBytes(path("history.dat"), bytes);
     WriteBytes(path("tracking.dat"), kZip + "\r\n");
     auto keeper = Keeper(1);
-    const std::string newest = Hit("04/Dec/2026", kZip);
-    keeper->collectTracked(Hits({newest}));
+    // A day before the history's: the merge sorts, on its thread.
+    const std::string earlier = Hit("30/Nov/2026", kZip);
+    keeper->collectTracked(Hits({earlier}));
     bool ran = false;
     keeper->bringUpToDate([&](std::size_t) { ran = true; });
     ASSERT_TRUE(keeper->isMerging());
@@ -173,7 +181,7 @@ TEST_F(HistoryKeeperTest, ClosingAfterACancelledMergeWaitsForItsCopyOfTheHistory
     EXPECT_TRUE(closing.problems().isEmpty());
     ASSERT_TRUE(closing.merge);
     EXPECT_EQ(closing.merge->appended.size(), 1u);
-    history.push_back(newest);
+    history.insert(history.begin(), earlier);
     const auto stored = Stored();
     ASSERT_EQ(stored.size(), history.size());
     EXPECT_TRUE(stored == history);
@@ -199,6 +207,113 @@ TEST_F(HistoryKeeperTest, WithoutBackgroundMergesTheClosingDoesItAll)
     EXPECT_EQ(Stored(), (Records{Hit("04/Dec/2026", kZip), Hit("05/Dec/2026", kZip)}));
     EXPECT_EQ(FileBytes(path("archive/2025-03.dat")), Hit("03/Mar/2025", kZip) + "\r\n");
     EXPECT_EQ(FileBytes(path("coverage.dat")), "2026-12-05\r\n2026-12-05\r\n");
+}
+
+std::string RandomRecord(std::mt19937& random, std::chrono::sys_days first, int days)
+{
+    static const char* const kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                          "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    const std::chrono::year_month_day date{first + std::chrono::days{static_cast<int>(random() % days)}};
+    char text[16];
+    std::snprintf(text, sizeof text, "%02u/%s/%04d", unsigned(date.day()), kMonths[unsigned(date.month()) - 1],
+                  int(date.year()));
+    return Record({.host = "198.51.100." + std::to_string(random() % 5),
+                   .date = text,
+                   .time = "10:" + std::to_string(10 + random() % 50) + ":00",
+                   .status = random() % 4 == 0 ? 206 : 200});
+}
+
+std::optional<ino_t> Inode(const QString& path)
+{
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return std::nullopt;
+    return info.st_ino;
+}
+
+QStringList FolderFiles(const QString& folder)
+{
+    QStringList files;
+    for (const auto& name : QDir(folder).entryList(QDir::Files, QDir::Name))
+        files << name + QLatin1Char('=') + QString::fromStdString(FileBytes(QDir(folder).filePath(name)));
+    return files;
+}
+
+// The command line's record adds a day's records at the end of the file, reading only the last
+// day, wherever that ends as the full closing would: on random histories and days, the data
+// folder after either is the same, byte for byte.
+TEST_F(HistoryKeeperTest, AddingAtTheEndLeavesWhatTheFullClosingLeaves)
+{
+    std::mt19937 random(20261207);
+    int appended = 0;
+    for (int round = 0; round < 40; ++round) {
+        QTemporaryDir fast;
+        QTemporaryDir full;
+        const auto first = Day(2026, 10, 20);
+        std::vector<std::string> records;
+        for (int i = static_cast<int>(random() % 30); i > 0; --i)
+            records.push_back(RandomRecord(random, first, 40));
+        // Mostly as a save leaves it: in order; otherwise as the last save found it.
+        const bool sortFirst = random() % 8 != 0;
+        if (sortFirst)
+            std::stable_sort(records.begin(), records.end(),
+                             [](const auto& a, const auto& b) { return RecordDay(a) < RecordDay(b); });
+        std::string history;
+        for (const auto& record : records)
+            history += record + "\r\n";
+        const int limit = random() % 10 == 0 ? 1 : 12;
+        std::vector<std::string> report;
+        for (int i = 1 + static_cast<int>(random() % 10); i > 0; --i)
+            report.push_back(RandomRecord(random, first + std::chrono::days{random() % 8 == 0 ? 0 : 39}, 6));
+        if (random() % 8 != 0)
+            std::stable_sort(report.begin(), report.end(),
+                             [](const auto& a, const auto& b) { return RecordDay(a) < RecordDay(b); });
+
+        std::vector<ClosingHistoryOutcome> outcomes;
+        for (const QTemporaryDir* dir : {&fast, &full}) {
+            const DataFolder folder(dir->path());
+            SettingsStore settings(dir->filePath(QStringLiteral("Tallywick.ini")));
+            WriteBytes(folder.historyPath(), history);
+            WriteBytes(folder.trackingPath(), kZip + "\r\n");
+            settings.write(keys::NeedSort, !sortFirst);
+            const auto run = [&](std::vector<std::string> lines, bool whole) {
+                HistoryKeeperSetup setup{folder, [] { return kToday; }, [limit] { return limit; }};
+                setup.backgroundMergeFrom = kNoBackgroundMerge;
+                setup.wholeHistory = whole;
+                HistoryKeeper keeper(std::move(setup), settings);
+                keeper.readTrackedItems();
+                keeper.load();
+                CollectedHits found;
+                for (const auto& line : lines)
+                    found.append(line);
+                keeper.takeSearch({found, keeper.trackedItems(), LineList{}, {kToday}});
+                return keeper.close();
+            };
+            // A first record leaves the file and its index as a save does.
+            run({}, true);
+            if (dir == &full)
+                QFile::remove(QDir(dir->path()).filePath(QStringLiteral("history.idx")));
+            // A save replaces the file; an addition keeps it.
+            const auto before = Inode(folder.historyPath());
+            outcomes.push_back(run(report, false));
+            if (dir == &fast && before && before == Inode(folder.historyPath()) && !report.empty())
+                ++appended;
+        }
+        SCOPED_TRACE("round " + std::to_string(round));
+        QStringList fastFiles = FolderFiles(fast.path());
+        QStringList fullFiles = FolderFiles(full.path());
+        fastFiles.removeIf([](const QString& file) { return file.startsWith(QStringLiteral("history.idx")); });
+        fullFiles.removeIf([](const QString& file) { return file.startsWith(QStringLiteral("history.idx")); });
+        ASSERT_EQ(fastFiles, fullFiles);
+        ASSERT_EQ(FolderFiles(QDir(fast.path()).filePath(QStringLiteral("archive"))),
+                  FolderFiles(QDir(full.path()).filePath(QStringLiteral("archive"))));
+        ASSERT_EQ(outcomes[0].keptAppended, outcomes[1].keptAppended);
+        ASSERT_EQ(outcomes[0].future, outcomes[1].future);
+        ASSERT_EQ(outcomes[0].save.written, outcomes[1].save.written);
+        ASSERT_EQ(outcomes[0].removedPartials, outcomes[1].removedPartials);
+        ASSERT_EQ(outcomes[0].merge.has_value(), outcomes[1].merge.has_value());
+    }
+    EXPECT_GT(appended, 12);
 }
 
 TEST_F(HistoryKeeperTest, ATrackingFileReadInPartKeepsWhatWasReadAndSaysSo)

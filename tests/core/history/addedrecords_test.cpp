@@ -24,9 +24,8 @@ TEST(FateOfAddedRecords, KeptWhenSavedAndExpiredOnlyWhenNewToTheArchive)
     for (const auto& line : lines)
         collected.append(line);
     const Positions appended = {0, 1, 2, 4, 5};
-    const std::vector<std::string> saved = {lines[3], lines[0], kUndatable};
 
-    const auto fate = FateOfAddedRecords(collected, appended, saved, {lines[1]});
+    const auto fate = FateOfAddedRecords(collected, appended, {0, 4}, {lines[1]});
     EXPECT_EQ(fate.kept, (Positions{0, 4}));
     EXPECT_EQ(fate.expired, 1);
 

@@ -205,8 +205,9 @@ private slots:
         TestProgram run;
         run.setup.backgroundMergeFrom = 0;
         run.track({"/quarnel/shareware/pelmor.exe", "/quarnel/shareware/pelmor.zip"});
-        const std::string older = ReportLine("192.0.2.1", "01/Dec/2026:09:00:00", kZip);
-        run.writeData("history.dat", {older});
+        // A later day than the report's: the merge sorts, on its thread.
+        const std::string later = ReportLine("192.0.2.1", "05/Dec/2026:09:00:00", kZip);
+        run.writeData("history.dat", {later});
         QVERIFY(run.start());
         MainWindow& window = run.window();
         run.paste(Joined(SmallReport()));
@@ -216,7 +217,7 @@ private slots:
         QVERIFY(!window.views().window(HistoryView::Daily));
         QVERIFY(run.searched());
         QVERIFY(window.views().window(HistoryView::Daily));
-        QCOMPARE(run.session().History, (std::vector<std::string>{older, SmallReport()[0], SmallReport()[1]}));
+        QCOMPARE(run.session().History, (std::vector<std::string>{SmallReport()[0], SmallReport()[1], later}));
         QVERIFY(!run.session().HistoryChanged);
     }
 };
