@@ -3,9 +3,9 @@
 #include "ui/main/mainwindow.h"
 
 #include "app/files/paths.h"
-#include "app/files/replacefile.h"
 #include "app/files/reportchoice.h"
 #include "app/files/reportfilters.h"
+#include "app/files/windowstextfile.h"
 #include "app/history/historykeeper.h"
 #include "app/searchlist/searchlistsettings.h"
 #include "app/settings/preferences.h"
@@ -175,7 +175,7 @@ void MainWindow::savePastedText()
             reportPath_ = *chosen;
             reportPaths_.clear();
         }
-        if (const auto failure = WriteTextFile(reportPath_, pasteBox_->toPlainText()))
+        if (const auto failure = WriteWindowsTextFile(reportPath_, pasteBox_->toPlainText()))
             Dialogs::message(
                 this, tr("Tallywick"),
                 tr("The text could not be saved to %1 (%2).").arg(QDir::toNativeSeparators(reportPath_), *failure),

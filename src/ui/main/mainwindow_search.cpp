@@ -3,7 +3,6 @@
 #include "ui/main/mainwindow.h"
 
 #include "app/files/fileexists.h"
-#include "app/files/replacefile.h"
 #include "app/files/reportchoice.h"
 #include "app/files/windowstextfile.h"
 #include "app/history/historykeeper.h"
@@ -261,7 +260,7 @@ SearchPanelState MainWindow::panel(int index) const
 
 void MainWindow::searchPastedText()
 {
-    if (const auto failure = WriteTextFile(tempFilePath_, pasteBox_->toPlainText())) {
+    if (const auto failure = WriteWindowsTextFile(tempFilePath_, pasteBox_->toPlainText())) {
         // Searching now would show the previous paste's counts as this one's.
         Dialogs::message(this, QStringLiteral("Tallywick"),
                          tr("The pasted text could not be written to %1 (%2), so it was not searched.")

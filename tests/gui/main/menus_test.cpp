@@ -84,7 +84,7 @@ private slots:
         QCOMPARE(Dialogs::lastFileRequest().fileName, window.tempFilePath());
         QCOMPARE(Dialogs::lastFileRequest().selectedFilter, QStringLiteral("Text (*.txt)"));
         QCOMPARE(Dialogs::lastFileRequest().filters.first(), QStringLiteral("Text (*.txt)"));
-        QCOMPARE(FileBytes(target), pasted.toUtf8());
+        QCOMPARE(FileBytes(target), CrLf(SmallReport()));
         QCOMPARE(window.reportPath(), target);
         QCOMPARE(window.statusText(), target);
         QCOMPARE(Dialogs::shownMessages().size(), std::size_t{1});
