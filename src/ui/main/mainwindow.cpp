@@ -18,6 +18,7 @@
 #include "ui/main/otherwindows.h"
 #include "ui/main/pastebox.h"
 #include "ui/main/searchpanel.h"
+#include "ui/main/statusmessage.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -118,11 +119,8 @@ void MainWindow::createControls()
 
     statusBar_ = new QStatusBar(this);
     statusBar_->setObjectName(QStringLiteral("statusBar"));
-    statusPanel_ = new QLabel(statusBar_);
+    statusPanel_ = new StatusMessage(statusBar_);
     statusPanel_->setObjectName(QStringLiteral("statusText"));
-    statusPanel_->setTextFormat(Qt::PlainText);
-    // A long path must not widen the window.
-    statusPanel_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     statusBar_->addWidget(statusPanel_, 1);
     setStatusBar(statusBar_);
 
@@ -283,12 +281,12 @@ void MainWindow::showWebPageCaptions()
 
 QString MainWindow::statusText() const
 {
-    return statusPanel_->text();
+    return statusPanel_->message();
 }
 
 void MainWindow::setStatusText(const QString& text)
 {
-    statusPanel_->setText(text);
+    statusPanel_->setMessage(text);
 }
 
 } // namespace tallywick

@@ -39,6 +39,7 @@ class RobotMatcher;
 class PasteBox;
 class SearchPanel;
 class SettingsStore;
+class StatusMessage;
 class WindowRegistry;
 class WorkProgress;
 struct FinishedSearch;
@@ -231,7 +232,7 @@ private:
     QLabel* leftOutLabel_ = nullptr; // shown while robots or failed requests are left out
     QPushButton* closeButton_ = nullptr;
     QStatusBar* statusBar_ = nullptr;
-    QLabel* statusPanel_ = nullptr;
+    StatusMessage* statusPanel_ = nullptr;
     QAction* saveAsAction_ = nullptr;
     QAction* trafficReportAction_ = nullptr;
     QAction* websiteDetailsAction_ = nullptr;
