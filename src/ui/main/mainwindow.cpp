@@ -183,6 +183,8 @@ void MainWindow::load()
     showWebPageCaptions();
     // The Options window changes the captions while this window stays open.
     connect(&preferences_, &Preferences::webPagesChanged, this, &MainWindow::showWebPageCaptions);
+    // The counts shown would no longer be what the report holds.
+    connect(&preferences_, &Preferences::countingChanged, this, &MainWindow::searchShownReportAgain);
     // A merge that began with the old time limit begins again with the new one.
     connect(&preferences_, &Preferences::timeLimitChanged, &history_, &HistoryKeeper::restartMerge);
 

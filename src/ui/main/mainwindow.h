@@ -160,6 +160,8 @@ private:
     LeaveOutOptions leaveOutOptions();
     void restoreResults();
     void searchPastedText();
+    // After a change of what counts: the report whose counts are shown, or the one being searched.
+    void searchShownReportAgain();
     void searchAgain(int index);
     void searchTextPicked(int index);
     void showMoreColumns(int index);
@@ -199,6 +201,8 @@ private:
     // The reports whose result the panels show; Cancel goes back to them.
     QString shownReportPath_;
     QStringList shownReportPaths_;
+    // A search has shown its counts since the window was made.
+    bool resultShown_ = false;
     StartingReport startingReport_;
     std::optional<QString>* keptReportPath_ = nullptr;
     QString tempFilePath_;

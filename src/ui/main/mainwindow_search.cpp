@@ -192,6 +192,7 @@ void MainWindow::showSearchResult(const QStringList& paths, FinishedSearch found
     setStatusText(searchedReportsText(paths));
     shownReportPath_ = reportPath_;
     shownReportPaths_ = reportPaths_;
+    resultShown_ = true;
     const auto& outcome = search.outcome;
     const auto days = search.days.value_or(std::vector<std::chrono::sys_days>{});
     if (const auto past = history_.takeSearch({outcome.collected, found.trackedItems, outcome.result.reportHits, days}))
@@ -289,6 +290,20 @@ void MainWindow::setPasteBoxText(const QString& text)
 {
     if (pasteBox_->toPlainText() != text)
         pasteBox_->setPlainText(text);
+}
+
+void MainWindow::searchShownReportAgain()
+{
+    if (closing_)
+        return;
+    // A running search begins again with the new options.
+    if (!isSearching()) {
+        if (!resultShown_)
+            return;
+        reportPath_ = shownReportPath_;
+        reportPaths_ = shownReportPaths_;
+    }
+    searchReport();
 }
 
 void MainWindow::searchAgain(int index)

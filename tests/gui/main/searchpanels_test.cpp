@@ -1,6 +1,10 @@
+#include "app/settings/preferences.h"
 #include "mainwindowfixture.h"
 #include "support/findchild.h"
 #include "support/unreadablefile.h"
+#include "ui/dialogs/advancedoptionsdialog.h"
+
+#include <QSignalSpy>
 
 #include <atomic>
 #include <memory>
@@ -179,6 +183,42 @@ private slots:
             if (leaveOut)
                 QCOMPARE(run.label("leftOutLabel"), QStringLiteral("(left out: 0 robots, 1 failed)"));
         }
+    }
+
+    // A changed option of the counts searches the report shown again; nothing is searched before
+    // a report has been shown, nor once the window closes.
+    void countingOptionsSearchTheShownReportAgain()
+    {
+        auto report = SmallReport();
+        report.push_back(ReportLine("192.0.2.12", "04/Dec/2026:13:00:00", kExe, 404));
+        TestProgram run;
+        QVERIFY(run.start());
+        MainWindow& window = run.window();
+        Preferences& preferences = run.program->preferences();
+        QSignalSpy searches(&window, &MainWindow::searchFinished);
+        preferences.setCounting(45, false, false);
+        QVERIFY(!window.isSearching());
+        QCOMPARE(searches.count(), 0);
+
+        run.paste(Joined(report));
+        QCOMPARE(run.label("countLabel0"), QStringLiteral("Found: 2"));
+        const int pasted = searches.count();
+        auto* advanced = ShowAdvancedOptionsDialog(run.program->windows(), preferences);
+        FindChild<QCheckBox>(advanced, "leaveOutFailedBox")->setChecked(true);
+        FindChild<QPushButton>(advanced, "applyButton")->click();
+        QVERIFY(run.searched());
+        QCOMPARE(searches.count(), pasted + 1);
+        QCOMPARE(run.label("countLabel0"), QStringLiteral("Found: 1"));
+        QCOMPARE(run.label("leftOutLabel"), QStringLiteral("(left out: 0 robots, 1 failed)"));
+        // OK without a change searches nothing.
+        FindChild<QPushButton>(advanced, "okButton")->click();
+        QVERIFY(run.searched());
+        QCOMPARE(searches.count(), pasted + 1);
+
+        window.close();
+        preferences.setCounting(60, false, false);
+        QVERIFY(!window.isSearching());
+        QCOMPARE(searches.count(), pasted + 1);
     }
 
     void fullWindowAndTheMoveButton()
