@@ -5,6 +5,7 @@
 #include "ui/dialogs/advancedoptionsdialog.h"
 
 #include <QSignalSpy>
+#include <QTextBlock>
 
 #include <atomic>
 #include <memory>
@@ -219,6 +220,32 @@ private slots:
         preferences.setCounting(60, false, false);
         QVERIFY(!window.isSearching());
         QCOMPARE(searches.count(), pasted + 1);
+    }
+
+    // In its place in the bottom row the paste box shows whole lines only, wherever its text is
+    // scrolled to.
+    void thePasteBoxShowsNoPartOfALine()
+    {
+        TestProgram run;
+        QVERIFY(run.start());
+        run.paste(Joined(SmallReport()));
+        auto* box = run.find<PasteBox>("pasteBox");
+        const QRect view = box->viewport()->rect();
+        const int lines = box->document()->blockCount();
+        QVERIFY(lines >= 4);
+        for (int line = 0; line < lines; ++line) {
+            box->setTextCursor(QTextCursor(box->document()->findBlockByNumber(line)));
+            box->ensureCursorVisible();
+            int whole = 0;
+            for (int other = 0; other < lines; ++other) {
+                const QRect at = box->cursorRect(QTextCursor(box->document()->findBlockByNumber(other)));
+                if (!at.intersects(view))
+                    continue;
+                QVERIFY2(view.contains(at), qPrintable(QStringLiteral("line %1 cut at line %2").arg(other).arg(line)));
+                ++whole;
+            }
+            QVERIFY(whole >= 1);
+        }
     }
 
     void fullWindowAndTheMoveButton()
