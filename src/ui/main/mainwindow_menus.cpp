@@ -113,9 +113,9 @@ void MainWindow::createMenus()
     connect(trackingAction, &QAction::triggered, this, &MainWindow::openTrackingFromMenu);
     connect(timeLimitAction, &QAction::triggered, this, &MainWindow::openTimeLimit);
     connect(trafficReportAction_, &QAction::triggered, this,
-            [this] { Desktop::OpenDocument(preferences_.trafficPage().url); });
+            [this] { Desktop::OpenDocument(this, preferences_.trafficPage().url); });
     connect(websiteDetailsAction_, &QAction::triggered, this,
-            [this] { Desktop::OpenDocument(preferences_.detailsPage().url); });
+            [this] { Desktop::OpenDocument(this, preferences_.detailsPage().url); });
     connect(goToAction, &QAction::triggered, this, &MainWindow::goToWebPage);
     connect(optionsAction, &QAction::triggered, this, &MainWindow::openOptions);
     connect(aboutAction, &QAction::triggered, this, &MainWindow::openAboutFromMenu);
@@ -187,7 +187,7 @@ void MainWindow::savePastedText()
 
 void MainWindow::startTextEditor()
 {
-    Desktop::StartTextEditor();
+    Desktop::StartTextEditor(this);
 }
 
 void MainWindow::goToWebPage()
@@ -196,7 +196,7 @@ void MainWindow::goToWebPage()
     if (!answer || answer->isEmpty())
         return;
     settings_.write(keys::GoToUrl, *answer);
-    Desktop::OpenDocument(*answer);
+    Desktop::OpenDocument(this, *answer);
 }
 
 // Before any window reads the history, the downloads of this run join it.

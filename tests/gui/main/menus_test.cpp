@@ -59,6 +59,23 @@ private slots:
         QVERIFY(!run.find<QAction>("trimHistoryAction")->isEnabled());
         run.trigger("notepadAction");
         QCOMPARE(Desktop::opened(), QStringList{QStringLiteral("editor")});
+        QVERIFY(Dialogs::shownMessages().empty());
+    }
+
+    void noEditorToStartIsSaid()
+    {
+        TestProgram run;
+        QVERIFY(run.start());
+        Desktop::setOpenFailsForTests(true);
+        run.trigger("notepadAction");
+        QCOMPARE(run.said("Tallywick"), std::size_t{1});
+        QVERIFY2(run.messages(QStringLiteral("Tallywick"))[0].text.startsWith(QStringLiteral("No text editor")),
+                 qPrintable(run.messages(QStringLiteral("Tallywick"))[0].text));
+
+        // The web pages of the menu say so too.
+        run.trigger("trafficReportAction");
+        QCOMPARE(run.said("Tallywick"), std::size_t{2});
+        QVERIFY(run.messages(QStringLiteral("Tallywick"))[1].text.contains(QString::fromUtf8(kDefaultTrafficUrl)));
     }
 
     void saveAsWritesThePasteBoxWhereTheUserChose()
