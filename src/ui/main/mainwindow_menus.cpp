@@ -53,6 +53,7 @@ void MainWindow::createMenus()
 
     auto* fileMenu = NewMenu(tr("&File"), QStringLiteral("fileMenu"), bar);
     auto* openAction = NewItem(fileMenu, tr("&Open"), QStringLiteral("openAction"));
+    openAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     saveAsAction_ = NewItem(fileMenu, tr("&Save As"), QStringLiteral("saveAsAction"));
     fileMenu->addSeparator();
     auto* exitAction = NewItem(fileMenu, tr("E&xit"), QStringLiteral("exitAction"));
@@ -61,11 +62,11 @@ void MainWindow::createMenus()
     auto* notepadAction = bar->addAction(tr("&Notepad"));
     notepadAction->setObjectName(QStringLiteral("notepadAction"));
 
-    auto* historyMenu = NewMenu(tr("&History"), QStringLiteral("historyMenu"), bar);
+    auto* historyMenu = NewMenu(tr("Hi&story"), QStringLiteral("historyMenu"), bar);
     auto* dailyViewAction = NewItem(historyMenu, tr("&Daily Text"), QStringLiteral("dailyViewAction"));
     auto* historyTextAction = NewItem(historyMenu, tr("&Full History Text"), QStringLiteral("historyTextAction"));
     historyMenu->addSeparator();
-    auto* fileChartAction = NewItem(historyMenu, tr("&File Chart"), QStringLiteral("fileChartAction"));
+    auto* fileChartAction = NewItem(historyMenu, tr("File &Chart"), QStringLiteral("fileChartAction"));
     auto* monthlyChartAction = NewItem(historyMenu, tr("&Monthly Chart"), QStringLiteral("monthlyChartAction"));
     auto* weekdayChartAction = NewItem(historyMenu, tr("&Weekday Chart"), QStringLiteral("weekdayChartAction"));
     historyMenu->addSeparator();
@@ -96,6 +97,7 @@ void MainWindow::createMenus()
     auto* helpMenu = NewMenu(tr("&Help"), QStringLiteral("helpMenu"), bar);
     auto* aboutAction = NewItem(helpMenu, tr("&About"), QStringLiteral("aboutAction"));
     auto* helpContentsAction = NewItem(helpMenu, tr("&Contents"), QStringLiteral("helpContentsAction"));
+    helpContentsAction->setShortcut(QKeySequence(Qt::Key_F1));
     bar->addMenu(helpMenu);
 
     connect(openAction, &QAction::triggered, this, &MainWindow::chooseReport);
