@@ -59,5 +59,5 @@ shot() {
 }
 
 shot main-window Tallywick
-xdotool key --clearmodifiers alt+h m
+xdotool key --clearmodifiers alt+s m
 shot monthly-chart "Traffic by Month.*"

@@ -115,7 +115,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent, kFixedDialogFlags)
     // Esc closes the box as well: it is the dialog's cancel key.
     connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
     connect(systemInfoButton_, &QPushButton::clicked, this, [this] { StartSysInfo(this); });
-    connect(homePageLink_, &LinkLabel::clicked, this, [this] { Desktop::OpenDocument(homePageLink_->text()); });
+    connect(homePageLink_, &LinkLabel::clicked, this, [this] { Desktop::OpenDocument(this, homePageLink_->text()); });
 }
 
 AboutDialog* ShowAboutDialog(WindowRegistry& windows, QWidget* owner)

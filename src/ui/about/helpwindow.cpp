@@ -68,7 +68,7 @@ void HelpWindow::followLink(const QUrl& url)
     if (url.isLocalFile() || url.isRelative())
         browser_->setSource(url);
     else
-        Desktop::OpenDocument(url.toString());
+        Desktop::OpenDocument(this, url.toString());
 }
 
 void HelpWindow::showTitle()

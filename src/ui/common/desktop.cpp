@@ -61,11 +61,19 @@ QString FindTextEditor()
 
 } // namespace
 
-void OpenDocument(const QString& target)
+void OpenDocument(QWidget* parent, const QString& target)
 {
+    if (target.trimmed().isEmpty())
+        return;
     const QUrl url = QUrl::fromUserInput(target);
-    if (url.isValid() && !target.trimmed().isEmpty())
-        Open(url);
+    if (url.isValid() && Open(url))
+        return;
+    Dialogs::message(parent, QStringLiteral("Tallywick"),
+                     QCoreApplication::translate("tallywick::Desktop",
+                                                 "No program could be found to open %1.\n\nOpen it in your web "
+                                                 "browser by hand.")
+                         .arg(target),
+                     Dialogs::Icon::Information);
 }
 
 bool OpenFile(const QString& path)
@@ -85,15 +93,23 @@ void OpenWrittenFile(QWidget* parent, const QString& path)
             Dialogs::Icon::Information);
 }
 
-void StartTextEditor()
+void StartTextEditor(QWidget* parent)
 {
+    bool started = false;
     if (Test().on) {
         Test().opened.append(QStringLiteral("editor"));
-        return;
+        started = !Test().openFails;
+    } else {
+        const QString editor = FindTextEditor();
+        started = !editor.isEmpty() && QProcess::startDetached(editor, {});
     }
-    const QString editor = FindTextEditor();
-    if (!editor.isEmpty())
-        QProcess::startDetached(editor, {});
+    if (!started)
+        Dialogs::message(parent, QStringLiteral("Tallywick"),
+                         QCoreApplication::translate("tallywick::Desktop",
+                                                     "No text editor could be started.\n\nInstall a text editor "
+                                                     "with a window of its own, such as gedit or Kate, or name "
+                                                     "yours in the VISUAL or EDITOR environment variable."),
+                         Dialogs::Icon::Information);
 }
 
 void setTestMode(bool on)

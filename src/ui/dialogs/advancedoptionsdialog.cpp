@@ -78,6 +78,8 @@ void CentreOnScreen(QWidget* window, const QScreen* screen)
 {
     if (!screen)
         return;
+    // Until its layout has been asked, the window has the size every new window has.
+    window->adjustSize();
     const QRect area = screen->geometry();
     window->move(area.x() + (area.width() - window->width()) / 2, area.y() + (area.height() - window->height()) / 2);
 }
@@ -97,6 +99,11 @@ AdvancedOptionsDialog::AdvancedOptionsDialog(Preferences& preferences, QWidget* 
     for (std::size_t i = 0; i < kTabs.size(); ++i) {
         auto* page = new QWidget;
         page->setObjectName(QStringLiteral("page%1").arg(i));
+        // The wrapped texts' heights count for every tab, not only the one shown: the window
+        // keeps one height whichever is chosen.
+        QSizePolicy policy = page->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        page->setSizePolicy(policy);
         const int index = tabs_->addTab(page, tr(kTabs[i].caption));
         tabs_->tabBar()->setTabData(index, QLatin1String(kTabs[i].key));
         tabs_->setTabToolTip(index, tr(kTabs[i].toolTip));

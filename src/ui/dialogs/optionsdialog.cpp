@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace tallywick {
@@ -145,6 +146,9 @@ OptionsDialog::OptionsDialog(WindowRegistry& windows, SettingsStore& settings, P
     connect(advancedButton_, &QPushButton::clicked, this,
             [this] { ShowAdvancedOptionsDialog(windows_, preferences_, this); });
     connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
+    // Esc is Close, as in the other option windows; the window has no way out without storing.
+    auto* closeKey = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(closeKey, &QShortcut::activated, this, &QWidget::close);
     // A window without an owner is never deleted when the program ends, and an ending event loop
     // closes no window: close it while the settings can still be written.
     if (QCoreApplication::instance())

@@ -18,6 +18,7 @@
 #include "ui/main/otherwindows.h"
 #include "ui/main/pastebox.h"
 #include "ui/main/searchpanel.h"
+#include "ui/main/statusmessage.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -118,11 +119,8 @@ void MainWindow::createControls()
 
     statusBar_ = new QStatusBar(this);
     statusBar_->setObjectName(QStringLiteral("statusBar"));
-    statusPanel_ = new QLabel(statusBar_);
+    statusPanel_ = new StatusMessage(statusBar_);
     statusPanel_->setObjectName(QStringLiteral("statusText"));
-    statusPanel_->setTextFormat(Qt::PlainText);
-    // A long path must not widen the window.
-    statusPanel_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     statusBar_->addWidget(statusPanel_, 1);
     setStatusBar(statusBar_);
 
@@ -185,6 +183,8 @@ void MainWindow::load()
     showWebPageCaptions();
     // The Options window changes the captions while this window stays open.
     connect(&preferences_, &Preferences::webPagesChanged, this, &MainWindow::showWebPageCaptions);
+    // The counts shown would no longer be what the report holds.
+    connect(&preferences_, &Preferences::countingChanged, this, &MainWindow::searchShownReportAgain);
     // A merge that began with the old time limit begins again with the new one.
     connect(&preferences_, &Preferences::timeLimitChanged, &history_, &HistoryKeeper::restartMerge);
 
@@ -283,12 +283,12 @@ void MainWindow::showWebPageCaptions()
 
 QString MainWindow::statusText() const
 {
-    return statusPanel_->text();
+    return statusPanel_->message();
 }
 
 void MainWindow::setStatusText(const QString& text)
 {
-    statusPanel_->setText(text);
+    statusPanel_->setMessage(text);
 }
 
 } // namespace tallywick

@@ -39,6 +39,7 @@ class RobotMatcher;
 class PasteBox;
 class SearchPanel;
 class SettingsStore;
+class StatusMessage;
 class WindowRegistry;
 class WorkProgress;
 struct FinishedSearch;
@@ -159,6 +160,8 @@ private:
     LeaveOutOptions leaveOutOptions();
     void restoreResults();
     void searchPastedText();
+    // After a change of what counts: the report whose counts are shown, or the one being searched.
+    void searchShownReportAgain();
     void searchAgain(int index);
     void searchTextPicked(int index);
     void showMoreColumns(int index);
@@ -198,6 +201,8 @@ private:
     // The reports whose result the panels show; Cancel goes back to them.
     QString shownReportPath_;
     QStringList shownReportPaths_;
+    // A search has shown its counts since the window was made.
+    bool resultShown_ = false;
     StartingReport startingReport_;
     std::optional<QString>* keptReportPath_ = nullptr;
     QString tempFilePath_;
@@ -231,7 +236,7 @@ private:
     QLabel* leftOutLabel_ = nullptr; // shown while robots or failed requests are left out
     QPushButton* closeButton_ = nullptr;
     QStatusBar* statusBar_ = nullptr;
-    QLabel* statusPanel_ = nullptr;
+    StatusMessage* statusPanel_ = nullptr;
     QAction* saveAsAction_ = nullptr;
     QAction* trafficReportAction_ = nullptr;
     QAction* websiteDetailsAction_ = nullptr;

@@ -3,9 +3,9 @@
 #include "ui/main/mainwindow.h"
 
 #include "app/files/paths.h"
-#include "app/files/replacefile.h"
 #include "app/files/reportchoice.h"
 #include "app/files/reportfilters.h"
+#include "app/files/windowstextfile.h"
 #include "app/history/historykeeper.h"
 #include "app/searchlist/searchlistsettings.h"
 #include "app/settings/preferences.h"
@@ -53,6 +53,7 @@ void MainWindow::createMenus()
 
     auto* fileMenu = NewMenu(tr("&File"), QStringLiteral("fileMenu"), bar);
     auto* openAction = NewItem(fileMenu, tr("&Open"), QStringLiteral("openAction"));
+    openAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     saveAsAction_ = NewItem(fileMenu, tr("&Save As"), QStringLiteral("saveAsAction"));
     fileMenu->addSeparator();
     auto* exitAction = NewItem(fileMenu, tr("E&xit"), QStringLiteral("exitAction"));
@@ -61,11 +62,11 @@ void MainWindow::createMenus()
     auto* notepadAction = bar->addAction(tr("&Notepad"));
     notepadAction->setObjectName(QStringLiteral("notepadAction"));
 
-    auto* historyMenu = NewMenu(tr("&History"), QStringLiteral("historyMenu"), bar);
+    auto* historyMenu = NewMenu(tr("Hi&story"), QStringLiteral("historyMenu"), bar);
     auto* dailyViewAction = NewItem(historyMenu, tr("&Daily Text"), QStringLiteral("dailyViewAction"));
     auto* historyTextAction = NewItem(historyMenu, tr("&Full History Text"), QStringLiteral("historyTextAction"));
     historyMenu->addSeparator();
-    auto* fileChartAction = NewItem(historyMenu, tr("&File Chart"), QStringLiteral("fileChartAction"));
+    auto* fileChartAction = NewItem(historyMenu, tr("File &Chart"), QStringLiteral("fileChartAction"));
     auto* monthlyChartAction = NewItem(historyMenu, tr("&Monthly Chart"), QStringLiteral("monthlyChartAction"));
     auto* weekdayChartAction = NewItem(historyMenu, tr("&Weekday Chart"), QStringLiteral("weekdayChartAction"));
     historyMenu->addSeparator();
@@ -96,6 +97,7 @@ void MainWindow::createMenus()
     auto* helpMenu = NewMenu(tr("&Help"), QStringLiteral("helpMenu"), bar);
     auto* aboutAction = NewItem(helpMenu, tr("&About"), QStringLiteral("aboutAction"));
     auto* helpContentsAction = NewItem(helpMenu, tr("&Contents"), QStringLiteral("helpContentsAction"));
+    helpContentsAction->setShortcut(QKeySequence(Qt::Key_F1));
     bar->addMenu(helpMenu);
 
     connect(openAction, &QAction::triggered, this, &MainWindow::chooseReport);
@@ -113,9 +115,9 @@ void MainWindow::createMenus()
     connect(trackingAction, &QAction::triggered, this, &MainWindow::openTrackingFromMenu);
     connect(timeLimitAction, &QAction::triggered, this, &MainWindow::openTimeLimit);
     connect(trafficReportAction_, &QAction::triggered, this,
-            [this] { Desktop::OpenDocument(preferences_.trafficPage().url); });
+            [this] { Desktop::OpenDocument(this, preferences_.trafficPage().url); });
     connect(websiteDetailsAction_, &QAction::triggered, this,
-            [this] { Desktop::OpenDocument(preferences_.detailsPage().url); });
+            [this] { Desktop::OpenDocument(this, preferences_.detailsPage().url); });
     connect(goToAction, &QAction::triggered, this, &MainWindow::goToWebPage);
     connect(optionsAction, &QAction::triggered, this, &MainWindow::openOptions);
     connect(aboutAction, &QAction::triggered, this, &MainWindow::openAboutFromMenu);
@@ -175,7 +177,7 @@ void MainWindow::savePastedText()
             reportPath_ = *chosen;
             reportPaths_.clear();
         }
-        if (const auto failure = WriteTextFile(reportPath_, pasteBox_->toPlainText()))
+        if (const auto failure = WriteWindowsTextFile(reportPath_, pasteBox_->toPlainText()))
             Dialogs::message(
                 this, tr("Tallywick"),
                 tr("The text could not be saved to %1 (%2).").arg(QDir::toNativeSeparators(reportPath_), *failure),
@@ -187,7 +189,7 @@ void MainWindow::savePastedText()
 
 void MainWindow::startTextEditor()
 {
-    Desktop::StartTextEditor();
+    Desktop::StartTextEditor(this);
 }
 
 void MainWindow::goToWebPage()
@@ -196,7 +198,7 @@ void MainWindow::goToWebPage()
     if (!answer || answer->isEmpty())
         return;
     settings_.write(keys::GoToUrl, *answer);
-    Desktop::OpenDocument(*answer);
+    Desktop::OpenDocument(this, *answer);
 }
 
 // Before any window reads the history, the downloads of this run join it.

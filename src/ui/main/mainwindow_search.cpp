@@ -3,7 +3,6 @@
 #include "ui/main/mainwindow.h"
 
 #include "app/files/fileexists.h"
-#include "app/files/replacefile.h"
 #include "app/files/reportchoice.h"
 #include "app/files/windowstextfile.h"
 #include "app/history/historykeeper.h"
@@ -193,6 +192,7 @@ void MainWindow::showSearchResult(const QStringList& paths, FinishedSearch found
     setStatusText(searchedReportsText(paths));
     shownReportPath_ = reportPath_;
     shownReportPaths_ = reportPaths_;
+    resultShown_ = true;
     const auto& outcome = search.outcome;
     const auto days = search.days.value_or(std::vector<std::chrono::sys_days>{});
     if (const auto past = history_.takeSearch({outcome.collected, found.trackedItems, outcome.result.reportHits, days}))
@@ -261,7 +261,7 @@ SearchPanelState MainWindow::panel(int index) const
 
 void MainWindow::searchPastedText()
 {
-    if (const auto failure = WriteTextFile(tempFilePath_, pasteBox_->toPlainText())) {
+    if (const auto failure = WriteWindowsTextFile(tempFilePath_, pasteBox_->toPlainText())) {
         // Searching now would show the previous paste's counts as this one's.
         Dialogs::message(this, QStringLiteral("Tallywick"),
                          tr("The pasted text could not be written to %1 (%2), so it was not searched.")
@@ -290,6 +290,20 @@ void MainWindow::setPasteBoxText(const QString& text)
 {
     if (pasteBox_->toPlainText() != text)
         pasteBox_->setPlainText(text);
+}
+
+void MainWindow::searchShownReportAgain()
+{
+    if (closing_)
+        return;
+    // A running search begins again with the new options.
+    if (!isSearching()) {
+        if (!resultShown_)
+            return;
+        reportPath_ = shownReportPath_;
+        reportPaths_ = shownReportPaths_;
+    }
+    searchReport();
 }
 
 void MainWindow::searchAgain(int index)

@@ -5,6 +5,7 @@
 #include "app/history/historykeeper.h"
 #include "app/work/backgroundjob.h"
 #include "ui/common/labeltexts.h"
+#include "ui/main/statusmessage.h"
 #include "ui/main/workprogress.h"
 
 #include <QAction>

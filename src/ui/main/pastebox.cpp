@@ -4,9 +4,11 @@
 #include <QDragMoveEvent>
 #include <QDropEvent>
 #include <QFocusEvent>
+#include <QFontMetricsF>
 #include <QMimeData>
 #include <QTextCursor>
 #include <QUrl>
+#include <QtMath>
 
 namespace tallywick {
 
@@ -35,15 +37,30 @@ QStringList DroppedFiles(const QMimeData* data)
     return files;
 }
 
+namespace {
+
+// The room around the text. It lies outside the scrolled area, so that no part of a line shows in
+// it, as one would in the document's own margin once the text is scrolled.
+constexpr QMargins kTextMargins{4, 3, 4, 3};
+
+} // namespace
+
 PasteBox::PasteBox(const QString& text, QWidget* parent) : QPlainTextEdit(text, parent)
 {
     setTabChangesFocus(true);
+    document()->setDocumentMargin(0);
+    setViewportMargins(kTextMargins);
+    // The margins show the box's own background: that of the text.
+    setBackgroundRole(QPalette::Base);
+    setAutoFillBackground(true);
 }
 
 void PasteBox::setOneLine(bool oneLine)
 {
     if (oneLine) {
-        setFixedHeight(fontMetrics().lineSpacing() + 2 * qRound(document()->documentMargin()) + 2 * frameWidth());
+        // Exactly one line, whole, wherever the text is scrolled to.
+        const int line = qCeil(QFontMetricsF(document()->defaultFont()).lineSpacing());
+        setFixedHeight(line + kTextMargins.top() + kTextMargins.bottom() + 2 * frameWidth());
     } else {
         setMinimumHeight(0);
         setMaximumHeight(QWIDGETSIZE_MAX);

@@ -29,6 +29,9 @@ namespace {
 constexpr int kLongestLabel = 200;
 // The significant digits of an average written on its bar, as in its tip.
 constexpr int kValueDigits = 4;
+// The least room a chart keeps: for the ticks of a value axis, and for a week side by side.
+constexpr int kMinimumValueLines = 5;
+constexpr int kMinimumCategories = 7;
 
 // The category axis drops empty and repeated labels, which would shift every later category;
 // an invisible mark keeps each one apart while it reads the same.
@@ -84,6 +87,19 @@ HistoryChart::HistoryChart(QWidget* parent) : QChartView(parent)
     connect(saveImageAction_, &QAction::triggered, this, &HistoryChart::saveImage);
     addAction(saveImageAction_);
     setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void HistoryChart::keepRoomForLabels()
+{
+    const QFontMetrics metrics(categoryAxis_ ? categoryAxis_->labelsFont() : chart()->font());
+    const QMargins margins = chart()->margins();
+    const int label = metrics.horizontalAdvance(QStringLiteral("Mmm 00")) + metrics.averageCharWidth();
+    const int value = metrics.horizontalAdvance(QStringLiteral("00000"));
+    // The values' ticks, the labels under the bars and the values over them, with their gaps.
+    const int height = kMinimumValueLines * metrics.height() * 3 / 2 + 4 * metrics.height();
+    const int frame = 2 * frameWidth();
+    setMinimumSize(frame + margins.left() + margins.right() + value + kMinimumCategories * label,
+                   frame + margins.top() + margins.bottom() + height);
 }
 
 void HistoryChart::draw(const std::vector<ChartCategory>& categories, ChartStyle style, bool wholeNumbers)
@@ -156,6 +172,8 @@ void HistoryChart::draw(const std::vector<ChartCategory>& categories, ChartStyle
         bars->barSets().first()->setLabelColor(valueAxis->labelsColor());
 
     fitCategoryLabels();
+    // The axes' font is known now.
+    keepRoomForLabels();
 }
 
 QString HistoryChart::valueTip(int index) const

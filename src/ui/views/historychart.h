@@ -50,6 +50,9 @@ private:
     QStringList shownLabels(qreal perCategory) const;
     // Fits the labels and the values on the bars to the width the chart has now.
     void fitCategoryLabels();
+    // Keeps room for the value axis's numbers one above the other and for a week of labels side
+    // by side: any smaller, and the axes cut their labels down to "…".
+    void keepRoomForLabels();
 
     QAction* saveImageAction_;
     QAbstractSeries* series_ = nullptr;

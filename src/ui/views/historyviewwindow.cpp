@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QShortcut>
 
 namespace tallywick {
 
@@ -21,6 +22,9 @@ HistoryViewWindow::HistoryViewWindow(const HistoryViewContext& context, const ch
     setWindowTitle(caption);
     setWindowIcon(AppIcon());
     setAttribute(Qt::WA_DeleteOnClose);
+    // Closed as a dialog is: the view's own closing steps run as for its close box.
+    auto* closeKey = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(closeKey, &QShortcut::activated, this, &QWidget::close);
 }
 
 void HistoryViewWindow::bringToFront()

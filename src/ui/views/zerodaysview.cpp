@@ -85,7 +85,7 @@ void ZeroDaysView::exportText()
 
 void ZeroDaysView::openTrafficReport()
 {
-    Desktop::OpenDocument(context().preferences.trafficPage().url);
+    Desktop::OpenDocument(this, context().preferences.trafficPage().url);
 }
 
 } // namespace tallywick

@@ -1,3 +1,4 @@
+#include "app/files/reportfilters.h"
 #include "ui/about/helpfolder.h"
 #include "ui/about/helpwindow.h"
 #include "ui/common/desktop.h"
@@ -63,6 +64,22 @@ private slots:
                          qPrintable(where));
             }
         }
+    }
+
+    // The page on opening a log names the patterns of the dialog's first filter, as they show.
+    void theHelpSaysWhatTheOpenDialogLists()
+    {
+        QFile page(QDir(HelpFolder()).filePath(QStringLiteral("access-log.html")));
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(page.readAll());
+        const QString filter = OpenReportFilters().first();
+        const auto open = filter.indexOf(QLatin1Char('('));
+        const QStringList patterns =
+            filter.mid(open + 1, filter.size() - open - 2).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        QVERIFY(patterns.size() >= 2);
+        QVERIFY2(text.contains(filter.left(open).trimmed()), qPrintable(filter));
+        for (const QString& pattern : patterns)
+            QVERIFY2(text.contains(QStringLiteral("<code>%1</code>").arg(pattern)), qPrintable(pattern));
     }
 
     void theWindowBrowsesBetweenPagesAndBack()

@@ -1,6 +1,10 @@
 #include "support/findchild.h"
 #include "tempsettings.h"
+#include "ui/common/windowregistry.h"
 #include "ui/dialogs/advancedoptionsdialog.h"
+
+#include <QApplication>
+#include <QScreen>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -9,6 +13,8 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+
+#include <cmath>
 
 namespace tallywick {
 
@@ -129,6 +135,27 @@ private slots:
         QVERIFY(tabs->widget(3)->isAncestorOf(FindChild<QGroupBox>(advanced, "sample4Frame")));
         tabs->setCurrentIndex(3);
         QVERIFY(!FindChild<QComboBox>(advanced, "timeFrameBox")->isVisibleTo(&advanced));
+    }
+
+    // It keeps one size whichever tab is chosen, and opens centred on its screen at that size.
+    void oneSizeForEveryTabCentredOnTheScreen()
+    {
+        TempSettings settings;
+        WindowRegistry windows;
+        auto* advanced = ShowAdvancedOptionsDialog(windows, settings.preferences());
+        QVERIFY(QTest::qWaitForWindowExposed(advanced));
+        const QSize size = advanced->size();
+        const QPointF offCentre =
+            QRectF(advanced->frameGeometry()).center() - QRectF(advanced->screen()->geometry()).center();
+        // The frame is unknown until the window shows: it may shift the window by its width.
+        QVERIFY2(std::abs(offCentre.x()) <= 4 && std::abs(offCentre.y()) <= 4,
+                 qPrintable(QStringLiteral("%1 by %2 off centre").arg(offCentre.x()).arg(offCentre.y())));
+        auto* tabs = FindChild<QTabWidget>(*advanced, "tabs");
+        for (const int tab : {1, 2, 3, 0, 1}) {
+            tabs->setCurrentIndex(tab);
+            QApplication::processEvents();
+            QCOMPARE(advanced->size(), size);
+        }
     }
 
     void ctrlTabCyclesTheTabsAndNothingElseDoes()

@@ -140,6 +140,45 @@ private slots:
         QCOMPARE(window.statusText(), held.path);
     }
 
+    // The progress takes room from the status message: the message is shortened at a word and
+    // marked so, with its whole text as its tip.
+    void theStatusMessageStaysReadableBesideTheProgress()
+    {
+        TestProgram run;
+        HeldReport held(run, MoreDownloads());
+        QVERIFY(run.start());
+        MainWindow& window = run.window();
+        QStringList reports;
+        for (const char* name : {"access.log.1", "access.log"}) {
+            reports << run.dir.filePath(QString(40, QLatin1Char('w')) + QLatin1String(name));
+            WriteFile(reports.constLast(), Joined(SmallReport()).toUtf8());
+        }
+        Dialogs::queueFileNames(reports);
+        run.trigger("openAction");
+        QVERIFY(run.searched());
+        const QString message = window.statusText();
+        QVERIFY(message.startsWith(QStringLiteral("2 reports searched: ")));
+
+        QVERIFY(held.open(window));
+        auto* status = run.find<QLabel>("statusText");
+        QWidget* progress = run.find("workProgress");
+        QTRY_VERIFY(progress->isVisible());
+        QApplication::processEvents();
+        QCOMPARE(window.statusText(), message);
+        const QString shown = status->text();
+        QVERIFY2(shown.endsWith(QStringLiteral("…")), qPrintable(shown));
+        const QString kept = shown.chopped(1).trimmed();
+        QVERIFY2(message.startsWith(kept) && message.at(kept.size()) == QLatin1Char(' '), qPrintable(shown));
+        QVERIFY(status->fontMetrics().horizontalAdvance(shown) <= status->contentsRect().width());
+        QVERIFY(status->geometry().right() < progress->geometry().left());
+        QCOMPARE(status->toolTip(), message);
+
+        held.gate->open();
+        QVERIFY(run.searched());
+        QTRY_COMPARE(status->text(), held.path);
+        QVERIFY(status->toolTip().isEmpty());
+    }
+
     void aCancelledOrReplacedSearchChangesNothing()
     {
         TestProgram run;

@@ -1,6 +1,7 @@
 #include "mainwindowfixture.h"
 #include "support/findchild.h"
 #include "ui/about/aboutdialog.h"
+#include "ui/about/helpwindow.h"
 #include "ui/common/windowregistry.h"
 #include "ui/dialogs/optionsdialog.h"
 #include "ui/dialogs/timelimitdialog.h"
@@ -10,6 +11,7 @@
 
 #include <QDropEvent>
 #include <QListWidget>
+#include <QMap>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -31,6 +33,28 @@ QStringList Captions(const QMenu* menu)
     return captions;
 }
 
+// The items among these that have no access key or share one, empty when each has its own.
+QString AccessKeysClash(const QList<QAction*>& items)
+{
+    QStringList clashes;
+    QMap<QChar, QString> taken;
+    for (const QAction* item : items) {
+        if (item->isSeparator())
+            continue;
+        const QString caption = item->text();
+        const auto at = caption.indexOf(QLatin1Char('&'));
+        if (at < 0 || at + 1 >= caption.size()) {
+            clashes << caption + QStringLiteral(": no key");
+            continue;
+        }
+        const QChar key = caption[at + 1].toLower();
+        if (taken.contains(key))
+            clashes << caption + QStringLiteral(" and ") + taken[key];
+        taken[key] = caption;
+    }
+    return clashes.join(QStringLiteral("; "));
+}
+
 } // namespace
 
 class MenusTest : public QObject {
@@ -46,10 +70,10 @@ private slots:
         const auto top = window.menuBar()->actions();
         for (const QAction* item : top)
             bar << item->text();
-        QCOMPARE(bar, (QStringList{"&File", "&Notepad", "&History", "&Web Page", "&Tools", "&Help"}));
+        QCOMPARE(bar, (QStringList{"&File", "&Notepad", "Hi&story", "&Web Page", "&Tools", "&Help"}));
         QCOMPARE(Captions(run.find<QMenu>("fileMenu")), (QStringList{"&Open", "&Save As", "-", "E&xit"}));
         QCOMPARE(Captions(run.find<QMenu>("historyMenu")),
-                 (QStringList{"&Daily Text", "&Full History Text", "-", "&File Chart", "&Monthly Chart",
+                 (QStringList{"&Daily Text", "&Full History Text", "-", "File &Chart", "&Monthly Chart",
                               "&Weekday Chart", "-", "&Zero Count Days", "-", "&Options"}));
         QCOMPARE(Captions(run.find<QMenu>("historyOptionsMenu")), (QStringList{"&Track Items", "Time &Limit"}));
         QCOMPARE(Captions(run.find<QMenu>("webPageMenu")),
@@ -59,6 +83,59 @@ private slots:
         QVERIFY(!run.find<QAction>("trimHistoryAction")->isEnabled());
         run.trigger("notepadAction");
         QCOMPARE(Desktop::opened(), QStringList{QStringLiteral("editor")});
+        QVERIFY(Dialogs::shownMessages().empty());
+
+        // Each item of a menu, and each menu of the bar, has a key of its own.
+        QVERIFY2(AccessKeysClash(window.menuBar()->actions()).isEmpty(),
+                 qPrintable(AccessKeysClash(window.menuBar()->actions())));
+        const auto menus = window.findChildren<QMenu*>();
+        for (const QMenu* menu : menus)
+            QVERIFY2(AccessKeysClash(menu->actions()).isEmpty(), qPrintable(AccessKeysClash(menu->actions())));
+    }
+
+    void noEditorToStartIsSaid()
+    {
+        TestProgram run;
+        QVERIFY(run.start());
+        Desktop::setOpenFailsForTests(true);
+        run.trigger("notepadAction");
+        QCOMPARE(run.said("Tallywick"), std::size_t{1});
+        QVERIFY2(run.messages(QStringLiteral("Tallywick"))[0].text.startsWith(QStringLiteral("No text editor")),
+                 qPrintable(run.messages(QStringLiteral("Tallywick"))[0].text));
+
+        // The web pages of the menu say so too.
+        run.trigger("trafficReportAction");
+        QCOMPARE(run.said("Tallywick"), std::size_t{2});
+        QVERIFY(run.messages(QStringLiteral("Tallywick"))[1].text.contains(QString::fromUtf8(kDefaultTrafficUrl)));
+    }
+
+    // Ctrl+O opens a report and F1 the help, as in other programs; Esc closes the Options window.
+    void theCommonKeys()
+    {
+        TestProgram run;
+        QVERIFY(run.start());
+        MainWindow& window = run.window();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        const QString report = run.dir.filePath(QStringLiteral("keyed.log"));
+        WriteFile(report, CrLf(SmallReport()));
+        Dialogs::queueFileName(report);
+        QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);
+        QVERIFY(run.searched());
+        QCOMPARE(window.reportPath(), report);
+        QCOMPARE(run.find<QAction>("openAction")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+
+        QTest::keyClick(&window, Qt::Key_F1);
+        QVERIFY(run.program->windows().find<HelpWindow>());
+        QCOMPARE(run.find<QAction>("helpContentsAction")->shortcut(), QKeySequence(Qt::Key_F1));
+
+        run.trigger("optionsAction");
+        auto* options = run.program->windows().find<OptionsDialog>();
+        QVERIFY(options);
+        options->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(options));
+        QTest::keyClick(options->focusWidget() ? options->focusWidget() : options, Qt::Key_Escape);
+        QVERIFY(!run.program->windows().find<OptionsDialog>());
+        QVERIFY(window.isVisible());
     }
 
     void saveAsWritesThePasteBoxWhereTheUserChose()
@@ -84,7 +161,7 @@ private slots:
         QCOMPARE(Dialogs::lastFileRequest().fileName, window.tempFilePath());
         QCOMPARE(Dialogs::lastFileRequest().selectedFilter, QStringLiteral("Text (*.txt)"));
         QCOMPARE(Dialogs::lastFileRequest().filters.first(), QStringLiteral("Text (*.txt)"));
-        QCOMPARE(FileBytes(target), pasted.toUtf8());
+        QCOMPARE(FileBytes(target), CrLf(SmallReport()));
         QCOMPARE(window.reportPath(), target);
         QCOMPARE(window.statusText(), target);
         QCOMPARE(Dialogs::shownMessages().size(), std::size_t{1});

@@ -1,6 +1,11 @@
+#include "app/settings/preferences.h"
 #include "mainwindowfixture.h"
 #include "support/findchild.h"
 #include "support/unreadablefile.h"
+#include "ui/dialogs/advancedoptionsdialog.h"
+
+#include <QSignalSpy>
+#include <QTextBlock>
 
 #include <atomic>
 #include <memory>
@@ -46,7 +51,8 @@ private slots:
         const QString pasted = Joined(report);
         run.paste(pasted);
 
-        QCOMPARE(FileBytes(window.tempFilePath()), pasted.toUtf8());
+        // Written with CR LF breaks, as every other file the program writes.
+        QCOMPARE(FileBytes(window.tempFilePath()), CrLf(report));
         QCOMPARE(window.reportPath(), window.tempFilePath());
         QCOMPARE(run.label("countLabel0"), QStringLiteral("Found: 1"));
         QCOMPARE(run.label("countLabel1"), QStringLiteral("Found: 1"));
@@ -177,6 +183,68 @@ private slots:
             QCOMPARE(run.find("leftOutLabel")->isVisible(), leaveOut);
             if (leaveOut)
                 QCOMPARE(run.label("leftOutLabel"), QStringLiteral("(left out: 0 robots, 1 failed)"));
+        }
+    }
+
+    // A changed option of the counts searches the report shown again; nothing is searched before
+    // a report has been shown, nor once the window closes.
+    void countingOptionsSearchTheShownReportAgain()
+    {
+        auto report = SmallReport();
+        report.push_back(ReportLine("192.0.2.12", "04/Dec/2026:13:00:00", kExe, 404));
+        TestProgram run;
+        QVERIFY(run.start());
+        MainWindow& window = run.window();
+        Preferences& preferences = run.program->preferences();
+        QSignalSpy searches(&window, &MainWindow::searchFinished);
+        preferences.setCounting(45, false, false);
+        QVERIFY(!window.isSearching());
+        QCOMPARE(searches.count(), 0);
+
+        run.paste(Joined(report));
+        QCOMPARE(run.label("countLabel0"), QStringLiteral("Found: 2"));
+        const int pasted = searches.count();
+        auto* advanced = ShowAdvancedOptionsDialog(run.program->windows(), preferences);
+        FindChild<QCheckBox>(advanced, "leaveOutFailedBox")->setChecked(true);
+        FindChild<QPushButton>(advanced, "applyButton")->click();
+        QVERIFY(run.searched());
+        QCOMPARE(searches.count(), pasted + 1);
+        QCOMPARE(run.label("countLabel0"), QStringLiteral("Found: 1"));
+        QCOMPARE(run.label("leftOutLabel"), QStringLiteral("(left out: 0 robots, 1 failed)"));
+        // OK without a change searches nothing.
+        FindChild<QPushButton>(advanced, "okButton")->click();
+        QVERIFY(run.searched());
+        QCOMPARE(searches.count(), pasted + 1);
+
+        window.close();
+        preferences.setCounting(60, false, false);
+        QVERIFY(!window.isSearching());
+        QCOMPARE(searches.count(), pasted + 1);
+    }
+
+    // In its place in the bottom row the paste box shows whole lines only, wherever its text is
+    // scrolled to.
+    void thePasteBoxShowsNoPartOfALine()
+    {
+        TestProgram run;
+        QVERIFY(run.start());
+        run.paste(Joined(SmallReport()));
+        auto* box = run.find<PasteBox>("pasteBox");
+        const QRect view = box->viewport()->rect();
+        const int lines = box->document()->blockCount();
+        QVERIFY(lines >= 4);
+        for (int line = 0; line < lines; ++line) {
+            box->setTextCursor(QTextCursor(box->document()->findBlockByNumber(line)));
+            box->ensureCursorVisible();
+            int whole = 0;
+            for (int other = 0; other < lines; ++other) {
+                const QRect at = box->cursorRect(QTextCursor(box->document()->findBlockByNumber(other)));
+                if (!at.intersects(view))
+                    continue;
+                QVERIFY2(view.contains(at), qPrintable(QStringLiteral("line %1 cut at line %2").arg(other).arg(line)));
+                ++whole;
+            }
+            QVERIFY(whole >= 1);
         }
     }
 

@@ -1,9 +1,13 @@
 #include "ui/common/dialogs.h"
+#include "ui/views/filechartview.h"
 #include "ui/views/historychart.h"
+#include "ui/views/monthlychartview.h"
 #include "ui/views/valuescale.h"
+#include "ui/views/weekdaychartview.h"
 #include "viewstestsupport.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QFontMetrics>
@@ -109,11 +113,49 @@ private slots:
         QTRY_COMPARE(ChartLabels(&chart)[1], QStringLiteral("Jan 01"));
     }
 
+    // However small their windows are made, the charts keep room for their labels: each label
+    // shown keeps at least a month's "Sep 04" of its text.
+    void theViewsKeepTheirChartsReadable()
+    {
+        ViewsInputs inputs;
+        const std::vector<QWidget*> views{inputs.open<MonthlyChartView>(), inputs.open<WeekdayChartView>(),
+                                          inputs.open<FileChartView>()};
+        for (QWidget* view : views) {
+            view->show();
+            QVERIFY(QTest::qWaitForWindowExposed(view));
+            view->resize(1, 1);
+            HistoryChart* chart = Chart(view);
+            QTRY_VERIFY(chart->chart()->plotArea().width() > 0);
+            QApplication::processEvents();
+            const QByteArray name = view->metaObject()->className();
+            if (qEnvironmentVariableIsSet("TALLYWICK_CHART_IMAGES"))
+                view->grab().save(qEnvironmentVariable("TALLYWICK_CHART_IMAGES") + QLatin1Char('/') + name + ".png");
+            const QFontMetrics metrics(
+                qobject_cast<QBarCategoryAxis*>(chart->chart()->axes(Qt::Horizontal).first())->labelsFont());
+            const int shortest = metrics.horizontalAdvance(QStringLiteral("Sep 04"));
+            int shown = 0;
+            for (QString label : ChartLabels(chart)) {
+                label.remove(QChar(0x200B));
+                if (label.isEmpty())
+                    continue;
+                ++shown;
+                QVERIFY2(!label.contains(QChar(0x2026)) || metrics.horizontalAdvance(label) >= shortest,
+                         qPrintable(name + ": " + label));
+            }
+            QVERIFY2(shown >= 2, name.constData());
+            // The value axis shows its numbers whole, too.
+            const auto* values = qobject_cast<QValueAxis*>(chart->chart()->axes(Qt::Vertical).first());
+            QVERIFY(chart->chart()->plotArea().height() >= 4 * metrics.height());
+            QVERIFY(chart->chart()->plotArea().left() >=
+                    metrics.horizontalAdvance(QString::number(values->max(), 'f', 0)));
+        }
+    }
+
     void savesTheChartAsAPngImage()
     {
         QTemporaryDir dir;
         HistoryChart chart;
-        chart.resize(400, 300);
+        chart.resize(600, 300);
         chart.setImageName(QStringLiteral("Traffic by Month.png"));
         chart.draw(Months(12), ChartStyle::Bar);
         QCOMPARE(chart.contextMenuPolicy(), Qt::ActionsContextMenu);
@@ -124,7 +166,7 @@ private slots:
         QVERIFY(Dialogs::lastFileRequest().fileName.endsWith(QStringLiteral("Traffic by Month.png")));
         const QImage image(dir.filePath(QStringLiteral("months.png")));
         QVERIFY(!image.isNull());
-        QCOMPARE(image.size(), QSize(400, 300) * chart.devicePixelRatio());
+        QCOMPARE(image.size(), QSize(600, 300) * chart.devicePixelRatio());
 
         Dialogs::queueFileName(std::nullopt);
         chart.saveImage();

@@ -41,6 +41,24 @@ private slots:
             QTRY_VERIFY(!views.window(view));
     }
 
+    // Esc closes a view from whichever of its controls has the focus.
+    void escapeClosesEveryView()
+    {
+        ViewsInputs inputs;
+        HistoryViews views(inputs.context());
+        for (const HistoryView view : {HistoryView::FullText, HistoryView::Daily, HistoryView::ZeroDays,
+                                       HistoryView::Monthly, HistoryView::Weekday, HistoryView::FileChart}) {
+            views.open(view);
+            QWidget* window = views.window(view);
+            window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(window));
+            const QByteArray name = window->metaObject()->className();
+            QWidget* focused = window->focusWidget() ? window->focusWidget() : window;
+            QTest::keyClick(focused, Qt::Key_Escape);
+            QTRY_VERIFY2(!views.window(view), name.constData());
+        }
+    }
+
     void openingAnOpenViewShowsItAgainWithoutReloading()
     {
         ViewsInputs inputs;

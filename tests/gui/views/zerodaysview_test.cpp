@@ -53,6 +53,17 @@ private slots:
         QCOMPARE(inputs.exported("nocount.txt"), QByteArray());
     }
 
+    void aReportPageNoBrowserOpensIsSaid()
+    {
+        ViewsInputs inputs;
+        auto* const window = inputs.open<ZeroDaysView>();
+        Desktop::setOpenFailsForTests(true);
+        FindChild<QPushButton>(window, "reportButton")->click();
+        QCOMPARE(Desktop::opened(), QStringList{kTrafficUrl});
+        QCOMPARE(Dialogs::shownMessages().size(), std::size_t{1});
+        QVERIFY2(Dialogs::shownMessages()[0].text.contains(kTrafficUrl), qPrintable(Dialogs::shownMessages()[0].text));
+    }
+
     void anExportThatCannotBeWrittenOpensNothingAndSaysSo()
     {
         ViewsInputs inputs;
