@@ -26,9 +26,9 @@ CountChoice ReadCountOptions(CommandLine& line, bool ipv6Setting, FileSizes sett
     for (const auto& entry : line.valueBytes(QStringLiteral("size"))) {
         auto parsed = ParseFileSizeEntry(entry);
         if (!parsed) {
-            choice.exitCode = line.usageError(
-                env, QStringLiteral("--size wants PATH=BYTES, such as /files/app.zip=48213, not \"%1\"")
-                         .arg(QString::fromUtf8(entry.data(), static_cast<qsizetype>(entry.size()))));
+            choice.exitCode =
+                line.usageError(env, QStringLiteral("--size wants PATH=BYTES, such as /files/app.zip=48213, not \"%1\"")
+                                         .arg(QString::fromUtf8(entry.data(), static_cast<qsizetype>(entry.size()))));
             return choice;
         }
         choice.sizes.insert_or_assign(std::move(parsed->first), parsed->second);

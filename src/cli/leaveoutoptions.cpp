@@ -33,10 +33,10 @@ LeaveOutChoice ReadLeaveOutOptions(CommandLine& line, const QString& command, Le
     // Counting robots as people when their list is missing would be a silent wrong answer.
     auto loaded = env.loadRobots();
     if (!loaded.matcher) {
-        const char* asker = robotsAsked               ? "--leave-out-robots"
-                            : toolsAsked              ? "--leave-out-download-tools"
-                            : settings.robots         ? "the setting LeaveOutRobots"
-                                                      : "the setting LeaveOutDownloadTools";
+        const char* asker = robotsAsked       ? "--leave-out-robots"
+                            : toolsAsked      ? "--leave-out-download-tools"
+                            : settings.robots ? "the setting LeaveOutRobots"
+                                              : "the setting LeaveOutDownloadTools";
         env.err << "tallywick-cli " << command.toStdString() << ": " << asker
                 << " needs the robot list: " << loaded.error.toStdString() << " Nothing was searched or written.\n";
         choice.exitCode = kExitFailed;

@@ -244,8 +244,7 @@ int RunRecord(const Arguments& arguments, Environment& env)
         request.texts[panel] = StoredSearchText(settings, panel);
     request.noDuplicates = true;
     request.splitTime = splitTimeOption.minutes.value_or(settings.read(keys::SplitTime));
-    const auto counting =
-        ReadCountOptions(line, settings.read(keys::IPv6Network64), ReadFileSizes(settings), env);
+    const auto counting = ReadCountOptions(line, settings.read(keys::IPv6Network64), ReadFileSizes(settings), env);
     if (counting.exitCode)
         return *counting.exitCode;
     request.countDownloads = true;

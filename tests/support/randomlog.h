@@ -84,14 +84,15 @@ inline std::string DownloadLine(std::mt19937& random, int& minute)
     const auto number = [&](int below) { return static_cast<int>(random() % static_cast<unsigned>(below)); };
     const auto pick = [&](const auto& list) { return std::string(list[random() % list.size()]); };
     if (number(40) == 0)
-        return pick(std::array{"", "garbage", "x - - [06/Dec/2004:00:01:00 +0000] \"GET /quarnel/shareware/pelmor.zip"});
+        return pick(
+            std::array{"", "garbage", "x - - [06/Dec/2004:00:01:00 +0000] \"GET /quarnel/shareware/pelmor.zip"});
     // Mostly forwards by a few minutes, sometimes back a little (a slow download logged late).
     minute += number(6) == 0 ? -number(20) : number(4);
     const int offset = std::array{-480, 0, 120, 330, 0}[random() % 5];
     const int local = 2820 + minute + offset; // minutes from 4 December; 23:00 UTC on the 5th is minute 0
     char time[64];
-    std::snprintf(time, sizeof time, "%02d/Dec/2004:%02d:%02d:%02d", 4 + local / (24 * 60), local / 60 % 24,
-                  local % 60, number(60));
+    std::snprintf(time, sizeof time, "%02d/Dec/2004:%02d:%02d:%02d", 4 + local / (24 * 60), local / 60 % 24, local % 60,
+                  number(60));
     std::string zone = offset < 0 ? "-" : "+";
     const int hours = std::abs(offset) / 60;
     const int minutes = std::abs(offset) % 60;
@@ -104,14 +105,14 @@ inline std::string DownloadLine(std::mt19937& random, int& minute)
     const std::size_t file = random() % kDownloadPaths.size();
     const std::string status = pick(std::array{"200", "200", "206", "206", "206", "304", "404"});
     const int size = kDownloadSizes[file];
-    std::string bytes = std::to_string(status == "200" ? (number(4) == 0 ? number(size + 1) : size)
+    std::string bytes = std::to_string(status == "200"   ? (number(4) == 0 ? number(size + 1) : size)
                                        : status == "206" ? number(size / 2 + 1)
                                                          : 0);
     if (number(8) == 0)
         bytes = "-";
     std::string line = pick(kDownloadClients) + " - - [" + timeField + "] \"" + pick(std::array{"GET", "GET", "HEAD"}) +
-                       " " + kDownloadPaths[file] + (number(5) == 0 ? "?via=mirror" : "") + " HTTP/1.1\" " +
-                       status + " " + bytes;
+                       " " + kDownloadPaths[file] + (number(5) == 0 ? "?via=mirror" : "") + " HTTP/1.1\" " + status +
+                       " " + bytes;
     if (number(5) != 0)
         line += " \"-\" \"" + pick(kDownloadAgents) + "\"";
     if (number(10) == 0)

@@ -59,8 +59,8 @@ std::unique_ptr<RobotMatcher> RobotMatcher::FromPatterns(const std::vector<std::
         if (matcher->compiled_->set.Add(pattern, &reason) >= 0) {
             ++matcher->patternCount_;
             matcher->placeInList_.push_back(i);
-            matcher->httpLibrary_.push_back(i < tags.size() && std::find(tags[i].begin(), tags[i].end(),
-                                                                         kHttpLibraryTag) != tags[i].end());
+            matcher->httpLibrary_.push_back(
+                i < tags.size() && std::find(tags[i].begin(), tags[i].end(), kHttpLibraryTag) != tags[i].end());
             continue;
         }
         if (++matcher->rejectedCount_ <= kRejectedKept)

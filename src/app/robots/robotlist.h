@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
-#include <string_view>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tallywick {
@@ -67,7 +67,7 @@ private:
 struct RobotList {
     std::vector<std::string> patterns;
     std::vector<std::vector<std::string>> tags; // of each pattern
-    QString description; // the file's first comment line: the list's name, version and licence
+    QString description;                        // the file's first comment line: the list's name, version and licence
 };
 
 // Reads a pattern file: one pattern a line, then, after a tab, its tags separated by commas

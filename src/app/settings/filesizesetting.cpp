@@ -10,7 +10,8 @@ FileSizes ParseFileSizes(const QString& text)
     const auto entries = text.split(QLatin1Char('|'), Qt::SkipEmptyParts);
     for (const QString& entry : entries) {
         const QByteArray bytes = entry.trimmed().toUtf8();
-        if (auto parsed = ParseFileSizeEntry(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))))
+        if (auto parsed =
+                ParseFileSizeEntry(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))))
             sizes.insert_or_assign(std::move(parsed->first), parsed->second);
     }
     return sizes;

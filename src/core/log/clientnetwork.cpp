@@ -31,8 +31,7 @@ std::string_view ClientNetwork::of(std::string_view client)
         length = std::snprintf(text_.data(), text_.size(), "%u.%u.%u.%u", unsigned{bytes[12]}, unsigned{bytes[13]},
                                unsigned{bytes[14]}, unsigned{bytes[15]});
     } else {
-        length = std::snprintf(text_.data(), text_.size(), "%x:%x:%x:%x::/64", group(0), group(1), group(2),
-                               group(3));
+        length = std::snprintf(text_.data(), text_.size(), "%x:%x:%x:%x::/64", group(0), group(1), group(2), group(3));
     }
     return {text_.data(), static_cast<std::size_t>(length)};
 }

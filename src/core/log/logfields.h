@@ -42,7 +42,7 @@ struct LogTime {
 // A request logged as "-" has every part empty; one without blanks is all method.
 struct LogRequest {
     std::string_view method;
-    std::string_view path; // the URI without its query
+    std::string_view path;  // the URI without its query
     std::string_view query; // after the "?", without it
     std::string_view protocol;
 };
@@ -51,15 +51,15 @@ struct LogRequest {
 // quoted field) are kept; Unescaped() undoes them. Reading takes no memory.
 struct LogFields {
     LogFormat format = LogFormat::Unknown;
-    std::string_view client;      // up to the first blank; empty when the line has none
-    std::optional<LogTime> time;  // nothing when it cannot be read
-    std::string_view timeText;    // between the brackets, as written; empty when none
+    std::string_view client;     // up to the first blank; empty when the line has none
+    std::optional<LogTime> time; // nothing when it cannot be read
+    std::string_view timeText;   // between the brackets, as written; empty when none
     std::optional<LogRequest> request;
-    std::optional<int> status;           // three digits
-    std::optional<std::int64_t> bytes;   // nothing for "-" and for what is no whole number
+    std::optional<int> status;                 // three digits
+    std::optional<std::int64_t> bytes;         // nothing for "-" and for what is no whole number
     std::optional<std::string_view> referrer;  // empty for "-"; nothing in the Common format
     std::optional<std::string_view> userAgent; // empty for "-"; nothing in the Common format
-    std::string_view rest; // the fields after the user agent (or after the bytes), blanks trimmed
+    std::string_view rest;                     // the fields after the user agent (or after the bytes), blanks trimmed
 
     // The request's path, when there is one that is not empty.
     std::optional<std::string_view> knownPath() const

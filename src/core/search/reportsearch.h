@@ -57,8 +57,8 @@ struct SearchCounts {
     std::int64_t overlongLines = 0; // lines longer than kLongestLine, counted in lineCount
     std::int64_t allFound = 0;
     std::array<std::int64_t, kPanelCount> found{};
-    LeftOutCounts leftOut; // lines with a hit that the leave-out options removed, each once
-    AgentsRead agents;     // of the lines with a hit, when robots or download tools are left out
+    LeftOutCounts leftOut;                   // lines with a hit that the leave-out options removed, each once
+    AgentsRead agents;                       // of the lines with a hit, when robots or download tools are left out
     std::optional<DownloadCounts> downloads; // when asked for
 };
 

@@ -231,9 +231,8 @@ std::optional<SearchHitKeys::Seen> SearchHitKeys::earliestWithin(std::uint32_t o
     if (const Span* before = spans_.find(BucketHash(owner, index - 1), Bucket{owner, index - 1});
         before && before->lines > 0 && before->last > minute - splitTime_) {
         const auto& rising = bucketLines_[before->lines - 1].rising;
-        const auto first = std::partition_point(rising.begin(), rising.end(), [&](const MinuteSeen& entry) {
-            return entry.minute <= minute - splitTime_;
-        });
+        const auto first = std::partition_point(
+            rising.begin(), rising.end(), [&](const MinuteSeen& entry) { return entry.minute <= minute - splitTime_; });
         if (first != rising.end())
             KeepEarlier(best, std::optional<Seen>(first->seen));
     }

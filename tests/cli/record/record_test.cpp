@@ -138,11 +138,10 @@ TEST_F(RecordTest, LeavesOutWhatTheSettingsOrItsOptionsSay)
     setting("LeaveOutDownloadTools", "True");
     const auto result = record({QStringLiteral("--leave-out-robots")});
     ASSERT_EQ(result.code, 0) << result.err;
-    EXPECT_EQ(result.out,
-              "Lines read: 4\nLeft out: 1 robots, 1 download tools, 1 failed\nRecorded: 1\n"
-              "  1  /quarnel/shareware/pelmor.zip\n"
-              "  0  /quarnel/shareware/pelmor.exe\n  0  /never/downloaded.zip\n"
-              "Removed 0 duplicate items from history.\nHistory: 1 records\n");
+    EXPECT_EQ(result.out, "Lines read: 4\nLeft out: 1 robots, 1 download tools, 1 failed\nRecorded: 1\n"
+                          "  1  /quarnel/shareware/pelmor.zip\n"
+                          "  0  /quarnel/shareware/pelmor.exe\n  0  /never/downloaded.zip\n"
+                          "Removed 0 duplicate items from history.\nHistory: 1 records\n");
     EXPECT_EQ(FileBytes(dataFile("history.dat")),
               Lines({Record({.host = "198.51.100.1", .time = "10:05:00", .status = 206})}));
 }
@@ -155,13 +154,14 @@ TEST_F(RecordTest, CountsDownloadsWithTheSizesAndTheIPv6OptionOfTheSettings)
                                 Record({.host = "198.51.100.2", .time = "11:00:00", .path = kExe})}));
     setting("IPv6Network64", "True");
     setting("FileSizes", "/quarnel/shareware/pelmor.zip=100000|garbage");
-    const auto result = record({QStringLiteral("--json"), QStringLiteral("--size"),
-                                QStringLiteral("/quarnel/shareware/pelmor.exe=90000")});
+    const auto result = record(
+        {QStringLiteral("--json"), QStringLiteral("--size"), QStringLiteral("/quarnel/shareware/pelmor.exe=90000")});
     ASSERT_EQ(result.code, 0) << result.err;
-    EXPECT_TRUE(Holds(result.out, "\"found\": 1,\n      \"complete\": 0,\n      \"incomplete\": 1,\n"
-                                  "      \"size_unknown\": 0,\n      \"unique_per_day\": 1,\n      \"unique_per_hour\": 1\n"
-                                  "    },\n    {\n      \"find\": \"GET /quarnel/shareware/pelmor.zip\",\n"
-                                  "      \"found\": 1,\n      \"complete\": 0,\n      \"incomplete\": 1,\n"))
+    EXPECT_TRUE(Holds(result.out,
+                      "\"found\": 1,\n      \"complete\": 0,\n      \"incomplete\": 1,\n"
+                      "      \"size_unknown\": 0,\n      \"unique_per_day\": 1,\n      \"unique_per_hour\": 1\n"
+                      "    },\n    {\n      \"find\": \"GET /quarnel/shareware/pelmor.zip\",\n"
+                      "      \"found\": 1,\n      \"complete\": 0,\n      \"incomplete\": 1,\n"))
         << result.out;
     EXPECT_TRUE(Holds(result.out, "\"recorded\": 2,")) << result.out;
 

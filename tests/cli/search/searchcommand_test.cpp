@@ -177,7 +177,8 @@ TEST_F(SearchCommand, RealLogsRobotsAndDownloadTools)
     const QStringList options{QStringLiteral("--find"), QString(), QStringLiteral("--leave-out-robots"),
                               QStringLiteral("--leave-out-download-tools")};
     const auto leftOut = [&](const std::string& report) {
-        const auto result = run(QStringList{QStringLiteral("search"), write(QStringLiteral("r.log"), report)} + options);
+        const auto result =
+            run(QStringList{QStringLiteral("search"), write(QStringLiteral("r.log"), report)} + options);
         EXPECT_EQ(result.code, 0) << result.err;
         const auto from = result.out.find("Left out:");
         return from == std::string::npos ? result.out : result.out.substr(from, result.out.find("\n\n") - from);
@@ -185,9 +186,9 @@ TEST_F(SearchCommand, RealLogsRobotsAndDownloadTools)
     EXPECT_EQ(leftOut(log), "Left out: 1942 robots, 13 download tools, 0 failed");
     EXPECT_EQ(leftOut(forwarded), "Left out: 1942 robots, 13 download tools, 0 failed");
     EXPECT_EQ(leftOut(common), "Left out: 0 robots, 0 download tools, 0 failed\n" + std::string(kNoAgentsNote));
-    const auto json = run(QStringList{QStringLiteral("search"), write(QStringLiteral("r.log"), common),
-                                      QStringLiteral("--json")} +
-                          options);
+    const auto json =
+        run(QStringList{QStringLiteral("search"), write(QStringLiteral("r.log"), common), QStringLiteral("--json")} +
+            options);
     EXPECT_NE(json.out.find("\"download_tools\": 0,\n    \"agents_read\": false\n"), std::string::npos) << json.out;
 }
 
@@ -243,7 +244,8 @@ TEST_F(SearchCommand, LeavesOutRobotsDownloadToolsAndFailedRequestsOnlyWhenAsked
     EXPECT_EQ(FoundAndLeftOut(leftOut.out), "All Found: 2 of 4; Found: 0; Found: 2; Left out: 1 robots, 1 failed; ");
 
     const auto tools = run({QStringLiteral("search"), report, QStringLiteral("--leave-out-download-tools")});
-    EXPECT_EQ(FoundAndLeftOut(tools.out), "All Found: 2 of 4; Found: 1; Found: 1; Left out: 0 robots, 1 download tools, 0 failed; ");
+    EXPECT_EQ(FoundAndLeftOut(tools.out),
+              "All Found: 2 of 4; Found: 1; Found: 1; Left out: 0 robots, 1 download tools, 0 failed; ");
 
     const auto json =
         run({QStringLiteral("search"), report, QStringLiteral("--leave-out-failed"), QStringLiteral("--json")});

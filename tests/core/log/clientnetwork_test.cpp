@@ -10,8 +10,9 @@ namespace {
 TEST(ClientNetwork, AnIPv6AddressInAnyFormIsItsSlash64)
 {
     ClientNetwork network;
-    for (const auto* client : {"2001:db8:0:1::7", "2001:0DB8:0000:0001:0000:0000:0000:0007",                                "2001:db8:0:1:ffff:ffff:ffff:ffff", "2001:db8:0:1::1.2.3.4", "2001:db8:0:1::7%eth0",
-                               "[2001:db8:0:1::7]"}) {
+    for (const auto* client :
+         {"2001:db8:0:1::7", "2001:0DB8:0000:0001:0000:0000:0000:0007", "2001:db8:0:1:ffff:ffff:ffff:ffff",
+          "2001:db8:0:1::1.2.3.4", "2001:db8:0:1::7%eth0", "[2001:db8:0:1::7]"}) {
         EXPECT_EQ(network.of(client), "2001:db8:0:1::/64") << client;
     }
     EXPECT_EQ(network.of("::1"), "0:0:0:0::/64");

@@ -42,8 +42,8 @@ void ExpectSame(const DownloadCounts& engine, const DownloadCounts& plain)
 // "Found".
 TEST(DownloadAgreement, RandomReportsGiveWhatThePlainReadingGives)
 {
-    const std::array<std::string, 6> texts = {"GET /quarnel/shareware/pelmor.zip", "GET /quarnel/shareware/pelmor.exe",
-                                              "pelmor", ".zip", "", "HTTP/1.1\" 2"};
+    const std::array<std::string, 6> texts = {
+        "GET /quarnel/shareware/pelmor.zip", "GET /quarnel/shareware/pelmor.exe", "pelmor", ".zip", "", "HTTP/1.1\" 2"};
     const Agents agents;
     std::mt19937 random(2514);
     for (int round = 0; round < 400; ++round) {

@@ -37,12 +37,10 @@ TEST(DownloadCounts, ADownloadManagersTwentyRequestsAreOneCompleteDownload)
     report += Line("203.0.113.45", "05/Dec/2004:11:00:00 -0800", "200", "100000");
     report += Line("192.0.2.99", "05/Dec/2004:12:00:00 -0800", "206", "50000");
     const auto panel = Count(report);
-    EXPECT_EQ(panel, (PanelDownloads{.downloads = 3,
-                                     .complete = 2,
-                                     .incomplete = 1,
-                                     .sizeUnknown = 0,
-                                     .uniquePerDay = 3,
-                                     .uniquePerHour = 3}));
+    EXPECT_EQ(
+        panel,
+        (PanelDownloads{
+            .downloads = 3, .complete = 2, .incomplete = 1, .sizeUnknown = 0, .uniquePerDay = 3, .uniquePerHour = 3}));
 
     SearchRequest withDuplicates;
     withDuplicates.noDuplicates = false;
@@ -120,10 +118,10 @@ TEST(DownloadCounts, UniqueDownloadersByUtcDayAndHour)
     std::string report = Line("198.51.100.7", "05/Dec/2004:15:30:00 -0800", "200", "9"); // 23:30 UTC
     report += Line("198.51.100.7", "06/Dec/2004:00:10:00 +0200", "200", "9");            // 22:10 UTC
     report += Line("198.51.100.7", "06/Dec/2004:00:10:00 +0000", "200", "9");            // the next day
-    report += Line("198.51.100.7", "06/Dec/2004:00:20:00 +0000", "200", "9", "Other/1");  // another agent
-    report += Line("198.51.100.8", "06/Dec/2004:00:20:00 +0000", "200", "9", "Other/1");  // another client
-    report += Line("198.51.100.8", "xx/Dec/2004:00:20:00 +0000", "200", "9", "Other/1");  // no day
-    report += Line("198.51.100.8", "yy/Dec/2004:00:20:00 +0000", "200", "9", "Other/1");  // no day either
+    report += Line("198.51.100.7", "06/Dec/2004:00:20:00 +0000", "200", "9", "Other/1"); // another agent
+    report += Line("198.51.100.8", "06/Dec/2004:00:20:00 +0000", "200", "9", "Other/1"); // another client
+    report += Line("198.51.100.8", "xx/Dec/2004:00:20:00 +0000", "200", "9", "Other/1"); // no day
+    report += Line("198.51.100.8", "yy/Dec/2004:00:20:00 +0000", "200", "9", "Other/1"); // no day either
     const auto panel = Count(report, request);
     EXPECT_EQ(panel.downloads, 7);
     EXPECT_EQ(panel.uniquePerDay, 5);
@@ -151,9 +149,9 @@ TEST(DownloadCounts, AnIPv6NetworkIsOneClientWhenAsked)
 
 TEST(DownloadCounts, OffTheSearchCountsNothingBesideFound)
 {
-    EXPECT_FALSE(SearchReport(Line("1.2.3.4", "05/Dec/2004:10:00:00 -0800", "200", "9"), SearchRequest{}, {},
-                              CollectedHits{})
-                     .result.downloads);
+    EXPECT_FALSE(
+        SearchReport(Line("1.2.3.4", "05/Dec/2004:10:00:00 -0800", "200", "9"), SearchRequest{}, {}, CollectedHits{})
+            .result.downloads);
 }
 
 TEST(FileSizeEntry, IsAPathAndAWholeNumberOfBytes)
@@ -162,8 +160,8 @@ TEST(FileSizeEntry, IsAPathAndAWholeNumberOfBytes)
     EXPECT_EQ(ParseFileSizeEntry("/f.zip=48213"), (Entry{"/f.zip", 48213}));
     EXPECT_EQ(ParseFileSizeEntry("/a=b.zip=0"), (Entry{"/a=b.zip", 0})) << "split at the last =";
     EXPECT_EQ(ParseFileSizeEntry("/f.zip?x=1=5"), (Entry{"/f.zip", 5})) << "the query is dropped";
-    for (const auto* bad : {"", "/f.zip", "/f.zip=", "=5", "/f.zip=-1", "/f.zip=1k", "/f.zip= 5",
-                            "/f.zip=9999999999999999999"})
+    for (const auto* bad :
+         {"", "/f.zip", "/f.zip=", "=5", "/f.zip=-1", "/f.zip=1k", "/f.zip= 5", "/f.zip=9999999999999999999"})
         EXPECT_FALSE(ParseFileSizeEntry(bad)) << bad;
 }
 
