@@ -22,10 +22,20 @@ std::size_t SkipBlanks(std::string_view line, std::size_t at)
     return at;
 }
 
+// Where c is next found from `at`, for what is a few characters away: a plain loop beats a call.
+std::size_t FindNear(std::string_view text, char c, std::size_t at)
+{
+    for (; at < text.size(); ++at) {
+        if (text[at] == c)
+            return at;
+    }
+    return npos;
+}
+
 // The word from `at` to the next blank or the end.
 std::string_view WordAt(std::string_view line, std::size_t at)
 {
-    const auto end = line.find(' ', at);
+    const auto end = FindNear(line, ' ', at);
     return line.substr(at, end == npos ? npos : end - at);
 }
 
@@ -149,46 +159,87 @@ std::optional<LogTime> ReadLogTime(std::string_view text)
     return time;
 }
 
-LogFields ReadLogFields(std::string_view line, LogFieldsWanted wanted)
+namespace {
+
+// What a line holds up to its bytes, as offsets: the part every reading of a line needs.
+struct FrontFields {
+    std::size_t clientEnd = npos;    // npos: no blank, nothing read
+    std::size_t timeOpen = npos;     // the "[" of the time; npos: no time, no request
+    std::size_t timeClose = 0;       // its "]"
+    std::size_t requestOpen = 0;     // the request's quotes
+    std::size_t requestClose = npos; // npos: no request
+    std::optional<int> status;
+    std::optional<std::int64_t> bytes;
+    std::size_t next = 0; // where the fields after the bytes begin
+};
+
+FrontFields ReadFront(std::string_view line)
 {
-    LogFields fields;
-    const auto clientEnd = line.find(' ');
-    if (clientEnd == npos)
-        return fields;
-    fields.client = line.substr(0, clientEnd);
-
-    const auto open = line.find('[', clientEnd);
-    const auto close = open == npos ? npos : line.find(']', open);
-    if (close == npos)
-        return fields;
-    fields.timeText = line.substr(open + 1, close - open - 1);
-    if (wanted == LogFieldsWanted::All)
-        fields.time = ReadLogTime(fields.timeText);
-
-    auto at = SkipBlanks(line, close + 1);
-    if (at >= line.size() || line[at] != '"')
-        return fields;
-    const auto requestEnd = ClosingQuote(line, at);
-    if (requestEnd == npos)
-        return fields;
-    fields.format = LogFormat::Common;
-    fields.request = RequestOf(line.substr(at + 1, requestEnd - at - 1));
+    FrontFields front;
+    front.clientEnd = line.find(' ');
+    if (front.clientEnd == npos)
+        return front;
+    // The request is the first quoted field, when the text before it ends in the bracketed time
+    // (blanks between). Neither the client, the identity nor the user holds a quote, so a well
+    // formed line is cut by one search for its first quote.
+    const auto requestOpen = line.find('"', front.clientEnd);
+    if (requestOpen == npos)
+        return front;
+    auto close = requestOpen;
+    while (close > front.clientEnd && line[close - 1] == ' ')
+        --close;
+    if (close == front.clientEnd || line[--close] != ']')
+        return front;
+    const auto open = FindNear(line, '[', front.clientEnd);
+    if (open >= close)
+        return front;
+    front.timeOpen = open;
+    front.timeClose = close;
+    front.requestOpen = requestOpen;
+    front.requestClose = ClosingQuote(line, requestOpen);
+    if (front.requestClose == npos)
+        return front;
 
     // The status and the bytes: the words that follow, unless a quoted field comes first.
-    at = SkipBlanks(line, requestEnd + 1);
+    auto at = SkipBlanks(line, front.requestClose + 1);
     if (at < line.size() && line[at] != '"') {
         const auto word = WordAt(line, at);
-        fields.status = StatusOf(word);
+        front.status = StatusOf(word);
         at = SkipBlanks(line, at + word.size());
         if (at < line.size() && line[at] != '"') {
             const auto bytes = WordAt(line, at);
-            fields.bytes = BytesOf(bytes);
+            front.bytes = BytesOf(bytes);
             at = SkipBlanks(line, at + bytes.size());
         }
     }
+    front.next = at;
+    return front;
+}
+
+} // namespace
+
+LogFields ReadLogFields(std::string_view line, LogFieldsWanted wanted)
+{
+    LogFields fields;
+    const FrontFields front = ReadFront(line);
+    if (front.clientEnd == npos)
+        return fields;
+    fields.client = line.substr(0, front.clientEnd);
+    if (front.timeOpen == npos)
+        return fields;
+    fields.timeText = line.substr(front.timeOpen + 1, front.timeClose - front.timeOpen - 1);
+    if (wanted == LogFieldsWanted::All)
+        fields.time = ReadLogTime(fields.timeText);
+    if (front.requestClose == npos)
+        return fields;
+    fields.format = LogFormat::Common;
+    fields.request = RequestOf(line.substr(front.requestOpen + 1, front.requestClose - front.requestOpen - 1));
+    fields.status = front.status;
+    fields.bytes = front.bytes;
     if (wanted == LogFieldsWanted::ThroughBytes)
         return fields;
 
+    auto at = front.next;
     if (at < line.size() && line[at] == '"') {
         const auto referrerEnd = ClosingQuote(line, at);
         if (referrerEnd != npos) {
@@ -206,6 +257,23 @@ LogFields ReadLogFields(std::string_view line, LogFieldsWanted wanted)
     }
     fields.rest = TrimmedBlanks(line.substr(std::min(at, line.size())));
     return fields;
+}
+
+LogResponse ReadLogResponse(std::string_view line)
+{
+    const FrontFields front = ReadFront(line);
+    LogResponse response;
+    if (front.requestClose == npos)
+        return response;
+    response.status = front.status;
+    response.bytes = front.bytes;
+    const auto request = line.substr(front.requestOpen + 1, front.requestClose - front.requestOpen - 1);
+    const auto methodEnd = FindNear(request, ' ', 0);
+    if (methodEnd != npos && request != "-") {
+        const auto uri = request.substr(methodEnd + 1, request.find(' ', methodEnd + 1) - methodEnd - 1);
+        response.path = uri.substr(0, uri.find('?'));
+    }
+    return response;
 }
 
 std::string Unescaped(std::string_view field)

@@ -82,6 +82,15 @@ enum class LogFieldsWanted { All, ThroughBytes };
 // the character after it), so "GET /dir\\" ends after the second backslash.
 LogFields ReadLogFields(std::string_view line, LogFieldsWanted wanted = LogFieldsWanted::All);
 
+// The status, the request's path and the bytes of a line, as ReadLogFields reads them, without
+// filling the whole of LogFields: for a caller that reads every line of a report.
+struct LogResponse {
+    std::optional<int> status;
+    std::string_view path; // the request's path; empty when there is none
+    std::optional<std::int64_t> bytes;
+};
+LogResponse ReadLogResponse(std::string_view line);
+
 // "05/Dec/2004:21:16:31 -0800": the date, the time of day and the offset. Nothing when the date
 // or the time of day cannot be read; an offset that cannot be read is left unknown.
 std::optional<LogTime> ReadLogTime(std::string_view text);

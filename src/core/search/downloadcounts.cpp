@@ -1,21 +1,49 @@
 #include "core/search/downloadcounts.h"
 
+#include <cstring>
+
 namespace tallywick {
 namespace {
 
-std::uint64_t HashText(std::string_view text)
+std::uint64_t Mix(std::uint64_t h)
 {
-    return std::hash<std::string_view>{}(text);
+    h ^= h >> 33;
+    h *= 0xFF51AFD7ED558CCDull;
+    h ^= h >> 33;
+    h *= 0xC4CEB9FE1A85EC53ull;
+    return h ^ (h >> 33);
 }
 
-std::uint64_t HashKey(std::uint32_t client, std::uint32_t agent, std::uint32_t path, std::int32_t period)
+std::uint64_t Load(const char* bytes, std::size_t count)
 {
-    std::uint64_t h = (std::uint64_t{client} << 32 | agent) * 0x9E3779B97F4A7C15ull;
-    h ^= (std::uint64_t{path} << 32 | static_cast<std::uint32_t>(period)) + 0x632BE59BD9B4E019ull + (h << 6) + (h >> 2);
+    std::uint64_t word = 0;
+    std::memcpy(&word, bytes, count);
+    return word;
+}
+
+// Every path of a report is hashed, so the hash reads three words of it, not every byte: the
+// table compares the whole text anyway.
+std::uint64_t HashText(std::string_view text)
+{
+    const auto size = text.size();
+    if (size < 8)
+        return Mix(Load(text.data(), size) ^ (size << 56));
+    const auto first = Load(text.data(), 8);
+    const auto middle = Load(text.data() + size / 2 - 4, 8);
+    const auto last = Load(text.data() + size - 8, 8);
+    return Mix(first ^ Mix(middle + size) ^ (last * 0x9E3779B97F4A7C15ull));
+}
+
+std::uint64_t HashKey(std::uint32_t visitor, std::uint32_t path, std::int32_t day)
+{
+    std::uint64_t h = (std::uint64_t{visitor} << 32 | path) * 0x9E3779B97F4A7C15ull;
+    h ^= static_cast<std::uint32_t>(day) + 0x632BE59BD9B4E019ull + (h << 6) + (h >> 2);
     h ^= h >> 33;
     h *= 0xFF51AFD7ED558CCDull;
     return h ^ (h >> 33);
 }
+
+constexpr std::uint32_t kNoHour = 1u << 24;
 
 } // namespace
 
@@ -60,16 +88,13 @@ DownloadCounter::DownloadCounter(FileSizes givenSizes, bool ipv6Network64) :
 
 void DownloadCounter::noteLine(std::string_view line)
 {
-    const auto fields = ReadLogFields(line, LogFieldsWanted::ThroughBytes);
-    if (fields.status != 200 || !fields.bytes)
+    const auto response = ReadLogResponse(line);
+    if (response.status != 200 || !response.bytes || response.path.empty())
         return;
-    const auto path = fields.knownPath();
-    if (!path)
-        return;
-    const auto number = paths_.number(*path);
+    const auto number = paths_.number(response.path);
     if (number >= largest_.size())
         largest_.resize(number + 1, -1);
-    largest_[number] = std::max(largest_[number], *fields.bytes);
+    largest_[number] = std::max(largest_[number], *response.bytes);
 }
 
 bool DownloadCounter::Delivers(const LogFields& fields)
@@ -88,18 +113,22 @@ void DownloadCounter::startDownload(int panel, const LogFields& fields)
         download.delivered = *fields.bytes;
     downloads_.push_back(download);
 
-    const auto client = clients_.number(ipv6Network64_ ? network_.of(fields.client) : fields.client);
-    const auto agent = agents_.number(fields.userAgent.value_or(std::string_view{}));
-    const auto pathText = path ? download.path : paths_.number({});
-    const auto day = fields.time ? static_cast<std::int32_t>(fields.time->utcDay()) : kNoTime;
-    const auto hour = fields.time ? static_cast<std::int32_t>(fields.time->utcHour()) : kNoTime;
-    addUnique(panel, {client, agent, pathText, day}, {client, agent, pathText, hour});
+    // A line break cannot be part of a line: it keeps the client apart from the agent.
+    visitor_.assign(ipv6Network64_ ? network_.of(fields.client) : fields.client);
+    visitor_ += '\n';
+    visitor_.append(fields.userAgent.value_or(std::string_view{}));
+    addUnique(panel, visitors_.number(visitor_), path ? download.path : paths_.number({}), fields.time);
 }
 
-void DownloadCounter::addUnique(int panel, const UniqueKey& day, const UniqueKey& hour)
+void DownloadCounter::addUnique(int panel, std::uint32_t visitor, std::uint32_t path,
+                                const std::optional<LogTime>& time)
 {
-    days_[panel].findOrInsert(HashKey(day.client, day.agent, day.path, day.period), day, true);
-    hours_[panel].findOrInsert(HashKey(hour.client, hour.agent, hour.path, hour.period), hour, true);
+    const DayKey key{visitor, path, time ? static_cast<std::int32_t>(time->utcDay()) : kNoTime};
+    const std::uint32_t hour = time ? 1u << (time->utcHour() - time->utcDay() * 24) : kNoHour;
+    std::uint32_t& hours = *days_[panel].findOrInsert(HashKey(key.visitor, key.path, key.day), key, 0).first;
+    if ((hours & hour) == 0)
+        ++hours_[panel];
+    hours |= hour;
 }
 
 void DownloadCounter::addRepeat(std::uint32_t download, const LogFields& fields)
@@ -141,7 +170,7 @@ DownloadCounts DownloadCounter::finish() const
     }
     for (int panel = 0; panel < kPanelCount; ++panel) {
         counts.panels[panel].uniquePerDay = static_cast<std::int64_t>(days_[panel].size());
-        counts.panels[panel].uniquePerHour = static_cast<std::int64_t>(hours_[panel].size());
+        counts.panels[panel].uniquePerHour = hours_[panel];
     }
     return counts;
 }

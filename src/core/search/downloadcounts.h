@@ -85,12 +85,13 @@ private:
         std::uint32_t path = kNoPath;
         int panel = 0;
     };
-    struct UniqueKey {
-        std::uint32_t client = 0;
-        std::uint32_t agent = 0;
+    // A downloader of a day: the hours of the day it downloaded in are the bits of its value
+    // (bit 24: no time), so that one look-up serves both unique counts.
+    struct DayKey {
+        std::uint32_t visitor = 0; // the client and the user agent
         std::uint32_t path = 0;
-        std::int32_t period = 0; // the UTC day or hour, kNoTime when the time cannot be read
-        bool operator==(const UniqueKey&) const = default;
+        std::int32_t day = 0; // kNoTime when the time cannot be read
+        bool operator==(const DayKey&) const = default;
     };
 
     // Texts numbered as they come, each kept once.
@@ -107,18 +108,18 @@ private:
     };
 
     static bool Delivers(const LogFields& fields);
-    void addUnique(int panel, const UniqueKey& day, const UniqueKey& hour);
+    void addUnique(int panel, std::uint32_t visitor, std::uint32_t path, const std::optional<LogTime>& time);
 
     FileSizes givenSizes_;
     bool ipv6Network64_;
     ClientNetwork network_;
-    Names paths_; // every path of a status-200 line or of a download
-    Names clients_;
-    Names agents_;
+    Names paths_;    // every path of a status-200 line or of a download
+    Names visitors_; // client and user agent, a line break between them
+    std::string visitor_;
     std::vector<std::int64_t> largest_; // by path: the largest bytes of a status-200 line, -1 for none
     std::vector<Download> downloads_;
-    std::array<FlatMap<UniqueKey, bool>, kPanelCount> days_;
-    std::array<FlatMap<UniqueKey, bool>, kPanelCount> hours_;
+    std::array<FlatMap<DayKey, std::uint32_t>, kPanelCount> days_;
+    std::array<std::int64_t, kPanelCount> hours_{};
 };
 
 } // namespace tallywick

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <random>
+#include <string>
+
 namespace tallywick {
 namespace {
 
@@ -131,6 +135,30 @@ TEST(LogFields, WhatCannotBeReadIsUnknown)
     EXPECT_EQ(openReferrer.format, LogFormat::Common);
     EXPECT_FALSE(openReferrer.referrer);
     EXPECT_FALSE(openReferrer.userAgent);
+}
+
+// Lines pieced together from the fields' parts and the characters that cut them.
+TEST(LogResponse, IsWhatTheFieldsSay)
+{
+    const std::array<std::string_view, 16> parts = {"h",    " ",      "- - ",  "[05/Dec/2004:21:16:31 +0000]",
+                                                    "[",    "]",      "\"",    "\\",
+                                                    "GET ", "/f.zip", "?x",    " HTTP/1.1",
+                                                    "200",  "-",      "48213", "\"-\" \"Agent\""};
+    std::mt19937 random(22);
+    for (int i = 0; i < 20'000; ++i) {
+        std::string line;
+        for (int n = static_cast<int>(random() % 14); n >= 0; --n)
+            line += parts[random() % parts.size()];
+        const auto fields = ReadLogFields(line, LogFieldsWanted::ThroughBytes);
+        const auto response = ReadLogResponse(line);
+        ASSERT_EQ(response.status, fields.status) << line;
+        ASSERT_EQ(response.bytes, fields.bytes) << line;
+        ASSERT_EQ(response.path, fields.request ? fields.request->path : std::string_view{}) << line;
+    }
+    const auto typical = ReadLogResponse(kCombined);
+    EXPECT_EQ(typical.path, "/images/logstash_OSCON.pdf");
+    EXPECT_EQ(typical.status, 206);
+    EXPECT_EQ(typical.bytes, 4096);
 }
 
 TEST(LogTime, ReadsTheOffsetAndCountsInUtc)
