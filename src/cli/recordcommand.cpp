@@ -1,13 +1,11 @@
 #include "app/clock/today.h"
 #include "app/files/fileexists.h"
-#include "app/history/historysteps.h"
+#include "app/history/historykeeper.h"
 #include "app/report/reportfile.h"
 #include "app/report/reportorder.h"
 #include "app/searchlist/searchlistsettings.h"
 #include "app/settings/filesizesetting.h"
 #include "app/settings/settingsstore.h"
-#include "app/store/historystore.h"
-#include "app/store/trackingfile.h"
 #include "cli/commands.h"
 #include "cli/countoptions.h"
 #include "cli/dataoptions.h"
@@ -259,31 +257,29 @@ int RunRecord(const Arguments& arguments, Environment& env)
         return *leaveOut.exitCode;
     request.leaveOut = leaveOut.options;
 
-    const auto tracking = ReadTrackingFile(folder.trackingPath());
-    if (tracking.status == LinesRead::Status::Failed) {
-        env.err << folder.trackingPath().toStdString() << ": " << tracking.error.toStdString() << '\n';
+    // The same keeping of the history as the desktop program's, without its event loop.
+    HistoryKeeper history(HistoryKeeperSetup{folder, [today] { return today; }, [TimeLimit] { return TimeLimit; },
+                                             OpenSaveFile, OpenFileForReading, kNoBackgroundMerge},
+                          settings);
+    if (const auto problem = history.readTrackedItems()) {
+        env.err << "tallywick-cli record: " << problem->toStdString() << " Nothing was written.\n";
         return kExitFailed;
     }
-    const std::vector<std::string>& trackedItems = tracking.lines;
-
-    HistoryStore store(folder.historyPath(), settings);
-    HistorySession session;
-    const auto load = LoadHistoryStep(session, store, today, TimeLimit);
-    if (load.status == LinesRead::Status::Failed) {
-        env.err << store.saveRefusal().toStdString() << '\n';
+    const std::vector<std::string>& trackedItems = history.trackedItems();
+    history.load();
+    if (const QString refusal = history.saveRefusal(); !refusal.isEmpty()) {
+        env.err << refusal.toStdString() << '\n';
         return kExitFailed;
     }
 
-    auto search = CollectReportFiles(reports, request, trackedItems, std::move(session.collected), env.openReport,
-                                     CoveredDays::Gather);
+    auto search =
+        CollectReportFiles(reports, request, trackedItems, CollectedHits{}, env.openReport, CoveredDays::Gather);
     if (search.status != ReportFileSearch::Status::Done)
         return ReportSearchFailure(search.failedPath, search.status, search.error, env);
-    session.collected = std::move(search.outcome.collected);
-    session.HistoryChanged = search.outcome.historyChanged;
-    if (search.days)
-        NoteCoveredDays(session, *search.days);
+    history.takeSearch({search.outcome.collected, trackedItems, search.outcome.result.reportHits,
+                        search.days.value_or(std::vector<std::chrono::sys_days>{})});
 
-    const auto closing = RunClosingHistorySteps(session, store, today, TimeLimit);
+    const auto closing = history.close();
     switch (closing.save.status) {
     case HistorySaveOutcome::Status::Saved:
     case HistorySaveOutcome::Status::Untouched:
@@ -297,8 +293,8 @@ int RunRecord(const Arguments& arguments, Environment& env)
     // The history is saved from here on: what it recorded is said even when a later part failed.
     const std::vector<std::string> nothingSaved;
     const bool saved = closing.save.status == HistorySaveOutcome::Status::Saved;
-    auto summary = Summarize(search.outcome.result, closing, trackedItems, session.collected,
-                             saved ? session.History : nothingSaved, today);
+    auto summary = Summarize(search.outcome.result, closing, trackedItems, history.session().collected,
+                             saved ? history.history() : nothingSaved, today);
     summary.leaveOut = request.leaveOut;
     summary.agents = search.outcome.result.agents;
     summary.texts = request.texts;
@@ -310,7 +306,7 @@ int RunRecord(const Arguments& arguments, Environment& env)
     else
         WriteText(summary, env.out);
     if (const auto problems = closing.problems(); !problems.isEmpty()) {
-        env.err << "tallywick-cli record: " << store.path().toStdString()
+        env.err << "tallywick-cli record: " << folder.historyPath().toStdString()
                 << (saved ? " was saved with the downloads recorded above, but:\n" : " needed no change, but:\n")
                 << problems.join(QLatin1Char('\n')).toStdString() << '\n';
         return kExitFailed;

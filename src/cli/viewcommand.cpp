@@ -1,14 +1,12 @@
 #include "app/clock/today.h"
-#include "app/history/historysteps.h"
+#include "app/history/alltimedownloads.h"
+#include "app/history/historykeeper.h"
 #include "app/settings/settingsstore.h"
-#include "app/store/archivefolder.h"
 #include "app/store/coveragefile.h"
-#include "app/store/historystore.h"
 #include "app/store/trackingfile.h"
 #include "cli/commands.h"
 #include "cli/dataoptions.h"
 #include "cli/viewoutput.h"
-#include "core/history/alltimerecords.h"
 #include "core/views/alltimemonthlychart.h"
 #include "core/views/calendar.h"
 #include "core/views/dailytext.h"
@@ -320,29 +318,29 @@ int RunView(const Arguments& arguments, Environment& env)
         env.err << folder.trackingPath().toStdString() << ": " << tracking.error.toStdString() << '\n';
         return kExitFailed;
     }
-    HistoryStore store(folder.historyPath(), settings);
-    HistorySession session;
-    if (LoadHistoryStep(session, store, request.today, request.TimeLimit).status == LinesRead::Status::Failed) {
-        env.err << store.saveRefusal().toStdString() << '\n';
+    HistoryKeeper history(HistoryKeeperSetup{folder, [&] { return request.today; }, [&] { return request.TimeLimit; }},
+                          settings);
+    history.load();
+    if (const QString refusal = history.saveRefusal(); !refusal.isEmpty()) {
+        env.err << refusal.toStdString() << '\n';
         return kExitFailed;
     }
 
-    ViewData data{session.History, tracking.lines, {}, {}};
-    ArchiveRead archived;
+    ViewData data{history.history(), tracking.lines, {}, {}};
+    std::optional<AllTimeDownloads> allTime;
     if (request.view == ViewName::Totals || request.allTime) {
-        archived = ArchiveFolder::besideHistory(store.path()).readAll();
-        if (!archived.errors.isEmpty()) {
-            env.err << "The archive could not be read: " << archived.errors.join(QStringLiteral(", ")).toStdString()
+        allTime.emplace(folder, history.history(), history.removedForAge());
+        if (!allTime->errors().isEmpty()) {
+            env.err << "The archive could not be read: " << allTime->errors().join(QStringLiteral(", ")).toStdString()
                     << '\n';
             return kExitFailed;
         }
-        data.allTime = AllTimeRecords(archived.records, session.History, session.removedForAge);
+        data.allTime = allTime->records();
     }
     if (request.view == ViewName::ZeroDays) {
-        const QString coveragePath = folder.file(kCoverageFileName);
-        auto coverage = ReadCoverageFile(coveragePath);
+        auto coverage = ReadCoverageFile(folder);
         if (coverage.status == LinesRead::Status::Failed) {
-            env.err << coveragePath.toStdString() << ": " << coverage.error.toStdString() << '\n';
+            env.err << folder.file(kCoverageFileName).toStdString() << ": " << coverage.error.toStdString() << '\n';
             return kExitFailed;
         }
         data.coverage = std::move(coverage.coverage);

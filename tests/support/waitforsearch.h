@@ -1,18 +1,20 @@
 #pragma once
 
-// The main window searches on a thread of its own: a test that looks at the result waits for it.
+// The main window searches on a thread of its own, and a large history is merged on another: a
+// test that looks at the result waits for them.
 
+#include "app/history/historykeeper.h"
 #include "ui/main/mainwindow.h"
 
 #include <QTest>
 
 namespace tallywick {
 
-// Lets events run until the window's search (and a merge of the history) has ended; false when
-// it has not within a generous time.
-inline bool WaitForSearch(const MainWindow& window)
+// Lets events run until the window's search and a merge of the history have ended; false when
+// they have not within a generous time.
+inline bool WaitForSearch(const MainWindow& window, const HistoryKeeper& history)
 {
-    return QTest::qWaitFor([&] { return !window.isSearching() && !window.isMerging(); }, 60000);
+    return QTest::qWaitFor([&] { return !window.isSearching() && !history.isMerging(); }, 60000);
 }
 
 } // namespace tallywick

@@ -40,9 +40,9 @@ std::optional<MergeWork> BeginMerge(const HistorySession& session, std::chrono::
     return MergeWork{session.collected, today, TimeLimit};
 }
 
-MergedHistory RunMerge(const std::vector<std::string>& History, const MergeWork& work, const UpkeepStatus& status)
+MergedHistory RunMerge(std::vector<std::string> History, const MergeWork& work, const UpkeepStatus& status)
 {
-    MergedHistory merged{History, {}, work.collected.size()};
+    MergedHistory merged{std::move(History), {}, work.collected.size()};
     merged.merge = MergeCollectedHits(merged.History, work.collected, work.today, work.TimeLimit, status);
     return merged;
 }

@@ -45,8 +45,8 @@ std::optional<MergeResult> MergeIfChanged(HistorySession& session, std::chrono::
 
 // The same merge in three steps, so that its work can run on another thread while the session
 // stays readable and keeps collecting. Begin copies what the merge needs (nothing when
-// HistoryChanged is clear); Run reads History, which must not change until it returns, and
-// builds the merged list apart; Apply replaces History with it on the session's thread.
+// HistoryChanged is clear); Run takes a copy of History and builds the merged list from it;
+// Apply replaces History with it on the session's thread.
 // From this many records on (history and collected), a merge is worth a thread of its own.
 inline constexpr std::size_t kBackgroundMergeRecords = 200'000;
 
@@ -61,7 +61,7 @@ struct MergedHistory {
     std::size_t collectedMerged = 0; // the collected lines the merge saw; later ones wait for the next
 };
 std::optional<MergeWork> BeginMerge(const HistorySession& session, std::chrono::sys_days today, int TimeLimit);
-MergedHistory RunMerge(const std::vector<std::string>& History, const MergeWork& work, const UpkeepStatus& status = {});
+MergedHistory RunMerge(std::vector<std::string> History, const MergeWork& work, const UpkeepStatus& status = {});
 MergeResult ApplyMerge(HistorySession& session, MergedHistory merged);
 
 // Adds the tracked downloads one search found (in its order, each once) to the collected hits;

@@ -11,6 +11,11 @@ CoverageRead ReadCoverageFile(const QString& path)
     return result;
 }
 
+CoverageRead ReadCoverageFile(const DataFolder& folder)
+{
+    return ReadCoverageFile(folder.file(kCoverageFileName));
+}
+
 std::optional<QString> SaveCoverageFile(const QString& path, const ReportCoverage& coverage, const SaveFileOpener& open)
 {
     return WriteLinesFile(path, CoverageLines(coverage), open);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/files/datafolder.h"
 #include "app/store/linesfile.h"
 #include "core/history/reportcoverage.h"
 
@@ -20,6 +21,8 @@ struct CoverageRead {
 // "coverage.dat": the day from which uncovered days are known, then the covered days, each as
 // "yyyy-mm-dd" followed by CR LF.
 CoverageRead ReadCoverageFile(const QString& path);
+// The one of a data folder.
+CoverageRead ReadCoverageFile(const DataFolder& folder);
 
 // Replaces the file atomically; the reason when it fails.
 std::optional<QString> SaveCoverageFile(const QString& path, const ReportCoverage& coverage,

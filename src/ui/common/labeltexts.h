@@ -15,6 +15,9 @@ namespace tallywick {
 // The counts and labels the windows show, in the user's language. In English they read exactly
 // as the command line prints them.
 
+// Counts of seven digits fit beside their caption without moving anything; longer ones widen it.
+inline constexpr std::int64_t kWidestCount = 8888888;
+
 // "Found: 12"
 QString FoundText(std::int64_t found);
 // "All Found: 774 of 10000"

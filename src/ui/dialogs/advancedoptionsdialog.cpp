@@ -1,6 +1,6 @@
 #include "ui/dialogs/advancedoptionsdialog.h"
 
-#include "app/settings/appvalues.h"
+#include "app/settings/preferences.h"
 #include "app/settings/settingsstore.h"
 #include "ui/common/appicon.h"
 #include "ui/common/windowregistry.h"
@@ -84,8 +84,8 @@ void CentreOnScreen(QWidget* window, const QScreen* screen)
 
 } // namespace
 
-AdvancedOptionsDialog::AdvancedOptionsDialog(SettingsStore& settings, AppValues& values, QWidget* parent) :
-    QDialog(parent, kFixedDialogFlags), settings_(settings), values_(values)
+AdvancedOptionsDialog::AdvancedOptionsDialog(Preferences& preferences, QWidget* parent) :
+    QDialog(parent, kFixedDialogFlags), preferences_(preferences)
 {
     setObjectName(QStringLiteral("AdvancedOptionsDialog"));
     setWindowTitle(tr("Advanced Options"));
@@ -184,9 +184,9 @@ AdvancedOptionsDialog::AdvancedOptionsDialog(SettingsStore& settings, AppValues&
 void AdvancedOptionsDialog::load()
 {
     timeFrameBox_->addItems(TimeFrameEntries());
-    timeFrameBox_->setCurrentIndex(TimeFrameIndex(values_.Split_Time));
-    leaveOutRobotsBox_->setChecked(values_.LeaveOutRobots);
-    leaveOutFailedBox_->setChecked(values_.LeaveOutFailed);
+    timeFrameBox_->setCurrentIndex(TimeFrameIndex(preferences_.splitTime()));
+    leaveOutRobotsBox_->setChecked(preferences_.leaveOutRobots());
+    leaveOutFailedBox_->setChecked(preferences_.leaveOutFailed());
 }
 
 void AdvancedOptionsDialog::selectNextTab()
@@ -196,12 +196,8 @@ void AdvancedOptionsDialog::selectNextTab()
 
 void AdvancedOptionsDialog::save()
 {
-    values_.Split_Time = TimeFrameMinutes(timeFrameBox_->currentIndex());
-    settings_.write(keys::SplitTime, values_.Split_Time);
-    values_.LeaveOutRobots = leaveOutRobotsBox_->isChecked();
-    settings_.write(keys::LeaveOutRobots, values_.LeaveOutRobots);
-    values_.LeaveOutFailed = leaveOutFailedBox_->isChecked();
-    settings_.write(keys::LeaveOutFailed, values_.LeaveOutFailed);
+    preferences_.setCounting(TimeFrameMinutes(timeFrameBox_->currentIndex()), leaveOutRobotsBox_->isChecked(),
+                             leaveOutFailedBox_->isChecked());
 }
 
 int NextTabIndex(int current, int count)
@@ -209,11 +205,10 @@ int NextTabIndex(int current, int count)
     return current + 1 >= count ? 0 : current + 1;
 }
 
-AdvancedOptionsDialog* ShowAdvancedOptionsDialog(WindowRegistry& windows, SettingsStore& settings, AppValues& values,
-                                                 QWidget* near)
+AdvancedOptionsDialog* ShowAdvancedOptionsDialog(WindowRegistry& windows, Preferences& preferences, QWidget* near)
 {
     return windows.show<AdvancedOptionsDialog>([&] {
-        auto* window = new AdvancedOptionsDialog(settings, values);
+        auto* window = new AdvancedOptionsDialog(preferences);
         if (near)
             CentreOnScreen(window, near->screen());
         return window;

@@ -13,8 +13,7 @@ class QTabWidget;
 
 namespace tallywick {
 
-struct AppValues;
-class SettingsStore;
+class Preferences;
 class WindowRegistry;
 
 // The Advanced Options window: the split-download time frame on the first of four tabs, what
@@ -25,15 +24,14 @@ class AdvancedOptionsDialog : public QDialog {
 
 public:
     // `settings` and `values` must outlive the window.
-    AdvancedOptionsDialog(SettingsStore& settings, AppValues& values, QWidget* parent = nullptr);
+    explicit AdvancedOptionsDialog(Preferences& preferences, QWidget* parent = nullptr);
 
 private:
     void load();
     void selectNextTab();
     void save();
 
-    SettingsStore& settings_;
-    AppValues& values_;
+    Preferences& preferences_;
 
     QTabWidget* tabs_ = nullptr;
     QComboBox* timeFrameBox_ = nullptr;
@@ -49,7 +47,7 @@ int NextTabIndex(int current, int count);
 
 // Shows the one Advanced Options window (not modal), making it when none is open; `near` only
 // picks the screen it is centred on.
-AdvancedOptionsDialog* ShowAdvancedOptionsDialog(WindowRegistry& windows, SettingsStore& settings, AppValues& values,
+AdvancedOptionsDialog* ShowAdvancedOptionsDialog(WindowRegistry& windows, Preferences& preferences,
                                                  QWidget* near = nullptr);
 
 } // namespace tallywick

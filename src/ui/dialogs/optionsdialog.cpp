@@ -1,6 +1,6 @@
 #include "ui/dialogs/optionsdialog.h"
 
-#include "app/settings/appvalues.h"
+#include "app/settings/preferences.h"
 #include "app/settings/settingsstore.h"
 #include "ui/common/appicon.h"
 #include "ui/common/windowregistry.h"
@@ -82,8 +82,10 @@ QGroupBox* MakeFrame(const FrameDesign& design, QWidget* parent, std::array<QRad
 
 } // namespace
 
-OptionsDialog::OptionsDialog(WindowRegistry& windows, SettingsStore& settings, AppValues& values, QWidget* parent) :
-    QWidget(parent, Qt::Window), windows_(windows), settings_(settings), values_(values)
+OptionsDialog::OptionsDialog(WindowRegistry& windows, SettingsStore& settings, Preferences& preferences,
+                             QWidget* parent) :
+    QWidget(parent, Qt::Window),
+    windows_(windows), settings_(settings), preferences_(preferences)
 {
     setObjectName(QStringLiteral("OptionsDialog"));
     setWindowTitle(tr("Options"));
@@ -141,7 +143,7 @@ OptionsDialog::OptionsDialog(WindowRegistry& windows, SettingsStore& settings, A
         });
     }
     connect(advancedButton_, &QPushButton::clicked, this,
-            [this] { ShowAdvancedOptionsDialog(windows_, settings_, values_, this); });
+            [this] { ShowAdvancedOptionsDialog(windows_, preferences_, this); });
     connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
     // A window without an owner is never deleted when the program ends, and an ending event loop
     // closes no window: close it while the settings can still be written.
@@ -202,12 +204,12 @@ void OptionsDialog::saveOnClosing()
     saved_ = true;
     const WebPageChoice traffic{trafficChoices_[0]->isChecked(), trafficUrlBox_->text(), trafficCaptionBox_->text()};
     const WebPageChoice details{detailsChoices_[0]->isChecked(), detailsUrlBox_->text(), detailsCaptionBox_->text()};
-    SaveWebPageOptions(traffic, details, changed_, settings_, values_);
+    SaveWebPageOptions(traffic, details, changed_, settings_, preferences_);
 }
 
-OptionsDialog* ShowOptionsDialog(WindowRegistry& windows, SettingsStore& settings, AppValues& values)
+OptionsDialog* ShowOptionsDialog(WindowRegistry& windows, SettingsStore& settings, Preferences& preferences)
 {
-    return windows.show<OptionsDialog>([&] { return new OptionsDialog(windows, settings, values); });
+    return windows.show<OptionsDialog>([&] { return new OptionsDialog(windows, settings, preferences); });
 }
 
 } // namespace tallywick

@@ -14,7 +14,7 @@ class QRadioButton;
 
 namespace tallywick {
 
-struct AppValues;
+class Preferences;
 class SettingsStore;
 class WindowRegistry;
 
@@ -27,7 +27,8 @@ class OptionsDialog : public QWidget {
 
 public:
     // `windows`, `settings` and `values` must outlive the window.
-    OptionsDialog(WindowRegistry& windows, SettingsStore& settings, AppValues& values, QWidget* parent = nullptr);
+    OptionsDialog(WindowRegistry& windows, SettingsStore& settings, Preferences& preferences,
+                  QWidget* parent = nullptr);
     ~OptionsDialog() override;
 
     bool changed() const { return changed_; }
@@ -43,7 +44,7 @@ private:
 
     WindowRegistry& windows_;
     SettingsStore& settings_;
-    AppValues& values_;
+    Preferences& preferences_;
     bool changed_ = false;
     bool saved_ = false;
     QString userTrafficMenu_;
@@ -66,6 +67,6 @@ private:
 
 // Shows the one Options window (not modal, in the task bar of its own), making it when none
 // is open.
-OptionsDialog* ShowOptionsDialog(WindowRegistry& windows, SettingsStore& settings, AppValues& values);
+OptionsDialog* ShowOptionsDialog(WindowRegistry& windows, SettingsStore& settings, Preferences& preferences);
 
 } // namespace tallywick

@@ -1,6 +1,6 @@
 #include "ui/dialogs/timelimitdialog.h"
 
-#include "app/settings/appvalues.h"
+#include "app/settings/preferences.h"
 #include "app/settings/settingsstore.h"
 #include "core/history/pasttimelimit.h"
 #include "ui/common/appicon.h"
@@ -21,8 +21,8 @@ constexpr int kGap = 40;
 
 } // namespace
 
-TimeLimitDialog::TimeLimitDialog(SettingsStore& settings, AppValues& values, QWidget* parent) :
-    QDialog(parent, kFixedDialogFlags), settings_(settings), values_(values)
+TimeLimitDialog::TimeLimitDialog(Preferences& preferences, QWidget* parent) :
+    QDialog(parent, kFixedDialogFlags), preferences_(preferences)
 {
     setObjectName(QStringLiteral("TimeLimitDialog"));
     setWindowTitle(tr("History Time Limit"));
@@ -55,7 +55,7 @@ TimeLimitDialog::TimeLimitDialog(SettingsStore& settings, AppValues& values, QWi
     // As small as its controls allow; nothing in it grows.
     grid->setSizeConstraint(QLayout::SetFixedSize);
 
-    limitBox_->setCurrentIndex(TimeLimitIndex(values_.TimeLimit));
+    limitBox_->setCurrentIndex(TimeLimitIndex(preferences_.timeLimit()));
 
     connect(okButton_, &QPushButton::clicked, this, &TimeLimitDialog::acceptChoice);
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
@@ -80,15 +80,13 @@ void TimeLimitDialog::showRemoval()
 
 void TimeLimitDialog::acceptChoice()
 {
-    values_.TimeLimit = TimeLimitMonths(limitBox_->currentIndex());
-    settings_.write(keys::TimeLimit, values_.TimeLimit);
+    preferences_.setTimeLimit(TimeLimitMonths(limitBox_->currentIndex()));
     accept();
 }
 
-TimeLimitDialog* ShowTimeLimitDialog(WindowRegistry& windows, SettingsStore& settings, AppValues& values,
-                                     QWidget* owner)
+TimeLimitDialog* ShowTimeLimitDialog(WindowRegistry& windows, Preferences& preferences, QWidget* owner)
 {
-    return windows.show<TimeLimitDialog>([&] { return new TimeLimitDialog(settings, values, owner); });
+    return windows.show<TimeLimitDialog>([&] { return new TimeLimitDialog(preferences, owner); });
 }
 
 } // namespace tallywick

@@ -11,8 +11,7 @@ class QPushButton;
 
 namespace tallywick {
 
-struct AppValues;
-class SettingsStore;
+class Preferences;
 class WindowRegistry;
 
 // The History Time Limit window: how many months of downloads the history keeps. "OK" puts the
@@ -23,7 +22,7 @@ class TimeLimitDialog : public QDialog {
 
 public:
     // `settings` and `values` must outlive the window.
-    TimeLimitDialog(SettingsStore& settings, AppValues& values, QWidget* parent = nullptr);
+    explicit TimeLimitDialog(Preferences& preferences, QWidget* parent = nullptr);
 
     // How many records of the history a time limit of that many months would remove; the
     // window then says so for the chosen value before OK.
@@ -33,8 +32,7 @@ private:
     void acceptChoice();
     void showRemoval();
 
-    SettingsStore& settings_;
-    AppValues& values_;
+    Preferences& preferences_;
     std::function<std::size_t(int)> removalCount_;
 
     QLabel* limitLabel_ = nullptr;
@@ -46,7 +44,6 @@ private:
 
 // Shows the one History Time Limit window (not modal, kept above `owner`), making it when none
 // is open.
-TimeLimitDialog* ShowTimeLimitDialog(WindowRegistry& windows, SettingsStore& settings, AppValues& values,
-                                     QWidget* owner);
+TimeLimitDialog* ShowTimeLimitDialog(WindowRegistry& windows, Preferences& preferences, QWidget* owner);
 
 } // namespace tallywick

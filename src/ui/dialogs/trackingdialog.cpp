@@ -43,10 +43,8 @@ QPushButton* Button(const char* caption, const char* name, QWidget* parent)
 
 } // namespace
 
-TrackingDialog::TrackingDialog(const SettingsStore& settings, QString trackingPath,
-                               std::vector<std::string>& trackedItems, QWidget* parent) :
-    QDialog(parent, Qt::Dialog),
-    trackingPath_(std::move(trackingPath)), trackedItems_(trackedItems)
+TrackingDialog::TrackingDialog(const SettingsStore& settings, QString trackingPath, Chosen chosen, QWidget* parent) :
+    QDialog(parent, Qt::Dialog), trackingPath_(std::move(trackingPath)), chosen_(std::move(chosen))
 {
     setObjectName(QStringLiteral("TrackingDialog"));
     setWindowTitle(tr("Tracking Options"));
@@ -145,16 +143,17 @@ void TrackingDialog::acceptChoice()
                          Dialogs::Icon::Warning);
         return;
     }
-    trackedItems_ = lists_.selected;
+    if (chosen_)
+        chosen_(lists_.selected);
     accept();
 }
 
 TrackingDialog* ShowTrackingDialog(WindowRegistry& windows, const SettingsStore& settings, const QString& trackingPath,
-                                   std::vector<std::string>& trackedItems, QWidget* owner)
+                                   TrackingDialog::Chosen chosen, QWidget* owner)
 {
     const bool opening = windows.find<TrackingDialog>() == nullptr;
-    auto* window =
-        windows.show<TrackingDialog>([&] { return new TrackingDialog(settings, trackingPath, trackedItems, owner); });
+    auto* window = windows.show<TrackingDialog>(
+        [&] { return new TrackingDialog(settings, trackingPath, std::move(chosen), owner); });
     if (opening) {
         const QRect screen = window->screen()->availableGeometry();
         window->move(screen.center() - window->rect().center());

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -24,9 +25,10 @@ class TrackingDialog : public QDialog {
     Q_OBJECT
 
 public:
-    // `settings` and `trackedItems` must outlive the window.
-    TrackingDialog(const SettingsStore& settings, QString trackingPath, std::vector<std::string>& trackedItems,
-                   QWidget* parent = nullptr);
+    // Told the list once "tracking.dat" holds it.
+    using Chosen = std::function<void(const std::vector<std::string>& trackedItems)>;
+    // `settings` must outlive the window.
+    TrackingDialog(const SettingsStore& settings, QString trackingPath, Chosen chosen, QWidget* parent = nullptr);
 
 private:
     void acceptChoice();
@@ -36,7 +38,7 @@ private:
     void showLists();
 
     QString trackingPath_;
-    std::vector<std::string>& trackedItems_;
+    Chosen chosen_;
     TrackingLists lists_;
 
     QLabel* availableLabel_ = nullptr;
@@ -54,6 +56,6 @@ private:
 // Shows the one Tracking Options window (not modal, centred on the screen), making it when none
 // is open.
 TrackingDialog* ShowTrackingDialog(WindowRegistry& windows, const SettingsStore& settings, const QString& trackingPath,
-                                   std::vector<std::string>& trackedItems, QWidget* owner);
+                                   TrackingDialog::Chosen chosen, QWidget* owner);
 
 } // namespace tallywick

@@ -1,6 +1,5 @@
 #include "ui/dialogs/webpageoptions.h"
 
-#include "app/settings/appvalues.h"
 #include "app/settings/settingsstore.h"
 
 namespace tallywick {
@@ -23,7 +22,7 @@ WebPage EffectiveWebPage(const WebPageChoice& choice, const WebPage& defaults)
 }
 
 void SaveWebPageOptions(const WebPageChoice& traffic, const WebPageChoice& details, bool changed,
-                        SettingsStore& settings, AppValues& values)
+                        SettingsStore& settings, Preferences& preferences)
 {
     if (changed) {
         settings.write(keys::UserTrafficUrl, traffic.url);
@@ -33,16 +32,8 @@ void SaveWebPageOptions(const WebPageChoice& traffic, const WebPageChoice& detai
         if (!details.useDefault)
             settings.write(keys::UserDetailsMenu, details.menu);
     }
-    const WebPage trafficPage = EffectiveWebPage(traffic, DefaultTrafficPage());
-    const WebPage detailsPage = EffectiveWebPage(details, DefaultDetailsPage());
-    values.Traffic_URL = trafficPage.url;
-    values.Traffic_menu = trafficPage.menu;
-    values.Details_URL = detailsPage.url;
-    values.Details_menu = detailsPage.menu;
-    settings.write(keys::TrafficUrl, values.Traffic_URL);
-    settings.write(keys::TrafficMenu, values.Traffic_menu);
-    settings.write(keys::DetailsUrl, values.Details_URL);
-    settings.write(keys::DetailsMenu, values.Details_menu);
+    preferences.setWebPages(EffectiveWebPage(traffic, DefaultTrafficPage()),
+                            EffectiveWebPage(details, DefaultDetailsPage()));
 }
 
 } // namespace tallywick

@@ -1,17 +1,12 @@
 #pragma once
 
+#include "app/settings/preferences.h"
+
 #include <QString>
 
 namespace tallywick {
 
-struct AppValues;
 class SettingsStore;
-
-// An address of the Web Page menu with its menu caption.
-struct WebPage {
-    QString url;
-    QString menu;
-};
 
 WebPage DefaultTrafficPage();
 WebPage DefaultDetailsPage();
@@ -28,9 +23,8 @@ struct WebPageChoice {
 WebPage EffectiveWebPage(const WebPageChoice& choice, const WebPage& defaults);
 
 // The Options window's closing writes, in their order: when a box changed, the user's own
-// addresses and the captions of the user-defined frames; then the four effective values, into
-// `values` and into the settings.
+// addresses and the captions of the user-defined frames; then the two effective pages.
 void SaveWebPageOptions(const WebPageChoice& traffic, const WebPageChoice& details, bool changed,
-                        SettingsStore& settings, AppValues& values);
+                        SettingsStore& settings, Preferences& preferences);
 
 } // namespace tallywick

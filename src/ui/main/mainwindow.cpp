@@ -4,20 +4,20 @@
 
 #include "app/files/fileexists.h"
 #include "app/files/paths.h"
+#include "app/history/historykeeper.h"
 #include "app/searchlist/searchlistsettings.h"
-#include "app/settings/appvalues.h"
+#include "app/settings/preferences.h"
 #include "app/settings/settingsstore.h"
-#include "app/store/historystore.h"
-#include "app/store/partialtrackeditems.h"
-#include "app/store/trackingfile.h"
+#include "app/work/backgroundjob.h"
 #include "ui/common/appicon.h"
 #include "ui/common/busycursor.h"
+#include "ui/common/buttons.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/labeltexts.h"
 #include "ui/main/activationwatcher.h"
-#include "ui/main/backgroundjob.h"
 #include "ui/main/otherwindows.h"
 #include "ui/main/pastebox.h"
+#include "ui/main/searchpanel.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -35,23 +35,6 @@ namespace {
 
 constexpr qreal kDesignPointSize = 8;
 
-QPushButton* NewButton(const QString& caption, const QString& name, QWidget* parent)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
-}
-
-// A button as narrow as its caption, as the styles widen every button to a common width.
-QPushButton* NewNarrowButton(const QString& caption, const QString& name, QWidget* parent)
-{
-    auto* button = NewButton(caption, name, parent);
-    const QFontMetrics metrics = button->fontMetrics();
-    button->setFixedWidth(metrics.horizontalAdvance(QStringLiteral("<<")) + 2 * metrics.averageCharWidth() + 8);
-    return button;
-}
-
 QLabel* NewLabel(const QString& caption, const QString& name, QWidget* parent)
 {
     auto* label = new QLabel(caption, parent);
@@ -66,41 +49,13 @@ QCheckBox* NewCheckBox(const QString& caption, const QString& name, QWidget* par
     return box;
 }
 
-QPlainTextEdit* NewResultBox(const QString& name, QWidget* parent)
-{
-    auto* box = new QPlainTextEdit(parent);
-    box->setObjectName(name);
-    box->setReadOnly(true);
-    box->setUndoRedoEnabled(false);
-    box->setTabChangesFocus(true);
-    return box;
-}
-
-QComboBox* NewSearchBox(int index, QWidget* parent)
-{
-    auto* box = new QComboBox(parent);
-    box->setObjectName(QStringLiteral("searchBox%1").arg(index));
-    box->setEditable(true);
-    // The list grows only by the remembered search texts, and typing is never completed.
-    box->setInsertPolicy(QComboBox::NoInsert);
-    box->setCompleter(nullptr);
-    box->setDuplicatesEnabled(true);
-    box->setMaxVisibleItems(12);
-    // A long remembered text must not widen the window.
-    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    box->setMinimumContentsLength(20);
-    return box;
-}
-
 } // namespace
 
 MainWindow::MainWindow(MainWindowContext context) :
-    QMainWindow(nullptr, Qt::Window), windows_(context.windows), settings_(context.settings), values_(context.values),
+    QMainWindow(nullptr, Qt::Window), windows_(context.windows), settings_(context.settings),
+    preferences_(context.preferences), history_(context.history), appRunning_(context.appRunning),
     dataFolder_(std::move(context.dataFolder)), moreFlags_(context.moreFlags), today_(std::move(context.today)),
-    keptReportPath_(context.keptReportPath),
-    historyStore_(std::make_unique<HistoryStore>(dataFolder_.historyPath(), settings_, std::move(context.historySave),
-                                                 std::move(context.historyRead))),
-    backgroundMergeFrom_(context.backgroundMergeFrom), reportOpener_(std::move(context.reportOpener))
+    keptReportPath_(context.keptReportPath), reportOpener_(std::move(context.reportOpener))
 {
     setObjectName(QStringLiteral("MainWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -113,8 +68,9 @@ MainWindow::MainWindow(MainWindowContext context) :
     createMenus();
     orderTabs();
     connectControls();
-    views_ = std::make_unique<HistoryViews>(HistoryViewContext{session_.History, trackedItems_, values_, settings_,
-                                                               dataFolder_, today_, &session_.removedForAge});
+    views_ =
+        std::make_unique<HistoryViews>(HistoryViewContext{history_.history(), history_.trackedItems(), preferences_,
+                                                          settings_, dataFolder_, today_, &history_.removedForAge()});
     activation_ = new ActivationWatcher(this);
     connect(activation_, &ActivationWatcher::activated, this, &MainWindow::onActivated, Qt::QueuedConnection);
     connect(activation_, &ActivationWatcher::deactivated, this, &MainWindow::onDeactivated, Qt::QueuedConnection);
@@ -137,17 +93,8 @@ void MainWindow::createControls()
 
     const std::array<QString, kPanelCount> designed{QString::fromUtf8(kDesignedSearchText0),
                                                     QString::fromUtf8(kDesignedSearchText1)};
-    for (int i = 0; i < kPanelCount; ++i) {
-        const auto at = static_cast<std::size_t>(i);
-        findLabels_[at] = NewLabel(tr("Find:"), QStringLiteral("findLabel%1").arg(i), client);
-        searchBoxes_[at] = NewSearchBox(i, client);
-        searchBoxes_[at]->setEditText(designed[at]);
-        moreButtons_[at] = NewNarrowButton(QStringLiteral(">>"), QStringLiteral("moreButton%1").arg(i), client);
-        goButtons_[at] = NewNarrowButton(tr("Go"), QStringLiteral("goButton%1").arg(i), client);
-        notepadButtons_[at] = NewButton(tr("Notepad"), QStringLiteral("notepadButton%1").arg(i), client);
-        countLabels_[at] = NewLabel(QString(), QStringLiteral("countLabel%1").arg(i), client);
-        resultBoxes_[at] = NewResultBox(QStringLiteral("resultBox%1").arg(i), client);
-    }
+    for (int i = 0; i < kPanelCount; ++i)
+        panels_[static_cast<std::size_t>(i)] = new SearchPanel(i, designed[static_cast<std::size_t>(i)], client);
 
     trafficReportLabel_ = NewLabel(tr("Tripod Traffic Report:"), QStringLiteral("trafficReportLabel"), client);
     searchOnStartBox_ = NewCheckBox(tr("Optional: Search file on startup"), QStringLiteral("searchOnStartBox"), client);
@@ -184,26 +131,27 @@ void MainWindow::createControls()
 
 void MainWindow::orderTabs()
 {
-    const std::array<QWidget*, 16> order{resultBoxes_[0],   resultBoxes_[1],  pasteBox_,          closeButton_,
-                                         searchOnStartBox_, noDuplicatesBox_, searchBoxes_[0],    searchBoxes_[1],
-                                         goButtons_[0],     goButtons_[1],    moreButtons_[0],    moreButtons_[1],
-                                         fullWindowBox_,    pasteBoxToggle_,  notepadButtons_[0], notepadButtons_[1]};
+    // Reading order: each panel through, then the row below them.
+    std::vector<QWidget*> order;
+    for (const SearchPanel* panel : panels_) {
+        const auto controls = panel->tabOrder();
+        order.insert(order.end(), controls.begin(), controls.end());
+    }
+    order.insert(order.end(),
+                 {searchOnStartBox_, noDuplicatesBox_, fullWindowBox_, pasteBoxToggle_, pasteBox_, closeButton_});
     for (std::size_t i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
-    resultBoxes_[0]->setFocus();
+    panels_[0]->resultBox()->setFocus();
 }
 
 void MainWindow::connectControls()
 {
-    for (int i = 0; i < kPanelCount; ++i) {
-        const auto at = static_cast<std::size_t>(i);
-        connect(goButtons_[at], &QPushButton::clicked, this, [this, i] { searchAgain(i); });
-        connect(searchBoxes_[at], &QComboBox::activated, this, [this, i] { searchTextPicked(i); });
-        connect(moreButtons_[at], &QPushButton::clicked, this, [this, i] { showMoreColumns(i); });
-        connect(notepadButtons_[at], &QPushButton::clicked, this, [this, i] { exportResult(i); });
-        // Enter in the box is the "Go" button; the box itself must not see it.
-        searchBoxes_[at]->installEventFilter(this);
-        searchBoxes_[at]->lineEdit()->installEventFilter(this);
+    for (SearchPanel* panel : panels_) {
+        const int i = panel->index();
+        connect(panel, &SearchPanel::searchRequested, this, [this, i] { searchAgain(i); });
+        connect(panel, &SearchPanel::textPicked, this, [this, i] { searchTextPicked(i); });
+        connect(panel, &SearchPanel::moreToggled, this, [this, i] { showMoreColumns(i); });
+        connect(panel, &SearchPanel::exportRequested, this, [this, i] { exportResult(i); });
     }
     connect(pasteBox_, &QPlainTextEdit::textChanged, this, &MainWindow::searchPastedText);
     connect(pasteBox_, &PasteBox::filesDropped, this, &MainWindow::openReports);
@@ -215,59 +163,41 @@ void MainWindow::connectControls()
     connect(closeButton_, &QPushButton::clicked, this, &MainWindow::close);
 }
 
-bool MainWindow::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            for (int i = 0; i < kPanelCount; ++i) {
-                const auto at = static_cast<std::size_t>(i);
-                if (watched == searchBoxes_[at] || watched == searchBoxes_[at]->lineEdit()) {
-                    searchAgain(i);
-                    return true;
-                }
-            }
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
 void MainWindow::readReportPath()
 {
     startingReport_ = ChooseStartingReport(keptReportPath_ ? *keptReportPath_ : std::nullopt,
                                            settings_.find(QLatin1String(keys::Path.name)), DefaultReportPath());
     reportPath_ = startingReport_.path;
     reportPaths_ = StartingReportFiles(reportPath_, settings_.findList(QLatin1String(keys::Paths.name)));
+    shownReportPath_ = reportPath_;
+    shownReportPaths_ = reportPaths_;
 }
 
 void MainWindow::load()
 {
     tempFilePath_ = dataFolder_.tempFilePath();
     goToUrl_ = settings_.read(keys::GoToUrl);
-    for (int i = 0; i < kPanelCount; ++i) {
-        panels_[static_cast<std::size_t>(i)] = LoadSearchPanel(settings_, i);
-        showPanel(i);
+    for (SearchPanel* panel : panels_) {
+        panel->setState(LoadSearchPanel(settings_, panel->index()));
+        panel->setShowsMore(moreFlags_[static_cast<std::size_t>(panel->index())]);
     }
     searchOnStartBox_->setChecked(settings_.read(keys::SearchFile) == 1);
     showWebPageCaptions();
     // The Options window changes the captions while this window stays open.
-    connect(&settings_, &SettingsStore::changed, this, [this](const QString& key) {
-        for (const TextKey& caption : {keys::TrafficMenu, keys::DetailsMenu}) {
-            if (key.compare(QLatin1String(caption.name), Qt::CaseInsensitive) == 0)
-                showWebPageCaptions();
-        }
-    });
+    connect(&preferences_, &Preferences::webPagesChanged, this, &MainWindow::showWebPageCaptions);
+    // A merge that began with the old time limit begins again with the new one.
+    connect(&preferences_, &Preferences::timeLimitChanged, &history_, &HistoryKeeper::restartMerge);
 
-    const auto loaded = [&] {
+    {
         BusyCursor busy;
-        return LoadHistoryStep(session_, *historyStore_, today(), values_.TimeLimit, statusReporter());
-    }();
-    if (loaded.status == LinesRead::Status::Failed)
+        history_.load();
+    }
+    if (const QString refusal = history_.saveRefusal(); !refusal.isEmpty())
         Dialogs::message(this, QStringLiteral("Tallywick"),
                          tr("The download history could not be read to its end:\n%1\n\n"
                             "It will not be replaced when Tallywick closes, so that nothing stored "
                             "in it is lost; downloads counted until then are not added to it.")
-                             .arg(historyStore_->saveRefusal()),
+                             .arg(refusal),
                          Dialogs::Icon::Warning);
 }
 
@@ -285,12 +215,10 @@ void MainWindow::onActivated()
     if (closing_)
         return;
     setStatusText(std::exchange(statusAfterActivation_, QString()));
-    auto tracking = LoadTrackedItemsKeepingPart(dataFolder_.trackingPath());
-    trackedItems_ = std::move(tracking.items);
     // Told once: the window is activated again as soon as the message closes.
-    if (tracking.problem && *tracking.problem != trackingProblemTold_) {
-        trackingProblemTold_ = *tracking.problem;
-        Dialogs::message(this, QStringLiteral("Tallywick"), *tracking.problem, Dialogs::Icon::Warning);
+    if (const auto problem = history_.readTrackedItems(); problem && *problem != trackingProblemTold_) {
+        trackingProblemTold_ = *problem;
+        Dialogs::message(this, QStringLiteral("Tallywick"), *problem, Dialogs::Icon::Warning);
     }
     // A search still running is not begun again by every return to the window.
     if (searchOnStartBox_->isChecked() && !isSearching())
@@ -301,7 +229,7 @@ void MainWindow::onDeactivated()
 {
     if (closing_)
         return;
-    bringHistoryUpToDate();
+    history_.bringUpToDate();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -316,10 +244,9 @@ void MainWindow::closeEvent(QCloseEvent* event)
 void MainWindow::runClosingSequence()
 {
     closing_ = true;
-    // What a running search would have collected is left out; a merge is done already in part.
+    // What a running search would have collected is left out.
     cancelSearch();
-    finishMergeForClosing();
-    const ClosingHistoryOutcome saved = [&] {
+    const QStringList problems = [&] {
         BusyCursor busy;
         // Not a pipe: opening one would hold the closing, and the save, until someone writes.
         if (RegularFileExists(reportPath_)) {
@@ -329,15 +256,13 @@ void MainWindow::runClosingSequence()
         if (keptReportPath_)
             *keptReportPath_ = reportPath_;
         settings_.write(keys::SearchFile, searchOnStartBox_->isChecked() ? 1 : 0);
-        for (int i = 0; i < kPanelCount; ++i) {
-            takePanelText(i);
-            SaveSearchList(panels_[static_cast<std::size_t>(i)], settings_, i);
-        }
-        return RunClosingHistorySteps(session_, *historyStore_, today(), values_.TimeLimit, statusReporter());
+        for (const SearchPanel* panel : panels_)
+            SaveSearchList(panel->state(), settings_, panel->index());
+        return history_.close().problems();
     }();
-    if (const auto problems = saved.problems(); !problems.isEmpty())
+    if (!problems.isEmpty())
         reportClosingFailure(problems.join(QStringLiteral("\n\n")));
-    values_.AppRunning = false;
+    appRunning_ = false;
     views_->closeAll();
     CloseOtherWindows(this);
 }
@@ -352,8 +277,8 @@ void MainWindow::reportClosingFailure(const QString& text)
 
 void MainWindow::showWebPageCaptions()
 {
-    trafficReportAction_->setText(values_.Traffic_menu);
-    websiteDetailsAction_->setText(values_.Details_menu);
+    trafficReportAction_->setText(preferences_.trafficPage().menu);
+    websiteDetailsAction_->setText(preferences_.detailsPage().menu);
 }
 
 QString MainWindow::statusText() const
@@ -364,15 +289,6 @@ QString MainWindow::statusText() const
 void MainWindow::setStatusText(const QString& text)
 {
     statusPanel_->setText(text);
-}
-
-UpkeepStatus MainWindow::statusReporter()
-{
-    return [this](const UpkeepNotice& notice) {
-        setStatusText(UpkeepText(notice));
-        // The upkeep holds the event loop; the text must show before it goes on.
-        statusPanel_->repaint();
-    };
 }
 
 } // namespace tallywick

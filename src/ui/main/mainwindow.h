@@ -2,9 +2,8 @@
 
 #include "app/files/datafolder.h"
 #include "app/files/reportchoice.h"
-#include "app/history/historysteps.h"
 #include "app/report/reportfile.h"
-#include "app/store/linesfile.h"
+#include "core/history/upkeepstatus.h"
 #include "core/search/reportsearch.h"
 #include "core/searchlist/searchlist.h"
 #include "ui/views/historyviews.h"
@@ -32,13 +31,13 @@ class QStatusBar;
 
 namespace tallywick {
 
-struct AppValues;
 class ActivationWatcher;
 class BackgroundJob;
-class HistoryStore;
+class HistoryKeeper;
+class Preferences;
 class RobotMatcher;
 class PasteBox;
-class ResultBoxFiller;
+class SearchPanel;
 class SettingsStore;
 class WindowRegistry;
 class WorkProgress;
@@ -52,16 +51,17 @@ struct MainWindowContext {
     // The one owner of the dialogs the menus open.
     WindowRegistry& windows;
     SettingsStore& settings;
-    AppValues& values;
+    Preferences& preferences;
+    // The history this window searches for and shows; it outlives the window.
+    HistoryKeeper& history;
+    // The program runs with its main window; cleared by its closing.
+    bool& appRunning;
     DataFolder dataFolder;
     // The long or short result form per panel; kept when the window is closed and made again.
     std::array<bool, kPanelCount>& moreFlags;
     std::function<std::chrono::sys_days()> today;
-    SaveFileOpener historySave = OpenSaveFile;
-    ReadFileOpener historyRead = OpenFileForReading;
     // The report path of the window this run showed before; kept across hide and show.
     std::optional<QString>* keptReportPath = nullptr;
-    std::size_t backgroundMergeFrom = kBackgroundMergeRecords;
     // How the search opens a report; tests hold the search with it.
     ReportOpener reportOpener = OpenReportFile;
 };
@@ -88,14 +88,12 @@ public:
     const QString& reportPath() const { return reportPath_; }
     const QString& tempFilePath() const { return tempFilePath_; }
     const QString& goToUrl() const { return goToUrl_; }
-    const HistorySession& session() const { return session_; }
-    const std::vector<std::string>& trackedItems() const { return trackedItems_; }
-    const SearchPanelState& panel(int index) const { return panels_[static_cast<std::size_t>(index)]; }
+    // A search panel's remembered texts, with the text in its box.
+    SearchPanelState panel(int index) const;
     QString statusText() const;
     HistoryViews& views() { return *views_; }
-    // A report search or a merge of the history runs in the background.
+    // A report search runs in the background.
     bool isSearching() const;
-    bool isMerging() const;
 
 signals:
     // The closing sequence has run; the window goes away next.
@@ -105,7 +103,6 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -117,7 +114,6 @@ private slots:
     void openOptions();
     void openAbout();
     void openHelpContents();
-    void restartMerge();
 
 private:
     // mainwindow.cpp: the controls and the window's life.
@@ -144,15 +140,10 @@ private:
     void openReport(const QString& path);
     void openReports(const QStringList& paths);
 
-    // mainwindow_work.cpp: the long work's progress, and the merges of the history.
+    // mainwindow_work.cpp: the long work's progress: the search, and the history's merges.
     void createProgressControls();
     void cancelWork();
-    // Merges this run's downloads into the history, off the UI thread when it is large; then
-    // runs `then` with the number of records the merges added.
-    void bringHistoryUpToDate(std::function<void(std::size_t added)> then = {});
-    void continueMerging();
-    void runMergedSteps();
-    void finishMergeForClosing();
+    void showUpkeepNotice(const UpkeepNotice& notice);
 
     // mainwindow_search.cpp: the search and the controls that start it.
     // Starts the search (a running one is cancelled); `then` runs once this one has ended.
@@ -167,12 +158,12 @@ private:
     void showResult(const SearchResult& result, std::array<QString, kPanelCount> texts, bool leavingOut);
     LeaveOutOptions leaveOutOptions();
     void restoreResults();
-    void showPanel(int index);
-    void takePanelText(int index);
     void searchPastedText();
     void searchAgain(int index);
     void searchTextPicked(int index);
     void showMoreColumns(int index);
+    // Both panels go back to the short result form, as a new report opens in it.
+    void showShortResults();
     void exportResult(int index);
     void noDuplicatesClicked();
     void searchOnStartClicked();
@@ -188,12 +179,13 @@ private:
 
     void showWebPageCaptions();
     void setStatusText(const QString& text);
-    UpkeepStatus statusReporter();
     std::chrono::sys_days today() const { return today_(); }
 
     WindowRegistry& windows_;
     SettingsStore& settings_;
-    AppValues& values_;
+    Preferences& preferences_;
+    HistoryKeeper& history_;
+    bool& appRunning_;
     DataFolder dataFolder_;
     std::array<bool, kPanelCount>& moreFlags_;
     std::function<std::chrono::sys_days()> today_;
@@ -203,42 +195,27 @@ private:
     // Several reports searched as one, in search order and ending with reportPath_; or nothing more
     // than reportPath_.
     QStringList reportPaths_;
+    // The reports whose result the panels show; Cancel goes back to them.
+    QString shownReportPath_;
+    QStringList shownReportPaths_;
     StartingReport startingReport_;
     std::optional<QString>* keptReportPath_ = nullptr;
     QString tempFilePath_;
     QString goToUrl_;
-    std::array<SearchPanelState, kPanelCount> panels_;
-    HistorySession session_;
-    std::vector<std::string> trackedItems_;
     QString trackingProblemTold_;
     // Shown by the next activation instead of clearing the panel: the window is activated right
     // after the dialog that caused the text closes.
     QString statusAfterActivation_;
     LineList reportHits_;
-    std::array<QString, kPanelCount> shownResults_;
-    std::unique_ptr<HistoryStore> historyStore_;
     std::unique_ptr<HistoryViews> views_;
     // Loaded at the first search that leaves robots out; the reason it could not be, told once.
     std::unique_ptr<RobotMatcher> robots_;
     QString robotListProblem_;
     ActivationWatcher* activation_ = nullptr;
-    std::size_t backgroundMergeFrom_;
     ReportOpener reportOpener_;
     std::function<void()> afterSearch_;
-    struct MergedStep {
-        std::function<void(std::size_t)> run;
-        std::size_t added = 0;
-    };
-    std::vector<MergedStep> afterMerge_;
 
-    // One of each per search panel.
-    std::array<QLabel*, kPanelCount> findLabels_{};
-    std::array<QComboBox*, kPanelCount> searchBoxes_{};
-    std::array<QPushButton*, kPanelCount> moreButtons_{};
-    std::array<QPushButton*, kPanelCount> goButtons_{};
-    std::array<QPushButton*, kPanelCount> notepadButtons_{};
-    std::array<QLabel*, kPanelCount> countLabels_{};
-    std::array<QPlainTextEdit*, kPanelCount> resultBoxes_{};
+    std::array<SearchPanel*, kPanelCount> panels_{};
     QLabel* trafficReportLabel_ = nullptr;
     QCheckBox* searchOnStartBox_ = nullptr;
     QCheckBox* noDuplicatesBox_ = nullptr;
@@ -250,6 +227,7 @@ private:
     QGridLayout* clientLayout_ = nullptr;
     QPushButton* pasteBoxToggle_ = nullptr;
     QLabel* totalLabel_ = nullptr;
+    QString shownTotal_;             // what totalLabel_ says of the result shown
     QLabel* leftOutLabel_ = nullptr; // shown while robots or failed requests are left out
     QPushButton* closeButton_ = nullptr;
     QStatusBar* statusBar_ = nullptr;
@@ -258,10 +236,8 @@ private:
     QAction* trafficReportAction_ = nullptr;
     QAction* websiteDetailsAction_ = nullptr;
     WorkProgress* workProgress_ = nullptr;
-    std::array<ResultBoxFiller*, kPanelCount> fillers_{};
-    // Last: their threads end before what they read goes.
+    // Last: its thread ends before what it reads goes.
     std::unique_ptr<BackgroundJob> searchJob_;
-    std::unique_ptr<BackgroundJob> mergeJob_;
 
     bool closing_ = false;
     bool quietClosing_ = false;

@@ -5,6 +5,7 @@
 
 #include "ui/common/labeltexts.h"
 #include "ui/main/pastebox.h"
+#include "ui/main/searchpanel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -24,9 +25,6 @@ const QString kHidden = QStringLiteral(">>");
 // The size the window was designed at; a larger font makes it larger.
 constexpr QSize kDesignedClientSize{621, 421};
 
-// Counts of seven digits fit without moving anything; longer ones widen their column.
-constexpr std::int64_t kWidestCount = 8888888;
-
 void ReserveWidth(QLabel* label, const QString& widestText)
 {
     label->setMinimumWidth(label->fontMetrics().horizontalAdvance(widestText) + 2);
@@ -36,29 +34,14 @@ void ReserveWidth(QLabel* label, const QString& widestText)
 
 void MainWindow::arrangeControls(QWidget* client)
 {
-    // Each panel: "Find:" with ">>" and "Notepad" above the right end of the search box, "Go"
-    // and the count beside the box, and the result box below, growing with the window.
+    // The two search panels one above the other, growing with the window.
     panelsArea_ = new QWidget(client);
     panelsArea_->setObjectName(QStringLiteral("panelsArea"));
     auto* panels = new QVBoxLayout(panelsArea_);
     panels->setContentsMargins(0, 0, 0, 0);
     panels->setSpacing(6);
-    for (std::size_t i = 0; i < std::size_t{kPanelCount}; ++i) {
-        ReserveWidth(countLabels_[i], FoundText(kWidestCount));
-        auto* panel = new QGridLayout;
-        panel->setHorizontalSpacing(6);
-        panel->setVerticalSpacing(2);
-        panel->addWidget(findLabels_[i], 0, 0, Qt::AlignLeft | Qt::AlignBottom);
-        panel->addWidget(moreButtons_[i], 0, 1);
-        panel->addWidget(notepadButtons_[i], 0, 2);
-        panel->addWidget(searchBoxes_[i], 1, 0);
-        panel->addWidget(goButtons_[i], 1, 1);
-        panel->addWidget(countLabels_[i], 1, 2);
-        panel->addWidget(resultBoxes_[i], 2, 0, 1, 3);
-        panel->setColumnStretch(0, 1);
-        panel->setRowStretch(2, 1);
-        panels->addLayout(panel, 1);
-    }
+    for (SearchPanel* panel : panels_)
+        panels->addWidget(panel, 1);
 
     // The paste box's own place, kept while the box lies over the panels so that the row does
     // not move.

@@ -3,14 +3,13 @@
 #include "ui/main/mainwindow.h"
 
 #include "app/files/paths.h"
+#include "app/files/replacefile.h"
 #include "app/files/reportchoice.h"
 #include "app/files/reportfilters.h"
-#include "app/history/newlytracked.h"
+#include "app/history/historykeeper.h"
 #include "app/searchlist/searchlistsettings.h"
-#include "app/settings/appvalues.h"
+#include "app/settings/preferences.h"
 #include "app/settings/settingsstore.h"
-#include "app/store/replacefile.h"
-#include "core/history/pasttimelimit.h"
 #include "ui/about/aboutdialog.h"
 #include "ui/about/helpwindow.h"
 #include "ui/common/desktop.h"
@@ -19,6 +18,7 @@
 #include "ui/dialogs/timelimitdialog.h"
 #include "ui/dialogs/trackingdialog.h"
 #include "ui/main/pastebox.h"
+#include "ui/main/searchpanel.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -112,8 +112,10 @@ void MainWindow::createMenus()
         connect(item, &QAction::triggered, this, [this, view = view] { openHistoryView(view); });
     connect(trackingAction, &QAction::triggered, this, &MainWindow::openTrackingFromMenu);
     connect(timeLimitAction, &QAction::triggered, this, &MainWindow::openTimeLimit);
-    connect(trafficReportAction_, &QAction::triggered, this, [this] { Desktop::OpenDocument(values_.Traffic_URL); });
-    connect(websiteDetailsAction_, &QAction::triggered, this, [this] { Desktop::OpenDocument(values_.Details_URL); });
+    connect(trafficReportAction_, &QAction::triggered, this,
+            [this] { Desktop::OpenDocument(preferences_.trafficPage().url); });
+    connect(websiteDetailsAction_, &QAction::triggered, this,
+            [this] { Desktop::OpenDocument(preferences_.detailsPage().url); });
     connect(goToAction, &QAction::triggered, this, &MainWindow::goToWebPage);
     connect(optionsAction, &QAction::triggered, this, &MainWindow::openOptions);
     connect(aboutAction, &QAction::triggered, this, &MainWindow::openAboutFromMenu);
@@ -142,7 +144,7 @@ void MainWindow::openReports(const QStringList& paths)
     const QStringList ordered = paths.size() > 1 ? ReportsToSearch(paths) : paths;
     reportPath_ = ordered.constLast();
     reportPaths_ = ordered.size() > 1 ? ordered : QStringList();
-    moreFlags_ = {false, false};
+    showShortResults();
     leaveFullWindow();
     searchReport();
 }
@@ -200,7 +202,7 @@ void MainWindow::goToWebPage()
 // Before any window reads the history, the downloads of this run join it.
 void MainWindow::openHistoryView(HistoryView view)
 {
-    bringHistoryUpToDate([this, view](std::size_t) {
+    history_.bringUpToDate([this, view](std::size_t) {
         views_->open(view);
         lower();
     });
@@ -209,11 +211,9 @@ void MainWindow::openHistoryView(HistoryView view)
 void MainWindow::openTrackingFromMenu()
 {
     // The tracking dialog offers the search texts from the settings: they must be current.
-    for (int i = 0; i < kPanelCount; ++i) {
-        takePanelText(i);
-        SaveSearchList(panels_[static_cast<std::size_t>(i)], settings_, i);
-    }
-    bringHistoryUpToDate([this](std::size_t) {
+    for (const SearchPanel* panel : panels_)
+        SaveSearchList(panel->state(), settings_, panel->index());
+    history_.bringUpToDate([this](std::size_t) {
         openTrackOptions();
         lower();
     });
@@ -233,35 +233,40 @@ void MainWindow::openHelpFromMenu()
 
 void MainWindow::openTrackOptions()
 {
-    auto* dialog = ShowTrackingDialog(windows_, settings_, dataFolder_.trackingPath(), trackedItems_, this);
+    auto* dialog = ShowTrackingDialog(
+        windows_, settings_, dataFolder_.trackingPath(),
+        [this](const std::vector<std::string>& items) { history_.setTrackedItems(items); }, this);
     connect(dialog, &QDialog::accepted, this, &MainWindow::collectForNewlyTracked, Qt::UniqueConnection);
 }
 
 void MainWindow::collectForNewlyTracked()
 {
     // The collected hits may grow while a merge runs; the merge that takes them comes after it.
-    if (!CollectNewlyTracked(session_, reportHits_, trackedItems_))
+    if (!history_.collectTracked(reportHits_))
         return;
-    bringHistoryUpToDate([this](std::size_t added) {
-        if (const auto said = NewlyTrackedText(added)) {
-            statusAfterActivation_ = *said;
-            setStatusText(*said);
-        }
+    history_.bringUpToDate([this](std::size_t added) {
+        if (added == 0)
+            return;
+        const QString said =
+            added == 1
+                ? tr("1 download of the newly tracked items from the loaded report added to the history")
+                : tr("%1 downloads of the newly tracked items from the loaded report added to the history").arg(added);
+        statusAfterActivation_ = said;
+        setStatusText(said);
     });
 }
 
 void MainWindow::openTimeLimit()
 {
-    bringHistoryUpToDate([this](std::size_t) {
-        auto* dialog = ShowTimeLimitDialog(windows_, settings_, values_, this);
-        dialog->setRemovalCount([this](int months) { return CountPastTimeLimit(session_.History, today(), months); });
-        connect(dialog, &QDialog::accepted, this, &MainWindow::restartMerge, Qt::UniqueConnection);
+    history_.bringUpToDate([this](std::size_t) {
+        auto* dialog = ShowTimeLimitDialog(windows_, preferences_, this);
+        dialog->setRemovalCount([this](int months) { return history_.countPastTimeLimit(months); });
     });
 }
 
 void MainWindow::openOptions()
 {
-    ShowOptionsDialog(windows_, settings_, values_);
+    ShowOptionsDialog(windows_, settings_, preferences_);
 }
 
 void MainWindow::openAbout()

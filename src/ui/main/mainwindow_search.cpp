@@ -3,21 +3,20 @@
 #include "ui/main/mainwindow.h"
 
 #include "app/files/fileexists.h"
+#include "app/files/replacefile.h"
 #include "app/files/reportchoice.h"
-#include "app/history/keepingsteps.h"
+#include "app/files/windowstextfile.h"
+#include "app/history/historykeeper.h"
 #include "app/report/reportfile.h"
 #include "app/robots/robotlist.h"
 #include "app/searchlist/searchlistsettings.h"
-#include "app/settings/appvalues.h"
-#include "app/store/replacefile.h"
-#include "app/store/windowstextfile.h"
-#include "core/history/pasttimelimit.h"
+#include "app/settings/preferences.h"
+#include "app/work/backgroundjob.h"
 #include "ui/common/desktop.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/labeltexts.h"
-#include "ui/main/backgroundjob.h"
 #include "ui/main/pastebox.h"
-#include "ui/main/resultboxfiller.h"
+#include "ui/main/searchpanel.h"
 #include "ui/main/workprogress.h"
 
 #include <QAction>
@@ -48,10 +47,6 @@ struct FinishedSearch {
 
 namespace {
 
-QString PleaseWait()
-{
-    return QCoreApplication::translate("tallywick::MainWindow", "Please Wait....");
-}
 // The number shown before the reason when a report cannot be read (a device input/output error).
 constexpr int kReadErrorNumber = 57;
 // Worded on the search's thread too: translate() may be called from any thread.
@@ -123,12 +118,13 @@ void MainWindow::searchReport(std::function<void()> then)
     afterSearch_ = std::move(then);
 
     SearchRequest request;
-    for (int i = 0; i < kPanelCount; ++i)
-        request.texts[static_cast<std::size_t>(i)] =
-            searchBoxes_[static_cast<std::size_t>(i)]->currentText().toStdString();
+    for (const SearchPanel* panel : panels_) {
+        const auto at = static_cast<std::size_t>(panel->index());
+        request.texts[at] = panel->searchText();
+        request.moreFlags[at] = panel->showsMore();
+    }
     request.noDuplicates = noDuplicatesBox_->isChecked();
-    request.moreFlags = moreFlags_;
-    request.splitTime = values_.Split_Time;
+    request.splitTime = preferences_.splitTime();
     request.leaveOut = leaveOutOptions();
 
     const QStringList paths = searchedReports();
@@ -141,24 +137,25 @@ void MainWindow::searchReport(std::function<void()> then)
         }
         totalBytes += QFileInfo(path).size();
     }
-    for (ResultBoxFiller* filler : fillers_)
-        filler->fill(PleaseWait());
+    for (SearchPanel* panel : panels_)
+        panel->showSearching();
+    totalLabel_->setText(tr("Searching..."));
     workProgress_->beginSearch(totalBytes);
     // The work captures the window only for the steps it posts back.
-    searchJob_->start(
-        [this, paths, request, tracked = trackedItems_, open = reportOpener_](const BackgroundJob::Channel& channel) {
-            const auto progress = [&](qint64 bytesRead, std::int64_t lines) {
-                channel.post([this, bytesRead, lines] { workProgress_->searched(bytesRead, lines); });
-                return !channel.stopped();
-            };
-            auto found = std::make_shared<FinishedSearch>(RunSearch(paths, request, tracked, open, progress));
-            return [this, paths, found] { showSearchResult(paths, std::move(*found)); };
-        });
+    searchJob_->start([this, paths, request, tracked = history_.trackedItems(),
+                       open = reportOpener_](const BackgroundJob::Channel& channel) {
+        const auto progress = [&](qint64 bytesRead, std::int64_t lines) {
+            channel.post([this, bytesRead, lines] { workProgress_->searched(bytesRead, lines); });
+            return !channel.stopped();
+        };
+        auto found = std::make_shared<FinishedSearch>(RunSearch(paths, request, tracked, open, progress));
+        return [this, paths, found] { showSearchResult(paths, std::move(*found)); };
+    });
 }
 
 LeaveOutOptions MainWindow::leaveOutOptions()
 {
-    if (values_.LeaveOutRobots && !robots_ && robotListProblem_.isEmpty()) {
+    if (preferences_.leaveOutRobots() && !robots_ && robotListProblem_.isEmpty()) {
         auto loaded = LoadRobotMatcher(QCoreApplication::applicationDirPath());
         robots_ = std::move(loaded.matcher);
         robotListProblem_ = loaded.error;
@@ -170,7 +167,7 @@ LeaveOutOptions MainWindow::leaveOutOptions()
         else if (!loaded.warning.isEmpty())
             Dialogs::message(this, QStringLiteral("Tallywick"), loaded.warning, Dialogs::Icon::Warning);
     }
-    return {.failed = values_.LeaveOutFailed, .robots = values_.LeaveOutRobots ? robots_.get() : nullptr};
+    return {.failed = preferences_.leaveOutFailed(), .robots = preferences_.leaveOutRobots() ? robots_.get() : nullptr};
 }
 
 void MainWindow::showSearchResult(const QStringList& paths, FinishedSearch found)
@@ -194,16 +191,13 @@ void MainWindow::showSearchResult(const QStringList& paths, FinishedSearch found
         return;
     }
     setStatusText(searchedReportsText(paths));
-    // The tracked list may have changed while the search ran: then its hits are looked at again.
-    if (found.trackedItems == trackedItems_)
-        AddFoundDownloads(session_, search.outcome.collected);
-    else if (AddTrackedHits(search.outcome.result.reportHits, trackedItems_, session_.collected))
-        session_.HistoryChanged = true;
-    if (const auto past = CountPastTimeLimit(session_.collected, today(), values_.TimeLimit))
-        setStatusText(PastTimeLimitText(past, values_.TimeLimit));
+    shownReportPath_ = reportPath_;
+    shownReportPaths_ = reportPaths_;
+    const auto& outcome = search.outcome;
+    const auto days = search.days.value_or(std::vector<std::chrono::sys_days>{});
+    if (const auto past = history_.takeSearch({outcome.collected, found.trackedItems, outcome.result.reportHits, days}))
+        setStatusText(PastTimeLimitText(past, preferences_.timeLimit()));
     reportHits_ = std::move(search.outcome.result.reportHits);
-    if (search.days)
-        NoteCoveredDays(session_, *search.days);
     endSearch(true);
 }
 
@@ -215,8 +209,7 @@ void MainWindow::reportNotFound(const QString& path)
     }
     Dialogs::message(this, tr("File Not Found"), path);
     // The previous report's hits, for items that have become tracked since.
-    if (AddTrackedHits(reportHits_, trackedItems_, session_.collected))
-        session_.HistoryChanged = true;
+    history_.collectTracked(reportHits_);
 }
 
 // Nothing of a cancelled search is shown or collected; what was to follow it still runs.
@@ -234,16 +227,8 @@ void MainWindow::cancelSearch()
 void MainWindow::endSearch(bool refreshPanels)
 {
     if (refreshPanels) {
-        for (int i = 0; i < kPanelCount; ++i) {
-            auto& state = panels_[static_cast<std::size_t>(i)];
-            if (state.SearchListChanged) {
-                takePanelText(i);
-                RefillSearchList(state, state.boxText);
-                showPanel(i);
-            }
-            moreButtons_[static_cast<std::size_t>(i)]->setText(
-                moreFlags_[static_cast<std::size_t>(i)] ? QStringLiteral("<<") : QStringLiteral(">>"));
-        }
+        for (SearchPanel* panel : panels_)
+            panel->refreshList();
     }
     if (auto then = std::exchange(afterSearch_, {}))
         then();
@@ -252,39 +237,26 @@ void MainWindow::endSearch(bool refreshPanels)
 
 void MainWindow::showResult(const SearchResult& result, std::array<QString, kPanelCount> texts, bool leavingOut)
 {
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        shownResults_[i] = std::move(texts[i]);
-        fillers_[i]->fill(shownResults_[i]);
-        countLabels_[i]->setText(FoundText(result.panels[i].found));
+    for (SearchPanel* panel : panels_) {
+        const auto at = static_cast<std::size_t>(panel->index());
+        panel->showResult(result.panels[at].found, std::move(texts[at]));
     }
-    totalLabel_->setText(AllFoundText(result.allFound, result.lineCount));
+    shownTotal_ = AllFoundText(result.allFound, result.lineCount);
+    totalLabel_->setText(shownTotal_);
     leftOutLabel_->setText(LeftOutText(result.leftOut));
     leftOutLabel_->setVisible(leavingOut);
 }
 
 void MainWindow::restoreResults()
 {
-    for (std::size_t i = 0; i < fillers_.size(); ++i)
-        fillers_[i]->fill(shownResults_[i]);
+    for (SearchPanel* panel : panels_)
+        panel->showLastResult();
+    totalLabel_->setText(shownTotal_);
 }
 
-// The box shows its panel's state: the list, then the text.
-void MainWindow::showPanel(int index)
+SearchPanelState MainWindow::panel(int index) const
 {
-    const auto& state = panels_[static_cast<std::size_t>(index)];
-    QComboBox* box = searchBoxes_[static_cast<std::size_t>(index)];
-    const QSignalBlocker quiet(box);
-    box->clear();
-    for (const auto& entry : state.boxList)
-        box->addItem(FromBytes(entry));
-    box->setEditText(FromBytes(state.boxText));
-}
-
-// The panel's state takes the text the user left in the box.
-void MainWindow::takePanelText(int index)
-{
-    panels_[static_cast<std::size_t>(index)].boxText =
-        searchBoxes_[static_cast<std::size_t>(index)]->currentText().toStdString();
+    return panels_[static_cast<std::size_t>(index)]->state();
 }
 
 void MainWindow::searchPastedText()
@@ -299,7 +271,7 @@ void MainWindow::searchPastedText()
     }
     reportPath_ = tempFilePath_;
     reportPaths_.clear();
-    moreFlags_ = {false, false};
+    showShortResults();
     searchReport();
 }
 
@@ -323,28 +295,26 @@ void MainWindow::setPasteBoxText(const QString& text)
 void MainWindow::searchAgain(int index)
 {
     // The box's text is remembered once the search has ended, as it always was.
-    searchReport([this, index] {
-        auto& state = panels_[static_cast<std::size_t>(index)];
-        takePanelText(index);
-        CheckSearchString(state);
-        RefillSearchList(state, state.boxText);
-        showPanel(index);
-    });
+    searchReport([this, index] { panels_[static_cast<std::size_t>(index)]->rememberSearchText(); });
 }
 
 void MainWindow::searchTextPicked(int index)
 {
-    searchReport([this, index] {
-        takePanelText(index);
-        CheckSearchString(panels_[static_cast<std::size_t>(index)]);
-    });
+    searchReport([this, index] { panels_[static_cast<std::size_t>(index)]->notePickedText(); });
 }
 
 void MainWindow::showMoreColumns(int index)
 {
     const auto at = static_cast<std::size_t>(index);
-    moreFlags_[at] = moreButtons_[at]->text() == QLatin1String(">>");
+    moreFlags_[at] = panels_[at]->showsMore();
     searchReport();
+}
+
+void MainWindow::showShortResults()
+{
+    moreFlags_ = {false, false};
+    for (SearchPanel* panel : panels_)
+        panel->setShowsMore(false);
 }
 
 void MainWindow::exportResult(int index)
@@ -352,7 +322,7 @@ void MainWindow::exportResult(int index)
     const auto at = static_cast<std::size_t>(index);
     const QString path = dataFolder_.file(kResultExportNames[at]);
     // The whole result, also while the box is still being filled.
-    if (const auto failure = WriteWindowsTextFile(path, shownResults_[at]))
+    if (const auto failure = WriteWindowsTextFile(path, panels_[at]->resultText()))
         Dialogs::message(this, QStringLiteral("Tallywick"),
                          tr("%1 could not be written (%2).").arg(QDir::toNativeSeparators(path), *failure),
                          Dialogs::Icon::Warning);
@@ -362,7 +332,7 @@ void MainWindow::exportResult(int index)
 
 void MainWindow::noDuplicatesClicked()
 {
-    moreFlags_ = {false, false};
+    showShortResults();
     leaveFullWindow();
     searchReport();
 }

@@ -89,8 +89,11 @@ bool Program::start()
         if (const auto trouble = DescribeSettingsTrouble(*settings_))
             Dialogs::message(nullptr, kTitle, *trouble, Dialogs::Icon::Warning);
         connect(settings_.get(), &SettingsStore::writeFailed, this, &Program::tellSettingsNotSaved);
-        values_ = ReadAppValues(*settings_);
-        values_.AppRunning = true;
+        preferences_ = std::make_unique<Preferences>(*settings_);
+        HistoryKeeperSetup keeping{dataFolder_,        setup_.today,       [this] { return preferences_->timeLimit(); },
+                                   setup_.historySave, setup_.historyRead, setup_.backgroundMergeFrom};
+        history_ = std::make_unique<HistoryKeeper>(std::move(keeping), *settings_);
+        appRunning_ = true;
 
         // Closing the main window leaves the program in the notification area.
         qApp->setQuitOnLastWindowClosed(false);
@@ -129,7 +132,7 @@ void Program::tellSettingsNotSaved()
 void Program::showTrayIcon(bool shown)
 {
     if (shown && !tray_) {
-        tray_ = std::make_unique<TrayIcon>(values_.AppRunning);
+        tray_ = std::make_unique<TrayIcon>(appRunning_);
         tray_->addMenuItem(tr("&Open %1").arg(kTitle), QStringLiteral("open"), true);
         tray_->addMenuItem(tr("E&xit %1").arg(kTitle), QStringLiteral("exit"));
         tray_->setToolTip(kTitle);
@@ -155,9 +158,8 @@ void Program::restoreMainWindow()
     }
     if (endRequested_)
         return;
-    main_ = new MainWindow(MainWindowContext{*windows_, *settings_, values_, dataFolder_, moreFlags_, setup_.today,
-                                             setup_.historySave, setup_.historyRead, &keptReportPath_,
-                                             setup_.backgroundMergeFrom, setup_.reportOpener});
+    main_ = new MainWindow(MainWindowContext{*windows_, *settings_, *preferences_, *history_, appRunning_, dataFolder_,
+                                             moreFlags_, setup_.today, &keptReportPath_, setup_.reportOpener});
     connect(main_, &MainWindow::closed, this, &Program::mainWindowClosed);
     // A signal came while its load showed a message: it closes, saving, without being shown.
     if (endRequested_) {

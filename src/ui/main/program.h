@@ -1,9 +1,9 @@
 #pragma once
 
 #include "app/files/datafolder.h"
-#include "app/history/historysteps.h"
+#include "app/history/historykeeper.h"
 #include "app/report/reportfile.h"
-#include "app/settings/appvalues.h"
+#include "app/settings/preferences.h"
 #include "app/store/linesfile.h"
 #include "core/search/reportsearch.h"
 
@@ -71,7 +71,10 @@ public:
     TrayIcon* tray() const { return tray_.get(); }
     SettingsStore& settings() { return *settings_; }
     WindowRegistry& windows() { return *windows_; }
-    AppValues& values() { return values_; }
+    Preferences& preferences() { return *preferences_; }
+    HistoryKeeper& history() { return *history_; }
+    // Set at the start, cleared by the main window's closing.
+    bool appRunning() const { return appRunning_; }
     const DataFolder& dataFolder() const { return dataFolder_; }
     const std::array<bool, kPanelCount>& moreFlags() const { return moreFlags_; }
     bool hasEnded() const { return ended_; }
@@ -101,7 +104,9 @@ private:
     std::unique_ptr<SettingsStore> settings_;
     std::unique_ptr<DataFolderLock> lock_;
     std::unique_ptr<InstanceServer> instance_;
-    AppValues values_;
+    std::unique_ptr<Preferences> preferences_;
+    std::unique_ptr<HistoryKeeper> history_;
+    bool appRunning_ = false;
     std::array<bool, kPanelCount> moreFlags_{};
     std::optional<QString> keptReportPath_;
     std::unique_ptr<TrayIcon> tray_;

@@ -1,7 +1,7 @@
 #include "ui/views/dailyview.h"
 
 #include "app/files/datafolder.h"
-#include "app/settings/appvalues.h"
+#include "app/settings/preferences.h"
 #include "core/views/dailytext.h"
 #include "ui/common/busycursor.h"
 #include "ui/common/labeltexts.h"
@@ -74,7 +74,7 @@ void DailyView::load()
     {
         const QScopedValueRollback loading(loading_, true);
         fillItemBox(itemBox_);
-        const DailyDatePicker picker = DailyDateRange(today(), context().values.TimeLimit);
+        const DailyDatePicker picker = DailyDateRange(today(), context().preferences.timeLimit());
         datePicker_->setDateRange(ToQDate(picker.earliest), ToQDate(picker.latest));
         datePicker_->setDate(ToQDate(picker.value));
     }

@@ -1,7 +1,7 @@
 #include "ui/views/exportandopen.h"
 
 #include "app/files/datafolder.h"
-#include "app/store/replacefile.h"
+#include "app/files/replacefile.h"
 #include "ui/common/desktop.h"
 #include "ui/common/dialogs.h"
 

@@ -9,17 +9,17 @@
 
 namespace tallywick {
 
+class Preferences;
 class SettingsStore;
-struct AppValues;
 
 // What the history views read from the running program. The lists belong to the main window
 // and outlive every view (the views close before the main window's lists go).
 struct HistoryViewContext {
     const std::vector<std::string>& history;
     const std::vector<std::string>& trackedItems;
-    const AppValues& values; // TimeLimit, Traffic_URL
-    SettingsStore& settings; // GraphStyle1, GraphStyle2, TimeSpan
-    DataFolder dataFolder;   // where the exports go
+    const Preferences& preferences; // the time limit, the traffic report page
+    SettingsStore& settings;        // GraphStyle1, GraphStyle2, TimeSpan
+    DataFolder dataFolder;          // where the exports go
     std::function<std::chrono::sys_days()> today;
     // Records the upkeep removed for age that wait for the closing save to archive them.
     const std::vector<std::string>* removedForAge = nullptr;

@@ -1,6 +1,6 @@
 #include "ui/views/monthlychartview.h"
 
-#include "app/settings/appvalues.h"
+#include "app/settings/preferences.h"
 #include "core/views/historyspan.h"
 #include "core/views/monthlychart.h"
 #include "ui/common/busycursor.h"

@@ -2,7 +2,7 @@
 
 #include <QCoreApplication>
 
-#include "app/settings/appvalues.h"
+#include "app/settings/preferences.h"
 #include "app/settings/settingskeys.h"
 #include "app/settings/settingsstore.h"
 #include "core/views/alltimemonthlychart.h"
@@ -33,7 +33,7 @@ void MonthsBeforeLimitOption::store(SettingsStore& settings) const
 
 MonthlyChartResult MonthsBeforeLimitOption::chart(const std::vector<std::string>& items, std::size_t selected) const
 {
-    const int timeLimit = context_.values.TimeLimit;
+    const int timeLimit = context_.preferences.timeLimit();
     if (checkBox_->isChecked())
         return AllTimeMonthlyChart(allTime_.records(), items, selected, timeLimit, context_.today());
     return MonthlyChart(context_.history, items, selected, timeLimit, context_.today());

@@ -2,17 +2,10 @@
 
 #include <QCoreApplication>
 
-#include "app/files/datafolder.h"
-#include "app/store/coveragefile.h"
 #include "core/views/dateformat.h"
 #include "ui/views/viewtexts.h"
 
 namespace tallywick {
-
-std::optional<ReportCoverage> LoadReportCoverage(const DataFolder& folder)
-{
-    return ReadCoverageFile(folder.file(kCoverageFileName)).coverage;
-}
 
 QString ZeroDayEntry(std::chrono::sys_days day, std::optional<bool> covered)
 {

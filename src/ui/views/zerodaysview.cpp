@@ -1,7 +1,8 @@
 #include "ui/views/zerodaysview.h"
 
 #include "app/files/datafolder.h"
-#include "app/settings/appvalues.h"
+#include "app/settings/preferences.h"
+#include "app/store/coveragefile.h"
 #include "core/views/dateformat.h"
 #include "core/views/zerocountdays.h"
 #include "core/views/zerodaymarks.h"
@@ -63,7 +64,7 @@ void ZeroDaysView::findDays()
     const auto result = tallywick::FindZeroCountDays(history(), trackedItems(), today());
     if (result) {
         days_ = result->days;
-        if (const auto coverage = LoadReportCoverage(context().dataFolder)) {
+        if (const auto coverage = ReadCoverageFile(context().dataFolder).coverage) {
             covered_ = ZeroDayMarks(days_, *coverage);
             // The marks widen the list beyond its designed width.
             dayList_->setMinimumWidth(dayList_->fontMetrics().horizontalAdvance(ZeroDayEntry(today(), true)) +
@@ -84,7 +85,7 @@ void ZeroDaysView::exportText()
 
 void ZeroDaysView::openTrafficReport()
 {
-    Desktop::OpenDocument(context().values.Traffic_URL);
+    Desktop::OpenDocument(context().preferences.trafficPage().url);
 }
 
 } // namespace tallywick

@@ -1,4 +1,4 @@
-#include "app/settings/appvalues.h"
+#include "app/settings/preferences.h"
 #include "app/settings/settingsstore.h"
 #include "app/settings/settingstrouble.h"
 
@@ -32,12 +32,12 @@ protected:
 TEST_F(SettingsStoreTest, AnEmptyStoreGivesEveryDefault)
 {
     const SettingsStore settings(dir_.filePath(QStringLiteral("none.ini")));
-    const AppValues values = ReadAppValues(settings);
-    EXPECT_EQ(values.TimeLimit, 12);
-    EXPECT_EQ(values.Split_Time, 30);
-    EXPECT_EQ(values.Traffic_menu, QStringLiteral("&Traffic Report"));
-    EXPECT_EQ(values.Details_menu, QStringLiteral("Website &Details"));
-    EXPECT_TRUE(values.Traffic_URL.endsWith(QStringLiteral("/service/manage/traffic_report")));
+    const SettingsStore& stored = settings;
+    EXPECT_EQ(stored.read(keys::TimeLimit), 12);
+    EXPECT_EQ(stored.read(keys::SplitTime), 30);
+    EXPECT_EQ(stored.read(keys::TrafficMenu), QStringLiteral("&Traffic Report"));
+    EXPECT_EQ(stored.read(keys::DetailsMenu), QStringLiteral("Website &Details"));
+    EXPECT_TRUE(stored.read(keys::TrafficUrl).endsWith(QStringLiteral("/service/manage/traffic_report")));
     EXPECT_FALSE(settings.read(keys::NeedSort));
     EXPECT_FALSE(QFile::exists(settings.path())) << "reading writes nothing";
 }

@@ -1,8 +1,8 @@
 // Saves on a disk that runs out of room, for real: in a child process whose files may not grow
 // past a limit, and on a tiny file system of its own where that can be mounted.
 
+#include "app/files/replacefile.h"
 #include "app/store/linesfile.h"
-#include "app/store/replacefile.h"
 #include "support/storetesting.h"
 
 #include <QDir>

@@ -35,8 +35,8 @@ private slots:
         QFETCH(int, splitTime);
         QFETCH(QString, shown);
         TempSettings settings;
-        settings.values.Split_Time = splitTime;
-        AdvancedOptionsDialog advanced(settings.store(), settings.values);
+        settings.write("Split_Time", QString::number(splitTime));
+        AdvancedOptionsDialog advanced(settings.preferences());
         auto* box = FindChild<QComboBox>(advanced, "timeFrameBox");
         QCOMPARE(box->count(), 46);
         QVERIFY(!box->isEditable());
@@ -44,7 +44,7 @@ private slots:
         QCOMPARE(FindChild<QTabWidget>(advanced, "tabs")->currentIndex(), 0);
         advanced.show();
         FindChild<QPushButton>(advanced, "okButton")->click();
-        QCOMPARE(settings.values.Split_Time, shown.split(QLatin1Char(' ')).first().toInt());
+        QCOMPARE(settings.preferences().splitTime(), shown.split(QLatin1Char(' ')).first().toInt());
         QCOMPARE(settings.stored("Split_Time"), shown.split(QLatin1Char(' ')).first());
         QVERIFY(!advanced.isVisible());
     }
@@ -52,19 +52,19 @@ private slots:
     void applyKeepsTheWindowAndCancelKeepsWhatWasApplied()
     {
         TempSettings settings;
-        AdvancedOptionsDialog advanced(settings.store(), settings.values);
+        AdvancedOptionsDialog advanced(settings.preferences());
         advanced.show();
         FindChild<QComboBox>(advanced, "timeFrameBox")
             ->setCurrentIndex(FindChild<QComboBox>(advanced, "timeFrameBox")->findText(QStringLiteral("45 Minutes")));
         FindChild<QPushButton>(advanced, "applyButton")->click();
-        QCOMPARE(settings.values.Split_Time, 45);
+        QCOMPARE(settings.preferences().splitTime(), 45);
         QCOMPARE(settings.stored("Split_Time"), QStringLiteral("45"));
         QVERIFY(advanced.isVisible());
 
         FindChild<QComboBox>(advanced, "timeFrameBox")->setCurrentIndex(0);
         FindChild<QPushButton>(advanced, "cancelButton")->click();
         QVERIFY(!advanced.isVisible());
-        QCOMPARE(settings.values.Split_Time, 45);
+        QCOMPARE(settings.preferences().splitTime(), 45);
         QCOMPARE(settings.stored("Split_Time"), QStringLiteral("45"));
     }
 
@@ -72,7 +72,7 @@ private slots:
     {
         for (const bool byEscape : {true, false}) {
             TempSettings settings;
-            AdvancedOptionsDialog advanced(settings.store(), settings.values);
+            AdvancedOptionsDialog advanced(settings.preferences());
             advanced.show();
             FindChild<QComboBox>(advanced, "timeFrameBox")->setCurrentIndex(40);
             if (byEscape)
@@ -80,7 +80,7 @@ private slots:
             else
                 advanced.close();
             QVERIFY(!advanced.isVisible());
-            QCOMPARE(settings.values.Split_Time, 30);
+            QCOMPARE(settings.preferences().splitTime(), 30);
             QCOMPARE(settings.stored("Split_Time"), std::nullopt);
         }
     }
@@ -88,8 +88,8 @@ private slots:
     void theCountingBoxesOpenAsStoredAndAreStoredLikeTheTimeFrame()
     {
         TempSettings settings;
-        settings.values.LeaveOutRobots = true;
-        AdvancedOptionsDialog advanced(settings.store(), settings.values);
+        settings.write("LeaveOutRobots", QStringLiteral("True"));
+        AdvancedOptionsDialog advanced(settings.preferences());
         advanced.show();
         auto* robots = FindChild<QCheckBox>(advanced, "leaveOutRobotsBox");
         auto* failed = FindChild<QCheckBox>(advanced, "leaveOutFailedBox");
@@ -98,20 +98,20 @@ private slots:
         robots->setChecked(false);
         failed->setChecked(true);
         FindChild<QPushButton>(advanced, "applyButton")->click();
-        QVERIFY(!settings.values.LeaveOutRobots && settings.values.LeaveOutFailed);
+        QVERIFY(!settings.preferences().leaveOutRobots() && settings.preferences().leaveOutFailed());
         QCOMPARE(settings.stored("LeaveOutRobots"), QStringLiteral("False"));
         QCOMPARE(settings.stored("LeaveOutFailed"), QStringLiteral("True"));
 
         failed->setChecked(false);
         FindChild<QPushButton>(advanced, "cancelButton")->click();
-        QVERIFY(settings.values.LeaveOutFailed);
+        QVERIFY(settings.preferences().leaveOutFailed());
         QCOMPARE(settings.stored("LeaveOutFailed"), QStringLiteral("True"));
     }
 
     void tabsCarryTheirCaptionsKeysTipsAndPages()
     {
         TempSettings settings;
-        AdvancedOptionsDialog advanced(settings.store(), settings.values);
+        AdvancedOptionsDialog advanced(settings.preferences());
         const QStringList captions{QStringLiteral("Split Downloads"), QStringLiteral("Counting"),
                                    QStringLiteral("Empty"), QStringLiteral("Empty")};
         QCOMPARE(FindChild<QTabWidget>(advanced, "tabs")->count(), 4);
@@ -134,7 +134,7 @@ private slots:
     void ctrlTabCyclesTheTabsAndNothingElseDoes()
     {
         TempSettings settings;
-        AdvancedOptionsDialog advanced(settings.store(), settings.values);
+        AdvancedOptionsDialog advanced(settings.preferences());
         advanced.show();
         advanced.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&advanced));

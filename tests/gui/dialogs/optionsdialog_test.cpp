@@ -31,7 +31,7 @@ private slots:
     void firstRunShowsTheDefaultsAndClosingStoresThem()
     {
         TempSettings settings;
-        OptionsDialog options(windows_, settings.store(), settings.values);
+        OptionsDialog options(windows_, settings.store(), settings.preferences());
         for (const char* choice : {"trafficChoice0", "detailsChoice0"})
             QVERIFY(FindChild<QRadioButton>(options, choice)->isChecked());
         QCOMPARE(FindChild<QLabel>(options, "trafficDefaultUrl")->text(), kTrafficUrl);
@@ -55,16 +55,16 @@ private slots:
             {"User_Traffic_Menu", std::nullopt}, {"User_Details_Menu", std::nullopt}};
         for (const auto& [key, value] : stored)
             QCOMPARE(settings.stored(key), value);
-        QCOMPARE(settings.values.Traffic_URL, kTrafficUrl);
-        QCOMPARE(settings.values.Traffic_menu, kTrafficMenu);
-        QCOMPARE(settings.values.Details_URL, kDetailsUrl);
-        QCOMPARE(settings.values.Details_menu, kDetailsMenu);
+        QCOMPARE(settings.preferences().trafficPage().url, kTrafficUrl);
+        QCOMPARE(settings.preferences().trafficPage().menu, kTrafficMenu);
+        QCOMPARE(settings.preferences().detailsPage().url, kDetailsUrl);
+        QCOMPARE(settings.preferences().detailsPage().menu, kDetailsMenu);
     }
 
     void userDefinedValuesTakeEffectWhenTheWindowCloses()
     {
         TempSettings settings;
-        OptionsDialog options(windows_, settings.store(), settings.values);
+        OptionsDialog options(windows_, settings.store(), settings.preferences());
         FindChild<QRadioButton>(options, "trafficChoice1")->click();
         // The choice is stored at the click, before any closing.
         QCOMPARE(settings.stored("Traffic_URL_Option"), QStringLiteral("False"));
@@ -72,12 +72,13 @@ private slots:
         QCOMPARE(FindChild<QLineEdit>(options, "trafficCaptionBox")->text(), kTrafficMenu);
         FindChild<QLineEdit>(options, "trafficUrlBox")->setText(kMyUrl);
         FindChild<QLineEdit>(options, "trafficCaptionBox")->setText(kMyMenu);
-        QCOMPARE(settings.values.Traffic_menu, QString()); // nothing reaches the program before closing
+        // Nothing reaches the program before closing.
+        QCOMPARE(settings.preferences().trafficPage().menu, QString::fromUtf8(kDefaultTrafficMenu));
 
         options.close();
-        QCOMPARE(settings.values.Traffic_URL, kMyUrl);
-        QCOMPARE(settings.values.Traffic_menu, kMyMenu);
-        QCOMPARE(settings.values.Details_URL, kDetailsUrl);
+        QCOMPARE(settings.preferences().trafficPage().url, kMyUrl);
+        QCOMPARE(settings.preferences().trafficPage().menu, kMyMenu);
+        QCOMPARE(settings.preferences().detailsPage().url, kDetailsUrl);
         QCOMPARE(settings.stored("Traffic_URL"), kMyUrl);
         QCOMPARE(settings.stored("Traffic_menu"), kMyMenu);
         QCOMPARE(settings.stored("User_Traffic_URL"), kMyUrl);
@@ -93,7 +94,7 @@ private slots:
         settings.write("User_Traffic_URL", kMyUrl);
         settings.write("User_Traffic_Menu", kMyMenu);
         {
-            OptionsDialog options(windows_, settings.store(), settings.values);
+            OptionsDialog options(windows_, settings.store(), settings.preferences());
             QVERIFY(FindChild<QRadioButton>(options, "trafficChoice1")->isChecked());
             QVERIFY(FindChild<QLineEdit>(options, "trafficCaptionBox")->isEnabled());
             QCOMPARE(FindChild<QLineEdit>(options, "trafficCaptionBox")->text(), kMyMenu);
@@ -105,13 +106,13 @@ private slots:
             QVERIFY(!FindChild<QLineEdit>(options, "trafficCaptionBox")->isEnabled());
             options.close();
         }
-        QCOMPARE(settings.values.Traffic_URL, kTrafficUrl);
-        QCOMPARE(settings.values.Traffic_menu, kTrafficMenu);
+        QCOMPARE(settings.preferences().trafficPage().url, kTrafficUrl);
+        QCOMPARE(settings.preferences().trafficPage().menu, kTrafficMenu);
         QCOMPARE(settings.stored("User_Traffic_URL"), kMyUrl);
         QCOMPARE(settings.stored("User_Traffic_Menu"), kMyMenu);
 
         // Next time, "User Defined" brings them back.
-        OptionsDialog again(windows_, settings.store(), settings.values);
+        OptionsDialog again(windows_, settings.store(), settings.preferences());
         QVERIFY(FindChild<QRadioButton>(again, "trafficChoice0")->isChecked());
         FindChild<QRadioButton>(again, "trafficChoice1")->click();
         QCOMPARE(FindChild<QLineEdit>(again, "trafficCaptionBox")->text(), kMyMenu);
@@ -123,7 +124,7 @@ private slots:
         TempSettings settings;
         settings.write("Details_URL_Option", QStringLiteral("perhaps"));
         settings.write("Traffic_URL_Option", QStringLiteral("false"));
-        OptionsDialog options(windows_, settings.store(), settings.values);
+        OptionsDialog options(windows_, settings.store(), settings.preferences());
         QVERIFY(FindChild<QRadioButton>(options, "detailsChoice0")->isChecked());
         QVERIFY(!FindChild<QRadioButton>(options, "detailsChoice1")->isChecked());
         QVERIFY(FindChild<QRadioButton>(options, "trafficChoice1")->isChecked());
@@ -138,38 +139,39 @@ private slots:
         settings.write("User_Traffic_URL", QString());
         settings.write("User_Details_URL", QString());
         {
-            OptionsDialog options(windows_, settings.store(), settings.values);
+            OptionsDialog options(windows_, settings.store(), settings.preferences());
             QVERIFY(!options.changed());
             options.close();
         }
         QCOMPARE(settings.stored("User_Traffic_URL"), QString());
         QCOMPARE(settings.stored("Traffic_URL"), kTrafficUrl);
 
-        OptionsDialog options(windows_, settings.store(), settings.values);
+        OptionsDialog options(windows_, settings.store(), settings.preferences());
         FindChild<QLineEdit>(options, "detailsUrlBox")->setText(kMyUrl);
         QVERIFY(options.changed());
         options.close();
         // Both addresses are written, whichever changed; the details frame still uses its default.
         QCOMPARE(settings.stored("User_Details_URL"), kMyUrl);
         QCOMPARE(settings.stored("User_Traffic_URL"), QString());
-        QCOMPARE(settings.values.Details_URL, kDetailsUrl);
+        QCOMPARE(settings.preferences().detailsPage().url, kDetailsUrl);
     }
 
     void closingHappensOnceAlsoWhenTheWindowIsOnlyDeleted()
     {
         TempSettings settings;
-        auto* options = new OptionsDialog(windows_, settings.store(), settings.values);
+        auto* options = new OptionsDialog(windows_, settings.store(), settings.preferences());
         FindChild<QRadioButton>(options, "detailsChoice1")->click();
         FindChild<QLineEdit>(options, "detailsCaptionBox")->setText(kMyMenu);
         delete options;
-        QCOMPARE(settings.values.Details_menu, kMyMenu);
+        QCOMPARE(settings.preferences().detailsPage().menu, kMyMenu);
         QCOMPARE(settings.stored("Details_menu"), kMyMenu);
     }
 
     void theProgramEndingClosesTheWindow()
     {
         TempSettings settings;
-        auto* options = new OptionsDialog(windows_, settings.store(), settings.values); // owned by no one, as shown
+        auto* options =
+            new OptionsDialog(windows_, settings.store(), settings.preferences()); // owned by no one, as shown
         options->show();
         FindChild<QRadioButton>(options, "trafficChoice1")->click();
         FindChild<QLineEdit>(options, "trafficCaptionBox")->setText(kMyMenu);
@@ -177,14 +179,14 @@ private slots:
         QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
         QCoreApplication::exec();
         QCOMPARE(settings.stored("Traffic_menu"), kMyMenu);
-        QCOMPARE(settings.values.Traffic_menu, kMyMenu);
+        QCOMPARE(settings.preferences().trafficPage().menu, kMyMenu);
         delete options;
     }
 
     void advancedOpensOneWindowAndKeepsOptionsUsable()
     {
         TempSettings settings;
-        OptionsDialog options(windows_, settings.store(), settings.values);
+        OptionsDialog options(windows_, settings.store(), settings.preferences());
         options.show();
         FindChild<QPushButton>(options, "advancedButton")->click();
         FindChild<QPushButton>(options, "advancedButton")->click();

@@ -23,9 +23,10 @@ private slots:
         QTest::newRow("12") << 12 << QStringLiteral("12 Months");
         QTest::newRow("20") << 20 << QStringLiteral("20  Months");
         QTest::newRow("24") << 24 << QStringLiteral("24 Months");
-        QTest::newRow("0") << 0 << QStringLiteral("24 Months");
-        QTest::newRow("-3") << -3 << QStringLiteral("24 Months");
-        QTest::newRow("30") << 30 << QStringLiteral("24 Months");
+        // A stored limit outside 1 to 24 reads as the default.
+        QTest::newRow("0") << 0 << QStringLiteral("12 Months");
+        QTest::newRow("-3") << -3 << QStringLiteral("12 Months");
+        QTest::newRow("30") << 30 << QStringLiteral("12 Months");
     }
 
     // The list holds one entry a month up to 24; OK without a choice stores what is shown.
@@ -34,27 +35,27 @@ private slots:
         QFETCH(int, timeLimit);
         QFETCH(QString, shown);
         TempSettings settings;
-        settings.values.TimeLimit = timeLimit;
-        TimeLimitDialog window(settings.store(), settings.values);
+        settings.write("TimeLimit", QString::number(timeLimit));
+        TimeLimitDialog window(settings.preferences());
         auto* box = FindChild<QComboBox>(window, "limitBox");
         QCOMPARE(box->count(), 24);
         QVERIFY(!box->isEditable());
         QCOMPARE(box->currentText(), shown);
-        QCOMPARE(box->currentIndex(), timeLimit >= 1 && timeLimit <= 24 ? timeLimit - 1 : 23);
+        QCOMPARE(box->currentIndex(), shown.split(QLatin1Char(' ')).first().toInt() - 1);
         FindChild<QPushButton>(window, "okButton")->click();
-        QCOMPARE(settings.values.TimeLimit, shown.split(QLatin1Char(' ')).first().toInt());
+        QCOMPARE(settings.preferences().timeLimit(), shown.split(QLatin1Char(' ')).first().toInt());
         QCOMPARE(settings.stored("TimeLimit"), shown.split(QLatin1Char(' ')).first());
     }
 
     void okStoresTheMonthsOfTheChosenEntry()
     {
         TempSettings settings;
-        TimeLimitDialog window(settings.store(), settings.values);
+        TimeLimitDialog window(settings.preferences());
         window.show();
         FindChild<QComboBox>(window, "limitBox")
             ->setCurrentIndex(FindChild<QComboBox>(window, "limitBox")->findText(QStringLiteral("10  Months")));
         FindChild<QPushButton>(window, "okButton")->click();
-        QCOMPARE(settings.values.TimeLimit, 10);
+        QCOMPARE(settings.preferences().timeLimit(), 10);
         QCOMPARE(settings.stored("TimeLimit"), QStringLiteral("10"));
         QVERIFY(!window.isVisible());
     }
@@ -63,7 +64,7 @@ private slots:
     {
         for (const bool byCancel : {true, false}) {
             TempSettings settings;
-            TimeLimitDialog window(settings.store(), settings.values);
+            TimeLimitDialog window(settings.preferences());
             window.show();
             FindChild<QComboBox>(window, "limitBox")->setCurrentIndex(5);
             if (byCancel)
@@ -71,7 +72,7 @@ private slots:
             else
                 window.close();
             QVERIFY(!window.isVisible());
-            QCOMPARE(settings.values.TimeLimit, 12);
+            QCOMPARE(settings.preferences().timeLimit(), 12);
             QCOMPARE(settings.stored("TimeLimit"), std::nullopt);
         }
     }

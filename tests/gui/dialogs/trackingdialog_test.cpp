@@ -59,7 +59,7 @@ private slots:
         settings_->write(QStringLiteral("Combo10_2"), QString());
         settings_->write(QStringLiteral("Combo10_3"), QStringLiteral("GET /quarnel/shareware/pelmor.zip"));
         settings_->write(QStringLiteral("Combo11_0"), QStringLiteral(".exe"));
-        TrackingDialog dialog(*settings_, tracking_, tracked_);
+        TrackingDialog dialog(*settings_, tracking_, keepChoice());
         QCOMPARE(Items(FindChild<QListWidget>(dialog, "availableList")),
                  (QStringList{QStringLiteral("/quarnel/shareware/pelmor.zip"), QStringLiteral(".exe")}));
         QVERIFY(Items(FindChild<QListWidget>(dialog, "trackedList")).isEmpty());
@@ -68,7 +68,7 @@ private slots:
     void anItemAlreadyTrackedIsOfferedOnlyAsTracked()
     {
         Write(tracking_, "/quarnel/shareware/pelmor.exe\r\n\r\n");
-        TrackingDialog dialog(*settings_, tracking_, tracked_);
+        TrackingDialog dialog(*settings_, tracking_, keepChoice());
         QCOMPARE(Items(FindChild<QListWidget>(dialog, "trackedList")),
                  (QStringList{QStringLiteral("/quarnel/shareware/pelmor.exe"), QString()}));
         // Panel 0's text is tracked already.
@@ -78,7 +78,7 @@ private slots:
 
     void theButtonsMoveItemsAndOkWritesTheTrackedOnes()
     {
-        TrackingDialog dialog(*settings_, tracking_, tracked_);
+        TrackingDialog dialog(*settings_, tracking_, keepChoice());
         dialog.show();
         QTest::mouseClick(FindChild<QPushButton>(dialog, "addOneButton"), Qt::LeftButton); // nothing selected
         QCOMPARE(FindChild<QListWidget>(dialog, "trackedList")->count(), 0);
@@ -105,7 +105,7 @@ private slots:
     void okWithNothingTrackedLeavesAnEmptyFile()
     {
         Write(tracking_, "/a\r\n");
-        TrackingDialog dialog(*settings_, tracking_, tracked_);
+        TrackingDialog dialog(*settings_, tracking_, keepChoice());
         QTest::mouseClick(FindChild<QPushButton>(dialog, "removeAllButton"), Qt::LeftButton);
         QTest::mouseClick(FindChild<QPushButton>(dialog, "okButton"), Qt::LeftButton);
         QCOMPARE(Bytes(tracking_), QByteArray());
@@ -116,7 +116,7 @@ private slots:
     {
         Write(tracking_, "/a\r\n");
         for (const bool escape : {false, true}) {
-            TrackingDialog dialog(*settings_, tracking_, tracked_);
+            TrackingDialog dialog(*settings_, tracking_, keepChoice());
             dialog.show();
             QTest::mouseClick(FindChild<QPushButton>(dialog, "removeAllButton"), Qt::LeftButton);
             if (escape)
@@ -132,7 +132,7 @@ private slots:
     void aTrackingFileThatCannotBeReadOffersNothingAndIsNotReplacedByOk()
     {
         QVERIFY(QDir().mkpath(tracking_)); // a folder where the file should be
-        TrackingDialog dialog(*settings_, tracking_, tracked_);
+        TrackingDialog dialog(*settings_, tracking_, keepChoice());
         dialog.show();
         QCOMPARE(FindChild<QListWidget>(dialog, "availableList")->count(), 0);
         QTest::mouseClick(FindChild<QPushButton>(dialog, "okButton"), Qt::LeftButton);
@@ -148,7 +148,12 @@ private:
     std::optional<QTemporaryDir> dir_;
     std::optional<SettingsStore> settings_;
     QString tracking_;
+    // The running program's list, which OK hands the choice to.
     std::vector<std::string> tracked_;
+    TrackingDialog::Chosen keepChoice()
+    {
+        return [this](const std::vector<std::string>& items) { tracked_ = items; };
+    }
 };
 
 } // namespace tallywick

@@ -55,17 +55,17 @@ private slots:
         run.click("searchOnStartBox");
         run.click("searchOnStartBox");
         QCOMPARE(window.statusText(), window.reportPath());
-        QVERIFY(window.session().HistoryChanged);
+        QVERIFY(run.session().HistoryChanged);
 
         QWidget view;
         Activate(view);
-        QTRY_VERIFY(!window.session().HistoryChanged);
-        QCOMPARE(window.session().History, std::vector<std::string>{SmallReport()[1]});
+        QTRY_VERIFY(!run.session().HistoryChanged);
+        QCOMPARE(run.session().History, std::vector<std::string>{SmallReport()[1]});
 
         // Meanwhile the tracked items changed: coming back reloads them.
         run.track({"/quarnel/shareware/pelmor.zip", "/quarnel/shareware/pelmor.exe"});
         Activate(window);
-        QTRY_COMPARE(window.trackedItems().size(), std::size_t{2});
+        QTRY_COMPARE(run.program->history().trackedItems().size(), std::size_t{2});
         QCOMPARE(window.statusText(), QString());
         QVERIFY(run.messages(QStringLiteral("File Not Found")).empty());
     }

@@ -129,6 +129,9 @@ private slots:
         QVERIFY(window.isSearching());
         QVERIFY(run.find("workProgress")->isVisible());
         QCOMPARE(run.result(0), QStringLiteral("Please Wait...."));
+        // The counts of the report shown before are not this one's.
+        for (const char* label : {"countLabel0", "countLabel1", "totalLabel"})
+            QCOMPARE(run.label(label), QStringLiteral("Searching..."));
 
         held.gate->open();
         QVERIFY(run.searched());
@@ -147,16 +150,29 @@ private slots:
         run.paste(Joined(SmallReport()));
         const QString counts = run.label("totalLabel");
         const QString shown = run.result(0);
-        QCOMPARE(window.session().collected.size(), std::size_t{1});
+        QCOMPARE(run.session().collected.size(), std::size_t{1});
 
+        // Shown from a report file of its own this time.
+        const QString first = run.dir.filePath(QStringLiteral("first.log"));
+        WriteFile(first, Joined(SmallReport()).toUtf8());
+        run.open(first);
+        QVERIFY(run.searched());
+        QCOMPARE(run.label("totalLabel"), counts);
+        const QString found = run.label("countLabel0");
         QVERIFY(held.open(window));
         run.click("cancelButton");
         QVERIFY(!window.isSearching());
         held.gate->open();
         QTest::qWait(50);
         QCOMPARE(run.label("totalLabel"), counts);
+        QCOMPARE(run.label("countLabel0"), found);
         QCOMPARE(run.result(0), shown);
-        QCOMPARE(window.session().collected.size(), std::size_t{1});
+        QCOMPARE(run.session().collected.size(), std::size_t{1});
+        // The report is the one whose counts are shown: Go searches it, not the cancelled one.
+        QCOMPARE(window.reportPath(), first);
+        run.click("goButton0");
+        QVERIFY(run.searched());
+        QCOMPARE(run.label("totalLabel"), counts);
 
         // A paste while a search is held replaces it.
         HeldReport again(run, MoreDownloads());
@@ -196,12 +212,12 @@ private slots:
         run.paste(Joined(SmallReport()));
 
         run.trigger("dailyViewAction");
-        QVERIFY(window.isMerging());
+        QVERIFY(run.program->history().isMerging());
         QVERIFY(!window.views().window(HistoryView::Daily));
         QVERIFY(run.searched());
         QVERIFY(window.views().window(HistoryView::Daily));
-        QCOMPARE(window.session().History, (std::vector<std::string>{older, SmallReport()[0], SmallReport()[1]}));
-        QVERIFY(!window.session().HistoryChanged);
+        QCOMPARE(run.session().History, (std::vector<std::string>{older, SmallReport()[0], SmallReport()[1]}));
+        QVERIFY(!run.session().HistoryChanged);
     }
 };
 

@@ -110,7 +110,7 @@ private slots:
         QTest::mouseClick(FindChild<QPushButton>(dialog, "addAllButton"), Qt::LeftButton);
         QTest::mouseClick(FindChild<QPushButton>(dialog, "okButton"), Qt::LeftButton);
 
-        const auto& history = window.session().History;
+        const auto& history = run.session().History;
         const auto zips = std::count_if(history.begin(), history.end(), [](const std::string& record) {
             return record.find("pelmor.zip") != std::string::npos;
         });
@@ -120,7 +120,7 @@ private slots:
         const auto size = history.size();
         PressEnterInFindBox(run);
         run.trigger("trackingAction");
-        QCOMPARE(window.session().History.size(), size);
+        QCOMPARE(run.session().History.size(), size);
     }
 
     void downloadsOlderThanTheTimeLimitAreAnnounced()
@@ -155,7 +155,7 @@ private slots:
         const auto told = run.messages(QStringLiteral("Tallywick"));
         QCOMPARE(told.size(), std::size_t{1});
         QVERIFY(told.front().text.contains(QStringLiteral("tracking.dat")));
-        QVERIFY(run.window().trackedItems().empty());
+        QVERIFY(run.program->history().trackedItems().empty());
     }
 
     void aSecondStartBringsTheWindowBackFromTheTray()

@@ -2,7 +2,7 @@
 #include "support/findchild.h"
 
 #include "app/files/paths.h"
-#include "app/settings/appvalues.h"
+#include "app/settings/preferences.h"
 #include "support/failingdevice.h"
 
 #include <QMenu>
@@ -30,14 +30,8 @@ SaveFileOpener NotingSave(TestProgram& run, SettingsAtHistorySave& seen)
     return [&run, &seen](const QString& path) {
         SettingsStore& settings = run.program->settings();
         const auto find = [&](const char* key) { return settings.find(QLatin1String(key)); };
-        seen = {find("Path"),
-                find("chkSearchFile"),
-                find("Combo10_0"),
-                find("Combo10_1"),
-                find("Combo11_0"),
-                find("NeedSort"),
-                run.program->values().AppRunning,
-                seen.saves + 1};
+        seen = {find("Path"),      find("chkSearchFile"), find("Combo10_0"),         find("Combo10_1"),
+                find("Combo11_0"), find("NeedSort"),      run.program->appRunning(), seen.saves + 1};
         return OpenSaveFile(path);
     };
 }
@@ -57,10 +51,10 @@ private slots:
     {
         TestProgram run;
         QVERIFY(run.start());
-        const AppValues& values = run.program->values();
-        QCOMPARE(values.TimeLimit, 12);
-        QCOMPARE(values.Split_Time, 30);
-        QVERIFY(values.AppRunning);
+        const Preferences& preferences = run.program->preferences();
+        QCOMPARE(preferences.timeLimit(), 12);
+        QCOMPARE(preferences.splitTime(), 30);
+        QVERIFY(run.program->appRunning());
 
         MainWindow& window = run.window();
         QVERIFY(window.isVisible());
@@ -170,7 +164,7 @@ private slots:
 
         QCOMPARE(run.history(), CrLf({older, SmallReport()[1]}));
         QCOMPARE(run.stored("NeedSort"), QStringLiteral("False"));
-        QVERIFY(!run.program->values().AppRunning);
+        QVERIFY(!run.program->appRunning());
         QTRY_VERIFY(!run.program->mainWindow());
         QVERIFY(run.program->tray()->isIconShown());
         QVERIFY(!run.program->hasEnded());
@@ -199,10 +193,10 @@ private slots:
         QCOMPARE(run.label("totalLabel"), QString());
         QCOMPARE(run.find<QComboBox>("searchBox1")->currentText(), QStringLiteral("GET /index.html"));
         QCOMPARE(run.find<QComboBox>("searchBox1")->count(), 2);
-        QCOMPARE(second->session().History, std::vector<std::string>{SmallReport()[1]});
-        QCOMPARE(second->trackedItems().size(), std::size_t{1});
+        QCOMPARE(run.session().History, std::vector<std::string>{SmallReport()[1]});
+        QCOMPARE(run.program->history().trackedItems().size(), std::size_t{1});
         QVERIFY(run.program->moreFlags()[1]);
-        QVERIFY(run.program->values().AppRunning == false); // set once, by the first closing
+        QVERIFY(run.program->appRunning() == false); // set once, by the first closing
 
         // Open again while open: the same window comes forward.
         emit run.program->tray()->doubleClicked(1);

@@ -141,7 +141,7 @@ public:
         box->setFocus();
         box->selectAll();
         QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
-        QVERIFY(WaitForSearch(window()));
+        QVERIFY(searched());
     }
     template <typename Child = QWidget>
     Child* find(const char* name) const
@@ -180,7 +180,9 @@ public:
     }
     QByteArray history() const { return FileBytes(dataFile("history.dat")); }
     // The window's search started by a click or a menu command has ended.
-    bool searched() const { return WaitForSearch(window()); }
+    bool searched() const { return WaitForSearch(window(), program->history()); }
+    // The history as the running program keeps it.
+    const HistorySession& session() const { return program->history().session(); }
 
     std::size_t said(const char* title) const { return messages(QLatin1String(title)).size(); }
     std::vector<Dialogs::Shown> messages(const QString& title) const

@@ -6,7 +6,7 @@
 #include "ui/dialogs/timelimitdialog.h"
 #include "ui/dialogs/trackingdialog.h"
 
-#include "app/settings/appvalues.h"
+#include "app/settings/preferences.h"
 
 #include <QDropEvent>
 #include <QListWidget>
@@ -242,15 +242,14 @@ private slots:
         run.track({"/quarnel/shareware/pelmor.zip"});
         run.writeData("history.dat", {ReportLine("192.0.2.1", "01/Dec/2026:09:00:00", kZip)});
         QVERIFY(run.start());
-        MainWindow& window = run.window();
-        QCOMPARE(window.session().History.size(), std::size_t{1});
+        QCOMPARE(run.session().History.size(), std::size_t{1});
         run.paste(Joined(SmallReport()));
-        QVERIFY(window.session().HistoryChanged);
+        QVERIFY(run.session().HistoryChanged);
 
         run.trigger("dailyViewAction");
-        QVERIFY(!window.session().HistoryChanged);
-        QCOMPARE(window.session().History.size(), std::size_t{2});
-        QCOMPARE(window.session().History[1], SmallReport()[1]);
+        QVERIFY(!run.session().HistoryChanged);
+        QCOMPARE(run.session().History.size(), std::size_t{2});
+        QCOMPARE(run.session().History[1], SmallReport()[1]);
 
         // Track Items stores the search texts first: the dialog offers them from the settings.
         run.find<QComboBox>("searchBox0")->setEditText(QStringLiteral("GET /index.html"));
@@ -276,7 +275,7 @@ private slots:
         QVERIFY(timeLimit);
         FindChild<QComboBox>(timeLimit, "limitBox")->setCurrentIndex(5);
         FindChild<QPushButton>(timeLimit, "okButton")->click();
-        QCOMPARE(run.program->values().TimeLimit, 6); // the running program's value
+        QCOMPARE(run.program->preferences().timeLimit(), 6); // the running program's value
 
         run.trigger("optionsAction");
         QVERIFY(windows.find<OptionsDialog>());

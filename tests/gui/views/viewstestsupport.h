@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/files/datafolder.h"
-#include "app/settings/appvalues.h"
+#include "app/settings/preferences.h"
 #include "app/settings/settingsstore.h"
 #include "app/store/linesfile.h"
 #include "app/store/trackingfile.h"
@@ -47,7 +47,8 @@ public:
         TrackedItems(LoadTrackedItems(QStringLiteral(TALLYWICK_TEST_DATA "/views/tracking.dat"))),
         settings_(std::make_unique<SettingsStore>(dir_.filePath(QStringLiteral("Tallywick.ini"))))
     {
-        values.Traffic_URL = kTrafficUrl;
+        settings_->write(keys::TrafficUrl, kTrafficUrl);
+        preferences_ = std::make_unique<Preferences>(*settings_);
     }
 
     ~ViewsInputs()
@@ -58,7 +59,7 @@ public:
 
     HistoryViewContext context()
     {
-        return {History, TrackedItems, values, *settings_, DataFolder(dataPath()), [this] { return today; }};
+        return {History, TrackedItems, *preferences_, *settings_, DataFolder(dataPath()), [this] { return today; }};
     }
 
     // A view window over these inputs, deleted with them unless it went first.
@@ -83,12 +84,12 @@ public:
 
     std::vector<std::string> History;
     std::vector<std::string> TrackedItems;
-    AppValues values;
     sys_days today = kFixtureToday;
 
 private:
     QTemporaryDir dir_;
     std::unique_ptr<SettingsStore> settings_;
+    std::unique_ptr<Preferences> preferences_;
     QList<QPointer<QWidget>> windows_;
 };
 

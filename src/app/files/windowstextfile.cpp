@@ -1,6 +1,6 @@
-#include "app/store/windowstextfile.h"
+#include "app/files/windowstextfile.h"
 
-#include "app/store/replacefile.h"
+#include "app/files/replacefile.h"
 
 namespace tallywick {
 

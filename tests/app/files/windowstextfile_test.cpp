@@ -1,4 +1,4 @@
-#include "app/store/windowstextfile.h"
+#include "app/files/windowstextfile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,4 +1,4 @@
-#include "app/store/replacefile.h"
+#include "app/files/replacefile.h"
 
 #include "app/store/savefilewrite.h"
 

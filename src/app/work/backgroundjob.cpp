@@ -1,4 +1,4 @@
-#include "ui/main/backgroundjob.h"
+#include "app/work/backgroundjob.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -62,6 +62,12 @@ void BackgroundJob::cancel()
     running_->stop.request_stop();
     ending_.push_back(std::move(running_));
     running_.reset();
+}
+
+void BackgroundJob::waitForCancelled()
+{
+    // Joined as they go.
+    ending_.clear();
 }
 
 void BackgroundJob::finish()

@@ -10,8 +10,9 @@
 namespace tallywick {
 
 // One piece of long work at a time on a thread of its own, so that the window keeps painting.
-// The work never touches widgets: it gets copies, and hands back steps that run on this
-// object's thread, in the order posted, unless the run was cancelled before they came due.
+// The work never touches widgets: it gets copies, or reads data that its owner leaves alone
+// until the work has ended, and hands back steps that run on this object's thread, in the order
+// posted, unless the run was cancelled before they came due.
 class BackgroundJob : public QObject {
     Q_OBJECT
 
@@ -32,8 +33,11 @@ public:
 
     // Cancels a running work first.
     void start(Work work);
-    // The run's steps, its last one included, are dropped; the work is asked to stop.
+    // The run's steps, its last one included, are dropped; the work is asked to stop. Its thread
+    // may still be running: what it reads must stay as it is until waitForCancelled().
     void cancel();
+    // Waits for the threads of cancelled runs to end.
+    void waitForCancelled();
     // Waits for the work to end and runs its steps now: when the event loop cannot be waited for.
     void finish();
     // From start until the last step has run or the run was cancelled.

@@ -1,0 +1,138 @@
+#pragma once
+
+#include "app/files/datafolder.h"
+#include "app/history/historysteps.h"
+#include "app/store/linesfile.h"
+#include "core/history/upkeepstatus.h"
+#include "core/search/collectedhits.h"
+#include "core/search/linelist.h"
+
+#include <QObject>
+#include <QString>
+
+#include <chrono>
+#include <cstddef>
+#include <functional>
+#include <future>
+#include <limits>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tallywick {
+
+class BackgroundJob;
+class HistoryStore;
+class SettingsStore;
+
+// Where the history lives and what its upkeep goes by.
+struct HistoryKeeperSetup {
+    DataFolder folder;
+    std::function<std::chrono::sys_days()> today;
+    std::function<int()> timeLimit;
+    SaveFileOpener save = OpenSaveFile;
+    ReadFileOpener read = OpenFileForReading;
+    // From this many records on (history and collected), a merge runs on a thread of its own and
+    // its outcome comes back through the event loop.
+    std::size_t backgroundMergeFrom = kBackgroundMergeRecords;
+};
+
+// Merges are never run in the background (where no event loop runs, as on the command line).
+inline constexpr std::size_t kNoBackgroundMerge = std::numeric_limits<std::size_t>::max();
+
+// The download history from its load to its closing save, for the desktop program and the
+// command line alike: the records, the tracked items, the downloads collected since the load and
+// the days the searched reports covered; the merges that bring the collected downloads in (off
+// the caller's thread when the history is large) and the steps that wait for them; the closing
+// save with its archive and covered days.
+class HistoryKeeper : public QObject {
+    Q_OBJECT
+
+public:
+    HistoryKeeper(HistoryKeeperSetup setup, SettingsStore& settings, QObject* parent = nullptr);
+    ~HistoryKeeper() override;
+
+    // A fresh session from "history.dat", sorted when "NeedSort" asks for it.
+    HistoryLoadOutcome load();
+    // Why the history will not be saved (its file could not be read to its end); empty when it
+    // will.
+    QString saveRefusal() const;
+
+    // Reads "tracking.dat" again; what the user is told when it could be read only in part (the
+    // items read before the failure are kept).
+    std::optional<QString> readTrackedItems();
+    const std::vector<std::string>& trackedItems() const { return trackedItems_; }
+    // The items just written to "tracking.dat".
+    void setTrackedItems(std::vector<std::string> items) { trackedItems_ = std::move(items); }
+
+    // What one search found, for the history.
+    struct FoundDownloads {
+        const CollectedHits& collected;                 // the tracked downloads it found, each once
+        const std::vector<std::string>& trackedItems;   // the items it looked for
+        const LineList& reportHits;                     // its hits, for items tracked since it began
+        const std::vector<std::chrono::sys_days>& days; // the days its reports cover
+    };
+    // The search's tracked downloads join the collected ones (its hits are looked at again when
+    // the tracked list changed while it ran), and its days the covered ones. Returns how many
+    // collected downloads are older than the time limit: they leave the history at the next save.
+    std::size_t takeSearch(const FoundDownloads& found);
+    // The hits of a report for the items tracked now; true when one was new to the collected.
+    bool collectTracked(const LineList& reportHits);
+
+    // Merges the collected downloads into the history, then runs `then` with the number of
+    // records the merges added. A merge under way is waited for, not begun again.
+    void bringUpToDate(std::function<void(std::size_t added)> then = {});
+    bool isMerging() const;
+    // Stops the merge under way: the downloads stay collected, for the next merge or the
+    // closing; the steps that waited for it are dropped.
+    void cancelMerge();
+    // A merge that began with the old time limit begins again with the new one.
+    void restartMerge();
+
+    // The closing steps: the merge under way finished, then the collected downloads merged,
+    // duplicate partial downloads removed, the records past the time limit archived, the history
+    // and its covered days saved.
+    ClosingHistoryOutcome close();
+
+    // The records the history holds, in memory.
+    const std::vector<std::string>& history() const { return session_.History; }
+    // Records the upkeep removed for age that wait for the closing save to archive them.
+    const std::vector<std::string>& removedForAge() const { return session_.removedForAge; }
+    const HistorySession& session() const { return session_; }
+    // The records of the history the save would leave out under that time limit.
+    std::size_t countPastTimeLimit(int months) const;
+
+signals:
+    // What the upkeep does, as it goes.
+    void notice(const tallywick::UpkeepNotice& notice);
+    // A merge runs in the background; it ends applied, cancelled or out of memory.
+    void mergeStarted();
+    void mergeEnded();
+    void mergeOutOfMemory();
+
+private:
+    std::chrono::sys_days today() const { return setup_.today(); }
+    int timeLimit() const { return setup_.timeLimit(); }
+    UpkeepStatus announce();
+    void continueMerging();
+    void runMergedSteps();
+    // Nothing may change the history while a background merge still copies it, cancelled or not.
+    void waitUntilHistoryCopied();
+
+    HistoryKeeperSetup setup_;
+    std::unique_ptr<HistoryStore> store_;
+    HistorySession session_;
+    std::vector<std::string> trackedItems_;
+    struct MergedStep {
+        std::function<void(std::size_t)> run;
+        std::size_t added = 0;
+    };
+    std::vector<MergedStep> afterMerge_;
+    std::shared_future<void> historyCopied_;
+    bool closing_ = false;
+    // Last: its thread ends before what it reads goes.
+    std::unique_ptr<BackgroundJob> mergeJob_;
+};
+
+} // namespace tallywick

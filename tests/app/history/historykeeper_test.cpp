@@ -1,0 +1,217 @@
+#include "app/history/historykeeper.h"
+
+#include "app/settings/settingsstore.h"
+#include "core/history/historyrecords.h"
+#include "support/storetesting.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace tallywick {
+namespace {
+
+using namespace testing;
+using Records = std::vector<std::string>;
+
+const std::string kZip = "/quarnel/shareware/pelmor.zip";
+const std::string kExe = "/quarnel/shareware/pelmor.exe";
+
+std::string Hit(const char* date, const std::string& item, const char* time = "10:15:42")
+{
+    return Record({.date = date, .time = time, .path = item});
+}
+
+LineList Hits(const Records& records)
+{
+    LineList hits;
+    for (const auto& record : records)
+        hits.push_back(record);
+    return hits;
+}
+
+// The background merges post their outcome to an event loop.
+void NeedEventLoop()
+{
+    static int argc = 1;
+    static char name[] = "historykeeper_test";
+    static char* argv[] = {name, nullptr};
+    static QCoreApplication app(argc, argv);
+}
+
+template <typename Condition>
+bool ProcessEventsUntil(Condition done)
+{
+    const QDeadlineTimer deadline(std::chrono::seconds(60));
+    while (!done() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    return done();
+}
+
+class HistoryKeeperTest : public ::testing::Test {
+protected:
+    void SetUp() override { NeedEventLoop(); }
+
+    QString path(const char* name) const { return dir_.filePath(QString::fromUtf8(name)); }
+    // A keeper as a run of the program makes one: the history and the tracked items loaded.
+    std::unique_ptr<HistoryKeeper> Keeper(std::size_t backgroundMergeFrom = kNoBackgroundMerge)
+    {
+        HistoryKeeperSetup setup{DataFolder(dir_.path()), [] { return kToday; }, [] { return 12; }};
+        setup.backgroundMergeFrom = backgroundMergeFrom;
+        auto keeper = std::make_unique<HistoryKeeper>(std::move(setup), settings_);
+        QObject::connect(keeper.get(), &HistoryKeeper::notice,
+                         [this](const UpkeepNotice& notice) { shown_.push_back(UpkeepNoticeText(notice)); });
+        keeper->load();
+        keeper->readTrackedItems();
+        return keeper;
+    }
+    Records Stored() { return HistoryStore(path("history.dat"), settings_).LoadHistory().lines; }
+
+    QTemporaryDir dir_;
+    SettingsStore settings_{path("Tallywick.ini")};
+    std::vector<std::string> shown_;
+};
+
+TEST_F(HistoryKeeperTest, TheLoadedReportsHitsOfANewlyTrackedItemReachTheHistory)
+{
+    const Records reportHits = {Hit("04/Dec/2026", kExe), Hit("03/Dec/2026", kZip), Hit("04/Dec/2026", kZip)};
+    WriteBytes(path("history.dat"), reportHits[0] + "\r\n");
+    WriteBytes(path("tracking.dat"), kExe + "\r\n");
+    auto keeper = Keeper();
+    std::optional<std::size_t> added;
+    keeper->collectTracked(Hits(reportHits));
+    keeper->bringUpToDate([&](std::size_t count) { added = count; });
+    EXPECT_EQ(added, 0u) << "held in the history already";
+    EXPECT_EQ(keeper->history(), Records{reportHits[0]});
+
+    WriteBytes(path("tracking.dat"), kExe + "\r\n" + kZip + "\r\n");
+    keeper->readTrackedItems();
+    EXPECT_TRUE(keeper->collectTracked(Hits(reportHits)));
+    keeper->bringUpToDate([&](std::size_t count) { added = count; });
+    EXPECT_EQ(added, 2u);
+    EXPECT_EQ(keeper->history(), (Records{reportHits[1], reportHits[0], reportHits[2]}));
+
+    // The same hits again add nothing.
+    keeper->collectTracked(Hits(reportHits));
+    keeper->bringUpToDate([&](std::size_t count) { added = count; });
+    EXPECT_EQ(added, 0u);
+}
+
+TEST_F(HistoryKeeperTest, ASearchsDownloadsAreTakenForTheItemsTrackedNow)
+{
+    WriteBytes(path("tracking.dat"), kZip + "\r\n");
+    auto keeper = Keeper();
+    const Records reportHits = {Hit("04/Dec/2026", kExe), Hit("01/Mar/2015", kZip)};
+    CollectedHits found;
+    found.append(reportHits[1]);
+    const std::vector<std::chrono::sys_days> days = {Day(2015, 3, 1), Day(2026, 12, 4)};
+
+    // The search looked for the items of the time it began: the same list, its downloads.
+    const std::vector<std::string> searchedFor = {kZip};
+    EXPECT_EQ(keeper->takeSearch({found, searchedFor, Hits(reportHits), days}), 1u) << "one is past the limit";
+    EXPECT_TRUE(keeper->session().HistoryChanged);
+    EXPECT_EQ(keeper->session().collected.size(), 1u);
+    EXPECT_EQ(keeper->session().coveredDays, days);
+
+    // The list changed while it ran: its hits are looked at again for the items tracked now.
+    WriteBytes(path("tracking.dat"), kExe + "\r\n");
+    keeper->readTrackedItems();
+    EXPECT_EQ(keeper->takeSearch({found, searchedFor, Hits(reportHits), days}), 1u);
+    EXPECT_TRUE(keeper->session().collected.contains(reportHits[0]));
+    EXPECT_EQ(keeper->session().collected.size(), 2u);
+}
+
+TEST_F(HistoryKeeperTest, ALargeMergeRunsApartAndTheStepsWaitingForItFollow)
+{
+    WriteBytes(path("history.dat"), Hit("01/Dec/2026", kZip) + "\r\n");
+    WriteBytes(path("tracking.dat"), kZip + "\r\n");
+    auto keeper = Keeper(1);
+    int started = 0;
+    int ended = 0;
+    QObject::connect(keeper.get(), &HistoryKeeper::mergeStarted, [&] { ++started; });
+    QObject::connect(keeper.get(), &HistoryKeeper::mergeEnded, [&] { ++ended; });
+    keeper->collectTracked(Hits({Hit("04/Dec/2026", kZip)}));
+    std::vector<std::size_t> added;
+    keeper->bringUpToDate([&](std::size_t count) { added.push_back(count); });
+    EXPECT_TRUE(keeper->isMerging());
+    // Collected meanwhile: the merge under way is not begun again, the next one takes it.
+    keeper->collectTracked(Hits({Hit("05/Dec/2026", kZip)}));
+    keeper->bringUpToDate([&](std::size_t count) { added.push_back(count); });
+    ASSERT_TRUE(ProcessEventsUntil([&] { return added.size() == 2; }));
+    EXPECT_EQ(added, (std::vector<std::size_t>{2, 2}));
+    EXPECT_EQ(started, 2);
+    EXPECT_EQ(ended, 2);
+    EXPECT_EQ(keeper->history().size(), 3u);
+    EXPECT_FALSE(keeper->session().HistoryChanged);
+}
+
+// Escape stops a large merge while its thread still copies the history; the closing that follows
+// merges into that history and must wait for the copy, not race it.
+TEST_F(HistoryKeeperTest, ClosingAfterACancelledMergeWaitsForItsCopyOfTheHistory)
+{
+    Records history;
+    for (int i = 0; i < 200'000; ++i)
+        history.push_back(Record({.date = "01/Dec/2026", .path = kZip, .agent = "Agent/" + std::to_string(i)}));
+    std::string bytes;
+    for (const auto& record : history)
+        bytes += record + "\r\n";
+    WriteBytes(path("history.dat"), bytes);
+    WriteBytes(path("tracking.dat"), kZip + "\r\n");
+    auto keeper = Keeper(1);
+    const std::string newest = Hit("04/Dec/2026", kZip);
+    keeper->collectTracked(Hits({newest}));
+    bool ran = false;
+    keeper->bringUpToDate([&](std::size_t) { ran = true; });
+    ASSERT_TRUE(keeper->isMerging());
+    keeper->cancelMerge();
+    EXPECT_FALSE(keeper->isMerging());
+
+    const auto closing = keeper->close();
+    EXPECT_TRUE(closing.problems().isEmpty());
+    ASSERT_TRUE(closing.merge);
+    EXPECT_EQ(closing.merge->appended.size(), 1u);
+    history.push_back(newest);
+    const auto stored = Stored();
+    ASSERT_EQ(stored.size(), history.size());
+    EXPECT_TRUE(stored == history);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(ran) << "what waited for the cancelled merge was dropped";
+}
+
+// The command line runs the same keeper without an event loop: everything happens in the call.
+TEST_F(HistoryKeeperTest, WithoutBackgroundMergesTheClosingDoesItAll)
+{
+    WriteBytes(path("history.dat"), Hit("04/Dec/2026", kZip) + "\r\n" + Hit("03/Mar/2025", kZip) + "\r\n");
+    settings_.write(keys::NeedSort, true);
+    WriteBytes(path("tracking.dat"), kZip + "\r\n");
+    auto keeper = Keeper();
+    EXPECT_EQ(shown_, (std::vector<std::string>{"Please wait while sorting history.",
+                                                "History sorted: 1 records kept, 1 removed."}));
+    EXPECT_EQ(keeper->removedForAge(), Records{Hit("03/Mar/2025", kZip)});
+    CollectedHits found;
+    found.append(Hit("05/Dec/2026", kZip));
+    keeper->takeSearch({found, keeper->trackedItems(), LineList{}, {Day(2026, 12, 5)}});
+    const auto closing = keeper->close();
+    EXPECT_TRUE(closing.problems().isEmpty());
+    EXPECT_EQ(Stored(), (Records{Hit("04/Dec/2026", kZip), Hit("05/Dec/2026", kZip)}));
+    EXPECT_EQ(FileBytes(path("archive/2025-03.dat")), Hit("03/Mar/2025", kZip) + "\r\n");
+    EXPECT_EQ(FileBytes(path("coverage.dat")), "2026-12-05\r\n2026-12-05\r\n");
+}
+
+TEST_F(HistoryKeeperTest, ATrackingFileReadInPartKeepsWhatWasReadAndSaysSo)
+{
+    WriteBytes(path("tracking.dat"), kZip + "\r\n");
+    auto keeper = Keeper();
+    EXPECT_EQ(keeper->trackedItems(), Records{kZip});
+    ASSERT_TRUE(QFile::remove(path("tracking.dat")));
+    EXPECT_FALSE(keeper->readTrackedItems()) << "a missing file is an empty list";
+    EXPECT_TRUE(keeper->trackedItems().empty());
+    ASSERT_TRUE(QDir().mkpath(path("tracking.dat")));
+    EXPECT_TRUE(keeper->readTrackedItems());
+}
+
+} // namespace
+} // namespace tallywick

@@ -1,0 +1,54 @@
+#include "app/settings/preferences.h"
+
+#include "app/settings/settingsstore.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace tallywick {
+namespace {
+
+// What a dialog changes is written at once and announced only when it is new: whoever follows an
+// announcement (a search begun again, a merge begun again) finds the setting stored already.
+TEST(Preferences, AChangeIsStoredThenAnnouncedAndASameValueOnlyStored)
+{
+    QTemporaryDir dir;
+    SettingsStore settings(dir.filePath(QStringLiteral("Tallywick.ini")));
+    settings.write(keys::SplitTime, 45);
+    Preferences preferences(settings);
+    EXPECT_EQ(preferences.splitTime(), 45);
+    EXPECT_EQ(preferences.timeLimit(), 12);
+
+    int counting = 0;
+    int limit = 0;
+    int pages = 0;
+    QObject::connect(&preferences, &Preferences::countingChanged, [&] {
+        ++counting;
+        EXPECT_TRUE(settings.read(keys::LeaveOutFailed));
+    });
+    QObject::connect(&preferences, &Preferences::timeLimitChanged, [&] { ++limit; });
+    QObject::connect(&preferences, &Preferences::webPagesChanged, [&] { ++pages; });
+
+    preferences.setCounting(45, false, true);
+    preferences.setCounting(45, false, true);
+    EXPECT_EQ(counting, 1);
+    EXPECT_TRUE(preferences.leaveOutFailed());
+
+    preferences.setTimeLimit(12);
+    EXPECT_EQ(limit, 0);
+    EXPECT_EQ(settings.find(QStringLiteral("TimeLimit")), QStringLiteral("12"));
+    preferences.setTimeLimit(6);
+    EXPECT_EQ(limit, 1);
+    EXPECT_EQ(settings.read(keys::TimeLimit), 6);
+
+    const WebPage mine{QStringLiteral("https://www.example.org/"), QStringLiteral("&Mine")};
+    preferences.setWebPages(mine, preferences.detailsPage());
+    EXPECT_EQ(pages, 1);
+    EXPECT_EQ(preferences.trafficPage(), mine);
+    EXPECT_EQ(settings.read(keys::TrafficMenu), QStringLiteral("&Mine"));
+    EXPECT_EQ(Preferences(settings).trafficPage(), mine) << "read back at the next start";
+}
+
+} // namespace
+} // namespace tallywick
