@@ -3,6 +3,7 @@
 // TALLYWICK_BENCH_DATA names that folder.
 
 #include "core/log/lines.h"
+#include "core/log/logfields.h"
 #include "core/search/reportsearch.h"
 #include "core/search/textfinder.h"
 
@@ -81,6 +82,33 @@ void BM_SearchReport(benchmark::State& state)
     Count(state, report, state.range(0));
 }
 
+// The same search with the counts beside "Found", file sizes given and the IPv6 option on.
+void BM_SearchReportCountingDownloads(benchmark::State& state)
+{
+    const auto& report = Report(state.range(0));
+    SearchRequest request;
+    request.countDownloads = true;
+    request.ipv6Network64 = true;
+    request.givenSizes = {{"/quarnel/shareware/pelmor.exe", 1'000'000}, {"/quarnel/shareware/pelmor.zip", 60'000}};
+    for (auto _ : state) {
+        auto outcome = SearchReport(report, request, kTracked, CollectedHits{});
+        benchmark::DoNotOptimize(outcome);
+    }
+    Count(state, report, state.range(0));
+}
+
+// Every line read as fields up to its bytes, as the file sizes are found.
+void BM_ReadLogFields(benchmark::State& state)
+{
+    const auto& report = Report(state.range(0));
+    for (auto _ : state) {
+        std::int64_t status200 = 0;
+        ForEachLine(report, [&](std::string_view line) { status200 += ReadLogResponse(line).status == 200; });
+        benchmark::DoNotOptimize(status200);
+    }
+    Count(state, report, state.range(0));
+}
+
 // The same search fed in 1 MB chunks, as a file is read.
 void BM_ReportSearchChunks(benchmark::State& state)
 {
@@ -120,6 +148,8 @@ void BM_TextFinder(benchmark::State& state)
 }
 
 BENCHMARK(BM_SearchReport)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SearchReportCountingDownloads)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadLogFields)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReportSearchChunks)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CountLines)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TextFinder)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);

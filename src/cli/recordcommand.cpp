@@ -4,8 +4,10 @@
 #include "app/report/reportfile.h"
 #include "app/report/reportorder.h"
 #include "app/searchlist/searchlistsettings.h"
+#include "app/settings/filesizesetting.h"
 #include "app/settings/settingsstore.h"
 #include "cli/commands.h"
+#include "cli/countoptions.h"
 #include "cli/dataoptions.h"
 #include "cli/json.h"
 #include "cli/leaveoutoptions.h"
@@ -24,13 +26,15 @@ const char* const kRecordHelp =
     "access.log*, rotated logs) are searched as one, oldest first by the time of their first\n"
     "dated line, whatever order they are given in; a pipe is read once, as it comes, and keeps\n"
     "its place. Reads the settings (the two search texts stored in slot 0 of each panel's\n"
-    "list, Split_Time, TimeLimit, NeedSort, LeaveOutRobots, LeaveOutFailed; --leave-out-robots\n"
-    "and --leave-out-failed turn the last two on for this run), the tracked items and the\n"
-    "history; searches the report with No duplicates on; merges the new tracked downloads into\n"
-    "the history; removes duplicate partial downloads when there are any; saves \"history.dat\"\n"
-    "and \"NeedSort\", with the records past the time limit moved to the archive\n"
-    "(\"archive/yyyy-mm.dat\") first; adds the days the report covers (read in the same pass as\n"
-    "the search) to \"coverage.dat\". Recording the same report again records nothing.\n"
+    "list, Split_Time, TimeLimit, NeedSort, LeaveOutRobots, LeaveOutDownloadTools,\n"
+    "LeaveOutFailed, IPv6Network64, FileSizes; --leave-out-robots, --leave-out-download-tools,\n"
+    "--leave-out-failed and --ipv6-network-64 turn theirs on for this run, and --size adds to\n"
+    "FileSizes), the tracked items and the history; searches the report with No duplicates on;\n"
+    "merges the new tracked downloads into the history; removes duplicate partial downloads\n"
+    "when there are any; saves \"history.dat\" and \"NeedSort\", with the records past the time\n"
+    "limit moved to the archive (\"archive/yyyy-mm.dat\") first; adds the days the report covers\n"
+    "(read in the same pass as the search) to \"coverage.dat\". Recording the same report again\n"
+    "records nothing.\n"
     "Holds the data folder's lock while it runs.\n"
     "\n"
     "Text output: the lines read, the downloads recorded in all and per tracked item, those too\n"
@@ -38,19 +42,27 @@ const char* const kRecordHelp =
     "partial downloads removed, and the records written to \"history.dat\". Records dated after\n"
     "today (a server clock ahead, or this computer's clock set back) are kept like any other.\n"
     "A line longer than 1 MiB (1048576 bytes) counts as a line but is never searched; when there\n"
-    "were any, the text output says how many. When robots or failed requests are left out, it\n"
-    "says \"Left out: R robots, F failed\": the lines with a hit that were removed before counting.\n"
+    "were any, the text output says how many. When robots, download tools or failed requests are\n"
+    "left out, it says \"Left out: R robots, F failed\" (with \"T download tools\" when they are\n"
+    "left out): the lines with a hit that were removed before counting; and when robots or\n"
+    "download tools are left out but no hit line has a user agent, it says so.\n"
     "JSON output: {\"lines\": N, \"recorded\": N, \"expired\": N, \"future\": N, \"per_item\": {ITEM:\n"
     "N, ...}, \"removed_partials\": N, \"history_size\": N, \"overlong_lines\": N, \"left_out\":\n"
-    "{\"robots\": N, \"failed\": N}}. lines: the lines of the report; recorded: the downloads this\n"
-    "run added that are in the saved \"history.dat\"; expired: the downloads this run added that\n"
-    "were TimeLimit or more months old and that this save wrote to the archive as new (an old\n"
-    "report recorded again adds nothing there); future: the records of the saved \"history.dat\"\n"
-    "dated after today; per_item: every tracked item (0 included) with the recorded downloads\n"
-    "whose first tracked item it is, adding up to recorded; removed_partials: duplicate partial\n"
-    "downloads removed (0 when there were none); history_size: the records written to\n"
-    "\"history.dat\"; overlong_lines: the lines too long to search; left_out: the lines with a hit\n"
-    "removed as robots and as failed (zeros when neither is left out).\n"
+    "{\"robots\": N, \"failed\": N, \"download_tools\": N, \"agents_read\": true}, \"panels\":\n"
+    "[{\"find\": TEXT, \"found\": N, \"complete\": N, \"incomplete\": N, \"size_unknown\": N,\n"
+    "\"unique_per_day\": N, \"unique_per_hour\": N}, {...}]}. lines: the lines of the report;\n"
+    "recorded: the downloads this run added that are in the saved \"history.dat\"; expired: the\n"
+    "downloads this run added that were TimeLimit or more months old and that this save wrote to\n"
+    "the archive as new (an old report recorded again adds nothing there); future: the records of\n"
+    "the saved \"history.dat\" dated after today; per_item: every tracked item (0 included) with\n"
+    "the recorded downloads whose first tracked item it is, adding up to recorded;\n"
+    "removed_partials: duplicate partial downloads removed (0 when there were none);\n"
+    "history_size: the records written to \"history.dat\"; overlong_lines: the lines too long to\n"
+    "search; left_out: the lines with a hit removed as robots, as failed and as download tools\n"
+    "(zeros when none is left out), and agents_read: false only when robots or download tools\n"
+    "were left out and no hit line had a user agent; panels: for each of the two texts searched,\n"
+    "its downloads (\"Found\") and the counts beside them, as \"tallywick-cli search --help\" tells\n"
+    "them.\n"
     "\n"
     "Exit status: 0 done; 1 a file could not be opened, read or written (the settings file and\n"
     "the robot list included; stderr says which and why, such as \"Permission denied\"; no\n"
@@ -101,9 +113,24 @@ struct RecordSummary {
     std::vector<ItemCount> perItem;
     std::int64_t removedPartials = 0;
     std::int64_t historySize = 0;
-    bool leavingOut = false;
     LeftOutCounts leftOut;
+    // The two texts searched and what they found.
+    LeaveOutOptions leaveOut;
+    AgentsRead agents;
+    std::array<std::string, kPanelCount> texts;
+    std::array<std::int64_t, kPanelCount> found{};
+    DownloadCounts downloads;
 };
+
+Json PanelsJson(const RecordSummary& summary)
+{
+    Json panels = Json::array();
+    for (int i = 0; i < kPanelCount; ++i) {
+        Json panel = Json::object().set("find", Json::text(summary.texts[i])).set("found", summary.found[i]);
+        panels.push(std::move(SetPanelCounts(panel, summary.downloads.panels[i])));
+    }
+    return panels;
+}
 
 Json ToJson(const RecordSummary& summary)
 {
@@ -119,7 +146,8 @@ Json ToJson(const RecordSummary& summary)
         .set("removed_partials", summary.removedPartials)
         .set("history_size", summary.historySize)
         .set("overlong_lines", summary.overlongLines)
-        .set("left_out", LeftOutJson(summary.leftOut));
+        .set("left_out", LeftOutJson(summary.leftOut, summary.agents))
+        .set("panels", PanelsJson(summary));
 }
 
 RecordSummary Summarize(const SearchResult& search, const ClosingHistoryOutcome& closing,
@@ -145,8 +173,7 @@ void WriteText(const RecordSummary& summary, std::ostream& out)
     out << "Lines read: " << summary.lines << '\n';
     if (summary.overlongLines > 0)
         out << "Lines too long to search: " << summary.overlongLines << '\n';
-    if (summary.leavingOut)
-        out << LeftOutLabel(summary.leftOut) << '\n';
+    out << LeftOutText(summary.leaveOut, summary.leftOut, summary.agents);
     out << "Recorded: " << summary.recorded << '\n';
     for (const auto& entry : summary.perItem)
         out << "  " << entry.count << "  " << entry.item << '\n';
@@ -173,6 +200,7 @@ int RunRecord(const Arguments& arguments, Environment& env)
          QStringLiteral("MONTHS")},
     });
     parser.addOptions(LeaveOutCommandOptions());
+    parser.addOptions(CountCommandOptions());
     parser.addPositionalArgument(QStringLiteral("REPORT"), QStringLiteral("The report files, one or several."),
                                  QStringLiteral("REPORT..."));
     if (!line.parse(arguments, env))
@@ -211,8 +239,17 @@ int RunRecord(const Arguments& arguments, Environment& env)
         request.texts[panel] = StoredSearchText(settings, panel);
     request.noDuplicates = true;
     request.splitTime = splitTimeOption.minutes.value_or(settings.read(keys::SplitTime));
-    const auto leaveOut = ReadLeaveOutOptions(line, command, settings.read(keys::LeaveOutRobots),
-                                              settings.read(keys::LeaveOutFailed), env);
+    const auto counting = ReadCountOptions(line, settings.read(keys::IPv6Network64), ReadFileSizes(settings), env);
+    if (counting.exitCode)
+        return *counting.exitCode;
+    request.countDownloads = true;
+    request.ipv6Network64 = counting.ipv6Network64;
+    request.givenSizes = counting.sizes;
+    const auto leaveOut = ReadLeaveOutOptions(line, command,
+                                              {.robots = settings.read(keys::LeaveOutRobots),
+                                               .failed = settings.read(keys::LeaveOutFailed),
+                                               .downloadTools = settings.read(keys::LeaveOutDownloadTools)},
+                                              env);
     if (leaveOut.exitCode)
         return *leaveOut.exitCode;
     request.leaveOut = leaveOut.options;
@@ -255,7 +292,12 @@ int RunRecord(const Arguments& arguments, Environment& env)
     // The history is saved from here on: what it recorded is said even when a later part failed.
     const bool saved = closing.save.status == HistorySaveOutcome::Status::Saved;
     auto summary = Summarize(search.outcome.result, closing, trackedItems, history.session().collected);
-    summary.leavingOut = request.leaveOut.active();
+    summary.leaveOut = request.leaveOut;
+    summary.agents = search.outcome.result.agents;
+    summary.texts = request.texts;
+    for (int panel = 0; panel < kPanelCount; ++panel)
+        summary.found[panel] = search.outcome.result.panels[panel].found;
+    summary.downloads = search.outcome.result.downloads.value_or(DownloadCounts{});
     if (line.json())
         env.out << ToJson(summary).dump();
     else

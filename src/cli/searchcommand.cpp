@@ -3,6 +3,7 @@
 #include "app/report/reportorder.h"
 #include "app/store/trackingfile.h"
 #include "cli/commands.h"
+#include "cli/countoptions.h"
 #include "cli/dataoptions.h"
 #include "cli/json.h"
 #include "cli/leaveoutoptions.h"
@@ -22,16 +23,41 @@ const char* const kSearchHelp =
     "cat reads it; it keeps its place in the order given. A \".gz\" report may be several gzip\n"
     "members one after another and may end in zero bytes of padding, as gzip takes it.\n"
     "\n"
-    "Text output: the count labels (\"All Found: N of LINES\", then \"Found: N\" for panel 0 and\n"
-    "for panel 1), then each panel's result text. A line longer than 1 MiB (1048576 bytes) counts\n"
-    "as a line but is never searched; when there were any, \"Lines too long to search: N\" follows\n"
-    "the labels. With --leave-out-robots or --leave-out-failed, \"Left out: R robots, F failed\"\n"
-    "follows them too: the lines with a hit that the options removed before counting, each line\n"
-    "once (as failed when both options remove it).\n"
+    "Text output: the count labels (\"All Found: N of LINES\", then for panel 0 and for panel 1\n"
+    "\"Found: N\" and the counts beside it, below), then each panel's result text. A line longer\n"
+    "than 1 MiB (1048576 bytes) counts as a line but is never searched; when there were any,\n"
+    "\"Lines too long to search: N\" follows the labels. With a --leave-out option, \"Left out: R\n"
+    "robots, F failed\" follows them too (\"R robots, T download tools, F failed\" with\n"
+    "--leave-out-download-tools): the lines with a hit that the options removed before counting,\n"
+    "each line once (as failed when its status and its agent would both remove it); when robots or\n"
+    "download tools are left out and no hit line has a user agent (a log in the Common format\n"
+    "has none), a line says so: then none could be told. Download tools are curl, wget, HTTP\n"
+    "libraries and download managers: --leave-out-robots keeps them.\n"
+    "\n"
+    "Beside \"Found: N\", for each panel:\n"
+    "  \"Complete: C, incomplete: I, size unknown: U\": N downloads by how much of the file they\n"
+    "  fetched. A download is a hit that is not a repeat of a split download, together with its\n"
+    "  repeats; its bytes are those of its lines with status 200 or 206 and the path of its first\n"
+    "  line. It is complete when they reach the file's size: the size given with --size, or else\n"
+    "  the largest bytes of any status-200 line of that path in the reports, found or not;\n"
+    "  unknown when there is neither. A download manager that fetches a 100 KB file in 20\n"
+    "  requests of 5 KB within the time frame is 1 download, complete; one that stops after 10\n"
+    "  is 1 download, incomplete; with --with-duplicates each of its requests is a download.\n"
+    "  \"Unique a day: D, an hour: H\": the distinct clients (IP address or host), user agents and\n"
+    "  paths of the downloads' first lines per UTC day (the podcast measurement's rule) and per\n"
+    "  UTC hour (COUNTER's unique item requests). The 20 requests above are 1 of each; the same\n"
+    "  client and agent fetching the file again 3 hours later is another download, but the same\n"
+    "  downloader of the day. With --ipv6-network-64 the addresses of one IPv6 /64 network are one\n"
+    "  client, here and in the split-download test.\n"
+    "\n"
     "JSON output: {\"lines\": N, \"overlong_lines\": N, \"all\": N, \"left_out\": {\"robots\": N,\n"
-    "\"failed\": N}, \"panels\": [{\"text\": SEARCH TEXT, \"found\": N, \"result\": RESULT TEXT},\n"
-    "{...}], \"report_hits\": [LINE, ...], \"collected\": [LINE, ...]}; left_out is zeros when\n"
-    "neither option is given.\n"
+    "\"failed\": N, \"download_tools\": N, \"agents_read\": true}, \"panels\": [{\"text\": SEARCH\n"
+    "TEXT, \"found\": N, \"complete\": N, \"incomplete\": N, \"size_unknown\": N,\n"
+    "\"unique_per_day\": N, \"unique_per_hour\": N, \"result\": RESULT TEXT}, {...}], \"sizes\":\n"
+    "{PATH: BYTES, ...}, \"report_hits\": [LINE, ...], \"collected\": [LINE, ...]}; left_out is\n"
+    "zeros when no option is given; agents_read is false only when robots or download tools were\n"
+    "left out and no hit line had a user agent; sizes holds every path of a counted download\n"
+    "whose size is known.\n"
     "Strings carry the report's bytes: valid UTF-8 as its characters, any other byte as the\n"
     "character of the same value (U+0080 to U+00FF).\n"
     "\n"
@@ -40,15 +66,15 @@ const char* const kSearchHelp =
     "memory; 2 bad arguments (one file named twice among them, under any of its names, or a\n"
     "--tracked FILE whose name is not UTF-8) or \"File Not Found\".";
 
-void WriteText(const SearchResult& result, bool leavingOut, std::ostream& out)
+void WriteText(const SearchRequest& request, const SearchResult& result, std::ostream& out)
 {
+    const DownloadCounts downloads = result.downloads.value_or(DownloadCounts{});
     out << AllFoundLabel(result) << '\n';
-    for (const auto& panel : result.panels)
-        out << FoundLabel(panel) << '\n';
+    for (int i = 0; i < kPanelCount; ++i)
+        out << FoundLabel(result.panels[i]) << '\n' << PanelCountsText(downloads.panels[i]);
     if (result.overlongLines > 0)
         out << OverlongLinesLabel(result) << '\n';
-    if (leavingOut)
-        out << LeftOutLabel(result.leftOut) << '\n';
+    out << LeftOutText(request.leaveOut, result.leftOut, result.agents);
     for (const auto& panel : result.panels)
         out << '\n' << panel.text;
 }
@@ -56,19 +82,20 @@ void WriteText(const SearchResult& result, bool leavingOut, std::ostream& out)
 Json ToJson(const SearchRequest& request, const SearchOutcome& outcome)
 {
     const SearchResult& result = outcome.result;
+    const DownloadCounts downloads = result.downloads.value_or(DownloadCounts{});
     Json panels = Json::array();
     for (int i = 0; i < kPanelCount; ++i) {
-        panels.push(Json::object()
-                        .set("text", Json::text(request.texts[i]))
-                        .set("found", result.panels[i].found)
-                        .set("result", Json::text(result.panels[i].text)));
+        Json panel = Json::object().set("text", Json::text(request.texts[i])).set("found", result.panels[i].found);
+        SetPanelCounts(panel, downloads.panels[i]);
+        panels.push(std::move(panel.set("result", Json::text(result.panels[i].text))));
     }
     return Json::object()
         .set("lines", result.lineCount)
         .set("overlong_lines", result.overlongLines)
         .set("all", result.allFound)
-        .set("left_out", LeftOutJson(result.leftOut))
+        .set("left_out", LeftOutJson(result.leftOut, result.agents))
         .set("panels", std::move(panels))
+        .set("sizes", SizesJson(downloads.sizes))
         .set("report_hits", Json::texts(result.reportHits))
         .set("collected", Json::texts(outcome.collected));
 }
@@ -96,6 +123,7 @@ int RunSearch(const Arguments& arguments, Environment& env)
          QStringLiteral("FILE")},
     });
     parser.addOptions(LeaveOutCommandOptions());
+    parser.addOptions(CountCommandOptions());
     parser.addPositionalArgument(QStringLiteral("REPORT"), QStringLiteral("The report files, one or several."),
                                  QStringLiteral("REPORT..."));
     line.namesFile(QStringLiteral("tracked"));
@@ -122,7 +150,13 @@ int RunSearch(const Arguments& arguments, Environment& env)
     if (splitTimeOption.exitCode)
         return *splitTimeOption.exitCode;
     request.splitTime = splitTimeOption.minutes.value_or(kDefaultSplitTime);
-    const auto leaveOut = ReadLeaveOutOptions(line, QStringLiteral("search"), false, false, env);
+    const auto counting = ReadCountOptions(line, false, {}, env);
+    if (counting.exitCode)
+        return *counting.exitCode;
+    request.countDownloads = true;
+    request.ipv6Network64 = counting.ipv6Network64;
+    request.givenSizes = counting.sizes;
+    const auto leaveOut = ReadLeaveOutOptions(line, QStringLiteral("search"), {}, env);
     if (leaveOut.exitCode)
         return *leaveOut.exitCode;
     request.leaveOut = leaveOut.options;
@@ -147,7 +181,7 @@ int RunSearch(const Arguments& arguments, Environment& env)
     if (line.json())
         env.out << ToJson(request, search.outcome).dump();
     else
-        WriteText(search.outcome.result, request.leaveOut.active(), env.out);
+        WriteText(request, search.outcome.result, env.out);
     return kExitOk;
 }
 

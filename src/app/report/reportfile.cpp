@@ -291,6 +291,8 @@ ReportFileSearch CollectReportFiles(const ReportPaths& paths, const SearchReques
         search.outcome.result.overlongLines = read.counts.overlongLines;
         search.outcome.result.allFound = read.counts.allFound;
         search.outcome.result.leftOut = read.counts.leftOut;
+        search.outcome.result.agents = read.counts.agents;
+        search.outcome.result.downloads = read.counts.downloads;
         for (int panel = 0; panel < kPanelCount; ++panel)
             search.outcome.result.panels[panel].found = read.counts.found[panel];
         if (covered == CoveredDays::Gather)

@@ -44,7 +44,8 @@ struct RobotMatcher::Compiled {
 RobotMatcher::RobotMatcher() = default;
 RobotMatcher::~RobotMatcher() = default;
 
-std::unique_ptr<RobotMatcher> RobotMatcher::FromPatterns(const std::vector<std::string>& patterns)
+std::unique_ptr<RobotMatcher> RobotMatcher::FromPatterns(const std::vector<std::string>& patterns,
+                                                         const std::vector<std::vector<std::string>>& tags)
 {
     std::unique_ptr<RobotMatcher> matcher(new RobotMatcher);
     matcher->memoryBudget_ = MatcherMemory(patterns);
@@ -53,9 +54,13 @@ std::unique_ptr<RobotMatcher> RobotMatcher::FromPatterns(const std::vector<std::
     options.set_max_mem(matcher->memoryBudget_);
     matcher->compiled_ = std::make_unique<Compiled>(options);
     std::string reason;
-    for (const auto& pattern : patterns) {
+    for (std::size_t i = 0; i < patterns.size(); ++i) {
+        const auto& pattern = patterns[i];
         if (matcher->compiled_->set.Add(pattern, &reason) >= 0) {
             ++matcher->patternCount_;
+            matcher->placeInList_.push_back(i);
+            matcher->httpLibrary_.push_back(
+                i < tags.size() && std::find(tags[i].begin(), tags[i].end(), kHttpLibraryTag) != tags[i].end());
             continue;
         }
         if (++matcher->rejectedCount_ <= kRejectedKept)
@@ -70,6 +75,34 @@ bool RobotMatcher::matches(std::string_view userAgent) const
 {
     return patternCount_ > 0 && !overMemoryBudget_ &&
            compiled_->set.Match(re2::StringPiece(userAgent.data(), userAgent.size()), nullptr);
+}
+
+std::vector<std::size_t> RobotMatcher::matchingPatterns(std::string_view userAgent) const
+{
+    std::vector<std::size_t> places;
+    if (patternCount_ == 0 || overMemoryBudget_)
+        return places;
+    std::vector<int> matched;
+    if (!compiled_->set.Match(re2::StringPiece(userAgent.data(), userAgent.size()), &matched))
+        return places;
+    for (const int index : matched)
+        places.push_back(placeInList_[static_cast<std::size_t>(index)]);
+    std::sort(places.begin(), places.end());
+    return places;
+}
+
+AgentKind RobotMatcher::kindOf(std::string_view userAgent) const
+{
+    if (patternCount_ == 0 || overMemoryBudget_)
+        return AgentKind::Person;
+    std::vector<int> matched;
+    if (!compiled_->set.Match(re2::StringPiece(userAgent.data(), userAgent.size()), &matched) || matched.empty())
+        return AgentKind::Person;
+    for (const int index : matched) {
+        if (!httpLibrary_[static_cast<std::size_t>(index)])
+            return AgentKind::Robot;
+    }
+    return AgentKind::DownloadTool;
 }
 
 std::optional<RobotList> ReadRobotList(const QString& path, QString* error)
@@ -90,8 +123,19 @@ std::optional<RobotList> ReadRobotList(const QString& path, QString* error)
                 list.description = QString::fromUtf8(line.mid(2));
             continue;
         }
-        if (!line.isEmpty())
-            list.patterns.emplace_back(line.constData(), static_cast<std::size_t>(line.size()));
+        if (line.isEmpty())
+            continue;
+        const auto tab = line.indexOf('\t');
+        const QByteArray pattern = tab < 0 ? line : line.left(tab);
+        list.patterns.emplace_back(pattern.constData(), static_cast<std::size_t>(pattern.size()));
+        auto& tags = list.tags.emplace_back();
+        if (tab >= 0) {
+            const auto split = line.mid(tab + 1).split(',');
+            for (const QByteArray& tag : split) {
+                if (const QByteArray trimmed = tag.trimmed(); !trimmed.isEmpty())
+                    tags.emplace_back(trimmed.constData(), static_cast<std::size_t>(trimmed.size()));
+            }
+        }
     }
     if (file.error() != QFileDevice::NoError) {
         if (error)
@@ -140,7 +184,7 @@ LoadedRobots LoadRobotList(const QString& path)
         return {nullptr, error, {}};
     if (list->patterns.empty())
         return {nullptr, QStringLiteral("%1 holds no pattern.").arg(name), {}};
-    auto matcher = RobotMatcher::FromPatterns(list->patterns);
+    auto matcher = RobotMatcher::FromPatterns(list->patterns, list->tags);
     const auto all = list->patterns.size();
     const auto rejected = matcher->rejectedCount();
     if (matcher->patternCount() == 0)

@@ -8,11 +8,14 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tallywick {
 
 inline constexpr const char* kRobotListName = "robot-patterns.txt";
+// The tag of the patterns that match download tools and HTTP libraries (curl, wget, ...).
+inline constexpr std::string_view kHttpLibraryTag = "http-library";
 
 // A pattern the regular-expression library cannot take, and the library's reason.
 struct RejectedPattern {
@@ -20,8 +23,8 @@ struct RejectedPattern {
     std::string reason;
 };
 
-// Tells robots by a list of regular expressions, all matched in one pass over a user agent.
-// Matching is thread-safe: a search running off the UI thread may share one matcher.
+// Tells robots and download tools by a list of regular expressions, all matched in one pass over
+// a user agent. Matching is thread-safe: a search running off the UI thread may share one matcher.
 class RobotMatcher final : public UserAgentMatcher {
 public:
     static constexpr std::size_t kRejectedKept = 3;
@@ -30,10 +33,17 @@ public:
 
     // The patterns the regular-expression library cannot take are left out and counted, the first
     // few kept with the reason. When the others do not fit in the memory budget together, the
-    // matcher matches nothing and says so.
-    static std::unique_ptr<RobotMatcher> FromPatterns(const std::vector<std::string>& patterns);
+    // matcher matches nothing and says so. tags, when given, holds each pattern's tags.
+    static std::unique_ptr<RobotMatcher> FromPatterns(const std::vector<std::string>& patterns,
+                                                      const std::vector<std::vector<std::string>>& tags = {});
 
-    bool matches(std::string_view userAgent) const override;
+    // Whether any pattern matches.
+    bool matches(std::string_view userAgent) const;
+    // A download tool when every matching pattern is tagged kHttpLibraryTag, a robot when any
+    // other matches, a person when none does.
+    AgentKind kindOf(std::string_view userAgent) const override;
+    // The patterns that match, as their places in the list given (ascending).
+    std::vector<std::size_t> matchingPatterns(std::string_view userAgent) const;
     std::size_t patternCount() const { return patternCount_; }
     std::size_t rejectedCount() const { return rejectedCount_; }
     const std::vector<RejectedPattern>& firstRejected() const { return firstRejected_; }
@@ -45,6 +55,8 @@ private:
 
     struct Compiled; // the regular-expression set, kept out of this header
     std::unique_ptr<Compiled> compiled_;
+    std::vector<std::size_t> placeInList_; // of each compiled pattern
+    std::vector<bool> httpLibrary_;        // of each compiled pattern
     std::size_t patternCount_ = 0;
     std::size_t rejectedCount_ = 0;
     std::vector<RejectedPattern> firstRejected_;
@@ -54,11 +66,13 @@ private:
 
 struct RobotList {
     std::vector<std::string> patterns;
-    QString description; // the file's first comment line: the list's name, version and licence
+    std::vector<std::vector<std::string>> tags; // of each pattern
+    QString description;                        // the file's first comment line: the list's name, version and licence
 };
 
-// Reads a pattern file: one pattern a line, lines that begin with "# " and empty lines skipped.
-// Empty when it cannot be read, with the reason in error.
+// Reads a pattern file: one pattern a line, then, after a tab, its tags separated by commas
+// ("[wW]get<TAB>http-library"); lines that begin with "# " and empty lines skipped. Empty when it
+// cannot be read, with the reason in error.
 std::optional<RobotList> ReadRobotList(const QString& path, QString* error);
 
 // The robot list beside the program: installed under the prefix, or at the top of the build

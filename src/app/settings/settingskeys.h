@@ -72,6 +72,12 @@ inline constexpr IntegerKey TimeSpan{"TimeSpan", 0, 0, 3};
 // Off, every hit counts whoever asked and whatever the server answered.
 inline constexpr TruthKey LeaveOutRobots{"LeaveOutRobots", false};
 inline constexpr TruthKey LeaveOutFailed{"LeaveOutFailed", false};
+// "Also leave out download tools" (curl, wget, download managers), with or without robots.
+inline constexpr TruthKey LeaveOutDownloadTools{"LeaveOutDownloadTools", false};
+// "Treat an IPv6 /64 network as one client".
+inline constexpr TruthKey IPv6Network64{"IPv6Network64", false};
+// The file sizes the user gives, "PATH=BYTES" entries joined by "|" (see filesizesetting.h).
+inline constexpr TextKey FileSizes{"FileSizes", ""};
 
 } // namespace keys
 

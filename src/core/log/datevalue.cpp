@@ -72,6 +72,11 @@ DateValue DateValueOf(std::string_view text)
 
 DateValue TimeValueOf(std::string_view text)
 {
+    return ReadTimeOfDay(text).value_or(DateValue{});
+}
+
+std::optional<DateValue> ReadTimeOfDay(std::string_view text)
+{
     const auto fields = SplitThree(text, ':');
     if (!fields)
         return {};
@@ -79,7 +84,7 @@ DateValue TimeValueOf(std::string_view text)
     const auto minutes = ReadDigits((*fields)[1], 1, 2);
     const auto seconds = ReadDigits((*fields)[2], 1, 2);
     if (!hours || !minutes || !seconds || *hours > 23 || *minutes > 59 || *seconds > 59)
-        return {};
+        return std::nullopt;
     return DateValue::fromSeconds(*hours * 3600 + *minutes * 60 + *seconds);
 }
 

@@ -50,6 +50,8 @@ DateValue DateValueOf(std::string_view text);
 
 // A request-time text such as "10:15:42" read as the time of day; 0 when it is not one.
 DateValue TimeValueOf(std::string_view text);
+// The same, telling midnight from a text that is not a time.
+std::optional<DateValue> ReadTimeOfDay(std::string_view text);
 
 // The calendar day of a date value, or nothing for "no date".
 std::optional<std::chrono::sys_days> DayOf(DateValue value);

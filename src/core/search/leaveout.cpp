@@ -1,46 +1,54 @@
 #include "core/search/leaveout.h"
 
-#include "core/log/responsefields.h"
-
 namespace tallywick {
 
 LeftOut LeaveOutTest::operator()(std::string_view line)
 {
-    if (options_.failed) {
-        const auto status = ResponseStatus(line);
-        if (status && (*status < 200 || *status > 299))
-            return LeftOut::Failed;
+    return (*this)(ReadLogFields(line));
+}
+
+LeftOut LeaveOutTest::operator()(const LogFields& fields)
+{
+    if (options_.judgesAgents()) {
+        ++agentsRead_.judged;
+        if (fields.userAgent)
+            ++agentsRead_.withAgent;
     }
-    if (options_.robots) {
-        const auto agent = UserAgent(line);
-        if (agent && isRobot(*agent))
-            return LeftOut::Robot;
-    }
+    if (options_.failed && fields.status && (*fields.status < 200 || *fields.status > 299))
+        return LeftOut::Failed;
+    if (!options_.judgesAgents() || !fields.userAgent)
+        return LeftOut::No;
+    const AgentKind kind = kindOf(*fields.userAgent);
+    if (kind == AgentKind::Robot && options_.robots)
+        return LeftOut::Robot;
+    if (kind == AgentKind::DownloadTool && options_.downloadTools)
+        return LeftOut::DownloadTool;
     return LeftOut::No;
 }
 
-bool LeaveOutTest::isRobot(std::string_view userAgent)
+AgentKind LeaveOutTest::kindOf(std::string_view userAgent)
 {
-    if (const auto known = robotAnswers_.find(userAgent))
+    if (const auto known = agentAnswers_.find(userAgent))
         return *known;
-    const bool robot = options_.robots->matches(userAgent);
-    robotAnswers_.remember(userAgent, robot);
-    return robot;
+    const auto* matcher = options_.robots ? options_.robots : options_.downloadTools;
+    const AgentKind kind = matcher->kindOf(userAgent);
+    agentAnswers_.remember(userAgent, kind);
+    return kind;
 }
 
-std::optional<bool> RecentAnswers::find(std::string_view agent)
+std::optional<AgentKind> RecentAnswers::find(std::string_view agent)
 {
     const auto found = index_.find(agent);
     if (found == index_.end())
         return std::nullopt;
     answers_.splice(answers_.begin(), answers_, found->second);
-    return found->second->robot;
+    return found->second->kind;
 }
 
-void RecentAnswers::remember(std::string_view agent, bool answer)
+void RecentAnswers::remember(std::string_view agent, AgentKind answer)
 {
     if (const auto known = index_.find(agent); known != index_.end()) {
-        known->second->robot = answer;
+        known->second->kind = answer;
         return;
     }
     if (agent.size() > kMostBytes)

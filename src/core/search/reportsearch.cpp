@@ -36,9 +36,23 @@ std::string OverlongLinesLabel(const SearchResult& result)
     return "Lines too long to search: " + std::to_string(result.overlongLines);
 }
 
-std::string LeftOutLabel(const LeftOutCounts& leftOut)
+std::string LeftOutLabel(const LeftOutCounts& leftOut, bool downloadTools)
 {
-    return "Left out: " + std::to_string(leftOut.robots) + " robots, " + std::to_string(leftOut.failed) + " failed";
+    std::string label = "Left out: " + std::to_string(leftOut.robots) + " robots, ";
+    if (downloadTools)
+        label += std::to_string(leftOut.downloadTools) + " download tools, ";
+    return label + std::to_string(leftOut.failed) + " failed";
+}
+
+std::string CompleteLabel(const PanelDownloads& panel)
+{
+    return "Complete: " + std::to_string(panel.complete) + ", incomplete: " + std::to_string(panel.incomplete) +
+           ", size unknown: " + std::to_string(panel.sizeUnknown);
+}
+
+std::string UniqueLabel(const PanelDownloads& panel)
+{
+    return "Unique a day: " + std::to_string(panel.uniquePerDay) + ", an hour: " + std::to_string(panel.uniquePerHour);
 }
 
 ReportSearch::ReportSearch(SearchRequest request, HitSink& sink, SimdLevel level) :
@@ -47,6 +61,8 @@ ReportSearch::ReportSearch(SearchRequest request, HitSink& sink, SimdLevel level
     keys_{SearchHitKeys(request_.splitTime), SearchHitKeys(request_.splitTime)}, leaveOut_(request_.leaveOut),
     lines_(kLongestLine, level)
 {
+    if (request_.countDownloads)
+        downloads_ = std::make_unique<DownloadCounter>(request_.givenSizes, request_.ipv6Network64);
 }
 
 void ReportSearch::feed(std::string_view chunk)
@@ -60,6 +76,9 @@ SearchCounts ReportSearch::finish() &&
     searchLines(lines_.rest());
     if (lines_.endsInOverlongLine())
         countOverlongLine();
+    counts_.agents = leaveOut_.agentsRead();
+    if (downloads_)
+        counts_.downloads = downloads_->finish();
     return counts_;
 }
 
@@ -93,6 +112,9 @@ void ReportSearch::searchLines(std::string_view lines)
 void ReportSearch::searchPiece(std::string_view piece)
 {
     counts_.lineCount += static_cast<std::int64_t>(CountLines(piece, level_));
+    if (downloads_)
+        ForEachLine(
+            piece, [this](std::string_view line) { downloads_->noteLine(line); }, level_);
     for (int panel = 0; panel < kPanelCount; ++panel) {
         pieceHits_[panel].clear();
         collectHits(piece, panel, pieceHits_[panel]);
@@ -101,26 +123,29 @@ void ReportSearch::searchPiece(std::string_view piece)
     const auto& hits0 = pieceHits_[0];
     const auto& hits1 = pieceHits_[1];
     const bool leavingOut = leaveOut_.active();
-    // A line that both panels hit is judged, and counted as left out, once.
+    const bool readingFields = leavingOut || downloads_;
+    // A line that both panels hit is read, judged, and counted as left out, once.
     std::size_t judgedLine = std::string_view::npos;
     LeftOut judged = LeftOut::No;
+    LogFields fields;
     std::size_t i = 0;
     std::size_t j = 0;
     while (i < hits0.size() || j < hits1.size()) {
         const bool takeFirst = j == hits1.size() || (i < hits0.size() && hits0[i].lineBegin <= hits1[j].lineBegin);
         const Hit& hit = takeFirst ? hits0[i++] : hits1[j++];
         const auto line = piece.substr(hit.lineBegin, hit.lineEnd - hit.lineBegin);
-        if (leavingOut) {
-            if (hit.lineBegin != judgedLine) {
-                judgedLine = hit.lineBegin;
-                judged = leaveOut_(line);
+        if (readingFields && hit.lineBegin != judgedLine) {
+            judgedLine = hit.lineBegin;
+            fields = ReadLogFields(line);
+            if (leavingOut) {
+                judged = leaveOut_(fields);
                 countLeftOut(judged);
             }
-            // Removed before the split-download test: it neither starts nor extends one.
-            if (judged != LeftOut::No)
-                continue;
         }
-        countHit(takeFirst ? 0 : 1, line, hit.matchPos);
+        // Removed before the split-download test: it neither starts nor extends one.
+        if (judged != LeftOut::No)
+            continue;
+        countHit(takeFirst ? 0 : 1, line, hit.matchPos, fields);
     }
 }
 
@@ -134,6 +159,9 @@ void ReportSearch::countLeftOut(LeftOut reason)
         break;
     case LeftOut::Robot:
         ++counts_.leftOut.robots;
+        break;
+    case LeftOut::DownloadTool:
+        ++counts_.leftOut.downloadTools;
         break;
     }
 }
@@ -168,13 +196,43 @@ void ReportSearch::collectHits(std::string_view piece, int panel, std::vector<Hi
     }
 }
 
-void ReportSearch::countHit(int panel, std::string_view line, std::size_t matchPos)
+std::string_view ReportSearch::splitKey(std::string_view line)
+{
+    const auto key = TimeKey(line);
+    if (!request_.ipv6Network64)
+        return key;
+    const auto client = line.substr(0, line.find(' '));
+    if (key.size() <= client.size())
+        return key;
+    const auto network = network_.of(client);
+    if (network.data() == client.data())
+        return key;
+    networkKey_.assign(network);
+    networkKey_.append(key.substr(client.size()));
+    return networkKey_;
+}
+
+void ReportSearch::countHit(int panel, std::string_view line, std::size_t matchPos, const LogFields& fields)
 {
     bool repeated = false;
-    if (StatusAccepted(line))
-        repeated = keys_[panel].addAndCheck(TimeKey(line));
-    if (repeated && request_.noDuplicates)
-        return;
+    const bool accepted = StatusAccepted(line);
+    if (downloads_ && request_.noDuplicates) {
+        // A repeat goes towards the download it repeats, and is not counted.
+        if (accepted) {
+            if (const auto download = keys_[panel].addAndAttribute(splitKey(line), downloads_->nextDownload())) {
+                downloads_->addRepeat(*download, fields);
+                return;
+            }
+        }
+        downloads_->startDownload(panel, fields);
+    } else {
+        if (accepted)
+            repeated = keys_[panel].addAndCheck(splitKey(line));
+        if (repeated && request_.noDuplicates)
+            return;
+        if (downloads_)
+            downloads_->startDownload(panel, fields); // every hit is a download of its own
+    }
     ++counts_.allFound;
     ++counts_.found[panel];
     sink_.take({panel, line, RequestEnd(line, matchPos, request_.texts[panel]), repeated});
@@ -205,6 +263,8 @@ SearchResult ResultTextSink::finish(const SearchCounts& counts) &&
     result_.overlongLines = counts.overlongLines;
     result_.allFound = counts.allFound;
     result_.leftOut = counts.leftOut;
+    result_.agents = counts.agents;
+    result_.downloads = counts.downloads;
     for (int panel = 0; panel < kPanelCount; ++panel)
         result_.panels[panel].found = counts.found[panel];
     return std::move(result_);

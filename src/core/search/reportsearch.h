@@ -1,7 +1,9 @@
 #pragma once
 
+#include "core/log/clientnetwork.h"
 #include "core/log/lines.h"
 #include "core/search/collectedhits.h"
+#include "core/search/downloadcounts.h"
 #include "core/search/hitsink.h"
 #include "core/search/leaveout.h"
 #include "core/search/linelist.h"
@@ -11,13 +13,14 @@
 #include <array>
 #include <chrono>
 #include <cstdint>
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace tallywick {
 
-inline constexpr int kPanelCount = 2;
 inline constexpr std::string_view kDesignedSearchText0 = "GET /quarnel/shareware/pelmor.exe";
 inline constexpr std::string_view kDesignedSearchText1 = "GET /quarnel/shareware/pelmor.zip";
 inline constexpr std::int64_t kDefaultSplitTime = 30;
@@ -38,6 +41,14 @@ struct SearchRequest {
     std::array<bool, kPanelCount> moreFlags{};
     std::int64_t splitTime = kDefaultSplitTime;
     LeaveOutOptions leaveOut; // its robot matcher must outlive the search
+    // "Treat an IPv6 /64 network as one client": the split-download test (and the unique counts)
+    // take a client as ClientNetwork gives it. An IPv6 client then takes part in the test
+    // whatever the length of its address.
+    bool ipv6Network64 = false;
+    // The counts beside "Found" (DownloadCounts), with the sizes the user gives; off, the search
+    // reads no line as fields but to leave it out.
+    bool countDownloads = false;
+    FileSizes givenSizes;
 };
 
 // The counts of one search.
@@ -46,7 +57,9 @@ struct SearchCounts {
     std::int64_t overlongLines = 0; // lines longer than kLongestLine, counted in lineCount
     std::int64_t allFound = 0;
     std::array<std::int64_t, kPanelCount> found{};
-    LeftOutCounts leftOut; // lines with a hit that the leave-out options removed, each once
+    LeftOutCounts leftOut;                   // lines with a hit that the leave-out options removed, each once
+    AgentsRead agents;                       // of the lines with a hit, when robots or download tools are left out
+    std::optional<DownloadCounts> downloads; // when asked for
 };
 
 struct PanelResult {
@@ -61,6 +74,8 @@ struct SearchResult {
     std::int64_t allFound = 0;
     std::array<PanelResult, kPanelCount> panels;
     LeftOutCounts leftOut;
+    AgentsRead agents;
+    std::optional<DownloadCounts> downloads;
     // The counted hits that are not repeats, of both panels, in the order they were counted.
     LineList reportHits;
 };
@@ -71,8 +86,17 @@ std::string AllFoundLabel(const SearchResult& result);
 std::string FoundLabel(const PanelResult& panel);
 // "Lines too long to search: 1"
 std::string OverlongLinesLabel(const SearchResult& result);
-// "Left out: 2 robots, 1 failed"
-std::string LeftOutLabel(const LeftOutCounts& leftOut);
+// "Left out: 2 robots, 1 failed"; with download tools left out too,
+// "Left out: 2 robots, 3 download tools, 1 failed".
+std::string LeftOutLabel(const LeftOutCounts& leftOut, bool downloadTools = false);
+// Said beside the left-out counts when robots or download tools are left out and no hit line had
+// a user agent to tell them by.
+inline constexpr std::string_view kNoAgentsNote =
+    "No hit line has a user agent (the Common log format has none): no robot or download tool could be told.";
+// "Complete: 31, incomplete: 4, size unknown: 0"
+std::string CompleteLabel(const PanelDownloads& panel);
+// "Unique a day: 24, an hour: 26"
+std::string UniqueLabel(const PanelDownloads& panel);
 
 // Searches a report that arrives in chunks of any size (a mapped file arrives as one, a
 // decompressed one in many) and hands every counted hit to a sink. Each text is searched over
@@ -97,9 +121,11 @@ private:
     void searchLines(std::string_view lines);
     void searchPiece(std::string_view piece);
     void collectHits(std::string_view piece, int panel, std::vector<Hit>& hits) const;
-    void countHit(int panel, std::string_view line, std::size_t matchPos);
+    void countHit(int panel, std::string_view line, std::size_t matchPos, const LogFields& fields);
     void countOverlongLine();
     void countLeftOut(LeftOut reason);
+    // The line's time key, with its client as the IPv6 option takes it.
+    std::string_view splitKey(std::string_view line);
 
     SearchRequest request_;
     HitSink& sink_;
@@ -110,6 +136,9 @@ private:
     LeaveOutTest leaveOut_;
     LineAssembler lines_;
     SearchCounts counts_;
+    std::unique_ptr<DownloadCounter> downloads_; // when counting them
+    ClientNetwork network_;
+    std::string networkKey_;
 };
 
 // Builds the result boxes' texts and keeps the report hits, as the main window shows them (the

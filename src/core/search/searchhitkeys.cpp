@@ -211,4 +211,115 @@ bool SearchHitKeys::addAndCheck(std::string_view key)
     return repeats(parts, true);
 }
 
+namespace {
+
+template <class Seen>
+void KeepEarlier(std::optional<Seen>& best, const std::optional<Seen>& other)
+{
+    if (other && (!best || other->order < best->order))
+        best = other;
+}
+
+} // namespace
+
+std::optional<SearchHitKeys::Seen> SearchHitKeys::earliestWithin(std::uint32_t owner, std::int64_t minute) const
+{
+    std::optional<Seen> best;
+    const std::int64_t index = minute / splitTime_;
+    if (const Span* own = spans_.find(BucketHash(owner, index), Bucket{owner, index}); own && own->lines > 0)
+        best = bucketLines_[own->lines - 1].first;
+    if (const Span* before = spans_.find(BucketHash(owner, index - 1), Bucket{owner, index - 1});
+        before && before->lines > 0 && before->last > minute - splitTime_) {
+        const auto& rising = bucketLines_[before->lines - 1].rising;
+        const auto first = std::partition_point(
+            rising.begin(), rising.end(), [&](const MinuteSeen& entry) { return entry.minute <= minute - splitTime_; });
+        if (first != rising.end())
+            KeepEarlier(best, std::optional<Seen>(first->seen));
+    }
+    if (const Span* after = spans_.find(BucketHash(owner, index + 1), Bucket{owner, index + 1});
+        after && after->lines > 0 && after->first < minute + splitTime_) {
+        const auto& falling = bucketLines_[after->lines - 1].falling;
+        const auto first = std::partition_point(falling.begin(), falling.end(), [&](const MinuteSeen& entry) {
+            return entry.minute >= minute + splitTime_;
+        });
+        if (first != falling.end())
+            KeepEarlier(best, std::optional<Seen>(first->seen));
+    }
+    return best;
+}
+
+void SearchHitKeys::earliestOfExtensions(std::string_view host, std::int64_t minute, std::optional<Seen>& best) const
+{
+    for (auto it = hostOrder_.upper_bound(host); it != hostOrder_.end() && it->starts_with(host); ++it)
+        KeepEarlier(best, earliestWithin(*findHost(*it, HashOf(*it)), minute));
+}
+
+// The same candidates as repeats(), all of them, for the earliest.
+std::optional<SearchHitKeys::Seen> SearchHitKeys::earliestMatch(const Key& key) const
+{
+    const auto host = key.host;
+    if (host.empty() || !key.dated || splitTime_ <= 0)
+        return std::nullopt;
+    const auto minute = key.minute;
+    std::optional<Seen> best;
+    if (const auto* owner = findHost(host, key.hostHash)) {
+        best = earliestWithin(*owner, minute);
+        if (extended_[*owner])
+            earliestOfExtensions(host, minute, best);
+    } else {
+        earliestOfExtensions(host, minute, best);
+    }
+    if (host.back() == ' ' || host.back() == '-') {
+        for (std::size_t cut = 1; cut < kSeparator.size() && host.size() - cut >= kShortestHost; ++cut) {
+            if (!host.ends_with(kSeparator.substr(0, cut)))
+                continue;
+            const auto earlier = host.substr(0, host.size() - cut);
+            if (const auto* owner = findHost(earlier, HashOf(earlier)))
+                KeepEarlier(best, earliestWithin(*owner, minute));
+        }
+    }
+    if (!withoutHost_.empty() && (blankFreeKeysWithoutHost_ > 0 || host.find(' ') != std::string_view::npos)) {
+        for (auto it = withoutHost_.lower_bound(host); it != withoutHost_.end() && it->first.starts_with(host); ++it)
+            KeepEarlier(best, earliestWithin(it->second, minute));
+    }
+    return best;
+}
+
+void SearchHitKeys::addAttributed(const Key& parts, std::string_view key, Seen seen)
+{
+    if (!parts.dated || splitTime_ <= 0)
+        return;
+    insert(key, parts);
+    // insert() found or made the owner; find it again for its bucket.
+    std::uint32_t owner = 0;
+    if (parts.host.empty())
+        owner = withoutHost_.find(key)->second;
+    else
+        owner = *findHost(parts.host, parts.hostHash);
+    const std::int64_t index = parts.minute / splitTime_;
+    Span* span = spans_.findOrInsert(BucketHash(owner, index), Bucket{owner, index}, Span{}).first; // there already
+    const MinuteSeen entry{parts.minute, seen};
+    if (span->lines == 0) {
+        bucketLines_.push_back({seen, {entry}, {entry}});
+        span->lines = static_cast<std::uint32_t>(bucketLines_.size());
+        return;
+    }
+    BucketLines& lines = bucketLines_[span->lines - 1];
+    if (parts.minute > lines.rising.back().minute)
+        lines.rising.push_back(entry);
+    if (parts.minute < lines.falling.back().minute)
+        lines.falling.push_back(entry);
+}
+
+std::optional<std::uint32_t> SearchHitKeys::addAndAttribute(std::string_view key, std::uint32_t newDownload)
+{
+    const Key parts = read(key);
+    const auto earlier = earliestMatch(parts);
+    const std::uint32_t download = earlier ? earlier->download : newDownload;
+    addAttributed(parts, key, {added_++, download});
+    if (!earlier)
+        return std::nullopt;
+    return download;
+}
+
 } // namespace tallywick

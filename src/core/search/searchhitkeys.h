@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <deque>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -30,6 +31,13 @@ public:
     // Both, reading the key once: whether it repeats an earlier key, which it then joins.
     bool addAndCheck(std::string_view key);
 
+    // For counts by download, where each key belongs to a download told by its number: adds the
+    // key as addAndCheck does, and returns the download of the earliest key added before (in the
+    // order added) that it repeats; it then belongs to that download too. Nothing when it
+    // repeats none: it then belongs to newDownload. An object adds its keys either this way or
+    // the others, not both.
+    std::optional<std::uint32_t> addAndAttribute(std::string_view key, std::uint32_t newDownload);
+
     // A time frame this long takes in every pair of readable keys; longer ones are cut to it so
     // that the arithmetic never overflows.
     static constexpr std::int64_t kUnlimited = std::int64_t{1} << 40;
@@ -45,6 +53,25 @@ private:
     struct Span {
         std::int64_t first = 0;
         std::int64_t last = 0;
+        std::uint32_t lines = 0; // 1 + its entry in bucketLines_, 0 for none (keys not attributed)
+    };
+    // A key's place among those added, and its download.
+    struct Seen {
+        std::uint64_t order = 0;
+        std::uint32_t download = 0;
+    };
+    struct MinuteSeen {
+        std::int64_t minute = 0;
+        Seen seen;
+    };
+    // What a bucket's keys tell about the earliest of them within a time frame: the earliest of
+    // all, and two staircases of the keys that came with a minute later (rising) or earlier
+    // (falling) than every key before them. Any other key has an earlier one at a minute as late
+    // (as early), which is within whatever frame it is within.
+    struct BucketLines {
+        Seen first;
+        std::vector<MinuteSeen> rising;
+        std::vector<MinuteSeen> falling;
     };
 
     Key read(std::string_view key) const;
@@ -61,6 +88,11 @@ private:
 
     const std::uint32_t* findHost(std::string_view host, std::uint64_t hash) const;
 
+    std::optional<Seen> earliestMatch(const Key& key) const;
+    std::optional<Seen> earliestWithin(std::uint32_t owner, std::int64_t minute) const;
+    void earliestOfExtensions(std::string_view host, std::int64_t minute, std::optional<Seen>& best) const;
+    void addAttributed(const Key& parts, std::string_view key, Seen seen);
+
     std::int64_t splitTime_;
     std::deque<std::string> hostNames_; // a deque keeps its elements in place: the views stay valid
     // Per owner (a host, or a key without a host; owners are numbered as they come): whether
@@ -74,6 +106,8 @@ private:
     // How many of those have no blank in their first nine characters: only such a key, or a host
     // holding a blank, can make one of them begin with a host.
     std::size_t blankFreeKeysWithoutHost_ = 0;
+    std::vector<BucketLines> bucketLines_;
+    std::uint64_t added_ = 0; // keys attributed so far
 };
 
 } // namespace tallywick

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
@@ -32,14 +33,37 @@ TEST(RobotList, TheShippedListTellsRobotsFromPeople)
     EXPECT_EQ(loaded.matcher->rejectedCount(), 0U);
 
     const RobotMatcher& robots = *loaded.matcher;
-    for (const auto* robot : {"curl/7.88.1", "Wget/1.21", "python-requests/2.31",
-                              "Mozilla/5.0 (compatible; Googlebot/2.1; +http://www.google.com/bot.html)",
-                              "Mozilla/5.0 (compatible; bingbot/2.0; +http://www.bing.com/bingbot.htm)"})
+    for (const auto* tool : {"curl/7.88.1", "Wget/1.21", "python-requests/2.31", "Download Ninja 7.0"}) {
+        EXPECT_TRUE(robots.matches(tool)) << tool;
+        EXPECT_EQ(robots.kindOf(tool), AgentKind::DownloadTool) << tool;
+    }
+    for (const auto* robot : {"Mozilla/5.0 (compatible; Googlebot/2.1; +http://www.google.com/bot.html)",
+                              "Mozilla/5.0 (compatible; bingbot/2.0; +http://www.bing.com/bingbot.htm)",
+                              // A library's name inside a crawler's agent: not every match is a library.
+                              "Mozilla/5.0 (compatible; Googlebot/2.1) Wget/1.21"}) {
         EXPECT_TRUE(robots.matches(robot)) << robot;
+        EXPECT_EQ(robots.kindOf(robot), AgentKind::Robot) << robot;
+    }
     for (const auto* person : {"Mozilla/5.0 (Windows NT 10.0; Win64; x64) AppleWebKit/537.36 (KHTML, like Gecko) "
                                "Chrome/120.0.0.0 Safari/537.36",
-                               "Mozilla/5.0 (X11; Linux x86_64; rv:121.0) Gecko/20100101 Firefox/121.0", "", "-"})
+                               "Mozilla/5.0 (X11; Linux x86_64; rv:121.0) Gecko/20100101 Firefox/121.0", "", "-"}) {
         EXPECT_FALSE(robots.matches(person)) << person;
+        EXPECT_EQ(robots.kindOf(person), AgentKind::Person) << person;
+    }
+}
+
+TEST(RobotList, TheShippedListKeepsItsTags)
+{
+    QString error;
+    const auto list = ReadRobotList(FindRobotList(ProgramFolder()), &error);
+    ASSERT_TRUE(list) << error.toStdString();
+    ASSERT_EQ(list->tags.size(), list->patterns.size());
+    const auto libraries = std::count_if(list->tags.begin(), list->tags.end(), [](const auto& tags) {
+        return std::find(tags.begin(), tags.end(), kHttpLibraryTag) != tags.end();
+    });
+    EXPECT_EQ(libraries, 42);
+    EXPECT_EQ(list->patterns[16], "[wW]get");
+    EXPECT_EQ(list->tags[16], std::vector<std::string>{"http-library"});
 }
 
 TEST(RobotList, ReadsPatternsAndSkipsCommentsAndBlankLines)
@@ -48,21 +72,30 @@ TEST(RobotList, ReadsPatternsAndSkipsCommentsAndBlankLines)
     const QString path = dir.filePath("list.txt");
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("# some-list 1.0, MIT licence\r\n# second comment\r\n^curl\r\n\r\n[wW]get\nbad(\n");
+    file.write("# some-list 1.0, MIT licence\r\n# second comment\r\n^curl\thttp-library\r\n\r\n[wW]get\n"
+               "bad(\tx, http-library,\nget\tseo,http-library\n");
     file.close();
 
     QString error;
     const auto list = ReadRobotList(path, &error);
     ASSERT_TRUE(list);
     EXPECT_EQ(list->description, "some-list 1.0, MIT licence");
-    EXPECT_EQ(list->patterns, (std::vector<std::string>{"^curl", "[wW]get", "bad("}));
+    EXPECT_EQ(list->patterns, (std::vector<std::string>{"^curl", "[wW]get", "bad(", "get"}));
+    EXPECT_EQ(list->tags, (std::vector<std::vector<std::string>>{
+                              {"http-library"}, {}, {"x", "http-library"}, {"seo", "http-library"}}));
 
-    const auto matcher = RobotMatcher::FromPatterns(list->patterns);
+    const auto matcher = RobotMatcher::FromPatterns(list->patterns, list->tags);
     ASSERT_TRUE(matcher);
-    EXPECT_EQ(matcher->patternCount(), 2U);
+    EXPECT_EQ(matcher->patternCount(), 3U);
     EXPECT_EQ(matcher->rejectedCount(), 1U); // "bad(" does not compile and is left out
     EXPECT_TRUE(matcher->matches("wget 1.0"));
     EXPECT_FALSE(matcher->matches("my curl")); // anchored where the pattern says so
+    EXPECT_EQ(matcher->kindOf("curl/8"), AgentKind::DownloadTool);
+    EXPECT_EQ(matcher->kindOf("wget 1.0"), AgentKind::Robot) << "\"[wW]get\" has no tag here";
+    EXPECT_EQ(matcher->matchingPatterns("curl/8 get"), (std::vector<std::size_t>{0, 3}));
+    EXPECT_EQ(matcher->kindOf("curl/8 get"), AgentKind::DownloadTool) << "both libraries";
+    EXPECT_EQ(matcher->kindOf("my cur"), AgentKind::Person);
+    EXPECT_EQ(RobotMatcher::FromPatterns(list->patterns)->kindOf("curl/8"), AgentKind::Robot) << "no tags";
 }
 
 QString WriteList(const QTemporaryDir& dir, const std::vector<std::string>& patterns)

@@ -60,7 +60,13 @@ TEST_F(RecordTest, RecordsTheNewTrackedDownloadsOnce)
               "{\n  \"lines\": 5,\n  \"recorded\": 3,\n  \"expired\": 0,\n  \"future\": 0,\n  \"per_item\": {\n"
               "    \"/quarnel/shareware/pelmor.zip\": 2,\n    \"/quarnel/shareware/pelmor.exe\": 1,\n"
               "    \"/never/downloaded.zip\": 0\n  },\n  \"removed_partials\": 0,\n  \"history_size\": 3,\n"
-              "  \"overlong_lines\": 0,\n  \"left_out\": {\n    \"robots\": 0,\n    \"failed\": 0\n  }\n}\n");
+              "  \"overlong_lines\": 0,\n  \"left_out\": {\n    \"robots\": 0,\n    \"failed\": 0,\n"
+              "    \"download_tools\": 0,\n    \"agents_read\": true\n  },\n  \"panels\": [\n    {\n"
+              "      \"find\": \"GET /quarnel/shareware/pelmor.exe\",\n      \"found\": 1,\n      \"complete\": 1,\n"
+              "      \"incomplete\": 0,\n      \"size_unknown\": 0,\n      \"unique_per_day\": 1,\n"
+              "      \"unique_per_hour\": 1\n    },\n    {\n      \"find\": \"GET /quarnel/shareware/pelmor.zip\",\n"
+              "      \"found\": 2,\n      \"complete\": 2,\n      \"incomplete\": 0,\n      \"size_unknown\": 0,\n"
+              "      \"unique_per_day\": 2,\n      \"unique_per_hour\": 2\n    }\n  ]\n}\n");
     // Report order within a day; the merge sorted the day-earlier download to the front.
     const std::string history = Lines({Record({.host = "198.51.100.4", .date = "04/Dec/2026"}),
                                        Record({.host = "198.51.100.1", .time = "10:00:00"}),
@@ -122,19 +128,46 @@ TEST_F(RecordTest, TakesItsSearchFromTheSettingsAndItsOptionsForThisRunOnly)
 TEST_F(RecordTest, LeavesOutWhatTheSettingsOrItsOptionsSay)
 {
     loadRobots_ = [] { return LoadRobotMatcher(QStringLiteral(TALLYWICK_BUILD_TREE)); };
-    // A robot's fetch then a 304 do not start the download that the person's line 5 minutes later is.
-    WriteBytes(report(), Lines({Record({.host = "198.51.100.1", .time = "10:00:00", .agent = "Wget/1.21"}),
+    // A robot's fetch, a 304 and a download tool's fetch do not start the download that the
+    // person's line 5 minutes later is.
+    WriteBytes(report(), Lines({Record({.host = "198.51.100.1", .time = "10:00:00", .agent = "Googlebot/2.1"}),
                                 Record({.host = "198.51.100.1", .time = "10:01:00", .status = 304}),
+                                Record({.host = "198.51.100.1", .time = "10:02:00", .agent = "Wget/1.21"}),
                                 Record({.host = "198.51.100.1", .time = "10:05:00", .status = 206})}));
     setting("LeaveOutFailed", "true");
+    setting("LeaveOutDownloadTools", "True");
     const auto result = record({QStringLiteral("--leave-out-robots")});
     ASSERT_EQ(result.code, 0) << result.err;
-    EXPECT_EQ(result.out,
-              "Lines read: 3\nLeft out: 1 robots, 1 failed\nRecorded: 1\n  1  /quarnel/shareware/pelmor.zip\n"
-              "  0  /quarnel/shareware/pelmor.exe\n  0  /never/downloaded.zip\n"
-              "Removed 0 duplicate items from history.\nHistory: 1 records\n");
+    EXPECT_EQ(result.out, "Lines read: 4\nLeft out: 1 robots, 1 download tools, 1 failed\nRecorded: 1\n"
+                          "  1  /quarnel/shareware/pelmor.zip\n"
+                          "  0  /quarnel/shareware/pelmor.exe\n  0  /never/downloaded.zip\n"
+                          "Removed 0 duplicate items from history.\nHistory: 1 records\n");
     EXPECT_EQ(FileBytes(dataFile("history.dat")),
               Lines({Record({.host = "198.51.100.1", .time = "10:05:00", .status = 206})}));
+}
+
+// The counts beside "Found" take the settings IPv6Network64 and FileSizes; --size adds to them.
+TEST_F(RecordTest, CountsDownloadsWithTheSizesAndTheIPv6OptionOfTheSettings)
+{
+    WriteBytes(report(), Lines({Record({.host = "2001:db8:0:1::7", .time = "10:00:00", .status = 206}),
+                                Record({.host = "2001:db8:0:1::8", .time = "10:05:00", .status = 206}),
+                                Record({.host = "198.51.100.2", .time = "11:00:00", .path = kExe})}));
+    setting("IPv6Network64", "True");
+    setting("FileSizes", "/quarnel/shareware/pelmor.zip=100000|garbage");
+    const auto result = record(
+        {QStringLiteral("--json"), QStringLiteral("--size"), QStringLiteral("/quarnel/shareware/pelmor.exe=90000")});
+    ASSERT_EQ(result.code, 0) << result.err;
+    EXPECT_TRUE(Holds(result.out,
+                      "\"found\": 1,\n      \"complete\": 0,\n      \"incomplete\": 1,\n"
+                      "      \"size_unknown\": 0,\n      \"unique_per_day\": 1,\n      \"unique_per_hour\": 1\n"
+                      "    },\n    {\n      \"find\": \"GET /quarnel/shareware/pelmor.zip\",\n"
+                      "      \"found\": 1,\n      \"complete\": 0,\n      \"incomplete\": 1,\n"))
+        << result.out;
+    EXPECT_TRUE(Holds(result.out, "\"recorded\": 2,")) << result.out;
+
+    const auto bad = record({QStringLiteral("--size"), QStringLiteral("big")});
+    EXPECT_EQ(bad.code, 2);
+    EXPECT_TRUE(bad.out.empty());
 }
 
 TEST_F(RecordTest, DownloadsTooOldToKeepAreNotCountedAsRecorded)

@@ -48,7 +48,9 @@ TEST_F(MemoryLimit, ALineLongerThanTheAddressSpaceCountsAndTheNextLineIsSearched
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
     EXPECT_TRUE(process.readAllStandardOutput().startsWith(
-        "All Found: 1 of 2\nFound: 0\nFound: 1\nLines too long to search: 1\n"));
+        "All Found: 1 of 2\nFound: 0\nComplete: 0, incomplete: 0, size unknown: 0\nUnique a day: 0, an hour: 0\n"
+        "Found: 1\nComplete: 1, incomplete: 0, size unknown: 0\nUnique a day: 1, an hour: 1\n"
+        "Lines too long to search: 1\n"));
 }
 
 TEST_F(MemoryLimit, AnEndlessSourceIsReadUntilInterrupted)

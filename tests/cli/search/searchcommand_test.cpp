@@ -1,5 +1,6 @@
 #include "cli/clitest.h"
 #include "support/failingdevice.h"
+#include "support/reallog.h"
 #include "support/unreadablefile.h"
 
 #include <unistd.h>
@@ -11,6 +12,18 @@ const std::string kZipLine =
     R"(203.0.113.45 - - [05/Dec/2004:10:15:42 -0800] "GET /quarnel/shareware/pelmor.zip HTTP/1.1" 200 48213 "-" "Agent/1.0")";
 const std::string kExeLine =
     R"(198.51.100.77 - - [05/Dec/2004:11:00:00 -0800] "GET /quarnel/shareware/pelmor.exe HTTP/1.1" 206 100 "-" "Getter")";
+
+// The labels that say what was found and left out, in their order.
+std::string FoundAndLeftOut(const std::string& out)
+{
+    std::string lines;
+    std::istringstream labels(out.substr(0, out.find("\n\n")));
+    for (std::string line; std::getline(labels, line);) {
+        if (line.starts_with("All Found") || line.starts_with("Found") || line.starts_with("Left out"))
+            lines += line + "; ";
+    }
+    return lines;
+}
 
 class SearchCommand : public testing::CliTest {
 protected:
@@ -26,7 +39,9 @@ TEST_F(SearchCommand, PrintsTheLabelsThenEachPanelsResult)
     const QString report = write(QStringLiteral("report.txt"), kZipLine + "\n" + kExeLine + "\n" + kZipLine + "\n");
     const auto result = run({QStringLiteral("search"), report});
     EXPECT_EQ(result.code, 0) << result.err;
-    EXPECT_EQ(result.out, "All Found: 2 of 3\nFound: 1\nFound: 1\n\n"
+    EXPECT_EQ(result.out, "All Found: 2 of 3\nFound: 1\nComplete: 0, incomplete: 0, size unknown: 1\n"
+                          "Unique a day: 1, an hour: 1\nFound: 1\nComplete: 1, incomplete: 0, size unknown: 0\n"
+                          "Unique a day: 1, an hour: 1\n\n"
                           "198.51.100.77 - - [05/Dec/2004:11:00:00 -0800] \"GET /quarnel/shareware/pelmor.exe \r\n\n"
                           "203.0.113.45 - - [05/Dec/2004:10:15:42 -0800] \"GET /quarnel/shareware/pelmor.zip \r\n");
     EXPECT_TRUE(result.err.empty());
@@ -46,20 +61,35 @@ TEST_F(SearchCommand, WritesJsonWithExactlyItsKeys)
   "all": 4,
   "left_out": {
     "robots": 0,
-    "failed": 0
+    "failed": 0,
+    "download_tools": 0,
+    "agents_read": true
   },
   "panels": [
     {
       "text": ".zip",
       "found": 2,
+      "complete": 2,
+      "incomplete": 0,
+      "size_unknown": 0,
+      "unique_per_day": 1,
+      "unique_per_hour": 1,
       "result": "200 48213 \"-\" \"Agent/1.0\"\r\n\r\n200 48213 \"-\" \"Agent/1.0\"\r\n\r\n"
     },
     {
       "text": "GET /quarnel/shareware/pelmor.zip",
       "found": 2,
+      "complete": 2,
+      "incomplete": 0,
+      "size_unknown": 0,
+      "unique_per_day": 1,
+      "unique_per_hour": 1,
       "result": "203.0.113.45 - - [05/Dec/2004:10:15:42 -0800] \"GET /quarnel/shareware/pelmor.zip \r\n203.0.113.45 - - [05/Dec/2004:10:15:42 -0800] \"GET /quarnel/shareware/pelmor.zip \r\n"
     }
   ],
+  "sizes": {
+    "/quarnel/shareware/pelmor.zip": 48213
+  },
   "report_hits": [
     "203.0.113.45 - - [05/Dec/2004:10:15:42 -0800] \"GET /quarnel/shareware/pelmor.zip HTTP/1.1\" 200 48213 \"-\" \"Agent/1.0\"",
     "203.0.113.45 - - [05/Dec/2004:10:15:42 -0800] \"GET /quarnel/shareware/pelmor.zip HTTP/1.1\" 200 48213 \"-\" \"Agent/1.0\""
@@ -123,30 +153,104 @@ TEST_F(SearchCommand, RealLogsOpenCompressed)
     const auto result = run({QStringLiteral("search"), QStringLiteral(TALLYWICK_TEST_DATA "/real-apache-access.log.gz"),
                              QStringLiteral("--find"), QStringLiteral("GET /images/logstash_OSCON.pdf")});
     EXPECT_EQ(result.code, 0);
-    EXPECT_TRUE(result.out.starts_with("All Found: 12 of 10000\nFound: 12\nFound: 0\n")) << result.out.substr(0, 80);
+    EXPECT_TRUE(result.out.starts_with("All Found: 12 of 10000\nFound: 12\nComplete: 10, incomplete: 2, size unknown: "
+                                       "0\nUnique a day: 12, an hour: 12\nFound: 0\n"))
+        << result.out.substr(0, 200);
 }
 
-TEST_F(SearchCommand, LeavesOutRobotsAndFailedRequestsOnlyWhenAsked)
+// The shipped list on the real log: robots, and the download tools it tags, each by its option;
+// the same log with nginx's forwarded-for field after the agent; and in the Common format.
+TEST_F(SearchCommand, RealLogsRobotsAndDownloadTools)
+{
+    loadRobots_ = [] { return LoadRobotMatcher(QStringLiteral(TALLYWICK_BUILD_TREE)); };
+    const std::string log = testing::RealApacheLog();
+    std::string forwarded;
+    std::string common;
+    for (std::size_t at = 0; at < log.size();) {
+        const auto end = log.find('\n', at);
+        const std::string_view line(log.data() + at, end - at);
+        // (One line is cut off inside its agent: a field after it would close it.)
+        forwarded += std::string(line) + (line.ends_with('"') ? " \"203.0.113.9\"\n" : "\n");
+        common += std::string(line.substr(0, line.find(" \""))) + " 200 9\n";
+        at = end + 1;
+    }
+    const QStringList options{QStringLiteral("--find"), QString(), QStringLiteral("--leave-out-robots"),
+                              QStringLiteral("--leave-out-download-tools")};
+    const auto leftOut = [&](const std::string& report) {
+        const auto result =
+            run(QStringList{QStringLiteral("search"), write(QStringLiteral("r.log"), report)} + options);
+        EXPECT_EQ(result.code, 0) << result.err;
+        const auto from = result.out.find("Left out:");
+        return from == std::string::npos ? result.out : result.out.substr(from, result.out.find("\n\n") - from);
+    };
+    EXPECT_EQ(leftOut(log), "Left out: 1942 robots, 13 download tools, 0 failed");
+    EXPECT_EQ(leftOut(forwarded), "Left out: 1942 robots, 13 download tools, 0 failed");
+    EXPECT_EQ(leftOut(common), "Left out: 0 robots, 0 download tools, 0 failed\n" + std::string(kNoAgentsNote));
+    const auto json =
+        run(QStringList{QStringLiteral("search"), write(QStringLiteral("r.log"), common), QStringLiteral("--json")} +
+            options);
+    EXPECT_NE(json.out.find("\"download_tools\": 0,\n    \"agents_read\": false\n"), std::string::npos) << json.out;
+}
+
+TEST_F(SearchCommand, TakesFileSizesAndTheIPv6Option)
+{
+    std::string privacy = kZipLine;
+    privacy.replace(0, 12, "2001:db8:0:1::7");
+    std::string next = privacy;
+    next.replace(0, 15, "2001:db8:0:1::8");
+    const QString report = write(QStringLiteral("report.txt"), privacy + "\n" + next + "\n");
+    const auto found = [&](QStringList options) {
+        const auto result = run(QStringList{QStringLiteral("search"), report} + options);
+        EXPECT_EQ(result.code, 0) << result.err;
+        const auto from = result.out.find("\nFound: ", result.out.find("\nFound: ") + 1) + 1; // panel 1
+        return result.out.substr(from, result.out.find("\n\n") - from);
+    };
+    EXPECT_EQ(found({}), "Found: 2\nComplete: 2, incomplete: 0, size unknown: 0\nUnique a day: 2, an hour: 2");
+    EXPECT_EQ(found({QStringLiteral("--ipv6-network-64"), QStringLiteral("--size"),
+                     QStringLiteral("/quarnel/shareware/pelmor.zip=100000"), QStringLiteral("--size"),
+                     QStringLiteral("/other.zip=1")}),
+              "Found: 1\nComplete: 0, incomplete: 1, size unknown: 0\nUnique a day: 1, an hour: 1");
+    const auto json = run({QStringLiteral("search"), report, QStringLiteral("--json"), QStringLiteral("--size"),
+                           QStringLiteral("/quarnel/shareware/pelmor.zip=100000")});
+    EXPECT_NE(json.out.find("\"sizes\": {\n    \"/quarnel/shareware/pelmor.zip\": 100000\n  },"), std::string::npos)
+        << json.out;
+
+    for (const auto* bad : {"/f.zip", "/f.zip=big", "=5"}) {
+        const auto result = run({QStringLiteral("search"), report, QStringLiteral("--size"), QString::fromLatin1(bad)});
+        EXPECT_EQ(result.code, 2) << bad;
+        EXPECT_TRUE(result.out.empty());
+        EXPECT_NE(result.err.find("--size wants PATH=BYTES"), std::string::npos) << result.err;
+    }
+}
+
+// curl is a download tool, no robot: --leave-out-robots keeps it.
+TEST_F(SearchCommand, LeavesOutRobotsDownloadToolsAndFailedRequestsOnlyWhenAsked)
 {
     loadRobots_ = [] { return LoadRobotMatcher(QStringLiteral(TALLYWICK_BUILD_TREE)); };
     std::string robot = kZipLine;
-    robot.replace(robot.find("Agent/1.0"), 9, "curl/7.88.1");
+    robot.replace(robot.find("Agent/1.0"), 9, "Googlebot/2.1");
+    std::string tool = kZipLine;
+    tool.replace(tool.find("Agent/1.0"), 9, "curl/7.88.1").replace(0, 12, "192.0.2.9");
     std::string unmodified = kExeLine;
     unmodified.replace(unmodified.find("206"), 3, "304");
-    const QString report = write(QStringLiteral("report.txt"), robot + "\n" + unmodified + "\n" + kZipLine + "\n");
-
+    const QString report =
+        write(QStringLiteral("report.txt"), robot + "\n" + tool + "\n" + unmodified + "\n" + kZipLine + "\n");
     const auto counted = run({QStringLiteral("search"), report});
-    EXPECT_TRUE(counted.out.starts_with("All Found: 2 of 3\nFound: 1\nFound: 1\n\n")) << counted.out;
+    EXPECT_EQ(FoundAndLeftOut(counted.out), "All Found: 3 of 4; Found: 1; Found: 2; ");
 
     const auto leftOut = run(
         {QStringLiteral("search"), report, QStringLiteral("--leave-out-robots"), QStringLiteral("--leave-out-failed")});
     ASSERT_EQ(leftOut.code, 0) << leftOut.err;
-    EXPECT_TRUE(leftOut.out.starts_with("All Found: 1 of 3\nFound: 0\nFound: 1\nLeft out: 1 robots, 1 failed\n\n"))
-        << leftOut.out;
+    EXPECT_EQ(FoundAndLeftOut(leftOut.out), "All Found: 2 of 4; Found: 0; Found: 2; Left out: 1 robots, 1 failed; ");
+
+    const auto tools = run({QStringLiteral("search"), report, QStringLiteral("--leave-out-download-tools")});
+    EXPECT_EQ(FoundAndLeftOut(tools.out),
+              "All Found: 2 of 4; Found: 1; Found: 1; Left out: 0 robots, 1 download tools, 0 failed; ");
 
     const auto json =
         run({QStringLiteral("search"), report, QStringLiteral("--leave-out-failed"), QStringLiteral("--json")});
-    EXPECT_NE(json.out.find("\"all\": 1,\n  \"left_out\": {\n    \"robots\": 0,\n    \"failed\": 1\n  },"),
+    EXPECT_NE(json.out.find("\"all\": 2,\n  \"left_out\": {\n    \"robots\": 0,\n    \"failed\": 1,\n"
+                            "    \"download_tools\": 0,\n    \"agents_read\": true\n  },"),
               std::string::npos)
         << json.out;
 }

@@ -11,13 +11,16 @@
 namespace tallywick {
 namespace {
 
-// Robots are the user agents that hold "bot"; every question is remembered.
+// Robots are the user agents that hold "bot", download tools those that begin with "curl"; every
+// question is remembered.
 class BotMatcher : public UserAgentMatcher {
 public:
-    bool matches(std::string_view userAgent) const override
+    AgentKind kindOf(std::string_view userAgent) const override
     {
         asked.emplace_back(userAgent);
-        return userAgent.find("bot") != std::string_view::npos;
+        if (userAgent.find("bot") != std::string_view::npos)
+            return AgentKind::Robot;
+        return userAgent.starts_with("curl") ? AgentKind::DownloadTool : AgentKind::Person;
     }
     mutable std::vector<std::string> asked;
 };
@@ -59,9 +62,67 @@ TEST(LeaveOutTest, RobotsAreToldByTheirUserAgentOnceEach)
 TEST(LeaveOutTest, ALineBothOptionsLeaveOutIsFailed)
 {
     BotMatcher bots;
-    LeaveOutTest test({.failed = true, .robots = &bots});
+    LeaveOutTest test({.failed = true, .robots = &bots, .downloadTools = &bots});
     EXPECT_EQ(test(Line("304", "Googlebot")), LeftOut::Failed);
+    EXPECT_EQ(test(Line("404", "curl/8.1")), LeftOut::Failed);
     EXPECT_EQ(test(Line("200", "Googlebot")), LeftOut::Robot);
+}
+
+// Robots and download tools are left out each by its own option.
+TEST(LeaveOutTest, DownloadToolsAreNoRobots)
+{
+    BotMatcher agents;
+    LeaveOutTest robots({.robots = &agents});
+    EXPECT_EQ(robots(Line("200", "curl/8.1")), LeftOut::No);
+    EXPECT_EQ(robots(Line("200", "bingbot")), LeftOut::Robot);
+    LeaveOutTest tools({.downloadTools = &agents});
+    EXPECT_EQ(tools(Line("200", "curl/8.1")), LeftOut::DownloadTool);
+    EXPECT_EQ(tools(Line("200", "bingbot")), LeftOut::No);
+    LeaveOutTest both({.robots = &agents, .downloadTools = &agents});
+    EXPECT_EQ(both(Line("200", "curl/8.1")), LeftOut::DownloadTool);
+    EXPECT_EQ(both(Line("200", "bingbot")), LeftOut::Robot);
+    EXPECT_EQ(both(Line("200", "Firefox")), LeftOut::No);
+}
+
+TEST(LeaveOutTest, SaysWhenNoJudgedLineHadAUserAgent)
+{
+    BotMatcher agents;
+    LeaveOutTest test({.robots = &agents});
+    EXPECT_FALSE(test.agentsRead().none()) << "nothing judged yet";
+    const std::string common = R"(h - - [05/Dec/2004:21:16:31 +0000] "GET /f.zip HTTP/1.1" 200 9)";
+    test(common);
+    test(common);
+    EXPECT_TRUE(test.agentsRead().none());
+    test(Line("200", "-"));
+    EXPECT_EQ(test.agentsRead(), (AgentsRead{.judged = 3, .withAgent = 1}));
+    EXPECT_FALSE(test.agentsRead().none()) << "\"-\" is an agent read: the line says it had none";
+
+    LeaveOutTest failedOnly({.failed = true});
+    failedOnly(common);
+    EXPECT_EQ(failedOnly.agentsRead(), AgentsRead{}) << "agents are not read when they decide nothing";
+}
+
+// Faults of the reading before the fields were read by one reader.
+TEST(LeaveOutTest, ACommonLinesRequestIsNoUserAgent)
+{
+    BotMatcher bots;
+    LeaveOutTest test({.robots = &bots});
+    EXPECT_EQ(test(R"(h - - [05/Dec/2004:21:16:31 +0000] "GET /f.zip?via=wgetbot HTTP/1.1")"), LeftOut::No);
+    EXPECT_TRUE(bots.asked.empty());
+}
+
+TEST(LeaveOutTest, ARequestEndingInABackslashKeepsItsStatus)
+{
+    LeaveOutTest test({.failed = true});
+    EXPECT_EQ(test(R"(h - - [05/Dec/2004:21:16:31 +0000] "GET /dir\\" 404 0 "-" "x")"), LeftOut::Failed);
+}
+
+TEST(LeaveOutTest, TheUserAgentIsTheFieldAfterTheReferrer)
+{
+    BotMatcher bots;
+    LeaveOutTest test({.robots = &bots});
+    EXPECT_EQ(test(Line("200", "Googlebot/2.1") + R"( "203.0.113.9")"), LeftOut::Robot);
+    EXPECT_EQ(test(Line("200", "Googlebot/2.1") + " 512 4096"), LeftOut::Robot);
 }
 
 // A client chooses its user agent, so a log may hold as many as it has lines.
@@ -74,14 +135,14 @@ TEST(RecentAnswers, StayWithinTheirBoundWhateverTheAgents)
         const std::size_t length = random() % 2 == 0 ? random() % 100 : random() % 8'192;
         agent = std::to_string(i) + std::string(length, 'x');
         EXPECT_FALSE(answers.find(agent));
-        answers.remember(agent, i % 3 == 0);
+        answers.remember(agent, i % 3 == 0 ? AgentKind::Robot : AgentKind::Person);
         ASSERT_LE(answers.size(), RecentAnswers::kMostAgents) << i;
         ASSERT_LE(answers.bytes(), RecentAnswers::kMostBytes) << i;
     }
-    EXPECT_EQ(answers.find(agent), false); // the last agent is kept: 19,999 is not a multiple of 3
+    EXPECT_EQ(answers.find(agent), AgentKind::Person); // the last agent is kept: 19,999 is not a multiple of 3
 
     const std::string longest(RecentAnswers::kMostBytes + 1, 'x'); // more than all of them may hold
-    answers.remember(longest, true);
+    answers.remember(longest, AgentKind::Robot);
     EXPECT_FALSE(answers.find(longest));
     EXPECT_LE(answers.bytes(), RecentAnswers::kMostBytes);
 }

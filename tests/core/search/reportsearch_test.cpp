@@ -192,7 +192,10 @@ TEST(SearchReport, LinesLongerThanTheLongestSearchedCountButNeverHit)
 // Robots are the user agents that hold "bot".
 class BotMatcher final : public UserAgentMatcher {
 public:
-    bool matches(std::string_view userAgent) const override { return userAgent.find("bot") != std::string_view::npos; }
+    AgentKind kindOf(std::string_view userAgent) const override
+    {
+        return userAgent.find("bot") != std::string_view::npos ? AgentKind::Robot : AgentKind::Person;
+    }
 };
 
 std::string AgentLine(std::string_view time, std::string_view status, std::string_view agent)

@@ -1,0 +1,90 @@
+#include "core/search/reportsearch.h"
+
+#include "support/chunkedsearch.h"
+#include "support/plaindownloads.h"
+#include "support/randomlog.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace tallywick {
+namespace {
+
+// Robots hold "bot", download tools begin with "curl".
+class Agents final : public UserAgentMatcher {
+public:
+    AgentKind kindOf(std::string_view userAgent) const override
+    {
+        if (userAgent.find("bot") != std::string_view::npos)
+            return AgentKind::Robot;
+        return userAgent.starts_with("curl") ? AgentKind::DownloadTool : AgentKind::Person;
+    }
+};
+
+void ExpectSame(const DownloadCounts& engine, const DownloadCounts& plain)
+{
+    for (int i = 0; i < kPanelCount; ++i) {
+        const auto& e = engine.panels[i];
+        const auto& p = plain.panels[i];
+        EXPECT_EQ(e.downloads, p.downloads) << "panel " << i;
+        EXPECT_EQ(e.complete, p.complete) << "panel " << i;
+        EXPECT_EQ(e.incomplete, p.incomplete) << "panel " << i;
+        EXPECT_EQ(e.sizeUnknown, p.sizeUnknown) << "panel " << i;
+        EXPECT_EQ(e.uniquePerDay, p.uniquePerDay) << "panel " << i;
+        EXPECT_EQ(e.uniquePerHour, p.uniquePerHour) << "panel " << i;
+    }
+    EXPECT_EQ(engine.sizes, plain.sizes);
+}
+
+// Random reports of downloads, random texts, switches and sizes, fed whole and in random
+// chunks: the engine's counts beside "Found" agree with the plain reading, and its downloads are
+// "Found".
+TEST(DownloadAgreement, RandomReportsGiveWhatThePlainReadingGives)
+{
+    const std::array<std::string, 6> texts = {
+        "GET /quarnel/shareware/pelmor.zip", "GET /quarnel/shareware/pelmor.exe", "pelmor", ".zip", "", "HTTP/1.1\" 2"};
+    const Agents agents;
+    std::mt19937 random(2514);
+    for (int round = 0; round < 400; ++round) {
+        const std::string report = randomlog::DownloadReport(random, static_cast<int>(random() % 250));
+        SearchRequest request;
+        request.texts = {texts[random() % texts.size()], texts[random() % texts.size()]};
+        request.noDuplicates = random() % 4 != 0;
+        request.splitTime = std::array{0, 1, 30, 1000}[random() % 4];
+        request.ipv6Network64 = random() % 2 == 0;
+        request.leaveOut = {.failed = random() % 4 == 0,
+                            .robots = random() % 3 == 0 ? &agents : nullptr,
+                            .downloadTools = random() % 3 == 0 ? &agents : nullptr};
+        request.countDownloads = true;
+        if (random() % 2 == 0)
+            request.givenSizes = {{"/quarnel/shareware/pelmor.zip", std::array{48213, 100, 0}[random() % 3]},
+                                  {"/not/in/the/report", 5}};
+        SCOPED_TRACE("round " + std::to_string(round));
+        const auto plain = plain::Downloads(report, request);
+
+        const auto whole = SearchReport(report, request, {}, CollectedHits{}).result;
+        ASSERT_TRUE(whole.downloads);
+        ExpectSame(*whole.downloads, plain);
+        for (int i = 0; i < kPanelCount; ++i)
+            EXPECT_EQ(whole.downloads->panels[i].downloads, whole.panels[i].found) << "panel " << i;
+
+        const auto chunked = testing::SearchInChunks(report, request, [&] { return std::size_t{1} + random() % 300; });
+        ASSERT_TRUE(chunked.downloads);
+        ExpectSame(*chunked.downloads, plain);
+
+        // The counts beside "Found" change nothing of the classic ones.
+        auto classic = request;
+        classic.countDownloads = false;
+        const auto without = SearchReport(report, classic, {}, CollectedHits{}).result;
+        EXPECT_FALSE(without.downloads);
+        EXPECT_EQ(without.allFound, whole.allFound);
+        EXPECT_EQ(without.leftOut, whole.leftOut);
+        for (int i = 0; i < kPanelCount; ++i)
+            EXPECT_EQ(without.panels[i].text, whole.panels[i].text) << "panel " << i;
+        EXPECT_EQ(without.reportHits, whole.reportHits);
+    }
+}
+
+} // namespace
+} // namespace tallywick
