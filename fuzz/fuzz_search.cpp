@@ -196,9 +196,9 @@ void CheckAssembler(std::string_view report, Chunker& chunker)
 
 void CheckSame(const SearchResult& a, const SearchResult& b, const char* what)
 {
-    Check(a.lineCount == b.lineCount && a.allFound == b.allFound, what);
+    Check(a.counts.lineCount == b.counts.lineCount && a.counts.allFound == b.counts.allFound, what);
     for (int i = 0; i < kPanelCount; ++i)
-        Check(a.panels[i].found == b.panels[i].found && a.panels[i].text == b.panels[i].text, what);
+        Check(a.counts.found[i] == b.counts.found[i] && a.texts[i] == b.texts[i], what);
     Check(a.reportHits == b.reportHits, what);
 }
 
@@ -214,7 +214,7 @@ void CheckSearch(std::string_view report, const SearchRequest& request, Chunker&
     ReportSearch collecting(request, trackedSink, gLevel);
     collecting.feed(report);
     const auto counts = std::move(collecting).finish();
-    Check(counts.lineCount == fromChunks.lineCount && counts.allFound == fromChunks.allFound,
+    Check(counts.lineCount == fromChunks.counts.lineCount && counts.allFound == fromChunks.counts.allFound,
           "the collecting search counts alike");
 
     const auto whole = SearchReport(report, request, items, CollectedHits{}, gLevel);
@@ -222,11 +222,14 @@ void CheckSearch(std::string_view report, const SearchRequest& request, Chunker&
     CheckSame(whole.result, plain::Search(report, request), "the search gives what the plain reading gives");
 
     const auto& result = whole.result;
-    Check(result.lineCount == static_cast<std::int64_t>(CountLinesByTheRule(report)), "lines counted by the rule");
-    Check(result.lineCount == static_cast<std::int64_t>(CountLines(report, gLevel)), "CountLines counts by the rule");
-    Check(result.allFound == result.panels[0].found + result.panels[1].found, "all = panel 0 + panel 1");
-    Check(static_cast<std::int64_t>(result.reportHits.size()) <= result.allFound, "report hits are counted hits");
-    Check(result.allFound <= 2 * result.lineCount, "a line counts at most once a panel");
+    Check(result.counts.lineCount == static_cast<std::int64_t>(CountLinesByTheRule(report)),
+          "lines counted by the rule");
+    Check(result.counts.lineCount == static_cast<std::int64_t>(CountLines(report, gLevel)),
+          "CountLines counts by the rule");
+    Check(result.counts.allFound == result.counts.found[0] + result.counts.found[1], "all = panel 0 + panel 1");
+    Check(static_cast<std::int64_t>(result.reportHits.size()) <= result.counts.allFound,
+          "report hits are counted hits");
+    Check(result.counts.allFound <= 2 * result.counts.lineCount, "a line counts at most once a panel");
     Check(whole.collected.size() <= result.reportHits.size(), "collected hits come from the report hits");
     Check(collected.size() == whole.collected.size() && trackedSink.historyChanged() == whole.historyChanged &&
               std::equal(collected.begin(), collected.end(), whole.collected.begin()),

@@ -144,7 +144,7 @@ int main(int argc, char** argv)
         searched.push_back(Milliseconds([&] { search = SearchReportFile(tempFile, SearchRequest{}, {}, {}); }));
         QPlainTextEdit results;
         shown.push_back(
-            Milliseconds([&] { results.setPlainText(QString::fromStdString(search.outcome.result.panels[0].text)); }));
+            Milliseconds([&] { results.setPlainText(QString::fromStdString(search.outcome.result.texts[0])); }));
     }
     Print("  text into the paste box (setPlainText)", intoBox);
     Print("  text out of the paste box (toPlainText)", outOfBox);

@@ -1,4 +1,5 @@
 #include "cli/countoptions.h"
+#include "cli/labels.h"
 
 #include "core/search/reportsearch.h"
 

@@ -10,6 +10,7 @@
 #include "cli/countoptions.h"
 #include "cli/dataoptions.h"
 #include "cli/json.h"
+#include "cli/labels.h"
 #include "cli/leaveoutoptions.h"
 #include "cli/reportfailure.h"
 #include "core/history/addedrecords.h"
@@ -155,9 +156,9 @@ RecordSummary Summarize(const SearchResult& search, const ClosingHistoryOutcome&
 {
     const auto appended = closing.merge ? closing.merge->appended : std::vector<std::size_t>{};
     RecordSummary summary;
-    summary.lines = search.lineCount;
-    summary.overlongLines = search.overlongLines;
-    summary.leftOut = search.leftOut;
+    summary.lines = search.counts.lineCount;
+    summary.overlongLines = search.counts.overlongLines;
+    summary.leftOut = search.counts.leftOut;
     const auto fate = FateOfAddedRecords(collected, appended, closing.keptAppended, closing.archive.newlyArchived);
     summary.recorded = static_cast<std::int64_t>(fate.kept.size());
     summary.expired = fate.expired;
@@ -293,11 +294,11 @@ int RunRecord(const Arguments& arguments, Environment& env)
     const bool saved = closing.save.status == HistorySaveOutcome::Status::Saved;
     auto summary = Summarize(search.outcome.result, closing, trackedItems, history.session().collected);
     summary.leaveOut = request.leaveOut;
-    summary.agents = search.outcome.result.agents;
+    summary.agents = search.outcome.result.counts.agents;
     summary.texts = request.texts;
     for (int panel = 0; panel < kPanelCount; ++panel)
-        summary.found[panel] = search.outcome.result.panels[panel].found;
-    summary.downloads = search.outcome.result.downloads.value_or(DownloadCounts{});
+        summary.found[panel] = search.outcome.result.counts.found[panel];
+    summary.downloads = search.outcome.result.counts.downloads.value_or(DownloadCounts{});
     if (line.json())
         env.out << ToJson(summary).dump();
     else

@@ -6,6 +6,7 @@
 #include "cli/countoptions.h"
 #include "cli/dataoptions.h"
 #include "cli/json.h"
+#include "cli/labels.h"
 #include "cli/leaveoutoptions.h"
 #include "cli/options.h"
 #include "cli/reportfailure.h"
@@ -68,32 +69,32 @@ const char* const kSearchHelp =
 
 void WriteText(const SearchRequest& request, const SearchResult& result, std::ostream& out)
 {
-    const DownloadCounts downloads = result.downloads.value_or(DownloadCounts{});
-    out << AllFoundLabel(result) << '\n';
+    const DownloadCounts downloads = result.counts.downloads.value_or(DownloadCounts{});
+    out << AllFoundLabel(result.counts.allFound, result.counts.lineCount) << '\n';
     for (int i = 0; i < kPanelCount; ++i)
-        out << FoundLabel(result.panels[i]) << '\n' << PanelCountsText(downloads.panels[i]);
-    if (result.overlongLines > 0)
-        out << OverlongLinesLabel(result) << '\n';
-    out << LeftOutText(request.leaveOut, result.leftOut, result.agents);
-    for (const auto& panel : result.panels)
-        out << '\n' << panel.text;
+        out << FoundLabel(result.counts.found[i]) << '\n' << PanelCountsText(downloads.panels[i]);
+    if (result.counts.overlongLines > 0)
+        out << OverlongLinesLabel(result.counts.overlongLines) << '\n';
+    out << LeftOutText(request.leaveOut, result.counts.leftOut, result.counts.agents);
+    for (const auto& text : result.texts)
+        out << '\n' << text;
 }
 
 Json ToJson(const SearchRequest& request, const SearchOutcome& outcome)
 {
     const SearchResult& result = outcome.result;
-    const DownloadCounts downloads = result.downloads.value_or(DownloadCounts{});
+    const DownloadCounts downloads = result.counts.downloads.value_or(DownloadCounts{});
     Json panels = Json::array();
     for (int i = 0; i < kPanelCount; ++i) {
-        Json panel = Json::object().set("text", Json::text(request.texts[i])).set("found", result.panels[i].found);
+        Json panel = Json::object().set("text", Json::text(request.texts[i])).set("found", result.counts.found[i]);
         SetPanelCounts(panel, downloads.panels[i]);
-        panels.push(std::move(panel.set("result", Json::text(result.panels[i].text))));
+        panels.push(std::move(panel.set("result", Json::text(result.texts[i]))));
     }
     return Json::object()
-        .set("lines", result.lineCount)
-        .set("overlong_lines", result.overlongLines)
-        .set("all", result.allFound)
-        .set("left_out", LeftOutJson(result.leftOut, result.agents))
+        .set("lines", result.counts.lineCount)
+        .set("overlong_lines", result.counts.overlongLines)
+        .set("all", result.counts.allFound)
+        .set("left_out", LeftOutJson(result.counts.leftOut, result.counts.agents))
         .set("panels", std::move(panels))
         .set("sizes", SizesJson(downloads.sizes))
         .set("report_hits", Json::texts(result.reportHits))

@@ -1,7 +1,7 @@
 #include "cli/viewoutput.h"
 
+#include "cli/labels.h"
 #include "core/views/dateformat.h"
-#include "core/views/viewlabels.h"
 
 #include <algorithm>
 #include <array>

@@ -37,9 +37,9 @@ inline SearchResult Search(std::string_view report, const SearchRequest& request
     SearchResult result;
     std::vector<std::string> keys[kPanelCount];
     ForEachLine(report, [&](std::string_view line) {
-        ++result.lineCount;
+        ++result.counts.lineCount;
         if (line.size() > kLongestLine) {
-            ++result.overlongLines;
+            ++result.counts.overlongLines;
             return;
         }
         for (int i = 0; i < kPanelCount; ++i) {
@@ -56,15 +56,15 @@ inline SearchResult Search(std::string_view report, const SearchRequest& request
             }
             if (repeated && request.noDuplicates)
                 continue;
-            ++result.allFound;
+            ++result.counts.allFound;
             if (!repeated)
                 result.reportHits.push_back(line);
-            ++result.panels[i].found;
+            ++result.counts.found[i];
             if (request.moreFlags[i])
-                result.panels[i].text += std::string(StatusPart(line, requestEnd)) + "\r\n";
+                result.texts[i] += std::string(StatusPart(line, requestEnd)) + "\r\n";
             else
-                result.panels[i].text += Left(line, requestEnd);
-            result.panels[i].text += "\r\n";
+                result.texts[i] += Left(line, requestEnd);
+            result.texts[i] += "\r\n";
         }
     });
     return result;

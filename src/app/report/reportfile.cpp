@@ -287,14 +287,14 @@ ReportFileSearch CollectReportFiles(const ReportPaths& paths, const SearchReques
     search.failedPath = read.failedPath;
     if (read.status == ReportFileSearch::Status::Done) {
         search.outcome.historyChanged = sink.historyChanged();
-        search.outcome.result.lineCount = read.counts.lineCount;
-        search.outcome.result.overlongLines = read.counts.overlongLines;
-        search.outcome.result.allFound = read.counts.allFound;
-        search.outcome.result.leftOut = read.counts.leftOut;
-        search.outcome.result.agents = read.counts.agents;
-        search.outcome.result.downloads = read.counts.downloads;
+        search.outcome.result.counts.lineCount = read.counts.lineCount;
+        search.outcome.result.counts.overlongLines = read.counts.overlongLines;
+        search.outcome.result.counts.allFound = read.counts.allFound;
+        search.outcome.result.counts.leftOut = read.counts.leftOut;
+        search.outcome.result.counts.agents = read.counts.agents;
+        search.outcome.result.counts.downloads = read.counts.downloads;
         for (int panel = 0; panel < kPanelCount; ++panel)
-            search.outcome.result.panels[panel].found = read.counts.found[panel];
+            search.outcome.result.counts.found[panel] = read.counts.found[panel];
         if (covered == CoveredDays::Gather)
             search.days = days.days();
     }

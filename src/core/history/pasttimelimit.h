@@ -22,13 +22,4 @@ std::size_t CountPastTimeLimit(const Records& records, std::chrono::sys_days tod
     return count;
 }
 
-// Said after a search that collected such downloads: without it they show in the views for
-// the session and are gone after the save, without a word.
-// "774 downloads are older than the history time limit (12 months) and leave the history at
-// the next save"
-std::string PastTimeLimitStatusText(std::size_t count, int TimeLimit);
-
-// What the History Time Limit dialog says of the chosen value before OK.
-std::string TimeLimitRemovalText(std::size_t count);
-
 } // namespace tallywick

@@ -24,13 +24,8 @@ struct UpkeepNotice {
 };
 
 // Where the upkeep announces what it does (the main window's status bar); may be empty. The
-// windows word a notice in the user's language; these words are the English ones.
+// windows word a notice in the user's language.
 using UpkeepStatus = std::function<void(const UpkeepNotice& notice)>;
-
-std::string UpkeepNoticeText(const UpkeepNotice& notice);
-
-// "Removed 3 duplicate items from history."
-std::string RemovedStatusText(std::int64_t count);
 
 inline void Announce(const UpkeepStatus& status, const UpkeepNotice& notice)
 {

@@ -21,40 +21,6 @@ bool HoldsLineBreak(std::string_view text)
 
 } // namespace
 
-std::string AllFoundLabel(const SearchResult& result)
-{
-    return "All Found: " + std::to_string(result.allFound) + " of " + std::to_string(result.lineCount);
-}
-
-std::string FoundLabel(const PanelResult& panel)
-{
-    return "Found: " + std::to_string(panel.found);
-}
-
-std::string OverlongLinesLabel(const SearchResult& result)
-{
-    return "Lines too long to search: " + std::to_string(result.overlongLines);
-}
-
-std::string LeftOutLabel(const LeftOutCounts& leftOut, bool downloadTools)
-{
-    std::string label = "Left out: " + std::to_string(leftOut.robots) + " robots, ";
-    if (downloadTools)
-        label += std::to_string(leftOut.downloadTools) + " download tools, ";
-    return label + std::to_string(leftOut.failed) + " failed";
-}
-
-std::string CompleteLabel(const PanelDownloads& panel)
-{
-    return "Complete: " + std::to_string(panel.complete) + ", incomplete: " + std::to_string(panel.incomplete) +
-           ", size unknown: " + std::to_string(panel.sizeUnknown);
-}
-
-std::string UniqueLabel(const PanelDownloads& panel)
-{
-    return "Unique a day: " + std::to_string(panel.uniquePerDay) + ", an hour: " + std::to_string(panel.uniquePerHour);
-}
-
 ReportSearch::ReportSearch(SearchRequest request, HitSink& sink, SimdLevel level) :
     request_(std::move(request)), sink_(sink),
     level_(level), finders_{TextFinder(request_.texts[0], level), TextFinder(request_.texts[1], level)},
@@ -247,7 +213,7 @@ void ResultTextSink::take(const SearchHit& hit)
 {
     if (!hit.repeated && keepReportHits_)
         result_.reportHits.push_back(hit.line);
-    std::string& text = result_.panels[hit.panel].text;
+    std::string& text = result_.texts[hit.panel];
     if (moreFlags_[hit.panel]) {
         text += StatusPart(hit.line, hit.requestEnd);
         text += kLineBreak;
@@ -259,14 +225,7 @@ void ResultTextSink::take(const SearchHit& hit)
 
 SearchResult ResultTextSink::finish(const SearchCounts& counts) &&
 {
-    result_.lineCount = counts.lineCount;
-    result_.overlongLines = counts.overlongLines;
-    result_.allFound = counts.allFound;
-    result_.leftOut = counts.leftOut;
-    result_.agents = counts.agents;
-    result_.downloads = counts.downloads;
-    for (int panel = 0; panel < kPanelCount; ++panel)
-        result_.panels[panel].found = counts.found[panel];
+    result_.counts = counts;
     return std::move(result_);
 }
 

@@ -62,41 +62,14 @@ struct SearchCounts {
     std::optional<DownloadCounts> downloads; // when asked for
 };
 
-struct PanelResult {
-    std::int64_t found = 0;
-    std::string text; // the result box, lines ended by CR LF
-};
-
-// What the main window shows of a search.
+// What the main window shows of a search: its counts, each panel's result box (lines ended by
+// CR LF), and the counted hits that are not repeats, of both panels, in the order they were
+// counted.
 struct SearchResult {
-    std::int64_t lineCount = 0;
-    std::int64_t overlongLines = 0;
-    std::int64_t allFound = 0;
-    std::array<PanelResult, kPanelCount> panels;
-    LeftOutCounts leftOut;
-    AgentsRead agents;
-    std::optional<DownloadCounts> downloads;
-    // The counted hits that are not repeats, of both panels, in the order they were counted.
+    SearchCounts counts;
+    std::array<std::string, kPanelCount> texts;
     LineList reportHits;
 };
-
-// "All Found: 3 of 120"
-std::string AllFoundLabel(const SearchResult& result);
-// "Found: 2"
-std::string FoundLabel(const PanelResult& panel);
-// "Lines too long to search: 1"
-std::string OverlongLinesLabel(const SearchResult& result);
-// "Left out: 2 robots, 1 failed"; with download tools left out too,
-// "Left out: 2 robots, 3 download tools, 1 failed".
-std::string LeftOutLabel(const LeftOutCounts& leftOut, bool downloadTools = false);
-// Said beside the left-out counts when robots or download tools are left out and no hit line had
-// a user agent to tell them by.
-inline constexpr std::string_view kNoAgentsNote =
-    "No hit line has a user agent (the Common log format has none): no robot or download tool could be told.";
-// "Complete: 31, incomplete: 4, size unknown: 0"
-std::string CompleteLabel(const PanelDownloads& panel);
-// "Unique a day: 24, an hour: 26"
-std::string UniqueLabel(const PanelDownloads& panel);
 
 // Searches a report that arrives in chunks of any size (a mapped file arrives as one, a
 // decompressed one in many) and hands every counted hit to a sink. Each text is searched over

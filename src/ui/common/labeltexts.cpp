@@ -106,4 +106,15 @@ QString UpkeepText(const UpkeepNotice& notice)
         .arg(notice.removed);
 }
 
+QString TimeLimitRemovalText(std::size_t count)
+{
+    if (count == 0)
+        return Translated(QT_TRANSLATE_NOOP("tallywick::LabelTexts", "No download in the history is older than this."));
+    if (count == 1)
+        return Translated(
+            QT_TRANSLATE_NOOP("tallywick::LabelTexts", "1 download leaves the history at the next save."));
+    return Translated(QT_TRANSLATE_NOOP("tallywick::LabelTexts", "%1 downloads leave the history at the next save."))
+        .arg(count);
+}
+
 } // namespace tallywick

@@ -36,5 +36,8 @@ QString TodayText(std::chrono::sys_days today);
 QString PastTimeLimitText(std::size_t count, int timeLimit);
 // What the history's upkeep announces in the status bar ("Please wait while sorting history.").
 QString UpkeepText(const UpkeepNotice& notice);
+// What the History Time Limit dialog says of the chosen limit before OK: "2 downloads leave the
+// history at the next save."
+QString TimeLimitRemovalText(std::size_t count);
 
 } // namespace tallywick

@@ -2,8 +2,8 @@
 
 #include "app/settings/preferences.h"
 #include "app/settings/settingsstore.h"
-#include "core/history/pasttimelimit.h"
 #include "ui/common/appicon.h"
+#include "ui/common/labeltexts.h"
 #include "ui/common/windowregistry.h"
 #include "ui/dialogs/fixeddialog.h"
 #include "ui/dialogs/shortlist.h"
@@ -74,7 +74,7 @@ void TimeLimitDialog::showRemoval()
     if (!removalCount_)
         return;
     const auto count = removalCount_(TimeLimitMonths(limitBox_->currentIndex()));
-    removalLabel_->setText(QString::fromStdString(TimeLimitRemovalText(count)));
+    removalLabel_->setText(TimeLimitRemovalText(count));
     removalLabel_->show();
 }
 

@@ -82,9 +82,9 @@ FinishedSearch RunSearch(const QStringList& paths, const SearchRequest& request,
         return found;
     try {
         for (std::size_t i = 0; i < found.texts.size(); ++i) {
-            found.texts[i] = FromBytes(found.search.outcome.result.panels[i].text);
+            found.texts[i] = FromBytes(found.search.outcome.result.texts[i]);
             // Held once, as the box's text.
-            std::string().swap(found.search.outcome.result.panels[i].text);
+            std::string().swap(found.search.outcome.result.texts[i]);
         }
     } catch (const std::bad_alloc&) {
         found = FinishedSearch{};
@@ -239,11 +239,11 @@ void MainWindow::showResult(const SearchResult& result, std::array<QString, kPan
 {
     for (SearchPanel* panel : panels_) {
         const auto at = static_cast<std::size_t>(panel->index());
-        panel->showResult(result.panels[at].found, std::move(texts[at]));
+        panel->showResult(result.counts.found[at], std::move(texts[at]));
     }
-    shownTotal_ = AllFoundText(result.allFound, result.lineCount);
+    shownTotal_ = AllFoundText(result.counts.allFound, result.counts.lineCount);
     totalLabel_->setText(shownTotal_);
-    leftOutLabel_->setText(LeftOutText(result.leftOut));
+    leftOutLabel_->setText(LeftOutText(result.counts.leftOut));
     leftOutLabel_->setVisible(leavingOut);
 }
 

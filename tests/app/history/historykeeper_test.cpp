@@ -10,6 +10,8 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include "support/upkeeptext.h"
+
 #include <gtest/gtest.h>
 
 #include <random>

@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include "support/upkeeptext.h"
+
 #include <gtest/gtest.h>
 
 namespace tallywick {

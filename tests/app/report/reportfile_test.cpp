@@ -71,12 +71,12 @@ TEST(ReportFile, ARealServerLogGivesWhatThePlainReadingGives)
         ASSERT_EQ(search.status, ReportFileSearch::Status::Done);
         const auto plain = plain::Search(log, request);
         const auto& result = search.outcome.result;
-        EXPECT_EQ(result.lineCount, 10000);
-        EXPECT_EQ(result.allFound, plain.allFound);
-        EXPECT_EQ(result.panels[0].text, plain.panels[0].text);
-        EXPECT_EQ(result.panels[1].text, plain.panels[1].text);
+        EXPECT_EQ(result.counts.lineCount, 10000);
+        EXPECT_EQ(result.counts.allFound, plain.counts.allFound);
+        EXPECT_EQ(result.texts[0], plain.texts[0]);
+        EXPECT_EQ(result.texts[1], plain.texts[1]);
         EXPECT_EQ(result.reportHits, plain.reportHits);
-        EXPECT_GT(result.panels[0].found, 0);
+        EXPECT_GT(result.counts.found[0], 0);
         EXPECT_GT(search.outcome.collected.size(), 0u);
     }
 }
@@ -98,8 +98,8 @@ TEST(ReportFile, CompressedReportsReadLikePlainOnesAlsoInSeveralMembersAndPadded
     const auto fromText = SearchReportFile(text, SearchRequest{}, {}, CollectedHits{});
     const auto fromGz = SearchReportFile(gz, SearchRequest{}, {}, CollectedHits{});
     ASSERT_EQ(fromGz.status, ReportFileSearch::Status::Done);
-    EXPECT_EQ(fromGz.outcome.result.lineCount, 5000);
-    EXPECT_EQ(fromGz.outcome.result.panels[1].text, fromText.outcome.result.panels[1].text);
+    EXPECT_EQ(fromGz.outcome.result.counts.lineCount, 5000);
+    EXPECT_EQ(fromGz.outcome.result.texts[1], fromText.outcome.result.texts[1]);
 }
 
 TEST(ReportFile, ACorruptOrCutCompressedReportFails)
@@ -170,9 +170,9 @@ TEST(ReportFile, SeveralReportsSearchAsTheirConcatenationInAnyOrderGiven)
         ASSERT_EQ(search.status, ReportFileSearch::Status::Done);
         EXPECT_EQ(search.days, wholeDays);
         const auto& result = search.outcome.result;
-        EXPECT_EQ(result.lineCount, 10000) << files.join(u' ').toStdString();
-        EXPECT_EQ(result.panels[0].text, whole.outcome.result.panels[0].text);
-        EXPECT_EQ(result.panels[1].text, whole.outcome.result.panels[1].text);
+        EXPECT_EQ(result.counts.lineCount, 10000) << files.join(u' ').toStdString();
+        EXPECT_EQ(result.texts[0], whole.outcome.result.texts[0]);
+        EXPECT_EQ(result.texts[1], whole.outcome.result.texts[1]);
         EXPECT_EQ(result.reportHits, whole.outcome.result.reportHits);
         const auto& collected = search.outcome.collected;
         EXPECT_TRUE(std::equal(collected.begin(), collected.end(), whole.outcome.collected.begin(),

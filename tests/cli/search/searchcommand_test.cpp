@@ -1,4 +1,5 @@
 #include "cli/clitest.h"
+#include "cli/labels.h"
 #include "support/failingdevice.h"
 #include "support/reallog.h"
 #include "support/unreadablefile.h"
@@ -185,7 +186,7 @@ TEST_F(SearchCommand, RealLogsRobotsAndDownloadTools)
     };
     EXPECT_EQ(leftOut(log), "Left out: 1942 robots, 13 download tools, 0 failed");
     EXPECT_EQ(leftOut(forwarded), "Left out: 1942 robots, 13 download tools, 0 failed");
-    EXPECT_EQ(leftOut(common), "Left out: 0 robots, 0 download tools, 0 failed\n" + std::string(kNoAgentsNote));
+    EXPECT_EQ(leftOut(common), "Left out: 0 robots, 0 download tools, 0 failed\n" + std::string(cli::kNoAgentsNote));
     const auto json =
         run(QStringList{QStringLiteral("search"), write(QStringLiteral("r.log"), common), QStringLiteral("--json")} +
             options);

@@ -2,6 +2,8 @@
 
 #include "core/history/historyrecords.h"
 
+#include "support/upkeeptext.h"
+
 #include <gtest/gtest.h>
 
 namespace tallywick {

@@ -3,6 +3,8 @@
 #include "core/history/historydate.h"
 #include "core/history/historyrecords.h"
 
+#include "support/upkeeptext.h"
+
 #include <gtest/gtest.h>
 
 #include <random>

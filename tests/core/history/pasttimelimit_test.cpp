@@ -26,15 +26,5 @@ TEST(PastTimeLimit, CountsDatedRecordsBeforeTheLimitsFirstMonth)
     EXPECT_EQ(CountPastTimeLimit(collected, kToday, 12), 1u);
 }
 
-TEST(PastTimeLimit, TextsNameTheCountAndTheLimit)
-{
-    EXPECT_EQ(PastTimeLimitStatusText(774, 12),
-              "774 downloads are older than the history time limit (12 months) and leave the history at the next save");
-    EXPECT_EQ(PastTimeLimitStatusText(1, 3),
-              "1 download is older than the history time limit (3 months) and leaves the history at the next save");
-    EXPECT_EQ(TimeLimitRemovalText(0), "No download in the history is older than this.");
-    EXPECT_EQ(TimeLimitRemovalText(2), "2 downloads leave the history at the next save.");
-}
-
 } // namespace
 } // namespace tallywick

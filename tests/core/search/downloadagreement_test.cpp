@@ -64,24 +64,24 @@ TEST(DownloadAgreement, RandomReportsGiveWhatThePlainReadingGives)
         const auto plain = plain::Downloads(report, request);
 
         const auto whole = SearchReport(report, request, {}, CollectedHits{}).result;
-        ASSERT_TRUE(whole.downloads);
-        ExpectSame(*whole.downloads, plain);
+        ASSERT_TRUE(whole.counts.downloads);
+        ExpectSame(*whole.counts.downloads, plain);
         for (int i = 0; i < kPanelCount; ++i)
-            EXPECT_EQ(whole.downloads->panels[i].downloads, whole.panels[i].found) << "panel " << i;
+            EXPECT_EQ(whole.counts.downloads->panels[i].downloads, whole.counts.found[i]) << "panel " << i;
 
         const auto chunked = testing::SearchInChunks(report, request, [&] { return std::size_t{1} + random() % 300; });
-        ASSERT_TRUE(chunked.downloads);
-        ExpectSame(*chunked.downloads, plain);
+        ASSERT_TRUE(chunked.counts.downloads);
+        ExpectSame(*chunked.counts.downloads, plain);
 
         // The counts beside "Found" change nothing of the classic ones.
         auto classic = request;
         classic.countDownloads = false;
         const auto without = SearchReport(report, classic, {}, CollectedHits{}).result;
-        EXPECT_FALSE(without.downloads);
-        EXPECT_EQ(without.allFound, whole.allFound);
-        EXPECT_EQ(without.leftOut, whole.leftOut);
+        EXPECT_FALSE(without.counts.downloads);
+        EXPECT_EQ(without.counts.allFound, whole.counts.allFound);
+        EXPECT_EQ(without.counts.leftOut, whole.counts.leftOut);
         for (int i = 0; i < kPanelCount; ++i)
-            EXPECT_EQ(without.panels[i].text, whole.panels[i].text) << "panel " << i;
+            EXPECT_EQ(without.texts[i], whole.texts[i]) << "panel " << i;
         EXPECT_EQ(without.reportHits, whole.reportHits);
     }
 }

@@ -22,8 +22,8 @@ PanelDownloads Count(const std::string& report, SearchRequest request = {})
     request.texts = {"GET /never", "GET /quarnel/shareware/pelmor.zip"};
     request.countDownloads = true;
     const auto result = SearchReport(report, request, {}, CollectedHits{}).result;
-    EXPECT_TRUE(result.downloads);
-    return result.downloads ? result.downloads->panels[1] : PanelDownloads{};
+    EXPECT_TRUE(result.counts.downloads);
+    return result.counts.downloads ? result.counts.downloads->panels[1] : PanelDownloads{};
 }
 
 // A download manager opens 20 connections, each fetching a twentieth of the file: one download,
@@ -66,14 +66,14 @@ TEST(DownloadCounts, TheSizeComesFromAnyStatus200LineOrIsGiven)
     request.texts = {"x", "pelmor.zip HTTP/1.1"};
     request.countDownloads = true;
     const auto found = SearchReport(part + whole, request, {}, CollectedHits{}).result;
-    EXPECT_EQ(found.panels[1].found, 1);
-    EXPECT_EQ(found.downloads->panels[1].incomplete, 1);
-    EXPECT_EQ(found.downloads->sizes, (FileSizes{{std::string(kZip), 1000}}));
+    EXPECT_EQ(found.counts.found[1], 1);
+    EXPECT_EQ(found.counts.downloads->panels[1].incomplete, 1);
+    EXPECT_EQ(found.counts.downloads->sizes, (FileSizes{{std::string(kZip), 1000}}));
 
     request.givenSizes = {{std::string(kZip), 600}};
     const auto given = SearchReport(part + whole, request, {}, CollectedHits{}).result;
-    EXPECT_EQ(given.downloads->panels[1].complete, 1);
-    EXPECT_EQ(given.downloads->sizes, (FileSizes{{std::string(kZip), 600}}));
+    EXPECT_EQ(given.counts.downloads->panels[1].complete, 1);
+    EXPECT_EQ(given.counts.downloads->sizes, (FileSizes{{std::string(kZip), 600}}));
 }
 
 // Bytes count towards a download from its lines of status 200 or 206 and of its own path; a
@@ -151,7 +151,7 @@ TEST(DownloadCounts, OffTheSearchCountsNothingBesideFound)
 {
     EXPECT_FALSE(
         SearchReport(Line("1.2.3.4", "05/Dec/2004:10:00:00 -0800", "200", "9"), SearchRequest{}, {}, CollectedHits{})
-            .result.downloads);
+            .result.counts.downloads);
 }
 
 TEST(FileSizeEntry, IsAPathAndAWholeNumberOfBytes)

@@ -34,23 +34,24 @@ TEST(RealLogDownloads, CountedByHand)
     request.texts = {"GET /images/logstash_OSCON.pdf", "GET /favicon.ico"};
     request.countDownloads = true;
     const auto result = SearchReport(log, request, {}, CollectedHits{}).result;
-    ASSERT_TRUE(result.downloads);
-    EXPECT_EQ(result.panels[0].found, 12);
-    EXPECT_EQ(result.downloads->panels[0], (PanelDownloads{.downloads = 12,
-                                                           .complete = 10,
-                                                           .incomplete = 2,
-                                                           .sizeUnknown = 0,
-                                                           .uniquePerDay = 12,
-                                                           .uniquePerHour = 12}));
-    EXPECT_EQ(result.panels[1].found, 762);
-    EXPECT_EQ(result.downloads->panels[1], (PanelDownloads{.downloads = 762,
-                                                           .complete = 751,
-                                                           .incomplete = 11,
-                                                           .sizeUnknown = 0,
-                                                           .uniquePerDay = 718,
-                                                           .uniquePerHour = 762}));
-    EXPECT_EQ(result.downloads->sizes, (FileSizes{{"/favicon.ico", 3638}, {"/images/logstash_OSCON.pdf", 1693678}}));
-    EXPECT_EQ(*result.downloads, plain::Downloads(log, request));
+    ASSERT_TRUE(result.counts.downloads);
+    EXPECT_EQ(result.counts.found[0], 12);
+    EXPECT_EQ(result.counts.downloads->panels[0], (PanelDownloads{.downloads = 12,
+                                                                  .complete = 10,
+                                                                  .incomplete = 2,
+                                                                  .sizeUnknown = 0,
+                                                                  .uniquePerDay = 12,
+                                                                  .uniquePerHour = 12}));
+    EXPECT_EQ(result.counts.found[1], 762);
+    EXPECT_EQ(result.counts.downloads->panels[1], (PanelDownloads{.downloads = 762,
+                                                                  .complete = 751,
+                                                                  .incomplete = 11,
+                                                                  .sizeUnknown = 0,
+                                                                  .uniquePerDay = 718,
+                                                                  .uniquePerHour = 762}));
+    EXPECT_EQ(result.counts.downloads->sizes,
+              (FileSizes{{"/favicon.ico", 3638}, {"/images/logstash_OSCON.pdf", 1693678}}));
+    EXPECT_EQ(*result.counts.downloads, plain::Downloads(log, request));
 }
 
 } // namespace

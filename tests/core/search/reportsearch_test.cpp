@@ -31,13 +31,14 @@ TEST(SearchReport, CountsEachPanelAndShowsTheShortForm)
     const std::string exe = Line("198.51.100.77", "11:00:00", kExe);
     const auto result = Search(zip + "\r\n" + exe + "\r\n" + Line("198.51.100.77", "12:00:00", "GET /index.html"));
 
-    EXPECT_EQ(result.lineCount, 3);
-    EXPECT_EQ(AllFoundLabel(result), "All Found: 2 of 3");
-    EXPECT_EQ(FoundLabel(result.panels[0]), "Found: 1");
-    EXPECT_EQ(FoundLabel(result.panels[1]), "Found: 1");
-    EXPECT_EQ(result.panels[1].text,
+    EXPECT_EQ(result.counts.lineCount, 3);
+    EXPECT_EQ(result.counts.allFound, 2);
+    EXPECT_EQ(result.counts.lineCount, 3);
+    EXPECT_EQ(result.counts.found[0], 1);
+    EXPECT_EQ(result.counts.found[1], 1);
+    EXPECT_EQ(result.texts[1],
               "203.0.113.45 - - [05/Dec/2004:10:15:42 -0800] \"GET /quarnel/shareware/pelmor.zip \r\n");
-    EXPECT_EQ(result.panels[0].text,
+    EXPECT_EQ(result.texts[0],
               "198.51.100.77 - - [05/Dec/2004:11:00:00 -0800] \"GET /quarnel/shareware/pelmor.exe \r\n");
     EXPECT_EQ(result.reportHits, (std::vector<std::string>{zip, exe}));
 }
@@ -47,7 +48,7 @@ TEST(SearchReport, TheLongFormShowsTheLineFromItsStatusFollowedByAnEmptyLine)
     SearchRequest request;
     request.moreFlags = {false, true};
     const auto result = Search(Line("203.0.113.45", "10:15:42", kZip), request);
-    EXPECT_EQ(result.panels[1].text, "200 48213 \"-\" \"Agent/1.0\"\r\n\r\n");
+    EXPECT_EQ(result.texts[1], "200 48213 \"-\" \"Agent/1.0\"\r\n\r\n");
 }
 
 TEST(SearchReport, OtherStatusesAreCountedButNeverRepeats)
@@ -56,8 +57,8 @@ TEST(SearchReport, OtherStatusesAreCountedButNeverRepeats)
     request.moreFlags = {false, true};
     const std::string missing = Line("203.0.113.45", "10:15:42", kZip, "404");
     const auto result = Search(missing + "\n" + missing, request);
-    EXPECT_EQ(result.panels[1].found, 2);
-    EXPECT_EQ(result.panels[1].text, missing.substr(1) + "\r\n\r\n" + missing.substr(1) + "\r\n\r\n");
+    EXPECT_EQ(result.counts.found[1], 2);
+    EXPECT_EQ(result.texts[1], missing.substr(1) + "\r\n\r\n" + missing.substr(1) + "\r\n\r\n");
     EXPECT_EQ(result.reportHits.size(), 2u);
 }
 
@@ -67,14 +68,14 @@ TEST(SearchReport, ARepeatIsLeftOutOfTheCountsOnlyWithNoDuplicatesButAlwaysOutOf
     const std::string twice = line + "\n" + line + "\n";
 
     const auto without = Search(twice);
-    EXPECT_EQ(without.panels[1].found, 1);
-    EXPECT_EQ(without.allFound, 1);
+    EXPECT_EQ(without.counts.found[1], 1);
+    EXPECT_EQ(without.counts.allFound, 1);
 
     SearchRequest withDuplicates;
     withDuplicates.noDuplicates = false;
     const auto with = Search(twice, withDuplicates);
-    EXPECT_EQ(with.panels[1].found, 2);
-    EXPECT_EQ(with.allFound, 2);
+    EXPECT_EQ(with.counts.found[1], 2);
+    EXPECT_EQ(with.counts.allFound, 2);
 
     EXPECT_EQ(without.reportHits, std::vector<std::string>{line});
     EXPECT_EQ(with.reportHits, std::vector<std::string>{line});
@@ -86,9 +87,9 @@ TEST(SearchReport, PanelsAreIndependentAndALineHittingBothCountsTwice)
     request.texts = {".zip", "pelmor"};
     const std::string line = Line("203.0.113.45", "10:15:42", kZip);
     const auto result = Search(line + "\n" + Line("203.0.113.45", "10:16:00", kZip), request);
-    EXPECT_EQ(result.panels[0].found, 1) << "the second line repeats the first of panel 0";
-    EXPECT_EQ(result.panels[1].found, 1);
-    EXPECT_EQ(result.allFound, 2);
+    EXPECT_EQ(result.counts.found[0], 1) << "the second line repeats the first of panel 0";
+    EXPECT_EQ(result.counts.found[1], 1);
+    EXPECT_EQ(result.counts.allFound, 2);
     EXPECT_EQ(result.reportHits, (std::vector<std::string>{line, line})) << "once for each panel, panel 0 first";
 }
 
@@ -97,21 +98,22 @@ TEST(SearchReport, ATextBeforeCharacter38IsNoHit)
     SearchRequest request;
     request.texts = {"203.0.113.45", "05/Dec/2004"};
     const auto result = Search(Line("203.0.113.45", "10:15:42", kZip), request);
-    EXPECT_EQ(result.allFound, 0);
+    EXPECT_EQ(result.counts.allFound, 0);
     // The same text later in the line is found there.
     request.texts = {"Dec", "10:15:42 -0800"};
     const auto later = Search(Line("203.0.113.45", "10:15:42", "GET /Dec/report.zip"), request);
-    EXPECT_EQ(later.panels[0].found, 1);
-    EXPECT_EQ(later.panels[1].found, 0) << "the time starts at character 31 and reaches beyond 38";
+    EXPECT_EQ(later.counts.found[0], 1);
+    EXPECT_EQ(later.counts.found[1], 0) << "the time starts at character 31 and reaches beyond 38";
 }
 
 TEST(SearchReport, AnEmptyReportShowsZeroesAndEmptyTexts)
 {
     const auto result = Search("");
-    EXPECT_EQ(AllFoundLabel(result), "All Found: 0 of 0");
-    EXPECT_EQ(FoundLabel(result.panels[0]), "Found: 0");
-    EXPECT_TRUE(result.panels[0].text.empty());
-    EXPECT_TRUE(result.panels[1].text.empty());
+    EXPECT_EQ(result.counts.allFound, 0);
+    EXPECT_EQ(result.counts.lineCount, 0);
+    EXPECT_EQ(result.counts.found[0], 0);
+    EXPECT_TRUE(result.texts[0].empty());
+    EXPECT_TRUE(result.texts[1].empty());
 }
 
 TEST(SearchReport, AnEmptyTextMatchesEveryLineOf38CharactersAndNoShorterOne)
@@ -122,18 +124,18 @@ TEST(SearchReport, AnEmptyTextMatchesEveryLineOf38CharactersAndNoShorterOne)
     const std::string report =
         std::string(37, 'x') + "\n" + std::string(38, 'y') + "\n\n" + Line("1.2.3.4", "10:00:00", kZip);
     const auto result = Search(report, request);
-    EXPECT_EQ(result.lineCount, 4);
-    EXPECT_EQ(result.panels[0].found, 2);
-    EXPECT_EQ(result.panels[0].text, "\r\n1.2.3.4 - - [05/Dec/2004:10:00:00 -0800] \r\n")
+    EXPECT_EQ(result.counts.lineCount, 4);
+    EXPECT_EQ(result.counts.found[0], 2);
+    EXPECT_EQ(result.texts[0], "\r\n1.2.3.4 - - [05/Dec/2004:10:00:00 -0800] \r\n")
         << "a line without a blank from 38 on shows nothing before its break";
-    EXPECT_EQ(result.panels[1].found, 1) << "the empty text does not stop the search";
+    EXPECT_EQ(result.counts.found[1], 1) << "the empty text does not stop the search";
 }
 
 TEST(SearchReport, ATextHoldingALineBreakMatchesNothing)
 {
     SearchRequest request;
     request.texts = {"pelmor.zip\r\n", "\n"};
-    EXPECT_EQ(Search(Line("203.0.113.45", "10:15:42", kZip) + "\r\n", request).allFound, 0);
+    EXPECT_EQ(Search(Line("203.0.113.45", "10:15:42", kZip) + "\r\n", request).counts.allFound, 0);
 }
 
 TEST(SearchReport, LinesEndAtCrAtLfAndAtCrLf)
@@ -141,8 +143,8 @@ TEST(SearchReport, LinesEndAtCrAtLfAndAtCrLf)
     const std::string line = Line("203.0.113.45", "10:15:42", kZip);
     const std::string other = Line("198.51.100.77", "11:15:42", kZip);
     const auto result = Search(line + "\r" + other + "\n" + line + "\r\n" + other);
-    EXPECT_EQ(result.lineCount, 4);
-    EXPECT_EQ(result.panels[1].found, 2);
+    EXPECT_EQ(result.counts.lineCount, 4);
+    EXPECT_EQ(result.counts.found[1], 2);
 }
 
 TEST(SearchReport, ManyLinesCountBeyondSixteenBits)
@@ -152,9 +154,10 @@ TEST(SearchReport, ManyLinesCountBeyondSixteenBits)
     for (int i = 0; i < 70000; ++i)
         report += line;
     const auto result = Search(report);
-    EXPECT_EQ(result.lineCount, 70000);
-    EXPECT_EQ(result.panels[1].found, 70000) << "a host under nine characters never repeats";
-    EXPECT_EQ(AllFoundLabel(result), "All Found: 70000 of 70000");
+    EXPECT_EQ(result.counts.lineCount, 70000);
+    EXPECT_EQ(result.counts.found[1], 70000) << "a host under nine characters never repeats";
+    EXPECT_EQ(result.counts.allFound, 70000);
+    EXPECT_EQ(result.counts.lineCount, 70000);
 }
 
 TEST(SearchReport, BinaryBytesAreSearchedLikeText)
@@ -165,8 +168,8 @@ TEST(SearchReport, BinaryBytesAreSearchedLikeText)
     SearchRequest request;
     request.moreFlags = {true, true};
     const auto result = Search(report, request);
-    EXPECT_EQ(result.lineCount, 3);
-    EXPECT_EQ(result.panels[1].found, 2);
+    EXPECT_EQ(result.counts.lineCount, 3);
+    EXPECT_EQ(result.counts.found[1], 2);
 }
 
 // A line longer than the longest searched counts as a line but is never a hit, however the report
@@ -181,9 +184,9 @@ TEST(SearchReport, LinesLongerThanTheLongestSearchedCountButNeverHit)
     request.splitTime = 0;
     for (const std::size_t chunkSize : {report.size(), std::size_t{1} << 20, std::size_t{4093}, std::size_t{1} << 22}) {
         const auto result = testing::SearchInChunks(report, request, [&] { return chunkSize; });
-        EXPECT_EQ(result.lineCount, 7) << chunkSize;
-        EXPECT_EQ(result.overlongLines, 3) << chunkSize;
-        EXPECT_EQ(result.panels[1].found, 4) << chunkSize;
+        EXPECT_EQ(result.counts.lineCount, 7) << chunkSize;
+        EXPECT_EQ(result.counts.overlongLines, 3) << chunkSize;
+        EXPECT_EQ(result.counts.found[1], 4) << chunkSize;
         ASSERT_EQ(result.reportHits.size(), 4u) << chunkSize;
         EXPECT_EQ(result.reportHits[1], longest) << chunkSize;
     }
@@ -213,19 +216,19 @@ TEST(SearchReport, LeftOutLinesAreRemovedBeforeTheSplitDownloadTest)
     const std::string report = robot + "\n" + unmodified + "\n" + person + "\n";
 
     const auto counted = Search(report);
-    EXPECT_EQ(counted.panels[1].found, 1) << "off, the robot's line starts the download the others repeat";
-    EXPECT_EQ(counted.leftOut, LeftOutCounts{});
+    EXPECT_EQ(counted.counts.found[1], 1) << "off, the robot's line starts the download the others repeat";
+    EXPECT_EQ(counted.counts.leftOut, LeftOutCounts{});
 
     SearchRequest request;
     request.leaveOut = {.failed = true, .robots = &bots};
     const auto result = Search(report, request);
-    EXPECT_EQ(result.panels[1].found, 1);
+    EXPECT_EQ(result.counts.found[1], 1);
     EXPECT_EQ(result.reportHits, std::vector<std::string>{person}) << "the person's line starts a new download";
-    EXPECT_EQ(result.leftOut, (LeftOutCounts{.robots = 1, .failed = 1}));
-    EXPECT_EQ(result.lineCount, 3);
+    EXPECT_EQ(result.counts.leftOut, (LeftOutCounts{.robots = 1, .failed = 1}));
+    EXPECT_EQ(result.counts.lineCount, 3);
 
     request.noDuplicates = false;
-    EXPECT_EQ(Search(report, request).allFound, 1) << "left-out lines are not counted as repeats either";
+    EXPECT_EQ(Search(report, request).counts.allFound, 1) << "left-out lines are not counted as repeats either";
 }
 
 TEST(SearchReport, ALeftOutLineCountsOnceWhateverHitsItAndWhateverRemovesIt)
@@ -237,9 +240,8 @@ TEST(SearchReport, ALeftOutLineCountsOnceWhateverHitsItAndWhateverRemovesIt)
     const std::string both = AgentLine("10:15:00", "404", "Googlebot/2.1");
     const std::string robot = AgentLine("10:20:00", "200", "bingbot");
     const auto result = Search(both + "\n" + robot + "\n", request);
-    EXPECT_EQ(result.allFound, 0);
-    EXPECT_EQ(result.leftOut, (LeftOutCounts{.robots = 1, .failed = 1}));
-    EXPECT_EQ(LeftOutLabel(result.leftOut), "Left out: 1 robots, 1 failed");
+    EXPECT_EQ(result.counts.allFound, 0);
+    EXPECT_EQ(result.counts.leftOut, (LeftOutCounts{.robots = 1, .failed = 1}));
 }
 
 TEST(SearchReport, TheWholeRoadCollectsNewTrackedHitsOnce)

@@ -16,11 +16,11 @@ namespace {
 
 void ExpectSame(const SearchResult& engine, const SearchResult& plain)
 {
-    EXPECT_EQ(engine.lineCount, plain.lineCount);
-    EXPECT_EQ(engine.allFound, plain.allFound);
+    EXPECT_EQ(engine.counts.lineCount, plain.counts.lineCount);
+    EXPECT_EQ(engine.counts.allFound, plain.counts.allFound);
     for (int i = 0; i < kPanelCount; ++i) {
-        EXPECT_EQ(engine.panels[i].found, plain.panels[i].found) << "panel " << i;
-        EXPECT_EQ(engine.panels[i].text, plain.panels[i].text) << "panel " << i;
+        EXPECT_EQ(engine.counts.found[i], plain.counts.found[i]) << "panel " << i;
+        EXPECT_EQ(engine.texts[i], plain.texts[i]) << "panel " << i;
     }
     EXPECT_EQ(engine.reportHits, plain.reportHits);
 }

@@ -1,6 +1,3 @@
-#include "core/history/pasttimelimit.h"
-#include "core/search/reportsearch.h"
-#include "core/views/viewlabels.h"
 #include "ui/common/labeltexts.h"
 
 #include <QTest>
@@ -13,40 +10,43 @@ using namespace std::chrono;
 class LabelTextsTest : public QObject {
     Q_OBJECT
 
-    static QString Of(const std::string& text) { return QString::fromStdString(text); }
-
 private slots:
     void englishReadsAsTheCommandLinePrints()
     {
-        SearchResult result;
-        result.allFound = 1234567;
-        result.lineCount = 7654321;
-        result.panels[0].found = 1200000;
-        result.leftOut = {3, 13};
-        QCOMPARE(FoundText(result.panels[0].found), Of(FoundLabel(result.panels[0])));
-        QCOMPARE(AllFoundText(result.allFound, result.lineCount), Of(AllFoundLabel(result)));
-        QCOMPARE(LeftOutText(result.leftOut), QStringLiteral("(left out: 3 robots, 13 failed)"));
+        QCOMPARE(FoundText(1200000), QStringLiteral("Found: 1200000"));
+        QCOMPARE(AllFoundText(1234567, 7654321), QStringLiteral("All Found: 1234567 of 7654321"));
+        QCOMPARE(LeftOutText({3, 13}), QStringLiteral("(left out: 3 robots, 13 failed)"));
 
         constexpr sys_days day{2004y / December / 5};
-        for (const std::int64_t hits : {0, 1, 24072})
-            QCOMPARE(HitsText(hits), Of(HitLabel(hits)));
-        QCOMPARE(FromText(day), Of(FromLabel(day)));
-        QCOMPARE(FromText(std::nullopt), Of(FromLabel(std::nullopt)));
-        QCOMPARE(ToText(day), Of(ToLabel(day)));
-        QCOMPARE(ToText(std::nullopt), Of(ToLabel(std::nullopt)));
-        QCOMPARE(TodayText(day), Of(TodayLabel(day)));
-        for (const std::size_t count : {1, 2, 76642})
-            QCOMPARE(PastTimeLimitText(count, 12), Of(PastTimeLimitStatusText(count, 12)));
+        QCOMPARE(HitsText(24072), QStringLiteral("24072 Hits"));
+        QCOMPARE(FromText(day), QStringLiteral("From: 12/05/2004"));
+        QCOMPARE(FromText(std::nullopt), QStringLiteral("From:"));
+        QCOMPARE(ToText(day), QStringLiteral("To: 12/05/2004"));
+        QCOMPARE(ToText(std::nullopt), QStringLiteral("To:"));
+        QCOMPARE(TodayText(day), QStringLiteral("Today is Sunday, December 05, 2004"));
+        QCOMPARE(PastTimeLimitText(1, 3), QStringLiteral("1 download is older than the history time limit (3 months) "
+                                                         "and leaves the history at the next save"));
+        QCOMPARE(PastTimeLimitText(774, 12), QStringLiteral("774 downloads are older than the history time limit "
+                                                            "(12 months) and leave the history at the next save"));
+        QCOMPARE(TimeLimitRemovalText(0), QStringLiteral("No download in the history is older than this."));
+        QCOMPARE(TimeLimitRemovalText(2), QStringLiteral("2 downloads leave the history at the next save."));
+
         using Kind = UpkeepNotice::Kind;
-        for (const UpkeepNotice notice :
-             {UpkeepNotice{Kind::Sorting}, UpkeepNotice{Kind::Trimming}, UpkeepNotice{Kind::Removed, 0, 3},
-              UpkeepNotice{Kind::Sorted, 812, 0}, UpkeepNotice{Kind::Sorted, 812, 4},
-              UpkeepNotice{Kind::Sorted, 812, 0, 2}, UpkeepNotice{Kind::Sorted, 812, 4, 2}})
-            QCOMPARE(UpkeepText(notice), Of(UpkeepNoticeText(notice)));
+        const std::vector<std::pair<UpkeepNotice, QString>> notices = {
+            {{Kind::Sorting}, QStringLiteral("Please wait while sorting history.")},
+            {{Kind::Trimming}, QStringLiteral("Please wait while trimming history.")},
+            {{Kind::Removed, 0, 3}, QStringLiteral("Removed 3 duplicate items from history.")},
+            {{Kind::Sorted, 812, 0}, QStringLiteral("History sorted: 812 records kept.")},
+            {{Kind::Sorted, 812, 4}, QStringLiteral("History sorted: 812 records kept, 4 removed.")},
+            {{Kind::Sorted, 812, 0, 2}, QStringLiteral("History sorted: 812 records kept (2 dated after today).")},
+            {{Kind::Sorted, 812, 4, 2},
+             QStringLiteral("History sorted: 812 records kept, 4 removed (2 dated after today).")}};
+        for (const auto& [notice, text] : notices)
+            QCOMPARE(UpkeepText(notice), text);
     }
 };
 
 } // namespace tallywick
 
-QTEST_GUILESS_MAIN(tallywick::LabelTextsTest)
+QTEST_MAIN(tallywick::LabelTextsTest)
 #include "labeltexts_test.moc"

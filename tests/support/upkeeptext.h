@@ -1,13 +1,20 @@
+#pragma once
+
+// The notices of the history's upkeep as the window words them in English, for tests that read
+// what was announced.
+
 #include "core/history/upkeepstatus.h"
 
-namespace tallywick {
+#include <string>
 
-std::string RemovedStatusText(std::int64_t count)
+namespace tallywick::testing {
+
+inline std::string RemovedStatusText(std::int64_t count)
 {
     return "Removed " + std::to_string(count) + " duplicate items from history.";
 }
 
-std::string UpkeepNoticeText(const UpkeepNotice& notice)
+inline std::string UpkeepNoticeText(const UpkeepNotice& notice)
 {
     switch (notice.kind) {
     case UpkeepNotice::Kind::Sorting:
@@ -27,4 +34,4 @@ std::string UpkeepNoticeText(const UpkeepNotice& notice)
     return text + ".";
 }
 
-} // namespace tallywick
+} // namespace tallywick::testing
