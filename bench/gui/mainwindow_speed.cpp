@@ -141,7 +141,7 @@ int main(int argc, char** argv)
         outOfBox.push_back(Milliseconds([&] { text = box.toPlainText(); }));
         written.push_back(Milliseconds([&] { WriteTextFile(tempFile, text); }));
         ReportFileSearch search;
-        searched.push_back(Milliseconds([&] { search = SearchReportFile(tempFile, SearchRequest{}, {}, {}); }));
+        searched.push_back(Milliseconds([&] { search = SearchReportFile(tempFile, SearchRequest{}, {}); }));
         QPlainTextEdit results;
         shown.push_back(
             Milliseconds([&] { results.setPlainText(QString::fromStdString(search.outcome.result.texts[0])); }));

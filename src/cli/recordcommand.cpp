@@ -272,8 +272,7 @@ int RunRecord(const Arguments& arguments, Environment& env)
         return kExitFailed;
     }
 
-    auto search =
-        CollectReportFiles(reports, request, trackedItems, CollectedHits{}, env.openReport, CoveredDays::Gather);
+    auto search = CollectReportFiles(reports, request, trackedItems, env.openReport, CoveredDays::Gather);
     if (search.status != ReportFileSearch::Status::Done)
         return ReportSearchFailure(search.failedPath, search.status, search.error, env);
     history.takeSearch({search.outcome.collected, trackedItems, search.outcome.result.reportHits,

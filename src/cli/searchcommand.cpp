@@ -175,7 +175,7 @@ int RunSearch(const Arguments& arguments, Environment& env)
     // The text output shows no report hits, and without tracked items nothing is collected.
     const bool keepHits = line.json() || !tracked.empty();
     const auto search =
-        SearchReportFiles(OldestReportsFirst(reports), request, tracked, CollectedHits{}, env.openReport, {},
+        SearchReportFiles(OldestReportsFirst(reports), request, tracked, env.openReport, {},
                           keepHits ? ResultTextSink::ReportHits::Keep : ResultTextSink::ReportHits::Drop);
     if (search.status != ReportFileSearch::Status::Done)
         return ReportSearchFailure(search.failedPath, search.status, search.error, env);

@@ -227,21 +227,18 @@ ReportFileRead ReadReportFiles(const ReportPaths& paths, const SearchRequest& re
 }
 
 ReportFileSearch SearchReportFile(const ReportPath& path, const SearchRequest& request,
-                                  const std::vector<std::string>& trackedItems, CollectedHits collected,
-                                  const ReportOpener& open, const SearchProgress& progress,
-                                  ResultTextSink::ReportHits reportHits)
+                                  const std::vector<std::string>& trackedItems, const ReportOpener& open,
+                                  const SearchProgress& progress, ResultTextSink::ReportHits reportHits)
 {
-    return SearchReportFiles(ReportPaths{path}, request, trackedItems, std::move(collected), open, progress,
-                             reportHits);
+    return SearchReportFiles(ReportPaths{path}, request, trackedItems, open, progress, reportHits);
 }
 
 ReportFileSearch SearchReportFiles(const ReportPaths& paths, const SearchRequest& request,
-                                   const std::vector<std::string>& trackedItems, CollectedHits collected,
-                                   const ReportOpener& open, const SearchProgress& progress,
-                                   ResultTextSink::ReportHits reportHits, CoveredDays covered)
+                                   const std::vector<std::string>& trackedItems, const ReportOpener& open,
+                                   const SearchProgress& progress, ResultTextSink::ReportHits reportHits,
+                                   CoveredDays covered)
 {
     ReportFileSearch search;
-    search.outcome.collected = std::move(collected);
     try {
         ResultTextSink texts(request.moreFlags, reportHits);
         ReportDays days;
@@ -267,19 +264,19 @@ ReportFileSearch SearchReportFiles(const ReportPaths& paths, const SearchRequest
 }
 
 ReportFileSearch CollectReportFile(const ReportPath& path, const SearchRequest& request,
-                                   const std::vector<std::string>& trackedItems, CollectedHits collected,
-                                   const ReportOpener& open)
+                                   const std::vector<std::string>& trackedItems, const ReportOpener& open)
 {
-    return CollectReportFiles(ReportPaths{path}, request, trackedItems, std::move(collected), open);
+    return CollectReportFiles(ReportPaths{path}, request, trackedItems, open);
 }
 
 ReportFileSearch CollectReportFiles(const ReportPaths& paths, const SearchRequest& request,
-                                    const std::vector<std::string>& trackedItems, CollectedHits collected,
-                                    const ReportOpener& open, CoveredDays covered)
+                                    const std::vector<std::string>& trackedItems, const ReportOpener& open,
+                                    CoveredDays covered)
 {
     ReportFileSearch search;
-    search.outcome.collected = std::move(collected);
-    TrackedHitSink sink(trackedItems, search.outcome.collected);
+    // Collected apart: a report that fails part-way collects nothing.
+    CollectedHits collected;
+    TrackedHitSink sink(trackedItems, collected);
     ReportDays days;
     const auto read = ReadReportFiles(paths, request, sink, open, {}, covered == CoveredDays::Gather ? &days : nullptr);
     search.status = read.status;
@@ -287,14 +284,8 @@ ReportFileSearch CollectReportFiles(const ReportPaths& paths, const SearchReques
     search.failedPath = read.failedPath;
     if (read.status == ReportFileSearch::Status::Done) {
         search.outcome.historyChanged = sink.historyChanged();
-        search.outcome.result.counts.lineCount = read.counts.lineCount;
-        search.outcome.result.counts.overlongLines = read.counts.overlongLines;
-        search.outcome.result.counts.allFound = read.counts.allFound;
-        search.outcome.result.counts.leftOut = read.counts.leftOut;
-        search.outcome.result.counts.agents = read.counts.agents;
-        search.outcome.result.counts.downloads = read.counts.downloads;
-        for (int panel = 0; panel < kPanelCount; ++panel)
-            search.outcome.result.counts.found[panel] = read.counts.found[panel];
+        search.outcome.collected = std::move(collected);
+        search.outcome.result.counts = read.counts;
         if (covered == CoveredDays::Gather)
             search.days = days.days();
     }

@@ -80,25 +80,25 @@ ReportFileRead ReadReportFiles(const ReportPaths& paths, const SearchRequest& re
                                ReportDays* days = nullptr);
 
 // The search of one report file as the main window shows it: counts, result texts, report hits
-// (unless dropped: then nothing is collected either), and the new tracked downloads added to
-// collected.
+// (unless dropped: then nothing is collected either), and the tracked downloads it found (each
+// once). A search that did not end Done collected nothing.
 ReportFileSearch SearchReportFile(const ReportPath& path, const SearchRequest& request,
-                                  const std::vector<std::string>& trackedItems, CollectedHits collected,
+                                  const std::vector<std::string>& trackedItems,
                                   const ReportOpener& open = OpenReportFile, const SearchProgress& progress = {},
                                   ResultTextSink::ReportHits reportHits = ResultTextSink::ReportHits::Keep);
 // The same over several files read as one (see ReadReportFiles).
 ReportFileSearch SearchReportFiles(const ReportPaths& paths, const SearchRequest& request,
-                                   const std::vector<std::string>& trackedItems, CollectedHits collected,
+                                   const std::vector<std::string>& trackedItems,
                                    const ReportOpener& open = OpenReportFile, const SearchProgress& progress = {},
                                    ResultTextSink::ReportHits reportHits = ResultTextSink::ReportHits::Keep,
                                    CoveredDays covered = CoveredDays::Skip);
 
 // The same without result texts or report hits: only the counts and the collected downloads.
 ReportFileSearch CollectReportFile(const ReportPath& path, const SearchRequest& request,
-                                   const std::vector<std::string>& trackedItems, CollectedHits collected,
+                                   const std::vector<std::string>& trackedItems,
                                    const ReportOpener& open = OpenReportFile);
 ReportFileSearch CollectReportFiles(const ReportPaths& paths, const SearchRequest& request,
-                                    const std::vector<std::string>& trackedItems, CollectedHits collected,
+                                    const std::vector<std::string>& trackedItems,
                                     const ReportOpener& open = OpenReportFile, CoveredDays covered = CoveredDays::Skip);
 
 } // namespace tallywick

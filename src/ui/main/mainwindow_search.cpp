@@ -74,7 +74,7 @@ FinishedSearch RunSearch(const QStringList& paths, const SearchRequest& request,
                          const ReportOpener& open, const SearchProgress& progress)
 {
     FinishedSearch found;
-    found.search = SearchReportFiles(ReportPathsOf(paths), request, trackedItems, CollectedHits{}, open, progress,
+    found.search = SearchReportFiles(ReportPathsOf(paths), request, trackedItems, open, progress,
                                      ResultTextSink::ReportHits::Keep, CoveredDays::Gather);
     found.trackedItems = std::move(trackedItems);
     found.leavingOut = request.leaveOut.active();

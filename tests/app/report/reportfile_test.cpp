@@ -67,7 +67,7 @@ TEST(ReportFile, ARealServerLogGivesWhatThePlainReadingGives)
     for (const bool noDuplicates : {true, false}) {
         request.noDuplicates = noDuplicates;
         request.moreFlags = {noDuplicates, !noDuplicates};
-        const auto search = SearchReportFile(kRealLog, request, {"/images/logstash_OSCON.pdf"}, CollectedHits{});
+        const auto search = SearchReportFile(kRealLog, request, {"/images/logstash_OSCON.pdf"});
         ASSERT_EQ(search.status, ReportFileSearch::Status::Done);
         const auto plain = plain::Search(log, request);
         const auto& result = search.outcome.result;
@@ -95,8 +95,8 @@ TEST(ReportFile, CompressedReportsReadLikePlainOnesAlsoInSeveralMembersAndPadded
 
     EXPECT_EQ(ReadAll(gz), plain);
     EXPECT_EQ(ReadAll(padded), plain);
-    const auto fromText = SearchReportFile(text, SearchRequest{}, {}, CollectedHits{});
-    const auto fromGz = SearchReportFile(gz, SearchRequest{}, {}, CollectedHits{});
+    const auto fromText = SearchReportFile(text, SearchRequest{}, {});
+    const auto fromGz = SearchReportFile(gz, SearchRequest{}, {});
     ASSERT_EQ(fromGz.status, ReportFileSearch::Status::Done);
     EXPECT_EQ(fromGz.outcome.result.counts.lineCount, 5000);
     EXPECT_EQ(fromGz.outcome.result.texts[1], fromText.outcome.result.texts[1]);
@@ -114,26 +114,28 @@ TEST(ReportFile, ACorruptOrCutCompressedReportFails)
           std::pair{QStringLiteral("text.gz"), kZipLine}, std::pair{QStringLiteral("zeros.gz"), std::string(64, '\0')},
           std::pair{QStringLiteral("garbage.gz"), packed + "garbage"},
           std::pair{QStringLiteral("padded-then-data.gz"), packed + std::string(16, '\0') + packed}}) {
-        const auto search = SearchReportFile(WriteFile(dir, name, bytes), SearchRequest{}, {}, CollectedHits{});
+        const auto search = SearchReportFile(WriteFile(dir, name, bytes), SearchRequest{}, {});
         EXPECT_EQ(search.status, ReportFileSearch::Status::Failed) << name.toStdString();
         EXPECT_FALSE(search.error.isEmpty());
     }
 }
 
-TEST(ReportFile, AReadErrorPartWayFailsTheSearchAndKeepsTheCollectedHits)
+// The hits read before the error are not collected: a report's downloads are taken whole or not.
+TEST(ReportFile, AReadErrorPartWayFailsTheSearchAndCollectsNothing)
 {
     QTemporaryDir dir;
     const QString path = WriteFile(dir, QStringLiteral("report.txt"), kZipLine);
-    CollectedHits collected;
-    collected.append("an earlier hit");
     const auto failing = [](const ReportPath&) -> std::unique_ptr<QIODevice> {
         return std::make_unique<FailingDevice>(kZipLine + "\n");
     };
-    const auto search = SearchReportFile(path, SearchRequest{}, {"pelmor"}, std::move(collected), failing);
-    EXPECT_EQ(search.status, ReportFileSearch::Status::Failed);
-    EXPECT_EQ(search.error, QStringLiteral("Input/output error"));
-    EXPECT_EQ(search.outcome.collected.size(), 1u);
-    EXPECT_FALSE(search.outcome.historyChanged);
+    for (const bool texts : {true, false}) {
+        const auto search = texts ? SearchReportFile(path, SearchRequest{}, {"pelmor"}, failing)
+                                  : CollectReportFile(path, SearchRequest{}, {"pelmor"}, failing);
+        EXPECT_EQ(search.status, ReportFileSearch::Status::Failed);
+        EXPECT_EQ(search.error, QStringLiteral("Input/output error"));
+        EXPECT_TRUE(search.outcome.collected.empty());
+        EXPECT_FALSE(search.outcome.historyChanged);
+    }
 }
 
 // Rotated logs, given in any order, search as the one log they were cut from; the middle one
@@ -156,7 +158,7 @@ TEST(ReportFile, SeveralReportsSearchAsTheirConcatenationInAnyOrderGiven)
     SearchRequest request;
     request.texts = {"GET /images/logstash_OSCON.pdf", "GET /favicon.ico"};
     const std::vector<std::string> tracked{"/images/logstash_OSCON.pdf", "/favicon.ico"};
-    const auto whole = SearchReportFile(kRealLog, request, tracked, CollectedHits{});
+    const auto whole = SearchReportFile(kRealLog, request, tracked);
     ASSERT_EQ(whole.status, ReportFileSearch::Status::Done);
     const auto wholeDays = ReadReportDays(kRealLog);
     ASSERT_TRUE(wholeDays && !wholeDays->empty());
@@ -165,8 +167,8 @@ TEST(ReportFile, SeveralReportsSearchAsTheirConcatenationInAnyOrderGiven)
     do {
         // The days come from the search's own read.
         const auto search =
-            SearchReportFiles(OldestReportsFirst(ReportPathsOf(files)), request, tracked, CollectedHits{},
-                              OpenReportFile, {}, ResultTextSink::ReportHits::Keep, CoveredDays::Gather);
+            SearchReportFiles(OldestReportsFirst(ReportPathsOf(files)), request, tracked, OpenReportFile, {},
+                              ResultTextSink::ReportHits::Keep, CoveredDays::Gather);
         ASSERT_EQ(search.status, ReportFileSearch::Status::Done);
         EXPECT_EQ(search.days, wholeDays);
         const auto& result = search.outcome.result;
@@ -179,8 +181,7 @@ TEST(ReportFile, SeveralReportsSearchAsTheirConcatenationInAnyOrderGiven)
                                whole.outcome.collected.end()));
     } while (std::next_permutation(files.begin(), files.end()));
 
-    const auto missing =
-        SearchReportFiles({files[0], dir.filePath(QStringLiteral("gone.log"))}, request, tracked, CollectedHits{});
+    const auto missing = SearchReportFiles({files[0], dir.filePath(QStringLiteral("gone.log"))}, request, tracked);
     EXPECT_EQ(missing.status, ReportFileSearch::Status::NotFound);
     EXPECT_EQ(missing.failedPath.text(), dir.filePath(QStringLiteral("gone.log")));
 }
@@ -188,18 +189,16 @@ TEST(ReportFile, SeveralReportsSearchAsTheirConcatenationInAnyOrderGiven)
 TEST(ReportFile, AMissingReportIsNotFoundAndAnUnreadableOneSaysWhy)
 {
     QTemporaryDir dir;
-    const auto search =
-        SearchReportFile(dir.filePath(QStringLiteral("Hits.txt")), SearchRequest{}, {}, CollectedHits{});
+    const auto search = SearchReportFile(dir.filePath(QStringLiteral("Hits.txt")), SearchRequest{}, {});
     EXPECT_EQ(search.status, ReportFileSearch::Status::NotFound);
-    EXPECT_EQ(SearchReportFile(dir.path(), SearchRequest{}, {}, CollectedHits{}).status,
-              ReportFileSearch::Status::NotFound)
+    EXPECT_EQ(SearchReportFile(dir.path(), SearchRequest{}, {}).status, ReportFileSearch::Status::NotFound)
         << "a folder";
 
     const QString unreadable = testing::UnreadableFile();
     if (unreadable.isEmpty())
         GTEST_SKIP() << "no file here that root cannot read";
-    const auto refused = SearchReportFiles({WriteFile(dir, QStringLiteral("a.log"), kZipLine), unreadable},
-                                           SearchRequest{}, {}, CollectedHits{});
+    const auto refused =
+        SearchReportFiles({WriteFile(dir, QStringLiteral("a.log"), kZipLine), unreadable}, SearchRequest{}, {});
     EXPECT_EQ(refused.status, ReportFileSearch::Status::Failed);
     EXPECT_EQ(refused.error, QStringLiteral("Permission denied"));
     EXPECT_EQ(refused.failedPath.text(), unreadable);
