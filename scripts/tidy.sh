@@ -20,6 +20,9 @@ elif [ "$1" = --since ]; then
 else
   files=("$@")
 fi
+# The files moc makes (a test's own "name.moc" among them) must be there to be included.
+mapfile -t autogen < <(cmake --build "$build" --target help | sed -n 's/^\.\.\. \([A-Za-z0-9_.-]*_autogen\)$/\1/p')
+[ ${#autogen[@]} -eq 0 ] || cmake --build "$build" -j"$(nproc)" --target "${autogen[@]}" >/dev/null
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
 status=0

@@ -45,7 +45,7 @@ struct HistoryIndex {
 };
 
 // How many of a file's last bytes its tail hash covers.
-inline constexpr std::uint64_t kIndexTailBytes = 64 * 1024;
+inline constexpr std::uint64_t kIndexTailBytes = std::uint64_t{64} * 1024;
 // FNV-1a of the bytes.
 std::uint64_t TailHash(std::string_view bytes);
 
