@@ -61,6 +61,86 @@ Json ValueJson(double value)
     return Json(value);
 }
 
+Json RangeJson(const DayRange& range)
+{
+    return Json::object()
+        .set("from", Json::text(FormatDate(range.first)))
+        .set("to", Json::text(FormatDate(range.last)));
+}
+
+Json PercentJson(const std::optional<double>& percent)
+{
+    return percent ? Json(*percent) : Json();
+}
+
+Json ComparisonJson(const std::string& span, const PeriodComparison& comparison)
+{
+    Json items = Json::array();
+    for (const auto& item : comparison.items)
+        items.push(Json::object()
+                       .set("item", Json::text(item.item))
+                       .set("current", item.current)
+                       .set("previous", item.previous)
+                       .set("change", item.change)
+                       .set("change_percent", PercentJson(item.changePercent))
+                       .set("current_unique_per_day", item.currentUnique)
+                       .set("previous_unique_per_day", item.previousUnique));
+    return Json::object()
+        .set("period", Json::text(span))
+        .set("current", RangeJson(comparison.periods.current))
+        .set("previous", RangeJson(comparison.periods.previous))
+        .set("items", std::move(items));
+}
+
+// "+12.5 %", "-3 %", "0 %"; "new" when there was nothing to compare with.
+std::string PercentText(const std::optional<double>& percent)
+{
+    if (!percent)
+        return "new";
+    char text[32];
+    std::snprintf(text, sizeof text, "%+.1f %%", *percent);
+    std::string shown = text;
+    if (const auto point = shown.find(".0 "); point != std::string::npos)
+        shown.erase(point, 2);
+    return shown == "+0 %" || shown == "-0 %" ? "0 %" : shown;
+}
+
+std::string SignedText(std::int64_t value)
+{
+    return value > 0 ? "+" + std::to_string(value) : std::to_string(value);
+}
+
+std::string Padded(std::string text, std::size_t width)
+{
+    if (text.size() < width)
+        text.insert(0, width - text.size(), ' ');
+    return text;
+}
+
+void WriteComparison(const PeriodComparison& comparison, std::ostream& out)
+{
+    const auto range = [](const DayRange& r) { return FormatDate(r.first) + " - " + FormatDate(r.last); };
+    out << "This period:   " << range(comparison.periods.current) << '\n'
+        << "Period before: " << range(comparison.periods.previous) << "\n\n";
+    out << "      Now   Before   Change   Change %   Unique now   Unique before  Item\n";
+    for (const auto& item : comparison.items)
+        out << Padded(std::to_string(item.current), 9) << Padded(std::to_string(item.previous), 9)
+            << Padded(SignedText(item.change), 9) << Padded(PercentText(item.changePercent), 11)
+            << Padded(std::to_string(item.currentUnique), 13) << Padded(std::to_string(item.previousUnique), 16) << "  "
+            << item.item << '\n';
+}
+
+void WriteSources(const DownloadSourcesResult& sources, std::ostream& out)
+{
+    out << '\n';
+    for (const auto& source : sources.sources) {
+        char share[32];
+        std::snprintf(share, sizeof share, "%.1f %%", source.percent);
+        out << Padded(std::to_string(source.downloads), 9) << Padded(share, 9) << "  " << source.host << '\n';
+    }
+    out << Padded(std::to_string(sources.total), 9) << "           downloads in all\n";
+}
+
 } // namespace
 
 std::string ChartRow(const ChartCategory& category, double largest, std::size_t labelWidth)
@@ -116,13 +196,30 @@ Json ToJson(const ViewOutput& view)
     }
     if (view.totals) {
         Json items = Json::array();
-        for (const auto& total : *view.totals)
-            items.push(Json::object()
-                           .set("item", Json::text(total.item))
-                           .set("total", total.total)
-                           .set("first", MonthOrNull(total.first))
-                           .set("last", MonthOrNull(total.last)));
+        for (std::size_t i = 0; i < view.totals->size(); ++i) {
+            const auto& total = (*view.totals)[i];
+            auto item = Json::object()
+                            .set("item", Json::text(total.item))
+                            .set("total", total.total)
+                            .set("first", MonthOrNull(total.first))
+                            .set("last", MonthOrNull(total.last));
+            if (view.uniquePerDay && i < view.uniquePerDay->size())
+                item.set("unique_per_day", (*view.uniquePerDay)[i]);
+            items.push(std::move(item));
+        }
         json.set("items", std::move(items));
+    }
+    if (view.comparison)
+        json = ComparisonJson(view.comparedSpan.value_or(""), *view.comparison);
+    if (view.sources) {
+        Json sources = Json::array();
+        for (const auto& source : view.sources->sources)
+            sources.push(Json::object()
+                             .set("host", Json::text(source.host))
+                             .set("downloads", source.downloads)
+                             .set("share_percent", source.percent));
+        json.set("total", view.sources->total);
+        json.set("sources", std::move(sources));
     }
     return json;
 }
@@ -168,6 +265,10 @@ void WriteText(const ViewOutput& view, std::ostream& out)
             out << "  " << total.item << '\n';
         }
     }
+    if (view.comparison)
+        WriteComparison(*view.comparison, out);
+    if (view.sources)
+        WriteSources(*view.sources, out);
     if (view.text)
         out << '\n' << *view.text;
 }
