@@ -2,6 +2,7 @@
 
 #include "cli/labels.h"
 #include "core/views/dateformat.h"
+#include "core/views/periodtexts.h"
 
 #include <algorithm>
 #include <array>
@@ -90,55 +91,6 @@ Json ComparisonJson(const std::string& span, const PeriodComparison& comparison)
         .set("current", RangeJson(comparison.periods.current))
         .set("previous", RangeJson(comparison.periods.previous))
         .set("items", std::move(items));
-}
-
-// "+12.5 %", "-3 %", "0 %"; "new" when there was nothing to compare with.
-std::string PercentText(const std::optional<double>& percent)
-{
-    if (!percent)
-        return "new";
-    char text[32];
-    std::snprintf(text, sizeof text, "%+.1f %%", *percent);
-    std::string shown = text;
-    if (const auto point = shown.find(".0 "); point != std::string::npos)
-        shown.erase(point, 2);
-    return shown == "+0 %" || shown == "-0 %" ? "0 %" : shown;
-}
-
-std::string SignedText(std::int64_t value)
-{
-    return value > 0 ? "+" + std::to_string(value) : std::to_string(value);
-}
-
-std::string Padded(std::string text, std::size_t width)
-{
-    if (text.size() < width)
-        text.insert(0, width - text.size(), ' ');
-    return text;
-}
-
-void WriteComparison(const PeriodComparison& comparison, std::ostream& out)
-{
-    const auto range = [](const DayRange& r) { return FormatDate(r.first) + " - " + FormatDate(r.last); };
-    out << "This period:   " << range(comparison.periods.current) << '\n'
-        << "Period before: " << range(comparison.periods.previous) << "\n\n";
-    out << "      Now   Before   Change   Change %   Unique now   Unique before  Item\n";
-    for (const auto& item : comparison.items)
-        out << Padded(std::to_string(item.current), 9) << Padded(std::to_string(item.previous), 9)
-            << Padded(SignedText(item.change), 9) << Padded(PercentText(item.changePercent), 11)
-            << Padded(std::to_string(item.currentUnique), 13) << Padded(std::to_string(item.previousUnique), 16) << "  "
-            << item.item << '\n';
-}
-
-void WriteSources(const DownloadSourcesResult& sources, std::ostream& out)
-{
-    out << '\n';
-    for (const auto& source : sources.sources) {
-        char share[32];
-        std::snprintf(share, sizeof share, "%.1f %%", source.percent);
-        out << Padded(std::to_string(source.downloads), 9) << Padded(share, 9) << "  " << source.host << '\n';
-    }
-    out << Padded(std::to_string(sources.total), 9) << "           downloads in all\n";
 }
 
 } // namespace
@@ -266,9 +218,9 @@ void WriteText(const ViewOutput& view, std::ostream& out)
         }
     }
     if (view.comparison)
-        WriteComparison(*view.comparison, out);
+        out << JoinLines(ComparisonLines(*view.comparison), "\n");
     if (view.sources)
-        WriteSources(*view.sources, out);
+        out << '\n' << JoinLines(SourcesLines(*view.sources), "\n");
     if (view.text)
         out << '\n' << *view.text;
 }

@@ -42,6 +42,7 @@ MonthlyChartResult MonthlyChartInPeriod(const std::vector<std::string>& records,
     const auto taken = RecordsInPeriod(records, period);
     const auto counts = CountMonth(taken, SelectedItem(trackedItems, selected).value_or(""), firstMonth, monthCount);
     MonthlyChartResult result;
+    result.firstMonth = firstMonth;
     for (std::size_t i = 0; i < counts.size(); ++i) {
         result.categories.push_back(
             {MonthLabel(firstMonth + months{static_cast<int>(i)}), static_cast<double>(counts[i])});

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "core/views/period.h"
+#include "core/views/recordrules.h"
+
+#include <algorithm>
 
 #include <chrono>
 #include <cstddef>
@@ -35,6 +38,33 @@ private:
     };
     std::unordered_set<Downloader, Hash> seen_;
 };
+
+// Per month of monthCount consecutive months from firstMonth, the unique downloaders a day of
+// the records dated in the period that hold the item in their request part.
+template <class Records>
+std::vector<std::int64_t> UniquePerDayByMonth(const Records& records, std::string_view item,
+                                              std::chrono::year_month firstMonth, int monthCount,
+                                              const Period& period = {})
+{
+    std::vector<DailyDownloaders> months(static_cast<std::size_t>(std::max(monthCount, 0)));
+    for (const auto& record : records) {
+        const std::string_view text = record;
+        if (text.empty() || !HoldsItemInRequestPart(text, item))
+            continue;
+        const auto day = RecordDay(text);
+        if (!day || !period.contains(*day))
+            continue;
+        const std::chrono::year_month_day date{*day};
+        const auto index = (date.year() / date.month() - firstMonth).count();
+        if (index >= 0 && index < monthCount)
+            months[static_cast<std::size_t>(index)].add(*day, text);
+    }
+    std::vector<std::int64_t> counts;
+    counts.reserve(months.size());
+    for (const auto& month : months)
+        counts.push_back(month.count());
+    return counts;
+}
 
 // Per item (in the order given), the unique downloaders a day of the records dated in the
 // period that hold the item in their request part; undatable records are not counted.

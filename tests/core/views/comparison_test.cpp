@@ -1,4 +1,5 @@
 #include "core/views/periodcomparison.h"
+#include "core/views/periodtexts.h"
 #include "core/views/uniquedownloaders.h"
 #include "support/plaindownloaders.h"
 #include "viewrecords.h"
@@ -69,6 +70,39 @@ TEST(ComparePeriods, DownloadsUniqueDownloadersAndTheChangePerItem)
     EXPECT_EQ(ChangePercent(1, 4), -75.0);
     EXPECT_EQ(ChangePercent(0, 0), std::nullopt);
     EXPECT_TRUE(ComparePeriods(Views(records), {}, ComparedSpan::Week, Day(2004, 12, 5)).items.empty());
+}
+
+TEST(PeriodTexts, PercentsLinesAndTheMonthLine)
+{
+    EXPECT_EQ(PercentText(20.0), "+20 %");
+    EXPECT_EQ(PercentText(100.0 / 3), "+33.3 %");
+    EXPECT_EQ(PercentText(-75.0), "-75 %");
+    EXPECT_EQ(PercentText(-0.01), "0 %");
+    EXPECT_EQ(PercentText(std::nullopt), "new");
+    EXPECT_EQ(MonthComparisonLine(12, 10), "This month: 12 (last month: 10, +20 %)");
+    EXPECT_EQ(MonthComparisonLine(5, 0), "This month: 5 (last month: 0)");
+
+    PeriodComparison comparison{PeriodsToCompare(ComparedSpan::Month, Day(2004, 12, 5)),
+                                {{"/a.zip", 4, 3, 1, 100.0 / 3, 4, 2}}};
+    EXPECT_EQ(JoinLines(ComparisonLines(comparison), "\r\n"),
+              "This period:   12/01/2004 - 12/05/2004\r\nPeriod before: 11/01/2004 - 11/05/2004\r\n\r\n"
+              "      Now   Before   Change   Change %   Unique now   Unique before  Item\r\n"
+              "        4        3       +1    +33.3 %            4               2  /a.zip\r\n");
+    EXPECT_EQ(JoinLines(SourcesLines({{{"(direct)", 2, 100.0 * 2 / 3}, {"a.example", 1, 100.0 / 3}}, 3}), "\n"),
+              "        2   66.7 %  (direct)\n        1   33.3 %  a.example\n        3           downloads in all\n");
+}
+
+TEST(UniquePerDayByMonth, SumsEachMonthsDays)
+{
+    const std::vector<std::string> records = {
+        Download("30/Nov/2004", "1.1.1.1", "A"), Download("30/Nov/2004", "1.1.1.1", "A"),
+        Download("30/Nov/2004", "1.1.1.1", "B"), Download("01/Dec/2004", "1.1.1.1", "A"),
+        Download("02/Dec/2004", "1.1.1.1", "A"), Download("02/Dec/2004", "1.1.1.1", "A", kExe),
+        Download("01/Jan/2005", "1.1.1.1", "A"), // past the last month
+    };
+    EXPECT_EQ(UniquePerDayByMonth(records, kZip, 2004y / October, 3), (std::vector<std::int64_t>{0, 2, 2}));
+    EXPECT_EQ(UniquePerDayByMonth(records, kZip, 2004y / October, 3, {Day(2004, 12, 2), {}}),
+              (std::vector<std::int64_t>{0, 0, 1}));
 }
 
 TEST(UniquePerDay, MatchesAPlainReadingOnRandomHistories)
