@@ -1,11 +1,14 @@
 #pragma once
 
+#include "core/views/periodchoice.h"
+
 #include <QObject>
 #include <QString>
 
 namespace tallywick {
 
 class SettingsStore;
+struct TextKey;
 
 // A web page of the Web Page menu: its address and its menu caption.
 struct WebPage {
@@ -36,6 +39,12 @@ public:
     void setTimeLimit(int months);
     void setCounting(int splitTime, bool leaveOutRobots, bool leaveOutFailed);
     void setWebPages(const WebPage& traffic, const WebPage& details);
+
+    // The period a view shows, kept under its key ("HistoryPeriod", "MonthlyPeriod",
+    // "WeekdayPeriod"): read when the view opens, a stored text that means nothing reading as
+    // All; written whenever the user picks another.
+    PeriodChoice viewPeriod(const TextKey& key) const;
+    void setViewPeriod(const TextKey& key, const PeriodChoice& choice);
 
 signals:
     void timeLimitChanged();
