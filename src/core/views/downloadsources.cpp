@@ -75,29 +75,42 @@ std::optional<std::string> AuthorityHost(std::string_view authority)
     return lower;
 }
 
+bool Direct(std::optional<std::string_view> referrer)
+{
+    return !referrer || referrer->empty() || *referrer == "-";
+}
+
+// "user@host:port" of an http or https address; nothing for anything else.
+std::optional<std::string_view> Authority(std::string_view referrer)
+{
+    if (StartsWithNoCase(referrer, "http://"))
+        referrer.remove_prefix(7);
+    else if (StartsWithNoCase(referrer, "https://"))
+        referrer.remove_prefix(8);
+    else
+        return std::nullopt;
+    return referrer.substr(0, referrer.find_first_of("/?#"));
+}
+
 } // namespace
 
 std::string SourceHost(std::optional<std::string_view> referrer)
 {
-    if (!referrer || referrer->empty() || *referrer == "-")
+    if (Direct(referrer))
         return std::string(kDirectSource);
-    std::string_view rest = *referrer;
-    if (StartsWithNoCase(rest, "http://"))
-        rest.remove_prefix(7);
-    else if (StartsWithNoCase(rest, "https://"))
-        rest.remove_prefix(8);
-    else
-        return std::string(kUnreadableSource);
-    const auto host = AuthorityHost(rest.substr(0, rest.find_first_of("/?#")));
+    const auto authority = Authority(*referrer);
+    const auto host = authority ? AuthorityHost(*authority) : std::nullopt;
     return host ? *host : std::string(kUnreadableSource);
 }
 
 DownloadSourcesResult DownloadSources(const std::vector<std::string_view>& records,
                                       std::optional<std::string_view> item, const Period& period, std::size_t top)
 {
-    // Hosts repeat a great deal: count by the referrer's text, find each text's host once.
-    std::unordered_map<std::string_view, std::int64_t> byReferrer;
+    // Addresses differ in their paths and queries, hosts repeat a great deal: count by the
+    // address's "user@host:port" text, and read each such text's host once.
+    std::unordered_map<std::string_view, std::int64_t> byAuthority;
     std::int64_t direct = 0;
+    std::int64_t unreadable = 0;
     DownloadSourcesResult result;
     for (const auto record : records) {
         if (record.empty() || (item && !HoldsItemInRequestPart(record, *item)))
@@ -108,17 +121,22 @@ DownloadSourcesResult DownloadSources(const std::vector<std::string_view>& recor
                 continue;
         }
         ++result.total;
-        const auto referrer = ReadLogFields(record).referrer;
-        if (referrer)
-            ++byReferrer[*referrer];
-        else
+        const auto referrer = ReadLogFields(record, LogFieldsWanted::AllButTime).referrer;
+        if (Direct(referrer)) {
             ++direct;
+        } else if (const auto authority = Authority(*referrer)) {
+            ++byAuthority[*authority];
+        } else {
+            ++unreadable;
+        }
     }
     std::unordered_map<std::string, std::int64_t> byHost;
     if (direct > 0)
         byHost[std::string(kDirectSource)] += direct;
-    for (const auto& [referrer, downloads] : byReferrer)
-        byHost[SourceHost(referrer)] += downloads;
+    if (unreadable > 0)
+        byHost[std::string(kUnreadableSource)] += unreadable;
+    for (const auto& [authority, downloads] : byAuthority)
+        byHost[AuthorityHost(authority).value_or(std::string(kUnreadableSource))] += downloads;
 
     std::vector<SourceShare> shares;
     shares.reserve(byHost.size());

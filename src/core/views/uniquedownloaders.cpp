@@ -3,22 +3,31 @@
 #include "core/log/logfields.h"
 #include "core/views/recordrules.h"
 
-#include <functional>
+#include <algorithm>
 
 namespace tallywick {
 
-void DailyDownloaders::add(std::chrono::sys_days day, std::string_view record)
+std::uint32_t DailyDownloaders::numberOf(std::unordered_map<std::string_view, std::uint32_t>& numbers,
+                                         std::string_view text)
 {
-    const auto fields = ReadLogFields(record);
-    seen_.insert({day.time_since_epoch().count(), fields.client, fields.userAgent.value_or(std::string_view())});
+    return numbers.try_emplace(text, static_cast<std::uint32_t>(numbers.size())).first->second;
 }
 
-std::size_t DailyDownloaders::Hash::operator()(const Downloader& downloader) const
+void DailyDownloaders::add(std::chrono::sys_days day, std::string_view record)
 {
-    const std::hash<std::string_view> text;
-    std::size_t hash = std::hash<std::int64_t>{}(downloader.day);
-    hash = hash * 31 + text(downloader.client);
-    return hash * 31 + text(downloader.agent);
+    const auto fields = ReadLogFields(record, LogFieldsWanted::AllButTime);
+    seen_.push_back({day.time_since_epoch().count(), numberOf(clients_, fields.client),
+                     numberOf(agents_, fields.userAgent.value_or(std::string_view()))});
+}
+
+std::int64_t DailyDownloaders::count()
+{
+    if (unique_ != seen_.size()) {
+        std::sort(seen_.begin(), seen_.end());
+        seen_.erase(std::unique(seen_.begin(), seen_.end()), seen_.end());
+        unique_ = seen_.size();
+    }
+    return static_cast<std::int64_t>(unique_);
 }
 
 std::vector<std::int64_t> UniquePerDay(const std::vector<std::string_view>& records,
@@ -42,7 +51,7 @@ std::vector<std::int64_t> UniquePerDay(const std::vector<std::string_view>& reco
     }
     std::vector<std::int64_t> counts;
     counts.reserve(items.size());
-    for (const auto& perItem : downloaders)
+    for (auto& perItem : downloaders)
         counts.push_back(perItem.count());
     return counts;
 }

@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_set>
+#include <unordered_map>
 #include <vector>
 
 namespace tallywick {
@@ -21,22 +21,27 @@ namespace tallywick {
 // an empty one.
 class DailyDownloaders {
 public:
-    // Counts the record's downloader on that day unless it was counted there already. The
-    // record's text must outlive this object.
+    // Notes the record's downloader on that day. The record's text must outlive this object.
     void add(std::chrono::sys_days day, std::string_view record);
-    std::int64_t count() const { return static_cast<std::int64_t>(seen_.size()); }
+    // The distinct downloaders of each day, added up.
+    std::int64_t count();
 
 private:
+    // Each client and each agent text gets a number once; a downloader on a day is three numbers,
+    // kept in a list that is sorted and made unique when counted: a million downloads are
+    // counted without a hash of their texts each.
     struct Downloader {
         std::int64_t day;
-        std::string_view client;
-        std::string_view agent;
-        bool operator==(const Downloader&) const = default;
+        std::uint32_t client;
+        std::uint32_t agent;
+        auto operator<=>(const Downloader&) const = default;
     };
-    struct Hash {
-        std::size_t operator()(const Downloader& downloader) const;
-    };
-    std::unordered_set<Downloader, Hash> seen_;
+    static std::uint32_t numberOf(std::unordered_map<std::string_view, std::uint32_t>& numbers, std::string_view text);
+
+    std::unordered_map<std::string_view, std::uint32_t> clients_;
+    std::unordered_map<std::string_view, std::uint32_t> agents_;
+    std::vector<Downloader> seen_;
+    std::size_t unique_ = 0; // the front of seen_ that is sorted and unique
 };
 
 // Per month of monthCount consecutive months from firstMonth, the unique downloaders a day of
@@ -61,7 +66,7 @@ std::vector<std::int64_t> UniquePerDayByMonth(const Records& records, std::strin
     }
     std::vector<std::int64_t> counts;
     counts.reserve(months.size());
-    for (const auto& month : months)
+    for (auto& month : months)
         counts.push_back(month.count());
     return counts;
 }
