@@ -27,7 +27,8 @@ namespace {
 
 using namespace std::chrono;
 
-constexpr QSize kOpeningSize{820, 600};
+// Small enough to open whole on a 1080-line screen at twice the size.
+constexpr QSize kOpeningSize{800, 500};
 
 QDate ToDate(sys_days day)
 {
@@ -71,15 +72,15 @@ ComparePeriodsView::ComparePeriodsView(const HistoryViewContext& context) :
     dayLabel_->setBuddy(dayPicker_);
     currentLabel_ = makeLabel("currentLabel", tr("This period:"));
     previousLabel_ = makeLabel("previousLabel", tr("Period before:"));
-    table_ = MakeSortableTable(this, "comparisonTable",
-                               {tr("Item"), tr("This period"), tr("Period before"), tr("Change"), tr("Change %"),
-                                tr("Unique a day"), tr("Unique a day before")});
+    table_ = MakeSortableTable(
+        this, "comparisonTable",
+        {tr("Item"), tr("Now"), tr("Before"), tr("Change"), tr("Change %"), tr("Unique now"), tr("Unique before")});
     table_->setToolTip(tr("Unique a day: on each day, the different downloaders (address and browser or tool), "
                           "added up over the period's days"));
     chart_ = new QChartView(this);
     chart_->setObjectName(QStringLiteral("comparisonChart"));
     chart_->setRenderHint(QPainter::Antialiasing);
-    chart_->setMinimumHeight(180);
+    chart_->setMinimumHeight(160);
     notepadButton_ = makeButton("notepadButton", tr("Notepad"));
     saveAsButton_ = makeButton("saveAsButton", tr("Save As..."));
     closeButton_ = makeButton("closeButton", tr("Close"));

@@ -13,8 +13,9 @@ QTableWidget* MakeSortableTable(QWidget* parent, const char* objectName, const Q
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->verticalHeader()->hide();
+    // The first column names the row and takes the room the numbers leave.
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table->horizontalHeader()->setStretchLastSection(true);
+    table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     // Rows come in the engine's order until a heading is clicked.
     table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     table->setSortingEnabled(true);

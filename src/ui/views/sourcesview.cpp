@@ -26,7 +26,9 @@
 namespace tallywick {
 namespace {
 
-constexpr QSize kOpeningSize{760, 620};
+// Room for the top ten and their table; small enough to open whole on a 1080-line screen at
+// twice the size.
+constexpr QSize kOpeningSize{860, 500};
 
 } // namespace
 
@@ -45,7 +47,7 @@ SourcesView::SourcesView(const HistoryViewContext& context) :
     chart_ = new QChartView(this);
     chart_->setObjectName(QStringLiteral("sourcesChart"));
     chart_->setRenderHint(QPainter::Antialiasing);
-    chart_->setMinimumHeight(200);
+    chart_->setMinimumHeight(240);
     table_ = MakeSortableTable(this, "sourcesTable", {tr("Source"), tr("Downloads"), tr("Share")});
     table_->setToolTip(tr("The site of the page that linked to the download. (direct): no referrer; "
                           "(unreadable): a referrer that is no web address; (other): the sites after the top ten"));
@@ -54,7 +56,8 @@ SourcesView::SourcesView(const HistoryViewContext& context) :
     closeButton_ = makeButton("closeButton", tr("Close"));
 
     // Item, period and the exports on top, the dates and the count below them, then the chart
-    // and the table, "Close" at the bottom right.
+    // with the table beside it (one above the other would leave the chart's rows too low for
+    // their names), "Close" at the bottom right.
     auto* choices = new QHBoxLayout;
     choices->setSpacing(8);
     choices->addWidget(itemLabel_);
@@ -78,11 +81,12 @@ SourcesView::SourcesView(const HistoryViewContext& context) :
     grid->setVerticalSpacing(10);
     grid->addLayout(choices, 0, 0, 1, 2);
     grid->addLayout(labels, 1, 0, 1, 2);
-    grid->addWidget(chart_, 2, 0, 1, 2);
-    grid->addWidget(table_, 3, 0, 1, 2);
-    grid->addWidget(closeButton_, 4, 1);
-    grid->setRowStretch(2, 3);
-    grid->setRowStretch(3, 2);
+    auto* results = new QHBoxLayout;
+    results->addWidget(chart_, 3);
+    results->addWidget(table_, 2);
+    grid->addLayout(results, 2, 0, 1, 2);
+    grid->addWidget(closeButton_, 3, 1);
+    grid->setRowStretch(2, 1);
     grid->setColumnStretch(0, 1);
     openAt(kOpeningSize);
 
@@ -143,6 +147,7 @@ void SourcesView::showChart(const DownloadSourcesResult& sources)
 {
     auto* chart = new QChart;
     auto* downloads = new QBarSet(tr("Downloads"));
+    downloads->setLabelColor(palette().color(QPalette::WindowText));
     QStringList hosts;
     double largest = 0;
     // The axis lists its categories from the bottom up: the top source goes last.
@@ -154,6 +159,7 @@ void SourcesView::showChart(const DownloadSourcesResult& sources)
     auto* series = new QHorizontalBarSeries;
     series->append(downloads);
     series->setLabelsVisible(true);
+    series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
     chart->addSeries(series);
     auto* categories = new QBarCategoryAxis;
     categories->append(hosts);
