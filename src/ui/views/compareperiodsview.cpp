@@ -7,6 +7,7 @@
 #include "ui/common/busycursor.h"
 #include "ui/views/exportandopen.h"
 #include "ui/views/sortabletable.h"
+#include "ui/views/viewtexts.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
@@ -30,19 +31,6 @@ using namespace std::chrono;
 // Small enough to open whole on a 1080-line screen at twice the size.
 constexpr QSize kOpeningSize{800, 500};
 
-QDate ToDate(sys_days day)
-{
-    const year_month_day date{day};
-    return QDate(static_cast<int>(date.year()), static_cast<int>(static_cast<unsigned>(date.month())),
-                 static_cast<int>(static_cast<unsigned>(date.day())));
-}
-
-sys_days ToDay(const QDate& date)
-{
-    return sys_days{year{date.year()} / month{static_cast<unsigned>(date.month())} /
-                    day{static_cast<unsigned>(date.day())}};
-}
-
 QString RangeText(const DayRange& range)
 {
     return QString::fromStdString(FormatDate(range.first) + " - " + FormatDate(range.last));
@@ -65,7 +53,7 @@ ComparePeriodsView::ComparePeriodsView(const HistoryViewContext& context) :
     spanBox_->setCurrentIndex(static_cast<int>(ComparedSpan::Month));
     spanLabel_->setBuddy(spanBox_);
     dayLabel_ = makeLabel("dayLabel", tr("Up to:"));
-    dayPicker_ = new QDateEdit(ToDate(today()), this);
+    dayPicker_ = new QDateEdit(ToQDate(today()), this);
     dayPicker_->setObjectName(QStringLiteral("dayPicker"));
     dayPicker_->setCalendarPopup(true);
     dayPicker_->setDisplayFormat(QStringLiteral("MM/dd/yyyy"));
@@ -136,7 +124,7 @@ void ComparePeriodsView::compare()
     // The period before may lie past the time limit: all time counts it.
     const auto comparison =
         ComparePeriods(allTime_.records(), trackedItems(), static_cast<ComparedSpan>(spanBox_->currentIndex()),
-                       ToDay(dayPicker_->date()));
+                       ToSysDays(dayPicker_->date()));
     currentLabel_->setText(tr("This period: %1").arg(RangeText(comparison.periods.current)));
     previousLabel_->setText(tr("Period before: %1").arg(RangeText(comparison.periods.previous)));
     showTable(comparison);

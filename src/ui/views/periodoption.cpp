@@ -1,5 +1,7 @@
 #include "ui/views/periodoption.h"
 
+#include "ui/views/viewtexts.h"
+
 #include <QBoxLayout>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -27,19 +29,6 @@ constexpr std::array kKindCaptions = {QT_TRANSLATE_NOOP("tallywick::PeriodOption
                                       QT_TRANSLATE_NOOP("tallywick::PeriodOption", "Last 30 days"),
                                       QT_TRANSLATE_NOOP("tallywick::PeriodOption", "This year"),
                                       QT_TRANSLATE_NOOP("tallywick::PeriodOption", "Custom")};
-
-QDate ToDate(sys_days day)
-{
-    const year_month_day date{day};
-    return QDate(static_cast<int>(date.year()), static_cast<int>(static_cast<unsigned>(date.month())),
-                 static_cast<int>(static_cast<unsigned>(date.day())));
-}
-
-sys_days ToDay(const QDate& date)
-{
-    return sys_days{year{date.year()} / month{static_cast<unsigned>(date.month())} /
-                    day{static_cast<unsigned>(date.day())}};
-}
 
 QDateEdit* MakeDayPicker(QWidget* parent, const char* objectName)
 {
@@ -79,8 +68,8 @@ void PeriodOption::show(const PeriodChoice& choice)
     const auto days = choice.kind == PeriodKind::Custom
                           ? choice.custom
                           : PeriodDays({PeriodKind::Last30Days, {}}, today_()).value_or(DayRange{});
-    firstDay_->setDate(ToDate(days.first));
-    lastDay_->setDate(ToDate(days.last));
+    firstDay_->setDate(ToQDate(days.first));
+    lastDay_->setDate(ToQDate(days.last));
     showPickers();
 }
 
@@ -89,7 +78,7 @@ PeriodChoice PeriodOption::choice() const
     const auto kind = static_cast<PeriodKind>(std::max(box_->currentIndex(), 0));
     if (kind != PeriodKind::Custom)
         return {kind, {}};
-    return {kind, {ToDay(firstDay_->date()), ToDay(lastDay_->date())}};
+    return {kind, {ToSysDays(firstDay_->date()), ToSysDays(lastDay_->date())}};
 }
 
 Period PeriodOption::period() const
