@@ -2,6 +2,7 @@
 
 #include "cli/labels.h"
 #include "core/views/dateformat.h"
+#include "core/views/periodtexts.h"
 
 #include <algorithm>
 #include <array>
@@ -61,6 +62,37 @@ Json ValueJson(double value)
     return Json(value);
 }
 
+Json RangeJson(const DayRange& range)
+{
+    return Json::object()
+        .set("from", Json::text(FormatDate(range.first)))
+        .set("to", Json::text(FormatDate(range.last)));
+}
+
+Json PercentJson(const std::optional<double>& percent)
+{
+    return percent ? Json(*percent) : Json();
+}
+
+Json ComparisonJson(const std::string& span, const PeriodComparison& comparison)
+{
+    Json items = Json::array();
+    for (const auto& item : comparison.items)
+        items.push(Json::object()
+                       .set("item", Json::text(item.item))
+                       .set("current", item.current)
+                       .set("previous", item.previous)
+                       .set("change", item.change)
+                       .set("change_percent", PercentJson(item.changePercent))
+                       .set("current_unique_per_day", item.currentUnique)
+                       .set("previous_unique_per_day", item.previousUnique));
+    return Json::object()
+        .set("period", Json::text(span))
+        .set("current", RangeJson(comparison.periods.current))
+        .set("previous", RangeJson(comparison.periods.previous))
+        .set("items", std::move(items));
+}
+
 } // namespace
 
 std::string ChartRow(const ChartCategory& category, double largest, std::size_t labelWidth)
@@ -116,13 +148,30 @@ Json ToJson(const ViewOutput& view)
     }
     if (view.totals) {
         Json items = Json::array();
-        for (const auto& total : *view.totals)
-            items.push(Json::object()
-                           .set("item", Json::text(total.item))
-                           .set("total", total.total)
-                           .set("first", MonthOrNull(total.first))
-                           .set("last", MonthOrNull(total.last)));
+        for (std::size_t i = 0; i < view.totals->size(); ++i) {
+            const auto& total = (*view.totals)[i];
+            auto item = Json::object()
+                            .set("item", Json::text(total.item))
+                            .set("total", total.total)
+                            .set("first", MonthOrNull(total.first))
+                            .set("last", MonthOrNull(total.last));
+            if (view.uniquePerDay && i < view.uniquePerDay->size())
+                item.set("unique_per_day", (*view.uniquePerDay)[i]);
+            items.push(std::move(item));
+        }
         json.set("items", std::move(items));
+    }
+    if (view.comparison)
+        json = ComparisonJson(view.comparedSpan.value_or(""), *view.comparison);
+    if (view.sources) {
+        Json sources = Json::array();
+        for (const auto& source : view.sources->sources)
+            sources.push(Json::object()
+                             .set("host", Json::text(source.host))
+                             .set("downloads", source.downloads)
+                             .set("share_percent", source.percent));
+        json.set("total", view.sources->total);
+        json.set("sources", std::move(sources));
     }
     return json;
 }
@@ -168,6 +217,10 @@ void WriteText(const ViewOutput& view, std::ostream& out)
             out << "  " << total.item << '\n';
         }
     }
+    if (view.comparison)
+        out << JoinLines(ComparisonLines(*view.comparison), "\n");
+    if (view.sources)
+        out << '\n' << JoinLines(SourcesLines(*view.sources), "\n");
     if (view.text)
         out << '\n' << *view.text;
 }

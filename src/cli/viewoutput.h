@@ -4,6 +4,8 @@
 #include "core/history/alltimerecords.h"
 #include "core/views/calendar.h"
 #include "core/views/chartcategory.h"
+#include "core/views/downloadsources.h"
+#include "core/views/periodcomparison.h"
 
 #include <chrono>
 #include <cstdint>
@@ -31,7 +33,11 @@ struct ViewOutput {
     std::optional<std::vector<std::chrono::sys_days>> days; // zero-count days
     // per zero-count day: a report covered it, none did, or unknown; only with "coverage.dat"
     std::optional<std::vector<std::optional<bool>>> covered;
-    std::optional<std::vector<AllTimeTotal>> totals; // all-time totals per tracked item
+    std::optional<std::vector<AllTimeTotal>> totals;       // all-time totals per tracked item
+    std::optional<std::vector<std::int64_t>> uniquePerDay; // per entry of totals
+    std::optional<std::string> comparedSpan;               // "week", "month" or "year"
+    std::optional<PeriodComparison> comparison;
+    std::optional<DownloadSourcesResult> sources;
 
     // The view has From/To labels, showing range when there is one.
     void showRange(const std::optional<DayRange>& range)

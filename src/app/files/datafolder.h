@@ -12,6 +12,8 @@ inline constexpr const char* kResultExportNames[] = {"tallywick1.txt", "tallywic
 inline constexpr const char* kHistoryExportName = "history.txt";
 inline constexpr const char* kDailyExportName = "daily.txt";
 inline constexpr const char* kNoCountExportName = "nocount.txt";
+inline constexpr const char* kCompareExportName = "compare.txt";
+inline constexpr const char* kSourcesExportName = "sources.txt";
 
 // The per-user folder that holds the history, the tracked items, the paste box's file and the
 // text exports.

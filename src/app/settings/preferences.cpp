@@ -52,4 +52,14 @@ void Preferences::setWebPages(const WebPage& traffic, const WebPage& details)
     }
 }
 
+PeriodChoice Preferences::viewPeriod(const TextKey& key) const
+{
+    return ReadPeriodChoice(settings_.read(key).toStdString());
+}
+
+void Preferences::setViewPeriod(const TextKey& key, const PeriodChoice& choice)
+{
+    settings_.write(key, QString::fromStdString(PeriodChoiceText(choice)));
+}
+
 } // namespace tallywick

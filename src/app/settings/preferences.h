@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/search/downloadcounts.h"
+#include "core/views/periodchoice.h"
 
 #include <QObject>
 #include <QString>
@@ -8,6 +9,7 @@
 namespace tallywick {
 
 class SettingsStore;
+struct TextKey;
 
 // What the search counts by: the split-download time frame, what it leaves out, and how the
 // counts beside "Found" take clients and file sizes.
@@ -51,6 +53,12 @@ public:
     void setTimeLimit(int months);
     void setCounting(const CountingOptions& counting);
     void setWebPages(const WebPage& traffic, const WebPage& details);
+
+    // The period a view shows, kept under its key ("HistoryPeriod", "MonthlyPeriod",
+    // "WeekdayPeriod"): read when the view opens, a stored text that means nothing reading as
+    // All; written whenever the user picks another.
+    PeriodChoice viewPeriod(const TextKey& key) const;
+    void setViewPeriod(const TextKey& key, const PeriodChoice& choice);
 
 signals:
     void timeLimitChanged();

@@ -69,6 +69,11 @@ inline constexpr TruthKey GraphStyle1{"GraphStyle1", false};
 inline constexpr TruthKey GraphStyle2{"GraphStyle2", false};
 inline constexpr TruthKey MonthlyAllTime{"MonthlyAllTime", false};
 inline constexpr IntegerKey TimeSpan{"TimeSpan", 0, 0, 3};
+// The period of the full history text, the month and the weekday chart: "All", "ThisMonth",
+// "LastMonth", "Last7", "Last30", "ThisYear" or "YYYY-MM-DD..YYYY-MM-DD".
+inline constexpr TextKey HistoryPeriod{"HistoryPeriod", "All"};
+inline constexpr TextKey MonthlyPeriod{"MonthlyPeriod", "All"};
+inline constexpr TextKey WeekdayPeriod{"WeekdayPeriod", "All"};
 // Off, every hit counts whoever asked and whatever the server answered.
 inline constexpr TruthKey LeaveOutRobots{"LeaveOutRobots", false};
 inline constexpr TruthKey LeaveOutFailed{"LeaveOutFailed", false};

@@ -71,8 +71,9 @@ struct LogFields {
 };
 
 // How far a line is read: the whole of it, or up to its bytes (no time, referrer or user agent),
-// for a caller that reads every line of a report and needs no more.
-enum class LogFieldsWanted { All, ThroughBytes };
+// for a caller that reads every line of a report and needs no more; or the whole of it but its
+// time, for a caller that has the line's date already.
+enum class LogFieldsWanted { All, ThroughBytes, AllButTime };
 
 // Reads what it can. The client is the text before the first blank; the time is the text in the
 // first brackets after it; the request is the quoted field that follows the time (blanks

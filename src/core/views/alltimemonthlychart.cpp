@@ -48,6 +48,7 @@ MonthlyChartResult AllTimeMonthlyChart(const std::vector<std::string_view>& reco
             ++counts[static_cast<std::size_t>(index)];
     }
 
+    result.firstMonth = firstMonth;
     result.categories.reserve(counts.size());
     for (std::size_t i = 0; i < counts.size(); ++i) {
         result.categories.push_back(

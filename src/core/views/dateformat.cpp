@@ -1,6 +1,7 @@
 #include "core/views/dateformat.h"
 
 #include <array>
+#include <charconv>
 
 namespace tallywick {
 namespace {
@@ -25,6 +26,17 @@ std::string Digits(int value, std::size_t width)
 std::string_view MonthName(month m)
 {
     return kMonthNames[static_cast<unsigned>(m) - 1];
+}
+
+// A run of decimal digits, nothing else.
+std::optional<int> Number(std::string_view text)
+{
+    int value = 0;
+    const auto end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (error != std::errc() || stop != end || text.empty() || text.front() == '-' || text.front() == '+')
+        return std::nullopt;
+    return value;
 }
 
 } // namespace
@@ -54,6 +66,29 @@ std::string LongDate(sys_days day)
 std::string_view WeekdayAbbreviation(weekday weekday)
 {
     return kWeekdayNames[weekday.c_encoding()].substr(0, 3);
+}
+
+std::string IsoDay(sys_days day)
+{
+    const year_month_day date{day};
+    return Digits(static_cast<int>(date.year()), 4) + '-' +
+           Digits(static_cast<int>(static_cast<unsigned>(date.month())), 2) + '-' +
+           Digits(static_cast<int>(static_cast<unsigned>(date.day())), 2);
+}
+
+std::optional<sys_days> ReadIsoDay(std::string_view text)
+{
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-')
+        return std::nullopt;
+    const auto y = Number(text.substr(0, 4));
+    const auto m = Number(text.substr(5, 2));
+    const auto d = Number(text.substr(8, 2));
+    if (!y || !m || !d)
+        return std::nullopt;
+    const year_month_day date{year{*y}, month{static_cast<unsigned>(*m)}, day{static_cast<unsigned>(*d)}};
+    if (!date.ok())
+        return std::nullopt;
+    return sys_days{date};
 }
 
 } // namespace tallywick

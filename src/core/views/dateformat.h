@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,5 +20,9 @@ std::string LongDate(std::chrono::sys_days day);
 
 // "Sun" to "Sat"; Sunday is 0.
 std::string_view WeekdayAbbreviation(std::chrono::weekday weekday);
+
+// "2004-12-05", and back: exactly ten characters naming a real day, else nothing.
+std::string IsoDay(std::chrono::sys_days day);
+std::optional<std::chrono::sys_days> ReadIsoDay(std::string_view text);
 
 } // namespace tallywick

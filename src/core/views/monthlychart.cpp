@@ -39,6 +39,7 @@ MonthlyChartResult MonthlyChart(const std::vector<std::string>& history, const s
     const auto counts = CountMonth(history, SelectedItem(trackedItems, selected).value_or(""), firstMonth, monthCount);
 
     MonthlyChartResult result;
+    result.firstMonth = firstMonth;
     result.categories.reserve(counts.size());
     for (std::size_t i = 0; i < counts.size(); ++i) {
         result.categories.push_back(

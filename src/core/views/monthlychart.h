@@ -15,6 +15,7 @@ namespace tallywick {
 
 struct MonthlyChartResult {
     std::vector<ChartCategory> categories; // TimeLimit months, oldest first, the last is the current one
+    std::chrono::year_month firstMonth{};  // of the first category
     std::int64_t total = 0;
     std::optional<DayRange> span; // From/To: the first and last dated records of the whole history
     std::chrono::sys_days today;

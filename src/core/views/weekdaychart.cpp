@@ -8,6 +8,37 @@ namespace tallywick {
 
 using namespace std::chrono;
 
+namespace {
+
+WeekdayValues WeekdayValuesOver(const std::vector<std::string>& records, std::string_view item, WeekdayMeasure measure,
+                                const std::optional<DayRange>& range)
+{
+    WeekdayValues result;
+    result.range = range;
+    if (result.range)
+        result.occurrences = CountWeekdays(*result.range);
+
+    WeekdayCounts totals{};
+    for (const auto& record : records) {
+        if (record.empty() || !HoldsItemAtMatchStart(record, item))
+            continue;
+        if (const auto day = RecordDay(record)) {
+            ++totals[weekday{*day}.c_encoding()];
+            ++result.hits;
+        }
+    }
+    for (std::size_t i = 0; i < totals.size(); ++i) {
+        const auto total = static_cast<double>(totals[i]);
+        if (measure == WeekdayMeasure::Total)
+            result.values[i] = total;
+        else if (result.occurrences[i] > 0)
+            result.values[i] = total / static_cast<double>(result.occurrences[i]);
+    }
+    return result;
+}
+
+} // namespace
+
 WeekdayCounts CountWeekdays(DayRange range)
 {
     WeekdayCounts counts{};
@@ -25,40 +56,22 @@ WeekdayCounts CountWeekdays(DayRange range)
 
 std::optional<WeekdayValues> ComputeWeekdayValues(const std::vector<std::string>& history,
                                                   const std::vector<std::string>& trackedItems, std::size_t selected,
-                                                  WeekdayMeasure measure)
+                                                  WeekdayMeasure measure, const Period& period)
 {
     const auto item = SelectedItem(trackedItems, selected);
     if (history.empty() || !item)
         return std::nullopt;
-    WeekdayValues result;
-    result.range = HistorySpan(history);
-    if (result.range)
-        result.occurrences = CountWeekdays(*result.range);
-
-    WeekdayCounts totals{};
-    for (const auto& record : history) {
-        if (record.empty() || !HoldsItemAtMatchStart(record, *item))
-            continue;
-        if (const auto day = RecordDay(record)) {
-            ++totals[weekday{*day}.c_encoding()];
-            ++result.hits;
-        }
-    }
-    for (std::size_t i = 0; i < totals.size(); ++i) {
-        const auto total = static_cast<double>(totals[i]);
-        if (measure == WeekdayMeasure::Total)
-            result.values[i] = total;
-        else if (result.occurrences[i] > 0)
-            result.values[i] = total / static_cast<double>(result.occurrences[i]);
-    }
-    return result;
+    if (period.isAll())
+        return WeekdayValuesOver(history, *item, measure, HistorySpan(history));
+    const auto taken = RecordsInPeriod(history, period);
+    return WeekdayValuesOver(taken, *item, measure, ClosedPeriod(period, HistorySpan(taken)));
 }
 
 std::optional<WeekdayChartResult> WeekdayChart(const std::vector<std::string>& history,
                                                const std::vector<std::string>& trackedItems, std::size_t selected,
-                                               WeekdayMeasure measure, sys_days today)
+                                               WeekdayMeasure measure, sys_days today, const Period& period)
 {
-    auto values = ComputeWeekdayValues(history, trackedItems, selected, measure);
+    auto values = ComputeWeekdayValues(history, trackedItems, selected, measure, period);
     if (!values)
         return std::nullopt;
     WeekdayChartResult result{std::move(*values), {}, today};

@@ -2,6 +2,7 @@
 
 #include "core/views/calendar.h"
 #include "core/views/chartcategory.h"
+#include "core/views/period.h"
 
 #include <array>
 #include <chrono>
@@ -22,7 +23,8 @@ struct WeekdayValues {
     std::array<double, 7> values{}; // totals, or totals per occurrence of the weekday
     WeekdayCounts occurrences{};    // of each weekday from RangeStart to RangeEnd, both included
     std::int64_t hits = 0;
-    std::optional<DayRange> range; // RangeStart/RangeEnd: the first and last dated records of the history
+    std::optional<DayRange> range; // RangeStart/RangeEnd: the first and last dated records of the history,
+                                   // or the period
 };
 
 struct WeekdayChartResult {
@@ -38,12 +40,15 @@ WeekdayCounts CountWeekdays(DayRange range);
 // date. Averages divide by the weekday's occurrences in the history period; a weekday that does
 // not occur stays 0. Undatable records are not counted at all. Nothing is computed when the
 // history or the tracked items are empty or the selection is out of range.
+// Over a period, only the records dated in it count, and averages divide by the weekdays of the
+// period (an open end closed by the first or last dated record in it).
 std::optional<WeekdayValues> ComputeWeekdayValues(const std::vector<std::string>& history,
                                                   const std::vector<std::string>& trackedItems, std::size_t selected,
-                                                  WeekdayMeasure measure);
+                                                  WeekdayMeasure measure, const Period& period = {});
 
 std::optional<WeekdayChartResult> WeekdayChart(const std::vector<std::string>& history,
                                                const std::vector<std::string>& trackedItems, std::size_t selected,
-                                               WeekdayMeasure measure, std::chrono::sys_days today);
+                                               WeekdayMeasure measure, std::chrono::sys_days today,
+                                               const Period& period = {});
 
 } // namespace tallywick

@@ -69,6 +69,8 @@ void MainWindow::createMenus()
     auto* fileChartAction = NewItem(historyMenu, tr("File &Chart"), QStringLiteral("fileChartAction"));
     auto* monthlyChartAction = NewItem(historyMenu, tr("&Monthly Chart"), QStringLiteral("monthlyChartAction"));
     auto* weekdayChartAction = NewItem(historyMenu, tr("&Weekday Chart"), QStringLiteral("weekdayChartAction"));
+    auto* compareAction = NewItem(historyMenu, tr("Com&pare Periods"), QStringLiteral("comparePeriodsAction"));
+    auto* sourcesAction = NewItem(historyMenu, tr("&Sources"), QStringLiteral("sourcesAction"));
     historyMenu->addSeparator();
     auto* zeroDaysAction = NewItem(historyMenu, tr("&Zero Count Days"), QStringLiteral("zeroDaysAction"));
     historyMenu->addSeparator();
@@ -104,12 +106,14 @@ void MainWindow::createMenus()
     connect(saveAsAction_, &QAction::triggered, this, &MainWindow::savePastedText);
     connect(exitAction, &QAction::triggered, this, &MainWindow::close);
     connect(notepadAction, &QAction::triggered, this, &MainWindow::startTextEditor);
-    const std::array<std::pair<QAction*, HistoryView>, 6> views{{{dailyViewAction, HistoryView::Daily},
+    const std::array<std::pair<QAction*, HistoryView>, 8> views{{{dailyViewAction, HistoryView::Daily},
                                                                  {historyTextAction, HistoryView::FullText},
                                                                  {fileChartAction, HistoryView::FileChart},
                                                                  {monthlyChartAction, HistoryView::Monthly},
                                                                  {weekdayChartAction, HistoryView::Weekday},
-                                                                 {zeroDaysAction, HistoryView::ZeroDays}}};
+                                                                 {zeroDaysAction, HistoryView::ZeroDays},
+                                                                 {compareAction, HistoryView::ComparePeriods},
+                                                                 {sourcesAction, HistoryView::Sources}}};
     for (const auto& [item, view] : views)
         connect(item, &QAction::triggered, this, [this, view = view] { openHistoryView(view); });
     connect(trackingAction, &QAction::triggered, this, &MainWindow::openTrackingFromMenu);

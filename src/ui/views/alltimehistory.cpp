@@ -1,5 +1,7 @@
 #include "ui/views/alltimehistory.h"
 
+#include "app/settings/preferences.h"
+#include "core/history/historydate.h"
 #include "ui/common/labeltexts.h"
 
 #include <QCoreApplication>
@@ -22,6 +24,15 @@ QString AllTimeHistory::error() const
         return {};
     return QCoreApplication::translate("tallywick::HistoryViews", "The archive could not be read: %1")
         .arg(errors().join(QStringLiteral(", ")));
+}
+
+PeriodRecords::PeriodRecords(const HistoryViewContext& context, const AllTimeHistory& allTime, const Period& period) :
+    history_(context.history)
+{
+    if (period.from && !WithinTimeLimit(*period.from, context.today(), context.preferences.timeLimit())) {
+        const auto records = allTime.records();
+        widened_.emplace(records.begin(), records.end());
+    }
 }
 
 QString HitsWithAllTime(std::int64_t hits, std::int64_t allTime)

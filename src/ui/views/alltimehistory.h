@@ -1,11 +1,15 @@
 #pragma once
 
 #include "app/history/alltimedownloads.h"
+#include "core/views/period.h"
 #include "ui/views/historyviewcontext.h"
 
 #include <QString>
 
 #include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace tallywick {
 
@@ -17,6 +21,18 @@ public:
 
     // Why the archive could not be read, as the view says it; empty when it could.
     QString error() const;
+};
+
+// The records a view counts over a period: the history, or the records of all time when the
+// period starts before the time limit.
+class PeriodRecords {
+public:
+    PeriodRecords(const HistoryViewContext& context, const AllTimeHistory& allTime, const Period& period);
+    const std::vector<std::string>& records() const { return widened_ ? *widened_ : history_; }
+
+private:
+    const std::vector<std::string>& history_;
+    std::optional<std::vector<std::string>> widened_;
 };
 
 // "12 Hits (all time: 40)"

@@ -1,8 +1,11 @@
 #include "ui/views/historytextview.h"
 
 #include "app/files/datafolder.h"
+#include "app/settings/preferences.h"
+#include "app/settings/settingskeys.h"
 #include "core/views/historyspan.h"
 #include "core/views/historytext.h"
+#include "core/views/periodviews.h"
 #include "ui/common/labeltexts.h"
 #include "ui/views/exportandopen.h"
 #include "ui/views/textarea.h"
@@ -24,7 +27,8 @@ constexpr QSize kOpeningSize{780, 500};
 } // namespace
 
 HistoryTextView::HistoryTextView(const HistoryViewContext& context) :
-    HistoryViewWindow(context, "HistoryTextView", tr("History")), allTime_(this->context())
+    HistoryViewWindow(context, "HistoryTextView", tr("History")), allTime_(this->context()),
+    period_(this, this->context().today)
 {
     fromLabel_ = makeLabel("fromLabel", tr("From:"));
     toLabel_ = makeLabel("toLabel", tr("To:"));
@@ -39,7 +43,7 @@ HistoryTextView::HistoryTextView(const HistoryViewContext& context) :
     notepadButton_ = makeButton("notepadButton", tr("Notepad"));
     closeButton_ = makeButton("closeButton", tr("Close"));
 
-    // The period and "Notepad" on top, the item and its count below them, the text area growing
+    // The dates and the period and "Notepad" on top, the item and its count below them, the text area growing
     // with the window and "Close" under its right end.
     const QFontMetrics metrics = fontMetrics();
     const int dateWidth = metrics.horizontalAdvance(tr("From: 00/00/0000")) + 8;
@@ -51,6 +55,7 @@ HistoryTextView::HistoryTextView(const HistoryViewContext& context) :
     period->setSpacing(16);
     period->addWidget(fromLabel_);
     period->addWidget(toLabel_);
+    period_.addTo(period);
     period->addStretch(1);
     auto* item = new QHBoxLayout;
     item->setSpacing(8);
@@ -72,6 +77,7 @@ HistoryTextView::HistoryTextView(const HistoryViewContext& context) :
     openAt(kOpeningSize);
 
     connect(itemBox_, &QComboBox::activated, this, &HistoryTextView::itemPicked);
+    connect(&period_, &PeriodOption::picked, this, &HistoryTextView::periodPicked);
     connect(notepadButton_, &QPushButton::clicked, this, &HistoryTextView::exportText);
     connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
 
@@ -81,15 +87,20 @@ HistoryTextView::HistoryTextView(const HistoryViewContext& context) :
 void HistoryTextView::load()
 {
     fillItemBox(itemBox_, ViewText(kAllHistoryEntry));
-    const auto span = HistorySpan(history());
-    fromLabel_->setText(FromText(span));
-    toLabel_->setText(ToText(span));
+    period_.show(context().preferences.viewPeriod(keys::HistoryPeriod));
     fillText();
     bringToFront();
 }
 
 void HistoryTextView::itemPicked()
 {
+    if (!loading_)
+        fillText();
+}
+
+void HistoryTextView::periodPicked()
+{
+    context().preferences.setViewPeriod(keys::HistoryPeriod, period_.choice());
     if (!loading_)
         fillText();
 }
@@ -101,11 +112,15 @@ void HistoryTextView::fillText()
     std::optional<std::string> item;
     if (itemBox_->currentIndex() != 0)
         item = itemBox_->currentText().toStdString();
-    auto result = HistoryText(history(), item);
+    const auto period = period_.period();
+    auto result = HistoryTextInPeriod(PeriodRecords(context(), allTime_, period).records(), item, period);
     shownText_ = std::move(result.text);
     ShowText(textArea_, shownText_);
+    // From/To: the whole history's first and last record, or the period.
+    fromLabel_->setText(FromText(result.span));
+    toLabel_->setText(ToText(result.span));
     hitCountLabel_->setText(
-        allTime_.reachesBeforeHistory()
+        allTime_.reachesBeforeHistory() && period.isAll()
             ? HitsWithAllTime(result.hits, allTime_.count(item ? std::optional<std::string_view>(*item) : std::nullopt))
             : HitsText(result.hits));
 }

@@ -2,6 +2,7 @@
 
 #include "ui/views/alltimehistory.h"
 #include "ui/views/historyviewwindow.h"
+#include "ui/views/periodoption.h"
 
 #include <string>
 
@@ -24,11 +25,13 @@ public:
 private:
     void load();
     void itemPicked();
+    void periodPicked();
     void fillText();
     void exportText();
 
     std::string shownText_; // the text area's text as the bytes of the records
     AllTimeHistory allTime_;
+    PeriodOption period_;
 
     QLabel* fromLabel_ = nullptr;
     QLabel* toLabel_ = nullptr;

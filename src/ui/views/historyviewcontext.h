@@ -17,9 +17,9 @@ class SettingsStore;
 struct HistoryViewContext {
     const std::vector<std::string>& history;
     const std::vector<std::string>& trackedItems;
-    const Preferences& preferences; // the time limit, the traffic report page
-    SettingsStore& settings;        // GraphStyle1, GraphStyle2, TimeSpan
-    DataFolder dataFolder;          // where the exports go
+    Preferences& preferences; // the time limit, the traffic report page, the views' periods
+    SettingsStore& settings;  // GraphStyle1, GraphStyle2, TimeSpan
+    DataFolder dataFolder;    // where the exports go
     std::function<std::chrono::sys_days()> today;
     // Records the upkeep removed for age that wait for the closing save to archive them.
     const std::vector<std::string>* removedForAge = nullptr;

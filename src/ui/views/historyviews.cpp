@@ -2,10 +2,12 @@
 
 #include "ui/common/windowregistry.h"
 
+#include "ui/views/compareperiodsview.h"
 #include "ui/views/dailyview.h"
 #include "ui/views/filechartview.h"
 #include "ui/views/historytextview.h"
 #include "ui/views/monthlychartview.h"
+#include "ui/views/sourcesview.h"
 #include "ui/views/weekdaychartview.h"
 #include "ui/views/zerodaysview.h"
 
@@ -26,6 +28,10 @@ QWidget* MakeView(HistoryView view, const HistoryViewContext& context)
         return new MonthlyChartView(context);
     case HistoryView::Weekday:
         return new WeekdayChartView(context);
+    case HistoryView::ComparePeriods:
+        return new ComparePeriodsView(context);
+    case HistoryView::Sources:
+        return new SourcesView(context);
     case HistoryView::ZeroDays:
         break;
     }

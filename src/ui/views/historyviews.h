@@ -9,9 +9,9 @@
 
 namespace tallywick {
 
-// The six history views that the History menu opens.
-enum class HistoryView { Daily, FullText, FileChart, Monthly, Weekday, ZeroDays };
-inline constexpr int kHistoryViewCount = 6;
+// The history views that the History menu opens.
+enum class HistoryView { Daily, FullText, FileChart, Monthly, Weekday, ZeroDays, ComparePeriods, Sources };
+inline constexpr int kHistoryViewCount = 8;
 
 // One window of each view: opening a view that is open only shows it again, without a new load
 // step; a closed view keeps nothing and is built anew on its next opening.

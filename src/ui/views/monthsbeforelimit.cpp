@@ -31,6 +31,11 @@ void MonthsBeforeLimitOption::store(SettingsStore& settings) const
     settings.write(keys::MonthlyAllTime, checkBox_->isChecked());
 }
 
+bool MonthsBeforeLimitOption::includesAllTime() const
+{
+    return checkBox_->isChecked();
+}
+
 MonthlyChartResult MonthsBeforeLimitOption::chart(const std::vector<std::string>& items, std::size_t selected) const
 {
     const int timeLimit = context_.preferences.timeLimit();

@@ -27,6 +27,10 @@ public:
     // The chart of the selected item as the check box asks for it.
     MonthlyChartResult chart(const std::vector<std::string>& items, std::size_t selected) const;
 
+    // The records of all time, archive included, and why they could not all be read.
+    const AllTimeHistory& allTime() const { return allTime_; }
+    bool includesAllTime() const;
+
     // For the view's layout.
     QCheckBox* checkBox() const { return checkBox_; }
 

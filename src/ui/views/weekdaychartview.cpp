@@ -1,5 +1,7 @@
 #include "ui/views/weekdaychartview.h"
 
+#include "app/settings/preferences.h"
+#include "app/settings/settingskeys.h"
 #include "core/views/historyspan.h"
 #include "core/views/weekdaychart.h"
 #include "ui/common/busycursor.h"
@@ -16,6 +18,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QVBoxLayout>
 
 namespace tallywick {
 namespace {
@@ -32,7 +35,8 @@ std::string WeekdayName(std::size_t index)
 } // namespace
 
 WeekdayChartView::WeekdayChartView(const HistoryViewContext& context) :
-    ChartViewWindow(context, "WeekdayChartView", tr("Traffic by Weekday"))
+    ChartViewWindow(context, "WeekdayChartView", tr("Traffic by Weekday")), allTime_(this->context()),
+    period_(this, this->context().today)
 {
     itemLabel_ = makeLabel("itemLabel", tr("Select Item:"));
     itemBox_ = new QComboBox(this);
@@ -59,12 +63,21 @@ WeekdayChartView::WeekdayChartView(const HistoryViewContext& context) :
     itemLine->addSpacing(24);
     itemLine->addWidget(measureButtons_[0]);
     itemLine->addWidget(measureButtons_[1]);
-    layOutChartParts(itemLine);
+    itemLine->addStretch();
+    // The period below them.
+    auto* periodLine = new QHBoxLayout;
+    period_.addTo(periodLine);
+    periodLine->addStretch();
+    auto* choices = new QVBoxLayout;
+    choices->addLayout(itemLine);
+    choices->addLayout(periodLine);
+    layOutChartParts(choices);
     openAt(kDesignedSize);
 
     connect(itemBox_, &QComboBox::activated, this, &WeekdayChartView::itemPicked);
     for (QRadioButton* option : measureButtons_)
         connect(option, &QRadioButton::clicked, this, &WeekdayChartView::measurePicked);
+    connect(&period_, &PeriodOption::picked, this, &WeekdayChartView::periodPicked);
 
     load();
 }
@@ -72,6 +85,7 @@ WeekdayChartView::WeekdayChartView(const HistoryViewContext& context) :
 void WeekdayChartView::load()
 {
     fillItemBox(itemBox_);
+    period_.show(context().preferences.viewPeriod(keys::WeekdayPeriod));
     drawChart();
     bringToFront();
 }
@@ -88,13 +102,23 @@ void WeekdayChartView::measurePicked()
         drawChart();
 }
 
+void WeekdayChartView::periodPicked()
+{
+    context().preferences.setViewPeriod(keys::WeekdayPeriod, period_.choice());
+    if (!loading_)
+        drawChart();
+}
+
 void WeekdayChartView::drawChart()
 {
     countComputation();
     const BusyCursor busy;
     const auto measure = measureButtons_[0]->isChecked() ? WeekdayMeasure::Average : WeekdayMeasure::Total;
     std::vector<ChartCategory> categories(7);
-    if (const auto result = WeekdayChart(history(), itemBoxItems(), selectedEntry(itemBox_), measure, today())) {
+    const auto period = period_.period();
+    const PeriodRecords records(context(), allTime_, period);
+    if (const auto result =
+            WeekdayChart(records.records(), itemBoxItems(), selectedEntry(itemBox_), measure, today(), period)) {
         categories = result->categories;
         const auto& range = result->weekdays.range;
         fromLabel()->setText(FromText(range));
@@ -102,7 +126,7 @@ void WeekdayChartView::drawChart()
         hitCountLabel()->setText(HitsText(result->weekdays.hits));
     } else {
         // Nothing to count: the period of whatever history there is, no hits, zero everywhere.
-        const auto span = HistorySpan(history());
+        const auto span = ClosedPeriod(period, HistorySpan(history()));
         fromLabel()->setText(FromText(span));
         toLabel()->setText(ToText(span));
         hitCountLabel()->setText(HitsText(0));

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "ui/views/alltimehistory.h"
 #include "ui/views/chartviewwindow.h"
+#include "ui/views/periodoption.h"
 
 #include <array>
 
@@ -12,7 +14,8 @@ class QRadioButton;
 namespace tallywick {
 
 // The Traffic by Weekday window: the records of one tracked item per weekday, as totals or as
-// averages per occurrence of the weekday in the history period.
+// averages per occurrence of the weekday in the history period or in the period chosen; the
+// period is kept in "WeekdayPeriod".
 class WeekdayChartView : public ChartViewWindow {
     Q_OBJECT
 
@@ -23,7 +26,11 @@ private:
     void load();
     void itemPicked();
     void measurePicked();
+    void periodPicked();
     void drawChart();
+
+    AllTimeHistory allTime_;
+    PeriodOption period_;
 
     QLabel* itemLabel_ = nullptr;
     QComboBox* itemBox_ = nullptr;

@@ -57,5 +57,24 @@ TEST(Preferences, AChangeIsStoredThenAnnouncedAndASameValueOnlyStored)
     EXPECT_EQ(Preferences(settings).trafficPage(), mine) << "read back at the next start";
 }
 
+// Each view keeps its own period in section "Settings"; a garbage value reads as All.
+TEST(Preferences, ViewPeriodsAreKeptPerViewAndGarbageReadsAsAll)
+{
+    QTemporaryDir dir;
+    SettingsStore settings(dir.filePath(QStringLiteral("Tallywick.ini")));
+    settings.write(keys::WeekdayPeriod, QStringLiteral("Last 7 days"));
+    Preferences preferences(settings);
+    EXPECT_EQ(preferences.viewPeriod(keys::HistoryPeriod), PeriodChoice{});
+    EXPECT_EQ(preferences.viewPeriod(keys::WeekdayPeriod), PeriodChoice{});
+
+    using namespace std::chrono;
+    const PeriodChoice custom{PeriodKind::Custom, {sys_days{2004y / November / 1}, sys_days{2004y / November / 30}}};
+    preferences.setViewPeriod(keys::MonthlyPeriod, custom);
+    preferences.setViewPeriod(keys::HistoryPeriod, {PeriodKind::Last30Days, {}});
+    EXPECT_EQ(settings.find(QStringLiteral("MonthlyPeriod")), QStringLiteral("2004-11-01..2004-11-30"));
+    EXPECT_EQ(settings.find(QStringLiteral("HistoryPeriod")), QStringLiteral("Last30"));
+    EXPECT_EQ(Preferences(settings).viewPeriod(keys::MonthlyPeriod), custom);
+}
+
 } // namespace
 } // namespace tallywick

@@ -60,14 +60,15 @@ TEST_F(AllTimeTest, AnOldReportRecordedLaterHasTheTotalsOfOneRecordedInItsTime)
     EXPECT_EQ(FileBytes(dataFile("archive/2015-05.dat")), archivedMonth);
     EXPECT_EQ(totals("2018-05-25"), totalsInItsTime);
 
-    const auto item = [](const char* name, int total, bool dated = true) {
+    const auto item = [](const char* name, int total, int uniquePerDay, bool dated = true) {
         const std::string month = dated ? "\"05/2015\"" : "null";
         return std::string("    {\n      \"item\": \"") + name + "\",\n      \"total\": " + std::to_string(total) +
-               ",\n      \"first\": " + month + ",\n      \"last\": " + month + "\n    }";
+               ",\n      \"first\": " + month + ",\n      \"last\": " + month +
+               ",\n      \"unique_per_day\": " + std::to_string(uniquePerDay) + "\n    }";
     };
-    EXPECT_EQ(totalsInItsTime, "{\n  \"items\": [\n" + item("/files/lumberjack/lumberjack-0.3.0.exe", 13) + ",\n" +
-                                   item("/images/logstash_OSCON.pdf", 12) + ",\n" + item("/files/", 299) + ",\n" +
-                                   item("/never/downloaded.zip", 0, false) + "\n  ]\n}\n");
+    EXPECT_EQ(totalsInItsTime, "{\n  \"items\": [\n" + item("/files/lumberjack/lumberjack-0.3.0.exe", 13, 8) + ",\n" +
+                                   item("/images/logstash_OSCON.pdf", 12, 12) + ",\n" + item("/files/", 299, 170) +
+                                   ",\n" + item("/never/downloaded.zip", 0, 0, false) + "\n  ]\n}\n");
 }
 
 std::size_t Occurrences(const std::string& text, const std::string& part)

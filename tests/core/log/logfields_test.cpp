@@ -36,6 +36,13 @@ TEST(LogFields, ReadsEveryFieldOfACombinedLine)
     EXPECT_EQ(upToBytes.request->path, "/images/logstash_OSCON.pdf");
     EXPECT_EQ(upToBytes.bytes, 4096);
     EXPECT_FALSE(upToBytes.userAgent);
+
+    const auto butTime = ReadLogFields(kCombined, LogFieldsWanted::AllButTime);
+    EXPECT_FALSE(butTime.time);
+    EXPECT_EQ(butTime.timeText, fields.timeText);
+    EXPECT_EQ(butTime.referrer, fields.referrer);
+    EXPECT_EQ(butTime.userAgent, fields.userAgent);
+    EXPECT_EQ(butTime.format, LogFormat::Combined);
 }
 
 TEST(LogFields, ACommonLineHasNoReferrerAndNoUserAgent)

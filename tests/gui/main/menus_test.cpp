@@ -72,9 +72,10 @@ private slots:
             bar << item->text();
         QCOMPARE(bar, (QStringList{"&File", "&Notepad", "Hi&story", "&Web Page", "&Tools", "&Help"}));
         QCOMPARE(Captions(run.find<QMenu>("fileMenu")), (QStringList{"&Open", "&Save As", "-", "E&xit"}));
-        QCOMPARE(Captions(run.find<QMenu>("historyMenu")),
-                 (QStringList{"&Daily Text", "&Full History Text", "-", "File &Chart", "&Monthly Chart",
-                              "&Weekday Chart", "-", "&Zero Count Days", "-", "&Options"}));
+        QCOMPARE(
+            Captions(run.find<QMenu>("historyMenu")),
+            (QStringList{"&Daily Text", "&Full History Text", "-", "File &Chart", "&Monthly Chart", "&Weekday Chart",
+                         "Com&pare Periods", "&Sources", "-", "&Zero Count Days", "-", "&Options"}));
         QCOMPARE(Captions(run.find<QMenu>("historyOptionsMenu")), (QStringList{"&Track Items", "Time &Limit"}));
         QCOMPARE(Captions(run.find<QMenu>("webPageMenu")),
                  (QStringList{"&Traffic Report", "Website &Details", "-", "&Go To..."}));

@@ -22,10 +22,14 @@ private slots:
     {
         ViewsInputs inputs;
         HistoryViews views(inputs.context());
-        const std::pair<HistoryView, const char*> expected[] = {
-            {HistoryView::FullText, "HistoryTextView"}, {HistoryView::Daily, "DailyView"},
-            {HistoryView::ZeroDays, "ZeroDaysView"},    {HistoryView::Monthly, "MonthlyChartView"},
-            {HistoryView::Weekday, "WeekdayChartView"}, {HistoryView::FileChart, "FileChartView"}};
+        const std::pair<HistoryView, const char*> expected[] = {{HistoryView::FullText, "HistoryTextView"},
+                                                                {HistoryView::Daily, "DailyView"},
+                                                                {HistoryView::ZeroDays, "ZeroDaysView"},
+                                                                {HistoryView::Monthly, "MonthlyChartView"},
+                                                                {HistoryView::Weekday, "WeekdayChartView"},
+                                                                {HistoryView::FileChart, "FileChartView"},
+                                                                {HistoryView::ComparePeriods, "ComparePeriodsView"},
+                                                                {HistoryView::Sources, "SourcesView"}};
         for (const auto& [view, className] : expected) {
             QVERIFY(!views.window(view));
             views.open(view);
@@ -46,8 +50,9 @@ private slots:
     {
         ViewsInputs inputs;
         HistoryViews views(inputs.context());
-        for (const HistoryView view : {HistoryView::FullText, HistoryView::Daily, HistoryView::ZeroDays,
-                                       HistoryView::Monthly, HistoryView::Weekday, HistoryView::FileChart}) {
+        for (const HistoryView view :
+             {HistoryView::FullText, HistoryView::Daily, HistoryView::ZeroDays, HistoryView::Monthly,
+              HistoryView::Weekday, HistoryView::FileChart, HistoryView::ComparePeriods, HistoryView::Sources}) {
             views.open(view);
             QWidget* window = views.window(view);
             window->activateWindow();

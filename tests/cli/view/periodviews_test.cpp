@@ -1,0 +1,212 @@
+#include "cli/clitest.h"
+
+#include <QDir>
+
+namespace tallywick::testing {
+namespace {
+
+const std::string kZip = "/quarnel/shareware/pelmor.zip";
+const std::string kExe = "/quarnel/shareware/pelmor.exe";
+
+std::string Record(const std::string& host, const std::string& day, const std::string& path,
+                   const std::string& referrer = "-", const std::string& agent = "Agent")
+{
+    return host + " - - [" + day + ":10:00:00 -0800] \"GET " + path + " HTTP/1.1\" 200 100 \"" + referrer + "\" \"" +
+           agent + "\"";
+}
+
+std::string Lines(const std::vector<std::string>& records)
+{
+    std::string bytes;
+    for (const auto& record : records)
+        bytes += record + "\r\n";
+    return bytes;
+}
+
+// Today is Sunday, December 5, 2004; the time limit 2 keeps November and December.
+const std::vector<std::string> kArchived = {Record("9.9.9.9", "05/Oct/2004", kZip, "http://old.example/")};
+const std::vector<std::string> kHistory = {
+    Record("1.1.1.1", "01/Nov/2004", kZip, "http://www.Example.com:8080/page"),
+    Record("1.1.1.1", "04/Nov/2004", kZip, "-"),
+    Record("1.1.1.1", "04/Nov/2004", kZip, "-"),
+    Record("2.2.2.2", "05/Nov/2004", kExe, "https://user@search.example/?q=pelmor"),
+    Record("1.1.1.1", "06/Nov/2004", kZip, "garbage"),
+    Record("1.1.1.1", "01/Dec/2004", kZip, "http://example.com/"),
+    Record("1.1.1.1", "01/Dec/2004", kZip, "http://example.com/", "Other"),
+    Record("2.2.2.2", "04/Dec/2004", kExe, "-"),
+};
+
+class PeriodViewTest : public CliTest {
+protected:
+    void SetUp() override
+    {
+        QDir().mkpath(dataFile("archive"));
+        WriteBytes(dataFile("archive/2004-10.dat"), Lines(kArchived));
+        WriteBytes(dataFile("history.dat"), Lines(kHistory));
+        WriteBytes(dataFile("tracking.dat"), kZip + "\r\n" + kExe + "\r\n");
+    }
+    CliRun view(QStringList arguments) const
+    {
+        arguments.prepend(QStringLiteral("view"));
+        arguments << QStringLiteral("--today") << QStringLiteral("2004-12-05") << QStringLiteral("--time-limit")
+                  << QStringLiteral("2") << QStringLiteral("--json");
+        return run(arguments);
+    }
+};
+
+TEST_F(PeriodViewTest, CompareGivesBothPeriodsPerItem)
+{
+    const auto month = view({QStringLiteral("compare"), QStringLiteral("--period"), QStringLiteral("month")});
+    ASSERT_EQ(month.code, 0) << month.err;
+    EXPECT_EQ(month.out, R"json({
+  "period": "month",
+  "current": {
+    "from": "12/01/2004",
+    "to": "12/05/2004"
+  },
+  "previous": {
+    "from": "11/01/2004",
+    "to": "11/05/2004"
+  },
+  "items": [
+    {
+      "item": "/quarnel/shareware/pelmor.zip",
+      "current": 2,
+      "previous": 3,
+      "change": -1,
+      "change_percent": -33.333333333333336,
+      "current_unique_per_day": 2,
+      "previous_unique_per_day": 2
+    },
+    {
+      "item": "/quarnel/shareware/pelmor.exe",
+      "current": 1,
+      "previous": 1,
+      "change": 0,
+      "change_percent": 0,
+      "current_unique_per_day": 1,
+      "previous_unique_per_day": 1
+    }
+  ]
+}
+)json");
+    // The week of Friday, November 5 (from Monday, November 1) against the week before, which
+    // lies before the time limit: the archive is read, and holds nothing of it.
+    const auto week = view({QStringLiteral("compare"), QStringLiteral("--period"), QStringLiteral("week"),
+                            QStringLiteral("--to"), QStringLiteral("2004-11-05")});
+    EXPECT_NE(week.out.find("\"current\": 3,\n      \"previous\": 0,\n      \"change\": 3,\n      "
+                            "\"change_percent\": null"),
+              std::string::npos)
+        << week.out;
+    // The year reaches the archive's October.
+    const auto year = view({QStringLiteral("compare"), QStringLiteral("--period"), QStringLiteral("year")});
+    EXPECT_NE(year.out.find("\"current\": 7,\n      \"previous\": 0"), std::string::npos) << year.out;
+}
+
+TEST_F(PeriodViewTest, SourcesNameTheTopHostsAndTheRest)
+{
+    const auto top = view({QStringLiteral("sources"), QStringLiteral("--item"), QString::fromStdString(kZip),
+                           QStringLiteral("--top"), QStringLiteral("2")});
+    ASSERT_EQ(top.code, 0) << top.err;
+    EXPECT_EQ(top.out, R"json({
+  "from": null,
+  "to": null,
+  "total": 6,
+  "sources": [
+    {
+      "host": "example.com",
+      "downloads": 3,
+      "share_percent": 50
+    },
+    {
+      "host": "(direct)",
+      "downloads": 2,
+      "share_percent": 33.333333333333336
+    },
+    {
+      "host": "(other)",
+      "downloads": 1,
+      "share_percent": 16.666666666666668
+    }
+  ]
+}
+)json");
+    const auto archived = view({QStringLiteral("sources"), QStringLiteral("--from"), QStringLiteral("2004-10-01"),
+                                QStringLiteral("--to"), QStringLiteral("2004-11-05")});
+    EXPECT_NE(archived.out.find("\"from\": \"10/01/2004\",\n  \"to\": \"11/05/2004\",\n  \"total\": 5"),
+              std::string::npos)
+        << archived.out;
+    EXPECT_NE(archived.out.find("\"host\": \"old.example\""), std::string::npos);
+    EXPECT_NE(archived.out.find("\"host\": \"search.example\""), std::string::npos);
+}
+
+TEST_F(PeriodViewTest, APeriodCountsAsIfTheHistoryHeldOnlyItsRecords)
+{
+    // November 1 to December 4 holds records on both ends, so the filtered history's own dates
+    // are the period's; time limit 2 gives the months of the period.
+    const QStringList period = {QStringLiteral("--from"), QStringLiteral("2004-11-04"), QStringLiteral("--to"),
+                                QStringLiteral("2004-12-01")};
+    std::vector<std::pair<QStringList, std::string>> runs;
+    for (const char* name : {"history", "monthly", "weekday", "totals", "sources"})
+        runs.push_back({QStringList{QString::fromLatin1(name)} + period, name});
+    runs.push_back(
+        {QStringList{QStringLiteral("history"), QStringLiteral("--item"), QString::fromStdString(kExe)} + period,
+         "history --item"});
+    runs.push_back({QStringList{QStringLiteral("weekday"), QStringLiteral("--total")} + period, "weekday --total"});
+    std::vector<std::string> withPeriod;
+    for (const auto& [arguments, name] : runs) {
+        const auto result = view(arguments);
+        ASSERT_EQ(result.code, 0) << name << result.err;
+        withPeriod.push_back(result.out);
+    }
+
+    QFile::remove(dataFile("archive/2004-10.dat"));
+    WriteBytes(dataFile("history.dat"), Lines({kHistory.begin() + 1, kHistory.begin() + 7}));
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        auto arguments = runs[i].first;
+        arguments.erase(arguments.end() - 4, arguments.end());
+        auto expected = view(arguments).out;
+        if (runs[i].second == "sources") // states its period
+            expected.replace(expected.find("null,\n  \"to\": null"), 18, "\"11/04/2004\",\n  \"to\": \"12/01/2004\"");
+        EXPECT_EQ(withPeriod[i], expected) << runs[i].second;
+    }
+}
+
+TEST_F(PeriodViewTest, TotalsGiveUniqueDownloadersADayAndTakeAPeriod)
+{
+    const auto all = view({QStringLiteral("totals")});
+    // The zip: Oct 5, Nov 1, Nov 4 (twice, one downloader), Nov 6, Dec 1 (two agents).
+    EXPECT_NE(all.out.find("\"total\": 7,\n      \"first\": \"10/2004\",\n      \"last\": \"12/2004\",\n"
+                           "      \"unique_per_day\": 6"),
+              std::string::npos)
+        << all.out;
+    const auto december = view({QStringLiteral("totals"), QStringLiteral("--from"), QStringLiteral("2004-12-01")});
+    EXPECT_NE(december.out.find("\"total\": 2,\n      \"first\": \"12/2004\",\n      \"last\": \"12/2004\",\n"
+                                "      \"unique_per_day\": 2"),
+              std::string::npos)
+        << december.out;
+}
+
+TEST_F(PeriodViewTest, RefusesPeriodsWhereTheyDoNotApply)
+{
+    for (const auto& arguments :
+         {QStringList{QStringLiteral("daily"), QStringLiteral("--from"), QStringLiteral("2004-12-01")},
+          QStringList{QStringLiteral("zero-days"), QStringLiteral("--to"), QStringLiteral("2004-12-01")},
+          QStringList{QStringLiteral("by-file"), QStringLiteral("--from"), QStringLiteral("2004-12-01")},
+          QStringList{QStringLiteral("compare"), QStringLiteral("--from"), QStringLiteral("2004-12-01")},
+          QStringList{QStringLiteral("history"), QStringLiteral("--from"), QStringLiteral("2004-12-02"),
+                      QStringLiteral("--to"), QStringLiteral("2004-12-01")},
+          QStringList{QStringLiteral("history"), QStringLiteral("--from"), QStringLiteral("2004-02-30")},
+          QStringList{QStringLiteral("monthly"), QStringLiteral("--all-time"), QStringLiteral("--to"),
+                      QStringLiteral("2004-12-01")},
+          QStringList{QStringLiteral("compare"), QStringLiteral("--period"), QStringLiteral("day")},
+          QStringList{QStringLiteral("sources"), QStringLiteral("--top"), QStringLiteral("0")},
+          QStringList{QStringLiteral("history"), QStringLiteral("--top"), QStringLiteral("3")}}) {
+        const auto refused = view(arguments);
+        EXPECT_EQ(refused.code, 2) << arguments.join(' ').toStdString();
+        EXPECT_EQ(refused.out, "");
+    }
+}
+
+} // namespace
+} // namespace tallywick::testing

@@ -1,0 +1,227 @@
+#include "ui/common/desktop.h"
+#include "ui/common/dialogs.h"
+#include "ui/views/compareperiodsview.h"
+#include "ui/views/historytextview.h"
+#include "ui/views/monthlychartview.h"
+#include "ui/views/sourcesview.h"
+#include "ui/views/weekdaychartview.h"
+#include "viewstestsupport.h"
+
+#include <QChartView>
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QHorizontalBarSeries>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+
+#include <set>
+#include <tuple>
+
+namespace tallywick::test {
+namespace {
+
+const std::string kZip = "/quarnel/shareware/pelmor.zip";
+
+// Indexes of the period box.
+constexpr int kLastMonth = 2;
+constexpr int kLast7Days = 3;
+constexpr int kCustom = 6;
+
+QString Label(const QObject* window, const char* name)
+{
+    return FindChild<QLabel>(window, name)->text();
+}
+
+QStringList Column(const QTableWidget* table, int column)
+{
+    QStringList texts;
+    for (int row = 0; row < table->rowCount(); ++row)
+        texts.append(table->item(row, column)->text());
+    return texts;
+}
+
+// The fixture's unique downloaders a day in a month, read plainly: distinct day, host and the
+// last quoted field.
+int PlainUniqueInMonth(const std::vector<std::string>& history, const std::string& item, int month)
+{
+    std::set<std::tuple<QDate, std::string, std::string>> seen;
+    for (const auto& record : history) {
+        const QDate day = PlainDate(record);
+        if (record.find(item) == std::string::npos || day.month() != month)
+            continue;
+        const auto agentEnd = record.rfind('"');
+        const auto agentStart = record.rfind('"', agentEnd - 1);
+        seen.insert({day, record.substr(0, record.find(' ')), record.substr(agentStart, agentEnd - agentStart)});
+    }
+    return static_cast<int>(seen.size());
+}
+
+} // namespace
+
+class PeriodViewsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        Desktop::setTestMode(true);
+        Dialogs::setTestMode(true);
+    }
+
+    void aPeriodIsKeptPerViewAndShownAsFromTo()
+    {
+        ViewsInputs inputs;
+        auto* const monthly = inputs.open<MonthlyChartView>();
+        Pick(FindChild<QComboBox>(monthly, "periodBox"), kLastMonth);
+        QCOMPARE(Label(monthly, "fromLabel"), QStringLiteral("From: 11/01/2004"));
+        QCOMPARE(Label(monthly, "toLabel"), QStringLiteral("To: 11/30/2004"));
+        QCOMPARE(ChartLabels(Chart(monthly)), QStringList{QStringLiteral("Nov 04")});
+        QCOMPARE(ChartValues(Chart(monthly)), QList<qreal>{27});
+        QVERIFY(!FindChild<QCheckBox>(monthly, "monthsBeforeLimitBox")->isEnabled());
+        QCOMPARE(inputs.settings().find(QStringLiteral("MonthlyPeriod")), QStringLiteral("LastMonth"));
+        QCOMPARE(inputs.open<MonthlyChartView>()->findChild<QComboBox*>(QStringLiteral("periodBox"))->currentIndex(),
+                 kLastMonth);
+
+        // A stored custom period: its days, the pickers shown, the records of those days only.
+        inputs.settings().write(keys::HistoryPeriod, QStringLiteral("2004-11-01..2004-11-07"));
+        auto* const text = inputs.open<HistoryTextView>();
+        QCOMPARE(FindChild<QComboBox>(text, "periodBox")->currentIndex(), kCustom);
+        QVERIFY(!FindChild<QDateEdit>(text, "periodFirstDay")->isHidden());
+        QCOMPARE(Label(text, "fromLabel"), QStringLiteral("From: 11/01/2004"));
+        QCOMPARE(Label(text, "toLabel"), QStringLiteral("To: 11/07/2004"));
+        const auto week = [](const QDate& day) { return day >= QDate(2004, 11, 1) && day <= QDate(2004, 11, 7); };
+        QCOMPARE(Hits(text), QStringLiteral("%1 Hits").arg(PlainCount(inputs.History, "", week)));
+        FindChild<QDateEdit>(text, "periodLastDay")->setDate(QDate(2004, 11, 30));
+        QCOMPARE(inputs.settings().find(QStringLiteral("HistoryPeriod")), QStringLiteral("2004-11-01..2004-11-30"));
+        QCOMPARE(Label(text, "toLabel"), QStringLiteral("To: 11/30/2004"));
+        // A first day after the last one takes the last one along.
+        FindChild<QDateEdit>(text, "periodFirstDay")->setDate(QDate(2004, 12, 2));
+        QCOMPARE(inputs.settings().find(QStringLiteral("HistoryPeriod")), QStringLiteral("2004-12-02..2004-12-02"));
+
+        // A stored value that means nothing reads as All.
+        inputs.settings().write(keys::WeekdayPeriod, QStringLiteral("Last fortnight"));
+        auto* const weekday = inputs.open<WeekdayChartView>();
+        QCOMPARE(FindChild<QComboBox>(weekday, "periodBox")->currentIndex(), 0);
+        QVERIFY(FindChild<QDateEdit>(weekday, "periodFirstDay")->isHidden());
+        QCOMPARE(Label(weekday, "fromLabel"), QStringLiteral("From: 09/01/2004"));
+        Pick(FindChild<QComboBox>(weekday, "periodBox"), kLast7Days);
+        QCOMPARE(Label(weekday, "fromLabel"), QStringLiteral("From: 11/29/2004"));
+        QCOMPARE(Label(weekday, "toLabel"), QStringLiteral("To: 12/05/2004"));
+        const auto lastWeek = [](const QDate& day) { return day >= QDate(2004, 11, 29); };
+        QCOMPARE(Hits(weekday), QStringLiteral("%1 Hits").arg(PlainCount(inputs.History, kZip, lastWeek)));
+        QCOMPARE(inputs.settings().find(QStringLiteral("WeekdayPeriod")), QStringLiteral("Last7"));
+    }
+
+    void theMonthChartGivesUniqueDownloadersAndThisMonthAgainstTheLast()
+    {
+        ViewsInputs inputs;
+        auto* const window = inputs.open<MonthlyChartView>();
+        const auto inFirstDays = [](int month) {
+            return [month](const QDate& day) { return day.month() == month && day.day() <= 5; };
+        };
+        const int december = PlainCount(inputs.History, kZip, inFirstDays(12));
+        const int november = PlainCount(inputs.History, kZip, inFirstDays(11));
+        QVERIFY(Label(window, "monthComparisonLabel")
+                    .startsWith(QStringLiteral("This month: %1 (last month: %2").arg(december).arg(november)));
+
+        Pick(FindChild<QComboBox>(window, "seriesBox"), 1);
+        QList<qreal> expected;
+        for (int month : {9, 10, 11, 12})
+            expected.append(PlainUniqueInMonth(inputs.History, kZip, month));
+        QCOMPARE(ChartValues(Chart(window)).mid(8), expected);
+        QVERIFY(expected != (QList<qreal>{25, 22, 27, 4})); // the fixture repeats downloaders
+        QCOMPARE(Hits(window), QStringLiteral("78 Hits"));  // still the downloads
+    }
+
+    void compareGivesATableAChartAndItsExports()
+    {
+        ViewsInputs inputs;
+        auto* const window = inputs.open<ComparePeriodsView>();
+        QCOMPARE(window->windowTitle(), QStringLiteral("Compare Periods"));
+        QCOMPARE(Label(window, "currentLabel"), QStringLiteral("This period: 12/01/2004 - 12/05/2004"));
+        QCOMPARE(Label(window, "previousLabel"), QStringLiteral("Period before: 11/01/2004 - 11/05/2004"));
+        auto* const table = FindChild<QTableWidget>(window, "comparisonTable");
+        QCOMPARE(table->rowCount(), 3);
+        QCOMPARE(table->item(0, 0)->text(), QString::fromStdString(kZip));
+        const auto days = [](int month, int first, int last) {
+            return [=](const QDate& day) { return day.month() == month && day.day() >= first && day.day() <= last; };
+        };
+        QCOMPARE(table->item(0, 1)->text(), QString::number(PlainCount(inputs.History, kZip, days(12, 1, 5))));
+        QCOMPARE(table->item(0, 2)->text(), QString::number(PlainCount(inputs.History, kZip, days(11, 1, 5))));
+
+        // A week: Monday, November 29 to the day, against the week before.
+        Pick(FindChild<QComboBox>(window, "spanBox"), 0);
+        QCOMPARE(Label(window, "currentLabel"), QStringLiteral("This period: 11/29/2004 - 12/05/2004"));
+        FindChild<QDateEdit>(window, "dayPicker")->setDate(QDate(2004, 11, 21));
+        QCOMPARE(Label(window, "previousLabel"), QStringLiteral("Period before: 11/08/2004 - 11/14/2004"));
+        QCOMPARE(window->computations(), 3);
+
+        // Numbers sort by their value, an empty percent below every other.
+        Pick(FindChild<QComboBox>(window, "spanBox"), 2);
+        table->sortByColumn(1, Qt::DescendingOrder);
+        QList<int> counts;
+        for (const auto& text : Column(table, 1))
+            counts.append(text.toInt());
+        QVERIFY(std::is_sorted(counts.rbegin(), counts.rend()));
+        QCOMPARE(Column(table, 4), (QStringList{"new", "new", "new"})); // nothing in 2003
+
+        auto* const chart = FindChild<QChartView>(window, "comparisonChart")->chart();
+        auto* const bars = qobject_cast<QBarSeries*>(chart->series().first());
+        QCOMPARE(bars->barSets().size(), 2);
+        QCOMPARE(bars->barSets().first()->count(), 3);
+
+        FindChild<QPushButton>(window, "notepadButton")->click();
+        const QByteArray written = inputs.exported("compare.txt");
+        QVERIFY(
+            written.startsWith("This period:   01/01/2004 - 11/21/2004\r\nPeriod before: 01/01/2003 - 11/21/2003\r\n"));
+        QCOMPARE(Desktop::opened(), inputs.openedExport("compare.txt"));
+
+        const QString chosen = inputs.dataFile("elsewhere.txt");
+        Dialogs::queueFileName(chosen);
+        FindChild<QPushButton>(window, "saveAsButton")->click();
+        QFile saved(chosen);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), written);
+        QVERIFY(Dialogs::shownMessages().empty());
+        // A place that cannot be written is said.
+        Dialogs::queueFileName(inputs.dataPath());
+        FindChild<QPushButton>(window, "saveAsButton")->click();
+        QCOMPARE(Dialogs::shownMessages().size(), 1u);
+    }
+
+    void sourcesCountTheHostsOfAnItemInAPeriod()
+    {
+        ViewsInputs inputs;
+        auto* const window = inputs.open<SourcesView>();
+        QCOMPARE(window->windowTitle(), QStringLiteral("Sources"));
+        auto* const table = FindChild<QTableWidget>(window, "sourcesTable");
+        QCOMPARE(Column(table, 0),
+                 (QStringList{"download.com", "members.tripod.com", "(direct)", "tripod.lycos.com", "google.com"}));
+        QCOMPARE(Column(table, 1), (QStringList{"37", "36", "32", "30", "29"}));
+        QCOMPARE(table->item(0, 2)->text(), QStringLiteral("22.6 %"));
+        QCOMPARE(Hits(window), QStringLiteral("164 Hits"));
+        auto* const chart = FindChild<QChartView>(window, "sourcesChart")->chart();
+        auto* const bars = qobject_cast<QHorizontalBarSeries*>(chart->series().first());
+        QCOMPARE(bars->barSets().first()->at(4), 37.0); // the top source at the top
+
+        Pick(ItemBox(window), 1);
+        Pick(FindChild<QComboBox>(window, "periodBox"), kLastMonth);
+        const auto november = [](const QDate& day) { return day.month() == 11; };
+        QCOMPARE(Hits(window), QStringLiteral("%1 Hits").arg(PlainCount(inputs.History, kZip, november)));
+        QCOMPARE(Label(window, "fromLabel"), QStringLiteral("From: 11/01/2004"));
+        QVERIFY(!inputs.settings().find(QStringLiteral("HistoryPeriod"))); // its period is its own
+
+        FindChild<QPushButton>(window, "notepadButton")->click();
+        QVERIFY(inputs.exported("sources.txt")
+                    .startsWith("Search String: " + QByteArray::fromStdString(kZip) +
+                                "\r\nFrom: 11/01/2004\r\nTo: 11/30/2004\r\n\r\n"));
+        QCOMPARE(Desktop::opened(), inputs.openedExport("sources.txt"));
+    }
+};
+
+TALLYWICK_VIEWS_CASES(PeriodViewsTest)
+
+} // namespace tallywick::test
+
+#include "periodviews_test.moc"
