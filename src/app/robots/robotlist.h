@@ -42,6 +42,8 @@ public:
     // A download tool when every matching pattern is tagged kHttpLibraryTag, a robot when any
     // other matches, a person when none does.
     AgentKind kindOf(std::string_view userAgent) const override;
+    // The first pattern in the list, not tagged kHttpLibraryTag, that matches.
+    std::optional<std::size_t> robotPattern(std::string_view userAgent) const override;
     // The patterns that match, as their places in the list given (ascending).
     std::vector<std::size_t> matchingPatterns(std::string_view userAgent) const;
     std::size_t patternCount() const { return patternCount_; }
