@@ -49,6 +49,7 @@ std::unique_ptr<RobotMatcher> RobotMatcher::FromPatterns(const std::vector<std::
 {
     std::unique_ptr<RobotMatcher> matcher(new RobotMatcher);
     matcher->memoryBudget_ = MatcherMemory(patterns);
+    matcher->patterns_ = patterns;
     RE2::Options options;
     options.set_log_errors(false);
     options.set_max_mem(matcher->memoryBudget_);

@@ -88,6 +88,9 @@ public:
     SearchCounts finish() &&;
 
     const SearchCounts& counts() const { return counts_; }
+    // Between two chunks that part at a line break: the lines fed so far, the one whose break
+    // may yet go on (a CR that a LF may follow) included.
+    std::int64_t linesBegun() const { return counts_.lineCount + (lines_.rest().empty() ? 0 : 1); }
 
 private:
     struct Hit {
