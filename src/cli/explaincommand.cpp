@@ -85,15 +85,15 @@ std::string ReasonWords(LineFate fate)
 {
     switch (fate) {
     case LineFate::Robot:
-        return "Left out, a robot";
+        return "Left out, robots";
     case LineFate::DownloadTool:
-        return "Left out, a download tool";
+        return "Left out, download tools";
     case LineFate::Failed:
         return "Left out, failed";
     case LineFate::BeforeRequestColumn:
-        return "Not a hit, the text stands only before the request (character 38)";
+        return "Not a hit, the text only before the request (character 38)";
     case LineFate::OverLength:
-        return "Not a hit, the line is longer than 1 MiB";
+        return "Not a hit, lines longer than 1 MiB";
     case LineFate::Download:
     case LineFate::Repeat:
         break;

@@ -134,10 +134,10 @@ TEST_F(ExplainCommand, WritesEveryFateAsJson)
                              text(2)),
               std::string::npos)
         << plain.out;
-    EXPECT_NE(plain.out.find("\nLeft out, a robot: 1\n  " + file + ":3  (pattern [Bb]ot) " + text(3) + "\n"),
+    EXPECT_NE(plain.out.find("\nLeft out, robots: 1\n  " + file + ":3  (pattern [Bb]ot) " + text(3) + "\n"),
               std::string::npos)
         << plain.out;
-    EXPECT_NE(plain.out.find("\nNot a hit, the line is longer than 1 MiB: 1\n  " + file + ":7  \n"), std::string::npos);
+    EXPECT_NE(plain.out.find("\nNot a hit, lines longer than 1 MiB: 1\n  " + file + ":7  \n"), std::string::npos);
 
     const auto one = run({QStringLiteral("explain"), path, QStringLiteral("--find"), QStringLiteral("/f.zip"),
                           QStringLiteral("--download"), QStringLiteral("2")});
