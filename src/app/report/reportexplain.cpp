@@ -40,6 +40,16 @@ ExplainedSearch ExplainReportFiles(const ReportPaths& paths, const SearchRequest
     return search;
 }
 
+std::optional<std::string> SearchExplanation::lineText(int panel, std::uint32_t line) const
+{
+    const PanelExplanation& kept = explanation.panels[static_cast<std::size_t>(panel)];
+    if (!kept.textEnds.empty())
+        return std::string(kept.textOf(line));
+    if (kept.lines[line].fate == LineFate::OverLength)
+        return std::string(); // too long to show
+    return lines.line(kept.lines[line].offset);
+}
+
 ReportPlace PlaceOf(const std::vector<ReportStart>& starts, const ExplainedLine& line)
 {
     const auto after =

@@ -1,9 +1,13 @@
 #pragma once
 
 #include "app/report/reportfile.h"
+#include "app/report/reportlines.h"
 #include "core/search/countexplanation.h"
 
 #include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
 #include <vector>
 
 namespace tallywick {
@@ -17,6 +21,23 @@ struct ExplainedSearch {
     CountExplanation explanation;
     ReportPaths reports;             // in the order searched
     std::vector<ReportStart> starts; // of each of them
+};
+
+// What the main window keeps of its last search to explain its counts: the fates of the lines
+// (their texts too when the reports cannot be read back), where to read the lines back, the
+// search texts, whether repeats were counted, and the robot patterns that matched.
+struct SearchExplanation {
+    CountExplanation explanation;
+    ReportPaths reports;
+    std::vector<ReportStart> starts;
+    ReportLines lines; // when the texts were not kept
+    std::array<std::string, kPanelCount> texts;
+    std::array<std::int64_t, kPanelCount> found{};
+    bool noDuplicates = true;
+    std::map<std::int64_t, std::string> robotPatterns; // by their place in the list
+
+    // The text of a panel's line: kept, read back, or nothing (the report changed).
+    std::optional<std::string> lineText(int panel, std::uint32_t line) const;
 };
 
 // Searches the reports as one (see ReadReportFiles) in the order given, keeping each line's fate,

@@ -246,14 +246,14 @@ ReportFileSearch SearchReportFile(const ReportPath& path, const SearchRequest& r
 ReportFileSearch SearchReportFiles(const ReportPaths& paths, const SearchRequest& request,
                                    const std::vector<std::string>& trackedItems, const ReportOpener& open,
                                    const SearchProgress& progress, ResultTextSink::ReportHits reportHits,
-                                   CoveredDays covered)
+                                   CoveredDays covered, FateListener* fates)
 {
     ReportFileSearch search;
     try {
         ResultTextSink texts(request.moreFlags, reportHits);
         ReportDays days;
-        const auto read =
-            ReadReportFiles(paths, request, texts, open, progress, covered == CoveredDays::Gather ? &days : nullptr);
+        const auto read = ReadReportFiles(paths, request, texts, open, progress,
+                                          covered == CoveredDays::Gather ? &days : nullptr, fates);
         search.status = read.status;
         search.error = read.error;
         search.failedPath = read.failedPath;

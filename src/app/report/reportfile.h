@@ -99,12 +99,13 @@ ReportFileSearch SearchReportFile(const ReportPath& path, const SearchRequest& r
                                   const std::vector<std::string>& trackedItems,
                                   const ReportOpener& open = OpenReportFile, const SearchProgress& progress = {},
                                   ResultTextSink::ReportHits reportHits = ResultTextSink::ReportHits::Keep);
-// The same over several files read as one (see ReadReportFiles).
+// The same over several files read as one (see ReadReportFiles), telling fates each line's fate
+// when given.
 ReportFileSearch SearchReportFiles(const ReportPaths& paths, const SearchRequest& request,
                                    const std::vector<std::string>& trackedItems,
                                    const ReportOpener& open = OpenReportFile, const SearchProgress& progress = {},
                                    ResultTextSink::ReportHits reportHits = ResultTextSink::ReportHits::Keep,
-                                   CoveredDays covered = CoveredDays::Skip);
+                                   CoveredDays covered = CoveredDays::Skip, FateListener* fates = nullptr);
 
 // The same without result texts or report hits: only the counts and the collected downloads.
 ReportFileSearch CollectReportFile(const ReportPath& path, const SearchRequest& request,
