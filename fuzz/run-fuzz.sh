@@ -26,7 +26,8 @@ clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-reco
     -o "$out/fuzz_search"
 
 # Seeds: eight control bytes, then one line, a few lines, or a few lines with CR LF ends.
-seed_log="${SEED_LOG:-$root/../shared/data/real-apache/access.log}"
+seed_log="${SEED_LOG:-$out/seed.log}"
+[ -n "${SEED_LOG:-}" ] || zcat "$root/tests/data/real-apache-access.log.gz" >"$seed_log"
 if [ -z "$(ls -A "$corpus")" ] && [ -r "$seed_log" ]; then
     controls=('\x00\x00\x00\x00\x00\x00\x00\x00' '\x01\x02\x03\x04\x05\x06\x07\x08'
               '\x02\x0a\x10\x03\x21\x22\x01\x00' '\x03\x05\x0a\x02\x10\x0a\x1e\x09'

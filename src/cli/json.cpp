@@ -43,9 +43,25 @@ void AppendIndent(std::string& out, int depth)
 
 void AppendJsonString(std::string& out, std::string_view bytes)
 {
-    static constexpr char kHex[] = "0123456789abcdef";
     out += '"';
+    AppendJsonStringBody(out, bytes);
+    out += '"';
+}
+
+void AppendJsonStringBody(std::string& out, std::string_view bytes)
+{
+    static constexpr char kHex[] = "0123456789abcdef";
+    const auto plain = [](unsigned char c) { return c >= 0x20 && c < 0x7F && c != '"' && c != '\\'; };
     while (!bytes.empty()) {
+        // Most of a log is printable ASCII, copied as it stands.
+        std::size_t run = 0;
+        while (run < bytes.size() && plain(static_cast<unsigned char>(bytes[run])))
+            ++run;
+        if (run > 0) {
+            out.append(bytes.substr(0, run));
+            bytes.remove_prefix(run);
+            continue;
+        }
         const auto c = static_cast<unsigned char>(bytes.front());
         const auto length = Utf8SequenceLength(bytes);
         if (length > 1) {
@@ -72,7 +88,6 @@ void AppendJsonString(std::string& out, std::string_view bytes)
         }
         bytes.remove_prefix(length == 0 ? 1 : length);
     }
-    out += '"';
 }
 
 Json& Json::set(std::string key, Json value)

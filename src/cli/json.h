@@ -41,20 +41,24 @@ public:
 
     // Two-space indented, ending with a line break.
     std::string dump() const;
+    // Appends the value as dump lays it out at that depth of nesting, without the line break.
+    void write(std::string& out, int depth) const;
 
 private:
+    friend class JsonStream;
     struct Text {
         std::string bytes;
     };
     explicit Json(Text text) : value_(std::move(text)) {}
     explicit Json(Array array) : value_(std::move(array)) {}
     explicit Json(Object object) : value_(std::move(object)) {}
-    void write(std::string& out, int depth) const;
 
     std::variant<std::monostate, bool, std::int64_t, double, Text, Array, Object> value_;
 };
 
 // Appends bytes as a quoted JSON string, decoded as described for Json::text.
 void AppendJsonString(std::string& out, std::string_view bytes);
+// The same without the quotes.
+void AppendJsonStringBody(std::string& out, std::string_view bytes);
 
 } // namespace tallywick::cli

@@ -6,6 +6,7 @@
 #include "cli/countoptions.h"
 #include "cli/dataoptions.h"
 #include "cli/json.h"
+#include "cli/jsonstream.h"
 #include "cli/labels.h"
 #include "cli/leaveoutoptions.h"
 #include "cli/options.h"
@@ -81,25 +82,45 @@ void WriteText(const SearchRequest& request, const SearchResult& result, std::os
         out << '\n' << text;
 }
 
-Json ToJson(const SearchRequest& request, const SearchOutcome& outcome)
+// Written as it goes: the result texts and the hits can be hundreds of megabytes.
+void WriteJson(const SearchRequest& request, const SearchOutcome& outcome, std::ostream& out)
 {
     const SearchResult& result = outcome.result;
     const DownloadCounts downloads = result.counts.downloads.value_or(DownloadCounts{});
-    Json panels = Json::array();
+    JsonStream json(out);
+    json.beginObject();
+    json.key("lines");
+    json.value(result.counts.lineCount);
+    json.key("overlong_lines");
+    json.value(result.counts.overlongLines);
+    json.key("all");
+    json.value(result.counts.allFound);
+    json.key("left_out");
+    json.value(LeftOutJson(result.counts.leftOut, result.counts.agents));
+    json.key("panels");
+    json.beginArray();
     for (int i = 0; i < kPanelCount; ++i) {
-        Json panel = Json::object().set("text", Json::text(request.texts[i])).set("found", result.counts.found[i]);
-        SetPanelCounts(panel, downloads.panels[i]);
-        panels.push(std::move(panel.set("result", Json::text(result.texts[i]))));
+        json.beginObject();
+        json.key("text");
+        json.text(request.texts[i]);
+        json.key("found");
+        json.value(result.counts.found[i]);
+        Json counts = Json::object();
+        SetPanelCounts(counts, downloads.panels[i]);
+        json.members(counts);
+        json.key("result");
+        json.text(result.texts[i]);
+        json.endObject();
     }
-    return Json::object()
-        .set("lines", result.counts.lineCount)
-        .set("overlong_lines", result.counts.overlongLines)
-        .set("all", result.counts.allFound)
-        .set("left_out", LeftOutJson(result.counts.leftOut, result.counts.agents))
-        .set("panels", std::move(panels))
-        .set("sizes", SizesJson(downloads.sizes))
-        .set("report_hits", Json::texts(result.reportHits))
-        .set("collected", Json::texts(outcome.collected));
+    json.endArray();
+    json.key("sizes");
+    json.value(SizesJson(downloads.sizes));
+    json.key("report_hits");
+    json.texts(result.reportHits);
+    json.key("collected");
+    json.texts(outcome.collected);
+    json.endObject();
+    json.finish();
 }
 
 } // namespace
@@ -142,7 +163,7 @@ int RunSearch(const Arguments& arguments, Environment& env)
     if (search.status != ReportFileSearch::Status::Done)
         return ReportSearchFailure(search.failedPath, search.status, search.error, env);
     if (line.json())
-        env.out << ToJson(request, search.outcome).dump();
+        WriteJson(request, search.outcome, env.out);
     else
         WriteText(request, search.outcome.result, env.out);
     return kExitOk;

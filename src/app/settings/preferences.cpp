@@ -1,5 +1,6 @@
 #include "app/settings/preferences.h"
 
+#include "app/settings/filesizesetting.h"
 #include "app/settings/settingsstore.h"
 
 namespace tallywick {
@@ -9,8 +10,9 @@ Preferences::Preferences(SettingsStore& settings, QObject* parent) :
     timeLimit_(settings.read(keys::TimeLimit)), trafficPage_{settings.read(keys::TrafficUrl),
                                                              settings.read(keys::TrafficMenu)},
     detailsPage_{settings.read(keys::DetailsUrl), settings.read(keys::DetailsMenu)},
-    splitTime_(settings.read(keys::SplitTime)), leaveOutRobots_(settings.read(keys::LeaveOutRobots)),
-    leaveOutFailed_(settings.read(keys::LeaveOutFailed))
+    counting_{settings.read(keys::SplitTime),      settings.read(keys::LeaveOutRobots),
+              settings.read(keys::LeaveOutFailed), settings.read(keys::LeaveOutDownloadTools),
+              settings.read(keys::IPv6Network64),  ReadFileSizes(settings)}
 {
 }
 
@@ -23,15 +25,16 @@ void Preferences::setTimeLimit(int months)
     }
 }
 
-void Preferences::setCounting(int splitTime, bool leaveOutRobots, bool leaveOutFailed)
+void Preferences::setCounting(const CountingOptions& counting)
 {
-    settings_.write(keys::SplitTime, splitTime);
-    settings_.write(keys::LeaveOutRobots, leaveOutRobots);
-    settings_.write(keys::LeaveOutFailed, leaveOutFailed);
-    if (splitTime != splitTime_ || leaveOutRobots != leaveOutRobots_ || leaveOutFailed != leaveOutFailed_) {
-        splitTime_ = splitTime;
-        leaveOutRobots_ = leaveOutRobots;
-        leaveOutFailed_ = leaveOutFailed;
+    settings_.write(keys::SplitTime, counting.splitTime);
+    settings_.write(keys::LeaveOutRobots, counting.leaveOutRobots);
+    settings_.write(keys::LeaveOutFailed, counting.leaveOutFailed);
+    settings_.write(keys::LeaveOutDownloadTools, counting.leaveOutDownloadTools);
+    settings_.write(keys::IPv6Network64, counting.ipv6Network64);
+    settings_.write(keys::FileSizes, FileSizesText(counting.fileSizes));
+    if (counting != counting_) {
+        counting_ = counting;
         emit countingChanged();
     }
 }

@@ -1,11 +1,25 @@
 #pragma once
 
+#include "core/search/downloadcounts.h"
+
 #include <QObject>
 #include <QString>
 
 namespace tallywick {
 
 class SettingsStore;
+
+// What the search counts by: the split-download time frame, what it leaves out, and how the
+// counts beside "Found" take clients and file sizes.
+struct CountingOptions {
+    int splitTime = 30;
+    bool leaveOutRobots = false;
+    bool leaveOutFailed = false;
+    bool leaveOutDownloadTools = false;
+    bool ipv6Network64 = false;
+    FileSizes fileSizes; // given by the user; they win over the sizes read from the report
+    bool operator==(const CountingOptions&) const = default;
+};
 
 // A web page of the Web Page menu: its address and its menu caption.
 struct WebPage {
@@ -26,15 +40,16 @@ public:
     explicit Preferences(SettingsStore& settings, QObject* parent = nullptr);
 
     int timeLimit() const { return timeLimit_; }
-    int splitTime() const { return splitTime_; }
-    bool leaveOutRobots() const { return leaveOutRobots_; }
-    bool leaveOutFailed() const { return leaveOutFailed_; }
+    const CountingOptions& counting() const { return counting_; }
+    int splitTime() const { return counting_.splitTime; }
+    bool leaveOutRobots() const { return counting_.leaveOutRobots; }
+    bool leaveOutFailed() const { return counting_.leaveOutFailed; }
     const WebPage& trafficPage() const { return trafficPage_; }
     const WebPage& detailsPage() const { return detailsPage_; }
 
     // Each writes its setting, and announces the change when the value is new.
     void setTimeLimit(int months);
-    void setCounting(int splitTime, bool leaveOutRobots, bool leaveOutFailed);
+    void setCounting(const CountingOptions& counting);
     void setWebPages(const WebPage& traffic, const WebPage& details);
 
 signals:
@@ -48,9 +63,7 @@ private:
     int timeLimit_;
     WebPage trafficPage_;
     WebPage detailsPage_;
-    int splitTime_;
-    bool leaveOutRobots_;
-    bool leaveOutFailed_;
+    CountingOptions counting_;
 };
 
 } // namespace tallywick

@@ -36,6 +36,44 @@ QString LeftOutText(const LeftOutCounts& leftOut)
         .arg(leftOut.failed);
 }
 
+QString LeftOutWithToolsText(const LeftOutCounts& leftOut)
+{
+    return Translated(QT_TRANSLATE_NOOP("tallywick::LabelTexts", "(left out: %1 robots, %2 download tools, %3 failed)"))
+        .arg(leftOut.robots)
+        .arg(leftOut.downloadTools)
+        .arg(leftOut.failed);
+}
+
+QString NoAgentsText()
+{
+    return Translated(QT_TRANSLATE_NOOP("tallywick::LabelTexts",
+                                        "No hit line has a user agent (the Common log format has none): no robot "
+                                        "or download tool could be told."));
+}
+
+QString DownloadCountsText(const PanelDownloads& panel)
+{
+    return Translated(QT_TRANSLATE_NOOP("tallywick::LabelTexts", "%1 complete · %2 unique a day"))
+        .arg(panel.complete)
+        .arg(panel.uniquePerDay);
+}
+
+QString DownloadCountsToolTip(const PanelDownloads& panel)
+{
+    return Translated(QT_TRANSLATE_NOOP(
+                          "tallywick::LabelTexts",
+                          "Complete: %1 of the %2 downloads delivered their whole file (%3 incomplete, %4 of a file "
+                          "whose size is not known).\nA download manager that fetches one file in 20 requests is one "
+                          "download, complete when the bytes of its requests reach the file's size.\n"
+                          "Unique a day: %5 different downloaders (client and user agent) a file a day; an hour: %6."))
+        .arg(panel.complete)
+        .arg(panel.downloads)
+        .arg(panel.incomplete)
+        .arg(panel.sizeUnknown)
+        .arg(panel.uniquePerDay)
+        .arg(panel.uniquePerHour);
+}
+
 QString HitsText(std::int64_t hits)
 {
     return Translated(QT_TRANSLATE_NOOP("tallywick::LabelTexts", "%1 Hits")).arg(hits);

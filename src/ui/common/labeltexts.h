@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/history/upkeepstatus.h"
+#include "core/search/downloadcounts.h"
 #include "core/search/leaveout.h"
 
 #include <QString>
@@ -24,6 +25,13 @@ QString FoundText(std::int64_t found);
 QString AllFoundText(std::int64_t allFound, std::int64_t lines);
 // "(left out: 3 robots, 13 failed)"
 QString LeftOutText(const LeftOutCounts& leftOut);
+// "(left out: 2 robots, 3 download tools, 1 failed)"
+QString LeftOutWithToolsText(const LeftOutCounts& leftOut);
+// Said under the left-out counts when no hit line had a user agent to tell robots by.
+QString NoAgentsText();
+// The line under a panel's "Found: N": "31 complete · 24 unique a day", and what it means.
+QString DownloadCountsText(const PanelDownloads& panel);
+QString DownloadCountsToolTip(const PanelDownloads& panel);
 // "12 Hits"
 QString HitsText(std::int64_t hits);
 // "From: 09/01/2004" and "To: 12/05/2004"; "From:" and "To:" without a day.

@@ -4,6 +4,7 @@
 #include "app/settings/settingsstore.h"
 #include "ui/common/appicon.h"
 #include "ui/common/windowregistry.h"
+#include "ui/dialogs/filesizestable.h"
 #include "ui/dialogs/fixeddialog.h"
 #include "ui/dialogs/shortlist.h"
 #include "ui/dialogs/timeframe.h"
@@ -16,6 +17,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QStyle>
 #include <QTabBar>
@@ -74,17 +77,69 @@ void FillPage(QWidget* page, QWidget* content)
     layout->addWidget(content);
 }
 
-void CentreOnScreen(QWidget* window, const QScreen* screen)
+} // namespace
+
+// Shows its page whole where the screen has room, and scrolls it where it has not (a low
+// screen, or a large scale): the buttons below always stay on the screen.
+class PageScroller : public QScrollArea {
+public:
+    explicit PageScroller(QWidget* page)
+    {
+        setWidget(page);
+        setWidgetResizable(true);
+        setFrameShape(QFrame::NoFrame);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    }
+    void limitHeight(int height)
+    {
+        limit_ = height;
+        setVerticalScrollBarPolicy(height == QWIDGETSIZE_MAX ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
+        // A page of a tab not shown does not pass a changed hint on by itself.
+        for (QWidget* widget = this; widget && !widget->isWindow(); widget = widget->parentWidget())
+            widget->updateGeometry();
+    }
+    // The tabs take their height from their pages' heights for their width: the page's.
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override
+    {
+        const QWidget* page = widget();
+        return std::min(page->hasHeightForWidth() ? page->heightForWidth(width) : page->sizeHint().height(), limit_);
+    }
+    QSize sizeHint() const override
+    {
+        // QScrollArea's own hint stops at 24 lines, which would scroll the page on any screen.
+        QSize hint = widget()->sizeHint();
+        if (hint.height() > limit_) {
+            hint.setHeight(limit_);
+            hint.rwidth() += verticalScrollBar()->sizeHint().width();
+        }
+        return hint;
+    }
+
+private:
+    int limit_ = QWIDGETSIZE_MAX;
+};
+
+void AdvancedOptionsDialog::placeOnScreen(const QScreen* screen)
 {
     if (!screen)
         return;
+    const QRect area = screen->availableGeometry();
+    // The window's frame is not known before it shows: leave room for a title bar.
+    const int room = area.height() - style()->pixelMetric(QStyle::PM_TitleBarHeight) - 8;
+    countingScroller_->limitHeight(QWIDGETSIZE_MAX);
+    for (int pass = 0; pass < 3; ++pass) {
+        layout()->activate();
+        const int over = sizeHint().height() - room;
+        if (over <= 0)
+            break;
+        const int shown = countingScroller_->heightForWidth(countingScroller_->sizeHint().width());
+        countingScroller_->limitHeight(std::max(shown - over, 80));
+    }
     // Until its layout has been asked, the window has the size every new window has.
-    window->adjustSize();
-    const QRect area = screen->geometry();
-    window->move(area.x() + (area.width() - window->width()) / 2, area.y() + (area.height() - window->height()) / 2);
+    adjustSize();
+    move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
 }
-
-} // namespace
 
 AdvancedOptionsDialog::AdvancedOptionsDialog(Preferences& preferences, QWidget* parent) :
     QDialog(parent, kFixedDialogFlags), preferences_(preferences)
@@ -137,15 +192,33 @@ AdvancedOptionsDialog::AdvancedOptionsDialog(Preferences& preferences, QWidget* 
     leaveOutRobotsBox_->setObjectName(QStringLiteral("leaveOutRobotsBox"));
     leaveOutFailedBox_ = new QCheckBox(tr("Leave out failed and not-modified requests"), counting);
     leaveOutFailedBox_->setObjectName(QStringLiteral("leaveOutFailedBox"));
+    leaveOutToolsBox_ = new QCheckBox(tr("Also leave out download tools"), counting);
+    leaveOutToolsBox_->setObjectName(QStringLiteral("leaveOutToolsBox"));
+    networkBox_ = new QCheckBox(tr("Treat an IPv6 /64 network as one client"), counting);
+    networkBox_->setObjectName(QStringLiteral("ipv6NetworkBox"));
     auto* countingLayout = new QVBoxLayout(counting);
     AddExplainedBox(countingLayout, leaveOutRobotsBox_,
-                    tr("Search engines, crawlers and download tools, told by a list of known names, "
-                       "are not counted."));
+                    tr("Search engines and crawlers, told by a list of known names, are not counted. Download "
+                       "tools such as curl and wget are people's downloads and stay counted."));
+    AddExplainedBox(countingLayout, leaveOutToolsBox_,
+                    tr("Requests of download tools and HTTP libraries (curl, wget, python-requests, download "
+                       "managers) are not counted either."));
     AddExplainedBox(countingLayout, leaveOutFailedBox_,
                     tr("Only requests the server answered with success (2xx) are counted: not "
                        "\"304 Not Modified\", redirects or errors."));
-    countingLayout->addStretch(1);
-    FillPage(tabs_->widget(1), counting);
+    AddExplainedBox(countingLayout, networkBox_,
+                    tr("An IPv6 client changes its address within its /64 network: the split-download test "
+                       "and the unique downloaders take the network for the client."));
+    fileSizes_ = new FileSizesTable(counting);
+    auto* sizesLabel = new QLabel(tr("File &sizes (for the complete downloads; found in the report when "
+                                     "not given here):"),
+                                  counting);
+    sizesLabel->setWordWrap(true);
+    sizesLabel->setBuddy(fileSizes_->table());
+    countingLayout->addWidget(sizesLabel);
+    countingLayout->addWidget(fileSizes_);
+    countingScroller_ = new PageScroller(counting);
+    FillPage(tabs_->widget(1), countingScroller_);
     for (int i = 2; i < tabs_->count(); ++i)
         FillPage(tabs_->widget(i), EmptySample(i + 1));
 
@@ -169,12 +242,16 @@ AdvancedOptionsDialog::AdvancedOptionsDialog(Preferences& preferences, QWidget* 
 
     setTabOrder(tabs_, timeFrameBox_);
     setTabOrder(timeFrameBox_, leaveOutRobotsBox_);
-    setTabOrder(leaveOutRobotsBox_, leaveOutFailedBox_);
-    setTabOrder(leaveOutFailedBox_, okButton_);
+    setTabOrder(leaveOutRobotsBox_, leaveOutToolsBox_);
+    setTabOrder(leaveOutToolsBox_, leaveOutFailedBox_);
+    setTabOrder(leaveOutFailedBox_, networkBox_);
+    setTabOrder(networkBox_, fileSizes_->table());
+    setTabOrder(fileSizes_->table(), fileSizes_->lastControl());
+    setTabOrder(fileSizes_->lastControl(), okButton_);
     setTabOrder(okButton_, cancelButton_);
     setTabOrder(cancelButton_, applyButton_);
 
-    CentreOnScreen(this, parent ? parent->screen() : QGuiApplication::primaryScreen());
+    placeOnScreen(parent ? parent->screen() : QGuiApplication::primaryScreen());
     load();
 
     // The window sees Ctrl+Tab before any of its controls.
@@ -192,8 +269,12 @@ void AdvancedOptionsDialog::load()
 {
     timeFrameBox_->addItems(TimeFrameEntries());
     timeFrameBox_->setCurrentIndex(TimeFrameIndex(preferences_.splitTime()));
-    leaveOutRobotsBox_->setChecked(preferences_.leaveOutRobots());
-    leaveOutFailedBox_->setChecked(preferences_.leaveOutFailed());
+    const CountingOptions& counting = preferences_.counting();
+    leaveOutRobotsBox_->setChecked(counting.leaveOutRobots);
+    leaveOutFailedBox_->setChecked(counting.leaveOutFailed);
+    leaveOutToolsBox_->setChecked(counting.leaveOutDownloadTools);
+    networkBox_->setChecked(counting.ipv6Network64);
+    fileSizes_->setSizes(counting.fileSizes);
 }
 
 void AdvancedOptionsDialog::selectNextTab()
@@ -203,8 +284,14 @@ void AdvancedOptionsDialog::selectNextTab()
 
 void AdvancedOptionsDialog::save()
 {
-    preferences_.setCounting(TimeFrameMinutes(timeFrameBox_->currentIndex()), leaveOutRobotsBox_->isChecked(),
-                             leaveOutFailedBox_->isChecked());
+    CountingOptions counting;
+    counting.splitTime = TimeFrameMinutes(timeFrameBox_->currentIndex());
+    counting.leaveOutRobots = leaveOutRobotsBox_->isChecked();
+    counting.leaveOutFailed = leaveOutFailedBox_->isChecked();
+    counting.leaveOutDownloadTools = leaveOutToolsBox_->isChecked();
+    counting.ipv6Network64 = networkBox_->isChecked();
+    counting.fileSizes = fileSizes_->sizes();
+    preferences_.setCounting(counting);
 }
 
 int NextTabIndex(int current, int count)
@@ -217,7 +304,7 @@ AdvancedOptionsDialog* ShowAdvancedOptionsDialog(WindowRegistry& windows, Prefer
     return windows.show<AdvancedOptionsDialog>([&] {
         auto* window = new AdvancedOptionsDialog(preferences);
         if (near)
-            CentreOnScreen(window, near->screen());
+            window->placeOnScreen(near->screen());
         return window;
     });
 }

@@ -9,22 +9,30 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class QScreen;
 class QTabWidget;
 
 namespace tallywick {
 
+class FileSizesTable;
+class PageScroller;
 class Preferences;
 class WindowRegistry;
 
 // The Advanced Options window: the split-download time frame on the first of four tabs, what
-// the counts leave out on the second. "OK" and "Apply" store the choices in `values` (the next
-// search uses them) and in the settings; "Cancel", Esc and the close box store nothing.
+// what and how the counts count on the second. "OK" and "Apply" store the choices in the
+// preferences (the shown report is searched again when a count changes); "Cancel", Esc and the
+// close box store nothing.
 class AdvancedOptionsDialog : public QDialog {
     Q_OBJECT
 
 public:
-    // `settings` and `values` must outlive the window.
+    // `preferences` must outlive the window.
     explicit AdvancedOptionsDialog(Preferences& preferences, QWidget* parent = nullptr);
+
+    // Centres the window on the screen at a size that fits it: a page taller than the screen
+    // allows scrolls.
+    void placeOnScreen(const QScreen* screen);
 
 private:
     void load();
@@ -36,7 +44,11 @@ private:
     QTabWidget* tabs_ = nullptr;
     QComboBox* timeFrameBox_ = nullptr;
     QCheckBox* leaveOutRobotsBox_ = nullptr;
+    QCheckBox* leaveOutToolsBox_ = nullptr;
     QCheckBox* leaveOutFailedBox_ = nullptr;
+    QCheckBox* networkBox_ = nullptr;
+    FileSizesTable* fileSizes_ = nullptr;
+    PageScroller* countingScroller_ = nullptr;
     QPushButton* okButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
     QPushButton* applyButton_ = nullptr;

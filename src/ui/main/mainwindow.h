@@ -156,7 +156,8 @@ private:
     void reportNotFound(const QString& path);
     void cancelSearch();
     void endSearch(bool refreshPanels);
-    void showResult(const SearchResult& result, std::array<QString, kPanelCount> texts, bool leavingOut);
+    void showResult(const SearchResult& result, std::array<QString, kPanelCount> texts,
+                    const LeaveOutOptions& leaveOut);
     LeaveOutOptions leaveOutOptions();
     void restoreResults();
     void searchPastedText();

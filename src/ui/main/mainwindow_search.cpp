@@ -41,7 +41,7 @@ struct FinishedSearch {
     ReportFileSearch search; // its collected hits: the tracked downloads it found, each once
     std::array<QString, kPanelCount> texts;
     std::vector<std::string> trackedItems; // those it looked for
-    bool leavingOut = false;               // robots or failed requests were left out
+    LeaveOutOptions leaveOut;              // what was left out
 };
 
 namespace {
@@ -77,7 +77,7 @@ FinishedSearch RunSearch(const QStringList& paths, const SearchRequest& request,
     found.search = SearchReportFiles(ReportPathsOf(paths), request, trackedItems, open, progress,
                                      ResultTextSink::ReportHits::Keep, CoveredDays::Gather);
     found.trackedItems = std::move(trackedItems);
-    found.leavingOut = request.leaveOut.active();
+    found.leaveOut = request.leaveOut;
     if (found.search.status != ReportFileSearch::Status::Done)
         return found;
     try {
@@ -123,8 +123,12 @@ void MainWindow::searchReport(std::function<void()> then)
         request.moreFlags[at] = panel->showsMore();
     }
     request.noDuplicates = noDuplicatesBox_->isChecked();
-    request.splitTime = preferences_.splitTime();
+    const CountingOptions& counting = preferences_.counting();
+    request.splitTime = counting.splitTime;
     request.leaveOut = leaveOutOptions();
+    request.ipv6Network64 = counting.ipv6Network64;
+    request.countDownloads = true;
+    request.givenSizes = counting.fileSizes;
 
     const QStringList paths = searchedReports();
     qint64 totalBytes = 0;
@@ -154,19 +158,23 @@ void MainWindow::searchReport(std::function<void()> then)
 
 LeaveOutOptions MainWindow::leaveOutOptions()
 {
-    if (preferences_.leaveOutRobots() && !robots_ && robotListProblem_.isEmpty()) {
+    const CountingOptions& counting = preferences_.counting();
+    if ((counting.leaveOutRobots || counting.leaveOutDownloadTools) && !robots_ && robotListProblem_.isEmpty()) {
         auto loaded = LoadRobotMatcher(QCoreApplication::applicationDirPath());
         robots_ = std::move(loaded.matcher);
         robotListProblem_ = loaded.error;
         // Robots counted as people without a word would be a wrong count the user trusts.
         if (!robots_)
-            Dialogs::message(this, QStringLiteral("Tallywick"),
-                             tr("Robots cannot be left out: %1 They are counted.").arg(robotListProblem_),
-                             Dialogs::Icon::Warning);
+            Dialogs::message(
+                this, QStringLiteral("Tallywick"),
+                tr("Robots and download tools cannot be left out: %1 They are counted.").arg(robotListProblem_),
+                Dialogs::Icon::Warning);
         else if (!loaded.warning.isEmpty())
             Dialogs::message(this, QStringLiteral("Tallywick"), loaded.warning, Dialogs::Icon::Warning);
     }
-    return {.failed = preferences_.leaveOutFailed(), .robots = preferences_.leaveOutRobots() ? robots_.get() : nullptr};
+    return {.failed = counting.leaveOutFailed,
+            .robots = counting.leaveOutRobots ? robots_.get() : nullptr,
+            .downloadTools = counting.leaveOutDownloadTools ? robots_.get() : nullptr};
 }
 
 void MainWindow::showSearchResult(const QStringList& paths, FinishedSearch found)
@@ -175,7 +183,7 @@ void MainWindow::showSearchResult(const QStringList& paths, FinishedSearch found
     auto& search = found.search;
     if (search.status == ReportFileSearch::Status::Done) {
         try {
-            showResult(search.outcome.result, std::move(found.texts), found.leavingOut);
+            showResult(search.outcome.result, std::move(found.texts), found.leaveOut);
         } catch (const std::bad_alloc&) {
             search.status = ReportFileSearch::Status::Failed;
             search.error = NoMemoryToShow();
@@ -235,16 +243,24 @@ void MainWindow::endSearch(bool refreshPanels)
     emit searchFinished();
 }
 
-void MainWindow::showResult(const SearchResult& result, std::array<QString, kPanelCount> texts, bool leavingOut)
+void MainWindow::showResult(const SearchResult& result, std::array<QString, kPanelCount> texts,
+                            const LeaveOutOptions& leaveOut)
 {
     for (SearchPanel* panel : panels_) {
         const auto at = static_cast<std::size_t>(panel->index());
-        panel->showResult(result.counts.found[at], std::move(texts[at]));
+        const auto& downloads = result.counts.downloads;
+        panel->showResult(result.counts.found[at],
+                          downloads ? std::optional<PanelDownloads>(downloads->panels[at]) : std::nullopt,
+                          std::move(texts[at]));
     }
     shownTotal_ = AllFoundText(result.counts.allFound, result.counts.lineCount);
     totalLabel_->setText(shownTotal_);
-    leftOutLabel_->setText(LeftOutText(result.counts.leftOut));
-    leftOutLabel_->setVisible(leavingOut);
+    QString leftOut =
+        leaveOut.downloadTools ? LeftOutWithToolsText(result.counts.leftOut) : LeftOutText(result.counts.leftOut);
+    if (result.counts.agents.none())
+        leftOut += QLatin1Char('\n') + NoAgentsText();
+    leftOutLabel_->setText(leftOut);
+    leftOutLabel_->setVisible(leaveOut.active());
 }
 
 void MainWindow::restoreResults()

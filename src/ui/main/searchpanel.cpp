@@ -62,6 +62,9 @@ SearchPanel::SearchPanel(int index, const QString& designedText, QWidget* parent
     countLabel_ = new QLabel(this);
     countLabel_->setObjectName(named("countLabel"));
     countLabel_->setMinimumWidth(countLabel_->fontMetrics().horizontalAdvance(FoundText(kWidestCount)) + 2);
+    downloadsLabel_ = new QLabel(this);
+    downloadsLabel_->setObjectName(named("downloadsLabel"));
+    downloadsLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     resultBox_ = new QPlainTextEdit(this);
     resultBox_->setObjectName(named("resultBox"));
     resultBox_->setReadOnly(true);
@@ -81,9 +84,10 @@ SearchPanel::SearchPanel(int index, const QString& designedText, QWidget* parent
     grid->addWidget(searchBox_, 1, 0);
     grid->addWidget(goButton_, 1, 1);
     grid->addWidget(countLabel_, 1, 2);
-    grid->addWidget(resultBox_, 2, 0, 1, 3);
+    grid->addWidget(downloadsLabel_, 2, 0, 1, 3);
+    grid->addWidget(resultBox_, 3, 0, 1, 3);
     grid->setColumnStretch(0, 1);
-    grid->setRowStretch(2, 1);
+    grid->setRowStretch(3, 1);
 
     connect(goButton_, &QPushButton::clicked, this, &SearchPanel::searchRequested);
     connect(searchBox_, &QComboBox::activated, this, &SearchPanel::textPicked);
@@ -171,24 +175,34 @@ void SearchPanel::setShowsMore(bool more)
     moreButton_->setText(more ? QStringLiteral("<<") : QStringLiteral(">>"));
 }
 
-void SearchPanel::showResult(std::int64_t found, QString text)
+void SearchPanel::showResult(std::int64_t found, const std::optional<PanelDownloads>& downloads, QString text)
 {
     shownResult_ = std::move(text);
     shownCount_ = FoundText(found);
+    shownDownloads_ = downloads;
     filler_->fill(shownResult_);
-    countLabel_->setText(shownCount_);
+    showCounts();
 }
 
 void SearchPanel::showSearching()
 {
     filler_->fill(PleaseWait());
     countLabel_->setText(tr("Searching..."));
+    downloadsLabel_->clear();
+    downloadsLabel_->setToolTip({});
 }
 
 void SearchPanel::showLastResult()
 {
     filler_->fill(shownResult_);
+    showCounts();
+}
+
+void SearchPanel::showCounts()
+{
     countLabel_->setText(shownCount_);
+    downloadsLabel_->setText(shownDownloads_ ? DownloadCountsText(*shownDownloads_) : QString());
+    downloadsLabel_->setToolTip(shownDownloads_ ? DownloadCountsToolTip(*shownDownloads_) : QString());
 }
 
 std::vector<QWidget*> SearchPanel::tabOrder() const

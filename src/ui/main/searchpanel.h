@@ -1,11 +1,13 @@
 #pragma once
 
+#include "core/search/downloadcounts.h"
 #include "core/searchlist/searchlist.h"
 
 #include <QString>
 #include <QWidget>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -47,8 +49,9 @@ public:
     bool showsMore() const { return more_; }
     void setShowsMore(bool more);
 
-    // The outcome of a search: the count and the result text (filled in slices).
-    void showResult(std::int64_t found, QString text);
+    // The outcome of a search: the count, the counts beside it and the result text (filled in
+    // slices).
+    void showResult(std::int64_t found, const std::optional<PanelDownloads>& downloads, QString text);
     // While a search runs: the count says so, the box asks to wait.
     void showSearching();
     // A search that showed nothing (cancelled, failed): the box shows the last result again.
@@ -75,12 +78,14 @@ protected:
 private:
     void showState();
     void takeText();
+    void showCounts();
 
     int index_;
     SearchPanelState state_;
     bool more_ = false;
     QString shownResult_;
     QString shownCount_;
+    std::optional<PanelDownloads> shownDownloads_;
 
     QLabel* findLabel_ = nullptr;
     QComboBox* searchBox_ = nullptr;
@@ -88,6 +93,7 @@ private:
     QPushButton* goButton_ = nullptr;
     QPushButton* notepadButton_ = nullptr;
     QLabel* countLabel_ = nullptr;
+    QLabel* downloadsLabel_ = nullptr; // the counts beside "Found", under it
     QPlainTextEdit* resultBox_ = nullptr;
     ResultBoxFiller* filler_ = nullptr;
 };

@@ -30,10 +30,17 @@ TEST(Preferences, AChangeIsStoredThenAnnouncedAndASameValueOnlyStored)
     QObject::connect(&preferences, &Preferences::timeLimitChanged, [&] { ++limit; });
     QObject::connect(&preferences, &Preferences::webPagesChanged, [&] { ++pages; });
 
-    preferences.setCounting(45, false, true);
-    preferences.setCounting(45, false, true);
+    CountingOptions options = preferences.counting();
+    options.leaveOutFailed = true;
+    preferences.setCounting(options);
+    preferences.setCounting(options);
     EXPECT_EQ(counting, 1);
     EXPECT_TRUE(preferences.leaveOutFailed());
+    options.fileSizes = {{"/files/app.zip", 48213}};
+    preferences.setCounting(options);
+    EXPECT_EQ(counting, 2);
+    EXPECT_EQ(settings.read(keys::FileSizes), QStringLiteral("/files/app.zip=48213"));
+    EXPECT_EQ(Preferences(settings).counting(), options) << "read back at the next start";
 
     preferences.setTimeLimit(12);
     EXPECT_EQ(limit, 0);

@@ -1,3 +1,4 @@
+#include "app/settings/preferences.h"
 #include "support/findchild.h"
 #include "tempsettings.h"
 #include "ui/common/windowregistry.h"
@@ -12,6 +13,7 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 
 #include <cmath>
@@ -114,6 +116,45 @@ private slots:
         QCOMPARE(settings.stored("LeaveOutFailed"), QStringLiteral("True"));
     }
 
+    // The download tools, the /64 networks and the file sizes open as stored; a size row the
+    // user added is stored once it reads as one, a row left unreadable or removed is not.
+    void theNewCountingOptionsAndTheFileSizesAreStoredTogether()
+    {
+        TempSettings settings;
+        settings.write("IPv6Network64", QStringLiteral("True"));
+        settings.write("FileSizes", QStringLiteral("/files/a.zip=100|/files/b.exe=2000"));
+        AdvancedOptionsDialog advanced(settings.preferences());
+        advanced.show();
+        auto* tools = FindChild<QCheckBox>(advanced, "leaveOutToolsBox");
+        auto* network = FindChild<QCheckBox>(advanced, "ipv6NetworkBox");
+        auto* table = FindChild<QTableWidget>(advanced, "fileSizesTable");
+        QVERIFY(!tools->isChecked() && network->isChecked());
+        QCOMPARE(table->rowCount(), 2);
+        QCOMPARE(table->item(1, 0)->text(), QStringLiteral("/files/b.exe"));
+        QCOMPARE(table->item(1, 1)->text(), QStringLiteral("2000"));
+
+        tools->setChecked(true);
+        network->setChecked(false);
+        FindChild<QPushButton>(advanced, "addSizeButton")->click();
+        QCOMPARE(table->rowCount(), 3);
+        table->item(2, 0)->setText(QStringLiteral(" /files/c.gz "));
+        table->item(2, 1)->setText(QStringLiteral("3 000"));
+        FindChild<QPushButton>(advanced, "addSizeButton")->click();
+        table->item(3, 0)->setText(QStringLiteral("/files/d.gz"));
+        table->item(3, 1)->setText(QStringLiteral("400"));
+        table->selectRow(0);
+        FindChild<QPushButton>(advanced, "removeSizeButton")->click();
+        QCOMPARE(table->rowCount(), 3);
+        FindChild<QPushButton>(advanced, "okButton")->click();
+
+        const CountingOptions& counting = settings.preferences().counting();
+        QVERIFY(counting.leaveOutDownloadTools && !counting.ipv6Network64);
+        QCOMPARE(settings.stored("LeaveOutDownloadTools"), QStringLiteral("True"));
+        QCOMPARE(settings.stored("IPv6Network64"), QStringLiteral("False"));
+        QCOMPARE(settings.stored("FileSizes"), QStringLiteral("/files/b.exe=2000|/files/d.gz=400"));
+        QCOMPARE(counting.fileSizes.size(), std::size_t{2});
+    }
+
     void tabsCarryTheirCaptionsKeysTipsAndPages()
     {
         TempSettings settings;
@@ -137,7 +178,8 @@ private slots:
         QVERIFY(!FindChild<QComboBox>(advanced, "timeFrameBox")->isVisibleTo(&advanced));
     }
 
-    // It keeps one size whichever tab is chosen, and opens centred on its screen at that size.
+    // It keeps one size whichever tab is chosen, and opens centred on its screen at that size,
+    // whole on the screen (the test screen is lower than the Counting page: it scrolls).
     void oneSizeForEveryTabCentredOnTheScreen()
     {
         TempSettings settings;
@@ -150,6 +192,7 @@ private slots:
         // The frame is unknown until the window shows: it may shift the window by its width.
         QVERIFY2(std::abs(offCentre.x()) <= 4 && std::abs(offCentre.y()) <= 4,
                  qPrintable(QStringLiteral("%1 by %2 off centre").arg(offCentre.x()).arg(offCentre.y())));
+        QVERIFY(advanced->screen()->availableGeometry().contains(advanced->geometry()));
         auto* tabs = FindChild<QTabWidget>(*advanced, "tabs");
         for (const int tab : {1, 2, 3, 0, 1}) {
             tabs->setCurrentIndex(tab);

@@ -197,7 +197,9 @@ private slots:
         MainWindow& window = run.window();
         Preferences& preferences = run.program->preferences();
         QSignalSpy searches(&window, &MainWindow::searchFinished);
-        preferences.setCounting(45, false, false);
+        CountingOptions counting;
+        counting.splitTime = 45;
+        preferences.setCounting(counting);
         QVERIFY(!window.isSearching());
         QCOMPARE(searches.count(), 0);
 
@@ -211,13 +213,17 @@ private slots:
         QCOMPARE(searches.count(), pasted + 1);
         QCOMPARE(run.label("countLabel0"), QStringLiteral("Found: 1"));
         QCOMPARE(run.label("leftOutLabel"), QStringLiteral("(left out: 0 robots, 1 failed)"));
+        // The counts beside "Found" come with it; the file's size is read from the report.
+        QCOMPARE(run.label("downloadsLabel0"), QStringLiteral("1 complete · 1 unique a day"));
+        QVERIFY(run.find<QLabel>("downloadsLabel0")->toolTip().contains(QStringLiteral("20 requests")));
         // OK without a change searches nothing.
         FindChild<QPushButton>(advanced, "okButton")->click();
         QVERIFY(run.searched());
         QCOMPARE(searches.count(), pasted + 1);
 
         window.close();
-        preferences.setCounting(60, false, false);
+        counting.splitTime = 60;
+        preferences.setCounting(counting);
         QVERIFY(!window.isSearching());
         QCOMPARE(searches.count(), pasted + 1);
     }
