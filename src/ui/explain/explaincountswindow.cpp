@@ -140,7 +140,7 @@ void ExplainCountsWindow::filter()
 
 void ExplainCountsWindow::exportToNotepad()
 {
-    const QByteArray text = model_->shownText().toUtf8();
+    const QByteArray text = WithWindowsLineBreaks(model_->shownText());
     ExportAndOpen(this, dataFolder_, "explain.txt",
                   std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
 }

@@ -168,7 +168,8 @@ QString ExplanationModel::downloadText(std::uint32_t download) const
         bytes = tr("%1 of %2 bytes, complete").arg(about.delivered).arg(about.size);
     else
         bytes = tr("%1 of %2 bytes, incomplete").arg(about.delivered).arg(about.size);
-    return tr("Download %1: %2, %3 (%n line(s))", nullptr, static_cast<int>(lines)).arg(download + 1).arg(path, bytes);
+    const QString count = lines == 1 ? tr("1 line") : tr("%1 lines").arg(lines);
+    return tr("Download %1: %2, %3 (%4)").arg(download + 1).arg(path, bytes, count);
 }
 
 QString ExplanationModel::lineText(std::uint32_t line) const
