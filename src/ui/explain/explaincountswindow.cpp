@@ -132,7 +132,9 @@ void ExplainCountsWindow::filter()
             if (!selection->complete)
                 return;
             model_->setSelection(std::move(*selection));
-            tree_->expand(model_->index(0, 0));
+            // What a filter keeps is short: every group shows it.
+            for (int group = 0; group < model_->rowCount(); ++group)
+                tree_->expand(model_->index(group, 0));
             filterState_->clear();
         };
     });
