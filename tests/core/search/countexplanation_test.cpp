@@ -3,6 +3,7 @@
 
 #include "support/plainfates.h"
 #include "support/randomlog.h"
+#include "support/testagents.h"
 
 #include <gtest/gtest.h>
 
@@ -12,20 +13,7 @@
 namespace tallywick {
 namespace {
 
-// Robots hold "bot" (pattern 7 of a list), download tools begin with "curl".
-class Agents final : public UserAgentMatcher {
-public:
-    AgentKind kindOf(std::string_view userAgent) const override
-    {
-        if (userAgent.find("bot") != std::string_view::npos)
-            return AgentKind::Robot;
-        return userAgent.starts_with("curl") ? AgentKind::DownloadTool : AgentKind::Person;
-    }
-    std::optional<std::size_t> robotPattern(std::string_view userAgent) const override
-    {
-        return kindOf(userAgent) == AgentKind::Robot ? std::optional<std::size_t>(7) : std::nullopt;
-    }
-};
+using Agents = testing::TestAgents;
 
 struct Explained {
     SearchResult result;
@@ -86,7 +74,7 @@ void ExpectAgreement(std::string_view report, const SearchRequest& request, cons
             if (line.fate != LineFate::Robot)
                 EXPECT_EQ(line.detail, expected.detail);
             else
-                EXPECT_EQ(line.detail, 7);
+                EXPECT_EQ(line.detail, static_cast<std::int64_t>(Agents::kRobotPattern));
             if (line.fate != LineFate::OverLength) {
                 EXPECT_TRUE(report.substr(line.offset).starts_with(panel.textOf(n)));
             }
