@@ -2,6 +2,7 @@
 #include "app/report/reportorder.h"
 #include "cli/commands.h"
 #include "cli/json.h"
+#include "cli/jsonstream.h"
 #include "cli/labels.h"
 #include "cli/options.h"
 #include "cli/reportfailure.h"
@@ -191,65 +192,80 @@ void WriteText(const ExplainedSearch& search, const SearchRequest& request, cons
     }
 }
 
-Json ToJson(const ExplainedSearch& search, const SearchRequest& request, const Shown& shown, const Writer& writer)
+// Written as it goes: a report of a million lines is not held twice.
+void WriteJson(const ExplainedSearch& search, const SearchRequest& request, const Shown& shown, const Writer& writer,
+               std::ostream& out)
 {
     const auto place = [&](const ExplainedLine& line) {
         return Json::object().set("file", Json::text(writer.file(line))).set("line", writer.lineNumber(line));
     };
-    Json panels = Json::array();
+    JsonStream json(out);
+    json.beginObject();
+    json.key("panels");
+    json.beginArray();
     for (int i = 0; i < kPanelCount; ++i) {
         if (!shown.panels[i])
             continue;
         const PanelExplanation& panel = search.explanation.panels[i];
-        Json downloads = Json::array();
+        json.beginObject();
+        json.members(Json::object()
+                         .set("panel", i)
+                         .set("find", Json::text(request.texts[i]))
+                         .set("found", search.counts.found[i]));
+        json.key("downloads");
+        json.beginArray();
         for (std::uint32_t d = 0; d < panel.downloads.size(); ++d) {
             if (shown.download && *shown.download != d + 1)
                 continue;
             const ExplainedDownload& download = panel.downloads[d];
-            Json lines = Json::array();
+            json.beginObject();
+            json.members(Json::object()
+                             .set("n", std::int64_t{d} + 1)
+                             .set("path", download.path == kNoIndex
+                                              ? Json()
+                                              : Json::text(search.explanation.paths[download.path])));
+            json.key("lines");
+            json.beginArray();
             for (const auto index : panel.linesOf(d)) {
                 const ExplainedLine& line = panel.lines[index];
                 const bool repeat = line.fate == LineFate::Repeat;
-                lines.push(place(line)
+                json.value(place(line)
                                .set("text", Json::text(panel.textOf(index)))
                                .set("fate", Json::text(ReasonKey(line.fate)))
                                .set("minutes_since_previous", repeat ? Json(line.detail) : Json())
                                .set("repeat_of", repeat ? place(panel.lines[line.matchedLine]) : Json()));
             }
-            downloads.push(Json::object()
-                               .set("n", std::int64_t{d} + 1)
-                               .set("path", download.path == kNoIndex
-                                                ? Json()
-                                                : Json::text(search.explanation.paths[download.path]))
-                               .set("lines", std::move(lines))
-                               .set("bytes", download.delivered)
-                               .set("size", download.sizeKnown() ? Json(download.size) : Json())
-                               .set("complete", download.sizeKnown() ? Json(download.complete()) : Json()));
+            json.endArray();
+            json.members(Json::object()
+                             .set("bytes", download.delivered)
+                             .set("size", download.sizeKnown() ? Json(download.size) : Json())
+                             .set("complete", download.sizeKnown() ? Json(download.complete()) : Json()));
+            json.endObject();
         }
-        Json leftOut = Json::array();
-        Json notAHit = Json::array();
-        for (std::uint32_t index = 0; index < panel.lines.size() && !shown.download; ++index) {
-            const ExplainedLine& line = panel.lines[index];
-            if (!IsLeftOut(line.fate) && !IsNotAHit(line.fate))
-                continue;
-            Json entry = place(line)
-                             .set("text", Json::text(panel.textOf(index)))
-                             .set("reason", Json::text(ReasonKey(line.fate)));
-            if (line.fate == LineFate::Robot)
-                entry.set("pattern", writer.pattern(line).empty() ? Json() : Json::text(writer.pattern(line)));
-            if (line.fate == LineFate::Failed)
-                entry.set("status", line.detail);
-            (IsLeftOut(line.fate) ? leftOut : notAHit).push(std::move(entry));
+        json.endArray();
+        for (const bool leftOut : {true, false}) {
+            json.key(leftOut ? "left_out" : "not_a_hit");
+            json.beginArray();
+            for (std::uint32_t index = 0; index < panel.lines.size() && !shown.download; ++index) {
+                const ExplainedLine& line = panel.lines[index];
+                if (leftOut ? !IsLeftOut(line.fate) : !IsNotAHit(line.fate))
+                    continue;
+                Json entry = place(line)
+                                 .set("text", Json::text(panel.textOf(index)))
+                                 .set("reason", Json::text(ReasonKey(line.fate)));
+                if (line.fate == LineFate::Robot)
+                    entry.set("pattern", writer.pattern(line).empty() ? Json() : Json::text(writer.pattern(line)));
+                if (line.fate == LineFate::Failed)
+                    entry.set("status", line.detail);
+                json.value(entry);
+            }
+            json.endArray();
         }
-        panels.push(Json::object()
-                        .set("panel", i)
-                        .set("find", Json::text(request.texts[i]))
-                        .set("found", search.counts.found[i])
-                        .set("downloads", std::move(downloads))
-                        .set("left_out", std::move(leftOut))
-                        .set("not_a_hit", std::move(notAHit)));
+        json.endObject();
     }
-    return Json::object().set("panels", std::move(panels));
+    json.endArray();
+    json.endObject();
+    json.finish();
 }
 
 } // namespace
@@ -293,7 +309,7 @@ int RunExplain(const Arguments& arguments, Environment& env)
         return ReportSearchFailure(search.failedPath, search.status, search.error, env);
     const Writer writer(search, choice.leaveOut);
     if (line.json())
-        env.out << ToJson(search, choice.request, shown, writer).dump();
+        WriteJson(search, choice.request, shown, writer, env.out);
     else
         WriteText(search, choice.request, shown, writer, env.out);
     return kExitOk;
