@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs clang-tidy (the checks in .clang-tidy) over src/. Takes a few minutes on two cores.
-# Usage: scripts/tidy.sh [FILE...]   (default: every source file under src/)
+# Usage: scripts/tidy.sh [FILE...]        (default: every source file under src/)
+#        scripts/tidy.sh --since REV      (the C++ files changed since REV, tests included)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=build/tidy
@@ -10,6 +11,12 @@ if [ ! -f "$build/compile_commands.json" ]; then
 fi
 if [ $# -eq 0 ]; then
   mapfile -t files < <(git ls-files 'src/*.cpp')
+elif [ "$1" = --since ]; then
+  mapfile -t files < <(git diff --name-only --diff-filter=d "${2:?--since needs a revision}" -- 'src/*.cpp' 'tests/*.cpp')
+  if [ ${#files[@]} -eq 0 ]; then
+    echo "No C++ file changed since $2."
+    exit 0
+  fi
 else
   files=("$@")
 fi

@@ -31,18 +31,8 @@ void BackgroundJob::start(Work work)
 
     auto run = std::make_shared<Run>();
     running_ = run;
-    const std::weak_ptr<Run> weak = run;
     // A step is delivered as a queued call: it comes after everything posted before it.
-    const auto post = [this, weak](Step step) {
-        QMetaObject::invokeMethod(
-            this,
-            [this, weak, step = std::move(step)] {
-                const auto current = weak.lock();
-                if (current && !current->stop.stop_requested() && running_ == current)
-                    step();
-            },
-            Qt::QueuedConnection);
-    };
+    const auto post = [this, weak = std::weak_ptr<Run>(run)](Step step) { queue(weak, std::move(step)); };
     run->thread = std::jthread([this, run = run.get(), work = std::move(work), post] {
         const Channel channel{run->stop.get_token(), post};
         Step last = work(channel);
@@ -53,6 +43,32 @@ void BackgroundJob::start(Work work)
         });
         run->ended = true;
     });
+}
+
+void BackgroundJob::queue(std::weak_ptr<Run> run, Step step)
+{
+    {
+        const std::lock_guard lock(queueMutex_);
+        queued_.push_back({std::move(run), std::move(step)});
+    }
+    // The step itself goes through the queue above, whose lock orders the hand-over between the
+    // threads where tools (ThreadSanitizer) can see it; Qt's event queue only says when.
+    QMetaObject::invokeMethod(this, "deliverStep", Qt::QueuedConnection);
+}
+
+void BackgroundJob::deliverStep()
+{
+    QueuedStep next;
+    {
+        const std::lock_guard lock(queueMutex_);
+        if (queued_.empty())
+            return;
+        next = std::move(queued_.front());
+        queued_.pop_front();
+    }
+    const auto current = next.run.lock();
+    if (current && !current->stop.stop_requested() && running_ == current)
+        next.step();
 }
 
 void BackgroundJob::cancel()

@@ -2,8 +2,10 @@
 
 #include <QObject>
 
+#include <deque>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <stop_token>
 #include <vector>
 
@@ -45,7 +47,16 @@ public:
 
 private:
     struct Run;
+    struct QueuedStep {
+        std::weak_ptr<Run> run;
+        Step step;
+    };
+    void queue(std::weak_ptr<Run> run, Step step);
+    Q_INVOKABLE void deliverStep();
+
     std::shared_ptr<Run> running_;
+    std::mutex queueMutex_;
+    std::deque<QueuedStep> queued_; // posted by the runs' threads, delivered here in order
     // Cancelled runs whose threads may still be ending.
     std::vector<std::shared_ptr<Run>> ending_;
 };

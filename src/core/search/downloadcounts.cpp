@@ -17,7 +17,8 @@ std::uint64_t Mix(std::uint64_t h)
 std::uint64_t Load(const char* bytes, std::size_t count)
 {
     std::uint64_t word = 0;
-    std::memcpy(&word, bytes, count);
+    if (count > 0) // an empty text may have no bytes at all
+        std::memcpy(&word, bytes, count);
     return word;
 }
 

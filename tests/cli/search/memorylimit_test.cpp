@@ -29,7 +29,16 @@ void StartLimited(QProcess& process, const QStringList& arguments)
 
 class MemoryLimit : public ::testing::Test {
 protected:
-    QString path(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
+    void SetUp() override
+    {
+#ifdef __SANITIZE_ADDRESS__
+        GTEST_SKIP() << "AddressSanitizer's shadow memory does not fit in a limited address space";
+#endif
+    }
+    QString path(const char* name) const
+    {
+        return dir_.filePath(QString::fromLatin1(name));
+    }
     QTemporaryDir dir_;
 };
 

@@ -75,11 +75,14 @@ TEST(LogFields, EscapesInsideQuotedFields)
 TEST(LogFields, TheUserAgentIsTheFieldAfterTheReferrerWhateverFollows)
 {
     const std::string combined = R"(h - - [d] "GET / HTTP/1.1" 200 9 "-" "Googlebot/2.1")";
-    const auto nginx = ReadLogFields(combined + R"( "203.0.113.9, 10.0.0.1")");
+    // The fields point into the line: it must outlive them.
+    const std::string forwarded = combined + R"( "203.0.113.9, 10.0.0.1")";
+    const auto nginx = ReadLogFields(forwarded);
     EXPECT_EQ(nginx.userAgent, "Googlebot/2.1");
     EXPECT_EQ(nginx.referrer, "");
     EXPECT_EQ(nginx.rest, R"("203.0.113.9, 10.0.0.1")");
-    const auto combinedio = ReadLogFields(combined + " 512 4096  ");
+    const std::string withIo = combined + " 512 4096  ";
+    const auto combinedio = ReadLogFields(withIo);
     EXPECT_EQ(combinedio.userAgent, "Googlebot/2.1");
     EXPECT_EQ(combinedio.rest, "512 4096");
     EXPECT_EQ(ReadLogFields(R"(h - - [d] "GET / HTTP/1.1" 200 9 "-" "-")").userAgent, "");
