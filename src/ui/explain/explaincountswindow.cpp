@@ -126,8 +126,8 @@ void ExplainCountsWindow::filter()
     filterState_->setText(tr("Filtering..."));
     const QString text = filterBox_->text();
     // The job reads the explanation, which this window keeps until the job has ended.
-    filterJob_->start([this, explanation = explanation_, text](const BackgroundJob::Channel& channel) {
-        auto selection = std::make_shared<ExplanationSelection>(SelectLines(*explanation, panel_, text, channel.stop));
+    filterJob_->start([this, explanation = explanation_, panel = panel_, text](const BackgroundJob::Channel& channel) {
+        auto selection = std::make_shared<ExplanationSelection>(SelectLines(*explanation, panel, text, channel.stop));
         return [this, selection] {
             if (!selection->complete)
                 return;
