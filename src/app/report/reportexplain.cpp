@@ -40,14 +40,14 @@ ExplainedSearch ExplainReportFiles(const ReportPaths& paths, const SearchRequest
     return search;
 }
 
-std::optional<std::string> SearchExplanation::lineText(int panel, std::uint32_t line) const
+std::optional<std::string> SearchExplanation::lineText(int panel, std::uint32_t line, ReportLines::Reader* reader) const
 {
     const PanelExplanation& kept = explanation.panels[static_cast<std::size_t>(panel)];
     if (!kept.textEnds.empty())
         return std::string(kept.textOf(line));
     if (kept.lines[line].fate == LineFate::OverLength)
         return std::string(); // too long to show
-    return lines.line(kept.lines[line].offset);
+    return reader ? reader->line(kept.lines[line].offset) : lines.line(kept.lines[line].offset);
 }
 
 ReportPlace PlaceOf(const std::vector<ReportStart>& starts, const ExplainedLine& line)

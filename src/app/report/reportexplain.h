@@ -36,8 +36,9 @@ struct SearchExplanation {
     bool noDuplicates = true;
     std::map<std::int64_t, std::string> robotPatterns; // by their place in the list
 
-    // The text of a panel's line: kept, read back, or nothing (the report changed).
-    std::optional<std::string> lineText(int panel, std::uint32_t line) const;
+    // The text of a panel's line: kept, read back (through reader when given: for many lines),
+    // or nothing (the report changed).
+    std::optional<std::string> lineText(int panel, std::uint32_t line, ReportLines::Reader* reader = nullptr) const;
 };
 
 // Searches the reports as one (see ReadReportFiles) in the order given, keeping each line's fate,

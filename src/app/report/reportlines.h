@@ -3,8 +3,10 @@
 #include "app/report/reportfile.h"
 
 #include <QDateTime>
+#include <QFile>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -28,6 +30,20 @@ public:
     std::optional<std::string> line(std::uint64_t offset, std::size_t maxBytes = kMostShown) const;
 
     static constexpr std::size_t kMostShown = 64 * 1024;
+
+    // Reads many lines, keeping each report open and checking once that it has not changed. One
+    // reader serves one thread.
+    class Reader {
+    public:
+        explicit Reader(const ReportLines& lines);
+        ~Reader();
+        std::optional<std::string> line(std::uint64_t offset, std::size_t maxBytes = kMostShown);
+
+    private:
+        const ReportLines& lines_;
+        std::vector<std::unique_ptr<QFile>> files_; // null until opened, or when it changed
+        std::vector<bool> tried_;
+    };
 
 private:
     struct Report {

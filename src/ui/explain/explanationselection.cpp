@@ -11,6 +11,7 @@ ExplanationSelection SelectLines(const SearchExplanation& explanation, int panel
     const PanelExplanation& lines = explanation.explanation.panels[static_cast<std::size_t>(panel)];
     const bool all = filter.isEmpty();
     std::vector<bool> downloadShown(all ? 0 : lines.downloads.size(), false);
+    ReportLines::Reader reader(explanation.lines);
     for (std::uint32_t i = 0; i < lines.lines.size(); ++i) {
         if (!all && i % 1024 == 0 && stop.stop_requested()) {
             selection.complete = false;
@@ -18,7 +19,7 @@ ExplanationSelection SelectLines(const SearchExplanation& explanation, int panel
         }
         const ExplainedLine& line = lines.lines[i];
         if (!all) {
-            const auto text = explanation.lineText(panel, i);
+            const auto text = explanation.lineText(panel, i, &reader);
             if (!text || !QString::fromUtf8(text->data(), static_cast<qsizetype>(text->size()))
                               .contains(filter, Qt::CaseInsensitive))
                 continue;
