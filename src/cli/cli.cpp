@@ -23,6 +23,8 @@ struct Command {
 
 const std::array kCommands = {
     Command{"search", "Count the downloads in one report or several read as one, as the main window does.", RunSearch},
+    Command{"explain", "Tell what became of every line that holds a search text: why each count is what it is.",
+            RunExplain},
     Command{"record", "Record the new downloads of one report or several read as one in the history.", RunRecord},
     Command{"track", "List, add or remove the tracked items.", RunTrack},
     Command{"view", "Show a history view: history, daily, zero-days, monthly, weekday, by-file.", RunView},

@@ -11,6 +11,7 @@
 #include "cli/leaveoutoptions.h"
 #include "cli/options.h"
 #include "cli/reportfailure.h"
+#include "cli/searchoptions.h"
 
 namespace tallywick::cli {
 namespace {
@@ -128,60 +129,21 @@ int RunSearch(const Arguments& arguments, Environment& env)
 {
     CommandLine line(QStringLiteral("search"), QStringLiteral("[options] REPORT..."), QString::fromUtf8(kSearchHelp));
     auto& parser = line.parser();
-    parser.addOptions({
-        {QStringLiteral("find"),
-         QStringLiteral("Search text; the first for panel 0, a second for panel 1 (defaults: \"%1\", \"%2\").")
-             .arg(QString::fromUtf8(kDesignedSearchText0.data(), kDesignedSearchText0.size()),
-                  QString::fromUtf8(kDesignedSearchText1.data(), kDesignedSearchText1.size())),
-         QStringLiteral("TEXT")},
-        {QStringLiteral("no-duplicates"),
-         QStringLiteral("Leave repeats of split downloads out of the counts (default).")},
-        {QStringLiteral("with-duplicates"), QStringLiteral("Count repeats of split downloads too.")},
-        {QStringLiteral("long0"), QStringLiteral("Show panel 0's hits from their status on.")},
-        {QStringLiteral("long1"), QStringLiteral("Show panel 1's hits from their status on.")},
-        {QStringLiteral("split-time"), QStringLiteral("Split-download time frame in minutes (default 30)."),
-         QStringLiteral("MIN")},
-        {QStringLiteral("tracked"), QStringLiteral("A tracking.dat whose items the new hits are collected for."),
-         QStringLiteral("FILE")},
-    });
-    parser.addOptions(LeaveOutCommandOptions());
-    parser.addOptions(CountCommandOptions());
+    parser.addOptions(SearchRequestOptions());
+    parser.addOption({QStringLiteral("tracked"),
+                      QStringLiteral("A tracking.dat whose items the new hits are collected for."),
+                      QStringLiteral("FILE")});
     parser.addPositionalArgument(QStringLiteral("REPORT"), QStringLiteral("The report files, one or several."),
                                  QStringLiteral("REPORT..."));
     line.namesFile(QStringLiteral("tracked"));
     if (!line.parse(arguments, env))
         return line.exitCode();
 
+    const auto choice = ReadSearchRequest(line, QStringLiteral("search"), env);
+    if (choice.exitCode)
+        return *choice.exitCode;
+    const SearchRequest& request = choice.request;
     const ReportPaths reports = ReportsGiven(line);
-    if (reports.isEmpty())
-        return line.usageError(env, QStringLiteral("give at least one REPORT"));
-    if (const auto repeated = RepeatedReport(reports))
-        return line.usageError(env, QStringLiteral("%1 is given twice").arg(repeated->text()));
-    const auto finds = line.valueBytes(QStringLiteral("find"));
-    if (finds.size() > static_cast<std::size_t>(kPanelCount))
-        return line.usageError(env, QStringLiteral("--find is given at most twice"));
-    if (parser.isSet(QStringLiteral("no-duplicates")) && parser.isSet(QStringLiteral("with-duplicates")))
-        return line.usageError(env, QStringLiteral("--no-duplicates and --with-duplicates exclude each other"));
-
-    SearchRequest request;
-    for (std::size_t i = 0; i < finds.size(); ++i)
-        request.texts[i] = finds[i];
-    request.noDuplicates = !parser.isSet(QStringLiteral("with-duplicates"));
-    request.moreFlags = {parser.isSet(QStringLiteral("long0")), parser.isSet(QStringLiteral("long1"))};
-    const auto splitTimeOption = ReadSplitTimeOption(line, env);
-    if (splitTimeOption.exitCode)
-        return *splitTimeOption.exitCode;
-    request.splitTime = splitTimeOption.minutes.value_or(kDefaultSplitTime);
-    const auto counting = ReadCountOptions(line, false, {}, env);
-    if (counting.exitCode)
-        return *counting.exitCode;
-    request.countDownloads = true;
-    request.ipv6Network64 = counting.ipv6Network64;
-    request.givenSizes = counting.sizes;
-    const auto leaveOut = ReadLeaveOutOptions(line, QStringLiteral("search"), {}, env);
-    if (leaveOut.exitCode)
-        return *leaveOut.exitCode;
-    request.leaveOut = leaveOut.options;
     std::vector<std::string> tracked;
     if (parser.isSet(QStringLiteral("tracked"))) {
         const QString trackedPath = parser.value(QStringLiteral("tracked"));

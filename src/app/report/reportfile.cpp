@@ -160,7 +160,8 @@ ReportFileRead ReadReportFile(const ReportPath& path, const SearchRequest& reque
 }
 
 ReportFileRead ReadReportFiles(const ReportPaths& paths, const SearchRequest& request, HitSink& sink,
-                               const ReportOpener& open, const SearchProgress& progress, ReportDays* days)
+                               const ReportOpener& open, const SearchProgress& progress, ReportDays* days,
+                               FateListener* fates)
 {
     using Status = ReportFileSearch::Status;
     ReportFileRead read;
@@ -172,7 +173,13 @@ ReportFileRead ReadReportFiles(const ReportPaths& paths, const SearchRequest& re
         }
     }
     try {
-        ReportSearch search(request, sink);
+        std::optional<ReportSearch> searching;
+        if (fates)
+            searching.emplace(request, sink, fates->sink);
+        else
+            searching.emplace(request, sink);
+        ReportSearch& search = *searching;
+        std::uint64_t fed = 0;
         // The days come from the search's own read: a pipe cannot be read twice.
         LineAssembler dayLines(kLongestLine);
         const auto addDays = [&](std::string_view lines) {
@@ -181,6 +188,7 @@ ReportFileRead ReadReportFiles(const ReportPaths& paths, const SearchRequest& re
         char lastByte = '\n';
         const auto feed = [&](std::string_view chunk) {
             search.feed(chunk);
+            fed += chunk.size();
             if (days)
                 dayLines.feed(chunk, addDays);
             if (!chunk.empty())
@@ -197,6 +205,8 @@ ReportFileRead ReadReportFiles(const ReportPaths& paths, const SearchRequest& re
             }
             if (lastByte != '\n' && lastByte != '\r')
                 feed("\n");
+            if (fates)
+                fates->starts.push_back({fed, search.linesBegun()});
             bool stopped = false;
             qint64 fileRead = 0;
             const auto error = ReadReport(*device, IsCompressedReport(path.text()), feed, [&](qint64 bytesRead) {
@@ -236,14 +246,14 @@ ReportFileSearch SearchReportFile(const ReportPath& path, const SearchRequest& r
 ReportFileSearch SearchReportFiles(const ReportPaths& paths, const SearchRequest& request,
                                    const std::vector<std::string>& trackedItems, const ReportOpener& open,
                                    const SearchProgress& progress, ResultTextSink::ReportHits reportHits,
-                                   CoveredDays covered)
+                                   CoveredDays covered, FateListener* fates)
 {
     ReportFileSearch search;
     try {
         ResultTextSink texts(request.moreFlags, reportHits);
         ReportDays days;
-        const auto read =
-            ReadReportFiles(paths, request, texts, open, progress, covered == CoveredDays::Gather ? &days : nullptr);
+        const auto read = ReadReportFiles(paths, request, texts, open, progress,
+                                          covered == CoveredDays::Gather ? &days : nullptr, fates);
         search.status = read.status;
         search.error = read.error;
         search.failedPath = read.failedPath;

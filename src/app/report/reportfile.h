@@ -70,6 +70,19 @@ ReportFileRead ReadReportFile(const ReportPath& path, const SearchRequest& reque
                               const ReportOpener& open = OpenReportFile, const SearchProgress& progress = {},
                               ReportDays* days = nullptr);
 
+// Where a report begins in the one stream that a search of several reads: the offset of its first
+// byte, and the lines before it.
+struct ReportStart {
+    std::uint64_t offset = 0;
+    std::int64_t linesBefore = 0;
+};
+
+// A search that tells each line's fate: the sink told, and where each report began.
+struct FateListener {
+    FateSink& sink;
+    std::vector<ReportStart> starts = {};
+};
+
 // Several report files read into one search as one report, in the order given (see
 // OldestReportsFirst): a split download that crosses from one into the next is one download,
 // and a file whose last line lacks its break does not run on into the next. Nothing is read when
@@ -77,7 +90,7 @@ ReportFileRead ReadReportFile(const ReportPath& path, const SearchRequest& reque
 // progress is told the bytes read of all the files so far.
 ReportFileRead ReadReportFiles(const ReportPaths& paths, const SearchRequest& request, HitSink& sink,
                                const ReportOpener& open = OpenReportFile, const SearchProgress& progress = {},
-                               ReportDays* days = nullptr);
+                               ReportDays* days = nullptr, FateListener* fates = nullptr);
 
 // The search of one report file as the main window shows it: counts, result texts, report hits
 // (unless dropped: then nothing is collected either), and the tracked downloads it found (each
@@ -86,12 +99,13 @@ ReportFileSearch SearchReportFile(const ReportPath& path, const SearchRequest& r
                                   const std::vector<std::string>& trackedItems,
                                   const ReportOpener& open = OpenReportFile, const SearchProgress& progress = {},
                                   ResultTextSink::ReportHits reportHits = ResultTextSink::ReportHits::Keep);
-// The same over several files read as one (see ReadReportFiles).
+// The same over several files read as one (see ReadReportFiles), telling fates each line's fate
+// when given.
 ReportFileSearch SearchReportFiles(const ReportPaths& paths, const SearchRequest& request,
                                    const std::vector<std::string>& trackedItems,
                                    const ReportOpener& open = OpenReportFile, const SearchProgress& progress = {},
                                    ResultTextSink::ReportHits reportHits = ResultTextSink::ReportHits::Keep,
-                                   CoveredDays covered = CoveredDays::Skip);
+                                   CoveredDays covered = CoveredDays::Skip, FateListener* fates = nullptr);
 
 // The same without result texts or report hits: only the counts and the collected downloads.
 ReportFileSearch CollectReportFile(const ReportPath& path, const SearchRequest& request,

@@ -49,6 +49,7 @@ std::unique_ptr<RobotMatcher> RobotMatcher::FromPatterns(const std::vector<std::
 {
     std::unique_ptr<RobotMatcher> matcher(new RobotMatcher);
     matcher->memoryBudget_ = MatcherMemory(patterns);
+    matcher->patterns_ = patterns;
     RE2::Options options;
     options.set_log_errors(false);
     options.set_max_mem(matcher->memoryBudget_);
@@ -103,6 +104,22 @@ AgentKind RobotMatcher::kindOf(std::string_view userAgent) const
             return AgentKind::Robot;
     }
     return AgentKind::DownloadTool;
+}
+
+std::optional<std::size_t> RobotMatcher::robotPattern(std::string_view userAgent) const
+{
+    if (patternCount_ == 0 || overMemoryBudget_)
+        return std::nullopt;
+    std::vector<int> matched;
+    if (!compiled_->set.Match(re2::StringPiece(userAgent.data(), userAgent.size()), &matched))
+        return std::nullopt;
+    std::optional<std::size_t> first;
+    for (const int index : matched) {
+        const auto place = placeInList_[static_cast<std::size_t>(index)];
+        if (!httpLibrary_[static_cast<std::size_t>(index)] && (!first || place < *first))
+            first = place;
+    }
+    return first;
 }
 
 std::optional<RobotList> ReadRobotList(const QString& path, QString* error)

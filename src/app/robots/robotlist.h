@@ -42,6 +42,10 @@ public:
     // A download tool when every matching pattern is tagged kHttpLibraryTag, a robot when any
     // other matches, a person when none does.
     AgentKind kindOf(std::string_view userAgent) const override;
+    // The first pattern in the list, not tagged kHttpLibraryTag, that matches.
+    std::optional<std::size_t> robotPattern(std::string_view userAgent) const override;
+    // The pattern at a place in the list given.
+    const std::string& patternAt(std::size_t place) const { return patterns_.at(place); }
     // The patterns that match, as their places in the list given (ascending).
     std::vector<std::size_t> matchingPatterns(std::string_view userAgent) const;
     std::size_t patternCount() const { return patternCount_; }
@@ -55,6 +59,7 @@ private:
 
     struct Compiled; // the regular-expression set, kept out of this header
     std::unique_ptr<Compiled> compiled_;
+    std::vector<std::string> patterns_;    // as given, those left out too
     std::vector<std::size_t> placeInList_; // of each compiled pattern
     std::vector<bool> httpLibrary_;        // of each compiled pattern
     std::size_t patternCount_ = 0;

@@ -98,9 +98,17 @@ void DownloadCounter::noteLine(std::string_view line)
     largest_[number] = std::max(largest_[number], *response.bytes);
 }
 
-bool DownloadCounter::Delivers(const LogFields& fields)
+std::int64_t DeliveredTowards(const LogFields& fields, std::optional<std::string_view> path)
 {
-    return fields.bytes && (fields.status == 200 || fields.status == 206);
+    if (!path || !fields.bytes || (fields.status != 200 && fields.status != 206) || fields.knownPath() != path)
+        return 0;
+    return *fields.bytes;
+}
+
+std::int64_t AddBytes(std::int64_t a, std::int64_t b)
+{
+    constexpr auto kMost = std::numeric_limits<std::int64_t>::max();
+    return b > kMost - a ? kMost : a + b;
 }
 
 void DownloadCounter::startDownload(int panel, const LogFields& fields)
@@ -110,8 +118,7 @@ void DownloadCounter::startDownload(int panel, const LogFields& fields)
     const auto path = fields.knownPath();
     if (path)
         download.path = paths_.number(*path);
-    if (Delivers(fields) && path)
-        download.delivered = *fields.bytes;
+    download.delivered = DeliveredTowards(fields, path);
     downloads_.push_back(download);
 
     // A line break cannot be part of a line: it keeps the client apart from the agent.
@@ -135,13 +142,8 @@ void DownloadCounter::addUnique(int panel, std::uint32_t visitor, std::uint32_t 
 void DownloadCounter::addRepeat(std::uint32_t download, const LogFields& fields)
 {
     Download& owner = downloads_[download];
-    if (!Delivers(fields) || owner.path == kNoPath)
-        return;
-    const auto path = fields.knownPath();
-    if (path && *path == paths_.name(owner.path)) {
-        constexpr auto kMost = std::numeric_limits<std::int64_t>::max();
-        owner.delivered = *fields.bytes > kMost - owner.delivered ? kMost : owner.delivered + *fields.bytes;
-    }
+    if (owner.path != kNoPath)
+        owner.delivered = AddBytes(owner.delivered, DeliveredTowards(fields, paths_.name(owner.path)));
 }
 
 DownloadCounts DownloadCounter::finish() const

@@ -52,6 +52,12 @@ struct DownloadCounts {
     bool operator==(const DownloadCounts&) const = default;
 };
 
+// The bytes a line delivers towards a download whose first line asked for path: those of a line
+// with status 200 or 206 that asks for the same path. Nothing counts towards a download without one.
+std::int64_t DeliveredTowards(const LogFields& fields, std::optional<std::string_view> path);
+// a + b, held at the largest number rather than overflowing.
+std::int64_t AddBytes(std::int64_t a, std::int64_t b);
+
 // Counts the downloads of a search as the search hands them over, and the file sizes from every
 // line. A file's size is the size given for its path, or else the largest bytes of any line with
 // status 200 and that path (whatever it holds, left out or not). The day and the hour are UTC, from
@@ -107,7 +113,6 @@ private:
         FlatMap<std::string_view, std::uint32_t> index_;
     };
 
-    static bool Delivers(const LogFields& fields);
     void addUnique(int panel, std::uint32_t visitor, std::uint32_t path, const std::optional<LogTime>& time);
 
     FileSizes givenSizes_;

@@ -22,6 +22,8 @@ class UserAgentMatcher {
 public:
     virtual ~UserAgentMatcher() = default;
     virtual AgentKind kindOf(std::string_view userAgent) const = 0;
+    // Which pattern makes userAgent a robot, as its place in the list, when the matcher can tell.
+    virtual std::optional<std::size_t> robotPattern(std::string_view /*userAgent*/) const { return std::nullopt; }
 };
 
 // Which hits a search leaves out before it counts them. All off leaves every count as it was.

@@ -25,23 +25,41 @@ ReportSearch::ReportSearch(SearchRequest request, HitSink& sink, SimdLevel level
     request_(std::move(request)), sink_(sink),
     level_(level), finders_{TextFinder(request_.texts[0], level), TextFinder(request_.texts[1], level)},
     keys_{SearchHitKeys(request_.splitTime), SearchHitKeys(request_.splitTime)}, leaveOut_(request_.leaveOut),
-    lines_(kLongestLine, level)
+    lines_(kLongestLine, level), longLines_{LongLineScan(request_.texts[0]), LongLineScan(request_.texts[1])}
 {
     if (request_.countDownloads)
         downloads_ = std::make_unique<DownloadCounter>(request_.givenSizes, request_.ipv6Network64);
 }
 
+ReportSearch::ReportSearch(SearchRequest request, HitSink& sink, FateSink& fates, SimdLevel level) :
+    ReportSearch(std::move(request), sink, level)
+{
+    fates_ = &fates;
+}
+
 void ReportSearch::feed(std::string_view chunk)
 {
     lines_.feed(
-        chunk, [this](std::string_view lines) { searchLines(lines); }, [this] { countOverlongLine(); });
+        chunk, [this](std::string_view lines) { searchLines(lines, lines_.runOffset()); },
+        [this] {
+            countOverlongLine();
+            if (fates_)
+                tellLongLine(lines_.overlongOffset());
+        },
+        [this](std::string_view part) {
+            if (fates_)
+                scanLongLine(part);
+        });
 }
 
 SearchCounts ReportSearch::finish() &&
 {
-    searchLines(lines_.rest());
-    if (lines_.endsInOverlongLine())
+    searchLines(lines_.rest(), lines_.runOffset());
+    if (lines_.endsInOverlongLine()) {
         countOverlongLine();
+        if (fates_)
+            tellLongLine(lines_.runOffset());
+    }
     counts_.agents = leaveOut_.agentsRead();
     if (downloads_)
         counts_.downloads = downloads_->finish();
@@ -54,7 +72,7 @@ void ReportSearch::countOverlongLine()
     ++counts_.overlongLines;
 }
 
-void ReportSearch::searchLines(std::string_view lines)
+void ReportSearch::searchLines(std::string_view lines, std::uint64_t offset)
 {
     while (!lines.empty()) {
         std::size_t end = lines.size();
@@ -63,20 +81,38 @@ void ReportSearch::searchLines(std::string_view lines)
             const auto lineBegin = FindLineStart(lines, kPieceSize, level_);
             const auto lineEnd = FindLineBreak(lines, kPieceSize, level_);
             if (lineEnd - lineBegin > kLongestLine) {
-                searchPiece(lines.substr(0, lineBegin));
+                searchPiece(lines.substr(0, lineBegin), offset);
                 countOverlongLine();
-                lines.remove_prefix(SkipLineBreak(lines, lineEnd));
+                if (fates_) {
+                    scanLongLine(lines.substr(lineBegin, lineEnd - lineBegin));
+                    tellLongLine(offset + lineBegin);
+                }
+                const auto next = SkipLineBreak(lines, lineEnd);
+                lines.remove_prefix(next);
+                offset += next;
                 continue;
             }
             end = SkipLineBreak(lines, lineEnd);
         }
-        searchPiece(lines.substr(0, end));
+        searchPiece(lines.substr(0, end), offset);
         lines.remove_prefix(end);
+        offset += end;
     }
 }
 
-void ReportSearch::searchPiece(std::string_view piece)
+void ReportSearch::searchPiece(std::string_view piece, std::uint64_t offset)
 {
+    if (fates_) {
+        pieceFirstLine_ = counts_.lineCount + 1;
+        numberedTo_ = 0;
+        numbered_ = 0;
+        earlyLines_.clear();
+        earlyTold_ = 0;
+        for (int panel = 0; panel < kPanelCount; ++panel)
+            collectEarlyLines(piece, panel);
+        std::sort(earlyLines_.begin(), earlyLines_.end(),
+                  [](const EarlyLine& a, const EarlyLine& b) { return a.lineBegin < b.lineBegin; });
+    }
     counts_.lineCount += static_cast<std::int64_t>(CountLines(piece, level_));
     if (downloads_)
         ForEachLine(
@@ -89,7 +125,7 @@ void ReportSearch::searchPiece(std::string_view piece)
     const auto& hits0 = pieceHits_[0];
     const auto& hits1 = pieceHits_[1];
     const bool leavingOut = leaveOut_.active();
-    const bool readingFields = leavingOut || downloads_;
+    const bool readingFields = leavingOut || downloads_ || fates_;
     // A line that both panels hit is read, judged, and counted as left out, once.
     std::size_t judgedLine = std::string_view::npos;
     LeftOut judged = LeftOut::No;
@@ -108,11 +144,124 @@ void ReportSearch::searchPiece(std::string_view piece)
                 countLeftOut(judged);
             }
         }
+        if (fates_) {
+            tellEarlyLines(piece, hit.lineBegin, offset);
+            FateOfLine where;
+            where.panel = takeFirst ? 0 : 1;
+            where.offset = offset + hit.lineBegin;
+            where.number = lineNumberAt(piece, hit.lineBegin);
+            where.line = line;
+            where.fields = &fields;
+            if (judged == LeftOut::No) {
+                countAndTell(where.panel, line, where, fields, hit.matchPos);
+            } else {
+                where.fate = judged == LeftOut::Robot          ? LineFate::Robot
+                             : judged == LeftOut::DownloadTool ? LineFate::DownloadTool
+                                                               : LineFate::Failed;
+                fates_->take(where);
+            }
+            continue;
+        }
         // Removed before the split-download test: it neither starts nor extends one.
         if (judged != LeftOut::No)
             continue;
         countHit(takeFirst ? 0 : 1, line, hit.matchPos, fields);
     }
+    if (fates_)
+        tellEarlyLines(piece, piece.size(), offset);
+}
+
+void ReportSearch::collectEarlyLines(std::string_view piece, int panel)
+{
+    const std::string& text = request_.texts[panel];
+    if (HoldsLineBreak(text) || text.empty())
+        return; // an empty text stands nowhere before the request column
+    const TextFinder& finder = finders_[panel];
+    std::size_t from = 0;
+    for (auto found = finder.find(piece, from); found != std::string_view::npos; found = finder.find(piece, from)) {
+        const auto lineBegin = FindLineStart(piece, found, level_);
+        const auto lineEnd = FindLineBreak(piece, found, level_);
+        from = lineEnd;
+        if (found - lineBegin + 1 >= kMatchStart)
+            continue; // a hit
+        const auto column = lineBegin + kMatchStart - 1;
+        const auto later = column < lineEnd ? finder.find(piece.substr(0, lineEnd), column) : std::string_view::npos;
+        if (later == std::string_view::npos)
+            earlyLines_.push_back({lineBegin, lineEnd, panel});
+    }
+}
+
+void ReportSearch::tellEarlyLines(std::string_view piece, std::size_t before, std::uint64_t offset)
+{
+    for (; earlyTold_ < earlyLines_.size() && earlyLines_[earlyTold_].lineBegin < before; ++earlyTold_) {
+        const EarlyLine& early = earlyLines_[earlyTold_];
+        FateOfLine fate;
+        fate.panel = early.panel;
+        fate.fate = LineFate::BeforeRequestColumn;
+        fate.offset = offset + early.lineBegin;
+        fate.number = lineNumberAt(piece, early.lineBegin);
+        fate.line = piece.substr(early.lineBegin, early.lineEnd - early.lineBegin);
+        fates_->take(fate);
+    }
+}
+
+std::int64_t ReportSearch::lineNumberAt(std::string_view piece, std::size_t pos)
+{
+    if (pos > numberedTo_) {
+        numbered_ += static_cast<std::int64_t>(CountLines(piece.substr(numberedTo_, pos - numberedTo_), level_));
+        numberedTo_ = pos;
+    }
+    return pieceFirstLine_ + numbered_;
+}
+
+void ReportSearch::scanLongLine(std::string_view part)
+{
+    for (LongLineScan& scan : longLines_)
+        scan.add(part);
+}
+
+void ReportSearch::tellLongLine(std::uint64_t offset)
+{
+    for (int panel = 0; panel < kPanelCount; ++panel) {
+        const auto found = longLines_[panel].found();
+        longLines_[panel].reset();
+        if (found == LongLineScan::Found::Nowhere)
+            continue;
+        FateOfLine fate;
+        fate.panel = panel;
+        fate.fate =
+            found == LongLineScan::Found::PastRequestColumn ? LineFate::OverLength : LineFate::BeforeRequestColumn;
+        fate.offset = offset;
+        fate.number = counts_.lineCount;
+        fates_->take(fate);
+    }
+}
+
+void ReportSearch::countAndTell(int panel, std::string_view line, const FateOfLine& where, const LogFields& fields,
+                                std::size_t matchPos)
+{
+    FateOfLine fate = where;
+    std::optional<SearchHitKeys::Match> match;
+    if (StatusAccepted(line)) {
+        fate.key = keysAdded_[panel]++;
+        fate.timeKey = splitKey(line);
+        match = keys_[panel].addAndMatch(fate.timeKey, downloads_ ? downloads_->nextDownload() : 0);
+    }
+    if (match) {
+        fate.fate = LineFate::Repeat;
+        fate.matchedKey = match->key;
+    }
+    fates_->take(fate);
+    if (match && request_.noDuplicates) {
+        if (downloads_)
+            downloads_->addRepeat(match->download, fields);
+        return;
+    }
+    if (downloads_)
+        downloads_->startDownload(panel, fields); // with "No duplicates" off every hit is one
+    ++counts_.allFound;
+    ++counts_.found[panel];
+    sink_.take({panel, line, RequestEnd(line, matchPos, request_.texts[panel]), match.has_value()});
 }
 
 void ReportSearch::countLeftOut(LeftOut reason)

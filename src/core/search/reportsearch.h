@@ -6,7 +6,9 @@
 #include "core/search/downloadcounts.h"
 #include "core/search/hitsink.h"
 #include "core/search/leaveout.h"
+#include "core/search/linefates.h"
 #include "core/search/linelist.h"
+#include "core/search/longlinescan.h"
 #include "core/search/searchhitkeys.h"
 #include "core/search/textfinder.h"
 
@@ -78,11 +80,17 @@ struct SearchResult {
 class ReportSearch {
 public:
     ReportSearch(SearchRequest request, HitSink& sink, SimdLevel level = BestSimdLevel());
+    // The same, telling fates the fate of every line that holds a panel's text. The lines are
+    // then read as fields (as with the counts beside "Found"), and the counts stay as they are.
+    ReportSearch(SearchRequest request, HitSink& sink, FateSink& fates, SimdLevel level = BestSimdLevel());
 
     void feed(std::string_view chunk);
     SearchCounts finish() &&;
 
     const SearchCounts& counts() const { return counts_; }
+    // Between two chunks that part at a line break: the lines fed so far, the one whose break
+    // may yet go on (a CR that a LF may follow) included.
+    std::int64_t linesBegun() const { return counts_.lineCount + (lines_.rest().empty() ? 0 : 1); }
 
 private:
     struct Hit {
@@ -91,11 +99,27 @@ private:
         std::size_t matchPos; // 1-based within the line
     };
 
-    void searchLines(std::string_view lines);
-    void searchPiece(std::string_view piece);
+    // A line that holds a panel's text before the request column only.
+    struct EarlyLine {
+        std::size_t lineBegin;
+        std::size_t lineEnd;
+        int panel;
+    };
+
+    void searchLines(std::string_view lines, std::uint64_t offset);
+    void searchPiece(std::string_view piece, std::uint64_t offset);
     void collectHits(std::string_view piece, int panel, std::vector<Hit>& hits) const;
     void countHit(int panel, std::string_view line, std::size_t matchPos, const LogFields& fields);
     void countOverlongLine();
+
+    // Telling fates: the same steps, each line's fate told as it is decided.
+    void collectEarlyLines(std::string_view piece, int panel);
+    void countAndTell(int panel, std::string_view line, const FateOfLine& where, const LogFields& fields,
+                      std::size_t matchPos);
+    void tellEarlyLines(std::string_view piece, std::size_t before, std::uint64_t offset);
+    std::int64_t lineNumberAt(std::string_view piece, std::size_t pos);
+    void scanLongLine(std::string_view part);
+    void tellLongLine(std::uint64_t offset);
     void countLeftOut(LeftOut reason);
     // The line's time key, with its client as the IPv6 option takes it.
     std::string_view splitKey(std::string_view line);
@@ -112,6 +136,15 @@ private:
     std::unique_ptr<DownloadCounter> downloads_; // when counting them
     ClientNetwork network_;
     std::string networkKey_;
+
+    FateSink* fates_ = nullptr;
+    std::array<std::uint64_t, kPanelCount> keysAdded_{};
+    std::vector<EarlyLine> earlyLines_; // of the piece, both panels, in report order
+    std::size_t earlyTold_ = 0;
+    std::array<LongLineScan, kPanelCount> longLines_;
+    std::int64_t pieceFirstLine_ = 0; // number of the piece's first line
+    std::size_t numberedTo_ = 0;      // within the piece: lines before it are counted in numbered_
+    std::int64_t numbered_ = 0;
 };
 
 // Builds the result boxes' texts and keeps the report hits, as the main window shows them (the

@@ -313,13 +313,21 @@ void SearchHitKeys::addAttributed(const Key& parts, std::string_view key, Seen s
 
 std::optional<std::uint32_t> SearchHitKeys::addAndAttribute(std::string_view key, std::uint32_t newDownload)
 {
+    const auto match = addAndMatch(key, newDownload);
+    if (!match)
+        return std::nullopt;
+    return match->download;
+}
+
+std::optional<SearchHitKeys::Match> SearchHitKeys::addAndMatch(std::string_view key, std::uint32_t newDownload)
+{
     const Key parts = read(key);
     const auto earlier = earliestMatch(parts);
     const std::uint32_t download = earlier ? earlier->download : newDownload;
     addAttributed(parts, key, {added_++, download});
     if (!earlier)
         return std::nullopt;
-    return download;
+    return Match{earlier->order, download};
 }
 
 } // namespace tallywick

@@ -38,6 +38,14 @@ public:
     // the others, not both.
     std::optional<std::uint32_t> addAndAttribute(std::string_view key, std::uint32_t newDownload);
 
+    // The earlier key a key repeats: its place among the keys added (from 0), and its download.
+    struct Match {
+        std::uint64_t key = 0;
+        std::uint32_t download = 0;
+    };
+    // As addAndAttribute, telling also which key it was matched to.
+    std::optional<Match> addAndMatch(std::string_view key, std::uint32_t newDownload);
+
     // A time frame this long takes in every pair of readable keys; longer ones are cut to it so
     // that the arithmetic never overflows.
     static constexpr std::int64_t kUnlimited = std::int64_t{1} << 40;

@@ -150,6 +150,7 @@ void MainWindow::connectControls()
         connect(panel, &SearchPanel::textPicked, this, [this, i] { searchTextPicked(i); });
         connect(panel, &SearchPanel::moreToggled, this, [this, i] { showMoreColumns(i); });
         connect(panel, &SearchPanel::exportRequested, this, [this, i] { exportResult(i); });
+        connect(panel, &SearchPanel::explainRequested, this, [this, i] { explainCounts(i); });
     }
     connect(pasteBox_, &QPlainTextEdit::textChanged, this, &MainWindow::searchPastedText);
     connect(pasteBox_, &PasteBox::filesDropped, this, &MainWindow::openReports);

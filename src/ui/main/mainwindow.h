@@ -9,6 +9,7 @@
 #include "ui/views/historyviews.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 #include <chrono>
@@ -33,6 +34,7 @@ namespace tallywick {
 
 class ActivationWatcher;
 class BackgroundJob;
+class ExplainCountsWindow;
 class HistoryKeeper;
 class Preferences;
 class RobotMatcher;
@@ -42,6 +44,7 @@ class SettingsStore;
 class StatusMessage;
 class WindowRegistry;
 class WorkProgress;
+struct SearchExplanation;
 struct FinishedSearch;
 
 // What the paste box holds until something is pasted into it.
@@ -169,6 +172,8 @@ private:
     // Both panels go back to the short result form, as a new report opens in it.
     void showShortResults();
     void exportResult(int index);
+    // "Why?" or a click on a panel's count: what became of each line of the last search.
+    void explainCounts(int index);
     void noDuplicatesClicked();
     void searchOnStartClicked();
     bool pasteBoxHoldsText() const;
@@ -217,6 +222,9 @@ private:
     // Loaded at the first search that leaves robots out; the reason it could not be, told once.
     std::unique_ptr<RobotMatcher> robots_;
     QString robotListProblem_;
+    // What the last search that showed its counts kept of each line, and the windows showing it.
+    std::shared_ptr<const SearchExplanation> explanation_;
+    std::array<QPointer<ExplainCountsWindow>, kPanelCount> explainWindows_{};
     ActivationWatcher* activation_ = nullptr;
     ReportOpener reportOpener_;
     std::function<void()> afterSearch_;

@@ -6,6 +6,7 @@
 #include "app/files/reportchoice.h"
 #include "app/files/windowstextfile.h"
 #include "app/history/historykeeper.h"
+#include "app/report/reportexplain.h"
 #include "app/report/reportfile.h"
 #include "app/robots/robotlist.h"
 #include "app/searchlist/searchlistsettings.h"
@@ -14,6 +15,8 @@
 #include "ui/common/desktop.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/labeltexts.h"
+#include "ui/common/windowregistry.h"
+#include "ui/explain/explaincountswindow.h"
 #include "ui/main/pastebox.h"
 #include "ui/main/searchpanel.h"
 #include "ui/main/workprogress.h"
@@ -42,6 +45,7 @@ struct FinishedSearch {
     std::array<QString, kPanelCount> texts;
     std::vector<std::string> trackedItems; // those it looked for
     LeaveOutOptions leaveOut;              // what was left out
+    std::shared_ptr<const SearchExplanation> explanation;
 };
 
 namespace {
@@ -69,18 +73,53 @@ QString FromBytes(const std::string& bytes)
     return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
+// What the search kept of each line, for the Explain Counts window: where each line stands (or its
+// text, for reports that cannot be read back), and the robot patterns that matched.
+std::shared_ptr<const SearchExplanation> Explanation(ExplainSink& sink, FateListener& listener,
+                                                     const ReportPaths& reports, const SearchRequest& request,
+                                                     const SearchCounts& counts, bool textsKept)
+{
+    auto explanation = std::make_shared<SearchExplanation>();
+    explanation->explanation = std::move(sink).finish(counts.downloads ? counts.downloads->sizes : FileSizes{});
+    explanation->reports = reports;
+    explanation->starts = listener.starts;
+    if (!textsKept)
+        explanation->lines = ReportLines(reports, std::move(listener.starts));
+    explanation->texts = request.texts;
+    explanation->found = counts.found;
+    explanation->noDuplicates = request.noDuplicates;
+    if (const auto* robots = dynamic_cast<const RobotMatcher*>(request.leaveOut.robots)) {
+        for (const PanelExplanation& panel : explanation->explanation.panels) {
+            for (const ExplainedLine& line : panel.lines) {
+                if (line.fate == LineFate::Robot && line.detail >= 0)
+                    explanation->robotPatterns.try_emplace(line.detail,
+                                                           robots->patternAt(static_cast<std::size_t>(line.detail)));
+            }
+        }
+    }
+    return explanation;
+}
+
 // Runs on the search's thread: everything it reads is its own.
 FinishedSearch RunSearch(const QStringList& paths, const SearchRequest& request, std::vector<std::string> trackedItems,
                          const ReportOpener& open, const SearchProgress& progress)
 {
     FinishedSearch found;
-    found.search = SearchReportFiles(ReportPathsOf(paths), request, trackedItems, open, progress,
-                                     ResultTextSink::ReportHits::Keep, CoveredDays::Gather);
+    const ReportPaths reports = ReportPathsOf(paths);
+    // A pipe or a compressed report cannot be read back by offset: its lines' texts are kept.
+    const bool keepTexts = !ReportLines::CanReadBack(reports);
+    const auto* robots = request.leaveOut.robots ? request.leaveOut.robots : request.leaveOut.downloadTools;
+    ExplainSink fates(robots, keepTexts ? ExplainSink::Texts::Keep : ExplainSink::Texts::Drop);
+    FateListener listener{fates};
+    found.search = SearchReportFiles(reports, request, trackedItems, open, progress, ResultTextSink::ReportHits::Keep,
+                                     CoveredDays::Gather, &listener);
     found.trackedItems = std::move(trackedItems);
     found.leaveOut = request.leaveOut;
     if (found.search.status != ReportFileSearch::Status::Done)
         return found;
     try {
+        found.explanation =
+            Explanation(fates, listener, reports, request, found.search.outcome.result.counts, keepTexts);
         for (std::size_t i = 0; i < found.texts.size(); ++i) {
             found.texts[i] = FromBytes(found.search.outcome.result.texts[i]);
             // Held once, as the box's text.
@@ -140,8 +179,10 @@ void MainWindow::searchReport(std::function<void()> then)
         }
         totalBytes += QFileInfo(path).size();
     }
-    for (SearchPanel* panel : panels_)
+    for (SearchPanel* panel : panels_) {
         panel->showSearching();
+        panel->setExplainable(false);
+    }
     totalLabel_->setText(tr("Searching..."));
     workProgress_->beginSearch(totalBytes);
     // The work captures the window only for the steps it posts back.
@@ -206,7 +247,26 @@ void MainWindow::showSearchResult(const QStringList& paths, FinishedSearch found
     if (const auto past = history_.takeSearch({outcome.collected, found.trackedItems, outcome.result.reportHits, days}))
         setStatusText(PastTimeLimitText(past, preferences_.timeLimit()));
     reportHits_ = std::move(search.outcome.result.reportHits);
+    explanation_ = std::move(found.explanation);
+    for (SearchPanel* panel : panels_)
+        panel->setExplainable(explanation_ != nullptr);
+    for (const auto& window : explainWindows_) {
+        if (window)
+            window->setExplanation(explanation_);
+    }
     endSearch(true);
+}
+
+void MainWindow::explainCounts(int index)
+{
+    if (!explanation_)
+        return;
+    QPointer<ExplainCountsWindow>& window = explainWindows_[static_cast<std::size_t>(index)];
+    if (!window) {
+        window = new ExplainCountsWindow(explanation_, index, dataFolder_, this);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    BringForward(window);
 }
 
 void MainWindow::reportNotFound(const QString& path)
@@ -265,8 +325,10 @@ void MainWindow::showResult(const SearchResult& result, std::array<QString, kPan
 
 void MainWindow::restoreResults()
 {
-    for (SearchPanel* panel : panels_)
+    for (SearchPanel* panel : panels_) {
         panel->showLastResult();
+        panel->setExplainable(explanation_ != nullptr);
+    }
     totalLabel_->setText(shownTotal_);
 }
 

@@ -7,9 +7,11 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -62,6 +64,10 @@ SearchPanel::SearchPanel(int index, const QString& designedText, QWidget* parent
     countLabel_ = new QLabel(this);
     countLabel_->setObjectName(named("countLabel"));
     countLabel_->setMinimumWidth(countLabel_->fontMetrics().horizontalAdvance(FoundText(kWidestCount)) + 2);
+    countLabel_->setToolTip(tr("Click to see why the count is what it is, line by line"));
+    whyButton_ = NewNarrowButton(tr("Why?"), named("whyButton"), this);
+    whyButton_->setToolTip(tr("Explain Counts: every line that holds the text and what became of it"));
+    whyButton_->setEnabled(false);
     downloadsLabel_ = new QLabel(this);
     downloadsLabel_->setObjectName(named("downloadsLabel"));
     downloadsLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -83,7 +89,11 @@ SearchPanel::SearchPanel(int index, const QString& designedText, QWidget* parent
     grid->addWidget(notepadButton_, 0, 2);
     grid->addWidget(searchBox_, 1, 0);
     grid->addWidget(goButton_, 1, 1);
-    grid->addWidget(countLabel_, 1, 2);
+    auto* count = new QHBoxLayout;
+    count->setSpacing(4);
+    count->addWidget(countLabel_, 1);
+    count->addWidget(whyButton_);
+    grid->addLayout(count, 1, 2);
     grid->addWidget(downloadsLabel_, 2, 0, 1, 3);
     grid->addWidget(resultBox_, 3, 0, 1, 3);
     grid->setColumnStretch(0, 1);
@@ -96,6 +106,8 @@ SearchPanel::SearchPanel(int index, const QString& designedText, QWidget* parent
         emit moreToggled();
     });
     connect(notepadButton_, &QPushButton::clicked, this, &SearchPanel::exportRequested);
+    connect(whyButton_, &QPushButton::clicked, this, &SearchPanel::explainRequested);
+    countLabel_->installEventFilter(this);
     // Enter in the box is "Go"; the box itself must not see it.
     searchBox_->installEventFilter(this);
     searchBox_->lineEdit()->installEventFilter(this);
@@ -103,6 +115,11 @@ SearchPanel::SearchPanel(int index, const QString& designedText, QWidget* parent
 
 bool SearchPanel::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == countLabel_ && event->type() == QEvent::MouseButtonRelease && whyButton_->isEnabled() &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        emit explainRequested();
+        return true;
+    }
     if (event->type() == QEvent::KeyPress && (watched == searchBox_ || watched == searchBox_->lineEdit())) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -198,6 +215,12 @@ void SearchPanel::showLastResult()
     showCounts();
 }
 
+void SearchPanel::setExplainable(bool explainable)
+{
+    whyButton_->setEnabled(explainable);
+    countLabel_->setCursor(explainable ? Qt::PointingHandCursor : Qt::ArrowCursor);
+}
+
 void SearchPanel::showCounts()
 {
     countLabel_->setText(shownCount_);
@@ -207,7 +230,7 @@ void SearchPanel::showCounts()
 
 std::vector<QWidget*> SearchPanel::tabOrder() const
 {
-    return {searchBox_, goButton_, moreButton_, notepadButton_, resultBox_};
+    return {searchBox_, goButton_, whyButton_, moreButton_, notepadButton_, resultBox_};
 }
 
 QWidget* SearchPanel::resultBox() const

@@ -56,6 +56,8 @@ public:
     void showSearching();
     // A search that showed nothing (cancelled, failed): the box shows the last result again.
     void showLastResult();
+    // Whether the last search's count can be explained (it kept the fate of every line).
+    void setExplainable(bool explainable);
     const QString& resultText() const { return shownResult_; }
 
     // The controls in reading order, as Tab goes through them.
@@ -71,6 +73,8 @@ signals:
     void moreToggled();
     // Notepad: the result text is to be written out and opened.
     void exportRequested();
+    // "Why?" or a click on the count: the window that explains the count is to open.
+    void explainRequested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -93,6 +97,7 @@ private:
     QPushButton* goButton_ = nullptr;
     QPushButton* notepadButton_ = nullptr;
     QLabel* countLabel_ = nullptr;
+    QPushButton* whyButton_ = nullptr;
     QLabel* downloadsLabel_ = nullptr; // the counts beside "Found", under it
     QPlainTextEdit* resultBox_ = nullptr;
     ResultBoxFiller* filler_ = nullptr;

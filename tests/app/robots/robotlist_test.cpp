@@ -95,6 +95,11 @@ TEST(RobotList, ReadsPatternsAndSkipsCommentsAndBlankLines)
     EXPECT_EQ(matcher->matchingPatterns("curl/8 get"), (std::vector<std::size_t>{0, 3}));
     EXPECT_EQ(matcher->kindOf("curl/8 get"), AgentKind::DownloadTool) << "both libraries";
     EXPECT_EQ(matcher->kindOf("my cur"), AgentKind::Person);
+    // The pattern that makes a robot is the first untagged one that matches.
+    EXPECT_EQ(matcher->robotPattern("curl/8 wget"), std::optional<std::size_t>(1));
+    EXPECT_EQ(matcher->patternAt(1), "[wW]get");
+    EXPECT_EQ(matcher->robotPattern("curl/8 get"), std::nullopt) << "a download tool";
+    EXPECT_EQ(matcher->robotPattern("my cur"), std::nullopt);
     EXPECT_EQ(RobotMatcher::FromPatterns(list->patterns)->kindOf("curl/8"), AgentKind::Robot) << "no tags";
 }
 

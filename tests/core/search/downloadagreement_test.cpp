@@ -3,6 +3,7 @@
 #include "support/chunkedsearch.h"
 #include "support/plaindownloads.h"
 #include "support/randomlog.h"
+#include "support/testagents.h"
 
 #include <gtest/gtest.h>
 
@@ -11,16 +12,7 @@
 namespace tallywick {
 namespace {
 
-// Robots hold "bot", download tools begin with "curl".
-class Agents final : public UserAgentMatcher {
-public:
-    AgentKind kindOf(std::string_view userAgent) const override
-    {
-        if (userAgent.find("bot") != std::string_view::npos)
-            return AgentKind::Robot;
-        return userAgent.starts_with("curl") ? AgentKind::DownloadTool : AgentKind::Person;
-    }
-};
+using Agents = testing::TestAgents;
 
 void ExpectSame(const DownloadCounts& engine, const DownloadCounts& plain)
 {
