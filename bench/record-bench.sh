@@ -2,7 +2,8 @@
 # Measures `tallywick-cli record` of one more day into a large history: the daily job's cost,
 # which should follow the day's lines, not the history's size.
 #
-#   bench/record-bench.sh            # RUNS=5 timed runs a case
+#   bench/record-bench.sh                       # RUNS=5 timed runs a case
+#   GENLOG=path/to/genlog.py bench/record-bench.sh  # the logs of another generator (N OUT SEED)
 #
 # The history: two generated logs of 1,000,000 lines each (1 Dec 2004 - 29 Jan 2005, every line
 # holding the panel text "GET /", tracked item "/", TimeLimit 24), about 1.2 million records.
@@ -28,11 +29,27 @@ trap 'rm -rf "$scratch"' EXIT
 today=2005-02-15
 
 printf '[Settings]\nCombo10_0=GET /\nTimeLimit=24\n' >"$scratch/Tallywick.ini"
-cli_in() { "$cli" --data-dir "$1" --config "$scratch/Tallywick.ini" --today "$today" "${@:2}"; }
+# cli_in DATA-DIR COMMAND [ARGUMENT...]
+cli_in() { "$cli" "$2" --data-dir "$1" --config "$scratch/Tallywick.ini" --today "$today" "${@:3}"; }
+
+# make_log LINES SEED OUT START DAYS
+make_log() {
+    if [ -n "${GENLOG:-}" ]; then
+        python3 "$GENLOG" "$1" "$3" "$2" # its own span: 1 Dec 2004 and the ~60 days after
+    else
+        "$generator" --lines "$1" --seed "$2" --out "$3" --start "$4" --days "$5"
+    fi
+}
+# on_last_day LINES SEED OUT: a log moved onto 30 Jan 2005, in time order
+on_last_day() {
+    make_log "$1" "$2" "$3.raw" 2005-01-30 1
+    sed -E 's#\[[0-9]{2}/[A-Za-z]{3}/[0-9]{4}:#[30/Jan/2005:#' "$3.raw" | sort -s -t '[' -k 2,2 >"$3"
+    rm "$3.raw"
+}
 
 echo "Making the history (two 1,000,000-line logs recorded)..."
-"$generator" --lines 1000000 --seed 3 --start 2004-12-01 --days 30 --out "$scratch/first.log"
-"$generator" --lines 1000000 --seed 4 --start 2004-12-31 --days 30 --out "$scratch/second.log"
+make_log 1000000 3 "$scratch/first.log" 2004-12-01 30
+make_log 1000000 4 "$scratch/second.log" 2004-12-31 30
 cli_in "$scratch/base" track add / >/dev/null
 cli_in "$scratch/base" record "$scratch/first.log" >/dev/null
 cli_in "$scratch/base" record "$scratch/second.log" >/dev/null
@@ -40,15 +57,16 @@ rm "$scratch/first.log" "$scratch/second.log"
 records=$(wc -l <"$scratch/base/history.dat")
 bytes=$(stat -c %s "$scratch/base/history.dat")
 echo "History: $records records, $((bytes / 1000000)) MB"
+history_mb=$((bytes / 1000000))
 
-"$generator" --lines 10000 --seed 9 --start 2005-01-30 --days 1 --out "$scratch/day.log"
-"$generator" --lines 10000 --seed 9 --start 2004-12-01 --days 60 --out "$scratch/spread.log"
-"$generator" --lines 1000000 --seed 5 --start 2005-01-30 --days 1 --out "$scratch/worst.log"
+on_last_day 10000 9 "$scratch/day.log"
+make_log 10000 9 "$scratch/spread.log" 2004-12-01 60
+on_last_day 1000000 5 "$scratch/worst.log"
 
 printf '\n%-8s %10s %10s %12s\n' case "median s" "peak MB" "added"
 for case in day spread worst; do
     prepare="rm -rf '$scratch/run' && cp -a '$scratch/base' '$scratch/run'"
-    record="'$cli' --data-dir '$scratch/run' --config '$scratch/Tallywick.ini' --today $today record '$scratch/$case.log' >'$scratch/out.txt'"
+    record="'$cli' record --data-dir '$scratch/run' --config '$scratch/Tallywick.ini' --today $today '$scratch/$case.log' >'$scratch/out.txt'"
     hyperfine --style none --runs "$runs" --prepare "$prepare" --export-csv "$scratch/run.csv" "$record" >/dev/null
     median=$(awk -F, 'NR == 2 { printf "%.3f", $4 }' "$scratch/run.csv")
     sh -c "$prepare"

@@ -27,7 +27,8 @@ const std::array kCommands = {
             RunExplain},
     Command{"record", "Record the new downloads of one report or several read as one in the history.", RunRecord},
     Command{"track", "List, add or remove the tracked items.", RunTrack},
-    Command{"view", "Show a history view: history, daily, zero-days, monthly, weekday, by-file.", RunView},
+    Command{"view", "Show a history view: history, daily, zero-days, monthly, weekday, by-file, compare, sources.",
+            RunView},
 };
 
 void WriteUsage(std::ostream& out)

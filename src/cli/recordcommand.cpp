@@ -243,7 +243,8 @@ int RunRecord(const Arguments& arguments, Environment& env)
     const auto counting = ReadCountOptions(line, settings.read(keys::IPv6Network64), ReadFileSizes(settings), env);
     if (counting.exitCode)
         return *counting.exitCode;
-    request.countDownloads = true;
+    // Only the JSON shows the counts beside "Found"; the text does not pay for them.
+    request.countDownloads = line.json();
     request.ipv6Network64 = counting.ipv6Network64;
     request.givenSizes = counting.sizes;
     const auto leaveOut = ReadLeaveOutOptions(line, command,
