@@ -103,10 +103,6 @@ Paste clipboard contents into bottom textbox on form.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Search engines, crawlers and download tools, told by a list of known names, are not counted.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Only requests the server answered with success (2xx) are counted: not &quot;304 Not Modified&quot;, redirects or errors.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -126,11 +122,130 @@ Paste clipboard contents into bottom textbox on form.</source>
         <source>%1 Minutes</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Also leave out download tools</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Treat an IPv6 /64 network as one client</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search engines and crawlers, told by a list of known names, are not counted. Download tools such as curl and wget are people&apos;s downloads and stay counted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Requests of download tools and HTTP libraries (curl, wget, python-requests, download managers) are not counted either.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An IPv6 client changes its address within its /64 network: the split-download test and the unique downloaders take the network for the client.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File &amp;sizes (for the complete downloads; found in the report when not given here):</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>tallywick::ChartViewWindow</name>
     <message>
         <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tallywick::ComparePeriodsView</name>
+    <message>
+        <source>Compare Periods</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Up to:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This period:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period before:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unique now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unique before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unique a day: on each day, the different downloaders (address and browser or tool), added up over the period&apos;s days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notepad</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This period: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period before: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This period</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period before</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -167,6 +282,172 @@ Paste clipboard contents into bottom textbox on form.</source>
         <source>No program could be found to open %1.
 
 The file is written: open it with a text editor.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No program could be found to open %1.
+
+Open it in your web browser by hand.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No text editor could be started.
+
+Install a text editor with a window of its own, such as gedit or Kate, or name yours in the VISUAL or EDITOR environment variable.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tallywick::ExplainCountsWindow</name>
+    <message>
+        <source>Explain Counts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Filter:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>text or client, such as 203.0.113.45</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Notepad</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: Found: %2. %3 downloads, %4 repeats of split downloads (%5); %6 lines hold the text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not counted: No duplicates is on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>counted too</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Filtering...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text (*.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tallywick</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text could not be saved to %1 (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tallywick::ExplanationModel</name>
+    <message>
+        <source>Downloads (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left out (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not counted (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Robots (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download tools (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed requests (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text only before the request, character 38 (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lines longer than 1 MiB, not searched (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(no path)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 bytes, size unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes, complete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes, incomplete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 lines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download %1: %2, %3 (%4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in the same minute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s) later</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s) earlier</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>(repeat of line %1, %2) </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(pattern %1) </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(status %1) </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(the report has changed since the search)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -210,6 +491,29 @@ The file is written: open it with a text editor.</source>
     </message>
     <message>
         <source>No items are tracked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tallywick::FileSizesTable</name>
+    <message>
+        <source>Path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For example /files/app.zip and 48213. A download is complete when the bytes its requests delivered reach the size of its file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -315,6 +619,14 @@ The file is written: open it with a text editor.</source>
         <source>%1 could not be written (%2).</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Text (*.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>tallywick::LabelTexts</name>
@@ -382,21 +694,47 @@ The file is written: open it with a text editor.</source>
         <source>History sorted: %1 records kept, %2 removed.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>(left out: %1 robots, %2 download tools, %3 failed)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No hit line has a user agent (the Common log format has none): no robot or download tool could be told.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 complete · %2 unique a day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Complete: %1 of the %2 downloads delivered their whole file (%3 incomplete, %4 of a file whose size is not known).
+A download manager that fetches one file in 20 requests is one download, complete when the bytes of its requests reach the file&apos;s size.
+Unique a day: %5 different downloaders (client and user agent) a file a day; an hour: %6.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>History sorted: %1 records kept (%2 dated after today).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>History sorted: %1 records kept, %2 removed (%3 dated after today).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No download in the history is older than this.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 download leaves the history at the next save.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 downloads leave the history at the next save.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>tallywick::MainWindow</name>
-    <message>
-        <source>Find:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Go</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Notepad</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>Tripod Traffic Report:</source>
         <translation type="unfinished"></translation>
@@ -449,19 +787,11 @@ It will not be replaced when Tallywick closes, so that nothing stored in it is l
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;History</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Daily Text</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Full History Text</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;File Chart</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -561,10 +891,6 @@ It will not be replaced when Tallywick closes, so that nothing stored in it is l
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Robots cannot be left out: %1 They are counted.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Open or paste a log first</source>
         <translation type="unfinished"></translation>
     </message>
@@ -596,6 +922,38 @@ It will not be replaced when Tallywick closes, so that nothing stored in it is l
         <source>Not enough memory to update the history</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Hi&amp;story</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File &amp;Chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Com&amp;pare Periods</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Sources</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 download of the newly tracked items from the loaded report added to the history</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 downloads of the newly tracked items from the loaded report added to the history</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Robots and download tools cannot be left out: %1 They are counted.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>tallywick::MonthlyChartView</name>
@@ -621,6 +979,26 @@ It will not be replaced when Tallywick closes, so that nothing stored in it is l
     </message>
     <message>
         <source>Today:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Series:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloads</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unique a day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unique a day: on each day, the different downloaders (address and browser or tool), added up over the month&apos;s days. &quot;Hits&quot; stays the number of downloads.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This month so far against the same days of last month</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -667,6 +1045,37 @@ It will not be replaced when Tallywick closes, so that nothing stored in it is l
     </message>
 </context>
 <context>
+    <name>tallywick::PeriodOption</name>
+    <message>
+        <source>All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last 7 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last 30 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>tallywick::Program</name>
     <message>
         <source>%1 already running.</source>
@@ -689,6 +1098,97 @@ Changes made in this run are lost when Tallywick ends, unless the file can be wr
     </message>
     <message>
         <source>E&amp;xit %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It could not be asked to show its window: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Starting %1 again cannot show this window or open a report in it:
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tallywick::SearchPanel</name>
+    <message>
+        <source>Find:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notepad</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click to see why the count is what it is, line by line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Why?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Explain Counts: every line that holds the text and what became of it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tallywick::SourcesView</name>
+    <message>
+        <source>Sources</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search String:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hits:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloads</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The site of the page that linked to the download. (direct): no referrer; (unreadable): a referrer that is no web address; (other): the sites after the top ten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notepad</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
