@@ -32,8 +32,9 @@ if [ -z "$(ls -A "$corpus")" ] && [ -r "$seed_log" ]; then
     controls=('\x00\x00\x00\x00\x00\x00\x00\x00' '\x01\x02\x03\x04\x05\x06\x07\x08'
               '\x02\x0a\x10\x03\x21\x22\x01\x00' '\x03\x05\x0a\x02\x10\x0a\x1e\x09'
               '\x00\x00\x00\x00\x00\x00\x01\x05' '\x03\x0a\x1f\x01\x00\x00\x0e\x11')
-    awk 'NR % 97 == 1' "$seed_log" | head -100 | split -l 1 -d -a 3 - "$corpus/line-"
-    awk 'NR % 400 < 6' "$seed_log" | head -120 | split -l 6 -d -a 3 - "$corpus/lines-"
+    # awk stops itself: a head closing the pipe early would fail the pipeline (pipefail).
+    awk 'NR % 97 == 1 && ++n <= 100' "$seed_log" | split -l 1 -d -a 3 - "$corpus/line-"
+    awk 'NR % 400 < 6 && ++n <= 120' "$seed_log" | split -l 6 -d -a 3 - "$corpus/lines-"
     for f in "$corpus"/lines-0*; do sed 's/$/\r/' "$f" >"$f-crlf"; done
     i=0
     for f in "$corpus"/*; do
