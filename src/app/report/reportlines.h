@@ -29,7 +29,7 @@ public:
     // The line that begins at offset (of the stream), without its break; at most maxBytes of it.
     std::optional<std::string> line(std::uint64_t offset, std::size_t maxBytes = kMostShown) const;
 
-    static constexpr std::size_t kMostShown = 64 * 1024;
+    static constexpr std::size_t kMostShown = std::size_t{64} * 1024;
 
     // Reads many lines, keeping each report open and checking once that it has not changed. One
     // reader serves one thread.

@@ -34,7 +34,7 @@ private:
         std::int64_t day;
         std::uint32_t client;
         std::uint32_t agent;
-        auto operator<=>(const Downloader&) const = default;
+        auto operator<=>(const Downloader&) const = default; // NOLINT(modernize-use-nullptr): tidy's misreading
     };
     static std::uint32_t numberOf(std::unordered_map<std::string_view, std::uint32_t>& numbers, std::string_view text);
 

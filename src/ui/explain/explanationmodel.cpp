@@ -5,7 +5,7 @@
 namespace tallywick {
 namespace {
 
-enum Group { kDownloads, kLeftOut, kNotCounted, kGroups };
+enum Group { DownloadsGroup, LeftOutGroup, NotCountedGroup, GroupCount };
 
 QString FromBytes(const std::string& bytes)
 {
@@ -38,9 +38,9 @@ QModelIndex ExplanationModel::index(int row, int column, const QModelIndex& pare
     const quintptr id = parent.internalId();
     switch (NodeOf(id)) {
     case Node::Group:
-        if (NumberOf(id) == kDownloads)
+        if (NumberOf(id) == DownloadsGroup)
             return createIndex(row, 0, Id(Node::Download, at));
-        return createIndex(row, 0, Id(Node::Reason, NumberOf(id) == kLeftOut ? at : kLeftOutReasons + at));
+        return createIndex(row, 0, Id(Node::Reason, NumberOf(id) == LeftOutGroup ? at : kLeftOutReasons + at));
     case Node::Reason:
         return createIndex(row, 0, Id(Node::ReasonLine, NumberOf(id)));
     case Node::Download:
@@ -62,10 +62,10 @@ QModelIndex ExplanationModel::parent(const QModelIndex& child) const
     case Node::Group:
         return {};
     case Node::Reason:
-        return number < kLeftOutReasons ? createIndex(kLeftOut, 0, Id(Node::Group, kLeftOut))
-                                        : createIndex(kNotCounted, 0, Id(Node::Group, kNotCounted));
+        return number < kLeftOutReasons ? createIndex(LeftOutGroup, 0, Id(Node::Group, LeftOutGroup))
+                                        : createIndex(NotCountedGroup, 0, Id(Node::Group, NotCountedGroup));
     case Node::Download:
-        return createIndex(kDownloads, 0, Id(Node::Group, kDownloads));
+        return createIndex(DownloadsGroup, 0, Id(Node::Group, DownloadsGroup));
     case Node::DownloadLine:
         return createIndex(static_cast<int>(number), 0, Id(Node::Download, number));
     case Node::ReasonLine: {
@@ -79,16 +79,16 @@ QModelIndex ExplanationModel::parent(const QModelIndex& child) const
 int ExplanationModel::rowCount(const QModelIndex& parent) const
 {
     if (!parent.isValid())
-        return kGroups;
+        return GroupCount;
     if (parent.column() != 0)
         return 0;
     const quintptr id = parent.internalId();
     const quintptr number = NumberOf(id);
     switch (NodeOf(id)) {
     case Node::Group:
-        if (number == kDownloads)
+        if (number == DownloadsGroup)
             return static_cast<int>(selection_.downloads.size());
-        return static_cast<int>(number == kLeftOut ? kLeftOutReasons : kExplainedReasons.size() - kLeftOutReasons);
+        return static_cast<int>(number == LeftOutGroup ? kLeftOutReasons : kExplainedReasons.size() - kLeftOutReasons);
     case Node::Reason:
         return static_cast<int>(selection_.reasons[number].size());
     case Node::Download:
@@ -125,9 +125,9 @@ std::int64_t ExplanationModel::reasonCount(std::size_t first, std::size_t end) c
 QString ExplanationModel::groupText(int group) const
 {
     switch (group) {
-    case kDownloads:
+    case DownloadsGroup:
         return tr("Downloads (%1)").arg(selection_.downloads.size());
-    case kLeftOut:
+    case LeftOutGroup:
         return tr("Left out (%1)").arg(reasonCount(0, kLeftOutReasons));
     default:
         return tr("Not counted (%1)").arg(reasonCount(kLeftOutReasons, kExplainedReasons.size()));
@@ -234,7 +234,7 @@ QString ExplanationModel::shownText() const
 {
     QString text;
     const auto add = [&](int depth, const QString& line) {
-        text += QString(depth * 2, QLatin1Char(' ')) + line + QLatin1Char('\n');
+        text += QString(qsizetype{depth} * 2, QLatin1Char(' ')) + line + QLatin1Char('\n');
     };
     const std::function<void(const QModelIndex&, int)> walk = [&](const QModelIndex& parent, int depth) {
         const int rows = rowCount(parent);

@@ -23,6 +23,8 @@
 #include <QTableWidget>
 #include <QValueAxis>
 
+#include <algorithm>
+
 namespace tallywick {
 namespace {
 
@@ -151,10 +153,11 @@ void SourcesView::showChart(const DownloadSourcesResult& sources)
     QStringList hosts;
     double largest = 0;
     // The axis lists its categories from the bottom up: the top source goes last.
-    for (auto it = sources.sources.rbegin(); it != sources.sources.rend(); ++it) {
-        downloads->append(static_cast<double>(it->downloads));
-        hosts.append(QString::fromStdString(it->host));
-        largest = std::max(largest, static_cast<double>(it->downloads));
+    for (auto at = sources.sources.size(); at-- > 0;) {
+        const SourceShare& source = sources.sources[at];
+        downloads->append(static_cast<double>(source.downloads));
+        hosts.append(QString::fromStdString(source.host));
+        largest = std::max(largest, static_cast<double>(source.downloads));
     }
     auto* series = new QHorizontalBarSeries;
     series->append(downloads);

@@ -164,7 +164,7 @@ TEST(RobotList, AListTooLargeForTheMemoryBudgetSaysSo)
     EXPECT_TRUE(matcher->overMemoryBudget());
     EXPECT_FALSE(matcher->matches("Googlebot")); // and does not crash
 
-    patterns.push_back("bad(");
+    patterns.emplace_back("bad(");
     QTemporaryDir dir;
     const auto loaded = LoadRobotList(WriteList(dir, patterns));
     EXPECT_FALSE(loaded.matcher);

@@ -148,11 +148,11 @@ TEST_F(PeriodViewTest, APeriodCountsAsIfTheHistoryHeldOnlyItsRecords)
                                 QStringLiteral("2004-12-01")};
     std::vector<std::pair<QStringList, std::string>> runs;
     for (const char* name : {"history", "monthly", "weekday", "totals", "sources"})
-        runs.push_back({QStringList{QString::fromLatin1(name)} + period, name});
-    runs.push_back(
-        {QStringList{QStringLiteral("history"), QStringLiteral("--item"), QString::fromStdString(kExe)} + period,
-         "history --item"});
-    runs.push_back({QStringList{QStringLiteral("weekday"), QStringLiteral("--total")} + period, "weekday --total"});
+        runs.emplace_back(QStringList{QString::fromLatin1(name)} + period, name);
+    runs.emplace_back(QStringList{QStringLiteral("history"), QStringLiteral("--item"), QString::fromStdString(kExe)} +
+                          period,
+                      "history --item");
+    runs.emplace_back(QStringList{QStringLiteral("weekday"), QStringLiteral("--total")} + period, "weekday --total");
     std::vector<std::string> withPeriod;
     for (const auto& [arguments, name] : runs) {
         const auto result = view(arguments);
