@@ -1,11 +1,10 @@
 #include "cli/clitest.h"
-#include "support/randomlog.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include <random>
+#include <map>
 #include <set>
 
 namespace tallywick {
@@ -168,43 +167,6 @@ TEST_F(ExplainCommand, AgreesWithSearchOnTheRealLog)
         lines += static_cast<int>(download.toObject()["lines"].toArray().size());
     EXPECT_EQ(panel["downloads"].toArray().size(), 12);
     EXPECT_EQ(lines, 47);
-}
-
-// Random reports, split in two files given newest first: the counts agree, and each line's file
-// and number lead to its text.
-TEST_F(ExplainCommand, AgreesWithSearchOnRandomReports)
-{
-    std::mt19937 random(77);
-    for (int round = 0; round < 12; ++round) {
-        SCOPED_TRACE("round " + std::to_string(round));
-        const std::string older = randomlog::DownloadReport(random, 60);
-        const std::string newer = randomlog::Report(random, 60);
-        const QString olderPath = write(QStringLiteral("access.log.1"), older);
-        const QString newerPath = write(QStringLiteral("access.log"), newer);
-        QStringList options{"--find", std::array{"pelmor.zip", ".exe", "Dec/2004", "GET"}[random() % 4], "--find",
-                            std::array{"pelmor", "HTTP/1.1", ""}[random() % 3]};
-        if (random() % 2 == 0)
-            options << "--with-duplicates";
-        if (random() % 2 == 0)
-            options << "--leave-out-failed";
-        if (random() % 2 == 0)
-            options << "--ipv6-network-64";
-        expectSameCounts({newerPath, olderPath}, options);
-
-        const auto explain = run(QStringList{"explain", newerPath, olderPath, "--json"} + options);
-        const auto texts = std::map<QString, std::string>{{olderPath, older}, {newerPath, newer}};
-        for (const auto& panel : QJsonDocument::fromJson(QByteArray::fromStdString(explain.out))["panels"].toArray()) {
-            for (const auto& group : {QStringLiteral("left_out"), QStringLiteral("not_a_hit")}) {
-                for (const auto& value : panel.toObject()[group].toArray()) {
-                    const auto entry = value.toObject();
-                    std::vector<std::string> fileLines;
-                    ForEachLine(texts.at(entry["file"].toString()),
-                                [&](std::string_view line) { fileLines.emplace_back(line); });
-                    EXPECT_EQ(entry["text"].toString().toStdString(), fileLines.at(entry["line"].toInt() - 1));
-                }
-            }
-        }
-    }
 }
 
 TEST_F(ExplainCommand, RefusesAPanelOrDownloadThatIsNone)
