@@ -119,19 +119,6 @@ private slots:
         QCOMPARE(FindChild<QLineEdit>(again, "trafficUrlBox")->text(), kMyUrl);
     }
 
-    void aGarbageOptionLeavesDefaultSelected()
-    {
-        TempSettings settings;
-        settings.write("Details_URL_Option", QStringLiteral("perhaps"));
-        settings.write("Traffic_URL_Option", QStringLiteral("false"));
-        OptionsDialog options(windows_, settings.store(), settings.preferences());
-        QVERIFY(FindChild<QRadioButton>(options, "detailsChoice0")->isChecked());
-        QVERIFY(!FindChild<QRadioButton>(options, "detailsChoice1")->isChecked());
-        QVERIFY(FindChild<QRadioButton>(options, "trafficChoice1")->isChecked());
-        options.close();
-        QCOMPARE(settings.stored("Details_URL_Option"), QStringLiteral("True"));
-    }
-
     void onlyAChangedBoxRewritesTheUsersAddresses()
     {
         TempSettings settings;

@@ -170,22 +170,6 @@ private slots:
         QCOMPARE(run.label("countLabel1"), QStringLiteral("Found: 1"));
     }
 
-    void failedRequestsLeftOutAreCountedBelowAllFoundOnlyWhenAsked()
-    {
-        auto report = SmallReport();
-        report.push_back(ReportLine("192.0.2.12", "04/Dec/2026:13:00:00", kExe, 404));
-        for (const bool leaveOut : {false, true}) {
-            TestProgram run;
-            run.setting("LeaveOutFailed", leaveOut ? QStringLiteral("True") : QStringLiteral("False"));
-            QVERIFY(run.start());
-            run.paste(Joined(report));
-            QCOMPARE(run.label("countLabel0"), QStringLiteral("Found: %1").arg(leaveOut ? 1 : 2));
-            QCOMPARE(run.find("leftOutLabel")->isVisible(), leaveOut);
-            if (leaveOut)
-                QCOMPARE(run.label("leftOutLabel"), QStringLiteral("(left out: 0 robots, 1 failed)"));
-        }
-    }
-
     // A changed option of the counts searches the report shown again; nothing is searched before
     // a report has been shown, nor once the window closes.
     void countingOptionsSearchTheShownReportAgain()

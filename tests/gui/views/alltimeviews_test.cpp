@@ -78,25 +78,6 @@ private slots:
         QCOMPARE(window->computations(), 1);
     }
 
-    void yearsOfMonthsAreLabelledInStepsOfTheCalendar()
-    {
-        std::vector<ChartCategory> months;
-        for (int i = 0; i < 140; ++i)
-            months.push_back({"M" + std::to_string(i), double(i % 5)});
-        HistoryChart chart;
-        chart.draw(months, ChartStyle::Bar);
-        QStringList labelled;
-        for (const QString& label : ChartLabels(&chart)) {
-            if (!QString(label).remove(QChar(0x200B)).isEmpty())
-                labelled.append(label);
-        }
-        QCOMPARE(labelled.size(), 24); // half a year apart
-        QCOMPARE(labelled.first(), QStringLiteral("M0"));
-        QCOMPARE(labelled[1], QStringLiteral("M6"));
-        QCOMPARE(ChartLabels(&chart).size(), 140);
-        QCOMPARE(chart.valueTip(13), QStringLiteral("M13: 3"));
-    }
-
     void theHistoryCountsAllTimeOnceDownloadsHaveLeftIt()
     {
         ViewsInputs inputs;

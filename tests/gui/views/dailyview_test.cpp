@@ -66,18 +66,6 @@ private slots:
         QCOMPARE(Hits(window), QStringLiteral("%1 Hits").arg(exe));
         QVERIFY(exe > 0);
     }
-
-    void withoutTrackedItemsNothingIsCounted()
-    {
-        ViewsInputs inputs;
-        inputs.TrackedItems.clear();
-        auto* const window = inputs.open<DailyView>();
-        QCOMPARE(ItemBox(window)->count(), 0);
-        QCOMPARE(Hits(window), QStringLiteral("0 Hits"));
-        QCOMPARE(FindChild<QPlainTextEdit>(window, "textArea")->toPlainText(), QString());
-        FindChild<QDateEdit>(window, "datePicker")->setDate(QDate(2004, 11, 30));
-        QCOMPARE(Hits(window), QStringLiteral("0 Hits"));
-    }
 };
 
 TALLYWICK_VIEWS_CASES(DailyViewTest)

@@ -101,16 +101,6 @@ private slots:
         QVERIFY(FindChild<QRadioButton>(window, "lineStyleButton")->isChecked());
         QVERIFY(DrawsLine(Chart(window)));
     }
-
-    void withoutTrackedItemsTheChartIsEmpty()
-    {
-        ViewsInputs inputs;
-        inputs.TrackedItems.clear();
-        auto* const window = inputs.open<FileChartView>();
-        QCOMPARE(Chart(window)->categoryCount(), 0);
-        QCOMPARE(Hits(window), QStringLiteral("0 Hits"));
-        QVERIFY(!Chart(window)->chart()->title().isEmpty());
-    }
 };
 
 TALLYWICK_VIEWS_CASES(FileChartViewTest)

@@ -71,19 +71,6 @@ private slots:
         QVERIFY(written.endsWith("\r\n\r\n"));
         QCOMPARE(Desktop::opened(), inputs.openedExport("history.txt"));
     }
-
-    void anEmptyHistoryShowsNothing()
-    {
-        ViewsInputs inputs;
-        inputs.History.clear();
-        inputs.TrackedItems.clear();
-        auto* const window = inputs.open<HistoryTextView>();
-        QCOMPARE(ItemBox(window)->count(), 1);
-        QCOMPARE(FindChild<QLabel>(window, "fromLabel")->text(), QStringLiteral("From:"));
-        QCOMPARE(FindChild<QLabel>(window, "toLabel")->text(), QStringLiteral("To:"));
-        QCOMPARE(Hits(window), QStringLiteral("0 Hits"));
-        QCOMPARE(FindChild<QPlainTextEdit>(window, "textArea")->toPlainText(), QString());
-    }
 };
 
 TALLYWICK_VIEWS_CASES(HistoryViewTest)

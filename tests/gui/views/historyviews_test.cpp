@@ -64,40 +64,6 @@ private slots:
         }
     }
 
-    void openingAnOpenViewShowsItAgainWithoutReloading()
-    {
-        ViewsInputs inputs;
-        HistoryViews views(inputs.context());
-        views.open(HistoryView::FullText);
-        auto* window = qobject_cast<HistoryTextView*>(views.window(HistoryView::FullText));
-        QVERIFY(window);
-        Pick(ItemBox(window), 2);
-        window->showMinimized();
-
-        views.open(HistoryView::FullText);
-        QCOMPARE(views.window(HistoryView::FullText), window);
-        QCOMPARE(window->computations(), 2);
-        QCOMPARE(ItemBox(window)->currentIndex(), 2);
-        QVERIFY(window->isVisible());
-        QVERIFY(!window->isMinimized());
-    }
-
-    void aClosedViewIsBuiltAnewOnItsNextOpening()
-    {
-        ViewsInputs inputs;
-        HistoryViews views(inputs.context());
-        views.open(HistoryView::Weekday);
-        auto* window = qobject_cast<WeekdayChartView*>(views.window(HistoryView::Weekday));
-        FindChild<QRadioButton>(window, "totalButton")->click();
-        FindChild<QPushButton>(window, "closeButton")->click();
-        QTRY_VERIFY(!views.window(HistoryView::Weekday));
-
-        views.open(HistoryView::Weekday);
-        window = qobject_cast<WeekdayChartView*>(views.window(HistoryView::Weekday));
-        QCOMPARE(window->computations(), 1);
-        QVERIFY(FindChild<QRadioButton>(window, "averageButton")->isChecked());
-    }
-
     void closingAllRunsTheClosingSteps()
     {
         ViewsInputs inputs;

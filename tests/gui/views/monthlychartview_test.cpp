@@ -84,24 +84,6 @@ private slots:
         QCOMPARE(inputs.settings().find(QStringLiteral("GraphStyle1")), QStringLiteral("False"));
         QTRY_VERIFY(window.isNull());
     }
-
-    void aStoredStyleThatIsNoTruthValueDrawsBars()
-    {
-        ViewsInputs inputs;
-        inputs.settings().write(QStringLiteral("GraphStyle1"), QStringLiteral("sometimes"));
-        auto* const window = inputs.open<MonthlyChartView>();
-        QVERIFY(FindChild<QRadioButton>(window, "barStyleButton")->isChecked());
-        QVERIFY(DrawsBars(Chart(window)));
-    }
-
-    void withoutTrackedItemsEveryDatedRecordCounts()
-    {
-        ViewsInputs inputs;
-        inputs.TrackedItems.clear();
-        auto* const window = inputs.open<MonthlyChartView>();
-        QCOMPARE(ItemBox(window)->count(), 0);
-        QCOMPARE(Hits(window), QStringLiteral("163 Hits"));
-    }
 };
 
 TALLYWICK_VIEWS_CASES(MonthlyViewTest)

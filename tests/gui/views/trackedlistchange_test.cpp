@@ -53,19 +53,6 @@ private slots:
         QCOMPARE(Hits(window), hits);
     }
 
-    void weekdayChartCountsTheShownItem()
-    {
-        ViewsInputs inputs;
-        auto* const window = inputs.open<WeekdayChartView>();
-        const auto before = ChartValues(Chart(window));
-        const QString hits = Hits(window);
-        inputs.TrackedItems.erase(inputs.TrackedItems.begin());
-        FindChild<QRadioButton>(window, "totalButton")->click();
-        FindChild<QRadioButton>(window, "averageButton")->click();
-        QCOMPARE(ChartValues(Chart(window)), before);
-        QCOMPARE(Hits(window), hits);
-    }
-
     void dailyTextCountsTheShownItemWhenTheListEmpties()
     {
         ViewsInputs inputs;

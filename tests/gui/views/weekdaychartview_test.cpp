@@ -84,16 +84,6 @@ private slots:
         QTest::keyClicks(ItemBox(window)->lineEdit(), QStringLiteral("zip"));
         QCOMPARE(window->computations(), 3);
     }
-
-    void anEmptyHistoryDrawsZeros()
-    {
-        ViewsInputs inputs;
-        inputs.History.clear();
-        auto* const window = inputs.open<WeekdayChartView>();
-        QCOMPARE(ChartValues(Chart(window)), QList<qreal>(7, 0));
-        QCOMPARE(Hits(window), QStringLiteral("0 Hits"));
-        QCOMPARE(FindChild<QLabel>(window, "fromLabel")->text(), QStringLiteral("From:"));
-    }
 };
 
 TALLYWICK_VIEWS_CASES(WeekdayViewTest)

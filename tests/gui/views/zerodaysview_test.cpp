@@ -42,17 +42,6 @@ private slots:
         QCOMPARE(Desktop::opened().last(), kTrafficUrl);
     }
 
-    void withoutTrackedItemsTheListAndTheExportAreEmpty()
-    {
-        ViewsInputs inputs;
-        inputs.TrackedItems.clear();
-        auto* const window = inputs.open<ZeroDaysView>();
-        QCOMPARE(FindChild<QListWidget>(window, "dayList")->count(), 0);
-        FindChild<QPushButton>(window, "notepadButton")->click();
-        QVERIFY(QFile::exists(inputs.dataFile("nocount.txt")));
-        QCOMPARE(inputs.exported("nocount.txt"), QByteArray());
-    }
-
     void aReportPageNoBrowserOpensIsSaid()
     {
         ViewsInputs inputs;
