@@ -51,9 +51,6 @@ private slots:
     {
         TestProgram run;
         QVERIFY(run.start());
-        const Preferences& preferences = run.program->preferences();
-        QCOMPARE(preferences.timeLimit(), 12);
-        QCOMPARE(preferences.splitTime(), 30);
         QVERIFY(run.program->appRunning());
 
         MainWindow& window = run.window();

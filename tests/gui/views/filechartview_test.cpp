@@ -75,32 +75,6 @@ private slots:
         // Every record but the undatable one and the one of the item no longer tracked.
         QCOMPARE(Hits(window), QStringLiteral("162 Hits"));
     }
-
-    void aStoredPeriodOutsideTheListReadsAsDay()
-    {
-        for (const char* stored : {"7", "-1", "week"}) {
-            ViewsInputs inputs;
-            inputs.settings().write(QStringLiteral("TimeSpan"), QLatin1String(stored));
-            auto* const window = inputs.open<FileChartView>();
-            QCOMPARE(FindChild<QComboBox>(window, "periodBox")->currentIndex(), 0);
-            QCOMPARE(Stored(inputs, "TimeSpan"), QStringLiteral("0"));
-        }
-    }
-
-    void theStyleIsStoredWhenTheWindowCloses()
-    {
-        ViewsInputs inputs;
-        QPointer window = inputs.open<FileChartView>();
-        FindChild<QRadioButton>(window, "lineStyleButton")->click();
-        QVERIFY(DrawsLine(Chart(window)));
-        QCOMPARE(window->computations(), 2);
-        window->close();
-        QCOMPARE(Stored(inputs, "GraphStyle2"), QStringLiteral("True"));
-        QTRY_VERIFY(window.isNull());
-        window = inputs.open<FileChartView>();
-        QVERIFY(FindChild<QRadioButton>(window, "lineStyleButton")->isChecked());
-        QVERIFY(DrawsLine(Chart(window)));
-    }
 };
 
 TALLYWICK_VIEWS_CASES(FileChartViewTest)
