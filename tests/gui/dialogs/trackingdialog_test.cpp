@@ -102,16 +102,6 @@ private slots:
         QVERIFY(!dialog.isVisible());
     }
 
-    void okWithNothingTrackedLeavesAnEmptyFile()
-    {
-        Write(tracking_, "/a\r\n");
-        TrackingDialog dialog(*settings_, tracking_, keepChoice());
-        QTest::mouseClick(FindChild<QPushButton>(dialog, "removeAllButton"), Qt::LeftButton);
-        QTest::mouseClick(FindChild<QPushButton>(dialog, "okButton"), Qt::LeftButton);
-        QCOMPARE(Bytes(tracking_), QByteArray());
-        QVERIFY(tracked_.empty());
-    }
-
     void cancelAndEscapeWriteNothing()
     {
         Write(tracking_, "/a\r\n");
