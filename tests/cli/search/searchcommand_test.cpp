@@ -2,7 +2,6 @@
 #include "cli/labels.h"
 #include "support/failingdevice.h"
 #include "support/reallog.h"
-#include "support/unreadablefile.h"
 
 #include <unistd.h>
 
@@ -119,18 +118,6 @@ TEST_F(SearchCommand, AReportThatCannotBeOpenedIsFileNotFoundWithStatus2)
         EXPECT_EQ(result.err, path.toStdString() + ": File Not Found\n");
         EXPECT_TRUE(result.out.empty());
     }
-}
-
-// As Debian's Apache logs are to a user outside "adm": there, but not to be read.
-TEST_F(SearchCommand, AReportThatCannotBeReadSaysWhyWithStatus1)
-{
-    const QString unreadable = testing::UnreadableFile();
-    if (unreadable.isEmpty())
-        GTEST_SKIP() << "no file here that root cannot read";
-    const auto result = run({QStringLiteral("search"), unreadable});
-    EXPECT_EQ(result.code, 1);
-    EXPECT_EQ(result.err, unreadable.toStdString() + ": Permission denied\n");
-    EXPECT_TRUE(result.out.empty());
 }
 
 TEST_F(SearchCommand, AFailureAfterOpeningIsReportedWithStatus1)
