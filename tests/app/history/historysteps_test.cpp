@@ -90,16 +90,5 @@ TEST_F(HistoryStepsTest, ClosingMergesTrimsAndSavesInThatOrder)
               (Records{RecordOn("01/Dec/2026"), RecordOn("04/Dec/2026"), partial("10:00:00")}));
 }
 
-TEST_F(HistoryStepsTest, AHistoryThatCouldNotBeLoadedIsNotSavedOver)
-{
-    ASSERT_TRUE(QDir().mkpath(historyPath()));
-    EXPECT_EQ(LoadHistoryStep(session_, store_, kToday, 12).status, LinesRead::Status::Failed);
-    session_.collected.append(RecordOn("04/Dec/2026"));
-    session_.HistoryChanged = true;
-    const auto closing = RunClosingHistorySteps(session_, store_, kToday, 12);
-    EXPECT_EQ(closing.save.status, HistorySaveOutcome::Status::Refused);
-    EXPECT_FALSE(closing.save.error.isEmpty());
-}
-
 } // namespace
 } // namespace tallywick

@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
@@ -50,20 +49,6 @@ TEST(RobotList, TheShippedListTellsRobotsFromPeople)
         EXPECT_FALSE(robots.matches(person)) << person;
         EXPECT_EQ(robots.kindOf(person), AgentKind::Person) << person;
     }
-}
-
-TEST(RobotList, TheShippedListKeepsItsTags)
-{
-    QString error;
-    const auto list = ReadRobotList(FindRobotList(ProgramFolder()), &error);
-    ASSERT_TRUE(list) << error.toStdString();
-    ASSERT_EQ(list->tags.size(), list->patterns.size());
-    const auto libraries = std::count_if(list->tags.begin(), list->tags.end(), [](const auto& tags) {
-        return std::find(tags.begin(), tags.end(), kHttpLibraryTag) != tags.end();
-    });
-    EXPECT_EQ(libraries, 42);
-    EXPECT_EQ(list->patterns[16], "[wW]get");
-    EXPECT_EQ(list->tags[16], std::vector<std::string>{"http-library"});
 }
 
 TEST(RobotList, ReadsPatternsAndSkipsCommentsAndBlankLines)

@@ -28,7 +28,6 @@ protected:
 
 TEST_F(SearchListSettingsTest, FirstRunShowsEachPanelsDesignedText)
 {
-    EXPECT_EQ(SearchSlotKey(1, 3), QStringLiteral("Combo11_3"));
     EXPECT_EQ(LoadSearchPanel(settings_, 0).boxList, Texts{"GET /quarnel/shareware/pelmor.exe"});
     EXPECT_EQ(LoadSearchPanel(settings_, 1).boxText, "GET /quarnel/shareware/pelmor.zip");
     EXPECT_TRUE(FillAvailableList(settings_, {}).empty()) << "designed texts are not stored search strings";

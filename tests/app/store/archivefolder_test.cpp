@@ -23,14 +23,6 @@ protected:
     ArchiveFolder archive_{path("archive")};
 };
 
-TEST_F(ArchiveFolderTest, LivesBesideTheHistoryAndStartsEmpty)
-{
-    EXPECT_EQ(ArchiveFolder::besideHistory(path("history.dat")).path(), path("archive"));
-    const auto read = archive_.readAll();
-    EXPECT_TRUE(read.records.empty());
-    EXPECT_TRUE(read.errors.isEmpty());
-}
-
 TEST_F(ArchiveFolderTest, ReadsItsMonthsOldestFirstAndNothingElse)
 {
     ASSERT_TRUE(archive_.add({RecordOn("02/Jun/2015"), RecordOn("17/May/2015"), kUndatable}).added == 2);

@@ -102,25 +102,6 @@ TEST_F(AllTimeTest, ZeroDaysTellDaysWithoutLogFromDaysWithoutDownload)
     EXPECT_EQ(Occurrences(json.out, "    false"), 27u);
 }
 
-TEST_F(AllTimeTest, DaysBeforeCoverageWasFirstRecordedAreUnknown)
-{
-    WriteBytes(dataFile("tracking.dat"), "/files/\r\n");
-    WriteBytes(dataFile("history.dat"), Record({.date = "10/Nov/2004", .path = "/files/x.zip"}) + "\r\n");
-    const auto without = view({QStringLiteral("zero-days"), QStringLiteral("--json")}, "2004-12-05");
-    EXPECT_EQ(without.out.find("covered"), std::string::npos) << "no coverage file, no marks";
-
-    const QString report = dir_.filePath(QStringLiteral("nov.log"));
-    WriteBytes(report, Record({.date = "24/Nov/2004", .path = "/index.html"}) + "\n");
-    ASSERT_EQ(record("2004-11-26", report).code, 0);
-    EXPECT_TRUE(FileBytes(dataFile("coverage.dat")).starts_with("2004-11-26\r\n"));
-
-    const auto json = view({QStringLiteral("zero-days"), QStringLiteral("--json")}, "2004-12-05");
-    // 6 to 25 November but the 10th (a download) and the 24th (covered): unknown.
-    EXPECT_EQ(Occurrences(json.out, "    null"), 18u) << json.out;
-    EXPECT_EQ(Occurrences(json.out, "    true"), 1u);
-    EXPECT_EQ(Occurrences(json.out, "    false"), 10u); // 26 November to 5 December
-}
-
 TEST_F(AllTimeTest, TheMonthChartReachesBeforeTheTimeLimitOnlyWhenAsked)
 {
     ASSERT_EQ(record("2018-05-25").code, 0);

@@ -47,20 +47,6 @@ TEST_F(ArgumentBytesTest, SearchTextsAreTheBytesGiven)
     EXPECT_NE(result.out.find("\n198.51.100.1 - - "), std::string::npos) << result.out;
 }
 
-TEST_F(ArgumentBytesTest, TrackedItemsAreStoredAndRemovedAsTheBytesGiven)
-{
-    const auto added = runBytes({"track", "add", kLatin1});
-    ASSERT_EQ(added.code, 0) << added.err;
-    EXPECT_EQ(FileBytes(dataFile("tracking.dat")), kLatin1 + "\r\n");
-    EXPECT_EQ(added.out, "Now tracking \"" + kLatin1 + "\".\n");
-    EXPECT_EQ(runBytes({"track", "add", kReplaced}).code, 0);
-    EXPECT_EQ(FileBytes(dataFile("tracking.dat")), kLatin1 + "\r\n" + kReplaced + "\r\n");
-
-    const auto removed = runBytes({"track", "remove", kLatin1});
-    ASSERT_EQ(removed.code, 0) << removed.err;
-    EXPECT_EQ(FileBytes(dataFile("tracking.dat")), kReplaced + "\r\n");
-}
-
 TEST_F(ArgumentBytesTest, TheViewsItemIsTheBytesGiven)
 {
     WriteBytes(dataFile("tracking.dat"), kLatin1 + "\r\n" + kReplaced + "\r\n");

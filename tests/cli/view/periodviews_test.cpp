@@ -172,21 +172,6 @@ TEST_F(PeriodViewTest, APeriodCountsAsIfTheHistoryHeldOnlyItsRecords)
     }
 }
 
-TEST_F(PeriodViewTest, TotalsGiveUniqueDownloadersADayAndTakeAPeriod)
-{
-    const auto all = view({QStringLiteral("totals")});
-    // The zip: Oct 5, Nov 1, Nov 4 (twice, one downloader), Nov 6, Dec 1 (two agents).
-    EXPECT_NE(all.out.find("\"total\": 7,\n      \"first\": \"10/2004\",\n      \"last\": \"12/2004\",\n"
-                           "      \"unique_per_day\": 6"),
-              std::string::npos)
-        << all.out;
-    const auto december = view({QStringLiteral("totals"), QStringLiteral("--from"), QStringLiteral("2004-12-01")});
-    EXPECT_NE(december.out.find("\"total\": 2,\n      \"first\": \"12/2004\",\n      \"last\": \"12/2004\",\n"
-                                "      \"unique_per_day\": 2"),
-              std::string::npos)
-        << december.out;
-}
-
 TEST_F(PeriodViewTest, RefusesPeriodsWhereTheyDoNotApply)
 {
     for (const auto& arguments :

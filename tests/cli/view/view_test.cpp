@@ -85,19 +85,6 @@ TEST_F(ViewTest, ChartsGiveTheirCategoriesTotalsAndLabels)
     EXPECT_NE(text.out.find("/shareware/pelmor.exe  ████████████████████ 1\n"), std::string::npos);
 }
 
-TEST_F(ViewTest, WeekdayAveragesAreUnrounded)
-{
-    // 11/29 (Mon) to 12/04 (Sat): every weekday but Sunday once; the zip's records fall on
-    // Monday, Wednesday and Saturday.
-    const auto averages = view({QStringLiteral("weekday"), QStringLiteral("--json")});
-    EXPECT_NE(averages.out.find("\"label\": \"Sun\",\n      \"value\": 0\n"), std::string::npos) << averages.out;
-    EXPECT_NE(averages.out.find("\"label\": \"Mon\",\n      \"value\": 1\n"), std::string::npos);
-    history({Record("203.0.113.45", "01/Nov/2004", kZip.c_str()), Record("203.0.113.45", "29/Nov/2004", kExe.c_str())});
-    const auto thirds = view({QStringLiteral("weekday"), QStringLiteral("--json")});
-    EXPECT_NE(thirds.out.find("\"label\": \"Mon\",\n      \"value\": 0.2"), std::string::npos)
-        << "one record over the five Mondays of Nov 1 to Nov 29" << thirds.out;
-}
-
 TEST_F(ViewTest, ViewsThatComputeNothingSaySo)
 {
     WriteBytes(dataFile("tracking.dat"), "");

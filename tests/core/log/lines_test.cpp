@@ -41,16 +41,6 @@ TEST(Lines, EndAtCrLfAtALoneCrAndAtALoneLf)
     EXPECT_EQ(CountLines(text), 6u);
 }
 
-TEST(Lines, ALastLineWithoutBreakCountsAndATrailingBreakAddsNone)
-{
-    EXPECT_EQ(CountLines(""), 0u);
-    EXPECT_EQ(CountLines("x"), 1u);
-    EXPECT_EQ(CountLines("x\r\n"), 1u);
-    EXPECT_EQ(CountLines("\n"), 1u);
-    EXPECT_EQ(CountLines("\r\n\r\n"), 2u);
-    EXPECT_EQ(CountLines("x\r"), 1u);
-}
-
 class LinesAt : public testing::AtEverySimdLevel {};
 TALLYWICK_AT_EVERY_SIMD_LEVEL(LinesAt);
 

@@ -102,29 +102,6 @@ TEST(LeaveOutTest, SaysWhenNoJudgedLineHadAUserAgent)
     EXPECT_EQ(failedOnly.agentsRead(), AgentsRead{}) << "agents are not read when they decide nothing";
 }
 
-// Faults of the reading before the fields were read by one reader.
-TEST(LeaveOutTest, ACommonLinesRequestIsNoUserAgent)
-{
-    BotMatcher bots;
-    LeaveOutTest test({.robots = &bots});
-    EXPECT_EQ(test(R"(h - - [05/Dec/2004:21:16:31 +0000] "GET /f.zip?via=wgetbot HTTP/1.1")"), LeftOut::No);
-    EXPECT_TRUE(bots.asked.empty());
-}
-
-TEST(LeaveOutTest, ARequestEndingInABackslashKeepsItsStatus)
-{
-    LeaveOutTest test({.failed = true});
-    EXPECT_EQ(test(R"(h - - [05/Dec/2004:21:16:31 +0000] "GET /dir\\" 404 0 "-" "x")"), LeftOut::Failed);
-}
-
-TEST(LeaveOutTest, TheUserAgentIsTheFieldAfterTheReferrer)
-{
-    BotMatcher bots;
-    LeaveOutTest test({.robots = &bots});
-    EXPECT_EQ(test(Line("200", "Googlebot/2.1") + R"( "203.0.113.9")"), LeftOut::Robot);
-    EXPECT_EQ(test(Line("200", "Googlebot/2.1") + " 512 4096"), LeftOut::Robot);
-}
-
 // A client chooses its user agent, so a log may hold as many as it has lines.
 TEST(RecentAnswers, StayWithinTheirBoundWhateverTheAgents)
 {

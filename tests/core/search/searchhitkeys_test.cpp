@@ -142,22 +142,6 @@ TEST(SplitDownload, IndexAgreesInAnyOrderOverAnySpan)
     }
 }
 
-TEST(SplitDownload, HitsInReverseTimeOrderRepeatAsInForwardOrder)
-{
-    std::vector<std::string> keys;
-    for (int minute = 0; minute < 600; minute += 7)
-        keys.push_back(Key(kHost, "05/Dec/2004:" + std::string(minute / 60 < 10 ? "0" : "") +
-                                      std::to_string(minute / 60) + ":" + (minute % 60 < 10 ? "0" : "") +
-                                      std::to_string(minute % 60) + ":00"));
-    std::vector<std::string> reversed(keys.rbegin(), keys.rend());
-    auto expected = std::vector<bool>(keys.size(), true);
-    expected.front() = false;
-    EXPECT_EQ(Repeats(keys), expected);
-    EXPECT_EQ(Repeats(reversed), expected);
-    EXPECT_EQ(Repeats(keys, 7), std::vector<bool>(keys.size(), false));
-    EXPECT_EQ(Repeats(reversed, 7), std::vector<bool>(keys.size(), false));
-}
-
 TEST(SplitDownload, OddHostsThatEndInPartOfTheSeparatorStillFindTheirEarlierKeys)
 {
     // "203.0.113.45 - -" is the host of the second key (its separator comes two blanks later):
