@@ -91,7 +91,8 @@ TEST(ReportFile, CompressedReportsReadLikePlainOnesAlsoInSeveralMembersAndPadded
     const std::string members = Gzip(plain.substr(0, 1000)) + Gzip(plain.substr(1000));
     const QString gz = WriteFile(dir, QStringLiteral("access.log.GZ"), members);
     // Zero bytes after the last member, as a tape or a block copy leaves them, longer than a read.
-    const QString padded = WriteFile(dir, QStringLiteral("padded.gz"), members + std::string(1536 * 1024, '\0'));
+    const QString padded =
+        WriteFile(dir, QStringLiteral("padded.gz"), members + std::string(std::size_t{1536} * 1024, '\0'));
 
     EXPECT_EQ(ReadAll(gz), plain);
     EXPECT_EQ(ReadAll(padded), plain);

@@ -72,7 +72,7 @@ TEST(SplitDownload, LooksBothWaysInTimeAndAcrossMidnight)
               (std::vector<bool>{false, true}));
     EXPECT_EQ(Repeats({Key(kHost, "05/Dec/2004:10:00:00"), Key(kHost, "25/Dec/2004:10:00:00"),
                        Key(kHost, "25/Jan/2005:10:00:00")},
-                      30 * 24 * 60),
+                      std::int64_t{30} * 24 * 60),
               (std::vector<bool>{false, true, false}))
         << "hits weeks apart compare normally";
 }
@@ -125,7 +125,7 @@ TEST(SplitDownload, IndexAgreesInAnyOrderOverAnySpan)
     const std::array<std::string, 12> months = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                                 "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
     std::mt19937 random(1899);
-    for (const std::int64_t splitTime : {std::int64_t{1}, std::int64_t{30}, std::int64_t{1440 * 400},
+    for (const std::int64_t splitTime : {std::int64_t{1}, std::int64_t{30}, std::int64_t{1440} * 400,
                                          std::int64_t{60} * 24 * 366 * 100, std::numeric_limits<std::int64_t>::max()}) {
         for (int round = 0; round < 40; ++round) {
             // Close times (many repeats) in some rounds, times over centuries in others.

@@ -37,9 +37,11 @@ TEST(ZeroCountDays, DaysWithoutTrackedRecords)
                                               Record("29/Feb/2004", kExe, "23:59:59"),
                                               Record("02/Mar/2004", "/index.html", "10:00:00", std::string(kZip)),
                                               Record("03/Mar/2004")}; // after today: ignored
-    EXPECT_EQ(Listed(history, Day(2004, 3, 2)).substr(12 * 24), "02/28/2004\r\n03/01/2004\r\n03/02/2004\r\n");
-    EXPECT_EQ(Listed({Record("05/Dec/2004", "/index.html")}, Day(2004, 12, 5), {"/none", ""}).substr(12 * 28),
-              "12/04/2004\r\n");
+    EXPECT_EQ(Listed(history, Day(2004, 3, 2)).substr(std::size_t{12} * 24),
+              "02/28/2004\r\n03/01/2004\r\n03/02/2004\r\n");
+    EXPECT_EQ(
+        Listed({Record("05/Dec/2004", "/index.html")}, Day(2004, 12, 5), {"/none", ""}).substr(std::size_t{12} * 28),
+        "12/04/2004\r\n");
     EXPECT_EQ(Listed({}, Day(2004, 12, 5)), "not computed");
     EXPECT_EQ(Listed({Record("05/Dec/2004")}, Day(2004, 12, 5), {}), "not computed");
 }
