@@ -258,8 +258,8 @@ std::optional<ClosingHistoryOutcome> HistoryKeeper::closeByAppending()
     session_.HistoryChanged = false;
     outcome.coverageError = SaveCoveredDays(session_, CoveragePathBeside(store_->path()), today(), timeLimit());
     auto saved = tail.index;
-    for (std::size_t i = 0; i < records.size(); ++i)
-        AddToDayBlocks(saved.days, records[i], 0);
+    for (const auto& record : records)
+        AddToDayBlocks(saved.days, record, 0);
     outcome.future = static_cast<std::size_t>(saved.recordsAfter(today()));
     return outcome;
 }

@@ -25,7 +25,7 @@ std::string_view ClientNetwork::of(std::string_view client)
         return client;
 
     static constexpr unsigned char kMappedPrefix[12] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0xff, 0xff};
-    const auto group = [&](int i) { return static_cast<unsigned>((bytes[2 * i] << 8) | bytes[2 * i + 1]); };
+    const auto group = [&](std::size_t i) { return static_cast<unsigned>((bytes[2 * i] << 8) | bytes[2 * i + 1]); };
     int length = 0;
     if (std::memcmp(bytes, kMappedPrefix, sizeof kMappedPrefix) == 0) {
         length = std::snprintf(text_.data(), text_.size(), "%u.%u.%u.%u", unsigned{bytes[12]}, unsigned{bytes[13]},

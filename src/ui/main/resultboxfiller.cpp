@@ -10,7 +10,7 @@ namespace tallywick {
 namespace {
 
 // A few hundred lines: one slice takes a millisecond or two.
-constexpr qsizetype kSliceSize = 16 * 1024;
+constexpr qsizetype kSliceSize = qsizetype{16} * 1024;
 // A tick stops taking slices after this long, so that events wait no longer.
 constexpr qint64 kTickMilliseconds = 8;
 
