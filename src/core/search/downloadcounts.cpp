@@ -98,6 +98,33 @@ void DownloadCounter::noteLine(std::string_view line)
     largest_[number] = std::max(largest_[number], *response.bytes);
 }
 
+void DownloadCounter::noteSizeLine(std::string_view line)
+{
+    const auto response = ReadLogResponse(line);
+    if (response.status != 200 || !response.bytes || response.path.empty())
+        return;
+    if (const auto* number = paths_.find(response.path)) {
+        if (*number >= largest_.size())
+            largest_.resize(*number + 1, -1);
+        largest_[*number] = std::max(largest_[*number], *response.bytes);
+    }
+}
+
+std::vector<std::string> DownloadCounter::pathsWithoutGivenSize() const
+{
+    std::vector<bool> wanted(paths_.size(), false);
+    for (const Download& download : downloads_) {
+        if (download.path != kNoPath)
+            wanted[download.path] = true;
+    }
+    std::vector<std::string> paths;
+    for (std::uint32_t path = 0; path < paths_.size(); ++path) {
+        if (wanted[path] && !givenSizes_.contains(paths_.name(path)))
+            paths.push_back(paths_.name(path));
+    }
+    return paths;
+}
+
 std::int64_t DeliveredTowards(const LogFields& fields, std::optional<std::string_view> path)
 {
     if (!path || !fields.bytes || (fields.status != 200 && fields.status != 206) || fields.knownPath() != path)

@@ -73,6 +73,11 @@ public:
 
     // Every line that is searched, hit or not.
     void noteLine(std::string_view line);
+    // A line read again after the search, when its sizes were not taken as it was searched: it
+    // counts only towards the paths that downloads already have.
+    void noteSizeLine(std::string_view line);
+    // The paths of the downloads so far whose size was not given.
+    std::vector<std::string> pathsWithoutGivenSize() const;
     // The number the next download will have.
     std::uint32_t nextDownload() const { return static_cast<std::uint32_t>(downloads_.size()); }
     // A hit that starts a download (fields are those of its line).
