@@ -9,17 +9,31 @@
 
 namespace tallywick::testing {
 
-// nextSize() gives the size of each next piece.
+enum class FileSizes { AsItGoes, Later };
+
+// nextSize() gives the size of each next piece. File sizes left for later are read from the
+// report fed again in pieces, as a file read a second time gives them.
 template <class NextSize>
 SearchResult SearchInChunks(std::string_view report, const SearchRequest& request, NextSize&& nextSize,
-                            SimdLevel level = BestSimdLevel())
+                            SimdLevel level = BestSimdLevel(), FileSizes sizes = FileSizes::AsItGoes)
 {
     ResultTextSink texts(request.moreFlags);
     ReportSearch search(request, texts, level);
-    for (std::size_t at = 0; at < report.size();) {
-        const std::size_t size = nextSize();
-        search.feed(report.substr(at, size));
-        at += size;
+    search.leaveSizesForLater(sizes == FileSizes::Later);
+    const auto inPieces = [&](auto&& feed) {
+        for (std::size_t at = 0; at < report.size();) {
+            const std::size_t size = nextSize();
+            feed(report.substr(at, size));
+            at += size;
+        }
+    };
+    inPieces([&](std::string_view piece) { search.feed(piece); });
+    if (search.wantsSizeLines()) {
+        LineAssembler lines(kLongestLine, level);
+        inPieces([&](std::string_view piece) {
+            lines.feed(piece, [&](std::string_view run) { search.noteSizeLines(run); });
+        });
+        search.noteSizeLines(lines.rest());
     }
     const auto counts = std::move(search).finish();
     return std::move(texts).finish(counts);

@@ -6,6 +6,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <new>
@@ -125,6 +126,40 @@ std::optional<QString> ReadGzip(QIODevice& device, const ChunkSink& sink, const 
     return std::nullopt;
 }
 
+// A plain report searched with its sizes left for later, open still, and the bytes searched.
+struct ReadAgain {
+    std::unique_ptr<QIODevice> device;
+    ReportPath path;
+    qint64 bytes = 0;
+};
+// Each keeps a file open until the search ends.
+constexpr std::size_t kMostReadAgain = 64;
+
+enum class SizeRead { Done, Failed, Stopped };
+
+// The same bytes again, from the start, for the sizes; stillGoing() false stops.
+SizeRead ReadSizeLines(ReadAgain& report, ReportSearch& search, const std::function<bool()>& stillGoing)
+{
+    if (!report.device->seek(0))
+        return SizeRead::Failed;
+    std::vector<char> block(kBlockSize);
+    LineAssembler lines(kLongestLine);
+    const auto note = [&](std::string_view run) { search.noteSizeLines(run); };
+    for (qint64 left = report.bytes; left > 0;) {
+        const qint64 got = report.device->read(block.data(), std::min(left, kBlockSize));
+        if (got < 0)
+            return SizeRead::Failed;
+        if (got == 0)
+            break; // cut short since (a rotation that truncates it): its sizes are what is left
+        lines.feed(std::string_view(block.data(), static_cast<std::size_t>(got)), note);
+        left -= got;
+        if (!stillGoing())
+            return SizeRead::Stopped;
+    }
+    search.noteSizeLines(lines.rest());
+    return SizeRead::Done;
+}
+
 } // namespace
 
 std::optional<QString> ReadReport(QIODevice& device, bool gzip, const ChunkSink& sink, const ReadProgress& progress)
@@ -195,8 +230,11 @@ ReportFileRead ReadReportFiles(const ReportPaths& paths, const SearchRequest& re
                 lastByte = chunk.back();
         };
         qint64 earlierFiles = 0; // the bytes of the files already read
+        // Plain files are read a second time for the sizes of the files downloaded, which then
+        // reads only the lines of those files (see ReportSearch::leaveSizesForLater).
+        std::vector<ReadAgain> again;
         for (const ReportPath& path : paths) {
-            const auto device = open(path);
+            auto device = open(path);
             if (!device || !device->isOpen()) {
                 read.status = Status::Failed;
                 read.error = device ? device->errorString() : QStringLiteral("Cannot open the report");
@@ -207,9 +245,12 @@ ReportFileRead ReadReportFiles(const ReportPaths& paths, const SearchRequest& re
                 feed("\n");
             if (fates)
                 fates->starts.push_back({fed, search.linesBegun()});
+            const bool gzip = IsCompressedReport(path.text());
+            const bool later = !gzip && !device->isSequential() && again.size() < kMostReadAgain;
+            search.leaveSizesForLater(later);
             bool stopped = false;
             qint64 fileRead = 0;
-            const auto error = ReadReport(*device, IsCompressedReport(path.text()), feed, [&](qint64 bytesRead) {
+            const auto error = ReadReport(*device, gzip, feed, [&](qint64 bytesRead) {
                 fileRead = bytesRead;
                 stopped = progress && !progress(earlierFiles + bytesRead, search.counts().lineCount);
                 return !stopped;
@@ -225,9 +266,27 @@ ReportFileRead ReadReportFiles(const ReportPaths& paths, const SearchRequest& re
                 read.status = Status::Stopped;
                 return read;
             }
+            if (later)
+                again.push_back({std::move(device), path, fileRead});
         }
         if (days)
             addDays(dayLines.rest());
+        if (!again.empty() && search.wantsSizeLines()) {
+            for (ReadAgain& report : again) {
+                const auto error = ReadSizeLines(
+                    report, search, [&] { return !progress || progress(earlierFiles, search.counts().lineCount); });
+                if (error == SizeRead::Failed) {
+                    read.status = Status::Failed;
+                    read.error = report.device->errorString();
+                    read.failedPath = report.path;
+                    return read;
+                }
+                if (error == SizeRead::Stopped) {
+                    read.status = Status::Stopped;
+                    return read;
+                }
+            }
+        }
         read.counts = std::move(search).finish();
     } catch (const std::bad_alloc&) {
         read.status = Status::Failed;

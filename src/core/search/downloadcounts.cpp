@@ -35,9 +35,10 @@ std::uint64_t HashText(std::string_view text)
     return Mix(first ^ Mix(middle + size) ^ (last * 0x9E3779B97F4A7C15ull));
 }
 
-std::uint64_t HashKey(std::uint32_t visitor, std::uint32_t path, std::int32_t day)
+std::uint64_t HashKey(std::uint32_t client, std::uint32_t agent, std::uint32_t path, std::int32_t day)
 {
-    std::uint64_t h = (std::uint64_t{visitor} << 32 | path) * 0x9E3779B97F4A7C15ull;
+    std::uint64_t h = (std::uint64_t{client} << 32 | path) * 0x9E3779B97F4A7C15ull;
+    h ^= Mix(agent + 0x2545F4914F6CDD1Dull);
     h ^= static_cast<std::uint32_t>(day) + 0x632BE59BD9B4E019ull + (h << 6) + (h >> 2);
     h ^= h >> 33;
     h *= 0xFF51AFD7ED558CCDull;
@@ -98,6 +99,33 @@ void DownloadCounter::noteLine(std::string_view line)
     largest_[number] = std::max(largest_[number], *response.bytes);
 }
 
+void DownloadCounter::noteSizeLine(std::string_view line)
+{
+    const auto response = ReadLogResponse(line);
+    if (response.status != 200 || !response.bytes || response.path.empty())
+        return;
+    if (const auto* number = paths_.find(response.path)) {
+        if (*number >= largest_.size())
+            largest_.resize(*number + 1, -1);
+        largest_[*number] = std::max(largest_[*number], *response.bytes);
+    }
+}
+
+std::vector<std::string> DownloadCounter::pathsWithoutGivenSize() const
+{
+    std::vector<bool> wanted(paths_.size(), false);
+    for (const Download& download : downloads_) {
+        if (download.path != kNoPath)
+            wanted[download.path] = true;
+    }
+    std::vector<std::string> paths;
+    for (std::uint32_t path = 0; path < paths_.size(); ++path) {
+        if (wanted[path] && !givenSizes_.contains(paths_.name(path)))
+            paths.push_back(paths_.name(path));
+    }
+    return paths;
+}
+
 std::int64_t DeliveredTowards(const LogFields& fields, std::optional<std::string_view> path)
 {
     if (!path || !fields.bytes || (fields.status != 200 && fields.status != 206) || fields.knownPath() != path)
@@ -121,19 +149,17 @@ void DownloadCounter::startDownload(int panel, const LogFields& fields)
     download.delivered = DeliveredTowards(fields, path);
     downloads_.push_back(download);
 
-    // A line break cannot be part of a line: it keeps the client apart from the agent.
-    visitor_.assign(ipv6Network64_ ? network_.of(fields.client) : fields.client);
-    visitor_ += '\n';
-    visitor_.append(fields.userAgent.value_or(std::string_view{}));
-    addUnique(panel, visitors_.number(visitor_), path ? download.path : paths_.number({}), fields.time);
+    addUnique(panel, clients_.number(ipv6Network64_ ? network_.of(fields.client) : fields.client),
+              agents_.number(fields.userAgent.value_or(std::string_view{})), path ? download.path : paths_.number({}),
+              fields.time);
 }
 
-void DownloadCounter::addUnique(int panel, std::uint32_t visitor, std::uint32_t path,
+void DownloadCounter::addUnique(int panel, std::uint32_t client, std::uint32_t agent, std::uint32_t path,
                                 const std::optional<LogTime>& time)
 {
-    const DayKey key{visitor, path, time ? static_cast<std::int32_t>(time->utcDay()) : kNoTime};
+    const DayKey key{client, agent, path, time ? static_cast<std::int32_t>(time->utcDay()) : kNoTime};
     const std::uint32_t hour = time ? 1u << (time->utcHour() - time->utcDay() * 24) : kNoHour;
-    std::uint32_t& hours = *days_[panel].findOrInsert(HashKey(key.visitor, key.path, key.day), key, 0).first;
+    std::uint32_t& hours = *days_[panel].findOrInsert(HashKey(client, agent, path, key.day), key, 0).first;
     if ((hours & hour) == 0)
         ++hours_[panel];
     hours |= hour;

@@ -73,6 +73,11 @@ public:
 
     // Every line that is searched, hit or not.
     void noteLine(std::string_view line);
+    // A line read again after the search, when its sizes were not taken as it was searched: it
+    // counts only towards the paths that downloads already have.
+    void noteSizeLine(std::string_view line);
+    // The paths of the downloads so far whose size was not given.
+    std::vector<std::string> pathsWithoutGivenSize() const;
     // The number the next download will have.
     std::uint32_t nextDownload() const { return static_cast<std::uint32_t>(downloads_.size()); }
     // A hit that starts a download (fields are those of its line).
@@ -94,7 +99,8 @@ private:
     // A downloader of a day: the hours of the day it downloaded in are the bits of its value
     // (bit 24: no time), so that one look-up serves both unique counts.
     struct DayKey {
-        std::uint32_t visitor = 0; // the client and the user agent
+        std::uint32_t client = 0;
+        std::uint32_t agent = 0;
         std::uint32_t path = 0;
         std::int32_t day = 0; // kNoTime when the time cannot be read
         bool operator==(const DayKey&) const = default;
@@ -113,14 +119,15 @@ private:
         FlatMap<std::string_view, std::uint32_t> index_;
     };
 
-    void addUnique(int panel, std::uint32_t visitor, std::uint32_t path, const std::optional<LogTime>& time);
+    void addUnique(int panel, std::uint32_t client, std::uint32_t agent, std::uint32_t path,
+                   const std::optional<LogTime>& time);
 
     FileSizes givenSizes_;
     bool ipv6Network64_;
     ClientNetwork network_;
-    Names paths_;    // every path of a status-200 line or of a download
-    Names visitors_; // client and user agent, a line break between them
-    std::string visitor_;
+    Names paths_; // every path of a status-200 line or of a download
+    Names clients_;
+    Names agents_;                      // few: a visitor is the pair of numbers, never a copy of the pair of texts
     std::vector<std::int64_t> largest_; // by path: the largest bytes of a status-200 line, -1 for none
     std::vector<Download> downloads_;
     std::array<FlatMap<DayKey, std::uint32_t>, kPanelCount> days_;

@@ -52,18 +52,60 @@ void ReportSearch::feed(std::string_view chunk)
         });
 }
 
-SearchCounts ReportSearch::finish() &&
+void ReportSearch::endLines()
 {
+    if (linesEnded_)
+        return;
+    linesEnded_ = true;
     searchLines(lines_.rest(), lines_.runOffset());
     if (lines_.endsInOverlongLine()) {
         countOverlongLine();
         if (fates_)
             tellLongLine(lines_.runOffset());
     }
+}
+
+SearchCounts ReportSearch::finish() &&
+{
+    endLines();
     counts_.agents = leaveOut_.agentsRead();
     if (downloads_)
         counts_.downloads = downloads_->finish();
     return counts_;
+}
+
+bool ReportSearch::wantsSizeLines()
+{
+    if (!downloads_)
+        return false;
+    endLines(); // the last line may start a download
+    if (!sizePaths_) {
+        sizePaths_.emplace();
+        for (std::string& path : downloads_->pathsWithoutGivenSize())
+            sizePaths_->emplace_back(std::move(path), level_);
+    }
+    return !sizePaths_->empty();
+}
+
+void ReportSearch::noteSizeLines(std::string_view lines)
+{
+    if (!wantsSizeLines())
+        return;
+    // A search for each path beats reading every line while the paths are few.
+    constexpr std::size_t kMostPathsSearched = 8;
+    if (sizePaths_->size() > kMostPathsSearched) {
+        ForEachLine(
+            lines, [this](std::string_view line) { downloads_->noteSizeLine(line); }, level_);
+        return;
+    }
+    for (const TextFinder& path : *sizePaths_) {
+        std::size_t from = 0;
+        for (auto found = path.find(lines, from); found != std::string_view::npos; found = path.find(lines, from)) {
+            const auto lineBegin = FindLineStart(lines, found, level_);
+            from = FindLineBreak(lines, found, level_);
+            downloads_->noteSizeLine(lines.substr(lineBegin, from - lineBegin));
+        }
+    }
 }
 
 void ReportSearch::countOverlongLine()
@@ -114,7 +156,7 @@ void ReportSearch::searchPiece(std::string_view piece, std::uint64_t offset)
                   [](const EarlyLine& a, const EarlyLine& b) { return a.lineBegin < b.lineBegin; });
     }
     counts_.lineCount += static_cast<std::int64_t>(CountLines(piece, level_));
-    if (downloads_)
+    if (downloads_ && !sizesLater_)
         ForEachLine(
             piece, [this](std::string_view line) { downloads_->noteLine(line); }, level_);
     for (int panel = 0; panel < kPanelCount; ++panel) {
@@ -394,7 +436,13 @@ SearchOutcome SearchReport(std::string_view report, const SearchRequest& request
 {
     ResultTextSink texts(request.moreFlags);
     ReportSearch search(request, texts, level);
+    search.leaveSizesForLater(true);
     search.feed(report);
+    if (search.wantsSizeLines()) {
+        LineAssembler lines(kLongestLine, level);
+        lines.feed(report, [&](std::string_view run) { search.noteSizeLines(run); });
+        search.noteSizeLines(lines.rest());
+    }
     const auto counts = std::move(search).finish();
     SearchOutcome outcome{std::move(texts).finish(counts), std::move(collected), false};
     outcome.historyChanged = AddTrackedHits(outcome.result.reportHits, trackedItems, outcome.collected);

@@ -87,6 +87,17 @@ public:
     void feed(std::string_view chunk);
     SearchCounts finish() &&;
 
+    // A file's size comes from the lines as they are searched. A caller that can read a report
+    // again may leave that for later, for the chunks fed while it is set: after the search it hands
+    // the same lines to noteSizeLines() (before finish()), where only the lines holding the path
+    // of a download without a given size are read, often none at all.
+    void leaveSizesForLater(bool later) { sizesLater_ = later; }
+    // Whether noteSizeLines() has anything to look for; asked once the search has been fed its
+    // last chunk (the last line is searched then).
+    bool wantsSizeLines();
+    // Whole lines of a report whose sizes were left for later.
+    void noteSizeLines(std::string_view lines);
+
     const SearchCounts& counts() const { return counts_; }
     // Between two chunks that part at a line break: the lines fed so far, the one whose break
     // may yet go on (a CR that a LF may follow) included.
@@ -106,6 +117,8 @@ private:
         int panel;
     };
 
+    // Searches the last line, whose break may have been missing.
+    void endLines();
     void searchLines(std::string_view lines, std::uint64_t offset);
     void searchPiece(std::string_view piece, std::uint64_t offset);
     void collectHits(std::string_view piece, int panel, std::vector<Hit>& hits) const;
@@ -134,6 +147,9 @@ private:
     LineAssembler lines_;
     SearchCounts counts_;
     std::unique_ptr<DownloadCounter> downloads_; // when counting them
+    bool sizesLater_ = false;
+    bool linesEnded_ = false;
+    std::optional<std::vector<TextFinder>> sizePaths_; // the paths noteSizeLines() looks for
     ClientNetwork network_;
     std::string networkKey_;
 

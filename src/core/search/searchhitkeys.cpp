@@ -156,10 +156,10 @@ std::uint32_t SearchHitKeys::hostOwner(const Key& key)
     return owner;
 }
 
-void SearchHitKeys::insert(std::string_view key, const Key& parts)
+SearchHitKeys::Span* SearchHitKeys::insert(std::string_view key, const Key& parts)
 {
     if (!parts.dated || splitTime_ <= 0)
-        return;
+        return nullptr;
     std::uint32_t owner = 0;
     if (parts.host.empty()) {
         const auto [entry, added] =
@@ -173,10 +173,10 @@ void SearchHitKeys::insert(std::string_view key, const Key& parts)
     } else {
         owner = hostOwner(parts);
     }
-    addMinute(owner, parts.minute);
+    return addMinute(owner, parts.minute).first;
 }
 
-bool SearchHitKeys::addMinute(std::uint32_t owner, std::int64_t minute)
+std::pair<SearchHitKeys::Span*, bool> SearchHitKeys::addMinute(std::uint32_t owner, std::int64_t minute)
 {
     const std::int64_t index = minute / splitTime_;
     const auto [span, added] =
@@ -185,7 +185,7 @@ bool SearchHitKeys::addMinute(std::uint32_t owner, std::int64_t minute)
         span->first = std::min(span->first, minute);
         span->last = std::max(span->last, minute);
     }
-    return added;
+    return {span, added};
 }
 
 bool SearchHitKeys::IsSplitDownload(std::string_view key) const
@@ -206,7 +206,7 @@ bool SearchHitKeys::addAndCheck(std::string_view key)
         return false;
     }
     // The host's own bucket answers most hits at once: an earlier minute there is a repeat.
-    if (!addMinute(hostOwner(parts), parts.minute))
+    if (!addMinute(hostOwner(parts), parts.minute).second)
         return true;
     return repeats(parts, true);
 }
@@ -227,23 +227,28 @@ std::optional<SearchHitKeys::Seen> SearchHitKeys::earliestWithin(std::uint32_t o
     std::optional<Seen> best;
     const std::int64_t index = minute / splitTime_;
     if (const Span* own = spans_.find(BucketHash(owner, index), Bucket{owner, index}); own && own->lines > 0)
-        best = bucketLines_[own->lines - 1].first;
+        best = bucketLines_[own->lines - 1].first.seen;
     if (const Span* before = spans_.find(BucketHash(owner, index - 1), Bucket{owner, index - 1});
         before && before->lines > 0 && before->last > minute - splitTime_) {
-        const auto& rising = bucketLines_[before->lines - 1].rising;
-        const auto first = std::partition_point(
-            rising.begin(), rising.end(), [&](const MinuteSeen& entry) { return entry.minute <= minute - splitTime_; });
-        if (first != rising.end())
+        const auto& lines = bucketLines_[before->lines - 1];
+        const auto tooEarly = [&](const MinuteSeen& entry) { return entry.minute <= minute - splitTime_; };
+        if (!tooEarly(lines.first)) {
+            KeepEarlier(best, std::optional<Seen>(lines.first.seen));
+        } else if (const auto first = std::partition_point(lines.rising.begin(), lines.rising.end(), tooEarly);
+                   first != lines.rising.end()) {
             KeepEarlier(best, std::optional<Seen>(first->seen));
+        }
     }
     if (const Span* after = spans_.find(BucketHash(owner, index + 1), Bucket{owner, index + 1});
         after && after->lines > 0 && after->first < minute + splitTime_) {
-        const auto& falling = bucketLines_[after->lines - 1].falling;
-        const auto first = std::partition_point(falling.begin(), falling.end(), [&](const MinuteSeen& entry) {
-            return entry.minute >= minute + splitTime_;
-        });
-        if (first != falling.end())
+        const auto& lines = bucketLines_[after->lines - 1];
+        const auto tooLate = [&](const MinuteSeen& entry) { return entry.minute >= minute + splitTime_; };
+        if (!tooLate(lines.first)) {
+            KeepEarlier(best, std::optional<Seen>(lines.first.seen));
+        } else if (const auto first = std::partition_point(lines.falling.begin(), lines.falling.end(), tooLate);
+                   first != lines.falling.end()) {
             KeepEarlier(best, std::optional<Seen>(first->seen));
+        }
     }
     return best;
 }
@@ -287,27 +292,19 @@ std::optional<SearchHitKeys::Seen> SearchHitKeys::earliestMatch(const Key& key) 
 
 void SearchHitKeys::addAttributed(const Key& parts, std::string_view key, Seen seen)
 {
-    if (!parts.dated || splitTime_ <= 0)
+    Span* span = insert(key, parts);
+    if (span == nullptr)
         return;
-    insert(key, parts);
-    // insert() found or made the owner; find it again for its bucket.
-    std::uint32_t owner = 0;
-    if (parts.host.empty())
-        owner = withoutHost_.find(key)->second;
-    else
-        owner = *findHost(parts.host, parts.hostHash);
-    const std::int64_t index = parts.minute / splitTime_;
-    Span* span = spans_.findOrInsert(BucketHash(owner, index), Bucket{owner, index}, Span{}).first; // there already
     const MinuteSeen entry{parts.minute, seen};
     if (span->lines == 0) {
-        bucketLines_.push_back({seen, {entry}, {entry}});
+        bucketLines_.push_back({entry, {}, {}});
         span->lines = static_cast<std::uint32_t>(bucketLines_.size());
         return;
     }
     BucketLines& lines = bucketLines_[span->lines - 1];
-    if (parts.minute > lines.rising.back().minute)
+    if (parts.minute > (lines.rising.empty() ? lines.first : lines.rising.back()).minute)
         lines.rising.push_back(entry);
-    if (parts.minute < lines.falling.back().minute)
+    if (parts.minute < (lines.falling.empty() ? lines.first : lines.falling.back()).minute)
         lines.falling.push_back(entry);
 }
 

@@ -76,8 +76,10 @@ private:
     // all, and two staircases of the keys that came with a minute later (rising) or earlier
     // (falling) than every key before them. Any other key has an earlier one at a minute as late
     // (as early), which is within whatever frame it is within.
+    // The first key begins both staircases; the vectors hold the rest, so that a bucket of one key
+    // (most of them) takes no memory of its own.
     struct BucketLines {
-        Seen first;
+        MinuteSeen first;
         std::vector<MinuteSeen> rising;
         std::vector<MinuteSeen> falling;
     };
@@ -89,9 +91,10 @@ private:
     bool neighbourWithin(std::uint32_t owner, std::int64_t minute) const;
     bool anyExtensionWithin(std::string_view host, std::int64_t minute) const;
     bool anyKeyWithoutHostWithin(std::string_view host, std::int64_t minute) const;
-    void insert(std::string_view key, const Key& parts);
+    // The key's bucket; nothing for a key that takes no part.
+    Span* insert(std::string_view key, const Key& parts);
     // Widens the owner's bucket of the minute to take it; true when the bucket is new.
-    bool addMinute(std::uint32_t owner, std::int64_t minute);
+    std::pair<Span*, bool> addMinute(std::uint32_t owner, std::int64_t minute);
     std::uint32_t hostOwner(const Key& key);
 
     const std::uint32_t* findHost(std::string_view host, std::uint64_t hash) const;

@@ -158,9 +158,11 @@ TEST(ReportFile, SeveralReportsSearchAsTheirConcatenationInAnyOrderGiven)
                       WriteFile(dir, QStringLiteral("access.log"), log.substr(second))};
     SearchRequest request;
     request.texts = {"GET /images/logstash_OSCON.pdf", "GET /favicon.ico"};
+    request.countDownloads = true; // a file's size may come from another report, read again or not
     const std::vector<std::string> tracked{"/images/logstash_OSCON.pdf", "/favicon.ico"};
     const auto whole = SearchReportFile(kRealLog, request, tracked);
     ASSERT_EQ(whole.status, ReportFileSearch::Status::Done);
+    const auto inMemory = SearchReport(log, request, {}, CollectedHits{}).result;
     const auto wholeDays = ReadReportDays(kRealLog);
     ASSERT_TRUE(wholeDays && !wholeDays->empty());
 
@@ -177,10 +179,20 @@ TEST(ReportFile, SeveralReportsSearchAsTheirConcatenationInAnyOrderGiven)
         EXPECT_EQ(result.texts[0], whole.outcome.result.texts[0]);
         EXPECT_EQ(result.texts[1], whole.outcome.result.texts[1]);
         EXPECT_EQ(result.reportHits, whole.outcome.result.reportHits);
+        EXPECT_EQ(result.counts.downloads, inMemory.counts.downloads);
         const auto& collected = search.outcome.collected;
         EXPECT_TRUE(std::equal(collected.begin(), collected.end(), whole.outcome.collected.begin(),
                                whole.outcome.collected.end()));
     } while (std::next_permutation(files.begin(), files.end()));
+
+    // Plain files only: every size comes from reading them again after the search.
+    const auto plainOnly = SearchReportFiles(
+        ReportPathsOf({dir.filePath(QStringLiteral("access.log.1")), dir.filePath(QStringLiteral("access.log"))}),
+        request, tracked);
+    const auto plainCounts = SearchReport(log.substr(first), request, {}, CollectedHits{}).result.counts.downloads;
+    ASSERT_TRUE(plainOnly.outcome.result.counts.downloads && plainCounts);
+    EXPECT_EQ(*plainOnly.outcome.result.counts.downloads, *plainCounts);
+    EXPECT_GT(plainCounts->panels[1].complete, 0);
 
     const auto missing = SearchReportFiles({files[0], dir.filePath(QStringLiteral("gone.log"))}, request, tracked);
     EXPECT_EQ(missing.status, ReportFileSearch::Status::NotFound);

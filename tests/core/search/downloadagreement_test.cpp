@@ -61,7 +61,9 @@ TEST(DownloadAgreement, RandomReportsGiveWhatThePlainReadingGives)
         for (int i = 0; i < kPanelCount; ++i)
             EXPECT_EQ(whole.counts.downloads->panels[i].downloads, whole.counts.found[i]) << "panel " << i;
 
-        const auto chunked = testing::SearchInChunks(report, request, [&] { return std::size_t{1} + random() % 300; });
+        const auto sizes = random() % 2 == 0 ? testing::FileSizes::AsItGoes : testing::FileSizes::Later;
+        const auto chunked = testing::SearchInChunks(
+            report, request, [&] { return std::size_t{1} + random() % 300; }, BestSimdLevel(), sizes);
         ASSERT_TRUE(chunked.counts.downloads);
         ExpectSame(*chunked.counts.downloads, plain);
 

@@ -76,6 +76,42 @@ TEST(DownloadCounts, TheSizeComesFromAnyStatus200LineOrIsGiven)
     EXPECT_EQ(given.counts.downloads->sizes, (FileSizes{{std::string(kZip), 600}}));
 }
 
+// Sizes read after the search look for the downloads' paths, or read every line when the paths
+// are many; either way a path that another path begins with, or a size from before its download,
+// counts as it does when read as the search goes.
+TEST(DownloadCounts, SizesReadAfterTheSearchAreTheSizesReadAsItGoes)
+{
+    for (const int files : {2, 12}) {
+        std::string report;
+        for (int file = 0; file < files; ++file) {
+            const std::string path = "/f/" + std::to_string(file) + ".zip";
+            const auto client = [&](int n) {
+                return std::string(1, char('a' + file)) + std::to_string(n) + ".example";
+            };
+            report += Line(client(1), "05/Dec/2004:09:00:00 -0800", "200", "900", "x", path + ".md5");
+            report += Line(client(2), "05/Dec/2004:09:00:00 -0800", "200", "500", "x", path);
+            report += Line(client(3), "05/Dec/2004:10:00:00 -0800", "206", "400", "y", path);
+            report += Line(client(3), "05/Dec/2004:10:05:00 -0800", "206", "300", "y", path);
+            report += Line(client(4), "05/Dec/2004:11:00:00 -0800", "200", "700", "z", path + "?big");
+        }
+        SearchRequest request;
+        request.texts = {"GET /f/", "never"};
+        request.noDuplicates = true;
+        request.splitTime = 30;
+        request.countDownloads = true;
+        ResultTextSink texts(request.moreFlags);
+        ReportSearch asItGoes(request, texts);
+        asItGoes.feed(report);
+        const auto expected = std::move(asItGoes).finish().downloads;
+        const auto later = SearchReport(report, request, {}, CollectedHits{}).result.counts.downloads;
+        ASSERT_TRUE(later && expected);
+        EXPECT_EQ(*later, *expected);
+        EXPECT_EQ(later->panels[0].downloads, 4 * files);
+        EXPECT_EQ(later->panels[0].complete, 3 * files) << "the .md5, the two parts, the query's whole";
+        EXPECT_EQ(later->panels[0].incomplete, files) << "500 of the 700 a later line shows";
+    }
+}
+
 // Bytes count towards a download from its lines of status 200 or 206 and of its own path; a
 // 304 or a 404 is a download of its own that delivered nothing.
 TEST(DownloadCounts, OnlyDeliveredBytesOfTheSamePathCount)
