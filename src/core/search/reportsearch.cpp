@@ -79,28 +79,43 @@ bool ReportSearch::wantsSizeLines()
     if (!downloads_)
         return false;
     endLines(); // the last line may start a download
-    if (!sizePaths_) {
-        sizePaths_.emplace();
-        for (std::string& path : downloads_->pathsWithoutGivenSize())
-            sizePaths_->emplace_back(std::move(path), level_);
+    if (!sizeTexts_) {
+        sizeTexts_.emplace();
+        const auto paths = downloads_->pathsWithoutGivenSize();
+        if (paths.empty())
+            return false;
+        // A site's files often share a folder: one search for the start they share finds the
+        // lines of them all. A search for each beats reading every line while they are few.
+        std::string_view shared = paths.front();
+        for (const std::string& path : paths)
+            shared = shared.substr(0, std::mismatch(shared.begin(), shared.end(), path.begin(), path.end()).first -
+                                          shared.begin());
+        constexpr std::size_t kShortestSharedStart = 8;
+        constexpr std::size_t kMostPathsSearched = 8;
+        if (paths.size() == 1 || shared.size() >= kShortestSharedStart) {
+            sizeTexts_->emplace_back(std::string(shared), level_);
+        } else if (paths.size() <= kMostPathsSearched) {
+            for (const std::string& path : paths)
+                sizeTexts_->emplace_back(path, level_);
+        } else {
+            sizeEveryLine_ = true;
+        }
     }
-    return !sizePaths_->empty();
+    return sizeEveryLine_ || !sizeTexts_->empty();
 }
 
 void ReportSearch::noteSizeLines(std::string_view lines)
 {
     if (!wantsSizeLines())
         return;
-    // A search for each path beats reading every line while the paths are few.
-    constexpr std::size_t kMostPathsSearched = 8;
-    if (sizePaths_->size() > kMostPathsSearched) {
+    if (sizeEveryLine_) {
         ForEachLine(
             lines, [this](std::string_view line) { downloads_->noteSizeLine(line); }, level_);
         return;
     }
-    for (const TextFinder& path : *sizePaths_) {
+    for (const TextFinder& text : *sizeTexts_) {
         std::size_t from = 0;
-        for (auto found = path.find(lines, from); found != std::string_view::npos; found = path.find(lines, from)) {
+        for (auto found = text.find(lines, from); found != std::string_view::npos; found = text.find(lines, from)) {
             const auto lineBegin = FindLineStart(lines, found, level_);
             from = FindLineBreak(lines, found, level_);
             downloads_->noteSizeLine(lines.substr(lineBegin, from - lineBegin));

@@ -149,7 +149,10 @@ private:
     std::unique_ptr<DownloadCounter> downloads_; // when counting them
     bool sizesLater_ = false;
     bool linesEnded_ = false;
-    std::optional<std::vector<TextFinder>> sizePaths_; // the paths noteSizeLines() looks for
+    // What noteSizeLines() looks for: texts that every line of a path without a size holds, or
+    // every line.
+    std::optional<std::vector<TextFinder>> sizeTexts_;
+    bool sizeEveryLine_ = false;
     ClientNetwork network_;
     std::string networkKey_;
 

@@ -260,15 +260,19 @@ void SearchHitKeys::earliestOfExtensions(std::string_view host, std::int64_t min
 }
 
 // The same candidates as repeats(), all of them, for the earliest.
-std::optional<SearchHitKeys::Seen> SearchHitKeys::earliestMatch(const Key& key) const
+std::optional<SearchHitKeys::Seen> SearchHitKeys::earliestMatch(const Key& key, const std::uint32_t* owner,
+                                                                bool newOwner) const
 {
     const auto host = key.host;
     if (host.empty() || !key.dated || splitTime_ <= 0)
         return std::nullopt;
     const auto minute = key.minute;
     std::optional<Seen> best;
-    if (const auto* owner = findHost(host, key.hostHash)) {
-        best = earliestWithin(*owner, minute);
+    if (owner == nullptr)
+        owner = findHost(host, key.hostHash);
+    if (owner != nullptr) {
+        if (!newOwner)
+            best = earliestWithin(*owner, minute);
         if (extended_[*owner])
             earliestOfExtensions(host, minute, best);
     } else {
@@ -279,8 +283,8 @@ std::optional<SearchHitKeys::Seen> SearchHitKeys::earliestMatch(const Key& key) 
             if (!host.ends_with(kSeparator.substr(0, cut)))
                 continue;
             const auto earlier = host.substr(0, host.size() - cut);
-            if (const auto* owner = findHost(earlier, HashOf(earlier)))
-                KeepEarlier(best, earliestWithin(*owner, minute));
+            if (const auto* shorter = findHost(earlier, HashOf(earlier)))
+                KeepEarlier(best, earliestWithin(*shorter, minute));
         }
     }
     if (!withoutHost_.empty() && (blankFreeKeysWithoutHost_ > 0 || host.find(' ') != std::string_view::npos)) {
@@ -290,21 +294,18 @@ std::optional<SearchHitKeys::Seen> SearchHitKeys::earliestMatch(const Key& key) 
     return best;
 }
 
-void SearchHitKeys::addAttributed(const Key& parts, std::string_view key, Seen seen)
+void SearchHitKeys::attribute(Span& span, std::int64_t minute, Seen seen)
 {
-    Span* span = insert(key, parts);
-    if (span == nullptr)
-        return;
-    const MinuteSeen entry{parts.minute, seen};
-    if (span->lines == 0) {
+    const MinuteSeen entry{minute, seen};
+    if (span.lines == 0) {
         bucketLines_.push_back({entry, {}, {}});
-        span->lines = static_cast<std::uint32_t>(bucketLines_.size());
+        span.lines = static_cast<std::uint32_t>(bucketLines_.size());
         return;
     }
-    BucketLines& lines = bucketLines_[span->lines - 1];
-    if (parts.minute > (lines.rising.empty() ? lines.first : lines.rising.back()).minute)
+    BucketLines& lines = bucketLines_[span.lines - 1];
+    if (minute > (lines.rising.empty() ? lines.first : lines.rising.back()).minute)
         lines.rising.push_back(entry);
-    if (parts.minute < (lines.falling.empty() ? lines.first : lines.falling.back()).minute)
+    if (minute < (lines.falling.empty() ? lines.first : lines.falling.back()).minute)
         lines.falling.push_back(entry);
 }
 
@@ -319,9 +320,23 @@ std::optional<std::uint32_t> SearchHitKeys::addAndAttribute(std::string_view key
 std::optional<SearchHitKeys::Match> SearchHitKeys::addAndMatch(std::string_view key, std::uint32_t newDownload)
 {
     const Key parts = read(key);
-    const auto earlier = earliestMatch(parts);
+    std::optional<Seen> earlier;
+    Span* span = nullptr;
+    if (!parts.host.empty() && parts.dated && splitTime_ > 0) {
+        // The host is made an owner first, before its minute is added: a new host is then looked
+        // up among the others once, and it has no key yet that the match could find.
+        const auto owners = extended_.size();
+        const std::uint32_t owner = hostOwner(parts);
+        earlier = earliestMatch(parts, &owner, extended_.size() > owners);
+        span = addMinute(owner, parts.minute).first;
+    } else {
+        earlier = earliestMatch(parts, nullptr);
+        span = insert(key, parts);
+    }
     const std::uint32_t download = earlier ? earlier->download : newDownload;
-    addAttributed(parts, key, {added_++, download});
+    const Seen seen{added_++, download};
+    if (span != nullptr)
+        attribute(*span, parts.minute, seen);
     if (!earlier)
         return std::nullopt;
     return Match{earlier->order, download};

@@ -99,10 +99,12 @@ private:
 
     const std::uint32_t* findHost(std::string_view host, std::uint64_t hash) const;
 
-    std::optional<Seen> earliestMatch(const Key& key) const;
+    // owner: the key's host's, when it is known to be there already; newOwner: made just now, so
+    // that it holds no key yet.
+    std::optional<Seen> earliestMatch(const Key& key, const std::uint32_t* owner, bool newOwner = false) const;
     std::optional<Seen> earliestWithin(std::uint32_t owner, std::int64_t minute) const;
     void earliestOfExtensions(std::string_view host, std::int64_t minute, std::optional<Seen>& best) const;
-    void addAttributed(const Key& parts, std::string_view key, Seen seen);
+    void attribute(Span& span, std::int64_t minute, Seen seen);
 
     std::int64_t splitTime_;
     std::deque<std::string> hostNames_; // a deque keeps its elements in place: the views stay valid

@@ -76,15 +76,15 @@ TEST(DownloadCounts, TheSizeComesFromAnyStatus200LineOrIsGiven)
     EXPECT_EQ(given.counts.downloads->sizes, (FileSizes{{std::string(kZip), 600}}));
 }
 
-// Sizes read after the search look for the downloads' paths, or read every line when the paths
-// are many; either way a path that another path begins with, or a size from before its download,
-// counts as it does when read as the search goes.
+// Sizes read after the search look for the start the downloads' paths share, or for each path, or
+// read every line when the paths are many; either way a path that another path begins with, or a
+// size from before its download, counts as it does when read as the search goes.
 TEST(DownloadCounts, SizesReadAfterTheSearchAreTheSizesReadAsItGoes)
 {
-    for (const int files : {2, 12}) {
+    for (const auto& [files, folder] : {std::pair{1, "/f/"}, {2, "/f/"}, {12, "/f/"}, {12, "/downloads/"}}) {
         std::string report;
         for (int file = 0; file < files; ++file) {
-            const std::string path = "/f/" + std::to_string(file) + ".zip";
+            const std::string path = folder + std::to_string(file) + ".zip";
             const auto client = [&](int n) {
                 return std::string(1, char('a' + file)) + std::to_string(n) + ".example";
             };
@@ -95,7 +95,7 @@ TEST(DownloadCounts, SizesReadAfterTheSearchAreTheSizesReadAsItGoes)
             report += Line(client(4), "05/Dec/2004:11:00:00 -0800", "200", "700", "z", path + "?big");
         }
         SearchRequest request;
-        request.texts = {"GET /f/", "never"};
+        request.texts = {"GET /", "never"};
         request.noDuplicates = true;
         request.splitTime = 30;
         request.countDownloads = true;
