@@ -102,6 +102,29 @@ void JsonStream::text(std::string_view bytes)
     flushWhenFull();
 }
 
+void JsonStream::beginString()
+{
+    startValue();
+    buffer_ += '"';
+}
+
+void JsonStream::stringPiece(std::string_view escaped)
+{
+    if (escaped.size() >= kChunk) {
+        flush();
+        out_.write(escaped.data(), static_cast<std::streamsize>(escaped.size()));
+        return;
+    }
+    buffer_ += escaped;
+    flushWhenFull();
+}
+
+void JsonStream::endString()
+{
+    buffer_ += '"';
+    flushWhenFull();
+}
+
 void JsonStream::finish()
 {
     buffer_ += '\n';

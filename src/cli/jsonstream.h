@@ -30,6 +30,10 @@ public:
     void members(const Json& object);
     // A string of the report's bytes, decoded as Json::text decodes them.
     void text(std::string_view bytes);
+    // A string whose body comes already escaped (as AppendJsonStringBody escapes), in pieces.
+    void beginString();
+    void stringPiece(std::string_view escaped);
+    void endString();
     template <class Range>
     void texts(const Range& range)
     {

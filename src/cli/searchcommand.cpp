@@ -6,12 +6,15 @@
 #include "cli/countoptions.h"
 #include "cli/dataoptions.h"
 #include "cli/json.h"
+#include "cli/jsonspill.h"
 #include "cli/jsonstream.h"
 #include "cli/labels.h"
 #include "cli/leaveoutoptions.h"
 #include "cli/options.h"
 #include "cli/reportfailure.h"
 #include "cli/searchoptions.h"
+
+#include <functional>
 
 namespace tallywick::cli {
 namespace {
@@ -82,21 +85,29 @@ void WriteText(const SearchRequest& request, const SearchResult& result, std::os
         out << '\n' << text;
 }
 
-// Written as it goes: the result texts and the hits can be hundreds of megabytes.
-void WriteJson(const SearchRequest& request, const SearchOutcome& outcome, std::ostream& out)
+// The parts of the JSON output that grow with the report, written where they are kept.
+struct GrowingParts {
+    std::function<bool(int panel, JsonStream& json)> result;
+    std::function<bool(JsonStream& json)> reportHits;
+    const CollectedHits& collected;
+};
+
+// Written as it goes: the result texts and the hits can be hundreds of megabytes. False when a
+// part could not be read back.
+bool WriteJson(const SearchRequest& request, const SearchCounts& counts, const GrowingParts& parts, std::ostream& out)
 {
-    const SearchResult& result = outcome.result;
-    const DownloadCounts downloads = result.counts.downloads.value_or(DownloadCounts{});
+    const DownloadCounts downloads = counts.downloads.value_or(DownloadCounts{});
     JsonStream json(out);
+    bool read = true;
     json.beginObject();
     json.key("lines");
-    json.value(result.counts.lineCount);
+    json.value(counts.lineCount);
     json.key("overlong_lines");
-    json.value(result.counts.overlongLines);
+    json.value(counts.overlongLines);
     json.key("all");
-    json.value(result.counts.allFound);
+    json.value(counts.allFound);
     json.key("left_out");
-    json.value(LeftOutJson(result.counts.leftOut, result.counts.agents));
+    json.value(LeftOutJson(counts.leftOut, counts.agents));
     json.key("panels");
     json.beginArray();
     for (int i = 0; i < kPanelCount; ++i) {
@@ -104,23 +115,50 @@ void WriteJson(const SearchRequest& request, const SearchOutcome& outcome, std::
         json.key("text");
         json.text(request.texts[i]);
         json.key("found");
-        json.value(result.counts.found[i]);
-        Json counts = Json::object();
-        SetPanelCounts(counts, downloads.panels[i]);
-        json.members(counts);
+        json.value(counts.found[i]);
+        Json panelCounts = Json::object();
+        SetPanelCounts(panelCounts, downloads.panels[i]);
+        json.members(panelCounts);
         json.key("result");
-        json.text(result.texts[i]);
+        read = parts.result(i, json) && read;
         json.endObject();
     }
     json.endArray();
     json.key("sizes");
     json.value(SizesJson(downloads.sizes));
     json.key("report_hits");
-    json.texts(result.reportHits);
+    read = parts.reportHits(json) && read;
     json.key("collected");
-    json.texts(outcome.collected);
+    json.texts(parts.collected);
     json.endObject();
     json.finish();
+    return read;
+}
+
+// Without tracked items nothing is collected: the result texts and the report hits go into the
+// output as the search finds them, by way of temporary files when they grow large.
+int SearchIntoJson(const SearchRequest& request, const ReportPaths& reports, Environment& env)
+{
+    JsonSpillSink spill(request.moreFlags);
+    const auto read = ReadReportFiles(reports, request, spill, env.openReport);
+    if (read.status != ReportFileSearch::Status::Done)
+        return ReportSearchFailure(read.failedPath, read.status, read.error, env);
+    if (const auto error = spill.error()) {
+        env.err << "tallywick-cli search: cannot keep the output in a temporary file: " << error->toStdString() << '\n';
+        return kExitFailed;
+    }
+    const CollectedHits none;
+    const bool written =
+        WriteJson(request, read.counts,
+                  {.result = [&](int panel, JsonStream& json) { return spill.writeResult(panel, json); },
+                   .reportHits = [&](JsonStream& json) { return spill.writeReportHits(json); },
+                   .collected = none},
+                  env.out);
+    if (!written) {
+        env.err << "tallywick-cli search: the output kept in a temporary file could not be read back\n";
+        return kExitFailed;
+    }
+    return kExitOk;
 }
 
 } // namespace
@@ -155,6 +193,8 @@ int RunSearch(const Arguments& arguments, Environment& env)
         tracked = std::move(read.lines);
     }
 
+    if (line.json() && tracked.empty())
+        return SearchIntoJson(request, OldestReportsFirst(reports), env);
     // The text output shows no report hits, and without tracked items nothing is collected.
     const bool keepHits = line.json() || !tracked.empty();
     const auto search =
@@ -162,10 +202,24 @@ int RunSearch(const Arguments& arguments, Environment& env)
                           keepHits ? ResultTextSink::ReportHits::Keep : ResultTextSink::ReportHits::Drop);
     if (search.status != ReportFileSearch::Status::Done)
         return ReportSearchFailure(search.failedPath, search.status, search.error, env);
-    if (line.json())
-        WriteJson(request, search.outcome, env.out);
-    else
+    if (!line.json()) {
         WriteText(request, search.outcome.result, env.out);
+        return kExitOk;
+    }
+    const SearchResult& result = search.outcome.result;
+    WriteJson(request, result.counts,
+              {.result =
+                   [&](int panel, JsonStream& json) {
+                       json.text(result.texts[panel]);
+                       return true;
+                   },
+               .reportHits =
+                   [&](JsonStream& json) {
+                       json.texts(result.reportHits);
+                       return true;
+                   },
+               .collected = search.outcome.collected},
+              env.out);
     return kExitOk;
 }
 

@@ -415,18 +415,22 @@ ResultTextSink::ResultTextSink(std::array<bool, kPanelCount> moreFlags, ReportHi
 {
 }
 
-void ResultTextSink::take(const SearchHit& hit)
+void AppendResultText(std::string& text, const SearchHit& hit, bool more)
 {
-    if (!hit.repeated && keepReportHits_)
-        result_.reportHits.push_back(hit.line);
-    std::string& text = result_.texts[hit.panel];
-    if (moreFlags_[hit.panel]) {
+    if (more) {
         text += StatusPart(hit.line, hit.requestEnd);
         text += kLineBreak;
     } else {
         text += Left(hit.line, hit.requestEnd);
     }
     text += kLineBreak;
+}
+
+void ResultTextSink::take(const SearchHit& hit)
+{
+    if (!hit.repeated && keepReportHits_)
+        result_.reportHits.push_back(hit.line);
+    AppendResultText(result_.texts[hit.panel], hit, moreFlags_[hit.panel]);
 }
 
 SearchResult ResultTextSink::finish(const SearchCounts& counts) &&

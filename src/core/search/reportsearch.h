@@ -166,6 +166,10 @@ private:
     std::int64_t numbered_ = 0;
 };
 
+// Appends a hit to its panel's result text: the request, or with More the request and the status
+// on a line each, and a line break.
+void AppendResultText(std::string& text, const SearchHit& hit, bool more);
+
 // Builds the result boxes' texts and keeps the report hits, as the main window shows them (the
 // report hits only when asked to).
 class ResultTextSink final : public HitSink {

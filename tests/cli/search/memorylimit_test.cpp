@@ -74,8 +74,8 @@ TEST_F(MemoryLimit, AnEndlessSourceIsReadUntilInterrupted)
 
 TEST_F(MemoryLimit, RunningOutOfMemoryIsAnErrorWithExit1)
 {
-    // Every line a download without repeats, all kept for the JSON output: they outgrow the
-    // address space.
+    // Every line a download without repeats, all kept to collect the tracked item's: they
+    // outgrow the address space.
     QFile report(path("hits.log"));
     ASSERT_TRUE(report.open(QIODevice::WriteOnly));
     QByteArray block;
@@ -84,10 +84,15 @@ TEST_F(MemoryLimit, RunningOutOfMemoryIsAnErrorWithExit1)
     for (int i = 0; i < 300; ++i)
         ASSERT_EQ(report.write(block), block.size());
     report.close();
+    QFile tracked(path("tracking.dat"));
+    ASSERT_TRUE(tracked.open(QIODevice::WriteOnly));
+    tracked.write("/quarnel/shareware/pelmor.zip\r\n");
+    tracked.close();
 
     QProcess process;
     StartLimited(process, {QStringLiteral("search"), report.fileName(), QStringLiteral("--split-time"),
-                           QStringLiteral("0"), QStringLiteral("--long1"), QStringLiteral("--json")});
+                           QStringLiteral("0"), QStringLiteral("--long1"), QStringLiteral("--tracked"),
+                           tracked.fileName(), QStringLiteral("--json")});
     ASSERT_TRUE(process.waitForFinished(120'000));
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(process.exitCode(), 1);
