@@ -95,9 +95,14 @@ int main(int argc, char** argv)
         clock.start();
         openAction->trigger();
         const double triggerMs = static_cast<double>(clock.nsecsElapsed()) / 1e6;
-        while (window.isSearching())
+        // The counts show as soon as the reports are searched; the texts are made after.
+        const QString searching = total->text();
+        while (window.isSearching() && total->text() == searching)
             QApplication::processEvents(QEventLoop::WaitForMoreEvents);
         const double countsMs = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+        while (window.isSearching())
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        const double endedMs = static_cast<double>(clock.nsecsElapsed()) / 1e6;
         const double searchGap = ticks.longestMs();
         const long searchTicks = ticks.ticks();
         ticks.restart();
@@ -107,8 +112,9 @@ int main(int argc, char** argv)
         std::printf("%s (%.0f MB): %s\n", qPrintable(QFileInfo(log).fileName()),
                     static_cast<double>(QFileInfo(log).size()) / 1e6, qPrintable(total->text()));
         std::printf("  File > Open returned after          %9.1f ms\n", triggerMs);
-        std::printf("  counts shown after                  %9.1f ms  (longest event-loop gap %.1f ms, %ld ticks)\n",
-                    countsMs, searchGap, searchTicks);
+        std::printf("  counts shown after                  %9.1f ms\n", countsMs);
+        std::printf("  search ended after                  %9.1f ms  (longest event-loop gap %.1f ms, %ld ticks)\n",
+                    endedMs, searchGap, searchTicks);
         std::printf("  result boxes filled after           %9.1f ms  (longest event-loop gap %.1f ms)\n", filledMs,
                     ticks.longestMs());
     }
