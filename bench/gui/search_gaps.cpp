@@ -21,10 +21,23 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <fstream>
+#include <string>
 
 namespace {
 
 using namespace tallywick;
+
+// The resident memory of this process in MB (VmRSS), 0 where /proc does not say.
+double ResidentMb()
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.starts_with("VmRSS:"))
+            return std::stod(line.substr(6)) / 1024;
+    }
+    return 0;
+}
 
 // The longest time the event loop went without a tick, over a stretch of its work.
 class TickRecorder {
@@ -117,6 +130,7 @@ int main(int argc, char** argv)
                     endedMs, searchGap, searchTicks);
         std::printf("  result boxes filled after           %9.1f ms  (longest event-loop gap %.1f ms)\n", filledMs,
                     ticks.longestMs());
+        std::printf("  resident memory then                %9.0f MB\n", ResidentMb());
     }
     return 0;
 }

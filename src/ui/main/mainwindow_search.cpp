@@ -37,6 +37,10 @@
 #include <optional>
 #include <utility>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace tallywick {
 
 // What a search made on its thread, for the window to show.
@@ -133,6 +137,10 @@ FinishedSearch RunSearch(const QStringList& paths, const SearchRequest& request,
         found.search.status = ReportFileSearch::Status::Failed;
         found.search.error = NoMemoryToShow();
     }
+#ifdef __GLIBC__
+    // The search's working memory, freed now, would stay with this thread's arena otherwise.
+    malloc_trim(0);
+#endif
     return found;
 }
 
