@@ -2,7 +2,8 @@
 # Builds and runs tests under the sanitizers, without the desktop program (Qt's widgets are not
 # instrumented and would only add noise):
 #   scripts/sanitize.sh address   # AddressSanitizer + UndefinedBehaviorSanitizer: core, app and CLI tests
-#   scripts/sanitize.sh thread    # ThreadSanitizer: the history keeper's background merges and closing
+#   scripts/sanitize.sh thread    # ThreadSanitizer: the history keeper's background merges and closing,
+#                                 # and the report search's days read beside it
 # Each kind builds in build/KIND (reused when it exists).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -15,9 +16,10 @@ case "$kind" in
     ;;
   thread)
     flags="-fsanitize=thread"
-    # The keeper's tests run real merges on a background thread, cancel them and close.
-    targets=(--target tallywick_app_history_tests)
-    tests=(-R 'HistoryKeeper')
+    # The keeper's tests run real merges on a background thread, cancel them and close; a search
+    # of plain reports reads their days on a thread of its own.
+    targets=(--target tallywick_app_history_tests --target tallywick_app_report_tests)
+    tests=(-R 'HistoryKeeper|ReportFile')
     ;;
   *)
     echo "Usage: $0 address|thread" >&2

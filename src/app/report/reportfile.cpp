@@ -5,11 +5,15 @@
 #include "core/log/lines.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstring>
+#include <future>
 #include <new>
+#include <system_error>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -160,6 +164,48 @@ SizeRead ReadSizeLines(ReadAgain& report, ReportSearch& search, const std::funct
     return SizeRead::Done;
 }
 
+// A plain file can be read again: its days are read beside the search, on a thread of their own,
+// rather than from the search's read, which they would slow down.
+bool DaysReadApart(const ReportPath& path)
+{
+    return !IsCompressedReport(path.text()) && QFileInfo(path.text()).isFile();
+}
+
+struct DaysRead {
+    std::vector<std::chrono::sys_days> days;
+    ReportPath failedPath; // and why, when one could not be read
+    QString error;
+};
+
+DaysRead ReadDaysApart(const ReportPaths& paths, const ReportOpener& open, const std::atomic<bool>& stop)
+{
+    DaysRead read;
+    ReportDays days;
+    const auto addLines = [&](std::string_view lines) {
+        ForEachLine(lines, [&](std::string_view line) { days.addLine(line); });
+    };
+    for (const ReportPath& path : paths) {
+        const auto device = open(path);
+        if (!device || !device->isOpen()) {
+            read.failedPath = path;
+            read.error = device ? device->errorString() : QStringLiteral("Cannot open the report");
+            return read;
+        }
+        LineAssembler lines(kLongestLine);
+        const auto error = ReadReport(
+            *device, false, [&](std::string_view chunk) { lines.feed(chunk, addLines); },
+            [&](qint64) { return !stop; });
+        if (error) {
+            read.failedPath = path;
+            read.error = *error;
+            return read;
+        }
+        addLines(lines.rest());
+    }
+    read.days = days.days();
+    return read;
+}
+
 } // namespace
 
 std::optional<QString> ReadReport(QIODevice& device, bool gzip, const ChunkSink& sink, const ReadProgress& progress)
@@ -215,7 +261,37 @@ ReportFileRead ReadReportFiles(const ReportPaths& paths, const SearchRequest& re
             searching.emplace(request, sink);
         ReportSearch& search = *searching;
         std::uint64_t fed = 0;
-        // The days come from the search's own read: a pipe cannot be read twice.
+        // The days of plain files are read beside the search; the others' come from the search's
+        // own read (a pipe cannot be read twice).
+        QList<bool> daysApartAt(paths.size(), false);
+        ReportPaths apart;
+        for (qsizetype i = 0; days && i < paths.size(); ++i) {
+            daysApartAt[i] = DaysReadApart(paths[i]);
+            if (daysApartAt[i])
+                apart.push_back(paths[i]);
+        }
+        std::atomic<bool> stopDays = false;
+        std::future<DaysRead> daysApart;
+        if (!apart.empty()) {
+            try {
+                daysApart = std::async(std::launch::async, ReadDaysApart, std::cref(apart), std::cref(open),
+                                       std::cref(stopDays));
+            } catch (const std::system_error&) {
+                std::fill(daysApartAt.begin(), daysApartAt.end(), false); // no thread: read them here
+            }
+        }
+        // However the search ends, the days' thread ends before what it reads goes.
+        struct DaysThread {
+            std::atomic<bool>& stop;
+            std::future<DaysRead>& read;
+            ~DaysThread()
+            {
+                stop = true;
+                if (read.valid())
+                    read.wait();
+            }
+        } daysThread{stopDays, daysApart};
+        bool daysHere = false;
         LineAssembler dayLines(kLongestLine);
         const auto addDays = [&](std::string_view lines) {
             ForEachLine(lines, [&](std::string_view line) { days->addLine(line); });
@@ -224,7 +300,7 @@ ReportFileRead ReadReportFiles(const ReportPaths& paths, const SearchRequest& re
         const auto feed = [&](std::string_view chunk) {
             search.feed(chunk);
             fed += chunk.size();
-            if (days)
+            if (daysHere)
                 dayLines.feed(chunk, addDays);
             if (!chunk.empty())
                 lastByte = chunk.back();
@@ -233,7 +309,8 @@ ReportFileRead ReadReportFiles(const ReportPaths& paths, const SearchRequest& re
         // Plain files are read a second time for the sizes of the files downloaded, which then
         // reads only the lines of those files (see ReportSearch::leaveSizesForLater).
         std::vector<ReadAgain> again;
-        for (const ReportPath& path : paths) {
+        for (qsizetype index = 0; index < paths.size(); ++index) {
+            const ReportPath& path = paths[index];
             auto device = open(path);
             if (!device || !device->isOpen()) {
                 read.status = Status::Failed;
@@ -243,6 +320,7 @@ ReportFileRead ReadReportFiles(const ReportPaths& paths, const SearchRequest& re
             }
             if (lastByte != '\n' && lastByte != '\r')
                 feed("\n");
+            daysHere = days != nullptr && !daysApartAt[index];
             if (fates)
                 fates->starts.push_back({fed, search.linesBegun()});
             const bool gzip = IsCompressedReport(path.text());
@@ -270,7 +348,7 @@ ReportFileRead ReadReportFiles(const ReportPaths& paths, const SearchRequest& re
                 again.push_back({std::move(device), path, fileRead});
         }
         if (days)
-            addDays(dayLines.rest());
+            addDays(dayLines.rest()); // a last line of a file read here, lacking its break
         if (!again.empty() && search.wantsSizeLines()) {
             for (ReadAgain& report : again) {
                 const auto error = ReadSizeLines(
@@ -286,6 +364,16 @@ ReportFileRead ReadReportFiles(const ReportPaths& paths, const SearchRequest& re
                     return read;
                 }
             }
+        }
+        if (daysApart.valid()) {
+            const DaysRead apartRead = daysApart.get();
+            if (!apartRead.error.isEmpty()) {
+                read.status = Status::Failed;
+                read.error = apartRead.error;
+                read.failedPath = apartRead.failedPath;
+                return read;
+            }
+            days->addDays(apartRead.days);
         }
         read.counts = std::move(search).finish();
     } catch (const std::bad_alloc&) {

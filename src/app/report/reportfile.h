@@ -86,8 +86,10 @@ struct FateListener {
 // Several report files read into one search as one report, in the order given (see
 // OldestReportsFirst): a split download that crosses from one into the next is one download,
 // and a file whose last line lacks its break does not run on into the next. Nothing is read when
-// one of them is not found. Each is opened once, so a pipe among them is read as it comes.
-// progress is told the bytes read of all the files so far.
+// one of them is not found. A pipe or a compressed report is opened once and read as it comes;
+// a plain file is read again for what the search left for later (the sizes of the files
+// downloaded, from the same opening) and its days are read beside the search, on a thread of
+// their own. progress is told the bytes read of all the files so far.
 ReportFileRead ReadReportFiles(const ReportPaths& paths, const SearchRequest& request, HitSink& sink,
                                const ReportOpener& open = OpenReportFile, const SearchProgress& progress = {},
                                ReportDays* days = nullptr, FateListener* fates = nullptr);

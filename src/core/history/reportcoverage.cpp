@@ -51,6 +51,11 @@ void ReportDays::addLine(std::string_view line)
     }
 }
 
+void ReportDays::addDays(const std::vector<sys_days>& days)
+{
+    days_.insert(days_.end(), days.begin(), days.end());
+}
+
 std::vector<sys_days> ReportDays::days() const
 {
     auto days = days_;

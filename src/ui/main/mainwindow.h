@@ -161,6 +161,8 @@ private:
     void endSearch(bool refreshPanels);
     void showResult(const SearchResult& result, std::array<QString, kPanelCount> texts,
                     const LeaveOutOptions& leaveOut);
+    // The counts of a search that has ended, before its result texts are ready.
+    void showCounts(const SearchCounts& counts);
     LeaveOutOptions leaveOutOptions();
     void restoreResults();
     void searchPastedText();

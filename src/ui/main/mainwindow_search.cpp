@@ -37,6 +37,10 @@
 #include <optional>
 #include <utility>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace tallywick {
 
 // What a search made on its thread, for the window to show.
@@ -101,8 +105,10 @@ std::shared_ptr<const SearchExplanation> Explanation(ExplainSink& sink, FateList
 }
 
 // Runs on the search's thread: everything it reads is its own.
+// countsReady is told the counts as soon as the reports are searched, before the texts are made.
 FinishedSearch RunSearch(const QStringList& paths, const SearchRequest& request, std::vector<std::string> trackedItems,
-                         const ReportOpener& open, const SearchProgress& progress)
+                         const ReportOpener& open, const SearchProgress& progress,
+                         const std::function<void(const SearchCounts&)>& countsReady)
 {
     FinishedSearch found;
     const ReportPaths reports = ReportPathsOf(paths);
@@ -117,6 +123,7 @@ FinishedSearch RunSearch(const QStringList& paths, const SearchRequest& request,
     found.leaveOut = request.leaveOut;
     if (found.search.status != ReportFileSearch::Status::Done)
         return found;
+    countsReady(found.search.outcome.result.counts);
     try {
         found.explanation =
             Explanation(fates, listener, reports, request, found.search.outcome.result.counts, keepTexts);
@@ -130,6 +137,10 @@ FinishedSearch RunSearch(const QStringList& paths, const SearchRequest& request,
         found.search.status = ReportFileSearch::Status::Failed;
         found.search.error = NoMemoryToShow();
     }
+#ifdef __GLIBC__
+    // The search's working memory, freed now, would stay with this thread's arena otherwise.
+    malloc_trim(0);
+#endif
     return found;
 }
 
@@ -192,7 +203,10 @@ void MainWindow::searchReport(std::function<void()> then)
             channel.post([this, bytesRead, lines] { workProgress_->searched(bytesRead, lines); });
             return !channel.stopped();
         };
-        auto found = std::make_shared<FinishedSearch>(RunSearch(paths, request, tracked, open, progress));
+        const auto countsReady = [&](const SearchCounts& counts) {
+            channel.post([this, counts] { showCounts(counts); });
+        };
+        auto found = std::make_shared<FinishedSearch>(RunSearch(paths, request, tracked, open, progress, countsReady));
         return [this, paths, found] { showSearchResult(paths, std::move(*found)); };
     });
 }
@@ -321,6 +335,21 @@ void MainWindow::showResult(const SearchResult& result, std::array<QString, kPan
         leftOut += QLatin1Char('\n') + NoAgentsText();
     leftOutLabel_->setText(leftOut);
     leftOutLabel_->setVisible(leaveOut.active());
+}
+
+// A cancel from here on shows the last result again, as a cancel during the search does.
+void MainWindow::showCounts(const SearchCounts& counts)
+{
+    if (!isSearching())
+        return;
+    workProgress_->end();
+    for (SearchPanel* panel : panels_) {
+        const auto at = static_cast<std::size_t>(panel->index());
+        panel->showCountsOfSearch(counts.found[at], counts.downloads
+                                                        ? std::optional<PanelDownloads>(counts.downloads->panels[at])
+                                                        : std::nullopt);
+    }
+    totalLabel_->setText(AllFoundText(counts.allFound, counts.lineCount));
 }
 
 void MainWindow::restoreResults()

@@ -198,7 +198,7 @@ void SearchPanel::showResult(std::int64_t found, const std::optional<PanelDownlo
     shownCount_ = FoundText(found);
     shownDownloads_ = downloads;
     filler_->fill(shownResult_);
-    showCounts();
+    showCounts(shownCount_, shownDownloads_);
 }
 
 void SearchPanel::showSearching()
@@ -212,7 +212,7 @@ void SearchPanel::showSearching()
 void SearchPanel::showLastResult()
 {
     filler_->fill(shownResult_);
-    showCounts();
+    showCounts(shownCount_, shownDownloads_);
 }
 
 void SearchPanel::setExplainable(bool explainable)
@@ -221,11 +221,16 @@ void SearchPanel::setExplainable(bool explainable)
     countLabel_->setCursor(explainable ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
 
-void SearchPanel::showCounts()
+void SearchPanel::showCounts(const QString& count, const std::optional<PanelDownloads>& downloads)
 {
-    countLabel_->setText(shownCount_);
-    downloadsLabel_->setText(shownDownloads_ ? DownloadCountsText(*shownDownloads_) : QString());
-    downloadsLabel_->setToolTip(shownDownloads_ ? DownloadCountsToolTip(*shownDownloads_) : QString());
+    countLabel_->setText(count);
+    downloadsLabel_->setText(downloads ? DownloadCountsText(*downloads) : QString());
+    downloadsLabel_->setToolTip(downloads ? DownloadCountsToolTip(*downloads) : QString());
+}
+
+void SearchPanel::showCountsOfSearch(std::int64_t found, const std::optional<PanelDownloads>& downloads)
+{
+    showCounts(FoundText(found), downloads);
 }
 
 std::vector<QWidget*> SearchPanel::tabOrder() const

@@ -54,6 +54,9 @@ public:
     void showResult(std::int64_t found, const std::optional<PanelDownloads>& downloads, QString text);
     // While a search runs: the count says so, the box asks to wait.
     void showSearching();
+    // The counts of a search that has ended, while its result text is still being made: the box
+    // goes on asking to wait.
+    void showCountsOfSearch(std::int64_t found, const std::optional<PanelDownloads>& downloads);
     // A search that showed nothing (cancelled, failed): the box shows the last result again.
     void showLastResult();
     // Whether the last search's count can be explained (it kept the fate of every line).
@@ -82,7 +85,7 @@ protected:
 private:
     void showState();
     void takeText();
-    void showCounts();
+    void showCounts(const QString& count, const std::optional<PanelDownloads>& downloads);
 
     int index_;
     SearchPanelState state_;

@@ -390,8 +390,9 @@ private slots:
         QCOMPARE(Dialogs::shownMessages().size(), shownBefore);
     }
 
-    // The days a report covers come from the search's own read: a report is opened once.
-    void aSearchReadsItsReportOnceAndNotesItsDays()
+    // The days a plain report covers are read beside the search, from a second opening of it (a
+    // pipe's come from the search's own read).
+    void aSearchNotesTheDaysOfItsReport()
     {
         TestProgram run;
         auto opened = std::make_shared<std::atomic<int>>(0);
@@ -404,7 +405,7 @@ private slots:
         QVERIFY(run.start());
         run.open(report);
         QVERIFY(run.searched());
-        QCOMPARE(opened->load(), 1);
+        QCOMPARE(opened->load(), 2);
         run.program->closeAllWindows();
         QVERIFY(FileBytes(run.dataFile("coverage.dat")).contains("2026-12-04"));
     }
