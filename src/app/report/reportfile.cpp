@@ -177,14 +177,19 @@ struct DaysRead {
     QString error;
 };
 
-DaysRead ReadDaysApart(const ReportPaths& paths, const ReportOpener& open, const std::atomic<bool>& stop)
+// Each file is read up to the size it had when the search began: a log that grows meanwhile
+// never has a day counted as covered whose lines the search may not have read.
+DaysRead ReadDaysApart(const ReportPaths& paths, const std::vector<qint64>& sizes, const ReportOpener& open,
+                       const std::atomic<bool>& stop)
 {
     DaysRead read;
     ReportDays days;
     const auto addLines = [&](std::string_view lines) {
         ForEachLine(lines, [&](std::string_view line) { days.addLine(line); });
     };
-    for (const ReportPath& path : paths) {
+    std::vector<char> block(kBlockSize);
+    for (std::size_t i = 0; i < sizes.size() && !stop; ++i) {
+        const ReportPath& path = paths[static_cast<qsizetype>(i)];
         const auto device = open(path);
         if (!device || !device->isOpen()) {
             read.failedPath = path;
@@ -192,13 +197,17 @@ DaysRead ReadDaysApart(const ReportPaths& paths, const ReportOpener& open, const
             return read;
         }
         LineAssembler lines(kLongestLine);
-        const auto error = ReadReport(
-            *device, false, [&](std::string_view chunk) { lines.feed(chunk, addLines); },
-            [&](qint64) { return !stop; });
-        if (error) {
-            read.failedPath = path;
-            read.error = *error;
-            return read;
+        for (qint64 left = sizes[i]; left > 0 && !stop;) {
+            const qint64 got = device->read(block.data(), std::min(left, kBlockSize));
+            if (got < 0) {
+                read.failedPath = path;
+                read.error = device->errorString();
+                return read;
+            }
+            if (got == 0)
+                break;
+            lines.feed(std::string_view(block.data(), static_cast<std::size_t>(got)), addLines);
+            left -= got;
         }
         addLines(lines.rest());
     }
@@ -265,17 +274,20 @@ ReportFileRead ReadReportFiles(const ReportPaths& paths, const SearchRequest& re
         // own read (a pipe cannot be read twice).
         QList<bool> daysApartAt(paths.size(), false);
         ReportPaths apart;
+        std::vector<qint64> apartSizes;
         for (qsizetype i = 0; days && i < paths.size(); ++i) {
             daysApartAt[i] = DaysReadApart(paths[i]);
-            if (daysApartAt[i])
+            if (daysApartAt[i]) {
                 apart.push_back(paths[i]);
+                apartSizes.push_back(QFileInfo(paths[i].text()).size());
+            }
         }
         std::atomic<bool> stopDays = false;
         std::future<DaysRead> daysApart;
         if (!apart.empty()) {
             try {
-                daysApart = std::async(std::launch::async, ReadDaysApart, std::cref(apart), std::cref(open),
-                                       std::cref(stopDays));
+                daysApart = std::async(std::launch::async, ReadDaysApart, std::cref(apart), std::cref(apartSizes),
+                                       std::cref(open), std::cref(stopDays));
             } catch (const std::system_error&) {
                 std::fill(daysApartAt.begin(), daysApartAt.end(), false); // no thread: read them here
             }

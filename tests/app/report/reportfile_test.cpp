@@ -16,6 +16,9 @@
 #include <zlib.h>
 
 #include <algorithm>
+#include <chrono>
+#include <memory>
+#include <mutex>
 
 namespace tallywick {
 namespace {
@@ -197,6 +200,29 @@ TEST(ReportFile, SeveralReportsSearchAsTheirConcatenationInAnyOrderGiven)
     const auto missing = SearchReportFiles({files[0], dir.filePath(QStringLiteral("gone.log"))}, request, tracked);
     EXPECT_EQ(missing.status, ReportFileSearch::Status::NotFound);
     EXPECT_EQ(missing.failedPath.text(), dir.filePath(QStringLiteral("gone.log")));
+}
+
+// A log that grows while it is searched: the line written meanwhile is searched, but its day is
+// not counted as covered, since the days are read beside the search up to the size it began with.
+TEST(ReportFile, ADayIsCoveredOnlyByLinesThereWhenTheSearchBegan)
+{
+    QTemporaryDir dir;
+    const QString path = WriteFile(dir, QStringLiteral("access.log"), kZipLine + "\n");
+    auto grown = std::make_shared<std::once_flag>();
+    const auto growing = [grown](const ReportPath& report) {
+        std::call_once(*grown, [&] {
+            QFile file(report.text());
+            if (file.open(QIODevice::Append))
+                file.write(QByteArray::fromStdString(kZipLine).replace("05/Dec/2004", "06/Dec/2004") + "\n");
+        });
+        return OpenReportFile(report);
+    };
+    const auto search = SearchReportFiles(ReportPathsOf({path}), SearchRequest{}, {}, growing, {},
+                                          ResultTextSink::ReportHits::Keep, CoveredDays::Gather);
+    ASSERT_EQ(search.status, ReportFileSearch::Status::Done);
+    EXPECT_EQ(search.outcome.result.counts.lineCount, 2);
+    ASSERT_TRUE(search.days);
+    EXPECT_EQ(*search.days, (std::vector<std::chrono::sys_days>{std::chrono::year{2004} / 12 / 5}));
 }
 
 TEST(ReportFile, AMissingReportIsNotFoundAndAnUnreadableOneSaysWhy)
