@@ -139,29 +139,38 @@ struct ReadAgain {
 // Each keeps a file open until the search ends.
 constexpr std::size_t kMostReadAgain = 64;
 
-enum class SizeRead { Done, Failed, Stopped };
+enum class ReadEnd { Done, Failed, Stopped };
 
-// The same bytes again, from the start, for the sizes; stillGoing() false stops.
-SizeRead ReadSizeLines(ReadAgain& report, ReportSearch& search, const std::function<bool()>& stillGoing)
+// Hands the lines of up to `bytes` of device to lines() in runs, the last line too; fewer bytes
+// when the file ends sooner (cut short since, as a rotation that truncates it does).
+// stillGoing() false stops.
+ReadEnd ReadLinesOf(QIODevice& device, qint64 bytes, const std::function<void(std::string_view)>& lines,
+                    const std::function<bool()>& stillGoing)
 {
-    if (!report.device->seek(0))
-        return SizeRead::Failed;
     std::vector<char> block(kBlockSize);
-    LineAssembler lines(kLongestLine);
-    const auto note = [&](std::string_view run) { search.noteSizeLines(run); };
-    for (qint64 left = report.bytes; left > 0;) {
-        const qint64 got = report.device->read(block.data(), std::min(left, kBlockSize));
+    LineAssembler assembler(kLongestLine);
+    for (qint64 left = bytes; left > 0;) {
+        const qint64 got = device.read(block.data(), std::min(left, kBlockSize));
         if (got < 0)
-            return SizeRead::Failed;
+            return ReadEnd::Failed;
         if (got == 0)
-            break; // cut short since (a rotation that truncates it): its sizes are what is left
-        lines.feed(std::string_view(block.data(), static_cast<std::size_t>(got)), note);
+            break;
+        assembler.feed(std::string_view(block.data(), static_cast<std::size_t>(got)), lines);
         left -= got;
         if (!stillGoing())
-            return SizeRead::Stopped;
+            return ReadEnd::Stopped;
     }
-    search.noteSizeLines(lines.rest());
-    return SizeRead::Done;
+    lines(assembler.rest());
+    return ReadEnd::Done;
+}
+
+// The same bytes again, from the start, for the sizes.
+ReadEnd ReadSizeLines(ReadAgain& report, ReportSearch& search, const std::function<bool()>& stillGoing)
+{
+    if (!report.device->seek(0))
+        return ReadEnd::Failed;
+    return ReadLinesOf(
+        *report.device, report.bytes, [&](std::string_view run) { search.noteSizeLines(run); }, stillGoing);
 }
 
 // A plain file can be read again: its days are read beside the search, on a thread of their own,
@@ -187,7 +196,6 @@ DaysRead ReadDaysApart(const ReportPaths& paths, const std::vector<qint64>& size
     const auto addLines = [&](std::string_view lines) {
         ForEachLine(lines, [&](std::string_view line) { days.addLine(line); });
     };
-    std::vector<char> block(kBlockSize);
     for (std::size_t i = 0; i < sizes.size() && !stop; ++i) {
         const ReportPath& path = paths[static_cast<qsizetype>(i)];
         const auto device = open(path);
@@ -196,20 +204,11 @@ DaysRead ReadDaysApart(const ReportPaths& paths, const std::vector<qint64>& size
             read.error = device ? device->errorString() : QStringLiteral("Cannot open the report");
             return read;
         }
-        LineAssembler lines(kLongestLine);
-        for (qint64 left = sizes[i]; left > 0 && !stop;) {
-            const qint64 got = device->read(block.data(), std::min(left, kBlockSize));
-            if (got < 0) {
-                read.failedPath = path;
-                read.error = device->errorString();
-                return read;
-            }
-            if (got == 0)
-                break;
-            lines.feed(std::string_view(block.data(), static_cast<std::size_t>(got)), addLines);
-            left -= got;
+        if (ReadLinesOf(*device, sizes[i], addLines, [&] { return !stop.load(); }) == ReadEnd::Failed) {
+            read.failedPath = path;
+            read.error = device->errorString();
+            return read;
         }
-        addLines(lines.rest());
     }
     read.days = days.days();
     return read;
@@ -365,13 +364,13 @@ ReportFileRead ReadReportFiles(const ReportPaths& paths, const SearchRequest& re
             for (ReadAgain& report : again) {
                 const auto error = ReadSizeLines(
                     report, search, [&] { return !progress || progress(earlierFiles, search.counts().lineCount); });
-                if (error == SizeRead::Failed) {
+                if (error == ReadEnd::Failed) {
                     read.status = Status::Failed;
                     read.error = report.device->errorString();
                     read.failedPath = report.path;
                     return read;
                 }
-                if (error == SizeRead::Stopped) {
+                if (error == ReadEnd::Stopped) {
                     read.status = Status::Stopped;
                     return read;
                 }
