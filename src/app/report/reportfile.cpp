@@ -173,46 +173,86 @@ ReadEnd ReadSizeLines(ReadAgain& report, ReportSearch& search, const std::functi
         *report.device, report.bytes, [&](std::string_view run) { search.noteSizeLines(run); }, stillGoing);
 }
 
-// A plain file can be read again: its days are read beside the search, on a thread of their own,
-// rather than from the search's read, which they would slow down.
-bool DaysReadApart(const ReportPath& path)
-{
-    return !IsCompressedReport(path.text()) && QFileInfo(path.text()).isFile();
-}
-
 struct DaysRead {
     std::vector<std::chrono::sys_days> days;
     ReportPath failedPath; // and why, when one could not be read
     QString error;
 };
 
-// Each file is read up to the size it had when the search began: a log that grows meanwhile
-// never has a day counted as covered whose lines the search may not have read.
-DaysRead ReadDaysApart(const ReportPaths& paths, const std::vector<qint64>& sizes, const ReportOpener& open,
-                       const std::atomic<bool>& stop)
-{
-    DaysRead read;
-    ReportDays days;
-    const auto addLines = [&](std::string_view lines) {
-        ForEachLine(lines, [&](std::string_view line) { days.addLine(line); });
-    };
-    for (std::size_t i = 0; i < sizes.size() && !stop; ++i) {
-        const ReportPath& path = paths[static_cast<qsizetype>(i)];
-        const auto device = open(path);
-        if (!device || !device->isOpen()) {
-            read.failedPath = path;
-            read.error = device ? device->errorString() : QStringLiteral("Cannot open the report");
-            return read;
+// The days of the reports that can be read again, read on a thread of their own beside the
+// search rather than from its read, which they would slow down (a pipe's or a compressed
+// report's come from the search's read). Each file is read up to the size it had when the search
+// began: a log that grows meanwhile never has a day counted as covered whose lines the search
+// may not have read. However the search ends, the thread ends before what it reads goes.
+class DaysBesideSearch {
+public:
+    DaysBesideSearch(const ReportPaths& paths, const ReportOpener& open) : beside_(paths.size(), false)
+    {
+        for (qsizetype i = 0; i < paths.size(); ++i) {
+            if (CanReadAgain(paths[i])) {
+                files_.push_back({paths[i], QFileInfo(paths[i].text()).size()});
+                beside_[i] = true;
+            }
         }
-        if (ReadLinesOf(*device, sizes[i], addLines, [&] { return !stop.load(); }) == ReadEnd::Failed) {
-            read.failedPath = path;
-            read.error = device->errorString();
-            return read;
+        if (files_.empty())
+            return;
+        try {
+            read_ = std::async(std::launch::async, [this, &open] { return readDays(open); });
+        } catch (const std::system_error&) {
+            std::fill(beside_.begin(), beside_.end(), false); // no thread: the search's read gives them
         }
     }
-    read.days = days.days();
-    return read;
-}
+    DaysBesideSearch(const DaysBesideSearch&) = delete;
+    DaysBesideSearch& operator=(const DaysBesideSearch&) = delete;
+    ~DaysBesideSearch()
+    {
+        stop_ = true;
+        if (read_.valid())
+            read_.wait();
+    }
+
+    // Whether the days of the report at that place among the paths are read here.
+    bool readsDaysOf(qsizetype index) const { return beside_[index]; }
+    // Waits for them; nothing when no file is read here.
+    std::optional<DaysRead> finish() { return read_.valid() ? std::optional(read_.get()) : std::nullopt; }
+
+private:
+    struct File {
+        ReportPath path;
+        qint64 size = 0;
+    };
+
+    DaysRead readDays(const ReportOpener& open) const
+    {
+        DaysRead read;
+        ReportDays days;
+        const auto addLines = [&](std::string_view lines) {
+            ForEachLine(lines, [&](std::string_view line) { days.addLine(line); });
+        };
+        for (const File& file : files_) {
+            if (stop_)
+                break;
+            const auto device = open(file.path);
+            if (!device || !device->isOpen()) {
+                read.failedPath = file.path;
+                read.error = device ? device->errorString() : QStringLiteral("Cannot open the report");
+                return read;
+            }
+            if (ReadLinesOf(*device, file.size, addLines, [this] { return !stop_.load(); }) == ReadEnd::Failed) {
+                read.failedPath = file.path;
+                read.error = device->errorString();
+                return read;
+            }
+        }
+        read.days = days.days();
+        return read;
+    }
+
+    QList<bool> beside_;
+    std::vector<File> files_;
+    std::atomic<bool> stop_ = false;
+    std::future<DaysRead> read_;
+};
 
 } // namespace
 
@@ -224,6 +264,11 @@ std::optional<QString> ReadReport(QIODevice& device, bool gzip, const ChunkSink&
 bool IsCompressedReport(const QString& path)
 {
     return path.endsWith(QLatin1String(".gz"), Qt::CaseInsensitive);
+}
+
+bool CanReadAgain(const ReportPath& path)
+{
+    return !IsCompressedReport(path.text()) && QFileInfo(path.text()).isFile();
 }
 
 std::unique_ptr<QIODevice> OpenReportFile(const ReportPath& path)
@@ -269,39 +314,9 @@ ReportFileRead ReadReportFiles(const ReportPaths& paths, const SearchRequest& re
             searching.emplace(request, sink);
         ReportSearch& search = *searching;
         std::uint64_t fed = 0;
-        // The days of plain files are read beside the search; the others' come from the search's
-        // own read (a pipe cannot be read twice).
-        QList<bool> daysApartAt(paths.size(), false);
-        ReportPaths apart;
-        std::vector<qint64> apartSizes;
-        for (qsizetype i = 0; days && i < paths.size(); ++i) {
-            daysApartAt[i] = DaysReadApart(paths[i]);
-            if (daysApartAt[i]) {
-                apart.push_back(paths[i]);
-                apartSizes.push_back(QFileInfo(paths[i].text()).size());
-            }
-        }
-        std::atomic<bool> stopDays = false;
-        std::future<DaysRead> daysApart;
-        if (!apart.empty()) {
-            try {
-                daysApart = std::async(std::launch::async, ReadDaysApart, std::cref(apart), std::cref(apartSizes),
-                                       std::cref(open), std::cref(stopDays));
-            } catch (const std::system_error&) {
-                std::fill(daysApartAt.begin(), daysApartAt.end(), false); // no thread: read them here
-            }
-        }
-        // However the search ends, the days' thread ends before what it reads goes.
-        struct DaysThread {
-            std::atomic<bool>& stop;
-            std::future<DaysRead>& read;
-            ~DaysThread()
-            {
-                stop = true;
-                if (read.valid())
-                    read.wait();
-            }
-        } daysThread{stopDays, daysApart};
+        std::optional<DaysBesideSearch> daysBeside;
+        if (days)
+            daysBeside.emplace(paths, open);
         bool daysHere = false;
         LineAssembler dayLines(kLongestLine);
         const auto addDays = [&](std::string_view lines) {
@@ -331,11 +346,11 @@ ReportFileRead ReadReportFiles(const ReportPaths& paths, const SearchRequest& re
             }
             if (lastByte != '\n' && lastByte != '\r')
                 feed("\n");
-            daysHere = days != nullptr && !daysApartAt[index];
+            daysHere = days != nullptr && !daysBeside->readsDaysOf(index);
             if (fates)
                 fates->starts.push_back({fed, search.linesBegun()});
             const bool gzip = IsCompressedReport(path.text());
-            const bool later = !gzip && !device->isSequential() && again.size() < kMostReadAgain;
+            const bool later = CanReadAgain(path) && !device->isSequential() && again.size() < kMostReadAgain;
             search.leaveSizesForLater(later);
             bool stopped = false;
             qint64 fileRead = 0;
@@ -376,15 +391,14 @@ ReportFileRead ReadReportFiles(const ReportPaths& paths, const SearchRequest& re
                 }
             }
         }
-        if (daysApart.valid()) {
-            const DaysRead apartRead = daysApart.get();
-            if (!apartRead.error.isEmpty()) {
+        if (const auto beside = daysBeside ? daysBeside->finish() : std::nullopt) {
+            if (!beside->error.isEmpty()) {
                 read.status = Status::Failed;
-                read.error = apartRead.error;
-                read.failedPath = apartRead.failedPath;
+                read.error = beside->error;
+                read.failedPath = beside->failedPath;
                 return read;
             }
-            days->addDays(apartRead.days);
+            days->addDays(beside->days);
         }
         read.counts = std::move(search).finish();
     } catch (const std::bad_alloc&) {

@@ -32,6 +32,9 @@ std::optional<QString> ReadReport(QIODevice& device, bool gzip, const ChunkSink&
 
 // A report whose name ends in ".gz" is read decompressed.
 bool IsCompressedReport(const QString& path);
+// A plain regular file: it can be read again, from any offset (a pipe or a compressed report
+// cannot).
+bool CanReadAgain(const ReportPath& path);
 
 // Told, after each block, how many bytes of the file have been read and how many lines searched;
 // false stops the search.

@@ -20,10 +20,7 @@ ReportLines::ReportLines(const ReportPaths& reports, std::vector<ReportStart> st
 
 bool ReportLines::CanReadBack(const ReportPaths& reports)
 {
-    return std::all_of(reports.begin(), reports.end(), [](const ReportPath& report) {
-        const QFileInfo info(report.text());
-        return info.isFile() && !IsCompressedReport(report.text());
-    });
+    return std::all_of(reports.begin(), reports.end(), CanReadAgain);
 }
 
 std::optional<std::string> ReportLines::line(std::uint64_t offset, std::size_t maxBytes) const
