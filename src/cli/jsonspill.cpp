@@ -14,21 +14,18 @@ constexpr qint64 kReadBlock = qint64{1} << 20;
 
 void JsonSpillSink::Spill::settle(std::size_t keepInMemory, const QString& folder)
 {
-    if (!error_.isEmpty())
-        text_.clear(); // nothing is written then: what came after the failure is let go
-    if (text_.size() < keepInMemory || !error_.isEmpty())
+    if (error_.isEmpty() && text_.size() < keepInMemory)
         return;
-    if (!file_) {
+    // After a failure nothing is written: what comes after it is let go.
+    if (error_.isEmpty() && !file_) {
         file_ = folder.isEmpty()
                     ? std::make_unique<QTemporaryFile>()
                     : std::make_unique<QTemporaryFile>(folder + QStringLiteral("/tallywick-search-XXXXXX.json"));
-        if (!file_->open()) {
+        if (!file_->open())
             error_ = file_->errorString();
-            text_.clear();
-            return;
-        }
     }
-    if (file_->write(text_.data(), static_cast<qint64>(text_.size())) != static_cast<qint64>(text_.size()))
+    if (error_.isEmpty() &&
+        file_->write(text_.data(), static_cast<qint64>(text_.size())) != static_cast<qint64>(text_.size()))
         error_ = file_->errorString();
     text_.clear();
 }

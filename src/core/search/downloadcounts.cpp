@@ -88,27 +88,31 @@ DownloadCounter::DownloadCounter(FileSizes givenSizes, bool ipv6Network64) :
 {
 }
 
-void DownloadCounter::noteLine(std::string_view line)
+template <class PathNumber>
+void DownloadCounter::noteSize(std::string_view line, PathNumber&& pathNumber)
 {
     const auto response = ReadLogResponse(line);
     if (response.status != 200 || !response.bytes || response.path.empty())
         return;
-    const auto number = paths_.number(response.path);
+    const std::uint32_t number = pathNumber(response.path);
+    if (number == kNoPath)
+        return;
     if (number >= largest_.size())
         largest_.resize(number + 1, -1);
     largest_[number] = std::max(largest_[number], *response.bytes);
 }
 
+void DownloadCounter::noteLine(std::string_view line)
+{
+    noteSize(line, [this](std::string_view path) { return paths_.number(path); });
+}
+
 void DownloadCounter::noteSizeLine(std::string_view line)
 {
-    const auto response = ReadLogResponse(line);
-    if (response.status != 200 || !response.bytes || response.path.empty())
-        return;
-    if (const auto* number = paths_.find(response.path)) {
-        if (*number >= largest_.size())
-            largest_.resize(*number + 1, -1);
-        largest_[*number] = std::max(largest_[*number], *response.bytes);
-    }
+    noteSize(line, [this](std::string_view path) {
+        const auto* known = paths_.find(path);
+        return known ? *known : kNoPath;
+    });
 }
 
 std::vector<std::string> DownloadCounter::pathsWithoutGivenSize() const

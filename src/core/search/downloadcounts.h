@@ -119,6 +119,9 @@ private:
         FlatMap<std::string_view, std::uint32_t> index_;
     };
 
+    // A status-200 line's bytes towards its path's size; pathNumber gives kNoPath for a path it skips.
+    template <class PathNumber>
+    void noteSize(std::string_view line, PathNumber&& pathNumber);
     void addUnique(int panel, std::uint32_t client, std::uint32_t agent, std::uint32_t path,
                    const std::optional<LogTime>& time);
 

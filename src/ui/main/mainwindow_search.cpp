@@ -104,6 +104,12 @@ std::shared_ptr<const SearchExplanation> Explanation(ExplainSink& sink, FateList
     return explanation;
 }
 
+// The counts beside a panel's "Found", when the search made them.
+std::optional<PanelDownloads> DownloadsOf(const SearchCounts& counts, std::size_t panel)
+{
+    return counts.downloads ? std::optional(counts.downloads->panels[panel]) : std::nullopt;
+}
+
 // Runs on the search's thread: everything it reads is its own.
 // countsReady is told the counts as soon as the reports are searched, before the texts are made.
 FinishedSearch RunSearch(const QStringList& paths, const SearchRequest& request, std::vector<std::string> trackedItems,
@@ -322,10 +328,7 @@ void MainWindow::showResult(const SearchResult& result, std::array<QString, kPan
 {
     for (SearchPanel* panel : panels_) {
         const auto at = static_cast<std::size_t>(panel->index());
-        const auto& downloads = result.counts.downloads;
-        panel->showResult(result.counts.found[at],
-                          downloads ? std::optional<PanelDownloads>(downloads->panels[at]) : std::nullopt,
-                          std::move(texts[at]));
+        panel->showResult(result.counts.found[at], DownloadsOf(result.counts, at), std::move(texts[at]));
     }
     shownTotal_ = AllFoundText(result.counts.allFound, result.counts.lineCount);
     totalLabel_->setText(shownTotal_);
@@ -345,9 +348,7 @@ void MainWindow::showCounts(const SearchCounts& counts)
     workProgress_->end();
     for (SearchPanel* panel : panels_) {
         const auto at = static_cast<std::size_t>(panel->index());
-        panel->showCountsOfSearch(counts.found[at], counts.downloads
-                                                        ? std::optional<PanelDownloads>(counts.downloads->panels[at])
-                                                        : std::nullopt);
+        panel->showCountsOfSearch(counts.found[at], DownloadsOf(counts, at));
     }
     totalLabel_->setText(AllFoundText(counts.allFound, counts.lineCount));
 }
