@@ -4,8 +4,8 @@
 //
 //   tallywick-main-speed PASTED_REPORT OPENED_LOG [RUNS]
 
+#include "app/files/replacefile.h"
 #include "app/report/reportfile.h"
-#include "app/store/replacefile.h"
 #include "benchprogram.h"
 #include "ui/common/desktop.h"
 #include "ui/common/dialogs.h"

@@ -8,50 +8,31 @@
 // they are; TODAY is YYYY-MM-DD.
 
 #include "app/history/historykeeper.h"
-#include "ui/common/desktop.h"
-#include "ui/common/dialogs.h"
-#include "ui/main/mainwindow.h"
-#include "ui/main/program.h"
-#include "ui/tray/trayicon.h"
+#include "benchprogram.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDate>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QTemporaryDir>
-#include <QTest>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <fstream>
-#include <memory>
-#include <string>
 
 namespace {
 
 using namespace tallywick;
-
-double ResidentMb()
-{
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);) {
-        if (line.starts_with("VmRSS:"))
-            return std::stod(line.substr(6)) / 1024;
-    }
-    return 0;
-}
 
 bool CopyFolder(const QString& from, const QString& to)
 {
     if (!QDir().mkpath(to))
         return false;
     const auto names = QDir(from).entryList(QDir::Files);
-    for (const QString& name : names) {
-        if (!QFile::copy(QDir(from).filePath(name), QDir(to).filePath(name)))
-            return false;
-    }
-    return true;
+    return std::all_of(names.begin(), names.end(), [&](const QString& name) {
+        return QFile::copy(QDir(from).filePath(name), QDir(to).filePath(name));
+    });
 }
 
 void Report(const char* step, QElapsedTimer& clock)
@@ -66,54 +47,39 @@ void Report(const char* step, QElapsedTimer& clock)
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    if (argc != 5) {
-        std::fprintf(stderr, "Usage: %s DATA-FOLDER SETTINGS-FILE TODAY LOG\n", argv[0]);
+    const QDate date = argc == 5 ? QDate::fromString(QString::fromLatin1(argv[3]), Qt::ISODate) : QDate();
+    if (!date.isValid()) {
+        std::fprintf(stderr, "Usage: %s DATA-FOLDER SETTINGS-FILE YYYY-MM-DD LOG\n", argv[0]);
         return 2;
     }
+    const std::chrono::sys_days today{std::chrono::year{date.year()} / date.month() / date.day()};
     const QString log = QString::fromLocal8Bit(argv[4]);
-    int year = 0;
-    unsigned month = 0;
-    unsigned day = 0;
-    if (std::sscanf(argv[3], "%d-%u-%u", &year, &month, &day) != 3) {
-        std::fprintf(stderr, "TODAY is YYYY-MM-DD\n");
-        return 2;
-    }
-    const std::chrono::sys_days today{std::chrono::year{year} / std::chrono::month{month} / std::chrono::day{day}};
 
-    QTemporaryDir dir;
-    const QString data = dir.filePath(QStringLiteral("data"));
-    const QString settings = dir.filePath(QStringLiteral("Tallywick.ini"));
-    if (!CopyFolder(QString::fromLocal8Bit(argv[1]), data) || !QFile::copy(QString::fromLocal8Bit(argv[2]), settings)) {
+    BenchProgram bench;
+    if (!CopyFolder(QString::fromLocal8Bit(argv[1]), bench.dataFolder()) ||
+        !QFile::copy(QString::fromLocal8Bit(argv[2]), bench.settingsFile())) {
         std::fprintf(stderr, "Cannot copy the data folder and settings\n");
         return 1;
     }
-
-    Dialogs::setTestMode(true);
-    Desktop::setTestMode(true);
-    TrayIcon::setAvailableForTests(true);
-    ProgramSetup setup;
-    setup.dataFolder = data;
-    setup.settingsFile = settings;
-    setup.today = [today] { return today; };
     QElapsedTimer clock;
     clock.start();
-    auto program = std::make_unique<Program>(setup);
-    if (!program->start() || !QTest::qWaitForWindowExposed(program->mainWindow()))
+    MainWindow* window = bench.start([today](ProgramSetup& setup) { setup.today = [today] { return today; }; });
+    if (!window)
         return 1;
-    MainWindow& window = *program->mainWindow();
+    HistoryKeeper& history = bench.program().history();
     std::printf("platform %s, history %zu records\n", qPrintable(QApplication::platformName()),
-                program->history().history().size());
+                history.history().size());
     Report("started (history loaded)", clock);
 
     Dialogs::queueFileName(log);
-    window.findChild<QAction*>(QStringLiteral("openAction"))->trigger();
-    while (window.isSearching())
+    window->findChild<QAction*>(QStringLiteral("openAction"))->trigger();
+    while (window->isSearching())
         QApplication::processEvents(QEventLoop::WaitForMoreEvents);
     Report("day's log searched", clock);
 
     bool merged = false;
     std::size_t added = 0;
-    program->history().bringUpToDate([&](std::size_t count) {
+    history.bringUpToDate([&](std::size_t count) {
         added = count;
         merged = true;
     });
@@ -122,7 +88,7 @@ int main(int argc, char** argv)
     std::printf("  (%zu records added)\n", added);
     Report("merged into the history", clock);
 
-    program->closeAllWindows();
+    bench.program().closeAllWindows();
     Report("closed (history saved)", clock);
     return 0;
 }

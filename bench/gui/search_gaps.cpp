@@ -21,23 +21,10 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
-#include <string>
 
 namespace {
 
 using namespace tallywick;
-
-// The resident memory of this process in MB (VmRSS), 0 where /proc does not say.
-double ResidentMb()
-{
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);) {
-        if (line.starts_with("VmRSS:"))
-            return std::stod(line.substr(6)) / 1024;
-    }
-    return 0;
-}
 
 // The longest time the event loop went without a tick, over a stretch of its work.
 class TickRecorder {
