@@ -41,17 +41,6 @@ TEST(LeaveOutTest, FailedKeepsOnly2xxAndUnreadableStatuses)
     EXPECT_EQ(test(Line("-", "x")), LeftOut::No);
 }
 
-TEST(LeaveOutTest, RobotsAreToldByTheirUserAgentOnceEach)
-{
-    BotMatcher bots;
-    LeaveOutTest test({.robots = &bots});
-    EXPECT_EQ(test(Line("200", "Googlebot/2.1")), LeftOut::Robot);
-    EXPECT_EQ(test(Line("200", "Googlebot/2.1")), LeftOut::Robot);
-    EXPECT_EQ(test(Line("404", "Firefox")), LeftOut::No);                   // failed lines stay unless asked
-    EXPECT_EQ(test(R"(h - - [d] "GET /bot HTTP/1.0" 200 9)"), LeftOut::No); // no user agent
-    EXPECT_EQ(bots.asked, (std::vector<std::string>{"Googlebot/2.1", "Firefox"}));
-}
-
 TEST(LeaveOutTest, SaysWhenNoJudgedLineHadAUserAgent)
 {
     BotMatcher agents;
