@@ -8,7 +8,9 @@
 #include "core/log/lines.h"
 #include "core/log/logfields.h"
 #include "core/log/logline.h"
+#include "core/search/countexplanation.h"
 #include "core/search/reportsearch.h"
+#include "support/plainsearch.h"
 
 #include <algorithm>
 #include <optional>
@@ -18,27 +20,6 @@
 #include <vector>
 
 namespace tallywick::plain {
-
-// The earliest earlier key that key repeats, by the split-download rule.
-inline std::optional<std::size_t> FirstRepeated(const std::vector<std::string>& earlierKeys, std::string_view key,
-                                                std::int64_t splitTime)
-{
-    const auto separator = FindText(kSeparatorSearchStart, key, kSeparator);
-    if (separator == 0)
-        return std::nullopt;
-    const auto host = Left(key, separator - 1);
-    const auto current = KeyDateTime(key);
-    for (std::size_t i = 0; i < earlierKeys.size(); ++i) {
-        const std::string_view earlier = earlierKeys[i];
-        const auto before = KeyDateTime(earlier);
-        if (!earlier.starts_with(host) || current.seconds() <= 0 || before.seconds() <= 0)
-            continue;
-        const auto minutes = current.wholeMinutes() - before.wholeMinutes();
-        if (-splitTime < minutes && minutes < splitTime)
-            return i;
-    }
-    return std::nullopt;
-}
 
 // The line's time key with its client (the text before the first blank) as the IPv6 option takes it.
 inline std::string NetworkKey(std::string_view line)
@@ -51,15 +32,20 @@ inline std::string NetworkKey(std::string_view line)
     return std::string(network.of(client)) + std::string(key.substr(client.size()));
 }
 
-inline bool LeftOutPlainly(const LogFields& fields, const LeaveOutOptions& options)
+// Why the options leave the line out: a failed status first, then its user agent's kind.
+inline std::optional<LineFate> LeftOutReason(const LogFields& fields, const LeaveOutOptions& options)
 {
     if (options.failed && fields.status && (*fields.status < 200 || *fields.status > 299))
-        return true;
+        return LineFate::Failed;
     const auto* matcher = options.robots ? options.robots : options.downloadTools;
     if (!matcher || !fields.userAgent)
-        return false;
+        return std::nullopt;
     const auto kind = matcher->kindOf(*fields.userAgent);
-    return (kind == AgentKind::Robot && options.robots) || (kind == AgentKind::DownloadTool && options.downloadTools);
+    if (kind == AgentKind::Robot && options.robots)
+        return LineFate::Robot;
+    if (kind == AgentKind::DownloadTool && options.downloadTools)
+        return LineFate::DownloadTool;
+    return std::nullopt;
 }
 
 inline DownloadCounts Downloads(std::string_view report, const SearchRequest& request)
@@ -89,7 +75,7 @@ inline DownloadCounts Downloads(std::string_view report, const SearchRequest& re
             size = std::max(size, *fields.bytes);
         }
         for (int panel = 0; panel < kPanelCount; ++panel) {
-            if (MatchPosition(line, request.texts[panel]) == 0 || LeftOutPlainly(fields, request.leaveOut))
+            if (MatchPosition(line, request.texts[panel]) == 0 || LeftOutReason(fields, request.leaveOut))
                 continue;
             if (request.noDuplicates && StatusAccepted(line)) {
                 const std::string key = request.ipv6Network64 ? NetworkKey(line) : std::string(TimeKey(line));

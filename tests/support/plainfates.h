@@ -23,21 +23,6 @@ struct Fate {
     bool operator==(const Fate&) const = default;
 };
 
-inline std::optional<LineFate> LeftOutReason(const LogFields& fields, const LeaveOutOptions& options)
-{
-    if (options.failed && fields.status && (*fields.status < 200 || *fields.status > 299))
-        return LineFate::Failed;
-    const auto* matcher = options.robots ? options.robots : options.downloadTools;
-    if (!matcher || !fields.userAgent)
-        return std::nullopt;
-    const auto kind = matcher->kindOf(*fields.userAgent);
-    if (kind == AgentKind::Robot && options.robots)
-        return LineFate::Robot;
-    if (kind == AgentKind::DownloadTool && options.downloadTools)
-        return LineFate::DownloadTool;
-    return std::nullopt;
-}
-
 inline std::array<std::vector<Fate>, kPanelCount> Fates(std::string_view report, const SearchRequest& request)
 {
     std::array<std::vector<Fate>, kPanelCount> fates;

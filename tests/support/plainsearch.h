@@ -7,29 +7,36 @@
 #include "core/log/logline.h"
 #include "core/search/reportsearch.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace tallywick::plain {
 
-inline bool IsSplitDownload(const std::vector<std::string>& earlierKeys, std::string_view key, std::int64_t splitTime)
+// The earliest earlier key that key repeats, by the split-download rule.
+inline std::optional<std::size_t> FirstRepeated(const std::vector<std::string>& earlierKeys, std::string_view key,
+                                                std::int64_t splitTime)
 {
     const auto separator = FindText(kSeparatorSearchStart, key, kSeparator);
     if (separator == 0)
-        return false;
+        return std::nullopt;
     const auto host = Left(key, separator - 1);
-    for (const auto& earlier : earlierKeys) {
-        if (!std::string_view(earlier).starts_with(host))
-            continue;
-        const auto current = KeyDateTime(key);
+    const auto current = KeyDateTime(key);
+    for (std::size_t i = 0; i < earlierKeys.size(); ++i) {
+        const std::string_view earlier = earlierKeys[i];
         const auto before = KeyDateTime(earlier);
-        if (current.seconds() <= 0 || before.seconds() <= 0)
+        if (!earlier.starts_with(host) || current.seconds() <= 0 || before.seconds() <= 0)
             continue;
         const auto minutes = current.wholeMinutes() - before.wholeMinutes();
         if (-splitTime < minutes && minutes < splitTime)
-            return true;
+            return i;
     }
-    return false;
+    return std::nullopt;
+}
+
+inline bool IsSplitDownload(const std::vector<std::string>& earlierKeys, std::string_view key, std::int64_t splitTime)
+{
+    return FirstRepeated(earlierKeys, key, splitTime).has_value();
 }
 
 inline SearchResult Search(std::string_view report, const SearchRequest& request)

@@ -69,24 +69,13 @@ TEST_P(LinesAt, ScansAgreeWithTheByteRule)
     }
 }
 
+// Every chunk size, so a CR LF is split between chunks somewhere and must stay one break.
 TEST(LineAssembler, GivesTheSameLinesWhateverTheChunkSize)
 {
     const std::string text = "first line\r\nsecond\rthird\n\r\nfourth\r\r\nfifth without break";
     const auto whole = LinesOf(text);
     for (std::size_t size = 1; size <= text.size(); ++size)
         EXPECT_EQ(AssembledLines(text, size), whole) << "chunk size " << size;
-}
-
-TEST(LineAssembler, NeverSplitsACrLfBetweenChunks)
-{
-    // "a\r" then "\nb": one line break, not two.
-    LineAssembler assembler;
-    std::vector<std::string> runs;
-    assembler.feed("a\r", [&](std::string_view run) { runs.emplace_back(run); });
-    assembler.feed("\nb", [&](std::string_view run) { runs.emplace_back(run); });
-    ASSERT_EQ(runs.size(), 1u);
-    EXPECT_EQ(runs[0], "a\r\n");
-    EXPECT_EQ(assembler.rest(), "b");
 }
 
 // A bounded assembler passes on every line in order; a line longer than the bound may come as

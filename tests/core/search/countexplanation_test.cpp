@@ -182,31 +182,5 @@ TEST(CountExplanation, FatesAddUpToTheCountsForEveryOptionCombination)
     }
 }
 
-// Two requests of one client within the time frame: one download, its bytes those of both, and
-// the repeat says which line it joined and how long after.
-TEST(CountExplanation, ARepeatJoinsTheDownloadItWasMatchedTo)
-{
-    const std::string report = "203.0.113.45 - - [05/Dec/2004:10:00:10 -0800] \"GET /f.zip HTTP/1.1\" 206 400\n"
-                               "198.51.100.7 - - [05/Dec/2004:10:01:00 -0800] \"GET /f.zip HTTP/1.1\" 200 1000\n"
-                               "203.0.113.45 - - [05/Dec/2004:10:12:59 -0800] \"GET /f.zip HTTP/1.1\" 206 600\n";
-    SearchRequest request;
-    request.texts = {"GET /f.zip", "no such text"};
-    request.countDownloads = true;
-    const auto explained = Explain(report, request, nullptr, [] { return std::size_t{0}; });
-    const PanelExplanation& panel = explained.explanation.panels[0];
-    ASSERT_EQ(panel.lines.size(), 3u);
-    ASSERT_EQ(panel.downloads.size(), 2u);
-    EXPECT_EQ(panel.lines[2].fate, LineFate::Repeat);
-    EXPECT_EQ(panel.lines[2].matchedLine, 0u);
-    EXPECT_EQ(panel.lines[2].detail, 12);
-    EXPECT_EQ(panel.downloads[0].delivered, 1000);
-    EXPECT_EQ(panel.downloads[0].size, 1000);
-    EXPECT_TRUE(panel.downloads[0].complete());
-    EXPECT_EQ(std::vector<std::uint32_t>(panel.linesOf(0).begin(), panel.linesOf(0).end()),
-              (std::vector<std::uint32_t>{0, 2}));
-    EXPECT_EQ(panel.lines[1].offset, report.find("198."));
-    EXPECT_TRUE(explained.explanation.panels[1].lines.empty());
-}
-
 } // namespace
 } // namespace tallywick

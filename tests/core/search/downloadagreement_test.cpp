@@ -8,24 +8,21 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <tuple>
 
 namespace tallywick {
 namespace {
 
 using Agents = testing::TestAgents;
 
+// Field by field, so that a failure names the counts that differ.
 void ExpectSame(const DownloadCounts& engine, const DownloadCounts& plain)
 {
-    for (int i = 0; i < kPanelCount; ++i) {
-        const auto& e = engine.panels[i];
-        const auto& p = plain.panels[i];
-        EXPECT_EQ(e.downloads, p.downloads) << "panel " << i;
-        EXPECT_EQ(e.complete, p.complete) << "panel " << i;
-        EXPECT_EQ(e.incomplete, p.incomplete) << "panel " << i;
-        EXPECT_EQ(e.sizeUnknown, p.sizeUnknown) << "panel " << i;
-        EXPECT_EQ(e.uniquePerDay, p.uniquePerDay) << "panel " << i;
-        EXPECT_EQ(e.uniquePerHour, p.uniquePerHour) << "panel " << i;
-    }
+    const auto fields = [](const PanelDownloads& p) {
+        return std::tuple(p.downloads, p.complete, p.incomplete, p.sizeUnknown, p.uniquePerDay, p.uniquePerHour);
+    };
+    for (int i = 0; i < kPanelCount; ++i)
+        EXPECT_EQ(fields(engine.panels[i]), fields(plain.panels[i])) << "panel " << i;
     EXPECT_EQ(engine.sizes, plain.sizes);
 }
 

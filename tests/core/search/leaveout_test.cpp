@@ -31,13 +31,6 @@ std::string Line(std::string_view status, std::string_view agent)
            " 100 \"-\" \"" + std::string(agent) + "\"";
 }
 
-TEST(LeaveOutTest, OffByDefault)
-{
-    LeaveOutTest test({});
-    EXPECT_FALSE(test.active());
-    EXPECT_EQ(test(Line("404", "Googlebot")), LeftOut::No);
-}
-
 TEST(LeaveOutTest, FailedKeepsOnly2xxAndUnreadableStatuses)
 {
     LeaveOutTest test({.failed = true});
@@ -46,42 +39,6 @@ TEST(LeaveOutTest, FailedKeepsOnly2xxAndUnreadableStatuses)
     for (const auto* left : {"304", "301", "199", "404", "500"})
         EXPECT_EQ(test(Line(left, "x")), LeftOut::Failed) << left;
     EXPECT_EQ(test(Line("-", "x")), LeftOut::No);
-}
-
-TEST(LeaveOutTest, RobotsAreToldByTheirUserAgentOnceEach)
-{
-    BotMatcher bots;
-    LeaveOutTest test({.robots = &bots});
-    EXPECT_EQ(test(Line("200", "Googlebot/2.1")), LeftOut::Robot);
-    EXPECT_EQ(test(Line("200", "Googlebot/2.1")), LeftOut::Robot);
-    EXPECT_EQ(test(Line("404", "Firefox")), LeftOut::No);                   // failed lines stay unless asked
-    EXPECT_EQ(test(R"(h - - [d] "GET /bot HTTP/1.0" 200 9)"), LeftOut::No); // no user agent
-    EXPECT_EQ(bots.asked, (std::vector<std::string>{"Googlebot/2.1", "Firefox"}));
-}
-
-TEST(LeaveOutTest, ALineBothOptionsLeaveOutIsFailed)
-{
-    BotMatcher bots;
-    LeaveOutTest test({.failed = true, .robots = &bots, .downloadTools = &bots});
-    EXPECT_EQ(test(Line("304", "Googlebot")), LeftOut::Failed);
-    EXPECT_EQ(test(Line("404", "curl/8.1")), LeftOut::Failed);
-    EXPECT_EQ(test(Line("200", "Googlebot")), LeftOut::Robot);
-}
-
-// Robots and download tools are left out each by its own option.
-TEST(LeaveOutTest, DownloadToolsAreNoRobots)
-{
-    BotMatcher agents;
-    LeaveOutTest robots({.robots = &agents});
-    EXPECT_EQ(robots(Line("200", "curl/8.1")), LeftOut::No);
-    EXPECT_EQ(robots(Line("200", "bingbot")), LeftOut::Robot);
-    LeaveOutTest tools({.downloadTools = &agents});
-    EXPECT_EQ(tools(Line("200", "curl/8.1")), LeftOut::DownloadTool);
-    EXPECT_EQ(tools(Line("200", "bingbot")), LeftOut::No);
-    LeaveOutTest both({.robots = &agents, .downloadTools = &agents});
-    EXPECT_EQ(both(Line("200", "curl/8.1")), LeftOut::DownloadTool);
-    EXPECT_EQ(both(Line("200", "bingbot")), LeftOut::Robot);
-    EXPECT_EQ(both(Line("200", "Firefox")), LeftOut::No);
 }
 
 TEST(LeaveOutTest, SaysWhenNoJudgedLineHadAUserAgent)

@@ -3,13 +3,12 @@
 #include "support/chunkedsearch.h"
 #include "support/plainsearch.h"
 #include "support/randomlog.h"
+#include "support/reallog.h"
 #include "support/simdlevels.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
-
-#include <zlib.h>
 
 namespace tallywick {
 namespace {
@@ -23,19 +22,6 @@ void ExpectSame(const SearchResult& engine, const SearchResult& plain)
         EXPECT_EQ(engine.texts[i], plain.texts[i]) << "panel " << i;
     }
     EXPECT_EQ(engine.reportHits, plain.reportHits);
-}
-
-std::string RealApacheLog()
-{
-    std::string text;
-    gzFile file = gzopen(TALLYWICK_TEST_DATA "/real-apache-access.log.gz", "rb");
-    if (!file)
-        return text;
-    char buffer[1 << 16];
-    for (int got; (got = gzread(file, buffer, sizeof buffer)) > 0;)
-        text.append(buffer, static_cast<std::size_t>(got));
-    gzclose(file);
-    return text;
 }
 
 class SearchAgreement : public testing::AtEverySimdLevel {};
@@ -73,7 +59,7 @@ TEST_P(SearchAgreement, RandomReportsGiveWhatThePlainReadingGives)
 // A real server's log (10,000 lines): texts that hit often, seldom, everywhere and never.
 TEST_P(SearchAgreement, ARealLogGivesWhatThePlainReadingGives)
 {
-    const std::string report = RealApacheLog();
+    const std::string report = testing::RealApacheLog();
     ASSERT_GT(report.size(), 1'000'000u);
     const std::array<std::array<std::string, 2>, 4> texts = {{
         {"GET /images/logstash_OSCON.pdf", "GET /quarnel/shareware/pelmor.zip"},
