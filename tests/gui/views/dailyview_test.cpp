@@ -20,7 +20,6 @@ private slots:
     {
         ViewsInputs inputs;
         auto* const window = inputs.open<DailyView>();
-        QCOMPARE(window->windowTitle(), QStringLiteral("Daily Traffic"));
         QCOMPARE(window->computations(), 1);
         QVERIFY(!ItemBox(window)->isEditable());
         QCOMPARE(ItemBox(window)->count(), 3);
@@ -46,23 +45,20 @@ private slots:
     {
         ViewsInputs inputs;
         auto* const window = inputs.open<DailyView>();
-        for (const QDate day : {QDate(2004, 11, 30), QDate(2004, 10, 14), QDate(2004, 11, 21)}) {
+        // November 21 holds only a download of an item no longer tracked.
+        const std::pair<QDate, int> days[] = {
+            {QDate(2004, 11, 30), 1}, {QDate(2004, 10, 14), 1}, {QDate(2004, 11, 21), 0}};
+        for (const auto& [day, hits] : days) {
             const int before = window->computations();
             FindChild<QDateEdit>(window, "datePicker")->setDate(day);
             QCOMPARE(window->computations(), before + 1);
-            const int expected = PlainCount(inputs.History, "/quarnel/shareware/pelmor.zip",
-                                            [&](const QDate& date) { return date == day; });
-            QCOMPARE(Hits(window), QStringLiteral("%1 Hits").arg(expected));
+            QCOMPARE(Hits(window), QStringLiteral("%1 Hits").arg(hits));
         }
-        // November 21 holds only a download of an item no longer tracked.
         QCOMPARE(FindChild<QPlainTextEdit>(window, "textArea")->toPlainText(), QString());
 
         FindChild<QDateEdit>(window, "datePicker")->setDate(QDate(2004, 11, 30));
         Pick(ItemBox(window), 1);
-        const int exe = PlainCount(inputs.History, "/quarnel/shareware/pelmor.exe",
-                                   [](const QDate& date) { return date == QDate(2004, 11, 30); });
-        QCOMPARE(Hits(window), QStringLiteral("%1 Hits").arg(exe));
-        QVERIFY(exe > 0);
+        QCOMPARE(Hits(window), QStringLiteral("2 Hits"));
     }
 };
 
