@@ -55,10 +55,6 @@ private slots:
             {"User_Traffic_Menu", std::nullopt}, {"User_Details_Menu", std::nullopt}};
         for (const auto& [key, value] : stored)
             QCOMPARE(settings.stored(key), value);
-        QCOMPARE(settings.preferences().trafficPage().url, kTrafficUrl);
-        QCOMPARE(settings.preferences().trafficPage().menu, kTrafficMenu);
-        QCOMPARE(settings.preferences().detailsPage().url, kDetailsUrl);
-        QCOMPARE(settings.preferences().detailsPage().menu, kDetailsMenu);
     }
 
     void userDefinedValuesTakeEffectWhenTheWindowCloses()
@@ -76,8 +72,7 @@ private slots:
         QCOMPARE(settings.preferences().trafficPage().menu, QString::fromUtf8(kDefaultTrafficMenu));
 
         options.close();
-        QCOMPARE(settings.preferences().trafficPage().url, kMyUrl);
-        QCOMPARE(settings.preferences().trafficPage().menu, kMyMenu);
+        QCOMPARE(settings.preferences().trafficPage(), (WebPage{kMyUrl, kMyMenu}));
         QCOMPARE(settings.preferences().detailsPage().url, kDetailsUrl);
         QCOMPARE(settings.stored("Traffic_URL"), kMyUrl);
         QCOMPARE(settings.stored("Traffic_menu"), kMyMenu);
@@ -106,8 +101,7 @@ private slots:
             QVERIFY(!FindChild<QLineEdit>(options, "trafficCaptionBox")->isEnabled());
             options.close();
         }
-        QCOMPARE(settings.preferences().trafficPage().url, kTrafficUrl);
-        QCOMPARE(settings.preferences().trafficPage().menu, kTrafficMenu);
+        QCOMPARE(settings.preferences().trafficPage(), (WebPage{kTrafficUrl, kTrafficMenu}));
         QCOMPARE(settings.stored("User_Traffic_URL"), kMyUrl);
         QCOMPARE(settings.stored("User_Traffic_Menu"), kMyMenu);
 
@@ -176,31 +170,18 @@ private slots:
         OptionsDialog options(windows_, settings.store(), settings.preferences());
         options.show();
         FindChild<QPushButton>(options, "advancedButton")->click();
+        auto* advanced = windows_.find<AdvancedOptionsDialog>();
+        QVERIFY(advanced && advanced->isVisible() && !advanced->isModal());
         FindChild<QPushButton>(options, "advancedButton")->click();
-        QList<AdvancedOptionsDialog*> open;
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (auto* advanced = qobject_cast<AdvancedOptionsDialog*>(window); advanced && advanced->isVisible())
-                open.append(advanced);
-        }
-        QCOMPARE(open.size(), 1);
-        QVERIFY(!open.front()->isModal());
+        QCOMPARE(windows_.find<AdvancedOptionsDialog>(), advanced);
         QVERIFY(options.isEnabled());
-        open.front()->close();
-        QTRY_VERIFY(!AnAdvancedWindowExists());
+        advanced->close();
+        QVERIFY(!windows_.find<AdvancedOptionsDialog>());
     }
 
 private:
     // The one owner of the Advanced Options window the Options window opens.
     WindowRegistry windows_;
-
-    static bool AnAdvancedWindowExists()
-    {
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (qobject_cast<AdvancedOptionsDialog*>(window))
-                return true;
-        }
-        return false;
-    }
 };
 
 } // namespace tallywick
