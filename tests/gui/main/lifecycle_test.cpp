@@ -253,15 +253,19 @@ private slots:
         QVERIFY(gone.program->hasEnded());
     }
 
-    void aTerminationSignalSavesBeforeTheEnd_data()
+    // A termination signal, the session's end and the event loop's end each save what was
+    // collected and the settings, with nothing waiting for an answer.
+    void everyEndSavesTheCollectedDownloads_data()
     {
-        QTest::addColumn<int>("signalNumber");
+        QTest::addColumn<int>("signalNumber"); // 0: the session ends; -1: the event loop ends
         QTest::addColumn<bool>("diskFull");
         QTest::newRow("SIGTERM") << SIGTERM << false;
         QTest::newRow("SIGINT, disk full") << SIGINT << true;
+        QTest::newRow("session end") << 0 << false;
+        QTest::newRow("event loop end") << -1 << false;
     }
 
-    void aTerminationSignalSavesBeforeTheEnd()
+    void everyEndSavesTheCollectedDownloads()
     {
         QFETCH(int, signalNumber);
         QFETCH(bool, diskFull);
@@ -273,32 +277,21 @@ private slots:
         run.paste(Joined(SmallReport()));
         run.click("searchOnStartBox");
 
-        ::raise(signalNumber);
-        QTRY_VERIFY(run.program->hasEnded());
+        if (signalNumber > 0) {
+            ::raise(signalNumber);
+            QTRY_VERIFY(run.program->hasEnded());
+            QVERIFY(!run.program->tray());
+        } else if (signalNumber == 0) {
+            run.program->commitSessionData();
+        } else {
+            run.program->aboutToQuit();
+        }
         QCOMPARE(run.stored("chkSearchFile"), QStringLiteral("1"));
         if (diskFull)
             QVERIFY(!QFile::exists(run.dataFile("history.dat")));
         else
             QCOMPARE(run.history(), CrLf({SmallReport()[1]}));
-        // Nothing waits for an answer while the session ends.
         QVERIFY(Dialogs::shownMessages().empty());
-        QVERIFY(!run.program->tray());
-    }
-
-    // The session's end, and the event loop's end after it, each save on their own.
-    void theSessionEndingSavesTheCollectedDownloads()
-    {
-        for (const bool sessionEnds : {true, false}) {
-            TestProgram run;
-            run.track({"/quarnel/shareware/pelmor.zip"});
-            QVERIFY(run.start());
-            run.paste(Joined(SmallReport()));
-            if (sessionEnds)
-                run.program->commitSessionData();
-            else
-                run.program->aboutToQuit();
-            QCOMPARE(run.history(), CrLf({SmallReport()[1]}));
-        }
     }
 
     void historyTroubleIsToldAndNeverShrinksTheFile()
