@@ -84,7 +84,6 @@ private slots:
         QVERIFY(!second.start());
         QVERIFY(second.startFailed());
         QCOMPARE(Dialogs::shownMessages().size(), std::size_t{1});
-        QCOMPARE(Dialogs::shownMessages()[0].title, QStringLiteral("Tallywick"));
         QVERIFY(Dialogs::shownMessages()[0].text.startsWith(QStringLiteral("Tallywick already running.\n\n")));
         QVERIFY(Dialogs::shownMessages()[0].text.contains(QStringLiteral("did not answer")));
         QVERIFY(!second.mainWindow() && !second.tray());
