@@ -38,22 +38,16 @@ private slots:
         Desktop::setTestMode(true);
     }
 
-    void showsTitleVersionDescriptionAndWarning()
+    void showsTheVersionAndItsLinkOpensTheMakersHomePage()
     {
         AboutDialog about;
-        QCOMPARE(about.windowTitle(), QStringLiteral("About Tallywick"));
-        QCOMPARE(FindChild<QLabel>(about, "titleLabel")->text(), QStringLiteral("Tallywick"));
-        const QRegularExpression version(QStringLiteral("^Version \\d+\\.\\d+\\.\\d+$"));
-        QVERIFY2(version.match(FindChild<QLabel>(about, "versionLabel")->text()).hasMatch(),
-                 qPrintable(FindChild<QLabel>(about, "versionLabel")->text()));
-        const QStringList lines = FindChild<QLabel>(about, "descriptionLabel")->text().split(QLatin1Char('\n'));
-        QCOMPARE(lines, (QStringList{QStringLiteral("This program was written for my own personal use"),
-                                     QStringLiteral("in reading Tripod traffic reports."), QString(),
-                                     QStringLiteral("Copy the entire traffic report into the clipboard."),
-                                     QStringLiteral("Paste clipboard contents into bottom textbox on form.")}));
-        QVERIFY(FindChild<QLabel>(about, "disclaimerLabel")->text().startsWith(QStringLiteral("Warning: ")));
-        QVERIFY(FindChild<QLabel>(about, "disclaimerLabel")->text().size() > QStringLiteral("Warning: ").size());
-        QCOMPARE(FindChild<LinkLabel>(about, "homePageLink")->text(), QString::fromUtf8(kMakerHomePage));
+        const QString version = FindChild<QLabel>(about, "versionLabel")->text();
+        QVERIFY2(QRegularExpression(QStringLiteral("^Version \\d+\\.\\d+\\.\\d+$")).match(version).hasMatch(),
+                 qPrintable(version));
+        about.show();
+        QTest::mouseClick(FindChild<LinkLabel>(about, "homePageLink"), Qt::LeftButton);
+        QCOMPARE(Desktop::opened(), QStringList{QString::fromUtf8(kMakerHomePage)});
+        QVERIFY(Dialogs::shownMessages().empty());
     }
 
     void enterAndEscapeCloseTheBox()
@@ -65,15 +59,6 @@ private slots:
             QTest::keyClick(&about, key);
             QVERIFY(!about.isVisible());
         }
-    }
-
-    void theLinkOpensTheMakersHomePage()
-    {
-        AboutDialog about;
-        about.show();
-        QTest::mouseClick(FindChild<LinkLabel>(about, "homePageLink"), Qt::LeftButton);
-        QCOMPARE(Desktop::opened(), QStringList{QString::fromUtf8(kMakerHomePage)});
-        QVERIFY(Dialogs::shownMessages().empty());
     }
 
     void systemInfoWithoutAToolSaysItIsUnavailable()

@@ -55,13 +55,11 @@ private slots:
             {"User_Traffic_Menu", std::nullopt}, {"User_Details_Menu", std::nullopt}};
         for (const auto& [key, value] : stored)
             QCOMPARE(settings.stored(key), value);
-        QCOMPARE(settings.preferences().trafficPage().url, kTrafficUrl);
-        QCOMPARE(settings.preferences().trafficPage().menu, kTrafficMenu);
-        QCOMPARE(settings.preferences().detailsPage().url, kDetailsUrl);
-        QCOMPARE(settings.preferences().detailsPage().menu, kDetailsMenu);
     }
 
-    void userDefinedValuesTakeEffectWhenTheWindowCloses()
+    // User Defined takes effect when the window closes; switching back to the default later keeps
+    // the user's own values for the next time.
+    void userDefinedValuesTakeEffectAtClosingAndOutliveASwitchBack()
     {
         TempSettings settings;
         OptionsDialog options(windows_, settings.store(), settings.preferences());
@@ -73,11 +71,10 @@ private slots:
         FindChild<QLineEdit>(options, "trafficUrlBox")->setText(kMyUrl);
         FindChild<QLineEdit>(options, "trafficCaptionBox")->setText(kMyMenu);
         // Nothing reaches the program before closing.
-        QCOMPARE(settings.preferences().trafficPage().menu, QString::fromUtf8(kDefaultTrafficMenu));
+        QCOMPARE(settings.preferences().trafficPage().menu, kTrafficMenu);
 
         options.close();
-        QCOMPARE(settings.preferences().trafficPage().url, kMyUrl);
-        QCOMPARE(settings.preferences().trafficPage().menu, kMyMenu);
+        QCOMPARE(settings.preferences().trafficPage(), (WebPage{kMyUrl, kMyMenu}));
         QCOMPARE(settings.preferences().detailsPage().url, kDetailsUrl);
         QCOMPARE(settings.stored("Traffic_URL"), kMyUrl);
         QCOMPARE(settings.stored("Traffic_menu"), kMyMenu);
@@ -85,35 +82,22 @@ private slots:
         QCOMPARE(settings.stored("User_Traffic_Menu"), kMyMenu);
         QCOMPARE(settings.stored("Details_URL_Option"), QStringLiteral("True"));
         QCOMPARE(settings.stored("User_Details_Menu"), std::nullopt);
-    }
 
-    void switchingBackToDefaultKeepsTheUsersOwnValues()
-    {
-        TempSettings settings;
-        settings.write("Traffic_URL_Option", QStringLiteral("False"));
-        settings.write("User_Traffic_URL", kMyUrl);
-        settings.write("User_Traffic_Menu", kMyMenu);
         {
-            OptionsDialog options(windows_, settings.store(), settings.preferences());
-            QVERIFY(FindChild<QRadioButton>(options, "trafficChoice1")->isChecked());
-            QVERIFY(FindChild<QLineEdit>(options, "trafficCaptionBox")->isEnabled());
-            QCOMPARE(FindChild<QLineEdit>(options, "trafficCaptionBox")->text(), kMyMenu);
-            QCOMPARE(FindChild<QLineEdit>(options, "trafficUrlBox")->text(), kMyUrl);
-
-            FindChild<QRadioButton>(options, "trafficChoice0")->click();
+            OptionsDialog back(windows_, settings.store(), settings.preferences());
+            QVERIFY(FindChild<QRadioButton>(back, "trafficChoice1")->isChecked());
+            QCOMPARE(FindChild<QLineEdit>(back, "trafficCaptionBox")->text(), kMyMenu);
+            FindChild<QRadioButton>(back, "trafficChoice0")->click();
             QCOMPARE(settings.stored("Traffic_URL_Option"), QStringLiteral("True"));
-            QCOMPARE(FindChild<QLineEdit>(options, "trafficCaptionBox")->text(), kTrafficMenu);
-            QVERIFY(!FindChild<QLineEdit>(options, "trafficCaptionBox")->isEnabled());
-            options.close();
+            QCOMPARE(FindChild<QLineEdit>(back, "trafficCaptionBox")->text(), kTrafficMenu);
+            QVERIFY(!FindChild<QLineEdit>(back, "trafficCaptionBox")->isEnabled());
+            back.close();
         }
-        QCOMPARE(settings.preferences().trafficPage().url, kTrafficUrl);
-        QCOMPARE(settings.preferences().trafficPage().menu, kTrafficMenu);
-        QCOMPARE(settings.stored("User_Traffic_URL"), kMyUrl);
+        QCOMPARE(settings.preferences().trafficPage(), (WebPage{kTrafficUrl, kTrafficMenu}));
         QCOMPARE(settings.stored("User_Traffic_Menu"), kMyMenu);
 
         // Next time, "User Defined" brings them back.
         OptionsDialog again(windows_, settings.store(), settings.preferences());
-        QVERIFY(FindChild<QRadioButton>(again, "trafficChoice0")->isChecked());
         FindChild<QRadioButton>(again, "trafficChoice1")->click();
         QCOMPARE(FindChild<QLineEdit>(again, "trafficCaptionBox")->text(), kMyMenu);
         QCOMPARE(FindChild<QLineEdit>(again, "trafficUrlBox")->text(), kMyUrl);
@@ -176,31 +160,18 @@ private slots:
         OptionsDialog options(windows_, settings.store(), settings.preferences());
         options.show();
         FindChild<QPushButton>(options, "advancedButton")->click();
+        auto* advanced = windows_.find<AdvancedOptionsDialog>();
+        QVERIFY(advanced && advanced->isVisible() && !advanced->isModal());
         FindChild<QPushButton>(options, "advancedButton")->click();
-        QList<AdvancedOptionsDialog*> open;
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (auto* advanced = qobject_cast<AdvancedOptionsDialog*>(window); advanced && advanced->isVisible())
-                open.append(advanced);
-        }
-        QCOMPARE(open.size(), 1);
-        QVERIFY(!open.front()->isModal());
+        QCOMPARE(windows_.find<AdvancedOptionsDialog>(), advanced);
         QVERIFY(options.isEnabled());
-        open.front()->close();
-        QTRY_VERIFY(!AnAdvancedWindowExists());
+        advanced->close();
+        QVERIFY(!windows_.find<AdvancedOptionsDialog>());
     }
 
 private:
     // The one owner of the Advanced Options window the Options window opens.
     WindowRegistry windows_;
-
-    static bool AnAdvancedWindowExists()
-    {
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (qobject_cast<AdvancedOptionsDialog*>(window))
-                return true;
-        }
-        return false;
-    }
 };
 
 } // namespace tallywick

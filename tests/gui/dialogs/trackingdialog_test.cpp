@@ -53,48 +53,33 @@ private slots:
         settings_->write(QStringLiteral("Combo11_0"), QStringLiteral("GET /quarnel/shareware/pelmor.zip"));
     }
 
-    void offersTheStoredSearchStringsAlsoBeforeAnythingIsTracked()
-    {
-        settings_->write(QStringLiteral("Combo10_0"), QStringLiteral("GET /quarnel/shareware/pelmor.zip"));
-        settings_->write(QStringLiteral("Combo10_2"), QString());
-        settings_->write(QStringLiteral("Combo10_3"), QStringLiteral("GET /quarnel/shareware/pelmor.zip"));
-        settings_->write(QStringLiteral("Combo11_0"), QStringLiteral(".exe"));
-        TrackingDialog dialog(*settings_, tracking_, keepChoice());
-        QCOMPARE(Items(FindChild<QListWidget>(dialog, "availableList")),
-                 (QStringList{QStringLiteral("/quarnel/shareware/pelmor.zip"), QStringLiteral(".exe")}));
-        QVERIFY(Items(FindChild<QListWidget>(dialog, "trackedList")).isEmpty());
-    }
-
-    void anItemAlreadyTrackedIsOfferedOnlyAsTracked()
+    // Which strings are offered is the search list's rule; here the window shows them beside the
+    // tracking file's items, an empty line among them.
+    void showsTheTrackedItemsAndOffersTheOtherSearchStrings()
     {
         Write(tracking_, "/quarnel/shareware/pelmor.exe\r\n\r\n");
         TrackingDialog dialog(*settings_, tracking_, keepChoice());
         QCOMPARE(Items(FindChild<QListWidget>(dialog, "trackedList")),
                  (QStringList{QStringLiteral("/quarnel/shareware/pelmor.exe"), QString()}));
-        // Panel 0's text is tracked already.
         QCOMPARE(Items(FindChild<QListWidget>(dialog, "availableList")),
                  QStringList{QStringLiteral("/quarnel/shareware/pelmor.zip")});
     }
 
+    // How the lists change is their own rule; each button reaches it and OK writes the result.
     void theButtonsMoveItemsAndOkWritesTheTrackedOnes()
     {
         TrackingDialog dialog(*settings_, tracking_, keepChoice());
         dialog.show();
-        QTest::mouseClick(FindChild<QPushButton>(dialog, "addOneButton"), Qt::LeftButton); // nothing selected
-        QCOMPARE(FindChild<QListWidget>(dialog, "trackedList")->count(), 0);
-        FindChild<QListWidget>(dialog, "availableList")->setCurrentRow(1);
+        auto* available = FindChild<QListWidget>(dialog, "availableList");
+        auto* tracked = FindChild<QListWidget>(dialog, "trackedList");
+        available->setCurrentRow(1);
         QTest::mouseClick(FindChild<QPushButton>(dialog, "addOneButton"), Qt::LeftButton);
-        QCOMPARE(Items(FindChild<QListWidget>(dialog, "trackedList")),
-                 QStringList{QStringLiteral("/quarnel/shareware/pelmor.zip")});
+        QCOMPARE(Items(tracked), QStringList{QStringLiteral("/quarnel/shareware/pelmor.zip")});
         QTest::mouseClick(FindChild<QPushButton>(dialog, "addAllButton"), Qt::LeftButton);
-        QCOMPARE(Items(FindChild<QListWidget>(dialog, "trackedList")),
-                 (QStringList{QStringLiteral("/quarnel/shareware/pelmor.zip"),
-                              QStringLiteral("/quarnel/shareware/pelmor.exe")}));
-        QVERIFY(Items(FindChild<QListWidget>(dialog, "availableList")).isEmpty());
-        FindChild<QListWidget>(dialog, "trackedList")->setCurrentRow(0);
+        QVERIFY(Items(available).isEmpty());
+        tracked->setCurrentRow(0);
         QTest::mouseClick(FindChild<QPushButton>(dialog, "removeOneButton"), Qt::LeftButton);
-        QCOMPARE(Items(FindChild<QListWidget>(dialog, "availableList")),
-                 QStringList{QStringLiteral("/quarnel/shareware/pelmor.zip")});
+        QCOMPARE(Items(available), QStringList{QStringLiteral("/quarnel/shareware/pelmor.zip")});
 
         QTest::mouseClick(FindChild<QPushButton>(dialog, "okButton"), Qt::LeftButton);
         QCOMPARE(Bytes(tracking_), QByteArray("/quarnel/shareware/pelmor.exe\r\n"));

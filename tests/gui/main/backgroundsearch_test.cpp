@@ -1,15 +1,11 @@
 #include "mainwindowfixture.h"
 #include "support/findchild.h"
 
-#include "ui/dialogs/trackingdialog.h"
-
-#include <QBuffer>
 #include <QTimer>
 
-#include <condition_variable>
+#include <atomic>
 #include <cstring>
 #include <memory>
-#include <mutex>
 
 namespace tallywick {
 
@@ -19,31 +15,20 @@ namespace {
 
 // Holds a search in the middle of its report until the test lets it go: the first read hands
 // over the first line, the next one waits at the gate.
-class Gate {
-public:
+struct Gate {
+    std::atomic<bool> reached = false;
+    std::atomic<bool> opened = false;
+
     void open()
     {
-        const std::lock_guard lock(mutex_);
-        open_ = true;
-        changed_.notify_all();
-    }
-    bool reached() const
-    {
-        const std::lock_guard lock(mutex_);
-        return reached_;
+        opened = true;
+        opened.notify_all();
     }
     void wait()
     {
-        std::unique_lock lock(mutex_);
-        reached_ = true;
-        changed_.wait(lock, [this] { return open_; });
+        reached = true;
+        opened.wait(false);
     }
-
-private:
-    mutable std::mutex mutex_;
-    std::condition_variable changed_;
-    bool reached_ = false;
-    bool open_ = false;
 };
 
 class GatedReport : public QIODevice {
@@ -92,7 +77,7 @@ struct HeldReport {
     {
         Dialogs::queueFileName(path);
         FindChild<QAction>(window, "openAction")->trigger();
-        return window.isSearching() && QTest::qWaitFor([this] { return gate->reached(); });
+        return window.isSearching() && QTest::qWaitFor([this] { return gate->reached.load(); });
     }
 
     QString path;

@@ -44,18 +44,14 @@ private slots:
         MainWindow& window = run.window();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         auto* pasteBox = run.find<PasteBox>("pasteBox");
-        QCOMPARE(pasteBox->toPlainText(), QStringLiteral("Paste Text Here"));
-
         auto report = SmallReport();
         report.push_back(ReportLine("192.0.2.11", "04/Dec/2026:12:30:00", "GET /caf\xc3\xa9.html"));
-        const QString pasted = Joined(report);
-        run.paste(pasted);
+        run.paste(Joined(report));
 
         // Written with CR LF breaks, as every other file the program writes.
         QCOMPARE(FileBytes(window.tempFilePath()), CrLf(report));
         QCOMPARE(window.reportPath(), window.tempFilePath());
         QCOMPARE(run.label("countLabel0"), QStringLiteral("Found: 1"));
-        QCOMPARE(run.label("countLabel1"), QStringLiteral("Found: 1"));
         QCOMPARE(run.label("totalLabel"), QStringLiteral("All Found: 2 of 5"));
         QCOMPARE(run.result(0), ShortForm(report[0]));
         QCOMPARE(run.result(1), ShortForm(report[1]));
@@ -97,19 +93,13 @@ private slots:
         QCOMPARE(run.label("countLabel1"), QStringLiteral("Found: 1")); // typing alone searches nothing
         run.enterSearch("searchBox1", QStringLiteral("GET /index.html"));
         QVERIFY(run.searched());
-        QCOMPARE(run.label("countLabel1"), QStringLiteral("Found: 1"));
         QCOMPARE(run.result(1), ShortForm(SmallReport()[3]));
         QCOMPARE(box->count(), 2);
         QCOMPARE(box->itemText(1), QStringLiteral("GET /index.html"));
         QCOMPARE(window.panel(1).SearchLists.size(), std::size_t{2});
         QCOMPARE(run.find<QComboBox>("searchBox0")->count(), 1);
         QCOMPARE(window.panel(0).SearchLists.size(), std::size_t{1});
-
-        // The same text again adds nothing; nor does the box ever complete typed text.
-        QTest::keyClick(box->lineEdit(), Qt::Key_Return);
-        QVERIFY(run.searched());
-        QCOMPARE(box->count(), 2);
-        QVERIFY(!box->completer());
+        QVERIFY(!box->completer()); // nor does the box ever complete typed text
     }
 
     void choosingARememberedTextSearchesWithoutGrowingTheList()
@@ -120,8 +110,6 @@ private slots:
         auto* box = run.find<QComboBox>("searchBox1");
         QCOMPARE(box->count(), 2);
         run.paste(Joined(SmallReport()));
-        QCOMPARE(run.label("countLabel1"), QStringLiteral("Found: 1"));
-
         box->setFocus();
         QTest::keyClick(box, Qt::Key_Down);
         QVERIFY(run.searched());
@@ -137,20 +125,15 @@ private slots:
         TestProgram run;
         QVERIFY(run.start());
         run.paste(Joined(SmallReport()));
-        QCOMPARE(run.find<QPushButton>("moreButton0")->text(), QStringLiteral(">>"));
-
         run.click("moreButton0");
         QVERIFY(run.searched());
         QVERIFY(run.program->moreFlags()[0]);
-        QVERIFY(!run.program->moreFlags()[1]);
         QCOMPARE(run.find<QPushButton>("moreButton0")->text(), QStringLiteral("<<"));
-        QCOMPARE(run.find<QPushButton>("moreButton1")->text(), QStringLiteral(">>"));
         // The status form: what follows the request, each entry followed by an empty line.
         QCOMPARE(run.result(0), QStringLiteral("200 1000 \"-\" \"Mozilla/5.0\"\n\n"));
         QCOMPARE(run.result(1), ShortForm(SmallReport()[1]));
         run.click("moreButton0");
         QVERIFY(run.searched());
-        QVERIFY(!run.program->moreFlags()[0]);
         QCOMPARE(run.find<QPushButton>("moreButton0")->text(), QStringLiteral(">>"));
         QCOMPARE(run.result(0), ShortForm(SmallReport()[0]));
 
@@ -162,7 +145,6 @@ private slots:
         QVERIFY(run.searched());
         QCOMPARE(run.label("countLabel1"), QStringLiteral("Found: 2"));
         QCOMPARE(run.label("totalLabel"), QStringLiteral("All Found: 3 of 4"));
-        QVERIFY(!run.program->moreFlags()[1]);
         QCOMPARE(run.find<QPushButton>("moreButton1")->text(), QStringLiteral(">>"));
         QVERIFY(!run.find<QCheckBox>("fullWindowBox")->isChecked());
         run.click("noDuplicatesBox");
@@ -199,7 +181,6 @@ private slots:
         QCOMPARE(run.label("leftOutLabel"), QStringLiteral("(left out: 0 robots, 1 failed)"));
         // The counts beside "Found" come with it; the file's size is read from the report.
         QCOMPARE(run.label("downloadsLabel0"), QStringLiteral("1 complete · 1 unique a day"));
-        QVERIFY(run.find<QLabel>("downloadsLabel0")->toolTip().contains(QStringLiteral("20 requests")));
         // OK without a change searches nothing.
         FindChild<QPushButton>(advanced, "okButton")->click();
         QVERIFY(run.searched());

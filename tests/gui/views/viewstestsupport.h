@@ -25,7 +25,6 @@
 #include <QUrl>
 
 #include <chrono>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -92,31 +91,6 @@ private:
     std::unique_ptr<Preferences> preferences_;
     QList<QPointer<QWidget>> windows_;
 };
-
-// A plain reading of the fixture's records, apart from the engine: the day between the first
-// "[" and the ":" after it, and the item anywhere in the record (the fixture holds items only in
-// the request).
-inline QDate PlainDate(const std::string& record)
-{
-    const auto open = record.find('[');
-    const auto colon = record.find(':', open);
-    if (open == std::string::npos || colon == std::string::npos)
-        return {};
-    return QLocale::c().toDate(QString::fromStdString(record.substr(open + 1, colon - open - 1)),
-                               QStringLiteral("dd/MMM/yyyy"));
-}
-
-inline int PlainCount(const std::vector<std::string>& history, const std::string& item,
-                      const std::function<bool(const QDate&)>& when)
-{
-    int count = 0;
-    for (const auto& record : history) {
-        const QDate day = PlainDate(record);
-        if (record.find(item) != std::string::npos && day.isValid() && when(day))
-            ++count;
-    }
-    return count;
-}
 
 // The controls every view names alike.
 inline QString Hits(const QObject* window)
