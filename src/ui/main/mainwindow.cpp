@@ -80,7 +80,13 @@ MainWindow::MainWindow(MainWindowContext context) :
     load();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The widgets go after the members: what they signal as they go (a search box that loses the
+    // focus picks the text it holds) must not reach a window half gone.
+    for (QObject* child : findChildren<QObject*>())
+        disconnect(child, nullptr, this, nullptr);
+}
 
 void MainWindow::createControls()
 {

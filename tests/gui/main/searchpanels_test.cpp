@@ -117,6 +117,14 @@ private slots:
         QCOMPARE(run.result(1), ShortForm(SmallReport()[3]));
         QCOMPARE(box->count(), 2);
         QCOMPARE(run.window().panel(1).SearchLists.size(), std::size_t{2});
+
+        // The box's text now matches another entry: the focus leaving it as the window goes
+        // picks nothing and searches nothing in a window half gone.
+        // The box's text now matches an entry other than its current one: the focus leaving it
+        // as the window goes must search nothing in a window half gone.
+        run.enterSearch("searchBox1", QStringLiteral("GET /style.css"));
+        QVERIFY(run.searched());
+        run.program.reset();
     }
 
     // No duplicates unchecked counts a split download twice and leaves the long form.
