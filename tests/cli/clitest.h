@@ -15,6 +15,34 @@
 
 namespace tallywick::testing {
 
+// JSON without the spaces and line breaks between its tokens. Compared with a compact literal it
+// checks every key, in order, and every value; the layout itself is pinned once, in record_test.
+inline std::string CompactJson(const std::string& json)
+{
+    std::string compact;
+    bool inText = false;
+    for (std::size_t i = 0; i < json.size(); ++i) {
+        const char c = json[i];
+        if (inText && c == '\\') {
+            compact += json.substr(i++, 2);
+            continue;
+        }
+        if (c == '"')
+            inText = !inText;
+        if (inText || (c != ' ' && c != '\n'))
+            compact += c;
+    }
+    return compact;
+}
+
+// A text as JSON writes it when it holds no byte to escape but quotes.
+inline std::string QuotesEscaped(std::string text)
+{
+    for (std::size_t quote = 0; (quote = text.find('"', quote)) != std::string::npos; quote += 2)
+        text.insert(quote, "\\");
+    return text;
+}
+
 struct CliRun {
     int code = -1;
     std::string out;
