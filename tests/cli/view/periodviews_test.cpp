@@ -58,44 +58,18 @@ TEST_F(PeriodViewTest, CompareGivesBothPeriodsPerItem)
 {
     const auto month = view({QStringLiteral("compare"), QStringLiteral("--period"), QStringLiteral("month")});
     ASSERT_EQ(month.code, 0) << month.err;
-    EXPECT_EQ(month.out, R"json({
-  "period": "month",
-  "current": {
-    "from": "12/01/2004",
-    "to": "12/05/2004"
-  },
-  "previous": {
-    "from": "11/01/2004",
-    "to": "11/05/2004"
-  },
-  "items": [
-    {
-      "item": "/quarnel/shareware/pelmor.zip",
-      "current": 2,
-      "previous": 3,
-      "change": -1,
-      "change_percent": -33.333333333333336,
-      "current_unique_per_day": 2,
-      "previous_unique_per_day": 2
-    },
-    {
-      "item": "/quarnel/shareware/pelmor.exe",
-      "current": 1,
-      "previous": 1,
-      "change": 0,
-      "change_percent": 0,
-      "current_unique_per_day": 1,
-      "previous_unique_per_day": 1
-    }
-  ]
-}
-)json");
+    EXPECT_EQ(CompactJson(month.out),
+              R"({"period":"month","current":{"from":"12/01/2004","to":"12/05/2004"},)"
+              R"("previous":{"from":"11/01/2004","to":"11/05/2004"},"items":[)"
+              R"({"item":"/quarnel/shareware/pelmor.zip","current":2,"previous":3,"change":-1,)"
+              R"("change_percent":-33.333333333333336,"current_unique_per_day":2,"previous_unique_per_day":2},)"
+              R"({"item":"/quarnel/shareware/pelmor.exe","current":1,"previous":1,"change":0,"change_percent":0,)"
+              R"("current_unique_per_day":1,"previous_unique_per_day":1}]})");
     // The week of Friday, November 5 (from Monday, November 1) against the week before, which
     // lies before the time limit: the archive is read, and holds nothing of it.
     const auto week = view({QStringLiteral("compare"), QStringLiteral("--period"), QStringLiteral("week"),
                             QStringLiteral("--to"), QStringLiteral("2004-11-05")});
-    EXPECT_NE(week.out.find("\"current\": 3,\n      \"previous\": 0,\n      \"change\": 3,\n      "
-                            "\"change_percent\": null"),
+    EXPECT_NE(CompactJson(week.out).find(R"("current":3,"previous":0,"change":3,"change_percent":null)"),
               std::string::npos)
         << week.out;
     // The year reaches the archive's October.
@@ -108,33 +82,14 @@ TEST_F(PeriodViewTest, SourcesNameTheTopHostsAndTheRest)
     const auto top = view({QStringLiteral("sources"), QStringLiteral("--item"), QString::fromStdString(kZip),
                            QStringLiteral("--top"), QStringLiteral("2")});
     ASSERT_EQ(top.code, 0) << top.err;
-    EXPECT_EQ(top.out, R"json({
-  "from": null,
-  "to": null,
-  "total": 6,
-  "sources": [
-    {
-      "host": "example.com",
-      "downloads": 3,
-      "share_percent": 50
-    },
-    {
-      "host": "(direct)",
-      "downloads": 2,
-      "share_percent": 33.333333333333336
-    },
-    {
-      "host": "(other)",
-      "downloads": 1,
-      "share_percent": 16.666666666666668
-    }
-  ]
-}
-)json");
+    EXPECT_EQ(
+        CompactJson(top.out),
+        R"j({"from":null,"to":null,"total":6,"sources":[{"host":"example.com","downloads":3,"share_percent":50},)j"
+        R"j({"host":"(direct)","downloads":2,"share_percent":33.333333333333336},)j"
+        R"j({"host":"(other)","downloads":1,"share_percent":16.666666666666668}]})j");
     const auto archived = view({QStringLiteral("sources"), QStringLiteral("--from"), QStringLiteral("2004-10-01"),
                                 QStringLiteral("--to"), QStringLiteral("2004-11-05")});
-    EXPECT_NE(archived.out.find("\"from\": \"10/01/2004\",\n  \"to\": \"11/05/2004\",\n  \"total\": 5"),
-              std::string::npos)
+    EXPECT_NE(CompactJson(archived.out).find(R"({"from":"10/01/2004","to":"11/05/2004","total":5)"), std::string::npos)
         << archived.out;
     EXPECT_NE(archived.out.find("\"host\": \"old.example\""), std::string::npos);
     EXPECT_NE(archived.out.find("\"host\": \"search.example\""), std::string::npos);
