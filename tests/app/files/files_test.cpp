@@ -1,5 +1,4 @@
 #include "app/files/datafolder.h"
-#include "app/files/paths.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -17,7 +16,6 @@ TEST(DataFolder, ComesFromTheOptionTheEnvironmentOrThePerUserFolder)
     EXPECT_EQ(DataFolder::fromOption(QString()).historyPath(), QStringLiteral("/from/env/history.dat"));
     qunsetenv("TALLYWICK_DATA_DIR");
     EXPECT_TRUE(DataFolder::fromOption(QString()).path().endsWith(QStringLiteral("/Tallywick")));
-    EXPECT_EQ(DataFolder(QStringLiteral("/d/")).file(kTempFileName), QStringLiteral("/d/TempFile.txt"));
 }
 
 TEST(DataFolder, IsCreatedOnFirstUse)
@@ -31,14 +29,6 @@ TEST(DataFolder, IsCreatedOnFirstUse)
     QString error;
     EXPECT_FALSE(DataFolder(file).ensureExists(&error));
     EXPECT_FALSE(error.isEmpty());
-}
-
-TEST(Paths, FolderOfAndTheDefaultReport)
-{
-    EXPECT_EQ(FolderOf(QStringLiteral("/home/ann/Desktop/Hits.txt")), QStringLiteral("/home/ann/Desktop/"));
-    EXPECT_EQ(FolderOf(QStringLiteral("Hits.txt")), QString());
-    EXPECT_EQ(DefaultReportPath(QStringLiteral("/home/ann/Desktop/")), QStringLiteral("/home/ann/Desktop/Hits.txt"));
-    EXPECT_EQ(DefaultReportPath(QString()), QStringLiteral("Hits.txt"));
 }
 
 } // namespace

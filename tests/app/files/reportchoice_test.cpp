@@ -15,19 +15,19 @@ const QString kKept = QStringLiteral("/tmp/access.log.1");
 
 TEST(ReportChoice, KeptPathOutranksTheStoredOneWhichOutranksTheDefault)
 {
-    const auto kept = ChooseStartingReport(kKept, kStored, kDefault);
-    EXPECT_EQ(kept.path, kKept);
-    EXPECT_TRUE(kept.chosen);
-
-    const auto stored = ChooseStartingReport(std::nullopt, kStored, kDefault);
-    EXPECT_EQ(stored.path, kStored);
-    EXPECT_TRUE(stored.chosen);
-
-    const auto fresh = ChooseStartingReport(std::nullopt, std::nullopt, kDefault);
-    EXPECT_EQ(fresh.path, kDefault);
-    EXPECT_FALSE(fresh.chosen);
-    // An empty value is no choice.
-    EXPECT_FALSE(ChooseStartingReport(QString(), QString(), kDefault).chosen);
+    const struct {
+        std::optional<QString> kept, stored;
+        QString path;
+        bool chosen;
+    } cases[] = {{kKept, kStored, kKept, true},
+                 {std::nullopt, kStored, kStored, true},
+                 {std::nullopt, std::nullopt, kDefault, false},
+                 {QString(), QString(), kDefault, false}}; // an empty value is no choice
+    for (const auto& c : cases) {
+        const auto choice = ChooseStartingReport(c.kept, c.stored, kDefault);
+        EXPECT_EQ(choice.path, c.path) << c.path.toStdString();
+        EXPECT_EQ(choice.chosen, c.chosen) << c.path.toStdString();
+    }
 }
 
 TEST(ReportChoice, OnlyAnUntouchedFreshStartHasNothingOpened)
