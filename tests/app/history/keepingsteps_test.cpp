@@ -67,17 +67,6 @@ TEST_F(KeepingStepsTest, TheSavesCutGoesToTheArchiveByMonth)
     EXPECT_EQ(StoredAllTime(), 5);
 }
 
-TEST_F(KeepingStepsTest, TheSortAtLoadArchivesWhatItDrops)
-{
-    WriteBytes(historyPath(), RecordOn("04/Dec/2026") + "\r\n" + RecordOn("03/Mar/2025") + "\r\n");
-    settings_.write(keys::NeedSort, true);
-    const auto closing = Run({}, kToday);
-    EXPECT_EQ(closing.archive.added, 1u);
-    EXPECT_EQ(FileBytes(path("archive/2025-03.dat")), RecordOn("03/Mar/2025") + "\r\n");
-    EXPECT_EQ(Stored(), Records{RecordOn("04/Dec/2026")});
-    EXPECT_EQ(StoredAllTime(), 2);
-}
-
 TEST_F(KeepingStepsTest, TheSortOfAMergeArchivesWhatItDrops)
 {
     // Newer records are in the history already, so the old ones break its order.
@@ -129,8 +118,8 @@ TEST_F(KeepingStepsTest, ASaveCutShortAfterTheArchiveCountsEachRecordOnceAndTheN
     EXPECT_EQ(StoredAllTime(), 3);
 }
 
-// Whether the past records are still in the history (the save's cut) or already out of it (a
-// sort's), those of a month that cannot be written stay in "history.dat" once each; those of a
+// Whether the past records are still in the history (the save's cut) or already out of it (the
+// sort at load's), those of a month that cannot be written stay in "history.dat" once each; those of a
 // month that was written leave it.
 TEST_F(KeepingStepsTest, RecordsTheArchiveCannotTakeStayInTheHistoryOnce)
 {
