@@ -170,10 +170,6 @@ TEST(RobotList, AMissingOrEmptyListIsAnError)
     const auto loaded = LoadRobotMatcher(dir.path());
     EXPECT_FALSE(loaded.matcher);
     EXPECT_FALSE(loaded.error.isEmpty());
-
-    const auto none = RobotMatcher::FromPatterns({});
-    ASSERT_TRUE(none);
-    EXPECT_FALSE(none->matches("Googlebot"));
     const auto empty = LoadRobotList(WriteList(dir, {}));
     EXPECT_FALSE(empty.matcher);
     EXPECT_EQ(empty.error, QDir::toNativeSeparators(dir.filePath("list.txt")) + " holds no pattern.");

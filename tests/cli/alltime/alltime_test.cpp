@@ -53,12 +53,7 @@ TEST_F(AllTimeTest, AnOldReportRecordedLaterHasTheTotalsOfOneRecordedInItsTime)
     ASSERT_EQ(later.code, 0) << later.err;
     EXPECT_TRUE(QFileInfo(dataFile("archive/2015-05.dat")).size() > 0);
     EXPECT_EQ(totals("2018-05-25"), totalsInItsTime);
-
-    // Recorded once more, it adds nothing.
-    const auto archivedMonth = FileBytes(dataFile("archive/2015-05.dat"));
-    ASSERT_EQ(record("2018-05-25").code, 0);
-    EXPECT_EQ(FileBytes(dataFile("archive/2015-05.dat")), archivedMonth);
-    EXPECT_EQ(totals("2018-05-25"), totalsInItsTime);
+    // That recording it once more adds nothing is KeepingStepsTest's.
 
     const auto item = [](const char* name, int total, int uniquePerDay, bool dated = true) {
         const std::string month = dated ? "\"05/2015\"" : "null";
@@ -84,7 +79,8 @@ TEST_F(AllTimeTest, ZeroDaysTellDaysWithoutLogFromDaysWithoutDownload)
     const QString report = dir_.filePath(QStringLiteral("nov.log"));
     const auto tracked = [](const char* date) { return Record({.date = date, .path = "/files/x.zip"}); };
     const auto visit = [](const char* date) { return Record({.date = date, .path = "/index.html"}); };
-    // Downloads on 20 and 25 November, a visit only on 21 November; no log from 22 to 24.
+    // Downloads on 20 and 25 November, a visit only on 21 November; no log from 22 to 24. (How days
+// are told apart is core's rule, ZeroDayMarks; here, that record keeps them and the view says them.)
     WriteBytes(report, tracked("20/Nov/2004") + "\n" + visit("21/Nov/2004") + "\n" + tracked("25/Nov/2004") + "\n");
     WriteBytes(dataFile("tracking.dat"), "/files/\r\n");
     ASSERT_EQ(record("2004-11-26", report).code, 0);
@@ -96,10 +92,6 @@ TEST_F(AllTimeTest, ZeroDaysTellDaysWithoutLogFromDaysWithoutDownload)
                             "11/24/2004  no log\n11/26/2004  no log\n"),
               std::string::npos)
         << days.out;
-    const auto json = view({QStringLiteral("zero-days"), QStringLiteral("--json")}, "2004-12-05");
-    EXPECT_EQ(Occurrences(json.out, "/2004\""), 28u);
-    EXPECT_EQ(Occurrences(json.out, "    true"), 1u) << json.out;
-    EXPECT_EQ(Occurrences(json.out, "    false"), 27u);
 }
 
 TEST_F(AllTimeTest, TheMonthChartReachesBeforeTheTimeLimitOnlyWhenAsked)

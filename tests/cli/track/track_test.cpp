@@ -61,8 +61,6 @@ TEST_F(TrackTest, AvailableOffersTheStoredSearchStringsNotTrackedYet)
     setting("Combo11_0", ".exe");
     tracking("/a.zip\r\n");
     EXPECT_EQ(track({QStringLiteral("available")}).out, "/quarnel/shareware/pelmor.zip\n.exe\n");
-    EXPECT_EQ(track({QStringLiteral("available"), QStringLiteral("--json")}).out,
-              "{\n  \"available\": [\n    \"/quarnel/shareware/pelmor.zip\",\n    \".exe\"\n  ]\n}\n");
 }
 
 TEST_F(TrackTest, ChangesWaitForTheDataFolderAndNeverReplaceAnUnreadableFile)
