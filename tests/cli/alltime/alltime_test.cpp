@@ -79,8 +79,9 @@ TEST_F(AllTimeTest, ZeroDaysTellDaysWithoutLogFromDaysWithoutDownload)
     const QString report = dir_.filePath(QStringLiteral("nov.log"));
     const auto tracked = [](const char* date) { return Record({.date = date, .path = "/files/x.zip"}); };
     const auto visit = [](const char* date) { return Record({.date = date, .path = "/index.html"}); };
-    // Downloads on 20 and 25 November, a visit only on 21 November; no log from 22 to 24. (How days
-// are told apart is core's rule, ZeroDayMarks; here, that record keeps them and the view says them.)
+    // Downloads on 20 and 25 November, a visit only on 21 November; no log from 22 to 24. How
+    // days are told apart is core's rule (ZeroDayMarks); here, that record keeps them and the view
+    // says them.
     WriteBytes(report, tracked("20/Nov/2004") + "\n" + visit("21/Nov/2004") + "\n" + tracked("25/Nov/2004") + "\n");
     WriteBytes(dataFile("tracking.dat"), "/files/\r\n");
     ASSERT_EQ(record("2004-11-26", report).code, 0);
