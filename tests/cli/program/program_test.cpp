@@ -121,8 +121,7 @@ protected:
     void SetUp() override { ASSERT_TRUE(QDir().mkpath(dataDir())); }
     std::vector<std::string> withFolders(std::vector<std::string> arguments) const
     {
-        for (const QString& common :
-             {QStringLiteral("--data-dir"), dataDir(), QStringLiteral("--config"), configPath()})
+        for (const QString& common : QStringList{"--data-dir", dataDir(), "--config", configPath()})
             arguments.push_back(common.toStdString());
         return arguments;
     }
@@ -141,7 +140,7 @@ TEST_F(ProgramTest, ArgumentsReachTheDataFilesAsTheirBytes)
 TEST_F(ProgramTest, AnOutputThatCannotBeWrittenIsReportedAfterTheSave)
 {
     WriteBytes(dataFile("tracking.dat"), "/quarnel/shareware/pelmor.zip\r\n");
-    const QString report = dir_.filePath(QStringLiteral("Hits.txt"));
+    const QString report = dir_.filePath("Hits.txt");
     WriteBytes(report, Record({}) + "\r\n");
     const auto result =
         RunProgram(withFolders({"record", report.toStdString(), "--today", "2026-12-05", "--json"}), "/dev/full");
@@ -155,12 +154,12 @@ TEST_F(ProgramTest, AnOutputThatCannotBeWrittenIsReportedAfterTheSave)
 TEST_F(ProgramTest, AReportThatIsAPipeIsOpenedOnceAndReadAsItComes)
 {
     WriteBytes(dataFile("tracking.dat"), "/quarnel/shareware/pelmor.zip\r\n");
-    const QString pipe = dir_.filePath(QStringLiteral("access.pipe"));
+    const QString pipe = dir_.filePath("access.pipe");
     ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-    const QString rotated = dir_.filePath(QStringLiteral("access.log.1"));
+    const QString rotated = dir_.filePath("access.log.1");
     WriteBytes(rotated, RecordOn("03/Dec/2026") + "\r\n");
     const std::string fromPipe = RecordOn("04/Dec/2026") + "\r\n" + Record({.host = "192.0.2.9"}) + "\r\n";
-    const std::string output = dir_.filePath(QStringLiteral("output.txt")).toStdString();
+    const std::string output = dir_.filePath("output.txt").toStdString();
     WriteBytes(QString::fromStdString(output), "");
 
     PipeWriter searchWriter(pipe, fromPipe);

@@ -42,19 +42,16 @@ protected:
                              }));
     }
 
-    QString report() const { return dir_.filePath(QStringLiteral("Hits.txt")); }
+    QString report() const { return dir_.filePath("Hits.txt"); }
     CliRun record(QStringList extra = {}, ReportOpener open = OpenReportFile) const
     {
-        return run(
-            QStringList{QStringLiteral("record"), report(), QStringLiteral("--today"), QStringLiteral("2026-12-05")} +
-                extra,
-            std::move(open));
+        return run(QStringList{"record", report(), "--today", "2026-12-05"} + extra, std::move(open));
     }
 };
 
 TEST_F(RecordTest, RecordsTheNewTrackedDownloadsOnce)
 {
-    const auto result = record({QStringLiteral("--json")});
+    const auto result = record({"--json"});
     ASSERT_EQ(result.code, 0) << result.err;
     EXPECT_EQ(result.out,
               "{\n  \"lines\": 5,\n  \"recorded\": 3,\n  \"expired\": 0,\n  \"future\": 0,\n  \"per_item\": {\n"
@@ -72,7 +69,7 @@ TEST_F(RecordTest, RecordsTheNewTrackedDownloadsOnce)
                                        Record({.host = "198.51.100.1", .time = "10:00:00"}),
                                        Record({.host = "198.51.100.2", .time = "11:00:00", .path = kExe})});
     EXPECT_EQ(FileBytes(dataFile("history.dat")), history);
-    EXPECT_EQ(storedSetting("NeedSort"), QStringLiteral("False"));
+    EXPECT_EQ(storedSetting("NeedSort"), "False");
 
     const auto again = record();
     ASSERT_EQ(again.code, 0) << again.err;
@@ -87,7 +84,7 @@ TEST_F(RecordTest, ALineCountsForItsFirstTrackedItemAndDuplicatePartialsGo)
     WriteBytes(dataFile("tracking.dat"), Lines({"/quarnel/", kZip, kZip}));
     WriteBytes(report(), Lines({Record({.host = "198.51.100.9", .time = "08:00:00", .status = 206}),
                                 Record({.host = "198.51.100.9", .time = "12:00:00", .status = 206})}));
-    const auto result = record({QStringLiteral("--json")});
+    const auto result = record({"--json"});
     ASSERT_EQ(result.code, 0) << result.err;
     EXPECT_TRUE(Holds(CompactJson(result.out),
                       R"("recorded":1,"expired":0,"future":0,"per_item":{"/quarnel/":1,)"
@@ -104,7 +101,7 @@ TEST_F(RecordTest, TakesItsSearchFromTheSettingsAndItsOptionsForThisRunOnly)
     WriteBytes(dataFile("history.dat"),
                Lines({RecordOn("03/Dec/2026"), RecordOn("30/Nov/2026"), RecordOn("01/Dec/2026")}));
     setting("NeedSort", "True");
-    const auto result = record({QStringLiteral("--json"), QStringLiteral("--time-limit"), QStringLiteral("1")});
+    const auto result = record({"--json", "--time-limit", "1"});
     ASSERT_EQ(result.code, 0) << result.err;
     // No exe is searched for; the repeat 10 minutes later is a download of its own; the history
     // was sorted at load, and November is past a limit of one month.
@@ -115,12 +112,12 @@ TEST_F(RecordTest, TakesItsSearchFromTheSettingsAndItsOptionsForThisRunOnly)
     EXPECT_TRUE(Holds(result.out, "\"history_size\": 6")) << result.out;
     EXPECT_EQ(FileBytes(dataFile("history.dat")).substr(0, 2 * RecordOn("01/Dec/2026").size() + 4),
               Lines({RecordOn("01/Dec/2026"), RecordOn("03/Dec/2026")}));
-    EXPECT_EQ(storedSetting("TimeLimit"), QStringLiteral("<absent>"));
+    EXPECT_EQ(storedSetting("TimeLimit"), "<absent>");
 
     QFile::remove(dataFile("history.dat"));
-    const auto again = record({QStringLiteral("--json"), QStringLiteral("--split-time"), QStringLiteral("30")});
+    const auto again = record({"--json", "--split-time", "30"});
     EXPECT_TRUE(Holds(again.out, "\"recorded\": 3")) << again.out;
-    EXPECT_EQ(storedSetting("Split_Time"), QStringLiteral("5"));
+    EXPECT_EQ(storedSetting("Split_Time"), "5");
 }
 
 TEST_F(RecordTest, LeavesOutWhatTheSettingsOrItsOptionsSay)
@@ -134,7 +131,7 @@ TEST_F(RecordTest, LeavesOutWhatTheSettingsOrItsOptionsSay)
                                 Record({.host = "198.51.100.1", .time = "10:05:00", .status = 206})}));
     setting("LeaveOutFailed", "true");
     setting("LeaveOutDownloadTools", "True");
-    const auto result = record({QStringLiteral("--leave-out-robots")});
+    const auto result = record({"--leave-out-robots"});
     ASSERT_EQ(result.code, 0) << result.err;
     EXPECT_EQ(result.out, "Lines read: 4\nLeft out: 1 robots, 1 download tools, 1 failed\nRecorded: 1\n"
                           "  1  /quarnel/shareware/pelmor.zip\n"
@@ -152,8 +149,7 @@ TEST_F(RecordTest, CountsDownloadsWithTheSizesAndTheIPv6OptionOfTheSettings)
                                 Record({.host = "198.51.100.2", .time = "11:00:00", .path = kExe})}));
     setting("IPv6Network64", "True");
     setting("FileSizes", "/quarnel/shareware/pelmor.zip=100000|garbage");
-    const auto result = record(
-        {QStringLiteral("--json"), QStringLiteral("--size"), QStringLiteral("/quarnel/shareware/pelmor.exe=90000")});
+    const auto result = record({"--json", "--size", "/quarnel/shareware/pelmor.exe=90000"});
     ASSERT_EQ(result.code, 0) << result.err;
     EXPECT_TRUE(Holds(CompactJson(result.out), R"("found":1,"complete":0,"incomplete":1,"size_unknown":0,)"
                                                R"("unique_per_day":1,"unique_per_hour":1},{"find":"GET /quarnel/)"
@@ -179,16 +175,14 @@ TEST_F(RecordTest, DownloadsTooOldToKeepAreNotCountedAsRecorded)
 TEST_F(RecordTest, AClockSetBackLosesNoDownload)
 {
     ASSERT_EQ(record().code, 0);
-    const auto back = run({QStringLiteral("record"), report(), QStringLiteral("--today"), QStringLiteral("2026-11-20"),
-                           QStringLiteral("--json")});
+    const auto back = run({"record", report(), "--today", "2026-11-20", "--json"});
     ASSERT_EQ(back.code, 0) << back.err;
     EXPECT_TRUE(Holds(CompactJson(back.out), R"("recorded":0,"expired":0,"future":3,)")) << back.out;
     EXPECT_EQ(FileBytes(dataFile("history.dat")),
               Lines({Record({.host = "198.51.100.4", .date = "04/Dec/2026"}),
                      Record({.host = "198.51.100.1", .time = "10:00:00"}),
                      Record({.host = "198.51.100.2", .time = "11:00:00", .path = kExe})}));
-    const auto text =
-        run({QStringLiteral("record"), report(), QStringLiteral("--today"), QStringLiteral("2026-11-20")});
+    const auto text = run({"record", report(), "--today", "2026-11-20"});
     EXPECT_TRUE(Holds(text.out, "Dated after today: 3\n")) << text.out;
 }
 
@@ -217,7 +211,7 @@ protected:
     void TearDown() override
     {
         EXPECT_EQ(FileBytes(dataFile("history.dat")), kHistory);
-        EXPECT_EQ(storedSetting("NeedSort"), QStringLiteral("True"));
+        EXPECT_EQ(storedSetting("NeedSort"), "True");
         EXPECT_FALSE(QFile::exists(dataFile("tallywick.lock")));
     }
     const std::string kHistory = Lines({RecordOn("03/Dec/2026"), RecordOn("01/Dec/2026")});
@@ -235,8 +229,8 @@ TEST_F(RecordWritesNothingTest, WhileAnotherProcessHoldsTheDataFolder)
 
 TEST_F(RecordWritesNothingTest, WhenTheReportIsNotFoundOrCannotBeRead)
 {
-    const QString missing = dir_.filePath(QStringLiteral("missing.log"));
-    const auto notFound = run({QStringLiteral("record"), missing});
+    const QString missing = dir_.filePath("missing.log");
+    const auto notFound = run({"record", missing});
     EXPECT_EQ(notFound.code, 2);
     EXPECT_EQ(notFound.err, missing.toStdString() + ": File Not Found\n");
 
@@ -247,7 +241,7 @@ TEST_F(RecordWritesNothingTest, WhenTheReportIsNotFoundOrCannotBeRead)
     EXPECT_TRUE(failed.out.empty());
 
     if (const QString unreadable = UnreadableFile(); !unreadable.isEmpty()) {
-        const auto refused = run({QStringLiteral("record"), report(), unreadable});
+        const auto refused = run({"record", report(), unreadable});
         EXPECT_EQ(refused.code, 1);
         EXPECT_EQ(refused.err, unreadable.toStdString() + ": Permission denied\n");
     }
@@ -256,7 +250,7 @@ TEST_F(RecordWritesNothingTest, WhenTheReportIsNotFoundOrCannotBeRead)
 TEST_F(RecordWritesNothingTest, WhenTheRobotListTheSettingsAskForIsMissing)
 {
     setting("LeaveOutRobots", "True");
-    loadRobots_ = [] { return LoadedRobots{nullptr, QStringLiteral("The robot list was not found.")}; };
+    loadRobots_ = [] { return LoadedRobots{nullptr, "The robot list was not found."}; };
     const auto result = record();
     EXPECT_EQ(result.code, 1);
     EXPECT_EQ(result.err, "tallywick-cli record: the setting LeaveOutRobots needs the robot list: The robot list was "
@@ -265,22 +259,22 @@ TEST_F(RecordWritesNothingTest, WhenTheRobotListTheSettingsAskForIsMissing)
 
 TEST_F(RecordWritesNothingTest, WhenTheArgumentsAreWrong)
 {
-    EXPECT_EQ(run({QStringLiteral("record")}).code, 2);
+    EXPECT_EQ(run({"record"}).code, 2);
     for (const char* bad : {"0", "25", "twelve"})
-        EXPECT_EQ(record({QStringLiteral("--time-limit"), QString::fromUtf8(bad)}).code, 2) << bad;
-    EXPECT_EQ(record({QStringLiteral("--split-time"), QStringLiteral("soon")}).code, 2);
-    EXPECT_EQ(record({QStringLiteral("--today"), QStringLiteral("5 Dec")}).code, 2);
+        EXPECT_EQ(record({"--time-limit", QString::fromUtf8(bad)}).code, 2) << bad;
+    EXPECT_EQ(record({"--split-time", "soon"}).code, 2);
+    EXPECT_EQ(record({"--today", "5 Dec"}).code, 2);
 }
 
 TEST_F(RecordWritesNothingTest, WhenTheSettingsFileCannotBeRead)
 {
-    useConfig(dir_.filePath(QStringLiteral("folder.ini")));
+    useConfig(dir_.filePath("folder.ini"));
     ASSERT_TRUE(QDir().mkpath(configPath()));
     const auto result = record();
     EXPECT_EQ(result.code, 1);
     EXPECT_TRUE(Holds(result.err, configPath().toStdString() + " cannot be read")) << result.err;
-    EXPECT_EQ(run({QStringLiteral("track"), QStringLiteral("available")}).code, 1);
-    EXPECT_EQ(run({QStringLiteral("view"), QStringLiteral("history")}).code, 1);
+    EXPECT_EQ(run({"track", "available"}).code, 1);
+    EXPECT_EQ(run({"view", "history"}).code, 1);
     useConfig({});
 }
 
@@ -290,8 +284,8 @@ TEST_F(RecordTest, AHistoryOutOfOrderIsNotSavedWithoutItsFlag)
     const std::string outOfOrder = Lines({RecordOn("03/Dec/2026"), RecordOn("01/Dec/2026")});
     WriteBytes(dataFile("history.dat"), outOfOrder);
     WriteBytes(dataFile("tracking.dat"), "");
-    WriteBytes(dir_.filePath(QStringLiteral("file")), "");
-    useConfig(dir_.filePath(QStringLiteral("file/Tallywick.ini")));
+    WriteBytes(dir_.filePath("file"), "");
+    useConfig(dir_.filePath("file/Tallywick.ini"));
     const auto result = record();
     EXPECT_EQ(result.code, 1);
     EXPECT_TRUE(Holds(result.err, "\"NeedSort\" could not be written to " + configPath().toStdString())) << result.err;
@@ -317,7 +311,7 @@ TEST_F(RecordTest, AHistoryThatCannotBeReadIsLeftAlone)
     EXPECT_EQ(result.code, 1);
     EXPECT_TRUE(Holds(result.err, "history.dat could not be read")) << result.err;
     EXPECT_TRUE(QFileInfo(dataFile("history.dat")).isDir());
-    EXPECT_EQ(storedSetting("NeedSort"), QStringLiteral("<absent>"));
+    EXPECT_EQ(storedSetting("NeedSort"), "<absent>");
 }
 
 } // namespace

@@ -32,11 +32,9 @@ TEST_F(ExplainCommand, WritesEveryFateAsJson)
         "198.51.100.9 - - [05/Dec/2004:10:10:00 -0800] " + zip + "404 10 \"-\" \"Agent/1.0\"\n" +
         "/f.zip.example - - [05/Dec/2004:10:11:00 -0800] \"GET /index.html HTTP/1.1\" 200 10\n" +
         "198.51.100.9 - - [05/Dec/2004:10:12:00 -0800] " + zip + std::string(kLongestLine, 'x') + "\n";
-    const QString path = write(QStringLiteral("access.log"), report);
-    const auto result = run({QStringLiteral("explain"), path, QStringLiteral("--find"), QStringLiteral("/f.zip"),
-                             QStringLiteral("--panel"), QStringLiteral("0"), QStringLiteral("--leave-out-robots"),
-                             QStringLiteral("--leave-out-download-tools"), QStringLiteral("--leave-out-failed"),
-                             QStringLiteral("--json")});
+    const QString path = write("access.log", report);
+    const auto result = run({"explain", path, "--find", "/f.zip", "--panel", "0", "--leave-out-robots",
+                             "--leave-out-download-tools", "--leave-out-failed", "--json"});
     ASSERT_EQ(result.code, 0) << result.err;
     const std::string file = path.toStdString();
     const auto text = [&](int number) {
@@ -61,8 +59,7 @@ TEST_F(ExplainCommand, WritesEveryFateAsJson)
         at(7, false) + R"(,"reason":"over_length"}]}]})";
     EXPECT_EQ(testing::CompactJson(result.out), expected);
 
-    const auto plain = run({QStringLiteral("explain"), path, QStringLiteral("--find"), QStringLiteral("/f.zip"),
-                            QStringLiteral("--panel"), QStringLiteral("0"), QStringLiteral("--leave-out-robots")});
+    const auto plain = run({"explain", path, "--find", "/f.zip", "--panel", "0", "--leave-out-robots"});
     ASSERT_EQ(plain.code, 0) << plain.err;
     EXPECT_NE(plain.out.find("Panel 0: /f.zip\nFound: 3\n\nDownload 1: /f.zip, 100 of 100 bytes, complete\n  " + file +
                              ":1  " + text(1) + "\n  " + file + ":2  (repeat of " + file + ":1, 7 minutes later) " +
@@ -74,8 +71,7 @@ TEST_F(ExplainCommand, WritesEveryFateAsJson)
         << plain.out;
     EXPECT_NE(plain.out.find("\nNot a hit, lines longer than 1 MiB: 1\n  " + file + ":7  \n"), std::string::npos);
 
-    const auto one = run({QStringLiteral("explain"), path, QStringLiteral("--find"), QStringLiteral("/f.zip"),
-                          QStringLiteral("--download"), QStringLiteral("2")});
+    const auto one = run({"explain", path, "--find", "/f.zip", "--download", "2"});
     ASSERT_EQ(one.code, 0) << one.err;
     EXPECT_NE(one.out.find("Download 2: /f.zip, 100 of 100 bytes, complete\n  " + file + ":3  " + text(3) + "\n"),
               std::string::npos)
@@ -101,16 +97,16 @@ TEST_F(ExplainCommand, GroupsTheRealLogsLinesIntoItsDownloads)
 
 TEST_F(ExplainCommand, RefusesAPanelOrDownloadThatIsNone)
 {
-    const QString report = write(QStringLiteral("r.log"), "");
-    const auto panel = run({QStringLiteral("explain"), report, QStringLiteral("--panel"), QStringLiteral("2")});
+    const QString report = write("r.log", "");
+    const auto panel = run({"explain", report, "--panel", "2"});
     EXPECT_EQ(panel.code, 2);
     EXPECT_NE(panel.err.find("--panel is 0 or 1, not \"2\""), std::string::npos) << panel.err;
-    const auto download = run({QStringLiteral("explain"), report, QStringLiteral("--download"), QStringLiteral("0")});
+    const auto download = run({"explain", report, "--download", "0"});
     EXPECT_EQ(download.code, 2);
-    EXPECT_EQ(run({QStringLiteral("explain")}).code, 2);
-    const auto missing = run({QStringLiteral("explain"), dir_.filePath(QStringLiteral("none.log"))});
+    EXPECT_EQ(run({"explain"}).code, 2);
+    const auto missing = run({"explain", dir_.filePath("none.log")});
     EXPECT_EQ(missing.code, 2);
-    EXPECT_EQ(missing.err, dir_.filePath(QStringLiteral("none.log")).toStdString() + ": File Not Found\n");
+    EXPECT_EQ(missing.err, dir_.filePath("none.log").toStdString() + ": File Not Found\n");
 }
 
 } // namespace

@@ -52,7 +52,7 @@ TEST_F(MemoryLimit, ALineLongerThanTheAddressSpaceCountsAndTheNextLineIsSearched
     report.close();
 
     QProcess process;
-    StartLimited(process, {QStringLiteral("search"), report.fileName()});
+    StartLimited(process, {"search", report.fileName()});
     ASSERT_TRUE(process.waitForFinished(120'000));
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
@@ -65,7 +65,7 @@ TEST_F(MemoryLimit, ALineLongerThanTheAddressSpaceCountsAndTheNextLineIsSearched
 TEST_F(MemoryLimit, AnEndlessSourceIsReadUntilInterrupted)
 {
     QProcess process;
-    StartLimited(process, {QStringLiteral("search"), QStringLiteral("/dev/zero")});
+    StartLimited(process, {"search", "/dev/zero"});
     EXPECT_FALSE(process.waitForFinished(1500))
         << "ended with " << process.exitCode() << ": " << process.readAllStandardError().toStdString();
     process.kill();
@@ -90,9 +90,8 @@ TEST_F(MemoryLimit, RunningOutOfMemoryIsAnErrorWithExit1)
     tracked.close();
 
     QProcess process;
-    StartLimited(process, {QStringLiteral("search"), report.fileName(), QStringLiteral("--split-time"),
-                           QStringLiteral("0"), QStringLiteral("--long1"), QStringLiteral("--tracked"),
-                           tracked.fileName(), QStringLiteral("--json")});
+    StartLimited(process, {"search", report.fileName(), "--split-time", "0", "--long1", "--tracked", tracked.fileName(),
+                           "--json"});
     ASSERT_TRUE(process.waitForFinished(120'000));
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(process.exitCode(), 1);

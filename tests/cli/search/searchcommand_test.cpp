@@ -36,8 +36,8 @@ protected:
 
 TEST_F(SearchCommand, PrintsTheLabelsThenEachPanelsResult)
 {
-    const QString report = write(QStringLiteral("report.txt"), kZipLine + "\n" + kExeLine + "\n" + kZipLine + "\n");
-    const auto result = run({QStringLiteral("search"), report});
+    const QString report = write("report.txt", kZipLine + "\n" + kExeLine + "\n" + kZipLine + "\n");
+    const auto result = run({"search", report});
     EXPECT_EQ(result.code, 0) << result.err;
     EXPECT_EQ(result.out, "All Found: 2 of 3\nFound: 1\nComplete: 0, incomplete: 0, size unknown: 1\n"
                           "Unique a day: 1, an hour: 1\nFound: 1\nComplete: 1, incomplete: 0, size unknown: 0\n"
@@ -49,11 +49,10 @@ TEST_F(SearchCommand, PrintsTheLabelsThenEachPanelsResult)
 
 TEST_F(SearchCommand, WritesJsonWithExactlyItsKeys)
 {
-    const QString report = write(QStringLiteral("report.txt"), kZipLine + "\n" + kZipLine + "\n");
-    const QString tracked = write(QStringLiteral("tracking.dat"), "/quarnel/shareware/pelmor.zip\r\n");
-    const auto result = run({QStringLiteral("search"), report, QStringLiteral("--find"), QStringLiteral(".zip"),
-                             QStringLiteral("--with-duplicates"), QStringLiteral("--long0"),
-                             QStringLiteral("--tracked"), tracked, QStringLiteral("--json")});
+    const QString report = write("report.txt", kZipLine + "\n" + kZipLine + "\n");
+    const QString tracked = write("tracking.dat", "/quarnel/shareware/pelmor.zip\r\n");
+    const auto result =
+        run({"search", report, "--find", ".zip", "--with-duplicates", "--long0", "--tracked", tracked, "--json"});
     ASSERT_EQ(result.code, 0) << result.err;
     const std::string hit = testing::QuotesEscaped(kZipLine);
     const std::string upToPath = hit.substr(0, hit.find("HTTP/1.1")) + R"(\r\n)";
@@ -72,15 +71,15 @@ TEST_F(SearchCommand, JsonCarriesTheReportsBytesLosslessly)
 {
     // A Latin-1 byte, a valid UTF-8 character, a stray continuation byte and a control character.
     const std::string line = kZipLine + " caf\xE9 \xC3\xA9 \x80 \x01";
-    const auto result = run({QStringLiteral("search"), write(QStringLiteral("r.txt"), line), QStringLiteral("--json")});
+    const auto result = run({"search", write("r.txt", line), "--json"});
     ASSERT_EQ(result.code, 0);
     EXPECT_NE(result.out.find("caf\xC3\xA9 \xC3\xA9 \xC2\x80 \\u0001\""), std::string::npos) << result.out;
 }
 
 TEST_F(SearchCommand, AReportThatCannotBeOpenedIsFileNotFoundWithStatus2)
 {
-    for (const QString& path : {dir_.filePath(QStringLiteral("missing.txt")), dir_.path(), QString()}) {
-        const auto result = run({QStringLiteral("search"), path});
+    for (const QString& path : {dir_.filePath("missing.txt"), dir_.path(), QString()}) {
+        const auto result = run({"search", path});
         EXPECT_EQ(result.code, 2);
         EXPECT_EQ(result.err, path.toStdString() + ": File Not Found\n");
         EXPECT_TRUE(result.out.empty());
@@ -89,16 +88,15 @@ TEST_F(SearchCommand, AReportThatCannotBeOpenedIsFileNotFoundWithStatus2)
 
 TEST_F(SearchCommand, AFailureAfterOpeningIsReportedWithStatus1)
 {
-    const QString report = write(QStringLiteral("report.txt"), kZipLine);
-    const auto result = run({QStringLiteral("search"), report, QStringLiteral("--json")},
-                            [](const ReportPath&) -> std::unique_ptr<QIODevice> {
-                                return std::make_unique<FailingDevice>(kZipLine + "\n");
-                            });
+    const QString report = write("report.txt", kZipLine);
+    const auto result = run({"search", report, "--json"}, [](const ReportPath&) -> std::unique_ptr<QIODevice> {
+        return std::make_unique<FailingDevice>(kZipLine + "\n");
+    });
     EXPECT_EQ(result.code, 1);
     EXPECT_EQ(result.err, report.toStdString() + ": Input/output error\n");
     EXPECT_TRUE(result.out.empty()) << "nothing else is written";
 
-    const auto corrupt = run({QStringLiteral("search"), write(QStringLiteral("bad.gz"), "not gzip at all")});
+    const auto corrupt = run({"search", write("bad.gz", "not gzip at all")});
     EXPECT_EQ(corrupt.code, 1);
     EXPECT_NE(corrupt.err.find("Corrupt compressed report"), std::string::npos);
 }
@@ -117,20 +115,16 @@ TEST_F(SearchCommand, RealLogsRobotsAndDownloadTools)
         common += std::string(line.substr(0, line.find(" \""))) + " 200 9\n";
         at = end + 1;
     }
-    const QStringList options{QStringLiteral("--find"), QString(), QStringLiteral("--leave-out-robots"),
-                              QStringLiteral("--leave-out-download-tools")};
+    const QStringList options{"--find", QString(), "--leave-out-robots", "--leave-out-download-tools"};
     const auto leftOut = [&](const std::string& report) {
-        const auto result =
-            run(QStringList{QStringLiteral("search"), write(QStringLiteral("r.log"), report)} + options);
+        const auto result = run(QStringList{"search", write("r.log", report)} + options);
         EXPECT_EQ(result.code, 0) << result.err;
         const auto from = result.out.find("Left out:");
         return from == std::string::npos ? result.out : result.out.substr(from, result.out.find("\n\n") - from);
     };
     EXPECT_EQ(leftOut(log), "Left out: 1942 robots, 13 download tools, 0 failed");
     EXPECT_EQ(leftOut(common), "Left out: 0 robots, 0 download tools, 0 failed\n" + std::string(cli::kNoAgentsNote));
-    const auto json =
-        run(QStringList{QStringLiteral("search"), write(QStringLiteral("r.log"), common), QStringLiteral("--json")} +
-            options);
+    const auto json = run(QStringList{"search", write("r.log", common), "--json"} + options);
     EXPECT_NE(json.out.find("\"download_tools\": 0,\n    \"agents_read\": false\n"), std::string::npos) << json.out;
 }
 
@@ -140,25 +134,22 @@ TEST_F(SearchCommand, TakesFileSizesAndTheIPv6Option)
     privacy.replace(0, 12, "2001:db8:0:1::7");
     std::string next = privacy;
     next.replace(0, 15, "2001:db8:0:1::8");
-    const QString report = write(QStringLiteral("report.txt"), privacy + "\n" + next + "\n");
+    const QString report = write("report.txt", privacy + "\n" + next + "\n");
     const auto found = [&](QStringList options) {
-        const auto result = run(QStringList{QStringLiteral("search"), report} + options);
+        const auto result = run(QStringList{"search", report} + options);
         EXPECT_EQ(result.code, 0) << result.err;
         const auto from = result.out.find("\nFound: ", result.out.find("\nFound: ") + 1) + 1; // panel 1
         return result.out.substr(from, result.out.find("\n\n") - from);
     };
     EXPECT_EQ(found({}), "Found: 2\nComplete: 2, incomplete: 0, size unknown: 0\nUnique a day: 2, an hour: 2");
-    EXPECT_EQ(found({QStringLiteral("--ipv6-network-64"), QStringLiteral("--size"),
-                     QStringLiteral("/quarnel/shareware/pelmor.zip=100000"), QStringLiteral("--size"),
-                     QStringLiteral("/other.zip=1")}),
+    EXPECT_EQ(found({"--ipv6-network-64", "--size", "/quarnel/shareware/pelmor.zip=100000", "--size", "/other.zip=1"}),
               "Found: 1\nComplete: 0, incomplete: 1, size unknown: 0\nUnique a day: 1, an hour: 1");
-    const auto json = run({QStringLiteral("search"), report, QStringLiteral("--json"), QStringLiteral("--size"),
-                           QStringLiteral("/quarnel/shareware/pelmor.zip=100000")});
+    const auto json = run({"search", report, "--json", "--size", "/quarnel/shareware/pelmor.zip=100000"});
     EXPECT_NE(json.out.find("\"sizes\": {\n    \"/quarnel/shareware/pelmor.zip\": 100000\n  },"), std::string::npos)
         << json.out;
 
     // What an entry is, is core's rule (FileSizeEntry).
-    const auto bad = run({QStringLiteral("search"), report, QStringLiteral("--size"), QStringLiteral("/f.zip=big")});
+    const auto bad = run({"search", report, "--size", "/f.zip=big"});
     EXPECT_EQ(bad.code, 2);
     EXPECT_TRUE(bad.out.empty());
     EXPECT_NE(bad.err.find("--size wants PATH=BYTES"), std::string::npos) << bad.err;
@@ -169,34 +160,30 @@ TEST_F(SearchCommand, LeavesOutFailedRequestsOnlyWhenAsked)
 {
     std::string unmodified = kExeLine;
     unmodified.replace(unmodified.find("206"), 3, "304");
-    const QString report = write(QStringLiteral("report.txt"), unmodified + "\n" + kZipLine + "\n");
-    EXPECT_EQ(FoundAndLeftOut(run({QStringLiteral("search"), report}).out), "All Found: 2 of 2; Found: 1; Found: 1; ");
-    const auto json =
-        run({QStringLiteral("search"), report, QStringLiteral("--leave-out-failed"), QStringLiteral("--json")});
+    const QString report = write("report.txt", unmodified + "\n" + kZipLine + "\n");
+    EXPECT_EQ(FoundAndLeftOut(run({"search", report}).out), "All Found: 2 of 2; Found: 1; Found: 1; ");
+    const auto json = run({"search", report, "--leave-out-failed", "--json"});
     EXPECT_NE(testing::CompactJson(json.out).find(R"("all":1,"left_out":{"robots":0,"failed":1,)"), std::string::npos)
         << json.out;
 }
 
 TEST_F(SearchCommand, WithoutItsListRobotsAreAnErrorNotPeople)
 {
-    loadRobots_ = [] { return LoadedRobots{nullptr, QStringLiteral("The robot list was not found.")}; };
-    const QString report = write(QStringLiteral("report.txt"), kZipLine);
-    const auto result = run({QStringLiteral("search"), report, QStringLiteral("--leave-out-robots")});
+    loadRobots_ = [] { return LoadedRobots{nullptr, "The robot list was not found."}; };
+    const QString report = write("report.txt", kZipLine);
+    const auto result = run({"search", report, "--leave-out-robots"});
     EXPECT_EQ(result.code, 1);
     EXPECT_EQ(result.err, "tallywick-cli search: --leave-out-robots needs the robot list: The robot list was not "
                           "found. Nothing was searched or written.\n");
     EXPECT_TRUE(result.out.empty());
-    EXPECT_EQ(run({QStringLiteral("search"), report, QStringLiteral("--leave-out-failed")}).code, 0)
-        << "the list is read only for robots";
+    EXPECT_EQ(run({"search", report, "--leave-out-failed"}).code, 0) << "the list is read only for robots";
 }
 
 TEST_F(SearchCommand, ARobotListWithoutSomePatternsIsUsedWithAWarning)
 {
-    loadRobots_ = [] {
-        return LoadedRobots{RobotMatcher::FromPatterns({"^Agent/"}), {}, QStringLiteral("The list lacks 1 pattern.")};
-    };
-    const QString report = write(QStringLiteral("report.txt"), kZipLine);
-    const auto result = run({QStringLiteral("search"), report, QStringLiteral("--leave-out-robots")});
+    loadRobots_ = [] { return LoadedRobots{RobotMatcher::FromPatterns({"^Agent/"}), {}, "The list lacks 1 pattern."}; };
+    const QString report = write("report.txt", kZipLine);
+    const auto result = run({"search", report, "--leave-out-robots"});
     EXPECT_EQ(result.code, 0);
     EXPECT_EQ(result.err, "tallywick-cli search: warning: The list lacks 1 pattern.\n");
     EXPECT_NE(result.out.find("Left out: 1 robots, 0 failed"), std::string::npos) << result.out;
@@ -207,40 +194,36 @@ TEST_F(SearchCommand, SeveralReportsAreOneOldestFirstWhateverTheOrderGiven)
     // A split download that crosses from the older log into the newer one is one download.
     std::string later = kZipLine;
     later.replace(later.find("10:15:42"), 8, "10:20:00");
-    const QString newer = write(QStringLiteral("access.log"), later + "\n" + kExeLine + "\n");
-    const QString older = write(QStringLiteral("access.log.1"), kZipLine + "\n");
-    const auto result = run({QStringLiteral("search"), newer, older, QStringLiteral("--json")});
+    const QString newer = write("access.log", later + "\n" + kExeLine + "\n");
+    const QString older = write("access.log.1", kZipLine + "\n");
+    const auto result = run({"search", newer, older, "--json"});
     ASSERT_EQ(result.code, 0) << result.err;
     EXPECT_NE(result.out.find("\"lines\": 3,\n  \"overlong_lines\": 0,\n  \"all\": 2,"), std::string::npos)
         << result.out;
     EXPECT_NE(result.out.find("\"report_hits\": [\n    \"203.0.113.45"), std::string::npos) << "the older line first";
 
-    const auto missing = run({QStringLiteral("search"), older, dir_.filePath(QStringLiteral("access.log.2"))});
+    const auto missing = run({"search", older, dir_.filePath("access.log.2")});
     EXPECT_EQ(missing.code, 2);
-    EXPECT_EQ(missing.err, dir_.filePath(QStringLiteral("access.log.2")).toStdString() + ": File Not Found\n");
+    EXPECT_EQ(missing.err, dir_.filePath("access.log.2").toStdString() + ": File Not Found\n");
 }
 
 TEST_F(SearchCommand, RejectsBadArguments)
 {
-    const QString report = write(QStringLiteral("report.txt"), kZipLine);
-    const QString hardLink = dir_.filePath(QStringLiteral("link.txt"));
+    const QString report = write("report.txt", kZipLine);
+    const QString hardLink = dir_.filePath("link.txt");
     ASSERT_EQ(::link(QFile::encodeName(report).constData(), QFile::encodeName(hardLink).constData()), 0);
     for (const QStringList& arguments :
-         {QStringList{QStringLiteral("search")}, QStringList{QStringLiteral("search"), report, report},
-          QStringList{QStringLiteral("search"), report, hardLink},
-          QStringList{QStringLiteral("search"), report, QStringLiteral("--split-time"), QStringLiteral("soon")},
-          QStringList{QStringLiteral("search"), report, QStringLiteral("--find"), QStringLiteral("a"),
-                      QStringLiteral("--find"), QStringLiteral("b"), QStringLiteral("--find"), QStringLiteral("c")},
-          QStringList{QStringLiteral("search"), report, QStringLiteral("--no-duplicates"),
-                      QStringLiteral("--with-duplicates")},
-          QStringList{QStringLiteral("search"), report, QStringLiteral("--bogus")},
-          QStringList{QStringLiteral("frobnicate")}}) {
+         {QStringList{"search"}, QStringList{"search", report, report}, QStringList{"search", report, hardLink},
+          QStringList{"search", report, "--split-time", "soon"},
+          QStringList{"search", report, "--find", "a", "--find", "b", "--find", "c"},
+          QStringList{"search", report, "--no-duplicates", "--with-duplicates"},
+          QStringList{"search", report, "--bogus"}, QStringList{"frobnicate"}}) {
         const auto result = run(arguments);
         EXPECT_EQ(result.code, 2) << arguments.join(QLatin1Char(' ')).toStdString();
         EXPECT_TRUE(result.out.empty());
         EXPECT_FALSE(result.err.empty());
     }
-    EXPECT_EQ(run({QStringLiteral("search"), QStringLiteral("--help")}).code, 0);
+    EXPECT_EQ(run({"search", "--help"}).code, 0);
 }
 
 // Time frames up to 100 years are taken; longer ones are refused. (That long and negative frames
@@ -249,9 +232,9 @@ TEST_F(SearchCommand, SplitTimeReachesAHundredYearsAndNoFurther)
 {
     const std::string later =
         R"(203.0.113.45 - - [05/Dec/2054:10:15:42 -0800] "GET /quarnel/shareware/pelmor.zip HTTP/1.1" 200 48213 "-" "Agent/1.0")";
-    const QString report = write(QStringLiteral("report.txt"), kZipLine + "\n" + later + "\n" + kZipLine + "\n");
+    const QString report = write("report.txt", kZipLine + "\n" + later + "\n" + kZipLine + "\n");
     const auto found = [&](const char* minutes) {
-        return run({QStringLiteral("search"), report, QStringLiteral("--split-time"), QString::fromLatin1(minutes)});
+        return run({"search", report, "--split-time", QString::fromLatin1(minutes)});
     };
     EXPECT_TRUE(found("30").out.starts_with("All Found: 2 of 3\n"));
     EXPECT_TRUE(found("52594920").out.starts_with("All Found: 1 of 3\n")) << "50 years apart, within 100";

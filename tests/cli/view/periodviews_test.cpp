@@ -47,16 +47,19 @@ protected:
     }
     CliRun view(QStringList arguments) const
     {
-        arguments.prepend(QStringLiteral("view"));
-        arguments << QStringLiteral("--today") << QStringLiteral("2004-12-05") << QStringLiteral("--time-limit")
-                  << QStringLiteral("2") << QStringLiteral("--json");
+        arguments.prepend("view");
+        arguments << "--today"
+                  << "2004-12-05"
+                  << "--time-limit"
+                  << "2"
+                  << "--json";
         return run(arguments);
     }
 };
 
 TEST_F(PeriodViewTest, CompareGivesBothPeriodsPerItem)
 {
-    const auto month = view({QStringLiteral("compare"), QStringLiteral("--period"), QStringLiteral("month")});
+    const auto month = view({"compare", "--period", "month"});
     ASSERT_EQ(month.code, 0) << month.err;
     EXPECT_EQ(CompactJson(month.out),
               R"({"period":"month","current":{"from":"12/01/2004","to":"12/05/2004"},)"
@@ -67,28 +70,25 @@ TEST_F(PeriodViewTest, CompareGivesBothPeriodsPerItem)
               R"("current_unique_per_day":1,"previous_unique_per_day":1}]})");
     // The week of Friday, November 5 (from Monday, November 1) against the week before, which
     // lies before the time limit: the archive is read, and holds nothing of it.
-    const auto week = view({QStringLiteral("compare"), QStringLiteral("--period"), QStringLiteral("week"),
-                            QStringLiteral("--to"), QStringLiteral("2004-11-05")});
+    const auto week = view({"compare", "--period", "week", "--to", "2004-11-05"});
     EXPECT_NE(CompactJson(week.out).find(R"("current":3,"previous":0,"change":3,"change_percent":null)"),
               std::string::npos)
         << week.out;
     // The year reaches the archive's October.
-    const auto year = view({QStringLiteral("compare"), QStringLiteral("--period"), QStringLiteral("year")});
+    const auto year = view({"compare", "--period", "year"});
     EXPECT_NE(year.out.find("\"current\": 7,\n      \"previous\": 0"), std::string::npos) << year.out;
 }
 
 TEST_F(PeriodViewTest, SourcesNameTheTopHostsAndTheRest)
 {
-    const auto top = view({QStringLiteral("sources"), QStringLiteral("--item"), QString::fromStdString(kZip),
-                           QStringLiteral("--top"), QStringLiteral("2")});
+    const auto top = view({"sources", "--item", QString::fromStdString(kZip), "--top", "2"});
     ASSERT_EQ(top.code, 0) << top.err;
     EXPECT_EQ(
         CompactJson(top.out),
         R"j({"from":null,"to":null,"total":6,"sources":[{"host":"example.com","downloads":3,"share_percent":50},)j"
         R"j({"host":"(direct)","downloads":2,"share_percent":33.333333333333336},)j"
         R"j({"host":"(other)","downloads":1,"share_percent":16.666666666666668}]})j");
-    const auto archived = view({QStringLiteral("sources"), QStringLiteral("--from"), QStringLiteral("2004-10-01"),
-                                QStringLiteral("--to"), QStringLiteral("2004-11-05")});
+    const auto archived = view({"sources", "--from", "2004-10-01", "--to", "2004-11-05"});
     EXPECT_NE(CompactJson(archived.out).find(R"({"from":"10/01/2004","to":"11/05/2004","total":5)"), std::string::npos)
         << archived.out;
     EXPECT_NE(archived.out.find("\"host\": \"old.example\""), std::string::npos);
@@ -99,15 +99,12 @@ TEST_F(PeriodViewTest, APeriodCountsAsIfTheHistoryHeldOnlyItsRecords)
 {
     // November 1 to December 4 holds records on both ends, so the filtered history's own dates
     // are the period's; time limit 2 gives the months of the period.
-    const QStringList period = {QStringLiteral("--from"), QStringLiteral("2004-11-04"), QStringLiteral("--to"),
-                                QStringLiteral("2004-12-01")};
+    const QStringList period = {"--from", "2004-11-04", "--to", "2004-12-01"};
     std::vector<std::pair<QStringList, std::string>> runs;
     for (const char* name : {"history", "monthly", "weekday", "totals", "sources"})
         runs.emplace_back(QStringList{QString::fromLatin1(name)} + period, name);
-    runs.emplace_back(QStringList{QStringLiteral("history"), QStringLiteral("--item"), QString::fromStdString(kExe)} +
-                          period,
-                      "history --item");
-    runs.emplace_back(QStringList{QStringLiteral("weekday"), QStringLiteral("--total")} + period, "weekday --total");
+    runs.emplace_back(QStringList{"history", "--item", QString::fromStdString(kExe)} + period, "history --item");
+    runs.emplace_back(QStringList{"weekday", "--total"} + period, "weekday --total");
     std::vector<std::string> withPeriod;
     for (const auto& [arguments, name] : runs) {
         const auto result = view(arguments);
@@ -130,18 +127,12 @@ TEST_F(PeriodViewTest, APeriodCountsAsIfTheHistoryHeldOnlyItsRecords)
 TEST_F(PeriodViewTest, RefusesPeriodsWhereTheyDoNotApply)
 {
     for (const auto& arguments :
-         {QStringList{QStringLiteral("daily"), QStringLiteral("--from"), QStringLiteral("2004-12-01")},
-          QStringList{QStringLiteral("zero-days"), QStringLiteral("--to"), QStringLiteral("2004-12-01")},
-          QStringList{QStringLiteral("by-file"), QStringLiteral("--from"), QStringLiteral("2004-12-01")},
-          QStringList{QStringLiteral("compare"), QStringLiteral("--from"), QStringLiteral("2004-12-01")},
-          QStringList{QStringLiteral("history"), QStringLiteral("--from"), QStringLiteral("2004-12-02"),
-                      QStringLiteral("--to"), QStringLiteral("2004-12-01")},
-          QStringList{QStringLiteral("history"), QStringLiteral("--from"), QStringLiteral("2004-02-30")},
-          QStringList{QStringLiteral("monthly"), QStringLiteral("--all-time"), QStringLiteral("--to"),
-                      QStringLiteral("2004-12-01")},
-          QStringList{QStringLiteral("compare"), QStringLiteral("--period"), QStringLiteral("day")},
-          QStringList{QStringLiteral("sources"), QStringLiteral("--top"), QStringLiteral("0")},
-          QStringList{QStringLiteral("history"), QStringLiteral("--top"), QStringLiteral("3")}}) {
+         {QStringList{"daily", "--from", "2004-12-01"}, QStringList{"zero-days", "--to", "2004-12-01"},
+          QStringList{"by-file", "--from", "2004-12-01"}, QStringList{"compare", "--from", "2004-12-01"},
+          QStringList{"history", "--from", "2004-12-02", "--to", "2004-12-01"},
+          QStringList{"history", "--from", "2004-02-30"}, QStringList{"monthly", "--all-time", "--to", "2004-12-01"},
+          QStringList{"compare", "--period", "day"}, QStringList{"sources", "--top", "0"},
+          QStringList{"history", "--top", "3"}}) {
         const auto refused = view(arguments);
         EXPECT_EQ(refused.code, 2) << arguments.join(' ').toStdString();
         EXPECT_EQ(refused.out, "");
