@@ -43,6 +43,15 @@ inline std::string QuotesEscaped(std::string text)
     return text;
 }
 
+// The lines as the program writes its data files: each ends with CR LF.
+inline std::string CrLfLines(const std::vector<std::string>& lines)
+{
+    std::string text;
+    for (const auto& line : lines)
+        text += line + "\r\n";
+    return text;
+}
+
 struct CliRun {
     int code = -1;
     std::string out;
@@ -55,6 +64,12 @@ protected:
     QString dataFile(const char* name) const { return QDir(dataDir()).filePath(QString::fromUtf8(name)); }
     QString configPath() const { return config_.isEmpty() ? dir_.filePath(QStringLiteral("Tallywick.ini")) : config_; }
     void useConfig(const QString& path) { config_ = path; }
+    // A file of the test's own, beside the data folder.
+    QString writeFile(const QString& name, const std::string& bytes) const
+    {
+        WriteBytes(dir_.filePath(name), bytes);
+        return dir_.filePath(name);
+    }
 
     void setting(const char* key, const char* value) const
     {

@@ -13,14 +13,6 @@ using namespace testing;
 const std::string kZip = "/quarnel/shareware/pelmor.zip";
 const std::string kExe = "/quarnel/shareware/pelmor.exe";
 
-std::string Lines(std::initializer_list<std::string> lines)
-{
-    std::string text;
-    for (const auto& line : lines)
-        text += line + "\r\n";
-    return text;
-}
-
 bool Holds(const std::string& text, const std::string& part)
 {
     return text.find(part) != std::string::npos;
@@ -31,8 +23,8 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(QDir().mkpath(dataDir()));
-        WriteBytes(dataFile("tracking.dat"), Lines({kZip, kExe, "/never/downloaded.zip"}));
-        WriteBytes(report(), Lines({
+        WriteBytes(dataFile("tracking.dat"), CrLfLines({kZip, kExe, "/never/downloaded.zip"}));
+        WriteBytes(report(), CrLfLines({
                                  Record({.host = "198.51.100.1", .time = "10:00:00"}),
                                  Record({.host = "198.51.100.2", .time = "11:00:00", .path = kExe}),
                                  // The same client 10 minutes later: a split download.
@@ -65,9 +57,9 @@ TEST_F(RecordTest, RecordsTheNewTrackedDownloadsOnce)
               "      \"found\": 2,\n      \"complete\": 2,\n      \"incomplete\": 0,\n      \"size_unknown\": 0,\n"
               "      \"unique_per_day\": 2,\n      \"unique_per_hour\": 2\n    }\n  ]\n}\n");
     // Report order within a day; the merge sorted the day-earlier download to the front.
-    const std::string history = Lines({Record({.host = "198.51.100.4", .date = "04/Dec/2026"}),
-                                       Record({.host = "198.51.100.1", .time = "10:00:00"}),
-                                       Record({.host = "198.51.100.2", .time = "11:00:00", .path = kExe})});
+    const std::string history = CrLfLines({Record({.host = "198.51.100.4", .date = "04/Dec/2026"}),
+                                           Record({.host = "198.51.100.1", .time = "10:00:00"}),
+                                           Record({.host = "198.51.100.2", .time = "11:00:00", .path = kExe})});
     EXPECT_EQ(FileBytes(dataFile("history.dat")), history);
     EXPECT_EQ(storedSetting("NeedSort"), "False");
 
@@ -81,9 +73,9 @@ TEST_F(RecordTest, RecordsTheNewTrackedDownloadsOnce)
 
 TEST_F(RecordTest, ALineCountsForItsFirstTrackedItemAndDuplicatePartialsGo)
 {
-    WriteBytes(dataFile("tracking.dat"), Lines({"/quarnel/", kZip, kZip}));
-    WriteBytes(report(), Lines({Record({.host = "198.51.100.9", .time = "08:00:00", .status = 206}),
-                                Record({.host = "198.51.100.9", .time = "12:00:00", .status = 206})}));
+    WriteBytes(dataFile("tracking.dat"), CrLfLines({"/quarnel/", kZip, kZip}));
+    WriteBytes(report(), CrLfLines({Record({.host = "198.51.100.9", .time = "08:00:00", .status = 206}),
+                                    Record({.host = "198.51.100.9", .time = "12:00:00", .status = 206})}));
     const auto result = record({"--json"});
     ASSERT_EQ(result.code, 0) << result.err;
     EXPECT_TRUE(Holds(CompactJson(result.out),
@@ -97,9 +89,9 @@ TEST_F(RecordTest, TakesItsSearchFromTheSettingsAndItsOptionsForThisRunOnly)
     setting("Combo10_0", "GET /index.html");
     setting("Combo11_0", "GET /quarnel/shareware/pelmor.zip");
     setting("Split_Time", "5");
-    WriteBytes(dataFile("tracking.dat"), Lines({"/index.html", kZip, kExe}));
+    WriteBytes(dataFile("tracking.dat"), CrLfLines({"/index.html", kZip, kExe}));
     WriteBytes(dataFile("history.dat"),
-               Lines({RecordOn("03/Dec/2026"), RecordOn("30/Nov/2026"), RecordOn("01/Dec/2026")}));
+               CrLfLines({RecordOn("03/Dec/2026"), RecordOn("30/Nov/2026"), RecordOn("01/Dec/2026")}));
     setting("NeedSort", "True");
     const auto result = record({"--json", "--time-limit", "1"});
     ASSERT_EQ(result.code, 0) << result.err;
@@ -111,7 +103,7 @@ TEST_F(RecordTest, TakesItsSearchFromTheSettingsAndItsOptionsForThisRunOnly)
         << result.out;
     EXPECT_TRUE(Holds(result.out, "\"history_size\": 6")) << result.out;
     EXPECT_EQ(FileBytes(dataFile("history.dat")).substr(0, 2 * RecordOn("01/Dec/2026").size() + 4),
-              Lines({RecordOn("01/Dec/2026"), RecordOn("03/Dec/2026")}));
+              CrLfLines({RecordOn("01/Dec/2026"), RecordOn("03/Dec/2026")}));
     EXPECT_EQ(storedSetting("TimeLimit"), "<absent>");
 
     QFile::remove(dataFile("history.dat"));
@@ -125,10 +117,10 @@ TEST_F(RecordTest, LeavesOutWhatTheSettingsOrItsOptionsSay)
     loadRobots_ = [] { return LoadRobotMatcher(QStringLiteral(TALLYWICK_BUILD_TREE)); };
     // A robot's fetch, a 304 and a download tool's fetch do not start the download that the
     // person's line 5 minutes later is.
-    WriteBytes(report(), Lines({Record({.host = "198.51.100.1", .time = "10:00:00", .agent = "Googlebot/2.1"}),
-                                Record({.host = "198.51.100.1", .time = "10:01:00", .status = 304}),
-                                Record({.host = "198.51.100.1", .time = "10:02:00", .agent = "Wget/1.21"}),
-                                Record({.host = "198.51.100.1", .time = "10:05:00", .status = 206})}));
+    WriteBytes(report(), CrLfLines({Record({.host = "198.51.100.1", .time = "10:00:00", .agent = "Googlebot/2.1"}),
+                                    Record({.host = "198.51.100.1", .time = "10:01:00", .status = 304}),
+                                    Record({.host = "198.51.100.1", .time = "10:02:00", .agent = "Wget/1.21"}),
+                                    Record({.host = "198.51.100.1", .time = "10:05:00", .status = 206})}));
     setting("LeaveOutFailed", "true");
     setting("LeaveOutDownloadTools", "True");
     const auto result = record({"--leave-out-robots"});
@@ -138,15 +130,15 @@ TEST_F(RecordTest, LeavesOutWhatTheSettingsOrItsOptionsSay)
                           "  0  /quarnel/shareware/pelmor.exe\n  0  /never/downloaded.zip\n"
                           "Removed 0 duplicate items from history.\nHistory: 1 records\n");
     EXPECT_EQ(FileBytes(dataFile("history.dat")),
-              Lines({Record({.host = "198.51.100.1", .time = "10:05:00", .status = 206})}));
+              CrLfLines({Record({.host = "198.51.100.1", .time = "10:05:00", .status = 206})}));
 }
 
 // The counts beside "Found" take the settings IPv6Network64 and FileSizes; --size adds to them.
 TEST_F(RecordTest, CountsDownloadsWithTheSizesAndTheIPv6OptionOfTheSettings)
 {
-    WriteBytes(report(), Lines({Record({.host = "2001:db8:0:1::7", .time = "10:00:00", .status = 206}),
-                                Record({.host = "2001:db8:0:1::8", .time = "10:05:00", .status = 206}),
-                                Record({.host = "198.51.100.2", .time = "11:00:00", .path = kExe})}));
+    WriteBytes(report(), CrLfLines({Record({.host = "2001:db8:0:1::7", .time = "10:00:00", .status = 206}),
+                                    Record({.host = "2001:db8:0:1::8", .time = "10:05:00", .status = 206}),
+                                    Record({.host = "198.51.100.2", .time = "11:00:00", .path = kExe})}));
     setting("IPv6Network64", "True");
     setting("FileSizes", "/quarnel/shareware/pelmor.zip=100000|garbage");
     const auto result = record({"--json", "--size", "/quarnel/shareware/pelmor.exe=90000"});
@@ -161,8 +153,8 @@ TEST_F(RecordTest, CountsDownloadsWithTheSizesAndTheIPv6OptionOfTheSettings)
 // Which downloads are too old to keep is core's rule (FateOfAddedRecords); here, that it is said.
 TEST_F(RecordTest, DownloadsTooOldToKeepAreNotCountedAsRecorded)
 {
-    WriteBytes(report(), Lines({Record({.host = "198.51.100.1", .date = "16/Mar/2015"}),
-                                Record({.host = "198.51.100.3", .date = "04/Dec/2026"})}));
+    WriteBytes(report(), CrLfLines({Record({.host = "198.51.100.1", .date = "16/Mar/2015"}),
+                                    Record({.host = "198.51.100.3", .date = "04/Dec/2026"})}));
     const auto mixed = record();
     ASSERT_EQ(mixed.code, 0) << mixed.err;
     EXPECT_TRUE(Holds(mixed.out, "Recorded: 1\n")) << mixed.out;
@@ -179,9 +171,9 @@ TEST_F(RecordTest, AClockSetBackLosesNoDownload)
     ASSERT_EQ(back.code, 0) << back.err;
     EXPECT_TRUE(Holds(CompactJson(back.out), R"("recorded":0,"expired":0,"future":3,)")) << back.out;
     EXPECT_EQ(FileBytes(dataFile("history.dat")),
-              Lines({Record({.host = "198.51.100.4", .date = "04/Dec/2026"}),
-                     Record({.host = "198.51.100.1", .time = "10:00:00"}),
-                     Record({.host = "198.51.100.2", .time = "11:00:00", .path = kExe})}));
+              CrLfLines({Record({.host = "198.51.100.4", .date = "04/Dec/2026"}),
+                         Record({.host = "198.51.100.1", .time = "10:00:00"}),
+                         Record({.host = "198.51.100.2", .time = "11:00:00", .path = kExe})}));
     const auto text = run({"record", report(), "--today", "2026-11-20"});
     EXPECT_TRUE(Holds(text.out, "Dated after today: 3\n")) << text.out;
 }
@@ -214,7 +206,7 @@ protected:
         EXPECT_EQ(storedSetting("NeedSort"), "True");
         EXPECT_FALSE(QFile::exists(dataFile("tallywick.lock")));
     }
-    const std::string kHistory = Lines({RecordOn("03/Dec/2026"), RecordOn("01/Dec/2026")});
+    const std::string kHistory = CrLfLines({RecordOn("03/Dec/2026"), RecordOn("01/Dec/2026")});
 };
 
 TEST_F(RecordWritesNothingTest, WhileAnotherProcessHoldsTheDataFolder)
@@ -281,7 +273,7 @@ TEST_F(RecordWritesNothingTest, WhenTheSettingsFileCannotBeRead)
 // Without the flag the next load would take an unsorted history for a sorted one.
 TEST_F(RecordTest, AHistoryOutOfOrderIsNotSavedWithoutItsFlag)
 {
-    const std::string outOfOrder = Lines({RecordOn("03/Dec/2026"), RecordOn("01/Dec/2026")});
+    const std::string outOfOrder = CrLfLines({RecordOn("03/Dec/2026"), RecordOn("01/Dec/2026")});
     WriteBytes(dataFile("history.dat"), outOfOrder);
     WriteBytes(dataFile("tracking.dat"), "");
     WriteBytes(dir_.filePath("file"), "");

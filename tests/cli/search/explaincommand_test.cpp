@@ -7,14 +7,7 @@
 namespace tallywick {
 namespace {
 
-class ExplainCommand : public testing::CliTest {
-protected:
-    QString write(const QString& name, const std::string& bytes) const
-    {
-        testing::WriteBytes(dir_.filePath(name), bytes);
-        return dir_.filePath(name);
-    }
-};
+class ExplainCommand : public testing::CliTest {};
 
 // One line of every fate: a download, its repeat, a robot, a download tool, a failed request,
 // a text before the request column and a line over the length bound.
@@ -32,7 +25,7 @@ TEST_F(ExplainCommand, WritesEveryFateAsJson)
         "198.51.100.9 - - [05/Dec/2004:10:10:00 -0800] " + zip + "404 10 \"-\" \"Agent/1.0\"\n" +
         "/f.zip.example - - [05/Dec/2004:10:11:00 -0800] \"GET /index.html HTTP/1.1\" 200 10\n" +
         "198.51.100.9 - - [05/Dec/2004:10:12:00 -0800] " + zip + std::string(kLongestLine, 'x') + "\n";
-    const QString path = write("access.log", report);
+    const QString path = writeFile("access.log", report);
     const auto result = run({"explain", path, "--find", "/f.zip", "--panel", "0", "--leave-out-robots",
                              "--leave-out-download-tools", "--leave-out-failed", "--json"});
     ASSERT_EQ(result.code, 0) << result.err;
@@ -97,7 +90,7 @@ TEST_F(ExplainCommand, GroupsTheRealLogsLinesIntoItsDownloads)
 
 TEST_F(ExplainCommand, RefusesAPanelOrDownloadThatIsNone)
 {
-    const QString report = write("r.log", "");
+    const QString report = writeFile("r.log", "");
     const auto panel = run({"explain", report, "--panel", "2"});
     EXPECT_EQ(panel.code, 2);
     EXPECT_NE(panel.err.find("--panel is 0 or 1, not \"2\""), std::string::npos) << panel.err;

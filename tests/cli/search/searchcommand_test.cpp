@@ -3,8 +3,6 @@
 #include "support/failingdevice.h"
 #include "support/reallog.h"
 
-#include <unistd.h>
-
 namespace tallywick {
 namespace {
 
@@ -25,18 +23,13 @@ std::string FoundAndLeftOut(const std::string& out)
     return lines;
 }
 
-class SearchCommand : public testing::CliTest {
-protected:
-    QString write(const QString& name, const std::string& bytes) const
-    {
-        testing::WriteBytes(dir_.filePath(name), bytes);
-        return dir_.filePath(name);
-    }
-};
+using namespace testing;
+
+class SearchCommand : public CliTest {};
 
 TEST_F(SearchCommand, PrintsTheLabelsThenEachPanelsResult)
 {
-    const QString report = write("report.txt", kZipLine + "\n" + kExeLine + "\n" + kZipLine + "\n");
+    const QString report = writeFile("report.txt", kZipLine + "\n" + kExeLine + "\n" + kZipLine + "\n");
     const auto result = run({"search", report});
     EXPECT_EQ(result.code, 0) << result.err;
     EXPECT_EQ(result.out, "All Found: 2 of 3\nFound: 1\nComplete: 0, incomplete: 0, size unknown: 1\n"
@@ -49,17 +42,17 @@ TEST_F(SearchCommand, PrintsTheLabelsThenEachPanelsResult)
 
 TEST_F(SearchCommand, WritesJsonWithExactlyItsKeys)
 {
-    const QString report = write("report.txt", kZipLine + "\n" + kZipLine + "\n");
-    const QString tracked = write("tracking.dat", "/quarnel/shareware/pelmor.zip\r\n");
+    const QString report = writeFile("report.txt", kZipLine + "\n" + kZipLine + "\n");
+    const QString tracked = writeFile("tracking.dat", "/quarnel/shareware/pelmor.zip\r\n");
     const auto result =
         run({"search", report, "--find", ".zip", "--with-duplicates", "--long0", "--tracked", tracked, "--json"});
     ASSERT_EQ(result.code, 0) << result.err;
-    const std::string hit = testing::QuotesEscaped(kZipLine);
+    const std::string hit = QuotesEscaped(kZipLine);
     const std::string upToPath = hit.substr(0, hit.find("HTTP/1.1")) + R"(\r\n)";
     const std::string afterPath = hit.substr(hit.find("200 48213")) + R"(\r\n\r\n)";
     const std::string counts = R"("found":2,"complete":2,"incomplete":0,"size_unknown":0,"unique_per_day":1,)"
                                R"("unique_per_hour":1,"result":")";
-    EXPECT_EQ(testing::CompactJson(result.out),
+    EXPECT_EQ(CompactJson(result.out),
               R"({"lines":2,"overlong_lines":0,"all":4,"left_out":{"robots":0,"failed":0,"download_tools":0,)"
               R"("agents_read":true},"panels":[{"text":".zip",)" +
                   counts + afterPath + afterPath + R"("},{"text":"GET /quarnel/shareware/pelmor.zip",)" + counts +
@@ -71,7 +64,7 @@ TEST_F(SearchCommand, JsonCarriesTheReportsBytesLosslessly)
 {
     // A Latin-1 byte, a valid UTF-8 character, a stray continuation byte and a control character.
     const std::string line = kZipLine + " caf\xE9 \xC3\xA9 \x80 \x01";
-    const auto result = run({"search", write("r.txt", line), "--json"});
+    const auto result = run({"search", writeFile("r.txt", line), "--json"});
     ASSERT_EQ(result.code, 0);
     EXPECT_NE(result.out.find("caf\xC3\xA9 \xC3\xA9 \xC2\x80 \\u0001\""), std::string::npos) << result.out;
 }
@@ -86,9 +79,18 @@ TEST_F(SearchCommand, AReportThatCannotBeOpenedIsFileNotFoundWithStatus2)
     }
 }
 
+TEST_F(SearchCommand, ATrackedFileThatCannotBeReadIsAFailureNotAnEmptyList)
+{
+    // Opens, then fails to read at its start.
+    const auto result = run({"search", writeFile("Hits.txt", ""), "--tracked", "/proc/self/mem", "--json"});
+    EXPECT_EQ(result.code, 1);
+    EXPECT_EQ(result.err, "/proc/self/mem: Input/output error\n");
+    EXPECT_EQ(result.out, "");
+}
+
 TEST_F(SearchCommand, AFailureAfterOpeningIsReportedWithStatus1)
 {
-    const QString report = write("report.txt", kZipLine);
+    const QString report = writeFile("report.txt", kZipLine);
     const auto result = run({"search", report, "--json"}, [](const ReportPath&) -> std::unique_ptr<QIODevice> {
         return std::make_unique<FailingDevice>(kZipLine + "\n");
     });
@@ -96,7 +98,7 @@ TEST_F(SearchCommand, AFailureAfterOpeningIsReportedWithStatus1)
     EXPECT_EQ(result.err, report.toStdString() + ": Input/output error\n");
     EXPECT_TRUE(result.out.empty()) << "nothing else is written";
 
-    const auto corrupt = run({"search", write("bad.gz", "not gzip at all")});
+    const auto corrupt = run({"search", writeFile("bad.gz", "not gzip at all")});
     EXPECT_EQ(corrupt.code, 1);
     EXPECT_NE(corrupt.err.find("Corrupt compressed report"), std::string::npos);
 }
@@ -107,7 +109,7 @@ TEST_F(SearchCommand, AFailureAfterOpeningIsReportedWithStatus1)
 TEST_F(SearchCommand, RealLogsRobotsAndDownloadTools)
 {
     loadRobots_ = [] { return LoadRobotMatcher(QStringLiteral(TALLYWICK_BUILD_TREE)); };
-    const std::string log = testing::RealApacheLog();
+    const std::string log = RealApacheLog();
     std::string common;
     for (std::size_t at = 0; at < log.size();) {
         const auto end = log.find('\n', at);
@@ -117,14 +119,14 @@ TEST_F(SearchCommand, RealLogsRobotsAndDownloadTools)
     }
     const QStringList options{"--find", QString(), "--leave-out-robots", "--leave-out-download-tools"};
     const auto leftOut = [&](const std::string& report) {
-        const auto result = run(QStringList{"search", write("r.log", report)} + options);
+        const auto result = run(QStringList{"search", writeFile("r.log", report)} + options);
         EXPECT_EQ(result.code, 0) << result.err;
         const auto from = result.out.find("Left out:");
         return from == std::string::npos ? result.out : result.out.substr(from, result.out.find("\n\n") - from);
     };
     EXPECT_EQ(leftOut(log), "Left out: 1942 robots, 13 download tools, 0 failed");
     EXPECT_EQ(leftOut(common), "Left out: 0 robots, 0 download tools, 0 failed\n" + std::string(cli::kNoAgentsNote));
-    const auto json = run(QStringList{"search", write("r.log", common), "--json"} + options);
+    const auto json = run(QStringList{"search", writeFile("r.log", common), "--json"} + options);
     EXPECT_NE(json.out.find("\"download_tools\": 0,\n    \"agents_read\": false\n"), std::string::npos) << json.out;
 }
 
@@ -134,19 +136,20 @@ TEST_F(SearchCommand, TakesFileSizesAndTheIPv6Option)
     privacy.replace(0, 12, "2001:db8:0:1::7");
     std::string next = privacy;
     next.replace(0, 15, "2001:db8:0:1::8");
-    const QString report = write("report.txt", privacy + "\n" + next + "\n");
-    const auto found = [&](QStringList options) {
-        const auto result = run(QStringList{"search", report} + options);
+    const QString report = writeFile("report.txt", privacy + "\n" + next + "\n");
+    const auto counted = [&](QStringList options) {
+        const auto result = run(QStringList{"search", report, "--json"} + options);
         EXPECT_EQ(result.code, 0) << result.err;
-        const auto from = result.out.find("\nFound: ", result.out.find("\nFound: ") + 1) + 1; // panel 1
-        return result.out.substr(from, result.out.find("\n\n") - from);
+        return CompactJson(result.out);
     };
-    EXPECT_EQ(found({}), "Found: 2\nComplete: 2, incomplete: 0, size unknown: 0\nUnique a day: 2, an hour: 2");
-    EXPECT_EQ(found({"--ipv6-network-64", "--size", "/quarnel/shareware/pelmor.zip=100000", "--size", "/other.zip=1"}),
-              "Found: 1\nComplete: 0, incomplete: 1, size unknown: 0\nUnique a day: 1, an hour: 1");
-    const auto json = run({"search", report, "--json", "--size", "/quarnel/shareware/pelmor.zip=100000"});
-    EXPECT_NE(json.out.find("\"sizes\": {\n    \"/quarnel/shareware/pelmor.zip\": 100000\n  },"), std::string::npos)
-        << json.out;
+    EXPECT_NE(counted({}).find(R"("found":2,"complete":2,"incomplete":0,"size_unknown":0,"unique_per_day":2,)"),
+              std::string::npos);
+    const auto options =
+        counted({"--ipv6-network-64", "--size", "/quarnel/shareware/pelmor.zip=100000", "--size", "/other.zip=1"});
+    EXPECT_NE(options.find(R"("found":1,"complete":0,"incomplete":1,"size_unknown":0,"unique_per_day":1,)"),
+              std::string::npos)
+        << options;
+    EXPECT_NE(options.find(R"("sizes":{"/quarnel/shareware/pelmor.zip":100000},)"), std::string::npos) << options;
 
     // What an entry is, is core's rule (FileSizeEntry).
     const auto bad = run({"search", report, "--size", "/f.zip=big"});
@@ -160,17 +163,17 @@ TEST_F(SearchCommand, LeavesOutFailedRequestsOnlyWhenAsked)
 {
     std::string unmodified = kExeLine;
     unmodified.replace(unmodified.find("206"), 3, "304");
-    const QString report = write("report.txt", unmodified + "\n" + kZipLine + "\n");
+    const QString report = writeFile("report.txt", unmodified + "\n" + kZipLine + "\n");
     EXPECT_EQ(FoundAndLeftOut(run({"search", report}).out), "All Found: 2 of 2; Found: 1; Found: 1; ");
     const auto json = run({"search", report, "--leave-out-failed", "--json"});
-    EXPECT_NE(testing::CompactJson(json.out).find(R"("all":1,"left_out":{"robots":0,"failed":1,)"), std::string::npos)
+    EXPECT_NE(CompactJson(json.out).find(R"("all":1,"left_out":{"robots":0,"failed":1,)"), std::string::npos)
         << json.out;
 }
 
 TEST_F(SearchCommand, WithoutItsListRobotsAreAnErrorNotPeople)
 {
     loadRobots_ = [] { return LoadedRobots{nullptr, "The robot list was not found."}; };
-    const QString report = write("report.txt", kZipLine);
+    const QString report = writeFile("report.txt", kZipLine);
     const auto result = run({"search", report, "--leave-out-robots"});
     EXPECT_EQ(result.code, 1);
     EXPECT_EQ(result.err, "tallywick-cli search: --leave-out-robots needs the robot list: The robot list was not "
@@ -182,7 +185,7 @@ TEST_F(SearchCommand, WithoutItsListRobotsAreAnErrorNotPeople)
 TEST_F(SearchCommand, ARobotListWithoutSomePatternsIsUsedWithAWarning)
 {
     loadRobots_ = [] { return LoadedRobots{RobotMatcher::FromPatterns({"^Agent/"}), {}, "The list lacks 1 pattern."}; };
-    const QString report = write("report.txt", kZipLine);
+    const QString report = writeFile("report.txt", kZipLine);
     const auto result = run({"search", report, "--leave-out-robots"});
     EXPECT_EQ(result.code, 0);
     EXPECT_EQ(result.err, "tallywick-cli search: warning: The list lacks 1 pattern.\n");
@@ -194,8 +197,8 @@ TEST_F(SearchCommand, SeveralReportsAreOneOldestFirstWhateverTheOrderGiven)
     // A split download that crosses from the older log into the newer one is one download.
     std::string later = kZipLine;
     later.replace(later.find("10:15:42"), 8, "10:20:00");
-    const QString newer = write("access.log", later + "\n" + kExeLine + "\n");
-    const QString older = write("access.log.1", kZipLine + "\n");
+    const QString newer = writeFile("access.log", later + "\n" + kExeLine + "\n");
+    const QString older = writeFile("access.log.1", kZipLine + "\n");
     const auto result = run({"search", newer, older, "--json"});
     ASSERT_EQ(result.code, 0) << result.err;
     EXPECT_NE(result.out.find("\"lines\": 3,\n  \"overlong_lines\": 0,\n  \"all\": 2,"), std::string::npos)
@@ -207,17 +210,15 @@ TEST_F(SearchCommand, SeveralReportsAreOneOldestFirstWhateverTheOrderGiven)
     EXPECT_EQ(missing.err, dir_.filePath("access.log.2").toStdString() + ": File Not Found\n");
 }
 
+// A report named twice, however spelt, is ReportOrderTest's rule.
 TEST_F(SearchCommand, RejectsBadArguments)
 {
-    const QString report = write("report.txt", kZipLine);
-    const QString hardLink = dir_.filePath("link.txt");
-    ASSERT_EQ(::link(QFile::encodeName(report).constData(), QFile::encodeName(hardLink).constData()), 0);
-    for (const QStringList& arguments :
-         {QStringList{"search"}, QStringList{"search", report, report}, QStringList{"search", report, hardLink},
-          QStringList{"search", report, "--split-time", "soon"},
-          QStringList{"search", report, "--find", "a", "--find", "b", "--find", "c"},
-          QStringList{"search", report, "--no-duplicates", "--with-duplicates"},
-          QStringList{"search", report, "--bogus"}, QStringList{"frobnicate"}}) {
+    const QString report = writeFile("report.txt", kZipLine);
+    for (const QStringList& arguments : {QStringList{"search"}, QStringList{"search", report, report},
+                                         QStringList{"search", report, "--split-time", "soon"},
+                                         QStringList{"search", report, "--find", "a", "--find", "b", "--find", "c"},
+                                         QStringList{"search", report, "--no-duplicates", "--with-duplicates"},
+                                         QStringList{"search", report, "--bogus"}, QStringList{"frobnicate"}}) {
         const auto result = run(arguments);
         EXPECT_EQ(result.code, 2) << arguments.join(QLatin1Char(' ')).toStdString();
         EXPECT_TRUE(result.out.empty());
@@ -232,7 +233,7 @@ TEST_F(SearchCommand, SplitTimeReachesAHundredYearsAndNoFurther)
 {
     const std::string later =
         R"(203.0.113.45 - - [05/Dec/2054:10:15:42 -0800] "GET /quarnel/shareware/pelmor.zip HTTP/1.1" 200 48213 "-" "Agent/1.0")";
-    const QString report = write("report.txt", kZipLine + "\n" + later + "\n" + kZipLine + "\n");
+    const QString report = writeFile("report.txt", kZipLine + "\n" + later + "\n" + kZipLine + "\n");
     const auto found = [&](const char* minutes) {
         return run({"search", report, "--split-time", QString::fromLatin1(minutes)});
     };

@@ -15,14 +15,6 @@ std::string Record(const std::string& host, const std::string& day, const std::s
            agent + "\"";
 }
 
-std::string Lines(const std::vector<std::string>& records)
-{
-    std::string bytes;
-    for (const auto& record : records)
-        bytes += record + "\r\n";
-    return bytes;
-}
-
 // Today is Sunday, December 5, 2004; the time limit 2 keeps November and December.
 const std::vector<std::string> kArchived = {Record("9.9.9.9", "05/Oct/2004", kZip, "http://old.example/")};
 const std::vector<std::string> kHistory = {
@@ -41,8 +33,8 @@ protected:
     void SetUp() override
     {
         QDir().mkpath(dataFile("archive"));
-        WriteBytes(dataFile("archive/2004-10.dat"), Lines(kArchived));
-        WriteBytes(dataFile("history.dat"), Lines(kHistory));
+        WriteBytes(dataFile("archive/2004-10.dat"), CrLfLines(kArchived));
+        WriteBytes(dataFile("history.dat"), CrLfLines(kHistory));
         WriteBytes(dataFile("tracking.dat"), kZip + "\r\n" + kExe + "\r\n");
     }
     CliRun view(QStringList arguments) const
@@ -113,7 +105,7 @@ TEST_F(PeriodViewTest, APeriodCountsAsIfTheHistoryHeldOnlyItsRecords)
     }
 
     QFile::remove(dataFile("archive/2004-10.dat"));
-    WriteBytes(dataFile("history.dat"), Lines({kHistory.begin() + 1, kHistory.begin() + 7}));
+    WriteBytes(dataFile("history.dat"), CrLfLines({kHistory.begin() + 1, kHistory.begin() + 7}));
     for (std::size_t i = 0; i < runs.size(); ++i) {
         auto arguments = runs[i].first;
         arguments.erase(arguments.end() - 4, arguments.end());

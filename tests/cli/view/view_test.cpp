@@ -27,10 +27,7 @@ protected:
     }
     void history(const std::vector<std::string>& records) const
     {
-        std::string bytes;
-        for (const auto& record : records)
-            bytes += record + "\r\n";
-        WriteBytes(dataFile("history.dat"), bytes);
+        WriteBytes(dataFile("history.dat"), CrLfLines(records));
     }
     CliRun view(QStringList arguments) const
     {
