@@ -1,5 +1,7 @@
 #include "app/files/datafolderlock.h"
 
+#include "support/storetesting.h"
+
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
@@ -65,23 +67,18 @@ TEST(DataFolderLock, TakesOverALockLeftByAProcessNumberNoProcessHas)
 {
     QTemporaryDir dir;
     DataFolderLock lock(dir.path());
-    QFile stale(lock.lockFilePath());
-    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
-    stale.write("2147483646\ntallywick\n\n\n\n");
-    stale.close();
+    testing::WriteBytes(lock.lockFilePath(), "2147483646\ntallywick\n\n\n\n");
     EXPECT_EQ(lock.tryLock(), Status::Locked);
 }
 
 // After a power loss the lock file may be empty or garbled: it must not lock the folder forever.
 TEST(DataFolderLock, ALockWhoseOwnerCannotBeReadIsTakenOverAfterAGracePeriod)
 {
-    for (const QByteArray& unreadable : {QByteArray(), QByteArray("\0\0\0\0", 4), QByteArray("tallywick\n")}) {
+    for (const std::string& unreadable : {std::string(), std::string(4, '\0'), std::string("tallywick\n")}) {
         QTemporaryDir dir;
         DataFolderLock lock(dir.path());
+        testing::WriteBytes(lock.lockFilePath(), unreadable);
         QFile file(lock.lockFilePath());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(unreadable);
-        file.close();
 
         // Just written: its owner may be writing it still.
         EXPECT_EQ(lock.tryLock(), Status::Busy);

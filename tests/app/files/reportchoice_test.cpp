@@ -1,5 +1,8 @@
 #include "app/files/reportchoice.h"
 
+#include "core/history/historyrecords.h"
+#include "support/storetesting.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -46,10 +49,8 @@ TEST(ReportChoice, StoredListStandsForThePathOnlyWhenAllOfItIsThere)
     QTemporaryDir dir;
     const QDir folder(dir.path());
     const QStringList list{folder.filePath(QStringLiteral("a.log")), folder.filePath(QStringLiteral("b.log"))};
-    for (const QString& path : list) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    }
+    for (const QString& path : list)
+        testing::WriteBytes(path, "");
     const QString path = list.constLast();
     EXPECT_EQ(StartingReportFiles(path, list), list);
     EXPECT_EQ(StartingReportFiles(path, std::nullopt), QStringList{path});
@@ -65,13 +66,8 @@ TEST(ReportChoice, ReportsToSearchNamesEachFileOnce)
     const QDir folder(dir.path());
     const QString older = folder.filePath(QStringLiteral("older.log"));
     const QString newer = folder.filePath(QStringLiteral("newer.log"));
-    const auto write = [](const QString& path, const char* day) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray("192.0.2.1 - - [") + day + ":10:00:00 -0800] \"GET / HTTP/1.1\" 200 10\n");
-    };
-    write(older, "03/Dec/2026");
-    write(newer, "04/Dec/2026");
+    testing::WriteBytes(older, testing::RecordOn("03/Dec/2026"));
+    testing::WriteBytes(newer, testing::RecordOn("04/Dec/2026"));
     const QString sameAsNewer = folder.filePath(QStringLiteral("./newer.log"));
     EXPECT_EQ(ReportsToSearch({newer, older, newer, sameAsNewer}), (QStringList{older, newer}));
 }

@@ -318,17 +318,5 @@ TEST_F(HistoryKeeperTest, AddingAtTheEndLeavesWhatTheFullClosingLeaves)
     EXPECT_GT(appended, 12);
 }
 
-TEST_F(HistoryKeeperTest, ATrackingFileReadInPartKeepsWhatWasReadAndSaysSo)
-{
-    WriteBytes(path("tracking.dat"), kZip + "\r\n");
-    auto keeper = Keeper();
-    EXPECT_EQ(keeper->trackedItems(), Records{kZip});
-    ASSERT_TRUE(QFile::remove(path("tracking.dat")));
-    EXPECT_FALSE(keeper->readTrackedItems()) << "a missing file is an empty list";
-    EXPECT_TRUE(keeper->trackedItems().empty());
-    ASSERT_TRUE(QDir().mkpath(path("tracking.dat")));
-    EXPECT_TRUE(keeper->readTrackedItems());
-}
-
 } // namespace
 } // namespace tallywick

@@ -7,6 +7,8 @@
 #include "support/failingdevice.h"
 #include "support/unreadablefile.h"
 
+#include "support/storetesting.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QTemporaryDir>
@@ -41,11 +43,8 @@ std::string Gzip(std::string_view bytes)
 
 QString WriteFile(const QTemporaryDir& dir, const QString& name, std::string_view bytes)
 {
-    const QString path = dir.filePath(name);
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-    return path;
+    testing::WriteBytes(dir.filePath(name), std::string(bytes));
+    return dir.filePath(name);
 }
 
 std::string ReadAll(const QString& path)

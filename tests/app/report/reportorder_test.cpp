@@ -1,5 +1,7 @@
 #include "app/report/reportorder.h"
 
+#include "support/storetesting.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -27,11 +29,8 @@ class ReportOrderTest : public ::testing::Test {
 protected:
     QString write(const QString& name, const QByteArray& text)
     {
-        const QString path = dir_.filePath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text);
-        return path;
+        testing::WriteBytes(dir_.filePath(name), text.toStdString());
+        return dir_.filePath(name);
     }
     QString writeGzip(const QString& name, const QByteArray& text)
     {

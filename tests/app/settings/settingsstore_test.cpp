@@ -2,6 +2,8 @@
 #include "app/settings/settingsstore.h"
 #include "app/settings/settingstrouble.h"
 
+#include "support/storetesting.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -19,9 +21,7 @@ protected:
     QString iniWith(const QByteArray& lines)
     {
         const QString path = dir_.filePath(QStringLiteral("%1.ini").arg(++files_));
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("[Settings]\n" + lines);
+        testing::WriteBytes(path, "[Settings]\n" + lines.toStdString());
         return path;
     }
 

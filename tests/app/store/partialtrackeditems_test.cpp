@@ -1,6 +1,8 @@
 #include "app/store/partialtrackeditems.h"
 #include "support/failingdevice.h"
 
+#include "support/storetesting.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -16,12 +18,7 @@ ReadFileOpener FailingAfter(std::string bytes)
 
 class PartialTrackedItems : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("/a.zip\r\n/b.zip\r\n");
-    }
+    void SetUp() override { testing::WriteBytes(path, "/a.zip\r\n/b.zip\r\n"); }
     QTemporaryDir dir;
     QString path = dir.filePath(QStringLiteral("tracking.dat"));
 };
