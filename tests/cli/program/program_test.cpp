@@ -3,6 +3,8 @@
 #include "cli/clitest.h"
 #include "core/history/historyrecords.h"
 
+#include <QProcess>
+
 #include <chrono>
 
 #include <csignal>
@@ -73,47 +75,24 @@ ProcessRun RunProgram(std::vector<std::string> arguments, const char* outputPath
     return run;
 }
 
-// A process that writes to a pipe once and ends, as a log shipper does: it waits for a reader,
-// writes, and closes. A reader that closes the pipe before it writes kills it with SIGPIPE.
+// A process that writes to a pipe once and ends, as a log shipper does: its open waits for a
+// reader, and a reader that closes the pipe before the write kills it with SIGPIPE.
 class PipeWriter {
 public:
     PipeWriter(const QString& pipe, const std::string& bytes)
     {
-        const QByteArray name = QFile::encodeName(pipe);
-        child_ = ::fork();
-        if (child_ != 0)
-            return;
-        int writer = -1;
-        // Opening for writing without waiting succeeds only while a reader has the pipe open.
-        for (int tries = 0; tries < 1200 && writer < 0; ++tries) {
-            writer = ::open(name.constData(), O_WRONLY | O_NONBLOCK);
-            if (writer < 0)
-                ::usleep(50'000);
-        }
-        if (writer < 0)
-            ::_exit(3);
-        ::fcntl(writer, F_SETFL, 0);
-        ::_exit(::write(writer, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size()) ? 0 : 4);
-    }
-    ~PipeWriter()
-    {
-        if (!ended_) {
-            ::kill(child_, SIGKILL);
-            ::waitpid(child_, nullptr, 0);
-        }
+        writer_.start("/bin/sh", {"-c", "printf '%s' \"$1\" > \"$0\"", pipe, QString::fromStdString(bytes)});
+        writer_.waitForStarted();
     }
     // How it ended: 0 once it wrote everything to a reader.
     int exitCode()
     {
-        int status = 0;
-        ::waitpid(child_, &status, 0);
-        ended_ = true;
-        return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        writer_.waitForFinished(60'000);
+        return writer_.exitStatus() == QProcess::NormalExit ? writer_.exitCode() : -1;
     }
 
 private:
-    pid_t child_ = -1;
-    bool ended_ = false;
+    QProcess writer_;
 };
 
 class ProgramTest : public CliTest {
