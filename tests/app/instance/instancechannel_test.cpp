@@ -55,8 +55,6 @@ TEST(InstanceRequest, OneNamePerDataFolderHoweverItIsSpelt)
     EXPECT_EQ(InstanceChannelName(folder), InstanceChannelName(folder + QStringLiteral("/")));
     EXPECT_EQ(InstanceChannelName(folder), InstanceChannelName(dir.path() + QStringLiteral("/x/../data")));
     EXPECT_NE(InstanceChannelName(folder), InstanceChannelName(dir.filePath(QStringLiteral("other"))));
-    EXPECT_TRUE(InstanceChannelName(folder).startsWith(QStringLiteral("tallywick-")));
-    EXPECT_EQ(InstanceChannelPath(dir.path(), folder), dir.filePath(InstanceChannelName(folder)));
 }
 
 mode_t ModeOf(const QString& path)
@@ -148,8 +146,12 @@ protected:
     QString channel = InstanceChannelPath(dir.path(), dir.filePath(QStringLiteral("data")));
 };
 
-TEST_F(InstanceChannel, TheRunningProgramHearsShowAndOpen)
+// A program that crashed left its socket file behind.
+TEST_F(InstanceChannel, TheRunningProgramTakesOverANameLeftBehindAndHearsShowAndOpen)
 {
+    QFile leftover(channel);
+    ASSERT_TRUE(leftover.open(QIODevice::WriteOnly));
+    leftover.close();
     InstanceServer server;
     ASSERT_TRUE(server.listen(channel));
     std::vector<InstanceRequest> heard;
@@ -179,16 +181,8 @@ TEST_F(InstanceChannel, NobodyListeningOrAnsweringIsToldApart)
     EXPECT_FALSE(silent.problem.isEmpty());
 }
 
-TEST_F(InstanceChannel, ANameLeftBehindIsTakenOver)
+TEST_F(InstanceChannel, AFolderThatIsNotThereIsSaid)
 {
-    // A program that crashed leaves its socket file behind.
-    QFile leftover(channel);
-    ASSERT_TRUE(leftover.open(QIODevice::WriteOnly));
-    leftover.close();
-    InstanceServer server;
-    EXPECT_TRUE(server.listen(channel));
-    EXPECT_TRUE(ask(channel, {}).answered());
-
     InstanceServer nowhere;
     EXPECT_FALSE(nowhere.listen(dir.filePath(QStringLiteral("no/such/folder/socket"))));
     EXPECT_TRUE(nowhere.errorString().contains(QStringLiteral("no/such/folder")))

@@ -18,7 +18,6 @@ TEST(Preferences, AChangeIsStoredThenAnnouncedAndASameValueOnlyStored)
     settings.write(keys::SplitTime, 45);
     Preferences preferences(settings);
     EXPECT_EQ(preferences.splitTime(), 45);
-    EXPECT_EQ(preferences.timeLimit(), 12);
 
     int counting = 0;
     int limit = 0;

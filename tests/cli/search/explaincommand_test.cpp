@@ -17,26 +17,20 @@ TEST_F(ExplainCommand, WritesEveryFateAsJson)
         return LoadedRobots{RobotMatcher::FromPatterns({"^curl", "[Bb]ot"}, {{"http-library"}, {}}), {}, {}};
     };
     const std::string zip = "\"GET /f.zip HTTP/1.1\" ";
-    const std::string report =
-        "203.0.113.45 - - [05/Dec/2004:10:00:00 -0800] " + zip + "206 40 \"-\" \"Agent/1.0\"\n" +
-        "203.0.113.45 - - [05/Dec/2004:10:07:10 -0800] " + zip + "206 60 \"-\" \"Agent/1.0\"\n" +
-        "198.51.100.7 - - [05/Dec/2004:10:08:00 -0800] " + zip + "200 100 \"-\" \"Googlebot/2.1\"\n" +
-        "198.51.100.8 - - [05/Dec/2004:10:09:00 -0800] " + zip + "200 100 \"-\" \"curl/8.1\"\n" +
-        "198.51.100.9 - - [05/Dec/2004:10:10:00 -0800] " + zip + "404 10 \"-\" \"Agent/1.0\"\n" +
-        "/f.zip.example - - [05/Dec/2004:10:11:00 -0800] \"GET /index.html HTTP/1.1\" 200 10\n" +
-        "198.51.100.9 - - [05/Dec/2004:10:12:00 -0800] " + zip + std::string(kLongestLine, 'x') + "\n";
-    const QString path = writeFile("access.log", report);
+    const std::vector<std::string> lines = {
+        "203.0.113.45 - - [05/Dec/2004:10:00:00 -0800] " + zip + "206 40 \"-\" \"Agent/1.0\"",
+        "203.0.113.45 - - [05/Dec/2004:10:07:10 -0800] " + zip + "206 60 \"-\" \"Agent/1.0\"",
+        "198.51.100.7 - - [05/Dec/2004:10:08:00 -0800] " + zip + "200 100 \"-\" \"Googlebot/2.1\"",
+        "198.51.100.8 - - [05/Dec/2004:10:09:00 -0800] " + zip + "200 100 \"-\" \"curl/8.1\"",
+        "198.51.100.9 - - [05/Dec/2004:10:10:00 -0800] " + zip + "404 10 \"-\" \"Agent/1.0\"",
+        "/f.zip.example - - [05/Dec/2004:10:11:00 -0800] \"GET /index.html HTTP/1.1\" 200 10",
+        "198.51.100.9 - - [05/Dec/2004:10:12:00 -0800] " + zip + std::string(kLongestLine, 'x')};
+    const QString path = writeFile("access.log", testing::CrLfLines(lines));
     const auto result = run({"explain", path, "--find", "/f.zip", "--panel", "0", "--leave-out-robots",
                              "--leave-out-download-tools", "--leave-out-failed", "--json"});
     ASSERT_EQ(result.code, 0) << result.err;
     const std::string file = path.toStdString();
-    const auto text = [&](int number) {
-        std::string bytes;
-        std::istringstream lines(report);
-        for (int i = 0; i < number; ++i)
-            std::getline(lines, bytes);
-        return bytes;
-    };
+    const auto text = [&](int number) { return lines[static_cast<std::size_t>(number) - 1]; };
     // {"file":…,"line":n,"text":… of line n.
     const auto at = [&](int number, bool withText = true) {
         return R"({"file":")" + file + R"(","line":)" + std::to_string(number) + R"(,"text":")" +
