@@ -21,13 +21,13 @@ using Status = DataFolderLock::Status;
 TEST(DataFolderLock, OneHolderPerFolder)
 {
     QTemporaryDir dir;
-    DataFolderLock first(dir.filePath(QStringLiteral("Tallywick")));
+    DataFolderLock first(dir.filePath("Tallywick"));
     ASSERT_EQ(first.tryLock(), Status::Locked) << "the data folder is created for it";
-    DataFolderLock second(dir.filePath(QStringLiteral("Tallywick")));
+    DataFolderLock second(dir.filePath("Tallywick"));
     EXPECT_EQ(second.tryLock(), Status::Busy);
     // The live owner is named, with the lock file.
     for (const QString& part :
-         {QStringLiteral("in use"), QString::number(QCoreApplication::applicationPid()), second.lockFilePath()})
+         QStringList{"in use", QString::number(QCoreApplication::applicationPid()), second.lockFilePath()})
         EXPECT_TRUE(second.message().contains(part)) << second.message().toStdString();
     first.unlock();
     EXPECT_EQ(second.tryLock(), Status::Locked);

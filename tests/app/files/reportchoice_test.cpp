@@ -12,9 +12,9 @@
 namespace tallywick {
 namespace {
 
-const QString kDefault = QStringLiteral("/home/u/Desktop/Hits.txt");
-const QString kStored = QStringLiteral("/var/log/access.log");
-const QString kKept = QStringLiteral("/tmp/access.log.1");
+const QString kDefault = "/home/u/Desktop/Hits.txt";
+const QString kStored = "/var/log/access.log";
+const QString kKept = "/tmp/access.log.1";
 
 TEST(ReportChoice, KeptPathOutranksTheStoredOneWhichOutranksTheDefault)
 {
@@ -48,7 +48,7 @@ TEST(ReportChoice, StoredListStandsForThePathOnlyWhenAllOfItIsThere)
 {
     QTemporaryDir dir;
     const QDir folder(dir.path());
-    const QStringList list{folder.filePath(QStringLiteral("a.log")), folder.filePath(QStringLiteral("b.log"))};
+    const QStringList list{folder.filePath("a.log"), folder.filePath("b.log")};
     for (const QString& path : list)
         testing::WriteBytes(path, "");
     const QString path = list.constLast();
@@ -64,11 +64,11 @@ TEST(ReportChoice, ReportsToSearchNamesEachFileOnce)
 {
     QTemporaryDir dir;
     const QDir folder(dir.path());
-    const QString older = folder.filePath(QStringLiteral("older.log"));
-    const QString newer = folder.filePath(QStringLiteral("newer.log"));
+    const QString older = folder.filePath("older.log");
+    const QString newer = folder.filePath("newer.log");
     testing::WriteBytes(older, testing::RecordOn("03/Dec/2026"));
     testing::WriteBytes(newer, testing::RecordOn("04/Dec/2026"));
-    const QString sameAsNewer = folder.filePath(QStringLiteral("./newer.log"));
+    const QString sameAsNewer = folder.filePath("./newer.log");
     EXPECT_EQ(ReportsToSearch({newer, older, newer, sameAsNewer}), (QStringList{older, newer}));
 }
 

@@ -13,13 +13,13 @@ TEST(ReportFilters, OpenShowsRotatedAndCompressedLogsFirst)
         EXPECT_TRUE(FilterMatches(logs, QString::fromLatin1(name))) << name;
     for (const char* name : {"history.dat", "logo.png", "catalog"})
         EXPECT_FALSE(FilterMatches(logs, QString::fromLatin1(name))) << name;
-    EXPECT_TRUE(FilterMatches(OpenReportFilters().last(), QStringLiteral("anything")));
+    EXPECT_TRUE(FilterMatches(OpenReportFilters().last(), "anything"));
 }
 
 TEST(ReportFilters, AFilterWithoutPatternsMatchesNothing)
 {
-    EXPECT_FALSE(FilterMatches(QStringLiteral("Logs"), QStringLiteral("a.log")));
-    EXPECT_FALSE(FilterMatches(QStringLiteral(")Logs("), QStringLiteral("a.log")));
+    EXPECT_FALSE(FilterMatches("Logs", "a.log"));
+    EXPECT_FALSE(FilterMatches(")Logs(", "a.log"));
 }
 
 } // namespace

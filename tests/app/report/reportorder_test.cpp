@@ -90,7 +90,7 @@ TEST_F(ReportOrderTest, AFileIsRepeatedUnderAnyOfItsNames)
     const QString missing = dir_.filePath("missing.log");
 
     EXPECT_FALSE(RepeatedReport(ReportPathsOf({log, copy, missing, missing})));
-    for (const QString& same : {log, hardLink, symbolicLink, dir_.path() + QStringLiteral("/./access.log")}) {
+    for (const QString& same : {log, hardLink, symbolicLink, dir_.path() + "/./access.log"}) {
         const auto repeated = RepeatedReport(ReportPathsOf({copy, log, same}));
         ASSERT_TRUE(repeated) << same.toStdString();
         EXPECT_EQ(repeated->text(), same);
