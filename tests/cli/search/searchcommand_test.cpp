@@ -218,7 +218,7 @@ TEST_F(SearchCommand, RejectsBadArguments)
 }
 
 // Time frames up to 100 years are taken; longer ones are refused. (That long and negative frames
-// are compared without overflow is core's rule, SearchHitKeys.)
+// are compared without overflow is core's rule, SplitDownload.)
 TEST_F(SearchCommand, SplitTimeReachesAHundredYearsAndNoFurther)
 {
     const std::string later =
