@@ -25,10 +25,9 @@ protected:
     {
         return run({"record", report, "--today", QString::fromUtf8(today)});
     }
-    CliRun view(QStringList arguments, const char* today) const
+    CliRun view(const QStringList& arguments, const char* today) const
     {
-        arguments.prepend("view");
-        return run(arguments + QStringList{"--today", QString::fromUtf8(today)});
+        return run(QStringList{"view"} + arguments + QStringList{"--today", today});
     }
     std::string totals(const char* today) const
     {

@@ -37,15 +37,10 @@ protected:
         WriteBytes(dataFile("history.dat"), CrLfLines(kHistory));
         WriteBytes(dataFile("tracking.dat"), kZip + "\r\n" + kExe + "\r\n");
     }
-    CliRun view(QStringList arguments) const
+    CliRun view(const QStringList& arguments) const
     {
-        arguments.prepend("view");
-        arguments << "--today"
-                  << "2004-12-05"
-                  << "--time-limit"
-                  << "2"
-                  << "--json";
-        return run(arguments);
+        return run(QStringList{"view"} + arguments +
+                   QStringList{"--today", "2004-12-05", "--time-limit", "2", "--json"});
     }
 };
 

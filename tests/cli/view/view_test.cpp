@@ -29,12 +29,9 @@ protected:
     {
         WriteBytes(dataFile("history.dat"), CrLfLines(records));
     }
-    CliRun view(QStringList arguments) const
+    CliRun view(const QStringList& arguments) const
     {
-        arguments.prepend("view");
-        arguments << "--today"
-                  << "2004-12-05";
-        return run(arguments);
+        return run(QStringList{"view"} + arguments + QStringList{"--today", "2004-12-05"});
     }
 };
 
