@@ -1,16 +1,11 @@
 #include "cli/clitest.h"
+#include "core/history/historyrecords.h"
 
 #include <QDir>
 #include <QFileInfo>
 
 namespace tallywick::testing {
 namespace {
-
-std::string Record(const char* host, const char* day, const char* path, const char* status = "200")
-{
-    return std::string(host) + " - - [" + day + ":10:00:00 -0800] \"GET " + path + " HTTP/1.1\" " + status +
-           " 100 \"-\" \"Agent\"";
-}
 
 const std::string kZip = "/quarnel/shareware/pelmor.zip";
 const std::string kExe = "/quarnel/shareware/pelmor.exe";
@@ -20,9 +15,10 @@ protected:
     void SetUp() override
     {
         QDir().mkpath(dataDir());
-        history(
-            {Record("203.0.113.45", "29/Nov/2004", kZip.c_str()), Record("203.0.113.46", "01/Dec/2004", kExe.c_str()),
-             Record("203.0.113.47", "01/Dec/2004", kZip.c_str()), Record("203.0.113.48", "04/Dec/2004", kZip.c_str())});
+        history({Record({.host = "203.0.113.45", .date = "29/Nov/2004", .path = kZip}),
+                 Record({.host = "203.0.113.46", .date = "01/Dec/2004", .path = kExe}),
+                 Record({.host = "203.0.113.47", .date = "01/Dec/2004", .path = kZip}),
+                 Record({.host = "203.0.113.48", .date = "04/Dec/2004", .path = kZip})});
         WriteBytes(dataFile("tracking.dat"), kZip + "\r\n" + kExe + "\r\n");
     }
     void history(const std::vector<std::string>& records) const
@@ -44,14 +40,14 @@ TEST_F(ViewTest, HistoryShowsTheRecordsOfAnItemWithTheHistorysDates)
 
     const auto exe = view({"history", "--item", QString::fromStdString(kExe)});
     EXPECT_EQ(exe.out, "Search String: " + kExe + "\nFrom: 11/29/2004\nTo: 12/04/2004\n1 Hits\n\n" +
-                           Record("203.0.113.46", "01/Dec/2004", kExe.c_str()) + "\r\n\r\n");
+                           Record({.host = "203.0.113.46", .date = "01/Dec/2004", .path = kExe}) + "\r\n\r\n");
 }
 
 TEST_F(ViewTest, DailyDefaultsToYesterdayAndTheFirstTrackedItem)
 {
     const auto yesterday = view({"daily"});
     EXPECT_EQ(yesterday.out, "Date: 12/04/2004\nSearch String: " + kZip + "\n1 Hits\n\n" +
-                                 Record("203.0.113.48", "04/Dec/2004", kZip.c_str()) + "\r\n\r\n");
+                                 Record({.host = "203.0.113.48", .date = "04/Dec/2004", .path = kZip}) + "\r\n\r\n");
     const auto first = view({"daily", "--date", "2004-12-01", "--json"});
     EXPECT_NE(first.out.find("\"hits\": 1"), std::string::npos) << "only the first tracked item's record";
     const auto tooEarly = view({"daily", "--date", "2003-11-30"});
@@ -95,7 +91,8 @@ TEST_F(ViewTest, ViewsThatComputeNothingSaySo)
 
 TEST_F(ViewTest, WritesNothingEvenWhenTheHistoryNeedsSorting)
 {
-    history({Record("203.0.113.48", "04/Dec/2004", kZip.c_str()), Record("203.0.113.45", "29/Nov/2004", kZip.c_str())});
+    history({Record({.host = "203.0.113.48", .date = "04/Dec/2004", .path = kZip}),
+             Record({.host = "203.0.113.45", .date = "29/Nov/2004", .path = kZip})});
     setting("NeedSort", "True");
     const auto before = FileBytes(dataFile("history.dat"));
     const auto modified = QFileInfo(configPath()).lastModified();
