@@ -16,7 +16,7 @@
 namespace tallywick::testing {
 
 // JSON without the spaces and line breaks between its tokens. Compared with a compact literal it
-// checks every key, in order, and every value; the layout itself is pinned once, in record_test.
+// checks every key, in order, and every value; the layout itself is pinned once, in view_test.
 inline std::string CompactJson(const std::string& json)
 {
     std::string compact;

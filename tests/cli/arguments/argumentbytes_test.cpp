@@ -94,12 +94,12 @@ TEST_F(ArgumentBytesTest, AFolderOrSettingsFileNotNamedInUtf8IsRefused)
     const std::string config = QFile::encodeName(dir_.path()).toStdString() + "/c\xff.ini";
     const std::string goodConfig = configPath().toStdString();
     const std::string goodFolder = dataDir().toStdString();
-    for (const std::vector<std::string>& arguments :
-         {std::vector<std::string>{"record", report.toStdString(), "--data-dir", folder, "--config", goodConfig},
-          std::vector<std::string>{"record", report.toStdString(), "--data-dir=" + folder, "--config", goodConfig},
-          std::vector<std::string>{"track", "add", "x", "--data-dir", goodFolder, "--config", config},
-          std::vector<std::string>{"search", report.toStdString(), "--tracked", folder},
-          std::vector<std::string>{"view", "history", "--config", config, "--data-dir", goodFolder}}) {
+    for (const Bytes& arguments :
+         {Bytes{"record", report.toStdString(), "--data-dir", folder, "--config", goodConfig},
+          Bytes{"record", report.toStdString(), "--data-dir=" + folder, "--config", goodConfig},
+          Bytes{"track", "add", "x", "--data-dir", goodFolder, "--config", config},
+          Bytes{"search", report.toStdString(), "--tracked", folder},
+          Bytes{"view", "history", "--config", config, "--data-dir", goodFolder}}) {
         std::vector<std::string> line{"tallywick-cli"};
         line.insert(line.end(), arguments.begin(), arguments.end());
         const auto result = runCli(cli::Arguments::fromBytes(line), OpenReportFile);

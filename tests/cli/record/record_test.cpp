@@ -45,17 +45,13 @@ TEST_F(RecordTest, RecordsTheNewTrackedDownloadsOnce)
 {
     const auto result = record({"--json"});
     ASSERT_EQ(result.code, 0) << result.err;
-    EXPECT_EQ(result.out,
-              "{\n  \"lines\": 5,\n  \"recorded\": 3,\n  \"expired\": 0,\n  \"future\": 0,\n  \"per_item\": {\n"
-              "    \"/quarnel/shareware/pelmor.zip\": 2,\n    \"/quarnel/shareware/pelmor.exe\": 1,\n"
-              "    \"/never/downloaded.zip\": 0\n  },\n  \"removed_partials\": 0,\n  \"history_size\": 3,\n"
-              "  \"overlong_lines\": 0,\n  \"left_out\": {\n    \"robots\": 0,\n    \"failed\": 0,\n"
-              "    \"download_tools\": 0,\n    \"agents_read\": true\n  },\n  \"panels\": [\n    {\n"
-              "      \"find\": \"GET /quarnel/shareware/pelmor.exe\",\n      \"found\": 1,\n      \"complete\": 1,\n"
-              "      \"incomplete\": 0,\n      \"size_unknown\": 0,\n      \"unique_per_day\": 1,\n"
-              "      \"unique_per_hour\": 1\n    },\n    {\n      \"find\": \"GET /quarnel/shareware/pelmor.zip\",\n"
-              "      \"found\": 2,\n      \"complete\": 2,\n      \"incomplete\": 0,\n      \"size_unknown\": 0,\n"
-              "      \"unique_per_day\": 2,\n      \"unique_per_hour\": 2\n    }\n  ]\n}\n");
+    EXPECT_EQ(CompactJson(result.out),
+              R"({"lines":5,"recorded":3,"expired":0,"future":0,"per_item":{"/quarnel/shareware/pelmor.zip":2,)"
+              R"("/quarnel/shareware/pelmor.exe":1,"/never/downloaded.zip":0},"removed_partials":0,"history_size":3,)"
+              R"("overlong_lines":0,"left_out":{"robots":0,"failed":0,"download_tools":0,"agents_read":true},)"
+              R"("panels":[{"find":"GET /quarnel/shareware/pelmor.exe","found":1,"complete":1,"incomplete":0,)"
+              R"("size_unknown":0,"unique_per_day":1,"unique_per_hour":1},{"find":"GET /quarnel/shareware/pelmor.zip",)"
+              R"("found":2,"complete":2,"incomplete":0,"size_unknown":0,"unique_per_day":2,"unique_per_hour":2}]})");
     // Report order within a day; the merge sorted the day-earlier download to the front.
     const std::string history = CrLfLines({Record({.host = "198.51.100.4", .date = "04/Dec/2026"}),
                                            Record({.host = "198.51.100.1", .time = "10:00:00"}),

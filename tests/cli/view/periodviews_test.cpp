@@ -78,8 +78,8 @@ TEST_F(PeriodViewTest, SourcesNameTheTopHostsAndTheRest)
     const auto archived = view({"sources", "--from", "2004-10-01", "--to", "2004-11-05"});
     EXPECT_NE(CompactJson(archived.out).find(R"({"from":"10/01/2004","to":"11/05/2004","total":5)"), std::string::npos)
         << archived.out;
-    EXPECT_NE(archived.out.find("\"host\": \"old.example\""), std::string::npos);
-    EXPECT_NE(archived.out.find("\"host\": \"search.example\""), std::string::npos);
+    for (const char* host : {"old.example", "search.example"})
+        EXPECT_NE(archived.out.find(std::string("\"host\": \"") + host), std::string::npos) << host;
 }
 
 TEST_F(PeriodViewTest, APeriodCountsAsIfTheHistoryHeldOnlyItsRecords)
