@@ -1,6 +1,8 @@
 // tallywick-cli in a child process whose address space is limited (setrlimit): a report without
 // line breaks is read in bounded memory, and running out of memory is an error, not an abort.
 
+#include "support/storetesting.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -84,14 +86,11 @@ TEST_F(MemoryLimit, RunningOutOfMemoryIsAnErrorWithExit1)
     for (int i = 0; i < 300; ++i)
         ASSERT_EQ(report.write(block), block.size());
     report.close();
-    QFile tracked(path("tracking.dat"));
-    ASSERT_TRUE(tracked.open(QIODevice::WriteOnly));
-    tracked.write("/quarnel/shareware/pelmor.zip\r\n");
-    tracked.close();
+    testing::WriteBytes(path("tracking.dat"), "/quarnel/shareware/pelmor.zip\r\n");
 
     QProcess process;
-    StartLimited(process, {"search", report.fileName(), "--split-time", "0", "--long1", "--tracked", tracked.fileName(),
-                           "--json"});
+    StartLimited(process, {"search", report.fileName(), "--split-time", "0", "--long1", "--tracked",
+                           path("tracking.dat"), "--json"});
     ASSERT_TRUE(process.waitForFinished(120'000));
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(process.exitCode(), 1);
