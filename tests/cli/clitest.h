@@ -15,6 +15,43 @@
 
 namespace tallywick::testing {
 
+// JSON without the spaces and line breaks between its tokens. Compared with a compact literal it
+// checks every key, in order, and every value; the layout itself is pinned once, in view_test.
+inline std::string CompactJson(const std::string& json)
+{
+    std::string compact;
+    bool inText = false;
+    for (std::size_t i = 0; i < json.size(); ++i) {
+        const char c = json[i];
+        if (inText && c == '\\') {
+            compact += json.substr(i++, 2);
+            continue;
+        }
+        if (c == '"')
+            inText = !inText;
+        if (inText || (c != ' ' && c != '\n'))
+            compact += c;
+    }
+    return compact;
+}
+
+// A text as JSON writes it when it holds no byte to escape but quotes.
+inline std::string QuotesEscaped(std::string text)
+{
+    for (std::size_t quote = 0; (quote = text.find('"', quote)) != std::string::npos; quote += 2)
+        text.insert(quote, "\\");
+    return text;
+}
+
+// The lines as the program writes its data files: each ends with CR LF.
+inline std::string CrLfLines(const std::vector<std::string>& lines)
+{
+    std::string text;
+    for (const auto& line : lines)
+        text += line + "\r\n";
+    return text;
+}
+
 struct CliRun {
     int code = -1;
     std::string out;
@@ -27,6 +64,12 @@ protected:
     QString dataFile(const char* name) const { return QDir(dataDir()).filePath(QString::fromUtf8(name)); }
     QString configPath() const { return config_.isEmpty() ? dir_.filePath(QStringLiteral("Tallywick.ini")) : config_; }
     void useConfig(const QString& path) { config_ = path; }
+    // A file of the test's own, beside the data folder.
+    QString writeFile(const QString& name, const std::string& bytes) const
+    {
+        WriteBytes(dir_.filePath(name), bytes);
+        return dir_.filePath(name);
+    }
 
     void setting(const char* key, const char* value) const
     {

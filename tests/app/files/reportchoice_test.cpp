@@ -1,5 +1,8 @@
 #include "app/files/reportchoice.h"
 
+#include "core/history/historyrecords.h"
+#include "support/storetesting.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -9,25 +12,25 @@
 namespace tallywick {
 namespace {
 
-const QString kDefault = QStringLiteral("/home/u/Desktop/Hits.txt");
-const QString kStored = QStringLiteral("/var/log/access.log");
-const QString kKept = QStringLiteral("/tmp/access.log.1");
+const QString kDefault = "/home/u/Desktop/Hits.txt";
+const QString kStored = "/var/log/access.log";
+const QString kKept = "/tmp/access.log.1";
 
 TEST(ReportChoice, KeptPathOutranksTheStoredOneWhichOutranksTheDefault)
 {
-    const auto kept = ChooseStartingReport(kKept, kStored, kDefault);
-    EXPECT_EQ(kept.path, kKept);
-    EXPECT_TRUE(kept.chosen);
-
-    const auto stored = ChooseStartingReport(std::nullopt, kStored, kDefault);
-    EXPECT_EQ(stored.path, kStored);
-    EXPECT_TRUE(stored.chosen);
-
-    const auto fresh = ChooseStartingReport(std::nullopt, std::nullopt, kDefault);
-    EXPECT_EQ(fresh.path, kDefault);
-    EXPECT_FALSE(fresh.chosen);
-    // An empty value is no choice.
-    EXPECT_FALSE(ChooseStartingReport(QString(), QString(), kDefault).chosen);
+    const struct {
+        std::optional<QString> kept, stored;
+        QString path;
+        bool chosen;
+    } cases[] = {{kKept, kStored, kKept, true},
+                 {std::nullopt, kStored, kStored, true},
+                 {std::nullopt, std::nullopt, kDefault, false},
+                 {QString(), QString(), kDefault, false}}; // an empty value is no choice
+    for (const auto& c : cases) {
+        const auto choice = ChooseStartingReport(c.kept, c.stored, kDefault);
+        EXPECT_EQ(choice.path, c.path) << c.path.toStdString();
+        EXPECT_EQ(choice.chosen, c.chosen) << c.path.toStdString();
+    }
 }
 
 TEST(ReportChoice, OnlyAnUntouchedFreshStartHasNothingOpened)
@@ -45,11 +48,9 @@ TEST(ReportChoice, StoredListStandsForThePathOnlyWhenAllOfItIsThere)
 {
     QTemporaryDir dir;
     const QDir folder(dir.path());
-    const QStringList list{folder.filePath(QStringLiteral("a.log")), folder.filePath(QStringLiteral("b.log"))};
-    for (const QString& path : list) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    }
+    const QStringList list{folder.filePath("a.log"), folder.filePath("b.log")};
+    for (const QString& path : list)
+        testing::WriteBytes(path, "");
     const QString path = list.constLast();
     EXPECT_EQ(StartingReportFiles(path, list), list);
     EXPECT_EQ(StartingReportFiles(path, std::nullopt), QStringList{path});
@@ -63,16 +64,11 @@ TEST(ReportChoice, ReportsToSearchNamesEachFileOnce)
 {
     QTemporaryDir dir;
     const QDir folder(dir.path());
-    const QString older = folder.filePath(QStringLiteral("older.log"));
-    const QString newer = folder.filePath(QStringLiteral("newer.log"));
-    const auto write = [](const QString& path, const char* day) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray("192.0.2.1 - - [") + day + ":10:00:00 -0800] \"GET / HTTP/1.1\" 200 10\n");
-    };
-    write(older, "03/Dec/2026");
-    write(newer, "04/Dec/2026");
-    const QString sameAsNewer = folder.filePath(QStringLiteral("./newer.log"));
+    const QString older = folder.filePath("older.log");
+    const QString newer = folder.filePath("newer.log");
+    testing::WriteBytes(older, testing::RecordOn("03/Dec/2026"));
+    testing::WriteBytes(newer, testing::RecordOn("04/Dec/2026"));
+    const QString sameAsNewer = folder.filePath("./newer.log");
     EXPECT_EQ(ReportsToSearch({newer, older, newer, sameAsNewer}), (QStringList{older, newer}));
 }
 

@@ -10,21 +10,20 @@ namespace {
 
 TEST(WindowsTextFile, EveryLineBreakBecomesOneCrLf)
 {
-    EXPECT_EQ(WithWindowsLineBreaks(QStringLiteral("a\nb\n")), QByteArray("a\r\nb\r\n"));
-    EXPECT_EQ(WithWindowsLineBreaks(QStringLiteral("a\r\nb\n\nc")), QByteArray("a\r\nb\r\n\r\nc"));
-    EXPECT_EQ(WithWindowsLineBreaks(QStringLiteral("caf\u00e9")), QByteArray("caf\xc3\xa9"));
-    EXPECT_EQ(WithWindowsLineBreaks(QString()), QByteArray());
+    EXPECT_EQ(WithWindowsLineBreaks("a\nb\n"), QByteArray("a\r\nb\r\n"));
+    EXPECT_EQ(WithWindowsLineBreaks("a\r\nb\n\nc"), QByteArray("a\r\nb\r\n\r\nc"));
+    EXPECT_EQ(WithWindowsLineBreaks("caf\u00e9"), QByteArray("caf\xc3\xa9"));
 }
 
 TEST(WindowsTextFile, WritesTheBytesAndSaysWhenItCannot)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("tallywick1.txt"));
-    EXPECT_FALSE(WriteWindowsTextFile(path, QStringLiteral("one\ntwo")));
+    const QString path = dir.filePath("tallywick1.txt");
+    EXPECT_FALSE(WriteWindowsTextFile(path, "one\ntwo"));
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), QByteArray("one\r\ntwo"));
-    EXPECT_TRUE(WriteWindowsTextFile(dir.filePath(QStringLiteral("missing/tallywick1.txt")), QStringLiteral("x")));
+    EXPECT_TRUE(WriteWindowsTextFile(dir.filePath("missing/tallywick1.txt"), "x"));
 }
 
 } // namespace

@@ -274,7 +274,7 @@ TEST_F(HistoryKeeperTest, AddingAtTheEndLeavesWhatTheFullClosingLeaves)
         std::vector<ClosingHistoryOutcome> outcomes;
         for (const QTemporaryDir* dir : {&fast, &full}) {
             const DataFolder folder(dir->path());
-            SettingsStore settings(dir->filePath(QStringLiteral("Tallywick.ini")));
+            SettingsStore settings(dir->filePath("Tallywick.ini"));
             WriteBytes(folder.historyPath(), history);
             WriteBytes(folder.trackingPath(), kZip + "\r\n");
             settings.write(keys::NeedSort, !sortFirst);
@@ -294,7 +294,7 @@ TEST_F(HistoryKeeperTest, AddingAtTheEndLeavesWhatTheFullClosingLeaves)
             // A first record leaves the file and its index as a save does.
             run({}, true);
             if (dir == &full)
-                QFile::remove(QDir(dir->path()).filePath(QStringLiteral("history.idx")));
+                QFile::remove(QDir(dir->path()).filePath("history.idx"));
             // A save replaces the file; an addition keeps it.
             const auto before = Inode(folder.historyPath());
             outcomes.push_back(run(report, false));
@@ -304,11 +304,11 @@ TEST_F(HistoryKeeperTest, AddingAtTheEndLeavesWhatTheFullClosingLeaves)
         SCOPED_TRACE("round " + std::to_string(round));
         QStringList fastFiles = FolderFiles(fast.path());
         QStringList fullFiles = FolderFiles(full.path());
-        fastFiles.removeIf([](const QString& file) { return file.startsWith(QStringLiteral("history.idx")); });
-        fullFiles.removeIf([](const QString& file) { return file.startsWith(QStringLiteral("history.idx")); });
+        fastFiles.removeIf([](const QString& file) { return file.startsWith("history.idx"); });
+        fullFiles.removeIf([](const QString& file) { return file.startsWith("history.idx"); });
         ASSERT_EQ(fastFiles, fullFiles);
-        ASSERT_EQ(FolderFiles(QDir(fast.path()).filePath(QStringLiteral("archive"))),
-                  FolderFiles(QDir(full.path()).filePath(QStringLiteral("archive"))));
+        ASSERT_EQ(FolderFiles(QDir(fast.path()).filePath("archive")),
+                  FolderFiles(QDir(full.path()).filePath("archive")));
         ASSERT_EQ(outcomes[0].keptAppended, outcomes[1].keptAppended);
         ASSERT_EQ(outcomes[0].future, outcomes[1].future);
         ASSERT_EQ(outcomes[0].save.written, outcomes[1].save.written);
@@ -316,18 +316,6 @@ TEST_F(HistoryKeeperTest, AddingAtTheEndLeavesWhatTheFullClosingLeaves)
         ASSERT_EQ(outcomes[0].merge.has_value(), outcomes[1].merge.has_value());
     }
     EXPECT_GT(appended, 12);
-}
-
-TEST_F(HistoryKeeperTest, ATrackingFileReadInPartKeepsWhatWasReadAndSaysSo)
-{
-    WriteBytes(path("tracking.dat"), kZip + "\r\n");
-    auto keeper = Keeper();
-    EXPECT_EQ(keeper->trackedItems(), Records{kZip});
-    ASSERT_TRUE(QFile::remove(path("tracking.dat")));
-    EXPECT_FALSE(keeper->readTrackedItems()) << "a missing file is an empty list";
-    EXPECT_TRUE(keeper->trackedItems().empty());
-    ASSERT_TRUE(QDir().mkpath(path("tracking.dat")));
-    EXPECT_TRUE(keeper->readTrackedItems());
 }
 
 } // namespace

@@ -19,14 +19,14 @@ using Records = std::vector<std::string>;
 
 class HistoryStepsTest : public ::testing::Test {
 protected:
-    QString historyPath() const { return dir_.filePath(QStringLiteral("history.dat")); }
+    QString historyPath() const { return dir_.filePath("history.dat"); }
     UpkeepStatus statusBar()
     {
         return [this](const UpkeepNotice& notice) { shown_.push_back(UpkeepNoticeText(notice)); };
     }
 
     QTemporaryDir dir_;
-    SettingsStore settings_{dir_.filePath(QStringLiteral("Tallywick.ini"))};
+    SettingsStore settings_{dir_.filePath("Tallywick.ini")};
     HistoryStore store_{historyPath(), settings_};
     HistorySession session_;
     std::vector<std::string> shown_;

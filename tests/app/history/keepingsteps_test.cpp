@@ -54,30 +54,6 @@ protected:
     HistorySession session_;
 };
 
-TEST_F(KeepingStepsTest, TheSavesCutGoesToTheArchiveByMonth)
-{
-    WriteBytes(historyPath(), RecordOn("30/Nov/2025") + "\r\n" + RecordOn("01/Dec/2025") + "\r\n" + kUndatable +
-                                  "\r\n" + RecordOn("01/Jan/2026") + "\r\n");
-    const auto closing = Run({RecordOn("04/Dec/2026")}, kToday);
-    EXPECT_TRUE(closing.problems().isEmpty());
-    EXPECT_EQ(closing.archive.added, 2u);
-    EXPECT_EQ(FileBytes(path("archive/2025-11.dat")), RecordOn("30/Nov/2025") + "\r\n");
-    EXPECT_EQ(FileBytes(path("archive/2025-12.dat")), RecordOn("01/Dec/2025") + "\r\n");
-    EXPECT_EQ(Stored(), (Records{kUndatable, RecordOn("01/Jan/2026"), RecordOn("04/Dec/2026")}));
-    EXPECT_EQ(StoredAllTime(), 5);
-}
-
-TEST_F(KeepingStepsTest, TheSortAtLoadArchivesWhatItDrops)
-{
-    WriteBytes(historyPath(), RecordOn("04/Dec/2026") + "\r\n" + RecordOn("03/Mar/2025") + "\r\n");
-    settings_.write(keys::NeedSort, true);
-    const auto closing = Run({}, kToday);
-    EXPECT_EQ(closing.archive.added, 1u);
-    EXPECT_EQ(FileBytes(path("archive/2025-03.dat")), RecordOn("03/Mar/2025") + "\r\n");
-    EXPECT_EQ(Stored(), Records{RecordOn("04/Dec/2026")});
-    EXPECT_EQ(StoredAllTime(), 2);
-}
-
 TEST_F(KeepingStepsTest, TheSortOfAMergeArchivesWhatItDrops)
 {
     // Newer records are in the history already, so the old ones break its order.
@@ -129,9 +105,10 @@ TEST_F(KeepingStepsTest, ASaveCutShortAfterTheArchiveCountsEachRecordOnceAndTheN
     EXPECT_EQ(StoredAllTime(), 3);
 }
 
-// Whether the past records are still in the history (the save's cut) or already out of it (a
-// sort's), those of a month that cannot be written stay in "history.dat" once each; those of a
-// month that was written leave it.
+// Whether the past records are still in the history (the save's cut) or already out of it (the
+// sort at load's), those of a month that cannot be written stay in "history.dat" once each; those of a
+// month that was written leave it, to the archive by month. (Where the time limit cuts, and that an
+// undatable record stays, are core's: PlanHistorySave, RecordsPastTimeLimit.)
 TEST_F(KeepingStepsTest, RecordsTheArchiveCannotTakeStayInTheHistoryOnce)
 {
     for (const bool sortAtLoad : {false, true}) {

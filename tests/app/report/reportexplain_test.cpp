@@ -18,13 +18,13 @@ const std::string kLine =
 TEST(ReportExplain, LinesArePlacedInTheirFilesAndReadBack)
 {
     QTemporaryDir dir;
-    const QString older = dir.filePath(QStringLiteral("access.log.1"));
-    const QString newer = dir.filePath(QStringLiteral("access.log"));
+    const QString older = dir.filePath("access.log.1");
+    const QString newer = dir.filePath("access.log");
     testing::WriteBytes(older, "garbage\r\n" + kLine + "\r\n" + kLine);
     testing::WriteBytes(newer, "\n\n" + kLine + "\n");
     const ReportPaths reports{older, newer};
     ASSERT_TRUE(ReportLines::CanReadBack(reports));
-    EXPECT_FALSE(ReportLines::CanReadBack({dir.filePath(QStringLiteral("access.log.2.gz"))}));
+    EXPECT_FALSE(ReportLines::CanReadBack({dir.filePath("access.log.2.gz")}));
 
     SearchRequest request;
     request.texts = {"pelmor.zip", "nothing"};

@@ -19,11 +19,11 @@ protected:
     }
     std::string stored(int panel, int slot) const
     {
-        return settings_.read(SearchSlotKey(panel, slot), QStringLiteral("<absent>")).toStdString();
+        return settings_.read(SearchSlotKey(panel, slot), "<absent>").toStdString();
     }
 
     QTemporaryDir dir_;
-    SettingsStore settings_{dir_.filePath(QStringLiteral("Tallywick.ini"))};
+    SettingsStore settings_{dir_.filePath("Tallywick.ini")};
 };
 
 TEST_F(SearchListSettingsTest, FirstRunShowsEachPanelsDesignedText)

@@ -2,6 +2,8 @@
 #include "app/settings/settingsstore.h"
 #include "app/settings/settingstrouble.h"
 
+#include "support/storetesting.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -19,9 +21,7 @@ protected:
     QString iniWith(const QByteArray& lines)
     {
         const QString path = dir_.filePath(QStringLiteral("%1.ini").arg(++files_));
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("[Settings]\n" + lines);
+        testing::WriteBytes(path, "[Settings]\n" + lines.toStdString());
         return path;
     }
 
@@ -29,21 +29,17 @@ protected:
     int files_ = 0;
 };
 
-TEST_F(SettingsStoreTest, ReadingAnEmptyStoreGivesDefaultsAndWritesNothing)
+TEST_F(SettingsStoreTest, ReadingWritesNothing)
 {
-    const SettingsStore settings(dir_.filePath(QStringLiteral("none.ini")));
-    const SettingsStore& stored = settings;
-    EXPECT_EQ(stored.read(keys::TimeLimit), 12);
-    EXPECT_FALSE(settings.read(keys::NeedSort));
-    EXPECT_FALSE(QFile::exists(settings.path())) << "reading writes nothing";
+    const SettingsStore settings(dir_.filePath("none.ini"));
+    EXPECT_EQ(settings.read(keys::TimeLimit), 12);
+    EXPECT_FALSE(QFile::exists(settings.path()));
 }
 
 TEST_F(SettingsStoreTest, TextsComeBackAsWritten)
 {
-    const QStringList texts = {QStringLiteral("GET /a,b,c.zip"), QStringLiteral("a, b"),
-                               QStringLiteral(" padded "),       QStringLiteral("@at;x#y=z \"q\" \\"),
-                               QStringLiteral("Grüße"),          QString()};
-    const QString path = dir_.filePath(QStringLiteral("texts.ini"));
+    const QStringList texts = {"GET /a,b,c.zip", "a, b", " padded ", "@at;x#y=z \"q\" \\", "Grüße", QString()};
+    const QString path = dir_.filePath("texts.ini");
     {
         SettingsStore settings(path);
         for (int i = 0; i < texts.size(); ++i)
@@ -52,27 +48,22 @@ TEST_F(SettingsStoreTest, TextsComeBackAsWritten)
     }
     const SettingsStore settings(path);
     for (int i = 0; i < texts.size(); ++i)
-        EXPECT_EQ(settings.read(SearchSlotKey(0, i), QStringLiteral("absent")), texts[i]);
-    EXPECT_EQ(settings.read(QStringLiteral("NeedSort"), QString()), QStringLiteral("True"));
+        EXPECT_EQ(settings.read(SearchSlotKey(0, i), "absent"), texts[i]);
+    EXPECT_EQ(settings.read("NeedSort", QString()), "True");
     EXPECT_EQ(SettingsStore(iniWith("Traffic_URL=http://example.com/?a=1,b=2\n")).read(keys::TrafficUrl),
-              QStringLiteral("http://example.com/?a=1,b=2"));
+              "http://example.com/?a=1,b=2");
 }
 
-TEST_F(SettingsStoreTest, ThePathTakesItsDefaultFromTheReaderAndEveryWriteIsAnnounced)
+TEST_F(SettingsStoreTest, EveryWriteIsAnnounced)
 {
-    SettingsStore settings(dir_.filePath(QStringLiteral("typed.ini")));
-    const QString desktopReport = QStringLiteral("/home/me/Desktop/Hits.txt");
-    EXPECT_EQ(settings.read(keys::Path, desktopReport), desktopReport);
-
+    SettingsStore settings(dir_.filePath("typed.ini"));
     QStringList announced;
     QObject::connect(&settings, &SettingsStore::changed, [&](const QString& key) { announced << key; });
-    settings.write(keys::Path, QStringLiteral("/var/log/access.log"));
-    settings.write(keys::TrafficMenu, QStringLiteral("&Stats"));
+    settings.write(keys::Path, "/var/log/access.log");
+    settings.write(keys::TrafficMenu, "&Stats");
     settings.write(keys::TimeLimit, 6);
     settings.write(keys::NeedSort, true);
     EXPECT_EQ(announced, (QStringList{"Path", "Traffic_menu", "TimeLimit", "NeedSort"}));
-    EXPECT_EQ(settings.read(keys::Path, desktopReport), QStringLiteral("/var/log/access.log"));
-    EXPECT_EQ(settings.read(keys::TrafficMenu), QStringLiteral("&Stats"));
 }
 
 TEST_F(SettingsStoreTest, KeysMatchWithoutRegardToCaseAndWritesKeepTheStoredSpelling)
@@ -112,29 +103,29 @@ TEST_F(SettingsStoreTest, ValuesThatDoNotConvertReadAsTheKeysDefault)
 
 TEST_F(SettingsStoreTest, AFileThatCannotBeReadOrWrittenIsNeverReplacedAndSaysSo)
 {
-    const QString folder = dir_.filePath(QStringLiteral("folder.ini"));
+    const QString folder = dir_.filePath("folder.ini");
     ASSERT_TRUE(QDir().mkpath(folder));
     SettingsStore settings(folder);
     ASSERT_TRUE(settings.readProblem());
-    EXPECT_EQ(*settings.readProblem(), QStringLiteral("it is a folder"));
+    EXPECT_EQ(*settings.readProblem(), "it is a folder");
     EXPECT_FALSE(settings.write(keys::NeedSort, true));
     EXPECT_TRUE(QFileInfo(folder).isDir());
 
-    EXPECT_FALSE(SettingsStore(dir_.filePath(QStringLiteral("absent.ini"))).readProblem());
+    EXPECT_FALSE(SettingsStore(dir_.filePath("absent.ini")).readProblem());
 
     // Readable as absent, but a file stands where its folder should be: the write says it failed.
-    SettingsStore underAFile(iniWith("NeedSort=True\n") + QStringLiteral("/Tallywick.ini"));
+    SettingsStore underAFile(iniWith("NeedSort=True\n") + "/Tallywick.ini");
     EXPECT_FALSE(underAFile.readProblem());
     EXPECT_FALSE(underAFile.write(keys::NeedSort, true));
-    EXPECT_TRUE(SettingsStore(dir_.filePath(QStringLiteral("fine.ini"))).write(keys::NeedSort, true));
+    EXPECT_TRUE(SettingsStore(dir_.filePath("fine.ini")).write(keys::NeedSort, true));
 }
 
 TEST_F(SettingsStoreTest, KeysWhoseBytesAreNotUtf8AreNamedOnce)
 {
     const SettingsStore settings(iniWith("Combo10_0=GET /caf\xe9.zip\nCombo10_1=GET /caf\xc3\xa9.zip\n"
                                          "Combo11_0=\xff\nCombo10_0=\xe9 again\n[Other]\nElsewhere=\xe9\n"));
-    EXPECT_EQ(settings.keysNotUtf8(), (QStringList{QStringLiteral("Combo10_0"), QStringLiteral("Combo11_0")}));
-    EXPECT_EQ(settings.read(QStringLiteral("Combo10_1"), QString()), QStringLiteral("GET /caf\u00e9.zip"));
+    EXPECT_EQ(settings.keysNotUtf8(), (QStringList{"Combo10_0", "Combo11_0"}));
+    EXPECT_EQ(settings.read("Combo10_1", QString()), "GET /caf\u00e9.zip");
 }
 
 TEST_F(SettingsStoreTest, TroubleIsDescribedForTheUser)
@@ -142,22 +133,20 @@ TEST_F(SettingsStoreTest, TroubleIsDescribedForTheUser)
     EXPECT_FALSE(DescribeSettingsTrouble(SettingsStore(iniWith("NeedSort=True\n"))));
     const auto bytes = DescribeSettingsTrouble(SettingsStore(iniWith("Combo10_0=caf\xe9\nCombo11_3=\xff\n")));
     ASSERT_TRUE(bytes);
-    EXPECT_TRUE(bytes->contains(QStringLiteral("\"Combo10_0\", \"Combo11_3\" hold bytes that are not UTF-8")))
-        << bytes->toStdString();
-    const QString folder = dir_.filePath(QStringLiteral("folder.ini"));
+    EXPECT_TRUE(bytes->contains("\"Combo10_0\", \"Combo11_3\" hold bytes that are not UTF-8")) << bytes->toStdString();
+    const QString folder = dir_.filePath("folder.ini");
     ASSERT_TRUE(QDir().mkpath(folder));
     const auto unreadable = DescribeSettingsTrouble(SettingsStore(folder));
     ASSERT_TRUE(unreadable);
-    EXPECT_TRUE(unreadable->contains(folder + QStringLiteral(" cannot be read (it is a folder)")))
-        << unreadable->toStdString();
+    EXPECT_TRUE(unreadable->contains(folder + " cannot be read (it is a folder)")) << unreadable->toStdString();
 }
 
 TEST_F(SettingsStoreTest, TheEnvironmentNamesTheFile)
 {
     qputenv("TALLYWICK_CONFIG", "/elsewhere/Tallywick.ini");
-    EXPECT_EQ(SettingsStore::defaultPath(), QStringLiteral("/elsewhere/Tallywick.ini"));
+    EXPECT_EQ(SettingsStore::defaultPath(), "/elsewhere/Tallywick.ini");
     qunsetenv("TALLYWICK_CONFIG");
-    EXPECT_TRUE(SettingsStore::defaultPath().endsWith(QStringLiteral("/Tallywick/Tallywick.ini")));
+    EXPECT_TRUE(SettingsStore::defaultPath().endsWith("/Tallywick/Tallywick.ini"));
 }
 
 } // namespace

@@ -74,10 +74,10 @@ protected:
     void TearDown() override
     {
         EXPECT_EQ(FileBytes(path()), "previous\r\n");
-        EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("history.dat")})
+        EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"history.dat"})
             << "no temporary file is left behind";
     }
-    QString path() const { return dir_.filePath(QStringLiteral("history.dat")); }
+    QString path() const { return dir_.filePath("history.dat"); }
     QTemporaryDir dir_;
 };
 
@@ -102,7 +102,7 @@ TEST_F(FullDiskTest, ASaveBeyondTheRoomLeftSaysWhyAndKeepsThePreviousFile)
 TEST(FullFileSystem, IsReportedAsNoSpaceLeftOnDevice)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("history.dat"));
+    const QString path = dir.filePath("history.dat");
     const auto said = InChild([&] {
         if (::unshare(CLONE_NEWNS) != 0 || ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
             ::mount("tmpfs", dir.path().toLocal8Bit().constData(), "tmpfs", 0, "size=8k") != 0)

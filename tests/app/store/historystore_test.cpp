@@ -18,11 +18,11 @@ using Status = HistorySaveOutcome::Status;
 
 class HistoryStoreTest : public ::testing::Test {
 protected:
-    QString historyPath() const { return dir_.filePath(QStringLiteral("history.dat")); }
-    QString storedNeedSort() const { return settings_.read(QStringLiteral("NeedSort"), QStringLiteral("absent")); }
+    QString historyPath() const { return dir_.filePath("history.dat"); }
+    QString storedNeedSort() const { return settings_.read("NeedSort", "absent"); }
 
     QTemporaryDir dir_;
-    SettingsStore settings_{dir_.filePath(QStringLiteral("Tallywick.ini"))};
+    SettingsStore settings_{dir_.filePath("Tallywick.ini")};
     HistoryStore store_{historyPath(), settings_};
 };
 
@@ -33,10 +33,10 @@ TEST_F(HistoryStoreTest, SavesWithinTheTimeLimitAndStoresTheOrderFlag)
     EXPECT_EQ(saved.status, Status::Saved);
     EXPECT_EQ(saved.written, 2u);
     EXPECT_EQ(FileBytes(historyPath()), RecordOn("06/Dec/2026") + "\r\n" + RecordOn("04/Dec/2026") + "\r\n");
-    EXPECT_EQ(storedNeedSort(), QStringLiteral("True"));
+    EXPECT_EQ(storedNeedSort(), "True");
     EXPECT_TRUE(store_.NeedSort());
     store_.SaveHistory({RecordOn("04/Dec/2026"), RecordOn("06/Dec/2026")}, kToday, 12);
-    EXPECT_EQ(storedNeedSort(), QStringLiteral("False"));
+    EXPECT_EQ(storedNeedSort(), "False");
 }
 
 TEST_F(HistoryStoreTest, AHistorySavedByOneRunLoadsUnchangedInTheNext)
@@ -60,14 +60,14 @@ TEST_F(HistoryStoreTest, AnEmptyHistoryIsWrittenOnlyOverRecordsItWasLoadedFrom)
     settings_.write(keys::NeedSort, true);
     EXPECT_EQ(store_.SaveHistory({}, kToday, 12).status, Status::Untouched);
     EXPECT_EQ(FileBytes(historyPath()), "kept\r\n");
-    EXPECT_EQ(storedNeedSort(), QStringLiteral("True"));
+    EXPECT_EQ(storedNeedSort(), "True");
 
     ASSERT_EQ(store_.LoadHistory().lines, Records{"kept"});
     const auto emptied = store_.SaveHistory({}, kToday, 12);
     EXPECT_EQ(emptied.status, Status::Saved);
     EXPECT_EQ(emptied.written, 0u);
     EXPECT_EQ(FileBytes(historyPath()), "");
-    EXPECT_EQ(storedNeedSort(), QStringLiteral("False"));
+    EXPECT_EQ(storedNeedSort(), "False");
 
     EXPECT_EQ(store_.LoadHistory().status, LinesRead::Status::Read);
     EXPECT_EQ(store_.SaveHistory({}, kToday, 12).status, Status::Untouched);
@@ -84,13 +84,13 @@ TEST_F(HistoryStoreTest, AFileThatWasNotReadToItsEndIsNeverReplaced)
     const auto loaded = history.LoadHistory();
     EXPECT_EQ(loaded.status, LinesRead::Status::Failed);
     EXPECT_EQ(loaded.lines, Records{RecordOn("01/Dec/2026")}) << "the lines read before the failure";
-    EXPECT_TRUE(history.saveRefusal().contains(QStringLiteral("Input/output error")));
+    EXPECT_TRUE(history.saveRefusal().contains("Input/output error"));
 
     const auto saved = history.SaveHistory(loaded.lines, kToday, 12);
     EXPECT_EQ(saved.status, Status::Refused);
     EXPECT_EQ(saved.error, history.saveRefusal());
     EXPECT_EQ(FileBytes(historyPath()), stored);
-    EXPECT_EQ(storedNeedSort(), QStringLiteral("True"));
+    EXPECT_EQ(storedNeedSort(), "True");
 
     // One that cannot be opened at all: the same.
     QFile::remove(historyPath());
@@ -106,30 +106,29 @@ TEST_F(HistoryStoreTest, ASaveThatFailsHalfWayKeepsThePreviousFileAndFlag)
     HistoryStore history(historyPath(), settings_, FailAfter(1 << 20));
     const auto saved = history.SaveHistory(Records(30000, RecordOn("04/Dec/2026")), kToday, 12);
     EXPECT_EQ(saved.status, Status::Failed);
-    EXPECT_TRUE(saved.error.contains(QStringLiteral("No space"))) << saved.error.toStdString();
+    EXPECT_TRUE(saved.error.contains("No space")) << saved.error.toStdString();
     EXPECT_EQ(FileBytes(historyPath()), "previous\r\n");
-    EXPECT_EQ(storedNeedSort(), QStringLiteral("True"));
+    EXPECT_EQ(storedNeedSort(), "True");
 }
 
 // The flag that asks for a sort is never lost: without it the history stays as it was.
 TEST_F(HistoryStoreTest, ASettingsFileThatCannotBeWrittenFailsTheSave)
 {
     WriteBytes(historyPath(), "previous\r\n");
-    WriteBytes(dir_.filePath(QStringLiteral("file")), "");
-    SettingsStore unwritable(dir_.filePath(QStringLiteral("file/Tallywick.ini")));
+    WriteBytes(dir_.filePath("file"), "");
+    SettingsStore unwritable(dir_.filePath("file/Tallywick.ini"));
     HistoryStore history(historyPath(), unwritable);
 
     const auto outOfOrder = history.SaveHistory({RecordOn("04/Dec/2026"), RecordOn("01/Dec/2026")}, kToday, 12);
     EXPECT_EQ(outOfOrder.status, Status::Failed);
-    EXPECT_TRUE(outOfOrder.error.contains(QStringLiteral("\"NeedSort\" could not be written to ") +
-                                          dir_.filePath(QStringLiteral("file/Tallywick.ini"))))
+    EXPECT_TRUE(
+        outOfOrder.error.contains("\"NeedSort\" could not be written to " + dir_.filePath("file/Tallywick.ini")))
         << outOfOrder.error.toStdString();
     EXPECT_EQ(FileBytes(historyPath()), "previous\r\n");
 
     const auto inOrder = history.SaveHistory({RecordOn("01/Dec/2026")}, kToday, 12);
     EXPECT_EQ(inOrder.status, Status::Saved);
-    EXPECT_TRUE(inOrder.flagError.endsWith(QStringLiteral("history.dat was saved.")))
-        << inOrder.flagError.toStdString();
+    EXPECT_TRUE(inOrder.flagError.endsWith("history.dat was saved.")) << inOrder.flagError.toStdString();
     EXPECT_EQ(FileBytes(historyPath()), RecordOn("01/Dec/2026") + "\r\n");
 }
 

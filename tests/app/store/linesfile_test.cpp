@@ -17,7 +17,7 @@ using Status = LinesRead::Status;
 
 class LinesFileTest : public ::testing::Test {
 protected:
-    QString path() const { return dir_.filePath(QStringLiteral("tracking.dat")); }
+    QString path() const { return dir_.filePath("tracking.dat"); }
     Lines read(const std::string& bytes, EmptyLines empty = EmptyLines::Keep) const
     {
         WriteBytes(path(), bytes);
@@ -65,11 +65,11 @@ TEST_F(LinesFileTest, ASaveThatFailsHalfWayLeavesThePreviousFileWhole)
     WriteBytes(path(), "previous\r\n");
     const auto error = WriteLinesFile(path(), Lines(50000, std::string(60, 'r')), FailAfter(1 << 20));
     ASSERT_TRUE(error);
-    EXPECT_TRUE(error->contains(QStringLiteral("No space"))) << error->toStdString();
+    EXPECT_TRUE(error->contains("No space")) << error->toStdString();
     EXPECT_EQ(FileBytes(path()), "previous\r\n");
-    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("tracking.dat")})
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"tracking.dat"})
         << "no temporary file is left behind";
-    EXPECT_TRUE(WriteLinesFile(dir_.filePath(QStringLiteral("no/such/folder.dat")), Lines{"a"}));
+    EXPECT_TRUE(WriteLinesFile(dir_.filePath("no/such/folder.dat"), Lines{"a"}));
 }
 
 } // namespace

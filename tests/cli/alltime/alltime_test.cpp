@@ -23,16 +23,15 @@ protected:
     }
     CliRun record(const char* today, const QString& report = kRealLog) const
     {
-        return run({QStringLiteral("record"), report, QStringLiteral("--today"), QString::fromUtf8(today)});
+        return run({"record", report, "--today", QString::fromUtf8(today)});
     }
-    CliRun view(QStringList arguments, const char* today) const
+    CliRun view(const QStringList& arguments, const char* today) const
     {
-        arguments.prepend(QStringLiteral("view"));
-        return run(arguments + QStringList{QStringLiteral("--today"), QString::fromUtf8(today)});
+        return run(QStringList{"view"} + arguments + QStringList{"--today", today});
     }
     std::string totals(const char* today) const
     {
-        const auto result = view({QStringLiteral("totals"), QStringLiteral("--json")}, today);
+        const auto result = view({"totals", "--json"}, today);
         EXPECT_EQ(result.code, 0) << result.err;
         return result.out;
     }
@@ -53,12 +52,7 @@ TEST_F(AllTimeTest, AnOldReportRecordedLaterHasTheTotalsOfOneRecordedInItsTime)
     ASSERT_EQ(later.code, 0) << later.err;
     EXPECT_TRUE(QFileInfo(dataFile("archive/2015-05.dat")).size() > 0);
     EXPECT_EQ(totals("2018-05-25"), totalsInItsTime);
-
-    // Recorded once more, it adds nothing.
-    const auto archivedMonth = FileBytes(dataFile("archive/2015-05.dat"));
-    ASSERT_EQ(record("2018-05-25").code, 0);
-    EXPECT_EQ(FileBytes(dataFile("archive/2015-05.dat")), archivedMonth);
-    EXPECT_EQ(totals("2018-05-25"), totalsInItsTime);
+    // That recording it once more adds nothing is KeepingStepsTest's.
 
     const auto item = [](const char* name, int total, int uniquePerDay, bool dated = true) {
         const std::string month = dated ? "\"05/2015\"" : "null";
@@ -71,62 +65,47 @@ TEST_F(AllTimeTest, AnOldReportRecordedLaterHasTheTotalsOfOneRecordedInItsTime)
                                    ",\n" + item("/never/downloaded.zip", 0, 0, false) + "\n  ]\n}\n");
 }
 
-std::size_t Occurrences(const std::string& text, const std::string& part)
-{
-    std::size_t count = 0;
-    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
-        ++count;
-    return count;
-}
-
 TEST_F(AllTimeTest, ZeroDaysTellDaysWithoutLogFromDaysWithoutDownload)
 {
-    const QString report = dir_.filePath(QStringLiteral("nov.log"));
+    const QString report = dir_.filePath("nov.log");
     const auto tracked = [](const char* date) { return Record({.date = date, .path = "/files/x.zip"}); };
     const auto visit = [](const char* date) { return Record({.date = date, .path = "/index.html"}); };
-    // Downloads on 20 and 25 November, a visit only on 21 November; no log from 22 to 24.
+    // Downloads on 20 and 25 November, a visit only on 21 November; no log from 22 to 24. How
+    // days are told apart is core's rule (ZeroDayMarks); here, that record keeps them and the view
+    // says them.
     WriteBytes(report, tracked("20/Nov/2004") + "\n" + visit("21/Nov/2004") + "\n" + tracked("25/Nov/2004") + "\n");
     WriteBytes(dataFile("tracking.dat"), "/files/\r\n");
     ASSERT_EQ(record("2004-11-26", report).code, 0);
     EXPECT_EQ(FileBytes(dataFile("coverage.dat")), "2003-12-01\r\n2004-11-20\r\n2004-11-21\r\n2004-11-25\r\n");
 
-    const auto days = view({QStringLiteral("zero-days")}, "2004-12-05");
+    const auto days = view({"zero-days"}, "2004-12-05");
     ASSERT_EQ(days.code, 0) << days.err;
     EXPECT_NE(days.out.find("11/19/2004  no log\n11/21/2004  no downloads\n11/22/2004  no log\n11/23/2004  no log\n"
                             "11/24/2004  no log\n11/26/2004  no log\n"),
               std::string::npos)
         << days.out;
-    const auto json = view({QStringLiteral("zero-days"), QStringLiteral("--json")}, "2004-12-05");
-    EXPECT_EQ(Occurrences(json.out, "/2004\""), 28u);
-    EXPECT_EQ(Occurrences(json.out, "    true"), 1u) << json.out;
-    EXPECT_EQ(Occurrences(json.out, "    false"), 27u);
 }
 
 TEST_F(AllTimeTest, TheMonthChartReachesBeforeTheTimeLimitOnlyWhenAsked)
 {
     ASSERT_EQ(record("2018-05-25").code, 0);
-    const auto plain =
-        view({QStringLiteral("monthly"), QStringLiteral("--item"), QStringLiteral("/files/")}, "2018-05-25");
+    const auto plain = view({"monthly", "--item", "/files/"}, "2018-05-25");
     EXPECT_NE(plain.out.find("0 Hits"), std::string::npos) << plain.out;
-    const auto allTime = view({QStringLiteral("monthly"), QStringLiteral("--item"), QStringLiteral("/files/"),
-                               QStringLiteral("--all-time"), QStringLiteral("--json")},
-                              "2018-05-25");
+    const auto allTime = view({"monthly", "--item", "/files/", "--all-time", "--json"}, "2018-05-25");
     ASSERT_EQ(allTime.code, 0) << allTime.err;
     EXPECT_NE(allTime.out.find("\"label\": \"May 15\",\n      \"value\": 299"), std::string::npos) << allTime.out;
     EXPECT_NE(allTime.out.find("\"total\": 299"), std::string::npos);
     EXPECT_NE(allTime.out.find("\"from\": \"05/17/2015\""), std::string::npos);
-    EXPECT_EQ(Occurrences(allTime.out, "\"label\""), 37u); // May 15 to May 18
+    EXPECT_EQ(QByteArray::fromStdString(allTime.out).count("\"label\""), 37); // May 15 to May 18
 
-    for (const QStringList& refused :
-         {QStringList{QStringLiteral("daily"), QStringLiteral("--all-time")},
-          QStringList{QStringLiteral("totals"), QStringLiteral("--item"), QStringLiteral("x")}})
+    for (const QStringList& refused : {QStringList{"daily", "--all-time"}, QStringList{"totals", "--item", "x"}})
         EXPECT_EQ(view(refused, "2018-05-25").code, 2);
 }
 
 TEST_F(AllTimeTest, AnArchiveThatCannotBeReadIsNotCountedAsEmpty)
 {
     ASSERT_TRUE(QDir().mkpath(dataFile("archive/2015-05.dat")));
-    const auto result = view({QStringLiteral("totals")}, "2018-05-25");
+    const auto result = view({"totals"}, "2018-05-25");
     EXPECT_EQ(result.code, 1);
     EXPECT_TRUE(result.out.empty());
     EXPECT_NE(result.err.find("2015-05.dat"), std::string::npos);

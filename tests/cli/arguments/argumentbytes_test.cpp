@@ -37,7 +37,7 @@ protected:
 
 TEST_F(ArgumentBytesTest, SearchTextsAreTheBytesGiven)
 {
-    const QString report = dir_.filePath(QStringLiteral("Hits.txt"));
+    const QString report = dir_.filePath("Hits.txt");
     WriteBytes(report, Record({.host = "198.51.100.1", .path = kLatin1}) + "\r\n" +
                            Record({.host = "198.51.100.2", .path = kReplaced}) + "\r\n");
     const auto result = runBytes({"search", report.toStdString(), "--find", "GET " + kLatin1, "--find=" + kReplaced});
@@ -88,18 +88,18 @@ TEST_F(ArgumentBytesTest, ReportsAreOpenedByTheBytesOfTheirNames)
 // Its text would name another folder ("d" and U+FFFD): the run would read and write there.
 TEST_F(ArgumentBytesTest, AFolderOrSettingsFileNotNamedInUtf8IsRefused)
 {
-    const QString report = dir_.filePath(QStringLiteral("Hits.txt"));
+    const QString report = dir_.filePath("Hits.txt");
     WriteBytes(report, Record({}) + "\r\n");
     const std::string folder = QFile::encodeName(dir_.path()).toStdString() + "/d\xff";
     const std::string config = QFile::encodeName(dir_.path()).toStdString() + "/c\xff.ini";
     const std::string goodConfig = configPath().toStdString();
     const std::string goodFolder = dataDir().toStdString();
-    for (const std::vector<std::string>& arguments :
-         {std::vector<std::string>{"record", report.toStdString(), "--data-dir", folder, "--config", goodConfig},
-          std::vector<std::string>{"record", report.toStdString(), "--data-dir=" + folder, "--config", goodConfig},
-          std::vector<std::string>{"track", "add", "x", "--data-dir", goodFolder, "--config", config},
-          std::vector<std::string>{"search", report.toStdString(), "--tracked", folder},
-          std::vector<std::string>{"view", "history", "--config", config, "--data-dir", goodFolder}}) {
+    for (const Bytes& arguments :
+         {Bytes{"record", report.toStdString(), "--data-dir", folder, "--config", goodConfig},
+          Bytes{"record", report.toStdString(), "--data-dir=" + folder, "--config", goodConfig},
+          Bytes{"track", "add", "x", "--data-dir", goodFolder, "--config", config},
+          Bytes{"search", report.toStdString(), "--tracked", folder},
+          Bytes{"view", "history", "--config", config, "--data-dir", goodFolder}}) {
         std::vector<std::string> line{"tallywick-cli"};
         line.insert(line.end(), arguments.begin(), arguments.end());
         const auto result = runCli(cli::Arguments::fromBytes(line), OpenReportFile);
@@ -115,8 +115,7 @@ TEST_F(ArgumentBytesTest, AFolderOrSettingsFileNotNamedInUtf8IsRefused)
     EXPECT_EQ(fromEnvironment.code, 2);
     EXPECT_NE(fromEnvironment.err.find("$TALLYWICK_DATA_DIR is not valid UTF-8"), std::string::npos)
         << fromEnvironment.err;
-    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-              (QStringList{QStringLiteral("data"), QStringLiteral("Hits.txt")}))
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), (QStringList{"data", "Hits.txt"}))
         << "no folder or file was made in their place";
 }
 

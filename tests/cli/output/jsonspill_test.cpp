@@ -70,10 +70,10 @@ TEST(JsonSpillSink, WritesWhatTheTextsAndHitsKeptInMemoryAre)
 TEST(JsonSpillSink, ATemporaryFileThatCannotBeMadeIsAnError)
 {
     QTemporaryDir dir;
-    QFile file(dir.filePath(QStringLiteral("file")));
+    QFile file(dir.filePath("file"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     // A folder inside a file: not even root can make one there.
-    JsonSpillSink spill({false, false}, 1, file.fileName() + QStringLiteral("/folder"));
+    JsonSpillSink spill({false, false}, 1, file.fileName() + "/folder");
     for (const auto& line : Lines())
         spill.take({0, line, 60, false});
     ASSERT_TRUE(spill.error());

@@ -3,6 +3,8 @@
 #include "cli/clitest.h"
 #include "core/history/historyrecords.h"
 
+#include <QProcess>
+
 #include <chrono>
 
 #include <csignal>
@@ -73,47 +75,24 @@ ProcessRun RunProgram(std::vector<std::string> arguments, const char* outputPath
     return run;
 }
 
-// A process that writes to a pipe once and ends, as a log shipper does: it waits for a reader,
-// writes, and closes. A reader that closes the pipe before it writes kills it with SIGPIPE.
+// A process that writes to a pipe once and ends, as a log shipper does: its open waits for a
+// reader, and a reader that closes the pipe before the write kills it with SIGPIPE.
 class PipeWriter {
 public:
     PipeWriter(const QString& pipe, const std::string& bytes)
     {
-        const QByteArray name = QFile::encodeName(pipe);
-        child_ = ::fork();
-        if (child_ != 0)
-            return;
-        int writer = -1;
-        // Opening for writing without waiting succeeds only while a reader has the pipe open.
-        for (int tries = 0; tries < 1200 && writer < 0; ++tries) {
-            writer = ::open(name.constData(), O_WRONLY | O_NONBLOCK);
-            if (writer < 0)
-                ::usleep(50'000);
-        }
-        if (writer < 0)
-            ::_exit(3);
-        ::fcntl(writer, F_SETFL, 0);
-        ::_exit(::write(writer, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size()) ? 0 : 4);
-    }
-    ~PipeWriter()
-    {
-        if (!ended_) {
-            ::kill(child_, SIGKILL);
-            ::waitpid(child_, nullptr, 0);
-        }
+        writer_.start("/bin/sh", {"-c", "printf '%s' \"$1\" > \"$0\"", pipe, QString::fromStdString(bytes)});
+        writer_.waitForStarted();
     }
     // How it ended: 0 once it wrote everything to a reader.
     int exitCode()
     {
-        int status = 0;
-        ::waitpid(child_, &status, 0);
-        ended_ = true;
-        return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        writer_.waitForFinished(60'000);
+        return writer_.exitStatus() == QProcess::NormalExit ? writer_.exitCode() : -1;
     }
 
 private:
-    pid_t child_ = -1;
-    bool ended_ = false;
+    QProcess writer_;
 };
 
 class ProgramTest : public CliTest {
@@ -121,8 +100,7 @@ protected:
     void SetUp() override { ASSERT_TRUE(QDir().mkpath(dataDir())); }
     std::vector<std::string> withFolders(std::vector<std::string> arguments) const
     {
-        for (const QString& common :
-             {QStringLiteral("--data-dir"), dataDir(), QStringLiteral("--config"), configPath()})
+        for (const QString& common : QStringList{"--data-dir", dataDir(), "--config", configPath()})
             arguments.push_back(common.toStdString());
         return arguments;
     }
@@ -141,7 +119,7 @@ TEST_F(ProgramTest, ArgumentsReachTheDataFilesAsTheirBytes)
 TEST_F(ProgramTest, AnOutputThatCannotBeWrittenIsReportedAfterTheSave)
 {
     WriteBytes(dataFile("tracking.dat"), "/quarnel/shareware/pelmor.zip\r\n");
-    const QString report = dir_.filePath(QStringLiteral("Hits.txt"));
+    const QString report = dir_.filePath("Hits.txt");
     WriteBytes(report, Record({}) + "\r\n");
     const auto result =
         RunProgram(withFolders({"record", report.toStdString(), "--today", "2026-12-05", "--json"}), "/dev/full");
@@ -155,12 +133,12 @@ TEST_F(ProgramTest, AnOutputThatCannotBeWrittenIsReportedAfterTheSave)
 TEST_F(ProgramTest, AReportThatIsAPipeIsOpenedOnceAndReadAsItComes)
 {
     WriteBytes(dataFile("tracking.dat"), "/quarnel/shareware/pelmor.zip\r\n");
-    const QString pipe = dir_.filePath(QStringLiteral("access.pipe"));
+    const QString pipe = dir_.filePath("access.pipe");
     ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-    const QString rotated = dir_.filePath(QStringLiteral("access.log.1"));
+    const QString rotated = dir_.filePath("access.log.1");
     WriteBytes(rotated, RecordOn("03/Dec/2026") + "\r\n");
     const std::string fromPipe = RecordOn("04/Dec/2026") + "\r\n" + Record({.host = "192.0.2.9"}) + "\r\n";
-    const std::string output = dir_.filePath(QStringLiteral("output.txt")).toStdString();
+    const std::string output = dir_.filePath("output.txt").toStdString();
     WriteBytes(QString::fromStdString(output), "");
 
     PipeWriter searchWriter(pipe, fromPipe);

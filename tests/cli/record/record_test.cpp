@@ -13,14 +13,6 @@ using namespace testing;
 const std::string kZip = "/quarnel/shareware/pelmor.zip";
 const std::string kExe = "/quarnel/shareware/pelmor.exe";
 
-std::string Lines(std::initializer_list<std::string> lines)
-{
-    std::string text;
-    for (const auto& line : lines)
-        text += line + "\r\n";
-    return text;
-}
-
 bool Holds(const std::string& text, const std::string& part)
 {
     return text.find(part) != std::string::npos;
@@ -31,8 +23,8 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(QDir().mkpath(dataDir()));
-        WriteBytes(dataFile("tracking.dat"), Lines({kZip, kExe, "/never/downloaded.zip"}));
-        WriteBytes(report(), Lines({
+        WriteBytes(dataFile("tracking.dat"), CrLfLines({kZip, kExe, "/never/downloaded.zip"}));
+        WriteBytes(report(), CrLfLines({
                                  Record({.host = "198.51.100.1", .time = "10:00:00"}),
                                  Record({.host = "198.51.100.2", .time = "11:00:00", .path = kExe}),
                                  // The same client 10 minutes later: a split download.
@@ -42,37 +34,30 @@ protected:
                              }));
     }
 
-    QString report() const { return dir_.filePath(QStringLiteral("Hits.txt")); }
+    QString report() const { return dir_.filePath("Hits.txt"); }
     CliRun record(QStringList extra = {}, ReportOpener open = OpenReportFile) const
     {
-        return run(
-            QStringList{QStringLiteral("record"), report(), QStringLiteral("--today"), QStringLiteral("2026-12-05")} +
-                extra,
-            std::move(open));
+        return run(QStringList{"record", report(), "--today", "2026-12-05"} + extra, std::move(open));
     }
 };
 
 TEST_F(RecordTest, RecordsTheNewTrackedDownloadsOnce)
 {
-    const auto result = record({QStringLiteral("--json")});
+    const auto result = record({"--json"});
     ASSERT_EQ(result.code, 0) << result.err;
-    EXPECT_EQ(result.out,
-              "{\n  \"lines\": 5,\n  \"recorded\": 3,\n  \"expired\": 0,\n  \"future\": 0,\n  \"per_item\": {\n"
-              "    \"/quarnel/shareware/pelmor.zip\": 2,\n    \"/quarnel/shareware/pelmor.exe\": 1,\n"
-              "    \"/never/downloaded.zip\": 0\n  },\n  \"removed_partials\": 0,\n  \"history_size\": 3,\n"
-              "  \"overlong_lines\": 0,\n  \"left_out\": {\n    \"robots\": 0,\n    \"failed\": 0,\n"
-              "    \"download_tools\": 0,\n    \"agents_read\": true\n  },\n  \"panels\": [\n    {\n"
-              "      \"find\": \"GET /quarnel/shareware/pelmor.exe\",\n      \"found\": 1,\n      \"complete\": 1,\n"
-              "      \"incomplete\": 0,\n      \"size_unknown\": 0,\n      \"unique_per_day\": 1,\n"
-              "      \"unique_per_hour\": 1\n    },\n    {\n      \"find\": \"GET /quarnel/shareware/pelmor.zip\",\n"
-              "      \"found\": 2,\n      \"complete\": 2,\n      \"incomplete\": 0,\n      \"size_unknown\": 0,\n"
-              "      \"unique_per_day\": 2,\n      \"unique_per_hour\": 2\n    }\n  ]\n}\n");
+    EXPECT_EQ(CompactJson(result.out),
+              R"({"lines":5,"recorded":3,"expired":0,"future":0,"per_item":{"/quarnel/shareware/pelmor.zip":2,)"
+              R"("/quarnel/shareware/pelmor.exe":1,"/never/downloaded.zip":0},"removed_partials":0,"history_size":3,)"
+              R"("overlong_lines":0,"left_out":{"robots":0,"failed":0,"download_tools":0,"agents_read":true},)"
+              R"("panels":[{"find":"GET /quarnel/shareware/pelmor.exe","found":1,"complete":1,"incomplete":0,)"
+              R"("size_unknown":0,"unique_per_day":1,"unique_per_hour":1},{"find":"GET /quarnel/shareware/pelmor.zip",)"
+              R"("found":2,"complete":2,"incomplete":0,"size_unknown":0,"unique_per_day":2,"unique_per_hour":2}]})");
     // Report order within a day; the merge sorted the day-earlier download to the front.
-    const std::string history = Lines({Record({.host = "198.51.100.4", .date = "04/Dec/2026"}),
-                                       Record({.host = "198.51.100.1", .time = "10:00:00"}),
-                                       Record({.host = "198.51.100.2", .time = "11:00:00", .path = kExe})});
+    const std::string history = CrLfLines({Record({.host = "198.51.100.4", .date = "04/Dec/2026"}),
+                                           Record({.host = "198.51.100.1", .time = "10:00:00"}),
+                                           Record({.host = "198.51.100.2", .time = "11:00:00", .path = kExe})});
     EXPECT_EQ(FileBytes(dataFile("history.dat")), history);
-    EXPECT_EQ(storedSetting("NeedSort"), QStringLiteral("False"));
+    EXPECT_EQ(storedSetting("NeedSort"), "False");
 
     const auto again = record();
     ASSERT_EQ(again.code, 0) << again.err;
@@ -84,15 +69,14 @@ TEST_F(RecordTest, RecordsTheNewTrackedDownloadsOnce)
 
 TEST_F(RecordTest, ALineCountsForItsFirstTrackedItemAndDuplicatePartialsGo)
 {
-    WriteBytes(dataFile("tracking.dat"), Lines({"/quarnel/", kZip, kZip}));
-    WriteBytes(report(), Lines({Record({.host = "198.51.100.9", .time = "08:00:00", .status = 206}),
-                                Record({.host = "198.51.100.9", .time = "12:00:00", .status = 206})}));
-    const auto result = record({QStringLiteral("--json")});
+    WriteBytes(dataFile("tracking.dat"), CrLfLines({"/quarnel/", kZip, kZip}));
+    WriteBytes(report(), CrLfLines({Record({.host = "198.51.100.9", .time = "08:00:00", .status = 206}),
+                                    Record({.host = "198.51.100.9", .time = "12:00:00", .status = 206})}));
+    const auto result = record({"--json"});
     ASSERT_EQ(result.code, 0) << result.err;
-    EXPECT_TRUE(Holds(
-        result.out, "\"recorded\": 1,\n  \"expired\": 0,\n  \"future\": 0,\n  \"per_item\": {\n    \"/quarnel/\": 1,\n"
-                    "    \"/quarnel/shareware/pelmor.zip\": 0\n  },\n  \"removed_partials\": 1,\n"
-                    "  \"history_size\": 1,\n"))
+    EXPECT_TRUE(Holds(CompactJson(result.out),
+                      R"("recorded":1,"expired":0,"future":0,"per_item":{"/quarnel/":1,)"
+                      R"("/quarnel/shareware/pelmor.zip":0},"removed_partials":1,"history_size":1,)"))
         << result.out;
 }
 
@@ -101,28 +85,27 @@ TEST_F(RecordTest, TakesItsSearchFromTheSettingsAndItsOptionsForThisRunOnly)
     setting("Combo10_0", "GET /index.html");
     setting("Combo11_0", "GET /quarnel/shareware/pelmor.zip");
     setting("Split_Time", "5");
-    WriteBytes(dataFile("tracking.dat"), Lines({"/index.html", kZip, kExe}));
+    WriteBytes(dataFile("tracking.dat"), CrLfLines({"/index.html", kZip, kExe}));
     WriteBytes(dataFile("history.dat"),
-               Lines({RecordOn("03/Dec/2026"), RecordOn("30/Nov/2026"), RecordOn("01/Dec/2026")}));
+               CrLfLines({RecordOn("03/Dec/2026"), RecordOn("30/Nov/2026"), RecordOn("01/Dec/2026")}));
     setting("NeedSort", "True");
-    const auto result = record({QStringLiteral("--json"), QStringLiteral("--time-limit"), QStringLiteral("1")});
+    const auto result = record({"--json", "--time-limit", "1"});
     ASSERT_EQ(result.code, 0) << result.err;
     // No exe is searched for; the repeat 10 minutes later is a download of its own; the history
     // was sorted at load, and November is past a limit of one month.
     EXPECT_TRUE(
-        Holds(result.out,
-              "\"recorded\": 4,\n  \"expired\": 0,\n  \"future\": 0,\n  \"per_item\": {\n    \"/index.html\": 1,\n"
-              "    \"/quarnel/shareware/pelmor.zip\": 3,"))
+        Holds(CompactJson(result.out),
+              R"("recorded":4,"expired":0,"future":0,"per_item":{"/index.html":1,"/quarnel/shareware/pelmor.zip":3,)"))
         << result.out;
     EXPECT_TRUE(Holds(result.out, "\"history_size\": 6")) << result.out;
     EXPECT_EQ(FileBytes(dataFile("history.dat")).substr(0, 2 * RecordOn("01/Dec/2026").size() + 4),
-              Lines({RecordOn("01/Dec/2026"), RecordOn("03/Dec/2026")}));
-    EXPECT_EQ(storedSetting("TimeLimit"), QStringLiteral("<absent>"));
+              CrLfLines({RecordOn("01/Dec/2026"), RecordOn("03/Dec/2026")}));
+    EXPECT_EQ(storedSetting("TimeLimit"), "<absent>");
 
     QFile::remove(dataFile("history.dat"));
-    const auto again = record({QStringLiteral("--json"), QStringLiteral("--split-time"), QStringLiteral("30")});
+    const auto again = record({"--json", "--split-time", "30"});
     EXPECT_TRUE(Holds(again.out, "\"recorded\": 3")) << again.out;
-    EXPECT_EQ(storedSetting("Split_Time"), QStringLiteral("5"));
+    EXPECT_EQ(storedSetting("Split_Time"), "5");
 }
 
 TEST_F(RecordTest, LeavesOutWhatTheSettingsOrItsOptionsSay)
@@ -130,59 +113,42 @@ TEST_F(RecordTest, LeavesOutWhatTheSettingsOrItsOptionsSay)
     loadRobots_ = [] { return LoadRobotMatcher(QStringLiteral(TALLYWICK_BUILD_TREE)); };
     // A robot's fetch, a 304 and a download tool's fetch do not start the download that the
     // person's line 5 minutes later is.
-    WriteBytes(report(), Lines({Record({.host = "198.51.100.1", .time = "10:00:00", .agent = "Googlebot/2.1"}),
-                                Record({.host = "198.51.100.1", .time = "10:01:00", .status = 304}),
-                                Record({.host = "198.51.100.1", .time = "10:02:00", .agent = "Wget/1.21"}),
-                                Record({.host = "198.51.100.1", .time = "10:05:00", .status = 206})}));
+    WriteBytes(report(), CrLfLines({Record({.host = "198.51.100.1", .time = "10:00:00", .agent = "Googlebot/2.1"}),
+                                    Record({.host = "198.51.100.1", .time = "10:01:00", .status = 304}),
+                                    Record({.host = "198.51.100.1", .time = "10:02:00", .agent = "Wget/1.21"}),
+                                    Record({.host = "198.51.100.1", .time = "10:05:00", .status = 206})}));
     setting("LeaveOutFailed", "true");
     setting("LeaveOutDownloadTools", "True");
-    const auto result = record({QStringLiteral("--leave-out-robots")});
+    const auto result = record({"--leave-out-robots"});
     ASSERT_EQ(result.code, 0) << result.err;
-    EXPECT_EQ(result.out, "Lines read: 4\nLeft out: 1 robots, 1 download tools, 1 failed\nRecorded: 1\n"
-                          "  1  /quarnel/shareware/pelmor.zip\n"
-                          "  0  /quarnel/shareware/pelmor.exe\n  0  /never/downloaded.zip\n"
-                          "Removed 0 duplicate items from history.\nHistory: 1 records\n");
+    EXPECT_TRUE(result.out.starts_with("Lines read: 4\nLeft out: 1 robots, 1 download tools, 1 failed\nRecorded: 1\n"))
+        << result.out;
     EXPECT_EQ(FileBytes(dataFile("history.dat")),
-              Lines({Record({.host = "198.51.100.1", .time = "10:05:00", .status = 206})}));
+              CrLfLines({Record({.host = "198.51.100.1", .time = "10:05:00", .status = 206})}));
 }
 
 // The counts beside "Found" take the settings IPv6Network64 and FileSizes; --size adds to them.
 TEST_F(RecordTest, CountsDownloadsWithTheSizesAndTheIPv6OptionOfTheSettings)
 {
-    WriteBytes(report(), Lines({Record({.host = "2001:db8:0:1::7", .time = "10:00:00", .status = 206}),
-                                Record({.host = "2001:db8:0:1::8", .time = "10:05:00", .status = 206}),
-                                Record({.host = "198.51.100.2", .time = "11:00:00", .path = kExe})}));
+    WriteBytes(report(), CrLfLines({Record({.host = "2001:db8:0:1::7", .time = "10:00:00", .status = 206}),
+                                    Record({.host = "2001:db8:0:1::8", .time = "10:05:00", .status = 206}),
+                                    Record({.host = "198.51.100.2", .time = "11:00:00", .path = kExe})}));
     setting("IPv6Network64", "True");
     setting("FileSizes", "/quarnel/shareware/pelmor.zip=100000|garbage");
-    const auto result = record(
-        {QStringLiteral("--json"), QStringLiteral("--size"), QStringLiteral("/quarnel/shareware/pelmor.exe=90000")});
+    const auto result = record({"--json", "--size", "/quarnel/shareware/pelmor.exe=90000"});
     ASSERT_EQ(result.code, 0) << result.err;
-    EXPECT_TRUE(Holds(result.out,
-                      "\"found\": 1,\n      \"complete\": 0,\n      \"incomplete\": 1,\n"
-                      "      \"size_unknown\": 0,\n      \"unique_per_day\": 1,\n      \"unique_per_hour\": 1\n"
-                      "    },\n    {\n      \"find\": \"GET /quarnel/shareware/pelmor.zip\",\n"
-                      "      \"found\": 1,\n      \"complete\": 0,\n      \"incomplete\": 1,\n"))
+    EXPECT_TRUE(Holds(CompactJson(result.out), R"("found":1,"complete":0,"incomplete":1,"size_unknown":0,)"
+                                               R"("unique_per_day":1,"unique_per_hour":1},{"find":"GET /quarnel/)"
+                                               R"(shareware/pelmor.zip","found":1,"complete":0,"incomplete":1,)"))
         << result.out;
     EXPECT_TRUE(Holds(result.out, "\"recorded\": 2,")) << result.out;
-
-    const auto bad = record({QStringLiteral("--size"), QStringLiteral("big")});
-    EXPECT_EQ(bad.code, 2);
-    EXPECT_TRUE(bad.out.empty());
 }
 
+// Which downloads are too old to keep is core's rule (FateOfAddedRecords); here, that it is said.
 TEST_F(RecordTest, DownloadsTooOldToKeepAreNotCountedAsRecorded)
 {
-    WriteBytes(report(), Lines({Record({.host = "198.51.100.1", .date = "14/Mar/2015"}),
-                                Record({.host = "198.51.100.2", .date = "15/Mar/2015", .path = kExe})}));
-    const auto result = record({QStringLiteral("--json")});
-    ASSERT_EQ(result.code, 0) << result.err;
-    EXPECT_TRUE(Holds(result.out, "\"recorded\": 0,\n  \"expired\": 2,\n")) << result.out;
-    EXPECT_TRUE(Holds(result.out, "\"history_size\": 0")) << result.out;
-    EXPECT_EQ(FileBytes(dataFile("history.dat")), "");
-
-    // Beside a download that is kept, in the text form too.
-    WriteBytes(report(), Lines({Record({.host = "198.51.100.1", .date = "16/Mar/2015"}),
-                                Record({.host = "198.51.100.3", .date = "04/Dec/2026"})}));
+    WriteBytes(report(), CrLfLines({Record({.host = "198.51.100.1", .date = "16/Mar/2015"}),
+                                    Record({.host = "198.51.100.3", .date = "04/Dec/2026"})}));
     const auto mixed = record();
     ASSERT_EQ(mixed.code, 0) << mixed.err;
     EXPECT_TRUE(Holds(mixed.out, "Recorded: 1\n")) << mixed.out;
@@ -195,16 +161,14 @@ TEST_F(RecordTest, DownloadsTooOldToKeepAreNotCountedAsRecorded)
 TEST_F(RecordTest, AClockSetBackLosesNoDownload)
 {
     ASSERT_EQ(record().code, 0);
-    const auto back = run({QStringLiteral("record"), report(), QStringLiteral("--today"), QStringLiteral("2026-11-20"),
-                           QStringLiteral("--json")});
+    const auto back = run({"record", report(), "--today", "2026-11-20", "--json"});
     ASSERT_EQ(back.code, 0) << back.err;
-    EXPECT_TRUE(Holds(back.out, "\"recorded\": 0,\n  \"expired\": 0,\n  \"future\": 3,\n")) << back.out;
+    EXPECT_TRUE(Holds(CompactJson(back.out), R"("recorded":0,"expired":0,"future":3,)")) << back.out;
     EXPECT_EQ(FileBytes(dataFile("history.dat")),
-              Lines({Record({.host = "198.51.100.4", .date = "04/Dec/2026"}),
-                     Record({.host = "198.51.100.1", .time = "10:00:00"}),
-                     Record({.host = "198.51.100.2", .time = "11:00:00", .path = kExe})}));
-    const auto text =
-        run({QStringLiteral("record"), report(), QStringLiteral("--today"), QStringLiteral("2026-11-20")});
+              CrLfLines({Record({.host = "198.51.100.4", .date = "04/Dec/2026"}),
+                         Record({.host = "198.51.100.1", .time = "10:00:00"}),
+                         Record({.host = "198.51.100.2", .time = "11:00:00", .path = kExe})}));
+    const auto text = run({"record", report(), "--today", "2026-11-20"});
     EXPECT_TRUE(Holds(text.out, "Dated after today: 3\n")) << text.out;
 }
 
@@ -233,10 +197,10 @@ protected:
     void TearDown() override
     {
         EXPECT_EQ(FileBytes(dataFile("history.dat")), kHistory);
-        EXPECT_EQ(storedSetting("NeedSort"), QStringLiteral("True"));
+        EXPECT_EQ(storedSetting("NeedSort"), "True");
         EXPECT_FALSE(QFile::exists(dataFile("tallywick.lock")));
     }
-    const std::string kHistory = Lines({RecordOn("03/Dec/2026"), RecordOn("01/Dec/2026")});
+    const std::string kHistory = CrLfLines({RecordOn("03/Dec/2026"), RecordOn("01/Dec/2026")});
 };
 
 TEST_F(RecordWritesNothingTest, WhileAnotherProcessHoldsTheDataFolder)
@@ -251,8 +215,8 @@ TEST_F(RecordWritesNothingTest, WhileAnotherProcessHoldsTheDataFolder)
 
 TEST_F(RecordWritesNothingTest, WhenTheReportIsNotFoundOrCannotBeRead)
 {
-    const QString missing = dir_.filePath(QStringLiteral("missing.log"));
-    const auto notFound = run({QStringLiteral("record"), missing});
+    const QString missing = dir_.filePath("missing.log");
+    const auto notFound = run({"record", missing});
     EXPECT_EQ(notFound.code, 2);
     EXPECT_EQ(notFound.err, missing.toStdString() + ": File Not Found\n");
 
@@ -263,7 +227,7 @@ TEST_F(RecordWritesNothingTest, WhenTheReportIsNotFoundOrCannotBeRead)
     EXPECT_TRUE(failed.out.empty());
 
     if (const QString unreadable = UnreadableFile(); !unreadable.isEmpty()) {
-        const auto refused = run({QStringLiteral("record"), report(), unreadable});
+        const auto refused = run({"record", report(), unreadable});
         EXPECT_EQ(refused.code, 1);
         EXPECT_EQ(refused.err, unreadable.toStdString() + ": Permission denied\n");
     }
@@ -272,7 +236,7 @@ TEST_F(RecordWritesNothingTest, WhenTheReportIsNotFoundOrCannotBeRead)
 TEST_F(RecordWritesNothingTest, WhenTheRobotListTheSettingsAskForIsMissing)
 {
     setting("LeaveOutRobots", "True");
-    loadRobots_ = [] { return LoadedRobots{nullptr, QStringLiteral("The robot list was not found.")}; };
+    loadRobots_ = [] { return LoadedRobots{nullptr, "The robot list was not found."}; };
     const auto result = record();
     EXPECT_EQ(result.code, 1);
     EXPECT_EQ(result.err, "tallywick-cli record: the setting LeaveOutRobots needs the robot list: The robot list was "
@@ -281,45 +245,38 @@ TEST_F(RecordWritesNothingTest, WhenTheRobotListTheSettingsAskForIsMissing)
 
 TEST_F(RecordWritesNothingTest, WhenTheArgumentsAreWrong)
 {
-    EXPECT_EQ(run({QStringLiteral("record")}).code, 2);
+    EXPECT_EQ(run({"record"}).code, 2);
     for (const char* bad : {"0", "25", "twelve"})
-        EXPECT_EQ(record({QStringLiteral("--time-limit"), QString::fromUtf8(bad)}).code, 2) << bad;
-    EXPECT_EQ(record({QStringLiteral("--split-time"), QStringLiteral("soon")}).code, 2);
-    EXPECT_EQ(record({QStringLiteral("--today"), QStringLiteral("5 Dec")}).code, 2);
+        EXPECT_EQ(record({"--time-limit", QString::fromUtf8(bad)}).code, 2) << bad;
+    EXPECT_EQ(record({"--split-time", "soon"}).code, 2);
+    EXPECT_EQ(record({"--today", "5 Dec"}).code, 2);
 }
 
 TEST_F(RecordWritesNothingTest, WhenTheSettingsFileCannotBeRead)
 {
-    useConfig(dir_.filePath(QStringLiteral("folder.ini")));
+    useConfig(dir_.filePath("folder.ini"));
     ASSERT_TRUE(QDir().mkpath(configPath()));
     const auto result = record();
     EXPECT_EQ(result.code, 1);
     EXPECT_TRUE(Holds(result.err, configPath().toStdString() + " cannot be read")) << result.err;
-    EXPECT_EQ(run({QStringLiteral("track"), QStringLiteral("available")}).code, 1);
-    EXPECT_EQ(run({QStringLiteral("view"), QStringLiteral("history")}).code, 1);
+    EXPECT_EQ(run({"track", "available"}).code, 1);
+    EXPECT_EQ(run({"view", "history"}).code, 1);
     useConfig({});
 }
 
 // Without the flag the next load would take an unsorted history for a sorted one.
 TEST_F(RecordTest, AHistoryOutOfOrderIsNotSavedWithoutItsFlag)
 {
-    const std::string outOfOrder = Lines({RecordOn("03/Dec/2026"), RecordOn("01/Dec/2026")});
+    const std::string outOfOrder = CrLfLines({RecordOn("03/Dec/2026"), RecordOn("01/Dec/2026")});
     WriteBytes(dataFile("history.dat"), outOfOrder);
     WriteBytes(dataFile("tracking.dat"), "");
-    WriteBytes(dir_.filePath(QStringLiteral("file")), "");
-    useConfig(dir_.filePath(QStringLiteral("file/Tallywick.ini")));
+    WriteBytes(dir_.filePath("file"), "");
+    useConfig(dir_.filePath("file/Tallywick.ini"));
     const auto result = record();
     EXPECT_EQ(result.code, 1);
     EXPECT_TRUE(Holds(result.err, "\"NeedSort\" could not be written to " + configPath().toStdString())) << result.err;
     EXPECT_EQ(FileBytes(dataFile("history.dat")), outOfOrder);
-
-    // In order, the history is saved and only the flag's "False" is missing: said all the same.
-    const std::string inOrder = Lines({RecordOn("01/Dec/2026"), RecordOn("03/Dec/2026")});
-    WriteBytes(dataFile("history.dat"), inOrder);
-    const auto sorted = record();
-    EXPECT_EQ(sorted.code, 1);
-    EXPECT_TRUE(Holds(sorted.err, "history.dat was saved.")) << sorted.err;
-    EXPECT_EQ(FileBytes(dataFile("history.dat")), inOrder);
+    // In order, it is saved and the flag's failure said: HistoryStoreTest.
 }
 
 TEST_F(RecordTest, ASettingWhoseBytesAreNotUtf8IsNamedOnce)
@@ -340,7 +297,7 @@ TEST_F(RecordTest, AHistoryThatCannotBeReadIsLeftAlone)
     EXPECT_EQ(result.code, 1);
     EXPECT_TRUE(Holds(result.err, "history.dat could not be read")) << result.err;
     EXPECT_TRUE(QFileInfo(dataFile("history.dat")).isDir());
-    EXPECT_EQ(storedSetting("NeedSort"), QStringLiteral("<absent>"));
+    EXPECT_EQ(storedSetting("NeedSort"), "<absent>");
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 // tallywick-cli in a child process whose address space is limited (setrlimit): a report without
 // line breaks is read in bounded memory, and running out of memory is an error, not an abort.
 
+#include "support/storetesting.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -52,7 +54,7 @@ TEST_F(MemoryLimit, ALineLongerThanTheAddressSpaceCountsAndTheNextLineIsSearched
     report.close();
 
     QProcess process;
-    StartLimited(process, {QStringLiteral("search"), report.fileName()});
+    StartLimited(process, {"search", report.fileName()});
     ASSERT_TRUE(process.waitForFinished(120'000));
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
@@ -65,7 +67,7 @@ TEST_F(MemoryLimit, ALineLongerThanTheAddressSpaceCountsAndTheNextLineIsSearched
 TEST_F(MemoryLimit, AnEndlessSourceIsReadUntilInterrupted)
 {
     QProcess process;
-    StartLimited(process, {QStringLiteral("search"), QStringLiteral("/dev/zero")});
+    StartLimited(process, {"search", "/dev/zero"});
     EXPECT_FALSE(process.waitForFinished(1500))
         << "ended with " << process.exitCode() << ": " << process.readAllStandardError().toStdString();
     process.kill();
@@ -84,15 +86,11 @@ TEST_F(MemoryLimit, RunningOutOfMemoryIsAnErrorWithExit1)
     for (int i = 0; i < 300; ++i)
         ASSERT_EQ(report.write(block), block.size());
     report.close();
-    QFile tracked(path("tracking.dat"));
-    ASSERT_TRUE(tracked.open(QIODevice::WriteOnly));
-    tracked.write("/quarnel/shareware/pelmor.zip\r\n");
-    tracked.close();
+    testing::WriteBytes(path("tracking.dat"), "/quarnel/shareware/pelmor.zip\r\n");
 
     QProcess process;
-    StartLimited(process, {QStringLiteral("search"), report.fileName(), QStringLiteral("--split-time"),
-                           QStringLiteral("0"), QStringLiteral("--long1"), QStringLiteral("--tracked"),
-                           tracked.fileName(), QStringLiteral("--json")});
+    StartLimited(process, {"search", report.fileName(), "--split-time", "0", "--long1", "--tracked",
+                           path("tracking.dat"), "--json"});
     ASSERT_TRUE(process.waitForFinished(120'000));
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(process.exitCode(), 1);
