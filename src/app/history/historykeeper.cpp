@@ -8,8 +8,9 @@
 #include "core/history/pasttimelimit.h"
 
 #include <algorithm>
-
+#include <iterator>
 #include <new>
+#include <unordered_set>
 #include <utility>
 
 namespace tallywick {
@@ -45,6 +46,9 @@ HistoryLoadOutcome HistoryKeeper::load()
     auto outcome = LoadHistoryStep(session_, *store_, today(), timeLimit(), announce());
     end_ = EndOf(session_.History);
     mergedUpTo_ = 0;
+    appendedSinceLoad_.reset();
+    if (outcome.status == LinesRead::Status::Read && !outcome.sorted && session_.removedForAge.empty())
+        appendedSinceLoad_.emplace();
     return outcome;
 }
 
@@ -116,11 +120,14 @@ void HistoryKeeper::continueMerging()
     if (const auto appended = AppendCollectedHits(session_.History, end_, session_.collected, mergedUpTo_)) {
         session_.HistoryChanged = false;
         mergedUpTo_ = session_.collected.size();
+        if (appendedSinceLoad_)
+            appendedSinceLoad_->insert(appendedSinceLoad_->end(), appended->begin(), appended->end());
         for (auto& step : afterMerge_)
             step.added += appended->size();
         runMergedSteps();
         return;
     }
+    appendedSinceLoad_.reset();
     if (session_.History.size() + work->collected.size() < setup_.backgroundMergeFrom) {
         const auto merge = MergeIfChanged(session_, today(), timeLimit(), announce());
         end_ = EndOf(session_.History);
@@ -218,14 +225,17 @@ ClosingHistoryOutcome HistoryKeeper::close()
     mergeJob_->finish();
     waitUntilHistoryCopied();
     if (tail_) {
-        if (auto appended = closeByAppending())
+        if (auto appended = closeTailByAppending())
             return std::move(*appended);
         loadWhole();
+    } else if (auto appended = closeWholeByAppending()) {
+        return std::move(*appended);
     }
+    appendedSinceLoad_.reset();
     return RunClosingHistorySteps(session_, *store_, today(), timeLimit(), announce());
 }
 
-std::optional<ClosingHistoryOutcome> HistoryKeeper::closeByAppending()
+std::optional<ClosingHistoryOutcome> HistoryKeeper::closeTailByAppending()
 {
     const auto& tail = *tail_;
     const HistoryEnd end = tail.index.end();
@@ -235,17 +245,70 @@ std::optional<ClosingHistoryOutcome> HistoryKeeper::closeByAppending()
     // Nothing may leave the history for age: the full closing would archive it.
     if (!plan || (plan->end.firstDay && !WithinTimeLimit(*plan->end.firstDay, today(), timeLimit())))
         return std::nullopt;
+    std::optional<MergeResult> merge;
+    if (session_.HistoryChanged)
+        merge = MergeResult{plan->appended, false, {}};
     const auto duplicates = DuplicatePartialsAmongAppended(tail.lastDayRecords, session_.collected, plan->appended);
+    return appendAtClose(tail, plan->appended, duplicates, std::move(merge));
+}
+
+std::optional<ClosingHistoryOutcome> HistoryKeeper::closeWholeByAppending()
+{
+    // Nothing may leave the history for age: the full closing would archive it.
+    if (!appendedSinceLoad_ || !session_.removedForAge.empty() || !end_.firstDay ||
+        !WithinTimeLimit(*end_.firstDay, today(), timeLimit()))
+        return std::nullopt;
+    const auto tail = store_->TailOfKnownFile();
+    if (!tail || tail->index.records() + appendedSinceLoad_->size() != session_.History.size())
+        return std::nullopt;
+    std::optional<MergeResult> merge;
+    if (session_.HistoryChanged) {
+        const auto appended = AppendCollectedHits(session_.History, end_, session_.collected, mergedUpTo_);
+        if (!appended)
+            return std::nullopt;
+        appendedSinceLoad_->insert(appendedSinceLoad_->end(), appended->begin(), appended->end());
+        mergedUpTo_ = session_.collected.size();
+        merge = MergeResult{*appended, false, {}};
+    }
+    const auto& appended = *appendedSinceLoad_;
+    const auto duplicates = DuplicatePartialsAmongAppended(tail->lastDayRecords, session_.collected, appended);
+    auto outcome = appendAtClose(*tail, appended, duplicates, std::move(merge));
+    if (outcome.save.status != HistorySaveOutcome::Status::Saved)
+        return outcome;
+    if (!duplicates.empty()) {
+        // The history in memory is the file again.
+        const std::unordered_set<std::size_t> dropped(duplicates.begin(), duplicates.end());
+        auto record = session_.History.begin() + static_cast<std::ptrdiff_t>(tail->index.records());
+        auto next = record;
+        for (const auto i : appended) {
+            if (!dropped.contains(i))
+                *record++ = std::move(*next);
+            ++next;
+        }
+        session_.History.erase(record, session_.History.end());
+        end_ = EndOf(session_.History);
+    }
+    appendedSinceLoad_.emplace();
+    return outcome;
+}
+
+ClosingHistoryOutcome HistoryKeeper::appendAtClose(const HistoryStore::Tail& tail,
+                                                   const std::vector<std::size_t>& appended,
+                                                   const std::vector<std::size_t>& duplicates,
+                                                   std::optional<MergeResult> merge)
+{
+    const std::unordered_set<std::size_t> dropped(duplicates.begin(), duplicates.end());
+    const auto kept = [&](std::size_t i) { return !dropped.contains(i); };
     ClosingHistoryOutcome outcome;
     std::vector<std::string_view> records;
-    for (const auto i : plan->appended) {
-        if (std::find(duplicates.begin(), duplicates.end(), i) == duplicates.end()) {
+    for (const auto i : appended) {
+        if (kept(i))
             records.push_back(session_.collected[i]);
-            outcome.keptAppended.push_back(i);
-        }
     }
-    if (session_.HistoryChanged)
-        outcome.merge = MergeResult{std::move(plan->appended), false, {}};
+    // Of the closing's own merge, as the full closing tells them.
+    if (merge)
+        std::copy_if(merge->appended.begin(), merge->appended.end(), std::back_inserter(outcome.keptAppended), kept);
+    outcome.merge = std::move(merge);
     if (!duplicates.empty())
         outcome.removedPartials = static_cast<std::int64_t>(duplicates.size());
     if (records.empty() && tail.index.records() == 0) {

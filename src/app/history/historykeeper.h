@@ -121,8 +121,14 @@ private:
     UpkeepStatus announce();
     void loadWhole();
     // The closing by adding the new records at the end of the file, where it ends as the full
-    // closing would; nothing where it would not.
-    std::optional<ClosingHistoryOutcome> closeByAppending();
+    // closing would; nothing where it would not. From the file's end alone, or from a history held
+    // whole that the merges since its load only appended to.
+    std::optional<ClosingHistoryOutcome> closeTailByAppending();
+    std::optional<ClosingHistoryOutcome> closeWholeByAppending();
+    // The collected lines at those positions added after the file's records, but for the duplicate
+    // partial downloads among them; `merge` is the closing's own merge, when there was one.
+    ClosingHistoryOutcome appendAtClose(const HistoryStore::Tail& tail, const std::vector<std::size_t>& appended,
+                                        const std::vector<std::size_t>& duplicates, std::optional<MergeResult> merge);
     void continueMerging();
     void runMergedSteps();
     // Nothing may change the history while a background merge still copies it, cancelled or not.
@@ -135,6 +141,9 @@ private:
     // holds (all merged, and nothing taken out since).
     HistoryEnd end_;
     std::size_t mergedUpTo_ = 0;
+    // The collected lines the merges appended to the history held whole since its load (none:
+    // something else changed it).
+    std::optional<std::vector<std::size_t>> appendedSinceLoad_;
     // Loaded instead of the whole history (wholeHistory off).
     std::optional<HistoryStore::Tail> tail_;
     std::vector<std::string> trackedItems_;

@@ -33,6 +33,9 @@ LinesRead HistoryStore::LoadHistory()
     auto read = ReadLinesFile(path_, EmptyLines::Drop, read_, 0, upTo);
     saveRefusal_.clear();
     loadedRecords_ = !read.lines.empty();
+    known_.reset();
+    if (const auto state = StateOfFile(path_); state && read.status == LinesRead::Status::Read && !upTo)
+        known_ = KnownFile{*state, read.lines.size()};
     if (read.status == LinesRead::Status::Failed)
         saveRefusal_ =
             QStringLiteral("%1 could not be read to its end (%2); it is left as it is.").arg(path_, read.error);
@@ -85,6 +88,7 @@ HistorySaveOutcome HistoryStore::SaveHistory(const std::vector<std::string>& His
     }
     if (!plan.NeedSort && !settings_.write(keys::NeedSort, false))
         outcome.flagError = flagNotWritten(QStringLiteral("%1 was saved."));
+    known_.reset();
     if (index == Index::Write && !plan.NeedSort) {
         std::vector<DayBlock> days;
         std::uint64_t offset = 0;
@@ -93,8 +97,8 @@ HistorySaveOutcome HistoryStore::SaveHistory(const std::vector<std::string>& His
             indexable = indexable && AddToDayBlocks(days, History[i], offset);
             offset += History[i].size() + 2;
         }
-        if (indexable)
-            writeIndex(std::move(days));
+        if (const auto indexed = indexable ? writeIndex(std::move(days)) : std::nullopt)
+            known_ = KnownFile{*indexed, plan.records.size()};
     }
     outcome.status = HistorySaveOutcome::Status::Saved;
     outcome.written = plan.records.size();
@@ -118,6 +122,18 @@ std::optional<HistoryStore::Tail> HistoryStore::LoadTail()
         tail.lastDayRecords = std::move(read.lines);
     }
     loadedRecords_ = tail.index.records() > 0;
+    return tail;
+}
+
+std::optional<HistoryStore::Tail> HistoryStore::TailOfKnownFile()
+{
+    if (!known_)
+        return std::nullopt;
+    const KnownFile known = *known_;
+    auto tail = LoadTail();
+    if (!tail || tail->index.size != known.state.size || tail->index.modified != known.state.modified ||
+        tail->index.records() != known.records)
+        return std::nullopt;
     return tail;
 }
 
@@ -176,6 +192,7 @@ HistorySaveOutcome HistoryStore::AppendHistory(const Tail& tail, const std::vect
     index.tailHash = *hash;
     if (const auto failure = WriteHistoryIndex(indexPath_, index))
         return fail(QStringLiteral("%1 could not be written: %2").arg(indexPath_, *failure));
+    known_ = KnownFile{*state, index.records()};
     if (!settings_.write(keys::NeedSort, false))
         outcome.flagError = QStringLiteral("The setting \"NeedSort\" could not be written to %1; %2 was saved.")
                                 .arg(settings_.path(), path_);
@@ -184,12 +201,14 @@ HistorySaveOutcome HistoryStore::AppendHistory(const Tail& tail, const std::vect
     return outcome;
 }
 
-void HistoryStore::writeIndex(std::vector<DayBlock> days)
+std::optional<HistoryFileState> HistoryStore::writeIndex(std::vector<DayBlock> days)
 {
     const auto state = StateOfFile(path_);
     const auto hash = state ? TailHashOfFile(path_, state->size) : std::nullopt;
-    if (state && hash)
-        WriteHistoryIndex(indexPath_, HistoryIndex{state->size, state->modified, *hash, std::move(days), std::nullopt});
+    if (!state || !hash ||
+        WriteHistoryIndex(indexPath_, HistoryIndex{state->size, state->modified, *hash, std::move(days), std::nullopt}))
+        return std::nullopt;
+    return state;
 }
 
 } // namespace tallywick

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/store/historyindexfile.h"
 #include "app/store/linesfile.h"
 #include "core/history/historyindex.h"
 
@@ -54,6 +55,9 @@ public:
         std::vector<std::string> lastDayRecords;
     };
     std::optional<Tail> LoadTail();
+    // LoadTail, where the file is still the one the last load read whole, or the last save or
+    // addition left: a history held whole in memory can then add its new records at the end.
+    std::optional<Tail> TailOfKnownFile();
     // Adds the records (each followed by CR LF) at the end of the file the tail was loaded from,
     // then "NeedSort" (clear) and the index. They keep the file in day order. A failure leaves
     // the file as the index knows it: the next load reads no part of the addition.
@@ -85,7 +89,14 @@ private:
     QString saveRefusal_;
     bool loadedRecords_ = false; // the last load read at least one record
     QString indexPath_;
-    void writeIndex(std::vector<DayBlock> days);
+    // The file as this store last read or wrote it whole, while an index describes it.
+    struct KnownFile {
+        HistoryFileState state;
+        std::uint64_t records = 0;
+    };
+    std::optional<KnownFile> known_;
+    // The file the index written describes; none when none was written.
+    std::optional<HistoryFileState> writeIndex(std::vector<DayBlock> days);
 };
 
 } // namespace tallywick

@@ -242,13 +242,14 @@ QStringList FolderFiles(const QString& folder)
 }
 
 // The command line's record adds a day's records at the end of the file, reading only the last
-// day, wherever that ends as the full closing would: on random histories and days, the data
+// day, and the desktop program, holding the history whole, adds what its merges appended since
+// the load, wherever that ends as the full closing would: on random histories and days, the data
 // folder after either is the same, byte for byte.
 TEST_F(HistoryKeeperTest, AddingAtTheEndLeavesWhatTheFullClosingLeaves)
 {
     std::mt19937 random(20261207);
-    int appended = 0;
-    for (int round = 0; round < 40; ++round) {
+    int appended[2] = {0, 0}; // from the end alone, and held whole
+    for (int round = 0; round < 80; ++round) {
         QTemporaryDir fast;
         QTemporaryDir full;
         const auto first = Day(2026, 10, 20);
@@ -266,11 +267,15 @@ TEST_F(HistoryKeeperTest, AddingAtTheEndLeavesWhatTheFullClosingLeaves)
         const int limit = random() % 10 == 0 ? 1 : 12;
         std::vector<std::string> report;
         for (int i = 1 + static_cast<int>(random() % 10); i > 0; --i)
-            report.push_back(RandomRecord(random, first + std::chrono::days{random() % 8 == 0 ? 0 : 39}, 6));
+            report.push_back(RandomRecord(random, first + std::chrono::days{random() % 8 == 0 ? 0 : 39}, 3));
         if (random() % 8 != 0)
             std::stable_sort(report.begin(), report.end(),
                              [](const auto& a, const auto& b) { return RecordDay(a) < RecordDay(b); });
 
+        const bool whole = round % 2 == 1;
+        // Held whole, the report's downloads are merged in before the closing in two searches, or
+        // one, or left to the closing.
+        const int mergedSearches = whole ? static_cast<int>(random() % 3) : 0;
         std::vector<ClosingHistoryOutcome> outcomes;
         for (const QTemporaryDir* dir : {&fast, &full}) {
             const DataFolder folder(dir->path());
@@ -278,28 +283,40 @@ TEST_F(HistoryKeeperTest, AddingAtTheEndLeavesWhatTheFullClosingLeaves)
             WriteBytes(folder.historyPath(), history);
             WriteBytes(folder.trackingPath(), kZip + "\r\n");
             settings.write(keys::NeedSort, !sortFirst);
-            const auto run = [&](std::vector<std::string> lines, bool whole) {
+            const auto run = [&](const std::vector<std::string>& lines, bool held, int searches) {
                 HistoryKeeperSetup setup{folder, [] { return kToday; }, [limit] { return limit; }};
                 setup.backgroundMergeFrom = kNoBackgroundMerge;
-                setup.wholeHistory = whole;
+                setup.wholeHistory = held;
                 HistoryKeeper keeper(std::move(setup), settings);
                 keeper.readTrackedItems();
                 keeper.load();
-                CollectedHits found;
-                for (const auto& line : lines)
-                    found.append(line);
-                keeper.takeSearch({found, keeper.trackedItems(), LineList{}, {kToday}});
+                const auto search = [&](std::size_t from, std::size_t to) {
+                    CollectedHits found;
+                    for (std::size_t i = from; i < to; ++i)
+                        found.append(lines[i]);
+                    keeper.takeSearch({found, keeper.trackedItems(), LineList{}, {kToday}});
+                };
+                if (searches == 2) {
+                    search(0, lines.size() / 2);
+                    keeper.bringUpToDate();
+                    search(lines.size() / 2, lines.size());
+                    keeper.bringUpToDate();
+                } else {
+                    search(0, lines.size());
+                    if (searches == 1)
+                        keeper.bringUpToDate();
+                }
                 return keeper.close();
             };
             // A first record leaves the file and its index as a save does.
-            run({}, true);
+            run({}, true, 0);
             if (dir == &full)
                 QFile::remove(QDir(dir->path()).filePath("history.idx"));
             // A save replaces the file; an addition keeps it.
             const auto before = Inode(folder.historyPath());
-            outcomes.push_back(run(report, false));
+            outcomes.push_back(run(report, whole, mergedSearches));
             if (dir == &fast && before && before == Inode(folder.historyPath()) && !report.empty())
-                ++appended;
+                ++appended[whole ? 1 : 0];
         }
         SCOPED_TRACE("round " + std::to_string(round));
         QStringList fastFiles = FolderFiles(fast.path());
@@ -315,7 +332,8 @@ TEST_F(HistoryKeeperTest, AddingAtTheEndLeavesWhatTheFullClosingLeaves)
         ASSERT_EQ(outcomes[0].removedPartials, outcomes[1].removedPartials);
         ASSERT_EQ(outcomes[0].merge.has_value(), outcomes[1].merge.has_value());
     }
-    EXPECT_GT(appended, 12);
+    EXPECT_GT(appended[0], 12);
+    EXPECT_GT(appended[1], 12);
 }
 
 } // namespace
