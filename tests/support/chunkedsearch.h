@@ -5,6 +5,8 @@
 
 #include "core/search/reportsearch.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <string_view>
 
 namespace tallywick::testing {
@@ -12,7 +14,8 @@ namespace tallywick::testing {
 enum class FileSizes { AsItGoes, Later };
 
 // nextSize() gives the size of each next piece. File sizes left for later are read from the
-// report fed again in pieces, as a file read a second time gives them.
+// report fed again in pieces as far as the search wants it, as a file read a second time gives
+// them.
 template <class NextSize>
 SearchResult SearchInChunks(std::string_view report, const SearchRequest& request, NextSize&& nextSize,
                             SimdLevel level = BestSimdLevel(), FileSizes sizes = FileSizes::AsItGoes)
@@ -20,19 +23,20 @@ SearchResult SearchInChunks(std::string_view report, const SearchRequest& reques
     ResultTextSink texts(request.moreFlags);
     ReportSearch search(request, texts, level);
     search.leaveSizesForLater(sizes == FileSizes::Later);
-    const auto inPieces = [&](auto&& feed) {
-        for (std::size_t at = 0; at < report.size();) {
+    const auto inPieces = [&](std::string_view text, auto&& feed) {
+        for (std::size_t at = 0; at < text.size();) {
             const std::size_t size = nextSize();
-            feed(report.substr(at, size));
+            feed(text.substr(at, size));
             at += size;
         }
     };
-    inPieces([&](std::string_view piece) { search.feed(piece); });
+    inPieces(report, [&](std::string_view piece) { search.feed(piece); });
     if (search.wantsSizeLines()) {
         LineAssembler lines(kLongestLine, level);
-        inPieces([&](std::string_view piece) {
-            lines.feed(piece, [&](std::string_view run) { search.noteSizeLines(run); });
-        });
+        inPieces(report.substr(0, std::min<std::uint64_t>(report.size(), search.sizeLinesBefore())),
+                 [&](std::string_view piece) {
+                     lines.feed(piece, [&](std::string_view run) { search.noteSizeLines(run); });
+                 });
         search.noteSizeLines(lines.rest());
     }
     const auto counts = std::move(search).finish();

@@ -130,11 +130,13 @@ std::optional<QString> ReadGzip(QIODevice& device, const ChunkSink& sink, const 
     return std::nullopt;
 }
 
-// A plain report searched with its sizes left for later, open still, and the bytes searched.
+// A plain report searched with its sizes left for later, open still, the bytes searched, and
+// where they began among all that the search was fed.
 struct ReadAgain {
     std::unique_ptr<QIODevice> device;
     ReportPath path;
     qint64 bytes = 0;
+    std::uint64_t fedFrom = 0;
 };
 // Each keeps a file open until the search ends.
 constexpr std::size_t kMostReadAgain = 64;
@@ -164,13 +166,17 @@ ReadEnd ReadLinesOf(QIODevice& device, qint64 bytes, const std::function<void(st
     return ReadEnd::Done;
 }
 
-// The same bytes again, from the start, for the sizes.
+// The same bytes again, from the start, for the sizes: as many as the search wants.
 ReadEnd ReadSizeLines(ReadAgain& report, ReportSearch& search, const std::function<bool()>& stillGoing)
 {
+    const auto before = search.sizeLinesBefore();
+    if (before <= report.fedFrom)
+        return ReadEnd::Done;
+    const auto bytes = static_cast<qint64>(std::min<std::uint64_t>(report.bytes, before - report.fedFrom));
     if (!report.device->seek(0))
         return ReadEnd::Failed;
     return ReadLinesOf(
-        *report.device, report.bytes, [&](std::string_view run) { search.noteSizeLines(run); }, stillGoing);
+        *report.device, bytes, [&](std::string_view run) { search.noteSizeLines(run); }, stillGoing);
 }
 
 struct DaysRead {
@@ -332,8 +338,9 @@ ReportFileRead ReadReportFiles(const ReportPaths& paths, const SearchRequest& re
                 lastByte = chunk.back();
         };
         qint64 earlierFiles = 0; // the bytes of the files already read
-        // Plain files are read a second time for the sizes of the files downloaded, which then
-        // reads only the lines of those files (see ReportSearch::leaveSizesForLater).
+        // Plain files are read a second time for the sizes of the files downloaded, as far as the
+        // search wants, which then reads only the lines of those files (see
+        // ReportSearch::leaveSizesForLater).
         std::vector<ReadAgain> again;
         for (qsizetype index = 0; index < paths.size(); ++index) {
             const ReportPath& path = paths[index];
@@ -346,6 +353,7 @@ ReportFileRead ReadReportFiles(const ReportPaths& paths, const SearchRequest& re
             }
             if (lastByte != '\n' && lastByte != '\r')
                 feed("\n");
+            const std::uint64_t fedFrom = fed;
             daysHere = days != nullptr && !daysBeside->readsDaysOf(index);
             if (fates)
                 fates->starts.push_back({fed, search.linesBegun()});
@@ -371,7 +379,7 @@ ReportFileRead ReadReportFiles(const ReportPaths& paths, const SearchRequest& re
                 return read;
             }
             if (later)
-                again.push_back({std::move(device), path, fileRead});
+                again.push_back({std::move(device), path, fileRead, fedFrom});
         }
         if (days)
             addDays(dayLines.rest()); // a last line of a file read here, lacking its break

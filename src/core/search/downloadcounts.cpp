@@ -115,21 +115,6 @@ void DownloadCounter::noteSizeLine(std::string_view line)
     });
 }
 
-std::vector<std::string> DownloadCounter::pathsWithoutGivenSize() const
-{
-    std::vector<bool> wanted(paths_.size(), false);
-    for (const Download& download : downloads_) {
-        if (download.path != kNoPath)
-            wanted[download.path] = true;
-    }
-    std::vector<std::string> paths;
-    for (std::uint32_t path = 0; path < paths_.size(); ++path) {
-        if (wanted[path] && !givenSizes_.contains(paths_.name(path)))
-            paths.push_back(paths_.name(path));
-    }
-    return paths;
-}
-
 std::int64_t DeliveredTowards(const LogFields& fields, std::optional<std::string_view> path)
 {
     if (!path || !fields.bytes || (fields.status != 200 && fields.status != 206) || fields.knownPath() != path)
@@ -148,8 +133,16 @@ void DownloadCounter::startDownload(int panel, const LogFields& fields)
     Download download;
     download.panel = panel;
     const auto path = fields.knownPath();
-    if (path)
+    if (path) {
         download.path = paths_.number(*path);
+        if (download.path >= isDownloadPath_.size())
+            isDownloadPath_.resize(download.path + 1, false);
+        if (!isDownloadPath_[download.path]) {
+            isDownloadPath_[download.path] = true;
+            if (!givenSizes_.contains(*path))
+                unsizedPaths_.push_back(download.path);
+        }
+    }
     download.delivered = DeliveredTowards(fields, path);
     downloads_.push_back(download);
 

@@ -76,8 +76,10 @@ public:
     // A line read again after the search, when its sizes were not taken as it was searched: it
     // counts only towards the paths that downloads already have.
     void noteSizeLine(std::string_view line);
-    // The paths of the downloads so far whose size was not given.
-    std::vector<std::string> pathsWithoutGivenSize() const;
+    // The paths of the downloads so far whose size was not given, in the order of their first
+    // downloads: one joins the end now and then, none ever leaves.
+    std::size_t unsizedPathCount() const { return unsizedPaths_.size(); }
+    const std::string& unsizedPath(std::size_t i) const { return paths_.name(unsizedPaths_[i]); }
     // The number the next download will have.
     std::uint32_t nextDownload() const { return static_cast<std::uint32_t>(downloads_.size()); }
     // A hit that starts a download (fields are those of its line).
@@ -133,6 +135,8 @@ private:
     Names agents_;                      // few: a visitor is the pair of numbers, never a copy of the pair of texts
     std::vector<std::int64_t> largest_; // by path: the largest bytes of a status-200 line, -1 for none
     std::vector<Download> downloads_;
+    std::vector<std::uint32_t> unsizedPaths_;
+    std::vector<bool> isDownloadPath_; // by path
     std::array<FlatMap<DayKey, std::uint32_t>, kPanelCount> days_;
     std::array<std::int64_t, kPanelCount> hours_{};
 };

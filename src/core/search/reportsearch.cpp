@@ -79,48 +79,40 @@ bool ReportSearch::wantsSizeLines()
     if (!downloads_)
         return false;
     endLines(); // the last line may start a download
-    if (!sizeTexts_) {
-        sizeTexts_.emplace();
-        const auto paths = downloads_->pathsWithoutGivenSize();
-        if (paths.empty())
-            return false;
-        // A site's files often share a folder: one search for the start they share finds the
-        // lines of them all. A search for each beats reading every line while they are few.
-        std::string_view shared = paths.front();
-        for (const std::string& path : paths)
-            shared = shared.substr(0, std::mismatch(shared.begin(), shared.end(), path.begin(), path.end()).first -
-                                          shared.begin());
-        constexpr std::size_t kShortestSharedStart = 8;
-        constexpr std::size_t kMostPathsSearched = 8;
-        if (paths.size() == 1 || shared.size() >= kShortestSharedStart) {
-            sizeTexts_->emplace_back(std::string(shared), level_);
-        } else if (paths.size() <= kMostPathsSearched) {
-            for (const std::string& path : paths)
-                sizeTexts_->emplace_back(path, level_);
-        } else {
-            sizeEveryLine_ = true;
+    if (!sizePathsAgain_) {
+        // The paths looked for from a later piece on, or never (they came while sizes were read as
+        // the search went), before the piece where they came on.
+        std::vector<std::string> paths;
+        for (std::size_t i = 0; i < downloads_->unsizedPathCount(); ++i) {
+            const auto from = i < sizePathsFrom_.size() ? sizePathsFrom_[i] : kWholeReport;
+            if (from > 0) {
+                paths.push_back(downloads_->unsizedPath(i));
+                sizeLinesBefore_ = std::max(sizeLinesBefore_, from);
+            }
         }
+        sizePathsAgain_.emplace(paths, level_);
     }
-    return sizeEveryLine_ || !sizeTexts_->empty();
+    return !sizePathsAgain_->empty();
 }
 
 void ReportSearch::noteSizeLines(std::string_view lines)
 {
-    if (!wantsSizeLines())
-        return;
-    if (sizeEveryLine_) {
-        ForEachLine(
-            lines, [this](std::string_view line) { downloads_->noteSizeLine(line); }, level_);
-        return;
+    if (wantsSizeLines())
+        sizePathsAgain_->forEach(lines, [this](std::string_view line) { downloads_->noteSizeLine(line); });
+}
+
+void ReportSearch::noteSizesOfKnownPaths(std::string_view piece, std::uint64_t offset)
+{
+    const auto known = downloads_->unsizedPathCount();
+    if (known != sizePathsFrom_.size()) {
+        sizePathsFrom_.resize(known, offset);
+        std::vector<std::string> paths;
+        paths.reserve(known);
+        for (std::size_t i = 0; i < known; ++i)
+            paths.push_back(downloads_->unsizedPath(i));
+        sizePaths_ = PathLines(paths, level_);
     }
-    for (const TextFinder& text : *sizeTexts_) {
-        std::size_t from = 0;
-        for (auto found = text.find(lines, from); found != std::string_view::npos; found = text.find(lines, from)) {
-            const auto lineBegin = FindLineStart(lines, found, level_);
-            from = FindLineBreak(lines, found, level_);
-            downloads_->noteSizeLine(lines.substr(lineBegin, from - lineBegin));
-        }
-    }
+    sizePaths_.forEach(piece, [this](std::string_view line) { downloads_->noteSizeLine(line); });
 }
 
 void ReportSearch::countOverlongLine()
@@ -226,6 +218,8 @@ void ReportSearch::searchPiece(std::string_view piece, std::uint64_t offset)
     }
     if (fates_)
         tellEarlyLines(piece, piece.size(), offset);
+    if (downloads_ && sizesLater_)
+        noteSizesOfKnownPaths(piece, offset);
 }
 
 void ReportSearch::collectEarlyLines(std::string_view piece, int panel)
@@ -457,11 +451,8 @@ SearchOutcome SearchReport(std::string_view report, const SearchRequest& request
     ReportSearch search(request, texts, level);
     search.leaveSizesForLater(true);
     search.feed(report);
-    if (search.wantsSizeLines()) {
-        LineAssembler lines(kLongestLine, level);
-        lines.feed(report, [&](std::string_view run) { search.noteSizeLines(run); });
-        search.noteSizeLines(lines.rest());
-    }
+    if (search.wantsSizeLines())
+        search.noteSizeLines(report.substr(0, std::min<std::uint64_t>(report.size(), search.sizeLinesBefore())));
     const auto counts = std::move(search).finish();
     SearchOutcome outcome{std::move(texts).finish(counts), std::move(collected), false};
     outcome.historyChanged = AddTrackedHits(outcome.result.reportHits, trackedItems, outcome.collected);

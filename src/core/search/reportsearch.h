@@ -9,12 +9,14 @@
 #include "core/search/linefates.h"
 #include "core/search/linelist.h"
 #include "core/search/longlinescan.h"
+#include "core/search/pathlines.h"
 #include "core/search/searchhitkeys.h"
 #include "core/search/textfinder.h"
 
 #include <array>
 #include <chrono>
 #include <cstdint>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <string>
@@ -88,14 +90,19 @@ public:
     SearchCounts finish() &&;
 
     // A file's size comes from the lines as they are searched. A caller that can read a report
-    // again may leave that for later, for the chunks fed while it is set: after the search it hands
-    // the same lines to noteSizeLines() (before finish()), where only the lines holding the path
-    // of a download without a given size are read, often none at all.
+    // again may leave that for later, for the chunks fed while it is set: then only the lines
+    // holding the path of a download without a given size are read, in each piece of lines as it
+    // is searched for the paths known by then, and after the search (before finish()) in the
+    // lines the caller hands again to noteSizeLines(), those before sizeLinesBefore(): often none.
     void leaveSizesForLater(bool later) { sizesLater_ = later; }
     // Whether noteSizeLines() has anything to look for; asked once the search has been fed its
     // last chunk (the last line is searched then).
     bool wantsSizeLines();
-    // Whole lines of a report whose sizes were left for later.
+    // Where the lines noteSizeLines() wants end (bytes from the start of all that was fed; a line
+    // begins there); once wantsSizeLines() is true.
+    std::uint64_t sizeLinesBefore() const { return sizeLinesBefore_; }
+    // Whole lines of a report whose sizes were left for later, from its start; those from
+    // sizeLinesBefore() on may be handed too, they change nothing.
     void noteSizeLines(std::string_view lines);
 
     const SearchCounts& counts() const { return counts_; }
@@ -124,6 +131,7 @@ private:
     void collectHits(std::string_view piece, int panel, std::vector<Hit>& hits) const;
     void countHit(int panel, std::string_view line, std::size_t matchPos, const LogFields& fields);
     void countOverlongLine();
+    void noteSizesOfKnownPaths(std::string_view piece, std::uint64_t offset);
 
     // Telling fates: the same steps, each line's fate told as it is decided.
     void collectEarlyLines(std::string_view piece, int panel);
@@ -149,10 +157,14 @@ private:
     std::unique_ptr<DownloadCounter> downloads_; // when counting them
     bool sizesLater_ = false;
     bool linesEnded_ = false;
-    // What noteSizeLines() looks for: texts that every line of a path without a size holds, or
-    // every line.
-    std::optional<std::vector<TextFinder>> sizeTexts_;
-    bool sizeEveryLine_ = false;
+    // Sizes left for later: the downloads' paths without a given size looked for in the pieces as
+    // they are searched, each from the offset of the piece it came on in; then those that came on
+    // after the first piece, looked for in the lines handed again.
+    static constexpr std::uint64_t kWholeReport = std::numeric_limits<std::uint64_t>::max();
+    PathLines sizePaths_;
+    std::vector<std::uint64_t> sizePathsFrom_;
+    std::optional<PathLines> sizePathsAgain_;
+    std::uint64_t sizeLinesBefore_ = 0;
     ClientNetwork network_;
     std::string networkKey_;
 

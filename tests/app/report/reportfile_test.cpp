@@ -4,6 +4,7 @@
 
 #include "app/report/reportdays.h"
 
+#include "support/chunkedsearch.h"
 #include "support/failingdevice.h"
 #include "support/unreadablefile.h"
 
@@ -140,7 +141,11 @@ TEST(ReportFile, SeveralReportsSearchAsTheirConcatenationInAnyOrderGiven)
     const auto whole = SearchReportFile(kRealLog, request, tracked);
     ASSERT_EQ(whole.status, ReportFileSearch::Status::Done);
     EXPECT_FALSE(whole.outcome.collected.empty());
-    const auto inMemory = SearchReport(log, request, {}, CollectedHits{}).result;
+    // Sizes as the search goes: every line read once.
+    const auto asItGoes = [&](std::string_view report) {
+        return testing::SearchInChunks(report, request, [] { return std::size_t{1} << 20; }).counts.downloads;
+    };
+    const auto inMemory = asItGoes(log);
     const auto wholeDays = ReadReportDays(kRealLog);
     ASSERT_TRUE(wholeDays && !wholeDays->empty());
 
@@ -157,7 +162,7 @@ TEST(ReportFile, SeveralReportsSearchAsTheirConcatenationInAnyOrderGiven)
         EXPECT_EQ(result.texts[0], whole.outcome.result.texts[0]);
         EXPECT_EQ(result.texts[1], whole.outcome.result.texts[1]);
         EXPECT_EQ(result.reportHits, whole.outcome.result.reportHits);
-        EXPECT_EQ(result.counts.downloads, inMemory.counts.downloads);
+        EXPECT_EQ(result.counts.downloads, inMemory);
         const auto& collected = search.outcome.collected;
         EXPECT_TRUE(std::equal(collected.begin(), collected.end(), whole.outcome.collected.begin(),
                                whole.outcome.collected.end()));
@@ -166,7 +171,7 @@ TEST(ReportFile, SeveralReportsSearchAsTheirConcatenationInAnyOrderGiven)
     // Plain files only: every size comes from reading them again after the search.
     const auto plainOnly =
         SearchReportFiles(ReportPathsOf({dir.filePath("access.log.1"), dir.filePath("access.log")}), request, tracked);
-    const auto plainCounts = SearchReport(log.substr(first), request, {}, CollectedHits{}).result.counts.downloads;
+    const auto plainCounts = asItGoes(std::string_view(log).substr(first));
     ASSERT_TRUE(plainOnly.outcome.result.counts.downloads && plainCounts);
     EXPECT_EQ(*plainOnly.outcome.result.counts.downloads, *plainCounts);
     EXPECT_GT(plainCounts->panels[1].complete, 0);
@@ -174,6 +179,39 @@ TEST(ReportFile, SeveralReportsSearchAsTheirConcatenationInAnyOrderGiven)
     const auto missing = SearchReportFiles({files[0], dir.filePath("gone.log")}, request, tracked);
     EXPECT_EQ(missing.status, ReportFileSearch::Status::NotFound);
     EXPECT_EQ(missing.failedPath.text(), dir.filePath("gone.log"));
+}
+
+// A file's size given by a line of a plain report searched before any download of the file:
+// that report is read again for it up to where the download came, wherever the reports before
+// it (a compressed one, which is not read again, lacking its last line break) put it in the
+// stream searched.
+TEST(ReportFile, ASizeFromAnEarlierReportIsReadAgainPastACompressedOne)
+{
+    const auto line = [](std::string_view client, std::string_view status, std::string_view bytes,
+                         std::string_view path) {
+        return std::string(client) + " - - [05/Dec/2004:10:00:00 -0800] \"GET " + std::string(path) + " HTTP/1.1\" " +
+               std::string(status) + " " + std::string(bytes) + " \"-\" \"x\"\n";
+    };
+    std::string filler;
+    for (int i = 0; i < 4000; ++i)
+        filler += line("c" + std::to_string(i) + ".example", "200", "10", "/index.html");
+    QTemporaryDir dir;
+    const std::string first = filler.substr(0, filler.size() - 1);
+    const std::string second = line("a.example", "200", "1000", "/f/a.zip") + filler + filler;
+    const std::string third = line("b.example", "206", "1000", "/f/a.zip");
+    const QStringList files{WriteFile(dir, "access.log.2.gz", Gzip(first)), WriteFile(dir, "access.log.1", second),
+                            WriteFile(dir, "access.log", third)};
+    SearchRequest request;
+    request.texts = {"\" 206 ", "never"}; // the size comes from a line that is no hit
+    request.countDownloads = true;
+    const auto search = SearchReportFiles(ReportPathsOf(files), request, {});
+    ASSERT_EQ(search.status, ReportFileSearch::Status::Done);
+    const auto& downloads = search.outcome.result.counts.downloads;
+    ASSERT_TRUE(downloads);
+    EXPECT_EQ(downloads->panels[0].complete, 1);
+    EXPECT_EQ(downloads, testing::SearchInChunks(first + "\n" + second + third, request, [] {
+                             return std::size_t{1} << 20;
+                         }).counts.downloads);
 }
 
 // A log that grows while it is searched: the line written meanwhile is searched, but its day is

@@ -1,4 +1,5 @@
 #include "core/search/reportsearch.h"
+#include "support/chunkedsearch.h"
 
 #include <gtest/gtest.h>
 
@@ -72,6 +73,41 @@ TEST(DownloadCounts, SizesReadAfterTheSearchAreTheSizesReadAsItGoes)
         EXPECT_EQ(later->panels[0].complete, 3 * files) << "the .md5, the two parts, the query's whole";
         EXPECT_EQ(later->panels[0].incomplete, files) << "500 of the 700 a later line shows";
     }
+}
+
+// A path's first download may come long after a line that gives its size: the lines searched
+// before the path was known are read again for it, whatever pieces they come in; a size that
+// follows the download is taken as the search goes.
+TEST(DownloadCounts, ASizeFarBeforeItsPathsFirstDownloadCounts)
+{
+    const auto filler = [](int lines) {
+        std::string text;
+        for (int i = 0; i < lines; ++i)
+            text += Line("c" + std::to_string(i) + ".example", "05/Dec/2004:09:30:00 -0800", "200", "10", "x",
+                         "/index.html");
+        return text;
+    };
+    // Only the 206 lines are hits: the sizes come from lines that are not.
+    const std::string report =
+        filler(3000) + Line("a.example", "05/Dec/2004:09:00:00 -0800", "200", "1000", "x", "/f/a.zip") + filler(6000) +
+        Line("b.example", "05/Dec/2004:10:00:00 -0800", "206", "1000", "y", "/f/a.zip") +
+        Line("e.example", "05/Dec/2004:10:00:00 -0800", "206", "700", "y", "/f/b.zip") + filler(3000) +
+        Line("d.example", "05/Dec/2004:11:00:00 -0800", "200", "700", "y", "/f/b.zip");
+    ASSERT_GT(report.size(), std::size_t{1} << 20);
+    SearchRequest request;
+    request.texts = {"\" 206 ", "never"};
+    request.countDownloads = true;
+    const auto inOne = [&] { return report.size(); };
+    const auto asItGoes = testing::SearchInChunks(report, request, inOne).counts.downloads;
+    ASSERT_TRUE(asItGoes);
+    EXPECT_EQ(asItGoes->panels[0].downloads, 2);
+    EXPECT_EQ(asItGoes->panels[0].complete, 2);
+    for (const std::size_t chunk : {report.size(), std::size_t{4096}, std::size_t{65537}}) {
+        const auto later = testing::SearchInChunks(
+            report, request, [&] { return chunk; }, BestSimdLevel(), testing::FileSizes::Later);
+        EXPECT_EQ(later.counts.downloads, asItGoes) << chunk;
+    }
+    EXPECT_EQ(SearchReport(report, request, {}, CollectedHits{}).result.counts.downloads, asItGoes);
 }
 
 TEST(FileSizeEntry, IsAPathAndAWholeNumberOfBytes)
