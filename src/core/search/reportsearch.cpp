@@ -157,10 +157,6 @@ void ReportSearch::searchPiece(std::string_view piece, std::uint64_t offset)
         numbered_ = 0;
         earlyLines_.clear();
         earlyTold_ = 0;
-        for (int panel = 0; panel < kPanelCount; ++panel)
-            collectEarlyLines(piece, panel);
-        std::sort(earlyLines_.begin(), earlyLines_.end(),
-                  [](const EarlyLine& a, const EarlyLine& b) { return a.lineBegin < b.lineBegin; });
     }
     counts_.lineCount += static_cast<std::int64_t>(CountLines(piece, level_));
     if (downloads_ && !sizesLater_)
@@ -168,8 +164,11 @@ void ReportSearch::searchPiece(std::string_view piece, std::uint64_t offset)
             piece, [this](std::string_view line) { downloads_->noteLine(line); }, level_);
     for (int panel = 0; panel < kPanelCount; ++panel) {
         pieceHits_[panel].clear();
-        collectHits(piece, panel, pieceHits_[panel]);
+        collectHits(piece, panel, pieceHits_[panel], fates_ ? &earlyLines_ : nullptr);
     }
+    if (fates_)
+        std::sort(earlyLines_.begin(), earlyLines_.end(),
+                  [](const EarlyLine& a, const EarlyLine& b) { return a.lineBegin < b.lineBegin; });
     // Lines in report order; a line that both panels hit counts for panel 0 first.
     const auto& hits0 = pieceHits_[0];
     const auto& hits1 = pieceHits_[1];
@@ -220,26 +219,6 @@ void ReportSearch::searchPiece(std::string_view piece, std::uint64_t offset)
         tellEarlyLines(piece, piece.size(), offset);
     if (downloads_ && sizesLater_)
         noteSizesOfKnownPaths(piece, offset);
-}
-
-void ReportSearch::collectEarlyLines(std::string_view piece, int panel)
-{
-    const std::string& text = request_.texts[panel];
-    if (HoldsLineBreak(text) || text.empty())
-        return; // an empty text stands nowhere before the request column
-    const TextFinder& finder = finders_[panel];
-    std::size_t from = 0;
-    for (auto found = finder.find(piece, from); found != std::string_view::npos; found = finder.find(piece, from)) {
-        const auto lineBegin = FindLineStart(piece, found, level_);
-        const auto lineEnd = FindLineBreak(piece, found, level_);
-        from = lineEnd;
-        if (found - lineBegin + 1 >= kMatchStart)
-            continue; // a hit
-        const auto column = lineBegin + kMatchStart - 1;
-        const auto later = column < lineEnd ? finder.find(piece.substr(0, lineEnd), column) : std::string_view::npos;
-        if (later == std::string_view::npos)
-            earlyLines_.push_back({lineBegin, lineEnd, panel});
-    }
 }
 
 void ReportSearch::tellEarlyLines(std::string_view piece, std::size_t before, std::uint64_t offset)
@@ -332,7 +311,8 @@ void ReportSearch::countLeftOut(LeftOut reason)
     }
 }
 
-void ReportSearch::collectHits(std::string_view piece, int panel, std::vector<Hit>& hits) const
+void ReportSearch::collectHits(std::string_view piece, int panel, std::vector<Hit>& hits,
+                               std::vector<EarlyLine>* early) const
 {
     const std::string& text = request_.texts[panel];
     if (HoldsLineBreak(text))
@@ -349,17 +329,34 @@ void ReportSearch::collectHits(std::string_view piece, int panel, std::vector<Hi
         return;
     }
     const TextFinder& finder = finders_[panel];
+    // A line that holds the text before character 38, until an occurrence from there on shows
+    // it is a hit after all.
+    std::size_t earlyLine = std::string_view::npos;
+    const auto endEarlyLine = [&] {
+        if (earlyLine != std::string_view::npos)
+            early->push_back({earlyLine, FindLineBreak(piece, earlyLine, level_), panel});
+        earlyLine = std::string_view::npos;
+    };
     std::size_t from = 0;
     for (auto found = finder.find(piece, from); found != std::string_view::npos; found = finder.find(piece, from)) {
         const auto lineBegin = FindLineStart(piece, found, level_);
+        if (lineBegin != earlyLine)
+            endEarlyLine();
         if (found - lineBegin + 1 >= kMatchStart) {
+            earlyLine = std::string_view::npos;
             const auto lineEnd = FindLineBreak(piece, found + text.size(), level_);
             hits.push_back({lineBegin, lineEnd, found - lineBegin + 1});
             from = lineEnd;
         } else {
             from = lineBegin + kMatchStart - 1; // occurrences before character 38 do not count
+            if (early) {
+                earlyLine = lineBegin;
+                // A line that short ends before: the next line's early occurrences count.
+                from = std::min(from, FindLineBreak(piece, found + text.size(), level_));
+            }
         }
     }
+    endEarlyLine();
 }
 
 std::string_view ReportSearch::splitKey(std::string_view line)

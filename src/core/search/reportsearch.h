@@ -128,13 +128,15 @@ private:
     void endLines();
     void searchLines(std::string_view lines, std::uint64_t offset);
     void searchPiece(std::string_view piece, std::uint64_t offset);
-    void collectHits(std::string_view piece, int panel, std::vector<Hit>& hits) const;
+    // The panel's hits in the piece; with early, also the lines that hold its text before the
+    // request column only.
+    void collectHits(std::string_view piece, int panel, std::vector<Hit>& hits,
+                     std::vector<EarlyLine>* early = nullptr) const;
     void countHit(int panel, std::string_view line, std::size_t matchPos, const LogFields& fields);
     void countOverlongLine();
     void noteSizesOfKnownPaths(std::string_view piece, std::uint64_t offset);
 
     // Telling fates: the same steps, each line's fate told as it is decided.
-    void collectEarlyLines(std::string_view piece, int panel);
     void countAndTell(int panel, std::string_view line, const FateOfLine& where, const LogFields& fields,
                       std::size_t matchPos);
     void tellEarlyLines(std::string_view piece, std::size_t before, std::uint64_t offset);
