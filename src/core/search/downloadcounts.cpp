@@ -89,9 +89,8 @@ DownloadCounter::DownloadCounter(FileSizes givenSizes, bool ipv6Network64) :
 }
 
 template <class PathNumber>
-void DownloadCounter::noteSize(std::string_view line, PathNumber&& pathNumber)
+void DownloadCounter::noteSize(const LogResponse& response, PathNumber&& pathNumber)
 {
-    const auto response = ReadLogResponse(line);
     if (response.status != 200 || !response.bytes || response.path.empty())
         return;
     const std::uint32_t number = pathNumber(response.path);
@@ -104,12 +103,17 @@ void DownloadCounter::noteSize(std::string_view line, PathNumber&& pathNumber)
 
 void DownloadCounter::noteLine(std::string_view line)
 {
-    noteSize(line, [this](std::string_view path) { return paths_.number(path); });
+    noteSize(ReadLogResponse(line), [this](std::string_view path) { return paths_.number(path); });
 }
 
 void DownloadCounter::noteSizeLine(std::string_view line)
 {
-    noteSize(line, [this](std::string_view path) {
+    noteSizeOf(ReadLogResponse(line));
+}
+
+void DownloadCounter::noteSizeOf(const LogResponse& response)
+{
+    noteSize(response, [this](std::string_view path) {
         const auto* known = paths_.find(path);
         return known ? *known : kNoPath;
     });

@@ -76,6 +76,8 @@ public:
     // A line read again after the search, when its sizes were not taken as it was searched: it
     // counts only towards the paths that downloads already have.
     void noteSizeLine(std::string_view line);
+    // The same, for a line whose response is read already.
+    void noteSizeOf(const LogResponse& response);
     // The paths of the downloads so far whose size was not given, in the order of their first
     // downloads: one joins the end now and then, none ever leaves.
     std::size_t unsizedPathCount() const { return unsizedPaths_.size(); }
@@ -123,7 +125,7 @@ private:
 
     // A status-200 line's bytes towards its path's size; pathNumber gives kNoPath for a path it skips.
     template <class PathNumber>
-    void noteSize(std::string_view line, PathNumber&& pathNumber);
+    void noteSize(const LogResponse& response, PathNumber&& pathNumber);
     void addUnique(int panel, std::uint32_t client, std::uint32_t agent, std::uint32_t path,
                    const std::optional<LogTime>& time);
 

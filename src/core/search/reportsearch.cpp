@@ -19,6 +19,14 @@ bool HoldsLineBreak(std::string_view text)
     return text.find_first_of("\r\n") != std::string_view::npos;
 }
 
+// The response as ReadLogResponse reads it, from the fields where they hold the request.
+LogResponse ResponseOf(const LogFields& fields, std::string_view line)
+{
+    if (!fields.request)
+        return ReadLogResponse(line);
+    return {fields.status, fields.request->path, fields.bytes};
+}
+
 } // namespace
 
 ReportSearch::ReportSearch(SearchRequest request, HitSink& sink, SimdLevel level) :
@@ -112,7 +120,16 @@ void ReportSearch::noteSizesOfKnownPaths(std::string_view piece, std::uint64_t o
             paths.push_back(downloads_->unsizedPath(i));
         sizePaths_ = PathLines(paths, level_);
     }
-    sizePaths_.forEach(piece, [this](std::string_view line) { downloads_->noteSizeLine(line); });
+    // The hit lines were read already: their sizes count now that the piece's downloads are
+    // known, and only the lines between them are searched for the paths.
+    const auto note = [this](std::string_view line) { downloads_->noteSizeLine(line); };
+    std::size_t gapBegin = 0;
+    for (const HitLine& hit : hitLines_) {
+        downloads_->noteSizeOf(hit.response);
+        sizePaths_.forEach(piece.substr(gapBegin, hit.lineBegin - gapBegin), note);
+        gapBegin = SkipLineBreak(piece, hit.lineEnd);
+    }
+    sizePaths_.forEach(piece.substr(gapBegin), note);
 }
 
 void ReportSearch::countOverlongLine()
@@ -169,6 +186,7 @@ void ReportSearch::searchPiece(std::string_view piece, std::uint64_t offset)
     if (fates_)
         std::sort(earlyLines_.begin(), earlyLines_.end(),
                   [](const EarlyLine& a, const EarlyLine& b) { return a.lineBegin < b.lineBegin; });
+    hitLines_.clear();
     // Lines in report order; a line that both panels hit counts for panel 0 first.
     const auto& hits0 = pieceHits_[0];
     const auto& hits1 = pieceHits_[1];
@@ -187,6 +205,8 @@ void ReportSearch::searchPiece(std::string_view piece, std::uint64_t offset)
         if (readingFields && hit.lineBegin != judgedLine) {
             judgedLine = hit.lineBegin;
             fields = ReadLogFields(line);
+            if (downloads_ && sizesLater_)
+                hitLines_.push_back({hit.lineBegin, hit.lineEnd, ResponseOf(fields, line)});
             if (leavingOut) {
                 judged = leaveOut_(fields);
                 countLeftOut(judged);

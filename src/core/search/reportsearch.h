@@ -167,6 +167,13 @@ private:
     std::vector<std::uint64_t> sizePathsFrom_;
     std::optional<PathLines> sizePathsAgain_;
     std::uint64_t sizeLinesBefore_ = 0;
+    // The piece's hit lines, each once, in report order, with their responses.
+    struct HitLine {
+        std::size_t lineBegin;
+        std::size_t lineEnd;
+        LogResponse response;
+    };
+    std::vector<HitLine> hitLines_;
     ClientNetwork network_;
     std::string networkKey_;
 
