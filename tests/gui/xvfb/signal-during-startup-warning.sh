@@ -13,22 +13,27 @@ done
 work=$(mktemp -d)
 started=()
 cleanup() {
-  # A program that hangs ignores SIGTERM: it is the fault under test.
+  # SIGTERM first, so that Xvfb removes its lock file; a program that hangs ignores it (the
+  # fault under test) and is killed.
+  for pid in "${started[@]}"; do kill -TERM "$pid" 2>/dev/null; done
+  for _ in $(seq 20); do
+    alive=0
+    for pid in "${started[@]}"; do kill -0 "$pid" 2>/dev/null && alive=1; done
+    [ "$alive" -eq 0 ] && break
+    sleep 0.1
+  done
   for pid in "${started[@]}"; do kill -KILL "$pid" 2>/dev/null; done
   wait 2>/dev/null
   rm -rf "$work"
 }
 trap cleanup EXIT
 
-# A display number nobody uses.
-display=
-for n in $(seq 90 140); do
-  if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
-done
-[ -n "$display" ] || { echo "no free display"; exit 1; }
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb takes a display number nobody uses and writes it once it answers.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 started+=($!)
-export DISPLAY=$display
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || { echo "FAIL: Xvfb did not start"; exit 1; }
+export DISPLAY=":$(head -n 1 "$work/display")"
 for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
 openbox >/dev/null 2>&1 &
 started+=($!)
