@@ -33,7 +33,8 @@ Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/nu
 started+=($!)
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || { echo "FAIL: Xvfb did not start"; exit 1; }
-export DISPLAY=":$(head -n 1 "$work/display")"
+DISPLAY=":$(head -n 1 "$work/display")"
+export DISPLAY
 for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
 openbox >/dev/null 2>&1 &
 started+=($!)
@@ -50,7 +51,7 @@ INI
 QT_QPA_PLATFORM=xcb "$program" --data-dir "$work/data" --config "$work/Tallywick.ini" \
   >"$work/out" 2>"$work/err" &
 tallywick=$!
-started+=($tallywick)
+started+=("$tallywick")
 
 timeout 10 xdotool search --sync --onlyvisible --name '^Tallywick$' >/dev/null 2>&1
 grep -q "history.dat" "$work/err" && { echo "FAIL: the warning went to stderr, not a box"; exit 1; }
