@@ -8,9 +8,7 @@ namespace tallywick {
 std::optional<std::vector<std::chrono::sys_days>> ReadReportDays(const ReportPath& path, const ReportOpener& open)
 {
     ReportDays days;
-    const auto addLines = [&](std::string_view lines) {
-        ForEachLine(lines, [&](std::string_view line) { days.addLine(line); });
-    };
+    const auto addLines = [&](std::string_view lines) { days.addLines(lines); };
     const auto device = open(path);
     if (!device || !device->isOpen())
         return std::nullopt;

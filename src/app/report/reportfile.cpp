@@ -232,9 +232,7 @@ private:
     {
         DaysRead read;
         ReportDays days;
-        const auto addLines = [&](std::string_view lines) {
-            ForEachLine(lines, [&](std::string_view line) { days.addLine(line); });
-        };
+        const auto addLines = [&](std::string_view lines) { days.addLines(lines); };
         for (const File& file : files_) {
             if (stop_)
                 break;
@@ -325,9 +323,7 @@ ReportFileRead ReadReportFiles(const ReportPaths& paths, const SearchRequest& re
             daysBeside.emplace(paths, open);
         bool daysHere = false;
         LineAssembler dayLines(kLongestLine);
-        const auto addDays = [&](std::string_view lines) {
-            ForEachLine(lines, [&](std::string_view line) { days->addLine(line); });
-        };
+        const auto addDays = [&](std::string_view lines) { days->addLines(lines); };
         char lastByte = '\n';
         const auto feed = [&](std::string_view chunk) {
             search.feed(chunk);

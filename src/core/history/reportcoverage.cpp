@@ -1,6 +1,7 @@
 #include "core/history/reportcoverage.h"
 
 #include "core/history/historydate.h"
+#include "core/log/lines.h"
 #include "core/log/logline.h"
 #include "core/views/calendar.h"
 
@@ -49,6 +50,11 @@ void ReportDays::addLine(std::string_view line)
         if (days_.empty() || days_.back() != *day)
             days_.push_back(*day);
     }
+}
+
+void ReportDays::addLines(std::string_view lines)
+{
+    ForEachLine(lines, [this](std::string_view line) { addLine(line); });
 }
 
 void ReportDays::addDays(const std::vector<sys_days>& days)

@@ -25,6 +25,8 @@ DayCoverage CoverageOf(const ReportCoverage& coverage, std::chrono::sys_days day
 class ReportDays {
 public:
     void addLine(std::string_view line);
+    // Whole lines, each as addLine() takes it.
+    void addLines(std::string_view lines);
     // Days found elsewhere (in any order).
     void addDays(const std::vector<std::chrono::sys_days>& days);
     // Ascending, each once.
