@@ -12,6 +12,7 @@
 #include "app/searchlist/searchlistsettings.h"
 #include "app/settings/preferences.h"
 #include "app/work/backgroundjob.h"
+#include "app/work/freedmemory.h"
 #include "ui/common/desktop.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/labeltexts.h"
@@ -36,10 +37,6 @@
 #include <new>
 #include <optional>
 #include <utility>
-
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
 
 namespace tallywick {
 
@@ -143,10 +140,7 @@ FinishedSearch RunSearch(const QStringList& paths, const SearchRequest& request,
         found.search.status = ReportFileSearch::Status::Failed;
         found.search.error = NoMemoryToShow();
     }
-#ifdef __GLIBC__
-    // The search's working memory, freed now, would stay with this thread's arena otherwise.
-    malloc_trim(0);
-#endif
+    ReturnFreedMemory(); // the search's working memory, freed now
     return found;
 }
 

@@ -1,14 +1,12 @@
 #include "ui/main/resultboxfiller.h"
 
+#include "app/work/freedmemory.h"
+
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
 #include <QTextCursor>
 
 #include <algorithm>
-
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
 
 namespace tallywick {
 namespace {
@@ -63,11 +61,9 @@ void ResultBoxFiller::fillMore()
 void ResultBoxFiller::finishFill()
 {
     stop();
-#ifdef __GLIBC__
-    // The text handed over and the document's copies while it grew, freed now, would stay with
-    // the heap otherwise: a large result's would hold a tenth of the program's memory.
-    malloc_trim(0);
-#endif
+    // The text handed over and the document's copies while it grew: a large result's would hold
+    // a tenth of the program's memory.
+    ReturnFreedMemory();
     emit filled();
 }
 
