@@ -175,7 +175,9 @@ void ReportSearch::searchPiece(std::string_view piece, std::uint64_t offset)
         earlyLines_.clear();
         earlyTold_ = 0;
     }
-    counts_.lineCount += static_cast<std::int64_t>(CountLines(piece, level_));
+    // Lines numbered for the fates are counted as they are numbered, once (see below).
+    if (!fates_)
+        counts_.lineCount += static_cast<std::int64_t>(CountLines(piece, level_));
     if (downloads_ && !sizesLater_)
         ForEachLine(
             piece, [this](std::string_view line) { downloads_->noteLine(line); }, level_);
@@ -235,8 +237,10 @@ void ReportSearch::searchPiece(std::string_view piece, std::uint64_t offset)
             continue;
         countHit(takeFirst ? 0 : 1, line, hit.matchPos, fields);
     }
-    if (fates_)
+    if (fates_) {
         tellEarlyLines(piece, piece.size(), offset);
+        counts_.lineCount = lineNumberAt(piece, piece.size()) - 1;
+    }
     if (downloads_ && sizesLater_)
         noteSizesOfKnownPaths(piece, offset);
 }
