@@ -199,8 +199,15 @@ void MainWindow::searchReport(std::function<void()> then)
     // The work captures the window only for the steps it posts back.
     searchJob_->start([this, paths, request, tracked = history_.trackedItems(),
                        open = reportOpener_](const BackgroundJob::Channel& channel) {
-        const auto progress = [&](qint64 bytesRead, std::int64_t lines) {
-            channel.post([this, bytesRead, lines] { workProgress_->searched(bytesRead, lines); });
+        // A step a block would keep the window busy repainting the bar (a quarter of a core at
+        // 10M lines), the core the search needs: a few dozen a second are as smooth.
+        auto lastShown = std::chrono::steady_clock::time_point{};
+        const auto progress = [&, lastShown](qint64 bytesRead, std::int64_t lines) mutable {
+            const auto now = std::chrono::steady_clock::now();
+            if (now - lastShown >= std::chrono::milliseconds(40)) {
+                lastShown = now;
+                channel.post([this, bytesRead, lines] { workProgress_->searched(bytesRead, lines); });
+            }
             return !channel.stopped();
         };
         const auto countsReady = [&](const SearchCounts& counts) {
