@@ -3,7 +3,7 @@
 # instrumented and would only add noise):
 #   scripts/sanitize.sh address   # AddressSanitizer + UndefinedBehaviorSanitizer: core, app and CLI tests
 #   scripts/sanitize.sh thread    # ThreadSanitizer: the history keeper's background merges and closing,
-#                                 # and the report search's days read beside it
+#                                 # and the report search's days and blocks read beside it
 # Each kind builds in build/KIND (reused when it exists).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -17,9 +17,9 @@ case "$kind" in
   thread)
     flags="-fsanitize=thread"
     # The keeper's tests run real merges on a background thread, cancel them and close; a search
-    # of plain reports reads their days on a thread of its own.
+    # of plain reports reads their days, and their blocks ahead, on threads of their own.
     targets=(--target tallywick_app_history_tests --target tallywick_app_report_tests)
-    tests=(-R 'HistoryKeeper|ReportFile')
+    tests=(-R 'HistoryKeeper|ReportFile|ReadAhead')
     ;;
   *)
     echo "Usage: $0 address|thread" >&2

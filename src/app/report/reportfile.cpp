@@ -1,6 +1,7 @@
 #include "app/report/reportfile.h"
 
 #include "app/files/fileexists.h"
+#include "app/report/readahead.h"
 #include "core/history/reportcoverage.h"
 #include "core/log/lines.h"
 
@@ -8,10 +9,9 @@
 #include <QFileInfo>
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <cstring>
-#include <future>
+#include <limits>
 #include <new>
 #include <system_error>
 
@@ -25,8 +25,33 @@ namespace {
 constexpr qint64 kBlockSize = 1 << 20;
 const QString kNotEnoughMemory = QStringLiteral("Not enough memory to search the report");
 
-std::optional<QString> ReadPlain(QIODevice& device, const ChunkSink& sink, const ReadProgress& progress)
+// A file read on a thread of its own, ahead of the search.
+std::optional<QString> ReadPlainAhead(ReadAhead& reading, const ChunkSink& sink, const ReadProgress& progress)
 {
+    qint64 read = 0;
+    for (std::string_view block = reading.next(); !block.empty(); block = reading.next()) {
+        sink(block);
+        read += static_cast<qint64>(block.size());
+        if (progress && !progress(read))
+            return std::nullopt;
+    }
+    return reading.error();
+}
+
+std::optional<QString> ReadPlain(QIODevice& device, const ChunkSink& sink, const ReadProgress& progress,
+                                 const ChunkSink& beside)
+{
+    // A pipe's read may wait for ever, and a search must stop when asked: it is read here.
+    if (!device.isSequential()) {
+        std::optional<ReadAhead> reading;
+        try {
+            reading.emplace(device, kBlockSize, 3, beside);
+        } catch (const std::system_error&) {
+            // no thread: read here
+        }
+        if (reading)
+            return ReadPlainAhead(*reading, sink, progress);
+    }
     std::vector<char> block(kBlockSize);
     qint64 read = 0;
     for (;;) {
@@ -35,7 +60,10 @@ std::optional<QString> ReadPlain(QIODevice& device, const ChunkSink& sink, const
             return device.errorString();
         if (got == 0)
             return std::nullopt;
-        sink(std::string_view(block.data(), static_cast<std::size_t>(got)));
+        const std::string_view bytes(block.data(), static_cast<std::size_t>(got));
+        if (beside)
+            beside(bytes);
+        sink(bytes);
         read += got;
         if (progress && !progress(read))
             return std::nullopt;
@@ -68,7 +96,8 @@ bool SkipZeros(z_stream& stream)
     return stream.next_in != begin;
 }
 
-std::optional<QString> ReadGzip(QIODevice& device, const ChunkSink& sink, const ReadProgress& progress)
+std::optional<QString> ReadGzip(QIODevice& device, const ChunkSink& sink, const ReadProgress& progress,
+                                const ChunkSink& beside)
 {
     qint64 read = 0;
     z_stream stream{};
@@ -107,8 +136,12 @@ std::optional<QString> ReadGzip(QIODevice& device, const ChunkSink& sink, const 
             if (rc != Z_OK && rc != Z_STREAM_END && rc != Z_BUF_ERROR)
                 return CorruptReport(stream.msg ? stream.msg : "bad data");
             const auto produced = out.size() - stream.avail_out;
-            if (produced > 0)
-                sink(std::string_view(out.data(), produced));
+            if (produced > 0) {
+                const std::string_view bytes(out.data(), produced);
+                if (beside)
+                    beside(bytes);
+                sink(bytes);
+            }
             if (rc == Z_STREAM_END) {
                 memberOpen = false;
                 memberEnded = true;
@@ -179,90 +212,12 @@ ReadEnd ReadSizeLines(ReadAgain& report, ReportSearch& search, const std::functi
         *report.device, bytes, [&](std::string_view run) { search.noteSizeLines(run); }, stillGoing);
 }
 
-struct DaysRead {
-    std::vector<std::chrono::sys_days> days;
-    ReportPath failedPath; // and why, when one could not be read
-    QString error;
-};
-
-// The days of the reports that can be read again, read on a thread of their own beside the
-// search rather than from its read, which they would slow down (a pipe's or a compressed
-// report's come from the search's read). Each file is read up to the size it had when the search
-// began: a log that grows meanwhile never has a day counted as covered whose lines the search
-// may not have read. However the search ends, the thread ends before what it reads goes.
-class DaysBesideSearch {
-public:
-    DaysBesideSearch(const ReportPaths& paths, const ReportOpener& open) : beside_(paths.size(), false)
-    {
-        for (qsizetype i = 0; i < paths.size(); ++i) {
-            if (CanReadAgain(paths[i])) {
-                files_.push_back({paths[i], QFileInfo(paths[i].text()).size()});
-                beside_[i] = true;
-            }
-        }
-        if (files_.empty())
-            return;
-        try {
-            read_ = std::async(std::launch::async, [this, &open] { return readDays(open); });
-        } catch (const std::system_error&) {
-            std::fill(beside_.begin(), beside_.end(), false); // no thread: the search's read gives them
-        }
-    }
-    DaysBesideSearch(const DaysBesideSearch&) = delete;
-    DaysBesideSearch& operator=(const DaysBesideSearch&) = delete;
-    ~DaysBesideSearch()
-    {
-        stop_ = true;
-        if (read_.valid())
-            read_.wait();
-    }
-
-    // Whether the days of the report at that place among the paths are read here.
-    bool readsDaysOf(qsizetype index) const { return beside_[index]; }
-    // Waits for them; nothing when no file is read here.
-    std::optional<DaysRead> finish() { return read_.valid() ? std::optional(read_.get()) : std::nullopt; }
-
-private:
-    struct File {
-        ReportPath path;
-        qint64 size = 0;
-    };
-
-    DaysRead readDays(const ReportOpener& open) const
-    {
-        DaysRead read;
-        ReportDays days;
-        const auto addLines = [&](std::string_view lines) { days.addLines(lines); };
-        for (const File& file : files_) {
-            if (stop_)
-                break;
-            const auto device = open(file.path);
-            if (!device || !device->isOpen()) {
-                read.failedPath = file.path;
-                read.error = device ? device->errorString() : QStringLiteral("Cannot open the report");
-                return read;
-            }
-            if (ReadLinesOf(*device, file.size, addLines, [this] { return !stop_.load(); }) == ReadEnd::Failed) {
-                read.failedPath = file.path;
-                read.error = device->errorString();
-                return read;
-            }
-        }
-        read.days = days.days();
-        return read;
-    }
-
-    QList<bool> beside_;
-    std::vector<File> files_;
-    std::atomic<bool> stop_ = false;
-    std::future<DaysRead> read_;
-};
-
 } // namespace
 
-std::optional<QString> ReadReport(QIODevice& device, bool gzip, const ChunkSink& sink, const ReadProgress& progress)
+std::optional<QString> ReadReport(QIODevice& device, bool gzip, const ChunkSink& sink, const ReadProgress& progress,
+                                  const ChunkSink& beside)
 {
-    return gzip ? ReadGzip(device, sink, progress) : ReadPlain(device, sink, progress);
+    return gzip ? ReadGzip(device, sink, progress, beside) : ReadPlain(device, sink, progress, beside);
 }
 
 bool IsCompressedReport(const QString& path)
@@ -318,18 +273,20 @@ ReportFileRead ReadReportFiles(const ReportPaths& paths, const SearchRequest& re
             searching.emplace(request, sink);
         ReportSearch& search = *searching;
         std::uint64_t fed = 0;
-        std::optional<DaysBesideSearch> daysBeside;
-        if (days)
-            daysBeside.emplace(paths, open);
-        bool daysHere = false;
-        LineAssembler dayLines(kLongestLine);
+        // A file's days are read only from the bytes it held when the search began: a log that
+        // grows meanwhile never has a day counted as covered whose lines the search may not have
+        // read. (A pipe's or a compressed report's have no such bound.)
+        std::vector<std::uint64_t> daysWithin;
+        if (days) {
+            for (const ReportPath& path : paths)
+                daysWithin.push_back(CanReadAgain(path) ? static_cast<std::uint64_t>(QFileInfo(path.text()).size())
+                                                        : std::numeric_limits<std::uint64_t>::max());
+        }
         const auto addDays = [&](std::string_view lines) { days->addLines(lines); };
         char lastByte = '\n';
         const auto feed = [&](std::string_view chunk) {
             search.feed(chunk);
             fed += chunk.size();
-            if (daysHere)
-                dayLines.feed(chunk, addDays);
             if (!chunk.empty())
                 lastByte = chunk.back();
         };
@@ -350,7 +307,18 @@ ReportFileRead ReadReportFiles(const ReportPaths& paths, const SearchRequest& re
             if (lastByte != '\n' && lastByte != '\r')
                 feed("\n");
             const std::uint64_t fedFrom = fed;
-            daysHere = days != nullptr && !daysBeside->readsDaysOf(index);
+            // Read where the file is read, ahead of the search where it can be.
+            LineAssembler dayLines(kLongestLine);
+            std::uint64_t dayBytesLeft = days ? daysWithin[static_cast<std::size_t>(index)] : 0;
+            ChunkSink readDays;
+            if (days) {
+                readDays = [&](std::string_view chunk) {
+                    chunk =
+                        chunk.substr(0, static_cast<std::size_t>(std::min<std::uint64_t>(chunk.size(), dayBytesLeft)));
+                    dayBytesLeft -= chunk.size();
+                    dayLines.feed(chunk, addDays);
+                };
+            }
             if (fates)
                 fates->starts.push_back({fed, search.linesBegun()});
             const bool gzip = IsCompressedReport(path.text());
@@ -358,11 +326,14 @@ ReportFileRead ReadReportFiles(const ReportPaths& paths, const SearchRequest& re
             search.leaveSizesForLater(later);
             bool stopped = false;
             qint64 fileRead = 0;
-            const auto error = ReadReport(*device, gzip, feed, [&](qint64 bytesRead) {
-                fileRead = bytesRead;
-                stopped = progress && !progress(earlierFiles + bytesRead, search.counts().lineCount);
-                return !stopped;
-            });
+            const auto error = ReadReport(
+                *device, gzip, feed,
+                [&](qint64 bytesRead) {
+                    fileRead = bytesRead;
+                    stopped = progress && !progress(earlierFiles + bytesRead, search.counts().lineCount);
+                    return !stopped;
+                },
+                readDays);
             earlierFiles += fileRead;
             if (error) {
                 read.status = Status::Failed;
@@ -374,11 +345,11 @@ ReportFileRead ReadReportFiles(const ReportPaths& paths, const SearchRequest& re
                 read.status = Status::Stopped;
                 return read;
             }
+            if (days)
+                addDays(dayLines.rest()); // a last line lacking its break
             if (later)
                 again.push_back({std::move(device), path, fileRead, fedFrom});
         }
-        if (days)
-            addDays(dayLines.rest()); // a last line of a file read here, lacking its break
         if (!again.empty() && search.wantsSizeLines()) {
             for (ReadAgain& report : again) {
                 const auto error = ReadSizeLines(
@@ -394,15 +365,6 @@ ReportFileRead ReadReportFiles(const ReportPaths& paths, const SearchRequest& re
                     return read;
                 }
             }
-        }
-        if (const auto beside = daysBeside ? daysBeside->finish() : std::nullopt) {
-            if (!beside->error.isEmpty()) {
-                read.status = Status::Failed;
-                read.error = beside->error;
-                read.failedPath = beside->failedPath;
-                return read;
-            }
-            days->addDays(beside->days);
         }
         read.counts = std::move(search).finish();
     } catch (const std::bad_alloc&) {

@@ -26,9 +26,11 @@ using ReadProgress = std::function<bool(qint64 bytesRead)>;
 // Feeds the bytes of device to sink in large blocks, inflating them first when gzip is set
 // (several concatenated gzip members are read one after another, and zero bytes that pad the
 // last one are passed over, as gzip does). Returns the reason when reading fails part-way;
-// stopping through progress is no failure.
+// stopping through progress is no failure. A plain file is read on a thread of its own, ahead of
+// sink; beside is shown each block there before sink is, so that it costs sink's thread nothing
+// (elsewhere it is shown each block on this thread).
 std::optional<QString> ReadReport(QIODevice& device, bool gzip, const ChunkSink& sink,
-                                  const ReadProgress& progress = {});
+                                  const ReadProgress& progress = {}, const ChunkSink& beside = {});
 
 // A report whose name ends in ".gz" is read decompressed.
 bool IsCompressedReport(const QString& path);
@@ -90,9 +92,9 @@ struct FateListener {
 // OldestReportsFirst): a split download that crosses from one into the next is one download,
 // and a file whose last line lacks its break does not run on into the next. Nothing is read when
 // one of them is not found. A pipe or a compressed report is opened once and read as it comes;
-// a plain file is read again for what the search left for later (the sizes of the files
-// downloaded, from the same opening) and its days are read beside the search, on a thread of
-// their own. progress is told the bytes read of all the files so far.
+// a plain file is read ahead of the search on a thread of its own, which also notes its days, and
+// read again for what the search left for later (the sizes of the files downloaded, from the same
+// opening). progress is told the bytes read of all the files so far.
 ReportFileRead ReadReportFiles(const ReportPaths& paths, const SearchRequest& request, HitSink& sink,
                                const ReportOpener& open = OpenReportFile, const SearchProgress& progress = {},
                                ReportDays* days = nullptr, FateListener* fates = nullptr);

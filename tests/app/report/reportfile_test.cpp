@@ -215,7 +215,7 @@ TEST(ReportFile, ASizeFromAnEarlierReportIsReadAgainPastACompressedOne)
 }
 
 // A log that grows while it is searched: the line written meanwhile is searched, but its day is
-// not counted as covered, since the days are read beside the search up to the size it began with.
+// not counted as covered, since the days are read only up to the size it began with.
 TEST(ReportFile, ADayIsCoveredOnlyByLinesThereWhenTheSearchBegan)
 {
     QTemporaryDir dir;

@@ -1,0 +1,102 @@
+#include "app/report/readahead.h"
+
+#include "support/failingdevice.h"
+
+#include <QBuffer>
+
+#include <gtest/gtest.h>
+
+#include <new>
+#include <random>
+#include <string>
+#include <thread>
+
+namespace tallywick {
+namespace {
+
+std::string RandomBytes(std::size_t size, unsigned seed)
+{
+    std::mt19937 random(seed);
+    std::string bytes(size, '\0');
+    for (char& byte : bytes)
+        byte = static_cast<char>(random());
+    return bytes;
+}
+
+// Takes every block; each must stay as it was handed out until the next is asked for, however
+// far the reading thread has got meanwhile.
+std::string TakeAll(ReadAhead& reading)
+{
+    std::string all;
+    for (std::string_view block = reading.next(); !block.empty(); block = reading.next()) {
+        const std::string copy(block);
+        for (int i = 0; i < 20; ++i)
+            std::this_thread::yield();
+        EXPECT_EQ(block, copy);
+        all += block;
+    }
+    return all;
+}
+
+TEST(ReadAhead, HandsOutEveryByteInOrderWhateverTheBlockAndHowFarAhead)
+{
+    for (const std::size_t size : {0, 1, 7, 8, 9, 64, 2000}) {
+        const std::string bytes = RandomBytes(size, static_cast<unsigned>(size));
+        for (const std::size_t blockSize : {1, 7, 8, 512}) {
+            for (const std::size_t ahead : {1, 2, 3}) {
+                QByteArray data = QByteArray::fromStdString(bytes);
+                QBuffer device(&data);
+                ASSERT_TRUE(device.open(QIODevice::ReadOnly));
+                std::string seen; // on the reading thread, until the end is handed out
+                ReadAhead reading(device, blockSize, ahead, [&](std::string_view block) { seen += block; });
+                EXPECT_EQ(TakeAll(reading), bytes) << size << " bytes, blocks of " << blockSize << ", " << ahead;
+                EXPECT_FALSE(reading.error());
+                EXPECT_TRUE(reading.next().empty()); // and stays at the end
+                EXPECT_EQ(seen, bytes);
+            }
+        }
+    }
+}
+
+TEST(ReadAhead, AFailureComesAfterTheBytesReadBeforeIt)
+{
+    const std::string bytes = RandomBytes(5000, 1);
+    FailingDevice device(bytes);
+    ReadAhead reading(device, 512, 2);
+    EXPECT_EQ(TakeAll(reading), bytes);
+    EXPECT_EQ(reading.error(), QStringLiteral("Input/output error"));
+}
+
+// Out of memory while the days are noted on the reading thread: the search is told.
+TEST(ReadAhead, WhatTheBlocksWatcherThrowsComesAfterTheBlocksBeforeIt)
+{
+    const std::string bytes = RandomBytes(4096, 3);
+    QByteArray data = QByteArray::fromStdString(bytes);
+    QBuffer device(&data);
+    ASSERT_TRUE(device.open(QIODevice::ReadOnly));
+    int shown = 0;
+    ReadAhead reading(device, 1024, 2, [&](std::string_view) {
+        if (++shown == 3)
+            throw std::bad_alloc();
+    });
+    EXPECT_EQ(reading.next(), std::string_view(bytes).substr(0, 1024));
+    EXPECT_EQ(reading.next(), std::string_view(bytes).substr(1024, 1024));
+    EXPECT_THROW(reading.next(), std::bad_alloc);
+}
+
+// A search stopped part-way: the reading thread, waiting for a free block, ends with it.
+TEST(ReadAhead, ADeviceLeftPartReadEndsTheReadingThread)
+{
+    const std::string bytes = RandomBytes(1 << 20, 2);
+    QByteArray data = QByteArray::fromStdString(bytes);
+    QBuffer device(&data);
+    ASSERT_TRUE(device.open(QIODevice::ReadOnly));
+    {
+        ReadAhead reading(device, 1024, 3);
+        EXPECT_EQ(reading.next(), std::string_view(bytes).substr(0, 1024));
+    }
+    EXPECT_LT(device.pos(), 8 * 1024); // no more than was read ahead
+}
+
+} // namespace
+} // namespace tallywick
