@@ -2,14 +2,13 @@
 
 namespace tallywick {
 
-ReadAhead::ReadAhead(QIODevice& device, std::size_t blockSize, std::size_t blocksAhead,
-                     std::function<void(std::string_view)> beside)
-    : device_(device),
-      beside_(std::move(beside)),
-      // One more than read ahead: the block handed out last stays as it is while it is used.
-      blocks_(blocksAhead + 1, std::vector<char>(blockSize)),
-      filled_(blocksAhead + 1, 0),
-      thread_([this] { read(); })
+ReadAhead::ReadAhead(BlockSource& source, std::size_t blockSize, std::size_t blocksAhead,
+                     std::function<void(std::string_view)> beside) :
+    source_(source),
+    beside_(std::move(beside)),
+    // One more than read ahead: the block handed out last stays as it is while it is used.
+    blocks_(blocksAhead + 1, std::vector<char>(blockSize)), filled_(blocksAhead + 1, 0), fileRead_(blocksAhead + 1, 0),
+    thread_([this] { read(); })
 {
 }
 
@@ -22,7 +21,7 @@ ReadAhead::~ReadAhead()
     changed_.notify_all();
 }
 
-std::string_view ReadAhead::next()
+ReadAhead::Block ReadAhead::next()
 {
     std::unique_lock lock(mutex_);
     changed_.wait(lock, [this] { return read_ > taken_ || ended_; });
@@ -34,7 +33,7 @@ std::string_view ReadAhead::next()
     const std::size_t at = taken_++ % blocks_.size();
     lock.unlock();
     changed_.notify_all(); // the block taken before this one is free
-    return {blocks_[at].data(), filled_[at]};
+    return {{blocks_[at].data(), filled_[at]}, fileRead_[at]};
 }
 
 std::optional<QString> ReadAhead::error() const
@@ -56,7 +55,7 @@ void ReadAhead::read()
             at = read_ % blocks_.size();
         }
         std::vector<char>& block = blocks_[at];
-        const qint64 got = device_.read(block.data(), static_cast<qint64>(block.size()));
+        const qint64 got = source_.read(block.data(), static_cast<qint64>(block.size()));
         std::exception_ptr thrown;
         if (got > 0 && beside_) {
             try {
@@ -72,10 +71,11 @@ void ReadAhead::read()
                 ended_ = true;
             } else if (got <= 0) {
                 if (got < 0)
-                    error_ = device_.errorString();
+                    error_ = source_.errorString();
                 ended_ = true;
             } else {
                 filled_[at] = static_cast<std::size_t>(got);
+                fileRead_[at] = source_.fileRead();
                 ++read_;
             }
         }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QIODevice>
+#include "app/report/blocksource.h"
+
 #include <QString>
 
 #include <condition_variable>
@@ -15,34 +16,39 @@
 
 namespace tallywick {
 
-// Reads a device on a thread of its own, a few blocks ahead of the one who takes them, so that
-// the copy out of the page cache (a sixth of a hit-heavy search) runs beside the search rather
-// than before each block of it. Only for a device whose read() cannot wait for ever (a file,
-// never a pipe): the reading thread is joined before this goes, and the device is its alone
-// until then.
+// Reads a source on a thread of its own, a few blocks ahead of the one who takes them, so that
+// the copy out of the page cache (a sixth of a hit-heavy search) or the inflating of a
+// compressed report runs beside the search rather than before each block of it. Only for a file,
+// never a pipe, whose read() may wait for ever: the reading thread is joined before this goes,
+// and the source is its alone until then.
 class ReadAhead {
 public:
     // Each block is shown to beside, on the reading thread, before it is handed out (beside is
     // the reading thread's until this goes). Throws std::system_error when no thread can be
     // started.
-    ReadAhead(QIODevice& device, std::size_t blockSize, std::size_t blocksAhead = 3,
+    ReadAhead(BlockSource& source, std::size_t blockSize, std::size_t blocksAhead = 3,
               std::function<void(std::string_view)> beside = {});
     ReadAhead(const ReadAhead&) = delete;
     ReadAhead& operator=(const ReadAhead&) = delete;
     ~ReadAhead();
 
-    // The next bytes, in the device's order, valid until the next call; empty at the end, or
-    // when the device failed (then error() says why). What beside threw is thrown here.
-    std::string_view next();
+    struct Block {
+        std::string_view bytes;
+        qint64 fileRead = 0; // the source's fileRead() once they were read
+    };
+    // The next bytes, in the source's order, valid until the next call; empty at the end, or
+    // when the source failed (then error() says why). What beside threw is thrown here.
+    Block next();
     std::optional<QString> error() const;
 
 private:
     void read();
 
-    QIODevice& device_;
+    BlockSource& source_;
     std::function<void(std::string_view)> beside_;
-    std::vector<std::vector<char>> blocks_; // a ring: block n of the device fills blocks_[n % size]
+    std::vector<std::vector<char>> blocks_; // a ring: block n of the source fills blocks_[n % size]
     std::vector<std::size_t> filled_;
+    std::vector<qint64> fileRead_;
     mutable std::mutex mutex_;
     std::condition_variable changed_;
     std::size_t read_ = 0;  // blocks filled by the reading thread
@@ -51,7 +57,7 @@ private:
     bool stop_ = false;
     std::optional<QString> error_;
     std::exception_ptr thrown_; // by beside
-    std::jthread thread_; // last: it starts once everything it uses is there
+    std::jthread thread_;       // last: it starts once everything it uses is there
 };
 
 } // namespace tallywick

@@ -17,7 +17,6 @@
 
 #include <fcntl.h>
 #include <unistd.h>
-#include <zlib.h>
 
 namespace tallywick {
 namespace {
@@ -25,47 +24,39 @@ namespace {
 constexpr qint64 kBlockSize = 1 << 20;
 const QString kNotEnoughMemory = QStringLiteral("Not enough memory to search the report");
 
-// A file read on a thread of its own, ahead of the search.
-std::optional<QString> ReadPlainAhead(ReadAhead& reading, const ChunkSink& sink, const ReadProgress& progress)
-{
-    qint64 read = 0;
-    for (std::string_view block = reading.next(); !block.empty(); block = reading.next()) {
-        sink(block);
-        read += static_cast<qint64>(block.size());
-        if (progress && !progress(read))
-            return std::nullopt;
-    }
-    return reading.error();
-}
-
-std::optional<QString> ReadPlain(QIODevice& device, const ChunkSink& sink, const ReadProgress& progress,
-                                 const ChunkSink& beside)
+// Hands the source's blocks to sink, read ahead on a thread of their own where the file allows.
+std::optional<QString> ReadSource(BlockSource& source, bool fromPipe, const ChunkSink& sink,
+                                  const ReadProgress& progress, const ChunkSink& beside)
 {
     // A pipe's read may wait for ever, and a search must stop when asked: it is read here.
-    if (!device.isSequential()) {
+    if (!fromPipe) {
         std::optional<ReadAhead> reading;
         try {
-            reading.emplace(device, kBlockSize, 3, beside);
+            reading.emplace(source, kBlockSize, 3, beside);
         } catch (const std::system_error&) {
             // no thread: read here
         }
-        if (reading)
-            return ReadPlainAhead(*reading, sink, progress);
+        if (reading) {
+            for (auto block = reading->next(); !block.bytes.empty(); block = reading->next()) {
+                sink(block.bytes);
+                if (progress && !progress(block.fileRead))
+                    return std::nullopt;
+            }
+            return reading->error();
+        }
     }
     std::vector<char> block(kBlockSize);
-    qint64 read = 0;
     for (;;) {
-        const qint64 got = device.read(block.data(), kBlockSize);
+        const qint64 got = source.read(block.data(), kBlockSize);
         if (got < 0)
-            return device.errorString();
+            return source.errorString();
         if (got == 0)
             return std::nullopt;
         const std::string_view bytes(block.data(), static_cast<std::size_t>(got));
         if (beside)
             beside(bytes);
         sink(bytes);
-        read += got;
-        if (progress && !progress(read))
+        if (progress && !progress(source.fileRead()))
             return std::nullopt;
     }
 }
@@ -79,89 +70,6 @@ protected:
     qint64 readData(char*, qint64) override { return -1; }
     qint64 writeData(const char*, qint64) override { return -1; }
 };
-
-QString CorruptReport(const char* reason)
-{
-    return QStringLiteral("Corrupt compressed report: %1").arg(QString::fromLatin1(reason));
-}
-
-// Takes the zero bytes at the start of the stream's input; true when there were any.
-bool SkipZeros(z_stream& stream)
-{
-    const auto* begin = stream.next_in;
-    while (stream.avail_in > 0 && *stream.next_in == 0) {
-        ++stream.next_in;
-        --stream.avail_in;
-    }
-    return stream.next_in != begin;
-}
-
-std::optional<QString> ReadGzip(QIODevice& device, const ChunkSink& sink, const ReadProgress& progress,
-                                const ChunkSink& beside)
-{
-    qint64 read = 0;
-    z_stream stream{};
-    if (inflateInit2(&stream, 16 + MAX_WBITS) != Z_OK)
-        return QStringLiteral("Cannot start decompressing");
-    struct End {
-        z_stream* s;
-        ~End() { inflateEnd(s); }
-    } end{&stream};
-
-    std::vector<char> in(kBlockSize);
-    std::vector<char> out(4 * kBlockSize);
-    bool memberOpen = false;  // inside a gzip member that has not ended yet
-    bool memberEnded = false; // at least one member was read to its end
-    bool padded = false;      // zero bytes followed the last member (a block device's padding)
-    for (;;) {
-        const qint64 got = device.read(in.data(), kBlockSize);
-        if (got < 0)
-            return device.errorString();
-        if (got == 0)
-            break;
-        stream.next_in = reinterpret_cast<Bytef*>(in.data());
-        stream.avail_in = static_cast<uInt>(got);
-        for (;;) {
-            if (!memberOpen && memberEnded) {
-                // Another member, or padding up to the end, which gzip passes over too.
-                padded = SkipZeros(stream) || padded;
-                if (stream.avail_in == 0)
-                    break;
-                if (padded)
-                    return CorruptReport("data after the zero padding");
-            }
-            stream.next_out = reinterpret_cast<Bytef*>(out.data());
-            stream.avail_out = static_cast<uInt>(out.size());
-            const int rc = inflate(&stream, Z_NO_FLUSH);
-            if (rc != Z_OK && rc != Z_STREAM_END && rc != Z_BUF_ERROR)
-                return CorruptReport(stream.msg ? stream.msg : "bad data");
-            const auto produced = out.size() - stream.avail_out;
-            if (produced > 0) {
-                const std::string_view bytes(out.data(), produced);
-                if (beside)
-                    beside(bytes);
-                sink(bytes);
-            }
-            if (rc == Z_STREAM_END) {
-                memberOpen = false;
-                memberEnded = true;
-                inflateReset(&stream); // another member may follow
-                if (stream.avail_in == 0)
-                    break;
-                continue;
-            }
-            memberOpen = true;
-            if (stream.avail_out != 0)
-                break; // all input taken; more output needs more input
-        }
-        read += got;
-        if (progress && !progress(read))
-            return std::nullopt;
-    }
-    if (memberOpen)
-        return QStringLiteral("Compressed report ends too early");
-    return std::nullopt;
-}
 
 // A plain report searched with its sizes left for later, open still, the bytes searched, and
 // where they began among all that the search was fed.
@@ -217,7 +125,12 @@ ReadEnd ReadSizeLines(ReadAgain& report, ReportSearch& search, const std::functi
 std::optional<QString> ReadReport(QIODevice& device, bool gzip, const ChunkSink& sink, const ReadProgress& progress,
                                   const ChunkSink& beside)
 {
-    return gzip ? ReadGzip(device, sink, progress, beside) : ReadPlain(device, sink, progress, beside);
+    if (gzip) {
+        GzipSource source(device);
+        return ReadSource(source, device.isSequential(), sink, progress, beside);
+    }
+    DeviceSource source(device);
+    return ReadSource(source, device.isSequential(), sink, progress, beside);
 }
 
 bool IsCompressedReport(const QString& path)

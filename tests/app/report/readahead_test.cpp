@@ -28,7 +28,7 @@ std::string RandomBytes(std::size_t size, unsigned seed)
 std::string TakeAll(ReadAhead& reading)
 {
     std::string all;
-    for (std::string_view block = reading.next(); !block.empty(); block = reading.next()) {
+    for (std::string_view block = reading.next().bytes; !block.empty(); block = reading.next().bytes) {
         const std::string copy(block);
         for (int i = 0; i < 20; ++i)
             std::this_thread::yield();
@@ -48,10 +48,11 @@ TEST(ReadAhead, HandsOutEveryByteInOrderWhateverTheBlockAndHowFarAhead)
                 QBuffer device(&data);
                 ASSERT_TRUE(device.open(QIODevice::ReadOnly));
                 std::string seen; // on the reading thread, until the end is handed out
-                ReadAhead reading(device, blockSize, ahead, [&](std::string_view block) { seen += block; });
+                DeviceSource source(device);
+                ReadAhead reading(source, blockSize, ahead, [&](std::string_view block) { seen += block; });
                 EXPECT_EQ(TakeAll(reading), bytes) << size << " bytes, blocks of " << blockSize << ", " << ahead;
                 EXPECT_FALSE(reading.error());
-                EXPECT_TRUE(reading.next().empty()); // and stays at the end
+                EXPECT_TRUE(reading.next().bytes.empty()); // and stays at the end
                 EXPECT_EQ(seen, bytes);
             }
         }
@@ -62,7 +63,8 @@ TEST(ReadAhead, AFailureComesAfterTheBytesReadBeforeIt)
 {
     const std::string bytes = RandomBytes(5000, 1);
     FailingDevice device(bytes);
-    ReadAhead reading(device, 512, 2);
+    DeviceSource source(device);
+    ReadAhead reading(source, 512, 2);
     EXPECT_EQ(TakeAll(reading), bytes);
     EXPECT_EQ(reading.error(), QStringLiteral("Input/output error"));
 }
@@ -75,12 +77,13 @@ TEST(ReadAhead, WhatTheBlocksWatcherThrowsComesAfterTheBlocksBeforeIt)
     QBuffer device(&data);
     ASSERT_TRUE(device.open(QIODevice::ReadOnly));
     int shown = 0;
-    ReadAhead reading(device, 1024, 2, [&](std::string_view) {
+    DeviceSource source(device);
+    ReadAhead reading(source, 1024, 2, [&](std::string_view) {
         if (++shown == 3)
             throw std::bad_alloc();
     });
-    EXPECT_EQ(reading.next(), std::string_view(bytes).substr(0, 1024));
-    EXPECT_EQ(reading.next(), std::string_view(bytes).substr(1024, 1024));
+    EXPECT_EQ(reading.next().bytes, std::string_view(bytes).substr(0, 1024));
+    EXPECT_EQ(reading.next().bytes, std::string_view(bytes).substr(1024, 1024));
     EXPECT_THROW(reading.next(), std::bad_alloc);
 }
 
@@ -92,8 +95,11 @@ TEST(ReadAhead, ADeviceLeftPartReadEndsTheReadingThread)
     QBuffer device(&data);
     ASSERT_TRUE(device.open(QIODevice::ReadOnly));
     {
-        ReadAhead reading(device, 1024, 3);
-        EXPECT_EQ(reading.next(), std::string_view(bytes).substr(0, 1024));
+        DeviceSource source(device);
+        ReadAhead reading(source, 1024, 3);
+        const auto first = reading.next();
+        EXPECT_EQ(first.bytes, std::string_view(bytes).substr(0, 1024));
+        EXPECT_EQ(first.fileRead, 1024);
     }
     EXPECT_LT(device.pos(), 8 * 1024); // no more than was read ahead
 }
