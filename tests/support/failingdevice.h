@@ -8,16 +8,24 @@
 
 namespace tallywick {
 
-// A readable device that hands out its bytes and then fails, as a disk error would part-way
-// through a report.
-class FailingDevice : public QIODevice {
+// A readable device that hands out its bytes and then ends, or fails as a disk error would
+// part-way through a report; a file's, or a pipe's (sequential).
+class BytesDevice : public QIODevice {
 public:
-    explicit FailingDevice(std::string bytes) : bytes_(std::move(bytes)) { open(QIODevice::ReadOnly); }
+    enum class End { Ends, Fails };
+    enum class Kind { File, Pipe };
+
+    explicit BytesDevice(std::string bytes, End end = End::Ends, Kind kind = Kind::File) :
+        bytes_(std::move(bytes)), end_(end), kind_(kind)
+    {
+        open(QIODevice::ReadOnly);
+    }
+    bool isSequential() const override { return kind_ == Kind::Pipe; }
 
 protected:
     qint64 readData(char* data, qint64 maxSize) override
     {
-        if (at_ >= bytes_.size()) {
+        if (at_ >= bytes_.size() && end_ == End::Fails) {
             setErrorString(QStringLiteral("Input/output error"));
             return -1;
         }
@@ -30,7 +38,14 @@ protected:
 
 private:
     std::string bytes_;
+    End end_;
+    Kind kind_;
     std::size_t at_ = 0;
+};
+
+class FailingDevice : public BytesDevice {
+public:
+    explicit FailingDevice(std::string bytes) : BytesDevice(std::move(bytes), End::Fails) {}
 };
 
 } // namespace tallywick

@@ -7,8 +7,7 @@ ReadAhead::ReadAhead(BlockSource& source, std::size_t blockSize, std::size_t blo
     source_(source),
     beside_(std::move(beside)),
     // One more than read ahead: the block handed out last stays as it is while it is used.
-    blocks_(blocksAhead + 1, std::vector<char>(blockSize)), filled_(blocksAhead + 1, 0), fileRead_(blocksAhead + 1, 0),
-    thread_([this] { read(); })
+    slots_(blocksAhead + 1, Slot{std::vector<char>(blockSize)}), thread_([this] { read(); })
 {
 }
 
@@ -30,10 +29,10 @@ ReadAhead::Block ReadAhead::next()
             std::rethrow_exception(thrown_);
         return {};
     }
-    const std::size_t at = taken_++ % blocks_.size();
+    const Slot& slot = slots_[taken_++ % slots_.size()];
     lock.unlock();
     changed_.notify_all(); // the block taken before this one is free
-    return {{blocks_[at].data(), filled_[at]}, fileRead_[at]};
+    return {{slot.bytes.data(), slot.filled}, slot.fileRead};
 }
 
 std::optional<QString> ReadAhead::error() const
@@ -45,21 +44,20 @@ std::optional<QString> ReadAhead::error() const
 void ReadAhead::read()
 {
     for (;;) {
-        std::size_t at = 0;
+        Slot* slot = nullptr;
         {
             std::unique_lock lock(mutex_);
             // The block handed out last (taken_ - 1) is still in use.
-            changed_.wait(lock, [this] { return stop_ || read_ + 1 < taken_ + blocks_.size(); });
+            changed_.wait(lock, [this] { return stop_ || read_ + 1 < taken_ + slots_.size(); });
             if (stop_)
                 return;
-            at = read_ % blocks_.size();
+            slot = &slots_[read_ % slots_.size()];
         }
-        std::vector<char>& block = blocks_[at];
-        const qint64 got = source_.read(block.data(), static_cast<qint64>(block.size()));
+        const qint64 got = source_.read(slot->bytes.data(), static_cast<qint64>(slot->bytes.size()));
         std::exception_ptr thrown;
         if (got > 0 && beside_) {
             try {
-                beside_(std::string_view(block.data(), static_cast<std::size_t>(got)));
+                beside_(std::string_view(slot->bytes.data(), static_cast<std::size_t>(got)));
             } catch (...) {
                 thrown = std::current_exception();
             }
@@ -74,8 +72,8 @@ void ReadAhead::read()
                     error_ = source_.errorString();
                 ended_ = true;
             } else {
-                filled_[at] = static_cast<std::size_t>(got);
-                fileRead_[at] = source_.fileRead();
+                slot->filled = static_cast<std::size_t>(got);
+                slot->fileRead = source_.fileRead();
                 ++read_;
             }
         }

@@ -46,9 +46,12 @@ private:
 
     BlockSource& source_;
     std::function<void(std::string_view)> beside_;
-    std::vector<std::vector<char>> blocks_; // a ring: block n of the source fills blocks_[n % size]
-    std::vector<std::size_t> filled_;
-    std::vector<qint64> fileRead_;
+    struct Slot {
+        std::vector<char> bytes;
+        std::size_t filled = 0;
+        qint64 fileRead = 0;
+    };
+    std::vector<Slot> slots_; // a ring: block n of the source fills slots_[n % size]
     mutable std::mutex mutex_;
     std::condition_variable changed_;
     std::size_t read_ = 0;  // blocks filled by the reading thread

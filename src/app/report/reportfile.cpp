@@ -28,6 +28,11 @@ const QString kNotEnoughMemory = QStringLiteral("Not enough memory to search the
 std::optional<QString> ReadSource(BlockSource& source, bool fromPipe, const ChunkSink& sink,
                                   const ReadProgress& progress, const ChunkSink& beside)
 {
+    // False when the reading is to stop.
+    const auto hand = [&](std::string_view bytes, qint64 fileRead) {
+        sink(bytes);
+        return !progress || progress(fileRead);
+    };
     // A pipe's read may wait for ever, and a search must stop when asked: it is read here.
     if (!fromPipe) {
         std::optional<ReadAhead> reading;
@@ -38,8 +43,7 @@ std::optional<QString> ReadSource(BlockSource& source, bool fromPipe, const Chun
         }
         if (reading) {
             for (auto block = reading->next(); !block.bytes.empty(); block = reading->next()) {
-                sink(block.bytes);
-                if (progress && !progress(block.fileRead))
+                if (!hand(block.bytes, block.fileRead))
                     return std::nullopt;
             }
             return reading->error();
@@ -55,8 +59,7 @@ std::optional<QString> ReadSource(BlockSource& source, bool fromPipe, const Chun
         const std::string_view bytes(block.data(), static_cast<std::size_t>(got));
         if (beside)
             beside(bytes);
-        sink(bytes);
-        if (progress && !progress(source.fileRead()))
+        if (!hand(bytes, source.fileRead()))
             return std::nullopt;
     }
 }

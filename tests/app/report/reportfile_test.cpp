@@ -19,7 +19,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstring>
 #include <memory>
 #include <mutex>
 #include <variant>
@@ -50,34 +49,17 @@ QString WriteFile(const QTemporaryDir& dir, const QString& name, std::string_vie
     return dir.filePath(name);
 }
 
-// A file's bytes handed out as a pipe's are: read where they are searched, not ahead.
-class PipeLike : public QIODevice {
-public:
-    explicit PipeLike(const QString& path) : bytes_(testing::FileBytes(path)) { open(QIODevice::ReadOnly); }
-    bool isSequential() const override { return true; }
-
-protected:
-    qint64 readData(char* data, qint64 maxSize) override
-    {
-        const auto n = std::min<std::size_t>(static_cast<std::size_t>(maxSize), bytes_.size() - at_);
-        std::memcpy(data, bytes_.data() + at_, n);
-        at_ += n;
-        return static_cast<qint64>(n);
-    }
-    qint64 writeData(const char*, qint64) override { return -1; }
-
-private:
-    std::string bytes_;
-    std::size_t at_ = 0;
-};
-
 enum class Read { AsFile, AsPipe };
 
 // The report's bytes, or why they cannot be read.
 std::variant<std::string, QString> TryReadAll(const QString& path, Read way = Read::AsFile)
 {
     std::string bytes;
-    std::unique_ptr<QIODevice> device = way == Read::AsFile ? OpenReportFile(path) : std::make_unique<PipeLike>(path);
+    // A pipe's bytes are read where they are searched, not ahead.
+    std::unique_ptr<QIODevice> device =
+        way == Read::AsFile
+            ? OpenReportFile(path)
+            : std::make_unique<BytesDevice>(testing::FileBytes(path), BytesDevice::End::Ends, BytesDevice::Kind::Pipe);
     const auto error = ReadReport(*device, IsCompressedReport(path), [&](std::string_view chunk) { bytes += chunk; });
     if (error)
         return *error;
