@@ -1,8 +1,9 @@
 // Measures what the desktop program spends on a day's report when the history is large: the
-// start (the history loaded), the search of the day's log, the merge of its downloads into the
-// history, and the closing save. Not a test: it asserts nothing and prints the figures.
+// start, the search of the day's log, the merge of its downloads into the history, and the
+// closing save; with --view, the history read whole and merged as for a view before the closing.
+// Not a test: it asserts nothing and prints the figures.
 //
-//   tallywick-merge-speed DATA-FOLDER SETTINGS-FILE TODAY LOG
+//   tallywick-merge-speed DATA-FOLDER SETTINGS-FILE TODAY LOG [--view]
 //
 // DATA-FOLDER (history.dat, tracking.dat, ...) and SETTINGS-FILE are copied first and left as
 // they are; TODAY is YYYY-MM-DD.
@@ -21,6 +22,7 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <string_view>
 
 #include <unistd.h>
 
@@ -61,9 +63,10 @@ void Report(const char* step, QElapsedTimer& clock)
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    const QDate date = argc == 5 ? QDate::fromString(QString::fromLatin1(argv[3]), Qt::ISODate) : QDate();
+    const bool view = argc == 6 && std::string_view(argv[5]) == "--view";
+    const QDate date = argc == 5 || view ? QDate::fromString(QString::fromLatin1(argv[3]), Qt::ISODate) : QDate();
     if (!date.isValid()) {
-        std::fprintf(stderr, "Usage: %s DATA-FOLDER SETTINGS-FILE YYYY-MM-DD LOG\n", argv[0]);
+        std::fprintf(stderr, "Usage: %s DATA-FOLDER SETTINGS-FILE YYYY-MM-DD LOG [--view]\n", argv[0]);
         return 2;
     }
     const std::chrono::sys_days today{std::chrono::year{date.year()} / date.month() / date.day()};
@@ -82,9 +85,9 @@ int main(int argc, char** argv)
     if (!window)
         return 1;
     HistoryKeeper& history = bench.program().history();
-    std::printf("platform %s, history %zu records\n", qPrintable(QApplication::platformName()),
+    std::printf("platform %s, %zu records held at the start\n", qPrintable(QApplication::platformName()),
                 history.history().size());
-    Report("started (history loaded)", clock);
+    Report("started", clock);
 
     Dialogs::queueFileName(log);
     window->findChild<QAction*>(QStringLiteral("openAction"))->trigger();
@@ -92,16 +95,25 @@ int main(int argc, char** argv)
         QApplication::processEvents(QEventLoop::WaitForMoreEvents);
     Report("day's log searched", clock);
 
-    bool merged = false;
-    std::size_t added = 0;
-    history.bringUpToDate([&](std::size_t count) {
-        added = count;
-        merged = true;
-    });
-    while (!merged)
-        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    std::printf("  (%zu records added)\n", added);
-    Report("merged into the history", clock);
+    const auto merge = [&](const char* step) {
+        bool merged = false;
+        std::size_t added = 0;
+        history.bringUpToDate([&](std::size_t count) {
+            added = count;
+            merged = true;
+        });
+        while (!merged)
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        std::printf("  (%zu records added)\n", added);
+        Report(step, clock);
+    };
+    merge("merged into the history");
+    if (view) {
+        history.holdWhole();
+        std::printf("  (%zu records held)\n", history.history().size());
+        Report("read whole (a view opens)", clock);
+        merge("merged into it");
+    }
 
     bench.program().closeAllWindows();
     Report("closed (history saved)", clock);

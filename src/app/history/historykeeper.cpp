@@ -44,23 +44,37 @@ HistoryLoadOutcome HistoryKeeper::load()
         }
     }
     auto outcome = LoadHistoryStep(session_, *store_, today(), timeLimit(), announce());
+    beginMergesFrom(outcome);
+    return outcome;
+}
+
+void HistoryKeeper::beginMergesFrom(const HistoryLoadOutcome& outcome)
+{
     end_ = EndOf(session_.History);
     mergedUpTo_ = 0;
     appendedSinceLoad_.reset();
     if (outcome.status == LinesRead::Status::Read && !outcome.sorted && session_.removedForAge.empty())
         appendedSinceLoad_.emplace();
-    return outcome;
 }
 
 // What this run collected and covered stays; the history comes whole from the file.
-void HistoryKeeper::loadWhole()
+HistoryLoadOutcome HistoryKeeper::loadWhole()
 {
     HistorySession run = std::move(session_);
     tail_.reset();
-    LoadHistoryStep(session_, *store_, today(), timeLimit(), announce());
+    auto outcome = LoadHistoryStep(session_, *store_, today(), timeLimit(), announce());
     session_.collected = std::move(run.collected);
     session_.HistoryChanged = run.HistoryChanged;
     session_.coveredDays = std::move(run.coveredDays);
+    return outcome;
+}
+
+bool HistoryKeeper::holdWhole()
+{
+    if (!tail_)
+        return false;
+    beginMergesFrom(loadWhole());
+    return true;
 }
 
 QString HistoryKeeper::saveRefusal() const
@@ -110,6 +124,10 @@ void HistoryKeeper::bringUpToDate(std::function<void(std::size_t added)> then)
 // then runs the steps that waited for it.
 void HistoryKeeper::continueMerging()
 {
+    if (tail_) {
+        runMergedSteps();
+        return;
+    }
     auto work = BeginMerge(session_, today(), timeLimit());
     if (!work) {
         runMergedSteps();

@@ -37,8 +37,10 @@ struct HistoryKeeperSetup {
     // From this many records on (history and collected), a merge runs on a thread of its own and
     // its outcome comes back through the event loop.
     std::size_t backgroundMergeFrom = kBackgroundMergeRecords;
-    // Off, the history is not read whole where its file's index allows adding to its end: the
-    // closing appends the new records (the command line's record). Nothing then reads history().
+    // Off, the history is read whole only when something asks for it (holdWhole) or the closing
+    // needs it; until then only its last day is read, where its file's index allows adding to its
+    // end, and the closing appends the new records. A large history then costs no memory and no
+    // merges to a run that only counts the day's downloads.
     bool wholeHistory = true;
 };
 
@@ -59,6 +61,9 @@ public:
 
     // A fresh session from "history.dat", sorted when "NeedSort" asks for it.
     HistoryLoadOutcome load();
+    // Reads the history whole where only its end was loaded, keeping what this run collected;
+    // what reads history() asks for it first. True when it read it now.
+    bool holdWhole();
     // Why the history will not be saved (its file could not be read to its end); empty when it
     // will.
     QString saveRefusal() const;
@@ -85,7 +90,9 @@ public:
     bool collectTracked(const LineList& reportHits);
 
     // Merges the collected downloads into the history, then runs `then` with the number of
-    // records the merges added. A merge under way is waited for, not begun again.
+    // records the merges added. A merge under way is waited for, not begun again. Where only the
+    // history's end is loaded, nothing merges (`then` is told 0): nothing reads the history before
+    // holdWhole or the closing, which take the collected downloads then.
     void bringUpToDate(std::function<void(std::size_t added)> then = {});
     bool isMerging() const;
     // Stops the merge under way: the downloads stay collected, for the next merge or the
@@ -119,7 +126,9 @@ private:
     std::chrono::sys_days today() const { return setup_.today(); }
     int timeLimit() const { return setup_.timeLimit(); }
     UpkeepStatus announce();
-    void loadWhole();
+    HistoryLoadOutcome loadWhole();
+    // Where merges begin after a load that read the history whole.
+    void beginMergesFrom(const HistoryLoadOutcome& outcome);
     // The closing by adding the new records at the end of the file, where it ends as the full
     // closing would; nothing where it would not. From the file's end alone, or from a history held
     // whole that the merges since its load only appended to.

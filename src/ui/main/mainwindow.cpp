@@ -199,13 +199,31 @@ void MainWindow::load()
         BusyCursor busy;
         history_.load();
     }
-    if (const QString refusal = history_.saveRefusal(); !refusal.isEmpty())
-        Dialogs::message(this, QStringLiteral("Tallywick"),
-                         tr("The download history could not be read to its end:\n%1\n\n"
-                            "It will not be replaced when Tallywick closes, so that nothing stored "
-                            "in it is lost; downloads counted until then are not added to it.")
-                             .arg(refusal),
-                         Dialogs::Icon::Warning);
+    tellIfHistoryWillNotBeSaved();
+}
+
+void MainWindow::tellIfHistoryWillNotBeSaved()
+{
+    const QString refusal = history_.saveRefusal();
+    if (refusal.isEmpty() || refusal == saveRefusalTold_)
+        return;
+    saveRefusalTold_ = refusal;
+    Dialogs::message(this, QStringLiteral("Tallywick"),
+                     tr("The download history could not be read to its end:\n%1\n\n"
+                        "It will not be replaced when Tallywick closes, so that nothing stored "
+                        "in it is lost; downloads counted until then are not added to it.")
+                         .arg(refusal),
+                     Dialogs::Icon::Warning);
+}
+
+void MainWindow::bringWholeHistoryUpToDate(std::function<void(std::size_t added)> then)
+{
+    {
+        BusyCursor busy;
+        history_.holdWhole();
+    }
+    tellIfHistoryWillNotBeSaved();
+    history_.bringUpToDate(std::move(then));
 }
 
 void MainWindow::showAndActivate()

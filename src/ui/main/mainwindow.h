@@ -126,6 +126,10 @@ private:
     void connectControls();
     void readReportPath();
     void load();
+    // Told once for each reason: the history will not be saved, since it could not be read whole.
+    void tellIfHistoryWillNotBeSaved();
+    // What reads the history waits for it: read whole, then the downloads of this run merged in.
+    void bringWholeHistoryUpToDate(std::function<void(std::size_t added)> then);
     void onActivated();
     void onDeactivated();
     void runClosingSequence();
@@ -216,6 +220,7 @@ private:
     QString tempFilePath_;
     QString goToUrl_;
     QString trackingProblemTold_;
+    QString saveRefusalTold_;
     // Shown by the next activation instead of clearing the panel: the window is activated right
     // after the dialog that caused the text closes.
     QString statusAfterActivation_;

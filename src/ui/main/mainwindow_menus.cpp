@@ -208,7 +208,7 @@ void MainWindow::goToWebPage()
 // Before any window reads the history, the downloads of this run join it.
 void MainWindow::openHistoryView(HistoryView view)
 {
-    history_.bringUpToDate([this, view](std::size_t) {
+    bringWholeHistoryUpToDate([this, view](std::size_t) {
         views_->open(view);
         lower();
     });
@@ -250,7 +250,7 @@ void MainWindow::collectForNewlyTracked()
     // The collected hits may grow while a merge runs; the merge that takes them comes after it.
     if (!history_.collectTracked(reportHits_))
         return;
-    history_.bringUpToDate([this](std::size_t added) {
+    bringWholeHistoryUpToDate([this](std::size_t added) {
         if (added == 0)
             return;
         const QString said =
@@ -264,7 +264,7 @@ void MainWindow::collectForNewlyTracked()
 
 void MainWindow::openTimeLimit()
 {
-    history_.bringUpToDate([this](std::size_t) {
+    bringWholeHistoryUpToDate([this](std::size_t) {
         auto* dialog = ShowTimeLimitDialog(windows_, preferences_, this);
         dialog->setRemovalCount([this](int months) { return history_.countPastTimeLimit(months); });
     });

@@ -92,6 +92,8 @@ bool Program::start()
         preferences_ = std::make_unique<Preferences>(*settings_);
         HistoryKeeperSetup keeping{dataFolder_,        setup_.today,       [this] { return preferences_->timeLimit(); },
                                    setup_.historySave, setup_.historyRead, setup_.backgroundMergeFrom};
+        // A run that only counts the day's downloads never holds a large history whole.
+        keeping.wholeHistory = false;
         history_ = std::make_unique<HistoryKeeper>(std::move(keeping), *settings_);
         appRunning_ = true;
 

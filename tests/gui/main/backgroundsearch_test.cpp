@@ -244,6 +244,33 @@ private slots:
         QCOMPARE(run.session().History, (std::vector<std::string>{SmallReport()[0], SmallReport()[1], later}));
         QVERIFY(!run.session().HistoryChanged);
     }
+
+    // Until a view opens, a run reads only the history's last day, and its closing adds the day's
+    // downloads at the file's end.
+    void theHistoryIsReadWholeOnlyForAView()
+    {
+        TestProgram run;
+        run.track({"/quarnel/shareware/pelmor.zip"});
+        const std::string earlier = ReportLine("192.0.2.1", "01/Dec/2026:09:00:00", kZip);
+        run.writeData("history.dat", {earlier});
+        // The first closing leaves the index that lets the next load read the end alone.
+        QVERIFY(run.start());
+        run.paste(Joined(SmallReport()));
+        run.window().close();
+        run.program.reset();
+
+        QVERIFY(run.start());
+        QVERIFY(run.session().History.empty());
+        const std::string later = ReportLine("192.0.2.1", "05/Dec/2026:09:00:00", kZip);
+        run.paste(QString::fromStdString(later));
+        QVERIFY(run.session().History.empty());
+        run.trigger("dailyViewAction");
+        QTRY_VERIFY(run.window().views().window(HistoryView::Daily));
+        QCOMPARE(run.session().History, (std::vector<std::string>{earlier, SmallReport()[1], later}));
+
+        run.window().close();
+        QCOMPARE(run.history(), CrLf({earlier, SmallReport()[1], later}));
+    }
 };
 
 } // namespace tallywick

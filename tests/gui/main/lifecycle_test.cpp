@@ -183,6 +183,8 @@ private slots:
         QCOMPARE(run.label("totalLabel"), QString());
         QCOMPARE(run.find<QComboBox>("searchBox1")->currentText(), QStringLiteral("GET /index.html"));
         QCOMPARE(run.find<QComboBox>("searchBox1")->count(), 2);
+        // Loaded again, by its end: read whole, it is what the first window saved.
+        QVERIFY(run.program->history().holdWhole());
         QCOMPARE(run.session().History, std::vector<std::string>{SmallReport()[1]});
         QCOMPARE(run.program->history().trackedItems().size(), std::size_t{1});
         QVERIFY(run.program->moreFlags()[1]);
