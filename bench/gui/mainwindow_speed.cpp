@@ -143,8 +143,10 @@ int main(int argc, char** argv)
         ReportFileSearch search;
         searched.push_back(Milliseconds([&] { search = SearchReportFile(tempFile, SearchRequest{}, {}); }));
         QPlainTextEdit results;
-        shown.push_back(
-            Milliseconds([&] { results.setPlainText(QString::fromStdString(search.outcome.result.texts[0])); }));
+        shown.push_back(Milliseconds([&] {
+            const auto& found = search.outcome.result.texts[0];
+            results.setPlainText(QString::fromUtf8(found.data(), static_cast<qsizetype>(found.size())));
+        }));
     }
     Print("  text into the paste box (setPlainText)", intoBox);
     Print("  text out of the paste box (toPlainText)", outOfBox);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/search/largeblocks.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <utility>
@@ -71,7 +73,7 @@ private:
 
     void grow()
     {
-        std::vector<Slot> old(slots_.empty() ? 64 : slots_.size() * 2);
+        std::vector<Slot, LargeBlockAllocator<Slot>> old(slots_.empty() ? 64 : slots_.size() * 2);
         old.swap(slots_);
         mask_ = slots_.size() - 1;
         for (Slot& slot : old) {
@@ -84,7 +86,7 @@ private:
         }
     }
 
-    std::vector<Slot> slots_;
+    std::vector<Slot, LargeBlockAllocator<Slot>> slots_;
     std::size_t mask_ = 0;
     std::size_t size_ = 0;
 };

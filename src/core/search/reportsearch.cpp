@@ -430,7 +430,8 @@ ResultTextSink::ResultTextSink(std::array<bool, kPanelCount> moreFlags, ReportHi
 {
 }
 
-void AppendResultText(std::string& text, const SearchHit& hit, bool more)
+template <class Text>
+void AppendResultText(Text& text, const SearchHit& hit, bool more)
 {
     if (more) {
         text += StatusPart(hit.line, hit.requestEnd);
@@ -440,6 +441,8 @@ void AppendResultText(std::string& text, const SearchHit& hit, bool more)
     }
     text += kLineBreak;
 }
+template void AppendResultText(std::string& text, const SearchHit& hit, bool more);
+template void AppendResultText(ResultText& text, const SearchHit& hit, bool more);
 
 void ResultTextSink::take(const SearchHit& hit)
 {

@@ -5,6 +5,7 @@
 #include "core/search/collectedhits.h"
 #include "core/search/downloadcounts.h"
 #include "core/search/hitsink.h"
+#include "core/search/largeblocks.h"
 #include "core/search/leaveout.h"
 #include "core/search/linefates.h"
 #include "core/search/linelist.h"
@@ -66,12 +67,16 @@ struct SearchCounts {
     std::optional<DownloadCounts> downloads; // when asked for
 };
 
+// A result box's text, in memory that grows a large page at a time: it grows by doubling with
+// the report's hits.
+using ResultText = std::basic_string<char, std::char_traits<char>, LargeBlockAllocator<char>>;
+
 // What the main window shows of a search: its counts, each panel's result box (lines ended by
 // CR LF), and the counted hits that are not repeats, of both panels, in the order they were
 // counted.
 struct SearchResult {
     SearchCounts counts;
-    std::array<std::string, kPanelCount> texts;
+    std::array<ResultText, kPanelCount> texts;
     LineList reportHits;
 };
 
@@ -189,7 +194,10 @@ private:
 
 // Appends a hit to its panel's result text: the request, or with More the request and the status
 // on a line each, and a line break.
-void AppendResultText(std::string& text, const SearchHit& hit, bool more);
+template <class Text>
+void AppendResultText(Text& text, const SearchHit& hit, bool more);
+extern template void AppendResultText(std::string& text, const SearchHit& hit, bool more);
+extern template void AppendResultText(ResultText& text, const SearchHit& hit, bool more);
 
 // Builds the result boxes' texts and keeps the report hits, as the main window shows them (the
 // report hits only when asked to).

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/search/flatmap.h"
+#include "core/search/largeblocks.h"
 
 #include <cstdint>
 #include <deque>
@@ -119,7 +120,7 @@ private:
     // How many of those have no blank in their first nine characters: only such a key, or a host
     // holding a blank, can make one of them begin with a host.
     std::size_t blankFreeKeysWithoutHost_ = 0;
-    std::vector<BucketLines> bucketLines_;
+    std::vector<BucketLines, LargeBlockAllocator<BucketLines>> bucketLines_;
     std::uint64_t added_ = 0; // keys attributed so far
 };
 

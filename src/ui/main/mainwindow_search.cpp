@@ -69,7 +69,7 @@ QString FailureText(const ReportFileSearch& search)
         .arg(QDir::toNativeSeparators(search.failedPath.text()), search.error);
 }
 
-QString FromBytes(const std::string& bytes)
+QString FromBytes(std::string_view bytes)
 {
     return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
@@ -133,7 +133,7 @@ FinishedSearch RunSearch(const QStringList& paths, const SearchRequest& request,
         for (std::size_t i = 0; i < found.texts.size(); ++i) {
             found.texts[i] = FromBytes(found.search.outcome.result.texts[i]);
             // Held once, as the box's text.
-            std::string().swap(found.search.outcome.result.texts[i]);
+            ResultText().swap(found.search.outcome.result.texts[i]);
         }
     } catch (const std::bad_alloc&) {
         found = FinishedSearch{};

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstddef>
+#include <limits>
+#include <new>
+
+namespace tallywick {
+
+// Memory for the tables that grow with a report. A block of 2 MiB or more is aligned to 2 MiB
+// and asks the kernel for transparent huge pages: a table that grows by doubling then takes a
+// page fault every 2 MiB instead of every 4 KiB, and faults are dear (most of all in a virtual
+// machine). Where the kernel declines, the block is plain memory.
+void* AllocateLargeBlock(std::size_t bytes);
+void FreeLargeBlock(void* block, std::size_t bytes) noexcept;
+
+template <class T>
+struct LargeBlockAllocator {
+    using value_type = T;
+
+    LargeBlockAllocator() = default;
+    template <class U>
+    LargeBlockAllocator(const LargeBlockAllocator<U>&) noexcept
+    {
+    }
+
+    T* allocate(std::size_t count)
+    {
+        if (count > std::numeric_limits<std::size_t>::max() / sizeof(T))
+            throw std::bad_array_new_length();
+        return static_cast<T*>(AllocateLargeBlock(count * sizeof(T)));
+    }
+    void deallocate(T* block, std::size_t count) noexcept { FreeLargeBlock(block, count * sizeof(T)); }
+
+    template <class U>
+    bool operator==(const LargeBlockAllocator<U>&) const noexcept
+    {
+        return true;
+    }
+};
+
+} // namespace tallywick

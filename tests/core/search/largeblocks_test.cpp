@@ -1,0 +1,56 @@
+#include "core/search/largeblocks.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+#include <new>
+#include <numeric>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tallywick {
+namespace {
+
+constexpr std::size_t kLargePage = std::size_t{2} << 20;
+
+// Growing by doubling crosses from small blocks to large ones and back when it shrinks: the
+// contents go along each time.
+TEST(LargeBlockAllocator, AVectorGrowingPastALargePageKeepsItsContents)
+{
+    std::vector<std::uint32_t, LargeBlockAllocator<std::uint32_t>> numbers;
+    for (std::uint32_t i = 0; i < 3 * kLargePage / sizeof(std::uint32_t); ++i)
+        numbers.push_back(i);
+    std::vector<std::uint32_t> expected(numbers.size());
+    std::iota(expected.begin(), expected.end(), 0u);
+    EXPECT_TRUE(std::equal(numbers.begin(), numbers.end(), expected.begin(), expected.end()));
+    EXPECT_EQ(reinterpret_cast<std::uintptr_t>(numbers.data()) % kLargePage, 0u) << "a large block sits on a page";
+
+    numbers.resize(10);
+    numbers.shrink_to_fit();
+    EXPECT_EQ(numbers.back(), 9u);
+}
+
+TEST(LargeBlockAllocator, AStringGrowingPastALargePageKeepsItsContents)
+{
+    std::basic_string<char, std::char_traits<char>, LargeBlockAllocator<char>> text;
+    std::string expected;
+    for (int i = 0; text.size() < 3 * kLargePage; ++i) {
+        const std::string line = "line " + std::to_string(i) + "\r\n";
+        text += line;
+        expected += line;
+    }
+    EXPECT_TRUE(text == std::string_view(expected));
+}
+
+TEST(LargeBlockAllocator, ASizeBeyondMemoryIsRefusedNotWrappedAround)
+{
+    LargeBlockAllocator<std::uint64_t> allocator;
+    EXPECT_THROW((void)allocator.allocate(std::numeric_limits<std::size_t>::max() / 4), std::bad_alloc);
+    EXPECT_THROW((void)AllocateLargeBlock(std::numeric_limits<std::size_t>::max() - 1), std::bad_alloc);
+}
+
+} // namespace
+} // namespace tallywick
