@@ -5,9 +5,9 @@ namespace tallywick {
 ReadAhead::ReadAhead(BlockSource& source, std::size_t blockSize, std::size_t blocksAhead,
                      std::function<void(std::string_view)> beside) :
     source_(source),
-    beside_(std::move(beside)),
+    beside_(std::move(beside)), blockSize_(blockSize),
     // One more than read ahead: the block handed out last stays as it is while it is used.
-    slots_(blocksAhead + 1, Slot{std::vector<char>(blockSize)}), thread_([this] { read(); })
+    ring_((blocksAhead + 1) * blockSize), slots_(blocksAhead + 1), thread_([this] { read(); })
 {
 }
 
@@ -29,10 +29,11 @@ ReadAhead::Block ReadAhead::next()
             std::rethrow_exception(thrown_);
         return {};
     }
-    const Slot& slot = slots_[taken_++ % slots_.size()];
+    const std::size_t at = taken_++ % slots_.size();
+    const Slot& slot = slots_[at];
     lock.unlock();
     changed_.notify_all(); // the block taken before this one is free
-    return {{slot.bytes.data(), slot.filled}, slot.fileRead};
+    return {{bytesOf(at), slot.filled}, slot.fileRead};
 }
 
 std::optional<QString> ReadAhead::error() const
@@ -45,19 +46,22 @@ void ReadAhead::read()
 {
     for (;;) {
         Slot* slot = nullptr;
+        char* bytes = nullptr;
         {
             std::unique_lock lock(mutex_);
             // The block handed out last (taken_ - 1) is still in use.
             changed_.wait(lock, [this] { return stop_ || read_ + 1 < taken_ + slots_.size(); });
             if (stop_)
                 return;
-            slot = &slots_[read_ % slots_.size()];
+            const std::size_t at = read_ % slots_.size();
+            slot = &slots_[at];
+            bytes = bytesOf(at);
         }
-        const qint64 got = source_.read(slot->bytes.data(), static_cast<qint64>(slot->bytes.size()));
+        const qint64 got = source_.read(bytes, static_cast<qint64>(blockSize_));
         std::exception_ptr thrown;
         if (got > 0 && beside_) {
             try {
-                beside_(std::string_view(slot->bytes.data(), static_cast<std::size_t>(got)));
+                beside_(std::string_view(bytes, static_cast<std::size_t>(got)));
             } catch (...) {
                 thrown = std::current_exception();
             }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/report/blocksource.h"
+#include "core/search/largeblocks.h"
 
 #include <QString>
 
@@ -47,10 +48,15 @@ private:
     BlockSource& source_;
     std::function<void(std::string_view)> beside_;
     struct Slot {
-        std::vector<char> bytes;
         std::size_t filled = 0;
         qint64 fileRead = 0;
     };
+    char* bytesOf(std::size_t slot) { return ring_.data() + slot * blockSize_; }
+
+    std::size_t blockSize_;
+    // The slots' bytes, one after another, in one allocation in large pages: the ring's memory
+    // faults in a page or two, not a thousand.
+    std::vector<char, LargeBlockAllocator<char>> ring_;
     std::vector<Slot> slots_; // a ring: block n of the source fills slots_[n % size]
     mutable std::mutex mutex_;
     std::condition_variable changed_;
