@@ -1,7 +1,10 @@
 #include "cli/json.h"
 
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 
 namespace tallywick::cli {
 namespace {
@@ -33,6 +36,36 @@ std::size_t Utf8SequenceLength(std::string_view bytes)
     return 0;
 }
 
+bool Plain(unsigned char c)
+{
+    return c >= 0x20 && c < 0x7F && c != '"' && c != '\\';
+}
+
+// How many bytes at the start are printable ASCII other than '"' and '\\' (most of a log), eight
+// at a time: each test below flags the bytes of a word that fail it; a borrow flags only bytes
+// after one flagged already, so the first flag is exact.
+std::size_t PlainRunLength(std::string_view bytes)
+{
+    std::size_t run = 0;
+    if constexpr (std::endian::native == std::endian::little) {
+        constexpr std::uint64_t kOnes = 0x0101010101010101;
+        constexpr std::uint64_t kHighs = 0x8080808080808080;
+        const auto zeroBytes = [](std::uint64_t word) { return (word - kOnes) & ~word & kHighs; };
+        for (; run + 8 <= bytes.size(); run += 8) {
+            std::uint64_t word = 0;
+            std::memcpy(&word, bytes.data() + run, 8);
+            const std::uint64_t below = (word - kOnes * 0x20) & ~word & kHighs;
+            const std::uint64_t deleteOrAbove = (word | ((word & ~kHighs) + kOnes)) & kHighs;
+            const std::uint64_t quoteOrBackslash = zeroBytes(word ^ (kOnes * '"')) | zeroBytes(word ^ (kOnes * '\\'));
+            if (const std::uint64_t flags = below | deleteOrAbove | quoteOrBackslash)
+                return run + static_cast<std::size_t>(std::countr_zero(flags)) / 8;
+        }
+    }
+    while (run < bytes.size() && Plain(static_cast<unsigned char>(bytes[run])))
+        ++run;
+    return run;
+}
+
 void AppendIndent(std::string& out, int depth)
 {
     out += '\n';
@@ -48,16 +81,13 @@ void AppendJsonString(std::string& out, std::string_view bytes)
     out += '"';
 }
 
-void AppendJsonStringBody(std::string& out, std::string_view bytes)
+template <class Text>
+void AppendJsonStringBody(Text& out, std::string_view bytes)
 {
     static constexpr char kHex[] = "0123456789abcdef";
-    const auto plain = [](unsigned char c) { return c >= 0x20 && c < 0x7F && c != '"' && c != '\\'; };
     while (!bytes.empty()) {
         // Most of a log is printable ASCII, copied as it stands.
-        std::size_t run = 0;
-        while (run < bytes.size() && plain(static_cast<unsigned char>(bytes[run])))
-            ++run;
-        if (run > 0) {
+        if (const std::size_t run = PlainRunLength(bytes); run > 0) {
             out.append(bytes.substr(0, run));
             bytes.remove_prefix(run);
             continue;
@@ -89,6 +119,8 @@ void AppendJsonStringBody(std::string& out, std::string_view bytes)
         bytes.remove_prefix(length == 0 ? 1 : length);
     }
 }
+template void AppendJsonStringBody(std::string& out, std::string_view bytes);
+template void AppendJsonStringBody(LargeText& out, std::string_view bytes);
 
 Json& Json::set(std::string key, Json value)
 {

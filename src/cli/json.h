@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/search/largeblocks.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -59,6 +61,9 @@ private:
 // Appends bytes as a quoted JSON string, decoded as described for Json::text.
 void AppendJsonString(std::string& out, std::string_view bytes);
 // The same without the quotes.
-void AppendJsonStringBody(std::string& out, std::string_view bytes);
+template <class Text>
+void AppendJsonStringBody(Text& out, std::string_view bytes);
+extern template void AppendJsonStringBody(std::string& out, std::string_view bytes);
+extern template void AppendJsonStringBody(LargeText& out, std::string_view bytes);
 
 } // namespace tallywick::cli

@@ -38,7 +38,7 @@ private:
     class Spill {
     public:
         // Appended to before each settle().
-        std::string& text() { return text_; }
+        LargeText& text() { return text_; }
         void settle(std::size_t keepInMemory, const QString& folder);
         const QString& error() const { return error_; }
         // Hands every byte to piece() in order; false when the file cannot be read back.
@@ -46,7 +46,7 @@ private:
         bool readBack(Piece&& piece);
 
     private:
-        std::string text_;
+        LargeText text_;
         std::unique_ptr<QTemporaryFile> file_;
         QString error_;
     };

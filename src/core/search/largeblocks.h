@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <limits>
 #include <new>
+#include <string>
 
 namespace tallywick {
 
@@ -37,5 +38,8 @@ struct LargeBlockAllocator {
         return true;
     }
 };
+
+// Text that grows by doubling with a report (result texts, output kept before it is written).
+using LargeText = std::basic_string<char, std::char_traits<char>, LargeBlockAllocator<char>>;
 
 } // namespace tallywick

@@ -442,7 +442,7 @@ void AppendResultText(Text& text, const SearchHit& hit, bool more)
     text += kLineBreak;
 }
 template void AppendResultText(std::string& text, const SearchHit& hit, bool more);
-template void AppendResultText(ResultText& text, const SearchHit& hit, bool more);
+template void AppendResultText(LargeText& text, const SearchHit& hit, bool more);
 
 void ResultTextSink::take(const SearchHit& hit)
 {

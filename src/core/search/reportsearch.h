@@ -67,16 +67,12 @@ struct SearchCounts {
     std::optional<DownloadCounts> downloads; // when asked for
 };
 
-// A result box's text, in memory that grows a large page at a time: it grows by doubling with
-// the report's hits.
-using ResultText = std::basic_string<char, std::char_traits<char>, LargeBlockAllocator<char>>;
-
 // What the main window shows of a search: its counts, each panel's result box (lines ended by
 // CR LF), and the counted hits that are not repeats, of both panels, in the order they were
 // counted.
 struct SearchResult {
     SearchCounts counts;
-    std::array<ResultText, kPanelCount> texts;
+    std::array<LargeText, kPanelCount> texts;
     LineList reportHits;
 };
 
@@ -197,7 +193,7 @@ private:
 template <class Text>
 void AppendResultText(Text& text, const SearchHit& hit, bool more);
 extern template void AppendResultText(std::string& text, const SearchHit& hit, bool more);
-extern template void AppendResultText(ResultText& text, const SearchHit& hit, bool more);
+extern template void AppendResultText(LargeText& text, const SearchHit& hit, bool more);
 
 // Builds the result boxes' texts and keeps the report hits, as the main window shows them (the
 // report hits only when asked to).

@@ -133,7 +133,7 @@ FinishedSearch RunSearch(const QStringList& paths, const SearchRequest& request,
         for (std::size_t i = 0; i < found.texts.size(); ++i) {
             found.texts[i] = FromBytes(found.search.outcome.result.texts[i]);
             // Held once, as the box's text.
-            ResultText().swap(found.search.outcome.result.texts[i]);
+            LargeText().swap(found.search.outcome.result.texts[i]);
         }
     } catch (const std::bad_alloc&) {
         found = FinishedSearch{};
