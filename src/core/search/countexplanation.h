@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/search/downloadcounts.h"
+#include "core/search/largeblocks.h"
 #include "core/search/leaveout.h"
 #include "core/search/linefates.h"
 
@@ -43,8 +44,8 @@ struct ExplainedDownload {
 };
 
 struct PanelExplanation {
-    std::vector<ExplainedLine> lines; // in report order
-    std::vector<ExplainedDownload> downloads;
+    LargeVector<ExplainedLine> lines; // in report order
+    LargeVector<ExplainedDownload> downloads;
     // The texts of the lines, one after another, when they were kept (a line over the length
     // bound keeps none): line i is text[textEnds[i - 1], textEnds[i]).
     std::string text;
@@ -56,8 +57,8 @@ struct PanelExplanation {
     std::int64_t count(LineFate fate) const;
 
     // Built by the sink: where each download's lines begin in downloadLines.
-    std::vector<std::uint32_t> downloadLineStarts;
-    std::vector<std::uint32_t> downloadLines;
+    LargeVector<std::uint32_t> downloadLineStarts;
+    LargeVector<std::uint32_t> downloadLines;
 };
 
 // Every line that holds a panel's text, with its fate.
@@ -88,8 +89,8 @@ private:
     std::unordered_map<std::string, std::uint32_t> pathNumbers_;
     std::unordered_map<std::string, std::int64_t> robotPatterns_;
     // Per panel, of each line that took part in the split-download test: the line, its minute.
-    std::array<std::vector<std::uint32_t>, kPanelCount> keyLines_;
-    std::array<std::vector<std::int64_t>, kPanelCount> keyMinutes_;
+    std::array<LargeVector<std::uint32_t>, kPanelCount> keyLines_;
+    std::array<LargeVector<std::int64_t>, kPanelCount> keyMinutes_;
 };
 
 } // namespace tallywick

@@ -4,6 +4,7 @@
 #include <limits>
 #include <new>
 #include <string>
+#include <vector>
 
 namespace tallywick {
 
@@ -38,6 +39,9 @@ struct LargeBlockAllocator {
         return true;
     }
 };
+
+template <class T>
+using LargeVector = std::vector<T, LargeBlockAllocator<T>>;
 
 // Text that grows by doubling with a report (result texts, output kept before it is written).
 using LargeText = std::basic_string<char, std::char_traits<char>, LargeBlockAllocator<char>>;

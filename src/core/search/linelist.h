@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/search/largeblocks.h"
+
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
@@ -15,7 +17,7 @@ namespace tallywick {
 // a new block, nothing is ever moved, and views of the lines stay valid while the list lives.
 class LineList {
 public:
-    using const_iterator = std::vector<std::string_view>::const_iterator;
+    using const_iterator = LargeVector<std::string_view>::const_iterator;
     using iterator = const_iterator;
     using value_type = std::string_view;
 
@@ -87,7 +89,7 @@ private:
     static constexpr std::size_t kLargestBlock = std::size_t{1} << 20;
 
     std::vector<std::unique_ptr<char[]>> blocks_;
-    std::vector<std::string_view> lines_;
+    LargeVector<std::string_view> lines_;
     char* next_ = nullptr;
     std::size_t room_ = 0;
     std::size_t blockSize_ = kFirstBlock / 2;
