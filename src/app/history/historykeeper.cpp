@@ -124,11 +124,8 @@ void HistoryKeeper::bringUpToDate(std::function<void(std::size_t added)> then)
 // then runs the steps that waited for it.
 void HistoryKeeper::continueMerging()
 {
-    if (tail_) {
-        runMergedSteps();
-        return;
-    }
-    auto work = BeginMerge(session_, today(), timeLimit());
+    // Loaded by its end, the history is read by nothing: the merges wait for holdWhole or the closing.
+    auto work = tail_ ? std::nullopt : BeginMerge(session_, today(), timeLimit());
     if (!work) {
         runMergedSteps();
         return;
