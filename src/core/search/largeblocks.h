@@ -8,10 +8,10 @@
 
 namespace tallywick {
 
-// Memory for the tables that grow with a report. A block of 2 MiB or more is aligned to 2 MiB
-// and asks the kernel for transparent huge pages: a table that grows by doubling then takes a
-// page fault every 2 MiB instead of every 4 KiB, and faults are dear (most of all in a virtual
-// machine). Where the kernel declines, the block is plain memory.
+// Memory for the tables that grow with a report. A block of 256 KiB or more takes whole 2 MiB
+// pages, aligned, and asks the kernel for transparent huge pages: a table that grows by doubling
+// then takes a page fault every 2 MiB instead of every 4 KiB, and faults and TLB misses are dear
+// (most of all in a virtual machine). Where the kernel declines, the block is plain memory.
 void* AllocateLargeBlock(std::size_t bytes);
 void FreeLargeBlock(void* block, std::size_t bytes) noexcept;
 

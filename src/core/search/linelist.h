@@ -50,10 +50,11 @@ public:
     void push_back(std::string_view line)
     {
         if (line.size() > room_) {
-            // Small lists stay small; large ones take large blocks.
-            blockSize_ = std::min(kLargestBlock, blockSize_ * 2);
+            // Small lists stay small; large ones take large blocks, and a block big enough to
+            // take large pages (an eighth of one) takes a whole page.
+            blockSize_ = blockSize_ * 2 >= kLargestBlock / 8 ? kLargestBlock : blockSize_ * 2;
             const std::size_t size = std::max(blockSize_, line.size());
-            blocks_.push_back(std::make_unique_for_overwrite<char[]>(size));
+            blocks_.emplace_back(static_cast<char*>(AllocateLargeBlock(size)), BlockDeleter{size});
             next_ = blocks_.back().get();
             room_ = size;
         }
@@ -86,9 +87,14 @@ public:
 
 private:
     static constexpr std::size_t kFirstBlock = 4096;
-    static constexpr std::size_t kLargestBlock = std::size_t{1} << 20;
+    // A large page: a list of a million hits faults a few dozen times, not tens of thousands.
+    static constexpr std::size_t kLargestBlock = std::size_t{2} << 20;
 
-    std::vector<std::unique_ptr<char[]>> blocks_;
+    struct BlockDeleter {
+        std::size_t bytes = 0;
+        void operator()(char* block) const noexcept { FreeLargeBlock(block, bytes); }
+    };
+    std::vector<std::unique_ptr<char[], BlockDeleter>> blocks_;
     LargeVector<std::string_view> lines_;
     char* next_ = nullptr;
     std::size_t room_ = 0;

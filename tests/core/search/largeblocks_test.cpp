@@ -45,6 +45,16 @@ TEST(LargeBlockAllocator, AStringGrowingPastALargePageKeepsItsContents)
     EXPECT_TRUE(text == std::string_view(expected));
 }
 
+TEST(LargeBlockAllocator, ABlockFromAnEighthOfALargePageTakesWholeLargePages)
+{
+    for (const std::size_t bytes : {kLargePage / 8, kLargePage + 1}) {
+        auto* block = static_cast<char*>(AllocateLargeBlock(bytes));
+        EXPECT_EQ(reinterpret_cast<std::uintptr_t>(block) % kLargePage, 0u) << bytes;
+        std::fill(block, block + bytes, 'x');
+        FreeLargeBlock(block, bytes);
+    }
+}
+
 TEST(LargeBlockAllocator, ASizeBeyondMemoryIsRefusedNotWrappedAround)
 {
     LargeBlockAllocator<std::uint64_t> allocator;
