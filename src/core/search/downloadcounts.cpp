@@ -72,7 +72,8 @@ std::uint32_t DownloadCounter::Names::number(std::string_view name)
     const auto hash = HashText(name);
     if (const auto* known = index_.find(hash, name))
         return *known;
-    const std::string_view kept = names_.emplace_back(name);
+    names_.push_back(name);
+    const std::string_view kept = names_[names_.size() - 1];
     const auto number = static_cast<std::uint32_t>(names_.size() - 1);
     index_.findOrInsert(hash, kept, number);
     return number;
@@ -192,7 +193,7 @@ DownloadCounts DownloadCounter::finish() const
             ++panel.sizeUnknown;
             continue;
         }
-        counts.sizes.emplace(paths_.name(download.path), size);
+        counts.sizes.emplace(std::string(paths_.name(download.path)), size);
         if (download.delivered >= size)
             ++panel.complete;
         else

@@ -3,10 +3,11 @@
 #include "core/log/clientnetwork.h"
 #include "core/log/logfields.h"
 #include "core/search/flatmap.h"
+#include "core/search/largeblocks.h"
+#include "core/search/linelist.h"
 
 #include <array>
 #include <cstdint>
-#include <deque>
 #include <functional>
 #include <limits>
 #include <map>
@@ -81,7 +82,7 @@ public:
     // The paths of the downloads so far whose size was not given, in the order of their first
     // downloads: one joins the end now and then, none ever leaves.
     std::size_t unsizedPathCount() const { return unsizedPaths_.size(); }
-    const std::string& unsizedPath(std::size_t i) const { return paths_.name(unsizedPaths_[i]); }
+    std::string_view unsizedPath(std::size_t i) const { return paths_.name(unsizedPaths_[i]); }
     // The number the next download will have.
     std::uint32_t nextDownload() const { return static_cast<std::uint32_t>(downloads_.size()); }
     // A hit that starts a download (fields are those of its line).
@@ -115,11 +116,11 @@ private:
     public:
         std::uint32_t number(std::string_view name);
         const std::uint32_t* find(std::string_view name) const;
-        const std::string& name(std::uint32_t number) const { return names_[number]; }
+        std::string_view name(std::uint32_t number) const { return names_[number]; }
         std::size_t size() const { return names_.size(); }
 
     private:
-        std::deque<std::string> names_; // a deque keeps them in place: the index views into it
+        LineList names_; // never moved: the index views into it
         FlatMap<std::string_view, std::uint32_t> index_;
     };
 
@@ -136,7 +137,7 @@ private:
     Names clients_;
     Names agents_;                      // few: a visitor is the pair of numbers, never a copy of the pair of texts
     std::vector<std::int64_t> largest_; // by path: the largest bytes of a status-200 line, -1 for none
-    std::vector<Download> downloads_;
+    LargeVector<Download> downloads_;
     std::vector<std::uint32_t> unsizedPaths_;
     std::vector<bool> isDownloadPath_; // by path
     std::array<FlatMap<DayKey, std::uint32_t>, kPanelCount> days_;

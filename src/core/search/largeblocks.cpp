@@ -49,4 +49,39 @@ void FreeLargeBlock(void* block, std::size_t bytes) noexcept
         ::operator delete (block, std::align_val_t{kHugePage});
 }
 
+namespace {
+
+class LargeBlocks final : public std::pmr::memory_resource {
+    // A large block sits on a large page; a small one has new's alignment.
+    static bool Aligned(std::size_t bytes, std::size_t alignment)
+    {
+        return alignment <= (IsLarge(bytes) ? kHugePage : alignof(std::max_align_t));
+    }
+    void* do_allocate(std::size_t bytes, std::size_t alignment) override
+    {
+        if (Aligned(bytes, alignment))
+            return AllocateLargeBlock(bytes);
+        return ::operator new (bytes, std::align_val_t{alignment});
+    }
+    void do_deallocate(void* block, std::size_t bytes, std::size_t alignment) override
+    {
+        if (Aligned(bytes, alignment))
+            FreeLargeBlock(block, bytes);
+        else
+            ::operator delete (block, std::align_val_t{alignment});
+    }
+    bool do_is_equal(const std::pmr::memory_resource& other) const noexcept override
+    {
+        return dynamic_cast<const LargeBlocks*>(&other) != nullptr;
+    }
+};
+
+} // namespace
+
+std::pmr::memory_resource* LargeBlockResource()
+{
+    static LargeBlocks resource;
+    return &resource;
+}
+
 } // namespace tallywick

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <limits>
+#include <memory_resource>
 #include <new>
 #include <string>
 #include <vector>
@@ -42,6 +43,11 @@ struct LargeBlockAllocator {
 
 template <class T>
 using LargeVector = std::vector<T, LargeBlockAllocator<T>>;
+
+// AllocateLargeBlock as a memory resource, for the arenas (std::pmr::monotonic_buffer_resource)
+// of node containers that grow with a report: as their blocks grow, they come in large pages.
+// Stateless, as std::pmr::new_delete_resource() is.
+std::pmr::memory_resource* LargeBlockResource();
 
 // Text that grows by doubling with a report (result texts, output kept before it is written).
 using LargeText = std::basic_string<char, std::char_traits<char>, LargeBlockAllocator<char>>;

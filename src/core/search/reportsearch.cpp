@@ -94,7 +94,7 @@ bool ReportSearch::wantsSizeLines()
         for (std::size_t i = 0; i < downloads_->unsizedPathCount(); ++i) {
             const auto from = i < sizePathsFrom_.size() ? sizePathsFrom_[i] : kWholeReport;
             if (from > 0) {
-                paths.push_back(downloads_->unsizedPath(i));
+                paths.emplace_back(downloads_->unsizedPath(i));
                 sizeLinesBefore_ = std::max(sizeLinesBefore_, from);
             }
         }
@@ -117,7 +117,7 @@ void ReportSearch::noteSizesOfKnownPaths(std::string_view piece, std::uint64_t o
         std::vector<std::string> paths;
         paths.reserve(known);
         for (std::size_t i = 0; i < known; ++i)
-            paths.push_back(downloads_->unsizedPath(i));
+            paths.emplace_back(downloads_->unsizedPath(i));
         sizePaths_ = PathLines(paths, level_);
     }
     // The hit lines were read already: their sizes count now that the piece's downloads are

@@ -2,10 +2,11 @@
 
 #include "core/search/flatmap.h"
 #include "core/search/largeblocks.h"
+#include "core/search/linelist.h"
 
 #include <cstdint>
-#include <deque>
 #include <map>
+#include <memory_resource>
 #include <optional>
 #include <set>
 #include <string>
@@ -52,6 +53,10 @@ public:
     static constexpr std::int64_t kUnlimited = std::int64_t{1} << 40;
 
 private:
+    // A small search keeps to small blocks; a large one's reach a large page after some thousands
+    // of hosts.
+    static constexpr std::size_t kFirstNodeBlock = std::size_t{64} * 1024;
+
     struct Key;
     struct Bucket {
         std::uint32_t owner = 0;
@@ -108,12 +113,14 @@ private:
     void attribute(Span& span, std::int64_t minute, Seen seen);
 
     std::int64_t splitTime_;
-    std::deque<std::string> hostNames_; // a deque keeps its elements in place: the views stay valid
+    LineList hostNames_; // never moved: the views stay valid
     // Per owner (a host, or a key without a host; owners are numbered as they come): whether
     // another host begins with it.
     std::vector<bool> extended_;
     FlatMap<std::string_view, std::uint32_t> hosts_; // host -> owner
-    std::set<std::string_view> hostOrder_;           // the hosts that begin with a host follow it
+    // Before the containers that take their memory from it: it outlives them.
+    std::pmr::monotonic_buffer_resource hostNodes_{kFirstNodeBlock, LargeBlockResource()};
+    std::pmr::set<std::string_view> hostOrder_{&hostNodes_}; // the hosts that begin with a host follow it
     FlatMap<Bucket, Span> spans_;
     // Keys without a host found from character 10 (short hosts, odd lines), by the whole key.
     std::map<std::string, std::uint32_t, std::less<>> withoutHost_;

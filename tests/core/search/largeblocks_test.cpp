@@ -5,8 +5,10 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <memory_resource>
 #include <new>
 #include <numeric>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -53,6 +55,26 @@ TEST(LargeBlockAllocator, ABlockFromAnEighthOfALargePageTakesWholeLargePages)
         std::fill(block, block + bytes, 'x');
         FreeLargeBlock(block, bytes);
     }
+}
+
+// A set of a host a node, as the split-download index keeps, in an arena whose blocks outgrow a
+// large page; an over-aligned node still gets its alignment.
+TEST(LargeBlockResource, AnArenaOfNodesKeepsThemAndTheirAlignment)
+{
+    std::pmr::monotonic_buffer_resource arena(4096, LargeBlockResource());
+    std::pmr::set<std::uint64_t> hosts(&arena);
+    for (std::uint64_t i = 0; i < 200'000; ++i)
+        hosts.insert(i * 7919 % 200'000);
+    ASSERT_EQ(hosts.size(), 200'000u);
+    EXPECT_EQ(*hosts.begin(), 0u);
+    EXPECT_EQ(*hosts.rbegin(), 199'999u);
+
+    struct alignas(4096) Page {
+        char bytes[4096];
+    };
+    void* page = LargeBlockResource()->allocate(sizeof(Page), alignof(Page));
+    EXPECT_EQ(reinterpret_cast<std::uintptr_t>(page) % alignof(Page), 0u);
+    LargeBlockResource()->deallocate(page, sizeof(Page), alignof(Page));
 }
 
 TEST(LargeBlockAllocator, ASizeBeyondMemoryIsRefusedNotWrappedAround)
