@@ -6,6 +6,10 @@
 #include <cstdint>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace tallywick::cli {
 namespace {
 
@@ -41,12 +45,27 @@ bool Plain(unsigned char c)
     return c >= 0x20 && c < 0x7F && c != '"' && c != '\\';
 }
 
-// How many bytes at the start are printable ASCII other than '"' and '\\' (most of a log), eight
-// at a time: each test below flags the bytes of a word that fail it; a borrow flags only bytes
-// after one flagged already, so the first flag is exact.
+// How many bytes at the start are printable ASCII other than '"' and '\\' (most of a log), sixteen
+// at a time where the processor compares bytes in a vector, else eight: each test below flags the
+// bytes of a word that fail it; a borrow flags only bytes after one flagged already, so the first
+// flag is exact.
 std::size_t PlainRunLength(std::string_view bytes)
 {
     std::size_t run = 0;
+#if defined(__SSE2__)
+    for (; run + 16 <= bytes.size(); run += 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes.data() + run));
+        // Compared as signed bytes, those from 0x80 on are below 0x20 too.
+        const __m128i below = _mm_cmplt_epi8(v, _mm_set1_epi8(0x20));
+        const __m128i quote = _mm_cmpeq_epi8(v, _mm_set1_epi8('"'));
+        const __m128i backslash = _mm_cmpeq_epi8(v, _mm_set1_epi8('\\'));
+        const __m128i del = _mm_cmpeq_epi8(v, _mm_set1_epi8(0x7F));
+        const auto flags = static_cast<unsigned>(
+            _mm_movemask_epi8(_mm_or_si128(_mm_or_si128(below, quote), _mm_or_si128(backslash, del))));
+        if (flags != 0)
+            return run + static_cast<std::size_t>(std::countr_zero(flags));
+    }
+#endif
     if constexpr (std::endian::native == std::endian::little) {
         constexpr std::uint64_t kOnes = 0x0101010101010101;
         constexpr std::uint64_t kHighs = 0x8080808080808080;
