@@ -72,8 +72,7 @@ std::uint32_t DownloadCounter::Names::number(std::string_view name)
     const auto hash = HashText(name);
     if (const auto* known = index_.find(hash, name))
         return *known;
-    names_.push_back(name);
-    const std::string_view kept = names_[names_.size() - 1];
+    const std::string_view kept = names_.push_back(name);
     const auto number = static_cast<std::uint32_t>(names_.size() - 1);
     index_.findOrInsert(hash, kept, number);
     return number;

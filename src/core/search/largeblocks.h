@@ -13,6 +13,12 @@ namespace tallywick {
 // pages, aligned, and asks the kernel for transparent huge pages: a table that grows by doubling
 // then takes a page fault every 2 MiB instead of every 4 KiB, and faults and TLB misses are dear
 // (most of all in a virtual machine). Where the kernel declines, the block is plain memory.
+inline constexpr std::size_t kLargePage = std::size_t{2} << 20;
+// From here a block takes whole large pages. Smaller blocks would waste more of a page than
+// their faults cost; from here on a table's random look-ups miss the TLB far less, and growing
+// faults a few times, not hundreds.
+inline constexpr std::size_t kSmallestLargeBlock = kLargePage / 8;
+
 void* AllocateLargeBlock(std::size_t bytes);
 void FreeLargeBlock(void* block, std::size_t bytes) noexcept;
 

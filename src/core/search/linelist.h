@@ -47,12 +47,13 @@ public:
         return *this;
     }
 
-    void push_back(std::string_view line)
+    // The kept copy of line.
+    std::string_view push_back(std::string_view line)
     {
         if (line.size() > room_) {
             // Small lists stay small; large ones take large blocks, and a block big enough to
-            // take large pages (an eighth of one) takes a whole page.
-            blockSize_ = blockSize_ * 2 >= kLargestBlock / 8 ? kLargestBlock : blockSize_ * 2;
+            // take large pages takes a whole page.
+            blockSize_ = blockSize_ * 2 >= kSmallestLargeBlock ? kLargestBlock : blockSize_ * 2;
             const std::size_t size = std::max(blockSize_, line.size());
             blocks_.emplace_back(static_cast<char*>(AllocateLargeBlock(size)), BlockDeleter{size});
             next_ = blocks_.back().get();
@@ -60,9 +61,10 @@ public:
         }
         if (!line.empty())
             std::memcpy(next_, line.data(), line.size());
-        lines_.emplace_back(next_, line.size());
+        const std::string_view kept = lines_.emplace_back(next_, line.size());
         next_ += line.size();
         room_ -= line.size();
+        return kept;
     }
     void clear()
     {
@@ -88,7 +90,7 @@ public:
 private:
     static constexpr std::size_t kFirstBlock = 4096;
     // A large page: a list of a million hits faults a few dozen times, not tens of thousands.
-    static constexpr std::size_t kLargestBlock = std::size_t{2} << 20;
+    static constexpr std::size_t kLargestBlock = kLargePage;
 
     struct BlockDeleter {
         std::size_t bytes = 0;

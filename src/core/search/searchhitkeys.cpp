@@ -143,8 +143,7 @@ std::uint32_t SearchHitKeys::hostOwner(const Key& key)
 {
     if (const auto* owner = findHost(key.host, key.hostHash))
         return *owner;
-    hostNames_.push_back(key.host);
-    const std::string_view host = hostNames_[hostNames_.size() - 1];
+    const std::string_view host = hostNames_.push_back(key.host);
     const auto owner = static_cast<std::uint32_t>(extended_.size());
     extended_.push_back(false);
     hosts_.findOrInsert(key.hostHash, host, owner);

@@ -16,8 +16,6 @@
 namespace tallywick {
 namespace {
 
-constexpr std::size_t kLargePage = std::size_t{2} << 20;
-
 // Growing by doubling crosses from small blocks to large ones and back when it shrinks: the
 // contents go along each time.
 TEST(LargeBlockAllocator, AVectorGrowingPastALargePageKeepsItsContents)
