@@ -67,13 +67,16 @@ std::optional<DateValue> ReportFirstDate(const ReportPath& path)
 ReportPaths OldestReportsFirst(const ReportPaths& paths)
 {
     std::vector<qsizetype> places; // where the regular files stand
-    std::vector<std::optional<DateValue>> firstDates;
     for (qsizetype i = 0; i < paths.size(); ++i) {
-        if (!IsRegularFile(paths[i]))
-            continue;
-        places.push_back(i);
-        firstDates.push_back(ReportFirstDate(paths[i]));
+        if (IsRegularFile(paths[i]))
+            places.push_back(i);
     }
+    // A lone file has no order to find: it is not read twice.
+    if (places.size() < 2)
+        return paths;
+    std::vector<std::optional<DateValue>> firstDates;
+    for (const qsizetype place : places)
+        firstDates.push_back(ReportFirstDate(paths[place]));
     ReportPaths ordered = paths;
     const auto order = OldestFirst(firstDates);
     for (std::size_t k = 0; k < order.size(); ++k)
