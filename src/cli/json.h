@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/search/largeblocks.h"
+#include "core/search/largetext.h"
 
 #include <cstdint>
 #include <string>

@@ -4,7 +4,6 @@
 #include <limits>
 #include <memory_resource>
 #include <new>
-#include <string>
 #include <vector>
 
 namespace tallywick {
@@ -54,8 +53,5 @@ using LargeVector = std::vector<T, LargeBlockAllocator<T>>;
 // of node containers that grow with a report: as their blocks grow, they come in large pages.
 // Stateless, as std::pmr::new_delete_resource() is.
 std::pmr::memory_resource* LargeBlockResource();
-
-// Text that grows by doubling with a report (result texts, output kept before it is written).
-using LargeText = std::basic_string<char, std::char_traits<char>, LargeBlockAllocator<char>>;
 
 } // namespace tallywick

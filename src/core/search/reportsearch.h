@@ -5,7 +5,7 @@
 #include "core/search/collectedhits.h"
 #include "core/search/downloadcounts.h"
 #include "core/search/hitsink.h"
-#include "core/search/largeblocks.h"
+#include "core/search/largetext.h"
 #include "core/search/leaveout.h"
 #include "core/search/linefates.h"
 #include "core/search/linelist.h"

@@ -9,8 +9,6 @@
 #include <new>
 #include <numeric>
 #include <set>
-#include <string>
-#include <string_view>
 #include <vector>
 
 namespace tallywick {
@@ -31,18 +29,6 @@ TEST(LargeBlockAllocator, AVectorGrowingPastALargePageKeepsItsContents)
     numbers.resize(10);
     numbers.shrink_to_fit();
     EXPECT_EQ(numbers.back(), 9u);
-}
-
-TEST(LargeBlockAllocator, AStringGrowingPastALargePageKeepsItsContents)
-{
-    std::basic_string<char, std::char_traits<char>, LargeBlockAllocator<char>> text;
-    std::string expected;
-    for (int i = 0; text.size() < 3 * kLargePage; ++i) {
-        const std::string line = "line " + std::to_string(i) + "\r\n";
-        text += line;
-        expected += line;
-    }
-    EXPECT_TRUE(text == std::string_view(expected));
 }
 
 TEST(LargeBlockAllocator, ABlockFromAnEighthOfALargePageTakesWholeLargePages)

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <cstddef>
+#include <ostream>
+#include <string_view>
+
+namespace tallywick {
+
+// Text that grows with a report: result texts, output kept before it is written. From an eighth
+// of a large page on it lives in whole large pages that the system moves as it grows (mremap on
+// Linux), so that doubling neither copies what was written nor clears fresh pages for it: a
+// large search then touches the text's memory once, not twice. Cleared, it keeps its memory, as
+// a std::string does.
+class LargeText {
+public:
+    LargeText() = default;
+    LargeText(const LargeText& other);
+    LargeText& operator=(const LargeText& other);
+    LargeText(LargeText&& other) noexcept;
+    LargeText& operator=(LargeText&& other) noexcept;
+    ~LargeText();
+
+    void append(std::string_view more);
+    LargeText& operator+=(std::string_view more)
+    {
+        append(more);
+        return *this;
+    }
+    LargeText& operator+=(char c)
+    {
+        if (size_ == capacity_)
+            grow(size_ + 1);
+        data_[size_++] = c;
+        return *this;
+    }
+
+    const char* data() const { return data_; }
+    std::size_t size() const { return size_; }
+    bool empty() const { return size_ == 0; }
+    std::size_t capacity() const { return capacity_; }
+    void clear() { size_ = 0; }
+    void swap(LargeText& other) noexcept;
+
+    operator std::string_view() const { return {data_, size_}; }
+    friend bool operator==(const LargeText& a, std::string_view b) { return std::string_view(a) == b; }
+    friend bool operator==(const LargeText& a, const LargeText& b) { return std::string_view(a) == b; }
+    friend std::ostream& operator<<(std::ostream& out, const LargeText& text)
+    {
+        return out.write(text.data_, static_cast<std::streamsize>(text.size_));
+    }
+
+private:
+    void grow(std::size_t needed);
+    void release() noexcept;
+
+    char* data_ = nullptr;
+    std::size_t size_ = 0;
+    std::size_t capacity_ = 0;
+};
+
+} // namespace tallywick
