@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/search/downloadcounts.h"
-#include "core/search/largeblocks.h"
+#include "core/search/largevector.h"
 #include "core/search/leaveout.h"
 #include "core/search/linefates.h"
 

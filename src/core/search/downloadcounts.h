@@ -3,7 +3,7 @@
 #include "core/log/clientnetwork.h"
 #include "core/log/logfields.h"
 #include "core/search/flatmap.h"
-#include "core/search/largeblocks.h"
+#include "core/search/largevector.h"
 #include "core/search/linelist.h"
 
 #include <array>

@@ -1,5 +1,9 @@
 #include "core/search/largeblocks.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+
 #if defined(__linux__)
 #include <sys/mman.h>
 #endif
@@ -17,7 +21,90 @@ std::size_t WholePages(std::size_t bytes)
     return (bytes + kLargePage - 1) / kLargePage * kLargePage;
 }
 
+#if defined(__linux__)
+// Whole large pages straight from the system, aligned to one, so that mremap can move them.
+void* MapLargePages(std::size_t bytes)
+{
+    const std::size_t spare = bytes + kLargePage;
+    void* start = ::mmap(nullptr, spare, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (start == MAP_FAILED)
+        throw std::bad_alloc();
+    const auto begin = reinterpret_cast<std::uintptr_t>(start);
+    const auto aligned = (begin + kLargePage - 1) / kLargePage * kLargePage;
+    if (aligned > begin)
+        ::munmap(start, aligned - begin);
+    if (const auto after = begin + spare - (aligned + bytes); after > 0)
+        ::munmap(reinterpret_cast<void*>(aligned + bytes), after);
+#if defined(MADV_HUGEPAGE)
+    ::madvise(reinterpret_cast<void*>(aligned), bytes, MADV_HUGEPAGE); // advice only
+#endif
+    return reinterpret_cast<void*>(aligned);
+}
+
+void* MoveLargePages(void* block, std::size_t bytes, std::size_t newBytes)
+{
+    void* moved = ::mremap(block, bytes, newBytes, MREMAP_MAYMOVE);
+    if (moved == MAP_FAILED)
+        throw std::bad_alloc();
+    return moved;
+}
+
+void UnmapLargePages(void* block, std::size_t bytes) noexcept
+{
+    ::munmap(block, bytes);
+}
+#else
+void* MapLargePages(std::size_t bytes)
+{
+    return AllocateLargeBlock(bytes);
+}
+
+void* MoveLargePages(void* block, std::size_t bytes, std::size_t newBytes)
+{
+    void* moved = AllocateLargeBlock(newBytes);
+    std::memcpy(moved, block, bytes);
+    FreeLargeBlock(block, bytes);
+    return moved;
+}
+
+void UnmapLargePages(void* block, std::size_t bytes) noexcept
+{
+    FreeLargeBlock(block, bytes);
+}
+#endif
+
 } // namespace
+
+std::size_t GrownCapacity(std::size_t capacity, std::size_t needed)
+{
+    constexpr std::size_t kFirstCapacity = 256;
+    const std::size_t doubled = capacity > std::numeric_limits<std::size_t>::max() / 2 ? needed : capacity * 2;
+    const std::size_t grown = std::max({needed, doubled, kFirstCapacity});
+    if (!IsLarge(grown))
+        return grown;
+    if (grown > std::numeric_limits<std::size_t>::max() - kLargePage)
+        throw std::bad_alloc();
+    return WholePages(grown);
+}
+
+void* GrowBlock(void* block, std::size_t used, std::size_t capacity, std::size_t newCapacity)
+{
+    if (IsLarge(capacity))
+        return MoveLargePages(block, capacity, newCapacity);
+    void* grown = IsLarge(newCapacity) ? MapLargePages(newCapacity) : ::operator new(newCapacity);
+    if (used > 0)
+        std::memcpy(grown, block, used);
+    ::operator delete(block);
+    return grown;
+}
+
+void FreeGrownBlock(void* block, std::size_t capacity) noexcept
+{
+    if (IsLarge(capacity))
+        UnmapLargePages(block, capacity);
+    else
+        ::operator delete(block);
+}
 
 void* AllocateLargeBlock(std::size_t bytes)
 {

@@ -46,8 +46,18 @@ struct LargeBlockAllocator {
     }
 };
 
-template <class T>
-using LargeVector = std::vector<T, LargeBlockAllocator<T>>;
+// Memory for an array of plain bytes that grows by doubling: from kSmallestLargeBlock on it takes
+// whole large pages that the system moves as they grow (mremap on Linux), so that growing neither
+// copies what the array holds nor clears fresh pages for it. A large search then touches an
+// array's memory once, not twice. Where it fails it throws std::bad_alloc and leaves the block as
+// it was.
+//
+// The capacity to grow to (in bytes) from capacity, for at least needed.
+std::size_t GrownCapacity(std::size_t capacity, std::size_t needed);
+// A block of newCapacity bytes (one GrownCapacity gave) holding the used bytes of block, which
+// had capacity bytes (0 for none); block is given up.
+void* GrowBlock(void* block, std::size_t used, std::size_t capacity, std::size_t newCapacity);
+void FreeGrownBlock(void* block, std::size_t capacity) noexcept;
 
 // AllocateLargeBlock as a memory resource, for the arenas (std::pmr::monotonic_buffer_resource)
 // of node containers that grow with a report: as their blocks grow, they come in large pages.

@@ -6,11 +6,9 @@
 
 namespace tallywick {
 
-// Text that grows with a report: result texts, output kept before it is written. From an eighth
-// of a large page on it lives in whole large pages that the system moves as it grows (mremap on
-// Linux), so that doubling neither copies what was written nor clears fresh pages for it: a
-// large search then touches the text's memory once, not twice. Cleared, it keeps its memory, as
-// a std::string does.
+// Text that grows with a report: result texts, output kept before it is written. It grows as
+// GrowBlock grows memory: a large text's pages are moved, not copied. Cleared, it keeps its
+// memory, as a std::string does.
 class LargeText {
 public:
     LargeText() = default;
@@ -51,7 +49,6 @@ public:
 
 private:
     void grow(std::size_t needed);
-    void release() noexcept;
 
     char* data_ = nullptr;
     std::size_t size_ = 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/search/largeblocks.h"
+#include "core/search/largevector.h"
 
 #include <algorithm>
 #include <cstddef>
