@@ -26,8 +26,8 @@ TEST(LargeVector, GrowsAsAStdVectorDoes)
             entries.push_back(entries[i / 2]);
             expected.push_back(expected[i / 2]);
         } else {
-            entries.emplace_back(Entry{i * 7u, i});
-            expected.push_back(Entry{i * 7u, i});
+            entries.emplace_back(Entry{std::uint64_t{i} * 7, i});
+            expected.push_back(Entry{std::uint64_t{i} * 7, i});
         }
         ASSERT_EQ(entries.back(), expected.back()) << i;
     }
