@@ -32,19 +32,20 @@ public:
         return *this;
     }
 
-    const char* data() const { return data_; }
+    // Never null, as a std::string's: an empty text may be handed to memcpy and write().
+    const char* data() const { return data_ != nullptr ? data_ : ""; }
     std::size_t size() const { return size_; }
     bool empty() const { return size_ == 0; }
     std::size_t capacity() const { return capacity_; }
     void clear() { size_ = 0; }
     void swap(LargeText& other) noexcept;
 
-    operator std::string_view() const { return {data_, size_}; }
+    operator std::string_view() const { return {data(), size_}; }
     friend bool operator==(const LargeText& a, std::string_view b) { return std::string_view(a) == b; }
     friend bool operator==(const LargeText& a, const LargeText& b) { return std::string_view(a) == b; }
     friend std::ostream& operator<<(std::ostream& out, const LargeText& text)
     {
-        return out.write(text.data_, static_cast<std::streamsize>(text.size_));
+        return out.write(text.data(), static_cast<std::streamsize>(text.size_));
     }
 
 private:

@@ -31,6 +31,7 @@ TEST(LargeText, GrowingIntoLargePagesKeepsWhatWasWritten)
 TEST(LargeText, CopiesMovesSwapsAndClearsAsAStringDoes)
 {
     LargeText large;
+    EXPECT_NE(large.data(), nullptr) << "an empty text may be handed to memcpy";
     while (large.size() <= kLargePage)
         large += "0123456789abcdef";
     LargeText small;
