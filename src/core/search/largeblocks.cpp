@@ -18,11 +18,14 @@ bool IsLarge(std::size_t bytes)
 
 std::size_t WholePages(std::size_t bytes)
 {
+    if (bytes > std::numeric_limits<std::size_t>::max() - kLargePage)
+        throw std::bad_alloc();
     return (bytes + kLargePage - 1) / kLargePage * kLargePage;
 }
 
+// Whole large pages, aligned to one, and (on Linux) straight from the system, so that mremap
+// can move them.
 #if defined(__linux__)
-// Whole large pages straight from the system, aligned to one, so that mremap can move them.
 void* MapLargePages(std::size_t bytes)
 {
     const std::size_t spare = bytes + kLargePage;
@@ -56,69 +59,28 @@ void UnmapLargePages(void* block, std::size_t bytes) noexcept
 #else
 void* MapLargePages(std::size_t bytes)
 {
-    return AllocateLargeBlock(bytes);
+    return ::operator new (bytes, std::align_val_t{kLargePage});
+}
+
+void UnmapLargePages(void* block, std::size_t /*bytes*/) noexcept
+{
+    ::operator delete (block, std::align_val_t{kLargePage});
 }
 
 void* MoveLargePages(void* block, std::size_t bytes, std::size_t newBytes)
 {
-    void* moved = AllocateLargeBlock(newBytes);
+    void* moved = MapLargePages(newBytes);
     std::memcpy(moved, block, bytes);
-    FreeLargeBlock(block, bytes);
+    UnmapLargePages(block, bytes);
     return moved;
-}
-
-void UnmapLargePages(void* block, std::size_t bytes) noexcept
-{
-    FreeLargeBlock(block, bytes);
 }
 #endif
 
 } // namespace
 
-std::size_t GrownCapacity(std::size_t capacity, std::size_t needed)
-{
-    constexpr std::size_t kFirstCapacity = 256;
-    const std::size_t doubled = capacity > std::numeric_limits<std::size_t>::max() / 2 ? needed : capacity * 2;
-    const std::size_t grown = std::max({needed, doubled, kFirstCapacity});
-    if (!IsLarge(grown))
-        return grown;
-    if (grown > std::numeric_limits<std::size_t>::max() - kLargePage)
-        throw std::bad_alloc();
-    return WholePages(grown);
-}
-
-void* GrowBlock(void* block, std::size_t used, std::size_t capacity, std::size_t newCapacity)
-{
-    if (IsLarge(capacity))
-        return MoveLargePages(block, capacity, newCapacity);
-    void* grown = IsLarge(newCapacity) ? MapLargePages(newCapacity) : ::operator new(newCapacity);
-    if (used > 0)
-        std::memcpy(grown, block, used);
-    ::operator delete(block);
-    return grown;
-}
-
-void FreeGrownBlock(void* block, std::size_t capacity) noexcept
-{
-    if (IsLarge(capacity))
-        UnmapLargePages(block, capacity);
-    else
-        ::operator delete(block);
-}
-
 void* AllocateLargeBlock(std::size_t bytes)
 {
-    if (!IsLarge(bytes))
-        return ::operator new(bytes);
-    if (bytes > std::numeric_limits<std::size_t>::max() - kLargePage)
-        throw std::bad_alloc();
-    const std::size_t whole = WholePages(bytes);
-    void* block = ::operator new (whole, std::align_val_t{kLargePage});
-#if defined(__linux__) && defined(MADV_HUGEPAGE)
-    // Advice only: refused, it changes nothing.
-    ::madvise(block, whole, MADV_HUGEPAGE);
-#endif
-    return block;
+    return IsLarge(bytes) ? MapLargePages(WholePages(bytes)) : ::operator new(bytes);
 }
 
 void FreeLargeBlock(void* block, std::size_t bytes) noexcept
@@ -126,8 +88,27 @@ void FreeLargeBlock(void* block, std::size_t bytes) noexcept
     // Unsized: not every compiler declares the sized forms by default.
     if (!IsLarge(bytes))
         ::operator delete(block);
-    else
-        ::operator delete (block, std::align_val_t{kLargePage});
+    else if (block != nullptr)
+        UnmapLargePages(block, WholePages(bytes));
+}
+
+std::size_t GrownCapacity(std::size_t capacity, std::size_t needed)
+{
+    constexpr std::size_t kFirstCapacity = 256;
+    const std::size_t doubled = capacity > std::numeric_limits<std::size_t>::max() / 2 ? needed : capacity * 2;
+    const std::size_t grown = std::max({needed, doubled, kFirstCapacity});
+    return IsLarge(grown) ? WholePages(grown) : grown;
+}
+
+void* GrowBlock(void* block, std::size_t used, std::size_t capacity, std::size_t newCapacity)
+{
+    if (IsLarge(capacity))
+        return MoveLargePages(block, capacity, newCapacity);
+    void* grown = AllocateLargeBlock(newCapacity);
+    if (used > 0)
+        std::memcpy(grown, block, used);
+    FreeLargeBlock(block, capacity);
+    return grown;
 }
 
 namespace {

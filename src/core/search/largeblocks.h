@@ -55,9 +55,8 @@ struct LargeBlockAllocator {
 // The capacity to grow to (in bytes) from capacity, for at least needed.
 std::size_t GrownCapacity(std::size_t capacity, std::size_t needed);
 // A block of newCapacity bytes (one GrownCapacity gave) holding the used bytes of block, which
-// had capacity bytes (0 for none); block is given up.
+// had capacity bytes (0 for none); block is given up. A grown block is freed by FreeLargeBlock.
 void* GrowBlock(void* block, std::size_t used, std::size_t capacity, std::size_t newCapacity);
-void FreeGrownBlock(void* block, std::size_t capacity) noexcept;
 
 // AllocateLargeBlock as a memory resource, for the arenas (std::pmr::monotonic_buffer_resource)
 // of node containers that grow with a report: as their blocks grow, they come in large pages.

@@ -49,7 +49,7 @@ public:
         LargeVector(std::move(other)).swap(*this);
         return *this;
     }
-    ~LargeVector() { FreeGrownBlock(data_, bytes_); }
+    ~LargeVector() { FreeLargeBlock(data_, bytes_); }
 
     void swap(LargeVector& other) noexcept
     {
@@ -89,6 +89,15 @@ public:
         if (count > capacity())
             grow(count);
     }
+    // [first, last) of another array: growing would move its own.
+    void append(const T* first, const T* last)
+    {
+        const auto count = static_cast<std::size_t>(last - first);
+        reserve(size_ + count);
+        if (count > 0)
+            std::memcpy(static_cast<void*>(data_ + size_), first, count * sizeof(T));
+        size_ += count;
+    }
     void clear() { size_ = 0; }
 
     std::size_t size() const { return size_; }
@@ -113,12 +122,6 @@ public:
     }
 
 private:
-    void append(const T* first, const T* last)
-    {
-        reserve(size_ + static_cast<std::size_t>(last - first));
-        for (; first != last; ++first)
-            ::new (data_ + size_++) T(*first);
-    }
     void grow(std::size_t needed)
     {
         if (needed > std::numeric_limits<std::size_t>::max() / sizeof(T))
