@@ -276,7 +276,7 @@ int RunRecord(const Arguments& arguments, Environment& env)
     auto search = CollectReportFiles(reports, request, trackedItems, env.openReport, CoveredDays::Gather);
     if (search.status != ReportFileSearch::Status::Done)
         return ReportSearchFailure(search.failedPath, search.status, search.error, env);
-    history.takeSearch({search.outcome.collected, trackedItems, search.outcome.result.reportHits,
+    history.takeSearch({search.outcome.collected, trackedItems, KeptReportHits{},
                         search.days.value_or(std::vector<std::chrono::sys_days>{})});
 
     const auto closing = history.close();

@@ -195,8 +195,8 @@ int RunSearch(const Arguments& arguments, Environment& env)
 
     if (line.json() && tracked.empty())
         return SearchIntoJson(request, OldestReportsFirst(reports), env);
-    // The text output shows no report hits, and without tracked items nothing is collected.
-    const bool keepHits = line.json() || !tracked.empty();
+    // The text output shows no report hits.
+    const bool keepHits = line.json();
     const auto search =
         SearchReportFiles(OldestReportsFirst(reports), request, tracked, env.openReport, {},
                           keepHits ? ResultTextSink::ReportHits::Keep : ResultTextSink::ReportHits::Drop);

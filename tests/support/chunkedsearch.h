@@ -18,9 +18,10 @@ enum class FileSizes { AsItGoes, Later };
 // them.
 template <class NextSize>
 SearchResult SearchInChunks(std::string_view report, const SearchRequest& request, NextSize&& nextSize,
-                            SimdLevel level = BestSimdLevel(), FileSizes sizes = FileSizes::AsItGoes)
+                            SimdLevel level = BestSimdLevel(), FileSizes sizes = FileSizes::AsItGoes,
+                            ResultTextSink::ReportHits reportHits = ResultTextSink::ReportHits::Keep)
 {
-    ResultTextSink texts(request.moreFlags);
+    ResultTextSink texts(request.moreFlags, reportHits);
     ReportSearch search(request, texts, level);
     search.leaveSizesForLater(sizes == FileSizes::Later);
     const auto inPieces = [&](std::string_view text, auto&& feed) {
@@ -41,6 +42,22 @@ SearchResult SearchInChunks(std::string_view report, const SearchRequest& reques
     }
     const auto counts = std::move(search).finish();
     return std::move(texts).finish(counts);
+}
+
+// Whether each of the offsets is where the line of the same place in lines begins in the report.
+template <class Lines>
+bool OffsetsBeginLines(std::string_view report, const LargeVector<std::uint64_t>& offsets, const Lines& lines)
+{
+    if (offsets.size() != lines.size())
+        return false;
+    for (std::size_t i = 0; i < offsets.size(); ++i) {
+        const std::string_view line = lines[i];
+        const std::uint64_t at = offsets[i];
+        if (at > report.size() || report.substr(at, line.size()) != line ||
+            (at > 0 && report[at - 1] != '\n' && report[at - 1] != '\r'))
+            return false;
+    }
+    return true;
 }
 
 } // namespace tallywick::testing

@@ -91,20 +91,24 @@ std::optional<QString> HistoryKeeper::readTrackedItems()
 
 std::size_t HistoryKeeper::takeSearch(const FoundDownloads& found)
 {
-    if (found.trackedItems == trackedItems_)
+    // Where the report changed since, its hits are the ones collected for the items searched for.
+    if (found.trackedItems == trackedItems_ || collectTracked(found.reportHits) == TrackedHits::ReportChanged)
         AddFoundDownloads(session_, found.collected);
-    else
-        collectTracked(found.reportHits);
     NoteCoveredDays(session_, found.days);
     return CountPastTimeLimit(session_.collected, today(), timeLimit());
 }
 
-bool HistoryKeeper::collectTracked(const LineList& reportHits)
+HistoryKeeper::TrackedHits HistoryKeeper::collectTracked(const KeptReportHits& reportHits)
 {
-    if (!AddTrackedHits(reportHits, trackedItems_, session_.collected))
-        return false;
+    bool added = false;
+    const bool read = reportHits.forEachLine(
+        [&](std::string_view line) { added = AddTrackedHit(line, trackedItems_, session_.collected) || added; });
+    if (!read)
+        return TrackedHits::ReportChanged;
+    if (!added)
+        return TrackedHits::NothingNew;
     session_.HistoryChanged = true;
-    return true;
+    return TrackedHits::Added;
 }
 
 bool HistoryKeeper::isMerging() const

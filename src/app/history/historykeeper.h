@@ -2,12 +2,12 @@
 
 #include "app/files/datafolder.h"
 #include "app/history/historysteps.h"
+#include "app/report/keptreporthits.h"
 #include "app/store/historystore.h"
 #include "app/store/linesfile.h"
 #include "core/history/historyend.h"
 #include "core/history/upkeepstatus.h"
 #include "core/search/collectedhits.h"
-#include "core/search/linelist.h"
 
 #include <QObject>
 #include <QString>
@@ -79,15 +79,17 @@ public:
     struct FoundDownloads {
         const CollectedHits& collected;                 // the tracked downloads it found, each once
         const std::vector<std::string>& trackedItems;   // the items it looked for
-        const LineList& reportHits;                     // its hits, for items tracked since it began
+        const KeptReportHits& reportHits;               // its hits, for items tracked since it began
         const std::vector<std::chrono::sys_days>& days; // the days its reports cover
     };
     // The search's tracked downloads join the collected ones (its hits are looked at again when
     // the tracked list changed while it ran), and its days the covered ones. Returns how many
     // collected downloads are older than the time limit: they leave the history at the next save.
     std::size_t takeSearch(const FoundDownloads& found);
-    // The hits of a report for the items tracked now; true when one was new to the collected.
-    bool collectTracked(const LineList& reportHits);
+    // The hits of a report for the items tracked now: whether one was new to the collected, or
+    // whether the report changed since its search, so that its hits could not be read back.
+    enum class TrackedHits { NothingNew, Added, ReportChanged };
+    TrackedHits collectTracked(const KeptReportHits& reportHits);
 
     // Merges the collected downloads into the history, then runs `then` with the number of
     // records the merges added. A merge under way is waited for, not begun again. Where only the

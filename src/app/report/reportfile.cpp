@@ -76,6 +76,21 @@ protected:
 
 // A plain report searched with its sizes left for later, open still, the bytes searched, and
 // where they began among all that the search was fed.
+// Hands every hit to both sinks.
+class BothSinks final : public HitSink {
+public:
+    BothSinks(HitSink& first, HitSink& second) : first_(first), second_(second) {}
+    void take(const SearchHit& hit) override
+    {
+        first_.take(hit);
+        second_.take(hit);
+    }
+
+private:
+    HitSink& first_;
+    HitSink& second_;
+};
+
 struct ReadAgain {
     std::unique_ptr<QIODevice> device;
     ReportPath path;
@@ -305,8 +320,12 @@ ReportFileSearch SearchReportFiles(const ReportPaths& paths, const SearchRequest
     ReportFileSearch search;
     try {
         ResultTextSink texts(request.moreFlags, reportHits);
+        // Collected as they are found: the report hits may be kept as places only, or not at all.
+        CollectedHits collected;
+        TrackedHitSink tracked(trackedItems, collected);
+        BothSinks sinks(texts, tracked);
         ReportDays days;
-        const auto read = ReadReportFiles(paths, request, texts, open, progress,
+        const auto read = ReadReportFiles(paths, request, sinks, open, progress,
                                           covered == CoveredDays::Gather ? &days : nullptr, fates);
         search.status = read.status;
         search.error = read.error;
@@ -316,9 +335,8 @@ ReportFileSearch SearchReportFiles(const ReportPaths& paths, const SearchRequest
         search.outcome.result = std::move(texts).finish(read.counts);
         if (covered == CoveredDays::Gather)
             search.days = days.days();
-        // A line is appended to the collected hits entirely or not at all: they stay whole.
-        search.outcome.historyChanged =
-            AddTrackedHits(search.outcome.result.reportHits, trackedItems, search.outcome.collected);
+        search.outcome.collected = std::move(collected);
+        search.outcome.historyChanged = tracked.historyChanged();
     } catch (const std::bad_alloc&) {
         search.status = ReportFileSearch::Status::Failed;
         search.error = kNotEnoughMemory;

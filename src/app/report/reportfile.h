@@ -100,8 +100,8 @@ ReportFileRead ReadReportFiles(const ReportPaths& paths, const SearchRequest& re
                                ReportDays* days = nullptr, FateListener* fates = nullptr);
 
 // The search of one report file as the main window shows it: counts, result texts, report hits
-// (unless dropped: then nothing is collected either), and the tracked downloads it found (each
-// once). A search that did not end Done collected nothing.
+// (their lines, where they begin, or nothing), and the tracked downloads it found (each once). A
+// search that did not end Done collected nothing.
 ReportFileSearch SearchReportFile(const ReportPath& path, const SearchRequest& request,
                                   const std::vector<std::string>& trackedItems,
                                   const ReportOpener& open = OpenReportFile, const SearchProgress& progress = {},

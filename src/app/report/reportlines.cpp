@@ -37,6 +37,12 @@ ReportLines::Reader::~Reader() = default;
 
 std::optional<std::string> ReportLines::Reader::line(std::uint64_t offset, std::size_t maxBytes)
 {
+    const auto text = view(offset, maxBytes);
+    return text ? std::optional<std::string>(*text) : std::nullopt;
+}
+
+std::optional<std::string_view> ReportLines::Reader::view(std::uint64_t offset, std::size_t maxBytes)
+{
     const auto& reports = lines_.reports_;
     const auto after = std::upper_bound(reports.begin(), reports.end(), offset,
                                         [](std::uint64_t at, const Report& report) { return at < report.start; });
@@ -48,27 +54,55 @@ std::optional<std::string> ReportLines::Reader::line(std::uint64_t offset, std::
         tried_[index] = true;
         const QFileInfo info(report.path);
         auto file = std::make_unique<QFile>(report.path);
-        if (info.size() == report.size && info.lastModified() == report.modified && file->open(QIODevice::ReadOnly))
+        if (info.size() == report.size && info.lastModified() == report.modified &&
+            file->open(QIODevice::ReadOnly | QIODevice::Unbuffered))
             files_[index] = std::move(file);
     }
     QFile* file = files_[index].get();
-    if (!file || !file->seek(static_cast<qint64>(offset - report.start)))
+    if (!file)
         return std::nullopt;
-    // Most lines are short: read a little, and more only while no break has come.
-    constexpr std::size_t kStep = 4096;
-    std::string text;
-    while (text.size() < maxBytes) {
-        const auto want = std::min(kStep, maxBytes - text.size());
-        const QByteArray bytes = file->read(static_cast<qint64>(want));
-        if (bytes.isEmpty())
-            break;
-        const std::string_view read(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-        const auto end = FindLineBreak(read, 0);
-        text.append(read.substr(0, end));
-        if (end < read.size() || read.size() < want)
-            break;
+    const std::uint64_t at = offset - report.start;
+    const auto inWindow = [&] {
+        if (!windowValid_ || windowReport_ != index || at < windowAt_ || at > windowAt_ + window_.size())
+            return std::string_view();
+        return std::string_view(window_).substr(at - windowAt_);
+    };
+    // Whether the line's break, or the end of the report, or maxBytes of it, lies in the window.
+    const auto whole = [&](std::string_view rest) {
+        return rest.size() >= maxBytes || FindLineBreak(rest, 0) < rest.size() || (windowAtEnd_ && !rest.empty());
+    };
+    constexpr std::size_t kWindow = std::size_t{64} * 1024;
+    std::string_view rest = inWindow();
+    if (!whole(rest)) {
+        if (!readWindow(*file, index, at, kWindow))
+            return std::nullopt;
+        rest = inWindow();
+        // A line longer than the window: read again, as far as it may be shown.
+        if (!whole(rest) && !windowAtEnd_) {
+            if (!readWindow(*file, index, at, maxBytes))
+                return std::nullopt;
+            rest = inWindow();
+        }
     }
-    return text;
+    rest = rest.substr(0, std::min(rest.size(), maxBytes));
+    return rest.substr(0, FindLineBreak(rest, 0));
+}
+
+bool ReportLines::Reader::readWindow(QFile& file, std::size_t report, std::uint64_t at, std::size_t size)
+{
+    windowValid_ = false;
+    if (!file.seek(static_cast<qint64>(at)))
+        return false;
+    window_.resize(size);
+    const qint64 read = file.read(window_.data(), static_cast<qint64>(size));
+    if (read < 0)
+        return false;
+    window_.resize(static_cast<std::size_t>(read));
+    windowReport_ = report;
+    windowAt_ = at;
+    windowAtEnd_ = static_cast<std::size_t>(read) < size;
+    windowValid_ = true;
+    return true;
 }
 
 } // namespace tallywick

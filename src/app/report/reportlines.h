@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tallywick {
@@ -38,11 +39,22 @@ public:
         explicit Reader(const ReportLines& lines);
         ~Reader();
         std::optional<std::string> line(std::uint64_t offset, std::size_t maxBytes = kMostShown);
+        // The same, valid until the next call.
+        std::optional<std::string_view> view(std::uint64_t offset, std::size_t maxBytes = kMostShown);
 
     private:
+        // The file's bytes from at on, as many as size, into the window.
+        bool readWindow(QFile& file, std::size_t report, std::uint64_t at, std::size_t size);
+
         const ReportLines& lines_;
         std::vector<std::unique_ptr<QFile>> files_; // null until opened, or when it changed
         std::vector<bool> tried_;
+        // Lines near one another (a search's hits) are read from one read of the file.
+        std::string window_;
+        std::size_t windowReport_ = 0;
+        std::uint64_t windowAt_ = 0; // in the report
+        bool windowValid_ = false;
+        bool windowAtEnd_ = false; // the report ends where the window does
     };
 
 private:

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 
 namespace tallywick {
@@ -11,6 +12,7 @@ struct SearchHit {
     std::string_view line;
     std::size_t requestEnd = 0; // the blank after the match (1-based), 0 when there is none
     bool repeated = false;      // repeats a split download: it never goes towards the history
+    std::uint64_t offset = 0;   // where the line begins, in bytes from the start of all that was fed
 };
 
 // What to do with the hits is the caller's: build the result boxes, collect downloads, count.

@@ -235,7 +235,7 @@ void ReportSearch::searchPiece(std::string_view piece, std::uint64_t offset)
         // Removed before the split-download test: it neither starts nor extends one.
         if (judged != LeftOut::No)
             continue;
-        countHit(takeFirst ? 0 : 1, line, hit.matchPos, fields);
+        countHit(takeFirst ? 0 : 1, line, offset + hit.lineBegin, hit.matchPos, fields);
     }
     if (fates_) {
         tellEarlyLines(piece, piece.size(), offset);
@@ -315,7 +315,7 @@ void ReportSearch::countAndTell(int panel, std::string_view line, const FateOfLi
         downloads_->startDownload(panel, fields); // with "No duplicates" off every hit is one
     ++counts_.allFound;
     ++counts_.found[panel];
-    sink_.take({panel, line, RequestEnd(line, matchPos, request_.texts[panel]), match.has_value()});
+    sink_.take({panel, line, RequestEnd(line, matchPos, request_.texts[panel]), match.has_value(), where.offset});
 }
 
 void ReportSearch::countLeftOut(LeftOut reason)
@@ -399,7 +399,8 @@ std::string_view ReportSearch::splitKey(std::string_view line)
     return networkKey_;
 }
 
-void ReportSearch::countHit(int panel, std::string_view line, std::size_t matchPos, const LogFields& fields)
+void ReportSearch::countHit(int panel, std::string_view line, std::uint64_t offset, std::size_t matchPos,
+                            const LogFields& fields)
 {
     bool repeated = false;
     const bool accepted = StatusAccepted(line);
@@ -422,11 +423,11 @@ void ReportSearch::countHit(int panel, std::string_view line, std::size_t matchP
     }
     ++counts_.allFound;
     ++counts_.found[panel];
-    sink_.take({panel, line, RequestEnd(line, matchPos, request_.texts[panel]), repeated});
+    sink_.take({panel, line, RequestEnd(line, matchPos, request_.texts[panel]), repeated, offset});
 }
 
 ResultTextSink::ResultTextSink(std::array<bool, kPanelCount> moreFlags, ReportHits reportHits) :
-    moreFlags_(moreFlags), keepReportHits_(reportHits == ReportHits::Keep)
+    moreFlags_(moreFlags), reportHits_(reportHits)
 {
 }
 
@@ -446,8 +447,12 @@ template void AppendResultText(LargeText& text, const SearchHit& hit, bool more)
 
 void ResultTextSink::take(const SearchHit& hit)
 {
-    if (!hit.repeated && keepReportHits_)
-        result_.reportHits.push_back(hit.line);
+    if (!hit.repeated) {
+        if (reportHits_ == ReportHits::Keep)
+            result_.reportHits.push_back(hit.line);
+        else if (reportHits_ == ReportHits::Places)
+            result_.reportHitOffsets.push_back(hit.offset);
+    }
     AppendResultText(result_.texts[hit.panel], hit, moreFlags_[hit.panel]);
 }
 

@@ -6,6 +6,7 @@
 #include "core/search/downloadcounts.h"
 #include "core/search/hitsink.h"
 #include "core/search/largetext.h"
+#include "core/search/largevector.h"
 #include "core/search/leaveout.h"
 #include "core/search/linefates.h"
 #include "core/search/linelist.h"
@@ -69,11 +70,12 @@ struct SearchCounts {
 
 // What the main window shows of a search: its counts, each panel's result box (lines ended by
 // CR LF), and the counted hits that are not repeats, of both panels, in the order they were
-// counted.
+// counted: their lines, or where each begins in the report (when the caller can read it again).
 struct SearchResult {
     SearchCounts counts;
     std::array<LargeText, kPanelCount> texts;
     LineList reportHits;
+    LargeVector<std::uint64_t> reportHitOffsets;
 };
 
 // Searches a report that arrives in chunks of any size (a mapped file arrives as one, a
@@ -133,7 +135,8 @@ private:
     // request column only.
     void collectHits(std::string_view piece, int panel, std::vector<Hit>& hits,
                      std::vector<EarlyLine>* early = nullptr) const;
-    void countHit(int panel, std::string_view line, std::size_t matchPos, const LogFields& fields);
+    void countHit(int panel, std::string_view line, std::uint64_t offset, std::size_t matchPos,
+                  const LogFields& fields);
     void countOverlongLine();
     void noteSizesOfKnownPaths(std::string_view piece, std::uint64_t offset);
 
@@ -195,11 +198,11 @@ void AppendResultText(Text& text, const SearchHit& hit, bool more);
 extern template void AppendResultText(std::string& text, const SearchHit& hit, bool more);
 extern template void AppendResultText(LargeText& text, const SearchHit& hit, bool more);
 
-// Builds the result boxes' texts and keeps the report hits, as the main window shows them (the
-// report hits only when asked to).
+// Builds the result boxes' texts and keeps the report hits, as the main window shows them: their
+// lines, where they begin, or nothing.
 class ResultTextSink final : public HitSink {
 public:
-    enum class ReportHits { Keep, Drop };
+    enum class ReportHits { Keep, Places, Drop };
     explicit ResultTextSink(std::array<bool, kPanelCount> moreFlags, ReportHits reportHits = ReportHits::Keep);
     void take(const SearchHit& hit) override;
     // The texts with the counts of the search that fed them.
@@ -207,7 +210,7 @@ public:
 
 private:
     std::array<bool, kPanelCount> moreFlags_;
-    bool keepReportHits_;
+    ReportHits reportHits_;
     SearchResult result_;
 };
 

@@ -2,6 +2,7 @@
 
 #include "app/files/datafolder.h"
 #include "app/files/reportchoice.h"
+#include "app/report/keptreporthits.h"
 #include "app/report/reportfile.h"
 #include "core/history/upkeepstatus.h"
 #include "core/search/reportsearch.h"
@@ -224,7 +225,7 @@ private:
     // Shown by the next activation instead of clearing the panel: the window is activated right
     // after the dialog that caused the text closes.
     QString statusAfterActivation_;
-    LineList reportHits_;
+    KeptReportHits reportHits_;
     std::unique_ptr<HistoryViews> views_;
     // Loaded at the first search that leaves robots out; the reason it could not be, told once.
     std::unique_ptr<RobotMatcher> robots_;

@@ -248,8 +248,17 @@ void MainWindow::openTrackOptions()
 void MainWindow::collectForNewlyTracked()
 {
     // The collected hits may grow while a merge runs; the merge that takes them comes after it.
-    if (!history_.collectTracked(reportHits_))
+    switch (history_.collectTracked(reportHits_)) {
+    case HistoryKeeper::TrackedHits::NothingNew:
         return;
+    case HistoryKeeper::TrackedHits::ReportChanged:
+        statusAfterActivation_ = tr("The loaded report changed since it was searched: search it again to add the "
+                                    "downloads of the newly tracked items");
+        setStatusText(statusAfterActivation_);
+        return;
+    case HistoryKeeper::TrackedHits::Added:
+        break;
+    }
     bringWholeHistoryUpToDate([this](std::size_t added) {
         if (added == 0)
             return;

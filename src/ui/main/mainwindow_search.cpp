@@ -44,6 +44,7 @@ namespace tallywick {
 struct FinishedSearch {
     ReportFileSearch search; // its collected hits: the tracked downloads it found, each once
     std::array<QString, kPanelCount> texts;
+    KeptReportHits reportHits;
     std::vector<std::string> trackedItems; // those it looked for
     LeaveOutOptions leaveOut;              // what was left out
     std::shared_ptr<const SearchExplanation> explanation;
@@ -120,7 +121,8 @@ FinishedSearch RunSearch(const QStringList& paths, const SearchRequest& request,
     const auto* robots = request.leaveOut.robots ? request.leaveOut.robots : request.leaveOut.downloadTools;
     ExplainSink fates(robots, keepTexts ? ExplainSink::Texts::Keep : ExplainSink::Texts::Drop);
     FateListener listener{fates};
-    found.search = SearchReportFiles(reports, request, trackedItems, open, progress, ResultTextSink::ReportHits::Keep,
+    found.search = SearchReportFiles(reports, request, trackedItems, open, progress,
+                                     keepTexts ? ResultTextSink::ReportHits::Keep : ResultTextSink::ReportHits::Places,
                                      CoveredDays::Gather, &listener);
     found.trackedItems = std::move(trackedItems);
     found.leaveOut = request.leaveOut;
@@ -128,12 +130,15 @@ FinishedSearch RunSearch(const QStringList& paths, const SearchRequest& request,
         return found;
     countsReady(found.search.outcome.result.counts);
     try {
-        found.explanation =
-            Explanation(fates, listener, reports, request, found.search.outcome.result.counts, keepTexts);
+        auto& result = found.search.outcome.result;
+        found.reportHits =
+            keepTexts ? KeptReportHits(std::move(result.reportHits))
+                      : KeptReportHits(std::move(result.reportHitOffsets), ReportLines(reports, listener.starts));
+        found.explanation = Explanation(fates, listener, reports, request, result.counts, keepTexts);
         for (std::size_t i = 0; i < found.texts.size(); ++i) {
-            found.texts[i] = FromBytes(found.search.outcome.result.texts[i]);
+            found.texts[i] = FromBytes(result.texts[i]);
             // Held once, as the box's text.
-            LargeText().swap(found.search.outcome.result.texts[i]);
+            LargeText().swap(result.texts[i]);
         }
     } catch (const std::bad_alloc&) {
         found = FinishedSearch{};
@@ -265,9 +270,9 @@ void MainWindow::showSearchResult(const QStringList& paths, FinishedSearch found
     resultShown_ = true;
     const auto& outcome = search.outcome;
     const auto days = search.days.value_or(std::vector<std::chrono::sys_days>{});
-    if (const auto past = history_.takeSearch({outcome.collected, found.trackedItems, outcome.result.reportHits, days}))
+    if (const auto past = history_.takeSearch({outcome.collected, found.trackedItems, found.reportHits, days}))
         setStatusText(PastTimeLimitText(past, preferences_.timeLimit()));
-    reportHits_ = std::move(search.outcome.result.reportHits);
+    reportHits_ = std::move(found.reportHits);
     explanation_ = std::move(found.explanation);
     for (SearchPanel* panel : panels_)
         panel->setExplainable(explanation_ != nullptr);

@@ -32,12 +32,12 @@ std::string Hit(const char* date, const std::string& item, const char* time = "1
     return Record({.date = date, .time = time, .path = item});
 }
 
-LineList Hits(const Records& records)
+KeptReportHits Hits(const Records& records)
 {
     LineList hits;
     for (const auto& record : records)
         hits.push_back(record);
-    return hits;
+    return KeptReportHits(std::move(hits));
 }
 
 // The background merges post their outcome to an event loop.
@@ -98,7 +98,7 @@ TEST_F(HistoryKeeperTest, TheLoadedReportsHitsOfANewlyTrackedItemReachTheHistory
 
     WriteBytes(path("tracking.dat"), kExe + "\r\n" + kZip + "\r\n");
     keeper->readTrackedItems();
-    EXPECT_TRUE(keeper->collectTracked(Hits(reportHits)));
+    EXPECT_EQ(keeper->collectTracked(Hits(reportHits)), HistoryKeeper::TrackedHits::Added);
     keeper->bringUpToDate([&](std::size_t count) { added = count; });
     EXPECT_EQ(added, 2u);
     EXPECT_EQ(keeper->history(), (Records{reportHits[1], reportHits[0], reportHits[2]}));
@@ -124,7 +124,7 @@ TEST_F(HistoryKeeperTest, LoadedByItsEndTheHistoryIsReadWholeOnlyWhenAskedFor)
     CollectedHits found;
     for (const auto& hit : day)
         found.append(hit);
-    keeper->takeSearch({found, keeper->trackedItems(), LineList{}, {Day(2026, 12, 5)}});
+    keeper->takeSearch({found, keeper->trackedItems(), KeptReportHits{}, {Day(2026, 12, 5)}});
     std::optional<std::size_t> added;
     keeper->bringUpToDate([&](std::size_t count) { added = count; });
     EXPECT_EQ(added, 0u) << "nothing reads the history yet: the merge waits";
@@ -242,7 +242,7 @@ TEST_F(HistoryKeeperTest, WithoutBackgroundMergesTheClosingDoesItAll)
     EXPECT_EQ(keeper->removedForAge(), Records{Hit("03/Mar/2025", kZip)});
     CollectedHits found;
     found.append(Hit("05/Dec/2026", kZip));
-    keeper->takeSearch({found, keeper->trackedItems(), LineList{}, {Day(2026, 12, 5)}});
+    keeper->takeSearch({found, keeper->trackedItems(), KeptReportHits{}, {Day(2026, 12, 5)}});
     const auto closing = keeper->close();
     EXPECT_TRUE(closing.problems().isEmpty());
     EXPECT_EQ(Stored(), (Records{Hit("04/Dec/2026", kZip), Hit("05/Dec/2026", kZip)}));
@@ -336,7 +336,7 @@ TEST_F(HistoryKeeperTest, AddingAtTheEndLeavesWhatTheFullClosingLeaves)
                     CollectedHits found;
                     for (std::size_t i = from; i < to; ++i)
                         found.append(lines[i]);
-                    keeper.takeSearch({found, keeper.trackedItems(), LineList{}, {kToday}});
+                    keeper.takeSearch({found, keeper.trackedItems(), KeptReportHits{}, {kToday}});
                 };
                 const auto merge = [&] {
                     if (view && keeper.holdWhole() && dir == &fast)

@@ -1,6 +1,7 @@
 #include "core/search/countexplanation.h"
 #include "core/search/reportsearch.h"
 
+#include "support/chunkedsearch.h"
 #include "support/plainfates.h"
 #include "support/randomlog.h"
 #include "support/testagents.h"
@@ -23,9 +24,9 @@ struct Explained {
 // The report fed in chunks of the sizes nextSize() gives (all of it at once when it gives 0).
 template <class NextSize>
 Explained Explain(std::string_view report, const SearchRequest& request, const UserAgentMatcher* robots,
-                  NextSize&& nextSize)
+                  NextSize&& nextSize, ResultTextSink::ReportHits reportHits = ResultTextSink::ReportHits::Keep)
 {
-    ResultTextSink texts(request.moreFlags);
+    ResultTextSink texts(request.moreFlags, reportHits);
     ExplainSink fates(robots, ExplainSink::Texts::Keep);
     ReportSearch search(request, texts, fates);
     for (std::size_t at = 0; at < report.size();) {
@@ -164,11 +165,15 @@ TEST(CountExplanation, FatesAddUpToTheCountsForEveryOptionCombination)
 
             const auto whole = Explain(report, request, &agents, [] { return std::size_t{0}; });
             ExpectAgreement(report, request, whole);
-            const auto chunked = Explain(report, request, &agents, [&] {
-                return report.size() > kLongestLine ? std::size_t{1} + random() % 300000
-                                                    : std::size_t{1} + random() % 300;
-            });
+            const auto chunked = Explain(
+                report, request, &agents,
+                [&] {
+                    return report.size() > kLongestLine ? std::size_t{1} + random() % 300000
+                                                        : std::size_t{1} + random() % 300;
+                },
+                ResultTextSink::ReportHits::Places);
             ExpectAgreement(report, request, chunked);
+            EXPECT_TRUE(testing::OffsetsBeginLines(report, chunked.result.reportHitOffsets, whole.result.reportHits));
 
             // Asking for fates changes nothing the search gives.
             const auto plainSearch = SearchReport(report, request, {}, CollectedHits{}).result;

@@ -53,6 +53,11 @@ TEST_P(SearchAgreement, RandomReportsGiveWhatThePlainReadingGives)
                        report, request, [&] { return std::size_t{1} + random() % 300; }, level()),
                    plain);
         ExpectSame(SearchReport(report, request, {}, CollectedHits{}, level()).result, plain);
+        const auto placed = testing::SearchInChunks(
+            report, request, [&] { return std::size_t{1} + random() % 300; }, level(), testing::FileSizes::AsItGoes,
+            ResultTextSink::ReportHits::Places);
+        EXPECT_TRUE(placed.reportHits.empty());
+        EXPECT_TRUE(testing::OffsetsBeginLines(report, placed.reportHitOffsets, plain.reportHits));
     }
 }
 

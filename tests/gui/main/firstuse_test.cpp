@@ -116,6 +116,25 @@ private slots:
         QVERIFY(window.statusText().contains(QStringLiteral("newly tracked items")));
     }
 
+    // The hits of a report that can be read again are read back from it: not from a changed one.
+    void aReportChangedSinceItsSearchAddsNothingForANewItem()
+    {
+        TestProgram run;
+        run.track({"/quarnel/shareware/pelmor.exe"});
+        const QString report = run.dir.filePath(QStringLiteral("access.log"));
+        WriteFile(report, Joined(SmallReport()).toUtf8());
+        QVERIFY(run.start());
+        run.open(report);
+        QVERIFY(run.searched());
+        WriteFile(report, Joined(SmallReport()).toUtf8() + "\n");
+        run.trigger("trackingAction");
+        auto* dialog = run.window().findChild<TrackingDialog*>();
+        QVERIFY(dialog);
+        QTest::mouseClick(FindChild<QPushButton>(dialog, "addAllButton"), Qt::LeftButton);
+        QTest::mouseClick(FindChild<QPushButton>(dialog, "okButton"), Qt::LeftButton);
+        QVERIFY(run.window().statusText().contains(QStringLiteral("changed since it was searched")));
+    }
+
     void downloadsOlderThanTheTimeLimitAreAnnounced()
     {
         TestProgram run;

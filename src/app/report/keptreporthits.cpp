@@ -1,0 +1,36 @@
+#include "app/report/keptreporthits.h"
+
+#include "core/search/reportsearch.h"
+
+namespace tallywick {
+
+bool KeptReportHits::forEachLine(const std::function<void(std::string_view)>& take) const
+{
+    if (offsets_.empty()) {
+        for (const auto line : lines_)
+            take(line);
+        return true;
+    }
+    // Read whole before any is handed on: a report that changed half-way gives none.
+    const auto lines = readBack();
+    if (!lines)
+        return false;
+    for (const auto line : *lines)
+        take(line);
+    return true;
+}
+
+std::optional<LineList> KeptReportHits::readBack() const
+{
+    ReportLines::Reader reader(reports_);
+    LineList lines;
+    for (const auto offset : offsets_) {
+        const auto line = reader.view(offset, kLongestLine);
+        if (!line)
+            return std::nullopt;
+        lines.push_back(*line);
+    }
+    return lines;
+}
+
+} // namespace tallywick

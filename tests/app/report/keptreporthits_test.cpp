@@ -1,0 +1,75 @@
+#include "app/report/keptreporthits.h"
+
+#include "core/search/countexplanation.h"
+
+#include "support/storetesting.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace tallywick {
+namespace {
+
+std::vector<std::string> Lines(const KeptReportHits& hits, bool* read = nullptr)
+{
+    std::vector<std::string> lines;
+    const bool wasRead = hits.forEachLine([&](std::string_view line) { lines.emplace_back(line); });
+    if (read)
+        *read = wasRead;
+    return lines;
+}
+
+// Two reports searched as one, the older without a break at its end, with hits short, long and
+// longer than what is read at once: the places kept read back as the lines the search kept,
+// until a report changes.
+TEST(KeptReportHits, PlacesReadBackAsTheLinesTheSearchKept)
+{
+    QTemporaryDir dir;
+    const QString older = dir.filePath("access.log.1");
+    const QString newer = dir.filePath("access.log");
+    std::string olderText;
+    std::string newerText = "\n";
+    for (int i = 0; i < 3000; ++i) {
+        std::string& text = i < 1000 ? olderText : newerText;
+        const std::string query = i % 700 == 0 ? std::string(100'000 + i, 'q') : std::string(i % 50, 'q');
+        text += "10.0." + std::to_string(i / 250) + "." + std::to_string(i % 250) +
+                " - - [05/Dec/2004:10:" + std::to_string(10 + i % 50) +
+                ":42 -0800] \"GET /quarnel/shareware/pelmor.zip?" + query + " HTTP/1.1\" 200 48213" +
+                (i % 3 == 0 ? "\r\n" : "\n");
+        if (i % 4 == 0)
+            text += "198.51.100.7 - - [05/Dec/2004:10:15:42 -0800] \"GET /index.html HTTP/1.1\" 200 1\n";
+    }
+    olderText += "203.0.113.45 - - [05/Dec/2004:11:00:00 -0800] \"GET /quarnel/shareware/pelmor.zip HTTP/1.1\" 200";
+    testing::WriteBytes(older, olderText);
+    testing::WriteBytes(newer, newerText);
+    const ReportPaths reports{older, newer};
+
+    SearchRequest request;
+    const auto keep = SearchReportFiles(reports, request, {});
+    ASSERT_EQ(keep.status, ReportFileSearch::Status::Done) << keep.error.toStdString();
+    ExplainSink fates(nullptr, ExplainSink::Texts::Drop);
+    FateListener listener{fates};
+    auto placed = SearchReportFiles(reports, request, {}, OpenReportFile, {}, ResultTextSink::ReportHits::Places,
+                                    CoveredDays::Skip, &listener);
+    ASSERT_EQ(placed.status, ReportFileSearch::Status::Done) << placed.error.toStdString();
+    ASSERT_GT(keep.outcome.result.reportHits.size(), 2000u);
+    EXPECT_TRUE(placed.outcome.result.reportHits.empty());
+
+    const KeptReportHits hits(std::move(placed.outcome.result.reportHitOffsets), ReportLines(reports, listener.starts));
+    const auto kept = keep.outcome.result.reportHits;
+    bool read = false;
+    EXPECT_TRUE(Lines(hits, &read) == kept);
+    EXPECT_TRUE(read);
+    EXPECT_TRUE(Lines(KeptReportHits(LineList(kept))) == kept);
+
+    testing::WriteBytes(newer, newerText + "\n");
+    EXPECT_TRUE(Lines(hits, &read).empty()) << "nothing of a changed report is handed on";
+    EXPECT_FALSE(read);
+}
+
+} // namespace
+} // namespace tallywick
