@@ -12,12 +12,12 @@ QString Translated(const char* text)
     return QCoreApplication::translate("tallywick::LabelTexts", text);
 }
 
-QString FromBytes(const std::string& bytes)
+} // namespace
+
+QString FromBytes(std::string_view bytes)
 {
     return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
-
-} // namespace
 
 QString FoundText(std::int64_t found)
 {

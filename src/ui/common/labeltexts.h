@@ -10,11 +10,16 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
 namespace tallywick {
 
 // The counts and labels the windows show, in the user's language. In English they read exactly
 // as the command line prints them.
+
+// Bytes of a report or of the history as text, read as UTF-8 (a byte that is not UTF-8 shows as
+// U+FFFD).
+QString FromBytes(std::string_view bytes);
 
 // Counts of seven digits fit beside their caption without moving anything; longer ones widen it.
 inline constexpr std::int64_t kWidestCount = 8888888;

@@ -4,6 +4,7 @@
 #include "app/work/backgroundjob.h"
 #include "ui/common/appicon.h"
 #include "ui/common/dialogs.h"
+#include "ui/common/labeltexts.h"
 #include "ui/explain/explanationmodel.h"
 #include "ui/views/exportandopen.h"
 
@@ -19,14 +20,6 @@
 #include <QVBoxLayout>
 
 namespace tallywick {
-namespace {
-
-QString FromBytes(const std::string& bytes)
-{
-    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
-
-} // namespace
 
 ExplainCountsWindow::ExplainCountsWindow(std::shared_ptr<const SearchExplanation> explanation, int panel,
                                          DataFolder dataFolder, QWidget* parent) :

@@ -1,16 +1,13 @@
 #include "ui/explain/explanationmodel.h"
 
+#include "ui/common/labeltexts.h"
+
 #include <QDir>
 
 namespace tallywick {
 namespace {
 
 enum Group { DownloadsGroup, LeftOutGroup, NotCountedGroup, GroupCount };
-
-QString FromBytes(const std::string& bytes)
-{
-    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
 
 } // namespace
 

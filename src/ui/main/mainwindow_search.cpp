@@ -70,11 +70,6 @@ QString FailureText(const ReportFileSearch& search)
         .arg(QDir::toNativeSeparators(search.failedPath.text()), search.error);
 }
 
-QString FromBytes(std::string_view bytes)
-{
-    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
-
 // What the search kept of each line, for the Explain Counts window: where each line stands (or its
 // text, for reports that cannot be read back), and the robot patterns that matched.
 std::shared_ptr<const SearchExplanation> Explanation(ExplainSink& sink, FateListener& listener,

@@ -20,11 +20,6 @@
 namespace tallywick {
 namespace {
 
-QString FromBytes(const std::string& bytes)
-{
-    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
-
 QString PleaseWait()
 {
     return QCoreApplication::translate("tallywick::MainWindow", "Please Wait....");
