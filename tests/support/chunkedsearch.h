@@ -44,17 +44,18 @@ SearchResult SearchInChunks(std::string_view report, const SearchRequest& reques
     return std::move(texts).finish(counts);
 }
 
-// Whether each of the offsets is where the line of the same place in lines begins in the report.
+// Whether each of the places is where the line of the same place in lines begins in the report,
+// with its hash.
 template <class Lines>
-bool OffsetsBeginLines(std::string_view report, const LargeVector<std::uint64_t>& offsets, const Lines& lines)
+bool PlacesOfLines(std::string_view report, const LargeVector<LinePlace>& places, const Lines& lines)
 {
-    if (offsets.size() != lines.size())
+    if (places.size() != lines.size())
         return false;
-    for (std::size_t i = 0; i < offsets.size(); ++i) {
+    for (std::size_t i = 0; i < places.size(); ++i) {
         const std::string_view line = lines[i];
-        const std::uint64_t at = offsets[i];
+        const std::uint64_t at = places[i].offset;
         if (at > report.size() || report.substr(at, line.size()) != line ||
-            (at > 0 && report[at - 1] != '\n' && report[at - 1] != '\r'))
+            (at > 0 && report[at - 1] != '\n' && report[at - 1] != '\r') || PlaceOfLine(at, line) != places[i])
             return false;
     }
     return true;

@@ -1,12 +1,10 @@
 #include "app/report/keptreporthits.h"
 
-#include "core/search/reportsearch.h"
-
 namespace tallywick {
 
 bool KeptReportHits::forEachLine(const std::function<void(std::string_view)>& take) const
 {
-    if (offsets_.empty()) {
+    if (places_.empty()) {
         for (const auto line : lines_)
             take(line);
         return true;
@@ -22,11 +20,11 @@ bool KeptReportHits::forEachLine(const std::function<void(std::string_view)>& ta
 
 std::optional<LineList> KeptReportHits::readBack() const
 {
-    ReportLines::Reader reader(reports_);
+    ReportLines::Reader reader(reports_, ReportLines::Reader::Check::Unchecked);
     LineList lines;
-    for (const auto offset : offsets_) {
-        const auto line = reader.view(offset, kLongestLine);
-        if (!line)
+    for (const LinePlace& place : places_) {
+        const auto line = reader.view(place.offset, kLongestLine);
+        if (!line || PlaceOfLine(place.offset, *line) != place)
             return std::nullopt;
         lines.push_back(*line);
     }

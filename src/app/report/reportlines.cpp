@@ -28,8 +28,8 @@ std::optional<std::string> ReportLines::line(std::uint64_t offset, std::size_t m
     return Reader(*this).line(offset, maxBytes);
 }
 
-ReportLines::Reader::Reader(const ReportLines& lines) :
-    lines_(lines), files_(lines.reports_.size()), tried_(lines.reports_.size(), false)
+ReportLines::Reader::Reader(const ReportLines& lines, Check check) :
+    lines_(lines), check_(check), files_(lines.reports_.size()), tried_(lines.reports_.size(), false)
 {
 }
 
@@ -54,8 +54,9 @@ std::optional<std::string_view> ReportLines::Reader::view(std::uint64_t offset, 
         tried_[index] = true;
         const QFileInfo info(report.path);
         auto file = std::make_unique<QFile>(report.path);
-        if (info.size() == report.size && info.lastModified() == report.modified &&
-            file->open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        const bool unchanged =
+            check_ == Check::Unchecked || (info.size() == report.size && info.lastModified() == report.modified);
+        if (unchanged && file->open(QIODevice::ReadOnly | QIODevice::Unbuffered))
             files_[index] = std::move(file);
     }
     QFile* file = files_[index].get();

@@ -36,7 +36,11 @@ public:
     // reader serves one thread.
     class Reader {
     public:
-        explicit Reader(const ReportLines& lines);
+        // Unchecked: a report is read whatever its size and time now, for a caller that tells
+        // the lines read back from others itself (so that a report that only grew, as a live log
+        // does, still reads back).
+        enum class Check { SizeAndTime, Unchecked };
+        explicit Reader(const ReportLines& lines, Check check = Check::SizeAndTime);
         ~Reader();
         std::optional<std::string> line(std::uint64_t offset, std::size_t maxBytes = kMostShown);
         // The same, valid until the next call.
@@ -47,6 +51,7 @@ public:
         bool readWindow(QFile& file, std::size_t report, std::uint64_t at, std::size_t size);
 
         const ReportLines& lines_;
+        Check check_;
         std::vector<std::unique_ptr<QFile>> files_; // null until opened, or when it changed
         std::vector<bool> tried_;
         // Lines near one another (a search's hits) are read from one read of the file.

@@ -3,6 +3,7 @@
 #include "core/log/logline.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace tallywick {
 namespace {
@@ -426,6 +427,15 @@ void ReportSearch::countHit(int panel, std::string_view line, std::uint64_t offs
     sink_.take({panel, line, RequestEnd(line, matchPos, request_.texts[panel]), repeated, offset});
 }
 
+LinePlace PlaceOfLine(std::uint64_t offset, std::string_view line)
+{
+    // The start of a log line holds its client and time to the second: with the length, that tells
+    // it from the line a rotated or rewritten report holds there, without hashing every hit whole.
+    constexpr std::size_t kHashed = 64;
+    constexpr std::uint64_t kSpread = 0x9E3779B97F4A7C15; // the golden ratio's fraction, in 64 bits
+    return {offset, std::hash<std::string_view>{}(line.substr(0, kHashed)) ^ (line.size() * kSpread)};
+}
+
 ResultTextSink::ResultTextSink(std::array<bool, kPanelCount> moreFlags, ReportHits reportHits) :
     moreFlags_(moreFlags), reportHits_(reportHits)
 {
@@ -451,7 +461,7 @@ void ResultTextSink::take(const SearchHit& hit)
         if (reportHits_ == ReportHits::Keep)
             result_.reportHits.push_back(hit.line);
         else if (reportHits_ == ReportHits::Places)
-            result_.reportHitOffsets.push_back(hit.offset);
+            result_.reportHitPlaces.push_back(PlaceOfLine(hit.offset, hit.line));
     }
     AppendResultText(result_.texts[hit.panel], hit, moreFlags_[hit.panel]);
 }

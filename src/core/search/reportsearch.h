@@ -68,14 +68,23 @@ struct SearchCounts {
     std::optional<DownloadCounts> downloads; // when asked for
 };
 
+// Where a line begins in a report (bytes from the start of all that was fed), and a hash of it, to
+// tell the line read back there from another.
+struct LinePlace {
+    std::uint64_t offset = 0;
+    std::uint64_t hash = 0;
+    bool operator==(const LinePlace&) const = default;
+};
+LinePlace PlaceOfLine(std::uint64_t offset, std::string_view line);
+
 // What the main window shows of a search: its counts, each panel's result box (lines ended by
 // CR LF), and the counted hits that are not repeats, of both panels, in the order they were
-// counted: their lines, or where each begins in the report (when the caller can read it again).
+// counted: their lines, or their places (when the caller can read the report again).
 struct SearchResult {
     SearchCounts counts;
     std::array<LargeText, kPanelCount> texts;
     LineList reportHits;
-    LargeVector<std::uint64_t> reportHitOffsets;
+    LargeVector<LinePlace> reportHitPlaces;
 };
 
 // Searches a report that arrives in chunks of any size (a mapped file arrives as one, a

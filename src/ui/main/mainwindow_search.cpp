@@ -128,7 +128,7 @@ FinishedSearch RunSearch(const QStringList& paths, const SearchRequest& request,
         auto& result = found.search.outcome.result;
         found.reportHits =
             keepTexts ? KeptReportHits(std::move(result.reportHits))
-                      : KeptReportHits(std::move(result.reportHitOffsets), ReportLines(reports, listener.starts));
+                      : KeptReportHits(std::move(result.reportHitPlaces), ReportLines(reports, listener.starts));
         found.explanation = Explanation(fates, listener, reports, request, result.counts, keepTexts);
         for (std::size_t i = 0; i < found.texts.size(); ++i) {
             found.texts[i] = FromBytes(result.texts[i]);

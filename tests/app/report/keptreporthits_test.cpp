@@ -24,8 +24,8 @@ std::vector<std::string> Lines(const KeptReportHits& hits, bool* read = nullptr)
 }
 
 // Two reports searched as one, the older without a break at its end, with hits short, long and
-// longer than what is read at once: the places kept read back as the lines the search kept,
-// until a report changes.
+// longer than what is read at once: the places kept read back as the lines the search kept, also
+// when a report has grown since, but not once a line has changed.
 TEST(KeptReportHits, PlacesReadBackAsTheLinesTheSearchKept)
 {
     QTemporaryDir dir;
@@ -59,14 +59,19 @@ TEST(KeptReportHits, PlacesReadBackAsTheLinesTheSearchKept)
     ASSERT_GT(keep.outcome.result.reportHits.size(), 2000u);
     EXPECT_TRUE(placed.outcome.result.reportHits.empty());
 
-    const KeptReportHits hits(std::move(placed.outcome.result.reportHitOffsets), ReportLines(reports, listener.starts));
+    const KeptReportHits hits(std::move(placed.outcome.result.reportHitPlaces), ReportLines(reports, listener.starts));
     const auto kept = keep.outcome.result.reportHits;
     bool read = false;
     EXPECT_TRUE(Lines(hits, &read) == kept);
     EXPECT_TRUE(read);
     EXPECT_TRUE(Lines(KeptReportHits(LineList(kept))) == kept);
 
-    testing::WriteBytes(newer, newerText + "\n");
+    testing::WriteBytes(newer, newerText + "10.9.9.9 - - [05/Dec/2004:12:00:00 -0800] \"GET / HTTP/1.1\" 200 1\n");
+    EXPECT_TRUE(Lines(hits, &read) == kept) << "a live log grows";
+    EXPECT_TRUE(read);
+
+    const auto hitAt = newerText.rfind("10.0.");
+    testing::WriteBytes(newer, newerText.substr(0, hitAt) + "10.1." + newerText.substr(hitAt + 5));
     EXPECT_TRUE(Lines(hits, &read).empty()) << "nothing of a changed report is handed on";
     EXPECT_FALSE(read);
 }

@@ -173,7 +173,7 @@ TEST(CountExplanation, FatesAddUpToTheCountsForEveryOptionCombination)
                 },
                 ResultTextSink::ReportHits::Places);
             ExpectAgreement(report, request, chunked);
-            EXPECT_TRUE(testing::OffsetsBeginLines(report, chunked.result.reportHitOffsets, whole.result.reportHits));
+            EXPECT_TRUE(testing::PlacesOfLines(report, chunked.result.reportHitPlaces, whole.result.reportHits));
 
             // Asking for fates changes nothing the search gives.
             const auto plainSearch = SearchReport(report, request, {}, CollectedHits{}).result;

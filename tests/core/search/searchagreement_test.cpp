@@ -57,7 +57,7 @@ TEST_P(SearchAgreement, RandomReportsGiveWhatThePlainReadingGives)
             report, request, [&] { return std::size_t{1} + random() % 300; }, level(), testing::FileSizes::AsItGoes,
             ResultTextSink::ReportHits::Places);
         EXPECT_TRUE(placed.reportHits.empty());
-        EXPECT_TRUE(testing::OffsetsBeginLines(report, placed.reportHitOffsets, plain.reportHits));
+        EXPECT_TRUE(testing::PlacesOfLines(report, placed.reportHitPlaces, plain.reportHits));
     }
 }
 

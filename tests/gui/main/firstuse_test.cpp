@@ -126,7 +126,8 @@ private slots:
         QVERIFY(run.start());
         run.open(report);
         QVERIFY(run.searched());
-        WriteFile(report, Joined(SmallReport()).toUtf8() + "\n");
+        // Rotated: another report under the same name.
+        WriteFile(report, Joined(SmallReport()).replace(QStringLiteral("04/Dec"), QStringLiteral("05/Dec")).toUtf8());
         run.trigger("trackingAction");
         auto* dialog = run.window().findChild<TrackingDialog*>();
         QVERIFY(dialog);
