@@ -74,8 +74,6 @@ protected:
     qint64 writeData(const char*, qint64) override { return -1; }
 };
 
-// A plain report searched with its sizes left for later, open still, the bytes searched, and
-// where they began among all that the search was fed.
 // Hands every hit to both sinks.
 class BothSinks final : public HitSink {
 public:
@@ -91,6 +89,8 @@ private:
     HitSink& second_;
 };
 
+// A plain report searched with its sizes left for later, open still, the bytes searched, and
+// where they began among all that the search was fed.
 struct ReadAgain {
     std::unique_ptr<QIODevice> device;
     ReportPath path;

@@ -63,30 +63,27 @@ std::optional<std::string_view> ReportLines::Reader::view(std::uint64_t offset, 
     if (!file)
         return std::nullopt;
     const std::uint64_t at = offset - report.start;
-    const auto inWindow = [&] {
+    // The line, as far as its break, the end of the report, or maxBytes of it; nothing while the
+    // window holds none of these.
+    const auto inWindow = [&]() -> std::optional<std::string_view> {
         if (!windowValid_ || windowReport_ != index || at < windowAt_ || at > windowAt_ + window_.size())
-            return std::string_view();
-        return std::string_view(window_).substr(at - windowAt_);
-    };
-    // Whether the line's break, or the end of the report, or maxBytes of it, lies in the window.
-    const auto whole = [&](std::string_view rest) {
-        return rest.size() >= maxBytes || FindLineBreak(rest, 0) < rest.size() || (windowAtEnd_ && !rest.empty());
+            return std::nullopt;
+        const auto rest = std::string_view(window_).substr(at - windowAt_, maxBytes);
+        const auto end = FindLineBreak(rest, 0);
+        const bool ends = end < rest.size() || rest.size() == maxBytes || (windowAtEnd_ && !rest.empty());
+        return ends ? std::optional(rest.substr(0, end)) : std::nullopt;
     };
     constexpr std::size_t kWindow = std::size_t{64} * 1024;
-    std::string_view rest = inWindow();
-    if (!whole(rest)) {
-        if (!readWindow(*file, index, at, kWindow))
-            return std::nullopt;
-        rest = inWindow();
-        // A line longer than the window: read again, as far as it may be shown.
-        if (!whole(rest) && !windowAtEnd_) {
-            if (!readWindow(*file, index, at, maxBytes))
-                return std::nullopt;
-            rest = inWindow();
-        }
-    }
-    rest = rest.substr(0, std::min(rest.size(), maxBytes));
-    return rest.substr(0, FindLineBreak(rest, 0));
+    if (const auto line = inWindow())
+        return line;
+    if (!readWindow(*file, index, at, kWindow))
+        return std::nullopt;
+    // A line longer than the window is read again, as far as it may be shown.
+    if (const auto line = inWindow(); line || windowAtEnd_)
+        return line.value_or(std::string_view());
+    if (!readWindow(*file, index, at, maxBytes))
+        return std::nullopt;
+    return inWindow().value_or(std::string_view());
 }
 
 bool ReportLines::Reader::readWindow(QFile& file, std::size_t report, std::uint64_t at, std::size_t size)
