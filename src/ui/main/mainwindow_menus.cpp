@@ -252,8 +252,7 @@ void MainWindow::collectForNewlyTracked()
     case HistoryKeeper::TrackedHits::NothingNew:
         return;
     case HistoryKeeper::TrackedHits::ReportChanged:
-        statusAfterActivation_ = tr("The loaded report changed since it was searched: search it again to add the "
-                                    "downloads of the newly tracked items");
+        statusAfterActivation_ = tr("The report has changed: search it again for the newly tracked items");
         setStatusText(statusAfterActivation_);
         return;
     case HistoryKeeper::TrackedHits::Added:
