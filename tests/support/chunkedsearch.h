@@ -12,6 +12,8 @@
 namespace tallywick::testing {
 
 enum class FileSizes { AsItGoes, Later };
+// Whether the lines of each piece are found before it is fed, as a reading thread finds them.
+enum class Ahead { None, Found };
 
 // nextSize() gives the size of each next piece. File sizes left for later are read from the
 // report fed again in pieces as far as the search wants it, as a file read a second time gives
@@ -19,11 +21,24 @@ enum class FileSizes { AsItGoes, Later };
 template <class NextSize>
 SearchResult SearchInChunks(std::string_view report, const SearchRequest& request, NextSize&& nextSize,
                             SimdLevel level = BestSimdLevel(), FileSizes sizes = FileSizes::AsItGoes,
-                            ResultTextSink::ReportHits reportHits = ResultTextSink::ReportHits::Keep)
+                            ResultTextSink::ReportHits reportHits = ResultTextSink::ReportHits::Keep,
+                            Ahead ahead = Ahead::None)
 {
     ResultTextSink texts(request.moreFlags, reportHits);
     ReportSearch search(request, texts, level);
     search.leaveSizesForLater(sizes == FileSizes::Later);
+    auto finding = ahead == Ahead::Found ? search.findingAhead() : std::nullopt;
+    FoundRun found;
+    char before = '\n';
+    const auto feedSearch = [&](std::string_view piece) {
+        if (!finding) {
+            search.feed(piece);
+            return;
+        }
+        FindRun(finding->finder, finding->wanted, LineAssembler::RunInPlace(piece, before, level), kLongestLine, found);
+        search.feed(piece, &found);
+        before = piece.back();
+    };
     const auto inPieces = [&](std::string_view text, auto&& feed) {
         for (std::size_t at = 0; at < text.size();) {
             const std::size_t size = nextSize();
@@ -31,7 +46,7 @@ SearchResult SearchInChunks(std::string_view report, const SearchRequest& reques
             at += size;
         }
     };
-    inPieces(report, [&](std::string_view piece) { search.feed(piece); });
+    inPieces(report, feedSearch);
     if (search.wantsSizeLines()) {
         LineAssembler lines(kLongestLine, level);
         inPieces(report.substr(0, std::min<std::uint64_t>(report.size(), search.sizeLinesBefore())),

@@ -3,9 +3,9 @@
 namespace tallywick {
 
 ReadAhead::ReadAhead(BlockSource& source, std::size_t blockSize, std::size_t blocksAhead,
-                     std::function<void(std::string_view)> beside) :
+                     std::function<void(std::string_view)> beside, std::optional<ReportSearch::FindingAhead> finding) :
     source_(source),
-    beside_(std::move(beside)), blockSize_(blockSize),
+    beside_(std::move(beside)), finding_(std::move(finding)), blockSize_(blockSize),
     // One more than read ahead: the block handed out last stays as it is while it is used.
     ring_((blocksAhead + 1) * blockSize), slots_(blocksAhead + 1), thread_([this] { read(); })
 {
@@ -33,7 +33,7 @@ ReadAhead::Block ReadAhead::next()
     const Slot& slot = slots_[at];
     lock.unlock();
     changed_.notify_all(); // the block taken before this one is free
-    return {{bytesOf(at), slot.filled}, slot.fileRead};
+    return {{bytesOf(at), slot.filled}, slot.fileRead, finding_ ? &slot.found : nullptr};
 }
 
 std::optional<QString> ReadAhead::error() const
@@ -59,9 +59,16 @@ void ReadAhead::read()
         }
         const qint64 got = source_.read(bytes, static_cast<qint64>(blockSize_));
         std::exception_ptr thrown;
-        if (got > 0 && beside_) {
+        if (got > 0) {
+            const std::string_view block(bytes, static_cast<std::size_t>(got));
             try {
-                beside_(std::string_view(bytes, static_cast<std::size_t>(got)));
+                if (beside_)
+                    beside_(block);
+                if (finding_) {
+                    const auto run = LineAssembler::RunInPlace(block, lastByte_, finding_->finder.level());
+                    FindRun(finding_->finder, finding_->wanted, run, kLongestLine, slot->found);
+                    lastByte_ = block.back();
+                }
             } catch (...) {
                 thrown = std::current_exception();
             }

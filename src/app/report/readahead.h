@@ -2,6 +2,7 @@
 
 #include "app/report/blocksource.h"
 #include "core/search/largeblocks.h"
+#include "core/search/reportsearch.h"
 
 #include <QString>
 
@@ -25,17 +26,20 @@ namespace tallywick {
 class ReadAhead {
 public:
     // Each block is shown to beside, on the reading thread, before it is handed out (beside is
-    // the reading thread's until this goes). Throws std::system_error when no thread can be
-    // started.
+    // the reading thread's until this goes). With finding, the pieces of the run of whole lines a
+    // search takes in place from each block are found there too, ahead of the search, as if the
+    // source's first byte began a line. Throws std::system_error when no thread can be started.
     ReadAhead(BlockSource& source, std::size_t blockSize, std::size_t blocksAhead = 3,
-              std::function<void(std::string_view)> beside = {});
+              std::function<void(std::string_view)> beside = {},
+              std::optional<ReportSearch::FindingAhead> finding = std::nullopt);
     ReadAhead(const ReadAhead&) = delete;
     ReadAhead& operator=(const ReadAhead&) = delete;
     ~ReadAhead();
 
     struct Block {
         std::string_view bytes;
-        qint64 fileRead = 0; // the source's fileRead() once they were read
+        qint64 fileRead = 0;             // the source's fileRead() once they were read
+        const FoundRun* found = nullptr; // with finding: as valid as the bytes
     };
     // The next bytes, in the source's order, valid until the next call; empty at the end, or
     // when the source failed (then error() says why). What beside threw is thrown here.
@@ -47,9 +51,12 @@ private:
 
     BlockSource& source_;
     std::function<void(std::string_view)> beside_;
+    std::optional<ReportSearch::FindingAhead> finding_;
+    char lastByte_ = '\n'; // of the block read before
     struct Slot {
         std::size_t filled = 0;
         qint64 fileRead = 0;
+        FoundRun found;
     };
     char* bytesOf(std::size_t slot) { return ring_.data() + slot * blockSize_; }
 

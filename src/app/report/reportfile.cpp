@@ -24,26 +24,31 @@ namespace {
 constexpr qint64 kBlockSize = 1 << 20;
 const QString kNotEnoughMemory = QStringLiteral("Not enough memory to search the report");
 
-// Hands the source's blocks to sink, read ahead on a thread of their own where the file allows.
-std::optional<QString> ReadSource(BlockSource& source, bool fromPipe, const ChunkSink& sink,
-                                  const ReadProgress& progress, const ChunkSink& beside)
+// Told each block, with the pieces found in it ahead (or null).
+using FoundChunkSink = std::function<void(std::string_view, const FoundRun*)>;
+
+// Hands the source's blocks to sink, read ahead on a thread of their own where the file allows,
+// and there found ahead of the search as finding says.
+std::optional<QString> ReadSource(BlockSource& source, bool fromPipe, const FoundChunkSink& sink,
+                                  const ReadProgress& progress, const ChunkSink& beside,
+                                  std::optional<ReportSearch::FindingAhead> finding = std::nullopt)
 {
     // False when the reading is to stop.
-    const auto hand = [&](std::string_view bytes, qint64 fileRead) {
-        sink(bytes);
+    const auto hand = [&](std::string_view bytes, qint64 fileRead, const FoundRun* found) {
+        sink(bytes, found);
         return !progress || progress(fileRead);
     };
     // A pipe's read may wait for ever, and a search must stop when asked: it is read here.
     if (!fromPipe) {
         std::optional<ReadAhead> reading;
         try {
-            reading.emplace(source, kBlockSize, 3, beside);
+            reading.emplace(source, kBlockSize, 3, beside, std::move(finding));
         } catch (const std::system_error&) {
             // no thread: read here
         }
         if (reading) {
             for (auto block = reading->next(); !block.bytes.empty(); block = reading->next()) {
-                if (!hand(block.bytes, block.fileRead))
+                if (!hand(block.bytes, block.fileRead, block.found))
                     return std::nullopt;
             }
             return reading->error();
@@ -59,7 +64,7 @@ std::optional<QString> ReadSource(BlockSource& source, bool fromPipe, const Chun
         const std::string_view bytes(block.data(), static_cast<std::size_t>(got));
         if (beside)
             beside(bytes);
-        if (!hand(bytes, source.fileRead()))
+        if (!hand(bytes, source.fileRead(), nullptr))
             return std::nullopt;
     }
 }
@@ -138,17 +143,27 @@ ReadEnd ReadSizeLines(ReadAgain& report, ReportSearch& search, const std::functi
         *report.device, bytes, [&](std::string_view run) { search.noteSizeLines(run); }, stillGoing);
 }
 
-} // namespace
-
-std::optional<QString> ReadReport(QIODevice& device, bool gzip, const ChunkSink& sink, const ReadProgress& progress,
-                                  const ChunkSink& beside)
+// A plain file's blocks come with the pieces of their lines found ahead; a compressed one's
+// thread is kept busy inflating.
+std::optional<QString> ReadReportFindingAhead(QIODevice& device, bool gzip, const FoundChunkSink& sink,
+                                              const ReadProgress& progress, const ChunkSink& beside,
+                                              std::optional<ReportSearch::FindingAhead> finding)
 {
     if (gzip) {
         GzipSource source(device);
         return ReadSource(source, device.isSequential(), sink, progress, beside);
     }
     DeviceSource source(device);
-    return ReadSource(source, device.isSequential(), sink, progress, beside);
+    return ReadSource(source, device.isSequential(), sink, progress, beside, std::move(finding));
+}
+
+} // namespace
+
+std::optional<QString> ReadReport(QIODevice& device, bool gzip, const ChunkSink& sink, const ReadProgress& progress,
+                                  const ChunkSink& beside)
+{
+    return ReadReportFindingAhead(
+        device, gzip, [&](std::string_view bytes, const FoundRun*) { sink(bytes); }, progress, beside, std::nullopt);
 }
 
 bool IsCompressedReport(const QString& path)
@@ -215,8 +230,8 @@ ReportFileRead ReadReportFiles(const ReportPaths& paths, const SearchRequest& re
         }
         const auto addDays = [&](std::string_view lines) { days->addLines(lines); };
         char lastByte = '\n';
-        const auto feed = [&](std::string_view chunk) {
-            search.feed(chunk);
+        const auto feed = [&](std::string_view chunk, const FoundRun* found = nullptr) {
+            search.feed(chunk, found);
             fed += chunk.size();
             if (!chunk.empty())
                 lastByte = chunk.back();
@@ -257,14 +272,14 @@ ReportFileRead ReadReportFiles(const ReportPaths& paths, const SearchRequest& re
             search.leaveSizesForLater(later);
             bool stopped = false;
             qint64 fileRead = 0;
-            const auto error = ReadReport(
+            const auto error = ReadReportFindingAhead(
                 *device, gzip, feed,
                 [&](qint64 bytesRead) {
                     fileRead = bytesRead;
                     stopped = progress && !progress(earlierFiles + bytesRead, search.counts().lineCount);
                     return !stopped;
                 },
-                readDays);
+                readDays, search.findingAhead());
             earlierFiles += fileRead;
             if (error) {
                 read.status = Status::Failed;

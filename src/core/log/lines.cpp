@@ -126,6 +126,23 @@ std::size_t CountLines(std::string_view text, SimdLevel level)
     return count;
 }
 
+std::string_view LineAssembler::RunInPlace(std::string_view chunk, char before, SimdLevel level)
+{
+    if (chunk.empty())
+        return {};
+    std::size_t begin = 0;
+    if (before == '\r') {
+        begin = chunk.front() == '\n' ? 1 : 0; // a CR held back, ended here or by the LF
+    } else if (before != '\n') {
+        const auto lineEnd = FindLineBreak(chunk, 0, level);
+        if (lineEnd == chunk.size() || (chunk[lineEnd] == '\r' && lineEnd + 1 == chunk.size()))
+            return {}; // the carried line goes on
+        begin = SkipLineBreak(chunk, lineEnd);
+    }
+    chunk.remove_prefix(begin);
+    return chunk.substr(0, CompleteEnd(chunk));
+}
+
 std::size_t LineAssembler::CompleteEnd(std::string_view chunk)
 {
     for (std::size_t i = chunk.size(); i-- > 0;) {

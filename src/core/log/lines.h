@@ -140,6 +140,11 @@ public:
             carry_.assign(open);
     }
 
+    // The run of whole lines that feed() hands on where it lies in chunk, when the byte fed before
+    // chunk was before ('\n' for none) and no line carried into it was too long: what a thread
+    // ahead of the feeding may prepare. Empty when there is none.
+    static std::string_view RunInPlace(std::string_view chunk, char before, SimdLevel level = BestSimdLevel());
+
     // What the stream ended with: whole lines and a last line that may lack its break (empty
     // when that last line was too long to carry).
     std::string_view rest() const { return carry_; }

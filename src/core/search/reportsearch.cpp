@@ -8,17 +8,7 @@
 namespace tallywick {
 namespace {
 
-// Lines are searched in pieces of about this size, so that counting the lines and searching
-// for both texts read each piece from the cache rather than from memory.
-constexpr std::size_t kPieceSize = std::size_t{256} * 1024;
-static_assert(kPieceSize <= kLongestLine, "a piece's lines are all short enough, but the one that crosses its end");
-
 constexpr std::string_view kLineBreak = "\r\n";
-
-bool HoldsLineBreak(std::string_view text)
-{
-    return text.find_first_of("\r\n") != std::string_view::npos;
-}
 
 // The response as ReadLogResponse reads it, from the fields where they hold the request.
 LogResponse ResponseOf(const LogFields& fields, std::string_view line)
@@ -31,9 +21,9 @@ LogResponse ResponseOf(const LogFields& fields, std::string_view line)
 } // namespace
 
 ReportSearch::ReportSearch(SearchRequest request, HitSink& sink, SimdLevel level) :
-    request_(std::move(request)), sink_(sink),
-    level_(level), finders_{TextFinder(request_.texts[0], level), TextFinder(request_.texts[1], level)},
-    keys_{SearchHitKeys(request_.splitTime), SearchHitKeys(request_.splitTime)}, leaveOut_(request_.leaveOut),
+    request_(std::move(request)), sink_(sink), level_(level),
+    finder_(request_.texts, level), keys_{SearchHitKeys(request_.splitTime), SearchHitKeys(request_.splitTime)},
+    leaveOut_(request_.leaveOut),
     lines_(kLongestLine, level), longLines_{LongLineScan(request_.texts[0]), LongLineScan(request_.texts[1])}
 {
     if (request_.countDownloads)
@@ -46,10 +36,15 @@ ReportSearch::ReportSearch(SearchRequest request, HitSink& sink, FateSink& fates
     fates_ = &fates;
 }
 
-void ReportSearch::feed(std::string_view chunk)
+void ReportSearch::feed(std::string_view chunk, const FoundRun* ahead)
 {
     lines_.feed(
-        chunk, [this](std::string_view lines) { searchLines(lines, lines_.runOffset()); },
+        chunk,
+        [this, ahead](std::string_view lines) {
+            const bool foundThere =
+                ahead && !fates_ && lines.data() == ahead->run.data() && lines.size() == ahead->run.size();
+            searchLines(lines, lines_.runOffset(), foundThere ? ahead : nullptr);
+        },
         [this] {
             countOverlongLine();
             if (fates_)
@@ -61,12 +56,19 @@ void ReportSearch::feed(std::string_view chunk)
         });
 }
 
+std::optional<ReportSearch::FindingAhead> ReportSearch::findingAhead() const
+{
+    if (fates_)
+        return std::nullopt;
+    return FindingAhead{finder_, {true, readsFields(), nullptr}};
+}
+
 void ReportSearch::endLines()
 {
     if (linesEnded_)
         return;
     linesEnded_ = true;
-    searchLines(lines_.rest(), lines_.runOffset());
+    searchLines(lines_.rest(), lines_.runOffset(), nullptr);
     if (lines_.endsInOverlongLine()) {
         countOverlongLine();
         if (fates_)
@@ -139,35 +141,25 @@ void ReportSearch::countOverlongLine()
     ++counts_.overlongLines;
 }
 
-void ReportSearch::searchLines(std::string_view lines, std::uint64_t offset)
+void ReportSearch::searchLines(std::string_view lines, std::uint64_t offset, const FoundRun* ahead)
 {
-    while (!lines.empty()) {
-        std::size_t end = lines.size();
-        if (end > kPieceSize) {
-            // The line that crosses the piece's end may be too long to search.
-            const auto lineBegin = FindLineStart(lines, kPieceSize, level_);
-            const auto lineEnd = FindLineBreak(lines, kPieceSize, level_);
-            if (lineEnd - lineBegin > kLongestLine) {
-                searchPiece(lines.substr(0, lineBegin), offset);
-                countOverlongLine();
-                if (fates_) {
-                    scanLongLine(lines.substr(lineBegin, lineEnd - lineBegin));
-                    tellLongLine(offset + lineBegin);
-                }
-                const auto next = SkipLineBreak(lines, lineEnd);
-                lines.remove_prefix(next);
-                offset += next;
-                continue;
+    for (std::size_t piece = 0; !lines.empty(); ++piece) {
+        const auto split = NextPiece(lines, kLongestLine, level_);
+        const FoundPiece* found = ahead && piece < ahead->found ? &ahead->pieces[piece] : nullptr;
+        searchPiece(lines.substr(0, split.pieceEnd), offset, found);
+        if (split.overlongFollows) {
+            countOverlongLine();
+            if (fates_) {
+                scanLongLine(lines.substr(split.pieceEnd, split.overlongEnd - split.pieceEnd));
+                tellLongLine(offset + split.pieceEnd);
             }
-            end = SkipLineBreak(lines, lineEnd);
         }
-        searchPiece(lines.substr(0, end), offset);
-        lines.remove_prefix(end);
-        offset += end;
+        lines.remove_prefix(split.next);
+        offset += split.next;
     }
 }
 
-void ReportSearch::searchPiece(std::string_view piece, std::uint64_t offset)
+void ReportSearch::searchPiece(std::string_view piece, std::uint64_t offset, const FoundPiece* ahead)
 {
     if (fates_) {
         pieceFirstLine_ = counts_.lineCount + 1;
@@ -176,55 +168,52 @@ void ReportSearch::searchPiece(std::string_view piece, std::uint64_t offset)
         earlyLines_.clear();
         earlyTold_ = 0;
     }
-    // Lines numbered for the fates are counted as they are numbered, once (see below).
+    const bool readingFields = readsFields();
+    if (ahead && (ahead->size != piece.size() || (readingFields && ahead->fields.empty() && !ahead->hits.empty())))
+        ahead = nullptr;
+    if (!ahead) {
+        // Lines numbered for the fates are counted as they are numbered, once (see below).
+        finder_.find(piece, {!fates_, readingFields, fates_ ? &earlyLines_ : nullptr}, found_);
+    }
+    const FoundPiece& found = ahead ? *ahead : found_;
     if (!fates_)
-        counts_.lineCount += static_cast<std::int64_t>(CountLines(piece, level_));
+        counts_.lineCount += found.lineCount;
     if (downloads_ && !sizesLater_)
         ForEachLine(
             piece, [this](std::string_view line) { downloads_->noteLine(line); }, level_);
-    for (int panel = 0; panel < kPanelCount; ++panel) {
-        pieceHits_[panel].clear();
-        collectHits(piece, panel, pieceHits_[panel], fates_ ? &earlyLines_ : nullptr);
-    }
     if (fates_)
         std::sort(earlyLines_.begin(), earlyLines_.end(),
                   [](const EarlyLine& a, const EarlyLine& b) { return a.lineBegin < b.lineBegin; });
     hitLines_.clear();
-    // Lines in report order; a line that both panels hit counts for panel 0 first.
-    const auto& hits0 = pieceHits_[0];
-    const auto& hits1 = pieceHits_[1];
     const bool leavingOut = leaveOut_.active();
-    const bool readingFields = leavingOut || downloads_ || fates_;
     // A line that both panels hit is read, judged, and counted as left out, once.
     std::size_t judgedLine = std::string_view::npos;
     LeftOut judged = LeftOut::No;
-    LogFields fields;
-    std::size_t i = 0;
-    std::size_t j = 0;
-    while (i < hits0.size() || j < hits1.size()) {
-        const bool takeFirst = j == hits1.size() || (i < hits0.size() && hits0[i].lineBegin <= hits1[j].lineBegin);
-        const Hit& hit = takeFirst ? hits0[i++] : hits1[j++];
+    std::size_t fieldsOf = 0; // of the next line in the hits
+    const LogFields noFields;
+    const LogFields* fields = &noFields;
+    for (const PieceHit& hit : found.hits) {
         const auto line = piece.substr(hit.lineBegin, hit.lineEnd - hit.lineBegin);
         if (readingFields && hit.lineBegin != judgedLine) {
             judgedLine = hit.lineBegin;
-            fields = ReadLogFields(line);
+            fields = &found.fields[fieldsOf++];
             if (downloads_ && sizesLater_)
-                hitLines_.push_back({hit.lineBegin, hit.lineEnd, ResponseOf(fields, line)});
+                hitLines_.push_back({hit.lineBegin, hit.lineEnd, ResponseOf(*fields, line)});
             if (leavingOut) {
-                judged = leaveOut_(fields);
+                judged = leaveOut_(*fields);
                 countLeftOut(judged);
             }
         }
         if (fates_) {
             tellEarlyLines(piece, hit.lineBegin, offset);
             FateOfLine where;
-            where.panel = takeFirst ? 0 : 1;
+            where.panel = hit.panel;
             where.offset = offset + hit.lineBegin;
             where.number = lineNumberAt(piece, hit.lineBegin);
             where.line = line;
-            where.fields = &fields;
+            where.fields = fields;
             if (judged == LeftOut::No) {
-                countAndTell(where.panel, line, where, fields, hit.matchPos);
+                countAndTell(where.panel, line, where, *fields, hit.matchPos);
             } else {
                 where.fate = judged == LeftOut::Robot          ? LineFate::Robot
                              : judged == LeftOut::DownloadTool ? LineFate::DownloadTool
@@ -236,7 +225,7 @@ void ReportSearch::searchPiece(std::string_view piece, std::uint64_t offset)
         // Removed before the split-download test: it neither starts nor extends one.
         if (judged != LeftOut::No)
             continue;
-        countHit(takeFirst ? 0 : 1, line, offset + hit.lineBegin, hit.matchPos, fields);
+        countHit(hit.panel, line, offset + hit.lineBegin, hit.matchPos, *fields);
     }
     if (fates_) {
         tellEarlyLines(piece, piece.size(), offset);
@@ -334,54 +323,6 @@ void ReportSearch::countLeftOut(LeftOut reason)
         ++counts_.leftOut.downloadTools;
         break;
     }
-}
-
-void ReportSearch::collectHits(std::string_view piece, int panel, std::vector<Hit>& hits,
-                               std::vector<EarlyLine>* early) const
-{
-    const std::string& text = request_.texts[panel];
-    if (HoldsLineBreak(text))
-        return; // no line can hold it
-    if (text.empty()) {
-        // An empty text is found at character 38 of every line that long, and nowhere else.
-        std::size_t begin = 0;
-        while (begin < piece.size()) {
-            const auto end = FindLineBreak(piece, begin, level_);
-            if (end - begin >= kMatchStart)
-                hits.push_back({begin, end, kMatchStart});
-            begin = SkipLineBreak(piece, end);
-        }
-        return;
-    }
-    const TextFinder& finder = finders_[panel];
-    // A line that holds the text before character 38, until an occurrence from there on shows
-    // it is a hit after all.
-    std::size_t earlyLine = std::string_view::npos;
-    const auto endEarlyLine = [&] {
-        if (earlyLine != std::string_view::npos)
-            early->push_back({earlyLine, FindLineBreak(piece, earlyLine, level_), panel});
-        earlyLine = std::string_view::npos;
-    };
-    std::size_t from = 0;
-    for (auto found = finder.find(piece, from); found != std::string_view::npos; found = finder.find(piece, from)) {
-        const auto lineBegin = FindLineStart(piece, found, level_);
-        if (lineBegin != earlyLine)
-            endEarlyLine();
-        if (found - lineBegin + 1 >= kMatchStart) {
-            earlyLine = std::string_view::npos;
-            const auto lineEnd = FindLineBreak(piece, found + text.size(), level_);
-            hits.push_back({lineBegin, lineEnd, found - lineBegin + 1});
-            from = lineEnd;
-        } else {
-            from = lineBegin + kMatchStart - 1; // occurrences before character 38 do not count
-            if (early) {
-                earlyLine = lineBegin;
-                // A line that short ends before: the next line's early occurrences count.
-                from = std::min(from, FindLineBreak(piece, found + text.size(), level_));
-            }
-        }
-    }
-    endEarlyLine();
 }
 
 std::string_view ReportSearch::splitKey(std::string_view line)

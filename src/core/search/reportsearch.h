@@ -12,6 +12,7 @@
 #include "core/search/linelist.h"
 #include "core/search/longlinescan.h"
 #include "core/search/pathlines.h"
+#include "core/search/piecefinder.h"
 #include "core/search/searchhitkeys.h"
 #include "core/search/textfinder.h"
 
@@ -98,8 +99,18 @@ public:
     // then read as fields (as with the counts beside "Found"), and the counts stay as they are.
     ReportSearch(SearchRequest request, HitSink& sink, FateSink& fates, SimdLevel level = BestSimdLevel());
 
-    void feed(std::string_view chunk);
+    // ahead: the pieces of the chunk's lines found on another thread, taken for the run of whole
+    // lines the chunk holds when they were found in exactly that run.
+    void feed(std::string_view chunk, const FoundRun* ahead = nullptr);
     SearchCounts finish() &&;
+
+    // A finder for pieces found ahead of this search, and what it finds for it; nothing when the
+    // search takes nothing found ahead (it tells fates, which need more of each line).
+    struct FindingAhead {
+        PieceFinder finder;
+        PieceFinder::Wanted wanted;
+    };
+    std::optional<FindingAhead> findingAhead() const;
 
     // A file's size comes from the lines as they are searched. A caller that can read a report
     // again may leave that for later, for the chunks fed while it is set: then only the lines
@@ -123,27 +134,11 @@ public:
     std::int64_t linesBegun() const { return counts_.lineCount + (lines_.rest().empty() ? 0 : 1); }
 
 private:
-    struct Hit {
-        std::size_t lineBegin;
-        std::size_t lineEnd;
-        std::size_t matchPos; // 1-based within the line
-    };
-
-    // A line that holds a panel's text before the request column only.
-    struct EarlyLine {
-        std::size_t lineBegin;
-        std::size_t lineEnd;
-        int panel;
-    };
-
     // Searches the last line, whose break may have been missing.
     void endLines();
-    void searchLines(std::string_view lines, std::uint64_t offset);
-    void searchPiece(std::string_view piece, std::uint64_t offset);
-    // The panel's hits in the piece; with early, also the lines that hold its text before the
-    // request column only.
-    void collectHits(std::string_view piece, int panel, std::vector<Hit>& hits,
-                     std::vector<EarlyLine>* early = nullptr) const;
+    void searchLines(std::string_view lines, std::uint64_t offset, const FoundRun* ahead);
+    void searchPiece(std::string_view piece, std::uint64_t offset, const FoundPiece* ahead);
+    bool readsFields() const { return leaveOut_.active() || downloads_ || fates_; }
     void countHit(int panel, std::string_view line, std::uint64_t offset, std::size_t matchPos,
                   const LogFields& fields);
     void countOverlongLine();
@@ -163,9 +158,9 @@ private:
     SearchRequest request_;
     HitSink& sink_;
     SimdLevel level_;
-    std::array<TextFinder, kPanelCount> finders_;
+    PieceFinder finder_;
     std::array<SearchHitKeys, kPanelCount> keys_;
-    std::array<std::vector<Hit>, kPanelCount> pieceHits_;
+    FoundPiece found_; // the piece being searched, when it was not found ahead
     LeaveOutTest leaveOut_;
     LineAssembler lines_;
     SearchCounts counts_;

@@ -59,6 +59,34 @@ TEST(ReadAhead, HandsOutEveryByteInOrderWhateverTheBlockAndHowFarAhead)
     }
 }
 
+// Each block comes with the hits of the whole lines a search takes in place from it, found on the
+// reading thread.
+TEST(ReadAhead, FindsTheLinesOfEachBlockAheadWhenAsked)
+{
+    std::string lines;
+    for (int i = 0; i < 40; ++i)
+        lines += "203.0.113." + std::to_string(i) + " - - [05/Dec/2004:10:15:42 -0800] \"GET /" +
+                 (i % 3 == 0 ? "hit" : "miss") + " HTTP/1.1\" 200 1\n";
+    QByteArray data = QByteArray::fromStdString(lines);
+    QBuffer device(&data);
+    ASSERT_TRUE(device.open(QIODevice::ReadOnly));
+    DeviceSource source(device);
+    PieceFinder finder({"GET /hit", "nowhere"}, BestSimdLevel());
+    ReadAhead reading(source, 500, 2, {}, ReportSearch::FindingAhead{finder, {}});
+    char before = '\n';
+    int hits = 0;
+    for (auto block = reading.next(); !block.bytes.empty(); block = reading.next()) {
+        ASSERT_TRUE(block.found);
+        const auto run = LineAssembler::RunInPlace(block.bytes, before);
+        EXPECT_EQ(block.found->run.data(), run.data());
+        EXPECT_EQ(block.found->run.size(), run.size());
+        for (std::size_t i = 0; i < block.found->found; ++i)
+            hits += static_cast<int>(block.found->pieces[i].hits.size());
+        before = block.bytes.back();
+    }
+    EXPECT_GT(hits, 0);
+}
+
 TEST(ReadAhead, AFailureComesAfterTheBytesReadBeforeIt)
 {
     const std::string bytes = RandomBytes(5000, 1);

@@ -78,6 +78,35 @@ TEST(LineAssembler, GivesTheSameLinesWhateverTheChunkSize)
         EXPECT_EQ(AssembledLines(text, size), whole) << "chunk size " << size;
 }
 
+// What another thread prepares for a chunk is the very run the assembler hands on in place, told
+// only the byte before the chunk: every chunking of breaks of all kinds, split CR LFs among them.
+TEST(LineAssembler, TellsAheadTheRunItHandsOnInPlace)
+{
+    std::mt19937 random(11);
+    const std::array<std::string_view, 5> parts{"line", "\r\n", "\r", "\n", "x"};
+    for (int round = 0; round < 300; ++round) {
+        std::string text;
+        for (int i = 0; i < 40; ++i)
+            text += parts[random() % parts.size()];
+        LineAssembler assembler;
+        char before = '\n';
+        for (std::size_t at = 0; at < text.size();) {
+            const auto chunk = std::string_view(text).substr(at, 1 + random() % 12);
+            std::string_view inPlace;
+            assembler.feed(chunk, [&](std::string_view run) {
+                if (run.data() >= chunk.data() && run.data() < chunk.data() + chunk.size())
+                    inPlace = run;
+            });
+            const auto told = LineAssembler::RunInPlace(chunk, before);
+            const auto where = [](std::string_view run) { return run.empty() ? nullptr : run.data(); };
+            EXPECT_EQ(where(told), where(inPlace)) << "round " << round << " at " << at;
+            EXPECT_EQ(told.size(), inPlace.size()) << "round " << round << " at " << at;
+            before = chunk.back();
+            at += chunk.size();
+        }
+    }
+}
+
 // A bounded assembler passes on every line in order; a line longer than the bound may come as
 // the overlong mark instead (always when no chunk held it whole), and the carry never outgrows
 // the bound.

@@ -59,8 +59,10 @@ TEST(DownloadAgreement, RandomReportsGiveWhatThePlainReadingGives)
             EXPECT_EQ(whole.counts.downloads->panels[i].downloads, whole.counts.found[i]) << "panel " << i;
 
         const auto sizes = random() % 2 == 0 ? testing::FileSizes::AsItGoes : testing::FileSizes::Later;
+        const auto ahead = random() % 2 == 0 ? testing::Ahead::None : testing::Ahead::Found;
         const auto chunked = testing::SearchInChunks(
-            report, request, [&] { return std::size_t{1} + random() % 300; }, BestSimdLevel(), sizes);
+            report, request, [&] { return std::size_t{1} + random() % 600; }, BestSimdLevel(), sizes,
+            ResultTextSink::ReportHits::Keep, ahead);
         ASSERT_TRUE(chunked.counts.downloads);
         ExpectSame(*chunked.counts.downloads, plain);
 

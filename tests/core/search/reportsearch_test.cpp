@@ -75,7 +75,7 @@ TEST(SearchReport, BinaryBytesAreSearchedLikeText)
 }
 
 // A line longer than the longest searched counts as a line but is never a hit, however the report
-// arrives; one of exactly that length is searched.
+// arrives, and whether its lines were found ahead; one of exactly that length is searched.
 TEST(SearchReport, LinesLongerThanTheLongestSearchedCountButNeverHit)
 {
     const std::string hit = Line("203.0.113.45", "10:15:42", kZip);
@@ -84,14 +84,37 @@ TEST(SearchReport, LinesLongerThanTheLongestSearchedCountButNeverHit)
                                std::string(3 * kLongestLine, '\0') + "\n" + hit + "\n" + longest + "zz";
     SearchRequest request;
     request.splitTime = 0;
-    for (const std::size_t chunkSize : {report.size(), std::size_t{1} << 20, std::size_t{4093}, std::size_t{1} << 22}) {
-        const auto result = testing::SearchInChunks(report, request, [&] { return chunkSize; });
-        EXPECT_EQ(result.counts.lineCount, 7) << chunkSize;
-        EXPECT_EQ(result.counts.overlongLines, 3) << chunkSize;
-        EXPECT_EQ(result.counts.found[1], 4) << chunkSize;
-        ASSERT_EQ(result.reportHits.size(), 4u) << chunkSize;
-        EXPECT_EQ(result.reportHits[1], longest) << chunkSize;
+    for (const auto ahead : {testing::Ahead::None, testing::Ahead::Found}) {
+        for (const std::size_t chunkSize :
+             {report.size(), std::size_t{1} << 20, std::size_t{4093}, std::size_t{1} << 22}) {
+            const auto result = testing::SearchInChunks(
+                report, request, [&] { return chunkSize; }, BestSimdLevel(), testing::FileSizes::AsItGoes,
+                ResultTextSink::ReportHits::Keep, ahead);
+            EXPECT_EQ(result.counts.lineCount, 7) << chunkSize;
+            EXPECT_EQ(result.counts.overlongLines, 3) << chunkSize;
+            EXPECT_EQ(result.counts.found[1], 4) << chunkSize;
+            ASSERT_EQ(result.reportHits.size(), 4u) << chunkSize;
+            EXPECT_EQ(result.reportHits[1], longest) << chunkSize;
+        }
     }
+}
+
+// Pieces found ahead are taken for the very run they were found in, never for another that holds
+// as many bytes.
+TEST(SearchReport, TakesPiecesFoundAheadOnlyForTheirOwnRun)
+{
+    const std::string zip = Line("203.0.113.45", "10:15:42", kZip) + "\n";
+    const std::string exe = Line("203.0.113.45", "10:15:42", kExe) + "\n";
+    ASSERT_EQ(zip.size(), exe.size());
+    ResultTextSink texts({});
+    ReportSearch search(SearchRequest{}, texts);
+    const auto finding = search.findingAhead();
+    ASSERT_TRUE(finding);
+    FoundRun found;
+    FindRun(finding->finder, finding->wanted, zip, kLongestLine, found);
+    search.feed(exe, &found);
+    const auto counts = std::move(search).finish();
+    EXPECT_EQ(counts.found, (std::array<std::int64_t, kPanelCount>{1, 0}));
 }
 
 std::string AgentLine(std::string_view time, std::string_view status, std::string_view agent)

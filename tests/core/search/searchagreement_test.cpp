@@ -54,8 +54,11 @@ TEST_P(SearchAgreement, RandomReportsGiveWhatThePlainReadingGives)
                    plain);
         ExpectSame(SearchReport(report, request, {}, CollectedHits{}, level()).result, plain);
         const auto placed = testing::SearchInChunks(
-            report, request, [&] { return std::size_t{1} + random() % 300; }, level(), testing::FileSizes::AsItGoes,
-            ResultTextSink::ReportHits::Places);
+            report, request, [&] { return std::size_t{1} + random() % 1000; }, level(), testing::FileSizes::AsItGoes,
+            ResultTextSink::ReportHits::Places, testing::Ahead::Found);
+        EXPECT_EQ(placed.counts.lineCount, plain.counts.lineCount);
+        EXPECT_EQ(placed.counts.found, plain.counts.found);
+        EXPECT_EQ(placed.texts, plain.texts);
         EXPECT_TRUE(placed.reportHits.empty());
         EXPECT_TRUE(testing::PlacesOfLines(report, placed.reportHitPlaces, plain.reportHits));
     }
