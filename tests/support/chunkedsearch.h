@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace tallywick::testing {
@@ -27,7 +28,7 @@ SearchResult SearchInChunks(std::string_view report, const SearchRequest& reques
     ResultTextSink texts(request.moreFlags, reportHits);
     ReportSearch search(request, texts, level);
     search.leaveSizesForLater(sizes == FileSizes::Later);
-    auto finding = ahead == Ahead::Found ? search.findingAhead() : std::nullopt;
+    auto finding = ahead == Ahead::Found ? std::optional(search.findingAhead()) : std::nullopt;
     FoundRun found;
     char before = '\n';
     const auto feedSearch = [&](std::string_view piece) {

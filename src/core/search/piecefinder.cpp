@@ -30,10 +30,14 @@ void PieceFinder::find(std::string_view piece, const Wanted& wanted, FoundPiece&
     found.lineCount = wanted.lineCount ? static_cast<std::int64_t>(CountLines(piece, level_)) : 0;
     found.hits.clear();
     found.fields.clear();
+    found.early.clear();
     for (int panel = 0; panel < kPanelCount; ++panel) {
         panelHits_[panel].clear();
-        collectHits(piece, panel, panelHits_[panel], wanted.early);
+        collectHits(piece, panel, panelHits_[panel], wanted.early ? &found.early : nullptr);
     }
+    if (wanted.early)
+        std::sort(found.early.begin(), found.early.end(),
+                  [](const EarlyLine& a, const EarlyLine& b) { return a.lineBegin < b.lineBegin; });
     const auto& hits0 = panelHits_[0];
     const auto& hits1 = panelHits_[1];
     found.hits.reserve(hits0.size() + hits1.size());
@@ -115,6 +119,7 @@ void FindRun(const PieceFinder& finder, const PieceFinder::Wanted& wanted, std::
              std::size_t longestLine, FoundRun& into)
 {
     into.run = run;
+    into.wanted = wanted;
     into.found = 0;
     for (std::string_view lines = run; !lines.empty();) {
         const auto split = NextPiece(lines, longestLine, finder.level());

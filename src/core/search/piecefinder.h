@@ -31,12 +31,14 @@ struct EarlyLine {
 
 // What a piece of whole lines holds before anything in it is counted, which needs nothing but the
 // piece: how many lines it has, both panels' hits in the order they are counted (report order, a
-// line that both panels hit for panel 0 first), and, when asked, each hit line read as fields.
+// line that both panels hit for panel 0 first), and, as asked, each hit line read as fields and
+// the lines that hold a panel's text before the request column only.
 struct FoundPiece {
     std::size_t size = 0; // of the piece it was found in
     std::int64_t lineCount = 0;
     std::vector<PieceHit> hits;
     std::vector<LogFields> fields; // one for each line in hits, in the same order
+    std::vector<EarlyLine> early;  // of both panels, in report order
 };
 
 // Finds both panels' texts in pieces of lines. It holds no state of the search: a copy may find
@@ -48,7 +50,8 @@ public:
     struct Wanted {
         bool lineCount = true;
         bool fields = false;
-        std::vector<EarlyLine>* early = nullptr; // told the early lines of both panels, unordered
+        bool early = false;
+        bool operator==(const Wanted&) const = default;
     };
     // Fills found (its vectors keep their memory) with what the piece holds.
     void find(std::string_view piece, const Wanted& wanted, FoundPiece& found) const;
@@ -79,6 +82,7 @@ PieceSplit NextPiece(std::string_view lines, std::size_t longestLine, SimdLevel 
 // the very run they were found in; it finds any other run itself.
 struct FoundRun {
     std::string_view run;
+    PieceFinder::Wanted wanted;
     std::vector<FoundPiece> pieces; // kept for their memory: only the first `found` hold this run's
     std::size_t found = 0;
 };

@@ -41,8 +41,8 @@ void ReportSearch::feed(std::string_view chunk, const FoundRun* ahead)
     lines_.feed(
         chunk,
         [this, ahead](std::string_view lines) {
-            const bool foundThere =
-                ahead && !fates_ && lines.data() == ahead->run.data() && lines.size() == ahead->run.size();
+            const bool foundThere = ahead && lines.data() == ahead->run.data() && lines.size() == ahead->run.size() &&
+                                    ahead->wanted == wanted();
             searchLines(lines, lines_.runOffset(), foundThere ? ahead : nullptr);
         },
         [this] {
@@ -54,13 +54,6 @@ void ReportSearch::feed(std::string_view chunk, const FoundRun* ahead)
             if (fates_)
                 scanLongLine(part);
         });
-}
-
-std::optional<ReportSearch::FindingAhead> ReportSearch::findingAhead() const
-{
-    if (fates_)
-        return std::nullopt;
-    return FindingAhead{finder_, {true, readsFields(), nullptr}};
 }
 
 void ReportSearch::endLines()
@@ -165,25 +158,19 @@ void ReportSearch::searchPiece(std::string_view piece, std::uint64_t offset, con
         pieceFirstLine_ = counts_.lineCount + 1;
         numberedTo_ = 0;
         numbered_ = 0;
-        earlyLines_.clear();
         earlyTold_ = 0;
     }
-    const bool readingFields = readsFields();
-    if (ahead && (ahead->size != piece.size() || (readingFields && ahead->fields.empty() && !ahead->hits.empty())))
+    const auto wanted = this->wanted();
+    if (ahead && ahead->size != piece.size())
         ahead = nullptr;
-    if (!ahead) {
-        // Lines numbered for the fates are counted as they are numbered, once (see below).
-        finder_.find(piece, {!fates_, readingFields, fates_ ? &earlyLines_ : nullptr}, found_);
-    }
+    if (!ahead)
+        finder_.find(piece, wanted, found_);
     const FoundPiece& found = ahead ? *ahead : found_;
-    if (!fates_)
-        counts_.lineCount += found.lineCount;
+    counts_.lineCount += found.lineCount;
+    earlyLines_ = &found.early;
     if (downloads_ && !sizesLater_)
         ForEachLine(
             piece, [this](std::string_view line) { downloads_->noteLine(line); }, level_);
-    if (fates_)
-        std::sort(earlyLines_.begin(), earlyLines_.end(),
-                  [](const EarlyLine& a, const EarlyLine& b) { return a.lineBegin < b.lineBegin; });
     hitLines_.clear();
     const bool leavingOut = leaveOut_.active();
     // A line that both panels hit is read, judged, and counted as left out, once.
@@ -194,7 +181,7 @@ void ReportSearch::searchPiece(std::string_view piece, std::uint64_t offset, con
     const LogFields* fields = &noFields;
     for (const PieceHit& hit : found.hits) {
         const auto line = piece.substr(hit.lineBegin, hit.lineEnd - hit.lineBegin);
-        if (readingFields && hit.lineBegin != judgedLine) {
+        if (wanted.fields && hit.lineBegin != judgedLine) {
             judgedLine = hit.lineBegin;
             fields = &found.fields[fieldsOf++];
             if (downloads_ && sizesLater_)
@@ -237,8 +224,9 @@ void ReportSearch::searchPiece(std::string_view piece, std::uint64_t offset, con
 
 void ReportSearch::tellEarlyLines(std::string_view piece, std::size_t before, std::uint64_t offset)
 {
-    for (; earlyTold_ < earlyLines_.size() && earlyLines_[earlyTold_].lineBegin < before; ++earlyTold_) {
-        const EarlyLine& early = earlyLines_[earlyTold_];
+    const auto& earlyLines = *earlyLines_;
+    for (; earlyTold_ < earlyLines.size() && earlyLines[earlyTold_].lineBegin < before; ++earlyTold_) {
+        const EarlyLine& early = earlyLines[earlyTold_];
         FateOfLine fate;
         fate.panel = early.panel;
         fate.fate = LineFate::BeforeRequestColumn;

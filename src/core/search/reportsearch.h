@@ -104,13 +104,12 @@ public:
     void feed(std::string_view chunk, const FoundRun* ahead = nullptr);
     SearchCounts finish() &&;
 
-    // A finder for pieces found ahead of this search, and what it finds for it; nothing when the
-    // search takes nothing found ahead (it tells fates, which need more of each line).
+    // A finder for pieces found ahead of this search, and what it finds for it.
     struct FindingAhead {
         PieceFinder finder;
         PieceFinder::Wanted wanted;
     };
-    std::optional<FindingAhead> findingAhead() const;
+    FindingAhead findingAhead() const { return {finder_, wanted()}; }
 
     // A file's size comes from the lines as they are searched. A caller that can read a report
     // again may leave that for later, for the chunks fed while it is set: then only the lines
@@ -138,7 +137,13 @@ private:
     void endLines();
     void searchLines(std::string_view lines, std::uint64_t offset, const FoundRun* ahead);
     void searchPiece(std::string_view piece, std::uint64_t offset, const FoundPiece* ahead);
-    bool readsFields() const { return leaveOut_.active() || downloads_ || fates_; }
+    // What each piece must be found with. The lines of pieces told to fates are counted as they
+    // are numbered.
+    PieceFinder::Wanted wanted() const
+    {
+        const bool fields = leaveOut_.active() || downloads_ || fates_;
+        return {fates_ == nullptr, fields, fates_ != nullptr};
+    }
     void countHit(int panel, std::string_view line, std::uint64_t offset, std::size_t matchPos,
                   const LogFields& fields);
     void countOverlongLine();
@@ -187,7 +192,7 @@ private:
 
     FateSink* fates_ = nullptr;
     std::array<std::uint64_t, kPanelCount> keysAdded_{};
-    std::vector<EarlyLine> earlyLines_; // of the piece, both panels, in report order
+    const std::vector<EarlyLine>* earlyLines_ = nullptr; // of the piece
     std::size_t earlyTold_ = 0;
     std::array<LongLineScan, kPanelCount> longLines_;
     std::int64_t pieceFirstLine_ = 0; // number of the piece's first line

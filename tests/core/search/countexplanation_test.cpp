@@ -21,18 +21,30 @@ struct Explained {
     CountExplanation explanation;
 };
 
-// The report fed in chunks of the sizes nextSize() gives (all of it at once when it gives 0).
+// The report fed in chunks of the sizes nextSize() gives (all of it at once when it gives 0),
+// with their lines found before, as a reading thread finds them, when ahead says so.
 template <class NextSize>
 Explained Explain(std::string_view report, const SearchRequest& request, const UserAgentMatcher* robots,
-                  NextSize&& nextSize, ResultTextSink::ReportHits reportHits = ResultTextSink::ReportHits::Keep)
+                  NextSize&& nextSize, ResultTextSink::ReportHits reportHits = ResultTextSink::ReportHits::Keep,
+                  testing::Ahead ahead = testing::Ahead::None)
 {
     ResultTextSink texts(request.moreFlags, reportHits);
     ExplainSink fates(robots, ExplainSink::Texts::Keep);
     ReportSearch search(request, texts, fates);
+    const auto finding = search.findingAhead();
+    FoundRun found;
+    char before = '\n';
     for (std::size_t at = 0; at < report.size();) {
         const std::size_t size = nextSize();
-        search.feed(report.substr(at, size == 0 ? report.size() : size));
-        at += size == 0 ? report.size() : size;
+        const auto chunk = report.substr(at, size == 0 ? report.size() : size);
+        if (ahead == testing::Ahead::Found) {
+            FindRun(finding.finder, finding.wanted, LineAssembler::RunInPlace(chunk, before), kLongestLine, found);
+            search.feed(chunk, &found);
+            before = chunk.back();
+        } else {
+            search.feed(chunk);
+        }
+        at += chunk.size();
     }
     const auto counts = std::move(search).finish();
     const auto sizes = counts.downloads ? counts.downloads->sizes : FileSizes{};
@@ -169,9 +181,9 @@ TEST(CountExplanation, FatesAddUpToTheCountsForEveryOptionCombination)
                 report, request, &agents,
                 [&] {
                     return report.size() > kLongestLine ? std::size_t{1} + random() % 300000
-                                                        : std::size_t{1} + random() % 300;
+                                                        : std::size_t{1} + random() % 1000;
                 },
-                ResultTextSink::ReportHits::Places);
+                ResultTextSink::ReportHits::Places, testing::Ahead::Found);
             ExpectAgreement(report, request, chunked);
             EXPECT_TRUE(testing::PlacesOfLines(report, chunked.result.reportHitPlaces, whole.result.reportHits));
 

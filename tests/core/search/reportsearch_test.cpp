@@ -109,9 +109,8 @@ TEST(SearchReport, TakesPiecesFoundAheadOnlyForTheirOwnRun)
     ResultTextSink texts({});
     ReportSearch search(SearchRequest{}, texts);
     const auto finding = search.findingAhead();
-    ASSERT_TRUE(finding);
     FoundRun found;
-    FindRun(finding->finder, finding->wanted, zip, kLongestLine, found);
+    FindRun(finding.finder, finding.wanted, zip, kLongestLine, found);
     search.feed(exe, &found);
     const auto counts = std::move(search).finish();
     EXPECT_EQ(counts.found, (std::array<std::int64_t, kPanelCount>{1, 0}));
