@@ -45,9 +45,13 @@ void PieceFinder::find(std::string_view piece, const Wanted& wanted, FoundPiece&
     std::size_t j = 0;
     while (i < hits0.size() || j < hits1.size()) {
         const bool takeFirst = j == hits1.size() || (i < hits0.size() && hits0[i].lineBegin <= hits1[j].lineBegin);
-        const PieceHit& hit = takeFirst ? hits0[i++] : hits1[j++];
-        if (wanted.fields && (found.hits.empty() || found.hits.back().lineBegin != hit.lineBegin))
-            found.fields.push_back(ReadLogFields(piece.substr(hit.lineBegin, hit.lineEnd - hit.lineBegin)));
+        PieceHit hit = takeFirst ? hits0[i++] : hits1[j++];
+        const auto line = piece.substr(hit.lineBegin, hit.lineEnd - hit.lineBegin);
+        const bool sameLine = !found.hits.empty() && found.hits.back().lineBegin == hit.lineBegin;
+        if (wanted.fields && !sameLine)
+            found.fields.push_back(ReadLogFields(line));
+        hit.requestEnd = RequestEnd(line, hit.matchPos, texts_[hit.panel]);
+        hit.statusAccepted = sameLine ? found.hits.back().statusAccepted : StatusAccepted(line);
         found.hits.push_back(hit);
     }
 }

@@ -14,12 +14,15 @@
 
 namespace tallywick {
 
-// A line that holds a panel's text from the request column on.
+// A line that holds a panel's text from the request column on, with what counting it reads of it
+// alone.
 struct PieceHit {
     std::size_t lineBegin = 0;
     std::size_t lineEnd = 0;
     std::size_t matchPos = 0; // 1-based within the line
     int panel = 0;
+    std::size_t requestEnd = 0;  // the blank after the match (1-based), 0 when there is none
+    bool statusAccepted = false; // it takes part in the split-download test
 };
 
 // A line that holds a panel's text before the request column only.

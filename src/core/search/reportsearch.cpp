@@ -200,7 +200,7 @@ void ReportSearch::searchPiece(std::string_view piece, std::uint64_t offset, con
             where.line = line;
             where.fields = fields;
             if (judged == LeftOut::No) {
-                countAndTell(where.panel, line, where, *fields, hit.matchPos);
+                countAndTell(hit, where, *fields);
             } else {
                 where.fate = judged == LeftOut::Robot          ? LineFate::Robot
                              : judged == LeftOut::DownloadTool ? LineFate::DownloadTool
@@ -212,7 +212,7 @@ void ReportSearch::searchPiece(std::string_view piece, std::uint64_t offset, con
         // Removed before the split-download test: it neither starts nor extends one.
         if (judged != LeftOut::No)
             continue;
-        countHit(hit.panel, line, offset + hit.lineBegin, hit.matchPos, *fields);
+        countHit(hit, line, offset + hit.lineBegin, *fields);
     }
     if (fates_) {
         tellEarlyLines(piece, piece.size(), offset);
@@ -269,12 +269,13 @@ void ReportSearch::tellLongLine(std::uint64_t offset)
     }
 }
 
-void ReportSearch::countAndTell(int panel, std::string_view line, const FateOfLine& where, const LogFields& fields,
-                                std::size_t matchPos)
+void ReportSearch::countAndTell(const PieceHit& hit, const FateOfLine& where, const LogFields& fields)
 {
+    const int panel = hit.panel;
+    const std::string_view line = where.line;
     FateOfLine fate = where;
     std::optional<SearchHitKeys::Match> match;
-    if (StatusAccepted(line)) {
+    if (hit.statusAccepted) {
         fate.key = keysAdded_[panel]++;
         fate.timeKey = splitKey(line);
         match = keys_[panel].addAndMatch(fate.timeKey, downloads_ ? downloads_->nextDownload() : 0);
@@ -293,7 +294,7 @@ void ReportSearch::countAndTell(int panel, std::string_view line, const FateOfLi
         downloads_->startDownload(panel, fields); // with "No duplicates" off every hit is one
     ++counts_.allFound;
     ++counts_.found[panel];
-    sink_.take({panel, line, RequestEnd(line, matchPos, request_.texts[panel]), match.has_value(), where.offset});
+    sink_.take({panel, line, hit.requestEnd, match.has_value(), where.offset});
 }
 
 void ReportSearch::countLeftOut(LeftOut reason)
@@ -329,11 +330,11 @@ std::string_view ReportSearch::splitKey(std::string_view line)
     return networkKey_;
 }
 
-void ReportSearch::countHit(int panel, std::string_view line, std::uint64_t offset, std::size_t matchPos,
-                            const LogFields& fields)
+void ReportSearch::countHit(const PieceHit& hit, std::string_view line, std::uint64_t offset, const LogFields& fields)
 {
+    const int panel = hit.panel;
     bool repeated = false;
-    const bool accepted = StatusAccepted(line);
+    const bool accepted = hit.statusAccepted;
     if (downloads_ && request_.noDuplicates) {
         // A repeat goes towards the download it repeats, and is not counted.
         if (accepted) {
@@ -353,7 +354,7 @@ void ReportSearch::countHit(int panel, std::string_view line, std::uint64_t offs
     }
     ++counts_.allFound;
     ++counts_.found[panel];
-    sink_.take({panel, line, RequestEnd(line, matchPos, request_.texts[panel]), repeated, offset});
+    sink_.take({panel, line, hit.requestEnd, repeated, offset});
 }
 
 LinePlace PlaceOfLine(std::uint64_t offset, std::string_view line)

@@ -144,14 +144,12 @@ private:
         const bool fields = leaveOut_.active() || downloads_ || fates_;
         return {fates_ == nullptr, fields, fates_ != nullptr};
     }
-    void countHit(int panel, std::string_view line, std::uint64_t offset, std::size_t matchPos,
-                  const LogFields& fields);
+    void countHit(const PieceHit& hit, std::string_view line, std::uint64_t offset, const LogFields& fields);
     void countOverlongLine();
     void noteSizesOfKnownPaths(std::string_view piece, std::uint64_t offset);
 
     // Telling fates: the same steps, each line's fate told as it is decided.
-    void countAndTell(int panel, std::string_view line, const FateOfLine& where, const LogFields& fields,
-                      std::size_t matchPos);
+    void countAndTell(const PieceHit& hit, const FateOfLine& where, const LogFields& fields);
     void tellEarlyLines(std::string_view piece, std::size_t before, std::uint64_t offset);
     std::int64_t lineNumberAt(std::string_view piece, std::size_t pos);
     void scanLongLine(std::string_view part);
