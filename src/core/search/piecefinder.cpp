@@ -20,11 +20,11 @@ bool HoldsLineBreak(std::string_view text)
 } // namespace
 
 PieceFinder::PieceFinder(const std::array<std::string, kPanelCount>& texts, SimdLevel level) :
-    texts_(texts), finders_{TextFinder(texts[0], level), TextFinder(texts[1], level)}, level_(level)
+    finders_{TextFinder(texts[0], level), TextFinder(texts[1], level)}, level_(level)
 {
 }
 
-void PieceFinder::find(std::string_view piece, const Wanted& wanted, FoundPiece& found) const
+void PieceFinder::find(std::string_view piece, const Wanted& wanted, FoundPiece& found)
 {
     found.size = piece.size();
     found.lineCount = wanted.lineCount ? static_cast<std::int64_t>(CountLines(piece, level_)) : 0;
@@ -50,7 +50,7 @@ void PieceFinder::find(std::string_view piece, const Wanted& wanted, FoundPiece&
         const bool sameLine = !found.hits.empty() && found.hits.back().lineBegin == hit.lineBegin;
         if (wanted.fields && !sameLine)
             found.fields.push_back(ReadLogFields(line));
-        hit.requestEnd = RequestEnd(line, hit.matchPos, texts_[hit.panel]);
+        hit.requestEnd = RequestEnd(line, hit.matchPos, finders_[hit.panel].pattern());
         hit.statusAccepted = sameLine ? found.hits.back().statusAccepted : StatusAccepted(line);
         found.hits.push_back(hit);
     }
@@ -59,7 +59,7 @@ void PieceFinder::find(std::string_view piece, const Wanted& wanted, FoundPiece&
 void PieceFinder::collectHits(std::string_view piece, int panel, std::vector<PieceHit>& hits,
                               std::vector<EarlyLine>* early) const
 {
-    const std::string& text = texts_[panel];
+    const std::string& text = finders_[panel].pattern();
     if (HoldsLineBreak(text))
         return; // no line can hold it
     if (text.empty()) {
@@ -119,8 +119,8 @@ PieceSplit NextPiece(std::string_view lines, std::size_t longestLine, SimdLevel 
     return {end, false, 0, end};
 }
 
-void FindRun(const PieceFinder& finder, const PieceFinder::Wanted& wanted, std::string_view run,
-             std::size_t longestLine, FoundRun& into)
+void FindRun(PieceFinder& finder, const PieceFinder::Wanted& wanted, std::string_view run, std::size_t longestLine,
+             FoundRun& into)
 {
     into.run = run;
     into.wanted = wanted;

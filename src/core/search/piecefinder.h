@@ -57,18 +57,17 @@ public:
         bool operator==(const Wanted&) const = default;
     };
     // Fills found (its vectors keep their memory) with what the piece holds.
-    void find(std::string_view piece, const Wanted& wanted, FoundPiece& found) const;
+    void find(std::string_view piece, const Wanted& wanted, FoundPiece& found);
     SimdLevel level() const { return level_; }
 
 private:
     void collectHits(std::string_view piece, int panel, std::vector<PieceHit>& hits,
                      std::vector<EarlyLine>* early) const;
 
-    std::array<std::string, kPanelCount> texts_;
     std::array<TextFinder, kPanelCount> finders_;
     SimdLevel level_;
     // Each panel's hits, before they are put in order; kept for their memory.
-    mutable std::array<std::vector<PieceHit>, kPanelCount> panelHits_;
+    std::array<std::vector<PieceHit>, kPanelCount> panelHits_;
 };
 
 // Where the next piece of lines that a search takes begins and ends within lines, and whether the
@@ -91,7 +90,7 @@ struct FoundRun {
 };
 // Finds the pieces of run as a search that takes run whole splits it, until a line too long to
 // search.
-void FindRun(const PieceFinder& finder, const PieceFinder::Wanted& wanted, std::string_view run,
-             std::size_t longestLine, FoundRun& into);
+void FindRun(PieceFinder& finder, const PieceFinder::Wanted& wanted, std::string_view run, std::size_t longestLine,
+             FoundRun& into);
 
 } // namespace tallywick

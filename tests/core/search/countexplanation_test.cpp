@@ -31,7 +31,7 @@ Explained Explain(std::string_view report, const SearchRequest& request, const U
     ResultTextSink texts(request.moreFlags, reportHits);
     ExplainSink fates(robots, ExplainSink::Texts::Keep);
     ReportSearch search(request, texts, fates);
-    const auto finding = search.findingAhead();
+    auto finding = search.findingAhead();
     FoundRun found;
     char before = '\n';
     for (std::size_t at = 0; at < report.size();) {

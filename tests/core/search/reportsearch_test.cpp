@@ -108,7 +108,7 @@ TEST(SearchReport, TakesPiecesFoundAheadOnlyForTheirOwnRun)
     ASSERT_EQ(zip.size(), exe.size());
     ResultTextSink texts({});
     ReportSearch search(SearchRequest{}, texts);
-    const auto finding = search.findingAhead();
+    auto finding = search.findingAhead();
     FoundRun found;
     FindRun(finding.finder, finding.wanted, zip, kLongestLine, found);
     search.feed(exe, &found);
