@@ -1,5 +1,6 @@
 #include "cli/json.h"
 
+#include <algorithm>
 #include <bit>
 #include <charconv>
 #include <cmath>
@@ -45,16 +46,22 @@ bool Plain(unsigned char c)
     return c >= 0x20 && c < 0x7F && c != '"' && c != '\\';
 }
 
-// How many bytes at the start are printable ASCII other than '"' and '\\' (most of a log), sixteen
-// at a time where the processor compares bytes in a vector, else eight: each test below flags the
-// bytes of a word that fail it; a borrow flags only bytes after one flagged already, so the first
-// flag is exact.
-std::size_t PlainRunLength(std::string_view bytes)
+// The most bytes one byte of text becomes: a control character's "\u00XX".
+constexpr std::size_t kMostEscapedPerByte = 6;
+
+// Copies the printable ASCII other than '"' and '\\' at the start of [in, end) (most of a log) to
+// out, and returns how many bytes that was. Sixteen bytes at a time where the processor compares
+// bytes in a vector, else eight: each block is stored whole, and what follows its first byte
+// that needs escaping is written over after. Each test below flags the bytes of a word that fail
+// it; a borrow flags only bytes after one flagged already, so the first flag is exact. out has
+// room for kMostEscapedPerByte bytes for each byte of input, so a whole block always fits.
+std::size_t CopyPlainRun(const char* in, const char* end, char* out)
 {
-    std::size_t run = 0;
+    const char* const begin = in;
 #if defined(__SSE2__)
-    for (; run + 16 <= bytes.size(); run += 16) {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes.data() + run));
+    for (; end - in >= 16; in += 16, out += 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out), v);
         // Compared as signed bytes, those from 0x80 on are below 0x20 too.
         const __m128i below = _mm_cmplt_epi8(v, _mm_set1_epi8(0x20));
         const __m128i quote = _mm_cmpeq_epi8(v, _mm_set1_epi8('"'));
@@ -63,26 +70,69 @@ std::size_t PlainRunLength(std::string_view bytes)
         const auto flags = static_cast<unsigned>(
             _mm_movemask_epi8(_mm_or_si128(_mm_or_si128(below, quote), _mm_or_si128(backslash, del))));
         if (flags != 0)
-            return run + static_cast<std::size_t>(std::countr_zero(flags));
+            return static_cast<std::size_t>(in - begin) + static_cast<std::size_t>(std::countr_zero(flags));
     }
 #endif
     if constexpr (std::endian::native == std::endian::little) {
         constexpr std::uint64_t kOnes = 0x0101010101010101;
         constexpr std::uint64_t kHighs = 0x8080808080808080;
         const auto zeroBytes = [](std::uint64_t word) { return (word - kOnes) & ~word & kHighs; };
-        for (; run + 8 <= bytes.size(); run += 8) {
+        for (; end - in >= 8; in += 8, out += 8) {
             std::uint64_t word = 0;
-            std::memcpy(&word, bytes.data() + run, 8);
+            std::memcpy(&word, in, 8);
+            std::memcpy(out, &word, 8);
             const std::uint64_t below = (word - kOnes * 0x20) & ~word & kHighs;
             const std::uint64_t deleteOrAbove = (word | ((word & ~kHighs) + kOnes)) & kHighs;
             const std::uint64_t quoteOrBackslash = zeroBytes(word ^ (kOnes * '"')) | zeroBytes(word ^ (kOnes * '\\'));
             if (const std::uint64_t flags = below | deleteOrAbove | quoteOrBackslash)
-                return run + static_cast<std::size_t>(std::countr_zero(flags)) / 8;
+                return static_cast<std::size_t>(in - begin) + static_cast<std::size_t>(std::countr_zero(flags)) / 8;
         }
     }
-    while (run < bytes.size() && Plain(static_cast<unsigned char>(bytes[run])))
-        ++run;
-    return run;
+    for (; in < end && Plain(static_cast<unsigned char>(*in)); ++in, ++out)
+        *out = *in;
+    return static_cast<std::size_t>(in - begin);
+}
+
+// Writes bytes escaped to out, which has room for kMostEscapedPerByte bytes for each of them;
+// returns the end of what it wrote.
+char* EscapeJsonBody(std::string_view bytes, char* out)
+{
+    static constexpr char kHex[] = "0123456789abcdef";
+    const char* in = bytes.data();
+    const char* const end = in + bytes.size();
+    for (;;) {
+        const std::size_t run = CopyPlainRun(in, end, out);
+        in += run;
+        out += run;
+        if (in == end)
+            return out;
+        const auto c = static_cast<unsigned char>(*in);
+        if (c == '"' || c == '\\') {
+            *out++ = '\\';
+            *out++ = static_cast<char>(c);
+            ++in;
+        } else if (c < 0x80) {
+            // A control character or DEL.
+            *out++ = '\\';
+            if (c == '\n' || c == '\r' || c == '\t') {
+                *out++ = c == '\n' ? 'n' : c == '\r' ? 'r' : 't';
+            } else {
+                out = std::copy_n("u00", 3, out);
+                *out++ = kHex[c >> 4];
+                *out++ = kHex[c & 0xF];
+            }
+            ++in;
+        } else if (const auto length = Utf8SequenceLength(std::string_view(in, static_cast<std::size_t>(end - in)));
+                   length > 0) {
+            out = std::copy_n(in, length, out);
+            in += length;
+        } else {
+            // A byte that is not UTF-8: the Latin-1 character of the same value.
+            *out++ = static_cast<char>(0xC0 | (c >> 6));
+            *out++ = static_cast<char>(0x80 | (c & 0x3F));
+            ++in;
+        }
+    }
 }
 
 void AppendIndent(std::string& out, int depth)
@@ -100,46 +150,17 @@ void AppendJsonString(std::string& out, std::string_view bytes)
     out += '"';
 }
 
-template <class Text>
-void AppendJsonStringBody(Text& out, std::string_view bytes)
+void AppendJsonStringBody(LargeText& out, std::string_view bytes)
 {
-    static constexpr char kHex[] = "0123456789abcdef";
-    while (!bytes.empty()) {
-        // Most of a log is printable ASCII, copied as it stands.
-        if (const std::size_t run = PlainRunLength(bytes); run > 0) {
-            out.append(bytes.substr(0, run));
-            bytes.remove_prefix(run);
-            continue;
-        }
-        const auto c = static_cast<unsigned char>(bytes.front());
-        const auto length = Utf8SequenceLength(bytes);
-        if (length > 1) {
-            out.append(bytes.substr(0, length));
-        } else if (length == 0) {
-            // A byte that is not UTF-8: the Latin-1 character of the same value.
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c == '"' || c == '\\') {
-            out += '\\';
-            out += static_cast<char>(c);
-        } else if (c == '\n') {
-            out += "\\n";
-        } else if (c == '\r') {
-            out += "\\r";
-        } else if (c == '\t') {
-            out += "\\t";
-        } else if (c < 0x20 || c == 0x7F) {
-            out += "\\u00";
-            out += kHex[c >> 4];
-            out += kHex[c & 0xF];
-        } else {
-            out += static_cast<char>(c);
-        }
-        bytes.remove_prefix(length == 0 ? 1 : length);
-    }
+    out.appendAtMost(bytes.size() * kMostEscapedPerByte, [&](char* at) { return EscapeJsonBody(bytes, at); });
 }
-template void AppendJsonStringBody(std::string& out, std::string_view bytes);
-template void AppendJsonStringBody(LargeText& out, std::string_view bytes);
+
+void AppendJsonStringBody(std::string& out, std::string_view bytes)
+{
+    const std::size_t before = out.size();
+    out.resize(before + bytes.size() * kMostEscapedPerByte);
+    out.resize(static_cast<std::size_t>(EscapeJsonBody(bytes, out.data() + before) - out.data()));
+}
 
 Json& Json::set(std::string key, Json value)
 {

@@ -61,9 +61,7 @@ private:
 // Appends bytes as a quoted JSON string, decoded as described for Json::text.
 void AppendJsonString(std::string& out, std::string_view bytes);
 // The same without the quotes.
-template <class Text>
-void AppendJsonStringBody(Text& out, std::string_view bytes);
-extern template void AppendJsonStringBody(std::string& out, std::string_view bytes);
-extern template void AppendJsonStringBody(LargeText& out, std::string_view bytes);
+void AppendJsonStringBody(std::string& out, std::string_view bytes);
+void AppendJsonStringBody(LargeText& out, std::string_view bytes);
 
 } // namespace tallywick::cli

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <ostream>
 #include <string_view>
+#include <utility>
 
 namespace tallywick {
 
@@ -18,6 +19,11 @@ public:
     {
         append(more);
         return *this;
+    }
+    template <class Write>
+    void appendAtMost(std::size_t most, Write&& write)
+    {
+        bytes_.appendAtMost(most, std::forward<Write>(write));
     }
     LargeText& operator+=(char c)
     {

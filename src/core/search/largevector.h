@@ -98,6 +98,15 @@ public:
             std::memcpy(static_cast<void*>(data_ + size_), first, count * sizeof(T));
         size_ += count;
     }
+    // Lets write() fill up to most values after the last, uninitialized; it returns the end of
+    // what it wrote, and the array ends there.
+    template <class Write>
+    void appendAtMost(std::size_t most, Write&& write)
+    {
+        reserve(size_ + most);
+        T* const end = write(data_ + size_);
+        size_ = static_cast<std::size_t>(end - data_);
+    }
     void clear() { size_ = 0; }
 
     std::size_t size() const { return size_; }
