@@ -12,9 +12,9 @@ constexpr qint64 kReadBlock = qint64{1} << 20;
 
 } // namespace
 
-void JsonSpillSink::Spill::settle(std::size_t keepInMemory, const QString& folder)
+void JsonSpillSink::Spill::moveToFile(const QString& folder)
 {
-    if (error_.isEmpty() && text_.size() < keepInMemory)
+    if (text_.empty())
         return;
     // After a failure nothing is written: what comes after it is let go.
     if (error_.isEmpty() && !file_) {
@@ -37,7 +37,7 @@ bool JsonSpillSink::Spill::readBack(Piece&& piece)
         piece(std::string_view(text_));
         return true;
     }
-    settle(0, {}); // the file is there already
+    moveToFile({}); // the file is there already
     if (!error_.isEmpty() || !file_->flush() || !file_->seek(0))
         return false;
     std::vector<char> block(kReadBlock);
@@ -52,23 +52,27 @@ bool JsonSpillSink::Spill::readBack(Piece&& piece)
 }
 
 JsonSpillSink::JsonSpillSink(std::array<bool, kPanelCount> moreFlags, std::size_t keptInMemory, QString folder) :
-    moreFlags_(moreFlags), keptInMemory_(keptInMemory), folder_(std::move(folder))
+    moreFlags_(moreFlags), keptInMemory_(keptInMemory), folder_(std::move(folder)),
+    hitStart_(JsonStream::ItemStart(kReportHitDepth) + '"')
 {
 }
 
 void JsonSpillSink::take(const SearchHit& hit)
 {
     if (!hit.repeated) {
+        hits_.text() += hitStart_;
         AppendJsonStringBody(hits_.text(), hit.line);
-        hits_.text() += '\n';
-        hits_.settle(keptInMemory_, folder_);
+        hits_.text() += '"';
     }
     // A result piece ends with its line break: escaped piece by piece it reads as escaped whole.
     line_.clear();
     AppendResultText(line_, hit, moreFlags_[hit.panel]);
-    Spill& result = results_[hit.panel];
-    AppendJsonStringBody(result.text(), line_);
-    result.settle(keptInMemory_, folder_);
+    AppendJsonStringBody(results_[hit.panel].text(), line_);
+    // All parts at once, so that each is written in large pieces.
+    if (results_[0].text().size() + results_[1].text().size() + hits_.text().size() >= keptInMemory_) {
+        for (Spill* spill : {&results_[0], &results_[1], &hits_})
+            spill->moveToFile(folder_);
+    }
 }
 
 std::optional<QString> JsonSpillSink::error() const
@@ -91,24 +95,7 @@ bool JsonSpillSink::writeResult(int panel, JsonStream& json)
 bool JsonSpillSink::writeReportHits(JsonStream& json)
 {
     json.beginArray();
-    bool inString = false;
-    const bool read = hits_.readBack([&](std::string_view piece) {
-        while (!piece.empty()) {
-            if (!inString) {
-                json.beginString();
-                inString = true;
-            }
-            const auto end = piece.find('\n');
-            json.stringPiece(piece.substr(0, end));
-            if (end == std::string_view::npos)
-                return;
-            json.endString();
-            inString = false;
-            piece.remove_prefix(end + 1);
-        }
-    });
-    if (inString)
-        json.endString();
+    const bool read = hits_.readBack([&](std::string_view piece) { json.laidOutItems(piece); });
     json.endArray();
     return read;
 }

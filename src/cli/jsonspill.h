@@ -15,14 +15,18 @@
 namespace tallywick::cli {
 
 // The parts of `search --json` that grow with the report, each panel's result text and the report
-// hits, escaped for JSON as the search hands them over and moved to a temporary file once they
-// outgrow a few megabytes: the output is then written with no copy of them in memory.
+// hits, escaped for JSON as the search hands them over. Together they are kept in memory up to a
+// bound, which the output of a report of a million lines or so stays under; beyond it they move
+// to temporary files, so that an output of any size is written with no copy of it in memory.
 class JsonSpillSink final : public HitSink {
 public:
-    static constexpr std::size_t kKeptInMemory = std::size_t{4} << 20;
+    static constexpr std::size_t kKeptInMemory = std::size_t{32} << 20;
+    // Where the report hits go in the output: in an array in the top object. Written at another
+    // depth they are indented as at this one.
+    static constexpr int kReportHitDepth = 2;
 
-    // Each part moves to a temporary file in folder (the system's by default) once it holds
-    // keptInMemory bytes.
+    // The parts move to temporary files in folder (the system's by default) whenever together
+    // they hold keptInMemory bytes.
     explicit JsonSpillSink(std::array<bool, kPanelCount> moreFlags, std::size_t keptInMemory = kKeptInMemory,
                            QString folder = {});
     void take(const SearchHit& hit) override;
@@ -37,9 +41,9 @@ private:
     // Escaped bytes, in memory up to a bound and then in a temporary file.
     class Spill {
     public:
-        // Appended to before each settle().
         LargeText& text() { return text_; }
-        void settle(std::size_t keepInMemory, const QString& folder);
+        // Appends the text to the file, made in folder the first time.
+        void moveToFile(const QString& folder);
         const QString& error() const { return error_; }
         // Hands every byte to piece() in order; false when the file cannot be read back.
         template <class Piece>
@@ -55,7 +59,8 @@ private:
     std::size_t keptInMemory_;
     QString folder_;
     std::array<Spill, kPanelCount> results_;
-    Spill hits_; // each hit's line escaped, a line break after it (an escaped text holds none)
+    std::string hitStart_;
+    Spill hits_; // each hit's line as an item of report_hits, laid out as it is written
     std::string line_;
 };
 

@@ -110,12 +110,17 @@ void JsonStream::beginString()
 
 void JsonStream::stringPiece(std::string_view escaped)
 {
-    if (escaped.size() >= kChunk) {
+    rawPiece(escaped);
+}
+
+void JsonStream::rawPiece(std::string_view bytes)
+{
+    if (bytes.size() >= kChunk) {
         flush();
-        out_.write(escaped.data(), static_cast<std::streamsize>(escaped.size()));
+        out_.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         return;
     }
-    buffer_ += escaped;
+    buffer_ += bytes;
     flushWhenFull();
 }
 
@@ -123,6 +128,24 @@ void JsonStream::endString()
 {
     buffer_ += '"';
     flushWhenFull();
+}
+
+void JsonStream::laidOutItems(std::string_view piece)
+{
+    if (piece.empty())
+        return;
+    if (levels_.back().values == 0) {
+        piece.remove_prefix(1); // the comma before the first item
+        levels_.back().values = 1;
+    }
+    rawPiece(piece);
+}
+
+std::string JsonStream::ItemStart(int depth)
+{
+    std::string start(",");
+    AppendIndent(start, static_cast<std::size_t>(depth));
+    return start;
 }
 
 void JsonStream::finish()

@@ -34,6 +34,12 @@ public:
     void beginString();
     void stringPiece(std::string_view escaped);
     void endString();
+    // Items of the array being written, laid out ahead as ItemStart(depth of the items) followed
+    // by a string: written as they come, in pieces cut anywhere.
+    void laidOutItems(std::string_view piece);
+    // What comes before an array item at depth when an item came before it: a comma, the line
+    // break and the indent.
+    static std::string ItemStart(int depth);
     template <class Range>
     void texts(const Range& range)
     {
@@ -52,6 +58,8 @@ private:
     };
     void startValue();
     void close(char bracket);
+    // Bytes laid out already.
+    void rawPiece(std::string_view bytes);
     void flushWhenFull();
     void flush();
 
