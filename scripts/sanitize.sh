@@ -3,7 +3,8 @@
 # instrumented and would only add noise):
 #   scripts/sanitize.sh address   # AddressSanitizer + UndefinedBehaviorSanitizer: core, app and CLI tests
 #   scripts/sanitize.sh thread    # ThreadSanitizer: the history keeper's background merges and closing,
-#                                 # and the report search's days and blocks read beside it
+#                                 # the report search's days and blocks read beside it, and the
+#                                 # JSON output's hits escaped beside it
 # Each kind builds in build/KIND (reused when it exists).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -17,9 +18,11 @@ case "$kind" in
   thread)
     flags="-fsanitize=thread"
     # The keeper's tests run real merges on a background thread, cancel them and close; a search
-    # of plain reports reads their days, and their blocks ahead, on threads of their own.
-    targets=(--target tallywick_app_history_tests --target tallywick_app_report_tests)
-    tests=(-R 'HistoryKeeper|ReportFile|ReadAhead')
+    # of plain reports reads their days, and their blocks ahead, on threads of their own; the
+    # JSON output escapes the hits on a thread of its own.
+    targets=(--target tallywick_app_history_tests --target tallywick_app_report_tests
+      --target tallywick_cli_output_tests)
+    tests=(-R 'HistoryKeeper|ReportFile|ReadAhead|JsonSpillSink')
     ;;
   *)
     echo "Usage: $0 address|thread" >&2

@@ -2,6 +2,7 @@
 
 #include "cli/json.h"
 
+#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -51,8 +52,8 @@ bool JsonSpillSink::Spill::readBack(Piece&& piece)
     }
 }
 
-JsonSpillSink::JsonSpillSink(std::array<bool, kPanelCount> moreFlags, std::size_t keptInMemory, QString folder) :
-    moreFlags_(moreFlags), keptInMemory_(keptInMemory), folder_(std::move(folder)),
+JsonSpillSink::JsonSpillSink(std::array<bool, kPanelCount> moreFlags, Sizes sizes, QString folder) :
+    moreFlags_(moreFlags), sizes_(sizes), folder_(std::move(folder)),
     hitStart_(JsonStream::ItemStart(kReportHitDepth) + '"')
 {
 }
@@ -60,23 +61,72 @@ JsonSpillSink::JsonSpillSink(std::array<bool, kPanelCount> moreFlags, std::size_
 void JsonSpillSink::take(const SearchHit& hit)
 {
     if (!hit.repeated) {
-        hits_.text() += hitStart_;
-        AppendJsonStringBody(hits_.text(), hit.line);
-        hits_.text() += '"';
+        taken_.bytes += hit.line;
+        taken_.pieces.push_back({hit.line.size(), Batch::kHits});
     }
-    // A result piece ends with its line break: escaped piece by piece it reads as escaped whole.
-    line_.clear();
-    AppendResultText(line_, hit, moreFlags_[hit.panel]);
-    AppendJsonStringBody(results_[hit.panel].text(), line_);
+    const std::size_t resultStart = taken_.bytes.size();
+    AppendResultText(taken_.bytes, hit, moreFlags_[hit.panel]);
+    taken_.pieces.push_back({taken_.bytes.size() - resultStart, hit.panel});
+    if (taken_.bytes.size() >= sizes_.batch)
+        handOver();
+}
+
+void JsonSpillSink::escape(const Batch& batch)
+{
+    const char* bytes = batch.bytes.data();
+    for (const Batch::Piece& piece : batch.pieces) {
+        const std::string_view text(bytes, piece.size);
+        bytes += piece.size;
+        if (piece.part == Batch::kHits) {
+            hits_.text() += hitStart_;
+            AppendJsonStringBody(hits_.text(), text);
+            hits_.text() += '"';
+        } else {
+            // A result piece ends with its line break: escaped piece by piece it reads as
+            // escaped whole.
+            AppendJsonStringBody(results_[piece.part].text(), text);
+        }
+    }
+}
+
+void JsonSpillSink::handOver()
+{
+    waitForEscaping();
+    keepWithinBound();
+    std::swap(taken_, escaping_);
+    taken_.clear();
+    try {
+        escaped_ = std::async(std::launch::async, [this] { escape(escaping_); });
+    } catch (const std::system_error&) {
+        escape(escaping_); // no thread to be had: escaped here, as it comes
+    }
+}
+
+void JsonSpillSink::waitForEscaping()
+{
+    if (escaped_.valid())
+        escaped_.get(); // and what the thread threw, such as std::bad_alloc, is thrown here
+}
+
+void JsonSpillSink::keepWithinBound()
+{
     // All parts at once, so that each is written in large pieces.
-    if (results_[0].text().size() + results_[1].text().size() + hits_.text().size() >= keptInMemory_) {
+    if (results_[0].text().size() + results_[1].text().size() + hits_.text().size() >= sizes_.keptInMemory) {
         for (Spill* spill : {&results_[0], &results_[1], &hits_})
             spill->moveToFile(folder_);
     }
 }
 
-std::optional<QString> JsonSpillSink::error() const
+void JsonSpillSink::finishEscaping()
 {
+    waitForEscaping();
+    escape(taken_);
+    taken_.clear();
+}
+
+std::optional<QString> JsonSpillSink::error()
+{
+    finishEscaping();
     for (const Spill* spill : {&results_[0], &results_[1], &hits_}) {
         if (!spill->error().isEmpty())
             return spill->error();
@@ -86,6 +136,7 @@ std::optional<QString> JsonSpillSink::error() const
 
 bool JsonSpillSink::writeResult(int panel, JsonStream& json)
 {
+    finishEscaping();
     json.beginString();
     const bool read = results_[panel].readBack([&](std::string_view piece) { json.stringPiece(piece); });
     json.endString();
@@ -94,6 +145,7 @@ bool JsonSpillSink::writeResult(int panel, JsonStream& json)
 
 bool JsonSpillSink::writeReportHits(JsonStream& json)
 {
+    finishEscaping();
     json.beginArray();
     const bool read = hits_.readBack([&](std::string_view piece) { json.laidOutItems(piece); });
     json.endArray();

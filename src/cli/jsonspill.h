@@ -7,6 +7,7 @@
 #include <QTemporaryFile>
 
 #include <array>
+#include <future>
 #include <memory>
 #include <optional>
 #include <string>
@@ -14,25 +15,35 @@
 
 namespace tallywick::cli {
 
+// What a JsonSpillSink keeps in memory, and hands over at a time.
+struct JsonSpillSizes {
+    // The parts move to temporary files whenever together they hold this many bytes.
+    std::size_t keptInMemory = std::size_t{32} << 20;
+    // The hits' bytes are handed to the escaping thread in batches of this many.
+    std::size_t batch = std::size_t{1} << 20;
+};
+
 // The parts of `search --json` that grow with the report, each panel's result text and the report
-// hits, escaped for JSON as the search hands them over. Together they are kept in memory up to a
-// bound, which the output of a report of a million lines or so stays under; beyond it they move
-// to temporary files, so that an output of any size is written with no copy of it in memory.
+// hits, escaped for JSON on a thread of their own while the search goes on. Together they are kept
+// in memory up to a bound, which the output of a report of a million lines or so stays under;
+// beyond it they move to temporary files, so that an output of any size is written with no copy
+// of it in memory.
 class JsonSpillSink final : public HitSink {
 public:
-    static constexpr std::size_t kKeptInMemory = std::size_t{32} << 20;
+    using Sizes = JsonSpillSizes;
     // Where the report hits go in the output: in an array in the top object. Written at another
     // depth they are indented as at this one.
     static constexpr int kReportHitDepth = 2;
 
-    // The parts move to temporary files in folder (the system's by default) whenever together
-    // they hold keptInMemory bytes.
-    explicit JsonSpillSink(std::array<bool, kPanelCount> moreFlags, std::size_t keptInMemory = kKeptInMemory,
-                           QString folder = {});
+    // Temporary files are made in folder, the system's by default.
+    explicit JsonSpillSink(std::array<bool, kPanelCount> moreFlags, Sizes sizes = {}, QString folder = {});
+    JsonSpillSink(const JsonSpillSink&) = delete;
+    JsonSpillSink& operator=(const JsonSpillSink&) = delete;
     void take(const SearchHit& hit) override;
 
-    // Why a temporary file could not be made or written, when that happened.
-    std::optional<QString> error() const;
+    // Why a temporary file could not be made or written, when that happened. Like the writing
+    // below, it waits for everything taken to be escaped first.
+    std::optional<QString> error();
     // Each writes its part as a JSON value; false when its temporary file cannot be read back.
     bool writeResult(int panel, JsonStream& json);
     bool writeReportHits(JsonStream& json);
@@ -55,13 +66,41 @@ private:
         QString error_;
     };
 
+    // What the search handed over, not escaped yet: each piece a hit's line or its result text.
+    struct Batch {
+        static constexpr int kHits = kPanelCount; // a piece's part, after the panels' results
+        struct Piece {
+            std::size_t size;
+            int part;
+        };
+        LargeText bytes;
+        LargeVector<Piece> pieces;
+        void clear()
+        {
+            bytes.clear();
+            pieces.clear();
+        }
+    };
+    void escape(const Batch& batch);
+    // Waits for the batch before to be escaped, then has the one taken escaped.
+    void handOver();
+    void waitForEscaping();
+    // Escapes what is left here.
+    void finishEscaping();
+    // Only while no batch is being escaped: the files are written by the thread that takes the
+    // hits alone.
+    void keepWithinBound();
+
     std::array<bool, kPanelCount> moreFlags_;
-    std::size_t keptInMemory_;
+    Sizes sizes_;
     QString folder_;
-    std::array<Spill, kPanelCount> results_;
     std::string hitStart_;
+    std::array<Spill, kPanelCount> results_;
     Spill hits_; // each hit's line as an item of report_hits, laid out as it is written
-    std::string line_;
+    Batch taken_;
+    Batch escaping_;
+    // Last, so that it is let go first: its destructor waits for the escaping thread.
+    std::future<void> escaped_;
 };
 
 } // namespace tallywick::cli

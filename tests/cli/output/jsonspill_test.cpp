@@ -41,15 +41,19 @@ std::string Written(JsonSpillSink& sink, bool& read)
     return out.str();
 }
 
-// Whether kept in memory or in temporary files, the parts are written as Json::dump writes the
-// texts and the hits a ResultTextSink builds from the same hits.
+// Whether kept in memory or in temporary files, escaped here or on the escaping thread in
+// batches of any size, the parts are written as Json::dump writes the texts and the hits a
+// ResultTextSink builds from the same hits.
 TEST(JsonSpillSink, WritesWhatTheTextsAndHitsKeptInMemoryAre)
 {
     const auto lines = Lines();
-    for (const std::size_t kept : {JsonSpillSink::kKeptInMemory, std::size_t{1000}, std::size_t{1}}) {
+    const JsonSpillSink::Sizes standard;
+    for (const JsonSpillSink::Sizes sizes : {standard, JsonSpillSink::Sizes{.keptInMemory = 1000, .batch = 300},
+                                             JsonSpillSink::Sizes{.keptInMemory = 1, .batch = 1},
+                                             JsonSpillSink::Sizes{.keptInMemory = standard.keptInMemory, .batch = 1}}) {
         const std::array<bool, kPanelCount> more{false, true};
         ResultTextSink texts(more);
-        JsonSpillSink spill(more, kept);
+        JsonSpillSink spill(more, sizes);
         for (std::size_t i = 0; i < lines.size(); ++i) {
             const SearchHit hit{static_cast<int>(i % 2), lines[i], 60, i % 5 == 0};
             texts.take(hit);
@@ -61,7 +65,7 @@ TEST(JsonSpillSink, WritesWhatTheTextsAndHitsKeptInMemoryAre)
                 .set("results", Json::array().push(Json::text(result.texts[0])).push(Json::text(result.texts[1])))
                 .set("hits", Json::texts(result.reportHits));
         bool read = false;
-        EXPECT_EQ(Written(spill, read), expected.dump()) << kept;
+        EXPECT_EQ(Written(spill, read), expected.dump()) << sizes.keptInMemory << " " << sizes.batch;
         EXPECT_TRUE(read);
         EXPECT_FALSE(spill.error());
     }
@@ -73,7 +77,7 @@ TEST(JsonSpillSink, ATemporaryFileThatCannotBeMadeIsAnError)
     QFile file(dir.filePath("file"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     // A folder inside a file: not even root can make one there.
-    JsonSpillSink spill({false, false}, 1, file.fileName() + "/folder");
+    JsonSpillSink spill({false, false}, {.keptInMemory = 1, .batch = 1}, file.fileName() + "/folder");
     for (const auto& line : Lines())
         spill.take({0, line, 60, false});
     ASSERT_TRUE(spill.error());

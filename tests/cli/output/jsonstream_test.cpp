@@ -62,6 +62,34 @@ TEST(JsonStreamTest, LaysOutWhatItWritesAsDumpLaysOutTheSameValue)
     EXPECT_EQ(out.str(), expected.dump());
 }
 
+// Items laid out ahead, as search --json keeps the report hits, read as items written one by one
+// wherever the pieces they come in are cut.
+TEST(JsonStreamTest, ItemsLaidOutAheadAreWrittenInPiecesCutAnywhere)
+{
+    const std::vector<std::string> items{"first \"hit\"", "second", "third"};
+    const std::string expected = Json::object().set("hits", Json::texts(items)).dump();
+    std::string laidOut;
+    for (const auto& item : items) {
+        laidOut += JsonStream::ItemStart(2);
+        AppendJsonString(laidOut, item);
+    }
+    for (std::size_t cut = 0; cut <= laidOut.size(); ++cut) {
+        std::ostringstream out;
+        {
+            JsonStream json(out);
+            json.beginObject();
+            json.key("hits");
+            json.beginArray();
+            json.laidOutItems(std::string_view(laidOut).substr(0, cut));
+            json.laidOutItems(std::string_view(laidOut).substr(cut));
+            json.endArray();
+            json.endObject();
+            json.finish();
+        }
+        ASSERT_EQ(out.str(), expected) << cut;
+    }
+}
+
 // A text longer than one piece is cut where no UTF-8 sequence (nor a stray byte) is split.
 TEST(JsonStreamTest, ALongTextDecodesAsOnePiece)
 {
