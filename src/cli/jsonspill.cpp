@@ -87,12 +87,12 @@ void JsonSpillSink::escape(const Batch& batch)
             AppendJsonStringBody(results_[piece.part].text(), text);
         }
     }
+    keepWithinBound();
 }
 
 void JsonSpillSink::handOver()
 {
     waitForEscaping();
-    keepWithinBound();
     std::swap(taken_, escaping_);
     taken_.clear();
     try {

@@ -27,7 +27,8 @@ struct JsonSpillSizes {
 // hits, escaped for JSON on a thread of their own while the search goes on. Together they are kept
 // in memory up to a bound, which the output of a report of a million lines or so stays under;
 // beyond it they move to temporary files, so that an output of any size is written with no copy
-// of it in memory.
+// of it in memory. The escaping thread writes the files too; the parts are read only once every
+// batch is escaped.
 class JsonSpillSink final : public HitSink {
 public:
     using Sizes = JsonSpillSizes;
@@ -81,14 +82,13 @@ private:
             pieces.clear();
         }
     };
+    // Escapes the batch into the parts, and moves them to their files when they grow too large.
     void escape(const Batch& batch);
     // Waits for the batch before to be escaped, then has the one taken escaped.
     void handOver();
     void waitForEscaping();
     // Escapes what is left here.
     void finishEscaping();
-    // Only while no batch is being escaped: the files are written by the thread that takes the
-    // hits alone.
     void keepWithinBound();
 
     std::array<bool, kPanelCount> moreFlags_;
