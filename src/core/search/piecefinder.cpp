@@ -17,6 +17,25 @@ bool HoldsLineBreak(std::string_view text)
     return text.find_first_of("\r\n") != std::string_view::npos;
 }
 
+// The lines before each place of a piece asked for, in ascending order, counted as they go.
+class LineNumbering {
+public:
+    LineNumbering(std::string_view piece, SimdLevel level) : piece_(piece), level_(level) {}
+    // pos begins a line or ends the piece: a CR LF is never parted.
+    std::int64_t linesBefore(std::size_t pos)
+    {
+        lines_ += static_cast<std::int64_t>(CountLines(piece_.substr(counted_, pos - counted_), level_));
+        counted_ = pos;
+        return lines_;
+    }
+
+private:
+    std::string_view piece_;
+    SimdLevel level_;
+    std::size_t counted_ = 0;
+    std::int64_t lines_ = 0;
+};
+
 } // namespace
 
 PieceFinder::PieceFinder(const std::array<std::string, kPanelCount>& texts, SimdLevel level) :
@@ -27,17 +46,21 @@ PieceFinder::PieceFinder(const std::array<std::string, kPanelCount>& texts, Simd
 void PieceFinder::find(std::string_view piece, const Wanted& wanted, FoundPiece& found)
 {
     found.size = piece.size();
-    found.lineCount = wanted.lineCount ? static_cast<std::int64_t>(CountLines(piece, level_)) : 0;
     found.hits.clear();
     found.fields.clear();
     found.early.clear();
     for (int panel = 0; panel < kPanelCount; ++panel) {
         panelHits_[panel].clear();
-        collectHits(piece, panel, panelHits_[panel], wanted.early ? &found.early : nullptr);
+        collectHits(piece, panel, panelHits_[panel], wanted.fates ? &found.early : nullptr);
     }
-    if (wanted.early)
+    if (wanted.fates) {
         std::sort(found.early.begin(), found.early.end(),
                   [](const EarlyLine& a, const EarlyLine& b) { return a.lineBegin < b.lineBegin; });
+        LineNumbering numbering(piece, level_);
+        for (EarlyLine& line : found.early)
+            line.linesBefore = numbering.linesBefore(line.lineBegin);
+    }
+    LineNumbering numbering(piece, level_);
     const auto& hits0 = panelHits_[0];
     const auto& hits1 = panelHits_[1];
     found.hits.reserve(hits0.size() + hits1.size());
@@ -52,8 +75,11 @@ void PieceFinder::find(std::string_view piece, const Wanted& wanted, FoundPiece&
             found.fields.push_back(ReadLogFields(line));
         hit.requestEnd = RequestEnd(line, hit.matchPos, finders_[hit.panel].pattern());
         hit.statusAccepted = sameLine ? found.hits.back().statusAccepted : StatusAccepted(line);
+        if (wanted.fates)
+            hit.linesBefore = numbering.linesBefore(hit.lineBegin);
         found.hits.push_back(hit);
     }
+    found.lineCount = numbering.linesBefore(piece.size());
 }
 
 void PieceFinder::collectHits(std::string_view piece, int panel, std::vector<PieceHit>& hits,

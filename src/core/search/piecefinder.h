@@ -21,8 +21,9 @@ struct PieceHit {
     std::size_t lineEnd = 0;
     std::size_t matchPos = 0; // 1-based within the line
     int panel = 0;
-    std::size_t requestEnd = 0;  // the blank after the match (1-based), 0 when there is none
-    bool statusAccepted = false; // it takes part in the split-download test
+    std::size_t requestEnd = 0;   // the blank after the match (1-based), 0 when there is none
+    bool statusAccepted = false;  // it takes part in the split-download test
+    std::int64_t linesBefore = 0; // in the piece, when found for fates
 };
 
 // A line that holds a panel's text before the request column only.
@@ -30,12 +31,14 @@ struct EarlyLine {
     std::size_t lineBegin = 0;
     std::size_t lineEnd = 0;
     int panel = 0;
+    std::int64_t linesBefore = 0; // in the piece
 };
 
 // What a piece of whole lines holds before anything in it is counted, which needs nothing but the
 // piece: how many lines it has, both panels' hits in the order they are counted (report order, a
 // line that both panels hit for panel 0 first), and, as asked, each hit line read as fields and
-// the lines that hold a panel's text before the request column only.
+// what telling every line's fate needs: the lines that hold a panel's text before the request
+// column only, and where each line found stands among the piece's lines.
 struct FoundPiece {
     std::size_t size = 0; // of the piece it was found in
     std::int64_t lineCount = 0;
@@ -51,9 +54,8 @@ public:
     PieceFinder(const std::array<std::string, kPanelCount>& texts, SimdLevel level);
 
     struct Wanted {
-        bool lineCount = true;
         bool fields = false;
-        bool early = false;
+        bool fates = false;
         bool operator==(const Wanted&) const = default;
     };
     // Fills found (its vectors keep their memory) with what the piece holds.

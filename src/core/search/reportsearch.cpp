@@ -156,8 +156,6 @@ void ReportSearch::searchPiece(std::string_view piece, std::uint64_t offset, con
 {
     if (fates_) {
         pieceFirstLine_ = counts_.lineCount + 1;
-        numberedTo_ = 0;
-        numbered_ = 0;
         earlyTold_ = 0;
     }
     const auto wanted = this->wanted();
@@ -196,7 +194,7 @@ void ReportSearch::searchPiece(std::string_view piece, std::uint64_t offset, con
             FateOfLine where;
             where.panel = hit.panel;
             where.offset = offset + hit.lineBegin;
-            where.number = lineNumberAt(piece, hit.lineBegin);
+            where.number = pieceFirstLine_ + hit.linesBefore;
             where.line = line;
             where.fields = fields;
             if (judged == LeftOut::No) {
@@ -214,10 +212,8 @@ void ReportSearch::searchPiece(std::string_view piece, std::uint64_t offset, con
             continue;
         countHit(hit, line, offset + hit.lineBegin, *fields);
     }
-    if (fates_) {
+    if (fates_)
         tellEarlyLines(piece, piece.size(), offset);
-        counts_.lineCount = lineNumberAt(piece, piece.size()) - 1;
-    }
     if (downloads_ && sizesLater_)
         noteSizesOfKnownPaths(piece, offset);
 }
@@ -231,19 +227,10 @@ void ReportSearch::tellEarlyLines(std::string_view piece, std::size_t before, st
         fate.panel = early.panel;
         fate.fate = LineFate::BeforeRequestColumn;
         fate.offset = offset + early.lineBegin;
-        fate.number = lineNumberAt(piece, early.lineBegin);
+        fate.number = pieceFirstLine_ + early.linesBefore;
         fate.line = piece.substr(early.lineBegin, early.lineEnd - early.lineBegin);
         fates_->take(fate);
     }
-}
-
-std::int64_t ReportSearch::lineNumberAt(std::string_view piece, std::size_t pos)
-{
-    if (pos > numberedTo_) {
-        numbered_ += static_cast<std::int64_t>(CountLines(piece.substr(numberedTo_, pos - numberedTo_), level_));
-        numberedTo_ = pos;
-    }
-    return pieceFirstLine_ + numbered_;
 }
 
 void ReportSearch::scanLongLine(std::string_view part)

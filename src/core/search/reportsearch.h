@@ -137,12 +137,11 @@ private:
     void endLines();
     void searchLines(std::string_view lines, std::uint64_t offset, const FoundRun* ahead);
     void searchPiece(std::string_view piece, std::uint64_t offset, const FoundPiece* ahead);
-    // What each piece must be found with. The lines of pieces told to fates are counted as they
-    // are numbered.
+    // What each piece must be found with.
     PieceFinder::Wanted wanted() const
     {
         const bool fields = leaveOut_.active() || downloads_ || fates_;
-        return {fates_ == nullptr, fields, fates_ != nullptr};
+        return {fields, fates_ != nullptr};
     }
     void countHit(const PieceHit& hit, std::string_view line, std::uint64_t offset, const LogFields& fields);
     void countOverlongLine();
@@ -151,7 +150,6 @@ private:
     // Telling fates: the same steps, each line's fate told as it is decided.
     void countAndTell(const PieceHit& hit, const FateOfLine& where, const LogFields& fields);
     void tellEarlyLines(std::string_view piece, std::size_t before, std::uint64_t offset);
-    std::int64_t lineNumberAt(std::string_view piece, std::size_t pos);
     void scanLongLine(std::string_view part);
     void tellLongLine(std::uint64_t offset);
     void countLeftOut(LeftOut reason);
@@ -194,8 +192,6 @@ private:
     std::size_t earlyTold_ = 0;
     std::array<LongLineScan, kPanelCount> longLines_;
     std::int64_t pieceFirstLine_ = 0; // number of the piece's first line
-    std::size_t numberedTo_ = 0;      // within the piece: lines before it are counted in numbered_
-    std::int64_t numbered_ = 0;
 };
 
 // Appends a hit to its panel's result text: the request, or with More the request and the status
