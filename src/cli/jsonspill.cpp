@@ -87,7 +87,6 @@ void JsonSpillSink::escape(const Batch& batch)
             AppendJsonStringBody(results_[piece.part].text(), text);
         }
     }
-    keepWithinBound();
 }
 
 void JsonSpillSink::handOver()
@@ -95,10 +94,14 @@ void JsonSpillSink::handOver()
     waitForEscaping();
     std::swap(taken_, escaping_);
     taken_.clear();
+    const auto escapeBatch = [this] {
+        escape(escaping_);
+        keepWithinBound();
+    };
     try {
-        escaped_ = std::async(std::launch::async, [this] { escape(escaping_); });
+        escaped_ = std::async(std::launch::async, escapeBatch);
     } catch (const std::system_error&) {
-        escape(escaping_); // no thread to be had: escaped here, as it comes
+        escapeBatch(); // no thread to be had: escaped here, as it comes
     }
 }
 

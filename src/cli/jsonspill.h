@@ -82,13 +82,13 @@ private:
             pieces.clear();
         }
     };
-    // Escapes the batch into the parts, and moves them to their files when they grow too large.
     void escape(const Batch& batch);
     // Waits for the batch before to be escaped, then has the one taken escaped.
     void handOver();
     void waitForEscaping();
-    // Escapes what is left here.
+    // Escapes what is left here; the parts are read next, so none moves to its file for it.
     void finishEscaping();
+    // On the thread that escapes, after each batch handed over.
     void keepWithinBound();
 
     std::array<bool, kPanelCount> moreFlags_;

@@ -56,9 +56,9 @@ void PieceFinder::find(std::string_view piece, const Wanted& wanted, FoundPiece&
     if (wanted.fates) {
         std::sort(found.early.begin(), found.early.end(),
                   [](const EarlyLine& a, const EarlyLine& b) { return a.lineBegin < b.lineBegin; });
-        LineNumbering numbering(piece, level_);
+        LineNumbering earlyNumbering(piece, level_);
         for (EarlyLine& line : found.early)
-            line.linesBefore = numbering.linesBefore(line.lineBegin);
+            line.linesBefore = earlyNumbering.linesBefore(line.lineBegin);
     }
     LineNumbering numbering(piece, level_);
     const auto& hits0 = panelHits_[0];
