@@ -265,8 +265,9 @@ ReportFileRead ReadReportFiles(const ReportPaths& paths, const SearchRequest& re
                     dayLines.feed(chunk, addDays);
                 };
             }
+            read.starts.push_back({fed, search.linesBegun()});
             if (fates)
-                fates->starts.push_back({fed, search.linesBegun()});
+                fates->starts.push_back(read.starts.back());
             const bool gzip = IsCompressedReport(path.text());
             const bool later = CanReadAgain(path) && !device->isSequential() && again.size() < kMostReadAgain;
             search.leaveSizesForLater(later);

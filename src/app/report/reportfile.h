@@ -61,6 +61,13 @@ struct ReportFileSearch {
     std::optional<std::vector<std::chrono::sys_days>> days;
 };
 
+// Where a report begins in the one stream that a search of several reads: the offset of its first
+// byte, and the lines before it.
+struct ReportStart {
+    std::uint64_t offset = 0;
+    std::int64_t linesBefore = 0;
+};
+
 // One report file read into a search that hands its hits to sink: NotFound for whatever
 // FileExists rejects, Failed when the file cannot be opened or read to its end or memory runs
 // out, Stopped when progress said so. counts are those of a Done search. days, when given, is
@@ -70,17 +77,11 @@ struct ReportFileRead {
     QString error;
     ReportPath failedPath;
     SearchCounts counts;
+    std::vector<ReportStart> starts; // where each report began, of a Done read
 };
 ReportFileRead ReadReportFile(const ReportPath& path, const SearchRequest& request, HitSink& sink,
                               const ReportOpener& open = OpenReportFile, const SearchProgress& progress = {},
                               ReportDays* days = nullptr);
-
-// Where a report begins in the one stream that a search of several reads: the offset of its first
-// byte, and the lines before it.
-struct ReportStart {
-    std::uint64_t offset = 0;
-    std::int64_t linesBefore = 0;
-};
 
 // A search that tells each line's fate: the sink told, and where each report began.
 struct FateListener {
