@@ -2,7 +2,7 @@
 
 #include "core/search/countexplanation.h"
 
-#include "support/storetesting.h"
+#include "support/rotatedreports.h"
 
 #include <QTemporaryDir>
 
@@ -23,30 +23,15 @@ std::vector<std::string> Lines(const KeptReportHits& hits, bool* read = nullptr)
     return lines;
 }
 
-// Two reports searched as one, the older without a break at its end, with hits short, long and
-// longer than what is read at once: the places kept read back as the lines the search kept, also
+// Two reports searched as one: the places kept read back as the lines the search kept, also
 // when a report has grown since, but not once a line has changed.
 TEST(KeptReportHits, PlacesReadBackAsTheLinesTheSearchKept)
 {
     QTemporaryDir dir;
-    const QString older = dir.filePath("access.log.1");
-    const QString newer = dir.filePath("access.log");
-    std::string olderText;
-    std::string newerText = "\n";
-    for (int i = 0; i < 3000; ++i) {
-        std::string& text = i < 1000 ? olderText : newerText;
-        const std::string query = i % 700 == 0 ? std::string(100'000 + i, 'q') : std::string(i % 50, 'q');
-        text += "10.0." + std::to_string(i / 250) + "." + std::to_string(i % 250) +
-                " - - [05/Dec/2004:10:" + std::to_string(10 + i % 50) +
-                ":42 -0800] \"GET /quarnel/shareware/pelmor.zip?" + query + " HTTP/1.1\" 200 48213" +
-                (i % 3 == 0 ? "\r\n" : "\n");
-        if (i % 4 == 0)
-            text += "198.51.100.7 - - [05/Dec/2004:10:15:42 -0800] \"GET /index.html HTTP/1.1\" 200 1\n";
-    }
-    olderText += "203.0.113.45 - - [05/Dec/2004:11:00:00 -0800] \"GET /quarnel/shareware/pelmor.zip HTTP/1.1\" 200";
-    testing::WriteBytes(older, olderText);
-    testing::WriteBytes(newer, newerText);
-    const ReportPaths reports{older, newer};
+    const auto written = testing::WriteRotatedReports(QDir(dir.path()));
+    const QString& newer = written.newer;
+    const std::string& newerText = written.newerText;
+    const ReportPaths reports{written.older, newer};
 
     SearchRequest request;
     const auto keep = SearchReportFiles(reports, request, {});
