@@ -4,7 +4,8 @@
 #   scripts/sanitize.sh address   # AddressSanitizer + UndefinedBehaviorSanitizer: core, app and CLI tests
 #   scripts/sanitize.sh thread    # ThreadSanitizer: the history keeper's background merges and closing,
 #                                 # the report search's days and blocks read beside it, and the
-#                                 # JSON output's hits escaped beside it
+#                                 # JSON output's hits escaped beside it and read back from the
+#                                 # reports on threads of their own
 # Each kind builds in build/KIND (reused when it exists).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -19,7 +20,8 @@ case "$kind" in
     flags="-fsanitize=thread"
     # The keeper's tests run real merges on a background thread, cancel them and close; a search
     # of plain reports reads their days, and their blocks ahead, on threads of their own; the
-    # JSON output escapes the hits on a thread of its own.
+    # JSON output escapes the hits on a thread of its own, and makes what it reads back from the
+    # reports on two.
     targets=(--target tallywick_app_history_tests --target tallywick_app_report_tests
       --target tallywick_cli_output_tests)
     tests=(-R 'HistoryKeeper|ReportFile|ReadAhead|JsonSpillSink')

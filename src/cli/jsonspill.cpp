@@ -52,14 +52,18 @@ bool JsonSpillSink::Spill::readBack(Piece&& piece)
     }
 }
 
-JsonSpillSink::JsonSpillSink(std::array<bool, kPanelCount> moreFlags, Sizes sizes, QString folder) :
-    moreFlags_(moreFlags), sizes_(sizes), folder_(std::move(folder)),
-    hitStart_(JsonStream::ItemStart(kReportHitDepth) + '"')
+JsonSpillSink::JsonSpillSink(std::array<bool, kPanelCount> moreFlags, Beyond beyond, Sizes sizes, QString folder) :
+    moreFlags_(moreFlags), beyond_(beyond), sizes_(sizes), folder_(std::move(folder)),
+    hitStart_(JsonStream::ItemStart(kReportHitDepth) + '"'), readBack_(moreFlags, hitStart_)
 {
 }
 
 void JsonSpillSink::take(const SearchHit& hit)
 {
+    if (readingBack_) {
+        readBack_.take(hit);
+        return;
+    }
     if (!hit.repeated) {
         taken_.bytes += hit.line;
         taken_.pieces.push_back({hit.line.size(), Batch::kHits});
@@ -91,6 +95,9 @@ void JsonSpillSink::escape(const Batch& batch)
 
 void JsonSpillSink::handOver()
 {
+    handedOver_ += taken_.bytes.size();
+    // Every hit from here on is read back: those before are all in batches.
+    readingBack_ = beyond_ == Beyond::ReportsReadBack && handedOver_ >= sizes_.keptInMemory;
     waitForEscaping();
     std::swap(taken_, escaping_);
     taken_.clear();
@@ -114,7 +121,8 @@ void JsonSpillSink::waitForEscaping()
 void JsonSpillSink::keepWithinBound()
 {
     // All parts at once, so that each is written in large pieces.
-    if (results_[0].text().size() + results_[1].text().size() + hits_.text().size() >= sizes_.keptInMemory) {
+    if (beyond_ == Beyond::TemporaryFiles &&
+        results_[0].text().size() + results_[1].text().size() + hits_.text().size() >= sizes_.keptInMemory) {
         for (Spill* spill : {&results_[0], &results_[1], &hits_})
             spill->moveToFile(folder_);
     }
@@ -137,22 +145,31 @@ std::optional<QString> JsonSpillSink::error()
     return std::nullopt;
 }
 
+std::optional<QString> JsonSpillSink::mapReports(const ReportPaths& reports, const std::vector<ReportStart>& starts)
+{
+    return readBack_.mapReports(reports, starts);
+}
+
 bool JsonSpillSink::writeResult(int panel, JsonStream& json)
 {
     finishEscaping();
     json.beginString();
-    const bool read = results_[panel].readBack([&](std::string_view piece) { json.stringPiece(piece); });
+    const auto write = [&](std::string_view piece) { json.stringPiece(piece); };
+    const bool kept = results_[panel].readBack(write);
+    const bool readBack = readBack_.writePart(write);
     json.endString();
-    return read;
+    return kept && readBack;
 }
 
 bool JsonSpillSink::writeReportHits(JsonStream& json)
 {
     finishEscaping();
     json.beginArray();
-    const bool read = hits_.readBack([&](std::string_view piece) { json.laidOutItems(piece); });
+    const auto write = [&](std::string_view piece) { json.laidOutItems(piece); };
+    const bool kept = hits_.readBack(write);
+    const bool readBack = readBack_.writePart(write);
     json.endArray();
-    return read;
+    return kept && readBack;
 }
 
 } // namespace tallywick::cli

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/jsonreadback.h"
 #include "cli/jsonstream.h"
 #include "core/search/reportsearch.h"
 
@@ -25,10 +26,11 @@ struct JsonSpillSizes {
 
 // The parts of `search --json` that grow with the report, each panel's result text and the report
 // hits, escaped for JSON on a thread of their own while the search goes on. Together they are kept
-// in memory up to a bound, which the output of a report of a million lines or so stays under;
-// beyond it they move to temporary files, so that an output of any size is written with no copy
-// of it in memory. The escaping thread writes the files too; the parts are read only once every
-// batch is escaped.
+// in memory up to a bound, which the output of a report of a million lines or so stays under.
+// Beyond it, an output of any size is written with no copy of it in memory: the hits of reports
+// that can be read again are kept only as where their lines are, and made into the parts from the
+// reports after the search (see JsonReadBack); others' parts move to temporary files, which the
+// escaping thread writes. The parts are read only once every batch is escaped.
 class JsonSpillSink final : public HitSink {
 public:
     using Sizes = JsonSpillSizes;
@@ -36,8 +38,11 @@ public:
     // depth they are indented as at this one.
     static constexpr int kReportHitDepth = 2;
 
+    // Where the parts go beyond the bound: to temporary files, or, for reports that can be read
+    // again, back to the reports.
+    enum class Beyond { TemporaryFiles, ReportsReadBack };
     // Temporary files are made in folder, the system's by default.
-    explicit JsonSpillSink(std::array<bool, kPanelCount> moreFlags, Sizes sizes = {}, QString folder = {});
+    JsonSpillSink(std::array<bool, kPanelCount> moreFlags, Beyond beyond, Sizes sizes = {}, QString folder = {});
     JsonSpillSink(const JsonSpillSink&) = delete;
     JsonSpillSink& operator=(const JsonSpillSink&) = delete;
     void take(const SearchHit& hit) override;
@@ -45,7 +50,12 @@ public:
     // Why a temporary file could not be made or written, when that happened. Like the writing
     // below, it waits for everything taken to be escaped first.
     std::optional<QString> error();
-    // Each writes its part as a JSON value; false when its temporary file cannot be read back.
+    // After the search, for the hits kept beyond the bound as where they are: maps the reports it
+    // read. Why a report could not be mapped, when that happened.
+    std::optional<QString> mapReports(const ReportPaths& reports, const std::vector<ReportStart>& starts);
+    // Each writes its part as a JSON value, in this order: the results of panel 0 and 1, then the
+    // report hits. False when a temporary file cannot be read back, or a line is no longer where
+    // the search found it.
     bool writeResult(int panel, JsonStream& json);
     bool writeReportHits(JsonStream& json);
 
@@ -92,9 +102,13 @@ private:
     void keepWithinBound();
 
     std::array<bool, kPanelCount> moreFlags_;
+    Beyond beyond_;
     Sizes sizes_;
     QString folder_;
     std::string hitStart_;
+    std::size_t handedOver_ = 0; // the bytes of every batch handed over so far
+    bool readingBack_ = false;   // beyond the bound: what is taken now is read back after the search
+    JsonReadBack readBack_;
     std::array<Spill, kPanelCount> results_;
     Spill hits_; // each hit's line as an item of report_hits, laid out as it is written
     Batch taken_;

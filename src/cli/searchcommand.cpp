@@ -1,5 +1,6 @@
 #include "app/files/fileexists.h"
 #include "app/report/reportfile.h"
+#include "app/report/reportlines.h"
 #include "app/report/reportorder.h"
 #include "app/store/trackingfile.h"
 #include "cli/commands.h"
@@ -136,15 +137,23 @@ bool WriteJson(const SearchRequest& request, const SearchCounts& counts, const G
 }
 
 // Without tracked items nothing is collected: the result texts and the report hits go into the
-// output as the search finds them, by way of temporary files when they grow large.
+// output as the search finds them, kept for it in memory up to a bound, and beyond it read back
+// from the reports after the search or, for pipes and compressed reports, by way of temporary
+// files.
 int SearchIntoJson(const SearchRequest& request, const ReportPaths& reports, Environment& env)
 {
-    JsonSpillSink spill(request.moreFlags);
+    const bool readBack = ReportLines::CanReadBack(reports);
+    JsonSpillSink spill(request.moreFlags,
+                        readBack ? JsonSpillSink::Beyond::ReportsReadBack : JsonSpillSink::Beyond::TemporaryFiles);
     const auto read = ReadReportFiles(reports, request, spill, env.openReport);
     if (read.status != ReportFileSearch::Status::Done)
         return ReportSearchFailure(read.failedPath, read.status, read.error, env);
     if (const auto error = spill.error()) {
         env.err << "tallywick-cli search: cannot keep the output in a temporary file: " << error->toStdString() << '\n';
+        return kExitFailed;
+    }
+    if (const auto error = spill.mapReports(reports, read.starts)) {
+        env.err << "tallywick-cli search: cannot read the report again: " << error->toStdString() << '\n';
         return kExitFailed;
     }
     const CollectedHits none;
@@ -155,7 +164,10 @@ int SearchIntoJson(const SearchRequest& request, const ReportPaths& reports, Env
                    .collected = none},
                   env.out);
     if (!written) {
-        env.err << "tallywick-cli search: the output kept in a temporary file could not be read back\n";
+        env.err << "tallywick-cli search: "
+                << (readBack ? "a report changed after it was searched: its lines are no longer where they were"
+                             : "the output kept in a temporary file could not be read back")
+                << '\n';
         return kExitFailed;
     }
     return kExitOk;
