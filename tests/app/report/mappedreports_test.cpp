@@ -54,15 +54,16 @@ TEST(MappedReports, AReportCutShortSinceItWasMappedFailsTheCopy)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("access.log");
-    testing::WriteBytes(path, std::string(3 * 65536, 'x'));
+    constexpr std::uint64_t kBlock = 65536; // a whole number of pages
+    testing::WriteBytes(path, std::string(3 * kBlock, 'x'));
     const MappedReports reports({path}, {{0, 0}});
     ASSERT_TRUE(reports.error().isEmpty());
     ASSERT_TRUE(QFile::resize(path, 0));
     bool copied = true;
-    Copied(reports, {{65536, 100}, {2 * 65536, 100}}, copied);
+    Copied(reports, {{kBlock, 100}, {2 * kBlock, 100}}, copied);
     EXPECT_FALSE(copied);
     // And again: the handler is still there after a jump out of it.
-    Copied(reports, {{2 * 65536, 100}}, copied);
+    Copied(reports, {{2 * kBlock, 100}}, copied);
     EXPECT_FALSE(copied);
 }
 
