@@ -5,7 +5,9 @@ whose speed drifts) weighs on each of them alike; hyperfine runs one command's r
     bench/interleave.py ROUNDS COMMAND [COMMAND...]
 
 Each command runs once to warm the cache, then ROUNDS times in turn with the others. Prints, for
-each, the median, the lowest quartile and the fastest wall time in milliseconds.
+each, the median, the lowest quartile and the fastest wall time in milliseconds, and for each but
+the first the median of its times over the first's of the same round (runs close in time are
+slowed alike, so this ratio drifts least).
 """
 import statistics
 import subprocess
@@ -26,9 +28,12 @@ def main():
             start = time.perf_counter()
             subprocess.run(command, shell=True, check=True)
             taken.append((time.perf_counter() - start) * 1000)
-    for command, taken in zip(commands, times):
+    for index, (command, taken) in enumerate(zip(commands, times)):
         quartile = statistics.quantiles(taken, n=4, method="inclusive")[0]
-        print(f"median {statistics.median(taken):8.1f}  q1 {quartile:8.1f}  min {min(taken):8.1f}  {command}")
+        ratio = ""
+        if index > 0:
+            ratio = f"  x{statistics.median(t / first for t, first in zip(taken, times[0])):5.2f}"
+        print(f"median {statistics.median(taken):8.1f}  q1 {quartile:8.1f}  min {min(taken):8.1f}{ratio}  {command}")
 
 
 if __name__ == "__main__":
