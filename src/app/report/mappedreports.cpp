@@ -78,8 +78,9 @@ void Advise(const std::vector<MappedReports::Report>& reports, std::uint64_t fro
 // bytes stay in the cache; only this process's mapping of them goes.
 class MappedWindow {
 public:
-    MappedWindow(const std::vector<MappedReports::Report>& reports, std::uint64_t from) :
-        reports_(reports), from_(from), mappedTo_(from)
+    // The copy's lines lie from from to before.
+    MappedWindow(const std::vector<MappedReports::Report>& reports, std::uint64_t from, std::uint64_t before) :
+        reports_(reports), from_(from), mappedTo_(from), before_(before)
     {
     }
 
@@ -94,7 +95,7 @@ public:
         }
         if (end > mappedTo_) {
             const std::uint64_t from = std::max(mappedTo_, line.offset);
-            mappedTo_ = std::max(end, from + kMappedAhead);
+            mappedTo_ = std::max(end, std::min(from + kMappedAhead, before_));
 #ifdef MADV_POPULATE_READ
             Advise(reports_, from, mappedTo_, MADV_POPULATE_READ); // else mapped as they are read
 #endif
@@ -110,6 +111,7 @@ private:
     const std::vector<MappedReports::Report>& reports_;
     std::uint64_t from_;
     std::uint64_t mappedTo_;
+    std::uint64_t before_;
 };
 
 // Holds nothing that needs its destructor run, so that a bus error may jump out of it.
@@ -119,7 +121,10 @@ bool CopyWithin(const CopyJob& job)
     char* out = job.out;
     if (job.lines.empty())
         return true;
-    MappedWindow window(reports, job.lines.front().offset);
+    std::uint64_t before = 0;
+    for (const StreamLine& line : job.lines)
+        before = std::max(before, line.offset + line.size);
+    MappedWindow window(reports, job.lines.front().offset, before);
     std::size_t index = 0;
     for (const StreamLine& line : job.lines) {
         window.reach(line);
