@@ -39,6 +39,7 @@ public:
     // The pages a copy keeps mapped in at a time, at most.
     static constexpr std::uint64_t kMostMapped = std::uint64_t{64} << 20;
 
+    // A report as mapped (named here for the copying's helpers).
     struct Report {
         std::uint64_t start = 0; // in the stream
         const char* bytes = nullptr;
