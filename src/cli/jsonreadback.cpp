@@ -20,10 +20,6 @@ constexpr int kRepeatedShift = kPanelShift + 1;
 constexpr int kHashShift = kRepeatedShift + 1;
 static_assert(kPanelCount == 2);
 
-// A log line's start holds its client and its time to the second: hashed, it tells the line from
-// another there.
-constexpr std::size_t kHashed = 64;
-
 // Each batch is made from a run of at most this many places, or of lines of this many bytes.
 constexpr std::size_t kRunBytes = std::size_t{1} << 20;
 constexpr std::size_t kRunPlaces = 8192;
@@ -74,7 +70,7 @@ private:
     {
         lines_.clear();
         hits_.clear();
-        hashes_.clear();
+        checks_.clear();
         std::size_t bytes = 0;
         for (std::size_t next = first; next < end; ++next) {
             const Place& place = places_[next];
@@ -84,11 +80,12 @@ private:
                 continue;
             const std::size_t size = place.packed & kSizeMask;
             // A result shows the request, and with More the status after it.
-            const std::size_t needed =
-                part == kHitsPart || moreFlags_[part] ? size : std::min(size, std::max(hit.requestEnd, kHashed));
+            const std::size_t needed = part == kHitsPart || moreFlags_[part]
+                                           ? size
+                                           : std::min(size, std::max(hit.requestEnd, kLineStartHashed));
             lines_.push_back({place.offset, needed});
             hits_.push_back(hit);
-            hashes_.push_back(place.packed >> kHashShift);
+            checks_.push_back({place.packed >> kHashShift, size});
             bytes += needed;
         }
         if (copied_.size() < bytes)
@@ -100,8 +97,9 @@ private:
             hits_[i].line = std::string_view(at, lines_[i].size);
             at += lines_[i].size;
         }
-        return std::equal(hits_.begin(), hits_.end(), hashes_.begin(),
-                          [](const SearchHit& hit, std::uint64_t hash) { return HashOf(hit.line) == hash; });
+        return std::equal(hits_.begin(), hits_.end(), checks_.begin(), [](const SearchHit& hit, const Check& check) {
+            return HashOf(hit.line, check.size) == check.hash;
+        });
     }
 
     const LargeVector<Place>& places_;
@@ -110,7 +108,12 @@ private:
     const std::string& hitStart_;
     std::vector<StreamLine> lines_;
     std::vector<SearchHit> hits_;
-    std::vector<std::uint64_t> hashes_;
+    // What each line's start hashes to, with its whole size.
+    struct Check {
+        std::uint64_t hash;
+        std::size_t size;
+    };
+    std::vector<Check> checks_;
     std::vector<char> copied_;
     LargeText text_;
 };
@@ -131,16 +134,17 @@ JsonReadBack::~JsonReadBack()
         thread.join();
 }
 
-std::uint64_t JsonReadBack::HashOf(std::string_view line)
+std::uint64_t JsonReadBack::HashOf(std::string_view start, std::size_t size)
 {
-    return std::hash<std::string_view>{}(line.substr(0, kHashed)) >> kHashShift;
+    return LineStartHash(start, size) >> kHashShift;
 }
 
 JsonReadBack::Place JsonReadBack::PlaceOf(const SearchHit& hit)
 {
     return {hit.offset, hit.line.size() | (std::uint64_t{hit.requestEnd} << kRequestEndShift) |
                             (std::uint64_t(hit.panel) << kPanelShift) |
-                            (std::uint64_t{hit.repeated} << kRepeatedShift) | (HashOf(hit.line) << kHashShift)};
+                            (std::uint64_t{hit.repeated} << kRepeatedShift) |
+                            (HashOf(hit.line, hit.line.size()) << kHashShift)};
 }
 
 SearchHit JsonReadBack::HitOf(const Place& place)

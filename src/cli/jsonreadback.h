@@ -51,7 +51,8 @@ private:
         std::uint64_t packed = 0;
     };
     static Place PlaceOf(const SearchHit& hit);
-    static std::uint64_t HashOf(std::string_view line);
+    // The bits of a line's hash that a place keeps.
+    static std::uint64_t HashOf(std::string_view start, std::size_t size);
     static SearchHit HitOf(const Place& place);
 
     enum class Made { Bytes, PartEnd, LineMoved };

@@ -150,26 +150,27 @@ std::optional<QString> JsonSpillSink::mapReports(const ReportPaths& reports, con
     return readBack_.mapReports(reports, starts);
 }
 
-bool JsonSpillSink::writeResult(int panel, JsonStream& json)
+bool JsonSpillSink::writePart(Spill& spill, const std::function<void(std::string_view)>& write)
 {
     finishEscaping();
+    const bool kept = spill.readBack(write);
+    return readBack_.writePart(write) && kept;
+}
+
+bool JsonSpillSink::writeResult(int panel, JsonStream& json)
+{
     json.beginString();
-    const auto write = [&](std::string_view piece) { json.stringPiece(piece); };
-    const bool kept = results_[panel].readBack(write);
-    const bool readBack = readBack_.writePart(write);
+    const bool read = writePart(results_[panel], [&](std::string_view piece) { json.stringPiece(piece); });
     json.endString();
-    return kept && readBack;
+    return read;
 }
 
 bool JsonSpillSink::writeReportHits(JsonStream& json)
 {
-    finishEscaping();
     json.beginArray();
-    const auto write = [&](std::string_view piece) { json.laidOutItems(piece); };
-    const bool kept = hits_.readBack(write);
-    const bool readBack = readBack_.writePart(write);
+    const bool read = writePart(hits_, [&](std::string_view piece) { json.laidOutItems(piece); });
     json.endArray();
-    return kept && readBack;
+    return read;
 }
 
 } // namespace tallywick::cli

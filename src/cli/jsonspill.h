@@ -8,6 +8,7 @@
 #include <QTemporaryFile>
 
 #include <array>
+#include <functional>
 #include <future>
 #include <memory>
 #include <optional>
@@ -100,6 +101,8 @@ private:
     void finishEscaping();
     // On the thread that escapes, after each batch handed over.
     void keepWithinBound();
+    // What was kept of a part, then what is read back of it.
+    bool writePart(Spill& spill, const std::function<void(std::string_view)>& write);
 
     std::array<bool, kPanelCount> moreFlags_;
     Beyond beyond_;

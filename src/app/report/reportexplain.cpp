@@ -21,9 +21,8 @@ ExplainedSearch ExplainReportFiles(const ReportPaths& paths, const SearchRequest
     NoHits hits;
     const auto* robots = request.leaveOut.robots ? request.leaveOut.robots : request.leaveOut.downloadTools;
     ExplainSink sink(robots, texts);
-    FateListener listener{sink};
     try {
-        const auto read = ReadReportFiles(paths, request, hits, open, progress, nullptr, &listener);
+        const auto read = ReadReportFiles(paths, request, hits, open, progress, nullptr, &sink);
         search.status = read.status;
         search.error = read.error;
         search.failedPath = read.failedPath;
@@ -31,7 +30,7 @@ ExplainedSearch ExplainReportFiles(const ReportPaths& paths, const SearchRequest
             return search;
         search.counts = read.counts;
         search.explanation = std::move(sink).finish(read.counts.downloads ? read.counts.downloads->sizes : FileSizes{});
-        search.starts = std::move(listener.starts);
+        search.starts = read.starts;
     } catch (const std::bad_alloc&) {
         search.status = ReportFileSearch::Status::Failed;
         search.error = QStringLiteral("Not enough memory to search the report");

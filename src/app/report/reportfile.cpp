@@ -200,7 +200,7 @@ ReportFileRead ReadReportFile(const ReportPath& path, const SearchRequest& reque
 
 ReportFileRead ReadReportFiles(const ReportPaths& paths, const SearchRequest& request, HitSink& sink,
                                const ReportOpener& open, const SearchProgress& progress, ReportDays* days,
-                               FateListener* fates)
+                               FateSink* fates)
 {
     using Status = ReportFileSearch::Status;
     ReportFileRead read;
@@ -214,7 +214,7 @@ ReportFileRead ReadReportFiles(const ReportPaths& paths, const SearchRequest& re
     try {
         std::optional<ReportSearch> searching;
         if (fates)
-            searching.emplace(request, sink, fates->sink);
+            searching.emplace(request, sink, *fates);
         else
             searching.emplace(request, sink);
         ReportSearch& search = *searching;
@@ -266,8 +266,6 @@ ReportFileRead ReadReportFiles(const ReportPaths& paths, const SearchRequest& re
                 };
             }
             read.starts.push_back({fed, search.linesBegun()});
-            if (fates)
-                fates->starts.push_back(read.starts.back());
             const bool gzip = IsCompressedReport(path.text());
             const bool later = CanReadAgain(path) && !device->isSequential() && again.size() < kMostReadAgain;
             search.leaveSizesForLater(later);
@@ -331,7 +329,7 @@ ReportFileSearch SearchReportFile(const ReportPath& path, const SearchRequest& r
 ReportFileSearch SearchReportFiles(const ReportPaths& paths, const SearchRequest& request,
                                    const std::vector<std::string>& trackedItems, const ReportOpener& open,
                                    const SearchProgress& progress, ResultTextSink::ReportHits reportHits,
-                                   CoveredDays covered, FateListener* fates)
+                                   CoveredDays covered, FateSink* fates)
 {
     ReportFileSearch search;
     try {
@@ -351,6 +349,7 @@ ReportFileSearch SearchReportFiles(const ReportPaths& paths, const SearchRequest
         search.outcome.result = std::move(texts).finish(read.counts);
         if (covered == CoveredDays::Gather)
             search.days = days.days();
+        search.starts = read.starts;
         search.outcome.collected = std::move(collected);
         search.outcome.historyChanged = tracked.historyChanged();
     } catch (const std::bad_alloc&) {

@@ -51,6 +51,13 @@ std::unique_ptr<QIODevice> OpenReportFile(const ReportPath& path);
 // Whether a search also gathers the days its reports cover (see ReportDays), from the same read.
 enum class CoveredDays { Skip, Gather };
 
+// Where a report begins in the one stream that a search of several reads: the offset of its first
+// byte, and the lines before it.
+struct ReportStart {
+    std::uint64_t offset = 0;
+    std::int64_t linesBefore = 0;
+};
+
 struct ReportFileSearch {
     enum class Status { Done, NotFound, Failed, Stopped };
     Status status = Status::Done;
@@ -59,13 +66,7 @@ struct ReportFileSearch {
     SearchOutcome outcome; // Done only; otherwise the collected hits passed in, untouched
     // The days the reports cover, ascending: Done searches that gathered them only.
     std::optional<std::vector<std::chrono::sys_days>> days;
-};
-
-// Where a report begins in the one stream that a search of several reads: the offset of its first
-// byte, and the lines before it.
-struct ReportStart {
-    std::uint64_t offset = 0;
-    std::int64_t linesBefore = 0;
+    std::vector<ReportStart> starts; // where each report began, of a Done search
 };
 
 // One report file read into a search that hands its hits to sink: NotFound for whatever
@@ -83,22 +84,17 @@ ReportFileRead ReadReportFile(const ReportPath& path, const SearchRequest& reque
                               const ReportOpener& open = OpenReportFile, const SearchProgress& progress = {},
                               ReportDays* days = nullptr);
 
-// A search that tells each line's fate: the sink told, and where each report began.
-struct FateListener {
-    FateSink& sink;
-    std::vector<ReportStart> starts = {};
-};
-
 // Several report files read into one search as one report, in the order given (see
 // OldestReportsFirst): a split download that crosses from one into the next is one download,
 // and a file whose last line lacks its break does not run on into the next. Nothing is read when
 // one of them is not found. A pipe or a compressed report is opened once and read as it comes;
 // a plain file is read ahead of the search on a thread of its own, which also notes its days, and
 // read again for what the search left for later (the sizes of the files downloaded, from the same
-// opening). progress is told the bytes read of all the files so far.
+// opening). progress is told the bytes read of all the files so far; fates, when given, each
+// line's fate.
 ReportFileRead ReadReportFiles(const ReportPaths& paths, const SearchRequest& request, HitSink& sink,
                                const ReportOpener& open = OpenReportFile, const SearchProgress& progress = {},
-                               ReportDays* days = nullptr, FateListener* fates = nullptr);
+                               ReportDays* days = nullptr, FateSink* fates = nullptr);
 
 // The search of one report file as the main window shows it: counts, result texts, report hits
 // (their lines, where they begin, or nothing), and the tracked downloads it found (each once). A
@@ -113,7 +109,7 @@ ReportFileSearch SearchReportFiles(const ReportPaths& paths, const SearchRequest
                                    const std::vector<std::string>& trackedItems,
                                    const ReportOpener& open = OpenReportFile, const SearchProgress& progress = {},
                                    ResultTextSink::ReportHits reportHits = ResultTextSink::ReportHits::Keep,
-                                   CoveredDays covered = CoveredDays::Skip, FateListener* fates = nullptr);
+                                   CoveredDays covered = CoveredDays::Skip, FateSink* fates = nullptr);
 
 // The same without result texts or report hits: only the counts and the collected downloads.
 ReportFileSearch CollectReportFile(const ReportPath& path, const SearchRequest& request,

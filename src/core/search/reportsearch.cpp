@@ -344,13 +344,17 @@ void ReportSearch::countHit(const PieceHit& hit, std::string_view line, std::uin
     sink_.take({panel, line, hit.requestEnd, repeated, offset});
 }
 
+std::uint64_t LineStartHash(std::string_view start, std::size_t size)
+{
+    constexpr std::uint64_t kSpread = 0x9E3779B97F4A7C15; // the golden ratio's fraction, in 64 bits
+    return std::hash<std::string_view>{}(start.substr(0, kLineStartHashed)) ^ (size * kSpread);
+}
+
 LinePlace PlaceOfLine(std::uint64_t offset, std::string_view line)
 {
-    // The start of a log line holds its client and time to the second: with the length, that tells
-    // it from the line a rotated or rewritten report holds there, without hashing every hit whole.
-    constexpr std::size_t kHashed = 64;
-    constexpr std::uint64_t kSpread = 0x9E3779B97F4A7C15; // the golden ratio's fraction, in 64 bits
-    return {offset, std::hash<std::string_view>{}(line.substr(0, kHashed)) ^ (line.size() * kSpread)};
+    // With the length, the start tells the line from the one a rotated or rewritten report holds
+    // there, without hashing every hit whole.
+    return {offset, LineStartHash(line, line.size())};
 }
 
 ResultTextSink::ResultTextSink(std::array<bool, kPanelCount> moreFlags, ReportHits reportHits) :

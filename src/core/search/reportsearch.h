@@ -77,6 +77,10 @@ struct LinePlace {
     bool operator==(const LinePlace&) const = default;
 };
 LinePlace PlaceOfLine(std::uint64_t offset, std::string_view line);
+// The hash of a line of size bytes, from its first kLineStartHashed bytes (or all of it): the
+// start of a log line holds its client and its time to the second.
+inline constexpr std::size_t kLineStartHashed = 64;
+std::uint64_t LineStartHash(std::string_view start, std::size_t size);
 
 // What the main window shows of a search: its counts, each panel's result box (lines ended by
 // CR LF), and the counted hits that are not repeats, of both panels, in the order they were

@@ -72,16 +72,17 @@ QString FailureText(const ReportFileSearch& search)
 
 // What the search kept of each line, for the Explain Counts window: where each line stands (or its
 // text, for reports that cannot be read back), and the robot patterns that matched.
-std::shared_ptr<const SearchExplanation> Explanation(ExplainSink& sink, FateListener& listener,
+std::shared_ptr<const SearchExplanation> Explanation(ExplainSink& sink, const ReportFileSearch& search,
                                                      const ReportPaths& reports, const SearchRequest& request,
-                                                     const SearchCounts& counts, bool textsKept)
+                                                     bool textsKept)
 {
     auto explanation = std::make_shared<SearchExplanation>();
+    const SearchCounts& counts = search.outcome.result.counts;
     explanation->explanation = std::move(sink).finish(counts.downloads ? counts.downloads->sizes : FileSizes{});
     explanation->reports = reports;
-    explanation->starts = listener.starts;
+    explanation->starts = search.starts;
     if (!textsKept)
-        explanation->lines = ReportLines(reports, std::move(listener.starts));
+        explanation->lines = ReportLines(reports, search.starts);
     explanation->texts = request.texts;
     explanation->found = counts.found;
     explanation->noDuplicates = request.noDuplicates;
@@ -115,10 +116,9 @@ FinishedSearch RunSearch(const QStringList& paths, const SearchRequest& request,
     const bool keepTexts = !ReportLines::CanReadBack(reports);
     const auto* robots = request.leaveOut.robots ? request.leaveOut.robots : request.leaveOut.downloadTools;
     ExplainSink fates(robots, keepTexts ? ExplainSink::Texts::Keep : ExplainSink::Texts::Drop);
-    FateListener listener{fates};
     found.search = SearchReportFiles(reports, request, trackedItems, open, progress,
                                      keepTexts ? ResultTextSink::ReportHits::Keep : ResultTextSink::ReportHits::Places,
-                                     CoveredDays::Gather, &listener);
+                                     CoveredDays::Gather, &fates);
     found.trackedItems = std::move(trackedItems);
     found.leaveOut = request.leaveOut;
     if (found.search.status != ReportFileSearch::Status::Done)
@@ -128,8 +128,8 @@ FinishedSearch RunSearch(const QStringList& paths, const SearchRequest& request,
         auto& result = found.search.outcome.result;
         found.reportHits =
             keepTexts ? KeptReportHits(std::move(result.reportHits))
-                      : KeptReportHits(std::move(result.reportHitPlaces), ReportLines(reports, listener.starts));
-        found.explanation = Explanation(fates, listener, reports, request, result.counts, keepTexts);
+                      : KeptReportHits(std::move(result.reportHitPlaces), ReportLines(reports, found.search.starts));
+        found.explanation = Explanation(fates, found.search, reports, request, keepTexts);
         for (std::size_t i = 0; i < found.texts.size(); ++i) {
             found.texts[i] = FromBytes(result.texts[i]);
             // Held once, as the box's text.

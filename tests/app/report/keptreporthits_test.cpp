@@ -37,14 +37,13 @@ TEST(KeptReportHits, PlacesReadBackAsTheLinesTheSearchKept)
     const auto keep = SearchReportFiles(reports, request, {});
     ASSERT_EQ(keep.status, ReportFileSearch::Status::Done) << keep.error.toStdString();
     ExplainSink fates(nullptr, ExplainSink::Texts::Drop);
-    FateListener listener{fates};
     auto placed = SearchReportFiles(reports, request, {}, OpenReportFile, {}, ResultTextSink::ReportHits::Places,
-                                    CoveredDays::Skip, &listener);
+                                    CoveredDays::Skip, &fates);
     ASSERT_EQ(placed.status, ReportFileSearch::Status::Done) << placed.error.toStdString();
     ASSERT_GT(keep.outcome.result.reportHits.size(), 2000u);
     EXPECT_TRUE(placed.outcome.result.reportHits.empty());
 
-    const KeptReportHits hits(std::move(placed.outcome.result.reportHitPlaces), ReportLines(reports, listener.starts));
+    const KeptReportHits hits(std::move(placed.outcome.result.reportHitPlaces), ReportLines(reports, placed.starts));
     const auto kept = keep.outcome.result.reportHits;
     bool read = false;
     EXPECT_TRUE(Lines(hits, &read) == kept);
